@@ -1,0 +1,22 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/src/main.cpp" "src/CMakeFiles/quillset.dir/main.cpp.o" "gcc" "src/CMakeFiles/quillset.dir/main.cpp.o.d"
+  "/work/main/build/src/quillset_autogen/mocs_compilation.cpp" "src/CMakeFiles/quillset.dir/quillset_autogen/mocs_compilation.cpp.o" "gcc" "src/CMakeFiles/quillset.dir/quillset_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build/src/CMakeFiles/quillset_gui.dir/DependInfo.cmake"
+  "/work/main/build/src/CMakeFiles/quillset_core.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

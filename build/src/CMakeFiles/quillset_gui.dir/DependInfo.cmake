@@ -1,0 +1,23 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/src/chrome/desktopactions.cpp" "src/CMakeFiles/quillset_gui.dir/chrome/desktopactions.cpp.o" "gcc" "src/CMakeFiles/quillset_gui.dir/chrome/desktopactions.cpp.o.d"
+  "/work/main/src/chrome/messageprompt.cpp" "src/CMakeFiles/quillset_gui.dir/chrome/messageprompt.cpp.o" "gcc" "src/CMakeFiles/quillset_gui.dir/chrome/messageprompt.cpp.o.d"
+  "/work/main/src/chrome/placement.cpp" "src/CMakeFiles/quillset_gui.dir/chrome/placement.cpp.o" "gcc" "src/CMakeFiles/quillset_gui.dir/chrome/placement.cpp.o.d"
+  "/work/main/build/src/quillset_gui_autogen/mocs_compilation.cpp" "src/CMakeFiles/quillset_gui.dir/quillset_gui_autogen/mocs_compilation.cpp.o" "gcc" "src/CMakeFiles/quillset_gui.dir/quillset_gui_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build/src/CMakeFiles/quillset_core.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Standard message boxes, captioned with the application title. Tests answer
+// them through a handler instead of a person.
+namespace MessagePrompt {
+
+enum class Icon { Information, Exclamation, Question };
+enum class Buttons { Ok, YesNo };
+
+struct Shown {
+    QString text;
+    Icon icon;
+    Buttons buttons;
+};
+
+// Shows the box modally; true when the answer is Yes (or OK).
+bool show(QWidget *parent, const QString &text, Icon icon, Buttons buttons);
+
+inline void error(QWidget *parent, const QString &text) { show(parent, text, Icon::Exclamation, Buttons::Ok); }
+inline void inform(QWidget *parent, const QString &text) { show(parent, text, Icon::Information, Buttons::Ok); }
+
+// Replaces the boxes by the handler; an empty handler restores them.
+using Handler = std::function<bool(const Shown &)>;
+void setHandlerForTesting(Handler handler);
+
+}  // namespace MessagePrompt

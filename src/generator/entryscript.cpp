@@ -1,0 +1,76 @@
+#include "generator/entryscript.h"
+
+#include "generator/pageframe.h"
+
+namespace {
+
+const QChar kQuote = QLatin1Char('"');
+
+// The posted value with every kind of line break turned into the marker that the
+// view page shows as a break, so that one post is always one entry line.
+QString storedValue(int number)
+{
+    return QStringLiteral(" + Replace(Replace(Replace(strFld") + QString::number(number)
+        + QStringLiteral(", vbCrLf, \"//vbReturn//\"), vbCr, \"//vbReturn//\"), vbLf, \"//vbReturn//\")");
+}
+
+// The write statement: the last field's item first, the first field's last.
+QString writeStatement(const QList<GuestbookField> &fields)
+{
+    QString statement;
+    const int count = int(fields.size());
+    for (int i = 1; i <= count; ++i) {
+        const QString name = fields.at(i - 1).FieldName;
+        const QString start = i < count ? QStringLiteral(" + \"vbCrLf ") : QStringLiteral("   OutputStream.WriteLine \"");
+        statement.prepend(start + name + QStringLiteral(" : ") + kQuote + storedValue(i));
+    }
+    return statement;
+}
+
+}  // namespace
+
+QString BuildScriptOpening()
+{
+    return QStringLiteral("<%") + kCrLf;
+}
+
+QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
+{
+    QString assignments;
+    QString checks;
+    for (int i = 1; i <= fields.size(); ++i) {
+        const QString number = QString::number(i);
+        assignments += QStringLiteral("   strFld") + number + QStringLiteral(" = request.form(") + kQuote
+            + FieldControlName(fields.at(i - 1)) + kQuote + QStringLiteral(")") + kCrLf;
+        checks += QStringLiteral("   if len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
+            + QStringLiteral("default.asp?err=1") + kQuote + kCrLf;
+    }
+    return assignments + kCrLf + checks;
+}
+
+QString BuildStoreBlock(const QList<GuestbookField> &fields)
+{
+    return QStringLiteral("   Const ForReading = 1, ForWriting = 2, ForAppending = 8") + kCrLf
+        + QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")") + kCrLf
+        + QStringLiteral("   GuestBookFile = Server.MapPath(\"guestbook.txt\")") + kCrLf
+        + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
+        + writeStatement(fields) + QStringLiteral(" + \"vbCrLf Date : \" + CStr(Now())") + kCrLf
+        + QStringLiteral("   Set OutputStream = Nothing") + kCrLf + QStringLiteral("   Set FileObject = Nothing") + kCrLf
+        + QStringLiteral("%>") + kCrLf + kCrLf;
+}
+
+QString BuildThankYou(const GuestbookProject &project)
+{
+    QString block = BuildTableStart(project, 0) + kCrLf;
+    for (int i = 1; i <= project.Fields.size(); ++i) {
+        block += QStringLiteral("<tr>") + kCrLf;
+        block += QStringLiteral("   <td width=\"10%\" nowrap valign=\"top\">") + project.Fields.at(i - 1).FieldName
+            + QStringLiteral(":</td>") + kCrLf;
+        block += QStringLiteral(" <td width=\"90%\" valign=\"top\" align=\"left\"><%=Server.HTMLEncode(strFld")
+            + QString::number(i) + QStringLiteral(")%></td>") + kCrLf;
+        block += QStringLiteral("</tr>") + kCrLf;
+    }
+    return block + kCrLf
+        + QStringLiteral("</table><br/><br/><div align=center><b>Thankyou, your comments have now been added to the "
+                         "guestbook</b><br/><br/><a href=\"viewguestbook.asp\">View Guestbook</a></div>");
+}

@@ -1,0 +1,3 @@
+#include "generator/generationhost.h"
+
+GenerationHost::~GenerationHost() = default;

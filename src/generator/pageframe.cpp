@@ -1,0 +1,76 @@
+#include "generator/pageframe.h"
+
+#include "store/programfolder.h"
+
+QString Printed(const QString &text)
+{
+    return text + kCrLf;
+}
+
+QString BuildPageHead(const GuestbookProject &p)
+{
+    const auto rule = [](const QString &face, const QString &size, const QString &colour) {
+        return QStringLiteral("{font-family: ") + face + QStringLiteral("; font-size: ") + size
+            + QStringLiteral("; color: ") + colour + QLatin1Char(';');
+    };
+    const QStringList lines = {
+        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"),
+        QStringLiteral("<html><head><title>") + p.Project_Title + QStringLiteral("</title>"),
+        QStringLiteral("<style type=\"text/css\">"),
+        QStringLiteral("<!--"),
+        QStringLiteral("/* Made with ") + QLatin1String(kApplicationTitle) + QStringLiteral(": ") + kSupportPageUrl
+            + QStringLiteral(" */"),
+        QStringLiteral("a{text-decoration:none}"),
+        QStringLiteral("a:hover   ") + rule(p.HM_FFace, p.HM_FSize, p.HM_FColor)
+            + QStringLiteral(" text-decoration: underline;}"),
+        QStringLiteral("a:link    ") + rule(p.H_FFace, p.H_FSize, p.H_FColor) + QStringLiteral(" text-decoration: none;}"),
+        QStringLiteral("TD,TH,SELECT,TEXT     ") + rule(p.M_FFace, p.M_FSize, p.M_FColor) + QLatin1Char('}'),
+        QStringLiteral("body   ") + rule(p.M_FFace, p.M_FSize, p.M_FColor) + QLatin1Char('}'),
+        QStringLiteral("//-->"),
+        QStringLiteral("</style>"),
+        QStringLiteral("</head>"),
+    };
+    return lines.join(kCrLf) + kCrLf;
+}
+
+QString BuildBodyTag(const GuestbookProject &p)
+{
+    QString tag = QStringLiteral("<body TopMargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" LeftMargin=\"0\" "
+                                 "MarginHeight=\"0\" MarginWidth=\"0\" BGColor=")
+        + p.BG_Color;
+    if (!p.BG_Image.isEmpty() && p.BG_Image.toLower() != QLatin1String("none"))
+        tag += QStringLiteral(" Background=") + p.BG_Image;
+    tag += QLatin1Char('>');
+    return tag.toLower() + kCrLf + kCrLf;
+}
+
+QString BuildTitleLine(const GuestbookProject &p, bool quotedAlignment)
+{
+    const QString align = quotedAlignment ? QStringLiteral("\"center\"") : QStringLiteral("center");
+    return QStringLiteral("<div align=") + align + QStringLiteral("><font style=\"font-size: 23px;\">")
+        + p.Project_Title + QStringLiteral("</font></div><br/><br/>");
+}
+
+QString BuildClosingLines()
+{
+    return QStringLiteral("</body>") + kCrLf + QStringLiteral("</html>");
+}
+
+QString BuildTableStart(const GuestbookProject &p, int cellPadding)
+{
+    const QString border = p.TBL_Border == 1 ? p.TBL_Border_Width : QStringLiteral("\"0\"");
+    return QStringLiteral("<table border=") + border + QStringLiteral(" width=") + p.TBL_Width
+        + QStringLiteral(" cellpadding=\"") + QString::number(cellPadding)
+        + QStringLiteral("\" cellspacing=\"0\" align=\"center\" valign=\"top\">");
+}
+
+bool IsTextareaField(const GuestbookField &field)
+{
+    return field.FieldType == QLatin1String("Textarea");
+}
+
+QString FieldControlName(const GuestbookField &field)
+{
+    const QString prefix = IsTextareaField(field) ? QStringLiteral("txta") : QStringLiteral("txt");
+    return prefix + QString(field.FieldName).replace(QLatin1Char(' '), QLatin1Char('_'));
+}

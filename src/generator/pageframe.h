@@ -1,0 +1,29 @@
+#pragma once
+
+#include "store/guestbookproject.h"
+
+#include <QString>
+
+// The frame shared by the three generated pages: head with style sheet, body tag,
+// heading line and closing lines. Every value goes in as raw text.
+
+inline const QString kCrLf = QStringLiteral("\r\n");
+
+// Addresses of the product's own pages.
+inline const QString kSupportPageUrl = QStringLiteral("https://quillset.example.org/support/");
+inline const QString kHomePageUrl = QStringLiteral("https://quillset.example.org/");
+
+// A text as the page writers print it: followed by one CR LF.
+QString Printed(const QString &text);
+
+QString BuildPageHead(const GuestbookProject &project);
+QString BuildBodyTag(const GuestbookProject &project);
+QString BuildTitleLine(const GuestbookProject &project, bool quotedAlignment);
+QString BuildClosingLines();
+
+// The form's table tag, shared by the sign page and the thank-you page.
+QString BuildTableStart(const GuestbookProject &project, int cellPadding);
+
+// The form control name of a field: "txt" or "txta" and its name with spaces as "_".
+QString FieldControlName(const GuestbookField &field);
+bool IsTextareaField(const GuestbookField &field);

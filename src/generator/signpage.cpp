@@ -1,0 +1,52 @@
+#include "generator/signpage.h"
+
+#include "generator/pageframe.h"
+
+namespace {
+
+const QString kInputStyle = QStringLiteral(
+    " style=\"border-width: 1; border-color: #000000; font-family: verdana; font-size: 11\">");
+
+QString inputCell(const GuestbookField &field)
+{
+    const QString cellStart = QStringLiteral("   <td width=\"90%\" valign=\"top\" align=\"right\">");
+    if (IsTextareaField(field)) {
+        return cellStart + QStringLiteral("<textarea name=\"") + FieldControlName(field) + QStringLiteral("\" rows=")
+            + field.Rows + QStringLiteral(" cols=") + field.Cols + kInputStyle + QStringLiteral("</textarea></td>");
+    }
+    return cellStart + QStringLiteral("<input type=\"text\" name=\"") + FieldControlName(field)
+        + QStringLiteral("\" size=") + field.Rows + kInputStyle + QStringLiteral("</td>");
+}
+
+QString formRows(const QList<GuestbookField> &fields)
+{
+    QString rows;
+    for (const GuestbookField &field : fields) {
+        rows += QStringLiteral("<tr>") + kCrLf;
+        rows += QStringLiteral(" <td width=\"10%\" nowrap valign=\"top\">") + field.FieldName + QStringLiteral(":</td>") + kCrLf;
+        rows += inputCell(field) + kCrLf;
+        rows += QStringLiteral("</tr>");
+    }
+    rows += kCrLf + QStringLiteral("<tr>") + kCrLf;
+    rows += QStringLiteral("    <td colspan=\"100%\" align=\"center\"><input type=\"Submit\" name=\"btnSubmit\" "
+                           "value=\"Sign my guestbook\" style=\"border-width: 1; border-color: #000000; "
+                           "font-family: verdana; font-size: 11\">&nbsp;&nbsp;&nbsp;</td></tr>");
+    return rows;
+}
+
+}  // namespace
+
+QString BuildErrorBanner()
+{
+    return QStringLiteral("<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
+                          "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields were "
+                          "of an invalid length</b></font></div><br/><br/><%end if%>");
+}
+
+QString BuildSignForm(const GuestbookProject &project)
+{
+    return BuildTableStart(project, 3) + kCrLf
+        + QStringLiteral("<form action=\"addtogb.asp\" method=\"post\" name=\"frmGB\">") + kCrLf + kCrLf
+        + formRows(project.Fields) + kCrLf + QStringLiteral("</form>") + kCrLf
+        + QStringLiteral("</table><br/><br/><div align=center><a href=\"viewguestbook.asp\">View Guestbook</a></div>");
+}

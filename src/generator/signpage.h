@@ -1,0 +1,9 @@
+#pragma once
+
+#include "store/guestbookproject.h"
+
+#include <QString>
+
+// Pieces of default.asp that lie between the frame's heading and its closing lines.
+QString BuildErrorBanner();
+QString BuildSignForm(const GuestbookProject &project);

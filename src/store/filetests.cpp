@@ -1,0 +1,25 @@
+#include "store/filetests.h"
+
+#include <QFileInfo>
+
+bool FolderExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool FileExists(const QString &path)
+{
+    if (IsBlankText(path))
+        return false;
+    const QFileInfo info(path);
+    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+}
+
+bool IsBlankText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Small file-system tests shared by the generator, the log and the main window.
+
+// True when the path names an existing folder. Never fails loudly.
+bool FolderExists(const QString &path);
+
+// True when the path names an existing ordinary file that is not hidden
+// (a name beginning with "." counts as hidden). Blank paths give false.
+bool FileExists(const QString &path);
+
+// True when the text is empty or holds only spaces.
+bool IsBlankText(const QString &text);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One field of the sign form: a row of the field list.
+struct GuestbookField {
+    QString FieldName;
+    QString FieldType;  // "Text" or "Textarea"; whatever the field dialog's kind box held
+    QString Rows;       // input size (Text) or number of rows (Textarea)
+    QString Cols;       // number of columns; empty for "Text"
+
+    bool operator==(const GuestbookField &other) const;
+};
+
+// Every design choice of one guestbook, members named after their settings keys.
+// Values are the texts the user typed or picked, unparsed; TBL_Border is 0 or 1.
+struct GuestbookProject {
+    QString Project_Title;
+    QString Project_Path;
+    QString BG_Image;
+    QString BG_Color;
+    QString TBL_Width;
+    int TBL_Border = 0;
+    QString TBL_Border_Width;
+    QString M_FColor;
+    QString M_FFace;
+    QString M_FSize;
+    QString H_FColor;
+    QString H_FFace;
+    QString H_FSize;
+    QString HM_FColor;
+    QString HM_FFace;
+    QString HM_FSize;
+    QList<GuestbookField> Fields;
+
+    bool operator==(const GuestbookProject &other) const;
+
+    // The project a fresh window starts with.
+    static GuestbookProject startupDefaults();
+    static QList<GuestbookField> defaultFields();
+    // Where guestbooks go unless the user picks another folder: "<program folder>/projects/".
+    static QString defaultProjectPath();
+};
+
+// True when a field other than the one at exceptIndex (1-based; 0 for none) has
+// exactly the name text (case-sensitive, no trimming).
+bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int exceptIndex);

@@ -1,0 +1,173 @@
+#include "store/projectstore.h"
+
+#include "store/settingsfile.h"
+
+#include <QSet>
+
+namespace {
+
+const QString kProjectsSection = QStringLiteral("Projects");
+const QString kRecentKey = QStringLiteral("Recent_Projects");
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kCountKey = QStringLiteral("prjNumber");
+const QString kFieldNamesKey = QStringLiteral("FLD_Names");
+const QString kListSeparator = QStringLiteral(", ");
+
+QString underscored(QString text)
+{
+    return text.replace(QLatin1Char(' '), QLatin1Char('_'));
+}
+
+QString withoutSpaces(QString text)
+{
+    return text.remove(QLatin1Char(' '));
+}
+
+bool recentListHolds(const QString &list, const QString &entry)
+{
+    const QStringList entries = list.split(kListSeparator);
+    for (const QString &listed : entries) {
+        if (listed.compare(entry, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The next project count: a missing, unreadable or 9999 count counts as 0.
+QString nextProjectCount(const IniSnapshot &settings)
+{
+    bool ok = false;
+    int count = settings.value(kSettingsSection, kCountKey, QStringLiteral("9999")).trimmed().toInt(&ok);
+    if (!ok || count == 9999)
+        count = 0;
+    return QString::number(count + 1);
+}
+
+QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
+{
+    const QString list = settings.value(kProjectsSection, kRecentKey, QString());
+    const QString entry = underscored(name);
+    if (recentListHolds(list, entry))
+        return {};
+    const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
+    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, nextProjectCount(settings)}};
+}
+
+QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
+{
+    QList<IniValue> values = {
+        {name, QStringLiteral("Project_Title"), name},
+        {name, QStringLiteral("Project_Path"), p.Project_Path},
+        {name, QStringLiteral("BG_Image"), p.BG_Image},
+        {name, QStringLiteral("BG_Color"), p.BG_Color},
+        {name, QStringLiteral("TBL_Width"), p.TBL_Width},
+        {name, QStringLiteral("TBL_Border"), QString::number(p.TBL_Border)},
+        {name, QStringLiteral("TBL_Border_Width"), p.TBL_Border_Width},
+        {name, QStringLiteral("M_FColor"), p.M_FColor},
+        {name, QStringLiteral("M_FFace"), p.M_FFace},
+        {name, QStringLiteral("M_FSize"), p.M_FSize},
+        {name, QStringLiteral("H_FColor"), p.H_FColor},
+        {name, QStringLiteral("H_FFace"), p.H_FFace},
+        {name, QStringLiteral("H_FSize"), p.H_FSize},
+        {name, QStringLiteral("HM_FColor"), p.HM_FColor},
+        {name, QStringLiteral("HM_FFace"), p.HM_FFace},
+        {name, QStringLiteral("HM_FSize"), p.HM_FSize},
+    };
+    QString names;
+    for (const GuestbookField &field : p.Fields) {
+        const QString stored = underscored(field.FieldName);
+        const QString joined = QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
+        values.append({name, QStringLiteral("FLD_") + stored, joined});
+        names += kListSeparator + stored;
+    }
+    values.append({name, kFieldNamesKey, names});
+    return values;
+}
+
+QString valueOr(const IniSnapshot &settings, const QString &section, const char *key, const QString &fallback)
+{
+    const QString value = settings.value(section, QString::fromLatin1(key), QString());
+    return value.isEmpty() ? fallback : value;
+}
+
+}  // namespace
+
+void SaveProject(const QString &name, const GuestbookProject &project)
+{
+    SaveINISettings([&](const IniSnapshot &current) {
+        return recentListUpdate(current, name) + projectValues(name, project);
+    });
+}
+
+GuestbookProject LoadProject(const QString &name)
+{
+    const IniSnapshot settings = IniSnapshot::ofSettingsFile();
+    const auto value = [&](const char *key, const char *fallback) {
+        return valueOr(settings, name, key, QString::fromLatin1(fallback));
+    };
+    GuestbookProject p;
+    p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
+    p.Project_Path = valueOr(settings, name, "Project_Path", GuestbookProject::defaultProjectPath());
+    p.BG_Image = value("BG_Image", "");
+    p.BG_Color = value("BG_Color", "#ffffff");
+    p.TBL_Width = value("TBL_Width", "45%");
+    p.TBL_Border = value("TBL_Border", "0") == QLatin1String("1") ? 1 : 0;
+    p.TBL_Border_Width = value("TBL_Border_Width", "0");
+    p.M_FColor = value("M_FColor", "#000000");
+    p.M_FFace = value("M_FFace", "Verdana");
+    p.M_FSize = value("M_FSize", "11");
+    p.H_FColor = value("H_FColor", "#333333");
+    p.H_FFace = value("H_FFace", "Verdana");
+    p.H_FSize = value("H_FSize", "11");
+    p.HM_FColor = value("HM_FColor", "#ff0000");
+    p.HM_FFace = value("HM_FFace", "Verdana");
+    p.HM_FSize = value("HM_FSize", "11");
+
+    const QString names = settings.value(name, kFieldNamesKey, QString());
+    if (names.contains(kListSeparator)) {
+        const QStringList storedNames = names.split(kListSeparator);
+        for (const QString &stored : storedNames) {
+            if (!stored.isEmpty())
+                LoadProjectField(settings, name, stored, p.Fields);
+        }
+    }
+    return p;
+}
+
+void LoadProjectField(const IniSnapshot &settings, const QString &name, const QString &storedFieldName,
+                      QList<GuestbookField> &fields)
+{
+    const QString value = settings.value(name, QStringLiteral("FLD_") + withoutSpaces(storedFieldName), QString());
+    if (value.isEmpty())
+        return;
+    const QStringList parts = value.split(QLatin1Char(','));
+    const auto part = [&parts](int i) { return i < parts.size() ? withoutSpaces(parts.at(i)) : QString(); };
+    GuestbookField field{parts.at(0), part(1), part(2), part(3)};
+    if (field.FieldName.isEmpty() || ListItemExists(fields, field.FieldName, 0))
+        return;
+    fields.append(field);
+}
+
+QList<RecentProject> FillRecentProjects()
+{
+    const QString list = GetINISetting(kProjectsSection, kRecentKey, QString());
+    QList<RecentProject> rows;
+    QSet<QString> seen;
+    if (list.isEmpty())
+        return rows;
+    const QStringList parts = list.split(QLatin1Char(','));
+    for (const QString &part : parts) {
+        const QString text = withoutSpaces(part).replace(QLatin1Char('_'), QLatin1Char(' '));
+        const QString identity = part.trimmed().toLower();
+        if (identity.isEmpty() || seen.contains(identity))
+            continue;
+        seen.insert(identity);
+        rows.append({part, text});
+    }
+    return rows;
+}
+
+QString SavedProjectCountText()
+{
+    return GetINISetting(kSettingsSection, kCountKey, QString());
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/guestbookproject.h"
+
+#include <QList>
+#include <QString>
+
+class IniSnapshot;
+
+// Saving and loading projects as sections of the settings file, and the recent list.
+
+// Writes the project under the section named by name and adds the name (spaces as
+// "_") to the recent list when it is new there. The whole save is one write.
+void SaveProject(const QString &name, const GuestbookProject &project);
+
+// The project saved under name: its title is name with "_" shown as " ", every
+// other member read from the section, empty ones replaced by the load fallbacks.
+GuestbookProject LoadProject(const QString &name);
+
+// Adds the field stored under storedFieldName (as listed in FLD_Names) to fields,
+// unless a field of that name is already there.
+void LoadProjectField(const IniSnapshot &settings, const QString &name, const QString &storedFieldName,
+                      QList<GuestbookField> &fields);
+
+// One row of the recent-project list: key as stored, text as the user knows it.
+struct RecentProject {
+    QString key;
+    QString text;
+};
+QList<RecentProject> FillRecentProjects();
+
+// The settings file's count of saved projects, as "Open Existing" reads it.
+QString SavedProjectCountText();

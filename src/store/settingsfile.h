@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The settings file: one INI file beside the program. Section and key names match
+// without regard to case; values are kept exactly as written. There is no cache:
+// every call reads or rewrites the file. Failures are silent: a read gives its
+// default, a refused write leaves the file as it was.
+
+// Full path of the settings file ("Quillset.ini" in the program folder).
+QString SettingsFilePath();
+
+QString GetINISetting(const QString &section, const QString &key, const QString &defaultValue);
+void SaveINISetting(const QString &section, const QString &key, const QString &value);
+
+// Several values stored by one locked read-modify-write of the file, so that
+// either all of them land or none does.
+struct IniValue {
+    QString section;
+    QString key;
+    QString value;
+};
+void SaveINISettings(const QList<IniValue> &values);
+
+class IniSnapshot;
+// The same, for values that depend on what the file holds: compose runs under the
+// lock on the file's current content, so no other writer can come in between.
+void SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &current)> &compose);
+
+// The settings file read once, for many look-ups that must agree with each other.
+class IniSnapshot
+{
+public:
+    static IniSnapshot ofSettingsFile();
+    explicit IniSnapshot(QByteArray content);
+
+    QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+
+private:
+    QByteArray m_content;
+};
+
+// The INI text operations behind the store, on the file's raw bytes.
+namespace IniText {
+// Value of section/key, or false when the section or the key is missing.
+bool find(const QByteArray &text, const QByteArray &section, const QByteArray &key, QByteArray *value);
+// Replaces the value in place, or adds the key at the end of its section, or adds
+// the section at the end of the text. Every other line stays as it was.
+void set(QByteArray &text, const QByteArray &section, const QByteArray &key, const QByteArray &value);
+// Text as stored: local 8-bit encoding, a line break inside it written as a space.
+QByteArray encode(const QString &text);
+}  // namespace IniText
