@@ -1,9 +1,0 @@
-file(REMOVE_RECURSE
-  "CMakeFiles/quillset_core_autogen"
-  "quillset_core_autogen/mocs_compilation.cpp"
-)
-
-# Per-language clean rules from dependency scanning.
-foreach(lang )
-  include(CMakeFiles/quillset_core_autogen.dir/cmake_clean_${lang}.cmake OPTIONAL)
-endforeach()

@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libquillset_gui.a"
-)
