@@ -135,12 +135,20 @@ QByteArray readSettingsFile()
     return file.readAll();
 }
 
+// A file without any write permission is read-only, even for a user (root) whom
+// the system would let write it.
+bool isReadOnly(const QFileInfo &info)
+{
+    const QFile::Permissions anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !info.isWritable() || !(info.permissions() & anyWrite);
+}
+
 // Applies the values to the file under the lock; a refused write changes nothing.
 void rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &)> &compose)
 {
     const QString path = SettingsFilePath();
     const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
+    if (info.exists() && isReadOnly(info))
         return;
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockTimeoutMs))
