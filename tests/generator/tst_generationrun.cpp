@@ -1,0 +1,272 @@
+#include "generator/generationrun.h"
+#include "recordinghost.h"
+#include "support/testfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(GuestbookProject)
+
+namespace {
+
+const QString kSep = QDir::separator();
+
+GuestbookProject defaultProject(const QString &path)
+{
+    GuestbookProject p = GuestbookProject::startupDefaults();
+    p.Project_Path = path;
+    return p;
+}
+
+GuestbookProject borderedProject(const QString &path)
+{
+    GuestbookProject p = defaultProject(path);
+    p.Project_Title = QStringLiteral("Q");
+    p.BG_Image = QStringLiteral("Images/Back.GIF");
+    p.BG_Color = QStringLiteral("#FFCC00");
+    p.TBL_Width = QStringLiteral("80%");
+    p.TBL_Border = 1;
+    p.TBL_Border_Width = QStringLiteral("2");
+    p.M_FFace = QStringLiteral("Times New Roman");
+    p.M_FSize = QStringLiteral("12");
+    p.M_FColor = QStringLiteral("#112233");
+    p.H_FFace = QStringLiteral("Arial");
+    p.H_FSize = QStringLiteral("10");
+    p.H_FColor = QStringLiteral("#0000FF");
+    p.HM_FFace = QStringLiteral("Arial");
+    p.HM_FSize = QStringLiteral("10");
+    p.HM_FColor = QStringLiteral("#00ff00");
+    p.Fields = {{QStringLiteral("Your Comments"), QStringLiteral("Textarea"), QStringLiteral("5"), QStringLiteral("30")}};
+    return p;
+}
+
+GuestbookProject mixedProject(const QString &path)
+{
+    GuestbookProject p = defaultProject(path);
+    p.Project_Title = QStringLiteral("Club & news");
+    p.BG_Image.clear();
+    p.TBL_Width = QStringLiteral("33%");
+    p.TBL_Border_Width = QStringLiteral("3");
+    p.M_FFace = QStringLiteral("Tahoma");
+    p.M_FSize = QStringLiteral("20");
+    p.H_FColor = QStringLiteral("#333333");
+    p.H_FSize = QStringLiteral("9");
+    p.HM_FSize = QStringLiteral("9");
+    p.Fields = {{QStringLiteral("Your Name"), QStringLiteral("Text"), QStringLiteral("30"), QString()},
+                {QStringLiteral("Note"), QStringLiteral("textarea"), QStringLiteral("15"), QStringLiteral("40")},
+                {QStringLiteral("Message"), QStringLiteral("Textarea"), QStringLiteral("8"), QStringLiteral("50")}};
+    return p;
+}
+
+QString goldenFile(const QString &design, const QString &page)
+{
+    return QStringLiteral(QUILLSET_TEST_DATA "/golden/") + design + QLatin1Char('/') + page;
+}
+
+// The log and status rows of a run into a fresh folder F, and of one into an existing folder.
+QStringList freshRunLog(const QString &f)
+{
+    return {"Status: Checking project name",
+            "Status: Checking project path",
+            "Status: Creating project directory",
+            "Status: Checking project path",
+            "Status: Creating project files",
+            "Status: Checking file paths",
+            f + "guestbook.txt does not exist, Quillset will now create a fresh copy",
+            f + "guestbook.txt created",
+            f + "default.asp does not exist, Quillset will now create a fresh copy",
+            f + "default.asp created",
+            "Status: Writing file header [ default.asp ]",
+            "[ default.asp ] File header created",
+            "Status: Writing file body [ default.asp ]",
+            "Status: Writing page title [ default.asp ]",
+            "Status: Writing fields [ default.asp ]",
+            "Status: Writing file footer [ default.asp ]",
+            "Main file created, will now generate addtogb.asp",
+            "Status: Writing script header [ addtogb.asp ]",
+            "Status: Writing file header [ addtogb.asp ]",
+            "Status: Writing page title [ addtogb.asp ]",
+            "Status: Writing fields [ addtogb.asp ]",
+            "Status: Writing file footer [ addtogb.asp ]",
+            "addtogb.asp file created, will now generate viewguestbook.asp",
+            "Status: Writing file header [ viewguestbook.asp ]",
+            "Status: Writing file body [ viewguestbook.asp ]",
+            "Status: Writing page title [ viewguestbook.asp ]",
+            "Status: Writing file footer [ viewguestbook.asp ]",
+            "Guestbook [ My Guestbook ] created successfully"};
+}
+
+QStringList statusesOf(const QStringList &log)
+{
+    QStringList statuses;
+    for (const QString &line : log) {
+        if (line.startsWith(QLatin1String("Status: ")))
+            statuses << line;
+        if (line == QLatin1String("Status: Writing file header [ addtogb.asp ]"))
+            statuses << QStringLiteral("Status: Writing file body [ addtogb.asp ]");
+    }
+    return statuses;
+}
+
+}  // namespace
+
+class TestGenerationRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pagesMatchByteForByte_data()
+    {
+        QTest::addColumn<QString>("design");
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("default project") << "default" << "My_Guestbook";
+        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered" << "My_Guestbook";
+        QTest::newRow("no border, no image, lower-case kind") << "mixed" << "Club_&_news";
+    }
+    void pagesMatchByteForByte()
+    {
+        QFETCH(QString, design);
+        QFETCH(QString, folderName);
+        TestProgramFolder folder;
+        const QString out = folder.path() + kSep;
+        const GuestbookProject project = design == QLatin1String("default") ? defaultProject(out)
+            : design == QLatin1String("bordered")                          ? borderedProject(out)
+                                                                            : mixedProject(out);
+        QString name = project.Project_Title;
+        RecordingHost host;
+        QVERIFY(GenerateGuestbook(name, project, host).succeeded);
+        QCOMPARE(name, folderName);
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
+            const QByteArray written = readBytes(out + folderName + kSep + QLatin1String(page));
+            const QByteArray expected = readBytes(goldenFile(design, QLatin1String(page)));
+            QVERIFY2(!expected.isEmpty(), page);
+            QCOMPARE(QString::fromUtf8(written), QString::fromUtf8(expected));
+            QCOMPARE(written, expected);
+        }
+        QCOMPARE(readBytes(out + folderName + kSep + QStringLiteral("guestbook.txt")), QByteArray());
+    }
+
+    void freshFolderSequence()
+    {
+        TestProgramFolder folder;
+        const QString out = folder.path() + kSep;
+        QString name = QStringLiteral("My Guestbook");
+        RecordingHost host;
+        QVERIFY(GenerateGuestbook(name, defaultProject(out), host).succeeded);
+        const QString f = out + QStringLiteral("My_Guestbook") + kSep;
+        const QStringList expected = freshRunLog(f);
+        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
+        QCOMPARE(host.statuses, statusesOf(expected));
+        QCOMPARE(host.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
+        QCOMPARE(host.question, QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
+                                               "Would you like to view your files now?"));
+    }
+
+    void secondRunReusesFolderAndKeepsEntries()
+    {
+        TestProgramFolder folder;
+        const QString out = folder.path() + kSep;
+        RecordingHost first;
+        QString name = QStringLiteral("My Guestbook");
+        QVERIFY(GenerateGuestbook(name, defaultProject(out), first).succeeded);
+        const QString f = out + QStringLiteral("My_Guestbook") + kSep;
+        const QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
+        writeBytes(f + QStringLiteral("guestbook.txt"), entries);
+        writeBytes(f + QStringLiteral("default.asp"), "stale");
+        QFile::remove(folder.file(QStringLiteral("applog.log")));
+
+        RecordingHost second;
+        second.answerYes = true;
+        GuestbookProject changed = defaultProject(out);
+        changed.Fields.removeLast();
+        QVERIFY(GenerateGuestbook(name, changed, second).succeeded);
+        QCOMPARE(name, QStringLiteral("My_Guestbook"));
+
+        QStringList expected = freshRunLog(f);
+        expected.removeAt(2);  // the folder is there: no "Creating project directory"
+        expected.removeAt(2);  // and one pass of the folder loop
+        expected.erase(expected.begin() + 4, expected.begin() + 8);  // both files exist
+        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
+        QCOMPARE(readBytes(f + QStringLiteral("guestbook.txt")), entries);
+        QVERIFY(!readBytes(f + QStringLiteral("default.asp")).contains("stale"));
+        QVERIFY(!readBytes(f + QStringLiteral("default.asp")).contains("Comments"));
+        QCOMPARE(second.events, QStringList({"visible", "step 2", "hidden", "ask", "open " + f, "generated"}));
+    }
+
+    void titleBecomesFolderName_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("folderName");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("empty") << "" << "My_Guestbook" << true;
+        QTest::newRow("one character") << "Q" << "My_Guestbook" << true;
+        QTest::newRow("one space") << " " << "My_Guestbook" << true;
+        QTest::newRow("two characters") << "Qs" << "Qs" << false;
+        QTest::newRow("two spaces between words") << "Club  news" << "Club__news" << false;
+    }
+    void titleBecomesFolderName()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, folderName);
+        QFETCH(bool, shortened);
+        TestProgramFolder folder;
+        QString name = title;
+        RecordingHost host;
+        QVERIFY(GenerateGuestbook(name, defaultProject(folder.path()), host).succeeded);
+        QCOMPARE(name, folderName);
+        QVERIFY(QFileInfo(folder.file(folderName)).isDir());
+        const QStringList log = logMessages(folder.file(QStringLiteral("applog.log")));
+        QCOMPARE(log.contains(QStringLiteral("Project name too short, setting to default")), shortened);
+        QCOMPARE(log.indexOf(QStringLiteral("Project name too short, setting to default")), shortened ? 1 : -1);
+    }
+
+    void pathWithOrWithoutFinalSeparator()
+    {
+        TestProgramFolder folder;
+        for (const QString &path : {folder.path(), folder.path() + kSep}) {
+            QString name = QStringLiteral("Same");
+            RecordingHost host;
+            host.answerYes = true;
+            QVERIFY(GenerateGuestbook(name, defaultProject(path), host).succeeded);
+            QCOMPARE(host.events.at(4), QStringLiteral("open ") + folder.path() + kSep + "Same" + kSep);
+        }
+    }
+
+    void missingParentStopsBeforeWriting()
+    {
+        TestProgramFolder folder;
+        const QString parent = folder.file(QStringLiteral("missing"));
+        QString name = QStringLiteral("My Guestbook");
+        RecordingHost host;
+        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(parent), host);
+        QVERIFY(!outcome.succeeded);
+        QVERIFY(!outcome.errorText.isEmpty());
+        QVERIFY(!QFileInfo::exists(parent));
+        QCOMPARE(host.events, QStringList({"visible"}));
+        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Creating project directory"));
+        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))).last(),
+                 QStringLiteral("Status: Creating project directory"));
+    }
+
+    // A page that cannot be replaced stops the run with the system's error; pages
+    // already written are whole and no temporary file is left behind.
+    void failedPageStopsRunAndLeavesNoPartialFile()
+    {
+        TestProgramFolder folder;
+        const QString f = folder.path() + kSep + QStringLiteral("My_Guestbook") + kSep;
+        QDir().mkpath(f + QStringLiteral("viewguestbook.asp"));
+        QString name = QStringLiteral("My Guestbook");
+        RecordingHost host;
+        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(folder.path()), host);
+        QVERIFY(!outcome.succeeded);
+        QVERIFY(!outcome.errorText.isEmpty());
+        QCOMPARE(host.events, QStringList({"visible"}));
+        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Writing file header [ viewguestbook.asp ]"));
+        QCOMPARE(readBytes(f + QStringLiteral("addtogb.asp")), readBytes(goldenFile("default", "addtogb.asp")));
+        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGenerationRun)
+#include "tst_generationrun.moc"
