@@ -1,7 +1,22 @@
+#include "store/programfolder.h"
+#include "wizard/frmmain.h"
+
 #include <QApplication>
+
+namespace {
+const char kOrganizationName[] = "Quillset Project";
+}
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QLatin1String(kApplicationTitle));
+    QApplication::setApplicationVersion(ApplicationVersion());
+    QApplication::setOrganizationName(QLatin1String(kOrganizationName));
+
+    // TODO(lead): call InstallDialogs() from dialogs/installdialogs.h here once it exists.
+
+    frmMain window;
+    window.show();
+    return app.exec();
 }

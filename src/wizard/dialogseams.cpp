@@ -1,0 +1,7 @@
+#include "wizard/dialogseams.h"
+
+MainWindowDialogs &mainWindowDialogs()
+{
+    static MainWindowDialogs dialogs;
+    return dialogs;
+}
