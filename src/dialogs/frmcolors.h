@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QLabel;
+
+// The palette image: 211 x 121 pixels, black wherever no swatch lies. A column of
+// twelve greys and primaries on the left, then the 216 colours whose components are
+// each 00, 33, 66, 99, CC or FF in a grid of 18 columns by 12 rows. Swatches are
+// 9 x 9 pixels on a 10-pixel pitch.
+QImage PaletteImage();
+
+// A colour value (red in the low byte) as the palette holds it.
+int colorValue(QRgb rgb);
+
+// The palette pop-up: moving over the palette previews, releasing a button picks,
+// Escape or a click on the preview cancels.
+class frmColors : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmColors(QWidget *parent = nullptr);
+
+    // The colour last previewed or picked, -1 after a cancel. Kept from one opening
+    // of the picker to the next.
+    static int mColor;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void picColors_MouseMove(const QPoint &pos);
+    void picColors_MouseUp(const QPoint &pos);
+    void cancel();
+
+    QImage m_palette;
+    QLabel *picPreview;
+    QLabel *lblColor;
+    QLabel *picColors;
+};
+
+// Opens the picker at the mouse pointer and waits for it to close. Returns the
+// picked colour value, or -1 when the user cancelled.
+int PickColor();

@@ -1,0 +1,132 @@
+#include "dialogs/frmexisting.h"
+
+#include "chrome/messageprompt.h"
+#include "chrome/placement.h"
+#include "dialogs/dialogparts.h"
+#include "store/projectstore.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTreeWidget>
+
+const QString ExistingProjectsText::kSettingsLoaded = QStringLiteral("Settings loaded for: ");
+
+namespace {
+
+QPointer<frmExisting> &theWindow()
+{
+    static QPointer<frmExisting> window;
+    return window;
+}
+
+QLabel *picture(const QString &name, const QPixmap &pixmap, const QRect &geometry, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setPixmap(pixmap);
+    label->setScaledContents(true);
+    return label;
+}
+
+}  // namespace
+
+frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::function<QString()> titleText,
+                         QWidget *owner)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
+    , m_loadProject(std::move(loadProject))
+    , m_titleText(std::move(titleText))
+{
+    setObjectName(QStringLiteral("frmExisting"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Load Existing"));
+    setFixedSize(twipsRect(0, 0, 2640, 2370).size());
+    setBackground(this, Qt::white);
+
+    // The banner is wider than the window and cut off at its right edge.
+    const QRect bannerRect = twipsRect(0, 0, 6960, 315);
+    QLabel *Image1 = picture(QStringLiteral("Image1"), DialogPictures::banner(bannerRect.size()), bannerRect, this);
+    QLabel *Image2 = picture(QStringLiteral("Image2"), DialogPictures::bannerIcon(16), twipsRect(120, 30, 240, 240), this);
+    auto *Label1 = new QLabel(QStringLiteral("Load Project"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(480, 30, 2055, 255));
+    Label1->setFont(verdana(9.75));
+    Label1->setStyleSheet(QStringLiteral("color: white;"));
+    QLabel *imgExit = picture(QStringLiteral("imgExit"), DialogPictures::closeIcon(16), twipsRect(2340, 30, 240, 240), this);
+    imgExit->setCursor(Qt::PointingHandCursor);
+    imgExit->setToolTip(QStringLiteral("Exit"));
+
+    lvwProjects = new QTreeWidget(this);
+    lvwProjects->setObjectName(QStringLiteral("lvwProjects"));
+    lvwProjects->setGeometry(twipsRect(60, 360, 2535, 1935));
+    lvwProjects->setRootIsDecorated(false);
+    lvwProjects->setColumnCount(1);
+    lvwProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwProjects->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    const int right = 2620 / kTwipsPerPixel;
+    const int bottom = 2360 / kTwipsPerPixel;
+    const QRect lines[] = {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}};
+    for (int i = 0; i < 4; ++i) {
+        auto *line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setGeometry(lines[i]);
+        setBackground(line, Qt::black);
+    }
+    const auto drag = [this](QMouseEvent *) { DragForm(this); };
+    MouseHandlers::onPress(this, drag);
+    MouseHandlers::onPress(Image2, drag);
+    MouseHandlers::onPress(Label1, drag);
+    MouseHandlers::onPress(Image1, [](QMouseEvent *) {});  // the banner does not move the window
+    MouseHandlers::onClick(imgExit, [this] { close(); });
+    // Anywhere in the list: the double-click acts on the selected row.
+    MouseHandlers::onDoubleClick(lvwProjects->viewport(), [this] { lvwProjects_DblClick(); });
+
+    // Form_Load: the recent list, one row per project, its name as the user knows it.
+    lvwProjects->setHeaderLabels({QStringLiteral("Projects")});
+    lvwProjects->header()->resizeSection(0, lvwProjects->width() - 100 / kTwipsPerPixel);
+    for (const RecentProject &project : FillRecentProjects()) {
+        auto *row = new QTreeWidgetItem(lvwProjects, {project.text});
+        row->setData(0, Qt::UserRole, project.key);
+    }
+}
+
+void frmExisting::closeEvent(QCloseEvent *event)
+{
+    // Unloaded from here on: the next ShowExistingProjects reads the list anew.
+    if (theWindow() == this)
+        theWindow() = nullptr;
+    QWidget::closeEvent(event);
+}
+
+void frmExisting::lvwProjects_DblClick()
+{
+    const QList<QTreeWidgetItem *> selected = lvwProjects->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString name = selected.first()->text(0);
+    const auto titleText = m_titleText;
+    QWidget *owner = parentWidget();
+    m_loadProject(name);
+    close();
+    MessagePrompt::inform(owner, ExistingProjectsText::kSettingsLoaded + titleText());
+}
+
+void ShowExistingProjects(QWidget *owner, std::function<void(const QString &)> loadProject,
+                          std::function<QString()> titleText)
+{
+    QPointer<frmExisting> &window = theWindow();
+    if (!window)
+        window = new frmExisting(std::move(loadProject), std::move(titleText), owner);
+    PlaceAtCursor(window);
+    window->show();
+    window->raise();
+}
+
+frmExisting *shownExistingProjects()
+{
+    return theWindow();
+}
