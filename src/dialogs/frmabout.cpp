@@ -6,11 +6,13 @@
 #include "generator/pageframe.h"
 #include "store/programfolder.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-const QString AboutText::kAuthor = QStringLiteral("The Quillset developers");
+// The company name the program records beside its version, when it records none.
+const QString AboutText::kAuthor = QStringLiteral("Quillset Project");
 // The name of the licence in the LICENSE file beside the source.
 const QString AboutText::kLicence = QStringLiteral("MIT");
 const QString AboutText::kDisclaimer = QStringLiteral(
@@ -19,7 +21,7 @@ const QString AboutText::kDisclaimer = QStringLiteral(
     "In no event shall the authors be liable for any claim, damages or other liability arising from the use "
     "of this program or of the guestbooks it generates. You are responsible for the pages you publish on "
     "your web server and for the entries your visitors leave in them.");
-const QString AboutText::kCopyright = QStringLiteral("Copyright \u00A9 2024 The Quillset developers");
+const QString AboutText::kCopyright = QStringLiteral("Copyright \u00A9 2024 Quillset Project");
 
 AboutVersion aboutVersion(const QString &applicationVersion)
 {
@@ -63,6 +65,8 @@ frmAbout::frmAbout(QWidget *owner)
     Label1->setAlignment(Qt::AlignCenter);
 
     const AboutVersion version = aboutVersion(ApplicationVersion());
+    const QString author = QCoreApplication::organizationName().isEmpty() ? AboutText::kAuthor
+                                                                          : QCoreApplication::organizationName();
     struct Row {
         int top;
         const char *nameLabel;
@@ -75,7 +79,7 @@ frmAbout::frmAbout(QWidget *owner)
     const Row rows[] = {
         {960, "Label2", "Version", "Label8", "Label13", version.version, 3135},
         {1200, "Label7", "Build", "Label9", "Label14", version.build, 3135},
-        {1440, "Label3", "Author", "Label10", "Label15", AboutText::kAuthor, 3135},
+        {1440, "Label3", "Author", "Label10", "Label15", author, 3135},
         {1680, "Label4", "Homepage", "Label11", "Label16", kHomePageUrl, 3135},
         {1920, "Label5", "Licence", "Label12", "Label17", AboutText::kLicence, 3255},
     };
