@@ -80,7 +80,9 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     MouseHandlers::onPress(this, drag);
     MouseHandlers::onPress(Image2, drag);
     MouseHandlers::onPress(Label1, drag);
-    MouseHandlers::onPress(Image1, [](QMouseEvent *) {});  // the banner does not move the window
+    // The banner and the list (its frame included) do not move the window.
+    MouseHandlers::onPress(Image1, [](QMouseEvent *) {});
+    MouseHandlers::onPress(lvwProjects, [](QMouseEvent *) {});
     MouseHandlers::onClick(imgExit, [this] { close(); });
     // Anywhere in the list: the double-click acts on the selected row.
     MouseHandlers::onDoubleClick(lvwProjects->viewport(), [this] { lvwProjects_DblClick(); });

@@ -60,10 +60,18 @@ void doubleClickRow(QWidget *window, const QString &text)
     sendMouse(list->viewport(), QEvent::MouseButtonDblClick, pos, Qt::LeftButton);
 }
 
+// Types the text one character at a time, as keys would (QTest's key clicks take
+// ASCII only).
+void typeText(QLineEdit *box, const QString &text)
+{
+    for (const QChar c : text)
+        box->insert(QString(c));
+}
+
 void typeInto(QComboBox *box, const QString &text)
 {
     box->lineEdit()->clear();
-    QTest::keyClicks(box->lineEdit(), text);
+    typeText(box->lineEdit(), text);
 }
 
 }  // namespace
@@ -374,7 +382,7 @@ void ProjectDialogsTest::roundTrip()
     for (const QStringList &typed : typedFields) {
         frmAddField dialog(fieldList, &main);
         dialog.show();
-        QTest::keyClicks(named<QLineEdit>(&dialog, QStringLiteral("txtfldName")), typed.at(0));
+        typeText(named<QLineEdit>(&dialog, QStringLiteral("txtfldName")), typed.at(0));
         typeInto(named<QComboBox>(&dialog, QStringLiteral("Combo1")), typed.at(1));
         typeInto(named<QComboBox>(&dialog, QStringLiteral("cboRows")), typed.at(2));
         typeInto(named<QComboBox>(&dialog, QStringLiteral("cboCols")), typed.at(3));

@@ -1,0 +1,118 @@
+// Shows one dialog of the program as the user meets it, for a screenshot under a
+// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about>
+// Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
+// to be ended.
+
+#include "dialogs/frmabout.h"
+#include "dialogs/frmaddfield.h"
+#include "dialogs/frmcolors.h"
+#include "dialogs/frmedit.h"
+#include "dialogs/frmexisting.h"
+#include "dialogs/frmmenu.h"
+#include "dialogs/installdialogs.h"
+#include "store/programfolder.h"
+#include "store/projectstore.h"
+#include "wizard/dialogseams.h"
+#include "wizard/frmmain.h"
+#include "wizard/wizardflags.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+void hover(QWidget *widget, QPoint pos)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void printArea(QRect area)
+{
+    std::printf("%dx%d+%d+%d\n", area.width(), area.height(), area.x(), area.y());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationVersion(ApplicationVersion());
+    QApplication::setOrganizationName(QStringLiteral("Quillset Project"));
+    const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("about");
+
+    QTemporaryDir folder;
+    ProgramFolder::setPathForTesting(folder.path());
+    GuestbookProject club = GuestbookProject::startupDefaults();
+    SaveProject(QStringLiteral("My Guestbook"), club);
+    SaveProject(QStringLiteral("Club news"), club);
+    SaveProject(QStringLiteral("Garden diary"), club);
+
+    InstallDialogs();
+    frmMain main;
+    main.move(40, 40);
+    main.show();
+    main.DoMode(which == QLatin1String("title") ? 2 : 4);
+    auto *fields = main.findChild<QTreeWidget *>(QStringLiteral("lvwFields"));
+    auto *title = main.findChild<QLineEdit *>(QStringLiteral("txtTitle"));
+    auto *saveTo = main.findChild<QLineEdit *>(QStringLiteral("txtSaveTo"));
+
+    QWidget *shown = nullptr;
+    if (which == QLatin1String("menu")) {
+        fields->topLevelItem(1)->setSelected(true);
+        QCursor::setPos(fields->mapToGlobal(QPoint(60, 60)));
+        mainWindowDialogs().showFieldMenu(main);
+        shown = shownFieldMenu();
+        hover(shown->findChild<QWidget *>(QStringLiteral("lblDelete")), QPoint(5, 5));
+    } else if (which == QLatin1String("field") || which == QLatin1String("fieldedit")) {
+        if (which == QLatin1String("fieldedit")) {
+            fields->topLevelItem(3)->setSelected(true);
+            WizardFlags::FieldEditMode = WizardFlags::EditField;
+        }
+        auto *dialog = new frmAddField(fields, &main);
+        if (which == QLatin1String("field"))
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtfldName"))->setText(QStringLiteral("City"));
+        dialog->show();
+        hover(dialog->findChild<QWidget *>(QStringLiteral("lblOK")), QPoint(5, 5));
+        shown = dialog;
+    } else if (which == QLatin1String("title")) {
+        auto *dialog = new frmEdit(title, saveTo, [&main](const QString &name) { main.setProjectName(name); }, &main);
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtNew"))->setText(QStringLiteral("Club news"));
+        dialog->show();
+        shown = dialog;
+    } else if (which == QLatin1String("colors")) {
+        auto *picker = new frmColors;
+        QCursor::setPos(main.mapToGlobal(QPoint(300, 200)));
+        picker->move(QCursor::pos());
+        picker->show();
+        hover(picker->findChild<QWidget *>(QStringLiteral("picColors")), QPoint(31 + 10 * 6 + 4, 1 + 10 * 4 + 4));
+        shown = picker;
+    } else if (which == QLatin1String("existing")) {
+        QCursor::setPos(main.mapToGlobal(QPoint(60, 300)));
+        mainWindowDialogs().showExistingProjects(main);
+        shown = shownExistingProjects();
+        auto *list = shown->findChild<QTreeWidget *>(QStringLiteral("lvwProjects"));
+        list->setCurrentItem(list->topLevelItem(1));
+    } else {
+        auto *about = new frmAbout(&main);
+        about->show();
+        shown = about;
+    }
+
+    QTimer::singleShot(1000, [shown] {
+        shown->raise();
+        printArea(shown->frameGeometry().adjusted(-12, -12, 12, 12));
+    });
+    return app.exec();
+}
