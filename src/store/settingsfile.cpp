@@ -57,29 +57,36 @@ bool namesMatch(QByteArrayView a, QByteArrayView b)
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Where a section's lines lie: body from the line after its header up to the next header.
-struct Section {
-    bool found = false;
-    qsizetype bodyStart = 0;
-    qsizetype bodyEnd = 0;
-};
-
-Section findSection(const QByteArray &text, QByteArrayView name)
+// The next header line at or after the line start from: a line whose first
+// non-blank character is "[" and that names a section. Only "[" characters are
+// looked at, so the long runs of key lines between sections cost one memchr.
+bool nextHeader(const QByteArray &text, qsizetype from, Line *header)
 {
-    Section section;
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        const Line line = lineAt(text, pos);
-        const QByteArrayView header = sectionName(lineView(text, line));
-        if (section.found && !header.isNull()) {
-            section.bodyEnd = line.start;
+    for (qsizetype bracket = text.indexOf('[', from); bracket >= 0; bracket = text.indexOf('[', bracket + 1)) {
+        const qsizetype start = bracket == 0 ? 0 : text.lastIndexOf('\n', bracket - 1) + 1;
+        const QByteArrayView before(text.constData() + start, bracket - start);
+        if (!before.trimmed().isEmpty())
+            continue;
+        *header = lineAt(text, start);
+        if (!sectionName(lineView(text, *header)).isNull())
+            return true;
+    }
+    return false;
+}
+
+IniText::Section findSection(const QByteArray &text, QByteArrayView name)
+{
+    IniText::Section section;
+    Line header;
+    for (qsizetype pos = 0; nextHeader(text, pos, &header); pos = header.next) {
+        if (section.found) {
+            section.bodyEnd = header.start;
             return section;
         }
-        if (!section.found && !header.isNull() && namesMatch(header, name)) {
+        if (namesMatch(sectionName(lineView(text, header)), name)) {
             section.found = true;
-            section.bodyStart = line.next;
+            section.bodyStart = header.next;
         }
-        pos = line.next;
     }
     section.bodyEnd = text.size();
     return section;
@@ -92,7 +99,7 @@ struct KeyLine {
     qsizetype valueStart = 0;
 };
 
-KeyLine findKey(const QByteArray &text, const Section &section, QByteArrayView key)
+KeyLine findKey(const QByteArray &text, const IniText::Section &section, QByteArrayView key)
 {
     KeyLine result;
     for (qsizetype pos = section.bodyStart; pos < section.bodyEnd;) {
@@ -112,7 +119,7 @@ KeyLine findKey(const QByteArray &text, const Section &section, QByteArrayView k
 }
 
 // Position just after the last non-blank line of the section, where a new key goes.
-qsizetype endOfSectionContent(const QByteArray &text, const Section &section, bool *needsLineBreak)
+qsizetype endOfSectionContent(const QByteArray &text, const IniText::Section &section, bool *needsLineBreak)
 {
     qsizetype insertAt = section.bodyStart;
     *needsLineBreak = section.bodyStart > 0 && text.at(section.bodyStart - 1) != '\n';
@@ -153,14 +160,14 @@ void rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockTimeoutMs))
         return;
-    QByteArray text = readSettingsFile();
-    const QList<IniValue> values = compose(IniSnapshot(text));
+    IniText::Editor editor(readSettingsFile());
+    const QList<IniValue> values = compose(IniSnapshot(editor.text()));
     for (const IniValue &v : values)
-        IniText::set(text, IniText::encode(v.section), IniText::encode(v.key), IniText::encode(v.value));
+        editor.set(IniText::encode(v.section), IniText::encode(v.key), IniText::encode(v.value));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(text);
+    file.write(editor.text());
     file.commit();
 }
 
@@ -174,40 +181,57 @@ QByteArray IniText::encode(const QString &text)
     return bytes;
 }
 
-bool IniText::find(const QByteArray &text, const QByteArray &section, const QByteArray &key, QByteArray *value)
+IniText::Editor::Editor(QByteArray text)
+    : m_text(std::move(text))
 {
-    const Section found = findSection(text, section.trimmed());
+}
+
+IniText::Section IniText::Editor::section(const QByteArray &name) const
+{
+    if (!m_hasCachedSection || !namesMatch(m_cachedName, name)) {
+        m_cachedSection = findSection(m_text, name);
+        m_cachedName = name;
+        m_hasCachedSection = true;
+    }
+    return m_cachedSection;
+}
+
+bool IniText::Editor::find(const QByteArray &sectionName, const QByteArray &key, QByteArray *value) const
+{
+    const Section found = section(sectionName.trimmed());
     if (!found.found)
         return false;
-    const KeyLine keyLine = findKey(text, found, key.trimmed());
+    const KeyLine keyLine = findKey(m_text, found, key.trimmed());
     if (!keyLine.found)
         return false;
-    *value = text.mid(keyLine.valueStart, keyLine.line.end - keyLine.valueStart);
+    *value = m_text.mid(keyLine.valueStart, keyLine.line.end - keyLine.valueStart);
     return true;
 }
 
-void IniText::set(QByteArray &text, const QByteArray &section, const QByteArray &key, const QByteArray &value)
+void IniText::Editor::set(const QByteArray &sectionName, const QByteArray &key, const QByteArray &value)
 {
-    const QByteArray sectionTrimmed = section.trimmed();
+    const QByteArray name = sectionName.trimmed();
     const QByteArray keyTrimmed = key.trimmed();
-    const Section found = findSection(text, sectionTrimmed);
+    const Section found = section(name);
+    const qsizetype sizeBefore = m_text.size();
     if (!found.found) {
-        if (!text.isEmpty() && !text.endsWith('\n'))
-            text += "\r\n";
-        text += '[' + sectionTrimmed + "]\r\n" + keyTrimmed + '=' + value + "\r\n";
+        if (!m_text.isEmpty() && !m_text.endsWith('\n'))
+            m_text += "\r\n";
+        m_text += '[' + name + "]\r\n";
+        const qsizetype bodyStart = m_text.size();
+        m_text += keyTrimmed + '=' + value + "\r\n";
+        m_cachedSection = Section{true, bodyStart, m_text.size()};
         return;
     }
-    const KeyLine keyLine = findKey(text, found, keyTrimmed);
-    if (keyLine.found) {
-        text.replace(keyLine.valueStart, keyLine.line.end - keyLine.valueStart, value);
-        return;
+    if (const KeyLine keyLine = findKey(m_text, found, keyTrimmed); keyLine.found) {
+        m_text.replace(keyLine.valueStart, keyLine.line.end - keyLine.valueStart, value);
+    } else {
+        bool needsLineBreak = false;
+        const qsizetype insertAt = endOfSectionContent(m_text, found, &needsLineBreak);
+        m_text.insert(insertAt, (needsLineBreak ? "\r\n" : "") + keyTrimmed + '=' + value + "\r\n");
     }
-    bool needsLineBreak = false;
-    const qsizetype insertAt = endOfSectionContent(text, found, &needsLineBreak);
-    QByteArray line = keyTrimmed + '=' + value + "\r\n";
-    if (needsLineBreak)
-        line.prepend("\r\n");
-    text.insert(insertAt, line);
+    // Every change lies inside this section, so only its end moves.
+    m_cachedSection.bodyEnd += m_text.size() - sizeBefore;
 }
 
 QString SettingsFilePath()
@@ -243,14 +267,14 @@ IniSnapshot IniSnapshot::ofSettingsFile()
 }
 
 IniSnapshot::IniSnapshot(QByteArray content)
-    : m_content(std::move(content))
+    : m_editor(std::move(content))
 {
 }
 
 QString IniSnapshot::value(const QString &section, const QString &key, const QString &defaultValue) const
 {
     QByteArray value;
-    if (!IniText::find(m_content, IniText::encode(section), IniText::encode(key), &value))
+    if (!m_editor.find(IniText::encode(section), IniText::encode(key), &value))
         return defaultValue;
     return QString::fromLocal8Bit(value);
 }

@@ -31,6 +31,45 @@ class IniSnapshot;
 // lock on the file's current content, so no other writer can come in between.
 void SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &current)> &compose);
 
+// The INI text operations behind the store, on the file's raw bytes.
+namespace IniText {
+
+// Where a section's lines lie: from the line after its header up to the next header.
+struct Section {
+    bool found = false;
+    qsizetype bodyStart = 0;
+    qsizetype bodyEnd = 0;
+};
+
+// The text of an INI file, with look-ups and edits that keep every other line as
+// it was. The last section looked up is remembered, so many keys of one section
+// cost one search of the file.
+class Editor
+{
+public:
+    explicit Editor(QByteArray text);
+
+    // Value of section/key, or false when the section or the key is missing.
+    bool find(const QByteArray &section, const QByteArray &key, QByteArray *value) const;
+    // Replaces the value in place, or adds the key at the end of its section, or
+    // adds the section at the end of the text.
+    void set(const QByteArray &section, const QByteArray &key, const QByteArray &value);
+    const QByteArray &text() const { return m_text; }
+
+private:
+    Section section(const QByteArray &name) const;
+
+    QByteArray m_text;
+    mutable QByteArray m_cachedName;
+    mutable Section m_cachedSection;
+    mutable bool m_hasCachedSection = false;
+};
+
+// Text as stored: local 8-bit encoding, a line break inside it written as a space.
+QByteArray encode(const QString &text);
+
+}  // namespace IniText
+
 // The settings file read once, for many look-ups that must agree with each other.
 class IniSnapshot
 {
@@ -41,16 +80,6 @@ public:
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
 
 private:
-    QByteArray m_content;
+    IniText::Editor m_editor;
 };
 
-// The INI text operations behind the store, on the file's raw bytes.
-namespace IniText {
-// Value of section/key, or false when the section or the key is missing.
-bool find(const QByteArray &text, const QByteArray &section, const QByteArray &key, QByteArray *value);
-// Replaces the value in place, or adds the key at the end of its section, or adds
-// the section at the end of the text. Every other line stays as it was.
-void set(QByteArray &text, const QByteArray &section, const QByteArray &key, const QByteArray &value);
-// Text as stored: local 8-bit encoding, a line break inside it written as a space.
-QByteArray encode(const QString &text);
-}  // namespace IniText
