@@ -25,24 +25,39 @@ void show(GenerationHost &host, const QString &text)
     WriteLog(text);
 }
 
-// A page being written: the text goes to a temporary file beside the page, which
-// replaces the page only when everything has been written.
-class PageFile
-{
-public:
-    explicit PageFile(const QString &path)
-        : m_file(path)
-    {
-    }
-
-    bool open() { return m_file.open(QIODevice::WriteOnly); }
-    void print(const QString &text) { m_file.write(Printed(text).toLocal8Bit()); }
-    bool commit() { return m_file.commit(); }
-    QString errorText() const { return m_file.errorString(); }
-
-private:
-    QSaveFile m_file;
+// One stage of writing a page: its status ("Status: Writing <what> [ <page> ]"),
+// whether that status is also logged, the printed pieces, and a log line after it.
+enum StatusLogging { Logged, StatusOnly };
+struct PageStage {
+    const char *what;
+    StatusLogging logging;
+    QStringList pieces;
+    QString logAfter;
 };
+
+// Writes a page stage by stage into a temporary file beside it, which replaces
+// the page only when every stage has been written.
+GenerationOutcome writePage(const QString &pageFolder, const QString &pageName, GenerationHost &host,
+                            const QList<PageStage> &stages)
+{
+    QSaveFile page(pageFolder + pageName);
+    for (const PageStage &stage : stages) {
+        const QString status = QStringLiteral("Status: Writing ") + QLatin1String(stage.what) + QStringLiteral(" [ ")
+            + pageName + QStringLiteral(" ]");
+        host.setStatusText(status);
+        if (stage.logging == Logged)
+            WriteLog(status);
+        if (!page.isOpen() && !page.open(QIODevice::WriteOnly))
+            return GenerationOutcome::failure(page.errorString());
+        for (const QString &piece : stage.pieces)
+            page.write(Printed(piece).toLocal8Bit());
+        if (&stage == &stages.last() && !page.commit())
+            return GenerationOutcome::failure(page.errorString());
+        if (!stage.logAfter.isEmpty())
+            WriteLog(stage.logAfter);
+    }
+    return {};
+}
 
 // Creates an empty file without truncating one that is there.
 GenerationOutcome touchFile(const QString &path)
@@ -72,11 +87,6 @@ GenerationOutcome createFolder(const QString &path)
     if (error)
         return GenerationOutcome::failure(QString::fromLocal8Bit(error.message().c_str()));
     return {};
-}
-
-GenerationOutcome failedPage(PageFile &page)
-{
-    return GenerationOutcome::failure(page.errorText());
 }
 
 }  // namespace
@@ -118,72 +128,41 @@ GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &p
         if (!present.succeeded)
             return present;
     }
-
-    show(host, QStringLiteral("Status: Writing file header [ default.asp ]"));
-    PageFile page(pageFolder + QStringLiteral("default.asp"));
-    if (!page.open())
-        return failedPage(page);
-    page.print(BuildPageHead(project));
-    WriteLog(QStringLiteral("[ default.asp ] File header created"));
-    show(host, QStringLiteral("Status: Writing file body [ default.asp ]"));
-    page.print(BuildBodyTag(project));
-    show(host, QStringLiteral("Status: Writing page title [ default.asp ]"));
-    page.print(BuildTitleLine(project, false));
-    page.print(BuildErrorBanner());
-    show(host, QStringLiteral("Status: Writing fields [ default.asp ]"));
-    page.print(BuildSignForm(project));
-    show(host, QStringLiteral("Status: Writing file footer [ default.asp ]"));
-    page.print(BuildClosingLines());
-    if (!page.commit())
-        return failedPage(page);
-    WriteLog(QStringLiteral("Main file created, will now generate addtogb.asp"));
-    return WriteEntryScript(pageFolder, project, host);
+    const GenerationOutcome written = writePage(pageFolder, QStringLiteral("default.asp"), host,
+        {{"file header", Logged, {BuildPageHead(project)}, QStringLiteral("[ default.asp ] File header created")},
+         {"file body", Logged, {BuildBodyTag(project)}, {}},
+         {"page title", Logged, {BuildTitleLine(project, false), BuildErrorBanner()}, {}},
+         {"fields", Logged, {BuildSignForm(project)}, {}},
+         {"file footer", Logged, {BuildClosingLines()}, QStringLiteral("Main file created, will now generate addtogb.asp")}});
+    return written.succeeded ? WriteEntryScript(pageFolder, project, host) : written;
 }
 
 GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject &project, GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    show(host, QStringLiteral("Status: Writing script header [ addtogb.asp ]"));
-    PageFile page(pageFolder + QStringLiteral("addtogb.asp"));
-    if (!page.open())
-        return failedPage(page);
-    page.print(BuildScriptOpening());
-    page.print(BuildAssignmentsAndChecks(project.Fields));
-    page.print(BuildStoreBlock(project.Fields));
-    show(host, QStringLiteral("Status: Writing file header [ addtogb.asp ]"));
-    page.print(BuildPageHead(project));
-    host.setStatusText(QStringLiteral("Status: Writing file body [ addtogb.asp ]"));
-    page.print(BuildBodyTag(project));
-    show(host, QStringLiteral("Status: Writing page title [ addtogb.asp ]"));
-    page.print(BuildTitleLine(project, true));
-    show(host, QStringLiteral("Status: Writing fields [ addtogb.asp ]"));
-    page.print(BuildThankYou(project));
-    show(host, QStringLiteral("Status: Writing file footer [ addtogb.asp ]"));
-    page.print(BuildClosingLines());
-    if (!page.commit())
-        return failedPage(page);
-    WriteLog(QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp"));
-    return WriteViewPage(pageFolder, project, host);
+    const GenerationOutcome written = writePage(pageFolder, QStringLiteral("addtogb.asp"), host,
+        {{"script header", Logged,
+          {BuildScriptOpening(), BuildAssignmentsAndChecks(project.Fields), BuildStoreBlock(project.Fields)}, {}},
+         {"file header", Logged, {BuildPageHead(project)}, {}},
+         {"file body", StatusOnly, {BuildBodyTag(project)}, {}},
+         {"page title", Logged, {BuildTitleLine(project, true)}, {}},
+         {"fields", Logged, {BuildThankYou(project)}, {}},
+         {"file footer", Logged, {BuildClosingLines()},
+          QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp")}});
+    return written.succeeded ? WriteViewPage(pageFolder, project, host) : written;
 }
 
 GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &project, GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    show(host, QStringLiteral("Status: Writing file header [ viewguestbook.asp ]"));
-    PageFile page(pageFolder + QStringLiteral("viewguestbook.asp"));
-    if (!page.open())
-        return failedPage(page);
-    page.print(BuildPageHead(project));
-    show(host, QStringLiteral("Status: Writing file body [ viewguestbook.asp ]"));
-    page.print(BuildBodyTag(project));
-    show(host, QStringLiteral("Status: Writing page title [ viewguestbook.asp ]"));
-    page.print(BuildTitleLine(project, true));
-    show(host, QStringLiteral("Status: Writing file footer [ viewguestbook.asp ]"));
-    page.print(BuildReaderBlock());
-    if (!page.commit())
-        return failedPage(page);
-
-    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
+    const GenerationOutcome written = writePage(pageFolder, QStringLiteral("viewguestbook.asp"), host,
+        {{"file header", Logged, {BuildPageHead(project)}, {}},
+         {"file body", Logged, {BuildBodyTag(project)}, {}},
+         {"page title", Logged, {BuildTitleLine(project, true)}, {}},
+         {"file footer", Logged, {BuildReaderBlock()},
+          QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully")}});
+    if (!written.succeeded)
+        return written;
     host.showWizardStep(2);
     host.setStatusVisible(false);
     if (host.askYesNo(kViewFilesQuestion))
