@@ -485,13 +485,14 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
         const auto row = m_hoverTable.constFind(watched);
+        const bool gbPath = watched == lblGBPath || watched == frStep4;
         if (row != m_hoverTable.cend()) {
             for (HoverShape *shape : row->lightGrey)
                 shape->setFill(kLightGrey);
             for (HoverShape *shape : row->background)
                 shape->setFill(kBackground);
         }
-        if (watched == lblGBPath || watched == frStep4) {
+        if (gbPath) {
             const bool over = watched == lblGBPath;
             QFont font = lblGBPath->font();
             font.setUnderline(over);
@@ -499,6 +500,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             QPalette palette = lblGBPath->palette();
             palette.setColor(QPalette::WindowText, over ? kLinkBlue : QColor(Qt::black));
             lblGBPath->setPalette(palette);
+        }
+        // A move belongs to the control under the mouse alone: it must not reach
+        // the window behind it, which would clear the navigation buttons.
+        if (row != m_hoverTable.cend() || gbPath) {
+            event->accept();
+            return true;
         }
     } else if (event->type() == QEvent::MouseButtonPress && watched == lvwFields->viewport()) {
         lvwFields_MouseDown(static_cast<QMouseEvent *>(event)->button());
