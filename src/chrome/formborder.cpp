@@ -57,6 +57,7 @@ void CFormBorder::setClient(QObject *client)
         return;
     }
     m_hasHandle = true;
+    readFrame(clientWidget());
     if (previous)
         previous->removeEventFilter(this);
     clientWidget()->installEventFilter(this);
@@ -80,25 +81,49 @@ quintptr CFormBorder::hwnd() const
     return client ? quintptr(client->winId()) : 0;
 }
 
-bool CFormBorder::hasFlag(Qt::WindowType flag) const
+// The window's flags for the kept frame state. Qt drops a frameless window's
+// button hints and adds the system menu to any button, so the state is kept
+// here and the flags follow it, not the other way round.
+Qt::WindowFlags CFormBorder::frameFlags() const
 {
-    QWidget *client = clientWidget();
-    return client && client->windowFlags().testFlag(flag);
+    Qt::WindowFlags flags = m_frame.toolWindow && !m_frame.showInTaskbar ? Qt::Tool : Qt::Window;
+    flags.setFlag(Qt::WindowStaysOnTopHint, m_frame.topMost);
+    if (!m_frame.titlebar)
+        return flags | Qt::FramelessWindowHint;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowSystemMenuHint, m_frame.controlBox);
+    flags.setFlag(Qt::WindowMinimizeButtonHint, m_frame.minButton);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, m_frame.maxButton);
+    flags.setFlag(Qt::WindowContextHelpButtonHint, m_frame.whatsThis);
+    return flags;
 }
 
-Qt::WindowFlags CFormBorder::withWindowType(Qt::WindowFlags flags) const
+void CFormBorder::readFrame(const QWidget *client)
 {
-    // A tool window has no task-bar entry in Qt; an explicit task-bar entry wins.
-    const Qt::WindowType type = m_toolWindow && !m_showInTaskbar ? Qt::Tool : Qt::Window;
-    return (flags & ~Qt::WindowType_Mask) | type;
+    const Qt::WindowFlags flags = client->windowFlags();
+    const bool customized = flags.testFlag(Qt::CustomizeWindowHint);
+    m_frame.titlebar = !flags.testFlag(Qt::FramelessWindowHint);
+    m_frame.controlBox = !customized || flags.testFlag(Qt::WindowSystemMenuHint);
+    m_frame.minButton = !customized || flags.testFlag(Qt::WindowMinimizeButtonHint);
+    m_frame.maxButton = !customized || flags.testFlag(Qt::WindowMaximizeButtonHint);
+    m_frame.whatsThis = flags.testFlag(Qt::WindowContextHelpButtonHint);
+    m_frame.topMost = flags.testFlag(Qt::WindowStaysOnTopHint);
+    m_frame.toolWindow = client->windowType() == Qt::Tool;
+    m_frame.showInTaskbar = !m_frame.toolWindow;
 }
 
-void CFormBorder::applyFlags(Qt::WindowFlags flags)
+bool CFormBorder::frameMember(bool Frame::*member) const
+{
+    return clientWidget() && m_frame.*member;
+}
+
+void CFormBorder::setFrameMember(bool Frame::*member, bool value)
 {
     QWidget *client = clientWidget();
     if (!client)
         return;
-    flags = withWindowType(flags);
+    m_frame.*member = value;
+    const Qt::WindowFlags flags = frameFlags();
     if (flags == client->windowFlags())
         return;
     // Changing the flags of a top-level window hides it; show it again as it was.
@@ -108,32 +133,22 @@ void CFormBorder::applyFlags(Qt::WindowFlags flags)
         client->show();
 }
 
-void CFormBorder::setFlag(Qt::WindowType flag, bool on)
-{
-    QWidget *client = clientWidget();
-    if (!client)
-        return;
-    Qt::WindowFlags flags = client->windowFlags();
-    flags.setFlag(flag, on);
-    applyFlags(flags);
-}
-
-void CFormBorder::setControlBox(bool value) { setFlag(Qt::WindowSystemMenuHint, value); }
-bool CFormBorder::ControlBox() const { return hasFlag(Qt::WindowSystemMenuHint); }
+void CFormBorder::setControlBox(bool value) { setFrameMember(&Frame::controlBox, value); }
+bool CFormBorder::ControlBox() const { return frameMember(&Frame::controlBox); }
 
 void CFormBorder::setMaxButton(bool value)
 {
-    setFlag(Qt::WindowMaximizeButtonHint, value);
+    setFrameMember(&Frame::maxButton, value);
     EnableMenuItem(SC_MAXIMIZE, value);
 }
-bool CFormBorder::MaxButton() const { return hasFlag(Qt::WindowMaximizeButtonHint); }
+bool CFormBorder::MaxButton() const { return frameMember(&Frame::maxButton); }
 
 void CFormBorder::setMinButton(bool value)
 {
-    setFlag(Qt::WindowMinimizeButtonHint, value);
+    setFrameMember(&Frame::minButton, value);
     EnableMenuItem(SC_MINIMIZE, value);
 }
-bool CFormBorder::MinButton() const { return hasFlag(Qt::WindowMinimizeButtonHint); }
+bool CFormBorder::MinButton() const { return frameMember(&Frame::minButton); }
 
 void CFormBorder::setMoveable(bool value) { EnableMenuItem(SC_MOVE, value); }
 
@@ -165,32 +180,20 @@ bool CFormBorder::Sizeable() const
     return client && client->minimumSize() != client->maximumSize();
 }
 
-void CFormBorder::setShowInTaskbar(bool value)
-{
-    if (!clientWidget())
-        return;
-    m_showInTaskbar = value;
-    applyFlags(clientWidget()->windowFlags());
-}
-bool CFormBorder::ShowInTaskbar() const { return clientWidget() && m_showInTaskbar; }
+void CFormBorder::setShowInTaskbar(bool value) { setFrameMember(&Frame::showInTaskbar, value); }
+bool CFormBorder::ShowInTaskbar() const { return frameMember(&Frame::showInTaskbar); }
 
-void CFormBorder::setTitlebar(bool value) { setFlag(Qt::FramelessWindowHint, !value); }
-bool CFormBorder::Titlebar() const { return clientWidget() && !hasFlag(Qt::FramelessWindowHint); }
+void CFormBorder::setTitlebar(bool value) { setFrameMember(&Frame::titlebar, value); }
+bool CFormBorder::Titlebar() const { return frameMember(&Frame::titlebar); }
 
-void CFormBorder::setToolWindow(bool value)
-{
-    if (!clientWidget())
-        return;
-    m_toolWindow = value;
-    applyFlags(clientWidget()->windowFlags());
-}
-bool CFormBorder::ToolWindow() const { return clientWidget() && m_toolWindow; }
+void CFormBorder::setToolWindow(bool value) { setFrameMember(&Frame::toolWindow, value); }
+bool CFormBorder::ToolWindow() const { return frameMember(&Frame::toolWindow); }
 
-void CFormBorder::setTopMost(bool value) { setFlag(Qt::WindowStaysOnTopHint, value); }
-bool CFormBorder::TopMost() const { return hasFlag(Qt::WindowStaysOnTopHint); }
+void CFormBorder::setTopMost(bool value) { setFrameMember(&Frame::topMost, value); }
+bool CFormBorder::TopMost() const { return frameMember(&Frame::topMost); }
 
-void CFormBorder::setWhatsThisButton(bool value) { setFlag(Qt::WindowContextHelpButtonHint, value); }
-bool CFormBorder::WhatsThisButton() const { return hasFlag(Qt::WindowContextHelpButtonHint); }
+void CFormBorder::setWhatsThisButton(bool value) { setFrameMember(&Frame::whatsThis, value); }
+bool CFormBorder::WhatsThisButton() const { return frameMember(&Frame::whatsThis); }
 
 int CFormBorder::FindSysMenuPosition(quint32 menuItem) const
 {

@@ -83,11 +83,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The frame as set through the members; the window's flags follow it.
+    struct Frame {
+        bool titlebar = true;
+        bool controlBox = true;
+        bool minButton = true;
+        bool maxButton = true;
+        bool whatsThis = false;
+        bool topMost = false;
+        bool showInTaskbar = true;
+        bool toolWindow = false;
+    };
+
     QWidget *clientWidget() const;
-    bool hasFlag(Qt::WindowType flag) const;
-    void setFlag(Qt::WindowType flag, bool on);
-    void applyFlags(Qt::WindowFlags flags);
-    Qt::WindowFlags withWindowType(Qt::WindowFlags flags) const;
+    void readFrame(const QWidget *client);
+    Qt::WindowFlags frameFlags() const;
+    bool frameMember(bool Frame::*member) const;
+    void setFrameMember(bool Frame::*member, bool value);
     void ClientMouseDown(Qt::MouseButton button);
     void ClientMouseUp(Qt::MouseButton button);
 
@@ -96,7 +108,6 @@ private:
     QPointer<QWidget> m_client;
     QPointer<QMainWindow> m_mdiClient;
     bool m_hasHandle = false;
-    bool m_showInTaskbar = false;
-    bool m_toolWindow = false;
+    Frame m_frame;
     QList<MenuItem> m_systemMenu;
 };
