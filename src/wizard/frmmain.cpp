@@ -182,11 +182,9 @@ ClickLabel *addLabelButton(QWidget *parent, const char *labelName, const char *s
 
 QFrame *addStepFrame(QWidget *parent, const char *name)
 {
-    auto *frame = named(new QFrame(parent), name);
+    auto *frame = named(new StepFrame(parent), name);
     frame->setGeometry(pixels(kStepLeftTwips), pixels(kStepTopTwips), pixels(kStepWidthTwips),
                        pixels(kStepHeightTwips));
-    frame->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #c8d0de; }")
-                             .arg(QLatin1String(name)));
     frame->setMouseTracking(true);
     return frame;
 }

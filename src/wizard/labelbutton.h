@@ -42,3 +42,15 @@ protected:
 private:
     QColor m_fill = Qt::white;
 };
+
+// A step of the wizard: a white panel with a thin outline.
+class StepFrame : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit StepFrame(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
