@@ -1,3 +1,4 @@
+#include "dialogs/installdialogs.h"
 #include "store/programfolder.h"
 #include "wizard/frmmain.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(ApplicationVersion());
     QApplication::setOrganizationName(QLatin1String(kOrganizationName));
 
-    // TODO(lead): call InstallDialogs() from dialogs/installdialogs.h here once it exists.
+    InstallDialogs();
 
     frmMain window;
     window.show();

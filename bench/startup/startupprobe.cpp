@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #ifdef PROBE_MAIN_WINDOW
+#include "dialogs/installdialogs.h"
 #include "store/programfolder.h"
 #include "wizard/frmmain.h"
 
@@ -62,6 +63,7 @@ int main(int argc, char *argv[])
     // Settings, log and projects folder go to a scratch folder, not beside the probe.
     QTemporaryDir scratch;
     ProgramFolder::setPathForTesting(scratch.path());
+    InstallDialogs();
     frmMain window;
 #else
     QWidget window;
