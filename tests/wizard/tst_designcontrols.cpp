@@ -34,7 +34,6 @@ private slots:
     void help_data();
     void help();
     void fieldListMenu();
-    void windowButtonsCallTheirDialogs();
 };
 
 namespace {
@@ -323,25 +322,6 @@ void DesignControlsTest::fieldListMenu()
     QTest::mousePress(list, Qt::LeftButton, {}, QPoint(20, 5));
     QCOMPARE(calls, (QStringList{"show", "close"}));
     QVERIFY(!WizardFlags::FieldMenuShown);
-}
-
-void DesignControlsTest::windowButtonsCallTheirDialogs()
-{
-    TestProgramFolder folder;
-    ScriptedDesktop desktop;
-    QStringList calls;
-    mainWindowDialogs().showTitleDialog = [&](frmMain &) { calls << "title"; };
-    mainWindowDialogs().showFieldDialog = [&](frmMain &) { calls << "field"; };
-    mainWindowDialogs().showAbout = [&](frmMain &) { calls << "about"; };
-    frmMain window;
-    window.show();
-    clickControl(window, "imgAbout");
-    window.DoMode(2);
-    clickControl(window, "lblTitle");
-    window.DoMode(4);
-    clickControl(window, "lblNewField");
-    QCOMPARE(calls, (QStringList{"about", "title", "field"}));
-    QCOMPARE(WizardFlags::FieldEditMode, int(WizardFlags::AddField));
 }
 
 QTEST_MAIN(DesignControlsTest)

@@ -25,7 +25,6 @@ class StartupShutdownTest : public QObject
 private slots:
     void startLogAndPosition_data();
     void startLogAndPosition();
-    void existingProjectsFolderIsKept();
     void defaultFieldsAndControls_data();
     void defaultFieldsAndControls();
     void fontListsAndFlags();
@@ -104,18 +103,6 @@ void StartupShutdownTest::startLogAndPosition()
     QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(window.windowTitle(), QStringLiteral("Quillset"));
     QVERIFY(desktop.shown().isEmpty());
-}
-
-void StartupShutdownTest::existingProjectsFolderIsKept()
-{
-    TestProgramFolder folder;
-    QDir(folder.path()).mkdir("projects");
-    writeBytes(folder.file("projects/keep.txt"), "x");
-    frmMain window;
-
-    const QStringList log = logMessages(folder.file("applog.log"));
-    QCOMPARE(log.last(), QStringLiteral("Checking existance of projects folder"));
-    QVERIFY(QFile::exists(folder.file("projects/keep.txt")));
 }
 
 void StartupShutdownTest::defaultFieldsAndControls_data()
