@@ -1,19 +1,16 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QFrame>
-#include <QPixmap>
+#include <QList>
 #include <QRect>
 
-#include <functional>
-
+class HoverShape;
 class QLabel;
-class QMouseEvent;
+class QPixmap;
 class QWidget;
 
-// Pieces shared by the dialogs: twips geometry, rectangle shapes behind label
-// buttons, mouse handlers on plain widgets and the pictures drawn in code.
+// Pieces shared by the dialogs: twips geometry, button shapes, labels and the
+// set-up of the frameless pop-ups.
 
 // A rectangle given in twips (15 to a pixel), in pixels.
 QRect twipsRect(int left, int top, int width, int height);
@@ -21,42 +18,31 @@ QRect twipsRect(int left, int top, int width, int height);
 // Light grey of the dialogs' backgrounds.
 inline const QColor kDialogGrey(0xE0, 0xE0, 0xE0);
 
-// Verdana at a size in points (fractions as the design gives them, e.g. 8.25).
-QFont verdana(qreal points, bool bold = false);
+// A button shape of the dialogs: a black outline around the fill.
+HoverShape *dialogShape(const QString &name, const QColor &fill, QWidget *parent);
 
-// Fills a widget's background with one colour.
-void setBackground(QWidget *widget, const QColor &color);
+// A named Verdana label.
+QLabel *dialogLabel(const QString &name, const QString &text, const QRect &geometry, QWidget *parent,
+                    qreal points = 8.25);
 
-// A rectangle shape: opaque fill and a one-pixel outline; the fill changes on hover.
-class Shape : public QFrame
-{
-    Q_OBJECT
-public:
-    Shape(const QString &name, const QColor &fill, QWidget *parent);
-    void setFill(const QColor &fill);
-    QColor fill() const;
+// A named label showing a picture scaled to its size.
+QLabel *pictureLabel(const QString &name, const QPixmap &pixmap, const QRect &geometry, QWidget *parent);
+
+// A frameless pop-up: named, captioned, its size in twips, white, deleted once closed.
+void setUpPopup(QWidget *popup, const QString &name, const QString &caption, QSize twips);
+
+// The pop-up's blue banner (Image1), its quill (Image2) and white caption (Label1).
+struct PopupBanner {
+    QLabel *banner;
+    QLabel *icon;
+    QLabel *caption;
 };
+PopupBanner addPopupBanner(QWidget *popup, const QRect &banner, const QRect &icon, const QString &caption,
+                           const QRect &captionRect);
 
-// A label with the hand pointer, used as a button.
-QLabel *makeLabelButton(const QString &name, const QString &text, QWidget *parent);
+// One-pixel black lines named Line1, Line2, ... in the order given.
+void addEdgeLines(QWidget *popup, const QList<QRect> &lines);
 
-// Mouse handlers attached to any widget. Each handler consumes its event, so the
-// widget's parent does not see it as well. Disabled widgets do not react.
-namespace MouseHandlers {
-void onMove(QWidget *widget, std::function<void()> handler);
-void onPress(QWidget *widget, std::function<void(QMouseEvent *)> handler);
-// A press and a release of the left button inside the widget.
-void onClick(QWidget *widget, std::function<void()> handler);
-void onDoubleClick(QWidget *widget, std::function<void()> handler);
-}  // namespace MouseHandlers
-
-// The program's own pictures, drawn in code.
-namespace DialogPictures {
-QPixmap banner(QSize size);           // blue band behind a pop-up's caption
-QPixmap bannerIcon(int size);         // small quill on a banner
-QPixmap addIcon(int size);            // green plus
-QPixmap deleteIcon(int size);         // red cross
-QPixmap editIcon(int size);           // pencil
-QPixmap closeIcon(int size);          // white cross on a dark red disc
-QPixmap programIcon(int size);        // the program's icon: a quill over a page
-}  // namespace DialogPictures
+// True when text survives the settings file unchanged: no line breaks or other
+// control characters, nothing the system's 8-bit encoding cannot hold.
+bool storableText(const QString &text);

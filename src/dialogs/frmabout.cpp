@@ -1,7 +1,11 @@
 #include "dialogs/frmabout.h"
 
 #include "chrome/desktopactions.h"
+#include "chrome/labelbutton.h"
+#include "chrome/mousehandlers.h"
+#include "chrome/pictures.h"
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "generator/pageframe.h"
 #include "store/programfolder.h"
@@ -30,19 +34,6 @@ AboutVersion aboutVersion(const QString &applicationVersion)
     return {number(0) + QLatin1Char('.') + number(1), number(2)};
 }
 
-namespace {
-
-QLabel *aboutLabel(const QString &name, const QString &text, const QRect &geometry, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(verdana(9.75));
-    return label;
-}
-
-}  // namespace
-
 frmAbout::frmAbout(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -52,12 +43,12 @@ frmAbout::frmAbout(QWidget *owner)
     setFixedSize(twipsRect(0, 0, 6660, 4635).size());
     setBackground(this, kDialogGrey);
 
-    auto *Shape1 = new Shape(QStringLiteral("Shape1"), Qt::white, this);
+    HoverShape *Shape1 = dialogShape(QStringLiteral("Shape1"), Qt::white, this);
     Shape1->setGeometry(twipsRect(-120, 0, 6975, 735));
     auto *Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(120, 120, 480, 480));
-    Image1->setPixmap(DialogPictures::programIcon(32));
+    Image1->setPixmap(Pictures::programIcon(32));
     auto *Label1 = new QLabel(QString::fromLatin1(kApplicationTitle), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(1080, 120, 5175, 615));
@@ -84,9 +75,9 @@ frmAbout::frmAbout(QWidget *owner)
         {1920, "Label5", "Licence", "Label12", "Label17", AboutText::kLicence, 3255},
     };
     for (const Row &row : rows) {
-        aboutLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name), twipsRect(1560, row.top, 1200, 240), this);
-        aboutLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this);
-        aboutLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this);
+        dialogLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name), twipsRect(1560, row.top, 1200, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this, 9.75);
     }
 
     auto *Text1 = new QPlainTextEdit(AboutText::kDisclaimer, this);

@@ -1,7 +1,10 @@
 #include "dialogs/frmaddfield.h"
 
+#include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
+#include "chrome/mousehandlers.h"
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "store/guestbookproject.h"
 #include "wizard/wizardflags.h"
@@ -44,15 +47,6 @@ struct Layout {
 const Layout kSingleLine{1365, 1440, 2145, false, "Field size:"};
 const Layout kMultiLine{1725, 1800, 2520, true, "Rows:"};
 
-QLabel *frameLabel(const QString &name, const QString &text, const QRect &geometry, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(verdana(8.25));
-    return label;
-}
-
 QComboBox *editableCombo(const QString &name, const QStringList &items, const QString &text, const QRect &geometry,
                          QWidget *parent)
 {
@@ -94,17 +88,6 @@ bool clashesWithOtherField(const QList<GuestbookField> &fields, const QString &n
     return false;
 }
 
-// A name that survives the settings file unchanged: no line breaks or other
-// control characters, nothing the system's 8-bit encoding cannot hold.
-bool storableText(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            return false;
-    }
-    return QString::fromLocal8Bit(text.toLocal8Bit()) == text;
-}
-
 }  // namespace
 
 frmAddField::frmAddField(QTreeWidget *lvwFields, QWidget *owner)
@@ -121,25 +104,25 @@ frmAddField::frmAddField(QTreeWidget *lvwFields, QWidget *owner)
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFrameShadow(QFrame::Sunken);
 
-    frameLabel(QStringLiteral("Label1"), QStringLiteral("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
+    dialogLabel(QStringLiteral("Label1"), QStringLiteral("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
     txtfldName = new QLineEdit(Frame1);
     txtfldName->setObjectName(QStringLiteral("txtfldName"));
     txtfldName->setGeometry(twipsRect(1200, 240, 2655, 285));
 
-    frameLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
+    dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
     Combo1 = editableCombo(QStringLiteral("Combo1"), {QStringLiteral("Text"), QStringLiteral("Textarea")},
                            QStringLiteral("Text"), twipsRect(1200, 600, 2655, 315), Frame1);
 
-    Label3 = frameLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
+    Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
     cboRows = editableCombo(QStringLiteral("cboRows"), kSizes, QStringLiteral("10"), twipsRect(1200, 960, 975, 315), Frame1);
 
-    Label4 = frameLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
+    Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
     cboCols = editableCombo(QStringLiteral("cboCols"), kSizes, QStringLiteral("40"), twipsRect(1200, 1320, 975, 315), Frame1);
 
-    shCancel = new Shape(QStringLiteral("shCancel"), kDialogGrey, this);
-    shOK = new Shape(QStringLiteral("shOK"), kDialogGrey, this);
-    lblCancel = makeLabelButton(QStringLiteral("lblCancel"), QStringLiteral("Cancel"), this);
-    lblOK = makeLabelButton(QStringLiteral("lblOK"), QStringLiteral("OK"), this);
+    shCancel = dialogShape(QStringLiteral("shCancel"), kDialogGrey, this);
+    shOK = dialogShape(QStringLiteral("shOK"), kDialogGrey, this);
+    lblCancel = makeLabelButton(QStringLiteral("lblCancel"), QStringLiteral("Cancel"), verdana(9), this);
+    lblOK = makeLabelButton(QStringLiteral("lblOK"), QStringLiteral("OK"), verdana(9), this);
 
     setTabOrder(txtfldName, Combo1);
     setTabOrder(Combo1, cboRows);
@@ -248,7 +231,7 @@ void frmAddField::lblOK_Click()
     accept();
 }
 
-void frmAddField::showHover(Shape *white)
+void frmAddField::showHover(HoverShape *white)
 {
     shOK->setFill(white == shOK ? Qt::white : kDialogGrey);
     shCancel->setFill(white == shCancel ? Qt::white : kDialogGrey);

@@ -2,13 +2,15 @@
 
 #include <QDialog>
 
+class ClickLabel;
+class HoverShape;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
-class Shape;
+
 
 // The field dialog: adds a field to the field list, or rewrites its selected row,
 // as WizardFlags::FieldEditMode says when the dialog opens.
@@ -32,7 +34,7 @@ private:
     void txtfldName_Change();
     void Combo1_Change();
     void lblOK_Click();
-    void showHover(Shape *white);
+    void showHover(HoverShape *white);
 
     QTreeWidget *m_list;
     QTreeWidgetItem *m_editItem = nullptr;
@@ -45,10 +47,10 @@ private:
     QComboBox *cboRows;
     QLabel *Label4;
     QComboBox *cboCols;
-    QLabel *lblOK;
-    QLabel *lblCancel;
-    Shape *shOK;
-    Shape *shCancel;
+    ClickLabel *lblOK;
+    ClickLabel *lblCancel;
+    HoverShape *shOK;
+    HoverShape *shCancel;
 };
 
 // The texts of the dialog's checks, as the user sees them.

@@ -1,6 +1,8 @@
 #include "dialogs/frmcolors.h"
 
+#include "chrome/mousehandlers.h"
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 #include "dialogs/colortohex.h"
 #include "dialogs/dialogparts.h"
 

@@ -1,7 +1,10 @@
 #include "dialogs/frmedit.h"
 
+#include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
+#include "chrome/mousehandlers.h"
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
@@ -16,15 +19,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Project Title");
 
-QLabel *rowLabel(const QString &name, const QString &text, const QRect &geometry, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(verdana(8.25));
-    return label;
-}
-
 QLineEdit *titleBox(const QString &name, const QRect &geometry, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
@@ -32,15 +26,6 @@ QLineEdit *titleBox(const QString &name, const QRect &geometry, QWidget *parent)
     box->setGeometry(geometry);
     box->setFont(verdana(8.25));
     return box;
-}
-
-bool hasStorableCharacters(const QString &title)
-{
-    for (const QChar c : title) {
-        if (c.category() == QChar::Other_Control)
-            return false;
-    }
-    return QString::fromLocal8Bit(title.toLocal8Bit()) == title;
 }
 
 // Section names in the settings file match without regard to case or to spaces at
@@ -55,7 +40,7 @@ QString sectionIdentity(const QString &title)
 bool IsAcceptableTitle(const QString &title)
 {
     if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_'))
-        || !hasStorableCharacters(title))
+        || !storableText(title))
         return false;
     for (const RecentProject &saved : FillRecentProjects()) {
         if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
@@ -77,21 +62,21 @@ frmEdit::frmEdit(QLineEdit *txtTitle, const QLineEdit *txtSaveTo, std::function<
     setFixedSize(twipsRect(0, 0, 4680, 1200).size());
     setBackground(this, kDialogGrey);
 
-    rowLabel(QStringLiteral("lblGBTitle"), QStringLiteral("Current:"), twipsRect(120, 120, 825, 285), this);
+    dialogLabel(QStringLiteral("lblGBTitle"), QStringLiteral("Current:"), twipsRect(120, 120, 825, 285), this);
     txtOld = titleBox(QStringLiteral("txtOld"), twipsRect(960, 120, 3615, 285), this);
     txtOld->setReadOnly(true);
-    rowLabel(QStringLiteral("Label1"), QStringLiteral("New:"), twipsRect(120, 480, 825, 285), this);
+    dialogLabel(QStringLiteral("Label1"), QStringLiteral("New:"), twipsRect(120, 480, 825, 285), this);
     txtNew = titleBox(QStringLiteral("txtNew"), twipsRect(960, 480, 3615, 285), this);
     txtNew->setMaxLength(kMaxTitleLength);
 
     // The button shapes keep their grey: this dialog has no hover feedback.
-    auto *shCancel = new Shape(QStringLiteral("shCancel"), kDialogGrey, this);
+    HoverShape *shCancel = dialogShape(QStringLiteral("shCancel"), kDialogGrey, this);
     shCancel->setGeometry(twipsRect(2520, 840, 975, 255));
-    auto *shOK = new Shape(QStringLiteral("shOK"), kDialogGrey, this);
+    HoverShape *shOK = dialogShape(QStringLiteral("shOK"), kDialogGrey, this);
     shOK->setGeometry(twipsRect(3600, 840, 975, 255));
-    QLabel *lblCancel = makeLabelButton(QStringLiteral("lblCancel"), QStringLiteral("Cancel"), this);
+    ClickLabel *lblCancel = makeLabelButton(QStringLiteral("lblCancel"), QStringLiteral("Cancel"), verdana(9), this);
     lblCancel->setGeometry(twipsRect(2520, 840, 960, 255));
-    QLabel *lblOK = makeLabelButton(QStringLiteral("lblOK"), QStringLiteral("OK"), this);
+    ClickLabel *lblOK = makeLabelButton(QStringLiteral("lblOK"), QStringLiteral("OK"), verdana(9), this);
     lblOK->setGeometry(twipsRect(3600, 840, 960, 255));
 
     MouseHandlers::onClick(lblOK, [this] { lblOK_Click(); });

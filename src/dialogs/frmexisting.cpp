@@ -2,6 +2,8 @@
 
 #include "chrome/messageprompt.h"
 #include "chrome/placement.h"
+#include "chrome/mousehandlers.h"
+#include "chrome/pictures.h"
 #include "dialogs/dialogparts.h"
 #include "store/projectstore.h"
 
@@ -22,16 +24,6 @@ QPointer<frmExisting> &theWindow()
     return window;
 }
 
-QLabel *picture(const QString &name, const QPixmap &pixmap, const QRect &geometry, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
-}
-
 }  // namespace
 
 frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::function<QString()> titleText,
@@ -40,22 +32,12 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     , m_loadProject(std::move(loadProject))
     , m_titleText(std::move(titleText))
 {
-    setObjectName(QStringLiteral("frmExisting"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Load Existing"));
-    setFixedSize(twipsRect(0, 0, 2640, 2370).size());
-    setBackground(this, Qt::white);
+    setUpPopup(this, QStringLiteral("frmExisting"), QStringLiteral("Load Existing"), QSize(2640, 2370));
 
     // The banner is wider than the window and cut off at its right edge.
-    const QRect bannerRect = twipsRect(0, 0, 6960, 315);
-    QLabel *Image1 = picture(QStringLiteral("Image1"), DialogPictures::banner(bannerRect.size()), bannerRect, this);
-    QLabel *Image2 = picture(QStringLiteral("Image2"), DialogPictures::bannerIcon(16), twipsRect(120, 30, 240, 240), this);
-    auto *Label1 = new QLabel(QStringLiteral("Load Project"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(480, 30, 2055, 255));
-    Label1->setFont(verdana(9.75));
-    Label1->setStyleSheet(QStringLiteral("color: white;"));
-    QLabel *imgExit = picture(QStringLiteral("imgExit"), DialogPictures::closeIcon(16), twipsRect(2340, 30, 240, 240), this);
+    const PopupBanner banner = addPopupBanner(this, twipsRect(0, 0, 6960, 315), twipsRect(120, 30, 240, 240),
+                                              QStringLiteral("Load Project"), twipsRect(480, 30, 2055, 255));
+    QLabel *imgExit = pictureLabel(QStringLiteral("imgExit"), Pictures::closeIcon(16), twipsRect(2340, 30, 240, 240), this);
     imgExit->setCursor(Qt::PointingHandCursor);
     imgExit->setToolTip(QStringLiteral("Exit"));
 
@@ -69,19 +51,13 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
 
     const int right = 2620 / kTwipsPerPixel;
     const int bottom = 2360 / kTwipsPerPixel;
-    const QRect lines[] = {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}};
-    for (int i = 0; i < 4; ++i) {
-        auto *line = new QFrame(this);
-        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        line->setGeometry(lines[i]);
-        setBackground(line, Qt::black);
-    }
+    addEdgeLines(this, {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
     const auto drag = [this](QMouseEvent *) { DragForm(this); };
     MouseHandlers::onPress(this, drag);
-    MouseHandlers::onPress(Image2, drag);
-    MouseHandlers::onPress(Label1, drag);
+    MouseHandlers::onPress(banner.icon, drag);
+    MouseHandlers::onPress(banner.caption, drag);
     // The banner and the list (its frame included) do not move the window.
-    MouseHandlers::onPress(Image1, [](QMouseEvent *) {});
+    MouseHandlers::onPress(banner.banner, [](QMouseEvent *) {});
     MouseHandlers::onPress(lvwProjects, [](QMouseEvent *) {});
     MouseHandlers::onClick(imgExit, [this] { close(); });
     // Anywhere in the list: the double-click acts on the selected row.

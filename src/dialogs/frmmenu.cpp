@@ -1,6 +1,9 @@
 #include "dialogs/frmmenu.h"
 
 #include "chrome/placement.h"
+#include "chrome/labelbutton.h"
+#include "chrome/mousehandlers.h"
+#include "chrome/pictures.h"
 #include "dialogs/dialogparts.h"
 #include "dialogs/frmaddfield.h"
 #include "wizard/wizardflags.h"
@@ -18,16 +21,6 @@ QPointer<frmMenu> &theMenu()
     return menu;
 }
 
-QLabel *picture(const QString &name, const QPixmap &pixmap, const QRect &geometry, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
-}
-
 }  // namespace
 
 frmMenu::frmMenu(QTreeWidget *lvwFields, QWidget *owner)
@@ -35,36 +28,18 @@ frmMenu::frmMenu(QTreeWidget *lvwFields, QWidget *owner)
     , m_list(lvwFields)
     , m_owner(owner)
 {
-    setObjectName(QStringLiteral("frmMenu"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Menu"));
-    setFixedSize(twipsRect(0, 0, 2295, 1575).size());
-    setBackground(this, Qt::white);
+    setUpPopup(this, QStringLiteral("frmMenu"), QStringLiteral("Menu"), QSize(2295, 1575));
 
-    shHighlight = new Shape(QStringLiteral("shHighlight"), palette().color(QPalette::Base), this);
-    QPalette outline = shHighlight->palette();
-    outline.setColor(QPalette::WindowText, palette().color(QPalette::Text));
-    shHighlight->setPalette(outline);
+    shHighlight = dialogShape(QStringLiteral("shHighlight"), palette().color(QPalette::Base), this);
+    shHighlight->setOutline(palette().color(QPalette::Text));
 
-    const QRect bannerRect = twipsRect(0, 0, 2295, 375);
-    picture(QStringLiteral("Image1"), DialogPictures::banner(bannerRect.size()), bannerRect, this);
-    picture(QStringLiteral("Image2"), DialogPictures::bannerIcon(16), twipsRect(120, 60, 240, 240), this);
-    auto *title = new QLabel(QStringLiteral("Menu"), this);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setGeometry(twipsRect(480, 60, 1575, 255));
-    title->setFont(verdana(9.75));
-    title->setStyleSheet(QStringLiteral("color: white;"));
+    addPopupBanner(this, twipsRect(0, 0, 2295, 375), twipsRect(120, 60, 240, 240), QStringLiteral("Menu"),
+                   twipsRect(480, 60, 1575, 255));
 
     // A one-pixel black frame along the four edges.
     const int right = 2280 / kTwipsPerPixel;
     const int bottom = 1560 / kTwipsPerPixel;
-    const QRect lines[] = {{0, 0, right + 1, 1}, {0, bottom, right + 1, 1}, {0, 0, 1, bottom + 1}, {right, 0, 1, bottom + 1}};
-    for (int i = 0; i < 4; ++i) {
-        auto *line = new QFrame(this);
-        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        line->setGeometry(lines[i]);
-        setBackground(line, Qt::black);
-    }
+    addEdgeLines(this, {{0, 0, right + 1, 1}, {0, bottom, right + 1, 1}, {0, 0, 1, bottom + 1}, {right, 0, 1, bottom + 1}});
 
     struct Row {
         const char *icon;
@@ -76,20 +51,18 @@ frmMenu::frmMenu(QTreeWidget *lvwFields, QWidget *owner)
         void (frmMenu::*command)();
     };
     const Row rows[] = {
-        {"imgAdd", DialogPictures::addIcon(17), 480, "lblAddField", "Add new Field", "Add a new field", &frmMenu::lblAddField_Click},
-        {"imgDelete", DialogPictures::deleteIcon(17), 840, "lblDelete", "Delete Field", "Delete Field", &frmMenu::lblDelete_Click},
-        {"imgEdit", DialogPictures::editIcon(17), 1200, "lblEdit", "Edit Field", "Edit field properties", &frmMenu::lblEdit_Click},
+        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", "Add new Field", "Add a new field", &frmMenu::lblAddField_Click},
+        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", "Delete Field", "Delete Field", &frmMenu::lblDelete_Click},
+        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", "Edit Field", "Edit field properties", &frmMenu::lblEdit_Click},
     };
     // Delete and Edit have nothing to act on when the list is empty as the menu opens.
     const bool listEmpty = m_list->topLevelItemCount() < 1;
     for (const Row &row : rows) {
-        QLabel *icon = picture(QString::fromLatin1(row.icon), row.pixmap, twipsRect(120, row.iconTop, 255, 255), this);
+        QLabel *icon = pictureLabel(QString::fromLatin1(row.icon), row.pixmap, twipsRect(120, row.iconTop, 255, 255), this);
         icon->setCursor(Qt::PointingHandCursor);
         icon->setToolTip(QStringLiteral("Close Menu"));
-        auto *label = new QLabel(QString::fromLatin1(row.text), this);
-        label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(twipsRect(480, row.iconTop + 30, 1815, 255));
-        label->setFont(verdana(8.25));
+        QLabel *label = dialogLabel(QString::fromLatin1(row.label), QString::fromLatin1(row.text),
+                                    twipsRect(480, row.iconTop + 30, 1815, 255), this);
         label->setStyleSheet(QStringLiteral("QLabel { color: black; } QLabel:disabled { color: grey; }"));
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTip(QString::fromLatin1(row.tip));

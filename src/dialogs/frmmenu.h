@@ -4,7 +4,7 @@
 
 class QLabel;
 class QTreeWidget;
-class Shape;
+class HoverShape;
 
 // The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field".
 // Modeless, owned by the main window; the commands act on the list's selected row.
@@ -30,7 +30,7 @@ private:
 
     QTreeWidget *m_list;
     QWidget *m_owner;
-    Shape *shHighlight;
+    HoverShape *shHighlight;
 };
 
 // Shows the menu with its top-left corner at the mouse pointer. While it is shown,

@@ -2,8 +2,11 @@
 
 #include "chrome/desktopactions.h"
 #include "chrome/formborder.h"
+#include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
+#include "chrome/pictures.h"
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 #include "dialogs/colortohex.h"
 #include "generator/generationrun.h"
 #include "generator/pageframe.h"
@@ -12,11 +15,11 @@
 #include "store/programfolder.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
+#include "wizard/backgroundpicture.h"
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
-#include "wizard/labelbutton.h"
+#include "wizard/stepframe.h"
 #include "wizard/wizardflags.h"
-#include "wizard/wizardpictures.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -97,14 +100,6 @@ const QColor kLightGrey(224, 224, 224);
 const QColor kBackground(Qt::white);
 const QColor kLinkBlue(0, 0, 255);
 
-QFont verdana(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QFont sansSerif(qreal points)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -173,9 +168,8 @@ ClickLabel *addLabelButton(QWidget *parent, const char *labelName, const char *s
 {
     *shape = named(new HoverShape(parent), shapeName);
     (*shape)->setGeometry(geometry);
-    auto *label = named(new ClickLabel(parent), labelName);
-    label->setText(caption);
-    label->setFont(font);
+    (*shape)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ClickLabel *label = makeLabelButton(QLatin1String(labelName), caption, font, parent);
     label->setGeometry(geometry);
     return label;
 }
@@ -232,10 +226,7 @@ void frmMain::setupUi()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QLatin1String(kApplicationTitle));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackground(this, Qt::white);
     setMouseTracking(true);
 
     Image1 = named(new BackgroundPicture(this), "Image1");
@@ -255,11 +246,11 @@ void frmMain::setupUi()
     lblSteps->setFont(verdana(8.25, true));
     lblSteps->setGeometry(58, 46, 380, 18);
 
-    imgAbout = addPictureButton(this, "imgAbout", PictureButtonImage(PictureButton::About, 20), {437, 10, 20, 20});
+    imgAbout = addPictureButton(this, "imgAbout", Pictures::roundButton(Pictures::Button::About, 20), {437, 10, 20, 20});
     imgAbout->setToolTip(QStringLiteral("About"));
-    imgHelp = addPictureButton(this, "imgHelp", PictureButtonImage(PictureButton::Help, 20), {462, 10, 20, 20});
+    imgHelp = addPictureButton(this, "imgHelp", Pictures::roundButton(Pictures::Button::Help, 20), {462, 10, 20, 20});
     imgHelp->setToolTip(QStringLiteral("Help"));
-    imgExit = addPictureButton(this, "imgExit", PictureButtonImage(PictureButton::Exit, 20), {487, 10, 20, 20});
+    imgExit = addPictureButton(this, "imgExit", Pictures::roundButton(Pictures::Button::Exit, 20), {487, 10, 20, 20});
     imgExit->setToolTip(QStringLiteral("Exit"));
 
     frMain = addStepFrame(this, "frMain");
@@ -338,7 +329,7 @@ void frmMain::setupStep2()
     txtBGImage = addTextBox(f, "txtBGImage", QStringLiteral("None"), {125, 128, 120, 21});
     addText(f, QStringLiteral("Background Color:"), {12, 159, 110, 16});
     txtBGColor = addTextBox(f, "txtBGColor", QStringLiteral("#ffffff"), {125, 156, 90, 21});
-    imgBGcolor = addPictureButton(f, "imgBGcolor", PalettePicture(16), {222, 158, 16, 16});
+    imgBGcolor = addPictureButton(f, "imgBGcolor", Pictures::palette(16), {222, 158, 16, 16});
 
     QStringList widths;
     for (int percent = 10; percent <= 100; percent += 5)
@@ -387,7 +378,7 @@ void frmMain::setupStep3()
     const auto addGroup = [&](const Group &g, int left, int top) {
         addText(f, QStringLiteral("Font Color:"), {left, top + 3, 78, 16});
         *g.colour = addTextBox(f, g.colourName, g.initialColour, {left + 80, top, 80, 21});
-        *g.button = addPictureButton(f, g.buttonName, PalettePicture(16), {left + 166, top + 2, 16, 16});
+        *g.button = addPictureButton(f, g.buttonName, Pictures::palette(16), {left + 166, top + 2, 16, 16});
         addText(f, QStringLiteral("Font Face:"), {left + 0, top + 31, 78, 16});
         *g.face = addCombo(f, g.faceName, {}, QStringLiteral("Verdana"), {left + 80, top + 27, 150, 22});
         addText(f, QStringLiteral("Font Size:"), {left + 0, top + 59, 78, 16});

@@ -7,7 +7,7 @@
 
 #include "generator/pageframe.h"
 #include "store/settingsfile.h"
-#include "wizard/labelbutton.h"
+#include "chrome/labelbutton.h"
 #include "wizard/wizardflags.h"
 
 #include <QCheckBox>

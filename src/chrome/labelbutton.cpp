@@ -1,4 +1,4 @@
-#include "wizard/labelbutton.h"
+#include "chrome/labelbutton.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,10 +30,18 @@ void ClickLabel::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
+ClickLabel *makeLabelButton(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
+{
+    auto *label = new ClickLabel(parent);
+    label->setObjectName(name);
+    label->setText(caption);
+    label->setFont(font);
+    return label;
+}
+
 HoverShape::HoverShape(QWidget *parent)
     : QFrame(parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void HoverShape::setFill(const QColor &fill)
@@ -44,23 +52,16 @@ void HoverShape::setFill(const QColor &fill)
     update();
 }
 
+void HoverShape::setOutline(const QColor &outline)
+{
+    m_outline = outline;
+    update();
+}
+
 void HoverShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QColor(160, 160, 160));
+    painter.setPen(m_outline);
     painter.setBrush(m_fill);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-StepFrame::StepFrame(QWidget *parent)
-    : QFrame(parent)
-{
-}
-
-void StepFrame::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setPen(QColor(200, 208, 222));
-    painter.setBrush(Qt::white);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 
 // A label that acts as a button: pointing-hand pointer, reports a click (left
-// press and release over it) and every press with its button. It keeps mouse
-// moves to itself so that the frame under it does not see them.
+// release over it) and every press with its button. It keeps mouse moves to
+// itself so that the widget under it does not see them.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -24,7 +25,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 };
 
-// The rectangle drawn under a label button; its fill changes on hover.
+// A label button with its caption centred, named for lookup.
+ClickLabel *makeLabelButton(const QString &name, const QString &caption, const QFont &font, QWidget *parent);
+
+// The rectangle drawn under a label button: a fill inside a one-pixel outline.
+// The fill changes on hover.
 class HoverShape : public QFrame
 {
     Q_OBJECT
@@ -35,22 +40,12 @@ public:
 
     QColor fill() const { return m_fill; }
     void setFill(const QColor &fill);
+    void setOutline(const QColor &outline);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor m_fill = Qt::white;
-};
-
-// A step of the wizard: a white panel with a thin outline.
-class StepFrame : public QFrame
-{
-    Q_OBJECT
-
-public:
-    explicit StepFrame(QWidget *parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    QColor m_outline = QColor(160, 160, 160);
 };

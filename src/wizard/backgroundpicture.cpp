@@ -1,4 +1,4 @@
-#include "wizard/wizardpictures.h"
+#include "wizard/backgroundpicture.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -54,43 +54,4 @@ void BackgroundPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     emit pressed();
-}
-
-QPixmap PictureButtonImage(PictureButton kind, int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QColor ring = kind == PictureButton::Exit ? QColor(176, 48, 48) : kInk;
-    painter.setPen(QPen(ring, 1.5));
-    painter.setBrush(Qt::white);
-    const QRectF circle(1, 1, size - 2, size - 2);
-    painter.drawEllipse(circle);
-    if (kind == PictureButton::Exit) {
-        const qreal in = size * 0.32;
-        painter.drawLine(QPointF(in, in), QPointF(size - in, size - in));
-        painter.drawLine(QPointF(size - in, in), QPointF(in, size - in));
-    } else {
-        QFont font(QStringLiteral("Verdana"));
-        font.setPixelSize(size * 2 / 3);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.drawText(circle, Qt::AlignCenter, kind == PictureButton::About ? QStringLiteral("i") : QStringLiteral("?"));
-    }
-    return pixmap;
-}
-
-QPixmap PalettePicture(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    const QColor colours[] = {QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 80, 220), QColor(240, 200, 40)};
-    const int half = size / 2;
-    for (int i = 0; i < 4; ++i)
-        painter.fillRect(QRect((i % 2) * half, (i / 2) * half, half, half), colours[i]);
-    painter.setPen(QColor(96, 96, 96));
-    painter.drawRect(0, 0, size - 1, size - 1);
-    return pixmap;
 }
