@@ -1,5 +1,6 @@
 // Start-up to the first shown frame and peak memory of the main window, side by
-// side with a bare Qt Widgets window built the same way. Each probe is started
+// side with bare Qt Widgets windows built the same way (one empty, one showing a
+// line of text, which costs the font set-up that any window with text pays). Each probe is started
 // as a fresh process; the time runs from the start of the process to the line
 // it prints on its first painted frame. Usage: bench_startup [runs]
 
@@ -54,17 +55,19 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/");
-    const QString programs[] = {folder + QStringLiteral("bench_startup_quillset_probe"),
-                                folder + QStringLiteral("bench_startup_minimal_probe")};
+    const char *names[] = {"quillset main window", "minimal Qt window", "minimal window + label"};
+    const char *probes[] = {"bench_startup_quillset_probe", "bench_startup_minimal_probe", "bench_startup_label_probe"};
+    constexpr int kProbes = 3;
 
-    std::vector<double> times[2];
-    std::vector<long> peaks[2];
-    // One warm-up start each, then the probes take turns so that both see the same machine.
+    std::vector<double> times[kProbes];
+    std::vector<long> peaks[kProbes];
+    // One warm-up start each, then the probes take turns so that all see the same machine.
     for (int run = -1; run < runs; ++run) {
-        for (int which = 0; which < 2; ++which) {
+        for (int which = 0; which < kProbes; ++which) {
+            const QString program = folder + QLatin1String(probes[which]);
             Sample sample{};
-            if (!runOnce(programs[which], &sample)) {
-                std::fprintf(stderr, "%s did not report a frame\n", qPrintable(programs[which]));
+            if (!runOnce(program, &sample)) {
+                std::fprintf(stderr, "%s did not report a frame\n", qPrintable(program));
                 return 1;
             }
             if (run >= 0) {
@@ -74,18 +77,17 @@ int main(int argc, char *argv[])
         }
     }
 
-    const double t0 = median(times[0]), t1 = median(times[1]);
-    const long m0 = median(peaks[0]), m1 = median(peaks[1]);
     std::printf("runs: %d each, platform: %s\n", runs,
                 qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen"))));
-    std::printf("%-22s %14s %16s\n", "", "first frame ms", "peak memory KiB");
-    std::printf("%-22s %14.1f %16ld\n", "quillset main window", t0, m0);
-    std::printf("%-22s %14.1f %16ld\n", "minimal Qt window", t1, m1);
-    std::printf("%-22s %14.2f %16.2f\n", "ratio", t0 / t1, double(m0) / double(m1));
-    std::printf("(medians; min/max ms: quillset %.1f/%.1f, minimal %.1f/%.1f)\n",
-                *std::min_element(times[0].begin(), times[0].end()),
-                *std::max_element(times[0].begin(), times[0].end()),
-                *std::min_element(times[1].begin(), times[1].end()),
-                *std::max_element(times[1].begin(), times[1].end()));
+    std::printf("%-24s %14s %16s %12s %12s\n", "", "first frame ms", "peak memory KiB", "time ratio", "memory ratio");
+    const double t0 = median(times[0]);
+    const long m0 = median(peaks[0]);
+    for (int which = 0; which < kProbes; ++which) {
+        const double t = median(times[which]);
+        const long m = median(peaks[which]);
+        std::printf("%-24s %14.1f %16ld %12.2f %12.2f   (min/max ms %.1f/%.1f)\n", names[which], t, m, t0 / t,
+                    double(m0) / double(m), *std::min_element(times[which].begin(), times[which].end()),
+                    *std::max_element(times[which].begin(), times[which].end()));
+    }
     return 0;
 }

@@ -1,9 +1,11 @@
 // One start of a window, measured from inside: builds the window the way the
 // program does, and on its first painted frame prints the process's peak
-// memory and quits. Built twice: with the main window and with a bare window.
+// memory and quits. Built three times: with the main window, with a bare window,
+// and with a bare window that shows one line of text (which loads the fonts).
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -69,6 +71,9 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Quillset"));
     window.setFixedSize(517, 366);
+#ifdef PROBE_ONE_LABEL
+    QLabel label(QStringLiteral("Quillset"), &window);
+#endif
 #endif
     window.installEventFilter(&firstFrame);
     window.show();
