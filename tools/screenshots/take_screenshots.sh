@@ -1,10 +1,10 @@
 #!/bin/bash
 # Takes a screenshot of every dialog on a virtual display into docs/dialog-*.png.
-# Usage: tests/dialogs/take_screenshots.sh <build folder>
+# Usage: tools/screenshots/take_screenshots.sh <build folder>
 set -euo pipefail
 build=${1:?build folder}
 root=$(cd "$(dirname "$0")/../.." && pwd)
-harness="$build/tests/dialogs/dialogscreens"
+harness="$build/tools/screenshots/dialogscreens"
 export DISPLAY=:98
 Xvfb :98 -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
