@@ -1,62 +1,19 @@
 #pragma once
 
-#include "chrome/desktopactions.h"
-#include "chrome/messageprompt.h"
-#include "wizard/dialogseams.h"
-#include "wizard/wizardflags.h"
+#include "wizard/wizardtestsupport.h"
 
-#include <QApplication>
-#include <QMouseEvent>
+#include "dialogs/colortohex.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmaddfield.h"
+#include "dialogs/frmcolors.h"
+#include "dialogs/frmedit.h"
+#include "dialogs/frmexisting.h"
+#include "dialogs/frmmenu.h"
+#include "dialogs/installdialogs.h"
+#include "store/projectstore.h"
+
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
-#include <QTreeWidget>
-#include <QWidget>
-
-#include <functional>
-
-// Keeps every message box and every "open" the code under test asks for, and
-// answers the boxes with OK. Restores the real ones and the shared flags afterwards.
-class DesktopRecorder
-{
-public:
-    DesktopRecorder()
-    {
-        MessagePrompt::setHandlerForTesting([this](const MessagePrompt::Shown &shown) {
-            messages.append(shown);
-            if (onMessage)
-                onMessage(shown);
-            return true;
-        });
-        DesktopActions::setOpenerForTesting([this](const QString &target) { opened.append(target); });
-    }
-    ~DesktopRecorder()
-    {
-        MessagePrompt::setHandlerForTesting({});
-        DesktopActions::setOpenerForTesting({});
-        mainWindowDialogs() = MainWindowDialogs();
-        WizardFlags::FieldMenuShown = false;
-        WizardFlags::FieldEditMode = WizardFlags::AddField;
-    }
-
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const MessagePrompt::Shown &shown : messages)
-            result << shown.text;
-        return result;
-    }
-
-    QList<MessagePrompt::Shown> messages;
-    QStringList opened;
-    std::function<void(const MessagePrompt::Shown &)> onMessage;
-};
-
-template <typename T = QWidget>
-T *named(const QObject *parent, const QString &name)
-{
-    return parent->findChild<T *>(name);
-}
 
 // Runs act on the modal window once it is shown (by an exec() that the test is
 // about to call); closes the window afterwards should act leave it open, so that
@@ -71,45 +28,23 @@ inline void actOnModal(std::function<void(QWidget *)> act)
     });
 }
 
-inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::NoButton)
+// Types the text as keys would, one character at a time (QTest's key clicks take ASCII only).
+inline void typeText(QLineEdit *box, const QString &text)
 {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-inline void moveMouse(QWidget *widget, QPoint pos)
-{
-    sendMouse(widget, QEvent::MouseMove, pos);
-}
-
-// A left click in the middle of the widget, as press and release.
-inline void clickWidget(QWidget *widget, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QPoint centre = widget->rect().center();
-    sendMouse(widget, QEvent::MouseButtonPress, centre, button);
-    sendMouse(widget, QEvent::MouseButtonRelease, centre, button);
+    box->clear();
+    for (const QChar c : text)
+        box->insert(QString(c));
 }
 
 // A field list as the main window has it: four columns, one row per field.
-inline QTreeWidget *makeFieldList(QWidget *parent, const QList<QStringList> &rows)
+inline QTreeWidget *makeFieldList(QWidget *parent, const Rows &rows, int selected = -1)
 {
     auto *list = new QTreeWidget(parent);
     list->setObjectName(QStringLiteral("lvwFields"));
     list->setColumnCount(4);
-    list->setHeaderLabels({QStringLiteral("Field Name"), QStringLiteral("Field Type"), QStringLiteral("Rows"), QStringLiteral("Cols")});
-    list->setRootIsDecorated(false);
     for (const QStringList &row : rows)
         new QTreeWidgetItem(list, row);
+    if (selected >= 0)
+        list->topLevelItem(selected)->setSelected(true);
     return list;
-}
-
-inline QList<QStringList> rowsOf(const QTreeWidget *list)
-{
-    QList<QStringList> rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = list->topLevelItem(i);
-        rows.append({item->text(0), item->text(1), item->text(2), item->text(3)});
-    }
-    return rows;
 }
