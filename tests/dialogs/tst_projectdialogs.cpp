@@ -84,9 +84,16 @@ private slots:
         TestProgramFolder folder;
         QWidget owner;
         SaveINISetting("Projects", "Recent_Projects", "My_Guestbook, Club_news, My_Guestbook");
-        frmExisting window([](const QString &) {}, [] { return QString(); }, &owner);
+        ScriptedDesktop desktop;
+        QStringList loaded;
+        frmExisting window([&loaded](const QString &name) { loaded << name; }, [] { return QString(); }, &owner);
         QCOMPARE(projectList(&window)->headerItem()->text(0), QStringLiteral("Projects"));
         QCOMPARE(rowsOf(projectList(&window)), (Rows{{"My Guestbook", "", "", ""}, {"Club news", "", "", ""}}));
+        // A double-click while no row is selected loads nothing.
+        QWidget *viewport = projectList(&window)->viewport();
+        sendMouse(viewport, QEvent::MouseButtonDblClick, QPoint(5, viewport->height() - 5), Qt::LeftButton);
+        QVERIFY(loaded.isEmpty());
+        QVERIFY(desktop.boxes().isEmpty());
     }
 
     void roundTrip_data()

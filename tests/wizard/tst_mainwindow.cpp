@@ -139,6 +139,23 @@ private slots:
         QCOMPARE(GetINISetting("My Guestbook", "BG_Color", "-"), saved ? QStringLiteral("#ffffff") : "-");
     }
 
+    // A program folder where nothing can be created or written (inside a plain
+    // file) neither stops start-up or shut-down nor shows anything beyond the question.
+    void unwritableProgramFolderNeverBlocks()
+    {
+        TestProgramFolder base;
+        writeBytes(base.file("plain-file"), "not a folder");
+        ProgramFolder::setPathForTesting(base.file("plain-file/program"));
+        ScriptedDesktop desktop;
+        desktop.answers = {true};
+        frmMain window;
+        window.show();
+        QCOMPARE(window.CurrentMode(), 1);
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(desktop.boxes(), QStringList{"? YesNo: Would you like to save your guestbook settings first?"});
+    }
+
     void stateTable_data()
     {
         QTest::addColumn<QString>("steps");  // N: Next, B: Back, a digit: DoMode with it; E first: no fields
