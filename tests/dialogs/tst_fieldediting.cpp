@@ -187,7 +187,7 @@ private slots:
         const Rows three = {{"One", "Text", "1", ""}, {"Two", "Text", "2", ""}, {"Three", "Textarea", "3", "4"}};
         QTest::newRow("empty list") << Rows{} << -1 << "110000" << Rows{};
         QTest::newRow("second of three selected") << three << 1 << "111111" << Rows{three[0], three[2]};
-        QTest::newRow("none selected: Delete does nothing") << three << -1 << "111111" << three;
+        QTest::newRow("none selected: Edit and Delete do nothing") << three << -1 << "111111" << three;
     }
 
     void menu()
@@ -204,6 +204,14 @@ private slots:
         for (const char *name : {"lblAddField", "imgAdd", "lblDelete", "imgDelete", "lblEdit", "imgEdit"})
             seen += control(shownFieldMenu(), name)->isEnabled() ? '1' : '0';
         QCOMPARE(seen, enabled);
+        if (selected < 0 && !fields.isEmpty()) {
+            // Edit with no selected field opens no dialog either.
+            bool dialogOpened = false;
+            actOnModal([&dialogOpened](QWidget *modal) { dialogOpened = modal != nullptr; });
+            clickNamed(shownFieldMenu(), "lblEdit");
+            QCoreApplication::processEvents();
+            QVERIFY(!dialogOpened);
+        }
         clickNamed(shownFieldMenu(), "lblDelete");
         QCOMPARE(rowsOf(list), afterDelete);
         QCOMPARE(WizardFlags::FieldMenuShown, selected < 0);  // a delete closes the menu
