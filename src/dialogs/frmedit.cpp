@@ -6,6 +6,7 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
+#include "store/filetests.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
 
@@ -40,7 +41,7 @@ QString sectionIdentity(const QString &title)
 bool IsAcceptableTitle(const QString &title)
 {
     if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_'))
-        || !storableText(title))
+        || !storableText(title) || !IsPlainFolderName(title))
         return false;
     for (const RecentProject &saved : FillRecentProjects()) {
         if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))

@@ -100,6 +100,10 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
         projectName = kDefaultTitle;
     }
     projectName.replace(QLatin1Char(' '), QLatin1Char('_'));
+    // The folder must lie inside the save folder: a title such as ".." or "a/b"
+    // would put the pages somewhere else.
+    if (!IsPlainFolderName(projectName))
+        return GenerationOutcome::failure(QStringLiteral("\"%1\" cannot name the project folder").arg(projectName));
 
     QString folder;
     for (bool created = false;;) {

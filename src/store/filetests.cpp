@@ -23,3 +23,9 @@ bool IsBlankText(const QString &text)
     }
     return true;
 }
+
+bool IsPlainFolderName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && name != QLatin1String(".") && name != QLatin1String("..");
+}

@@ -13,3 +13,7 @@ bool FileExists(const QString &path);
 
 // True when the text is empty or holds only spaces.
 bool IsBlankText(const QString &text);
+
+// True when the name names one folder inside its parent: not empty, no path
+// separator of any platform, and not "." or "..".
+bool IsPlainFolderName(const QString &name);

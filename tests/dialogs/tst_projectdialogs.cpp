@@ -38,6 +38,8 @@ private slots:
         QTest::newRow("51 typed, 50 kept") << QString(51, 't') << "OK" << QString(50, 't');
         QTest::newRow("comma") << "Club, news" << "OK" << "";
         QTest::newRow("underscore") << "My_Site" << "OK" << "";
+        QTest::newRow("path separator") << "Club/news" << "OK" << "";
+        QTest::newRow("parent folder") << ".." << "OK" << "";
         QTest::newRow("a saved project's title") << "Club news" << "OK" << "Club_news";
         QTest::newRow("saved title in other capitals") << "club News" << "OK" << "";
         QTest::newRow("saved title with a leading space") << " Club news" << "OK" << "";

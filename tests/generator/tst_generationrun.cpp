@@ -221,6 +221,31 @@ private Q_SLOTS:
         QCOMPARE(log.indexOf(QStringLiteral("Project name too short, setting to default")), shortened ? 1 : -1);
     }
 
+    // A title that would name a folder outside the save folder writes nothing.
+    void titleThatIsNoFolderName_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("parent folder") << "..";
+        QTest::newRow("nested folders") << "../escape";
+        QTest::newRow("backslash") << "a\\b";
+    }
+    void titleThatIsNoFolderName()
+    {
+        QFETCH(QString, title);
+        TestProgramFolder folder;
+        const QString saveTo = folder.file(QStringLiteral("site"));
+        QDir().mkpath(saveTo);
+        QString name = title;
+        RecordingHost host;
+        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(saveTo), host);
+        QVERIFY(!outcome.succeeded);
+        QVERIFY(!outcome.errorText.isEmpty());
+        QCOMPARE(host.events, QStringList({"visible"}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"applog.log", "Quillset.ini", "site"}));
+        QVERIFY(QDir(saveTo).isEmpty());
+    }
+
     void pathWithOrWithoutFinalSeparator()
     {
         TestProgramFolder folder;
