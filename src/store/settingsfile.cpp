@@ -134,12 +134,18 @@ qsizetype endOfSectionContent(const QByteArray &text, const IniText::Section &se
     return insertAt;
 }
 
-QByteArray readSettingsFile()
+// The file's bytes (none when there is no file); false when a file is there but
+// cannot be read, so that no write replaces content it has not seen.
+bool readSettingsFile(QByteArray *content)
 {
+    content->clear();
     QFile file(SettingsFilePath());
+    if (!file.exists())
+        return true;
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+        return false;
+    *content = file.readAll();
+    return true;
 }
 
 // A file without any write permission is read-only, even for a user (root) whom
@@ -160,7 +166,10 @@ void rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockTimeoutMs))
         return;
-    IniText::Editor editor(readSettingsFile());
+    QByteArray content;
+    if (!readSettingsFile(&content))
+        return;
+    IniText::Editor editor(std::move(content));
     const QList<IniValue> values = compose(IniSnapshot(editor.text()));
     for (const IniValue &v : values)
         editor.set(IniText::encode(v.section), IniText::encode(v.key), IniText::encode(v.value));
@@ -263,7 +272,9 @@ void SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &curr
 
 IniSnapshot IniSnapshot::ofSettingsFile()
 {
-    return IniSnapshot(readSettingsFile());
+    QByteArray content;
+    readSettingsFile(&content);
+    return IniSnapshot(std::move(content));
 }
 
 IniSnapshot::IniSnapshot(QByteArray content)
