@@ -64,6 +64,7 @@ frmMenu::frmMenu(QTreeWidget *lvwFields, QWidget *owner)
         QLabel *label = dialogLabel(QString::fromLatin1(row.label), QString::fromLatin1(row.text),
                                     twipsRect(480, row.iconTop + 30, 1815, 255), this);
         label->setStyleSheet(QStringLiteral("QLabel { color: black; } QLabel:disabled { color: grey; }"));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // as the rows are drawn: text at the top of its row
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTip(QString::fromLatin1(row.tip));
         const bool enabled = row.command == &frmMenu::lblAddField_Click || !listEmpty;
