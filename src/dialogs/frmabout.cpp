@@ -25,7 +25,7 @@ const QString AboutText::kDisclaimer = QStringLiteral(
     "In no event shall the authors be liable for any claim, damages or other liability arising from the use "
     "of this program or of the guestbooks it generates. You are responsible for the pages you publish on "
     "your web server and for the entries your visitors leave in them.");
-const QString AboutText::kCopyright = QStringLiteral("Copyright \u00A9 2024 Quillset Project");
+const QString AboutText::kCopyright = QStringLiteral("Copyright \u00A9 2026 Quillset Project");
 
 AboutVersion aboutVersion(const QString &applicationVersion)
 {
