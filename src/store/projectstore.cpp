@@ -33,14 +33,12 @@ bool recentListHolds(const QString &list, const QString &entry)
     return false;
 }
 
-// The next project count: a missing, unreadable or 9999 count counts as 0.
-QString nextProjectCount(const IniSnapshot &settings)
+// The stored project count; a missing, unreadable or 9999 count counts as 0.
+int storedProjectCount(const IniSnapshot &settings)
 {
     bool ok = false;
-    int count = settings.value(kSettingsSection, kCountKey, QStringLiteral("9999")).trimmed().toInt(&ok);
-    if (!ok || count == 9999)
-        count = 0;
-    return QString::number(count + 1);
+    const int count = settings.value(kSettingsSection, kCountKey, QStringLiteral("9999")).trimmed().toInt(&ok);
+    return ok && count != 9999 ? count : 0;
 }
 
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
@@ -50,7 +48,7 @@ QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &nam
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, nextProjectCount(settings)}};
+    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(storedProjectCount(settings) + 1)}};
 }
 
 QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
@@ -167,7 +165,7 @@ QList<RecentProject> FillRecentProjects()
     return rows;
 }
 
-QString SavedProjectCountText()
+int SavedProjectCount()
 {
-    return GetINISetting(kSettingsSection, kCountKey, QString());
+    return storedProjectCount(IniSnapshot::ofSettingsFile());
 }

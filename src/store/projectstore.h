@@ -29,5 +29,5 @@ struct RecentProject {
 };
 QList<RecentProject> FillRecentProjects();
 
-// The settings file's count of saved projects, as "Open Existing" reads it.
-QString SavedProjectCountText();
+// How many projects the recent list has been given; a missing or unreadable count is 0.
+int SavedProjectCount();

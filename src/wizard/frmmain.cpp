@@ -854,8 +854,7 @@ void frmMain::lvwFields_MouseDown(Qt::MouseButton button)
 
 void frmMain::lblLoadExisting_Click()
 {
-    const QString count = SavedProjectCountText();
-    if (count.isEmpty() || count == QLatin1String("0")) {
+    if (SavedProjectCount() == 0) {
         MessagePrompt::inform(this, kNoProjectsMessage);
         return;
     }

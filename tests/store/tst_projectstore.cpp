@@ -187,7 +187,7 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         QVERIFY(FillRecentProjects().isEmpty());
-        QCOMPARE(SavedProjectCountText(), QString());
+        QCOMPARE(SavedProjectCount(), 0);
     }
 
     void listItemExists_data()

@@ -151,6 +151,7 @@ private slots:
         QTest::newRow("no count") << QByteArray() << false;
         QTest::newRow("count 0") << QByteArray("[Settings]\r\nprjNumber=0\r\n") << false;
         QTest::newRow("count 2") << QByteArray("[Settings]\r\nprjNumber=2\r\n") << true;
+        QTest::newRow("count not a number") << QByteArray("[Settings]\r\nprjNumber=many\r\n") << false;
     }
 
     void openExisting()
