@@ -30,11 +30,6 @@ Line lineAt(const QByteArray &text, qsizetype start)
     return line;
 }
 
-QByteArrayView trimmedView(QByteArrayView view)
-{
-    return view.trimmed();
-}
-
 QByteArrayView lineView(const QByteArray &text, const Line &line)
 {
     return QByteArrayView(text.constData() + line.start, line.end - line.start);
@@ -43,13 +38,13 @@ QByteArrayView lineView(const QByteArray &text, const Line &line)
 // The section name of a header line "[name]", or a null view for other lines.
 QByteArrayView sectionName(QByteArrayView line)
 {
-    const QByteArrayView trimmed = trimmedView(line);
+    const QByteArrayView trimmed = line.trimmed();
     if (!trimmed.startsWith('['))
         return {};
     const qsizetype close = trimmed.lastIndexOf(']');
     if (close < 1)
         return {};
-    return trimmedView(trimmed.sliced(1, close - 1));
+    return trimmed.sliced(1, close - 1).trimmed();
 }
 
 bool namesMatch(QByteArrayView a, QByteArrayView b)
@@ -106,8 +101,8 @@ KeyLine findKey(const QByteArray &text, const IniText::Section &section, QByteAr
         const Line line = lineAt(text, pos);
         const QByteArrayView view = lineView(text, line);
         const qsizetype equals = view.indexOf('=');
-        if (equals > 0 && !trimmedView(view).startsWith(';')
-            && namesMatch(trimmedView(view.first(equals)), key)) {
+        if (equals > 0 && !view.trimmed().startsWith(';')
+            && namesMatch(view.first(equals).trimmed(), key)) {
             result.found = true;
             result.line = line;
             result.valueStart = line.start + equals + 1;
@@ -125,7 +120,7 @@ qsizetype endOfSectionContent(const QByteArray &text, const IniText::Section &se
     *needsLineBreak = section.bodyStart > 0 && text.at(section.bodyStart - 1) != '\n';
     for (qsizetype pos = section.bodyStart; pos < section.bodyEnd;) {
         const Line line = lineAt(text, pos);
-        if (!trimmedView(lineView(text, line)).isEmpty()) {
+        if (!lineView(text, line).trimmed().isEmpty()) {
             insertAt = line.next;
             *needsLineBreak = line.next == text.size() && !text.endsWith('\n');
         }

@@ -673,8 +673,9 @@ void frmMain::lblNext_Click()
         return;
     }
     lblBack->setEnabled(false);
-    SaveProject(m_projectName, readProject());
-    const GenerationOutcome outcome = GenerateGuestbook(m_projectName, readProject(), *this);
+    const GuestbookProject project = readProject();
+    SaveProject(m_projectName, project);
+    const GenerationOutcome outcome = GenerateGuestbook(m_projectName, project, *this);
     if (!outcome.succeeded) {
         // The run stopped before its completion: stay on the last step so the
         // user can mend the path and press Finish again.
