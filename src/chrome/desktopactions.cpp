@@ -1,5 +1,9 @@
 #include "chrome/desktopactions.h"
 
+#include "chrome/messageprompt.h"
+#include "store/applog.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -14,15 +18,27 @@ bool isWebAddress(const QString &text)
 {
     return text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://"));
 }
+
+bool openWithDesktop(const QString &pathOrUrl)
+{
+    return QDesktopServices::openUrl(isWebAddress(pathOrUrl) ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
+}
 }  // namespace
 
-void DesktopActions::open(const QString &pathOrUrl)
+QString DesktopActions::openFailureText(const QString &pathOrUrl)
 {
-    if (testOpener()) {
-        testOpener()(pathOrUrl);
-        return;
+    return QStringLiteral("Error: Unable to open ") + pathOrUrl;
+}
+
+bool DesktopActions::open(const QString &pathOrUrl, QWidget *parent)
+{
+    const bool opened = testOpener() ? testOpener()(pathOrUrl) : openWithDesktop(pathOrUrl);
+    if (!opened) {
+        const QString text = openFailureText(pathOrUrl);
+        WriteLog(text);
+        MessagePrompt::error(parent ? parent : QApplication::activeWindow(), text);
     }
-    QDesktopServices::openUrl(isWebAddress(pathOrUrl) ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
+    return opened;
 }
 
 void DesktopActions::setOpenerForTesting(Opener opener)

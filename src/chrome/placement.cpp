@@ -11,14 +11,16 @@
 
 namespace {
 
-// Moves the window with the pointer until a button is released; used where the
-// window system cannot move it for us (no window manager).
+// Moves the window with the pointer while one mouse button is held; used for every
+// button but the left (window managers end their own move on the left button only)
+// and where the window system cannot move the window for us.
 class ManualDrag : public QObject
 {
 public:
-    explicit ManualDrag(QWidget *form)
+    ManualDrag(QWidget *form, Qt::MouseButton button)
         : QObject(form)
         , m_form(form)
+        , m_button(button)
         , m_offset(QCursor::pos() - form->pos())
     {
         qApp->installEventFilter(this);
@@ -28,27 +30,38 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::MouseMove) {
-            m_form->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_offset);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            qApp->removeEventFilter(this);
-            deleteLater();
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->buttons().testFlag(m_button))
+                m_form->move(mouse->globalPosition().toPoint() - m_offset);
+            else
+                finish();  // the release went elsewhere: never keep following the pointer
+        } else if (event->type() == QEvent::MouseButtonRelease
+                   && static_cast<QMouseEvent *>(event)->button() == m_button) {
+            finish();
         }
-        return false;
+        return false;  // the events still reach their widgets: no click is swallowed
     }
 
 private:
+    void finish()
+    {
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget *m_form;
+    Qt::MouseButton m_button;
     QPoint m_offset;
 };
 
 }  // namespace
 
-void DragForm(QWidget *form)
+void DragForm(QWidget *form, Qt::MouseButton button)
 {
     QWindow *window = form->window()->windowHandle();
-    if (window && window->startSystemMove())
+    if (button == Qt::LeftButton && window && window->startSystemMove())
         return;
-    new ManualDrag(form->window());
+    new ManualDrag(form->window(), button);
 }
 
 int CenteredOffset(int screenSize, int formSize)

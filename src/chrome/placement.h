@@ -1,11 +1,14 @@
 #pragma once
 
+#include <Qt>
+
 class QWidget;
 
 // Placing and moving windows that have no title bar.
 
-// Moves the window with the mouse from a press until the button is released.
-void DragForm(QWidget *form);
+// Moves the window with the mouse from a press until that button is released. The
+// window manager moves it for the left button; other buttons move it by hand.
+void DragForm(QWidget *form, Qt::MouseButton button = Qt::LeftButton);
 
 // Centres the window (frame included) on the primary screen.
 void CenterForm(QWidget *form);

@@ -52,7 +52,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     const int right = 2620 / kTwipsPerPixel;
     const int bottom = 2360 / kTwipsPerPixel;
     addEdgeLines(this, {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
-    const auto drag = [this](QMouseEvent *) { DragForm(this); };
+    const auto drag = [this](QMouseEvent *event) { DragForm(this, event->button()); };
     MouseHandlers::onPress(this, drag);
     MouseHandlers::onPress(banner.icon, drag);
     MouseHandlers::onPress(banner.caption, drag);

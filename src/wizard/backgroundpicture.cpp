@@ -53,5 +53,5 @@ void BackgroundPicture::paintEvent(QPaintEvent *)
 void BackgroundPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    emit pressed();
+    emit pressed(event->button());
 }

@@ -12,7 +12,7 @@ public:
     explicit BackgroundPicture(QWidget *parent = nullptr);
 
 signals:
-    void pressed();
+    void pressed(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,7 @@
 #include "wizard/frmmain.h"
 
 #include "chrome/desktopactions.h"
+#include "chrome/fontfamilies.h"
 #include "chrome/formborder.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
@@ -582,7 +583,7 @@ void frmMain::restorePosition()
 
 void frmMain::LoadFonts()
 {
-    const QStringList families = QFontDatabase::families();
+    const QStringList families = FontFamilyNames(QFontDatabase::families());
     for (QComboBox *combo : {cboFont, cboHFont, cboHMFont}) {
         const QString text = combo->currentText();
         combo->addItems(families);
@@ -885,7 +886,7 @@ void frmMain::imgExit_Click()
     close();
 }
 
-void frmMain::Image1_MouseDown()
+void frmMain::Image1_MouseDown(Qt::MouseButton button)
 {
-    DragForm(this);
+    DragForm(this, button);
 }

@@ -84,7 +84,7 @@ private:
     void imgAbout_Click();
     void imgHelp_Click();
     void imgExit_Click();
-    void Image1_MouseDown();
+    void Image1_MouseDown(Qt::MouseButton button);
 
     void setFieldRows(const QList<GuestbookField> &fields);
 

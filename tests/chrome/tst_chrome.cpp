@@ -1,8 +1,13 @@
 // The window chrome: what the border controller does to a window's flags, and the
 // centring offset.
 
+#include "chrome/desktopactions.h"
+#include "chrome/fontfamilies.h"
 #include "chrome/formborder.h"
+#include "chrome/messageprompt.h"
 #include "chrome/placement.h"
+
+#include "support/testfolder.h"
 
 #include <QTest>
 
@@ -54,6 +59,52 @@ private slots:
         QFETCH(int, form);
         QFETCH(int, offset);
         QCOMPARE(CenteredOffset(screen, form), offset);
+    }
+
+    void fontFamilyNames_data()
+    {
+        QTest::addColumn<QStringList>("families");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("plain names kept in order") << QStringList{"DejaVu Sans", "Arial"} << QStringList{"DejaVu Sans", "Arial"};
+        QTest::newRow("foundry dropped, listed once")
+            << QStringList{"C059 [urw]", "C059 [bitstream]", "Courier"} << QStringList{"C059", "Courier"};
+        QTest::newRow("foundry beside a plain name") << QStringList{"Nimbus [urw]", "Nimbus", "Zed"}
+                                                     << QStringList{"Nimbus", "Zed"};
+        QTest::newRow("brackets that are not a foundry suffix")
+            << QStringList{"[Odd] Face", "Face [x] Bold"} << QStringList{"[Odd] Face", "Face [x] Bold"};
+    }
+
+    void fontFamilyNames()
+    {
+        QFETCH(QStringList, families);
+        QFETCH(QStringList, names);
+        QCOMPARE(FontFamilyNames(families), names);
+    }
+
+    // When the desktop cannot open a target, the user is told and the log says so.
+    void openFailureIsShownAndLogged()
+    {
+        TestProgramFolder folder;
+        QList<MessagePrompt::Shown> shown;
+        MessagePrompt::setHandlerForTesting([&shown](const MessagePrompt::Shown &box) {
+            shown.append(box);
+            return true;
+        });
+        bool succeeds = true;
+        DesktopActions::setOpenerForTesting([&succeeds](const QString &) { return succeeds; });
+
+        QVERIFY(DesktopActions::open(QStringLiteral("/tmp/fine")));
+        QVERIFY(shown.isEmpty());
+        succeeds = false;
+        QVERIFY(!DesktopActions::open(QStringLiteral("https://example.org/x")));
+
+        MessagePrompt::setHandlerForTesting({});
+        DesktopActions::setOpenerForTesting({});
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().text, QStringLiteral("Error: Unable to open https://example.org/x"));
+        QCOMPARE(int(shown.first().icon), int(MessagePrompt::Icon::Exclamation));
+        QCOMPARE(int(shown.first().buttons), int(MessagePrompt::Buttons::Ok));
+        QVERIFY(logMessages(folder.file("applog.log")).contains(QStringLiteral("Error: Unable to open https://example.org/x")));
     }
 };
 

@@ -269,6 +269,32 @@ private slots:
         QVERIFY(window.GuestbookGenerated());
         QVERIFY(QFile::exists(folderOf(folder.path(), "My_Guestbook") + QDir::separator() + "viewguestbook.asp"));
     }
+
+    // A press of another button than the left moves the window by hand until that
+    // button is released; afterwards the window stays put and the next click counts.
+    void otherButtonDragEndsOnItsRelease()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        QWidget *background = control(&window, "Image1");
+        const QPoint press(300, 200);
+        QCursor::setPos(background->mapToGlobal(press));
+        const QPoint start = window.pos();
+
+        sendMouse(background, QEvent::MouseButtonPress, press, Qt::RightButton);
+        sendMouse(background, QEvent::MouseMove, press + QPoint(15, 5), Qt::NoButton, Qt::RightButton);
+        QCOMPARE(window.pos(), start + QPoint(15, 5));
+        sendMouse(background, QEvent::MouseButtonRelease, press + QPoint(15, 5), Qt::RightButton);
+
+        const QPoint dropped = window.pos();
+        moveMouse(background, press + QPoint(80, 60));
+        QCOMPARE(window.pos(), dropped);
+        clickNamed(&window, "lblNext");
+        QCOMPARE(window.CurrentMode(), 2);
+        QCOMPARE(window.pos(), dropped);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

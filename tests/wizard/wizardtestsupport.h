@@ -51,7 +51,10 @@ public:
                 onMessage(box);
             return answers.isEmpty() ? false : answers.takeFirst();
         });
-        DesktopActions::setOpenerForTesting([this](const QString &target) { opened.append(target); });
+        DesktopActions::setOpenerForTesting([this](const QString &target) {
+            opened.append(target);
+            return openSucceeds;
+        });
     }
     ~ScriptedDesktop()
     {
@@ -75,6 +78,7 @@ public:
 
     QList<bool> answers;
     QStringList opened;
+    bool openSucceeds = true;  // what the stand-in desktop answers
     QList<MessagePrompt::Shown> shown;
     std::function<void(const MessagePrompt::Shown &)> onMessage;
 };
