@@ -1,5 +1,5 @@
 // Shows one dialog of the program as the user meets it, for a screenshot under a
-// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about>
+// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|step1..step5>
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
@@ -19,10 +19,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -48,11 +48,15 @@ void printArea(QRect area)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setCursorFlashTime(0);  // a steady text cursor keeps screenshots comparable
     QApplication::setApplicationVersion(ApplicationVersion());
     QApplication::setOrganizationName(QStringLiteral("Quillset Project"));
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("about");
 
-    QTemporaryDir folder;
+    // A fixed folder, so the paths the steps show are the same in every screenshot.
+    QDir folder(QDir::tempPath() + QStringLiteral("/quillset-screenshots"));
+    folder.removeRecursively();
+    folder.mkpath(QStringLiteral("."));
     ProgramFolder::setPathForTesting(folder.path());
     GuestbookProject club = GuestbookProject::startupDefaults();
     SaveProject(QStringLiteral("My Guestbook"), club);
@@ -63,6 +67,11 @@ int main(int argc, char *argv[])
     frmMain main;
     main.move(40, 40);
     main.show();
+    if (which.startsWith(QLatin1String("step"))) {
+        main.DoMode(which.mid(4).toInt());
+        QTimer::singleShot(1000, [&main] { printArea(main.frameGeometry()); });
+        return app.exec();
+    }
     main.DoMode(which == QLatin1String("title") ? 2 : 4);
     auto *fields = main.findChild<QTreeWidget *>(QStringLiteral("lvwFields"));
     auto *title = main.findChild<QLineEdit *>(QStringLiteral("txtTitle"));
