@@ -1,5 +1,6 @@
 #include "chrome/messageprompt.h"
 
+#include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QMessageBox>

@@ -3,8 +3,8 @@
 #include "chrome/mousehandlers.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
-#include "dialogs/colortohex.h"
 #include "dialogs/dialogparts.h"
+#include "store/product.h"
 
 #include <QKeyEvent>
 #include <QLabel>

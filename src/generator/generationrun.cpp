@@ -6,6 +6,7 @@
 #include "generator/viewpage.h"
 #include "store/applog.h"
 #include "store/filetests.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QFile>
@@ -99,7 +100,7 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
         WriteLog(QStringLiteral("Project name too short, setting to default"));
         projectName = kDefaultTitle;
     }
-    projectName.replace(QLatin1Char(' '), QLatin1Char('_'));
+    projectName = SpacesToUnderscores(projectName);
     // The folder must lie inside the save folder: a title such as ".." or "a/b"
     // would put the pages somewhere else.
     if (!IsPlainFolderName(projectName))

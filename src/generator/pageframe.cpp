@@ -1,5 +1,7 @@
 #include "generator/pageframe.h"
 
+#include "store/product.h"
+
 #include "store/programfolder.h"
 
 QString Printed(const QString &text)
@@ -72,5 +74,5 @@ bool IsTextareaField(const GuestbookField &field)
 QString FieldControlName(const GuestbookField &field)
 {
     const QString prefix = IsTextareaField(field) ? QStringLiteral("txta") : QStringLiteral("txt");
-    return prefix + QString(field.FieldName).replace(QLatin1Char(' '), QLatin1Char('_'));
+    return prefix + SpacesToUnderscores(field.FieldName);
 }

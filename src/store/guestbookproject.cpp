@@ -65,3 +65,8 @@ bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int 
     }
     return false;
 }
+
+QString SpacesToUnderscores(QString text)
+{
+    return text.replace(QLatin1Char(' '), QLatin1Char('_'));
+}

@@ -32,8 +32,3 @@ QString ProgramFolder::withTrailingSeparator(const QString &path)
 {
     return path.endsWith(separator()) ? path : path + separator();
 }
-
-QString ApplicationVersion()
-{
-    return QStringLiteral(QUILLSET_VERSION);
-}

@@ -14,7 +14,3 @@ QString separator();
 QString withTrailingSeparator(const QString &path);
 
 }  // namespace ProgramFolder
-
-// Application title and version, as the program reports them.
-inline constexpr char kApplicationTitle[] = "Quillset";
-QString ApplicationVersion();  // "1.2.6"

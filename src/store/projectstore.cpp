@@ -13,11 +13,6 @@ const QString kCountKey = QStringLiteral("prjNumber");
 const QString kFieldNamesKey = QStringLiteral("FLD_Names");
 const QString kListSeparator = QStringLiteral(", ");
 
-QString underscored(QString text)
-{
-    return text.replace(QLatin1Char(' '), QLatin1Char('_'));
-}
-
 QString withoutSpaces(QString text)
 {
     return text.remove(QLatin1Char(' '));
@@ -44,7 +39,7 @@ int storedProjectCount(const IniSnapshot &settings)
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
 {
     const QString list = settings.value(kProjectsSection, kRecentKey, QString());
-    const QString entry = underscored(name);
+    const QString entry = SpacesToUnderscores(name);
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
@@ -73,7 +68,7 @@ QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
     };
     QString names;
     for (const GuestbookField &field : p.Fields) {
-        const QString stored = underscored(field.FieldName);
+        const QString stored = SpacesToUnderscores(field.FieldName);
         const QString joined = QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
         values.append({name, QStringLiteral("FLD_") + stored, joined});
         names += kListSeparator + stored;
@@ -168,4 +163,10 @@ QList<RecentProject> FillRecentProjects()
 int SavedProjectCount()
 {
     return storedProjectCount(IniSnapshot::ofSettingsFile());
+}
+
+void SaveProjectLocation(const QString &title, const QString &folder)
+{
+    const QString section = SpacesToUnderscores(title);
+    SaveINISettings({{section, QStringLiteral("Project_Title"), title}, {section, QStringLiteral("Project_Path"), folder}});
 }

@@ -13,6 +13,9 @@ class IniSnapshot;
 // "_") to the recent list when it is new there. The whole save is one write.
 void SaveProject(const QString &name, const GuestbookProject &project);
 
+// Writes a project's title and save folder into its section, in one write.
+void SaveProjectLocation(const QString &title, const QString &folder);
+
 // The project saved under name: its title is name with "_" shown as " ", every
 // other member read from the section, empty ones replaced by the load fallbacks.
 GuestbookProject LoadProject(const QString &name);

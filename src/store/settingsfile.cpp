@@ -1,5 +1,7 @@
 #include "store/settingsfile.h"
 
+#include "store/guestbookproject.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QFile>
@@ -240,8 +242,7 @@ void IniText::Editor::set(const QByteArray &sectionName, const QByteArray &key, 
 
 QString SettingsFilePath()
 {
-    QString title = QString::fromLatin1(kApplicationTitle);
-    title.replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QString title = SpacesToUnderscores(QString::fromLatin1(kApplicationTitle));
     return ProgramFolder::withTrailingSeparator(ProgramFolder::path()) + title + QStringLiteral(".ini");
 }
 

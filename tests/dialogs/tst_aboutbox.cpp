@@ -1,5 +1,6 @@
 // The About box: version and build from the program's version, the home page link.
 
+#include "store/product.h"
 #include "dialogtestsupport.h"
 
 #include "generator/pageframe.h"

@@ -1,6 +1,7 @@
 // The colour picker: its palette under the pointer, picking, cancelling, and the
 // colour text of a value.
 
+#include "store/product.h"
 #include "dialogtestsupport.h"
 
 namespace {

@@ -53,32 +53,37 @@ private slots:
         QFETCH(QString, section);
         TestProgramFolder folder;
         SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        const QByteArray settingsBefore = readBytes(SettingsFilePath());
         ScriptedDesktop desktop;
-        QWidget owner;
-        auto *title = new QLineEdit(QStringLiteral("My Guestbook"), &owner);
-        QStringList namesSet;
-        frmEdit dialog(title, new QLineEdit(QStringLiteral("/srv/books/"), &owner),
-                       [&namesSet](const QString &name) { namesSet << name; }, &owner);
-        dialog.show();
-        QCOMPARE(control<QLineEdit>(&dialog, "txtOld")->text(), QStringLiteral("My Guestbook"));
-        QTest::keyClicks(control<QLineEdit>(&dialog, "txtNew"), typed);
-        if (key == "Enter")
-            QTest::keyClick(control<QLineEdit>(&dialog, "txtNew"), Qt::Key_Return);
-        else
-            clickNamed(&dialog, key == "OK" ? "lblOK" : "lblCancel");
+        InstallDialogs();
+        frmMain main;
+        main.DoMode(2);
+        const QByteArray settingsBefore = readBytes(SettingsFilePath());
+        bool shownOld = false;
+        bool stillOpen = false;
+        actOnModal([&](QWidget *dialog) {
+            QVERIFY(dialog);
+            shownOld = control<QLineEdit>(dialog, "txtOld")->text() == QStringLiteral("My Guestbook");
+            QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), typed);
+            if (key == "Enter")
+                QTest::keyClick(control<QLineEdit>(dialog, "txtNew"), Qt::Key_Return);
+            else
+                clickNamed(dialog, key == "OK" ? "lblOK" : "lblCancel");
+            stillOpen = dialog->isVisible();
+        });
+        clickNamed(&main, "lblTitle");
 
         const bool refused = section.isEmpty() && key != "Cancel";
         const QString kept = typed.left(50);
+        QVERIFY(shownOld);
         QCOMPARE(desktop.boxes(), refused ? QStringList{"! Ok: Error: Invalid title. Please check and try again"} : QStringList());
-        QCOMPARE(dialog.isVisible(), refused);
-        QCOMPARE(title->text(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
-        QCOMPARE(namesSet, section.isEmpty() ? QStringList() : QStringList{kept});
+        QCOMPARE(stillOpen, refused);
+        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
+        QCOMPARE(main.ProjectName(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
         else
             QCOMPARE(GetINISetting(section, "Project_Title", "-") + '|' + GetINISetting(section, "Project_Path", "-"),
-                     kept + "|/srv/books/");
+                     kept + '|' + main.readProject().Project_Path);
     }
 
     void listsRecentProjectsOnce()
@@ -138,27 +143,29 @@ private slots:
         InstallDialogs();
         frmMain main;
         main.show();
+        main.DoMode(2);
         auto *titleBox = control<QLineEdit>(&main, "txtTitle");
-        auto *fieldList = control<QTreeWidget>(&main, "lvwFields");
-        {
-            frmEdit dialog(titleBox, control<QLineEdit>(&main, "txtSaveTo"),
-                           [&main](const QString &name) { main.setProjectName(name); }, &main);
-            dialog.show();
-            control<QLineEdit>(&dialog, "txtNew")->setText(title);
-            clickNamed(&dialog, "lblOK");
-            QCOMPARE(!dialog.isVisible(), titleAccepted);
-        }
-        fieldList->clear();
+        actOnModal([&](QWidget *dialog) {
+            control<QLineEdit>(dialog, "txtNew")->setText(title);
+            clickNamed(dialog, "lblOK");
+            QCOMPARE(!dialog->isVisible(), titleAccepted);
+        });
+        clickNamed(&main, "lblTitle");
+        main.DoMode(4);
+        GuestbookProject noFields = main.readProject();
+        noFields.Fields.clear();
+        main.showProject(noFields);
         for (const QStringList &typed : typedFields) {
-            frmAddField dialog(fieldList, &main);
-            dialog.show();
-            typeText(control<QLineEdit>(&dialog, "txtfldName"), typed.at(0));
-            typeText(control<QComboBox>(&dialog, "Combo1")->lineEdit(), typed.at(1));
-            typeText(control<QComboBox>(&dialog, "cboRows")->lineEdit(), typed.at(2));
-            typeText(control<QComboBox>(&dialog, "cboCols")->lineEdit(), typed.at(3));
-            clickNamed(&dialog, "lblOK");
+            actOnModal([&](QWidget *dialog) {
+                typeText(control<QLineEdit>(dialog, "txtfldName"), typed.at(0));
+                typeText(control<QComboBox>(dialog, "Combo1")->lineEdit(), typed.at(1));
+                typeText(control<QComboBox>(dialog, "cboRows")->lineEdit(), typed.at(2));
+                typeText(control<QComboBox>(dialog, "cboCols")->lineEdit(), typed.at(3));
+                clickNamed(dialog, "lblOK");
+            });
+            clickNamed(&main, "lblNewField");
         }
-        QCOMPARE(fieldList->topLevelItemCount(), fieldsAccepted);
+        QCOMPARE(main.readProject().Fields.size(), fieldsAccepted);
 
         const GuestbookProject accepted = main.readProject();
         SaveProject(main.ProjectName(), accepted);

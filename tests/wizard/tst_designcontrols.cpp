@@ -14,7 +14,7 @@ private slots:
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("over");
-        // shTitle, shBrowse, shNew, shBack, shNext: G light grey, W white, . unchanged.
+        // lblTitle, lblBrowse, lblNewField, lblBack, lblNext: G light grey, W white, . unchanged.
         QTest::addColumn<QString>("fills");
         QTest::newRow("title button") << 2 << "lblTitle" << "GW...";
         QTest::newRow("browse button") << 2 << "lblBrowse" << "WG...";
@@ -36,10 +36,11 @@ private slots:
         frmMain window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.DoMode(4);  // every button built
         window.DoMode(step);
-        const char *shapes[] = {"shTitle", "shBrowse", "shNew", "shBack", "shNext"};
+        const char *shapes[] = {"lblTitle", "lblBrowse", "lblNewField", "lblBack", "lblNext"};
         for (const char *shape : shapes)
-            control<HoverShape>(&window, shape)->setFill(QColor(10, 20, 30));
+            control<LabelButton>(&window, shape)->setFill(QColor(10, 20, 30));
 
         QWidget *target = control(&window, over);
         // A point of the target not covered by any of its controls.
@@ -47,7 +48,7 @@ private slots:
 
         QString seen;
         for (const char *shape : shapes) {
-            const QColor fill = control<HoverShape>(&window, shape)->fill();
+            const QColor fill = control<LabelButton>(&window, shape)->fill();
             seen += fill == QColor(224, 224, 224) ? 'G' : fill == QColor(Qt::white) ? 'W' : fill == QColor(10, 20, 30) ? '.' : '?';
         }
         QCOMPARE(seen, fills);
@@ -133,7 +134,7 @@ private slots:
         TestProgramFolder folder;
         ScriptedDesktop desktop;
         int asked = 0;
-        mainWindowDialogs().pickColor = [&](frmMain &) { return ++asked, picked; };
+        mainWindowDialogs().pickColor = [&](QWidget &) { return ++asked, picked; };
         frmMain window;
         window.show();
         window.DoMode(button == "imgBGcolor" ? 2 : 3);

@@ -3,18 +3,19 @@
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
+#include "store/product.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
-#include "dialogs/installdialogs.h"
+#include "app/installdialogs.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 #include "wizard/frmmain.h"
-#include "wizard/wizardflags.h"
+#include "wizard/fieldsstep.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,29 +75,24 @@ int main(int argc, char *argv[])
     }
     main.DoMode(which == QLatin1String("title") ? 2 : 4);
     auto *fields = main.findChild<QTreeWidget *>(QStringLiteral("lvwFields"));
-    auto *title = main.findChild<QLineEdit *>(QStringLiteral("txtTitle"));
-    auto *saveTo = main.findChild<QLineEdit *>(QStringLiteral("txtSaveTo"));
 
     QWidget *shown = nullptr;
     if (which == QLatin1String("menu")) {
         fields->topLevelItem(1)->setSelected(true);
         QCursor::setPos(fields->mapToGlobal(QPoint(60, 60)));
-        mainWindowDialogs().showFieldMenu(main);
+        mainWindowDialogs().showFieldMenu(*main.findChild<FieldsStep *>());
         shown = shownFieldMenu();
         hover(shown->findChild<QWidget *>(QStringLiteral("lblDelete")), QPoint(5, 5));
     } else if (which == QLatin1String("field") || which == QLatin1String("fieldedit")) {
-        if (which == QLatin1String("fieldedit")) {
-            fields->topLevelItem(3)->setSelected(true);
-            WizardFlags::FieldEditMode = WizardFlags::EditField;
-        }
-        auto *dialog = new frmAddField(fields, &main);
+        const int row = which == QLatin1String("fieldedit") ? 3 : -1;
+        auto *dialog = new frmAddField(main.readProject().Fields, row, &main);
         if (which == QLatin1String("field"))
             dialog->findChild<QLineEdit *>(QStringLiteral("txtfldName"))->setText(QStringLiteral("City"));
         dialog->show();
         hover(dialog->findChild<QWidget *>(QStringLiteral("lblOK")), QPoint(5, 5));
         shown = dialog;
     } else if (which == QLatin1String("title")) {
-        auto *dialog = new frmEdit(title, saveTo, [&main](const QString &name) { main.setProjectName(name); }, &main);
+        auto *dialog = new frmEdit(main.readProject().Project_Title, &main);
         dialog->findChild<QLineEdit *>(QStringLiteral("txtNew"))->setText(QStringLiteral("Club news"));
         dialog->show();
         shown = dialog;

@@ -1,4 +1,5 @@
-#include "dialogs/installdialogs.h"
+#include "store/product.h"
+#include "app/installdialogs.h"
 #include "store/programfolder.h"
 #include "wizard/frmmain.h"
 
