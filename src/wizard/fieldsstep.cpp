@@ -22,7 +22,7 @@ constexpr int kFieldNameSpareTwips = 3050;  // the list's width less this is Fie
 }  // namespace
 
 FieldsStep::FieldsStep(QWidget *window)
-    : WizardStep(window, "frStep3")
+    : WizardStep(window, "frStep3", QStringLiteral("Step 4: Fields"))
 {
 }
 

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 FontsStep::FontsStep(QWidget *window)
-    : WizardStep(window, "frStep2")
+    : WizardStep(window, "frStep2", QStringLiteral("Step 3: Fonts and links"))
 {
 }
 

@@ -4,7 +4,6 @@
 #include "chrome/formborder.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
-#include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "generator/generationrun.h"
@@ -20,6 +19,7 @@
 #include "wizard/generationstep.h"
 #include "wizard/introstep.h"
 #include "wizard/titlebodystep.h"
+#include "wizard/windowbuttons.h"
 #include "wizard/windowposition.h"
 
 #include <QCloseEvent>
@@ -38,19 +38,7 @@ constexpr int kPictureHeightTwips = 5505;
 const QString kNextCaption = QStringLiteral("Next >>");
 const QString kFinishCaption = QStringLiteral("Finish");
 
-const QString kStepHeadings[] = {
-    QStringLiteral("Step 1: Introduction"),
-    QStringLiteral("Step 2: Title, body and tables"),
-    QStringLiteral("Step 3: Fonts and links"),
-    QStringLiteral("Step 4: Fields"),
-    QStringLiteral("Step 5: Guestbook Generation"),
-};
-
 const QString kSaveQuestion = QStringLiteral("Would you like to save your guestbook settings first?");
-const QString kNoProjectsMessage = QStringLiteral("No projects to load");
-const QString kNoHelpQuestion =
-    QStringLiteral("Help files not present.\r\n\r\nWould you like to visit the online documentation?");
-const QString kHelpFileName = QStringLiteral("help.chm");
 
 }  // namespace
 
@@ -85,25 +73,12 @@ void frmMain::setupUi()
     outline.setColor(QPalette::WindowText, QColor(96, 110, 140));
     Shape1->setPalette(outline);
 
-    lblSteps = new QLabel(kStepHeadings[0], this);
+    lblSteps = new QLabel(QStringLiteral("Step 1: Introduction"), this);
     lblSteps->setObjectName(QStringLiteral("lblSteps"));
     lblSteps->setTextFormat(Qt::PlainText);
     lblSteps->setFont(verdana(8.25, true));
     lblSteps->setGeometry(58, 46, 380, 18);
-    struct Picture {
-        const char *name;
-        Pictures::Button kind;
-        const char *tip;
-        int left;
-        void (frmMain::*click)();
-    };
-    for (const Picture &p : {Picture{"imgAbout", Pictures::Button::About, "About", 437, &frmMain::imgAbout_Click},
-                             Picture{"imgHelp", Pictures::Button::Help, "Help", 462, &frmMain::imgHelp_Click},
-                             Picture{"imgExit", Pictures::Button::Exit, "Exit", 487, &frmMain::imgExit_Click}}) {
-        LabelButton *button = addPictureButton(this, p.name, Pictures::roundButton(p.kind, 20), {p.left, 10, 20, 20});
-        button->setToolTip(QLatin1String(p.tip));
-        connect(button, &LabelButton::clicked, this, p.click);
-    }
+    WindowButtons::add(this);
 
     m_titleBody = new TitleBodyStep(this);
     m_fields = new FieldsStep(this);
@@ -119,8 +94,7 @@ void frmMain::setupUi()
 // The buttons along the bottom of the window, and their hover light.
 void frmMain::setupWindowButtons()
 {
-    LabelButton *lblLoadExisting = addLabelButton(this, "lblLoadExisting", QStringLiteral("Open Existing"), verdana(9),
-                                                  {8, 343, 110, 20}, false);
+    WindowButtons::addOpenExisting(this);
     lblBack = addLabelButton(this, "lblBack", QStringLiteral("<< Back"), verdana(9), {322, 343, 90, 20});
     lblBack->setEnabled(false);
     lblNext = addLabelButton(this, "lblNext", kNextCaption, verdana(9), {421, 343, 90, 20});
@@ -130,7 +104,6 @@ void frmMain::setupWindowButtons()
     clearHoverOnMove(this, {lblBack, lblNext});
     clearHoverOnMove(Image1, {lblBack, lblNext});
     connect(Image1, &BackgroundPicture::pressed, this, [this] { DragForm(this); });
-    connect(lblLoadExisting, &LabelButton::clicked, this, &frmMain::lblLoadExisting_Click);
     connect(lblBack, &LabelButton::clicked, this, &frmMain::lblBack_Click);
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
 }
@@ -212,32 +185,12 @@ void frmMain::DoMode(int valOpt)
     step(valOpt)->build(m_project);
     for (int number = 1; number <= 5; ++number)
         step(number)->frame()->setVisible(number == valOpt);
-    lblSteps->setText(kStepHeadings[valOpt - 1]);
+    lblSteps->setText(step(valOpt)->heading());
     step(valOpt)->shown();
     if (valOpt == 5) {
         m_generation->showTarget(m_projectName, project.Project_Path + SpacesToUnderscores(m_projectName));
         setNextFinishes(true);
     }
-}
-
-int frmMain::CurrentMode() const
-{
-    return m_currentMode;
-}
-
-bool frmMain::GuestbookGenerated() const
-{
-    return m_guestbookGenerated;
-}
-
-QString frmMain::ProjectName() const
-{
-    return m_projectName;
-}
-
-void frmMain::setProjectName(const QString &name)
-{
-    m_projectName = name;
 }
 
 void frmMain::setNextFinishes(bool finishes)
@@ -303,11 +256,6 @@ void frmMain::openFolder(const QString &folder)
     DesktopActions::open(folder);
 }
 
-void frmMain::setGuestbookGenerated(bool generated)
-{
-    m_guestbookGenerated = generated;
-}
-
 GuestbookProject frmMain::readProject() const
 {
     GuestbookProject p = m_project;
@@ -331,36 +279,4 @@ void frmMain::LoadProject(const QString &name)
 {
     showProject(::LoadProject(name));
     m_projectName = name;
-}
-
-void frmMain::lblLoadExisting_Click()
-{
-    if (SavedProjectCount() == 0) {
-        MessagePrompt::inform(this, kNoProjectsMessage);
-        return;
-    }
-    if (mainWindowDialogs().showExistingProjects)
-        mainWindowDialogs().showExistingProjects(*this);
-}
-
-void frmMain::imgAbout_Click()
-{
-    if (mainWindowDialogs().showAbout)
-        mainWindowDialogs().showAbout(*this);
-}
-
-void frmMain::imgHelp_Click()
-{
-    const QString helpFile = ProgramFolder::path() + ProgramFolder::separator() + kHelpFileName;
-    if (FileExists(helpFile)) {
-        DesktopActions::open(helpFile);
-        return;
-    }
-    if (MessagePrompt::show(this, kNoHelpQuestion, MessagePrompt::Icon::Exclamation, MessagePrompt::Buttons::YesNo))
-        DesktopActions::open(kSupportPageUrl);
-}
-
-void frmMain::imgExit_Click()
-{
-    close();
 }

@@ -28,11 +28,11 @@ public:
 
     // Shows step valOpt (1 to 5); any other number changes nothing.
     void DoMode(int valOpt);
-    int CurrentMode() const;
-    bool GuestbookGenerated() const;
+    int CurrentMode() const { return m_currentMode; }
+    bool GuestbookGenerated() const { return m_guestbookGenerated; }
 
-    QString ProjectName() const;
-    void setProjectName(const QString &name);
+    QString ProjectName() const { return m_projectName; }
+    void setProjectName(const QString &name) { m_projectName = name; }
 
     // The live project as the steps hold it at this moment.
     GuestbookProject readProject() const;
@@ -47,7 +47,7 @@ public:
     void showWizardStep(int step) override;
     bool askYesNo(const QString &question) override;
     void openFolder(const QString &folder) override;
-    void setGuestbookGenerated(bool generated) override;
+    void setGuestbookGenerated(bool generated) override { m_guestbookGenerated = generated; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,10 +62,6 @@ private:
 
     void lblNext_Click();
     void lblBack_Click();
-    void lblLoadExisting_Click();
-    void imgAbout_Click();
-    void imgHelp_Click();
-    void imgExit_Click();
 
     int m_currentMode = 0;
     bool m_nextFinishes = false;  // Next reads "Finish" and runs the generation

@@ -12,7 +12,7 @@ const QColor kLinkBlue(0, 0, 255);
 }
 
 GenerationStep::GenerationStep(QWidget *window)
-    : WizardStep(window, "frStep4")
+    : WizardStep(window, "frStep4", QStringLiteral("Step 5: Guestbook Generation"))
 {
 }
 

@@ -27,7 +27,7 @@ const QString kServerNote = QStringLiteral(
 }  // namespace
 
 IntroStep::IntroStep(QWidget *window)
-    : WizardStep(window, "frMain")
+    : WizardStep(window, "frMain", QStringLiteral("Step 1: Introduction"))
 {
 }
 

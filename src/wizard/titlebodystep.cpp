@@ -28,7 +28,7 @@ QFont sansSerif(qreal points)
 }  // namespace
 
 TitleBodyStep::TitleBodyStep(QWidget *window)
-    : WizardStep(window, "frStep1")
+    : WizardStep(window, "frStep1", QStringLiteral("Step 2: Title, body and tables"))
 {
 }
 

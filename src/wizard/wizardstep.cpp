@@ -15,10 +15,11 @@ constexpr int kStepWidthTwips = 7540;
 constexpr int kStepHeightTwips = 3930;
 }  // namespace
 
-WizardStep::WizardStep(QWidget *window, const char *frameName)
+WizardStep::WizardStep(QWidget *window, const char *frameName, const QString &heading)
     : QObject(window)
     , m_window(window)
     , m_frame(new StepFrame(window))
+    , m_heading(heading)
 {
     m_frame->setObjectName(QLatin1String(frameName));
     m_frame->setGeometry(twipsToPixels(kStepLeftTwips), twipsToPixels(kStepTopTwips), twipsToPixels(kStepWidthTwips),

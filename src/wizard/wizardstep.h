@@ -17,9 +17,11 @@ class WizardStep : public QObject
     Q_OBJECT
 
 public:
-    WizardStep(QWidget *window, const char *frameName);
+    WizardStep(QWidget *window, const char *frameName, const QString &heading);
 
     QFrame *frame() const { return m_frame; }
+    // The line above the frame while the step is shown ("Step 1: Introduction").
+    QString heading() const { return m_heading; }
     bool isBuilt() const { return m_built; }
     // Makes the controls (once) and fills them from project.
     void build(const GuestbookProject &project);
@@ -40,5 +42,6 @@ protected:
 private:
     QWidget *m_window;
     QFrame *m_frame;
+    QString m_heading;
     bool m_built = false;
 };
