@@ -88,7 +88,6 @@ void frmMain::setupUi()
     setupWindowButtons();
     m_fields->setNavigation({lblBack, lblNext});
     m_steps[0]->build(m_project);
-    m_titleBody->build(m_project);
 }
 
 // The buttons along the bottom of the window, and their hover light.

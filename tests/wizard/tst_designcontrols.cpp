@@ -36,7 +36,8 @@ private slots:
         frmMain window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.DoMode(4);  // every button built
+        window.DoMode(2);  // every button built
+        window.DoMode(4);
         window.DoMode(step);
         const char *shapes[] = {"lblTitle", "lblBrowse", "lblNewField", "lblBack", "lblNext"};
         for (const char *shape : shapes)

@@ -78,7 +78,7 @@ private slots:
         QVERIFY(desktop.shown.isEmpty());
         // The default fields, the projects folder in the path box and the cleared flags.
         QCOMPARE(window.readProject().Fields, GuestbookProject::defaultFields());
-        QCOMPARE(control<QLineEdit>(&window, "txtSaveTo")->text(),
+        QCOMPARE(window.readProject().Project_Path,
                  QDir::toNativeSeparators(folder.path()) + QDir::separator() + "projects" + QDir::separator());
         QCOMPARE(window.ProjectName(), QStringLiteral("My Guestbook"));
         QVERIFY(!window.GuestbookGenerated());
