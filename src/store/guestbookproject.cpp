@@ -57,6 +57,18 @@ GuestbookProject GuestbookProject::startupDefaults()
     return p;
 }
 
+// The start values with two exceptions, both as projects have always loaded and
+// therefore kept: a missing link colour loads as dark grey "#333333" where a new
+// project starts with blue "#3333ff", and a missing background image stays empty
+// where a new project shows "None" (the pages treat both as no picture).
+GuestbookProject GuestbookProject::loadFallbacks()
+{
+    GuestbookProject p = startupDefaults();
+    p.H_FColor = QStringLiteral("#333333");
+    p.BG_Image = QString();
+    return p;
+}
+
 bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int exceptIndex)
 {
     for (int i = 0; i < list.size(); ++i) {

@@ -95,26 +95,27 @@ void SaveProject(const QString &name, const GuestbookProject &project)
 GuestbookProject LoadProject(const QString &name)
 {
     const IniSnapshot settings = IniSnapshot::ofSettingsFile();
-    const auto value = [&](const char *key, const char *fallback) {
-        return valueOr(settings, name, key, QString::fromLatin1(fallback));
+    const GuestbookProject fallback = GuestbookProject::loadFallbacks();
+    const auto value = [&](const char *key, const QString &fallbackValue) {
+        return valueOr(settings, name, key, fallbackValue);
     };
     GuestbookProject p;
     p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-    p.Project_Path = valueOr(settings, name, "Project_Path", GuestbookProject::defaultProjectPath());
-    p.BG_Image = value("BG_Image", "");
-    p.BG_Color = value("BG_Color", "#ffffff");
-    p.TBL_Width = value("TBL_Width", "45%");
-    p.TBL_Border = value("TBL_Border", "0") == QLatin1String("1") ? 1 : 0;
-    p.TBL_Border_Width = value("TBL_Border_Width", "0");
-    p.M_FColor = value("M_FColor", "#000000");
-    p.M_FFace = value("M_FFace", "Verdana");
-    p.M_FSize = value("M_FSize", "11");
-    p.H_FColor = value("H_FColor", "#333333");
-    p.H_FFace = value("H_FFace", "Verdana");
-    p.H_FSize = value("H_FSize", "11");
-    p.HM_FColor = value("HM_FColor", "#ff0000");
-    p.HM_FFace = value("HM_FFace", "Verdana");
-    p.HM_FSize = value("HM_FSize", "11");
+    p.Project_Path = value("Project_Path", GuestbookProject::defaultProjectPath());
+    p.BG_Image = value("BG_Image", fallback.BG_Image);
+    p.BG_Color = value("BG_Color", fallback.BG_Color);
+    p.TBL_Width = value("TBL_Width", fallback.TBL_Width);
+    p.TBL_Border = value("TBL_Border", QString::number(fallback.TBL_Border)) == QLatin1String("1") ? 1 : 0;
+    p.TBL_Border_Width = value("TBL_Border_Width", fallback.TBL_Border_Width);
+    p.M_FColor = value("M_FColor", fallback.M_FColor);
+    p.M_FFace = value("M_FFace", fallback.M_FFace);
+    p.M_FSize = value("M_FSize", fallback.M_FSize);
+    p.H_FColor = value("H_FColor", fallback.H_FColor);
+    p.H_FFace = value("H_FFace", fallback.H_FFace);
+    p.H_FSize = value("H_FSize", fallback.H_FSize);
+    p.HM_FColor = value("HM_FColor", fallback.HM_FColor);
+    p.HM_FFace = value("HM_FFace", fallback.HM_FFace);
+    p.HM_FSize = value("HM_FSize", fallback.HM_FSize);
 
     const QString names = settings.value(name, kFieldNamesKey, QString());
     if (names.contains(kListSeparator)) {

@@ -36,8 +36,8 @@ struct FieldDialog {
     }
     QLineEdit *name() const { return control<QLineEdit>(dialog.get(), "txtfldName"); }
     QComboBox *combo(const char *which) const { return control<QComboBox>(dialog.get(), which); }
-    // The list the dialog gives back: edited once accepted, else as given.
-    Rows rows() const { return dialog->result() == QDialog::Accepted ? rowsOf(dialog->fields()) : given; }
+    // The list the dialog gives back (as given unless accepted).
+    Rows rows() const { return rowsOf(dialog->fields()); }
 
     QWidget owner;
     Rows given;
@@ -247,6 +247,44 @@ private slots:
         QCOMPARE(FieldMenuShown(), selected < 0);  // a delete closes the menu
         CloseFieldMenu();
         QVERIFY(!shownFieldMenu() && !FieldMenuShown());
+    }
+
+    // Add and Edit close the menu and ask the window, Edit with the selected row.
+    void menuAsksByRow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("adds");
+        QTest::addColumn<QList<int>>("edits");
+        QTest::newRow("Add new Field") << "lblAddField" << 1 << QList<int>();
+        QTest::newRow("Edit Field") << "lblEdit" << 0 << QList<int>{2};
+    }
+
+    void menuAsksByRow()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, adds);
+        QFETCH(QList<int>, edits);
+        QWidget owner;
+        MenuHost host;
+        host.rows = kDefaultFields;
+        host.selected = 2;
+        ShowFieldMenu(&owner, host.rows.size(), host.commands());
+        clickNamed(shownFieldMenu(), command);
+        QVERIFY(!FieldMenuShown());
+        QCOMPARE(host.addsAsked, adds);
+        QCOMPARE(host.editsAsked, edits);
+        QCOMPARE(host.rows, kDefaultFields);
+    }
+
+    // A row the list does not have opens the dialog to add.
+    void editRowOutsideTheList()
+    {
+        ScriptedDesktop desktop;
+        FieldDialog field(kDefaultFields, 4);
+        QVERIFY(!field.dialog->isEditing());
+        field.name()->setText(QStringLiteral("City"));
+        clickNamed(field.dialog.get(), "lblOK");
+        QCOMPARE(field.rows(), (kDefaultFields + Rows{{"City", "Text", "10", ""}}));
     }
 
     void menuOpenedAndClosedFromTheList()

@@ -118,6 +118,19 @@ private Q_SLOTS:
         QCOMPARE(LoadProject(QStringLiteral("Nowhere")).Project_Path, GuestbookProject::defaultProjectPath());
     }
 
+    // A new project and a load of empty values differ in the link colour and the
+    // background image only.
+    void startValuesAndLoadFallbacks()
+    {
+        const GuestbookProject start = GuestbookProject::startupDefaults();
+        GuestbookProject fallbacks = GuestbookProject::loadFallbacks();
+        QCOMPARE(start.H_FColor + '|' + start.BG_Image, QStringLiteral("#3333ff|None"));
+        QCOMPARE(fallbacks.H_FColor + '|' + fallbacks.BG_Image, QStringLiteral("#333333|"));
+        fallbacks.H_FColor = start.H_FColor;
+        fallbacks.BG_Image = start.BG_Image;
+        QCOMPARE(fallbacks, start);
+    }
+
     // Stored values the program never writes itself.
     void oddStoredValuesLoadSafely()
     {
