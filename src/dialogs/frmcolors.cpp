@@ -1,6 +1,6 @@
 #include "dialogs/frmcolors.h"
 
-#include "chrome/mousehandlers.h"
+#include "chrome/labelbutton.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
@@ -67,11 +67,14 @@ frmColors::frmColors(QWidget *parent)
     setFixedSize(twipsRect(0, 0, 3165, 2295).size());
     setBackground(this, kDialogGrey);
 
-    picPreview = new QLabel(this);
+    // A click on the preview cancels; it keeps the ordinary pointer.
+    auto *preview = new LabelButton(this);
+    preview->unsetCursor();
+    connect(preview, &LabelButton::clicked, this, &frmColors::cancel);
+    picPreview = preview;
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setGeometry(twipsRect(120, 90, 735, 330));
     picPreview->setStyleSheet(QString::fromLatin1(kPreviewStyle).arg(QStringLiteral("#FFFFFF")));
-    MouseHandlers::onClick(picPreview, [this] { cancel(); });
 
     lblColor = new QLabel(QStringLiteral("#FFFFFF"), this);
     lblColor->setObjectName(QStringLiteral("lblColor"));
