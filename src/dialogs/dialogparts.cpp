@@ -8,7 +8,7 @@
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
 void setUpPopup(QWidget *popup, const QString &name, const QString &caption, QSize twips)

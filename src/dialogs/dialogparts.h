@@ -13,7 +13,8 @@ class QWidget;
 // Pieces shared by the dialogs: twips geometry, button shapes, labels and the
 // set-up of the frameless pop-ups.
 
-// A rectangle given in twips (15 to a pixel), in pixels.
+// A rectangle given in twips (15 to a pixel), in pixels, each number rounded as
+// twipsToPixels rounds it.
 QRect twipsRect(int left, int top, int width, int height);
 
 // Light grey of the dialogs' backgrounds.

@@ -148,7 +148,7 @@ void frmAddField::ResizeMe(int valOpt)
         cboCols->setVisible(layout.showColumns);
         Label3->setText(QString::fromLatin1(layout.rowsCaption));
         setFixedSize(twipsRect(0, 0, 4200, layout.windowHeight).width(),
-                     layout.windowHeight / kTwipsPerPixel - kFrameAllowance);
+                     twipsToPixels(layout.windowHeight) - kFrameAllowance);
     }
     CenterForm(this);
 }

@@ -49,8 +49,8 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     lvwProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwProjects->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    const int right = 2620 / kTwipsPerPixel;
-    const int bottom = 2360 / kTwipsPerPixel;
+    const int right = twipsToPixels(2620);
+    const int bottom = twipsToPixels(2360);
     addEdgeLines(this, {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
     // A press on the window, the quill or the caption drags the window (see
     // mousePressEvent); one on the banner or the list (its frame included) does not.
@@ -61,7 +61,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
 
     // Form_Load: the recent list, one row per project, its name as the user knows it.
     lvwProjects->setHeaderLabels({QStringLiteral("Projects")});
-    lvwProjects->header()->resizeSection(0, lvwProjects->width() - 100 / kTwipsPerPixel);
+    lvwProjects->header()->resizeSection(0, lvwProjects->width() - twipsToPixels(100));
     for (const RecentProject &project : FillRecentProjects()) {
         auto *row = new QTreeWidgetItem(lvwProjects, {project.text});
         row->setData(0, Qt::UserRole, project.key);

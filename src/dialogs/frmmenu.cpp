@@ -37,8 +37,8 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
                    twipsRect(480, 60, 1575, 255));
 
     // A one-pixel black frame along the four edges.
-    const int right = 2280 / kTwipsPerPixel;
-    const int bottom = 1560 / kTwipsPerPixel;
+    const int right = twipsToPixels(2280);
+    const int bottom = twipsToPixels(1560);
     addEdgeLines(this, {{0, 0, right + 1, 1}, {0, bottom, right + 1, 1}, {0, 0, 1, bottom + 1}, {right, 0, 1, bottom + 1}});
 
     struct Row {
@@ -90,7 +90,7 @@ void frmMenu::closeEvent(QCloseEvent *event)
 void frmMenu::moveHighlightTo(const QLabel *icon)
 {
     const int top = icon ? icon->y() : kHiddenHighlightTop;
-    shHighlight->setGeometry(0, top, width(), 255 / kTwipsPerPixel);
+    shHighlight->setGeometry(0, top, width(), twipsToPixels(255));
 }
 
 // The menu closes before the field dialog opens; the commands are kept for the call.
