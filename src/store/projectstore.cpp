@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <limits>
+
 namespace {
 
 const QString kProjectsSection = QStringLiteral("Projects");
@@ -41,6 +43,12 @@ int storedProjectCount(const IniSnapshot &settings)
     return ok && count != 9999 ? count : 0;
 }
 
+// The count after one more project; it stays at the largest number instead of overflowing.
+int countedUp(int count)
+{
+    return count == std::numeric_limits<int>::max() ? count : count + 1;
+}
+
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
 {
     const QString list = settings.value(kProjectsSection, kRecentKey, QString());
@@ -48,7 +56,7 @@ QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &nam
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(storedProjectCount(settings) + 1)}};
+    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
 QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
@@ -90,9 +98,9 @@ QString valueOr(const IniSnapshot &settings, const QString &section, const char 
 
 }  // namespace
 
-void SaveProject(const QString &name, const GuestbookProject &project)
+WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
-    SaveINISettings([&](const IniSnapshot &current) {
+    return SaveINISettings([&](const IniSnapshot &current) {
         return recentListUpdate(current, name) + projectValues(name, project);
     });
 }
