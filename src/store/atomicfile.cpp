@@ -182,7 +182,8 @@ WriteResult AtomicFile::writeSet(const QList<Content> &files)
         if (!stage(*staged.back(), file.bytes, &error))
             return WriteResult::failure(error);  // the devices remove their copies
     }
-    const QList<Previous> previous = previousContents(files);
+    // Only the files renamed before a failing one need their old bytes back.
+    const QList<Previous> previous = previousContents(files.first(files.size() - 1));
     for (size_t i = 0; i < staged.size(); ++i) {
         if (!staged[i]->commit()) {
             error = staged[i]->errorString();

@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -107,7 +108,7 @@ WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 
 GuestbookProject LoadProject(const QString &name)
 {
-    const IniSnapshot settings = IniSnapshot::ofSettingsFile();
+    const IniSnapshot settings = IniSnapshot::ofSettingsFile(name);
     const auto value = [&](const char *key, const char *fallback) {
         return valueOr(settings, name, key, QString::fromLatin1(fallback));
     };
@@ -154,21 +155,70 @@ void LoadProjectField(const IniSnapshot &settings, const QString &name, const QS
     fields.append(field);
 }
 
+// The row text of a recent entry: spaces removed, then "_" shown as " ".
+QString recentText(QStringView part)
+{
+    QString text(part.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : part) {
+        if (c != QLatin1Char(' '))
+            *out++ = c == QLatin1Char('_') ? QLatin1Char(' ') : c;
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+// Recent entries are told apart as sections are: without regard to case.
+quint64 caseFoldedHash(QStringView text)
+{
+    quint64 hash = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        hash = hash * 31 + (u < 128 ? char16_t(u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode());
+    }
+    // Spread similar names ("Project_1", "Project_2") over the whole table.
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdULL;
+    return hash ^ (hash >> 33);
+}
+
+// The entries seen so far, in an open-addressed table sized once for the whole
+// list, so a list of a thousand entries costs no allocation per entry.
+class SeenEntries
+{
+public:
+    explicit SeenEntries(qsizetype capacity)
+        : m_slots(size_t(capacity) * 2 + 1)
+    {
+    }
+    // False when an entry equal to this one (but for case) was seen before.
+    bool insert(QStringView entry)
+    {
+        size_t slot = caseFoldedHash(entry) % m_slots.size();
+        for (; !m_slots[slot].isNull(); slot = (slot + 1) % m_slots.size()) {
+            if (m_slots[slot].compare(entry, Qt::CaseInsensitive) == 0)
+                return false;
+        }
+        m_slots[slot] = entry;
+        return true;
+    }
+
+private:
+    std::vector<QStringView> m_slots;
+};
+
 QList<RecentProject> FillRecentProjects()
 {
     const QString list = GetINISetting(kProjectsSection, kRecentKey, QString());
+    const qsizetype entries = list.count(QLatin1Char(',')) + 1;
     QList<RecentProject> rows;
-    QSet<QString> seen;
-    if (list.isEmpty())
-        return rows;
-    const QStringList parts = list.split(QLatin1Char(','));
-    for (const QString &part : parts) {
-        const QString text = withoutSpaces(part).replace(QLatin1Char('_'), QLatin1Char(' '));
-        const QString identity = part.trimmed().toLower();
-        if (identity.isEmpty() || seen.contains(identity))
+    rows.reserve(entries);
+    SeenEntries seen(entries);
+    for (const QStringView part : QStringView(list).tokenize(QLatin1Char(','))) {
+        const QStringView identity = part.trimmed();
+        if (identity.isEmpty() || !seen.insert(identity))
             continue;
-        seen.insert(identity);
-        rows.append({part, text});
+        rows.append({part.toString(), recentText(part)});
     }
     return rows;
 }

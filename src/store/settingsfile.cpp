@@ -19,6 +19,7 @@ namespace {
 constexpr int kLockTimeoutMs = 5000;
 constexpr int kLockRetryMs = 100;
 constexpr int kReopenDelayMs = 5;
+constexpr qint64 kFirstReadChunk = 256 * 1024;
 
 // One line of the text: [start, end) without its line end, next = start of the
 // following line. A line ends at CR LF, LF or a lone CR.
@@ -178,8 +179,10 @@ ReadStatus openForReading(QFile &file)
 }
 
 // The file's bytes (none when there is no file); false when a file is there but
-// cannot be read, so that no write replaces content it has not seen.
-bool readSettingsFile(QByteArray *content, QString *error = nullptr)
+// cannot be read, so that no write replaces content it has not seen. With a
+// section name, reading stops once the first section of that name has ended:
+// look-ups go to the first such section, so the rest of the file cannot matter.
+bool readSettingsFile(QByteArray *content, QString *error = nullptr, const QByteArray &untilSection = {})
 {
     content->clear();
     QFile file(SettingsFilePath());
@@ -193,12 +196,25 @@ bool readSettingsFile(QByteArray *content, QString *error = nullptr)
     case ReadStatus::Read:
         break;
     }
-    *content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // One look at the start of the file, where the program's own sections lie,
+    // then the rest into the same buffer.
+    const qint64 size = file.size();
+    *content = file.read(untilSection.isNull() ? size : kFirstReadChunk);
+    qint64 got = file.error() == QFileDevice::NoError ? content->size() : -1;
+    if (got >= 0 && got < size) {
+        const IniText::Section section = findSection(*content, untilSection);
+        if (!(section.found && section.bodyEnd < got)) {
+            content->resize(size);
+            const qint64 rest = file.read(content->data() + got, size - got);
+            got = rest < 0 ? -1 : got + rest;
+        }
+    }
+    if (got < 0) {
         if (error)
             *error = file.errorString();
         return false;
     }
+    content->resize(got);
     return true;
 }
 
@@ -345,7 +361,7 @@ QString SettingsLockPath()
 
 QString GetINISetting(const QString &section, const QString &key, const QString &defaultValue)
 {
-    return IniSnapshot::ofSettingsFile().value(section, key, defaultValue);
+    return IniSnapshot::ofSettingsFile(section).value(section, key, defaultValue);
 }
 
 WriteResult SaveINISetting(const QString &section, const QString &key, const QString &value)
@@ -363,10 +379,10 @@ WriteResult SaveINISettings(const std::function<QList<IniValue>(const IniSnapsho
     return rewriteSettingsFile(compose);
 }
 
-IniSnapshot IniSnapshot::ofSettingsFile()
+IniSnapshot IniSnapshot::ofSettingsFile(const QString &section)
 {
     QByteArray content;
-    readSettingsFile(&content);
+    readSettingsFile(&content, nullptr, section.isNull() ? QByteArray() : IniText::encode(section).trimmed());
     return IniSnapshot(std::move(content));
 }
 

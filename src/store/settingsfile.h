@@ -79,7 +79,9 @@ QByteArray encode(const QString &text);
 class IniSnapshot
 {
 public:
-    static IniSnapshot ofSettingsFile();
+    // With a section name, only look-ups in that section are answered: the file
+    // is read up to the end of that section.
+    static IniSnapshot ofSettingsFile(const QString &section = QString());
     explicit IniSnapshot(QByteArray content);
 
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
