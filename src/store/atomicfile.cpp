@@ -53,7 +53,18 @@ public:
         m_error = m_file.errorString();
         return false;
     }
-    qint64 write(const QByteArray &bytes) override { return checked(m_file.write(bytes)); }
+    // A short count is retried with the rest, so that a full disk reports its error.
+    qint64 write(const QByteArray &bytes) override
+    {
+        qint64 written = 0;
+        while (written < bytes.size()) {
+            const qint64 count = m_file.write(bytes.constData() + written, bytes.size() - written);
+            if (count <= 0)
+                break;
+            written += count;
+        }
+        return checked(written);
+    }
     bool flush() override { return checked(m_file.flush()); }
     bool close() override
     {
