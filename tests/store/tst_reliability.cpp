@@ -117,25 +117,32 @@ private Q_SLOTS:
     void staleTemporaryFilesRemoved_data()
     {
         QTest::addColumn<bool>("lockHeld");
-        QTest::newRow("no lock holder") << false;
-        QTest::newRow("lock held") << true;
+        QTest::addColumn<bool>("pageCopies");
+        QTest::newRow("settings copy only") << false << false;
+        QTest::newRow("with page copies") << false << true;
+        QTest::newRow("lock held") << true << true;
     }
     void staleTemporaryFilesRemoved()
     {
         QFETCH(bool, lockHeld);
+        QFETCH(bool, pageCopies);
         TestProgramFolder folder;
         const QString pages = folder.file("projects/My_Guestbook/");
         QDir().mkpath(pages);
-        const QStringList oldCopies = {folder.file("Quillset.ini.aB3xY9"), pages + "default.asp.Qw12Er",
-                                       pages + "viewguestbook.asp.zzzzzz"};
+        QStringList oldCopies = {folder.file("Quillset.ini.aB3xY9")};
         const QStringList kept = {folder.file("Quillset.ini.fresh1"), pages + "default.asp.x", pages + "notes.txt.ABCDEF"};
+        if (pageCopies)
+            oldCopies << pages + "default.asp.Qw12Er" << pages + "viewguestbook.asp.zzzzzz";
         for (const QString &path : oldCopies + kept) {
             writeBytes(path, "partial");
             setAge(path, path.endsWith("fresh1") ? 0 : 120);
         }
         QLockFile lock(SettingsLockPath());
-        if (lockHeld)
+        if (lockHeld) {
+            // The log names itself first, so its lines need no settings write.
+            SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
             QVERIFY(lock.tryLock(0));
+        }
 
         RemoveStaleTemporaryFiles();
 
@@ -148,6 +155,9 @@ private Q_SLOTS:
         }
         for (const QString &path : kept)
             QVERIFY(QFile::exists(path));
+        // The log's first line names the log in the settings file, though the
+        // settings copies were removed under the settings lock.
+        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), folder.file("applog.log"));
         QStringList logged = logMessages(folder.file("applog.log"));
         std::sort(logged.begin(), logged.end());
         std::sort(removedLines.begin(), removedLines.end());
