@@ -19,7 +19,7 @@ namespace {
 constexpr int kLockTimeoutMs = 5000;
 constexpr int kLockRetryMs = 100;
 constexpr int kReopenDelayMs = 5;
-constexpr qint64 kFirstReadChunk = 256 * 1024;
+constexpr qint64 kFirstReadChunk = 64 * 1024;
 
 // One line of the text: [start, end) without its line end, next = start of the
 // following line. A line ends at CR LF, LF or a lone CR.
