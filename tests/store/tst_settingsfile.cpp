@@ -102,6 +102,9 @@ private Q_SLOTS:
             << QByteArray("\xEF\xBB\xBF[B]\r\nx=2\r\n");
         QTest::newRow("1 MB line of [") << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=1\r\n") << "x"
             << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=2\r\n");
+        const QByteArray manyKeys = "[C]\r\n" + QByteArray("k=v\r\n").repeated(40000);
+        QTest::newRow("large file, section at its start") << QByteArray("[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n")
+            << "x" << QByteArray("[B]\r\nx=2\r\n" + manyKeys + "[A]\r\nx=3\r\n");
         QTest::newRow("key holding =") << QByteArray("[B]\r\n") << "a=b" << QByteArray();
         QTest::newRow("empty key") << QByteArray("[B]\r\n") << " " << QByteArray();
         QTest::newRow("comment key") << QByteArray("[B]\r\n") << ";x" << QByteArray();
@@ -121,6 +124,17 @@ private Q_SLOTS:
         if (saved.succeeded())
             QCOMPARE(GetINISetting("b", key, "-"), QStringLiteral("2"));
         QCOMPARE(GetINISetting("A", "x", "-"), before);
+    }
+
+    // A large file is read in part when the section asked for lies at its start,
+    // and whole otherwise.
+    void largeFileReadsEverySection()
+    {
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(), "[B]\r\nx=1\r\n[C]\r\n" + QByteArray("k=v\r\n").repeated(40000) + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
+        QCOMPARE(GetINISetting("B", "x", "-"), QStringLiteral("1"));
+        QCOMPARE(GetINISetting("A", "x", "-"), QStringLiteral("3"));
+        QCOMPARE(GetINISetting("B", "y", "-"), QStringLiteral("-"));  // only the first [B] counts
     }
 
     void missingFileReadsDefaultsAndFirstWriteCreatesIt()
