@@ -48,6 +48,7 @@ frmMain::frmMain(QWidget *parent)
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle) + QLatin1Char(' ')
              + ApplicationVersion());
+    RemoveStaleTemporaryFiles();
     setupUi();
     Form_Load();
 }
@@ -140,23 +141,35 @@ void frmMain::Form_Load()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    Form_QueryUnload();
+    // A save that fails is shown once, and the window closes all the same.
+    WriteResult saved = Form_QueryUnload();
     WriteLog(QStringLiteral("Saving position"));
-    WindowPosition::save(this);
+    const WriteResult position = WindowPosition::save(this);
+    if (saved.succeeded())
+        saved = position;
+    showWriteError(saved);
     event->accept();
 }
 
-void frmMain::Form_QueryUnload()
+void frmMain::showWriteError(const WriteResult &result)
+{
+    if (!result.succeeded())
+        MessagePrompt::failure(this, result.errorText);
+}
+
+WriteResult frmMain::Form_QueryUnload()
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle)
              + QStringLiteral(" shutdown procedure"));
     if (m_guestbookGenerated)
-        return;
-    if (MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNo)) {
-        WriteLog(QStringLiteral("User wishes to save settings first"));
-        SaveProject(m_projectName, readProject());
+        return {};
+    if (!MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNo))
+        return {};
+    WriteLog(QStringLiteral("User wishes to save settings first"));
+    const WriteResult saved = SaveProject(m_projectName, readProject());
+    if (saved.succeeded())
         WriteLog(QStringLiteral("Settings saved"));
-    }
+    return saved;
 }
 
 WizardStep *frmMain::step(int number) const
@@ -206,12 +219,17 @@ void frmMain::lblNext_Click()
     }
     lblBack->setEnabled(false);
     const GuestbookProject project = readProject();
-    SaveProject(m_projectName, project);
+    if (const WriteResult saved = SaveProject(m_projectName, project); !saved.succeeded()) {
+        // Nothing is generated from a design that was not saved; the user can try again.
+        showWriteError(saved);
+        lblBack->setEnabled(true);
+        return;
+    }
     const GenerationOutcome outcome = GenerateGuestbook(m_projectName, project, *this);
     if (!outcome.succeeded) {
         // The run stopped before its completion: stay on the last step so the
         // user can mend the path and press Finish again.
-        MessagePrompt::error(this, QStringLiteral("Error: ") + outcome.errorText);
+        MessagePrompt::failure(this, outcome.errorText);
         lblBack->setEnabled(true);
         return;
     }

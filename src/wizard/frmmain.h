@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/generationhost.h"
+#include "store/atomicfile.h"
 #include "store/guestbookproject.h"
 
 #include <QWidget>
@@ -56,7 +57,8 @@ private:
     void setupUi();
     void setupWindowButtons();
     void Form_Load();
-    void Form_QueryUnload();
+    WriteResult Form_QueryUnload();
+    void showWriteError(const WriteResult &result);
     WizardStep *step(int number) const;
     void setNextFinishes(bool finishes);
 

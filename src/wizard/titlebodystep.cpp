@@ -148,8 +148,11 @@ void TitleBodyStep::lblBrowse_Click()
     saveLocation();
 }
 
-// The title and the folder are kept together in the project's section.
+// The title and the folder are kept together in the project's section. The step
+// keeps what the user chose even when it cannot be stored; the user is told.
 void TitleBodyStep::saveLocation()
 {
-    SaveProjectLocation(txtTitle->text(), txtSaveTo->text());
+    const WriteResult saved = SaveProjectLocation(txtTitle->text(), txtSaveTo->text());
+    if (!saved.succeeded())
+        MessagePrompt::failure(window(), saved.errorText);
 }

@@ -68,8 +68,8 @@ void WindowPosition::restore(QWidget *window)
     CenterForm(window);
 }
 
-void WindowPosition::save(const QWidget *window)
+WriteResult WindowPosition::save(const QWidget *window)
 {
-    SaveINISettings({{kSection, kLeft, QString::number(window->x() * kTwipsPerPixel)},
+    return SaveINISettings({{kSection, kLeft, QString::number(window->x() * kTwipsPerPixel)},
                      {kSection, kTop, QString::number(window->y() * kTwipsPerPixel)}});
 }

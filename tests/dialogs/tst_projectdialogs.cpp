@@ -86,6 +86,31 @@ private slots:
                      kept + '|' + main.readProject().Project_Path);
     }
 
+    // A title that cannot be stored is still taken; the failed save is shown once.
+    void titleDialogReportsFailedSave()
+    {
+        TestProgramFolder folder;
+        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
+        ScriptedDesktop desktop;
+        InstallDialogs();
+        frmMain main;
+        main.DoMode(2);
+        bool closed = false;
+        actOnModal([&closed](QWidget *dialog) {
+            QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), QStringLiteral("Garden Club"));
+            clickNamed(dialog, "lblOK");
+            closed = !dialog->isVisible();
+        });
+        clickNamed(&main, "lblTitle");
+        QCOMPARE(desktop.boxes(), QStringList{"! Ok: Error: The settings file "
+                                              + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only"});
+        QVERIFY(closed);
+        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(), QStringLiteral("Garden Club"));
+        QCOMPARE(main.ProjectName(), QStringLiteral("Garden Club"));
+        QCOMPARE(GetINISetting("Garden_Club", "Project_Title", "-"), QStringLiteral("-"));
+    }
+
     void listsRecentProjectsOnce()
     {
         TestProgramFolder folder;
