@@ -1,5 +1,5 @@
-#include "store/product.h"
 #include "app/installdialogs.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 #include "wizard/frmmain.h"
 

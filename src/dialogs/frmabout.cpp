@@ -60,8 +60,8 @@ frmAbout::frmAbout(QWidget *owner)
     Label1->setAlignment(Qt::AlignCenter);
 
     const AboutVersion version = aboutVersion(ApplicationVersion());
-    const QString author = QCoreApplication::organizationName().isEmpty() ? AboutText::kAuthor
-                                                                          : QCoreApplication::organizationName();
+    const QString author =
+        QCoreApplication::organizationName().isEmpty() ? AboutText::kAuthor : QCoreApplication::organizationName();
     struct Row {
         int top;
         const char *nameLabel;
@@ -79,9 +79,12 @@ frmAbout::frmAbout(QWidget *owner)
         {1920, "Label5", "Licence", "Label12", "Label17", AboutText::kLicence, 3255},
     };
     for (const Row &row : rows) {
-        dialogLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name), twipsRect(1560, row.top, 1200, 240), this, 9.75);
-        dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this, 9.75);
-        dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name),
+                    twipsRect(1560, row.top, 1200, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this,
+                    9.75);
+        dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this,
+                    9.75);
     }
 
     auto *Text1 = new QPlainTextEdit(AboutText::kDisclaimer, this);

@@ -16,8 +16,9 @@ const QString FieldDialogText::kDuplicateName =
     QStringLiteral("Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
 // Two names that differ only in capitals, or in spaces against underscores, are kept
 // under the same settings key, so one of them would be lost when the project is saved.
-const QString FieldDialogText::kClashingName = QStringLiteral(
-    "Error: Field name too close to another field\r\n\r\nField names must differ in more than capital letters, spaces and underscores.");
+const QString FieldDialogText::kClashingName =
+    QStringLiteral("Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
+                   "letters, spaces and underscores.");
 // Characters that would break the generated pages or the stored project.
 const QString FieldDialogText::kFilteredCharacters = QStringLiteral("/\\&?><+-\",=");
 
@@ -101,10 +102,12 @@ frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidg
                            QStringLiteral("Text"), twipsRect(1200, 600, 2655, 315), Frame1);
 
     Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
-    cboRows = editableCombo(QStringLiteral("cboRows"), kSizes, QStringLiteral("10"), twipsRect(1200, 960, 975, 315), Frame1);
+    cboRows =
+        editableCombo(QStringLiteral("cboRows"), kSizes, QStringLiteral("10"), twipsRect(1200, 960, 975, 315), Frame1);
 
     Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
-    cboCols = editableCombo(QStringLiteral("cboCols"), kSizes, QStringLiteral("40"), twipsRect(1200, 1320, 975, 315), Frame1);
+    cboCols =
+        editableCombo(QStringLiteral("cboCols"), kSizes, QStringLiteral("40"), twipsRect(1200, 1320, 975, 315), Frame1);
 
     lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, {}, Qt::white);
     lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, {}, Qt::white);
@@ -181,15 +184,16 @@ void frmAddField::lblOK_Click()
     }
     const QString kind = Combo1->currentText();
     const int exceptIndex = m_editRow + 1;
-    const QString *refusal = ListItemExists(m_fields, name, exceptIndex)          ? &FieldDialogText::kDuplicateName
-                             : clashesWithOtherField(m_fields, name, exceptIndex) ? &FieldDialogText::kClashingName
-                                                                                  : nullptr;
+    const QString *refusal = ListItemExists(m_fields, name, exceptIndex) ? &FieldDialogText::kDuplicateName
+        : clashesWithOtherField(m_fields, name, exceptIndex)             ? &FieldDialogText::kClashingName
+                                                                         : nullptr;
     if (refusal) {
         MessagePrompt::error(this, *refusal);
         txtfldName->setFocus();
         return;
     }
-    const GuestbookField field{name, kind, cboRows->currentText(), kind == kSingleLineKind ? QString() : cboCols->currentText()};
+    const GuestbookField field{name, kind, cboRows->currentText(),
+                               kind == kSingleLineKind ? QString() : cboCols->currentText()};
     if (m_editRow < 0)
         m_fields.append(field);
     else

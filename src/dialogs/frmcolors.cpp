@@ -105,9 +105,7 @@ bool frmColors::eventFilter(QObject *watched, QEvent *event)
     if (watched != picColors)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseMove:
-        picColors_MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
-        return true;
+    case QEvent::MouseMove: picColors_MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint()); return true;
     case QEvent::MouseButtonRelease:
         picColors_MouseUp(static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
@@ -115,8 +113,7 @@ bool frmColors::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
             cancel();
         return true;  // other keys do nothing
-    default:
-        return QDialog::eventFilter(watched, event);
+    default: return QDialog::eventFilter(watched, event);
     }
 }
 

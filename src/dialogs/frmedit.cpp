@@ -38,8 +38,8 @@ QString sectionIdentity(const QString &title)
 
 bool IsAcceptableTitle(const QString &title)
 {
-    if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_'))
-        || !storableText(title) || !IsPlainFolderName(title))
+    if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_')) || !storableText(title)
+        || !IsPlainFolderName(title))
         return false;
     for (const RecentProject &saved : FillRecentProjects()) {
         if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
@@ -67,7 +67,8 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     // The buttons keep their grey: this dialog has no hover feedback.
     LabelButton *lblCancel =
         addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, twipsRect(2520, 840, 975, 255));
-    LabelButton *lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
+    LabelButton *lblOK =
+        addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
 
     // The captions are centred over 960 twips of the 975 the rectangles take.
     lblCancel->setContentsMargins(0, 0, 1, 0);

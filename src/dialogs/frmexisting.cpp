@@ -1,9 +1,9 @@
 #include "dialogs/frmexisting.h"
 
-#include "chrome/messageprompt.h"
-#include "chrome/placement.h"
 #include "chrome/labelbutton.h"
+#include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
+#include "chrome/placement.h"
 #include "dialogs/dialogparts.h"
 #include "store/projectstore.h"
 
@@ -51,7 +51,8 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
 
     const int right = twipsToPixels(2620);
     const int bottom = twipsToPixels(2360);
-    addEdgeLines(this, {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
+    addEdgeLines(this,
+                 {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
     // A press on the window, the quill or the caption drags the window (see
     // mousePressEvent); one on the banner or the list (its frame included) does not.
     banner.banner->setAttribute(Qt::WA_NoMousePropagation);

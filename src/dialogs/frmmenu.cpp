@@ -1,8 +1,8 @@
 #include "dialogs/frmmenu.h"
 
 #include "chrome/labelbutton.h"
-#include "chrome/placement.h"
 #include "chrome/pictures.h"
+#include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 
@@ -39,7 +39,8 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
     // A one-pixel black frame along the four edges.
     const int right = twipsToPixels(2280);
     const int bottom = twipsToPixels(1560);
-    addEdgeLines(this, {{0, 0, right + 1, 1}, {0, bottom, right + 1, 1}, {0, 0, 1, bottom + 1}, {right, 0, 1, bottom + 1}});
+    addEdgeLines(this,
+                 {{0, 0, right + 1, 1}, {0, bottom, right + 1, 1}, {0, 0, 1, bottom + 1}, {right, 0, 1, bottom + 1}});
 
     struct Row {
         const char *icon;
@@ -51,9 +52,12 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
         void (frmMenu::*command)();
     };
     const Row rows[] = {
-        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", "Add new Field", "Add a new field", &frmMenu::lblAddField_Click},
-        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", "Delete Field", "Delete Field", &frmMenu::lblDelete_Click},
-        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", "Edit Field", "Edit field properties", &frmMenu::lblEdit_Click},
+        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", "Add new Field", "Add a new field",
+         &frmMenu::lblAddField_Click},
+        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", "Delete Field", "Delete Field",
+         &frmMenu::lblDelete_Click},
+        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", "Edit Field", "Edit field properties",
+         &frmMenu::lblEdit_Click},
     };
     // Delete and Edit have nothing to act on when the list is empty as the menu opens.
     const bool listEmpty = fieldCount < 1;

@@ -9,10 +9,10 @@ class QLabel;
 
 // What the field menu asks of the window that owns the field list.
 struct FieldMenuCommands {
-    std::function<int()> selectedRow;     // the list's selected row, -1 for none
-    std::function<void()> addField;       // opens the field dialog to add a field
+    std::function<int()> selectedRow;  // the list's selected row, -1 for none
+    std::function<void()> addField;  // opens the field dialog to add a field
     std::function<void(int)> deleteField;  // deletes the field at a row
-    std::function<void(int)> editField;    // opens the field dialog on the field at a row
+    std::function<void(int)> editField;  // opens the field dialog on the field at a row
 };
 
 // The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field".

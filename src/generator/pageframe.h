@@ -10,7 +10,6 @@
 
 inline const QString kCrLf = QStringLiteral("\r\n");
 
-
 // A text as the page writers print it: followed by one CR LF.
 QString Printed(const QString &text);
 

@@ -4,8 +4,7 @@
 
 bool GuestbookField::operator==(const GuestbookField &other) const
 {
-    return FieldName == other.FieldName && FieldType == other.FieldType && Rows == other.Rows
-        && Cols == other.Cols;
+    return FieldName == other.FieldName && FieldType == other.FieldType && Rows == other.Rows && Cols == other.Cols;
 }
 
 bool GuestbookProject::operator==(const GuestbookProject &o) const
@@ -14,8 +13,7 @@ bool GuestbookProject::operator==(const GuestbookProject &o) const
         && BG_Color == o.BG_Color && TBL_Width == o.TBL_Width && TBL_Border == o.TBL_Border
         && TBL_Border_Width == o.TBL_Border_Width && M_FColor == o.M_FColor && M_FFace == o.M_FFace
         && M_FSize == o.M_FSize && H_FColor == o.H_FColor && H_FFace == o.H_FFace && H_FSize == o.H_FSize
-        && HM_FColor == o.HM_FColor && HM_FFace == o.HM_FFace && HM_FSize == o.HM_FSize
-        && Fields == o.Fields;
+        && HM_FColor == o.HM_FColor && HM_FFace == o.HM_FFace && HM_FSize == o.HM_FSize && Fields == o.Fields;
 }
 
 QString GuestbookProject::defaultProjectPath()

@@ -7,8 +7,8 @@
 struct GuestbookField {
     QString FieldName;
     QString FieldType;  // "Text" or "Textarea"; whatever the field dialog's kind box held
-    QString Rows;       // input size (Text) or number of rows (Textarea)
-    QString Cols;       // number of columns; empty for "Text"
+    QString Rows;  // input size (Text) or number of rows (Textarea)
+    QString Cols;  // number of columns; empty for "Text"
 
     bool operator==(const GuestbookField &other) const;
 };

@@ -52,7 +52,8 @@ QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &nam
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
+    return {{kProjectsSection, kRecentKey, newList},
+            {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
 QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
@@ -78,7 +79,8 @@ QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
     QString names;
     for (const GuestbookField &field : p.Fields) {
         const QString stored = SpacesToUnderscores(field.FieldName);
-        const QString joined = QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
+        const QString joined =
+            QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
         values.append({name, QStringLiteral("FLD_") + stored, joined});
         names += kListSeparator + stored;
     }
@@ -96,9 +98,8 @@ QString valueOr(const IniSnapshot &settings, const QString &section, const char 
 
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
-    return SaveINISettings([&](const IniSnapshot &current) {
-        return recentListUpdate(current, name) + projectValues(name, project);
-    });
+    return SaveINISettings(
+        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(name, project); });
 }
 
 GuestbookProject LoadProject(const QString &name)
@@ -227,5 +228,6 @@ int SavedProjectCount()
 WriteResult SaveProjectLocation(const QString &title, const QString &folder)
 {
     const QString section = SpacesToUnderscores(title);
-    return SaveINISettings({{section, QStringLiteral("Project_Title"), title}, {section, QStringLiteral("Project_Path"), folder}});
+    return SaveINISettings(
+        {{section, QStringLiteral("Project_Title"), title}, {section, QStringLiteral("Project_Path"), folder}});
 }

@@ -20,11 +20,11 @@ struct MainWindowDialogs {
     // editing the one at row. The whole list as edited, or nothing when cancelled.
     std::function<std::optional<QList<GuestbookField>>(QWidget &owner, const QList<GuestbookField> &fields, int row)>
         editFields;
-    std::function<void(FieldsStep &)> showFieldMenu;      // right press on lvwFields: frmMenu at the pointer
-    std::function<void()> closeFieldMenu;                  // other press on lvwFields: closes a shown menu
-    std::function<int(QWidget &owner)> pickColor;         // colour buttons: palette value, -1 when cancelled
+    std::function<void(FieldsStep &)> showFieldMenu;  // right press on lvwFields: frmMenu at the pointer
+    std::function<void()> closeFieldMenu;  // other press on lvwFields: closes a shown menu
+    std::function<int(QWidget &owner)> pickColor;  // colour buttons: palette value, -1 when cancelled
     std::function<void(frmMain &)> showExistingProjects;  // lblLoadExisting: frmExisting at the pointer
-    std::function<void(QWidget &owner)> showAbout;        // imgAbout: frmAbout, modal
+    std::function<void(QWidget &owner)> showAbout;  // imgAbout: frmAbout, modal
 };
 
 MainWindowDialogs &mainWindowDialogs();

@@ -16,7 +16,7 @@ const QString kNoFieldsError = QStringLiteral("Error: You must specify atleast o
 
 // The list's width and its columns, in twips.
 constexpr int kFieldListWidthTwips = 7335;
-constexpr int kFieldColumnTwips = 1000;     // Field Type, Rows, Cols
+constexpr int kFieldColumnTwips = 1000;  // Field Type, Rows, Cols
 constexpr int kFieldNameSpareTwips = 3050;  // the list's width less this is Field Name
 
 }  // namespace
@@ -29,16 +29,17 @@ FieldsStep::FieldsStep(QWidget *window)
 void FieldsStep::buildControls()
 {
     QFrame *f = frame();
-    addText(f, QStringLiteral("The following allows you to set the fields you would like to appear on your guestbook "
-                              "(e.g. Name, E-mail etc)."),
+    addText(f,
+            QStringLiteral("The following allows you to set the fields you would like to appear on your guestbook "
+                           "(e.g. Name, E-mail etc)."),
             {12, 10, 479, 30});
     lvwFields = new QTreeWidget(f);
     lvwFields->setObjectName(QStringLiteral("lvwFields"));
     lvwFields->setGeometry(7, 44, twipsToPixels(kFieldListWidthTwips), 178);
     lvwFields->setFont(verdana(8.25));
     lvwFields->setColumnCount(4);
-    lvwFields->setHeaderLabels({QStringLiteral("Field Name"), QStringLiteral("Field Type"), QStringLiteral("Rows"),
-                                QStringLiteral("Cols")});
+    lvwFields->setHeaderLabels(
+        {QStringLiteral("Field Name"), QStringLiteral("Field Type"), QStringLiteral("Rows"), QStringLiteral("Cols")});
     lvwFields->setRootIsDecorated(false);
     lvwFields->setItemsExpandable(false);
     lvwFields->setUniformRowHeights(true);

@@ -16,7 +16,8 @@ FontsStep::FontsStep(QWidget *window)
 
 void FontsStep::buildControls()
 {
-    addText(frame(), QStringLiteral("This step allows you to set the font settings that will be used for your guestbook."),
+    addText(frame(),
+            QStringLiteral("This step allows you to set the font settings that will be used for your guestbook."),
             {12, 10, 479, 30});
     m_main = addGroup("txtFColor", "imgFColor", "cboFont", "cboPX", {12, 40});
     addHeading(frame(), QStringLiteral("Hyperlinks"), {12, 128, 200, 16});

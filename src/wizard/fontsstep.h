@@ -29,7 +29,7 @@ private:
                    QPoint at);
     void loadFonts();
 
-    Group m_main;        // txtFColor, cboFont, cboPX
-    Group m_link;        // txtHColor, cboHFont, cboHPX
-    Group m_linkHover;   // txtHMColor, cboHMFont, cboHMPX
+    Group m_main;  // txtFColor, cboFont, cboPX
+    Group m_link;  // txtHColor, cboHFont, cboHPX
+    Group m_linkHover;  // txtHMColor, cboHMFont, cboHMPX
 };

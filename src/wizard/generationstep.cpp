@@ -19,8 +19,9 @@ GenerationStep::GenerationStep(QWidget *window)
 void GenerationStep::buildControls()
 {
     QFrame *f = frame();
-    addText(f, QStringLiteral("Your guestbook settings will now be saved and your guestbook file's generated in the "
-                              "path specified below."),
+    addText(f,
+            QStringLiteral("Your guestbook settings will now be saved and your guestbook file's generated in the "
+                           "path specified below."),
             {12, 10, 479, 30});
     lblProjectName = addText(f, QStringLiteral("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
     addText(f, QStringLiteral("Path:"), {12, 78, 40, 16}, "lblGBPath1");
@@ -28,8 +29,9 @@ void GenerationStep::buildControls()
     lblGBPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGBPath->setWordWrap(true);
     lblGBPath->setGeometry(52, 78, 440, 32);
-    addText(f, QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
-                              "your guestbook."),
+    addText(f,
+            QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
+                           "your guestbook."),
             {12, 120, 479, 30});
     lblStatus = addText(f, QStringLiteral("Status:"), {12, 170, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));

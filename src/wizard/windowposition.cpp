@@ -71,5 +71,5 @@ void WindowPosition::restore(QWidget *window)
 WriteResult WindowPosition::save(const QWidget *window)
 {
     return SaveINISettings({{kSection, kLeft, QString::number(window->x() * kTwipsPerPixel)},
-                     {kSection, kTop, QString::number(window->y() * kTwipsPerPixel)}});
+                            {kSection, kTop, QString::number(window->y() * kTwipsPerPixel)}});
 }

@@ -3,13 +3,13 @@
 #include "store/product.h"
 #include "wizard/wizardtestsupport.h"
 
+#include "app/installdialogs.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
-#include "app/installdialogs.h"
 #include "store/projectstore.h"
 
 #include <QPointer>
@@ -35,4 +35,3 @@ inline void typeText(QLineEdit *box, const QString &text)
     for (const QChar c : text)
         box->insert(QString(c));
 }
-

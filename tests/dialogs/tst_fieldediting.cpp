@@ -48,8 +48,8 @@ struct FieldDialog {
 struct MenuHost {
     FieldMenuCommands commands()
     {
-        return {[this] { return selected; }, [this] { ++addsAsked; },
-                [this](int row) { rows.removeAt(row); }, [this](int row) { editsAsked << row; }};
+        return {[this] { return selected; }, [this] { ++addsAsked; }, [this](int row) { rows.removeAt(row); },
+                [this](int row) { editsAsked << row; }};
     }
     Rows rows;
     int selected = -1;
@@ -67,11 +67,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");  // ^: the Home key
         QTest::addColumn<QString>("kept");
-        QTest::newRow("a / b - c") << "a/b-c" << "abc";
-        QTest::newRow("the eight characters") << "x/\\&?><+-y" << "xy";
-        QTest::newRow("quote, comma, equals") << "Your \"name\", age=3" << "Your name age3";
-        QTest::newRow("others stay") << "Full_name 2 (opt.)!" << "Full_name 2 (opt.)!";
-        QTest::newRow("typing at the start continues at the end") << "ab^xy" << "xaby";
+        QTest::newRow("a / b - c") << "a/b-c"
+                                   << "abc";
+        QTest::newRow("the eight characters") << "x/\\&?><+-y"
+                                              << "xy";
+        QTest::newRow("quote, comma, equals") << "Your \"name\", age=3"
+                                              << "Your name age3";
+        QTest::newRow("others stay") << "Full_name 2 (opt.)!"
+                                     << "Full_name 2 (opt.)!";
+        QTest::newRow("typing at the start continues at the end") << "ab^xy"
+                                                                  << "xaby";
     }
 
     void nameFilter()
@@ -97,20 +102,30 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<Rows>("after");
         const Rows start = {{"Name", "Text", "40", ""}, {"Homepage", "Text", "40", ""}};
-        QTest::newRow("empty name") << -1 << "" << "" << kInvalidName << start;
-        QTest::newRow("one character") << -1 << "N" << "" << kInvalidName << start;
-        QTest::newRow("two spaces") << -1 << "  " << "" << QString() << (start + Rows{{"  ", "Text", "10", ""}});
-        QTest::newRow("add listed name") << -1 << "Name" << "" << kDuplicate << start;
-        QTest::newRow("add lower-case of listed") << -1 << "name" << "" << kClash << start;
-        QTest::newRow("edit unchanged") << 0 << "Name" << "" << QString() << start;
-        QTest::newRow("edit to other listed") << 0 << "Homepage" << "" << kDuplicate << start;
-        QTest::newRow("edit to capitals of itself")
-            << 0 << "NAME" << "" << QString() << Rows{{"NAME", "Text", "40", ""}, start[1]};
+        QTest::newRow("empty name") << -1 << ""
+                                    << "" << kInvalidName << start;
+        QTest::newRow("one character") << -1 << "N"
+                                       << "" << kInvalidName << start;
+        QTest::newRow("two spaces") << -1 << "  "
+                                    << "" << QString() << (start + Rows{{"  ", "Text", "10", ""}});
+        QTest::newRow("add listed name") << -1 << "Name"
+                                         << "" << kDuplicate << start;
+        QTest::newRow("add lower-case of listed") << -1 << "name"
+                                                  << "" << kClash << start;
+        QTest::newRow("edit unchanged") << 0 << "Name"
+                                        << "" << QString() << start;
+        QTest::newRow("edit to other listed") << 0 << "Homepage"
+                                              << "" << kDuplicate << start;
+        QTest::newRow("edit to capitals of itself") << 0 << "NAME"
+                                                    << "" << QString() << Rows{{"NAME", "Text", "40", ""}, start[1]};
         QTest::newRow("Textarea stores columns")
-            << -1 << "Field" << "Textarea/10/40" << QString() << (start + Rows{{"Field", "Textarea", "10", "40"}});
+            << -1 << "Field"
+            << "Textarea/10/40" << QString() << (start + Rows{{"Field", "Textarea", "10", "40"}});
         QTest::newRow("lower-case text keeps hidden columns")
-            << -1 << "Field" << "text/10/40" << QString() << (start + Rows{{"Field", "text", "10", "40"}});
-        QTest::newRow("size as typed") << -1 << "Field" << "Text/wide/40" << QString() << (start + Rows{{"Field", "Text", "wide", ""}});
+            << -1 << "Field"
+            << "text/10/40" << QString() << (start + Rows{{"Field", "text", "10", "40"}});
+        QTest::newRow("size as typed") << -1 << "Field"
+                                       << "Text/wide/40" << QString() << (start + Rows{{"Field", "Text", "wide", ""}});
     }
 
     void okChecks()
@@ -174,7 +189,8 @@ private slots:
                                                : QStringList{"91", "96", "96", "-", "-", "Field size:"};
         QCOMPARE(seen, expected);
         // Re-centred after the change of height.
-        const QPoint offCentre = dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+        const QPoint offCentre =
+            dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1, qPrintable(QString::number(dialog->y())));
     }
 
@@ -182,9 +198,12 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("stored");  // the second row's name afterwards
-        QTest::newRow("OK") << "lblOK" << "Email";
-        QTest::newRow("Cancel") << "lblCancel" << "E-mail";
-        QTest::newRow("Escape") << "Escape" << "E-mail";
+        QTest::newRow("OK") << "lblOK"
+                            << "Email";
+        QTest::newRow("Cancel") << "lblCancel"
+                                << "E-mail";
+        QTest::newRow("Escape") << "Escape"
+                                << "E-mail";
     }
 
     void editingEmail()
@@ -194,7 +213,8 @@ private slots:
         ScriptedDesktop desktop;
         FieldDialog field(kDefaultFields, 1);
         QVERIFY(field.dialog->isEditing());
-        QCOMPARE(field.name()->text() + ' ' + field.combo("Combo1")->currentText() + ' ' + field.combo("cboRows")->currentText(),
+        QCOMPARE(field.name()->text() + ' ' + field.combo("Combo1")->currentText() + ' '
+                     + field.combo("cboRows")->currentText(),
                  QStringLiteral("Email Text 40"));
         if (how == "Escape")
             QTest::keyClick(field.name(), Qt::Key_Escape);
@@ -209,7 +229,7 @@ private slots:
     void menu_data()
     {
         QTest::addColumn<Rows>("fields");
-        QTest::addColumn<int>("selected");     // -1: none
+        QTest::addColumn<int>("selected");  // -1: none
         QTest::addColumn<QString>("enabled");  // Add label and picture, Delete's, Edit's
         QTest::addColumn<Rows>("afterDelete");
         const Rows three = {{"One", "Text", "1", ""}, {"Two", "Text", "2", ""}, {"Three", "Textarea", "3", "4"}};

@@ -17,7 +17,8 @@ void doubleClickRow(QWidget *window, const QString &text)
     const QList<QTreeWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(text));
     list->setCurrentItem(found.first());
-    sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(), Qt::LeftButton);
+    sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(),
+              Qt::LeftButton);
 }
 }  // namespace
 
@@ -29,21 +30,45 @@ private slots:
     void titleDialog_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("key");      // OK, Enter or Cancel
+        QTest::addColumn<QString>("key");  // OK, Enter or Cancel
         QTest::addColumn<QString>("section");  // where the title is written; empty: nothing written
-        QTest::newRow("empty") << "" << "OK" << "";
-        QTest::newRow("one character") << "A" << "OK" << "";
-        QTest::newRow("two spaces") << "  " << "OK" << "__";
-        QTest::newRow("with a space, by Enter") << "Garden Club" << "Enter" << "Garden_Club";
+        QTest::newRow("empty") << ""
+                               << "OK"
+                               << "";
+        QTest::newRow("one character") << "A"
+                                       << "OK"
+                                       << "";
+        QTest::newRow("two spaces") << "  "
+                                    << "OK"
+                                    << "__";
+        QTest::newRow("with a space, by Enter") << "Garden Club"
+                                                << "Enter"
+                                                << "Garden_Club";
         QTest::newRow("51 typed, 50 kept") << QString(51, 't') << "OK" << QString(50, 't');
-        QTest::newRow("comma") << "Club, news" << "OK" << "";
-        QTest::newRow("underscore") << "My_Site" << "OK" << "";
-        QTest::newRow("path separator") << "Club/news" << "OK" << "";
-        QTest::newRow("parent folder") << ".." << "OK" << "";
-        QTest::newRow("a saved project's title") << "Club news" << "OK" << "Club_news";
-        QTest::newRow("saved title in other capitals") << "club News" << "OK" << "";
-        QTest::newRow("saved title with a leading space") << " Club news" << "OK" << "";
-        QTest::newRow("Cancel") << "Another title" << "Cancel" << "";
+        QTest::newRow("comma") << "Club, news"
+                               << "OK"
+                               << "";
+        QTest::newRow("underscore") << "My_Site"
+                                    << "OK"
+                                    << "";
+        QTest::newRow("path separator") << "Club/news"
+                                        << "OK"
+                                        << "";
+        QTest::newRow("parent folder") << ".."
+                                       << "OK"
+                                       << "";
+        QTest::newRow("a saved project's title") << "Club news"
+                                                 << "OK"
+                                                 << "Club_news";
+        QTest::newRow("saved title in other capitals") << "club News"
+                                                       << "OK"
+                                                       << "";
+        QTest::newRow("saved title with a leading space") << " Club news"
+                                                          << "OK"
+                                                          << "";
+        QTest::newRow("Cancel") << "Another title"
+                                << "Cancel"
+                                << "";
     }
 
     void titleDialog()
@@ -75,9 +100,11 @@ private slots:
         const bool refused = section.isEmpty() && key != "Cancel";
         const QString kept = typed.left(50);
         QVERIFY(shownOld);
-        QCOMPARE(desktop.boxes(), refused ? QStringList{"! Ok: Error: Invalid title. Please check and try again"} : QStringList());
+        QCOMPARE(desktop.boxes(),
+                 refused ? QStringList{"! Ok: Error: Invalid title. Please check and try again"} : QStringList());
         QCOMPARE(stillOpen, refused);
-        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
+        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(),
+                 section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
         QCOMPARE(main.ProjectName(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
@@ -103,8 +130,9 @@ private slots:
             closed = !dialog->isVisible();
         });
         clickNamed(&main, "lblTitle");
-        QCOMPARE(desktop.boxes(), QStringList{"! Ok: Error: The settings file "
-                                              + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only"});
+        QCOMPARE(desktop.boxes(),
+                 QStringList{"! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath())
+                             + " is read-only"});
         QVERIFY(closed);
         QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(), QStringLiteral("Garden Club"));
         QCOMPARE(main.ProjectName(), QStringLiteral("Garden Club"));
@@ -145,15 +173,17 @@ private slots:
         QTest::newRow("underscore and comma") << "Club_news, old" << plain << false << 2;
         QTest::newRow("clashing field names")
             << "Clashes"
-            << Rows{{"Name", "Text", "40", "40"}, {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
-                    {"a_b", "Text", "1", "40"}, {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
+            << Rows{{"Name", "Text", "40", "40"},   {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
+                    {"a_b", "Text", "1", "40"},     {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
                     {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}}
             << true << 6;
-        QTest::newRow("kinds and sizes")
-            << "Kinds"
-            << Rows{{"Big", "TEXTAREA", "7", "70"}, {"Small", "text", "5", "40"}, {"Memo", "Memo", "", "12"},
-                    {"Spaced", "Text area", "1 0", "4,0"}, {"Blank", "", "", ""}}
-            << true << 5;
+        QTest::newRow("kinds and sizes") << "Kinds"
+                                         << Rows{{"Big", "TEXTAREA", "7", "70"},
+                                                 {"Small", "text", "5", "40"},
+                                                 {"Memo", "Memo", "", "12"},
+                                                 {"Spaced", "Text area", "1 0", "4,0"},
+                                                 {"Blank", "", "", ""}}
+                                         << true << 5;
     }
 
     void roundTrip()

@@ -75,9 +75,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("folderName");
-        QTest::newRow("default project") << "default" << "My_Guestbook";
-        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered" << "My_Guestbook";
-        QTest::newRow("no border, no image, lower-case kind") << "mixed" << "Club_&_news";
+        QTest::newRow("default project") << "default"
+                                         << "My_Guestbook";
+        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered"
+                                                                           << "My_Guestbook";
+        QTest::newRow("no border, no image, lower-case kind") << "mixed"
+                                                              << "Club_&_news";
     }
     void pagesMatchByteForByte()
     {
@@ -86,7 +89,7 @@ private Q_SLOTS:
         TestProgramFolder folder;
         const QString out = folder.path() + kSep;
         const GuestbookProject project = design == QLatin1String("default") ? defaultProject(out)
-            : design == QLatin1String("bordered")                          ? borderedProject(out)
+            : design == QLatin1String("bordered")                           ? borderedProject(out)
                                                                             : mixedProject(out);
         QString name = project.Project_Title;
         RecordingHost host;
@@ -114,8 +117,9 @@ private Q_SLOTS:
         QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
         QCOMPARE(host.statuses, statusesOf(expected));
         QCOMPARE(host.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
-        QCOMPARE(host.question, QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
-                                               "Would you like to view your files now?"));
+        QCOMPARE(host.question,
+                 QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
+                                "Would you like to view your files now?"));
     }
 
     void secondRunReusesFolderAndKeepsEntries()
@@ -154,11 +158,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<bool>("shortened");
-        QTest::newRow("empty") << "" << "My_Guestbook" << true;
-        QTest::newRow("one character") << "Q" << "My_Guestbook" << true;
-        QTest::newRow("one space") << " " << "My_Guestbook" << true;
-        QTest::newRow("two characters") << "Qs" << "Qs" << false;
-        QTest::newRow("two spaces between words") << "Club  news" << "Club__news" << false;
+        QTest::newRow("empty") << ""
+                               << "My_Guestbook" << true;
+        QTest::newRow("one character") << "Q"
+                                       << "My_Guestbook" << true;
+        QTest::newRow("one space") << " "
+                                   << "My_Guestbook" << true;
+        QTest::newRow("two characters") << "Qs"
+                                        << "Qs" << false;
+        QTest::newRow("two spaces between words") << "Club  news"
+                                                  << "Club__news" << false;
     }
     void titleBecomesFolderName()
     {
@@ -256,7 +265,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("step");
         for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
             for (int step = int(FailingDevice::Write); step <= int(FailingDevice::Commit); ++step)
-                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(page), QLatin1String(FailingDevice::stepName(step))))) << page << step;
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1, %2").arg(QLatin1String(page), QLatin1String(FailingDevice::stepName(step)))))
+                    << page << step;
         }
     }
     void failureAtEachPageKeepsOldSet()

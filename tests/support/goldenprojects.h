@@ -30,7 +30,8 @@ inline GuestbookProject borderedProject(const QString &path)
     p.HM_FFace = QStringLiteral("Arial");
     p.HM_FSize = QStringLiteral("10");
     p.HM_FColor = QStringLiteral("#00ff00");
-    p.Fields = {{QStringLiteral("Your Comments"), QStringLiteral("Textarea"), QStringLiteral("5"), QStringLiteral("30")}};
+    p.Fields = {
+        {QStringLiteral("Your Comments"), QStringLiteral("Textarea"), QStringLiteral("5"), QStringLiteral("30")}};
     return p;
 }
 

@@ -16,14 +16,22 @@ private slots:
         QTest::addColumn<QString>("over");
         // lblTitle, lblBrowse, lblNewField, lblBack, lblNext: G light grey, W white, . unchanged.
         QTest::addColumn<QString>("fills");
-        QTest::newRow("title button") << 2 << "lblTitle" << "GW...";
-        QTest::newRow("browse button") << 2 << "lblBrowse" << "WG...";
-        QTest::newRow("step 2 frame") << 2 << "frStep1" << "WW...";
-        QTest::newRow("add field button") << 4 << "lblNewField" << "..GWW";
-        QTest::newRow("step 4 frame") << 4 << "frStep3" << "..W..";
-        QTest::newRow("back button") << 2 << "lblBack" << "...GW";
-        QTest::newRow("next button") << 2 << "lblNext" << "...WG";
-        QTest::newRow("background picture") << 2 << "Image1" << "...WW";
+        QTest::newRow("title button") << 2 << "lblTitle"
+                                      << "GW...";
+        QTest::newRow("browse button") << 2 << "lblBrowse"
+                                       << "WG...";
+        QTest::newRow("step 2 frame") << 2 << "frStep1"
+                                      << "WW...";
+        QTest::newRow("add field button") << 4 << "lblNewField"
+                                          << "..GWW";
+        QTest::newRow("step 4 frame") << 4 << "frStep3"
+                                      << "..W..";
+        QTest::newRow("back button") << 2 << "lblBack"
+                                     << "...GW";
+        QTest::newRow("next button") << 2 << "lblNext"
+                                     << "...WG";
+        QTest::newRow("background picture") << 2 << "Image1"
+                                            << "...WW";
     }
 
     void hoverTable()
@@ -45,12 +53,16 @@ private slots:
 
         QWidget *target = control(&window, over);
         // A point of the target not covered by any of its controls.
-        QTest::mouseMove(target, over.startsWith("fr") ? QPoint(3, target->height() - 3) : QPoint(target->width() / 2, 3));
+        QTest::mouseMove(target,
+                         over.startsWith("fr") ? QPoint(3, target->height() - 3) : QPoint(target->width() / 2, 3));
 
         QString seen;
         for (const char *shape : shapes) {
             const QColor fill = control<LabelButton>(&window, shape)->fill();
-            seen += fill == QColor(224, 224, 224) ? 'G' : fill == QColor(Qt::white) ? 'W' : fill == QColor(10, 20, 30) ? '.' : '?';
+            seen += fill == QColor(224, 224, 224) ? 'G'
+                : fill == QColor(Qt::white)       ? 'W'
+                : fill == QColor(10, 20, 30)      ? '.'
+                                                  : '?';
         }
         QCOMPARE(seen, fills);
     }
@@ -103,9 +115,9 @@ private slots:
         const QString before = saveTo->text();
         clickNamed(&window, "lblBrowse");
         QCOMPARE(prompt, QStringLiteral("Select a folder to save your guestbook to"));
-        const QString expected = !accepted    ? before
-                               : chosen == "/" ? QDir::toNativeSeparators(QDir::rootPath())
-                                               : QDir::toNativeSeparators(folder.path() + "/web/");
+        const QString expected = !accepted ? before
+            : chosen == "/"                ? QDir::toNativeSeparators(QDir::rootPath())
+                                           : QDir::toNativeSeparators(folder.path() + "/web/");
         QCOMPARE(saveTo->text(), expected);
         // The two keys only, in the section named with "_" for spaces.
         const QString section = QStringLiteral("My_Guestbook");
@@ -120,10 +132,14 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("picked");
         QTest::addColumn<QString>("text");  // empty: unchanged
-        QTest::newRow("background") << "imgBGcolor" << "txtBGColor" << 0x00CCFF << "#ffcc00";
-        QTest::newRow("links") << "imgHColor" << "txtHColor" << 0xABCDEF << "#efcdab";
-        QTest::newRow("links under the mouse") << "imgHMColor" << "txtHMColor" << 0x0A0B0C << "#0c0b0a";
-        QTest::newRow("cancelled") << "imgFColor" << "txtFColor" << -1 << "";
+        QTest::newRow("background") << "imgBGcolor"
+                                    << "txtBGColor" << 0x00CCFF << "#ffcc00";
+        QTest::newRow("links") << "imgHColor"
+                               << "txtHColor" << 0xABCDEF << "#efcdab";
+        QTest::newRow("links under the mouse") << "imgHMColor"
+                                               << "txtHMColor" << 0x0A0B0C << "#0c0b0a";
+        QTest::newRow("cancelled") << "imgFColor"
+                                   << "txtFColor" << -1 << "";
     }
 
     void colourButtons()

@@ -65,8 +65,9 @@ public:
     {
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
-            result << QStringLiteral("%1 %2: %3").arg(QString(QLatin1Char("i!?"[int(box.icon)])),
-                                                      QLatin1String(box.buttons == MessagePrompt::Buttons::Ok ? "Ok" : "YesNo"), box.text);
+            result << QStringLiteral("%1 %2: %3")
+                          .arg(QString(QLatin1Char("i!?"[int(box.icon)])),
+                               QLatin1String(box.buttons == MessagePrompt::Buttons::Ok ? "Ok" : "YesNo"), box.text);
         return result;
     }
 

@@ -3,19 +3,19 @@
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
-#include "store/product.h"
+#include "app/installdialogs.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
-#include "app/installdialogs.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
-#include "wizard/frmmain.h"
 #include "wizard/fieldsstep.h"
+#include "wizard/frmmain.h"
 
 #include <QApplication>
 #include <QComboBox>
