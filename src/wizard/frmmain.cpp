@@ -29,11 +29,9 @@
 
 namespace {
 
-// Window and background picture, in twips.
+// The window, in twips.
 constexpr int kFormWidthTwips = 7755;
 constexpr int kFormHeightTwips = 5490;
-constexpr int kPictureWidthTwips = 7770;
-constexpr int kPictureHeightTwips = 5505;
 
 const QString kNextCaption = QStringLiteral("Next >>");
 const QString kFinishCaption = QStringLiteral("Finish");
@@ -62,17 +60,7 @@ void frmMain::setupUi()
     setBackground(this, Qt::white);
     setMouseTracking(true);
 
-    Image1 = new BackgroundPicture(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, twipsToPixels(kPictureWidthTwips), twipsToPixels(kPictureHeightTwips));
-    auto *Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(0, 0, twipsToPixels(kFormWidthTwips), twipsToPixels(kFormHeightTwips));
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette outline = Shape1->palette();
-    outline.setColor(QPalette::WindowText, QColor(96, 110, 140));
-    Shape1->setPalette(outline);
+    Image1 = BackgroundPicture::addTo(this, QSize(twipsToPixels(kFormWidthTwips), twipsToPixels(kFormHeightTwips)));
 
     lblSteps = new QLabel(QStringLiteral("Step 1: Introduction"), this);
     lblSteps->setObjectName(QStringLiteral("lblSteps"));
