@@ -12,6 +12,7 @@
 #include "generator/pageframe.h"
 #include "store/applog.h"
 #include "store/filetests.h"
+#include "store/helplookup.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
@@ -94,7 +95,6 @@ const QString kNoProjectsMessage = QStringLiteral("No projects to load");
 const QString kNoHelpQuestion =
     QStringLiteral("Help files not present.\r\n\r\nWould you like to visit the online documentation?");
 const QString kBrowsePrompt = QStringLiteral("Select a folder to save your guestbook to");
-const QString kHelpFileName = QStringLiteral("help.chm");
 
 const QColor kLightGrey(224, 224, 224);
 const QColor kBackground(Qt::white);
@@ -871,9 +871,8 @@ void frmMain::imgAbout_Click()
 
 void frmMain::imgHelp_Click()
 {
-    const QString helpFile = ProgramFolder::path() + ProgramFolder::separator() + kHelpFileName;
-    if (FileExists(helpFile)) {
-        DesktopActions::open(helpFile);
+    if (const QString help = FindHelp(); !help.isEmpty()) {
+        DesktopActions::open(help);
         return;
     }
     if (MessagePrompt::show(this, kNoHelpQuestion, MessagePrompt::Icon::Exclamation, MessagePrompt::Buttons::YesNo))
