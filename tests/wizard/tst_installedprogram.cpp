@@ -4,6 +4,9 @@
 #include "wizardtestsupport.h"
 
 #include "chrome/desktopstartup.h"
+#include "chrome/pictures.h"
+
+#include <QIcon>
 
 namespace {
 const QString kSaveQuestion = QStringLiteral("? YesNo: Would you like to save your guestbook settings first?");
@@ -110,6 +113,19 @@ private slots:
             QCOMPARE(control<QLineEdit>(&window, "txtBGColor")->text(), QString("#123456"));
         });
         QCOMPARE(ProgramFolder::path(), folders.perUser);
+    }
+
+    // The windows carry the installed icon, which is the window's own drawing.
+    void desktopIdentity()
+    {
+        DesktopStartup::setIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        for (const int size : {48, 256}) {
+            const QImage installed = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(installed, Pictures::programIcon(size).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
     }
 
     void helpLookupOrder_data()
