@@ -5,9 +5,8 @@
 #include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
 #include "chrome/widgetbits.h"
-#include "store/filetests.h"
+#include "store/helplookup.h"
 #include "store/product.h"
-#include "store/programfolder.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 #include "wizard/frmmain.h"
@@ -17,7 +16,6 @@ namespace {
 const QString kNoProjectsMessage = QStringLiteral("No projects to load");
 const QString kNoHelpQuestion =
     QStringLiteral("Help files not present.\r\n\r\nWould you like to visit the online documentation?");
-const QString kHelpFileName = QStringLiteral("help.chm");
 
 void lblLoadExisting_Click(frmMain *window)
 {
@@ -37,9 +35,8 @@ void imgAbout_Click(frmMain *window)
 
 void imgHelp_Click(frmMain *window)
 {
-    const QString helpFile = ProgramFolder::path() + ProgramFolder::separator() + kHelpFileName;
-    if (FileExists(helpFile)) {
-        DesktopActions::open(helpFile);
+    if (const QString help = FindHelp(); !help.isEmpty()) {
+        DesktopActions::open(help);
         return;
     }
     if (MessagePrompt::show(window, kNoHelpQuestion, MessagePrompt::Icon::Exclamation, MessagePrompt::Buttons::YesNo))
