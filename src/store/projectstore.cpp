@@ -4,6 +4,9 @@
 
 #include <QSet>
 
+#include <limits>
+#include <vector>
+
 namespace {
 
 const QString kProjectsSection = QStringLiteral("Projects");
@@ -12,11 +15,6 @@ const QString kSettingsSection = QStringLiteral("Settings");
 const QString kCountKey = QStringLiteral("prjNumber");
 const QString kFieldNamesKey = QStringLiteral("FLD_Names");
 const QString kListSeparator = QStringLiteral(", ");
-
-QString underscored(QString text)
-{
-    return text.replace(QLatin1Char(' '), QLatin1Char('_'));
-}
 
 QString withoutSpaces(QString text)
 {
@@ -41,14 +39,21 @@ int storedProjectCount(const IniSnapshot &settings)
     return ok && count != 9999 ? count : 0;
 }
 
+// The count after one more project; it stays at the largest number instead of overflowing.
+int countedUp(int count)
+{
+    return count == std::numeric_limits<int>::max() ? count : count + 1;
+}
+
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
 {
     const QString list = settings.value(kProjectsSection, kRecentKey, QString());
-    const QString entry = underscored(name);
+    const QString entry = SpacesToUnderscores(name);
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(storedProjectCount(settings) + 1)}};
+    return {{kProjectsSection, kRecentKey, newList},
+            {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
 QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
@@ -73,8 +78,9 @@ QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
     };
     QString names;
     for (const GuestbookField &field : p.Fields) {
-        const QString stored = underscored(field.FieldName);
-        const QString joined = QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
+        const QString stored = SpacesToUnderscores(field.FieldName);
+        const QString joined =
+            QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
         values.append({name, QStringLiteral("FLD_") + stored, joined});
         names += kListSeparator + stored;
     }
@@ -90,36 +96,36 @@ QString valueOr(const IniSnapshot &settings, const QString &section, const char 
 
 }  // namespace
 
-void SaveProject(const QString &name, const GuestbookProject &project)
+WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
-    SaveINISettings([&](const IniSnapshot &current) {
-        return recentListUpdate(current, name) + projectValues(name, project);
-    });
+    return SaveINISettings(
+        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(name, project); });
 }
 
 GuestbookProject LoadProject(const QString &name)
 {
-    const IniSnapshot settings = IniSnapshot::ofSettingsFile();
-    const auto value = [&](const char *key, const char *fallback) {
-        return valueOr(settings, name, key, QString::fromLatin1(fallback));
+    const IniSnapshot settings = IniSnapshot::ofSettingsFile(name);
+    const GuestbookProject fallback = GuestbookProject::loadFallbacks();
+    const auto value = [&](const char *key, const QString &fallbackValue) {
+        return valueOr(settings, name, key, fallbackValue);
     };
     GuestbookProject p;
     p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-    p.Project_Path = valueOr(settings, name, "Project_Path", GuestbookProject::defaultProjectPath());
-    p.BG_Image = value("BG_Image", "");
-    p.BG_Color = value("BG_Color", "#ffffff");
-    p.TBL_Width = value("TBL_Width", "45%");
-    p.TBL_Border = value("TBL_Border", "0") == QLatin1String("1") ? 1 : 0;
-    p.TBL_Border_Width = value("TBL_Border_Width", "0");
-    p.M_FColor = value("M_FColor", "#000000");
-    p.M_FFace = value("M_FFace", "Verdana");
-    p.M_FSize = value("M_FSize", "11");
-    p.H_FColor = value("H_FColor", "#333333");
-    p.H_FFace = value("H_FFace", "Verdana");
-    p.H_FSize = value("H_FSize", "11");
-    p.HM_FColor = value("HM_FColor", "#ff0000");
-    p.HM_FFace = value("HM_FFace", "Verdana");
-    p.HM_FSize = value("HM_FSize", "11");
+    p.Project_Path = value("Project_Path", GuestbookProject::defaultProjectPath());
+    p.BG_Image = value("BG_Image", fallback.BG_Image);
+    p.BG_Color = value("BG_Color", fallback.BG_Color);
+    p.TBL_Width = value("TBL_Width", fallback.TBL_Width);
+    p.TBL_Border = value("TBL_Border", QString::number(fallback.TBL_Border)) == QLatin1String("1") ? 1 : 0;
+    p.TBL_Border_Width = value("TBL_Border_Width", fallback.TBL_Border_Width);
+    p.M_FColor = value("M_FColor", fallback.M_FColor);
+    p.M_FFace = value("M_FFace", fallback.M_FFace);
+    p.M_FSize = value("M_FSize", fallback.M_FSize);
+    p.H_FColor = value("H_FColor", fallback.H_FColor);
+    p.H_FFace = value("H_FFace", fallback.H_FFace);
+    p.H_FSize = value("H_FSize", fallback.H_FSize);
+    p.HM_FColor = value("HM_FColor", fallback.HM_FColor);
+    p.HM_FFace = value("HM_FFace", fallback.HM_FFace);
+    p.HM_FSize = value("HM_FSize", fallback.HM_FSize);
 
     const QString names = settings.value(name, kFieldNamesKey, QString());
     if (names.contains(kListSeparator)) {
@@ -146,21 +152,70 @@ void LoadProjectField(const IniSnapshot &settings, const QString &name, const QS
     fields.append(field);
 }
 
+// The row text of a recent entry: spaces removed, then "_" shown as " ".
+QString recentText(QStringView part)
+{
+    QString text(part.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : part) {
+        if (c != QLatin1Char(' '))
+            *out++ = c == QLatin1Char('_') ? QLatin1Char(' ') : c;
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+// Recent entries are told apart as sections are: without regard to case.
+quint64 caseFoldedHash(QStringView text)
+{
+    quint64 hash = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        hash = hash * 31 + (u < 128 ? char16_t(u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode());
+    }
+    // Spread similar names ("Project_1", "Project_2") over the whole table.
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdULL;
+    return hash ^ (hash >> 33);
+}
+
+// The entries seen so far, in an open-addressed table sized once for the whole
+// list, so a list of a thousand entries costs no allocation per entry.
+class SeenEntries
+{
+public:
+    explicit SeenEntries(qsizetype capacity)
+        : m_slots(size_t(capacity) * 2 + 1)
+    {
+    }
+    // False when an entry equal to this one (but for case) was seen before.
+    bool insert(QStringView entry)
+    {
+        size_t slot = caseFoldedHash(entry) % m_slots.size();
+        for (; !m_slots[slot].isNull(); slot = (slot + 1) % m_slots.size()) {
+            if (m_slots[slot].compare(entry, Qt::CaseInsensitive) == 0)
+                return false;
+        }
+        m_slots[slot] = entry;
+        return true;
+    }
+
+private:
+    std::vector<QStringView> m_slots;
+};
+
 QList<RecentProject> FillRecentProjects()
 {
     const QString list = GetINISetting(kProjectsSection, kRecentKey, QString());
+    const qsizetype entries = list.count(QLatin1Char(',')) + 1;
     QList<RecentProject> rows;
-    QSet<QString> seen;
-    if (list.isEmpty())
-        return rows;
-    const QStringList parts = list.split(QLatin1Char(','));
-    for (const QString &part : parts) {
-        const QString text = withoutSpaces(part).replace(QLatin1Char('_'), QLatin1Char(' '));
-        const QString identity = part.trimmed().toLower();
-        if (identity.isEmpty() || seen.contains(identity))
+    rows.reserve(entries);
+    SeenEntries seen(entries);
+    for (const QStringView part : QStringView(list).tokenize(QLatin1Char(','))) {
+        const QStringView identity = part.trimmed();
+        if (identity.isEmpty() || !seen.insert(identity))
             continue;
-        seen.insert(identity);
-        rows.append({part, text});
+        rows.append({part.toString(), recentText(part)});
     }
     return rows;
 }
@@ -168,4 +223,11 @@ QList<RecentProject> FillRecentProjects()
 int SavedProjectCount()
 {
     return storedProjectCount(IniSnapshot::ofSettingsFile());
+}
+
+WriteResult SaveProjectLocation(const QString &title, const QString &folder)
+{
+    const QString section = SpacesToUnderscores(title);
+    return SaveINISettings(
+        {{section, QStringLiteral("Project_Title"), title}, {section, QStringLiteral("Project_Path"), folder}});
 }

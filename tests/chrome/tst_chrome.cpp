@@ -25,8 +25,9 @@ private slots:
         border.setClient(&form);
         const auto flags = [&form] {
             QString set;
-            for (Qt::WindowType flag : {Qt::FramelessWindowHint, Qt::WindowContextHelpButtonHint,
-                                        Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint, Qt::WindowStaysOnTopHint})
+            for (Qt::WindowType flag :
+                 {Qt::FramelessWindowHint, Qt::WindowContextHelpButtonHint, Qt::WindowMinimizeButtonHint,
+                  Qt::WindowMaximizeButtonHint, Qt::WindowStaysOnTopHint})
                 set += form.windowFlags().testFlag(flag) ? '1' : '0';
             return set;
         };
@@ -65,11 +66,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("families");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("plain names kept in order") << QStringList{"DejaVu Sans", "Arial"} << QStringList{"DejaVu Sans", "Arial"};
+        QTest::newRow("plain names kept in order")
+            << QStringList{"DejaVu Sans", "Arial"} << QStringList{"DejaVu Sans", "Arial"};
         QTest::newRow("foundry dropped, listed once")
             << QStringList{"C059 [urw]", "C059 [bitstream]", "Courier"} << QStringList{"C059", "Courier"};
-        QTest::newRow("foundry beside a plain name") << QStringList{"Nimbus [urw]", "Nimbus", "Zed"}
-                                                     << QStringList{"Nimbus", "Zed"};
+        QTest::newRow("foundry beside a plain name")
+            << QStringList{"Nimbus [urw]", "Nimbus", "Zed"} << QStringList{"Nimbus", "Zed"};
         QTest::newRow("brackets that are not a foundry suffix")
             << QStringList{"[Odd] Face", "Face [x] Bold"} << QStringList{"[Odd] Face", "Face [x] Bold"};
     }
@@ -104,7 +106,8 @@ private slots:
         QCOMPARE(shown.first().text, QStringLiteral("Error: Unable to open https://example.org/x"));
         QCOMPARE(int(shown.first().icon), int(MessagePrompt::Icon::Exclamation));
         QCOMPARE(int(shown.first().buttons), int(MessagePrompt::Buttons::Ok));
-        QVERIFY(logMessages(folder.file("applog.log")).contains(QStringLiteral("Error: Unable to open https://example.org/x")));
+        QVERIFY(logMessages(folder.file("applog.log"))
+                    .contains(QStringLiteral("Error: Unable to open https://example.org/x")));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "generator/generationrun.h"
 #include "recordinghost.h"
+#include "support/failingdevice.h"
+#include "support/goldenprojects.h"
 #include "support/testfolder.h"
 
 #include <QDir>
@@ -11,53 +13,6 @@ Q_DECLARE_METATYPE(GuestbookProject)
 namespace {
 
 const QString kSep = QDir::separator();
-
-GuestbookProject defaultProject(const QString &path)
-{
-    GuestbookProject p = GuestbookProject::startupDefaults();
-    p.Project_Path = path;
-    return p;
-}
-
-GuestbookProject borderedProject(const QString &path)
-{
-    GuestbookProject p = defaultProject(path);
-    p.Project_Title = QStringLiteral("Q");
-    p.BG_Image = QStringLiteral("Images/Back.GIF");
-    p.BG_Color = QStringLiteral("#FFCC00");
-    p.TBL_Width = QStringLiteral("80%");
-    p.TBL_Border = 1;
-    p.TBL_Border_Width = QStringLiteral("2");
-    p.M_FFace = QStringLiteral("Times New Roman");
-    p.M_FSize = QStringLiteral("12");
-    p.M_FColor = QStringLiteral("#112233");
-    p.H_FFace = QStringLiteral("Arial");
-    p.H_FSize = QStringLiteral("10");
-    p.H_FColor = QStringLiteral("#0000FF");
-    p.HM_FFace = QStringLiteral("Arial");
-    p.HM_FSize = QStringLiteral("10");
-    p.HM_FColor = QStringLiteral("#00ff00");
-    p.Fields = {{QStringLiteral("Your Comments"), QStringLiteral("Textarea"), QStringLiteral("5"), QStringLiteral("30")}};
-    return p;
-}
-
-GuestbookProject mixedProject(const QString &path)
-{
-    GuestbookProject p = defaultProject(path);
-    p.Project_Title = QStringLiteral("Club & news");
-    p.BG_Image.clear();
-    p.TBL_Width = QStringLiteral("33%");
-    p.TBL_Border_Width = QStringLiteral("3");
-    p.M_FFace = QStringLiteral("Tahoma");
-    p.M_FSize = QStringLiteral("20");
-    p.H_FColor = QStringLiteral("#333333");
-    p.H_FSize = QStringLiteral("9");
-    p.HM_FSize = QStringLiteral("9");
-    p.Fields = {{QStringLiteral("Your Name"), QStringLiteral("Text"), QStringLiteral("30"), QString()},
-                {QStringLiteral("Note"), QStringLiteral("textarea"), QStringLiteral("15"), QStringLiteral("40")},
-                {QStringLiteral("Message"), QStringLiteral("Textarea"), QStringLiteral("8"), QStringLiteral("50")}};
-    return p;
-}
 
 QString goldenFile(const QString &design, const QString &page)
 {
@@ -120,9 +75,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("folderName");
-        QTest::newRow("default project") << "default" << "My_Guestbook";
-        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered" << "My_Guestbook";
-        QTest::newRow("no border, no image, lower-case kind") << "mixed" << "Club_&_news";
+        QTest::newRow("default project") << "default"
+                                         << "My_Guestbook";
+        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered"
+                                                                           << "My_Guestbook";
+        QTest::newRow("no border, no image, lower-case kind") << "mixed"
+                                                              << "Club_&_news";
     }
     void pagesMatchByteForByte()
     {
@@ -131,7 +89,7 @@ private Q_SLOTS:
         TestProgramFolder folder;
         const QString out = folder.path() + kSep;
         const GuestbookProject project = design == QLatin1String("default") ? defaultProject(out)
-            : design == QLatin1String("bordered")                          ? borderedProject(out)
+            : design == QLatin1String("bordered")                           ? borderedProject(out)
                                                                             : mixedProject(out);
         QString name = project.Project_Title;
         RecordingHost host;
@@ -159,8 +117,9 @@ private Q_SLOTS:
         QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
         QCOMPARE(host.statuses, statusesOf(expected));
         QCOMPARE(host.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
-        QCOMPARE(host.question, QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
-                                               "Would you like to view your files now?"));
+        QCOMPARE(host.question,
+                 QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
+                                "Would you like to view your files now?"));
     }
 
     void secondRunReusesFolderAndKeepsEntries()
@@ -199,11 +158,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<bool>("shortened");
-        QTest::newRow("empty") << "" << "My_Guestbook" << true;
-        QTest::newRow("one character") << "Q" << "My_Guestbook" << true;
-        QTest::newRow("one space") << " " << "My_Guestbook" << true;
-        QTest::newRow("two characters") << "Qs" << "Qs" << false;
-        QTest::newRow("two spaces between words") << "Club  news" << "Club__news" << false;
+        QTest::newRow("empty") << ""
+                               << "My_Guestbook" << true;
+        QTest::newRow("one character") << "Q"
+                                       << "My_Guestbook" << true;
+        QTest::newRow("one space") << " "
+                                   << "My_Guestbook" << true;
+        QTest::newRow("two characters") << "Qs"
+                                        << "Qs" << false;
+        QTest::newRow("two spaces between words") << "Club  news"
+                                                  << "Club__news" << false;
     }
     void titleBecomesFolderName()
     {
@@ -274,8 +238,9 @@ private Q_SLOTS:
                  QStringLiteral("Status: Creating project directory"));
     }
 
-    // A page that cannot be replaced stops the run with the system's error; pages
-    // already written are whole and no temporary file is left behind.
+    // A page that cannot be replaced stops the run with the system's error after
+    // every page was built; the pages are written as a set, so none is written
+    // and no temporary file is left behind.
     void failedPageStopsRunAndLeavesNoPartialFile()
     {
         TestProgramFolder folder;
@@ -287,9 +252,41 @@ private Q_SLOTS:
         QVERIFY(!outcome.succeeded);
         QVERIFY(!outcome.errorText.isEmpty());
         QCOMPARE(host.events, QStringList({"visible"}));
-        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Writing file header [ viewguestbook.asp ]"));
-        QCOMPARE(readBytes(f + QStringLiteral("addtogb.asp")), readBytes(goldenFile("default", "addtogb.asp")));
-        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Writing file footer [ viewguestbook.asp ]"));
+        QVERIFY(!logMessages(folder.file(QStringLiteral("applog.log"))).last().startsWith("Guestbook ["));
+        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden), QStringList{"guestbook.txt"});
+    }
+
+    // A write that fails at any page, at any step, leaves the old set of pages
+    // byte for byte, no temporary file, and returns the error text.
+    void failureAtEachPageKeepsOldSet_data()
+    {
+        QTest::addColumn<QString>("failingPage");
+        QTest::addColumn<int>("step");
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
+            for (int step = int(FailingDevice::Write); step <= int(FailingDevice::Commit); ++step)
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1, %2").arg(QLatin1String(page), QLatin1String(FailingDevice::stepName(step)))))
+                    << page << step;
+        }
+    }
+    void failureAtEachPageKeepsOldSet()
+    {
+        QFETCH(QString, failingPage);
+        QFETCH(int, step);
+        TestProgramFolder folder;
+        const QString f = folder.path() + kSep + QStringLiteral("My_Guestbook") + kSep;
+        QDir().mkpath(f);
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "guestbook.txt"})
+            writeBytes(f + page, QByteArray("old ") + page);
+        const FailingDevice::Installed failing(f + failingPage, FailingDevice::Step(step));
+        QString name = QStringLiteral("My Guestbook");
+        RecordingHost host;
+        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(folder.path()), host);
+        QCOMPARE(outcome.errorText, FailingDevice::kError);
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "guestbook.txt"})
+            QCOMPARE(readBytes(f + page), QByteArray("old ") + page);
+        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), 4);
     }
 };
 
