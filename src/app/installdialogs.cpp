@@ -31,7 +31,7 @@ std::optional<QList<GuestbookField>> editFields(QWidget &owner, const QList<Gues
     return dialog.fields();
 }
 
-void showFieldMenu(FieldsStep &step)
+void showFieldMenu(FieldsStep &step, std::optional<QPoint> at)
 {
     QPointer<FieldsStep> target(&step);
     FieldMenuCommands commands;
@@ -48,7 +48,7 @@ void showFieldMenu(FieldsStep &step)
         if (target)
             target->deleteField(row);
     };
-    ShowFieldMenu(step.frame()->window(), step.fields().size(), std::move(commands));
+    ShowFieldMenu(step.frame()->window(), step.fields().size(), std::move(commands), at);
 }
 
 void showExistingProjects(frmMain &window)

@@ -1,7 +1,90 @@
 #include "chrome/labelbutton.h"
 
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// A label button as screen readers see it: a push button that can be pressed.
+class LabelButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit LabelButtonAccessible(LabelButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *button = static_cast<const LabelButton *>(widget());
+        if (t != QAccessible::Name || !button->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        return button->text().isEmpty() ? button->toolTip() : button->text();
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<LabelButton *>(widget())->click();
+    }
+};
+
+// An editable combo box named by its caption (the label whose buddy it is, or its
+// accessible name), never by the text it holds; its text is its value.
+class CaptionedComboAccessible : public QAccessibleWidget
+{
+public:
+    explicit CaptionedComboAccessible(QComboBox *combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<const QComboBox *>(widget())->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction())
+            static_cast<QComboBox *>(widget())->showPopup();
+    }
+};
+
+QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("LabelButton") && static_cast<LabelButton *>(object)->isButton())
+        return new LabelButtonAccessible(static_cast<LabelButton *>(object));
+    // Qt names a combo box by its text on Linux; a reader would hear the value twice.
+    if (className == QLatin1String("QComboBox"))
+        return new CaptionedComboAccessible(static_cast<QComboBox *>(object));
+    return nullptr;
+}
+
+// Keyboard cues: once a key has been used on a button, every focused button shows
+// its mark, as keyboard users expect; a mouse user never sees one.
+bool g_keyboardInUse = false;
+
+bool isKeyboardReason(Qt::FocusReason reason)
+{
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+}  // namespace
+
+void installAccessibleWidgets()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 LabelButton::LabelButton(QWidget *parent)
     : QLabel(parent)
@@ -10,6 +93,8 @@ LabelButton::LabelButton(QWidget *parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+    installAccessibleWidgets();
 }
 
 LabelButton::LabelButton(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
@@ -34,6 +119,20 @@ void LabelButton::setFill(const QColor &fill)
         return;
     m_fill = fill;
     update();
+}
+
+void LabelButton::makeShapeOnly()
+{
+    m_isButton = false;
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    unsetCursor();
+}
+
+void LabelButton::click()
+{
+    if (isEnabled())
+        emit clicked();
 }
 
 void LabelButton::clearHover()
@@ -64,6 +163,40 @@ void LabelButton::paintEvent(QPaintEvent *event)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     QLabel::paintEvent(event);
+    if (g_keyboardInUse && hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void LabelButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        g_keyboardInUse = true;
+        update();
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default: QLabel::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void LabelButton::focusInEvent(QFocusEvent *event)
+{
+    g_keyboardInUse = g_keyboardInUse || isKeyboardReason(event->reason());
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void LabelButton::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 void LabelButton::mousePressEvent(QMouseEvent *event)

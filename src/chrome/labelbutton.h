@@ -7,6 +7,9 @@
 
 // A label that acts as a button: a caption or picture over an optional outlined
 // rectangle, pointing-hand pointer, clicked() on a left press and release over it.
+// It takes the focus from the keyboard (Tab) only, so a mouse user never sees a
+// focus mark; Enter and Space click it. Screen readers see a push button named by
+// its accessible name, its caption or its tooltip, in that order.
 // A mouse move over it lights the rectangle with the hover fill (when it has one)
 // and reports hovered(), so neighbours can clear their own light; the light stays
 // until someone calls clearHover(). Mouse moves stop here: the widget under it
@@ -27,6 +30,12 @@ public:
     QColor fill() const { return m_fill; }
     void setFill(const QColor &fill);
 
+    // Makes it a plain drawn rectangle: no clicks, no focus, no button for screen readers.
+    void makeShapeOnly();
+    bool isButton() const { return m_isButton; }
+    // Clicks it as the mouse would, when it is enabled.
+    void click();
+
 public slots:
     void clearHover();
 
@@ -39,6 +48,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void lightUp();
@@ -48,7 +60,12 @@ private:
     QColor m_restingFill;
     QColor m_hoverFill;
     bool m_pressed = false;
+    bool m_isButton = true;
 };
+
+// Lets screen readers see label buttons as push buttons and combo boxes by their
+// captions (done once; every label button made calls it).
+void installAccessibleWidgets();
 
 // Makes every button of the group clear its light when another one lights up.
 void linkHoverGroup(const QList<LabelButton *> &group);

@@ -54,6 +54,54 @@ private:
     QPoint m_offset;
 };
 
+// Centres a window on the primary screen by its frame's size, and again whenever
+// that size changes (a window manager adds the frame only once the window is shown).
+class FrameCentring : public QObject
+{
+public:
+    static FrameCentring *on(QWidget *form)
+    {
+        for (QObject *child : form->children()) {
+            if (auto *existing = dynamic_cast<FrameCentring *>(child))
+                return existing;
+        }
+        return new FrameCentring(form);
+    }
+
+    void centre()
+    {
+        m_frameSize = m_form->frameGeometry().size();
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QSize screenSize = screen->geometry().size();
+        const int left = CenteredOffset(screenSize.width() * kTwipsPerPixel, m_frameSize.width() * kTwipsPerPixel);
+        const int top = CenteredOffset(screenSize.height() * kTwipsPerPixel, m_frameSize.height() * kTwipsPerPixel);
+        m_form->move(twipsToPixels(left), twipsToPixels(top));  // a twip count never falls on a half pixel
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) && m_form->isVisible()
+            && m_form->frameGeometry().size() != m_frameSize)
+            centre();
+        return false;
+    }
+
+private:
+    explicit FrameCentring(QWidget *form)
+        : QObject(form)
+        , m_form(form)
+    {
+        form->installEventFilter(this);
+    }
+
+    QWidget *m_form;
+    QSize m_frameSize;
+};
+
 }  // namespace
 
 void DragForm(QWidget *form, Qt::MouseButton button)
@@ -71,14 +119,7 @@ int CenteredOffset(int screenSize, int formSize)
 
 void CenterForm(QWidget *form)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize screenSize = screen->geometry().size();
-    const QSize formSize = form->frameGeometry().size();
-    const int left = CenteredOffset(screenSize.width() * kTwipsPerPixel, formSize.width() * kTwipsPerPixel);
-    const int top = CenteredOffset(screenSize.height() * kTwipsPerPixel, formSize.height() * kTwipsPerPixel);
-    form->move(twipsToPixels(left), twipsToPixels(top));  // a twip count never falls on a half pixel
+    FrameCentring::on(form)->centre();
 }
 
 void PlaceAtCursor(QWidget *form)

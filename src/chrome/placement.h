@@ -10,7 +10,9 @@ class QWidget;
 // window manager moves it for the left button; other buttons move it by hand.
 void DragForm(QWidget *form, Qt::MouseButton button = Qt::LeftButton);
 
-// Centres the window (frame included) on the primary screen.
+// Centres the window (frame included) on the primary screen. A window manager gives
+// the window its frame only once it is shown: the window is centred again each time
+// its frame's size changes (never when the user merely moves it).
 void CenterForm(QWidget *form);
 
 // Where a window of formSize starts on a screen of screenSize so that it is centred:

@@ -85,10 +85,12 @@ QComboBox *addCombo(QWidget *parent, const char *name, const QStringList &choice
     return combo;
 }
 
-LabelButton *addPictureButton(QWidget *parent, const char *name, const QPixmap &picture, const QRect &geometry)
+LabelButton *addPictureButton(QWidget *parent, const char *name, const QString &spokenName, const QPixmap &picture,
+                              const QRect &geometry)
 {
     auto *button = new LabelButton(parent);
     button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(spokenName);
     button->setPixmap(picture);
     button->setGeometry(geometry);
     return button;

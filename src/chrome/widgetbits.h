@@ -39,8 +39,9 @@ QLineEdit *addTextBox(QWidget *parent, const char *name, const QString &text, co
 QComboBox *addCombo(QWidget *parent, const char *name, const QStringList &choices, const QString &text,
                     const QRect &geometry);
 
-// A picture that acts as a button.
-LabelButton *addPictureButton(QWidget *parent, const char *name, const QPixmap &picture, const QRect &geometry);
+// A picture that acts as a button; screen readers call it by spokenName.
+LabelButton *addPictureButton(QWidget *parent, const char *name, const QString &spokenName, const QPixmap &picture,
+                              const QRect &geometry);
 // A label button of the main window: grey outline, white, light grey under the
 // mouse when lights is true.
 LabelButton *addLabelButton(QWidget *parent, const char *name, const QString &caption, const QFont &font,

@@ -47,7 +47,7 @@ frmAbout::frmAbout(QWidget *owner)
     auto *Shape1 = new LabelButton(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setShape(Qt::black, Qt::white);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape1->makeShapeOnly();
     Shape1->setGeometry(twipsRect(-120, 0, 6975, 735));
     auto *Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -92,6 +92,7 @@ frmAbout::frmAbout(QWidget *owner)
     Text1->setGeometry(twipsRect(960, 2400, 4935, 1455));
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setAccessibleName(QStringLiteral("Disclaimer"));
 
     auto *Label6 = new LabelButton(this);
     Label6->setObjectName(QStringLiteral("Label6"));

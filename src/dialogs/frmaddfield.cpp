@@ -1,5 +1,6 @@
 #include "dialogs/frmaddfield.h"
 
+#include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
 #include "chrome/placement.h"
@@ -7,6 +8,7 @@
 #include "dialogs/dialogparts.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -92,12 +94,14 @@ frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidg
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFrameShadow(QFrame::Sunken);
 
-    dialogLabel(QStringLiteral("Label1"), QStringLiteral("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
+    QLabel *Label1 =
+        dialogLabel(QStringLiteral("Label1"), QStringLiteral("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
     txtfldName = new QLineEdit(Frame1);
     txtfldName->setObjectName(QStringLiteral("txtfldName"));
     txtfldName->setGeometry(twipsRect(1200, 240, 2655, 285));
 
-    dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
+    QLabel *Label2 =
+        dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
     Combo1 = editableCombo(QStringLiteral("Combo1"), {QStringLiteral("Text"), QStringLiteral("Textarea")},
                            QStringLiteral("Text"), twipsRect(1200, 600, 2655, 315), Frame1);
 
@@ -112,12 +116,16 @@ frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidg
     lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, {}, Qt::white);
     lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, {}, Qt::white);
 
-    setTabOrder(txtfldName, Combo1);
-    setTabOrder(Combo1, cboRows);
-    setTabOrder(cboRows, cboCols);
+    Label1->setBuddy(txtfldName);
+    Label2->setBuddy(Combo1);
+    Label3->setBuddy(cboRows);
+    Label4->setBuddy(cboCols);
+    chainTabOrder({txtfldName, Combo1, cboRows, cboCols, lblCancel, lblOK});
 
     connect(txtfldName, &QLineEdit::textChanged, this, [this] { txtfldName_Change(); });
     connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
+    // Picking the kind already shown changes no text, and still lays the dialog out.
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Change(); });
     connect(lblOK, &LabelButton::clicked, this, &frmAddField::lblOK_Click);
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     // OK and Cancel light one at a time; the window and the frame clear both.
@@ -154,6 +162,16 @@ void frmAddField::ResizeMe(int valOpt)
                      twipsToPixels(layout.windowHeight) - kFrameAllowance);
     }
     CenterForm(this);
+}
+
+// Enter anywhere but on Cancel is OK; Escape is Cancel, as in every dialog.
+void frmAddField::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        lblOK_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmAddField::txtfldName_Change()

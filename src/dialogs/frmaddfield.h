@@ -31,6 +31,9 @@ public:
     // the list as given otherwise.
     const QList<GuestbookField> &fields() const { return m_fields; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void txtfldName_Change();
     void Combo1_Change();

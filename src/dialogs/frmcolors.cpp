@@ -35,6 +35,15 @@ QRgb gridColor(int row, int column)
 
 const char kPreviewStyle[] = "background-color: %1;";
 
+// The swatch columns as the keyboard cursor walks them: the left column, then the grid.
+constexpr int kCursorColumns = 1 + kGridColumns;
+
+QPoint swatchTopLeft(QPoint swatch)
+{
+    const int x = swatch.x() == 0 ? kLeftColumnX : kGridX + kPitch * (swatch.x() - 1);
+    return {x, 1 + kPitch * swatch.y()};
+}
+
 }  // namespace
 
 int frmColors::mColor = -1;
@@ -91,13 +100,12 @@ frmColors::frmColors(QWidget *parent)
     picColors->setFocusPolicy(Qt::StrongFocus);
     picColors->installEventFilter(this);
     picColors->setFocus();
+    picColors->setAccessibleName(QStringLiteral("Colour palette"));
+    picPreview->setAccessibleName(QStringLiteral("Cancel"));
+    picPreview->setAccessibleDescription(QStringLiteral("Colour preview"));
 
     // The strip above the palette is framed on its left, top and right.
-    for (const QRect &line : {QRect(0, 0, 1, 32), QRect(0, 0, 211, 1), QRect(210, 0, 1, 32)}) {
-        auto *edge = new QFrame(this);
-        edge->setGeometry(line);
-        setBackground(edge, Qt::black);
-    }
+    addEdgeLines(this, {QRect(0, 0, 1, 32), QRect(0, 0, 211, 1), QRect(210, 0, 1, 32)});
 }
 
 bool frmColors::eventFilter(QObject *watched, QEvent *event)
@@ -109,10 +117,7 @@ bool frmColors::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         picColors_MouseUp(static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-            cancel();
-        return true;  // other keys do nothing
+    case QEvent::KeyPress: picColors_KeyPress(static_cast<QKeyEvent *>(event)->key()); return true;
     default: return QDialog::eventFilter(watched, event);
     }
 }
@@ -121,10 +126,55 @@ void frmColors::picColors_MouseMove(const QPoint &pos)
 {
     if (!m_palette.rect().contains(pos))
         return;
-    mColor = colorValue(m_palette.pixel(pos));
+    preview(colorValue(m_palette.pixel(pos)));
+}
+
+void frmColors::preview(int color)
+{
+    mColor = color;
     const QString hex = ColorToHex(mColor);
     picPreview->setStyleSheet(QString::fromLatin1(kPreviewStyle).arg(hex));
     lblColor->setText(hex);
+}
+
+// Escape cancels; arrows move the keyboard cursor; Enter picks the swatch under it.
+// Other keys do nothing.
+void frmColors::picColors_KeyPress(int key)
+{
+    switch (key) {
+    case Qt::Key_Escape: cancel(); break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: moveKeyboardCursor(key); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_cursor.x() >= 0)
+            picColors_MouseUp(swatchTopLeft(m_cursor));
+        break;
+    default: break;
+    }
+}
+
+// The first arrow key puts the cursor on the top-left swatch; later ones move it,
+// stopping at the palette's edges. The cursor is a white square around the swatch.
+void frmColors::moveKeyboardCursor(int key)
+{
+    if (m_cursor.x() < 0) {
+        m_cursor = {0, 0};
+    } else {
+        const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        m_cursor = {qBound(0, m_cursor.x() + dx, kCursorColumns - 1), qBound(0, m_cursor.y() + dy, kRows - 1)};
+    }
+    const QPoint swatch = swatchTopLeft(m_cursor);
+    QImage marked = m_palette;
+    QPainter painter(&marked);
+    painter.setPen(Qt::white);
+    painter.drawRect(swatch.x() - 1, swatch.y() - 1, kSwatch + 1, kSwatch + 1);
+    painter.end();
+    picColors->setPixmap(QPixmap::fromImage(marked));
+    preview(colorValue(m_palette.pixel(swatch)));
 }
 
 void frmColors::picColors_MouseUp(const QPoint &pos)

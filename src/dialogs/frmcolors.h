@@ -15,7 +15,8 @@ QImage PaletteImage();
 int colorValue(QRgb rgb);
 
 // The palette pop-up: moving over the palette previews, releasing a button picks,
-// Escape or a click on the preview cancels.
+// Escape or a click on the preview cancels. From the keyboard, the arrow keys move a
+// cursor over the swatches (the preview follows) and Enter picks the swatch under it.
 class frmColors : public QDialog
 {
     Q_OBJECT
@@ -32,9 +33,13 @@ protected:
 private:
     void picColors_MouseMove(const QPoint &pos);
     void picColors_MouseUp(const QPoint &pos);
+    void picColors_KeyPress(int key);
+    void moveKeyboardCursor(int key);
+    void preview(int color);
     void cancel();
 
     QImage m_palette;
+    QPoint m_cursor{-1, -1};  // the keyboard cursor's swatch (column, row); none until an arrow key
     QLabel *picPreview;
     QLabel *lblColor;
     QLabel *picColors;

@@ -57,11 +57,14 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     setFixedSize(twipsRect(0, 0, 4680, 1200).size());
     setBackground(this, kDialogGrey);
 
-    dialogLabel(QStringLiteral("lblGBTitle"), QStringLiteral("Current:"), twipsRect(120, 120, 825, 285), this);
+    QLabel *current =
+        dialogLabel(QStringLiteral("lblGBTitle"), QStringLiteral("Current:"), twipsRect(120, 120, 825, 285), this);
     txtOld = titleBox(QStringLiteral("txtOld"), twipsRect(960, 120, 3615, 285), this);
+    current->setBuddy(txtOld);
     txtOld->setReadOnly(true);
-    dialogLabel(QStringLiteral("Label1"), QStringLiteral("New:"), twipsRect(120, 480, 825, 285), this);
+    QLabel *fresh = dialogLabel(QStringLiteral("Label1"), QStringLiteral("New:"), twipsRect(120, 480, 825, 285), this);
     txtNew = titleBox(QStringLiteral("txtNew"), twipsRect(960, 480, 3615, 285), this);
+    fresh->setBuddy(txtNew);
     txtNew->setMaxLength(kMaxTitleLength);
 
     // The buttons keep their grey: this dialog has no hover feedback.
@@ -75,7 +78,7 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     lblOK->setContentsMargins(0, 0, 1, 0);
     connect(lblOK, &LabelButton::clicked, this, &frmEdit::lblOK_Click);
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
-    // Enter in the new title's box acts as OK.
+    // Enter in the new title's box acts as OK; Escape anywhere is Cancel.
     connect(txtNew, &QLineEdit::returnPressed, this, [this] { lblOK_Click(); });
 
     // Form_Load

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -37,7 +38,8 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     // The banner is wider than the window and cut off at its right edge.
     const PopupBanner banner = addPopupBanner(this, twipsRect(0, 0, 6960, 315), twipsRect(120, 30, 240, 240),
                                               QStringLiteral("Load Project"), twipsRect(480, 30, 2055, 255));
-    LabelButton *imgExit = addPictureButton(this, "imgExit", Pictures::closeIcon(16), twipsRect(2340, 30, 240, 240));
+    LabelButton *imgExit = addPictureButton(this, "imgExit", QStringLiteral("Close"), Pictures::closeIcon(16),
+                                            twipsRect(2340, 30, 240, 240));
     imgExit->setScaledContents(true);
     imgExit->setToolTip(QStringLiteral("Exit"));
 
@@ -48,6 +50,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     lvwProjects->setColumnCount(1);
     lvwProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwProjects->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvwProjects->setAccessibleName(QStringLiteral("Projects"));
 
     const int right = twipsToPixels(2620);
     const int bottom = twipsToPixels(2360);
@@ -59,6 +62,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     lvwProjects->setAttribute(Qt::WA_NoMousePropagation);
     connect(imgExit, &LabelButton::clicked, this, &QWidget::close);
     lvwProjects->viewport()->installEventFilter(this);
+    lvwProjects->installEventFilter(this);
 
     // Form_Load: the recent list, one row per project, its name as the user knows it.
     lvwProjects->setHeaderLabels({QStringLiteral("Projects")});
@@ -77,10 +81,24 @@ void frmExisting::mousePressEvent(QMouseEvent *event)
 // Anywhere in the list: the double-click acts on the selected row.
 bool frmExisting::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && watched == lvwProjects)
+        return lvwProjects_KeyDown(static_cast<QKeyEvent *>(event)->key());
     if (event->type() != QEvent::MouseButtonDblClick || watched != lvwProjects->viewport())
         return QWidget::eventFilter(watched, event);
     lvwProjects_DblClick();
     return true;
+}
+
+// Enter loads the selected row as a double-click does; Escape closes the window.
+// Other keys (Up and Down among them) go on to the list.
+bool frmExisting::lvwProjects_KeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: lvwProjects_DblClick(); return true;
+    case Qt::Key_Escape: close(); return true;
+    default: return false;
+    }
 }
 
 void frmExisting::closeEvent(QCloseEvent *event)
@@ -113,6 +131,8 @@ void ShowExistingProjects(QWidget *owner, std::function<void(const QString &)> l
     PlaceAtCursor(window);
     window->show();
     window->raise();
+    window->activateWindow();
+    window->findChild<QTreeWidget *>()->setFocus();
 }
 
 frmExisting *shownExistingProjects()

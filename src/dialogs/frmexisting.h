@@ -8,6 +8,7 @@ class QTreeWidget;
 
 // The existing projects window: lists the recent projects; a double-click loads one
 // into the main window. Modeless, owned by the main window, dragged by its banner.
+// Keys: Up and Down move in the list, Enter loads the selected row, Escape closes.
 class frmExisting : public QWidget
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ protected:
 
 private:
     void lvwProjects_DblClick();
+    bool lvwProjects_KeyDown(int key);
 
     std::function<void(const QString &)> m_loadProject;
     std::function<QString()> m_titleText;

@@ -7,6 +7,7 @@
 #include "dialogs/dialogparts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 
@@ -30,7 +31,7 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
     auto *bar = new LabelButton(this);
     bar->setObjectName(QStringLiteral("shHighlight"));
     bar->setShape(palette().color(QPalette::Text), palette().color(QPalette::Base));
-    bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    bar->makeShapeOnly();
     shHighlight = bar;
 
     addPopupBanner(this, twipsRect(0, 0, 2295, 375), twipsRect(120, 60, 240, 240), QStringLiteral("Menu"),
@@ -62,7 +63,8 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
     // Delete and Edit have nothing to act on when the list is empty as the menu opens.
     const bool listEmpty = fieldCount < 1;
     for (const Row &row : rows) {
-        LabelButton *icon = addPictureButton(this, row.icon, row.pixmap, twipsRect(120, row.iconTop, 255, 255));
+        LabelButton *icon = addPictureButton(this, row.icon, QStringLiteral("Close Menu"), row.pixmap,
+                                             twipsRect(120, row.iconTop, 255, 255));
         icon->setScaledContents(true);
         icon->setToolTip(QStringLiteral("Close Menu"));
         auto *label = new LabelButton(QLatin1String(row.label), QLatin1String(row.text), verdana(8.25), this);
@@ -73,14 +75,20 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
         const bool enabled = row.command == &frmMenu::lblAddField_Click || !listEmpty;
         icon->setEnabled(enabled);
         label->setEnabled(enabled);
+        // The menu keeps the keyboard itself: its rows take no focus.
+        icon->setFocusPolicy(Qt::NoFocus);
+        label->setFocusPolicy(Qt::NoFocus);
 
+        const int index = int(m_rows.size());
+        m_rows.append(label);
         connect(label, &LabelButton::clicked, this, row.command);
-        connect(label, &LabelButton::hovered, this, [this, icon] { moveHighlightTo(icon); });
+        connect(label, &LabelButton::hovered, this, [this, index] { moveHighlightTo(index); });
         // An icon closes the menu, as its tooltip says; hovering it leaves the bar where it is.
         connect(icon, &LabelButton::clicked, this, &QWidget::close);
     }
-    onMouseMove(this, [this] { moveHighlightTo(nullptr); });
-    moveHighlightTo(nullptr);
+    onMouseMove(this, [this] { moveHighlightTo(-1); });
+    moveHighlightTo(-1);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void frmMenu::closeEvent(QCloseEvent *event)
@@ -91,10 +99,42 @@ void frmMenu::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void frmMenu::moveHighlightTo(const QLabel *icon)
+// The bar lies behind the row's icon and caption; row -1 hides it.
+void frmMenu::moveHighlightTo(int row)
 {
-    const int top = icon ? icon->y() : kHiddenHighlightTop;
+    m_highlighted = row;
+    const int top = row < 0 ? kHiddenHighlightTop : m_rows.at(row)->y() - twipsToPixels(30);
     shHighlight->setGeometry(0, top, width(), twipsToPixels(255));
+}
+
+// Moves the bar to the next enabled row up (-1) or down (+1), round the ends.
+void frmMenu::moveHighlightBy(int step)
+{
+    const int count = int(m_rows.size());
+    int row = m_highlighted < 0 ? (step > 0 ? -1 : count) : m_highlighted;
+    for (int tries = 0; tries < count; ++tries) {
+        row = (row + step + count) % count;
+        if (m_rows.at(row)->isEnabled()) {
+            moveHighlightTo(row);
+            return;
+        }
+    }
+}
+
+void frmMenu::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up: moveHighlightBy(-1); break;
+    case Qt::Key_Down: moveHighlightBy(1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_highlighted >= 0)
+            m_rows.at(m_highlighted)->click();
+        break;
+    case Qt::Key_Escape: close(); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
 // The menu closes before the field dialog opens; the commands are kept for the call.
@@ -124,14 +164,21 @@ void frmMenu::lblDelete_Click()
     close();
 }
 
-void ShowFieldMenu(QWidget *owner, int fieldCount, FieldMenuCommands commands)
+void ShowFieldMenu(QWidget *owner, int fieldCount, FieldMenuCommands commands, std::optional<QPoint> at)
 {
     QPointer<frmMenu> &menu = theMenu();
     if (!menu)
         menu = new frmMenu(fieldCount, std::move(commands), owner);
-    PlaceAtCursor(menu);
+    if (at)
+        menu->move(*at);
+    else
+        PlaceAtCursor(menu);
     menu->show();
     menu->raise();
+    if (at) {
+        menu->activateWindow();
+        menu->setFocus();
+    }
 }
 
 void CloseFieldMenu()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class LabelButton;
 class QLabel;
@@ -17,6 +18,8 @@ struct FieldMenuCommands {
 
 // The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field".
 // Modeless, owned by the main window; Delete and Edit act on the selected row.
+// Keys: Up and Down move the highlight bar over the enabled rows, Enter runs the
+// highlighted row, Escape closes the menu.
 class frmMenu : public QWidget
 {
     Q_OBJECT
@@ -29,21 +32,26 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void lblAddField_Click();
     void lblDelete_Click();
     void lblEdit_Click();
-    void moveHighlightTo(const QLabel *icon);
+    void moveHighlightTo(int row);
+    void moveHighlightBy(int step);
 
     FieldMenuCommands m_commands;
     QWidget *shHighlight;
+    QList<LabelButton *> m_rows;  // the three row captions, top to bottom
+    int m_highlighted = -1;
 };
 
-// Shows the menu with its top-left corner at the mouse pointer. While it is shown,
-// a further call only moves it there (its Delete and Edit keep the state they had
-// when it opened).
-void ShowFieldMenu(QWidget *owner, int fieldCount, FieldMenuCommands commands);
+// Shows the menu with its top-left corner at the mouse pointer, or at a point of the
+// screen, given when the keyboard opened it: the menu then takes the keyboard. While
+// it is shown, a further call only moves it there (its Delete and Edit keep the state
+// they had when it opened).
+void ShowFieldMenu(QWidget *owner, int fieldCount, FieldMenuCommands commands, std::optional<QPoint> at = std::nullopt);
 
 // Closes the menu if it is shown; no command runs.
 void CloseFieldMenu();

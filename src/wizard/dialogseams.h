@@ -2,6 +2,8 @@
 
 #include "store/guestbookproject.h"
 
+#include <QPoint>
+
 #include <functional>
 #include <optional>
 
@@ -20,7 +22,9 @@ struct MainWindowDialogs {
     // editing the one at row. The whole list as edited, or nothing when cancelled.
     std::function<std::optional<QList<GuestbookField>>(QWidget &owner, const QList<GuestbookField> &fields, int row)>
         editFields;
-    std::function<void(FieldsStep &)> showFieldMenu;  // right press on lvwFields: frmMenu at the pointer
+    // Right press on lvwFields: frmMenu at the pointer. Menu key or Shift+F10 on it: frmMenu
+    // at that point of the screen, with the keyboard in the menu.
+    std::function<void(FieldsStep &, std::optional<QPoint> at)> showFieldMenu;
     std::function<void()> closeFieldMenu;  // other press on lvwFields: closes a shown menu
     std::function<int(QWidget &owner)> pickColor;  // colour buttons: palette value, -1 when cancelled
     std::function<void(frmMain &)> showExistingProjects;  // lblLoadExisting: frmExisting at the pointer

@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidget>
 
@@ -49,6 +50,8 @@ void FieldsStep::buildControls()
     for (int column = 1; column <= 3; ++column)
         lvwFields->setColumnWidth(column, twipsToPixels(kFieldColumnTwips));
     lvwFields->viewport()->installEventFilter(this);
+    lvwFields->installEventFilter(this);
+    lvwFields->setAccessibleName(QStringLiteral("Fields"));
 
     LabelButton *lblNewField =
         addLabelButton(f, "lblNewField", QStringLiteral("Add Field"), verdana(9.75), {396, 229, 100, 22});
@@ -60,18 +63,39 @@ void FieldsStep::buildControls()
 }
 
 // A right press on the list opens its menu at the pointer; any other press closes it.
+// The Menu key or Shift+F10 opens it below the selected row, or at the list's
+// top-left corner when no row is selected.
 bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
 {
+    const MainWindowDialogs &dialogs = mainWindowDialogs();
     if (event->type() == QEvent::MouseButtonPress && watched == lvwFields->viewport()) {
-        const MainWindowDialogs &dialogs = mainWindowDialogs();
         if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
             if (dialogs.showFieldMenu)
-                dialogs.showFieldMenu(*this);
+                dialogs.showFieldMenu(*this, std::nullopt);
         } else if (dialogs.closeFieldMenu) {
             dialogs.closeFieldMenu();
         }
+    } else if (event->type() == QEvent::KeyPress && watched == lvwFields
+               && opensMenu(*static_cast<QKeyEvent *>(event))) {
+        if (dialogs.showFieldMenu)
+            dialogs.showFieldMenu(*this, menuPointForKeyboard());
+        return true;
     }
     return WizardStep::eventFilter(watched, event);
+}
+
+bool FieldsStep::opensMenu(const QKeyEvent &key)
+{
+    return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+QPoint FieldsStep::menuPointForKeyboard() const
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return lvwFields->mapToGlobal(QPoint(0, 0));
+    const QRect rowRect = lvwFields->visualItemRect(lvwFields->topLevelItem(row));
+    return lvwFields->viewport()->mapToGlobal(rowRect.bottomLeft());
 }
 
 void FieldsStep::fill(const GuestbookProject &p)

@@ -3,6 +3,7 @@
 #include "wizard/wizardstep.h"
 
 class LabelButton;
+class QKeyEvent;
 class QTreeWidget;
 
 // Step 4: the sign form's field list, its menu and the "Add Field" button.
@@ -31,6 +32,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static bool opensMenu(const QKeyEvent &key);
+    QPoint menuPointForKeyboard() const;
     void setRows(const QList<GuestbookField> &fields);
 
     QList<LabelButton *> m_navigation;

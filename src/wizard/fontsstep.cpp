@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 
 FontsStep::FontsStep(QWidget *window)
@@ -20,17 +21,17 @@ void FontsStep::buildControls()
     addText(frame(),
             QStringLiteral("This step allows you to set the font settings that will be used for your guestbook."),
             {12, 10, 479, 30});
-    m_main = addGroup("txtFColor", "imgFColor", "cboFont", "cboPX", {12, 40});
+    m_main = addGroup({"txtFColor", "imgFColor", "cboFont", "cboPX", "Text colour"}, {12, 40});
     addHeading(frame(), QStringLiteral("Hyperlinks"), {12, 128, 200, 16});
     addHeading(frame(), QStringLiteral("Default/Mouse Out"), {12, 150, 200, 16});
-    m_link = addGroup("txtHColor", "imgHColor", "cboHFont", "cboHPX", {12, 170});
+    m_link = addGroup({"txtHColor", "imgHColor", "cboHFont", "cboHPX", "Link colour"}, {12, 170});
     addHeading(frame(), QStringLiteral("Mouse Over"), {258, 150, 200, 16});
-    m_linkHover = addGroup("txtHMColor", "imgHMColor", "cboHMFont", "cboHMPX", {258, 170});
+    m_linkHover =
+        addGroup({"txtHMColor", "imgHMColor", "cboHMFont", "cboHMPX", "Link colour under the pointer"}, {258, 170});
     loadFonts();
 }
 
-FontsStep::Group FontsStep::addGroup(const char *colourName, const char *buttonName, const char *faceName,
-                                     const char *sizeName, QPoint at)
+FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
 {
     static const QStringList sizes = [] {
         QStringList list;
@@ -42,13 +43,18 @@ FontsStep::Group FontsStep::addGroup(const char *colourName, const char *buttonN
     const int left = at.x();
     const int top = at.y();
     Group g;
-    addText(f, QStringLiteral("Font Color:"), {left, top + 3, 78, 16});
-    g.colour = addTextBox(f, colourName, QString(), {left + 80, top, 80, 21});
-    LabelButton *button = addPictureButton(f, buttonName, Pictures::palette(16), {left + 166, top + 2, 16, 16});
-    addText(f, QStringLiteral("Font Face:"), {left, top + 31, 78, 16});
-    g.face = addCombo(f, faceName, {}, QString(), {left + 80, top + 27, 150, 22});
-    addText(f, QStringLiteral("Font Size:"), {left, top + 59, 78, 16});
-    g.size = addCombo(f, sizeName, sizes, QString(), {left + 80, top + 55, 60, 22});
+    g.colour = addTextBox(f, names.colour, QString(), {left + 80, top, 80, 21});
+    addText(f, QStringLiteral("Font Color:"), {left, top + 3, 78, 16})->setBuddy(g.colour);
+    LabelButton *button = addPictureButton(f, names.button, QString::fromLatin1(names.colourMeaning),
+                                           Pictures::palette(16), {left + 166, top + 2, 16, 16});
+    g.face = addCombo(f, names.face, {}, QString(), {left + 80, top + 27, 150, 22});
+    addText(f, QStringLiteral("Font Face:"), {left, top + 31, 78, 16})->setBuddy(g.face);
+    g.size = addCombo(f, names.size, sizes, QString(), {left + 80, top + 55, 60, 22});
+    addText(f, QStringLiteral("Font Size:"), {left, top + 59, 78, 16})->setBuddy(g.size);
+    // The three groups share their captions; the description tells them apart.
+    for (QWidget *control :
+         {static_cast<QWidget *>(g.colour), static_cast<QWidget *>(g.face), static_cast<QWidget *>(g.size)})
+        control->setAccessibleDescription(QString::fromLatin1(names.colourMeaning));
     QLineEdit *box = g.colour;
     connect(button, &LabelButton::clicked, this, [this, box] { pickColorInto(box); });
     return g;

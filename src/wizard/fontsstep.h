@@ -25,8 +25,15 @@ private:
         QComboBox *face = nullptr;
         QComboBox *size = nullptr;
     };
-    Group addGroup(const char *colourName, const char *buttonName, const char *faceName, const char *sizeName,
-                   QPoint at);
+    // The controls' object names, and what the group's colour is for screen readers.
+    struct GroupNames {
+        const char *colour;
+        const char *button;
+        const char *face;
+        const char *size;
+        const char *colourMeaning;
+    };
+    Group addGroup(const GroupNames &names, QPoint at);
     void loadFonts();
 
     Group m_main;  // txtFColor, cboFont, cboPX

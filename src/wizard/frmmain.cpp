@@ -2,6 +2,7 @@
 
 #include "chrome/desktopactions.h"
 #include "chrome/formborder.h"
+#include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
 #include "chrome/placement.h"
@@ -22,6 +23,7 @@
 #include "wizard/windowbuttons.h"
 #include "wizard/windowposition.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -94,6 +96,9 @@ void frmMain::setupWindowButtons()
     connect(Image1, &BackgroundPicture::pressed, this, [this](Qt::MouseButton button) { DragForm(this, button); });
     connect(lblBack, &LabelButton::clicked, this, &frmMain::lblBack_Click);
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
+    m_windowButtons = {lblBack, lblNext};
+    for (const char *name : {"lblLoadExisting", "imgAbout", "imgHelp", "imgExit"})
+        m_windowButtons.append(findChild<QWidget *>(QLatin1String(name)));
 }
 
 void frmMain::Form_Load()
@@ -186,11 +191,24 @@ void frmMain::DoMode(int valOpt)
     for (int number = 1; number <= 5; ++number)
         step(number)->frame()->setVisible(number == valOpt);
     lblSteps->setText(step(valOpt)->heading());
-    step(valOpt)->shown();
+    QAccessibleEvent headingChanged(lblSteps, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&headingChanged);
+    focusStep(step(valOpt));
     if (valOpt == 5) {
         m_generation->showTarget(m_projectName, project.Project_Path + SpacesToUnderscores(m_projectName));
         setNextFinishes(true);
     }
+}
+
+// Tab runs through the step's controls, then Back, Next, Open Existing and the
+// picture buttons. The step's first control gets the focus (Next when it has none);
+// the step itself may then put it elsewhere.
+void frmMain::focusStep(WizardStep *shownStep)
+{
+    const QList<QWidget *> controls = tabStopsInReadingOrder(shownStep->frame());
+    chainTabOrder(controls + m_windowButtons);
+    (controls.isEmpty() ? lblNext : controls.first())->setFocus();
+    shownStep->shown();
 }
 
 void frmMain::setNextFinishes(bool finishes)

@@ -61,6 +61,7 @@ private:
     void showWriteError(const WriteResult &result);
     WizardStep *step(int number) const;
     void setNextFinishes(bool finishes);
+    void focusStep(WizardStep *shownStep);
 
     void lblNext_Click();
     void lblBack_Click();
@@ -81,4 +82,6 @@ private:
     FieldsStep *m_fields = nullptr;
     GenerationStep *m_generation = nullptr;
     std::array<WizardStep *, 5> m_steps{};
+    // Back, Next, Open Existing, About, Help, Exit: the end of every step's Tab order.
+    QList<QWidget *> m_windowButtons;
 };

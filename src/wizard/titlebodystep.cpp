@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -43,17 +44,21 @@ void TitleBodyStep::buildControls()
 void TitleBodyStep::buildTitleRows()
 {
     QFrame *f = frame();
-    addText(f, QStringLiteral("Guestbook Title:"), {12, 40, 110, 16});
+    QLabel *caption = addText(f, QStringLiteral("Guestbook Title:"), {12, 40, 110, 16});
     txtTitle = addTextBox(f, "txtTitle", QString(), {125, 37, 330, 21});
+    caption->setBuddy(txtTitle);
     txtTitle->setReadOnly(true);
     lblTitle = addLabelButton(f, "lblTitle", QStringLiteral("..."), sansSerif(9.75), {460, 37, 30, 21});
     lblTitle->setToolTip(QStringLiteral("Change project title"));
+    lblTitle->setAccessibleName(lblTitle->toolTip());
 
-    addText(f, QStringLiteral("Save to:"), {12, 68, 110, 16});
+    caption = addText(f, QStringLiteral("Save to:"), {12, 68, 110, 16});
     txtSaveTo = addTextBox(f, "txtSaveTo", QString(), {125, 65, 330, 21});
+    caption->setBuddy(txtSaveTo);
     txtSaveTo->setReadOnly(true);
     lblBrowse = addLabelButton(f, "lblBrowse", QStringLiteral("..."), sansSerif(9.75), {460, 65, 30, 21});
     lblBrowse->setToolTip(QStringLiteral("Change project 'Save To' path"));
+    lblBrowse->setAccessibleName(lblBrowse->toolTip());
 
     // The two "..." buttons light one at a time; the frame around them clears both.
     linkHoverGroup({lblTitle, lblBrowse});
@@ -66,25 +71,27 @@ void TitleBodyStep::buildBodyRows()
 {
     QFrame *f = frame();
     addHeading(f, QStringLiteral("Main body"), {12, 104, 200, 16});
-    addText(f, QStringLiteral("Background Image:"), {12, 131, 110, 16});
     txtBGImage = addTextBox(f, "txtBGImage", QString(), {125, 128, 120, 21});
-    addText(f, QStringLiteral("Background Color:"), {12, 159, 110, 16});
+    addText(f, QStringLiteral("Background Image:"), {12, 131, 110, 16})->setBuddy(txtBGImage);
     txtBGColor = addTextBox(f, "txtBGColor", QString(), {125, 156, 90, 21});
-    LabelButton *imgBGcolor = addPictureButton(f, "imgBGcolor", Pictures::palette(16), {222, 158, 16, 16});
+    addText(f, QStringLiteral("Background Color:"), {12, 159, 110, 16})->setBuddy(txtBGColor);
+    LabelButton *imgBGcolor = addPictureButton(f, "imgBGcolor", QStringLiteral("Background colour"),
+                                               Pictures::palette(16), {222, 158, 16, 16});
 
     QStringList widths;
     for (int percent = 10; percent <= 100; percent += 5)
         widths << QStringLiteral("%1%").arg(percent);
-    addText(f, QStringLiteral("Table width:"), {275, 131, 95, 16});
     cbotblWidth = addCombo(f, "cbotblWidth", widths, QString(), {375, 127, 80, 22});
-    addText(f, QStringLiteral("Table border:"), {275, 159, 95, 16});
+    addText(f, QStringLiteral("Table width:"), {275, 131, 95, 16})->setBuddy(cbotblWidth);
     chkBorder = new QCheckBox(QStringLiteral("No"), f);
+    addText(f, QStringLiteral("Table border:"), {275, 159, 95, 16})->setBuddy(chkBorder);
     chkBorder->setObjectName(QStringLiteral("chkBorder"));
+    chkBorder->setAccessibleName(QStringLiteral("Table border"));  // its caption is only No or Yes
     chkBorder->setFont(verdana(8.25));
     chkBorder->setCursor(Qt::PointingHandCursor);
     chkBorder->setGeometry(375, 156, 80, 21);
-    addText(f, QStringLiteral("Border width:"), {275, 187, 95, 16});
     cbotblBorder = addCombo(f, "cbotblBorder", {"1", "2", "3", "4", "5"}, QString(), {375, 183, 80, 22});
+    addText(f, QStringLiteral("Border width:"), {275, 187, 95, 16})->setBuddy(cbotblBorder);
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
     connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });

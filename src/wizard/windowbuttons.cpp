@@ -62,7 +62,8 @@ void WindowButtons::add(frmMain *window)
     for (const Picture &p : {Picture{"imgAbout", Pictures::Button::About, "About", 437, imgAbout_Click},
                              Picture{"imgHelp", Pictures::Button::Help, "Help", 462, imgHelp_Click},
                              Picture{"imgExit", Pictures::Button::Exit, "Exit", 487, imgExit_Click}}) {
-        LabelButton *button = addPictureButton(window, p.name, Pictures::roundButton(p.kind, 20), {p.left, 10, 20, 20});
+        LabelButton *button = addPictureButton(window, p.name, QLatin1String(p.tip), Pictures::roundButton(p.kind, 20),
+                                               {p.left, 10, 20, 20});
         button->setToolTip(QLatin1String(p.tip));
         QObject::connect(button, &LabelButton::clicked, window, [window, click = p.click] { click(window); });
     }

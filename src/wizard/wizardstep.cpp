@@ -25,6 +25,7 @@ WizardStep::WizardStep(QWidget *window, const char *frameName, const QString &he
     m_frame->setGeometry(twipsToPixels(kStepLeftTwips), twipsToPixels(kStepTopTwips), twipsToPixels(kStepWidthTwips),
                          twipsToPixels(kStepHeightTwips));
     m_frame->setMouseTracking(true);
+    m_frame->setAccessibleName(heading);  // a screen reader names the step as focus enters it
     m_frame->hide();
 }
 

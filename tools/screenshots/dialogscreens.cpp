@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     if (which == QLatin1String("menu")) {
         fields->topLevelItem(1)->setSelected(true);
         QCursor::setPos(fields->mapToGlobal(QPoint(60, 60)));
-        mainWindowDialogs().showFieldMenu(*main.findChild<FieldsStep *>());
+        mainWindowDialogs().showFieldMenu(*main.findChild<FieldsStep *>(), std::nullopt);
         shown = shownFieldMenu();
         hover(shown->findChild<QWidget *>(QStringLiteral("lblDelete")), QPoint(5, 5));
     } else if (which == QLatin1String("field") || which == QLatin1String("fieldedit")) {

@@ -1,0 +1,44 @@
+#include "chrome/keyboard.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+// Controls of one row differ in height (a text box, its small palette button).
+constexpr int kRowTolerance = 8;
+
+int middleY(const QWidget *control, const QWidget *area)
+{
+    return control->mapTo(area, control->rect().center()).y();
+}
+}  // namespace
+
+QList<QWidget *> tabStopsInReadingOrder(const QWidget *area)
+{
+    QList<QWidget *> stops;
+    for (QWidget *child : area->findChildren<QWidget *>()) {
+        if ((child->focusPolicy() & Qt::TabFocus) && !child->isHidden() && !child->focusProxy())
+            stops.append(child);
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [area](QWidget *a, QWidget *b) { return middleY(a, area) < middleY(b, area); });
+    // Split into rows, then put each row in order from left to right.
+    auto rowStart = stops.begin();
+    while (rowStart != stops.end()) {
+        const int rowTop = middleY(*rowStart, area);
+        auto rowEnd =
+            std::find_if(rowStart, stops.end(), [&](QWidget *c) { return middleY(c, area) - rowTop > kRowTolerance; });
+        std::stable_sort(rowStart, rowEnd, [area](QWidget *a, QWidget *b) {
+            return a->mapTo(area, QPoint()).x() < b->mapTo(area, QPoint()).x();
+        });
+        rowStart = rowEnd;
+    }
+    return stops;
+}
+
+void chainTabOrder(const QList<QWidget *> &controls)
+{
+    for (int i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls.at(i - 1), controls.at(i));
+}

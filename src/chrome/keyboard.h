@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QList>
+
+class QWidget;
+
+// Keyboard order of a window's controls.
+
+// The controls inside area that take the focus by Tab, in reading order: rows from
+// top to bottom (controls whose middles lie within a few pixels share a row), each
+// row from left to right.
+QList<QWidget *> tabStopsInReadingOrder(const QWidget *area);
+
+// Tab goes from each control to the next one in the list.
+void chainTabOrder(const QList<QWidget *> &controls);
