@@ -18,7 +18,9 @@ QList<QWidget *> tabStopsInReadingOrder(const QWidget *area)
 {
     QList<QWidget *> stops;
     for (QWidget *child : area->findChildren<QWidget *>()) {
-        if ((child->focusPolicy() & Qt::TabFocus) && !child->isHidden() && !child->focusProxy())
+        // A combo box's list is a window of its own.
+        if ((child->focusPolicy() & Qt::TabFocus) && !child->isHidden() && !child->focusProxy()
+            && child->window() == area->window())
             stops.append(child);
     }
     std::stable_sort(stops.begin(), stops.end(),

@@ -121,6 +121,8 @@ frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidg
     Label3->setBuddy(cboRows);
     Label4->setBuddy(cboCols);
     chainTabOrder({txtfldName, Combo1, cboRows, cboCols, lblCancel, lblOK});
+    for (QComboBox *combo : {Combo1, cboRows, cboCols})
+        combo->installEventFilter(this);
 
     connect(txtfldName, &QLineEdit::textChanged, this, [this] { txtfldName_Change(); });
     connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
@@ -164,14 +166,32 @@ void frmAddField::ResizeMe(int valOpt)
     CenterForm(this);
 }
 
+namespace {
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}  // namespace
+
 // Enter anywhere but on Cancel is OK; Escape is Cancel, as in every dialog.
 void frmAddField::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnter(event))
         lblOK_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    else
+        QDialog::keyPressEvent(event);
+}
+
+// The combo boxes keep Enter to themselves; here it is OK as well.
+bool frmAddField::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isEnter(event) || !qobject_cast<QComboBox *>(watched))
+        return QDialog::eventFilter(watched, event);
+    lblOK_Click();
+    return true;
 }
 
 void frmAddField::txtfldName_Change()

@@ -94,6 +94,14 @@ bool frmExisting::eventFilter(QObject *watched, QEvent *event)
 bool frmExisting::lvwProjects_KeyDown(int key)
 {
     switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The list makes its first row current, unselected, as it gets the focus: the
+        // first arrow selects that row rather than skip it.
+        if (!lvwProjects->selectedItems().isEmpty() || !lvwProjects->currentItem())
+            return false;
+        lvwProjects->currentItem()->setSelected(true);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: lvwProjects_DblClick(); return true;
     case Qt::Key_Escape: close(); return true;

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -113,6 +114,47 @@ inline void walk(frmMain &window, const QString &steps)
         else
             clickNamed(&window, c == QLatin1Char('N') ? "lblNext" : "lblBack");
     }
+}
+
+// Where a key for the window goes: the widget that has the focus in it.
+inline QWidget *keyTarget(QWidget *window)
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && focused->window() == window->window())
+        return focused;
+    return window->focusWidget() ? window->focusWidget() : window;
+}
+
+// Presses keys, each to the widget that has the focus at that moment: T Tab, S
+// Shift+Tab, E Enter, X Escape, _ Space, U D L R the arrows, H Home, M the Menu key,
+// F Shift+F10. Text goes in with typeKeys.
+inline void pressKeys(QWidget *window, const QString &keys)
+{
+    static const QHash<QChar, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
+        {'T', {Qt::Key_Tab, Qt::NoModifier}},    {'S', {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {'E', {Qt::Key_Return, Qt::NoModifier}}, {'X', {Qt::Key_Escape, Qt::NoModifier}},
+        {'_', {Qt::Key_Space, Qt::NoModifier}},  {'U', {Qt::Key_Up, Qt::NoModifier}},
+        {'D', {Qt::Key_Down, Qt::NoModifier}},   {'L', {Qt::Key_Left, Qt::NoModifier}},
+        {'R', {Qt::Key_Right, Qt::NoModifier}},  {'H', {Qt::Key_Home, Qt::NoModifier}},
+        {'M', {Qt::Key_Menu, Qt::NoModifier}},   {'F', {Qt::Key_F10, Qt::ShiftModifier}},
+    };
+    for (const QChar c : keys) {
+        QVERIFY2(named.contains(c), "unknown key letter");
+        QTest::keyClick(keyTarget(window), named[c].first, named[c].second);
+    }
+}
+
+// Types text, as keys, into the widget that has the focus.
+inline void typeKeys(QWidget *window, const QString &text)
+{
+    QTest::keyClicks(keyTarget(window), text);
+}
+
+// The object name of the widget that has the focus in the window (empty for none).
+inline QString focusedName(QWidget *window)
+{
+    const QWidget *focused = keyTarget(window);
+    return focused == window ? QString() : focused->objectName();
 }
 
 using Rows = QList<QStringList>;
