@@ -1,15 +1,18 @@
-// The window chrome: what the border controller does to a window's flags, and the
-// centring offset.
+// The window chrome: what the border controller does to a window's flags, the
+// centring offset, and the label button's focus mark.
 
 #include "chrome/desktopactions.h"
 #include "chrome/fontfamilies.h"
 #include "chrome/formborder.h"
+#include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 
 #include "support/testfolder.h"
 
 #include <QTest>
+#include <QWidget>
 
 class ChromeTest : public QObject
 {
@@ -108,6 +111,32 @@ private slots:
         QCOMPARE(int(shown.first().buttons), int(MessagePrompt::Buttons::Ok));
         QVERIFY(logMessages(folder.file("applog.log"))
                     .contains(QStringLiteral("Error: Unable to open https://example.org/x")));
+    }
+
+    // A button focused by the program (or the mouse) looks as it did; one reached by
+    // Tab shows its dotted mark, and from then on every focused button does.
+    void focusMarkOnlyAfterKeyboardUse()
+    {
+        QWidget window;
+        window.resize(200, 60);
+        LabelButton *first = addLabelButton(&window, "lblFirst", "First", verdana(9), {10, 10, 90, 20});
+        LabelButton *second = addLabelButton(&window, "lblSecond", "Second", verdana(9), {100, 10, 90, 20});
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QImage plain = first->grab().toImage();
+        const QImage secondPlain = second->grab().toImage();
+        first->setFocus(Qt::OtherFocusReason);
+        QVERIFY(first->hasFocus());
+        QCOMPARE(first->grab().toImage(), plain);
+        second->setFocus(Qt::OtherFocusReason);
+        first->setFocus(Qt::TabFocusReason);
+        const QImage marked = first->grab().toImage();
+        QVERIFY(marked != plain);
+        QCOMPARE(second->grab().toImage(), secondPlain);  // the mark leaves with the focus
+        second->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(first->grab().toImage(), plain);
+        QVERIFY(second->grab().toImage() != secondPlain);
     }
 };
 

@@ -1,0 +1,261 @@
+// Every window as a screen reader sees it: each clickable control a named button
+// that can be pressed, each text or combo box named by its caption, and the step
+// heading announced when a step is shown.
+
+#include "dialogtestsupport.h"
+
+#include "chrome/labelbutton.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+using WindowMaker = std::function<QWidget *(QWidget *owner)>;
+
+QWidget *mainWindowAt(int step)
+{
+    auto *window = new frmMain;
+    window->DoMode(step);
+    return window;
+}
+
+// The windows by name, each made and shown on an owner.
+QWidget *makeWindow(const QString &name, QWidget *owner)
+{
+    if (name.startsWith("step "))
+        return mainWindowAt(name.mid(5).toInt());
+    if (name == "title")
+        return new frmEdit(QStringLiteral("My Guestbook"), owner);
+    if (name == "field")
+        return new frmAddField({{"Comments", "Textarea", "10", "39"}}, 0, owner);
+    if (name == "colours")
+        return new frmColors(owner);
+    if (name == "about")
+        return new frmAbout(owner);
+    FieldMenuCommands none{[] { return 0; }, [] {}, [](int) {}, [](int) {}};
+    if (name == "menu") {
+        ShowFieldMenu(owner, 1, none);
+        return shownFieldMenu();
+    }
+    ShowExistingProjects(
+        owner, [](const QString &) {}, [] { return QString(); });
+    return shownExistingProjects();
+}
+
+bool isClickable(QWidget *widget)
+{
+    const auto *button = qobject_cast<LabelButton *>(widget);
+    return (button && button->isButton()) || qobject_cast<QAbstractButton *>(widget);
+}
+
+bool isTextBox(QWidget *widget)
+{
+    const bool ownLineEdit = qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget->parentWidget());
+    return ownLineEdit || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
+}
+
+// What is wrong with the control for a screen reader; empty when nothing is.
+QString accessibleFault(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (!face)
+        return QStringLiteral("no interface");
+    const QString name = face->text(QAccessible::Name);
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("no name");
+    if (isTextBox(widget))
+        return name == face->text(QAccessible::Value) ? QStringLiteral("named by its value") : QString();
+    const bool checkBox = qobject_cast<QCheckBox *>(widget);
+    const QAccessible::Role role = checkBox ? QAccessible::CheckBox : QAccessible::Button;
+    if (face->role() != role)
+        return QStringLiteral("role %1").arg(int(face->role()));
+    const QAccessibleActionInterface *actions = face->actionInterface();
+    const QString action =
+        checkBox ? QAccessibleActionInterface::toggleAction() : QAccessibleActionInterface::pressAction();
+    if (!actions || !actions->actionNames().contains(action))
+        return QStringLiteral("no press action");
+    return QString();
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyControl_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("controls");  // clickable controls and text boxes the window shows
+        QTest::newRow("step 1") << "step 1" << 6;  // Back, Next, Open Existing, About, Help, Exit
+        QTest::newRow("step 2") << "step 2" << 16;  // two "...", palette, border; four boxes, two lists
+        QTest::newRow("step 3") << "step 3" << 18;  // three palettes, three boxes, six lists
+        QTest::newRow("step 4") << "step 4" << 7;  // Add Field
+        QTest::newRow("step 5") << "step 5" << 7;  // the folder link
+        QTest::newRow("title dialog") << "title" << 4;
+        QTest::newRow("field dialog, multi-line") << "field" << 6;
+        QTest::newRow("field menu") << "menu" << 6;
+        QTest::newRow("project browser") << "browser" << 1;
+        QTest::newRow("colour picker") << "colours" << 1;  // the preview cancels
+        QTest::newRow("About box") << "about" << 3;  // the link, Close, the disclaimer
+    }
+
+    void everyControl()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, controls);
+        TestProgramFolder folder;
+        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        ScriptedDesktop desktop;
+        QWidget owner;
+        std::unique_ptr<QWidget> shown(makeWindow(window, &owner));
+        shown->show();
+        QStringList faults;
+        int checked = 0;
+        for (QWidget *widget : shown->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(shown.get()) || !(isClickable(widget) || isTextBox(widget)))
+                continue;
+            ++checked;
+            if (const QString fault = accessibleFault(widget); !fault.isEmpty())
+                faults << widget->objectName() + ": " + fault;
+        }
+        QCOMPARE(faults, QStringList());
+        QCOMPARE(checked, controls);
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("About") << "step 1"
+                               << "imgAbout"
+                               << "About";
+        QTest::newRow("Help") << "step 1"
+                              << "imgHelp"
+                              << "Help";
+        QTest::newRow("Exit") << "step 1"
+                              << "imgExit"
+                              << "Exit";
+        QTest::newRow("Next") << "step 1"
+                              << "lblNext"
+                              << "Next >>";
+        QTest::newRow("Open Existing") << "step 1"
+                                       << "lblLoadExisting"
+                                       << "Open Existing";
+        QTest::newRow("background colour") << "step 2"
+                                           << "imgBGcolor"
+                                           << "Background colour";
+        QTest::newRow("border") << "step 2"
+                                << "chkBorder"
+                                << "Table border";
+        QTest::newRow("title box") << "step 2"
+                                   << "txtTitle"
+                                   << "Guestbook Title:";
+        QTest::newRow("width list") << "step 2"
+                                    << "cbotblWidth"
+                                    << "Table width:";
+        QTest::newRow("text colour") << "step 3"
+                                     << "imgFColor"
+                                     << "Text colour";
+        QTest::newRow("link colour") << "step 3"
+                                     << "imgHColor"
+                                     << "Link colour";
+        QTest::newRow("hover colour") << "step 3"
+                                      << "imgHMColor"
+                                      << "Link colour under the pointer";
+        QTest::newRow("face list") << "step 3"
+                                   << "cboFont"
+                                   << "Font Face:";
+        QTest::newRow("Add Field") << "step 4"
+                                   << "lblNewField"
+                                   << "Add Field";
+        QTest::newRow("Finish") << "step 5"
+                                << "lblNext"
+                                << "Finish";
+        QTest::newRow("field name") << "field"
+                                    << "txtfldName"
+                                    << "Field Name:";
+        QTest::newRow("columns") << "field"
+                                 << "cboCols"
+                                 << "Columns:";
+        QTest::newRow("OK") << "field"
+                            << "lblOK"
+                            << "OK";
+        QTest::newRow("new title") << "title"
+                                   << "txtNew"
+                                   << "New:";
+        QTest::newRow("close browser") << "browser"
+                                       << "imgExit"
+                                       << "Close";
+        QTest::newRow("menu row") << "menu"
+                                  << "lblDelete"
+                                  << "Delete Field";
+    }
+
+    void names()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        TestProgramFolder folder;
+        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        ScriptedDesktop desktop;
+        QWidget owner;
+        std::unique_ptr<QWidget> shown(makeWindow(window, &owner));
+        QWidget *widget = ::control(shown.get(), control);
+        QVERIFY(widget);
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    }
+
+    // Pressing a button through its accessible action clicks it.
+    void pressActionClicks()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        QAccessibleInterface *next = QAccessible::queryAccessibleInterface(::control(&window, "lblNext"));
+        next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(window.CurrentMode(), 2);
+    }
+
+    // The heading names the shown step, and the step's frame carries it as its name,
+    // so a screen reader says it as the focus enters the step. (The change event the
+    // window sends reaches screen readers only on a platform with an accessibility
+    // bus; the offscreen platform has none.)
+    void stepHeadingNamesTheStep_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("2") << 2 << "frStep1"
+                           << "Step 2: Title, body and tables";
+        QTest::newRow("3") << 3 << "frStep2"
+                           << "Step 3: Fonts and links";
+        QTest::newRow("5") << 5 << "frStep4"
+                           << "Step 5: Guestbook Generation";
+    }
+
+    void stepHeadingNamesTheStep()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, frame);
+        QFETCH(QString, heading);
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.DoMode(step);
+        QCOMPARE(QAccessible::queryAccessibleInterface(::control(&window, "lblSteps"))->text(QAccessible::Name),
+                 heading);
+        QCOMPARE(QAccessible::queryAccessibleInterface(::control(&window, frame))->text(QAccessible::Name), heading);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
