@@ -1,7 +1,9 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
+#include "generator/pagevalues.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
@@ -50,7 +52,7 @@ GenerationOutcome writePage(const QString &pageFolder, const QString &pageName, 
         if (!page.isOpen() && !page.open(QIODevice::WriteOnly))
             return GenerationOutcome::failure(page.errorString());
         for (const QString &piece : stage.pieces)
-            page.write(Printed(piece).toLocal8Bit());
+            page.write(EncodePageText(Printed(piece)));
         if (&stage == &stages.last() && !page.commit())
             return GenerationOutcome::failure(page.errorString());
         if (!stage.logAfter.isEmpty())
@@ -93,6 +95,9 @@ GenerationOutcome createFolder(const QString &path)
 
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
+    const QString refused = CheckPageValues(project);
+    if (!refused.isEmpty())
+        return GenerationOutcome::failure(refused);
     host.setStatusVisible(true);
     show(host, QStringLiteral("Status: Checking project name"));
     if (projectName.size() < 2) {
