@@ -38,13 +38,14 @@ QString PageCodePage::fallbackLogLine() const
     return QStringLiteral("Page code page \"%1\" is unknown, pages are written in %2").arg(m_requested, m_name);
 }
 
-QChar PageCodePage::firstUnheldCharacter(const QString &text) const
+QString PageCodePage::firstUnheldCharacter(const QString &text) const
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A character outside the basic plane is a surrogate pair: test it whole.
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        if (!canHold(text.mid(i, length)))
-            return text.at(i);
+        const QString character = text.mid(i, length);
+        if (!canHold(character))
+            return character;
         i += length - 1;
     }
     return {};

@@ -19,8 +19,8 @@ public:
     QString fallbackLogLine() const;
 
     bool canHold(const QString &text) const;
-    // The first character of text that this code page cannot hold; null when there is none.
-    QChar firstUnheldCharacter(const QString &text) const;
+    // The first character of text that this code page cannot hold; empty when there is none.
+    QString firstUnheldCharacter(const QString &text) const;
     QByteArray encode(const QString &text) const;
 
 private:

@@ -34,8 +34,8 @@ QString textProblem(const QString &text, const PageCodePage &codePage)
     }
     if (std::any_of(text.begin(), text.end(), isControl))
         return QStringLiteral("it holds a control character");
-    const QChar unheld = codePage.firstUnheldCharacter(text);
-    if (!unheld.isNull())
+    const QString unheld = codePage.firstUnheldCharacter(text);
+    if (!unheld.isEmpty())
         return QStringLiteral("it holds %1, which the page code page %2 cannot hold")
             .arg(quoted(unheld), codePage.name());
     return {};
@@ -45,11 +45,14 @@ QString fieldNameProblem(const QString &name, const PageCodePage &codePage)
 {
     if (name.size() < kMinFieldNameLength)
         return QStringLiteral("it is shorter than %1 characters").arg(kMinFieldNameLength);
+    const QString problem = textProblem(name, codePage);
+    if (!problem.isEmpty())
+        return problem;
     for (const QChar c : kFieldNameFilter) {
         if (!kFieldNameAllowedFromFilter.contains(c) && name.contains(c))
             return QStringLiteral("it holds %1, which a field name cannot hold").arg(quoted(c));
     }
-    return textProblem(name, codePage);
+    return {};
 }
 
 // A value as the message shows it: on one line, and cut when long.
@@ -63,15 +66,18 @@ QString shown(const QString &value)
     return text.size() > kShownLength ? text.left(kShownLength) + QStringLiteral("...") : text;
 }
 
-QString refusal(const QString &what, const QString &value, const QString &reason)
-{
-    return what + QLatin1Char(' ') + quoted(shown(value)) + QStringLiteral(" cannot be used in a page: ") + reason;
-}
-
+// A value of the design and what the user knows it as: "Size" "40" " of field "Name"".
 struct NamedValue {
     QString what;
     QString value;
+    QString owner;
 };
+
+QString refusal(const NamedValue &named, const QString &reason)
+{
+    return named.what + QLatin1Char(' ') + quoted(shown(named.value)) + named.owner
+        + QStringLiteral(" cannot be used in a page: ") + reason;
+}
 
 QList<NamedValue> designValues(const GuestbookProject &p)
 {
@@ -92,8 +98,9 @@ QList<NamedValue> designValues(const GuestbookProject &p)
         {QStringLiteral("Hover colour"), p.HM_FColor},
     };
     for (const GuestbookField &field : p.Fields) {
-        values.append({QStringLiteral("Size of field ") + quoted(shown(field.FieldName)), field.Rows});
-        values.append({QStringLiteral("Columns of field ") + quoted(shown(field.FieldName)), field.Cols});
+        const QString owner = QStringLiteral(" of field ") + quoted(shown(field.FieldName));
+        values.append({QStringLiteral("Size"), field.Rows, owner});
+        values.append({QStringLiteral("Columns"), field.Cols, owner});
     }
     return values;
 }
@@ -108,12 +115,12 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
     for (const GuestbookField &field : project.Fields) {
         const QString reason = fieldNameProblem(field.FieldName, codePage);
         if (!reason.isEmpty())
-            return refusal(QStringLiteral("Field name"), field.FieldName, reason);
+            return refusal({QStringLiteral("Field name"), field.FieldName, {}}, reason);
     }
     for (const NamedValue &named : designValues(project)) {
         const QString reason = textProblem(named.value, codePage);
         if (!reason.isEmpty())
-            return refusal(named.what, named.value, reason);
+            return refusal(named, reason);
     }
     return {};
 }
