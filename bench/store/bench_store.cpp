@@ -130,6 +130,7 @@ int main(int argc, char *argv[])
         SaveProject(last, project);
         LoadProject(last);
     });
+    const double recent = medianMicros([] { FillRecentProjects(); });
     const GuestbookProject large = projectWithFields(50);
     const double generation = medianMicros(
         [&] {
@@ -142,6 +143,7 @@ int main(int argc, char *argv[])
         11);
 
     printRow("GetINISetting (last section)", get, rawRead);
+    printRow("FillRecentProjects (1,000 rows)", recent, rawRead);
     printRow("SaveINISetting (replace a value)", save, rawReadWrite);
     printRow("SaveProject + LoadProject (20)", saveLoad, rawReadWrite);
     printRow("generation run, 50 fields", generation, rawReadWrite);

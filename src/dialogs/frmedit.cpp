@@ -101,7 +101,10 @@ void frmEdit::lblOK_Click()
     m_title->setText(title);
     m_setProjectName(title);
     const QString section = QString(title).replace(QLatin1Char(' '), QLatin1Char('_'));
-    SaveINISettings({{section, QStringLiteral("Project_Title"), title},
-                     {section, QStringLiteral("Project_Path"), m_saveTo->text()}});
+    // The window keeps the new title even when it cannot be stored; the user is told.
+    const WriteResult saved = SaveINISettings({{section, QStringLiteral("Project_Title"), title},
+                                               {section, QStringLiteral("Project_Path"), m_saveTo->text()}});
+    if (!saved.succeeded())
+        MessagePrompt::failure(this, saved.errorText);
     accept();
 }

@@ -7,11 +7,13 @@
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
+#include "store/atomicfile.h"
 #include "store/filetests.h"
+#include "store/staletemporaries.h"
 #include "store/programfolder.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <system_error>
@@ -19,6 +21,9 @@
 namespace {
 
 const QString kDefaultTitle = QStringLiteral("My Guestbook");
+const QString kSignPage = QStringLiteral("default.asp");
+const QString kEntryScript = QStringLiteral("addtogb.asp");
+const QString kViewPage = QStringLiteral("viewguestbook.asp");
 
 // Sets the status line and writes the same text to the log.
 void show(GenerationHost &host, const QString &text)
@@ -37,28 +42,24 @@ struct PageStage {
     QString logAfter;
 };
 
-// Writes a page stage by stage into a temporary file beside it, which replaces
-// the page only when every stage has been written.
-GenerationOutcome writePage(const QString &pageFolder, const QString &pageName, GenerationHost &host,
-                            const QList<PageStage> &stages)
+// Builds a page stage by stage, setting each stage's status and log lines, and
+// adds it to the pages that the run writes as one set at its end.
+void buildPage(const QString &pageFolder, const QString &pageName, GenerationHost &host,
+               const QList<PageStage> &stages, PageSet &pages)
 {
-    QSaveFile page(pageFolder + pageName);
+    QString text;
     for (const PageStage &stage : stages) {
         const QString status = QStringLiteral("Status: Writing ") + QLatin1String(stage.what) + QStringLiteral(" [ ")
             + pageName + QStringLiteral(" ]");
         host.setStatusText(status);
         if (stage.logging == Logged)
             WriteLog(status);
-        if (!page.isOpen() && !page.open(QIODevice::WriteOnly))
-            return GenerationOutcome::failure(page.errorString());
         for (const QString &piece : stage.pieces)
-            page.write(EncodePageText(Printed(piece)));
-        if (&stage == &stages.last() && !page.commit())
-            return GenerationOutcome::failure(page.errorString());
+            text += Printed(piece);
         if (!stage.logAfter.isEmpty())
             WriteLog(stage.logAfter);
     }
-    return {};
+    pages.append({pageFolder + pageName, EncodePageText(text)});
 }
 
 // Creates an empty file without truncating one that is there.
@@ -70,15 +71,25 @@ GenerationOutcome touchFile(const QString &path)
     return {};
 }
 
+void logMissing(const QString &path)
+{
+    WriteLog(path + QStringLiteral(" does not exist, ") + QLatin1String(kApplicationTitle)
+             + QStringLiteral(" will now create a fresh copy"));
+}
+
+void logCreated(const QString &path)
+{
+    WriteLog(path + QStringLiteral(" created"));
+}
+
 GenerationOutcome createWhenMissing(const QString &path)
 {
     if (FileExists(path))
         return {};
-    WriteLog(path + QStringLiteral(" does not exist, ") + QLatin1String(kApplicationTitle)
-             + QStringLiteral(" will now create a fresh copy"));
+    logMissing(path);
     const GenerationOutcome created = touchFile(path);
     if (created.succeeded)
-        WriteLog(path + QStringLiteral(" created"));
+        logCreated(path);
     return created;
 }
 
@@ -132,24 +143,31 @@ GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &p
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     show(host, QStringLiteral("Status: Checking file paths"));
-    for (const char *name : {"guestbook.txt", "default.asp"}) {
-        const GenerationOutcome present = createWhenMissing(pageFolder + QLatin1String(name));
-        if (!present.succeeded)
-            return present;
+    const GenerationOutcome dataFile = createWhenMissing(pageFolder + QStringLiteral("guestbook.txt"));
+    if (!dataFile.succeeded)
+        return dataFile;
+    // The page itself is made with the other two, at the end of the run.
+    const QString signPage = pageFolder + kSignPage;
+    if (!FileExists(signPage)) {
+        logMissing(signPage);
+        logCreated(signPage);
     }
-    const GenerationOutcome written = writePage(pageFolder, QStringLiteral("default.asp"), host,
+    PageSet pages;
+    buildPage(pageFolder, kSignPage, host,
         {{"file header", Logged, {BuildPageHead(project)}, QStringLiteral("[ default.asp ] File header created")},
          {"file body", Logged, {BuildBodyTag(project)}, {}},
          {"page title", Logged, {BuildTitleLine(project, false), BuildErrorBanner()}, {}},
          {"fields", Logged, {BuildSignForm(project)}, {}},
-         {"file footer", Logged, {BuildClosingLines()}, QStringLiteral("Main file created, will now generate addtogb.asp")}});
-    return written.succeeded ? WriteEntryScript(pageFolder, project, host) : written;
+         {"file footer", Logged, {BuildClosingLines()}, QStringLiteral("Main file created, will now generate addtogb.asp")}},
+        pages);
+    return WriteEntryScript(pageFolder, project, host, pages);
 }
 
-GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject &project, GenerationHost &host)
+GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject &project, GenerationHost &host,
+                                   PageSet &pages)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    const GenerationOutcome written = writePage(pageFolder, QStringLiteral("addtogb.asp"), host,
+    buildPage(pageFolder, kEntryScript, host,
         {{"script header", Logged,
           {BuildScriptOpening(), BuildAssignmentsAndChecks(project.Fields), BuildStoreBlock(project.Fields)}, {}},
          {"file header", Logged, {BuildPageHead(project)}, {}},
@@ -157,25 +175,37 @@ GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject
          {"page title", Logged, {BuildTitleLine(project, true)}, {}},
          {"fields", Logged, {BuildThankYou(project)}, {}},
          {"file footer", Logged, {BuildClosingLines()},
-          QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp")}});
-    return written.succeeded ? WriteViewPage(pageFolder, project, host) : written;
+          QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp")}},
+        pages);
+    return WriteViewPage(pageFolder, project, host, pages);
 }
 
-GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &project, GenerationHost &host)
+GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &project, GenerationHost &host,
+                                PageSet &pages)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    const GenerationOutcome written = writePage(pageFolder, QStringLiteral("viewguestbook.asp"), host,
+    buildPage(pageFolder, kViewPage, host,
         {{"file header", Logged, {BuildPageHead(project)}, {}},
          {"file body", Logged, {BuildBodyTag(project)}, {}},
          {"page title", Logged, {BuildTitleLine(project, true)}, {}},
-         {"file footer", Logged, {BuildReaderBlock()},
-          QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully")}});
-    if (!written.succeeded)
-        return written;
+         {"file footer", Logged, {BuildReaderBlock()}, {}}},
+        pages);
+    if (const WriteResult written = AtomicFile::writeSet(pages); !written.succeeded())
+        return GenerationOutcome::failure(written.errorText);
+    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
     host.showWizardStep(2);
     host.setStatusVisible(false);
     if (host.askYesNo(kViewFilesQuestion))
         host.openFolder(pageFolder);
     host.setGuestbookGenerated(true);
     return {};
+}
+
+void RemoveStaleTemporaryFiles()
+{
+    RemoveStaleSettingsCopies();
+    const QString projects = GuestbookProject::defaultProjectPath();
+    const QStringList folders = QDir(projects).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &folder : folders)
+        RemoveStaleCopies(projects + folder, {kSignPage, kEntryScript, kViewPage});
 }

@@ -5,10 +5,10 @@
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
+#include "store/atomicfile.h"
 #include "store/programfolder.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -57,15 +57,6 @@ QString storedLine(const QList<GuestbookField> &fields, const QStringList &value
 QString htmlEncoded(const QString &text)
 {
     return text.toHtmlEscaped();
-}
-
-bool writePreviewPage(const QString &path, const QString &text, const PageCodePage &codePage, QString *error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(codePage.encode(text)) >= 0 && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
 }
 
 }  // namespace
@@ -120,11 +111,10 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
         return result;
     }
     const PreviewPages pages = BuildPreviewPages(project, newestEntry);
-    const PageCodePage codePage = PageCodePage::fromSettings();
-    QString error;
-    if (!writePreviewPage(folder.filePath(kPreviewSignPage), pages.signPage, codePage, &error)
-        || !writePreviewPage(folder.filePath(kPreviewViewPage), pages.viewPage, codePage, &error)) {
-        result.outcome = GenerationOutcome::failure(error);
+    const WriteResult written = AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), EncodePageText(pages.signPage)},
+                                                      {folder.filePath(kPreviewViewPage), EncodePageText(pages.viewPage)}});
+    if (!written.succeeded()) {
+        result.outcome = GenerationOutcome::failure(written.errorText);
         return result;
     }
     folder.setAutoRemove(false);

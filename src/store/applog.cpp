@@ -1,10 +1,10 @@
 #include "store/applog.h"
 
+#include "store/atomicfile.h"
 #include "store/programfolder.h"
 #include "store/settingsfile.h"
 
 #include <QDateTime>
-#include <QFile>
 
 namespace {
 const QString kSettingsSection = QStringLiteral("Settings");
@@ -28,8 +28,7 @@ QString FormatLogLine(const QDateTime &moment, const QString &message)
 
 void WriteLog(const QString &message)
 {
-    QFile log(logFilePath());
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    log.write((FormatLogLine(QDateTime::currentDateTime(), message) + QStringLiteral("\r\n")).toLocal8Bit());
+    // A line that cannot be written whole is dropped: the log reports nothing.
+    AtomicFile::append(logFilePath(),
+                       (FormatLogLine(QDateTime::currentDateTime(), message) + QStringLiteral("\r\n")).toLocal8Bit());
 }

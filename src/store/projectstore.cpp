@@ -4,6 +4,9 @@
 
 #include <QSet>
 
+#include <limits>
+#include <vector>
+
 namespace {
 
 const QString kProjectsSection = QStringLiteral("Projects");
@@ -41,6 +44,12 @@ int storedProjectCount(const IniSnapshot &settings)
     return ok && count != 9999 ? count : 0;
 }
 
+// The count after one more project; it stays at the largest number instead of overflowing.
+int countedUp(int count)
+{
+    return count == std::numeric_limits<int>::max() ? count : count + 1;
+}
+
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
 {
     const QString list = settings.value(kProjectsSection, kRecentKey, QString());
@@ -48,7 +57,7 @@ QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &nam
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(storedProjectCount(settings) + 1)}};
+    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
 QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
@@ -90,16 +99,16 @@ QString valueOr(const IniSnapshot &settings, const QString &section, const char 
 
 }  // namespace
 
-void SaveProject(const QString &name, const GuestbookProject &project)
+WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
-    SaveINISettings([&](const IniSnapshot &current) {
+    return SaveINISettings([&](const IniSnapshot &current) {
         return recentListUpdate(current, name) + projectValues(name, project);
     });
 }
 
 GuestbookProject LoadProject(const QString &name)
 {
-    const IniSnapshot settings = IniSnapshot::ofSettingsFile();
+    const IniSnapshot settings = IniSnapshot::ofSettingsFile(name);
     const auto value = [&](const char *key, const char *fallback) {
         return valueOr(settings, name, key, QString::fromLatin1(fallback));
     };
@@ -146,21 +155,70 @@ void LoadProjectField(const IniSnapshot &settings, const QString &name, const QS
     fields.append(field);
 }
 
+// The row text of a recent entry: spaces removed, then "_" shown as " ".
+QString recentText(QStringView part)
+{
+    QString text(part.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : part) {
+        if (c != QLatin1Char(' '))
+            *out++ = c == QLatin1Char('_') ? QLatin1Char(' ') : c;
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+// Recent entries are told apart as sections are: without regard to case.
+quint64 caseFoldedHash(QStringView text)
+{
+    quint64 hash = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        hash = hash * 31 + (u < 128 ? char16_t(u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode());
+    }
+    // Spread similar names ("Project_1", "Project_2") over the whole table.
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdULL;
+    return hash ^ (hash >> 33);
+}
+
+// The entries seen so far, in an open-addressed table sized once for the whole
+// list, so a list of a thousand entries costs no allocation per entry.
+class SeenEntries
+{
+public:
+    explicit SeenEntries(qsizetype capacity)
+        : m_slots(size_t(capacity) * 2 + 1)
+    {
+    }
+    // False when an entry equal to this one (but for case) was seen before.
+    bool insert(QStringView entry)
+    {
+        size_t slot = caseFoldedHash(entry) % m_slots.size();
+        for (; !m_slots[slot].isNull(); slot = (slot + 1) % m_slots.size()) {
+            if (m_slots[slot].compare(entry, Qt::CaseInsensitive) == 0)
+                return false;
+        }
+        m_slots[slot] = entry;
+        return true;
+    }
+
+private:
+    std::vector<QStringView> m_slots;
+};
+
 QList<RecentProject> FillRecentProjects()
 {
     const QString list = GetINISetting(kProjectsSection, kRecentKey, QString());
+    const qsizetype entries = list.count(QLatin1Char(',')) + 1;
     QList<RecentProject> rows;
-    QSet<QString> seen;
-    if (list.isEmpty())
-        return rows;
-    const QStringList parts = list.split(QLatin1Char(','));
-    for (const QString &part : parts) {
-        const QString text = withoutSpaces(part).replace(QLatin1Char('_'), QLatin1Char(' '));
-        const QString identity = part.trimmed().toLower();
-        if (identity.isEmpty() || seen.contains(identity))
+    rows.reserve(entries);
+    SeenEntries seen(entries);
+    for (const QStringView part : QStringView(list).tokenize(QLatin1Char(','))) {
+        const QStringView identity = part.trimmed();
+        if (identity.isEmpty() || !seen.insert(identity))
             continue;
-        seen.insert(identity);
-        rows.append({part, text});
+        rows.append({part.toString(), recentText(part)});
     }
     return rows;
 }

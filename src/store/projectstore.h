@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/atomicfile.h"
 #include "store/guestbookproject.h"
 
 #include <QList>
@@ -10,8 +11,9 @@ class IniSnapshot;
 // Saving and loading projects as sections of the settings file, and the recent list.
 
 // Writes the project under the section named by name and adds the name (spaces as
-// "_") to the recent list when it is new there. The whole save is one write.
-void SaveProject(const QString &name, const GuestbookProject &project);
+// "_") to the recent list when it is new there. The whole save is one write;
+// on failure nothing is written and the error text comes back.
+WriteResult SaveProject(const QString &name, const GuestbookProject &project);
 
 // The project saved under name: its title is name with "_" shown as " ", every
 // other member read from the section, empty ones replaced by the load fallbacks.

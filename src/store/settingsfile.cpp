@@ -1,33 +1,63 @@
 #include "store/settingsfile.h"
 
+#include "store/atomicfile.h"
 #include "store/programfolder.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QThread>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr int kLockTimeoutMs = 5000;
+constexpr int kLockRetryMs = 100;
+constexpr int kReopenDelayMs = 5;
+constexpr qint64 kFirstReadChunk = 64 * 1024;
 
-// One line of the text: [start, end) without its line terminator, next = start of the following line.
+// One line of the text: [start, end) without its line end, next = start of the
+// following line. A line ends at CR LF, LF or a lone CR.
 struct Line {
     qsizetype start = 0;
     qsizetype end = 0;
     qsizetype next = 0;
 };
 
+// Position of the first CR or LF at or after from, or the text's size.
+qsizetype lineBreakAt(const QByteArray &text, qsizetype from)
+{
+    const qsizetype newline = text.indexOf('\n', from);
+    const qsizetype limit = newline < 0 ? text.size() : newline;
+    const void *cr = std::memchr(text.constData() + from, '\r', size_t(limit - from));
+    return cr ? static_cast<const char *>(cr) - text.constData() : limit;
+}
+
+bool endsWithLineBreak(QByteArrayView text)
+{
+    return text.endsWith('\n') || text.endsWith('\r');
+}
+
 Line lineAt(const QByteArray &text, qsizetype start)
 {
-    qsizetype newline = text.indexOf('\n', start);
     Line line;
     line.start = start;
-    line.next = newline < 0 ? text.size() : newline + 1;
-    line.end = newline < 0 ? text.size() : newline;
-    if (line.end > start && text.at(line.end - 1) == '\r')
-        --line.end;
+    line.end = lineBreakAt(text, start);
+    line.next = line.end;
+    if (line.next < text.size())
+        line.next += text.at(line.next) == '\r' && line.next + 1 < text.size() && text.at(line.next + 1) == '\n' ? 2 : 1;
     return line;
+}
+
+// Where the lines begin: after a UTF-8 byte-order mark, which is kept as it is.
+qsizetype contentStart(const QByteArray &text)
+{
+    return text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
 }
 
 QByteArrayView lineView(const QByteArray &text, const Line &line)
@@ -54,17 +84,21 @@ bool namesMatch(QByteArrayView a, QByteArrayView b)
 
 // The next header line at or after the line start from: a line whose first
 // non-blank character is "[" and that names a section. Only "[" characters are
-// looked at, so the long runs of key lines between sections cost one memchr.
+// looked at, so the long runs of key lines between sections cost one memchr; a
+// line that is no header is passed over whole, so every byte is looked at a
+// bounded number of times.
 bool nextHeader(const QByteArray &text, qsizetype from, Line *header)
 {
-    for (qsizetype bracket = text.indexOf('[', from); bracket >= 0; bracket = text.indexOf('[', bracket + 1)) {
-        const qsizetype start = bracket == 0 ? 0 : text.lastIndexOf('\n', bracket - 1) + 1;
-        const QByteArrayView before(text.constData() + start, bracket - start);
-        if (!before.trimmed().isEmpty())
-            continue;
+    for (qsizetype bracket = text.indexOf('[', from); bracket >= 0; bracket = text.indexOf('[', from)) {
+        const QByteArrayView scanned(text.constData() + from, bracket - from);
+        const qsizetype start = from + 1 + std::max(scanned.lastIndexOf('\n'), scanned.lastIndexOf('\r'));
         *header = lineAt(text, start);
-        if (!sectionName(lineView(text, *header)).isNull())
+        const QByteArrayView before(text.constData() + start, bracket - start);
+        if (before.trimmed().isEmpty() && !sectionName(lineView(text, *header)).isNull())
             return true;
+        from = header->next;
+        if (from >= text.size())
+            return false;
     }
     return false;
 }
@@ -73,7 +107,7 @@ IniText::Section findSection(const QByteArray &text, QByteArrayView name)
 {
     IniText::Section section;
     Line header;
-    for (qsizetype pos = 0; nextHeader(text, pos, &header); pos = header.next) {
+    for (qsizetype pos = contentStart(text); nextHeader(text, pos, &header); pos = header.next) {
         if (section.found) {
             section.bodyEnd = header.start;
             return section;
@@ -117,29 +151,70 @@ KeyLine findKey(const QByteArray &text, const IniText::Section &section, QByteAr
 qsizetype endOfSectionContent(const QByteArray &text, const IniText::Section &section, bool *needsLineBreak)
 {
     qsizetype insertAt = section.bodyStart;
-    *needsLineBreak = section.bodyStart > 0 && text.at(section.bodyStart - 1) != '\n';
+    *needsLineBreak = section.bodyStart > 0 && !endsWithLineBreak(QByteArrayView(text.constData(), section.bodyStart));
     for (qsizetype pos = section.bodyStart; pos < section.bodyEnd;) {
         const Line line = lineAt(text, pos);
         if (!lineView(text, line).trimmed().isEmpty()) {
             insertAt = line.next;
-            *needsLineBreak = line.next == text.size() && !text.endsWith('\n');
+            *needsLineBreak = line.next == text.size() && !endsWithLineBreak(text);
         }
         pos = line.next;
     }
     return insertAt;
 }
 
+// Opens the file for reading. A file that is being replaced by another process
+// is never missing (the rename is atomic), but an open is tried twice before the
+// file counts as missing, and only when it is then not there at all.
+enum class ReadStatus { Read, Missing, Unreadable };
+ReadStatus openForReading(QFile &file)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (file.open(QIODevice::ReadOnly))
+            return ReadStatus::Read;
+        if (attempt == 0)
+            QThread::msleep(kReopenDelayMs);
+    }
+    return QFileInfo::exists(file.fileName()) ? ReadStatus::Unreadable : ReadStatus::Missing;
+}
+
 // The file's bytes (none when there is no file); false when a file is there but
-// cannot be read, so that no write replaces content it has not seen.
-bool readSettingsFile(QByteArray *content)
+// cannot be read, so that no write replaces content it has not seen. With a
+// section name, reading stops once the first section of that name has ended:
+// look-ups go to the first such section, so the rest of the file cannot matter.
+bool readSettingsFile(QByteArray *content, QString *error = nullptr, const QByteArray &untilSection = {})
 {
     content->clear();
     QFile file(SettingsFilePath());
-    if (!file.exists())
+    switch (openForReading(file)) {
+    case ReadStatus::Missing:
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    case ReadStatus::Unreadable:
+        if (error)
+            *error = file.errorString();
         return false;
-    *content = file.readAll();
+    case ReadStatus::Read:
+        break;
+    }
+    // One look at the start of the file, where the program's own sections lie,
+    // then the rest into the same buffer.
+    const qint64 size = file.size();
+    *content = file.read(untilSection.isNull() ? size : kFirstReadChunk);
+    qint64 got = file.error() == QFileDevice::NoError ? content->size() : -1;
+    if (got >= 0 && got < size) {
+        const IniText::Section section = findSection(*content, untilSection);
+        if (!(section.found && section.bodyEnd < got)) {
+            content->resize(size);
+            const qint64 rest = file.read(content->data() + got, size - got);
+            got = rest < 0 ? -1 : got + rest;
+        }
+    }
+    if (got < 0) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    content->resize(got);
     return true;
 }
 
@@ -151,28 +226,62 @@ bool isReadOnly(const QFileInfo &info)
     return !info.isWritable() || !(info.permissions() & anyWrite);
 }
 
+// Takes the lock beside the settings file. A lock file that is empty or garbled
+// (its writer died before writing its process id) is removed at once; one that
+// names a process that is not running is removed by QLockFile itself. Removal
+// only succeeds when no live process holds the lock, so a writer that has just
+// created its lock file keeps it. Only a live holder makes this wait.
+bool takeLock(QLockFile &lock)
+{
+    QDeadlineTimer deadline(kLockTimeoutMs);
+    while (!lock.tryLock(kLockRetryMs)) {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (lock.error() == QLockFile::LockFailedError && !lock.getLockInfo(&pid, &host, &application))
+            lock.removeStaleLockFile();
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+    }
+    return true;
+}
+
+// Why a key could not be read back once written, or a null text. Every section
+// name reads back: "[]" names the section of the empty name.
+QString unreadableName(const IniValue &v)
+{
+    const QByteArray key = IniText::encode(v.key).trimmed();
+    if (key.isEmpty() || key.contains('=') || key.startsWith(';') || key.startsWith('['))
+        return QStringLiteral("The key \"%1\" cannot be stored in the settings file").arg(v.key);
+    return {};
+}
+
 // Applies the values to the file under the lock; a refused write changes nothing.
-void rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &)> &compose)
+WriteResult rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &)> &compose)
 {
     const QString path = SettingsFilePath();
     const QFileInfo info(path);
     if (info.exists() && isReadOnly(info))
-        return;
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs))
-        return;
+        return WriteResult::failure(QStringLiteral("The settings file %1 is read-only").arg(QDir::toNativeSeparators(path)));
+    QLockFile lock(SettingsLockPath());
+    if (!takeLock(lock))
+        return WriteResult::failure(lock.error() == QLockFile::LockFailedError
+                                        ? QStringLiteral("The settings file is in use by another program")
+                                        : QStringLiteral("The settings file %1 cannot be locked for writing")
+                                              .arg(QDir::toNativeSeparators(path)));
     QByteArray content;
-    if (!readSettingsFile(&content))
-        return;
+    QString error;
+    if (!readSettingsFile(&content, &error))
+        return WriteResult::failure(error);
     IniText::Editor editor(std::move(content));
     const QList<IniValue> values = compose(IniSnapshot(editor.text()));
+    for (const IniValue &v : values) {
+        if (const QString refusal = unreadableName(v); !refusal.isNull())
+            return WriteResult::failure(refusal);
+    }
     for (const IniValue &v : values)
         editor.set(IniText::encode(v.section), IniText::encode(v.key), IniText::encode(v.value));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(editor.text());
-    file.commit();
+    return AtomicFile::write(path, editor.text());
 }
 
 }  // namespace
@@ -219,7 +328,7 @@ void IniText::Editor::set(const QByteArray &sectionName, const QByteArray &key, 
     const Section found = section(name);
     const qsizetype sizeBefore = m_text.size();
     if (!found.found) {
-        if (!m_text.isEmpty() && !m_text.endsWith('\n'))
+        if (m_text.size() > contentStart(m_text) && !endsWithLineBreak(m_text))
             m_text += "\r\n";
         m_text += '[' + name + "]\r\n";
         const qsizetype bodyStart = m_text.size();
@@ -245,30 +354,35 @@ QString SettingsFilePath()
     return ProgramFolder::withTrailingSeparator(ProgramFolder::path()) + title + QStringLiteral(".ini");
 }
 
+QString SettingsLockPath()
+{
+    return SettingsFilePath() + QStringLiteral(".lock");
+}
+
 QString GetINISetting(const QString &section, const QString &key, const QString &defaultValue)
 {
-    return IniSnapshot::ofSettingsFile().value(section, key, defaultValue);
+    return IniSnapshot::ofSettingsFile(section).value(section, key, defaultValue);
 }
 
-void SaveINISetting(const QString &section, const QString &key, const QString &value)
+WriteResult SaveINISetting(const QString &section, const QString &key, const QString &value)
 {
-    SaveINISettings(QList<IniValue>{IniValue{section, key, value}});
+    return SaveINISettings(QList<IniValue>{IniValue{section, key, value}});
 }
 
-void SaveINISettings(const QList<IniValue> &values)
+WriteResult SaveINISettings(const QList<IniValue> &values)
 {
-    rewriteSettingsFile([&values](const IniSnapshot &) { return values; });
+    return rewriteSettingsFile([&values](const IniSnapshot &) { return values; });
 }
 
-void SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &current)> &compose)
+WriteResult SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &current)> &compose)
 {
-    rewriteSettingsFile(compose);
+    return rewriteSettingsFile(compose);
 }
 
-IniSnapshot IniSnapshot::ofSettingsFile()
+IniSnapshot IniSnapshot::ofSettingsFile(const QString &section)
 {
     QByteArray content;
-    readSettingsFile(&content);
+    readSettingsFile(&content, nullptr, section.isNull() ? QByteArray() : IniText::encode(section).trimmed());
     return IniSnapshot(std::move(content));
 }
 

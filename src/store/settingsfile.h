@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/atomicfile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,28 +10,31 @@
 
 // The settings file: one INI file beside the program. Section and key names match
 // without regard to case; values are kept exactly as written. There is no cache:
-// every call reads or rewrites the file. Failures are silent: a read gives its
-// default, a refused write leaves the file as it was.
+// every call reads or rewrites the file. A read that fails gives its default; a
+// write that fails leaves the file as it was and returns the error text.
 
 // Full path of the settings file ("Quillset.ini" in the program folder).
 QString SettingsFilePath();
+// The lock file that every writer of the settings file holds while it writes.
+QString SettingsLockPath();
 
 QString GetINISetting(const QString &section, const QString &key, const QString &defaultValue);
-void SaveINISetting(const QString &section, const QString &key, const QString &value);
+WriteResult SaveINISetting(const QString &section, const QString &key, const QString &value);
 
 // Several values stored by one locked read-modify-write of the file, so that
-// either all of them land or none does.
+// either all of them land or none does. A key that could not be read back
+// (empty, holding "=", starting with ";" or "[") refuses the save.
 struct IniValue {
     QString section;
     QString key;
     QString value;
 };
-void SaveINISettings(const QList<IniValue> &values);
+WriteResult SaveINISettings(const QList<IniValue> &values);
 
 class IniSnapshot;
 // The same, for values that depend on what the file holds: compose runs under the
 // lock on the file's current content, so no other writer can come in between.
-void SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &current)> &compose);
+WriteResult SaveINISettings(const std::function<QList<IniValue>(const IniSnapshot &current)> &compose);
 
 // The INI text operations behind the store, on the file's raw bytes.
 namespace IniText {
@@ -74,7 +79,9 @@ QByteArray encode(const QString &text);
 class IniSnapshot
 {
 public:
-    static IniSnapshot ofSettingsFile();
+    // With a section name, only look-ups in that section are answered: the file
+    // is read up to the end of that section.
+    static IniSnapshot ofSettingsFile(const QString &section = QString());
     explicit IniSnapshot(QByteArray content);
 
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;

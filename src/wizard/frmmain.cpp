@@ -509,6 +509,7 @@ void frmMain::Form_Initialize()
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle) + QLatin1Char(' ')
              + ApplicationVersion());
+    RemoveStaleTemporaryFiles();
 }
 
 void frmMain::Form_Load()
@@ -592,29 +593,41 @@ void frmMain::LoadFonts()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    Form_QueryUnload();
-    Form_Unload();
+    // A save that fails is shown once, and the window closes all the same.
+    WriteResult saved = Form_QueryUnload();
+    const WriteResult position = Form_Unload();
+    if (saved.succeeded())
+        saved = position;
+    showWriteError(saved);
     event->accept();
 }
 
-void frmMain::Form_QueryUnload()
+void frmMain::showWriteError(const WriteResult &result)
+{
+    if (!result.succeeded())
+        MessagePrompt::failure(this, result.errorText);
+}
+
+WriteResult frmMain::Form_QueryUnload()
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle)
              + QStringLiteral(" shutdown procedure"));
     if (m_guestbookGenerated)
-        return;
-    if (MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNo)) {
-        WriteLog(QStringLiteral("User wishes to save settings first"));
-        SaveProject(m_projectName, readProject());
+        return {};
+    if (!MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNo))
+        return {};
+    WriteLog(QStringLiteral("User wishes to save settings first"));
+    const WriteResult saved = SaveProject(m_projectName, readProject());
+    if (saved.succeeded())
         WriteLog(QStringLiteral("Settings saved"));
-    }
+    return saved;
 }
 
-void frmMain::Form_Unload()
+WriteResult frmMain::Form_Unload()
 {
     WriteLog(QStringLiteral("Saving position"));
-    SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QString::number(x() * kTwipsPerPixel));
-    SaveINISetting(QStringLiteral("Position"), QStringLiteral("Top"), QString::number(y() * kTwipsPerPixel));
+    return SaveINISettings({{QStringLiteral("Position"), QStringLiteral("Left"), QString::number(x() * kTwipsPerPixel)},
+                            {QStringLiteral("Position"), QStringLiteral("Top"), QString::number(y() * kTwipsPerPixel)}});
 }
 
 // ---------------------------------------------------------------------------
@@ -674,12 +687,17 @@ void frmMain::lblNext_Click()
     }
     lblBack->setEnabled(false);
     const GuestbookProject project = readProject();
-    SaveProject(m_projectName, project);
+    if (const WriteResult saved = SaveProject(m_projectName, project); !saved.succeeded()) {
+        // Nothing is generated from a design that was not saved; the user can try again.
+        showWriteError(saved);
+        lblBack->setEnabled(true);
+        return;
+    }
     const GenerationOutcome outcome = GenerateGuestbook(m_projectName, project, *this);
     if (!outcome.succeeded) {
         // The run stopped before its completion: stay on the last step so the
         // user can mend the path and press Finish again.
-        MessagePrompt::error(this, QStringLiteral("Error: ") + outcome.errorText);
+        MessagePrompt::failure(this, outcome.errorText);
         lblBack->setEnabled(true);
         return;
     }
@@ -826,8 +844,8 @@ void frmMain::lblBrowse_Click()
         return;
     txtSaveTo->setText(folder);
     const QString section = QString(txtTitle->text()).replace(QLatin1Char(' '), QLatin1Char('_'));
-    SaveINISetting(section, QStringLiteral("Project_Title"), txtTitle->text());
-    SaveINISetting(section, QStringLiteral("Project_Path"), txtSaveTo->text());
+    showWriteError(SaveINISettings({{section, QStringLiteral("Project_Title"), txtTitle->text()},
+                                    {section, QStringLiteral("Project_Path"), txtSaveTo->text()}}));
 }
 
 void frmMain::lblGBPath_Click()

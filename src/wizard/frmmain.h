@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/generationhost.h"
+#include "store/atomicfile.h"
 #include "store/guestbookproject.h"
 
 #include <QHash>
@@ -68,8 +69,9 @@ private:
     void Form_Load();
     void restorePosition();
     void LoadFonts();
-    void Form_QueryUnload();
-    void Form_Unload();
+    WriteResult Form_QueryUnload();
+    WriteResult Form_Unload();
+    void showWriteError(const WriteResult &result);
 
     void lblNext_Click();
     void lblBack_Click();

@@ -83,6 +83,26 @@ private slots:
                      kept + "|/srv/books/");
     }
 
+    // A title that cannot be stored is still taken; the failed save is shown once.
+    void titleDialogReportsFailedSave()
+    {
+        TestProgramFolder folder;
+        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
+        ScriptedDesktop desktop;
+        QWidget owner;
+        auto *title = new QLineEdit(QStringLiteral("My Guestbook"), &owner);
+        frmEdit dialog(title, new QLineEdit(QStringLiteral("/srv/books/"), &owner), [](const QString &) {}, &owner);
+        dialog.show();
+        QTest::keyClicks(control<QLineEdit>(&dialog, "txtNew"), QStringLiteral("Garden Club"));
+        clickNamed(&dialog, "lblOK");
+        QCOMPARE(desktop.boxes(), QStringList{"! Ok: Error: The settings file "
+                                              + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only"});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(title->text(), QStringLiteral("Garden Club"));
+        QCOMPARE(GetINISetting("Garden_Club", "Project_Title", "-"), QStringLiteral("-"));
+    }
+
     void listsRecentProjectsOnce()
     {
         TestProgramFolder folder;

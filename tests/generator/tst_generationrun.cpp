@@ -2,6 +2,7 @@
 #include "goldendesigns.h"
 #include "recordinghost.h"
 #include "store/settingsfile.h"
+#include "support/failingdevice.h"
 #include "support/testfolder.h"
 
 #include <QDir>
@@ -128,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(name, QStringLiteral("My Guestbook"));
         QVERIFY(host.events.isEmpty());
         QVERIFY(host.statuses.isEmpty());
-        QVERIFY(QDir(saveTo).isEmpty());
+        QVERIFY(QDir(saveTo).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("applog.log"))));
     }
 
@@ -259,8 +260,9 @@ private Q_SLOTS:
                  QStringLiteral("Status: Creating project directory"));
     }
 
-    // A page that cannot be replaced stops the run with the system's error; pages
-    // already written are whole and no temporary file is left behind.
+    // A page that cannot be replaced stops the run with the system's error after
+    // every page was built; the pages are written as a set, so none is written
+    // and no temporary file is left behind.
     void failedPageStopsRunAndLeavesNoPartialFile()
     {
         TestProgramFolder folder;
@@ -272,9 +274,39 @@ private Q_SLOTS:
         QVERIFY(!outcome.succeeded);
         QVERIFY(!outcome.errorText.isEmpty());
         QCOMPARE(host.events, QStringList({"visible"}));
-        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Writing file header [ viewguestbook.asp ]"));
-        QCOMPARE(readBytes(f + QStringLiteral("addtogb.asp")), readBytes(goldenFile("default", "addtogb.asp")));
-        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Writing file footer [ viewguestbook.asp ]"));
+        QVERIFY(!logMessages(folder.file(QStringLiteral("applog.log"))).last().startsWith("Guestbook ["));
+        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden), QStringList{"guestbook.txt"});
+    }
+
+    // A write that fails at any page, at any step, leaves the old set of pages
+    // byte for byte, no temporary file, and returns the error text.
+    void failureAtEachPageKeepsOldSet_data()
+    {
+        QTest::addColumn<QString>("failingPage");
+        QTest::addColumn<int>("step");
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
+            for (int step = int(FailingDevice::Write); step <= int(FailingDevice::Commit); ++step)
+                QTest::addRow("%s, %s", page, FailingDevice::stepName(step)) << page << step;
+        }
+    }
+    void failureAtEachPageKeepsOldSet()
+    {
+        QFETCH(QString, failingPage);
+        QFETCH(int, step);
+        TestProgramFolder folder;
+        const QString f = folder.path() + kSep + QStringLiteral("My_Guestbook") + kSep;
+        QDir().mkpath(f);
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "guestbook.txt"})
+            writeBytes(f + page, QByteArray("old ") + page);
+        const FailingDevice::Installed failing(f + failingPage, FailingDevice::Step(step));
+        QString name = QStringLiteral("My Guestbook");
+        RecordingHost host;
+        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(folder.path()), host);
+        QCOMPARE(outcome.errorText, FailingDevice::kError);
+        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "guestbook.txt"})
+            QCOMPARE(readBytes(f + page), QByteArray("old ") + page);
+        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), 4);
     }
 };
 

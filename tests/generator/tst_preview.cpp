@@ -136,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(preview.outcome.errorText,
                  QStringLiteral("Title \"<%=1%>\" cannot be used in a page: it holds the server script marker \"<%\""));
         QVERIFY(preview.signPage.isEmpty());
-        QVERIFY(QDir(temp).isEmpty());
+        QVERIFY(QDir(temp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
     void unwritableParentFails()

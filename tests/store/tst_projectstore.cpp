@@ -89,6 +89,8 @@ private Q_SLOTS:
         QTest::newRow("9999") << QByteArray("[Settings]\r\nprjNumber=9999\r\n") << "1";
         QTest::newRow("not a number") << QByteArray("[Settings]\r\nprjNumber=many\r\n") << "1";
         QTest::newRow("a count") << QByteArray("[Settings]\r\nprjNumber=4\r\n") << "5";
+        QTest::newRow("the largest count stays") << QByteArray("[Settings]\r\nprjNumber=2147483647\r\n") << "2147483647";
+        QTest::newRow("beyond the largest count") << QByteArray("[Settings]\r\nprjNumber=2147483648\r\n") << "1";
     }
     void projectCountFallsBackToZero()
     {

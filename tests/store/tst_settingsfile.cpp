@@ -87,6 +87,56 @@ private Q_SLOTS:
         QCOMPARE(readBytes(SettingsFilePath()), expected);
     }
 
+    // Files that other programs or damage leave behind: each is read and written
+    // without losing or changing a line the write does not own.
+    void oddFiles_data()
+    {
+        const QByteArray brackets = "junk" + QByteArray(1 << 20, '[') + "\r\n";
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("key");  // written to section B with the value 2
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("bare CR at the end") << QByteArray("[B]\rx=1\r") << "y" << QByteArray("[B]\rx=1\ry=2\r\n");
+        QTest::newRow("lone CR between lines, replace") << QByteArray("[A]\rx=1\r[B]\ry=1\r") << "y"
+            << QByteArray("[A]\rx=1\r[B]\ry=2\r");
+        QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBF[B]\r\nx=1\r\n") << "x"
+            << QByteArray("\xEF\xBB\xBF[B]\r\nx=2\r\n");
+        QTest::newRow("1 MB line of [") << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=1\r\n") << "x"
+            << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=2\r\n");
+        const QByteArray manyKeys = "[C]\r\n" + QByteArray("k=v\r\n").repeated(40000);
+        QTest::newRow("large file, section at its start") << QByteArray("[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n")
+            << "x" << QByteArray("[B]\r\nx=2\r\n" + manyKeys + "[A]\r\nx=3\r\n");
+        QTest::newRow("key holding =") << QByteArray("[B]\r\n") << "a=b" << QByteArray();
+        QTest::newRow("empty key") << QByteArray("[B]\r\n") << " " << QByteArray();
+        QTest::newRow("comment key") << QByteArray("[B]\r\n") << ";x" << QByteArray();
+        QTest::newRow("header-like key") << QByteArray("[B]\r\n") << "[C]" << QByteArray();
+    }
+    void oddFiles()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, expected);
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(), stored);
+        const QString before = GetINISetting("A", "x", "-");
+        const WriteResult saved = SaveINISetting("B", key, "2");
+        QCOMPARE(saved.succeeded(), !expected.isEmpty());
+        QCOMPARE(readBytes(SettingsFilePath()), expected.isEmpty() ? stored : expected);
+        if (saved.succeeded())
+            QCOMPARE(GetINISetting("b", key, "-"), QStringLiteral("2"));
+        QCOMPARE(GetINISetting("A", "x", "-"), before);
+    }
+
+    // A large file is read in part when the section asked for lies at its start,
+    // and whole otherwise.
+    void largeFileReadsEverySection()
+    {
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(), "[B]\r\nx=1\r\n[C]\r\n" + QByteArray("k=v\r\n").repeated(40000) + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
+        QCOMPARE(GetINISetting("B", "x", "-"), QStringLiteral("1"));
+        QCOMPARE(GetINISetting("A", "x", "-"), QStringLiteral("3"));
+        QCOMPARE(GetINISetting("B", "y", "-"), QStringLiteral("-"));  // only the first [B] counts
+    }
+
     void missingFileReadsDefaultsAndFirstWriteCreatesIt()
     {
         TestProgramFolder folder;
@@ -118,16 +168,16 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), kWindowsFile);
         QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("1"));
+        QVERIFY(!SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("1")).succeeded());
         QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(readBytes(SettingsFilePath()), kWindowsFile);
     }
 
-    void missingFolderWriteIsSilent()
+    void missingFolderWriteIsReported()
     {
         TestProgramFolder folder;
         ProgramFolder::setPathForTesting(folder.file(QStringLiteral("gone")));
-        SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("1"));
+        QVERIFY(!SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("1")).errorText.isEmpty());
         QVERIFY(!QFileInfo::exists(SettingsFilePath()));
         QCOMPARE(GetINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("d")),
                  QStringLiteral("d"));

@@ -140,7 +140,7 @@ private slots:
     }
 
     // A program folder where nothing can be created or written (inside a plain
-    // file) neither stops start-up or shut-down nor shows anything beyond the question.
+    // file) never stops start-up; closing reports the failed save once and closes.
     void unwritableProgramFolderNeverBlocks()
     {
         TestProgramFolder base;
@@ -153,7 +153,46 @@ private slots:
         QCOMPARE(window.CurrentMode(), 1);
         window.close();
         QVERIFY(!window.isVisible());
-        QCOMPARE(desktop.boxes(), QStringList{"? YesNo: Would you like to save your guestbook settings first?"});
+        QCOMPARE(desktop.boxes().size(), 2);
+        QCOMPARE(desktop.boxes().first(), "? YesNo: Would you like to save your guestbook settings first?");
+        QVERIFY2(desktop.boxes().last().startsWith("! Ok: Error: "), qPrintable(desktop.boxes().last()));
+    }
+
+    // A settings save that fails is shown once as "Error: " + its text, whatever
+    // the user did; Finish then generates nothing and stays on the last step.
+    void failedSaveIsShownOnce_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Finish") << "finish";
+        QTest::newRow("browse") << "browse";
+        QTest::newRow("close") << "close";
+    }
+    void failedSaveIsShownOnce()
+    {
+        QFETCH(QString, action);
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
+        const QByteArray before = readBytes(SettingsFilePath());
+        const QString readOnly = "! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath())
+            + " is read-only";
+        if (action == "finish") {
+            walk(window, "NNNNN");
+            QCOMPARE(state(window), kStep5);
+            QVERIFY(!QFileInfo::exists(folderOf(folder.path(), "projects") + QDir::separator() + "My_Guestbook"));
+        } else if (action == "browse") {
+            setFolderChooserForTesting([&](QWidget *, const QString &) { return folder.path(); });
+            clickNamed(&window, "lblBrowse");
+        } else {
+            desktop.answers = {true};
+            window.close();
+            QVERIFY(!window.isVisible());
+            desktop.shown.removeFirst();  // the save question
+        }
+        QCOMPARE(desktop.boxes(), QStringList{readOnly});
+        QCOMPARE(readBytes(SettingsFilePath()), before);
     }
 
     void stateTable_data()

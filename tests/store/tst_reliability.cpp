@@ -1,0 +1,230 @@
+// What must hold when disks fill, writers die and other processes write at the
+// same time: no file is ever half written, a dead writer never blocks the next
+// save, and a reader never sees a missing or mixed file.
+
+#include "generator/generationrun.h"
+#include "store/atomicfile.h"
+#include "store/projectstore.h"
+#include "store/settingsfile.h"
+#include "support/failingdevice.h"
+#include "support/testfolder.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+constexpr int kSaverRounds = 300;
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// The project that the saving child stores in round n.
+GuestbookProject savedState(int round)
+{
+    GuestbookProject p = GuestbookProject::startupDefaults();
+    p.BG_Color = QStringLiteral("#%1").arg(round, 6, 10, QLatin1Char('0'));
+    p.Fields.append({QStringLiteral("Round %1").arg(round), QStringLiteral("Text"), QStringLiteral("9"), QString()});
+    return p;
+}
+
+void setAge(const QString &path, int seconds)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+}
+
+QProcess *startChild(QObject *parent, const QStringList &args)
+{
+    auto *child = new QProcess(parent);
+    child->start(QCoreApplication::applicationFilePath(), args);
+    child->waitForStarted();
+    return child;
+}
+
+}  // namespace
+
+class TestReliability : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A write that fails at any step leaves the old file byte for byte, leaves no
+    // temporary copy and hands back the error text.
+    void failedWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("step");
+        for (int step = FailingDevice::Write; step <= FailingDevice::Commit; ++step)
+            QTest::newRow(FailingDevice::stepName(step)) << step;
+    }
+    void failedWriteKeepsOldFile()
+    {
+        QFETCH(int, step);
+        TestProgramFolder folder;
+        const QByteArray old = "[Settings]\r\nprjNumber=1\r\n" + QByteArray(20000, 'x') + "\r\n";
+        writeBytes(SettingsFilePath(), old);
+        const FailingDevice::Installed failing(SettingsFilePath(), FailingDevice::Step(step));
+        const WriteResult saved = SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        QCOMPARE(saved.errorText, FailingDevice::kError);
+        QCOMPARE(readBytes(SettingsFilePath()), old);
+        QCOMPARE(filesIn(folder.path()), QStringList{"Quillset.ini"});
+    }
+
+    // A writer killed after creating the lock but before writing its process id
+    // into it, and one killed while holding the lock: the next save goes ahead
+    // (with the lock left in place it would fail after waiting).
+    void deadLockHolderDoesNotBlock_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("killed before writing the lock") << "--hold-empty-lock";
+        QTest::newRow("killed holding the lock") << "--hold-lock";
+    }
+    void deadLockHolderDoesNotBlock()
+    {
+        QFETCH(QString, mode);
+        TestProgramFolder folder;
+        QProcess *child = startChild(this, {mode, folder.path()});
+        QVERIFY(child->waitForReadyRead(10000));
+        QVERIFY(QFile::exists(SettingsLockPath()));
+        child->kill();
+        QVERIFY(child->waitForFinished());
+        const WriteResult saved = SaveINISetting("Position", "Left", "15");
+        QVERIFY2(saved.succeeded(), qPrintable(saved.errorText));
+        QCOMPARE(GetINISetting("Position", "Left", "-"), QStringLiteral("15"));
+        QVERIFY(!QFile::exists(SettingsLockPath()));
+    }
+
+    // A live holder makes the save wait and then fail with an error; nothing is written.
+    void liveLockHolderRefusesSave()
+    {
+        TestProgramFolder folder;
+        QProcess *child = startChild(this, {QStringLiteral("--hold-lock"), folder.path()});
+        QVERIFY(child->waitForReadyRead(10000));
+        const WriteResult saved = SaveINISetting("Position", "Left", "15");
+        QCOMPARE(saved.errorText, QStringLiteral("The settings file is in use by another program"));
+        QVERIFY(!QFile::exists(SettingsFilePath()));
+        child->kill();
+        child->waitForFinished();
+    }
+
+    // Temporary copies older than a minute go at start-up with a log line; young
+    // ones, other names, and copies of a settings file whose lock is held stay.
+    void staleTemporaryFilesRemoved_data()
+    {
+        QTest::addColumn<bool>("lockHeld");
+        QTest::addColumn<bool>("pageCopies");
+        QTest::newRow("settings copy only") << false << false;
+        QTest::newRow("with page copies") << false << true;
+        QTest::newRow("lock held") << true << true;
+    }
+    void staleTemporaryFilesRemoved()
+    {
+        QFETCH(bool, lockHeld);
+        QFETCH(bool, pageCopies);
+        TestProgramFolder folder;
+        const QString pages = folder.file("projects/My_Guestbook/");
+        QDir().mkpath(pages);
+        QStringList oldCopies = {folder.file("Quillset.ini.aB3xY9")};
+        const QStringList kept = {folder.file("Quillset.ini.fresh1"), pages + "default.asp.x", pages + "notes.txt.ABCDEF"};
+        if (pageCopies)
+            oldCopies << pages + "default.asp.Qw12Er" << pages + "viewguestbook.asp.zzzzzz";
+        for (const QString &path : oldCopies + kept) {
+            writeBytes(path, "partial");
+            setAge(path, path.endsWith("fresh1") ? 0 : 120);
+        }
+        QLockFile lock(SettingsLockPath());
+        if (lockHeld) {
+            // The log names itself first, so its lines need no settings write.
+            SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
+            QVERIFY(lock.tryLock(0));
+        }
+
+        RemoveStaleTemporaryFiles();
+
+        QStringList removedLines;
+        for (const QString &path : oldCopies) {
+            const bool settingsCopy = path.contains("Quillset.ini");
+            QCOMPARE(QFile::exists(path), lockHeld && settingsCopy);
+            if (!(lockHeld && settingsCopy))
+                removedLines << "Removed stale temporary file " + QDir::toNativeSeparators(path);
+        }
+        for (const QString &path : kept)
+            QVERIFY(QFile::exists(path));
+        // The log's first line names the log in the settings file, though the
+        // settings copies were removed under the settings lock.
+        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), folder.file("applog.log"));
+        QStringList logged = logMessages(folder.file("applog.log"));
+        std::sort(logged.begin(), logged.end());
+        std::sort(removedLines.begin(), removedLines.end());
+        QCOMPARE(logged, removedLines);
+    }
+
+    // One process saves in a loop while this one loads: every load and every
+    // recent list is one of the states that were saved, never the defaults.
+    void readersNeverSeeTornFile()
+    {
+        TestProgramFolder folder;
+        QVERIFY(SaveProject(QStringLiteral("Club news"), savedState(0)).succeeded());
+        QProcess *saver = startChild(this, {QStringLiteral("--save-rounds"), folder.path()});
+        int loads = 0;
+        int wrong = 0;
+        QString wrongExample;
+        while (saver->state() != QProcess::NotRunning || loads == 0) {
+            const GuestbookProject loaded = LoadProject(QStringLiteral("Club news"));
+            const int round = loaded.BG_Color.mid(1).toInt();
+            const QList<RecentProject> rows = FillRecentProjects();
+            ++loads;
+            if (loaded.Fields != savedState(round).Fields || loaded.BG_Color != savedState(round).BG_Color || rows.size() != 1 || rows.first().text != "Club news") {
+                ++wrong;
+                wrongExample = loaded.BG_Color;
+            }
+            saver->waitForFinished(0);
+        }
+        QCOMPARE(saver->exitCode(), 0);
+        qInfo("%d loads during %d saves, %d wrong", loads, kSaverRounds, wrong);
+        QVERIFY2(wrong == 0, qPrintable(wrongExample));
+        QCOMPARE(LoadProject(QStringLiteral("Club news")).BG_Color, savedState(kSaverRounds).BG_Color);
+    }
+};
+
+// The test binary doubles as the other processes of these tests.
+static int runChild(const QStringList &args)
+{
+    ProgramFolder::setPathForTesting(args.at(2));
+    QTextStream out(stdout);
+    if (args.at(1) == QLatin1String("--save-rounds")) {
+        for (int round = 1; round <= kSaverRounds; ++round) {
+            if (!SaveProject(QStringLiteral("Club news"), savedState(round)).succeeded())
+                return 1;
+        }
+        return 0;
+    }
+    QLockFile lock(SettingsLockPath());
+    QFile emptyLock(SettingsLockPath());
+    const bool held = args.at(1) == QLatin1String("--hold-lock")
+        ? lock.tryLock(0)
+        : emptyLock.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    if (!held)
+        return 1;
+    out << "locked" << Qt::endl;
+    QThread::sleep(60);  // killed by the test long before
+    return 0;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QStringList childModes = {"--save-rounds", "--hold-lock", "--hold-empty-lock"};
+    if (args.size() > 2 && childModes.contains(args.at(1)))
+        return runChild(args);
+    TestReliability test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_reliability.moc"
