@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #ifdef PROBE_MAIN_WINDOW
-#include "dialogs/installdialogs.h"
+#include "app/installdialogs.h"
 #include "store/programfolder.h"
 #include "wizard/frmmain.h"
 

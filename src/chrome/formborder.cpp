@@ -17,7 +17,7 @@ constexpr int kGreyed = 1;
 // The items of a fresh system menu, top to bottom; 0 is the separator above Close.
 QList<CFormBorder::MenuItem> freshSystemMenu()
 {
-    return {{CFormBorder::SC_RESTORE, kGreyed}, {CFormBorder::SC_MOVE, 0},    {CFormBorder::SC_SIZE, 0},
+    return {{CFormBorder::SC_RESTORE, kGreyed}, {CFormBorder::SC_MOVE, 0},     {CFormBorder::SC_SIZE, 0},
             {CFormBorder::SC_MINIMIZE, 0},      {CFormBorder::SC_MAXIMIZE, 0}, {0, 0},
             {CFormBorder::SC_CLOSE, 0}};
 }
@@ -38,10 +38,22 @@ CFormBorder::CFormBorder(QObject *parent)
 
 CFormBorder::~CFormBorder() = default;
 
-void CFormBorder::setAutoDrag(bool value) { m_autoDrag = value; }
-bool CFormBorder::AutoDrag() const { return m_autoDrag; }
-void CFormBorder::setAutoSysMenu(bool value) { m_autoSysMenu = value; }
-bool CFormBorder::AutoSysMenu() const { return m_autoSysMenu; }
+void CFormBorder::setAutoDrag(bool value)
+{
+    m_autoDrag = value;
+}
+bool CFormBorder::AutoDrag() const
+{
+    return m_autoDrag;
+}
+void CFormBorder::setAutoSysMenu(bool value)
+{
+    m_autoSysMenu = value;
+}
+bool CFormBorder::AutoSysMenu() const
+{
+    return m_autoSysMenu;
+}
 
 void CFormBorder::setClient(QObject *client)
 {
@@ -133,24 +145,39 @@ void CFormBorder::setFrameMember(bool Frame::*member, bool value)
         client->show();
 }
 
-void CFormBorder::setControlBox(bool value) { setFrameMember(&Frame::controlBox, value); }
-bool CFormBorder::ControlBox() const { return frameMember(&Frame::controlBox); }
+void CFormBorder::setControlBox(bool value)
+{
+    setFrameMember(&Frame::controlBox, value);
+}
+bool CFormBorder::ControlBox() const
+{
+    return frameMember(&Frame::controlBox);
+}
 
 void CFormBorder::setMaxButton(bool value)
 {
     setFrameMember(&Frame::maxButton, value);
     EnableMenuItem(SC_MAXIMIZE, value);
 }
-bool CFormBorder::MaxButton() const { return frameMember(&Frame::maxButton); }
+bool CFormBorder::MaxButton() const
+{
+    return frameMember(&Frame::maxButton);
+}
 
 void CFormBorder::setMinButton(bool value)
 {
     setFrameMember(&Frame::minButton, value);
     EnableMenuItem(SC_MINIMIZE, value);
 }
-bool CFormBorder::MinButton() const { return frameMember(&Frame::minButton); }
+bool CFormBorder::MinButton() const
+{
+    return frameMember(&Frame::minButton);
+}
 
-void CFormBorder::setMoveable(bool value) { EnableMenuItem(SC_MOVE, value); }
+void CFormBorder::setMoveable(bool value)
+{
+    EnableMenuItem(SC_MOVE, value);
+}
 
 bool CFormBorder::Moveable() const
 {
@@ -180,20 +207,50 @@ bool CFormBorder::Sizeable() const
     return client && client->minimumSize() != client->maximumSize();
 }
 
-void CFormBorder::setShowInTaskbar(bool value) { setFrameMember(&Frame::showInTaskbar, value); }
-bool CFormBorder::ShowInTaskbar() const { return frameMember(&Frame::showInTaskbar); }
+void CFormBorder::setShowInTaskbar(bool value)
+{
+    setFrameMember(&Frame::showInTaskbar, value);
+}
+bool CFormBorder::ShowInTaskbar() const
+{
+    return frameMember(&Frame::showInTaskbar);
+}
 
-void CFormBorder::setTitlebar(bool value) { setFrameMember(&Frame::titlebar, value); }
-bool CFormBorder::Titlebar() const { return frameMember(&Frame::titlebar); }
+void CFormBorder::setTitlebar(bool value)
+{
+    setFrameMember(&Frame::titlebar, value);
+}
+bool CFormBorder::Titlebar() const
+{
+    return frameMember(&Frame::titlebar);
+}
 
-void CFormBorder::setToolWindow(bool value) { setFrameMember(&Frame::toolWindow, value); }
-bool CFormBorder::ToolWindow() const { return frameMember(&Frame::toolWindow); }
+void CFormBorder::setToolWindow(bool value)
+{
+    setFrameMember(&Frame::toolWindow, value);
+}
+bool CFormBorder::ToolWindow() const
+{
+    return frameMember(&Frame::toolWindow);
+}
 
-void CFormBorder::setTopMost(bool value) { setFrameMember(&Frame::topMost, value); }
-bool CFormBorder::TopMost() const { return frameMember(&Frame::topMost); }
+void CFormBorder::setTopMost(bool value)
+{
+    setFrameMember(&Frame::topMost, value);
+}
+bool CFormBorder::TopMost() const
+{
+    return frameMember(&Frame::topMost);
+}
 
-void CFormBorder::setWhatsThisButton(bool value) { setFrameMember(&Frame::whatsThis, value); }
-bool CFormBorder::WhatsThisButton() const { return frameMember(&Frame::whatsThis); }
+void CFormBorder::setWhatsThisButton(bool value)
+{
+    setFrameMember(&Frame::whatsThis, value);
+}
+bool CFormBorder::WhatsThisButton() const
+{
+    return frameMember(&Frame::whatsThis);
+}
 
 int CFormBorder::FindSysMenuPosition(quint32 menuItem) const
 {

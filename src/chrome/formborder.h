@@ -74,8 +74,8 @@ public:
     int FindSysMenuPosition(quint32 menuItem) const;
 
     struct MenuItem {
-        quint32 id;     // 0 for a separator
-        int state;      // 0 enabled, 1 greyed
+        quint32 id;  // 0 for a separator
+        int state;  // 0 enabled, 1 greyed
     };
     QList<MenuItem> systemMenu() const { return m_systemMenu; }
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ClickLabel::ClickLabel(QWidget *parent)
+LabelButton::LabelButton(QWidget *parent)
     : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
@@ -12,39 +12,23 @@ ClickLabel::ClickLabel(QWidget *parent)
     setMouseTracking(true);
 }
 
-void ClickLabel::mousePressEvent(QMouseEvent *event)
+LabelButton::LabelButton(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
+    : LabelButton(parent)
 {
-    emit pressed(event->button());
-    event->accept();
+    setObjectName(name);
+    setText(caption);
+    setFont(font);
 }
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+void LabelButton::setShape(const QColor &outline, const QColor &fill, const QColor &hoverFill)
 {
-    event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    m_outline = outline;
+    m_restingFill = fill;
+    m_hoverFill = hoverFill;
+    setFill(fill);
 }
 
-void ClickLabel::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-ClickLabel *makeLabelButton(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
-{
-    auto *label = new ClickLabel(parent);
-    label->setObjectName(name);
-    label->setText(caption);
-    label->setFont(font);
-    return label;
-}
-
-HoverShape::HoverShape(QWidget *parent)
-    : QFrame(parent)
-{
-}
-
-void HoverShape::setFill(const QColor &fill)
+void LabelButton::setFill(const QColor &fill)
 {
     if (fill == m_fill)
         return;
@@ -52,16 +36,99 @@ void HoverShape::setFill(const QColor &fill)
     update();
 }
 
-void HoverShape::setOutline(const QColor &outline)
+void LabelButton::clearHover()
 {
-    m_outline = outline;
-    update();
+    setFill(m_restingFill);
 }
 
-void HoverShape::paintEvent(QPaintEvent *)
+void LabelButton::lightUp()
 {
-    QPainter painter(this);
-    painter.setPen(m_outline);
-    painter.setBrush(m_fill);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (m_hoverFill.isValid())
+        setFill(m_hoverFill);
+    emit hovered();
+}
+
+// A disabled button gets no moves: they go on to the widget under it.
+void LabelButton::mouseMoveEvent(QMouseEvent *event)
+{
+    lightUp();
+    event->accept();
+}
+
+void LabelButton::paintEvent(QPaintEvent *event)
+{
+    if (m_outline.isValid()) {
+        QPainter painter(this);
+        painter.setPen(m_outline);
+        painter.setBrush(m_fill);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    QLabel::paintEvent(event);
+}
+
+void LabelButton::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+namespace {
+
+class MoveWatcher : public QObject
+{
+public:
+    MoveWatcher(QWidget *area, std::function<void()> react)
+        : QObject(area)
+        , m_react(std::move(react))
+    {
+        area->setMouseTracking(true);
+        area->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseMove || !static_cast<QWidget *>(watched)->isEnabled())
+            return false;
+        m_react();
+        event->accept();
+        return true;
+    }
+
+private:
+    std::function<void()> m_react;
+};
+
+}  // namespace
+
+void onMouseMove(QWidget *area, std::function<void()> react)
+{
+    new MoveWatcher(area, std::move(react));
+}
+
+void clearHoverOnMove(QWidget *area, const QList<LabelButton *> &buttons)
+{
+    onMouseMove(area, [buttons] {
+        for (LabelButton *button : buttons)
+            button->clearHover();
+    });
+}
+
+void linkHoverGroup(const QList<LabelButton *> &group)
+{
+    for (LabelButton *button : group) {
+        for (LabelButton *other : group) {
+            if (other != button)
+                QObject::connect(button, &LabelButton::hovered, other, &LabelButton::clearHover);
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #include "chrome/messageprompt.h"
 
+#include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QMessageBox>
@@ -14,12 +15,9 @@ MessagePrompt::Handler &testHandler()
 QMessageBox::Icon boxIcon(MessagePrompt::Icon icon)
 {
     switch (icon) {
-    case MessagePrompt::Icon::Information:
-        return QMessageBox::Information;
-    case MessagePrompt::Icon::Exclamation:
-        return QMessageBox::Warning;
-    case MessagePrompt::Icon::Question:
-        return QMessageBox::Question;
+    case MessagePrompt::Icon::Information: return QMessageBox::Information;
+    case MessagePrompt::Icon::Exclamation: return QMessageBox::Warning;
+    case MessagePrompt::Icon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -31,8 +29,8 @@ bool MessagePrompt::show(QWidget *parent, const QString &text, Icon icon, Button
         return testHandler()(Shown{text, icon, buttons});
     const QMessageBox::StandardButtons choices =
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(boxIcon(icon), QString::fromLatin1(kApplicationTitle), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    choices, parent);
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(kApplicationTitle),
+                    QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), choices, parent);
     const int answer = box.exec();
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }

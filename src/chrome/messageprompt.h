@@ -22,10 +22,19 @@ struct Shown {
 // Shows the box modally; true when the answer is Yes (or OK).
 bool show(QWidget *parent, const QString &text, Icon icon, Buttons buttons);
 
-inline void error(QWidget *parent, const QString &text) { show(parent, text, Icon::Exclamation, Buttons::Ok); }
+inline void error(QWidget *parent, const QString &text)
+{
+    show(parent, text, Icon::Exclamation, Buttons::Ok);
+}
 // A failure the user can act on: "Error: " and the system's error text.
-inline void failure(QWidget *parent, const QString &errorText) { error(parent, QStringLiteral("Error: ") + errorText); }
-inline void inform(QWidget *parent, const QString &text) { show(parent, text, Icon::Information, Buttons::Ok); }
+inline void failure(QWidget *parent, const QString &errorText)
+{
+    error(parent, QStringLiteral("Error: ") + errorText);
+}
+inline void inform(QWidget *parent, const QString &text)
+{
+    show(parent, text, Icon::Information, Buttons::Ok);
+}
 
 // Replaces the boxes by the handler; an empty handler restores them.
 using Handler = std::function<bool(const Shown &)>;

@@ -99,7 +99,8 @@ QPixmap Pictures::editIcon(int size)
     p.drawRect(QRectF(-len / 2 + thick * 0.6, -thick / 2, len - thick * 0.6, thick));
     p.setBrush(QColor(0x55, 0x55, 0x55));
     QPolygonF tip;
-    tip << QPointF(-len / 2, 0) << QPointF(-len / 2 + thick * 0.6, -thick / 2) << QPointF(-len / 2 + thick * 0.6, thick / 2);
+    tip << QPointF(-len / 2, 0) << QPointF(-len / 2 + thick * 0.6, -thick / 2)
+        << QPointF(-len / 2 + thick * 0.6, thick / 2);
     p.drawPolygon(tip);
     return pixmap;
 }
@@ -108,7 +109,8 @@ QPixmap Pictures::closeIcon(int size)
 {
     const qreal in = size * 0.32;
     const qreal out = size * 0.68;
-    return strokedDisc(size, QColor(0xB0, 0x20, 0x20), QPen(Qt::white, qMax(1.5, size / 8.0), Qt::SolidLine, Qt::RoundCap),
+    return strokedDisc(size, QColor(0xB0, 0x20, 0x20),
+                       QPen(Qt::white, qMax(1.5, size / 8.0), Qt::SolidLine, Qt::RoundCap),
                        {QLineF(in, in, out, out), QLineF(out, in, in, out)});
 }
 

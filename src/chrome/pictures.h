@@ -4,14 +4,14 @@
 
 // The program's pictures, drawn in code; sizes in pixels.
 namespace Pictures {
-QPixmap banner(QSize size);           // blue band behind a pop-up's caption
-QPixmap bannerIcon(int size);         // small quill on a banner
-QPixmap addIcon(int size);            // green plus
-QPixmap deleteIcon(int size);         // red cross
-QPixmap editIcon(int size);           // pencil
-QPixmap closeIcon(int size);          // white cross on a dark red disc
-QPixmap programIcon(int size);        // the program's icon: a quill over a page
-QPixmap palette(int size);            // four colour squares, on the colour buttons
+QPixmap banner(QSize size);  // blue band behind a pop-up's caption
+QPixmap bannerIcon(int size);  // small quill on a banner
+QPixmap addIcon(int size);  // green plus
+QPixmap deleteIcon(int size);  // red cross
+QPixmap editIcon(int size);  // pencil
+QPixmap closeIcon(int size);  // white cross on a dark red disc
+QPixmap programIcon(int size);  // the program's icon: a quill over a page
+QPixmap palette(int size);  // four colour squares, on the colour buttons
 
 // Round buttons of the main window's top-right corner.
 enum class Button { About, Help, Exit };

@@ -65,10 +65,15 @@ void CenterForm(QWidget *form)
     const QSize formSize = form->frameGeometry().size();
     const int left = CenteredOffset(screenSize.width() * kTwipsPerPixel, formSize.width() * kTwipsPerPixel);
     const int top = CenteredOffset(screenSize.height() * kTwipsPerPixel, formSize.height() * kTwipsPerPixel);
-    form->move(int(std::nearbyint(double(left) / kTwipsPerPixel)), int(std::nearbyint(double(top) / kTwipsPerPixel)));
+    form->move(twipsToPixels(left), twipsToPixels(top));  // a twip count never falls on a half pixel
 }
 
 void PlaceAtCursor(QWidget *form)
 {
     form->move(QCursor::pos());
+}
+
+int twipsToPixels(double twips)
+{
+    return int(std::lround(twips / kTwipsPerPixel));
 }

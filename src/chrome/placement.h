@@ -20,3 +20,6 @@ void PlaceAtCursor(QWidget *form);
 
 // Twips, the unit of the stored window position: 15 to a logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
+
+// Twips in whole pixels, rounded to the nearest pixel, a half away from zero.
+int twipsToPixels(double twips);

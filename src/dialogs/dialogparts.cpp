@@ -1,6 +1,5 @@
 #include "dialogs/dialogparts.h"
 
-#include "chrome/labelbutton.h"
 #include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
@@ -10,35 +9,7 @@
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
-
-HoverShape *dialogShape(const QString &name, const QColor &fill, QWidget *parent)
-{
-    auto *shape = new HoverShape(parent);
-    shape->setObjectName(name);
-    shape->setOutline(Qt::black);
-    shape->setFill(fill);
-    return shape;
-}
-
-QLabel *dialogLabel(const QString &name, const QString &text, const QRect &geometry, QWidget *parent, qreal points)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(verdana(points));
-    return label;
-}
-
-QLabel *pictureLabel(const QString &name, const QPixmap &pixmap, const QRect &geometry, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
 void setUpPopup(QWidget *popup, const QString &name, const QString &caption, QSize twips)

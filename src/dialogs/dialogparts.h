@@ -1,10 +1,11 @@
 #pragma once
 
+#include "chrome/widgetbits.h"
+
 #include <QColor>
 #include <QList>
 #include <QRect>
 
-class HoverShape;
 class QLabel;
 class QPixmap;
 class QWidget;
@@ -12,21 +13,12 @@ class QWidget;
 // Pieces shared by the dialogs: twips geometry, button shapes, labels and the
 // set-up of the frameless pop-ups.
 
-// A rectangle given in twips (15 to a pixel), in pixels.
+// A rectangle given in twips (15 to a pixel), in pixels, each number rounded as
+// twipsToPixels rounds it.
 QRect twipsRect(int left, int top, int width, int height);
 
 // Light grey of the dialogs' backgrounds.
-inline const QColor kDialogGrey(0xE0, 0xE0, 0xE0);
-
-// A button shape of the dialogs: a black outline around the fill.
-HoverShape *dialogShape(const QString &name, const QColor &fill, QWidget *parent);
-
-// A named Verdana label.
-QLabel *dialogLabel(const QString &name, const QString &text, const QRect &geometry, QWidget *parent,
-                    qreal points = 8.25);
-
-// A named label showing a picture scaled to its size.
-QLabel *pictureLabel(const QString &name, const QPixmap &pixmap, const QRect &geometry, QWidget *parent);
+inline const QColor kDialogGrey = kLightGrey;
 
 // A frameless pop-up: named, captioned, its size in twips, white, deleted once closed.
 void setUpPopup(QWidget *popup, const QString &name, const QString &caption, QSize twips);

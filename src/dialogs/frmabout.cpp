@@ -2,12 +2,12 @@
 
 #include "chrome/desktopactions.h"
 #include "chrome/labelbutton.h"
-#include "chrome/mousehandlers.h"
 #include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "generator/pageframe.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QCoreApplication>
@@ -43,7 +43,11 @@ frmAbout::frmAbout(QWidget *owner)
     setFixedSize(twipsRect(0, 0, 6660, 4635).size());
     setBackground(this, kDialogGrey);
 
-    HoverShape *Shape1 = dialogShape(QStringLiteral("Shape1"), Qt::white, this);
+    // The white band behind the title: a rectangle, not a button.
+    auto *Shape1 = new LabelButton(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setShape(Qt::black, Qt::white);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Shape1->setGeometry(twipsRect(-120, 0, 6975, 735));
     auto *Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -56,8 +60,8 @@ frmAbout::frmAbout(QWidget *owner)
     Label1->setAlignment(Qt::AlignCenter);
 
     const AboutVersion version = aboutVersion(ApplicationVersion());
-    const QString author = QCoreApplication::organizationName().isEmpty() ? AboutText::kAuthor
-                                                                          : QCoreApplication::organizationName();
+    const QString author =
+        QCoreApplication::organizationName().isEmpty() ? AboutText::kAuthor : QCoreApplication::organizationName();
     struct Row {
         int top;
         const char *nameLabel;
@@ -75,9 +79,12 @@ frmAbout::frmAbout(QWidget *owner)
         {1920, "Label5", "Licence", "Label12", "Label17", AboutText::kLicence, 3255},
     };
     for (const Row &row : rows) {
-        dialogLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name), twipsRect(1560, row.top, 1200, 240), this, 9.75);
-        dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this, 9.75);
-        dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name),
+                    twipsRect(1560, row.top, 1200, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this,
+                    9.75);
+        dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this,
+                    9.75);
     }
 
     auto *Text1 = new QPlainTextEdit(AboutText::kDisclaimer, this);
@@ -86,8 +93,10 @@ frmAbout::frmAbout(QWidget *owner)
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    auto *Label6 = new QLabel(AboutText::kCopyright, this);
+    auto *Label6 = new LabelButton(this);
     Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setText(AboutText::kCopyright);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label6->setGeometry(twipsRect(120, 4320, 4455, 255));
     QFont linkFont(QStringLiteral("MS Sans Serif"));
     linkFont.setPointSizeF(8.25);
@@ -95,8 +104,7 @@ frmAbout::frmAbout(QWidget *owner)
     linkFont.setUnderline(true);
     Label6->setFont(linkFont);
     Label6->setStyleSheet(QStringLiteral("color: blue;"));
-    Label6->setCursor(Qt::PointingHandCursor);
-    MouseHandlers::onClick(Label6, [] { DesktopActions::open(kHomePageUrl); });
+    connect(Label6, &LabelButton::clicked, this, [] { DesktopActions::open(kHomePageUrl); });
 
     auto *Command1 = new QPushButton(QStringLiteral("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -2,27 +2,24 @@
 
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
-#include "chrome/mousehandlers.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "generator/pagevalues.h"
-#include "store/guestbookproject.h"
-#include "wizard/wizardflags.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QTreeWidget>
 
 const QString FieldDialogText::kInvalidName = QStringLiteral("Error: Invalid field name");
 const QString FieldDialogText::kDuplicateName =
     QStringLiteral("Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
 // Two names that differ only in capitals, or in spaces against underscores, are kept
 // under the same settings key, so one of them would be lost when the project is saved.
-const QString FieldDialogText::kClashingName = QStringLiteral(
-    "Error: Field name too close to another field\r\n\r\nField names must differ in more than capital letters, spaces and underscores.");
+const QString FieldDialogText::kClashingName =
+    QStringLiteral("Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
+                   "letters, spaces and underscores.");
 // Characters that would break the generated pages or the stored project.
 const QString FieldDialogText::kFilteredCharacters = kFieldNameFilter;
 
@@ -64,20 +61,10 @@ QComboBox *editableCombo(const QString &name, const QStringList &items, const QS
     return combo;
 }
 
-QList<GuestbookField> fieldsOf(const QTreeWidget *list)
-{
-    QList<GuestbookField> fields;
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem *item = list->topLevelItem(row);
-        fields.append({item->text(0), item->text(1), item->text(2), item->text(3)});
-    }
-    return fields;
-}
-
 // The key under which a field name is stored, as the settings file compares keys.
 QString storedKey(const QString &name)
 {
-    return QString(name).replace(QLatin1Char(' '), QLatin1Char('_')).toLower();
+    return SpacesToUnderscores(name).toLower();
 }
 
 bool clashesWithOtherField(const QList<GuestbookField> &fields, const QString &name, int exceptIndex)
@@ -91,9 +78,10 @@ bool clashesWithOtherField(const QList<GuestbookField> &fields, const QString &n
 
 }  // namespace
 
-frmAddField::frmAddField(QTreeWidget *lvwFields, QWidget *owner)
+frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_list(lvwFields)
+    , m_fields(fields)
+    , m_editRow(editRow >= 0 && editRow < fields.size() ? editRow : -1)
 {
     setObjectName(QStringLiteral("frmAddField"));
     setWindowTitle(kCaption);
@@ -115,15 +103,15 @@ frmAddField::frmAddField(QTreeWidget *lvwFields, QWidget *owner)
                            QStringLiteral("Text"), twipsRect(1200, 600, 2655, 315), Frame1);
 
     Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
-    cboRows = editableCombo(QStringLiteral("cboRows"), kSizes, QStringLiteral("10"), twipsRect(1200, 960, 975, 315), Frame1);
+    cboRows =
+        editableCombo(QStringLiteral("cboRows"), kSizes, QStringLiteral("10"), twipsRect(1200, 960, 975, 315), Frame1);
 
     Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
-    cboCols = editableCombo(QStringLiteral("cboCols"), kSizes, QStringLiteral("40"), twipsRect(1200, 1320, 975, 315), Frame1);
+    cboCols =
+        editableCombo(QStringLiteral("cboCols"), kSizes, QStringLiteral("40"), twipsRect(1200, 1320, 975, 315), Frame1);
 
-    shCancel = dialogShape(QStringLiteral("shCancel"), kDialogGrey, this);
-    shOK = dialogShape(QStringLiteral("shOK"), kDialogGrey, this);
-    lblCancel = makeLabelButton(QStringLiteral("lblCancel"), QStringLiteral("Cancel"), verdana(9), this);
-    lblOK = makeLabelButton(QStringLiteral("lblOK"), QStringLiteral("OK"), verdana(9), this);
+    lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, {}, Qt::white);
+    lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, {}, Qt::white);
 
     setTabOrder(txtfldName, Combo1);
     setTabOrder(Combo1, cboRows);
@@ -131,42 +119,26 @@ frmAddField::frmAddField(QTreeWidget *lvwFields, QWidget *owner)
 
     connect(txtfldName, &QLineEdit::textChanged, this, [this] { txtfldName_Change(); });
     connect(Combo1, &QComboBox::editTextChanged, this, [this] { Combo1_Change(); });
-    MouseHandlers::onClick(lblOK, [this] { lblOK_Click(); });
-    MouseHandlers::onClick(lblCancel, [this] { reject(); });
-    MouseHandlers::onMove(lblOK, [this] { showHover(shOK); });
-    MouseHandlers::onMove(lblCancel, [this] { showHover(shCancel); });
-    MouseHandlers::onMove(Frame1, [this] { showHover(nullptr); });
-    MouseHandlers::onMove(this, [this] { showHover(nullptr); });
+    connect(lblOK, &LabelButton::clicked, this, &frmAddField::lblOK_Click);
+    connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
+    // OK and Cancel light one at a time; the window and the frame clear both.
+    linkHoverGroup({lblOK, lblCancel});
+    clearHoverOnMove(Frame1, {lblOK, lblCancel});
+    clearHoverOnMove(this, {lblOK, lblCancel});
 
-    // Form_Load: the mode is decided once. Editing needs a selected row; without
-    // one the dialog adds a field.
-    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
-    if (WizardFlags::FieldEditMode == WizardFlags::EditField && !selected.isEmpty())
-        m_editItem = selected.first();
-
-    if (!m_editItem) {
+    // Form_Load: the mode is decided once, by the row given.
+    if (m_editRow < 0) {
         ResizeMe(1);
     } else {
-        txtfldName->setText(m_editItem->text(0));
-        Combo1->setEditText(m_editItem->text(1));
-        cboRows->setEditText(m_editItem->text(2));
-        if (!m_editItem->text(3).isEmpty())
-            cboCols->setEditText(m_editItem->text(3));
-        ResizeMe(m_editItem->text(1) == kSingleLineKind ? 1 : 2);
+        const GuestbookField &field = m_fields.at(m_editRow);
+        txtfldName->setText(field.FieldName);
+        Combo1->setEditText(field.FieldType);
+        cboRows->setEditText(field.Rows);
+        if (!field.Cols.isEmpty())
+            cboCols->setEditText(field.Cols);
+        ResizeMe(field.FieldType == kSingleLineKind ? 1 : 2);
     }
     txtfldName->setFocus();
-}
-
-frmAddField::~frmAddField()
-{
-    WizardFlags::FieldEditMode = WizardFlags::AddField;
-}
-
-void frmAddField::done(int result)
-{
-    // However the dialog closes, the next one opens in add mode.
-    WizardFlags::FieldEditMode = WizardFlags::AddField;
-    QDialog::done(result);
 }
 
 void frmAddField::ResizeMe(int valOpt)
@@ -176,13 +148,11 @@ void frmAddField::ResizeMe(int valOpt)
         Frame1->setGeometry(twipsRect(120, 0, 3975, layout.frameHeight));
         lblCancel->setGeometry(twipsRect(2040, layout.buttonTop, 975, 255));
         lblOK->setGeometry(twipsRect(3120, layout.buttonTop, 975, 255));
-        shCancel->setGeometry(lblCancel->geometry());
-        shOK->setGeometry(lblOK->geometry());
         Label4->setVisible(layout.showColumns);
         cboCols->setVisible(layout.showColumns);
         Label3->setText(QString::fromLatin1(layout.rowsCaption));
         setFixedSize(twipsRect(0, 0, 4200, layout.windowHeight).width(),
-                     layout.windowHeight / kTwipsPerPixel - kFrameAllowance);
+                     twipsToPixels(layout.windowHeight) - kFrameAllowance);
     }
     CenterForm(this);
 }
@@ -214,26 +184,20 @@ void frmAddField::lblOK_Click()
         return;
     }
     const QString kind = Combo1->currentText();
-    const int exceptIndex = m_editItem ? m_list->indexOfTopLevelItem(m_editItem) + 1 : 0;
-    const QList<GuestbookField> fields = fieldsOf(m_list);
-    const QString *refusal = ListItemExists(fields, name, exceptIndex)   ? &FieldDialogText::kDuplicateName
-                             : clashesWithOtherField(fields, name, exceptIndex) ? &FieldDialogText::kClashingName
-                                                                                : nullptr;
+    const int exceptIndex = m_editRow + 1;
+    const QString *refusal = ListItemExists(m_fields, name, exceptIndex) ? &FieldDialogText::kDuplicateName
+        : clashesWithOtherField(m_fields, name, exceptIndex)             ? &FieldDialogText::kClashingName
+                                                                         : nullptr;
     if (refusal) {
         MessagePrompt::error(this, *refusal);
         txtfldName->setFocus();
         return;
     }
-    QTreeWidgetItem *item = m_editItem ? m_editItem : new QTreeWidgetItem(m_list);
-    item->setText(0, name);
-    item->setText(1, kind);
-    item->setText(2, cboRows->currentText());
-    item->setText(3, kind == kSingleLineKind ? QString() : cboCols->currentText());
+    const GuestbookField field{name, kind, cboRows->currentText(),
+                               kind == kSingleLineKind ? QString() : cboCols->currentText()};
+    if (m_editRow < 0)
+        m_fields.append(field);
+    else
+        m_fields[m_editRow] = field;
     accept();
-}
-
-void frmAddField::showHover(HoverShape *white)
-{
-    shOK->setFill(white == shOK ? Qt::white : kDialogGrey);
-    shCancel->setFill(white == shCancel ? Qt::white : kDialogGrey);
 }

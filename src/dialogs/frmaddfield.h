@@ -1,43 +1,43 @@
 #pragma once
 
+#include "store/guestbookproject.h"
+
 #include <QDialog>
 
-class ClickLabel;
-class HoverShape;
+class LabelButton;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
 
-
-// The field dialog: adds a field to the field list, or rewrites its selected row,
-// as WizardFlags::FieldEditMode says when the dialog opens.
+// The field dialog: adds a field to a field list, or rewrites the field at one row.
 class frmAddField : public QDialog
 {
     Q_OBJECT
 public:
-    // lvwFields: the field list (name, then type, rows and columns as sub-items).
-    frmAddField(QTreeWidget *lvwFields, QWidget *owner);
-    ~frmAddField() override;
+    // What the dialog does with the list it is given.
+    enum FieldDialogMode { AddField = 0, EditField = 1 };
+
+    // editRow: the row to edit, or -1 (or a row the list does not have) to add a field.
+    frmAddField(const QList<GuestbookField> &fields, int editRow, QWidget *owner);
 
     // Lays the dialog out for a single-line field (1) or a multi-line one (2), then
     // centres it; any other value only centres it.
     void ResizeMe(int valOpt);
 
-    bool isEditing() const { return m_editItem != nullptr; }
-
-    void done(int result) override;
+    FieldDialogMode FieldEditMode() const { return m_editRow >= 0 ? EditField : AddField; }
+    bool isEditing() const { return FieldEditMode() == EditField; }
+    // The list with the field added or rewritten, once the dialog was accepted;
+    // the list as given otherwise.
+    const QList<GuestbookField> &fields() const { return m_fields; }
 
 private:
     void txtfldName_Change();
     void Combo1_Change();
     void lblOK_Click();
-    void showHover(HoverShape *white);
 
-    QTreeWidget *m_list;
-    QTreeWidgetItem *m_editItem = nullptr;
+    QList<GuestbookField> m_fields;
+    int m_editRow = -1;
     bool m_filtering = false;
 
     QFrame *Frame1;
@@ -47,10 +47,8 @@ private:
     QComboBox *cboRows;
     QLabel *Label4;
     QComboBox *cboCols;
-    ClickLabel *lblOK;
-    ClickLabel *lblCancel;
-    HoverShape *shOK;
-    HoverShape *shCancel;
+    LabelButton *lblOK;
+    LabelButton *lblCancel;
 };
 
 // The texts of the dialog's checks, as the user sees them.

@@ -1,10 +1,10 @@
 #include "dialogs/frmcolors.h"
 
-#include "chrome/mousehandlers.h"
+#include "chrome/labelbutton.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
-#include "dialogs/colortohex.h"
 #include "dialogs/dialogparts.h"
+#include "store/product.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,11 +67,14 @@ frmColors::frmColors(QWidget *parent)
     setFixedSize(twipsRect(0, 0, 3165, 2295).size());
     setBackground(this, kDialogGrey);
 
-    picPreview = new QLabel(this);
+    // A click on the preview cancels; it keeps the ordinary pointer.
+    auto *preview = new LabelButton(this);
+    preview->unsetCursor();
+    connect(preview, &LabelButton::clicked, this, &frmColors::cancel);
+    picPreview = preview;
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setGeometry(twipsRect(120, 90, 735, 330));
     picPreview->setStyleSheet(QString::fromLatin1(kPreviewStyle).arg(QStringLiteral("#FFFFFF")));
-    MouseHandlers::onClick(picPreview, [this] { cancel(); });
 
     lblColor = new QLabel(QStringLiteral("#FFFFFF"), this);
     lblColor->setObjectName(QStringLiteral("lblColor"));
@@ -102,9 +105,7 @@ bool frmColors::eventFilter(QObject *watched, QEvent *event)
     if (watched != picColors)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseMove:
-        picColors_MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
-        return true;
+    case QEvent::MouseMove: picColors_MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint()); return true;
     case QEvent::MouseButtonRelease:
         picColors_MouseUp(static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
@@ -112,8 +113,7 @@ bool frmColors::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
             cancel();
         return true;  // other keys do nothing
-    default:
-        return QDialog::eventFilter(watched, event);
+    default: return QDialog::eventFilter(watched, event);
     }
 }
 

@@ -2,13 +2,11 @@
 
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
-#include "chrome/mousehandlers.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "store/filetests.h"
 #include "store/projectstore.h"
-#include "store/settingsfile.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,8 +38,8 @@ QString sectionIdentity(const QString &title)
 
 bool IsAcceptableTitle(const QString &title)
 {
-    if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_'))
-        || !storableText(title) || !IsPlainFolderName(title))
+    if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_')) || !storableText(title)
+        || !IsPlainFolderName(title))
         return false;
     for (const RecentProject &saved : FillRecentProjects()) {
         if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
@@ -50,12 +48,8 @@ bool IsAcceptableTitle(const QString &title)
     return true;
 }
 
-frmEdit::frmEdit(QLineEdit *txtTitle, const QLineEdit *txtSaveTo, std::function<void(const QString &)> setProjectName,
-                 QWidget *owner)
+frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_title(txtTitle)
-    , m_saveTo(txtSaveTo)
-    , m_setProjectName(std::move(setProjectName))
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(kCaption);
@@ -70,24 +64,23 @@ frmEdit::frmEdit(QLineEdit *txtTitle, const QLineEdit *txtSaveTo, std::function<
     txtNew = titleBox(QStringLiteral("txtNew"), twipsRect(960, 480, 3615, 285), this);
     txtNew->setMaxLength(kMaxTitleLength);
 
-    // The button shapes keep their grey: this dialog has no hover feedback.
-    HoverShape *shCancel = dialogShape(QStringLiteral("shCancel"), kDialogGrey, this);
-    shCancel->setGeometry(twipsRect(2520, 840, 975, 255));
-    HoverShape *shOK = dialogShape(QStringLiteral("shOK"), kDialogGrey, this);
-    shOK->setGeometry(twipsRect(3600, 840, 975, 255));
-    ClickLabel *lblCancel = makeLabelButton(QStringLiteral("lblCancel"), QStringLiteral("Cancel"), verdana(9), this);
-    lblCancel->setGeometry(twipsRect(2520, 840, 960, 255));
-    ClickLabel *lblOK = makeLabelButton(QStringLiteral("lblOK"), QStringLiteral("OK"), verdana(9), this);
-    lblOK->setGeometry(twipsRect(3600, 840, 960, 255));
+    // The buttons keep their grey: this dialog has no hover feedback.
+    LabelButton *lblCancel =
+        addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, twipsRect(2520, 840, 975, 255));
+    LabelButton *lblOK =
+        addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
 
-    MouseHandlers::onClick(lblOK, [this] { lblOK_Click(); });
-    MouseHandlers::onClick(lblCancel, [this] { reject(); });
+    // The captions are centred over 960 twips of the 975 the rectangles take.
+    lblCancel->setContentsMargins(0, 0, 1, 0);
+    lblOK->setContentsMargins(0, 0, 1, 0);
+    connect(lblOK, &LabelButton::clicked, this, &frmEdit::lblOK_Click);
+    connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     // Enter in the new title's box acts as OK.
     connect(txtNew, &QLineEdit::returnPressed, this, [this] { lblOK_Click(); });
 
     // Form_Load
     CenterForm(this);
-    txtOld->setText(m_title->text());
+    txtOld->setText(currentTitle);
     txtNew->setFocus();
 }
 
@@ -98,13 +91,10 @@ void frmEdit::lblOK_Click()
         MessagePrompt::error(this, TitleDialogText::kInvalidTitle);
         return;
     }
-    m_title->setText(title);
-    m_setProjectName(title);
-    const QString section = QString(title).replace(QLatin1Char(' '), QLatin1Char('_'));
-    // The window keeps the new title even when it cannot be stored; the user is told.
-    const WriteResult saved = SaveINISettings({{section, QStringLiteral("Project_Title"), title},
-                                               {section, QStringLiteral("Project_Path"), m_saveTo->text()}});
-    if (!saved.succeeded())
-        MessagePrompt::failure(this, saved.errorText);
     accept();
+}
+
+QString frmEdit::newTitle() const
+{
+    return txtNew->text();
 }

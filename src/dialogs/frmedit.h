@@ -2,29 +2,24 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLineEdit;
 
 // The project title dialog: shows the current title and takes a new one, which
-// goes into the title box and the project name and is written to the settings file.
+// it accepts only when IsAcceptableTitle says so.
 class frmEdit : public QDialog
 {
     Q_OBJECT
 public:
-    // txtTitle and txtSaveTo: the main window's title and save-folder boxes.
-    // setProjectName: stores the name under which the project is saved.
-    frmEdit(QLineEdit *txtTitle, const QLineEdit *txtSaveTo, std::function<void(const QString &)> setProjectName,
-            QWidget *owner);
+    frmEdit(const QString &currentTitle, QWidget *owner);
+
+    // The title typed, once the dialog was accepted.
+    QString newTitle() const;
 
     static constexpr int kMaxTitleLength = 50;
 
 private:
     void lblOK_Click();
 
-    QLineEdit *m_title;
-    const QLineEdit *m_saveTo;
-    std::function<void(const QString &)> m_setProjectName;
     QLineEdit *txtOld;
     QLineEdit *txtNew;
 };

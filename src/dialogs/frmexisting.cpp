@@ -1,9 +1,9 @@
 #include "dialogs/frmexisting.h"
 
+#include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
-#include "chrome/placement.h"
-#include "chrome/mousehandlers.h"
 #include "chrome/pictures.h"
+#include "chrome/placement.h"
 #include "dialogs/dialogparts.h"
 #include "store/projectstore.h"
 
@@ -37,8 +37,8 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     // The banner is wider than the window and cut off at its right edge.
     const PopupBanner banner = addPopupBanner(this, twipsRect(0, 0, 6960, 315), twipsRect(120, 30, 240, 240),
                                               QStringLiteral("Load Project"), twipsRect(480, 30, 2055, 255));
-    QLabel *imgExit = pictureLabel(QStringLiteral("imgExit"), Pictures::closeIcon(16), twipsRect(2340, 30, 240, 240), this);
-    imgExit->setCursor(Qt::PointingHandCursor);
+    LabelButton *imgExit = addPictureButton(this, "imgExit", Pictures::closeIcon(16), twipsRect(2340, 30, 240, 240));
+    imgExit->setScaledContents(true);
     imgExit->setToolTip(QStringLiteral("Exit"));
 
     lvwProjects = new QTreeWidget(this);
@@ -49,27 +49,38 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     lvwProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwProjects->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    const int right = 2620 / kTwipsPerPixel;
-    const int bottom = 2360 / kTwipsPerPixel;
-    addEdgeLines(this, {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
-    const auto drag = [this](QMouseEvent *) { DragForm(this); };
-    MouseHandlers::onPress(this, drag);
-    MouseHandlers::onPress(banner.icon, drag);
-    MouseHandlers::onPress(banner.caption, drag);
-    // The banner and the list (its frame included) do not move the window.
-    MouseHandlers::onPress(banner.banner, [](QMouseEvent *) {});
-    MouseHandlers::onPress(lvwProjects, [](QMouseEvent *) {});
-    MouseHandlers::onClick(imgExit, [this] { close(); });
-    // Anywhere in the list: the double-click acts on the selected row.
-    MouseHandlers::onDoubleClick(lvwProjects->viewport(), [this] { lvwProjects_DblClick(); });
+    const int right = twipsToPixels(2620);
+    const int bottom = twipsToPixels(2360);
+    addEdgeLines(this,
+                 {{0, 0, 1, bottom + 1}, {0, 0, right + 1, 1}, {right, 0, 1, bottom + 1}, {0, bottom, right + 1, 1}});
+    // A press on the window, the quill or the caption drags the window (see
+    // mousePressEvent); one on the banner or the list (its frame included) does not.
+    banner.banner->setAttribute(Qt::WA_NoMousePropagation);
+    lvwProjects->setAttribute(Qt::WA_NoMousePropagation);
+    connect(imgExit, &LabelButton::clicked, this, &QWidget::close);
+    lvwProjects->viewport()->installEventFilter(this);
 
     // Form_Load: the recent list, one row per project, its name as the user knows it.
     lvwProjects->setHeaderLabels({QStringLiteral("Projects")});
-    lvwProjects->header()->resizeSection(0, lvwProjects->width() - 100 / kTwipsPerPixel);
+    lvwProjects->header()->resizeSection(0, lvwProjects->width() - twipsToPixels(100));
     for (const RecentProject &project : FillRecentProjects()) {
         auto *row = new QTreeWidgetItem(lvwProjects, {project.text});
         row->setData(0, Qt::UserRole, project.key);
     }
+}
+
+void frmExisting::mousePressEvent(QMouseEvent *)
+{
+    DragForm(this);
+}
+
+// Anywhere in the list: the double-click acts on the selected row.
+bool frmExisting::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonDblClick || watched != lvwProjects->viewport())
+        return QWidget::eventFilter(watched, event);
+    lvwProjects_DblClick();
+    return true;
 }
 
 void frmExisting::closeEvent(QCloseEvent *event)

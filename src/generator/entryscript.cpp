@@ -21,7 +21,8 @@ QString writeStatement(const QList<GuestbookField> &fields)
     const int count = int(fields.size());
     for (int i = 1; i <= count; ++i) {
         const QString name = fields.at(i - 1).FieldName;
-        const QString start = i < count ? QStringLiteral(" + \"vbCrLf ") : QStringLiteral("   OutputStream.WriteLine \"");
+        const QString start =
+            i < count ? QStringLiteral(" + \"vbCrLf ") : QStringLiteral("   OutputStream.WriteLine \"");
         statement.prepend(start + name + QStringLiteral(" : ") + kQuote + storedValue(i));
     }
     return statement;
@@ -55,8 +56,8 @@ QString BuildStoreBlock(const QList<GuestbookField> &fields)
         + QStringLiteral("   GuestBookFile = Server.MapPath(\"guestbook.txt\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
         + writeStatement(fields) + QStringLiteral(" + \"vbCrLf Date : \" + CStr(Now())") + kCrLf
-        + QStringLiteral("   Set OutputStream = Nothing") + kCrLf + QStringLiteral("   Set FileObject = Nothing") + kCrLf
-        + QStringLiteral("%>") + kCrLf + kCrLf;
+        + QStringLiteral("   Set OutputStream = Nothing") + kCrLf + QStringLiteral("   Set FileObject = Nothing")
+        + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
 
 QString BuildThankYou(const GuestbookProject &project)

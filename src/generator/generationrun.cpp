@@ -9,8 +9,9 @@
 #include "store/applog.h"
 #include "store/atomicfile.h"
 #include "store/filetests.h"
-#include "store/staletemporaries.h"
+#include "store/product.h"
 #include "store/programfolder.h"
+#include "store/staletemporaries.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,8 +45,8 @@ struct PageStage {
 
 // Builds a page stage by stage, setting each stage's status and log lines, and
 // adds it to the pages that the run writes as one set at its end.
-void buildPage(const QString &pageFolder, const QString &pageName, GenerationHost &host,
-               const QList<PageStage> &stages, PageSet &pages)
+void buildPage(const QString &pageFolder, const QString &pageName, GenerationHost &host, const QList<PageStage> &stages,
+               PageSet &pages)
 {
     QString text;
     for (const PageStage &stage : stages) {
@@ -115,7 +116,7 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
         WriteLog(QStringLiteral("Project name too short, setting to default"));
         projectName = kDefaultTitle;
     }
-    projectName.replace(QLatin1Char(' '), QLatin1Char('_'));
+    projectName = SpacesToUnderscores(projectName);
     // The folder must lie inside the save folder: a title such as ".." or "a/b"
     // would put the pages somewhere else.
     if (!IsPlainFolderName(projectName))
@@ -154,12 +155,15 @@ GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &p
     }
     PageSet pages;
     buildPage(pageFolder, kSignPage, host,
-        {{"file header", Logged, {BuildPageHead(project)}, QStringLiteral("[ default.asp ] File header created")},
-         {"file body", Logged, {BuildBodyTag(project)}, {}},
-         {"page title", Logged, {BuildTitleLine(project, false), BuildErrorBanner()}, {}},
-         {"fields", Logged, {BuildSignForm(project)}, {}},
-         {"file footer", Logged, {BuildClosingLines()}, QStringLiteral("Main file created, will now generate addtogb.asp")}},
-        pages);
+              {{"file header", Logged, {BuildPageHead(project)}, QStringLiteral("[ default.asp ] File header created")},
+               {"file body", Logged, {BuildBodyTag(project)}, {}},
+               {"page title", Logged, {BuildTitleLine(project, false), BuildErrorBanner()}, {}},
+               {"fields", Logged, {BuildSignForm(project)}, {}},
+               {"file footer",
+                Logged,
+                {BuildClosingLines()},
+                QStringLiteral("Main file created, will now generate addtogb.asp")}},
+              pages);
     return WriteEntryScript(pageFolder, project, host, pages);
 }
 
@@ -168,15 +172,19 @@ GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     buildPage(pageFolder, kEntryScript, host,
-        {{"script header", Logged,
-          {BuildScriptOpening(), BuildAssignmentsAndChecks(project.Fields), BuildStoreBlock(project.Fields)}, {}},
-         {"file header", Logged, {BuildPageHead(project)}, {}},
-         {"file body", StatusOnly, {BuildBodyTag(project)}, {}},
-         {"page title", Logged, {BuildTitleLine(project, true)}, {}},
-         {"fields", Logged, {BuildThankYou(project)}, {}},
-         {"file footer", Logged, {BuildClosingLines()},
-          QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp")}},
-        pages);
+              {{"script header",
+                Logged,
+                {BuildScriptOpening(), BuildAssignmentsAndChecks(project.Fields), BuildStoreBlock(project.Fields)},
+                {}},
+               {"file header", Logged, {BuildPageHead(project)}, {}},
+               {"file body", StatusOnly, {BuildBodyTag(project)}, {}},
+               {"page title", Logged, {BuildTitleLine(project, true)}, {}},
+               {"fields", Logged, {BuildThankYou(project)}, {}},
+               {"file footer",
+                Logged,
+                {BuildClosingLines()},
+                QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp")}},
+              pages);
     return WriteViewPage(pageFolder, project, host, pages);
 }
 
@@ -185,11 +193,11 @@ GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &p
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     buildPage(pageFolder, kViewPage, host,
-        {{"file header", Logged, {BuildPageHead(project)}, {}},
-         {"file body", Logged, {BuildBodyTag(project)}, {}},
-         {"page title", Logged, {BuildTitleLine(project, true)}, {}},
-         {"file footer", Logged, {BuildReaderBlock()}, {}}},
-        pages);
+              {{"file header", Logged, {BuildPageHead(project)}, {}},
+               {"file body", Logged, {BuildBodyTag(project)}, {}},
+               {"page title", Logged, {BuildTitleLine(project, true)}, {}},
+               {"file footer", Logged, {BuildReaderBlock()}, {}}},
+              pages);
     if (const WriteResult written = AtomicFile::writeSet(pages); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
     WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));

@@ -22,8 +22,8 @@ GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &p
                                 PageSet &pages);
 
 // The question that ends a successful run.
-inline const QString kViewFilesQuestion = QStringLiteral(
-    "Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
+inline const QString kViewFilesQuestion =
+    QStringLiteral("Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
 
 // Removes what writers killed in the middle of a write left behind: old temporary
 // copies of the settings file and of the pages in the projects folder.

@@ -1,5 +1,7 @@
 #include "generator/pageframe.h"
 
+#include "store/product.h"
+
 #include "store/programfolder.h"
 
 QString Printed(const QString &text)
@@ -23,7 +25,8 @@ QString BuildPageHead(const GuestbookProject &p)
         QStringLiteral("a{text-decoration:none}"),
         QStringLiteral("a:hover   ") + rule(p.HM_FFace, p.HM_FSize, p.HM_FColor)
             + QStringLiteral(" text-decoration: underline;}"),
-        QStringLiteral("a:link    ") + rule(p.H_FFace, p.H_FSize, p.H_FColor) + QStringLiteral(" text-decoration: none;}"),
+        QStringLiteral("a:link    ") + rule(p.H_FFace, p.H_FSize, p.H_FColor)
+            + QStringLiteral(" text-decoration: none;}"),
         QStringLiteral("TD,TH,SELECT,TEXT     ") + rule(p.M_FFace, p.M_FSize, p.M_FColor) + QLatin1Char('}'),
         QStringLiteral("body   ") + rule(p.M_FFace, p.M_FSize, p.M_FColor) + QLatin1Char('}'),
         QStringLiteral("//-->"),
@@ -72,5 +75,5 @@ bool IsTextareaField(const GuestbookField &field)
 QString FieldControlName(const GuestbookField &field)
 {
     const QString prefix = IsTextareaField(field) ? QStringLiteral("txta") : QStringLiteral("txt");
-    return prefix + QString(field.FieldName).replace(QLatin1Char(' '), QLatin1Char('_'));
+    return prefix + SpacesToUnderscores(field.FieldName);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/guestbookproject.h"
+#include "store/product.h"
 
 #include <QString>
 
@@ -8,10 +9,6 @@
 // heading line and closing lines. Every value goes in as raw text.
 
 inline const QString kCrLf = QStringLiteral("\r\n");
-
-// Addresses of the product's own pages.
-inline const QString kSupportPageUrl = QStringLiteral("https://quillset.example.org/support/");
-inline const QString kHomePageUrl = QStringLiteral("https://quillset.example.org/");
 
 // The addresses by which the pages link to each other: the server's page names,
 // or the files of a preview that a browser opens without a server.

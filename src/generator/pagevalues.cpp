@@ -68,6 +68,12 @@ QString shown(const QString &value)
 
 // A value of the design and what the user knows it as: "Size" "40" " of field "Name"".
 struct NamedValue {
+    NamedValue(const QString &what, const QString &value, const QString &owner = {})
+        : what(what)
+        , value(value)
+        , owner(owner)
+    {
+    }
     QString what;
     QString value;
     QString owner;

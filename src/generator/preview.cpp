@@ -45,7 +45,8 @@ QString storedLine(const QList<GuestbookField> &fields, const QStringList &value
     QStringList items;
     for (qsizetype i = fields.size() - 1; i >= 0; --i) {
         QString value = values.at(i);
-        value.replace(QStringLiteral("\r\n"), kReturnMarker).replace(QLatin1Char('\r'), kReturnMarker)
+        value.replace(QStringLiteral("\r\n"), kReturnMarker)
+            .replace(QLatin1Char('\r'), kReturnMarker)
             .replace(QLatin1Char('\n'), kReturnMarker);
         items << fields.at(i).FieldName + QStringLiteral(" : ") + value;
     }
@@ -92,7 +93,8 @@ PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newes
     pages.signPage = frame + Printed(BuildTitleLine(p, false)) + Printed(QString())
         + Printed(BuildSignForm(p, kPreviewPageLinks)) + Printed(BuildClosingLines());
     pages.viewPage = frame + Printed(BuildTitleLine(p, true))
-        + Printed(RenderedEntries(SampleEntryLines(p.Fields, newestEntry)) + kCrLf + BuildViewPageEnd(kPreviewPageLinks));
+        + Printed(RenderedEntries(SampleEntryLines(p.Fields, newestEntry)) + kCrLf
+                  + BuildViewPageEnd(kPreviewPageLinks));
     return pages;
 }
 
@@ -106,13 +108,14 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
     }
     QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + QStringLiteral("quillset-preview-XXXXXX"));
     if (!folder.isValid()) {
-        result.outcome = GenerationOutcome::failure(QStringLiteral("The preview folder could not be made in %1: %2")
-                                                        .arg(parent, folder.errorString()));
+        result.outcome = GenerationOutcome::failure(
+            QStringLiteral("The preview folder could not be made in %1: %2").arg(parent, folder.errorString()));
         return result;
     }
     const PreviewPages pages = BuildPreviewPages(project, newestEntry);
-    const WriteResult written = AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), EncodePageText(pages.signPage)},
-                                                      {folder.filePath(kPreviewViewPage), EncodePageText(pages.viewPage)}});
+    const WriteResult written =
+        AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), EncodePageText(pages.signPage)},
+                              {folder.filePath(kPreviewViewPage), EncodePageText(pages.viewPage)}});
     if (!written.succeeded()) {
         result.outcome = GenerationOutcome::failure(written.errorText);
         return result;

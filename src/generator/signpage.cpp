@@ -4,8 +4,8 @@
 
 namespace {
 
-const QString kInputStyle = QStringLiteral(
-    " style=\"border-width: 1; border-color: #000000; font-family: verdana; font-size: 11\">");
+const QString kInputStyle =
+    QStringLiteral(" style=\"border-width: 1; border-color: #000000; font-family: verdana; font-size: 11\">");
 
 QString inputCell(const GuestbookField &field)
 {
@@ -23,7 +23,8 @@ QString formRows(const QList<GuestbookField> &fields)
     QString rows;
     for (const GuestbookField &field : fields) {
         rows += QStringLiteral("<tr>") + kCrLf;
-        rows += QStringLiteral(" <td width=\"10%\" nowrap valign=\"top\">") + field.FieldName + QStringLiteral(":</td>") + kCrLf;
+        rows += QStringLiteral(" <td width=\"10%\" nowrap valign=\"top\">") + field.FieldName + QStringLiteral(":</td>")
+            + kCrLf;
         rows += inputCell(field) + kCrLf;
         rows += QStringLiteral("</tr>");
     }

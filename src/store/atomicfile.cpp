@@ -18,7 +18,8 @@ QString randomSuffix()
 {
     QString suffix;
     for (int i = 0; i < kSuffixLength; ++i)
-        suffix += QLatin1Char(kSuffixCharacters[QRandomGenerator::global()->bounded(int(sizeof kSuffixCharacters) - 1)]);
+        suffix +=
+            QLatin1Char(kSuffixCharacters[QRandomGenerator::global()->bounded(int(sizeof kSuffixCharacters) - 1)]);
     return suffix;
 }
 
@@ -93,7 +94,7 @@ public:
     QString errorString() const override { return m_error.isEmpty() ? m_file.errorString() : m_error; }
 
 private:
-    template<typename T>
+    template <typename T>
     T checked(T result)
     {
         if (m_file.error() != QFileDevice::NoError)

@@ -26,12 +26,12 @@ class StagingDevice
 {
 public:
     virtual ~StagingDevice();
-    virtual bool open() = 0;                         // creates the temporary file
+    virtual bool open() = 0;  // creates the temporary file
     virtual qint64 write(const QByteArray &bytes) = 0;
-    virtual bool flush() = 0;                        // written bytes reach the file
-    virtual bool close() = 0;                        // closes the complete copy
-    virtual bool commit() = 0;                       // renames it over the target
-    virtual void cancelWriting() = 0;                // removes it
+    virtual bool flush() = 0;  // written bytes reach the file
+    virtual bool close() = 0;  // closes the complete copy
+    virtual bool commit() = 0;  // renames it over the target
+    virtual void cancelWriting() = 0;  // removes it
     virtual QString errorString() const = 0;
 };
 

@@ -4,8 +4,7 @@
 
 bool GuestbookField::operator==(const GuestbookField &other) const
 {
-    return FieldName == other.FieldName && FieldType == other.FieldType && Rows == other.Rows
-        && Cols == other.Cols;
+    return FieldName == other.FieldName && FieldType == other.FieldType && Rows == other.Rows && Cols == other.Cols;
 }
 
 bool GuestbookProject::operator==(const GuestbookProject &o) const
@@ -14,8 +13,7 @@ bool GuestbookProject::operator==(const GuestbookProject &o) const
         && BG_Color == o.BG_Color && TBL_Width == o.TBL_Width && TBL_Border == o.TBL_Border
         && TBL_Border_Width == o.TBL_Border_Width && M_FColor == o.M_FColor && M_FFace == o.M_FFace
         && M_FSize == o.M_FSize && H_FColor == o.H_FColor && H_FFace == o.H_FFace && H_FSize == o.H_FSize
-        && HM_FColor == o.HM_FColor && HM_FFace == o.HM_FFace && HM_FSize == o.HM_FSize
-        && Fields == o.Fields;
+        && HM_FColor == o.HM_FColor && HM_FFace == o.HM_FFace && HM_FSize == o.HM_FSize && Fields == o.Fields;
 }
 
 QString GuestbookProject::defaultProjectPath()
@@ -57,6 +55,18 @@ GuestbookProject GuestbookProject::startupDefaults()
     return p;
 }
 
+// The start values with two exceptions, both as projects have always loaded and
+// therefore kept: a missing link colour loads as dark grey "#333333" where a new
+// project starts with blue "#3333ff", and a missing background image stays empty
+// where a new project shows "None" (the pages treat both as no picture).
+GuestbookProject GuestbookProject::loadFallbacks()
+{
+    GuestbookProject p = startupDefaults();
+    p.H_FColor = QStringLiteral("#333333");
+    p.BG_Image = QString();
+    return p;
+}
+
 bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int exceptIndex)
 {
     for (int i = 0; i < list.size(); ++i) {
@@ -64,4 +74,9 @@ bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int 
             return true;
     }
     return false;
+}
+
+QString SpacesToUnderscores(QString text)
+{
+    return text.replace(QLatin1Char(' '), QLatin1Char('_'));
 }

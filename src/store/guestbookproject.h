@@ -7,8 +7,8 @@
 struct GuestbookField {
     QString FieldName;
     QString FieldType;  // "Text" or "Textarea"; whatever the field dialog's kind box held
-    QString Rows;       // input size (Text) or number of rows (Textarea)
-    QString Cols;       // number of columns; empty for "Text"
+    QString Rows;  // input size (Text) or number of rows (Textarea)
+    QString Cols;  // number of columns; empty for "Text"
 
     bool operator==(const GuestbookField &other) const;
 };
@@ -38,10 +38,17 @@ struct GuestbookProject {
 
     // The project a fresh window starts with.
     static GuestbookProject startupDefaults();
+    // What a load puts in place of a value that is empty or missing in the stored
+    // project (title, path and fields are not taken from here).
+    static GuestbookProject loadFallbacks();
     static QList<GuestbookField> defaultFields();
     // Where guestbooks go unless the user picks another folder: "<program folder>/projects/".
     static QString defaultProjectPath();
 };
+
+// The text with every space as "_": how a project title names its settings section
+// and folder, and how a field name becomes a settings key and a form control name.
+QString SpacesToUnderscores(QString text);
 
 // True when a field other than the one at exceptIndex (1-based; 0 for none) has
 // exactly the name text (case-sensitive, no trimming).

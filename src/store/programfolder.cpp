@@ -2,25 +2,77 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
-QString &testFolder()
+struct Folders {
+    QString executableForTesting;
+    QString perUserForTesting;
+    QString chosen;  // empty until chooseAtStartUp()
+};
+
+Folders &folders()
 {
-    static QString folder;
-    return folder;
+    static Folders state;
+    return state;
+}
+
+QString perUserFolder()
+{
+    if (!folders().perUserForTesting.isEmpty())
+        return folders().perUserForTesting;
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// Writable means a file can really be created there: permission bits alone say
+// nothing about read-only mounts or access lists.
+bool canCreateFileIn(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    QTemporaryFile probe(ProgramFolder::withTrailingSeparator(folder) + QStringLiteral(".write-test-XXXXXX"));
+    return probe.open();
 }
 }  // namespace
 
 QString ProgramFolder::path()
 {
-    if (!testFolder().isEmpty())
-        return testFolder();
+    return folders().chosen.isEmpty() ? executableFolder() : folders().chosen;
+}
+
+QString ProgramFolder::executableFolder()
+{
+    if (!folders().executableForTesting.isEmpty())
+        return folders().executableForTesting;
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+ProgramFolder::Choice ProgramFolder::choose(const QString &besideProgram, const QString &perUser)
+{
+    if (canCreateFileIn(besideProgram))
+        return {besideProgram, true};
+    if (perUser.isEmpty())
+        return {besideProgram, false};
+    QDir().mkpath(perUser);
+    return {perUser, canCreateFileIn(perUser)};
+}
+
+ProgramFolder::Choice ProgramFolder::chooseAtStartUp()
+{
+    const Choice choice = choose(executableFolder(), perUserFolder());
+    folders().chosen = choice.folder;
+    return choice;
 }
 
 void ProgramFolder::setPathForTesting(const QString &folder)
 {
-    testFolder() = QDir::toNativeSeparators(folder);
+    folders() = Folders{QDir::toNativeSeparators(folder), QString(), QString()};
+}
+
+void ProgramFolder::setPerUserFolderForTesting(const QString &folder)
+{
+    folders().perUserForTesting = QDir::toNativeSeparators(folder);
 }
 
 QString ProgramFolder::separator()
@@ -31,9 +83,4 @@ QString ProgramFolder::separator()
 QString ProgramFolder::withTrailingSeparator(const QString &path)
 {
     return path.endsWith(separator()) ? path : path + separator();
-}
-
-QString ApplicationVersion()
-{
-    return QStringLiteral(QUILLSET_VERSION);
 }

@@ -2,19 +2,40 @@
 
 #include <QString>
 
-// The folder that holds the program: the settings file, the default log and the
-// projects folder live there. Tests point it at a temporary folder.
+// The program's folder: where the settings file, the default log and the projects
+// folder live. Beside the executable when a file can be created there (portable
+// use); otherwise the per-user data folder. The choice is made once at start-up.
+// Tests point both folders anywhere.
 namespace ProgramFolder {
 
+// Where settings, log and projects live: the start-up choice, or beside the
+// executable before it is made.
 QString path();
-void setPathForTesting(const QString &folder);  // empty text restores the real folder
+
+// The folder that holds the executable; help is looked for there.
+QString executableFolder();
+
+struct Choice {
+    QString folder;  // where settings, log and projects go
+    bool writable = false;  // false: nothing saved there will be kept
+};
+
+// Beside the program when a file can be created there, else the per-user folder
+// (created when missing). When neither can be written, the per-user folder all the
+// same, so that the program goes on as it would with an unwritable folder.
+Choice choose(const QString &besideProgram, const QString &perUser);
+
+// Makes the choice for this run with the real (or test) folders; path() follows it.
+Choice chooseAtStartUp();
+
+// Points the executable's folder, and so path(), at a folder; empty text restores
+// the real folders and forgets the start-up choice.
+void setPathForTesting(const QString &folder);
+// Stands in for the per-user data folder in chooseAtStartUp().
+void setPerUserFolderForTesting(const QString &folder);
 
 // Path separator of the platform, and a path with exactly that separator at its end.
 QString separator();
 QString withTrailingSeparator(const QString &path);
 
 }  // namespace ProgramFolder
-
-// Application title and version, as the program reports them.
-inline constexpr char kApplicationTitle[] = "Quillset";
-QString ApplicationVersion();  // "1.2.6"

@@ -16,11 +16,6 @@ const QString kCountKey = QStringLiteral("prjNumber");
 const QString kFieldNamesKey = QStringLiteral("FLD_Names");
 const QString kListSeparator = QStringLiteral(", ");
 
-QString underscored(QString text)
-{
-    return text.replace(QLatin1Char(' '), QLatin1Char('_'));
-}
-
 QString withoutSpaces(QString text)
 {
     return text.remove(QLatin1Char(' '));
@@ -53,11 +48,12 @@ int countedUp(int count)
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
 {
     const QString list = settings.value(kProjectsSection, kRecentKey, QString());
-    const QString entry = underscored(name);
+    const QString entry = SpacesToUnderscores(name);
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList}, {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
+    return {{kProjectsSection, kRecentKey, newList},
+            {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
 QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
@@ -82,8 +78,9 @@ QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
     };
     QString names;
     for (const GuestbookField &field : p.Fields) {
-        const QString stored = underscored(field.FieldName);
-        const QString joined = QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
+        const QString stored = SpacesToUnderscores(field.FieldName);
+        const QString joined =
+            QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
         values.append({name, QStringLiteral("FLD_") + stored, joined});
         names += kListSeparator + stored;
     }
@@ -101,34 +98,34 @@ QString valueOr(const IniSnapshot &settings, const QString &section, const char 
 
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
-    return SaveINISettings([&](const IniSnapshot &current) {
-        return recentListUpdate(current, name) + projectValues(name, project);
-    });
+    return SaveINISettings(
+        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(name, project); });
 }
 
 GuestbookProject LoadProject(const QString &name)
 {
     const IniSnapshot settings = IniSnapshot::ofSettingsFile(name);
-    const auto value = [&](const char *key, const char *fallback) {
-        return valueOr(settings, name, key, QString::fromLatin1(fallback));
+    const GuestbookProject fallback = GuestbookProject::loadFallbacks();
+    const auto value = [&](const char *key, const QString &fallbackValue) {
+        return valueOr(settings, name, key, fallbackValue);
     };
     GuestbookProject p;
     p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-    p.Project_Path = valueOr(settings, name, "Project_Path", GuestbookProject::defaultProjectPath());
-    p.BG_Image = value("BG_Image", "");
-    p.BG_Color = value("BG_Color", "#ffffff");
-    p.TBL_Width = value("TBL_Width", "45%");
-    p.TBL_Border = value("TBL_Border", "0") == QLatin1String("1") ? 1 : 0;
-    p.TBL_Border_Width = value("TBL_Border_Width", "0");
-    p.M_FColor = value("M_FColor", "#000000");
-    p.M_FFace = value("M_FFace", "Verdana");
-    p.M_FSize = value("M_FSize", "11");
-    p.H_FColor = value("H_FColor", "#333333");
-    p.H_FFace = value("H_FFace", "Verdana");
-    p.H_FSize = value("H_FSize", "11");
-    p.HM_FColor = value("HM_FColor", "#ff0000");
-    p.HM_FFace = value("HM_FFace", "Verdana");
-    p.HM_FSize = value("HM_FSize", "11");
+    p.Project_Path = value("Project_Path", GuestbookProject::defaultProjectPath());
+    p.BG_Image = value("BG_Image", fallback.BG_Image);
+    p.BG_Color = value("BG_Color", fallback.BG_Color);
+    p.TBL_Width = value("TBL_Width", fallback.TBL_Width);
+    p.TBL_Border = value("TBL_Border", QString::number(fallback.TBL_Border)) == QLatin1String("1") ? 1 : 0;
+    p.TBL_Border_Width = value("TBL_Border_Width", fallback.TBL_Border_Width);
+    p.M_FColor = value("M_FColor", fallback.M_FColor);
+    p.M_FFace = value("M_FFace", fallback.M_FFace);
+    p.M_FSize = value("M_FSize", fallback.M_FSize);
+    p.H_FColor = value("H_FColor", fallback.H_FColor);
+    p.H_FFace = value("H_FFace", fallback.H_FFace);
+    p.H_FSize = value("H_FSize", fallback.H_FSize);
+    p.HM_FColor = value("HM_FColor", fallback.HM_FColor);
+    p.HM_FFace = value("HM_FFace", fallback.HM_FFace);
+    p.HM_FSize = value("HM_FSize", fallback.HM_FSize);
 
     const QString names = settings.value(name, kFieldNamesKey, QString());
     if (names.contains(kListSeparator)) {
@@ -226,4 +223,11 @@ QList<RecentProject> FillRecentProjects()
 int SavedProjectCount()
 {
     return storedProjectCount(IniSnapshot::ofSettingsFile());
+}
+
+WriteResult SaveProjectLocation(const QString &title, const QString &folder)
+{
+    const QString section = SpacesToUnderscores(title);
+    return SaveINISettings(
+        {{section, QStringLiteral("Project_Title"), title}, {section, QStringLiteral("Project_Path"), folder}});
 }

@@ -15,6 +15,10 @@ class IniSnapshot;
 // on failure nothing is written and the error text comes back.
 WriteResult SaveProject(const QString &name, const GuestbookProject &project);
 
+// Writes a project's title and save folder into its section, in one write; on
+// failure nothing is written and the error text comes back.
+WriteResult SaveProjectLocation(const QString &title, const QString &folder);
+
 // The project saved under name: its title is name with "_" shown as " ", every
 // other member read from the section, empty ones replaced by the load fallbacks.
 GuestbookProject LoadProject(const QString &name);

@@ -1,6 +1,8 @@
 #include "store/settingsfile.h"
 
 #include "store/atomicfile.h"
+#include "store/guestbookproject.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QDeadlineTimer>
@@ -50,7 +52,8 @@ Line lineAt(const QByteArray &text, qsizetype start)
     line.end = lineBreakAt(text, start);
     line.next = line.end;
     if (line.next < text.size())
-        line.next += text.at(line.next) == '\r' && line.next + 1 < text.size() && text.at(line.next + 1) == '\n' ? 2 : 1;
+        line.next +=
+            text.at(line.next) == '\r' && line.next + 1 < text.size() && text.at(line.next + 1) == '\n' ? 2 : 1;
     return line;
 }
 
@@ -135,8 +138,7 @@ KeyLine findKey(const QByteArray &text, const IniText::Section &section, QByteAr
         const Line line = lineAt(text, pos);
         const QByteArrayView view = lineView(text, line);
         const qsizetype equals = view.indexOf('=');
-        if (equals > 0 && !view.trimmed().startsWith(';')
-            && namesMatch(view.first(equals).trimmed(), key)) {
+        if (equals > 0 && !view.trimmed().startsWith(';') && namesMatch(view.first(equals).trimmed(), key)) {
             result.found = true;
             result.line = line;
             result.valueStart = line.start + equals + 1;
@@ -187,14 +189,12 @@ bool readSettingsFile(QByteArray *content, QString *error = nullptr, const QByte
     content->clear();
     QFile file(SettingsFilePath());
     switch (openForReading(file)) {
-    case ReadStatus::Missing:
-        return true;
+    case ReadStatus::Missing: return true;
     case ReadStatus::Unreadable:
         if (error)
             *error = file.errorString();
         return false;
-    case ReadStatus::Read:
-        break;
+    case ReadStatus::Read: break;
     }
     // One look at the start of the file, where the program's own sections lie,
     // then the rest into the same buffer.
@@ -262,7 +262,8 @@ WriteResult rewriteSettingsFile(const std::function<QList<IniValue>(const IniSna
     const QString path = SettingsFilePath();
     const QFileInfo info(path);
     if (info.exists() && isReadOnly(info))
-        return WriteResult::failure(QStringLiteral("The settings file %1 is read-only").arg(QDir::toNativeSeparators(path)));
+        return WriteResult::failure(
+            QStringLiteral("The settings file %1 is read-only").arg(QDir::toNativeSeparators(path)));
     QLockFile lock(SettingsLockPath());
     if (!takeLock(lock))
         return WriteResult::failure(lock.error() == QLockFile::LockFailedError
@@ -349,8 +350,7 @@ void IniText::Editor::set(const QByteArray &sectionName, const QByteArray &key, 
 
 QString SettingsFilePath()
 {
-    QString title = QString::fromLatin1(kApplicationTitle);
-    title.replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QString title = SpacesToUnderscores(QString::fromLatin1(kApplicationTitle));
     return ProgramFolder::withTrailingSeparator(ProgramFolder::path()) + title + QStringLiteral(".ini");
 }
 

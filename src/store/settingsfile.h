@@ -89,4 +89,3 @@ public:
 private:
     IniText::Editor m_editor;
 };
-

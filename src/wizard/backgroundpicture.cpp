@@ -1,5 +1,8 @@
 #include "wizard/backgroundpicture.h"
 
+#include "chrome/placement.h"
+
+#include <QFrame>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,4 +57,21 @@ void BackgroundPicture::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     emit pressed();
+}
+
+BackgroundPicture *BackgroundPicture::addTo(QWidget *window, QSize windowSize)
+{
+    // The picture is a pixel larger than the window each way (7770 x 5505 twips).
+    auto *picture = new BackgroundPicture(window);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(0, 0, twipsToPixels(7770), twipsToPixels(5505));
+    auto *outline = new QFrame(window);
+    outline->setObjectName(QStringLiteral("Shape1"));
+    outline->setGeometry(QRect(QPoint(0, 0), windowSize));
+    outline->setFrameShape(QFrame::Box);
+    outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette palette = outline->palette();
+    palette.setColor(QPalette::WindowText, QColor(96, 110, 140));
+    outline->setPalette(palette);
+    return picture;
 }

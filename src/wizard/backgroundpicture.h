@@ -11,6 +11,10 @@ class BackgroundPicture : public QWidget
 public:
     explicit BackgroundPicture(QWidget *parent = nullptr);
 
+    // Puts the picture (Image1) over the whole window and the window's outline
+    // (Shape1, of windowSize) over it.
+    static BackgroundPicture *addTo(QWidget *window, QSize windowSize);
+
 signals:
     void pressed();
 

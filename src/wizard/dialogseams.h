@@ -1,20 +1,30 @@
 #pragma once
 
-#include <functional>
+#include "store/guestbookproject.h"
 
+#include <functional>
+#include <optional>
+
+class FieldsStep;
+class QWidget;
 class frmMain;
 
-// How the main window opens the other windows. The main window calls each one
-// through here; the dialogs install the real ones at start-up and tests may put
-// their own in their place. An empty entry does nothing (pickColor: -1).
+// How the main window opens the other windows. The window and its steps call each
+// one through here; the program installs the real ones at start-up and tests may
+// put their own in their place. An empty entry does nothing (pickColor: -1). The
+// dialogs get and give data: they never see the window's controls.
 struct MainWindowDialogs {
-    std::function<void(frmMain &)> showTitleDialog;       // lblTitle: frmEdit, modal
-    std::function<void(frmMain &)> showFieldDialog;       // lblNewField: frmAddField, modal
-    std::function<void(frmMain &)> showFieldMenu;         // right press on lvwFields: frmMenu at the pointer
-    std::function<void(frmMain &)> closeFieldMenu;        // other press on lvwFields while the menu is shown
-    std::function<int(frmMain &)> pickColor;              // colour buttons: palette value, -1 when cancelled
+    // lblTitle: frmEdit, modal. The new title, or nothing when cancelled.
+    std::function<std::optional<QString>(QWidget &owner, const QString &title)> askTitle;
+    // lblNewField and the field menu: frmAddField, modal, adding a field (row -1) or
+    // editing the one at row. The whole list as edited, or nothing when cancelled.
+    std::function<std::optional<QList<GuestbookField>>(QWidget &owner, const QList<GuestbookField> &fields, int row)>
+        editFields;
+    std::function<void(FieldsStep &)> showFieldMenu;  // right press on lvwFields: frmMenu at the pointer
+    std::function<void()> closeFieldMenu;  // other press on lvwFields: closes a shown menu
+    std::function<int(QWidget &owner)> pickColor;  // colour buttons: palette value, -1 when cancelled
     std::function<void(frmMain &)> showExistingProjects;  // lblLoadExisting: frmExisting at the pointer
-    std::function<void(frmMain &)> showAbout;             // imgAbout: frmAbout, modal
+    std::function<void(QWidget &owner)> showAbout;  // imgAbout: frmAbout, modal
 };
 
 MainWindowDialogs &mainWindowDialogs();

@@ -4,23 +4,21 @@
 #include "store/atomicfile.h"
 #include "store/guestbookproject.h"
 
-#include <QHash>
-#include <QList>
 #include <QWidget>
+
+#include <array>
 
 class BackgroundPicture;
 class CFormBorder;
-class ClickLabel;
-class HoverShape;
-class QCheckBox;
-class QComboBox;
-class QFrame;
+class FieldsStep;
+class GenerationStep;
+class LabelButton;
 class QLabel;
-class QLineEdit;
-class QTreeWidget;
+class TitleBodyStep;
+class WizardStep;
 
 // The main window: a five-step wizard that holds the live project in its
-// controls, saves it and has the guestbook generated.
+// steps, saves it and has the guestbook generated.
 class frmMain : public QWidget, public GenerationHost
 {
     Q_OBJECT
@@ -31,15 +29,15 @@ public:
 
     // Shows step valOpt (1 to 5); any other number changes nothing.
     void DoMode(int valOpt);
-    int CurrentMode() const;
-    bool GuestbookGenerated() const;
+    int CurrentMode() const { return m_currentMode; }
+    bool GuestbookGenerated() const { return m_guestbookGenerated; }
 
-    QString ProjectName() const;
-    void setProjectName(const QString &name);
+    QString ProjectName() const { return m_projectName; }
+    void setProjectName(const QString &name) { m_projectName = name; }
 
-    // The live project as the controls hold it at this moment.
+    // The live project as the steps hold it at this moment.
     GuestbookProject readProject() const;
-    // Puts a whole project into the controls.
+    // Puts a whole project into the steps.
     void showProject(const GuestbookProject &p);
     // Replaces the live project with the one saved under name.
     void LoadProject(const QString &name);
@@ -50,107 +48,37 @@ public:
     void showWizardStep(int step) override;
     bool askYesNo(const QString &question) override;
     void openFolder(const QString &folder) override;
-    void setGuestbookGenerated(bool generated) override;
+    void setGuestbookGenerated(bool generated) override { m_guestbookGenerated = generated; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setupUi();
-    void setupStep1();
-    void setupStep2();
-    void setupStep3();
-    void setupStep4();
-    void setupStep5();
-    void setupHoverTable();
-
-    void Form_Initialize();
+    void setupWindowButtons();
     void Form_Load();
-    void restorePosition();
-    void LoadFonts();
     WriteResult Form_QueryUnload();
-    WriteResult Form_Unload();
     void showWriteError(const WriteResult &result);
+    WizardStep *step(int number) const;
+    void setNextFinishes(bool finishes);
 
     void lblNext_Click();
     void lblBack_Click();
-    void chkBorder_Click();
-    void pickColorInto(QLineEdit *box);
-    void lblTitle_Click();
-    void lblBrowse_Click();
-    void lblGBPath_Click();
-    void lblNewField_Click();
-    void lvwFields_MouseDown(Qt::MouseButton button);
-    void lblLoadExisting_Click();
-    void imgAbout_Click();
-    void imgHelp_Click();
-    void imgExit_Click();
-    void Image1_MouseDown();
-
-    void setFieldRows(const QList<GuestbookField> &fields);
 
     int m_currentMode = 0;
+    bool m_nextFinishes = false;  // Next reads "Finish" and runs the generation
     bool m_guestbookGenerated = false;
     QString m_projectName;
+    // The values of the steps not built yet; built steps hold their own.
+    GuestbookProject m_project;
     CFormBorder *m_border = nullptr;
 
-    // Hover feedback: what a mouse move over a widget lights up and clears.
-    struct HoverRow {
-        QList<HoverShape *> lightGrey;
-        QList<HoverShape *> background;
-    };
-    QHash<QObject *, HoverRow> m_hoverTable;
-
     BackgroundPicture *Image1 = nullptr;
-    QFrame *Shape1 = nullptr;
     QLabel *lblSteps = nullptr;
-    ClickLabel *imgAbout = nullptr;
-    ClickLabel *imgHelp = nullptr;
-    ClickLabel *imgExit = nullptr;
-    QFrame *frMain = nullptr;
-    QFrame *frStep1 = nullptr;
-    QFrame *frStep2 = nullptr;
-    QFrame *frStep3 = nullptr;
-    QFrame *frStep4 = nullptr;
-    HoverShape *shBack = nullptr;
-    ClickLabel *lblBack = nullptr;
-    HoverShape *shNext = nullptr;
-    ClickLabel *lblNext = nullptr;
-    HoverShape *shLoadExisting = nullptr;
-    ClickLabel *lblLoadExisting = nullptr;
-
-    QLineEdit *txtTitle = nullptr;
-    HoverShape *shTitle = nullptr;
-    ClickLabel *lblTitle = nullptr;
-    QLineEdit *txtSaveTo = nullptr;
-    HoverShape *shBrowse = nullptr;
-    ClickLabel *lblBrowse = nullptr;
-    QLineEdit *txtBGImage = nullptr;
-    QLineEdit *txtBGColor = nullptr;
-    ClickLabel *imgBGcolor = nullptr;
-    QComboBox *cbotblWidth = nullptr;
-    QCheckBox *chkBorder = nullptr;
-    QComboBox *cbotblBorder = nullptr;
-
-    QLineEdit *txtFColor = nullptr;
-    ClickLabel *imgFColor = nullptr;
-    QComboBox *cboFont = nullptr;
-    QComboBox *cboPX = nullptr;
-    QLineEdit *txtHColor = nullptr;
-    ClickLabel *imgHColor = nullptr;
-    QComboBox *cboHFont = nullptr;
-    QComboBox *cboHPX = nullptr;
-    QLineEdit *txtHMColor = nullptr;
-    ClickLabel *imgHMColor = nullptr;
-    QComboBox *cboHMFont = nullptr;
-    QComboBox *cboHMPX = nullptr;
-
-    QTreeWidget *lvwFields = nullptr;
-    HoverShape *shNew = nullptr;
-    ClickLabel *lblNewField = nullptr;
-
-    QLabel *lblProjectName = nullptr;
-    ClickLabel *lblGBPath = nullptr;
-    QLabel *lblStatus = nullptr;
+    LabelButton *lblBack = nullptr;
+    LabelButton *lblNext = nullptr;
+    TitleBodyStep *m_titleBody = nullptr;
+    FieldsStep *m_fields = nullptr;
+    GenerationStep *m_generation = nullptr;
+    std::array<WizardStep *, 5> m_steps{};
 };

@@ -20,8 +20,9 @@ private slots:
         border.setClient(&form);
         const auto flags = [&form] {
             QString set;
-            for (Qt::WindowType flag : {Qt::FramelessWindowHint, Qt::WindowContextHelpButtonHint,
-                                        Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint, Qt::WindowStaysOnTopHint})
+            for (Qt::WindowType flag :
+                 {Qt::FramelessWindowHint, Qt::WindowContextHelpButtonHint, Qt::WindowMinimizeButtonHint,
+                  Qt::WindowMaximizeButtonHint, Qt::WindowStaysOnTopHint})
                 set += form.windowFlags().testFlag(flag) ? '1' : '0';
             return set;
         };

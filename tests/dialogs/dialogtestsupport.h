@@ -1,15 +1,15 @@
 #pragma once
 
+#include "store/product.h"
 #include "wizard/wizardtestsupport.h"
 
-#include "dialogs/colortohex.h"
+#include "app/installdialogs.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
-#include "dialogs/installdialogs.h"
 #include "store/projectstore.h"
 
 #include <QPointer>
@@ -34,17 +34,4 @@ inline void typeText(QLineEdit *box, const QString &text)
     box->clear();
     for (const QChar c : text)
         box->insert(QString(c));
-}
-
-// A field list as the main window has it: four columns, one row per field.
-inline QTreeWidget *makeFieldList(QWidget *parent, const Rows &rows, int selected = -1)
-{
-    auto *list = new QTreeWidget(parent);
-    list->setObjectName(QStringLiteral("lvwFields"));
-    list->setColumnCount(4);
-    for (const QStringList &row : rows)
-        new QTreeWidgetItem(list, row);
-    if (selected >= 0)
-        list->topLevelItem(selected)->setSelected(true);
-    return list;
 }

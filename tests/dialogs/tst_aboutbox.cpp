@@ -1,6 +1,7 @@
 // The About box: version and build from the program's version, the home page link.
 
 #include "dialogtestsupport.h"
+#include "store/product.h"
 
 #include "generator/pageframe.h"
 

@@ -2,6 +2,7 @@
 // colour text of a value.
 
 #include "dialogtestsupport.h"
+#include "store/product.h"
 
 namespace {
 // A swatch's colour as red, green, blue: the left column's in order, the grid's by its rule.
@@ -85,15 +86,23 @@ private slots:
         QTest::addColumn<QString>("previewed");
         QTest::addColumn<int>("result");
         const QPoint swatch(31 + 10 * 6 + 4, 1 + 10 * 4 + 4);  // grid row 4, column 6
-        QTest::newRow("release on a swatch") << swatch << "release" << "#3300CC 13369395" << 13369395;
-        QTest::newRow("Escape") << swatch << "Escape" << "#3300CC 13369395" << -1;
-        QTest::newRow("click on the preview") << swatch << "preview" << "#3300CC 13369395" << -1;
+        QTest::newRow("release on a swatch") << swatch << "release"
+                                             << "#3300CC 13369395" << 13369395;
+        QTest::newRow("Escape") << swatch << "Escape"
+                                << "#3300CC 13369395" << -1;
+        QTest::newRow("click on the preview") << swatch << "preview"
+                                              << "#3300CC 13369395" << -1;
         // The separating lines are black, and black is picked there.
-        QTest::newRow("top line") << QPoint(15, 0) << "release" << "#000000 0" << 0;
-        QTest::newRow("between column and grid") << QPoint(25, 35) << "release" << "#000000 0" << 0;
-        QTest::newRow("between grid columns") << QPoint(40, 45) << "release" << "#000000 0" << 0;
-        QTest::newRow("between grid rows") << QPoint(115, 60) << "release" << "#000000 0" << 0;
-        QTest::newRow("right edge") << QPoint(210, 30) << "release" << "#000000 0" << 0;
+        QTest::newRow("top line") << QPoint(15, 0) << "release"
+                                  << "#000000 0" << 0;
+        QTest::newRow("between column and grid") << QPoint(25, 35) << "release"
+                                                 << "#000000 0" << 0;
+        QTest::newRow("between grid columns") << QPoint(40, 45) << "release"
+                                              << "#000000 0" << 0;
+        QTest::newRow("between grid rows") << QPoint(115, 60) << "release"
+                                           << "#000000 0" << 0;
+        QTest::newRow("right edge") << QPoint(210, 30) << "release"
+                                    << "#000000 0" << 0;
     }
 
     void pickOrCancel()

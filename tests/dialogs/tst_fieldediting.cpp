@@ -10,21 +10,51 @@ const QString kDuplicate =
 const QString kClash = QStringLiteral("! Ok: Error: Field name too close to another field\r\n\r\n"
                                       "Field names must differ in more than capital letters, spaces and underscores.");
 
-// A shown field dialog on a list of rows, editing the selected row when one is given.
+QList<GuestbookField> fieldsOf(const Rows &rows)
+{
+    QList<GuestbookField> fields;
+    for (const QStringList &row : rows)
+        fields.append({row.at(0), row.at(1), row.at(2), row.at(3)});
+    return fields;
+}
+
+Rows rowsOf(const QList<GuestbookField> &fields)
+{
+    Rows rows;
+    for (const GuestbookField &field : fields)
+        rows.append({field.FieldName, field.FieldType, field.Rows, field.Cols});
+    return rows;
+}
+
+// A shown field dialog on a list of rows, editing the given row or adding a field.
 struct FieldDialog {
     explicit FieldDialog(const Rows &rows, int editRow = -1)
-        : list(makeFieldList(&owner, rows, editRow))
+        : given(rows)
+        , dialog(std::make_unique<frmAddField>(fieldsOf(rows), editRow, &owner))
     {
-        WizardFlags::FieldEditMode = editRow >= 0 ? WizardFlags::EditField : WizardFlags::AddField;
-        dialog = std::make_unique<frmAddField>(list, &owner);
         dialog->show();
     }
     QLineEdit *name() const { return control<QLineEdit>(dialog.get(), "txtfldName"); }
     QComboBox *combo(const char *which) const { return control<QComboBox>(dialog.get(), which); }
+    // The list the dialog gives back (as given unless accepted).
+    Rows rows() const { return rowsOf(dialog->fields()); }
 
     QWidget owner;
-    QTreeWidget *list;
+    Rows given;
     std::unique_ptr<frmAddField> dialog;
+};
+
+// The window side of the field menu: a list of rows and a selected one.
+struct MenuHost {
+    FieldMenuCommands commands()
+    {
+        return {[this] { return selected; }, [this] { ++addsAsked; }, [this](int row) { rows.removeAt(row); },
+                [this](int row) { editsAsked << row; }};
+    }
+    Rows rows;
+    int selected = -1;
+    int addsAsked = 0;
+    QList<int> editsAsked;
 };
 }  // namespace
 
@@ -37,11 +67,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");  // ^: the Home key
         QTest::addColumn<QString>("kept");
-        QTest::newRow("a / b - c") << "a/b-c" << "abc";
-        QTest::newRow("the eight characters") << "x/\\&?><+-y" << "xy";
-        QTest::newRow("quote, comma, equals") << "Your \"name\", age=3" << "Your name age3";
-        QTest::newRow("others stay") << "Full_name 2 (opt.)!" << "Full_name 2 (opt.)!";
-        QTest::newRow("typing at the start continues at the end") << "ab^xy" << "xaby";
+        QTest::newRow("a / b - c") << "a/b-c"
+                                   << "abc";
+        QTest::newRow("the eight characters") << "x/\\&?><+-y"
+                                              << "xy";
+        QTest::newRow("quote, comma, equals") << "Your \"name\", age=3"
+                                              << "Your name age3";
+        QTest::newRow("others stay") << "Full_name 2 (opt.)!"
+                                     << "Full_name 2 (opt.)!";
+        QTest::newRow("typing at the start continues at the end") << "ab^xy"
+                                                                  << "xaby";
     }
 
     void nameFilter()
@@ -67,23 +102,35 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<Rows>("after");
         const Rows start = {{"Name", "Text", "40", ""}, {"Homepage", "Text", "40", ""}};
-        QTest::newRow("empty name") << -1 << "" << "" << kInvalidName << start;
-        QTest::newRow("one character") << -1 << "N" << "" << kInvalidName << start;
-        QTest::newRow("two spaces") << -1 << "  " << "" << QString() << (start + Rows{{"  ", "Text", "10", ""}});
-        QTest::newRow("add listed name") << -1 << "Name" << "" << kDuplicate << start;
-        QTest::newRow("add lower-case of listed") << -1 << "name" << "" << kClash << start;
-        QTest::newRow("edit unchanged") << 0 << "Name" << "" << QString() << start;
-        QTest::newRow("edit to other listed") << 0 << "Homepage" << "" << kDuplicate << start;
-        QTest::newRow("edit to capitals of itself")
-            << 0 << "NAME" << "" << QString() << Rows{{"NAME", "Text", "40", ""}, start[1]};
+        QTest::newRow("empty name") << -1 << ""
+                                    << "" << kInvalidName << start;
+        QTest::newRow("one character") << -1 << "N"
+                                       << "" << kInvalidName << start;
+        QTest::newRow("two spaces") << -1 << "  "
+                                    << "" << QString() << (start + Rows{{"  ", "Text", "10", ""}});
+        QTest::newRow("add listed name") << -1 << "Name"
+                                         << "" << kDuplicate << start;
+        QTest::newRow("add lower-case of listed") << -1 << "name"
+                                                  << "" << kClash << start;
+        QTest::newRow("edit unchanged") << 0 << "Name"
+                                        << "" << QString() << start;
+        QTest::newRow("edit to other listed") << 0 << "Homepage"
+                                              << "" << kDuplicate << start;
+        QTest::newRow("edit to capitals of itself") << 0 << "NAME"
+                                                    << "" << QString() << Rows{{"NAME", "Text", "40", ""}, start[1]};
         QTest::newRow("Textarea stores columns")
-            << -1 << "Field" << "Textarea/10/40" << QString() << (start + Rows{{"Field", "Textarea", "10", "40"}});
+            << -1 << "Field"
+            << "Textarea/10/40" << QString() << (start + Rows{{"Field", "Textarea", "10", "40"}});
         QTest::newRow("lower-case text keeps hidden columns")
-            << -1 << "Field" << "text/10/40" << QString() << (start + Rows{{"Field", "text", "10", "40"}});
+            << -1 << "Field"
+            << "text/10/40" << QString() << (start + Rows{{"Field", "text", "10", "40"}});
         QTest::newRow("euro and accent in the page code page")
-            << -1 << QStringLiteral("\u20ac \u00e9") << "" << QString() << (start + Rows{{QStringLiteral("\u20ac \u00e9"), "Text", "10", ""}});
-        QTest::newRow("Cyrillic outside the page code page") << -1 << QStringLiteral("\u0436\u0436") << "" << kInvalidName << start;
-        QTest::newRow("size as typed") << -1 << "Field" << "Text/wide/40" << QString() << (start + Rows{{"Field", "Text", "wide", ""}});
+            << -1 << QStringLiteral("\u20ac \u00e9") << "" << QString()
+            << (start + Rows{{QStringLiteral("\u20ac \u00e9"), "Text", "10", ""}});
+        QTest::newRow("Cyrillic outside the page code page")
+            << -1 << QStringLiteral("\u0436\u0436") << "" << kInvalidName << start;
+        QTest::newRow("size as typed") << -1 << "Field"
+                                       << "Text/wide/40" << QString() << (start + Rows{{"Field", "Text", "wide", ""}});
     }
 
     void okChecks()
@@ -104,7 +151,7 @@ private slots:
         field.combo("Combo1")->setFocus();
         clickNamed(field.dialog.get(), "lblOK");
 
-        QCOMPARE(rowsOf(field.list), after);
+        QCOMPARE(field.rows(), after);
         QCOMPARE(desktop.boxes(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(field.dialog->isVisible(), !message.isEmpty());
         if (!message.isEmpty())
@@ -139,15 +186,16 @@ private slots:
         // box and its label, the caption of the size box.
         QWidget *dialog = field.dialog.get();
         QStringList seen{QString::number(control(dialog, "Frame1")->height())};
-        for (const char *name : {"lblOK", "lblCancel", "shOK", "shCancel"})
+        for (const char *name : {"lblOK", "lblCancel"})
             seen << QString::number(control(dialog, name)->y());
         seen << (control(dialog, "cboCols")->isVisible() ? "cols" : "-")
              << (control(dialog, "Label4")->isVisible() ? "Label4" : "-") << control<QLabel>(dialog, "Label3")->text();
-        const QStringList expected = multiLine ? QStringList{"115", "120", "120", "120", "120", "cols", "Label4", "Rows:"}
-                                               : QStringList{"91", "96", "96", "96", "96", "-", "-", "Field size:"};
+        const QStringList expected = multiLine ? QStringList{"115", "120", "120", "cols", "Label4", "Rows:"}
+                                               : QStringList{"91", "96", "96", "-", "-", "Field size:"};
         QCOMPARE(seen, expected);
         // Re-centred after the change of height.
-        const QPoint offCentre = dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+        const QPoint offCentre =
+            dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1, qPrintable(QString::number(dialog->y())));
     }
 
@@ -155,9 +203,12 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("stored");  // the second row's name afterwards
-        QTest::newRow("OK") << "lblOK" << "Email";
-        QTest::newRow("Cancel") << "lblCancel" << "E-mail";
-        QTest::newRow("Escape") << "Escape" << "E-mail";
+        QTest::newRow("OK") << "lblOK"
+                            << "Email";
+        QTest::newRow("Cancel") << "lblCancel"
+                                << "E-mail";
+        QTest::newRow("Escape") << "Escape"
+                                << "E-mail";
     }
 
     void editingEmail()
@@ -167,7 +218,8 @@ private slots:
         ScriptedDesktop desktop;
         FieldDialog field(kDefaultFields, 1);
         QVERIFY(field.dialog->isEditing());
-        QCOMPARE(field.name()->text() + ' ' + field.combo("Combo1")->currentText() + ' ' + field.combo("cboRows")->currentText(),
+        QCOMPARE(field.name()->text() + ' ' + field.combo("Combo1")->currentText() + ' '
+                     + field.combo("cboRows")->currentText(),
                  QStringLiteral("Email Text 40"));
         if (how == "Escape")
             QTest::keyClick(field.name(), Qt::Key_Escape);
@@ -176,15 +228,13 @@ private slots:
         QVERIFY(!field.dialog->isVisible());
         Rows expected = kDefaultFields;
         expected[1][0] = stored;
-        QCOMPARE(rowsOf(field.list), expected);
-        QCOMPARE(WizardFlags::FieldEditMode, int(WizardFlags::AddField));
-        QVERIFY(!frmAddField(field.list, &field.owner).isEditing());  // the next dialog adds
+        QCOMPARE(field.rows(), expected);
     }
 
     void menu_data()
     {
         QTest::addColumn<Rows>("fields");
-        QTest::addColumn<int>("selected");     // -1: none
+        QTest::addColumn<int>("selected");  // -1: none
         QTest::addColumn<QString>("enabled");  // Add label and picture, Delete's, Edit's
         QTest::addColumn<Rows>("afterDelete");
         const Rows three = {{"One", "Text", "1", ""}, {"Two", "Text", "2", ""}, {"Three", "Textarea", "3", "4"}};
@@ -200,9 +250,11 @@ private slots:
         QFETCH(QString, enabled);
         QFETCH(Rows, afterDelete);
         QWidget owner;
-        QTreeWidget *list = makeFieldList(&owner, fields, selected);
-        ShowFieldMenu(&owner, list);
-        QVERIFY(shownFieldMenu() && WizardFlags::FieldMenuShown);
+        MenuHost host;
+        host.rows = fields;
+        host.selected = selected;
+        ShowFieldMenu(&owner, fields.size(), host.commands());
+        QVERIFY(shownFieldMenu() && FieldMenuShown());
         QString seen;
         for (const char *name : {"lblAddField", "imgAdd", "lblDelete", "imgDelete", "lblEdit", "imgEdit"})
             seen += control(shownFieldMenu(), name)->isEnabled() ? '1' : '0';
@@ -213,13 +265,51 @@ private slots:
             actOnModal([&dialogOpened](QWidget *modal) { dialogOpened = modal != nullptr; });
             clickNamed(shownFieldMenu(), "lblEdit");
             QCoreApplication::processEvents();
-            QVERIFY(!dialogOpened);
+            QVERIFY(!dialogOpened && host.editsAsked.isEmpty());
         }
         clickNamed(shownFieldMenu(), "lblDelete");
-        QCOMPARE(rowsOf(list), afterDelete);
-        QCOMPARE(WizardFlags::FieldMenuShown, selected < 0);  // a delete closes the menu
+        QCOMPARE(host.rows, afterDelete);
+        QCOMPARE(FieldMenuShown(), selected < 0);  // a delete closes the menu
         CloseFieldMenu();
-        QVERIFY(!shownFieldMenu() && !WizardFlags::FieldMenuShown);
+        QVERIFY(!shownFieldMenu() && !FieldMenuShown());
+    }
+
+    // Add and Edit close the menu and ask the window, Edit with the selected row.
+    void menuAsksByRow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("adds");
+        QTest::addColumn<QList<int>>("edits");
+        QTest::newRow("Add new Field") << "lblAddField" << 1 << QList<int>();
+        QTest::newRow("Edit Field") << "lblEdit" << 0 << QList<int>{2};
+    }
+
+    void menuAsksByRow()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, adds);
+        QFETCH(QList<int>, edits);
+        QWidget owner;
+        MenuHost host;
+        host.rows = kDefaultFields;
+        host.selected = 2;
+        ShowFieldMenu(&owner, host.rows.size(), host.commands());
+        clickNamed(shownFieldMenu(), command);
+        QVERIFY(!FieldMenuShown());
+        QCOMPARE(host.addsAsked, adds);
+        QCOMPARE(host.editsAsked, edits);
+        QCOMPARE(host.rows, kDefaultFields);
+    }
+
+    // A row the list does not have opens the dialog to add.
+    void editRowOutsideTheList()
+    {
+        ScriptedDesktop desktop;
+        FieldDialog field(kDefaultFields, 4);
+        QVERIFY(!field.dialog->isEditing());
+        field.name()->setText(QStringLiteral("City"));
+        clickNamed(field.dialog.get(), "lblOK");
+        QCOMPARE(field.rows(), (kDefaultFields + Rows{{"City", "Text", "10", ""}}));
     }
 
     void menuOpenedAndClosedFromTheList()
@@ -236,7 +326,7 @@ private slots:
         QCursor::setPos(120, 90);
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::RightButton);
         QPointer<frmMenu> menu = shownFieldMenu();
-        QVERIFY(menu && menu->isVisible() && WizardFlags::FieldMenuShown);
+        QVERIFY(menu && menu->isVisible() && FieldMenuShown());
         QCOMPARE(menu->parentWidget(), &window);
         QCOMPARE(menu->pos(), QPoint(120, 90));
 
@@ -248,7 +338,7 @@ private slots:
 
         // Another button closes it; no command runs.
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
-        QVERIFY(!shownFieldMenu() && !WizardFlags::FieldMenuShown);
+        QVERIFY(!shownFieldMenu() && !FieldMenuShown());
         QTRY_VERIFY(!menu);
         QCOMPARE(rowsOf(list), kDefaultFields);
     }

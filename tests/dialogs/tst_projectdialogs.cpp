@@ -18,7 +18,8 @@ void doubleClickRow(QWidget *window, const QString &text)
     const QList<QTreeWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(text));
     list->setCurrentItem(found.first());
-    sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(), Qt::LeftButton);
+    sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(),
+              Qt::LeftButton);
 }
 }  // namespace
 
@@ -30,22 +31,48 @@ private slots:
     void titleDialog_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("key");      // OK, Enter or Cancel
+        QTest::addColumn<QString>("key");  // OK, Enter or Cancel
         QTest::addColumn<QString>("section");  // where the title is written; empty: nothing written
-        QTest::newRow("empty") << "" << "OK" << "";
-        QTest::newRow("one character") << "A" << "OK" << "";
-        QTest::newRow("two spaces") << "  " << "OK" << "__";
-        QTest::newRow("with a space, by Enter") << "Garden Club" << "Enter" << "Garden_Club";
+        QTest::newRow("empty") << ""
+                               << "OK"
+                               << "";
+        QTest::newRow("one character") << "A"
+                                       << "OK"
+                                       << "";
+        QTest::newRow("two spaces") << "  "
+                                    << "OK"
+                                    << "__";
+        QTest::newRow("with a space, by Enter") << "Garden Club"
+                                                << "Enter"
+                                                << "Garden_Club";
         QTest::newRow("51 typed, 50 kept") << QString(51, 't') << "OK" << QString(50, 't');
-        QTest::newRow("comma") << "Club, news" << "OK" << "";
-        QTest::newRow("underscore") << "My_Site" << "OK" << "";
-        QTest::newRow("path separator") << "Club/news" << "OK" << "";
-        QTest::newRow("parent folder") << ".." << "OK" << "";
-        QTest::newRow("a saved project's title") << "Club news" << "OK" << "Club_news";
-        QTest::newRow("saved title in other capitals") << "club News" << "OK" << "";
-        QTest::newRow("saved title with a leading space") << " Club news" << "OK" << "";
-        QTest::newRow("server script") << "News <%=x%>" << "OK" << "";
-        QTest::newRow("Cancel") << "Another title" << "Cancel" << "";
+        QTest::newRow("comma") << "Club, news"
+                               << "OK"
+                               << "";
+        QTest::newRow("underscore") << "My_Site"
+                                    << "OK"
+                                    << "";
+        QTest::newRow("path separator") << "Club/news"
+                                        << "OK"
+                                        << "";
+        QTest::newRow("parent folder") << ".."
+                                       << "OK"
+                                       << "";
+        QTest::newRow("a saved project's title") << "Club news"
+                                                 << "OK"
+                                                 << "Club_news";
+        QTest::newRow("saved title in other capitals") << "club News"
+                                                       << "OK"
+                                                       << "";
+        QTest::newRow("saved title with a leading space") << " Club news"
+                                                          << "OK"
+                                                          << "";
+        QTest::newRow("server script") << "News <%=x%>"
+                                       << "OK"
+                                       << "";
+        QTest::newRow("Cancel") << "Another title"
+                                << "Cancel"
+                                << "";
     }
 
     void titleDialog()
@@ -55,32 +82,39 @@ private slots:
         QFETCH(QString, section);
         TestProgramFolder folder;
         SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        const QByteArray settingsBefore = readBytes(SettingsFilePath());
         ScriptedDesktop desktop;
-        QWidget owner;
-        auto *title = new QLineEdit(QStringLiteral("My Guestbook"), &owner);
-        QStringList namesSet;
-        frmEdit dialog(title, new QLineEdit(QStringLiteral("/srv/books/"), &owner),
-                       [&namesSet](const QString &name) { namesSet << name; }, &owner);
-        dialog.show();
-        QCOMPARE(control<QLineEdit>(&dialog, "txtOld")->text(), QStringLiteral("My Guestbook"));
-        QTest::keyClicks(control<QLineEdit>(&dialog, "txtNew"), typed);
-        if (key == "Enter")
-            QTest::keyClick(control<QLineEdit>(&dialog, "txtNew"), Qt::Key_Return);
-        else
-            clickNamed(&dialog, key == "OK" ? "lblOK" : "lblCancel");
+        InstallDialogs();
+        frmMain main;
+        main.DoMode(2);
+        const QByteArray settingsBefore = readBytes(SettingsFilePath());
+        bool shownOld = false;
+        bool stillOpen = false;
+        actOnModal([&](QWidget *dialog) {
+            QVERIFY(dialog);
+            shownOld = control<QLineEdit>(dialog, "txtOld")->text() == QStringLiteral("My Guestbook");
+            QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), typed);
+            if (key == "Enter")
+                QTest::keyClick(control<QLineEdit>(dialog, "txtNew"), Qt::Key_Return);
+            else
+                clickNamed(dialog, key == "OK" ? "lblOK" : "lblCancel");
+            stillOpen = dialog->isVisible();
+        });
+        clickNamed(&main, "lblTitle");
 
         const bool refused = section.isEmpty() && key != "Cancel";
         const QString kept = typed.left(50);
-        QCOMPARE(desktop.boxes(), refused ? QStringList{"! Ok: Error: Invalid title. Please check and try again"} : QStringList());
-        QCOMPARE(dialog.isVisible(), refused);
-        QCOMPARE(title->text(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
-        QCOMPARE(namesSet, section.isEmpty() ? QStringList() : QStringList{kept});
+        QVERIFY(shownOld);
+        QCOMPARE(desktop.boxes(),
+                 refused ? QStringList{"! Ok: Error: Invalid title. Please check and try again"} : QStringList());
+        QCOMPARE(stillOpen, refused);
+        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(),
+                 section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
+        QCOMPARE(main.ProjectName(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
         else
             QCOMPARE(GetINISetting(section, "Project_Title", "-") + '|' + GetINISetting(section, "Project_Path", "-"),
-                     kept + "|/srv/books/");
+                     kept + '|' + main.readProject().Project_Path);
     }
 
     // A title that cannot be stored is still taken; the failed save is shown once.
@@ -90,16 +124,22 @@ private slots:
         SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
         QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
         ScriptedDesktop desktop;
-        QWidget owner;
-        auto *title = new QLineEdit(QStringLiteral("My Guestbook"), &owner);
-        frmEdit dialog(title, new QLineEdit(QStringLiteral("/srv/books/"), &owner), [](const QString &) {}, &owner);
-        dialog.show();
-        QTest::keyClicks(control<QLineEdit>(&dialog, "txtNew"), QStringLiteral("Garden Club"));
-        clickNamed(&dialog, "lblOK");
-        QCOMPARE(desktop.boxes(), QStringList{"! Ok: Error: The settings file "
-                                              + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only"});
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(title->text(), QStringLiteral("Garden Club"));
+        InstallDialogs();
+        frmMain main;
+        main.DoMode(2);
+        bool closed = false;
+        actOnModal([&closed](QWidget *dialog) {
+            QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), QStringLiteral("Garden Club"));
+            clickNamed(dialog, "lblOK");
+            closed = !dialog->isVisible();
+        });
+        clickNamed(&main, "lblTitle");
+        QCOMPARE(desktop.boxes(),
+                 QStringList{"! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath())
+                             + " is read-only"});
+        QVERIFY(closed);
+        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(), QStringLiteral("Garden Club"));
+        QCOMPARE(main.ProjectName(), QStringLiteral("Garden Club"));
         QCOMPARE(GetINISetting("Garden_Club", "Project_Title", "-"), QStringLiteral("-"));
     }
 
@@ -135,21 +175,24 @@ private slots:
                                   << Rows{{QStringLiteral("Gr\u00F6\u00DFe"), "Text", "3", "40"}} << true << 1;
         QTest::newRow("Cyrillic outside the page code page")
             << QStringLiteral("\u0416\u0443\u0440\u043d\u0430\u043b")
-            << Rows{{QStringLiteral("\u0418\u043c\u044f"), "Text", "3", "40"}, {QStringLiteral("\u20ac \u00e9"), "Text", "3", "40"}}
+            << Rows{{QStringLiteral("\u0418\u043c\u044f"), "Text", "3", "40"},
+                    {QStringLiteral("\u20ac \u00e9"), "Text", "3", "40"}}
             << false << 1;
         QTest::newRow("saved title in capitals") << "CLUB NEWS" << plain << false << 2;
         QTest::newRow("underscore and comma") << "Club_news, old" << plain << false << 2;
         QTest::newRow("clashing field names")
             << "Clashes"
-            << Rows{{"Name", "Text", "40", "40"}, {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
-                    {"a_b", "Text", "1", "40"}, {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
+            << Rows{{"Name", "Text", "40", "40"},   {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
+                    {"a_b", "Text", "1", "40"},     {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
                     {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}}
             << true << 6;
-        QTest::newRow("kinds and sizes")
-            << "Kinds"
-            << Rows{{"Big", "TEXTAREA", "7", "70"}, {"Small", "text", "5", "40"}, {"Memo", "Memo", "", "12"},
-                    {"Spaced", "Text area", "1 0", "4,0"}, {"Blank", "", "", ""}}
-            << true << 5;
+        QTest::newRow("kinds and sizes") << "Kinds"
+                                         << Rows{{"Big", "TEXTAREA", "7", "70"},
+                                                 {"Small", "text", "5", "40"},
+                                                 {"Memo", "Memo", "", "12"},
+                                                 {"Spaced", "Text area", "1 0", "4,0"},
+                                                 {"Blank", "", "", ""}}
+                                         << true << 5;
     }
 
     void roundTrip()
@@ -164,27 +207,29 @@ private slots:
         InstallDialogs();
         frmMain main;
         main.show();
+        main.DoMode(2);
         auto *titleBox = control<QLineEdit>(&main, "txtTitle");
-        auto *fieldList = control<QTreeWidget>(&main, "lvwFields");
-        {
-            frmEdit dialog(titleBox, control<QLineEdit>(&main, "txtSaveTo"),
-                           [&main](const QString &name) { main.setProjectName(name); }, &main);
-            dialog.show();
-            control<QLineEdit>(&dialog, "txtNew")->setText(title);
-            clickNamed(&dialog, "lblOK");
-            QCOMPARE(!dialog.isVisible(), titleAccepted);
-        }
-        fieldList->clear();
+        actOnModal([&](QWidget *dialog) {
+            control<QLineEdit>(dialog, "txtNew")->setText(title);
+            clickNamed(dialog, "lblOK");
+            QCOMPARE(!dialog->isVisible(), titleAccepted);
+        });
+        clickNamed(&main, "lblTitle");
+        main.DoMode(4);
+        GuestbookProject noFields = main.readProject();
+        noFields.Fields.clear();
+        main.showProject(noFields);
         for (const QStringList &typed : typedFields) {
-            frmAddField dialog(fieldList, &main);
-            dialog.show();
-            typeText(control<QLineEdit>(&dialog, "txtfldName"), typed.at(0));
-            typeText(control<QComboBox>(&dialog, "Combo1")->lineEdit(), typed.at(1));
-            typeText(control<QComboBox>(&dialog, "cboRows")->lineEdit(), typed.at(2));
-            typeText(control<QComboBox>(&dialog, "cboCols")->lineEdit(), typed.at(3));
-            clickNamed(&dialog, "lblOK");
+            actOnModal([&](QWidget *dialog) {
+                typeText(control<QLineEdit>(dialog, "txtfldName"), typed.at(0));
+                typeText(control<QComboBox>(dialog, "Combo1")->lineEdit(), typed.at(1));
+                typeText(control<QComboBox>(dialog, "cboRows")->lineEdit(), typed.at(2));
+                typeText(control<QComboBox>(dialog, "cboCols")->lineEdit(), typed.at(3));
+                clickNamed(dialog, "lblOK");
+            });
+            clickNamed(&main, "lblNewField");
         }
-        QCOMPARE(fieldList->topLevelItemCount(), fieldsAccepted);
+        QCOMPARE(main.readProject().Fields.size(), fieldsAccepted);
 
         const GuestbookProject accepted = main.readProject();
         // What the dialogs let through can always be generated.

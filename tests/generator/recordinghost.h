@@ -9,7 +9,7 @@ class RecordingHost : public GenerationHost
 {
 public:
     bool answerYes = false;
-    QStringList events;    // "visible", "hidden", "step 2", "ask", "open <folder>", "generated"
+    QStringList events;  // "visible", "hidden", "step 2", "ask", "open <folder>", "generated"
     QStringList statuses;  // every status text, in order
     QString question;
 

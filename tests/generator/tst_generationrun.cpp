@@ -72,17 +72,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<QString>("codePage");  // Settings/PageCodePage; empty: not set
-        QTest::addColumn<QString>("logged");    // a log line the run must write
-        QTest::newRow("default project") << "default" << "My_Guestbook" << "" << "";
-        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered" << "My_Guestbook" << "" << "";
-        QTest::newRow("no border, no image, lower-case kind") << "mixed" << "Club_&_news" << "" << "";
-        QTest::newRow("windows-1252 by default") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "" << "";
-        QTest::newRow("windows-1252 named") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "windows-1252" << "";
-        QTest::newRow("unknown name falls back") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "cp-none"
+        QTest::addColumn<QString>("logged");  // a log line the run must write
+        QTest::newRow("default project") << "default"
+                                         << "My_Guestbook"
+                                         << ""
+                                         << "";
+        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered"
+                                                                           << "My_Guestbook"
+                                                                           << ""
+                                                                           << "";
+        QTest::newRow("no border, no image, lower-case kind") << "mixed"
+                                                              << "Club_&_news"
+                                                              << ""
+                                                              << "";
+        QTest::newRow("windows-1252 by default") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << ""
+                                                 << "";
+        QTest::newRow("windows-1252 named") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "windows-1252"
+                                            << "";
+        QTest::newRow("unknown name falls back")
+            << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "cp-none"
             << "Page code page \"cp-none\" is unknown, pages are written in windows-1252";
-        QTest::newRow("windows-1251") << "cyrillic"
+        QTest::newRow("windows-1251")
+            << "cyrillic"
             << QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430")
-            << "windows-1251" << "";
+            << "windows-1251"
+            << "";
     }
     void pagesMatchByteForByte()
     {
@@ -124,8 +138,9 @@ private Q_SLOTS:
         RecordingHost host;
         const GenerationOutcome outcome = GenerateGuestbook(name, project, host);
         QVERIFY(!outcome.succeeded);
-        QCOMPARE(outcome.errorText, QStringLiteral("Field name \"x<%=Request(...\" cannot be used in a page: "
-                                                   "it holds the server script marker \"<%\""));
+        QCOMPARE(outcome.errorText,
+                 QStringLiteral("Field name \"x<%=Request(...\" cannot be used in a page: "
+                                "it holds the server script marker \"<%\""));
         QCOMPARE(name, QStringLiteral("My Guestbook"));
         QVERIFY(host.events.isEmpty());
         QVERIFY(host.statuses.isEmpty());
@@ -145,8 +160,9 @@ private Q_SLOTS:
         QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
         QCOMPARE(host.statuses, statusesOf(expected));
         QCOMPARE(host.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
-        QCOMPARE(host.question, QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
-                                               "Would you like to view your files now?"));
+        QCOMPARE(host.question,
+                 QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
+                                "Would you like to view your files now?"));
     }
 
     void secondRunReusesFolderAndKeepsEntries()
@@ -185,11 +201,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<bool>("shortened");
-        QTest::newRow("empty") << "" << "My_Guestbook" << true;
-        QTest::newRow("one character") << "Q" << "My_Guestbook" << true;
-        QTest::newRow("one space") << " " << "My_Guestbook" << true;
-        QTest::newRow("two characters") << "Qs" << "Qs" << false;
-        QTest::newRow("two spaces between words") << "Club  news" << "Club__news" << false;
+        QTest::newRow("empty") << ""
+                               << "My_Guestbook" << true;
+        QTest::newRow("one character") << "Q"
+                                       << "My_Guestbook" << true;
+        QTest::newRow("one space") << " "
+                                   << "My_Guestbook" << true;
+        QTest::newRow("two characters") << "Qs"
+                                        << "Qs" << false;
+        QTest::newRow("two spaces between words") << "Club  news"
+                                                  << "Club__news" << false;
     }
     void titleBecomesFolderName()
     {
@@ -287,7 +308,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("step");
         for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
             for (int step = int(FailingDevice::Write); step <= int(FailingDevice::Commit); ++step)
-                QTest::addRow("%s, %s", page, FailingDevice::stepName(step)) << page << step;
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1, %2").arg(QLatin1String(page), QLatin1String(FailingDevice::stepName(step)))))
+                    << page << step;
         }
     }
     void failureAtEachPageKeepsOldSet()

@@ -93,11 +93,11 @@ private Q_SLOTS:
     {
         GuestbookProject project = GuestbookProject::startupDefaults();
         const PreviewPages pages = BuildPreviewPages(project, kNewest);
-        const QString entries = QStringLiteral(
-            "<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
-            "Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; text<br/>"
-            "<br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
-            "Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>");
+        const QString entries =
+            QStringLiteral("<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
+                           "Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; text<br/>"
+                           "<br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
+                           "Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>");
         const QString heading = QStringLiteral(
             "<div align=\"center\"><font style=\"font-size: 23px;\">My Guestbook</font></div><br/><br/>\r\n");
         QVERIFY(pages.viewPage.contains(heading + entries + QStringLiteral("\r\n<br/><br/><center>")));

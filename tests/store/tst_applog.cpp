@@ -47,7 +47,8 @@ private Q_SLOTS:
     void unwritableLogIsDroppedSilently()
     {
         TestProgramFolder folder;
-        SaveINISetting(QStringLiteral("Settings"), QStringLiteral("AppLog"), folder.file(QStringLiteral("no/such/log")));
+        SaveINISetting(QStringLiteral("Settings"), QStringLiteral("AppLog"),
+                       folder.file(QStringLiteral("no/such/log")));
         WriteLog(QStringLiteral("lost"));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("no"))));
     }

@@ -89,7 +89,8 @@ private Q_SLOTS:
         QTest::newRow("9999") << QByteArray("[Settings]\r\nprjNumber=9999\r\n") << "1";
         QTest::newRow("not a number") << QByteArray("[Settings]\r\nprjNumber=many\r\n") << "1";
         QTest::newRow("a count") << QByteArray("[Settings]\r\nprjNumber=4\r\n") << "5";
-        QTest::newRow("the largest count stays") << QByteArray("[Settings]\r\nprjNumber=2147483647\r\n") << "2147483647";
+        QTest::newRow("the largest count stays")
+            << QByteArray("[Settings]\r\nprjNumber=2147483647\r\n") << "2147483647";
         QTest::newRow("beyond the largest count") << QByteArray("[Settings]\r\nprjNumber=2147483648\r\n") << "1";
     }
     void projectCountFallsBackToZero()
@@ -119,6 +120,19 @@ private Q_SLOTS:
         QCOMPARE(QStringList({p.HM_FColor, p.HM_FFace, p.HM_FSize}), QStringList({"#ff0000", "Verdana", "11"}));
         QVERIFY(p.Fields.isEmpty());
         QCOMPARE(LoadProject(QStringLiteral("Nowhere")).Project_Path, GuestbookProject::defaultProjectPath());
+    }
+
+    // A new project and a load of empty values differ in the link colour and the
+    // background image only.
+    void startValuesAndLoadFallbacks()
+    {
+        const GuestbookProject start = GuestbookProject::startupDefaults();
+        GuestbookProject fallbacks = GuestbookProject::loadFallbacks();
+        QCOMPARE(start.H_FColor + '|' + start.BG_Image, QStringLiteral("#3333ff|None"));
+        QCOMPARE(fallbacks.H_FColor + '|' + fallbacks.BG_Image, QStringLiteral("#333333|"));
+        fallbacks.H_FColor = start.H_FColor;
+        fallbacks.BG_Image = start.BG_Image;
+        QCOMPARE(fallbacks, start);
     }
 
     // Stored values the program never writes itself.
@@ -212,7 +226,8 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, exceptIndex);
         QFETCH(bool, expected);
-        const QList<GuestbookField> rows = {{QStringLiteral("Name"), {}, {}, {}}, {QStringLiteral("E-mail"), {}, {}, {}}};
+        const QList<GuestbookField> rows = {{QStringLiteral("Name"), {}, {}, {}},
+                                            {QStringLiteral("E-mail"), {}, {}, {}}};
         QCOMPARE(ListItemExists(rows, text, exceptIndex), expected);
         QVERIFY(!ListItemExists({}, text, 0));
     }

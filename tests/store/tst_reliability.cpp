@@ -130,7 +130,8 @@ private Q_SLOTS:
         const QString pages = folder.file("projects/My_Guestbook/");
         QDir().mkpath(pages);
         QStringList oldCopies = {folder.file("Quillset.ini.aB3xY9")};
-        const QStringList kept = {folder.file("Quillset.ini.fresh1"), pages + "default.asp.x", pages + "notes.txt.ABCDEF"};
+        const QStringList kept = {folder.file("Quillset.ini.fresh1"), pages + "default.asp.x",
+                                  pages + "notes.txt.ABCDEF"};
         if (pageCopies)
             oldCopies << pages + "default.asp.Qw12Er" << pages + "viewguestbook.asp.zzzzzz";
         for (const QString &path : oldCopies + kept) {
@@ -179,7 +180,8 @@ private Q_SLOTS:
             const int round = loaded.BG_Color.mid(1).toInt();
             const QList<RecentProject> rows = FillRecentProjects();
             ++loads;
-            if (loaded.Fields != savedState(round).Fields || loaded.BG_Color != savedState(round).BG_Color || rows.size() != 1 || rows.first().text != "Club news") {
+            if (loaded.Fields != savedState(round).Fields || loaded.BG_Color != savedState(round).BG_Color
+                || rows.size() != 1 || rows.first().text != "Club news") {
                 ++wrong;
                 wrongExample = loaded.BG_Color;
             }

@@ -7,19 +7,18 @@
 
 // A settings file as a Windows program leaves it: CR LF, names in mixed case,
 // comments and blank lines.
-static const QByteArray kWindowsFile =
-    "; Quillset settings\r\n"
-    "[Position]\r\n"
-    "Left=4230\r\n"
-    "Top=2115\r\n"
-    "\r\n"
-    "[settings]\r\n"
-    "AppLog=C:\\Program Files\\Quillset\\applog.log\r\n"
-    "prjNumber=2\r\n"
-    "\r\n"
-    "[My Guestbook]\r\n"
-    "Project_Title=My Guestbook\r\n"
-    "Empty=\r\n";
+static const QByteArray kWindowsFile = "; Quillset settings\r\n"
+                                       "[Position]\r\n"
+                                       "Left=4230\r\n"
+                                       "Top=2115\r\n"
+                                       "\r\n"
+                                       "[settings]\r\n"
+                                       "AppLog=C:\\Program Files\\Quillset\\applog.log\r\n"
+                                       "prjNumber=2\r\n"
+                                       "\r\n"
+                                       "[My Guestbook]\r\n"
+                                       "Project_Title=My Guestbook\r\n"
+                                       "Empty=\r\n";
 
 class TestSettingsFile : public QObject
 {
@@ -39,14 +38,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("exact names") << "Position" << "Left" << "4230";
-        QTest::newRow("section in other case") << "SETTINGS" << "prjNumber" << "2";
-        QTest::newRow("key in other case") << "Settings" << "APPLOG" << "C:\\Program Files\\Quillset\\applog.log";
-        QTest::newRow("section with a space") << "my guestbook" << "Project_Title" << "My Guestbook";
-        QTest::newRow("empty value is not the default") << "My Guestbook" << "Empty" << "";
-        QTest::newRow("missing key") << "Position" << "Width" << "default";
-        QTest::newRow("missing section") << "Projects" << "Recent_Projects" << "default";
-        QTest::newRow("comment is no key") << "Position" << "; Quillset settings" << "default";
+        QTest::newRow("exact names") << "Position"
+                                     << "Left"
+                                     << "4230";
+        QTest::newRow("section in other case") << "SETTINGS"
+                                               << "prjNumber"
+                                               << "2";
+        QTest::newRow("key in other case") << "Settings"
+                                           << "APPLOG"
+                                           << "C:\\Program Files\\Quillset\\applog.log";
+        QTest::newRow("section with a space") << "my guestbook"
+                                              << "Project_Title"
+                                              << "My Guestbook";
+        QTest::newRow("empty value is not the default") << "My Guestbook"
+                                                        << "Empty"
+                                                        << "";
+        QTest::newRow("missing key") << "Position"
+                                     << "Width"
+                                     << "default";
+        QTest::newRow("missing section") << "Projects"
+                                         << "Recent_Projects"
+                                         << "default";
+        QTest::newRow("comment is no key") << "Position"
+                                           << "; Quillset settings"
+                                           << "default";
     }
     void readsWindowsFile()
     {
@@ -64,16 +79,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("replace in place, other case") << "SETTINGS" << "PRJNUMBER" << "3"
-            << QByteArray(kWindowsFile).replace("prjNumber=2", "prjNumber=3");
-        QTest::newRow("new key at the end of its section") << "Position" << "Width" << "517"
-            << QByteArray(kWindowsFile).replace("Top=2115\r\n", "Top=2115\r\nWidth=517\r\n");
-        QTest::newRow("new key in the last section") << "My Guestbook" << "BG_Color" << "#ffffff"
-            << kWindowsFile + "BG_Color=#ffffff\r\n";
-        QTest::newRow("new section at the end") << "Projects" << "Recent_Projects" << "My_Guestbook"
-            << kWindowsFile + "[Projects]\r\nRecent_Projects=My_Guestbook\r\n";
-        QTest::newRow("line break in a value becomes a space") << "Position" << "Left" << "1\r\n[Evil]\nx=2"
-            << QByteArray(kWindowsFile).replace("Left=4230", "Left=1  [Evil] x=2");
+        QTest::newRow("replace in place, other case")
+            << "SETTINGS"
+            << "PRJNUMBER"
+            << "3" << QByteArray(kWindowsFile).replace("prjNumber=2", "prjNumber=3");
+        QTest::newRow("new key at the end of its section")
+            << "Position"
+            << "Width"
+            << "517" << QByteArray(kWindowsFile).replace("Top=2115\r\n", "Top=2115\r\nWidth=517\r\n");
+        QTest::newRow("new key in the last section") << "My Guestbook"
+                                                     << "BG_Color"
+                                                     << "#ffffff" << kWindowsFile + "BG_Color=#ffffff\r\n";
+        QTest::newRow("new section at the end")
+            << "Projects"
+            << "Recent_Projects"
+            << "My_Guestbook" << kWindowsFile + "[Projects]\r\nRecent_Projects=My_Guestbook\r\n";
+        QTest::newRow("line break in a value becomes a space")
+            << "Position"
+            << "Left"
+            << "1\r\n[Evil]\nx=2" << QByteArray(kWindowsFile).replace("Left=4230", "Left=1  [Evil] x=2");
     }
     void writesKeepOtherLines()
     {
@@ -96,15 +120,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");  // written to section B with the value 2
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("bare CR at the end") << QByteArray("[B]\rx=1\r") << "y" << QByteArray("[B]\rx=1\ry=2\r\n");
-        QTest::newRow("lone CR between lines, replace") << QByteArray("[A]\rx=1\r[B]\ry=1\r") << "y"
-            << QByteArray("[A]\rx=1\r[B]\ry=2\r");
-        QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBF[B]\r\nx=1\r\n") << "x"
-            << QByteArray("\xEF\xBB\xBF[B]\r\nx=2\r\n");
+        QTest::newRow("lone CR between lines, replace")
+            << QByteArray("[A]\rx=1\r[B]\ry=1\r") << "y" << QByteArray("[A]\rx=1\r[B]\ry=2\r");
+        QTest::newRow("byte-order mark kept")
+            << QByteArray("\xEF\xBB\xBF[B]\r\nx=1\r\n") << "x" << QByteArray("\xEF\xBB\xBF[B]\r\nx=2\r\n");
         QTest::newRow("1 MB line of [") << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=1\r\n") << "x"
-            << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=2\r\n");
+                                        << QByteArray("[A]\r\n" + brackets + "[B]\r\nx=2\r\n");
         const QByteArray manyKeys = "[C]\r\n" + QByteArray("k=v\r\n").repeated(40000);
-        QTest::newRow("large file, section at its start") << QByteArray("[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n")
-            << "x" << QByteArray("[B]\r\nx=2\r\n" + manyKeys + "[A]\r\nx=3\r\n");
+        QTest::newRow("large file, section at its start")
+            << QByteArray("[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n") << "x"
+            << QByteArray("[B]\r\nx=2\r\n" + manyKeys + "[A]\r\nx=3\r\n");
         QTest::newRow("key holding =") << QByteArray("[B]\r\n") << "a=b" << QByteArray();
         QTest::newRow("empty key") << QByteArray("[B]\r\n") << " " << QByteArray();
         QTest::newRow("comment key") << QByteArray("[B]\r\n") << ";x" << QByteArray();
@@ -131,7 +156,8 @@ private Q_SLOTS:
     void largeFileReadsEverySection()
     {
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), "[B]\r\nx=1\r\n[C]\r\n" + QByteArray("k=v\r\n").repeated(40000) + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
+        writeBytes(SettingsFilePath(),
+                   "[B]\r\nx=1\r\n[C]\r\n" + QByteArray("k=v\r\n").repeated(40000) + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
         QCOMPARE(GetINISetting("B", "x", "-"), QStringLiteral("1"));
         QCOMPARE(GetINISetting("A", "x", "-"), QStringLiteral("3"));
         QCOMPARE(GetINISetting("B", "y", "-"), QStringLiteral("-"));  // only the first [B] counts
@@ -177,7 +203,8 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         ProgramFolder::setPathForTesting(folder.file(QStringLiteral("gone")));
-        QVERIFY(!SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("1")).errorText.isEmpty());
+        QVERIFY(!SaveINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("1"))
+                     .errorText.isEmpty());
         QVERIFY(!QFileInfo::exists(SettingsFilePath()));
         QCOMPARE(GetINISetting(QStringLiteral("Position"), QStringLiteral("Left"), QStringLiteral("d")),
                  QStringLiteral("d"));
@@ -209,15 +236,19 @@ private Q_SLOTS:
         const int keysEach = 60;
         QProcess first;
         QProcess second;
-        first.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--write-keys"), folder.path(), QStringLiteral("First"), QString::number(keysEach)});
-        second.start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("--write-keys"), folder.path(), QStringLiteral("Second"), QString::number(keysEach)});
+        first.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--write-keys"), folder.path(), QStringLiteral("First"), QString::number(keysEach)});
+        second.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--write-keys"), folder.path(), QStringLiteral("Second"), QString::number(keysEach)});
         QVERIFY(first.waitForFinished(60000));
         QVERIFY(second.waitForFinished(60000));
         for (int i = 0; i < keysEach; ++i) {
-            QCOMPARE(GetINISetting(QStringLiteral("First"), QStringLiteral("K%1").arg(i), QString()), QString::number(i));
-            QCOMPARE(GetINISetting(QStringLiteral("Second"), QStringLiteral("K%1").arg(i), QString()), QString::number(i));
+            QCOMPARE(GetINISetting(QStringLiteral("First"), QStringLiteral("K%1").arg(i), QString()),
+                     QString::number(i));
+            QCOMPARE(GetINISetting(QStringLiteral("Second"), QStringLiteral("K%1").arg(i), QString()),
+                     QString::number(i));
         }
     }
 };

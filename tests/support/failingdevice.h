@@ -45,11 +45,12 @@ public:
     public:
         Installed(const QString &target, Step failing)
         {
-            AtomicFile::setDeviceFactoryForTesting([target, failing](const QString &path) -> std::unique_ptr<StagingDevice> {
-                if (path == target)
-                    return std::make_unique<FailingDevice>(path, failing);
-                return AtomicFile::realDevice(path);
-            });
+            AtomicFile::setDeviceFactoryForTesting(
+                [target, failing](const QString &path) -> std::unique_ptr<StagingDevice> {
+                    if (path == target)
+                        return std::make_unique<FailingDevice>(path, failing);
+                    return AtomicFile::realDevice(path);
+                });
         }
         ~Installed() { AtomicFile::setDeviceFactoryForTesting({}); }
     };

@@ -14,16 +14,24 @@ private slots:
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("over");
-        // shTitle, shBrowse, shNew, shBack, shNext: G light grey, W white, . unchanged.
+        // lblTitle, lblBrowse, lblNewField, lblBack, lblNext: G light grey, W white, . unchanged.
         QTest::addColumn<QString>("fills");
-        QTest::newRow("title button") << 2 << "lblTitle" << "GW...";
-        QTest::newRow("browse button") << 2 << "lblBrowse" << "WG...";
-        QTest::newRow("step 2 frame") << 2 << "frStep1" << "WW...";
-        QTest::newRow("add field button") << 4 << "lblNewField" << "..GWW";
-        QTest::newRow("step 4 frame") << 4 << "frStep3" << "..W..";
-        QTest::newRow("back button") << 2 << "lblBack" << "...GW";
-        QTest::newRow("next button") << 2 << "lblNext" << "...WG";
-        QTest::newRow("background picture") << 2 << "Image1" << "...WW";
+        QTest::newRow("title button") << 2 << "lblTitle"
+                                      << "GW...";
+        QTest::newRow("browse button") << 2 << "lblBrowse"
+                                       << "WG...";
+        QTest::newRow("step 2 frame") << 2 << "frStep1"
+                                      << "WW...";
+        QTest::newRow("add field button") << 4 << "lblNewField"
+                                          << "..GWW";
+        QTest::newRow("step 4 frame") << 4 << "frStep3"
+                                      << "..W..";
+        QTest::newRow("back button") << 2 << "lblBack"
+                                     << "...GW";
+        QTest::newRow("next button") << 2 << "lblNext"
+                                     << "...WG";
+        QTest::newRow("background picture") << 2 << "Image1"
+                                            << "...WW";
     }
 
     void hoverTable()
@@ -36,19 +44,25 @@ private slots:
         frmMain window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.DoMode(2);  // every button built
+        window.DoMode(4);
         window.DoMode(step);
-        const char *shapes[] = {"shTitle", "shBrowse", "shNew", "shBack", "shNext"};
+        const char *shapes[] = {"lblTitle", "lblBrowse", "lblNewField", "lblBack", "lblNext"};
         for (const char *shape : shapes)
-            control<HoverShape>(&window, shape)->setFill(QColor(10, 20, 30));
+            control<LabelButton>(&window, shape)->setFill(QColor(10, 20, 30));
 
         QWidget *target = control(&window, over);
         // A point of the target not covered by any of its controls.
-        QTest::mouseMove(target, over.startsWith("fr") ? QPoint(3, target->height() - 3) : QPoint(target->width() / 2, 3));
+        QTest::mouseMove(target,
+                         over.startsWith("fr") ? QPoint(3, target->height() - 3) : QPoint(target->width() / 2, 3));
 
         QString seen;
         for (const char *shape : shapes) {
-            const QColor fill = control<HoverShape>(&window, shape)->fill();
-            seen += fill == QColor(224, 224, 224) ? 'G' : fill == QColor(Qt::white) ? 'W' : fill == QColor(10, 20, 30) ? '.' : '?';
+            const QColor fill = control<LabelButton>(&window, shape)->fill();
+            seen += fill == QColor(224, 224, 224) ? 'G'
+                : fill == QColor(Qt::white)       ? 'W'
+                : fill == QColor(10, 20, 30)      ? '.'
+                                                  : '?';
         }
         QCOMPARE(seen, fills);
     }
@@ -101,9 +115,9 @@ private slots:
         const QString before = saveTo->text();
         clickNamed(&window, "lblBrowse");
         QCOMPARE(prompt, QStringLiteral("Select a folder to save your guestbook to"));
-        const QString expected = !accepted    ? before
-                               : chosen == "/" ? QDir::toNativeSeparators(QDir::rootPath())
-                                               : QDir::toNativeSeparators(folder.path() + "/web/");
+        const QString expected = !accepted ? before
+            : chosen == "/"                ? QDir::toNativeSeparators(QDir::rootPath())
+                                           : QDir::toNativeSeparators(folder.path() + "/web/");
         QCOMPARE(saveTo->text(), expected);
         // The two keys only, in the section named with "_" for spaces.
         const QString section = QStringLiteral("My_Guestbook");
@@ -118,10 +132,14 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("picked");
         QTest::addColumn<QString>("text");  // empty: unchanged
-        QTest::newRow("background") << "imgBGcolor" << "txtBGColor" << 0x00CCFF << "#ffcc00";
-        QTest::newRow("links") << "imgHColor" << "txtHColor" << 0xABCDEF << "#efcdab";
-        QTest::newRow("links under the mouse") << "imgHMColor" << "txtHMColor" << 0x0A0B0C << "#0c0b0a";
-        QTest::newRow("cancelled") << "imgFColor" << "txtFColor" << -1 << "";
+        QTest::newRow("background") << "imgBGcolor"
+                                    << "txtBGColor" << 0x00CCFF << "#ffcc00";
+        QTest::newRow("links") << "imgHColor"
+                               << "txtHColor" << 0xABCDEF << "#efcdab";
+        QTest::newRow("links under the mouse") << "imgHMColor"
+                                               << "txtHMColor" << 0x0A0B0C << "#0c0b0a";
+        QTest::newRow("cancelled") << "imgFColor"
+                                   << "txtFColor" << -1 << "";
     }
 
     void colourButtons()
@@ -133,7 +151,7 @@ private slots:
         TestProgramFolder folder;
         ScriptedDesktop desktop;
         int asked = 0;
-        mainWindowDialogs().pickColor = [&](frmMain &) { return ++asked, picked; };
+        mainWindowDialogs().pickColor = [&](QWidget &) { return ++asked, picked; };
         frmMain window;
         window.show();
         window.DoMode(button == "imgBGcolor" ? 2 : 3);

@@ -19,8 +19,9 @@ private slots:
         window.showProject(project);
         walk(window, "NNNNN");
 
-        QCOMPARE(desktop.boxes(), QStringList{"! Ok: Error: Background colour \"<%=Now%>\" cannot be used in a page: "
-                                              "it holds the server script marker \"<%\""});
+        QCOMPARE(desktop.boxes(),
+                 QStringList{"! Ok: Error: Background colour \"<%=Now%>\" cannot be used in a page: "
+                             "it holds the server script marker \"<%\""});
         QCOMPARE(window.CurrentMode(), 5);
         QVERIFY(control(&window, "lblBack")->isEnabled());
         QVERIFY(!window.GuestbookGenerated());

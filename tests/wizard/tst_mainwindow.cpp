@@ -45,11 +45,12 @@ private slots:
         QTest::newRow("saved: fraction dropped, a half to even")
             << QByteArray("[Position]\r\nLeft=4230.4\r\nTop=1500.5\r\n") << QStringList{"Left: 4230", "Top: 1500"}
             << QPoint(282, 100);
-        QTest::newRow("Left not a number") << QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n")
-                                           << QStringList{kNotSaved} << centred;
-        QTest::newRow("Left without Top") << QByteArray("[Position]\r\nLeft=3000\r\n") << QStringList{kNotSaved} << centred;
-        QTest::newRow("wholly off every screen") << QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n")
-                                                 << QStringList{kNotSaved} << centred;
+        QTest::newRow("Left not a number")
+            << QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n") << QStringList{kNotSaved} << centred;
+        QTest::newRow("Left without Top")
+            << QByteArray("[Position]\r\nLeft=3000\r\n") << QStringList{kNotSaved} << centred;
+        QTest::newRow("wholly off every screen")
+            << QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n") << QStringList{kNotSaved} << centred;
     }
 
     void startLogAndPosition()
@@ -61,13 +62,14 @@ private slots:
         if (!settings.isEmpty())
             writeBytes(folder.file("Quillset.ini"), settings);
         ScriptedDesktop desktop;
-        WizardFlags::FieldMenuShown = true;
-        WizardFlags::FieldEditMode = WizardFlags::EditField;
         frmMain window;
 
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"} + positionLines
-            + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
-                          "Initializing listview", "Checking existance of projects folder",
+            + QStringList{"Loading default mode",
+                          "Mode loaded, continuing main application execution",
+                          "Loading fonts",
+                          "Initializing listview",
+                          "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it"};
         QCOMPARE(logMessages(folder.file("applog.log")), expected);
         QVERIFY(QDir(folder.file("projects")).exists());
@@ -79,12 +81,11 @@ private slots:
         QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(desktop.shown.isEmpty());
         // The default fields, the projects folder in the path box and the cleared flags.
-        QCOMPARE(rowsOf(control<QTreeWidget>(&window, "lvwFields")), kDefaultFields);
-        QCOMPARE(control<QLineEdit>(&window, "txtSaveTo")->text(),
+        QCOMPARE(window.readProject().Fields, GuestbookProject::defaultFields());
+        QCOMPARE(window.readProject().Project_Path,
                  QDir::toNativeSeparators(folder.path()) + QDir::separator() + "projects" + QDir::separator());
         QCOMPARE(window.ProjectName(), QStringLiteral("My Guestbook"));
-        QVERIFY(!WizardFlags::FieldMenuShown && !window.GuestbookGenerated());
-        QCOMPARE(WizardFlags::FieldEditMode, int(WizardFlags::AddField));
+        QVERIFY(!window.GuestbookGenerated());
     }
 
     void shutDown_data()
@@ -100,11 +101,13 @@ private slots:
             << false << QList<bool>{true} << true << QStringList{question}
             << QStringList{"Initializing Quillset shutdown procedure", "User wishes to save settings first",
                            "Settings saved", "Saving position"};
-        QTest::newRow("No, close request") << false << QList<bool>{false} << false << QStringList{question} << plainClose;
+        QTest::newRow("No, close request")
+            << false << QList<bool>{false} << false << QStringList{question} << plainClose;
         // Finish saved the project; the completion question is answered No.
         QTest::newRow("right after a generation")
             << true << QList<bool>{} << false
-            << QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?"}
+            << QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\nWould you like to view your "
+                           "files now?"}
             << plainClose;
     }
 
@@ -176,14 +179,15 @@ private slots:
         window.show();
         QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
         const QByteArray before = readBytes(SettingsFilePath());
-        const QString readOnly = "! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath())
-            + " is read-only";
+        const QString readOnly =
+            "! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only";
         if (action == "finish") {
             walk(window, "NNNNN");
             QCOMPARE(state(window), kStep5);
             QVERIFY(!QFileInfo::exists(folderOf(folder.path(), "projects") + QDir::separator() + "My_Guestbook"));
         } else if (action == "browse") {
             setFolderChooserForTesting([&](QWidget *, const QString &) { return folder.path(); });
+            window.DoMode(2);
             clickNamed(&window, "lblBrowse");
         } else {
             desktop.answers = {true};
@@ -203,8 +207,10 @@ private slots:
         const QString step1 = QStringLiteral("1 | frMain | Step 1: Introduction | Back off | Next >>");
         QTest::newRow("start") << "" << step1 << QStringList();
         QTest::newRow("Back on step 1") << "B" << step1 << QStringList();
-        QTest::newRow("step 2") << "N" << "2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>" << QStringList();
-        QTest::newRow("step 3") << "NN" << "3 | frStep2 | Step 3: Fonts and links | Back on | Next >>" << QStringList();
+        QTest::newRow("step 2") << "N"
+                                << "2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>" << QStringList();
+        QTest::newRow("step 3") << "NN"
+                                << "3 | frStep2 | Step 3: Fonts and links | Back on | Next >>" << QStringList();
         QTest::newRow("step 4") << "NNN" << kStep4 << QStringList();
         QTest::newRow("step 5") << "NNNN" << kStep5 << QStringList();
         QTest::newRow("Back from step 5") << "NNNNB" << kStep4 << QStringList();
@@ -262,8 +268,9 @@ private slots:
 
         QCOMPARE(QDir(pages).entryList(QDir::Files, QDir::Name),
                  (QStringList{"addtogb.asp", "default.asp", "guestbook.txt", "viewguestbook.asp"}));
-        QCOMPARE(desktop.boxes(), QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
-                                              "Would you like to view your files now?"});
+        QCOMPARE(desktop.boxes(),
+                 QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
+                             "Would you like to view your files now?"});
         QCOMPARE(desktop.opened, viewFiles ? QStringList{pages + QDir::separator()} : QStringList());
         QVERIFY(!control(&window, "lblStatus")->isVisibleTo(&window));
         QCOMPARE(state(window), QStringLiteral("2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>"));

@@ -11,7 +11,6 @@
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
 #include "wizard/frmmain.h"
-#include "wizard/wizardflags.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -59,8 +58,6 @@ public:
         DesktopActions::setOpenerForTesting({});
         setFolderChooserForTesting({});
         mainWindowDialogs() = MainWindowDialogs();
-        WizardFlags::FieldMenuShown = false;
-        WizardFlags::FieldEditMode = WizardFlags::AddField;
     }
 
     // Each box as "<icon> <buttons>: <text>", the icon as i, ! or ?.
@@ -68,8 +65,9 @@ public:
     {
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
-            result << QStringLiteral("%1 %2: %3").arg(QString(QLatin1Char("i!?"[int(box.icon)])),
-                                                      QLatin1String(box.buttons == MessagePrompt::Buttons::Ok ? "Ok" : "YesNo"), box.text);
+            result << QStringLiteral("%1 %2: %3")
+                          .arg(QString(QLatin1Char("i!?"[int(box.icon)])),
+                               QLatin1String(box.buttons == MessagePrompt::Buttons::Ok ? "Ok" : "YesNo"), box.text);
         return result;
     }
 

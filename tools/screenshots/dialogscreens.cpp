@@ -1,28 +1,29 @@
 // Shows one dialog of the program as the user meets it, for a screenshot under a
-// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about>
+// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|step1..step5>
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
+#include "app/installdialogs.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
-#include "dialogs/installdialogs.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
+#include "wizard/fieldsstep.h"
 #include "wizard/frmmain.h"
-#include "wizard/wizardflags.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -48,11 +49,15 @@ void printArea(QRect area)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setCursorFlashTime(0);  // a steady text cursor keeps screenshots comparable
     QApplication::setApplicationVersion(ApplicationVersion());
     QApplication::setOrganizationName(QStringLiteral("Quillset Project"));
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("about");
 
-    QTemporaryDir folder;
+    // A fixed folder, so the paths the steps show are the same in every screenshot.
+    QDir folder(QDir::tempPath() + QStringLiteral("/quillset-screenshots"));
+    folder.removeRecursively();
+    folder.mkpath(QStringLiteral("."));
     ProgramFolder::setPathForTesting(folder.path());
     GuestbookProject club = GuestbookProject::startupDefaults();
     SaveProject(QStringLiteral("My Guestbook"), club);
@@ -63,31 +68,31 @@ int main(int argc, char *argv[])
     frmMain main;
     main.move(40, 40);
     main.show();
+    if (which.startsWith(QLatin1String("step"))) {
+        main.DoMode(which.mid(4).toInt());
+        QTimer::singleShot(1000, [&main] { printArea(main.frameGeometry()); });
+        return app.exec();
+    }
     main.DoMode(which == QLatin1String("title") ? 2 : 4);
     auto *fields = main.findChild<QTreeWidget *>(QStringLiteral("lvwFields"));
-    auto *title = main.findChild<QLineEdit *>(QStringLiteral("txtTitle"));
-    auto *saveTo = main.findChild<QLineEdit *>(QStringLiteral("txtSaveTo"));
 
     QWidget *shown = nullptr;
     if (which == QLatin1String("menu")) {
         fields->topLevelItem(1)->setSelected(true);
         QCursor::setPos(fields->mapToGlobal(QPoint(60, 60)));
-        mainWindowDialogs().showFieldMenu(main);
+        mainWindowDialogs().showFieldMenu(*main.findChild<FieldsStep *>());
         shown = shownFieldMenu();
         hover(shown->findChild<QWidget *>(QStringLiteral("lblDelete")), QPoint(5, 5));
     } else if (which == QLatin1String("field") || which == QLatin1String("fieldedit")) {
-        if (which == QLatin1String("fieldedit")) {
-            fields->topLevelItem(3)->setSelected(true);
-            WizardFlags::FieldEditMode = WizardFlags::EditField;
-        }
-        auto *dialog = new frmAddField(fields, &main);
+        const int row = which == QLatin1String("fieldedit") ? 3 : -1;
+        auto *dialog = new frmAddField(main.readProject().Fields, row, &main);
         if (which == QLatin1String("field"))
             dialog->findChild<QLineEdit *>(QStringLiteral("txtfldName"))->setText(QStringLiteral("City"));
         dialog->show();
         hover(dialog->findChild<QWidget *>(QStringLiteral("lblOK")), QPoint(5, 5));
         shown = dialog;
     } else if (which == QLatin1String("title")) {
-        auto *dialog = new frmEdit(title, saveTo, [&main](const QString &name) { main.setProjectName(name); }, &main);
+        auto *dialog = new frmEdit(main.readProject().Project_Title, &main);
         dialog->findChild<QLineEdit *>(QStringLiteral("txtNew"))->setText(QStringLiteral("Club news"));
         dialog->show();
         shown = dialog;

@@ -1,4 +1,9 @@
-#include "dialogs/colortohex.h"
+#include "store/product.h"
+
+QString ApplicationVersion()
+{
+    return QStringLiteral(QUILLSET_VERSION);
+}
 
 QString ColorToHex(int value)
 {

@@ -1,19 +1,20 @@
-#include "dialogs/installdialogs.h"
+#include "app/installdialogs.h"
+#include "chrome/desktopstartup.h"
+#include "store/product.h"
 #include "store/programfolder.h"
 #include "wizard/frmmain.h"
 
 #include <QApplication>
 
-namespace {
-const char kOrganizationName[] = "Quillset Project";
-}
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // No organisation name: it would become part of the per-user data folder
+    // (~/.local/share/Quillset rather than .../Quillset Project/Quillset).
     QApplication::setApplicationName(QLatin1String(kApplicationTitle));
     QApplication::setApplicationVersion(ApplicationVersion());
-    QApplication::setOrganizationName(QLatin1String(kOrganizationName));
+    DesktopStartup::setIdentity();
+    DesktopStartup::chooseDataFolder();
 
     InstallDialogs();
 

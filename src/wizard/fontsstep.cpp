@@ -1,0 +1,88 @@
+#include "wizard/fontsstep.h"
+
+#include "chrome/labelbutton.h"
+#include "chrome/pictures.h"
+#include "chrome/widgetbits.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLineEdit>
+
+FontsStep::FontsStep(QWidget *window)
+    : WizardStep(window, "frStep2", QStringLiteral("Step 3: Fonts and links"))
+{
+}
+
+void FontsStep::buildControls()
+{
+    addText(frame(),
+            QStringLiteral("This step allows you to set the font settings that will be used for your guestbook."),
+            {12, 10, 479, 30});
+    m_main = addGroup("txtFColor", "imgFColor", "cboFont", "cboPX", {12, 40});
+    addHeading(frame(), QStringLiteral("Hyperlinks"), {12, 128, 200, 16});
+    addHeading(frame(), QStringLiteral("Default/Mouse Out"), {12, 150, 200, 16});
+    m_link = addGroup("txtHColor", "imgHColor", "cboHFont", "cboHPX", {12, 170});
+    addHeading(frame(), QStringLiteral("Mouse Over"), {258, 150, 200, 16});
+    m_linkHover = addGroup("txtHMColor", "imgHMColor", "cboHMFont", "cboHMPX", {258, 170});
+    loadFonts();
+}
+
+FontsStep::Group FontsStep::addGroup(const char *colourName, const char *buttonName, const char *faceName,
+                                     const char *sizeName, QPoint at)
+{
+    static const QStringList sizes = [] {
+        QStringList list;
+        for (int size = 9; size <= 20; ++size)
+            list << QString::number(size);
+        return list;
+    }();
+    QFrame *f = frame();
+    const int left = at.x();
+    const int top = at.y();
+    Group g;
+    addText(f, QStringLiteral("Font Color:"), {left, top + 3, 78, 16});
+    g.colour = addTextBox(f, colourName, QString(), {left + 80, top, 80, 21});
+    LabelButton *button = addPictureButton(f, buttonName, Pictures::palette(16), {left + 166, top + 2, 16, 16});
+    addText(f, QStringLiteral("Font Face:"), {left, top + 31, 78, 16});
+    g.face = addCombo(f, faceName, {}, QString(), {left + 80, top + 27, 150, 22});
+    addText(f, QStringLiteral("Font Size:"), {left, top + 59, 78, 16});
+    g.size = addCombo(f, sizeName, sizes, QString(), {left + 80, top + 55, 60, 22});
+    QLineEdit *box = g.colour;
+    connect(button, &LabelButton::clicked, this, [this, box] { pickColorInto(box); });
+    return g;
+}
+
+// The installed font families go into the three face lists.
+void FontsStep::loadFonts()
+{
+    const QStringList families = QFontDatabase::families();
+    for (QComboBox *combo : {m_main.face, m_link.face, m_linkHover.face})
+        combo->addItems(families);
+}
+
+void FontsStep::fill(const GuestbookProject &p)
+{
+    m_main.colour->setText(p.M_FColor);
+    m_main.face->setEditText(p.M_FFace);
+    m_main.size->setEditText(p.M_FSize);
+    m_link.colour->setText(p.H_FColor);
+    m_link.face->setEditText(p.H_FFace);
+    m_link.size->setEditText(p.H_FSize);
+    m_linkHover.colour->setText(p.HM_FColor);
+    m_linkHover.face->setEditText(p.HM_FFace);
+    m_linkHover.size->setEditText(p.HM_FSize);
+}
+
+void FontsStep::writeBack(GuestbookProject &p) const
+{
+    p.M_FColor = m_main.colour->text();
+    p.M_FFace = m_main.face->currentText();
+    p.M_FSize = m_main.size->currentText();
+    p.H_FColor = m_link.colour->text();
+    p.H_FFace = m_link.face->currentText();
+    p.H_FSize = m_link.size->currentText();
+    p.HM_FColor = m_linkHover.colour->text();
+    p.HM_FFace = m_linkHover.face->currentText();
+    p.HM_FSize = m_linkHover.size->currentText();
+}

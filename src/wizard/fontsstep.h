@@ -1,0 +1,35 @@
+#pragma once
+
+#include "wizard/wizardstep.h"
+
+class QComboBox;
+
+// Step 3: colour, face and size of the main text, of links and of a link under the pointer.
+class FontsStep : public WizardStep
+{
+    Q_OBJECT
+
+public:
+    explicit FontsStep(QWidget *window);
+
+    void fill(const GuestbookProject &p) override;
+    void writeBack(GuestbookProject &p) const override;
+
+protected:
+    void buildControls() override;
+
+private:
+    // One group of three rows: colour box and its button, font face, font size.
+    struct Group {
+        QLineEdit *colour = nullptr;
+        QComboBox *face = nullptr;
+        QComboBox *size = nullptr;
+    };
+    Group addGroup(const char *colourName, const char *buttonName, const char *faceName, const char *sizeName,
+                   QPoint at);
+    void loadFonts();
+
+    Group m_main;  // txtFColor, cboFont, cboPX
+    Group m_link;  // txtHColor, cboHFont, cboHPX
+    Group m_linkHover;  // txtHMColor, cboHMFont, cboHMPX
+};

@@ -1,0 +1,75 @@
+#include "wizard/generationstep.h"
+
+#include "chrome/desktopactions.h"
+#include "chrome/labelbutton.h"
+#include "chrome/widgetbits.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+const QColor kLinkBlue(0, 0, 255);
+}
+
+GenerationStep::GenerationStep(QWidget *window)
+    : WizardStep(window, "frStep4", QStringLiteral("Step 5: Guestbook Generation"))
+{
+}
+
+void GenerationStep::buildControls()
+{
+    QFrame *f = frame();
+    addText(f,
+            QStringLiteral("Your guestbook settings will now be saved and your guestbook file's generated in the "
+                           "path specified below."),
+            {12, 10, 479, 30});
+    lblProjectName = addText(f, QStringLiteral("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
+    addText(f, QStringLiteral("Path:"), {12, 78, 40, 16}, "lblGBPath1");
+    lblGBPath = new LabelButton(QStringLiteral("lblGBPath"), QString(), verdana(8.25), f);
+    lblGBPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblGBPath->setWordWrap(true);
+    lblGBPath->setGeometry(52, 78, 440, 32);
+    addText(f,
+            QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
+                           "your guestbook."),
+            {12, 120, 479, 30});
+    lblStatus = addText(f, QStringLiteral("Status:"), {12, 170, 479, 18}, "lblStatus");
+    lblStatus->setFont(verdana(9, true));
+    QPalette blue = lblStatus->palette();
+    blue.setColor(QPalette::WindowText, kLinkBlue);
+    lblStatus->setPalette(blue);
+    lblStatus->hide();
+
+    // The folder link: underlined and blue under the pointer, plain again once the
+    // pointer is over the frame.
+    connect(lblGBPath, &LabelButton::hovered, this, [this] { setLinkLook(true); });
+    onMouseMove(f, [this] { setLinkLook(false); });
+    connect(lblGBPath, &LabelButton::clicked, this, [this] { DesktopActions::open(lblGBPath->text()); });
+}
+
+void GenerationStep::setLinkLook(bool underPointer)
+{
+    QFont font = lblGBPath->font();
+    font.setUnderline(underPointer);
+    lblGBPath->setFont(font);
+    QPalette palette = lblGBPath->palette();
+    palette.setColor(QPalette::WindowText, underPointer ? kLinkBlue : QColor(Qt::black));
+    lblGBPath->setPalette(palette);
+}
+
+void GenerationStep::showTarget(const QString &projectName, const QString &folder)
+{
+    lblGBPath->setText(folder);
+    lblProjectName->setText(QStringLiteral("Project Name: ") + projectName);
+}
+
+void GenerationStep::setStatusVisible(bool visible)
+{
+    lblStatus->setVisible(visible);
+}
+
+void GenerationStep::setStatusText(const QString &text)
+{
+    lblStatus->setText(text);
+    lblStatus->repaint();
+}

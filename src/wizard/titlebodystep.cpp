@@ -1,0 +1,158 @@
+#include "wizard/titlebodystep.h"
+
+#include "chrome/labelbutton.h"
+#include "chrome/messageprompt.h"
+#include "chrome/pictures.h"
+#include "chrome/widgetbits.h"
+#include "store/projectstore.h"
+#include "wizard/dialogseams.h"
+#include "wizard/folderbrowser.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+
+namespace {
+
+const QString kBrowsePrompt = QStringLiteral("Select a folder to save your guestbook to");
+
+QFont sansSerif(qreal points)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace
+
+TitleBodyStep::TitleBodyStep(QWidget *window)
+    : WizardStep(window, "frStep1", QStringLiteral("Step 2: Title, body and tables"))
+{
+}
+
+void TitleBodyStep::buildControls()
+{
+    addText(frame(), QStringLiteral("This step allows you to set the title and fonts for your guestbook."),
+            {12, 10, 479, 16});
+    buildTitleRows();
+    buildBodyRows();
+}
+
+void TitleBodyStep::buildTitleRows()
+{
+    QFrame *f = frame();
+    addText(f, QStringLiteral("Guestbook Title:"), {12, 40, 110, 16});
+    txtTitle = addTextBox(f, "txtTitle", QString(), {125, 37, 330, 21});
+    txtTitle->setReadOnly(true);
+    lblTitle = addLabelButton(f, "lblTitle", QStringLiteral("..."), sansSerif(9.75), {460, 37, 30, 21});
+    lblTitle->setToolTip(QStringLiteral("Change project title"));
+
+    addText(f, QStringLiteral("Save to:"), {12, 68, 110, 16});
+    txtSaveTo = addTextBox(f, "txtSaveTo", QString(), {125, 65, 330, 21});
+    txtSaveTo->setReadOnly(true);
+    lblBrowse = addLabelButton(f, "lblBrowse", QStringLiteral("..."), sansSerif(9.75), {460, 65, 30, 21});
+    lblBrowse->setToolTip(QStringLiteral("Change project 'Save To' path"));
+
+    // The two "..." buttons light one at a time; the frame around them clears both.
+    linkHoverGroup({lblTitle, lblBrowse});
+    clearHoverOnMove(f, {lblTitle, lblBrowse});
+    connect(lblTitle, &LabelButton::clicked, this, &TitleBodyStep::lblTitle_Click);
+    connect(lblBrowse, &LabelButton::clicked, this, &TitleBodyStep::lblBrowse_Click);
+}
+
+void TitleBodyStep::buildBodyRows()
+{
+    QFrame *f = frame();
+    addHeading(f, QStringLiteral("Main body"), {12, 104, 200, 16});
+    addText(f, QStringLiteral("Background Image:"), {12, 131, 110, 16});
+    txtBGImage = addTextBox(f, "txtBGImage", QString(), {125, 128, 120, 21});
+    addText(f, QStringLiteral("Background Color:"), {12, 159, 110, 16});
+    txtBGColor = addTextBox(f, "txtBGColor", QString(), {125, 156, 90, 21});
+    LabelButton *imgBGcolor = addPictureButton(f, "imgBGcolor", Pictures::palette(16), {222, 158, 16, 16});
+
+    QStringList widths;
+    for (int percent = 10; percent <= 100; percent += 5)
+        widths << QStringLiteral("%1%").arg(percent);
+    addText(f, QStringLiteral("Table width:"), {275, 131, 95, 16});
+    cbotblWidth = addCombo(f, "cbotblWidth", widths, QString(), {375, 127, 80, 22});
+    addText(f, QStringLiteral("Table border:"), {275, 159, 95, 16});
+    chkBorder = new QCheckBox(QStringLiteral("No"), f);
+    chkBorder->setObjectName(QStringLiteral("chkBorder"));
+    chkBorder->setFont(verdana(8.25));
+    chkBorder->setCursor(Qt::PointingHandCursor);
+    chkBorder->setGeometry(375, 156, 80, 21);
+    addText(f, QStringLiteral("Border width:"), {275, 187, 95, 16});
+    cbotblBorder = addCombo(f, "cbotblBorder", {"1", "2", "3", "4", "5"}, QString(), {375, 183, 80, 22});
+
+    connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
+    connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
+}
+
+void TitleBodyStep::fill(const GuestbookProject &p)
+{
+    txtTitle->setText(p.Project_Title);
+    txtSaveTo->setText(p.Project_Path);
+    txtBGImage->setText(p.BG_Image);
+    txtBGColor->setText(p.BG_Color);
+    cbotblWidth->setEditText(p.TBL_Width);
+    chkBorder->setChecked(p.TBL_Border == 1);
+    chkBorder_Click();
+    cbotblBorder->setEditText(p.TBL_Border_Width);
+}
+
+void TitleBodyStep::writeBack(GuestbookProject &p) const
+{
+    p.Project_Title = txtTitle->text();
+    p.Project_Path = txtSaveTo->text();
+    p.BG_Image = txtBGImage->text();
+    p.BG_Color = txtBGColor->text();
+    p.TBL_Width = cbotblWidth->currentText();
+    p.TBL_Border = chkBorder->isChecked() ? 1 : 0;
+    p.TBL_Border_Width = cbotblBorder->currentText();
+}
+
+void TitleBodyStep::shown()
+{
+    txtBGColor->setFocus();
+}
+
+void TitleBodyStep::chkBorder_Click()
+{
+    if (chkBorder->checkState() == Qt::Checked) {
+        chkBorder->setText(QStringLiteral("Yes"));
+    } else {
+        chkBorder->setText(QStringLiteral("No"));
+        chkBorder->setCheckState(Qt::Unchecked);
+    }
+}
+
+void TitleBodyStep::lblTitle_Click()
+{
+    const auto &ask = mainWindowDialogs().askTitle;
+    const std::optional<QString> title = ask ? ask(*window(), txtTitle->text()) : std::nullopt;
+    if (!title)
+        return;
+    txtTitle->setText(*title);
+    emit titleChanged(*title);
+    saveLocation();
+}
+
+void TitleBodyStep::lblBrowse_Click()
+{
+    const QString folder = BrowseForFolder(window(), kBrowsePrompt);
+    if (folder.isEmpty())
+        return;
+    txtSaveTo->setText(folder);
+    saveLocation();
+}
+
+// The title and the folder are kept together in the project's section. The step
+// keeps what the user chose even when it cannot be stored; the user is told.
+void TitleBodyStep::saveLocation()
+{
+    const WriteResult saved = SaveProjectLocation(txtTitle->text(), txtSaveTo->text());
+    if (!saved.succeeded())
+        MessagePrompt::failure(window(), saved.errorText);
+}

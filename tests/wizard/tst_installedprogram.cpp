@@ -1,0 +1,193 @@
+// The program as installed: where settings, log and projects live when the
+// program's own folder cannot be written, and where Help finds the manual.
+
+#include "wizardtestsupport.h"
+
+#include "chrome/desktopstartup.h"
+#include "chrome/pictures.h"
+
+#include <QIcon>
+
+namespace {
+const QString kSaveQuestion = QStringLiteral("? YesNo: Would you like to save your guestbook settings first?");
+
+// Folders for one start: a program folder and a per-user folder, each writable or
+// not. An unwritable one lies under a plain file, which holds for root too.
+class StartFolders
+{
+public:
+    StartFolders(bool programWritable, bool perUserWritable)
+    {
+        writeBytes(m_base.file("plain-file"), "not a folder");
+        program = m_base.file(programWritable ? "program" : "plain-file/program");
+        perUser = m_base.file(perUserWritable ? "home/.local/share/Quillset" : "plain-file/Quillset");
+        if (programWritable)
+            QDir().mkpath(program);
+        point();
+    }
+
+    // Sets the seams for a (re)start of the program.
+    void point() const
+    {
+        ProgramFolder::setPathForTesting(program);
+        ProgramFolder::setPerUserFolderForTesting(perUser);
+    }
+
+    QString program;
+    QString perUser;
+
+private:
+    TestProgramFolder m_base;
+};
+
+// Starts the program as main() does, then closes the window with the given answer
+// to the save question.
+void startAndClose(ScriptedDesktop &desktop, bool save, const std::function<void(frmMain &)> &use = {})
+{
+    DesktopStartup::chooseDataFolder();
+    frmMain window;
+    window.show();
+    QCOMPARE(window.CurrentMode(), 1);
+    if (use)
+        use(window);
+    desktop.answers = {save};
+    window.close();
+    QVERIFY(!window.isVisible());
+}
+}  // namespace
+
+class InstalledProgramTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dataFolderChoice_data()
+    {
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<bool>("perUserWritable");
+        QTest::addColumn<QString>("expected");  // "program", "per-user"
+        QTest::newRow("portable: beside the program") << true << true << "program";
+        QTest::newRow("portable, no per-user folder") << true << false << "program";
+        QTest::newRow("installed: the per-user folder") << false << true << "per-user";
+        QTest::newRow("neither writable") << false << false << "per-user";
+    }
+
+    // The files go where the choice says, the other folder is not even created, and
+    // only when neither can be written the message appears, once, before start-up goes on.
+    void dataFolderChoice()
+    {
+        QFETCH(bool, programWritable);
+        QFETCH(bool, perUserWritable);
+        QFETCH(QString, expected);
+        const StartFolders folders(programWritable, perUserWritable);
+        const QString chosen = expected == "program" ? folders.program : folders.perUser;
+        const QString other = expected == "program" ? folders.perUser : folders.program;
+        ScriptedDesktop desktop;
+
+        startAndClose(desktop, true);
+
+        QCOMPARE(ProgramFolder::path(), chosen);
+        const bool kept = programWritable || perUserWritable;
+        QStringList boxes;
+        if (!kept)
+            boxes << "! Ok: Error: Quillset cannot save its settings in " + folders.perUser
+                    + ". Projects will not be kept.";
+        boxes << kSaveQuestion;
+        // Where nothing can be written, the save asked for on closing fails and says so too.
+        QCOMPARE(desktop.boxes().size(), boxes.size() + (kept ? 0 : 1));
+        QCOMPARE(desktop.boxes().mid(0, boxes.size()), boxes);
+        if (!kept)
+            QVERIFY(desktop.boxes().last().startsWith("! Ok: Error: "));
+        for (const char *name : {"Quillset.ini", "applog.log", "projects"})
+            QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
+        QVERIFY(!QFileInfo::exists(other));
+    }
+
+    void projectInPerUserFolderLoadsAfterRestart()
+    {
+        const StartFolders folders(false, true);
+        ScriptedDesktop desktop;
+        startAndClose(desktop, true, [](frmMain &window) {
+            GuestbookProject project = window.readProject();
+            project.BG_Color = "#123456";
+            window.showProject(project);
+        });
+        QVERIFY(QFileInfo::exists(folders.perUser + "/Quillset.ini"));
+
+        folders.point();
+        startAndClose(desktop, false, [](frmMain &window) {
+            QCOMPARE(window.readProject().BG_Color, QString("#ffffff"));
+            window.LoadProject("My Guestbook");
+            QCOMPARE(window.readProject().BG_Color, QString("#123456"));
+        });
+        QCOMPARE(ProgramFolder::path(), folders.perUser);
+    }
+
+    // The windows carry the installed icon, which is the window's own drawing.
+    void desktopIdentity()
+    {
+        DesktopStartup::setIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        for (const int size : {48, 256}) {
+            const QImage installed = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(installed, Pictures::programIcon(size).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    void helpLookupOrder_data()
+    {
+        QTest::addColumn<QStringList>("files");  // relative to the program's folder
+        QTest::addColumn<bool>("answer");  // to the message, if it comes
+        QTest::addColumn<QString>("opened");  // relative to the program's folder, or an address
+        QTest::addColumn<QStringList>("boxes");
+        const QString chm = "help.chm";
+        const QString beside = "help/index.html";
+        const QString installed = "../share/quillset/help/index.html";
+        const QStringList noHelp{
+            "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online documentation?"};
+        QTest::newRow("help.chm first") << QStringList{chm, beside, installed} << false << chm << QStringList();
+        QTest::newRow("then the manual beside the program")
+            << QStringList{beside, installed} << false << beside << QStringList();
+        QTest::newRow("then the installed manual") << QStringList{installed} << false << installed << QStringList();
+        QTest::newRow("a help folder without its page")
+            << QStringList{"help/style.css"} << false << QString() << noHelp;
+        QTest::newRow("none, No: nothing opens") << QStringList() << false << QString() << noHelp;
+        QTest::newRow("none, Yes: the online documentation")
+            << QStringList() << true << "https://quillset.example.org/support/" << noHelp;
+    }
+
+    void helpLookupOrder()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, answer);
+        QFETCH(QString, opened);
+        QFETCH(QStringList, boxes);
+        TestProgramFolder prefix;
+        const QDir program(prefix.file("bin"));
+        QVERIFY(QDir().mkpath(program.path()));
+        ProgramFolder::setPathForTesting(program.path());
+        for (const QString &file : files) {
+            QVERIFY(QDir().mkpath(QFileInfo(program.filePath(file)).path()));
+            writeBytes(program.filePath(file), "help");
+        }
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        desktop.answers = {answer};
+
+        clickNamed(&window, "imgHelp");
+
+        QCOMPARE(desktop.boxes(), boxes);
+        QStringList expected;
+        if (opened.startsWith("https:"))
+            expected << opened;
+        else if (!opened.isEmpty())
+            expected << QDir::toNativeSeparators(QDir::cleanPath(program.filePath(opened)));
+        QCOMPARE(desktop.opened, expected);
+    }
+};
+
+QTEST_MAIN(InstalledProgramTest)
+#include "tst_installedprogram.moc"
