@@ -105,7 +105,7 @@ frmAbout::frmAbout(QWidget *owner)
     linkFont.setUnderline(true);
     Label6->setFont(linkFont);
     Label6->setStyleSheet(QStringLiteral("color: blue;"));
-    connect(Label6, &LabelButton::clicked, this, [] { DesktopActions::open(kHomePageUrl); });
+    connect(Label6, &LabelButton::clicked, this, [this] { DesktopActions::open(kHomePageUrl, this); });
 
     auto *Command1 = new QPushButton(QStringLiteral("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -98,7 +98,7 @@ void frmMain::setupWindowButtons()
     connect(lblBack, &LabelButton::clicked, this, &frmMain::lblBack_Click);
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
     m_windowButtons = {lblBack, lblNext};
-    for (const char *name : {"lblLoadExisting", "imgAbout", "imgHelp", "imgExit"})
+    for (const char *name : {"lblLoadExisting", "lblPreview", "imgAbout", "imgHelp", "imgExit"})
         m_windowButtons.append(findChild<QWidget *>(QLatin1String(name)));
 }
 
@@ -278,7 +278,7 @@ bool frmMain::askYesNo(const QString &question)
 
 void frmMain::openFolder(const QString &folder)
 {
-    DesktopActions::open(folder);
+    DesktopActions::open(folder, this);
 }
 
 GuestbookProject frmMain::readProject() const

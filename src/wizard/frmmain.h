@@ -83,6 +83,6 @@ private:
     FieldsStep *m_fields = nullptr;
     GenerationStep *m_generation = nullptr;
     std::array<WizardStep *, 5> m_steps{};
-    // Back, Next, Open Existing, About, Help, Exit: the end of every step's Tab order.
+    // Back, Next, Open Existing, Preview, About, Help, Exit: the end of every step's Tab order.
     QList<QWidget *> m_windowButtons;
 };

@@ -44,7 +44,7 @@ void GenerationStep::buildControls()
     // pointer is over the frame.
     connect(lblGBPath, &LabelButton::hovered, this, [this] { setLinkLook(true); });
     onMouseMove(f, [this] { setLinkLook(false); });
-    connect(lblGBPath, &LabelButton::clicked, this, [this] { DesktopActions::open(lblGBPath->text()); });
+    connect(lblGBPath, &LabelButton::clicked, this, [this] { DesktopActions::open(lblGBPath->text(), window()); });
 }
 
 void GenerationStep::setLinkLook(bool underPointer)

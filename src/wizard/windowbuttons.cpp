@@ -37,7 +37,7 @@ void lblPreview_Click(frmMain *window)
         MessagePrompt::failure(window, preview.outcome.errorText);
         return;
     }
-    DesktopActions::open(preview.signPage);
+    DesktopActions::open(preview.signPage, window);
 }
 
 void imgAbout_Click(frmMain *window)
@@ -49,11 +49,11 @@ void imgAbout_Click(frmMain *window)
 void imgHelp_Click(frmMain *window)
 {
     if (const QString help = FindHelp(); !help.isEmpty()) {
-        DesktopActions::open(help);
+        DesktopActions::open(help, window);
         return;
     }
     if (MessagePrompt::show(window, kNoHelpQuestion, MessagePrompt::Icon::Exclamation, MessagePrompt::Buttons::YesNo))
-        DesktopActions::open(kSupportPageUrl);
+        DesktopActions::open(kSupportPageUrl, window);
 }
 
 void imgExit_Click(frmMain *window)

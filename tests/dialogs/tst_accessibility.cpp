@@ -94,10 +94,11 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls");  // clickable controls and text boxes the window shows
         QTest::newRow("step 1") << "step 1" << 6;  // Back, Next, Open Existing, About, Help, Exit
-        QTest::newRow("step 2") << "step 2" << 16;  // two "...", palette, border; four boxes, two lists
-        QTest::newRow("step 3") << "step 3" << 18;  // three palettes, three boxes, six lists
-        QTest::newRow("step 4") << "step 4" << 7;  // Add Field
-        QTest::newRow("step 5") << "step 5" << 7;  // the folder link
+        // From step 2 on, Preview as well.
+        QTest::newRow("step 2") << "step 2" << 17;  // two "...", palette, border; four boxes, two lists
+        QTest::newRow("step 3") << "step 3" << 19;  // three palettes, three boxes, six lists
+        QTest::newRow("step 4") << "step 4" << 8;  // Add Field
+        QTest::newRow("step 5") << "step 5" << 8;  // the folder link
         QTest::newRow("title dialog") << "title" << 4;
         QTest::newRow("field dialog, multi-line") << "field" << 6;
         QTest::newRow("field menu") << "menu" << 6;

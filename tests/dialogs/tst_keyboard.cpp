@@ -11,9 +11,6 @@
 
 namespace {
 
-// The window buttons that end every step's Tab order.
-const QStringList kWindowButtons = {"lblBack", "lblNext", "lblLoadExisting", "imgAbout", "imgHelp", "imgExit"};
-
 // The names the focus visits from where it is, pressing Tab until it comes back.
 QStringList tabCycle(QWidget *window)
 {
@@ -102,18 +99,19 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("cycle");
         QTest::newRow("1") << 1 << QStringList{"lblNext", "lblLoadExisting", "imgAbout", "imgHelp", "imgExit"};
-        QTest::newRow("2") << 2 << QStringList{"txtBGColor", "imgBGcolor", "chkBorder",       "cbotblBorder",
-                                               "lblBack",    "lblNext",    "lblLoadExisting", "imgAbout",
-                                               "imgHelp",    "imgExit",    "txtTitle",        "lblTitle",
-                                               "txtSaveTo",  "lblBrowse",  "txtBGImage",      "cbotblWidth"};
-        QTest::newRow("3") << 3 << QStringList{"txtFColor", "imgFColor",  "cboFont",    "cboPX",    "txtHColor",
-                                               "imgHColor", "txtHMColor", "imgHMColor", "cboHFont", "cboHMFont",
-                                               "cboHPX",    "cboHMPX",    "lblBack",    "lblNext",  "lblLoadExisting",
-                                               "imgAbout",  "imgHelp",    "imgExit"};
-        QTest::newRow("4") << 4 << QStringList{"lvwFields",       "lblNewField", "lblBack", "lblNext",
-                                               "lblLoadExisting", "imgAbout",    "imgHelp", "imgExit"};
-        QTest::newRow("5") << 5 << QStringList{"lblGBPath", "lblBack", "lblNext", "lblLoadExisting",
-                                               "imgAbout",  "imgHelp", "imgExit"};
+        QTest::newRow("2") << 2
+                           << QStringList{"txtBGColor", "imgBGcolor",      "chkBorder",  "cbotblBorder", "lblBack",
+                                          "lblNext",    "lblLoadExisting", "lblPreview", "imgAbout",     "imgHelp",
+                                          "imgExit",    "txtTitle",        "lblTitle",   "txtSaveTo",    "lblBrowse",
+                                          "txtBGImage", "cbotblWidth"};
+        QTest::newRow("3") << 3 << QStringList{"txtFColor",  "imgFColor",  "cboFont",    "cboPX",    "txtHColor",
+                                               "imgHColor",  "txtHMColor", "imgHMColor", "cboHFont", "cboHMFont",
+                                               "cboHPX",     "cboHMPX",    "lblBack",    "lblNext",  "lblLoadExisting",
+                                               "lblPreview", "imgAbout",   "imgHelp",    "imgExit"};
+        QTest::newRow("4") << 4 << QStringList{"lvwFields",  "lblNewField", "lblBack", "lblNext", "lblLoadExisting",
+                                               "lblPreview", "imgAbout",    "imgHelp", "imgExit"};
+        QTest::newRow("5") << 5 << QStringList{"lblGBPath",  "lblBack",  "lblNext", "lblLoadExisting",
+                                               "lblPreview", "imgAbout", "imgHelp", "imgExit"};
     }
 
     void stepFocusAndTabOrder()
@@ -409,7 +407,7 @@ private slots:
             });
             pressKeys(&window, "E");
             pressKeys(&window, "TTTTTTTTTTE");  // Next: step 3
-            pressKeys(&window, "SSSSSE");  // Next: step 4, the focus in the list
+            pressKeys(&window, "SSSSSSE");  // Next: step 4, the focus in the list
             QCOMPARE(focusedName(&window), QStringLiteral("lvwFields"));
 
             pressKeys(&window, "T");  // Add Field
