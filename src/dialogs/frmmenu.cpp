@@ -116,6 +116,7 @@ void frmMenu::moveHighlightBy(int step)
         row = (row + step + count) % count;
         if (m_rows.at(row)->isEnabled()) {
             moveHighlightTo(row);
+            m_rows.at(row)->setFocus();  // so that a screen reader says the row
             return;
         }
     }

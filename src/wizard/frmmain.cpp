@@ -23,7 +23,6 @@
 #include "wizard/windowbuttons.h"
 #include "wizard/windowposition.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -192,9 +191,7 @@ void frmMain::DoMode(int valOpt)
     step(valOpt)->build(m_project);
     for (int number = 1; number <= 5; ++number)
         step(number)->frame()->setVisible(number == valOpt);
-    lblSteps->setText(step(valOpt)->heading());
-    QAccessibleEvent headingChanged(lblSteps, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&headingChanged);
+    lblSteps->setText(step(valOpt)->heading());  // the label tells screen readers its name changed
     focusStep(step(valOpt));
     if (valOpt == 5) {
         m_generation->showTarget(m_projectName, project.Project_Path + SpacesToUnderscores(m_projectName));
