@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
@@ -162,12 +164,32 @@ void LabelButton::paintEvent(QPaintEvent *event)
         painter.setBrush(m_fill);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    QLabel::paintEvent(event);
+    paintContents(event);
     if (g_keyboardInUse && hasFocus()) {
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
+}
+
+// A label that takes the focus lays its text out as rich text, a pixel higher than
+// a plain label: the caption is drawn here as a plain label draws it, so taking the
+// focus changes nothing on screen.
+void LabelButton::paintContents(QPaintEvent *event)
+{
+    if (text().isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    const int m = margin();
+    style()->drawItemText(&painter, contentsRect().adjusted(m, m, -m, -m), flags, option.palette, isEnabled(), text(),
+                          foregroundRole());
 }
 
 void LabelButton::keyPressEvent(QKeyEvent *event)

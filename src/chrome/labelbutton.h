@@ -54,6 +54,7 @@ protected:
 
 private:
     void lightUp();
+    void paintContents(QPaintEvent *event);
 
     QColor m_outline;
     QColor m_fill;

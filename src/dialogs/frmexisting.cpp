@@ -51,6 +51,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
     lvwProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwProjects->setSelectionMode(QAbstractItemView::SingleSelection);
     lvwProjects->setAccessibleName(QStringLiteral("Projects"));
+    setFocusPolicy(Qt::StrongFocus);
 
     const int right = twipsToPixels(2620);
     const int bottom = twipsToPixels(2360);
@@ -71,6 +72,16 @@ frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::
         auto *row = new QTreeWidgetItem(lvwProjects, {project.text});
         row->setData(0, Qt::UserRole, project.key);
     }
+}
+
+// The window keeps the keyboard until an arrow key moves into the list, so that the
+// list shows no focus mark to a user of the mouse.
+void frmExisting::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+        lvwProjects->setFocus(Qt::TabFocusReason);
+    if (!lvwProjects_KeyDown(event->key()))
+        QWidget::keyPressEvent(event);
 }
 
 void frmExisting::mousePressEvent(QMouseEvent *event)
@@ -140,7 +151,7 @@ void ShowExistingProjects(QWidget *owner, std::function<void(const QString &)> l
     window->show();
     window->raise();
     window->activateWindow();
-    window->findChild<QTreeWidget *>()->setFocus();
+    window->setFocus();
 }
 
 frmExisting *shownExistingProjects()

@@ -254,7 +254,7 @@ private slots:
             &owner, [&loads](const QString &name) { loads << name; }, [] { return QString(); });
         QPointer<frmExisting> browser = shownExistingProjects();
         QVERIFY(QTest::qWaitForWindowActive(browser));
-        QCOMPARE(focusedName(browser), QStringLiteral("lvwProjects"));
+        QCOMPARE(focusedName(browser), QStringLiteral("frmExisting"));
         pressKeys(browser, keys);
         QCOMPARE(loads, loaded.isEmpty() ? QStringList() : QStringList{loaded});
         QCOMPARE(browser && browser->isVisible(), open);

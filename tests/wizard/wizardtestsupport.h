@@ -150,11 +150,10 @@ inline void typeKeys(QWidget *window, const QString &text)
     QTest::keyClicks(keyTarget(window), text);
 }
 
-// The object name of the widget that has the focus in the window (empty for none).
+// The object name of the widget that keys for the window go to.
 inline QString focusedName(QWidget *window)
 {
-    const QWidget *focused = keyTarget(window);
-    return focused == window ? QString() : focused->objectName();
+    return keyTarget(window)->objectName();
 }
 
 using Rows = QList<QStringList>;
