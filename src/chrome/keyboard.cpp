@@ -1,10 +1,30 @@
 #include "chrome/keyboard.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
+
+bool g_keyboardInUse = false;
+
+// Any key press in the program turns the keyboard cues on, and repaints the
+// focused control so that its mark shows at once.
+class KeyboardWatch : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && !g_keyboardInUse) {
+            g_keyboardInUse = true;
+            if (QWidget *focused = QApplication::focusWidget())
+                focused->update();
+        }
+        return false;
+    }
+};
+
 // Controls of one row differ in height (a text box, its small palette button).
 constexpr int kRowTolerance = 8;
 
@@ -37,6 +57,26 @@ QList<QWidget *> tabStopsInReadingOrder(const QWidget *area)
         rowStart = rowEnd;
     }
     return stops;
+}
+
+bool keyboardInUse()
+{
+    return g_keyboardInUse;
+}
+
+void setKeyboardInUse(bool inUse)
+{
+    g_keyboardInUse = inUse;
+}
+
+void watchKeyboardUse()
+{
+    static KeyboardWatch *watch = nullptr;
+    if (watch || !qApp)
+        return;
+    watch = new KeyboardWatch;
+    watch->setParent(qApp);
+    qApp->installEventFilter(watch);
 }
 
 void chainTabOrder(const QList<QWidget *> &controls)

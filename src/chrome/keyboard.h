@@ -13,3 +13,10 @@ QList<QWidget *> tabStopsInReadingOrder(const QWidget *area);
 
 // Tab goes from each control to the next one in the list.
 void chainTabOrder(const QList<QWidget *> &controls);
+
+// Keyboard cues: whether the user has pressed a key in the program. Until then the
+// program shows no focus mark and moves the focus nowhere a mouse user would see it.
+bool keyboardInUse();
+void setKeyboardInUse(bool inUse);
+// Starts watching the program's key presses (once; later calls do nothing).
+void watchKeyboardUse();

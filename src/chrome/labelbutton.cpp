@@ -1,5 +1,7 @@
 #include "chrome/labelbutton.h"
 
+#include "chrome/keyboard.h"
+
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -68,15 +70,6 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     return nullptr;
 }
 
-// Keyboard cues: once a key has been used on a button, every focused button shows
-// its mark, as keyboard users expect; a mouse user never sees one.
-bool g_keyboardInUse = false;
-
-bool isKeyboardReason(Qt::FocusReason reason)
-{
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-}
-
 }  // namespace
 
 void installAccessibleWidgets()
@@ -97,6 +90,7 @@ LabelButton::LabelButton(QWidget *parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     installAccessibleWidgets();
+    watchKeyboardUse();
 }
 
 LabelButton::LabelButton(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
@@ -165,7 +159,7 @@ void LabelButton::paintEvent(QPaintEvent *event)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     paintContents(event);
-    if (g_keyboardInUse && hasFocus()) {
+    if (keyboardInUse() && hasFocus()) {
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
@@ -198,8 +192,6 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        g_keyboardInUse = true;
-        update();
         if (!event->isAutoRepeat())
             click();
         break;
@@ -210,7 +202,6 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
 
 void LabelButton::focusInEvent(QFocusEvent *event)
 {
-    g_keyboardInUse = g_keyboardInUse || isKeyboardReason(event->reason());
     update();
     QLabel::focusInEvent(event);
 }

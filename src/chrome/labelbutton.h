@@ -7,8 +7,9 @@
 
 // A label that acts as a button: a caption or picture over an optional outlined
 // rectangle, pointing-hand pointer, clicked() on a left press and release over it.
-// It takes the focus from the keyboard (Tab) only, so a mouse user never sees a
-// focus mark; Enter and Space click it. Screen readers see a push button named by
+// It takes the focus from the keyboard (Tab) only, and shows its dotted focus mark
+// only once the keyboard is in use, so a mouse user never sees one; Enter and Space
+// click it. Screen readers see a push button named by
 // its accessible name, its caption or its tooltip, in that order.
 // A mouse move over it lights the rectangle with the hover fill (when it has one)
 // and reports hovered(), so neighbours can clear their own light; the light stays

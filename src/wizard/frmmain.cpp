@@ -199,14 +199,16 @@ void frmMain::DoMode(int valOpt)
     }
 }
 
-// Tab runs through the step's controls, then Back, Next, Open Existing and the
-// picture buttons. The step's first control gets the focus (Next when it has none);
-// the step itself may then put it elsewhere.
+// Tab runs through the step's controls, then Back, Next, Open Existing, Preview and
+// the picture buttons. For a keyboard user the step's first control gets the focus
+// (Next when it has none); a mouse user sees no focus move. The step itself may then
+// put the focus elsewhere.
 void frmMain::focusStep(WizardStep *shownStep)
 {
     const QList<QWidget *> controls = tabStopsInReadingOrder(shownStep->frame());
     chainTabOrder(controls + m_windowButtons);
-    (controls.isEmpty() ? lblNext : controls.first())->setFocus();
+    if (keyboardInUse() || controls.isEmpty())
+        (controls.isEmpty() ? lblNext : controls.first())->setFocus();
     shownStep->shown();
 }
 

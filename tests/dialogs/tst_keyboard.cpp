@@ -4,6 +4,7 @@
 
 #include "dialogtestsupport.h"
 
+#include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 #include "chrome/widgetbits.h"
 
@@ -54,7 +55,11 @@ class KeyboardTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { frmColors::mColor = -1; }
+    void init()
+    {
+        frmColors::mColor = -1;
+        setKeyboardInUse(true);  // as after the first key press
+    }
 
     void labelButtonKeys_data()
     {
@@ -126,6 +131,35 @@ private slots:
         QCOMPARE(tabCycle(&window), cycle);
         pressKeys(&window, "S");
         QCOMPARE(focusedName(&window), cycle.last());
+    }
+
+    // Until a key is pressed, showing a step moves the focus nowhere a mouse user
+    // would see it (step 2 keeps its focused background colour box, as it always had).
+    void mouseUserSeesNoFocusMove_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("3") << 3 << "txtFColor";
+        QTest::newRow("4") << 4 << "lvwFields";
+        QTest::newRow("5") << 5 << "lblGBPath";
+    }
+
+    void mouseUserSeesNoFocusMove()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, first);
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        showActive(&window);
+        setKeyboardInUse(false);
+        walk(window, QString(step - 1, 'N'));
+        QCOMPARE(window.CurrentMode(), step);
+        QVERIFY(focusedName(&window) != first);
+        QTest::keyClick(&window, Qt::Key_Shift);  // any key: the keyboard is in use
+        QVERIFY(keyboardInUse());
+        window.DoMode(step);
+        QCOMPARE(focusedName(&window), first);
     }
 
     void fieldDialogKeys_data()
