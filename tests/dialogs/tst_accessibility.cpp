@@ -47,6 +47,20 @@ QWidget *makeWindow(const QString &name, QWidget *owner)
     return shownExistingProjects();
 }
 
+// One window shown for a test, with a saved project for the project browser.
+struct ShownWindow {
+    explicit ShownWindow(const QString &name)
+    {
+        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        window.reset(makeWindow(name, &owner));
+        window->show();
+    }
+    TestProgramFolder folder;
+    ScriptedDesktop desktop;
+    QWidget owner;
+    std::unique_ptr<QWidget> window;
+};
+
 bool isClickable(QWidget *widget)
 {
     const auto *button = qobject_cast<LabelButton *>(widget);
@@ -111,16 +125,11 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(int, controls);
-        TestProgramFolder folder;
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        ScriptedDesktop desktop;
-        QWidget owner;
-        std::unique_ptr<QWidget> shown(makeWindow(window, &owner));
-        shown->show();
+        const ShownWindow shown(window);
         QStringList faults;
         int checked = 0;
-        for (QWidget *widget : shown->findChildren<QWidget *>()) {
-            if (!widget->isVisibleTo(shown.get()) || !(isClickable(widget) || isTextBox(widget)))
+        for (QWidget *widget : shown.window->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(shown.window.get()) || !(isClickable(widget) || isTextBox(widget)))
                 continue;
             ++checked;
             if (const QString fault = accessibleFault(widget); !fault.isEmpty())
@@ -205,12 +214,8 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, name);
-        TestProgramFolder folder;
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        ScriptedDesktop desktop;
-        QWidget owner;
-        std::unique_ptr<QWidget> shown(makeWindow(window, &owner));
-        QWidget *widget = ::control(shown.get(), control);
+        const ShownWindow shown(window);
+        QWidget *widget = ::control(shown.window.get(), control);
         QVERIFY(widget);
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     }
