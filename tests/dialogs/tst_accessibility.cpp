@@ -147,18 +147,6 @@ private slots:
         QTest::newRow("About") << "step 1"
                                << "imgAbout"
                                << "About";
-        QTest::newRow("Help") << "step 1"
-                              << "imgHelp"
-                              << "Help";
-        QTest::newRow("Exit") << "step 1"
-                              << "imgExit"
-                              << "Exit";
-        QTest::newRow("Next") << "step 1"
-                              << "lblNext"
-                              << "Next >>";
-        QTest::newRow("Open Existing") << "step 1"
-                                       << "lblLoadExisting"
-                                       << "Open Existing";
         QTest::newRow("background colour") << "step 2"
                                            << "imgBGcolor"
                                            << "Background colour";
@@ -168,15 +156,9 @@ private slots:
         QTest::newRow("title box") << "step 2"
                                    << "txtTitle"
                                    << "Guestbook Title:";
-        QTest::newRow("width list") << "step 2"
-                                    << "cbotblWidth"
-                                    << "Table width:";
         QTest::newRow("text colour") << "step 3"
                                      << "imgFColor"
                                      << "Text colour";
-        QTest::newRow("link colour") << "step 3"
-                                     << "imgHColor"
-                                     << "Link colour";
         QTest::newRow("hover colour") << "step 3"
                                       << "imgHMColor"
                                       << "Link colour under the pointer";
@@ -186,27 +168,12 @@ private slots:
         QTest::newRow("Add Field") << "step 4"
                                    << "lblNewField"
                                    << "Add Field";
-        QTest::newRow("Finish") << "step 5"
-                                << "lblNext"
-                                << "Finish";
         QTest::newRow("field name") << "field"
                                     << "txtfldName"
                                     << "Field Name:";
-        QTest::newRow("columns") << "field"
-                                 << "cboCols"
-                                 << "Columns:";
-        QTest::newRow("OK") << "field"
-                            << "lblOK"
-                            << "OK";
-        QTest::newRow("new title") << "title"
-                                   << "txtNew"
-                                   << "New:";
         QTest::newRow("close browser") << "browser"
                                        << "imgExit"
                                        << "Close";
-        QTest::newRow("menu row") << "menu"
-                                  << "lblDelete"
-                                  << "Delete Field";
     }
 
     void names()
