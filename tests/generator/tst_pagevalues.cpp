@@ -13,29 +13,19 @@ namespace {
 GuestbookProject withValue(const QString &member, const QString &value)
 {
     GuestbookProject p = GuestbookProject::startupDefaults();
-    const QHash<QString, QString *> members = {
-        {"title", &p.Project_Title},
-        {"image", &p.BG_Image},
-        {"background", &p.BG_Color},
-        {"table width", &p.TBL_Width},
-        {"border", &p.TBL_Border_Width},
-        {"text font", &p.M_FFace},
-        {"text size", &p.M_FSize},
-        {"text colour", &p.M_FColor},
-        {"link font", &p.H_FFace},
-        {"link size", &p.H_FSize},
-        {"link colour", &p.H_FColor},
-        {"hover font", &p.HM_FFace},
-        {"hover size", &p.HM_FSize},
-        {"hover colour", &p.HM_FColor},
-        {"field name", &p.Fields[0].FieldName},
-        {"field size", &p.Fields[0].Rows},
-        {"field columns", &p.Fields[3].Cols},
-    };
+    // The members that a row can set, and their names in the same order.
+    const QList<QString *> members = {
+        &p.Project_Title,  &p.BG_Image,      &p.BG_Color, &p.TBL_Width, &p.TBL_Border_Width,
+        &p.M_FFace,        &p.M_FSize,       &p.M_FColor, &p.H_FFace,   &p.H_FSize,
+        &p.H_FColor,       &p.HM_FFace,      &p.HM_FSize, &p.HM_FColor, &p.Fields[0].FieldName,
+        &p.Fields[0].Rows, &p.Fields[3].Cols};
+    const QStringList names = {"title",      "image",        "background", "table width", "border",       "text font",
+                               "text size",  "text colour",  "link font",  "link size",   "link colour",  "hover font",
+                               "hover size", "hover colour", "field name", "field size",  "field columns"};
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
     else
-        *members.value(member) = value;
+        *members.at(names.indexOf(member)) = value;
     return p;
 }
 
@@ -50,16 +40,17 @@ QString unheld(const QString &c, const QString &codePage = kW1252)
 }
 
 // A refused value: the message names it as shownAs, then gives the reason.
-void refusedRow(const char *row, const char *member, const QString &value, const QString &shownAs,
-                const QString &reason, const QString &codePage = kW1252)
+void refusedRow(const char *member, const QString &value, const QString &shownAs, const QString &reason,
+                const QString &codePage = kW1252)
 {
-    QTest::newRow(row) << codePage << member << value
-                       << shownAs + QStringLiteral(" cannot be used in a page: ") + reason;
+    QTest::newRow(qPrintable(QLatin1String(member) + QStringLiteral(": ") + reason))
+        << codePage << member << value << shownAs + QStringLiteral(" cannot be used in a page: ") + reason;
 }
 
-void acceptedRow(const char *row, const char *member, const QString &value, const QString &codePage = kW1252)
+void acceptedRow(const char *member, const QString &value, const QString &codePage = kW1252)
 {
-    QTest::newRow(row) << codePage << member << value << QString();
+    QTest::newRow(qPrintable(QLatin1String(member) + QStringLiteral(" accepts \"") + value + QLatin1Char('"')))
+        << codePage << member << value << QString();
 }
 
 }  // namespace
@@ -76,51 +67,48 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("problem");  // empty: accepted
         // Refused: each reason, on each kind of value.
-        refusedRow("long title, cut", "title", "x<%=Request(\"c\")%>", "Title \"x<%=Request(...\"", kOpens);
-        refusedRow("image closes script", "image", "pics/x%>.gif", "Background image \"pics/x%>.gif\"", kCloses);
-        refusedRow("background line break", "background", "#fff\r\n", "Background colour \"#fff??\"", kControl);
-        refusedRow("table width tab", "table width", "45%\t", "Table width \"45%?\"", kControl);
-        refusedRow("border width script", "border", "<%=1%>", "Border width \"<%=1%>\"", kOpens);
-        refusedRow("text font Cyrillic", "text font", QStringLiteral("\u0416 Sans"),
-                   QStringLiteral("Text font \"\u0416 Sans\""), unheld(QStringLiteral("\u0416")));
-        refusedRow("text size", "text size", "11%>", "Text size \"11%>\"", kCloses);
-        refusedRow("text colour", "text colour", QStringLiteral("#000\u0000"), "Text colour \"#000?\"", kControl);
-        refusedRow("link font", "link font", "<%Arial", "Link font \"<%Arial\"", kOpens);
-        refusedRow("link size", "link size", QStringLiteral("1\u001b"), "Link size \"1?\"", kControl);
-        refusedRow("link colour", "link colour", QStringLiteral("#\u4e00"), QStringLiteral("Link colour \"#\u4e00\""),
+        refusedRow("title", "x<%=Request(\"c\")%>", "Title \"x<%=Request(...\"", kOpens);
+        refusedRow("image", "pics/x%>.gif", "Background image \"pics/x%>.gif\"", kCloses);
+        refusedRow("background", "#fff\r\n", "Background colour \"#fff??\"", kControl);
+        refusedRow("table width", "45%\t", "Table width \"45%?\"", kControl);
+        refusedRow("border", "<%=1%>", "Border width \"<%=1%>\"", kOpens);
+        refusedRow("text font", QStringLiteral("\u0416 Sans"), QStringLiteral("Text font \"\u0416 Sans\""),
+                   unheld(QStringLiteral("\u0416")));
+        refusedRow("text size", "11%>", "Text size \"11%>\"", kCloses);
+        refusedRow("text colour", QStringLiteral("#000\u0000"), "Text colour \"#000?\"", kControl);
+        refusedRow("link font", "<%Arial", "Link font \"<%Arial\"", kOpens);
+        refusedRow("link size", QStringLiteral("1\u001b"), "Link size \"1?\"", kControl);
+        refusedRow("link colour", QStringLiteral("#\u4e00"), QStringLiteral("Link colour \"#\u4e00\""),
                    unheld(QStringLiteral("\u4e00")));
-        refusedRow("hover font", "hover font", "Arial%>", "Hover font \"Arial%>\"", kCloses);
-        refusedRow("hover size", "hover size", "9\n", "Hover size \"9?\"", kControl);
-        refusedRow("hover colour, outside the basic plane", "hover colour", QStringLiteral("#\U0001F600"),
-                   QStringLiteral("Hover colour \"#\U0001F600\""), unheld(QStringLiteral("\U0001F600")));
-        refusedRow("field size", "field size", "4%>", "Size \"4%>\" of field \"Name\"", kCloses);
-        refusedRow("field columns", "field columns", QStringLiteral("\u0001"), "Columns \"?\" of field \"Comments\"",
-                   kControl);
-        refusedRow("field name with script", "field name", "x<%=Request(\"c\")%>", "Field name \"x<%=Request(...\"",
-                   kOpens);
-        refusedRow("field name too short", "field name", "N", "Field name \"N\"", "it is shorter than 2 characters");
-        refusedRow("field name quote", "field name", "Say \"hi\"", "Field name \"Say \"hi\"\"",
+        refusedRow("hover font", "Arial%>", "Hover font \"Arial%>\"", kCloses);
+        refusedRow("hover size", "9\n", "Hover size \"9?\"", kControl);
+        refusedRow("hover colour", QStringLiteral("#\U0001F600"), QStringLiteral("Hover colour \"#\U0001F600\""),
+                   unheld(QStringLiteral("\U0001F600")));
+        refusedRow("field size", "4%>", "Size \"4%>\" of field \"Name\"", kCloses);
+        refusedRow("field columns", QStringLiteral("\u0001"), "Columns \"?\" of field \"Comments\"", kControl);
+        refusedRow("field name", "x<%=Request(\"c\")%>", "Field name \"x<%=Request(...\"", kOpens);
+        refusedRow("field name", "N", "Field name \"N\"", "it is shorter than 2 characters");
+        refusedRow("field name", "Say \"hi\"", "Field name \"Say \"hi\"\"",
                    "it holds \"\"\", which a field name cannot hold");
-        refusedRow("field name filtered slash", "field name", "a/b", "Field name \"a/b\"",
-                   "it holds \"/\", which a field name cannot hold");
-        refusedRow("field name in another code page", "field name", QStringLiteral("\u0418\u043c\u044f"),
+        refusedRow("field name", "a/b", "Field name \"a/b\"", "it holds \"/\", which a field name cannot hold");
+        refusedRow("field name", QStringLiteral("\u0418\u043c\u044f"),
                    QStringLiteral("Field name \"\u0418\u043c\u044f\""), unheld(QStringLiteral("\u0418")));
         QTest::newRow("no fields") << kW1252 << "no fields" << QString()
                                    << "The project has no fields, and a guestbook needs at least one";
         const QString w1251 = QStringLiteral("windows-1251");
-        refusedRow("e acute in windows-1251", "title", QStringLiteral("Caf\u00e9"),
-                   QStringLiteral("Title \"Caf\u00e9\""), unheld(QStringLiteral("\u00e9"), w1251), w1251);
+        refusedRow("title", QStringLiteral("Caf\u00e9"), QStringLiteral("Title \"Caf\u00e9\""),
+                   unheld(QStringLiteral("\u00e9"), w1251), w1251);
         // Accepted edge values.
-        acceptedRow("title with markup and percent", "title", "<b>Club & news</b> 100% <");
-        acceptedRow("euro and e acute", "title", QStringLiteral("Caf\u00e9 \u20ac"));
-        acceptedRow("percent then bracket apart", "text font", "% >");
-        acceptedRow("empty image", "image", "");
-        acceptedRow("any colour text", "link colour", "not a colour");
-        acceptedRow("hyphen, as in E-mail", "field name", "E-mail");
-        acceptedRow("two spaces", "field name", "  ");
-        acceptedRow("punctuation the dialog keeps", "field name", "[f] ;x #y (opt.)!");
-        acceptedRow("Cyrillic in windows-1251", "field name", QStringLiteral("\u0418\u043c\u044f"), w1251);
-        acceptedRow("anything in utf-8", "title", QStringLiteral("\u0416 \U0001F600 \u00e9"), QStringLiteral("utf-8"));
+        acceptedRow("title", "<b>Club & news</b> 100% <");
+        acceptedRow("title", QStringLiteral("Caf\u00e9 \u20ac"));
+        acceptedRow("text font", "% >");
+        acceptedRow("image", "");
+        acceptedRow("link colour", "not a colour");
+        acceptedRow("field name", "E-mail");
+        acceptedRow("field name", "  ");
+        acceptedRow("field name", "[f] ;x #y (opt.)!");
+        acceptedRow("field name", QStringLiteral("\u0418\u043c\u044f"), w1251);
+        acceptedRow("title", QStringLiteral("\u0416 \U0001F600 \u00e9"), QStringLiteral("utf-8"));
     }
     void refusedAndAccepted()
     {
@@ -143,8 +131,6 @@ private Q_SLOTS:
         QTest::newRow("zhe, default") << QByteArray() << zhe << false << false;
         QTest::newRow("zhe, windows-1251")
             << QByteArray("[Settings]\r\nPageCodePage=windows-1251\r\n") << zhe << true << true;
-        QTest::newRow("zhe, unknown name")
-            << QByteArray("[Settings]\r\nPageCodePage=klingon\r\n") << zhe << false << false;
         QTest::newRow("a title's ampersand") << QByteArray() << QStringLiteral("Club & news") << true << false;
         QTest::newRow("one character") << QByteArray() << QStringLiteral("N") << true << false;
     }
@@ -170,8 +156,6 @@ private Q_SLOTS:
         QTest::newRow("none") << QString() << kW1252 << false << w1252;
         QTest::newRow("windows-1251") << "windows-1251" << QStringLiteral("windows-1251") << false
                                       << QByteArray("\x1A\x88\xE6");
-        QTest::newRow("iso-8859-2") << "iso-8859-2" << QStringLiteral("iso-8859-2") << false
-                                    << QByteArray("\xE9\x1A\x1A");
         QTest::newRow("utf-8") << "utf-8" << QStringLiteral("utf-8") << false
                                << QByteArray("\xC3\xA9\xE2\x82\xAC\xD0\xB6");
         QTest::newRow("unknown") << "klingon" << kW1252 << true << w1252;
