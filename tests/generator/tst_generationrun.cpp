@@ -146,8 +146,7 @@ private Q_SLOTS:
                  QStringLiteral("Field name \"x<%=Request(...\" cannot be used in a page: "
                                 "it holds the server script marker \"<%\""));
         QCOMPARE(run.name, QStringLiteral("My Guestbook"));
-        QVERIFY(run.events.isEmpty());
-        QVERIFY(run.statuses.isEmpty());
+        QVERIFY(run.events.isEmpty() && run.statuses.isEmpty());
         QVERIFY(QDir(run.out()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 

@@ -84,8 +84,7 @@ private Q_SLOTS:
     // HTML-encoded and each stored line break as " <br> ", as its script would.
     void viewPageShowsSampleEntries()
     {
-        GuestbookProject project = GuestbookProject::startupDefaults();
-        const PreviewPages pages = BuildPreviewPages(project, kNewest);
+        const PreviewPages pages = BuildPreviewPages(GuestbookProject::startupDefaults(), kNewest);
         const QString entries =
             QStringLiteral("<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
                            "Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; text<br/>"
