@@ -3,6 +3,7 @@
 #include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
+#include "generator/pagevalues.h"
 
 #include <QLabel>
 
@@ -43,9 +44,5 @@ void addEdgeLines(QWidget *popup, const QList<QRect> &lines)
 
 bool storableText(const QString &text)
 {
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            return false;
-    }
-    return QString::fromLocal8Bit(text.toLocal8Bit()) == text;
+    return IsPageText(text) && QString::fromLocal8Bit(text.toLocal8Bit()) == text;
 }

@@ -5,6 +5,7 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
+#include "generator/pagevalues.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,7 +21,7 @@ const QString FieldDialogText::kClashingName =
     QStringLiteral("Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
                    "letters, spaces and underscores.");
 // Characters that would break the generated pages or the stored project.
-const QString FieldDialogText::kFilteredCharacters = QStringLiteral("/\\&?><+-\",=");
+const QString FieldDialogText::kFilteredCharacters = kFieldNameFilter;
 
 namespace {
 
@@ -177,7 +178,7 @@ void frmAddField::Combo1_Change()
 void frmAddField::lblOK_Click()
 {
     const QString name = txtfldName->text();
-    if (name.size() < 2 || !storableText(name)) {
+    if (!IsPageFieldName(name) || !storableText(name)) {
         MessagePrompt::error(this, FieldDialogText::kInvalidName);
         txtfldName->setFocus();
         return;

@@ -1,7 +1,9 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
+#include "generator/pagevalues.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
@@ -58,7 +60,7 @@ void buildPage(const QString &pageFolder, const QString &pageName, GenerationHos
         if (!stage.logAfter.isEmpty())
             WriteLog(stage.logAfter);
     }
-    pages.append({pageFolder + pageName, text.toLocal8Bit()});
+    pages.append({pageFolder + pageName, EncodePageText(text)});
 }
 
 // Creates an empty file without truncating one that is there.
@@ -105,6 +107,9 @@ GenerationOutcome createFolder(const QString &path)
 
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
+    const QString refused = CheckPageValues(project);
+    if (!refused.isEmpty())
+        return GenerationOutcome::failure(refused);
     host.setStatusVisible(true);
     show(host, QStringLiteral("Status: Checking project name"));
     if (projectName.size() < 2) {

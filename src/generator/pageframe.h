@@ -10,6 +10,16 @@
 
 inline const QString kCrLf = QStringLiteral("\r\n");
 
+// The addresses by which the pages link to each other: the server's page names,
+// or the files of a preview that a browser opens without a server.
+struct PageLinks {
+    QString signPage;
+    QString entryScript;
+    QString viewPage;
+};
+inline const PageLinks kServerPageLinks{QStringLiteral("default.asp"), QStringLiteral("addtogb.asp"),
+                                        QStringLiteral("viewguestbook.asp")};
+
 // A text as the page writers print it: followed by one CR LF.
 QString Printed(const QString &text);
 

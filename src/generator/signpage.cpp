@@ -44,10 +44,10 @@ QString BuildErrorBanner()
                           "of an invalid length</b></font></div><br/><br/><%end if%>");
 }
 
-QString BuildSignForm(const GuestbookProject &project)
+QString BuildSignForm(const GuestbookProject &project, const PageLinks &links)
 {
-    return BuildTableStart(project, 3) + kCrLf
-        + QStringLiteral("<form action=\"addtogb.asp\" method=\"post\" name=\"frmGB\">") + kCrLf + kCrLf
-        + formRows(project.Fields) + kCrLf + QStringLiteral("</form>") + kCrLf
-        + QStringLiteral("</table><br/><br/><div align=center><a href=\"viewguestbook.asp\">View Guestbook</a></div>");
+    return BuildTableStart(project, 3) + kCrLf + QStringLiteral("<form action=\"") + links.entryScript
+        + QStringLiteral("\" method=\"post\" name=\"frmGB\">") + kCrLf + kCrLf + formRows(project.Fields) + kCrLf
+        + QStringLiteral("</form>") + kCrLf + QStringLiteral("</table><br/><br/><div align=center><a href=\"")
+        + links.viewPage + QStringLiteral("\">View Guestbook</a></div>");
 }

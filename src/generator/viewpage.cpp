@@ -2,7 +2,7 @@
 
 #include "generator/pageframe.h"
 
-QString BuildReaderBlock()
+QString BuildReaderScript()
 {
     const QStringList lines = {
         QStringLiteral("<%"),
@@ -23,7 +23,17 @@ QString BuildReaderBlock()
         QStringLiteral("   Set FileObject = Nothing"),
         QStringLiteral("   Response.Write replace(PrintLine, \"//vbReturn//\", \" <br> \")"),
         QStringLiteral("%>"),
-        QStringLiteral("<br/><br/><center><a href=\"default.asp\"><b>Sign Guestbook</b></a></center><br/><br/>"),
     };
-    return lines.join(kCrLf) + kCrLf + BuildClosingLines();
+    return lines.join(kCrLf);
+}
+
+QString BuildViewPageEnd(const PageLinks &links)
+{
+    return QStringLiteral("<br/><br/><center><a href=\"") + links.signPage
+        + QStringLiteral("\"><b>Sign Guestbook</b></a></center><br/><br/>") + kCrLf + BuildClosingLines();
+}
+
+QString BuildReaderBlock()
+{
+    return BuildReaderScript() + kCrLf + BuildViewPageEnd();
 }

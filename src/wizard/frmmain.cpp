@@ -83,6 +83,7 @@ void frmMain::setupUi()
 void frmMain::setupWindowButtons()
 {
     WindowButtons::addOpenExisting(this);
+    lblPreview = WindowButtons::addPreview(this);
     lblBack = addLabelButton(this, "lblBack", QStringLiteral("<< Back"), verdana(9), {322, 343, 90, 20});
     lblBack->setEnabled(false);
     lblNext = addLabelButton(this, "lblNext", kNextCaption, verdana(9), {421, 343, 90, 20});
@@ -182,6 +183,7 @@ void frmMain::DoMode(int valOpt)
     if (valOpt == 2)
         m_guestbookGenerated = false;
     lblBack->setEnabled(valOpt != 1);
+    lblPreview->setVisible(valOpt != 1);
     step(valOpt)->build(m_project);
     for (int number = 1; number <= 5; ++number)
         step(number)->frame()->setVisible(number == valOpt);

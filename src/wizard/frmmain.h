@@ -77,6 +77,7 @@ private:
     QLabel *lblSteps = nullptr;
     LabelButton *lblBack = nullptr;
     LabelButton *lblNext = nullptr;
+    LabelButton *lblPreview = nullptr;
     TitleBodyStep *m_titleBody = nullptr;
     FieldsStep *m_fields = nullptr;
     GenerationStep *m_generation = nullptr;

@@ -5,6 +5,7 @@
 #include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
 #include "chrome/widgetbits.h"
+#include "generator/preview.h"
 #include "store/helplookup.h"
 #include "store/product.h"
 #include "store/projectstore.h"
@@ -25,6 +26,18 @@ void lblLoadExisting_Click(frmMain *window)
     }
     if (mainWindowDialogs().showExistingProjects)
         mainWindowDialogs().showExistingProjects(*window);
+}
+
+// Writes the pages as they stand into a fresh temporary folder and opens the sign
+// page there; nothing is saved.
+void lblPreview_Click(frmMain *window)
+{
+    const PreviewFolder preview = WritePreview(window->readProject());
+    if (!preview.outcome.succeeded) {
+        MessagePrompt::failure(window, preview.outcome.errorText);
+        return;
+    }
+    DesktopActions::open(preview.signPage);
 }
 
 void imgAbout_Click(frmMain *window)
@@ -74,4 +87,13 @@ void WindowButtons::addOpenExisting(frmMain *window)
     LabelButton *button = addLabelButton(window, "lblLoadExisting", QStringLiteral("Open Existing"), verdana(9),
                                          {8, 343, 110, 20}, false);
     QObject::connect(button, &LabelButton::clicked, window, [window] { lblLoadExisting_Click(window); });
+}
+
+LabelButton *WindowButtons::addPreview(frmMain *window)
+{
+    // Beside "Open Existing", with the same look.
+    LabelButton *button =
+        addLabelButton(window, "lblPreview", QStringLiteral("Preview"), verdana(9), {124, 343, 90, 20}, false);
+    QObject::connect(button, &LabelButton::clicked, window, [window] { lblPreview_Click(window); });
+    return button;
 }

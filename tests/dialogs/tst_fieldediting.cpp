@@ -124,6 +124,11 @@ private slots:
         QTest::newRow("lower-case text keeps hidden columns")
             << -1 << "Field"
             << "text/10/40" << QString() << (start + Rows{{"Field", "text", "10", "40"}});
+        QTest::newRow("euro and accent in the page code page")
+            << -1 << QStringLiteral("\u20ac \u00e9") << "" << QString()
+            << (start + Rows{{QStringLiteral("\u20ac \u00e9"), "Text", "10", ""}});
+        QTest::newRow("Cyrillic outside the page code page")
+            << -1 << QStringLiteral("\u0436\u0436") << "" << kInvalidName << start;
         QTest::newRow("size as typed") << -1 << "Field"
                                        << "Text/wide/40" << QString() << (start + Rows{{"Field", "Text", "wide", ""}});
     }

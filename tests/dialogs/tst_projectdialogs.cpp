@@ -2,6 +2,7 @@
 // the dialogs accept through a save and a load from the recent list.
 
 #include "dialogtestsupport.h"
+#include "generator/pagevalues.h"
 
 namespace {
 const QString kLoaded = QStringLiteral("i Ok: Settings loaded for: ");
@@ -66,6 +67,9 @@ private slots:
         QTest::newRow("saved title with a leading space") << " Club news"
                                                           << "OK"
                                                           << "";
+        QTest::newRow("server script") << "News <%=x%>"
+                                       << "OK"
+                                       << "";
         QTest::newRow("Cancel") << "Another title"
                                 << "Cancel"
                                 << "";
@@ -169,6 +173,11 @@ private slots:
         QTest::newRow("program's section") << "Projects" << plain << true << 2;
         QTest::newRow("accented") << QStringLiteral("G\u00E4stebuch \u00C9t\u00E9")
                                   << Rows{{QStringLiteral("Gr\u00F6\u00DFe"), "Text", "3", "40"}} << true << 1;
+        QTest::newRow("Cyrillic outside the page code page")
+            << QStringLiteral("\u0416\u0443\u0440\u043d\u0430\u043b")
+            << Rows{{QStringLiteral("\u0418\u043c\u044f"), "Text", "3", "40"},
+                    {QStringLiteral("\u20ac \u00e9"), "Text", "3", "40"}}
+            << false << 1;
         QTest::newRow("saved title in capitals") << "CLUB NEWS" << plain << false << 2;
         QTest::newRow("underscore and comma") << "Club_news, old" << plain << false << 2;
         QTest::newRow("clashing field names")
@@ -223,6 +232,8 @@ private slots:
         QCOMPARE(main.readProject().Fields.size(), fieldsAccepted);
 
         const GuestbookProject accepted = main.readProject();
+        // What the dialogs let through can always be generated.
+        QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
         SaveProject(main.ProjectName(), accepted);
         main.showProject(GuestbookProject::startupDefaults());
         titleBox->setText(QStringLiteral("Something else"));

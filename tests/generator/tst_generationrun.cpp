@@ -1,7 +1,8 @@
 #include "generator/generationrun.h"
+#include "goldendesigns.h"
 #include "recordinghost.h"
+#include "store/settingsfile.h"
 #include "support/failingdevice.h"
-#include "support/goldenprojects.h"
 #include "support/testfolder.h"
 
 #include <QDir>
@@ -13,11 +14,6 @@ Q_DECLARE_METATYPE(GuestbookProject)
 namespace {
 
 const QString kSep = QDir::separator();
-
-QString goldenFile(const QString &design, const QString &page)
-{
-    return QStringLiteral(QUILLSET_TEST_DATA "/golden/") + design + QLatin1Char('/') + page;
-}
 
 // The log and status rows of a run into a fresh folder F, and of one into an existing folder.
 QStringList freshRunLog(const QString &f)
@@ -75,22 +71,44 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("folderName");
+        QTest::addColumn<QString>("codePage");  // Settings/PageCodePage; empty: not set
+        QTest::addColumn<QString>("logged");  // a log line the run must write
         QTest::newRow("default project") << "default"
-                                         << "My_Guestbook";
+                                         << "My_Guestbook"
+                                         << ""
+                                         << "";
         QTest::newRow("bordered, one Textarea field, one-character title") << "bordered"
-                                                                           << "My_Guestbook";
+                                                                           << "My_Guestbook"
+                                                                           << ""
+                                                                           << "";
         QTest::newRow("no border, no image, lower-case kind") << "mixed"
-                                                              << "Club_&_news";
+                                                              << "Club_&_news"
+                                                              << ""
+                                                              << "";
+        QTest::newRow("windows-1252 by default") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << ""
+                                                 << "";
+        QTest::newRow("windows-1252 named") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "windows-1252"
+                                            << "";
+        QTest::newRow("unknown name falls back")
+            << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "cp-none"
+            << "Page code page \"cp-none\" is unknown, pages are written in windows-1252";
+        QTest::newRow("windows-1251")
+            << "cyrillic"
+            << QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430")
+            << "windows-1251"
+            << "";
     }
     void pagesMatchByteForByte()
     {
         QFETCH(QString, design);
         QFETCH(QString, folderName);
+        QFETCH(QString, codePage);
+        QFETCH(QString, logged);
         TestProgramFolder folder;
+        if (!codePage.isEmpty())
+            SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), codePage);
         const QString out = folder.path() + kSep;
-        const GuestbookProject project = design == QLatin1String("default") ? defaultProject(out)
-            : design == QLatin1String("bordered")                           ? borderedProject(out)
-                                                                            : mixedProject(out);
+        const GuestbookProject project = goldenProject(design, out);
         QString name = project.Project_Title;
         RecordingHost host;
         QVERIFY(GenerateGuestbook(name, project, host).succeeded);
@@ -103,6 +121,31 @@ private Q_SLOTS:
             QCOMPARE(written, expected);
         }
         QCOMPARE(readBytes(out + folderName + kSep + QStringLiteral("guestbook.txt")), QByteArray());
+        const QStringList log = logMessages(folder.file(QStringLiteral("applog.log")));
+        QCOMPARE(log.first(), logged.isEmpty() ? QStringLiteral("Status: Checking project name") : logged);
+    }
+
+    // A project that would put server script into a page is refused before the
+    // run shows, logs or writes anything.
+    void refusedProjectWritesNothing()
+    {
+        TestProgramFolder folder;
+        const QString saveTo = folder.file(QStringLiteral("site"));
+        QDir().mkpath(saveTo);
+        GuestbookProject project = defaultProject(saveTo);
+        project.Fields[1].FieldName = QStringLiteral("x<%=Request(\"c\")%>");
+        QString name = QStringLiteral("My Guestbook");
+        RecordingHost host;
+        const GenerationOutcome outcome = GenerateGuestbook(name, project, host);
+        QVERIFY(!outcome.succeeded);
+        QCOMPARE(outcome.errorText,
+                 QStringLiteral("Field name \"x<%=Request(...\" cannot be used in a page: "
+                                "it holds the server script marker \"<%\""));
+        QCOMPARE(name, QStringLiteral("My Guestbook"));
+        QVERIFY(host.events.isEmpty());
+        QVERIFY(host.statuses.isEmpty());
+        QVERIFY(QDir(saveTo).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("applog.log"))));
     }
 
     void freshFolderSequence()

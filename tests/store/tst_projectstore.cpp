@@ -1,3 +1,4 @@
+#include "generator/pagevalues.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
@@ -144,6 +145,9 @@ private Q_SLOTS:
             SaveProject(name, project);
             QCOMPARE(LoadProject(name), project);
         }
+        // A design that survives the store can be generated, as long as it has a field.
+        const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage));
+        QCOMPARE(problem.isEmpty(), !project.Fields.isEmpty());
     }
 
     void recentRows()

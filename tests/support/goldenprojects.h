@@ -1,7 +1,8 @@
 #pragma once
 
-// The three designs whose generated pages are kept as golden files: the start-up
-// design, one with a border and odd values, and one with mixed field kinds.
+// The designs whose generated pages are kept as golden files: the start-up design,
+// one with a border and odd values, one with mixed field kinds, and two whose
+// texts need the page code page (windows-1252 and windows-1251).
 
 #include "store/guestbookproject.h"
 
@@ -50,5 +51,27 @@ inline GuestbookProject mixedProject(const QString &path)
     p.Fields = {{QStringLiteral("Your Name"), QStringLiteral("Text"), QStringLiteral("30"), QString()},
                 {QStringLiteral("Note"), QStringLiteral("textarea"), QStringLiteral("15"), QStringLiteral("40")},
                 {QStringLiteral("Message"), QStringLiteral("Textarea"), QStringLiteral("8"), QStringLiteral("50")}};
+    return p;
+}
+
+// "Café Müller" with the fields "Straße" and "Grüße in €", for windows-1252.
+inline GuestbookProject westernProject(const QString &path)
+{
+    GuestbookProject p = defaultProject(path);
+    p.Project_Title = QStringLiteral("Caf\u00e9 M\u00fcller");
+    p.Fields = {{QStringLiteral("Stra\u00dfe"), QStringLiteral("Text"), QStringLiteral("40"), QString()},
+                {QStringLiteral("Gr\u00fc\u00dfe in \u20ac"), QStringLiteral("Textarea"), QStringLiteral("5"),
+                 QStringLiteral("30")}};
+    return p;
+}
+
+// "Гостевая книга" with the fields "Имя" and "Отзыв", for windows-1251.
+inline GuestbookProject cyrillicProject(const QString &path)
+{
+    GuestbookProject p = defaultProject(path);
+    p.Project_Title = QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f \u043a\u043d\u0438\u0433\u0430");
+    p.Fields = {{QStringLiteral("\u0418\u043c\u044f"), QStringLiteral("Text"), QStringLiteral("40"), QString()},
+                {QStringLiteral("\u041e\u0442\u0437\u044b\u0432"), QStringLiteral("Textarea"), QStringLiteral("10"),
+                 QStringLiteral("39")}};
     return p;
 }

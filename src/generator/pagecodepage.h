@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The code page in which the web server reads the generated pages. A classic ASP
+// server reads a page in its own ANSI code page and sends no charset, so the
+// pages must be written in that code page: Settings/PageCodePage, or windows-1252
+// when the key is empty or names no code page that keeps ASCII as it is.
+class PageCodePage
+{
+public:
+    static PageCodePage fromSettings();
+    explicit PageCodePage(const QString &requestedName);
+
+    // The code page the pages are written in.
+    QString name() const { return m_name; }
+    // The line the log gets when the requested name was not usable; empty otherwise.
+    QString fallbackLogLine() const;
+
+    bool canHold(const QString &text) const;
+    // The first character of text that this code page cannot hold; empty when there is none.
+    QString firstUnheldCharacter(const QString &text) const;
+    QByteArray encode(const QString &text) const;
+
+private:
+    QString m_requested;
+    QString m_name;
+};
+
+inline const QString kDefaultPageCodePage = QStringLiteral("windows-1252");
+
+// Page text as it is written to disk: in the code page of the settings.
+QByteArray EncodePageText(const QString &text);

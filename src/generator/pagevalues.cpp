@@ -1,0 +1,151 @@
+#include "generator/pagevalues.h"
+
+#include "store/applog.h"
+
+#include <QList>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList kScriptMarkers = {QStringLiteral("<%"), QStringLiteral("%>")};
+// The default field "E-mail" holds a hyphen: the program makes such names itself,
+// and a hyphen is harmless in every place a name goes.
+const QString kFieldNameAllowedFromFilter = QStringLiteral("-");
+// How much of a refused value the message shows.
+constexpr int kShownLength = 12;
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
+// The reason text cannot go into a page; empty when it can.
+QString textProblem(const QString &text, const PageCodePage &codePage)
+{
+    for (const QString &marker : kScriptMarkers) {
+        if (text.contains(marker))
+            return QStringLiteral("it holds the server script marker ") + quoted(marker);
+    }
+    if (std::any_of(text.begin(), text.end(), isControl))
+        return QStringLiteral("it holds a control character");
+    const QString unheld = codePage.firstUnheldCharacter(text);
+    if (!unheld.isEmpty())
+        return QStringLiteral("it holds %1, which the page code page %2 cannot hold")
+            .arg(quoted(unheld), codePage.name());
+    return {};
+}
+
+QString fieldNameProblem(const QString &name, const PageCodePage &codePage)
+{
+    if (name.size() < kMinFieldNameLength)
+        return QStringLiteral("it is shorter than %1 characters").arg(kMinFieldNameLength);
+    const QString problem = textProblem(name, codePage);
+    if (!problem.isEmpty())
+        return problem;
+    for (const QChar c : kFieldNameFilter) {
+        if (!kFieldNameAllowedFromFilter.contains(c) && name.contains(c))
+            return QStringLiteral("it holds %1, which a field name cannot hold").arg(quoted(c));
+    }
+    return {};
+}
+
+// A value as the message shows it: on one line, and cut when long.
+QString shown(const QString &value)
+{
+    QString text = value;
+    for (QChar &c : text) {
+        if (isControl(c))
+            c = QLatin1Char('?');
+    }
+    return text.size() > kShownLength ? text.left(kShownLength) + QStringLiteral("...") : text;
+}
+
+// A value of the design and what the user knows it as: "Size" "40" " of field "Name"".
+struct NamedValue {
+    NamedValue(const QString &what, const QString &value, const QString &owner = {})
+        : what(what)
+        , value(value)
+        , owner(owner)
+    {
+    }
+    QString what;
+    QString value;
+    QString owner;
+};
+
+QString refusal(const NamedValue &named, const QString &reason)
+{
+    return named.what + QLatin1Char(' ') + quoted(shown(named.value)) + named.owner
+        + QStringLiteral(" cannot be used in a page: ") + reason;
+}
+
+QList<NamedValue> designValues(const GuestbookProject &p)
+{
+    QList<NamedValue> values = {
+        {QStringLiteral("Title"), p.Project_Title},
+        {QStringLiteral("Background image"), p.BG_Image},
+        {QStringLiteral("Background colour"), p.BG_Color},
+        {QStringLiteral("Table width"), p.TBL_Width},
+        {QStringLiteral("Border width"), p.TBL_Border_Width},
+        {QStringLiteral("Text font"), p.M_FFace},
+        {QStringLiteral("Text size"), p.M_FSize},
+        {QStringLiteral("Text colour"), p.M_FColor},
+        {QStringLiteral("Link font"), p.H_FFace},
+        {QStringLiteral("Link size"), p.H_FSize},
+        {QStringLiteral("Link colour"), p.H_FColor},
+        {QStringLiteral("Hover font"), p.HM_FFace},
+        {QStringLiteral("Hover size"), p.HM_FSize},
+        {QStringLiteral("Hover colour"), p.HM_FColor},
+    };
+    for (const GuestbookField &field : p.Fields) {
+        const QString owner = QStringLiteral(" of field ") + quoted(shown(field.FieldName));
+        values.append({QStringLiteral("Size"), field.Rows, owner});
+        values.append({QStringLiteral("Columns"), field.Cols, owner});
+    }
+    return values;
+}
+
+}  // namespace
+
+QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &codePage)
+{
+    // Without a field the entry script has no write statement and does not compile.
+    if (project.Fields.isEmpty())
+        return QStringLiteral("The project has no fields, and a guestbook needs at least one");
+    for (const GuestbookField &field : project.Fields) {
+        const QString reason = fieldNameProblem(field.FieldName, codePage);
+        if (!reason.isEmpty())
+            return refusal({QStringLiteral("Field name"), field.FieldName, {}}, reason);
+    }
+    for (const NamedValue &named : designValues(project)) {
+        const QString reason = textProblem(named.value, codePage);
+        if (!reason.isEmpty())
+            return refusal(named, reason);
+    }
+    return {};
+}
+
+QString CheckPageValues(const GuestbookProject &project)
+{
+    const PageCodePage codePage = PageCodePage::fromSettings();
+    const QString fallback = codePage.fallbackLogLine();
+    if (!fallback.isEmpty())
+        WriteLog(fallback);
+    return PageValuesProblem(project, codePage);
+}
+
+bool IsPageText(const QString &text)
+{
+    return textProblem(text, PageCodePage::fromSettings()).isEmpty();
+}
+
+bool IsPageFieldName(const QString &name)
+{
+    return fieldNameProblem(name, PageCodePage::fromSettings()).isEmpty();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "generator/pagecodepage.h"
+#include "store/guestbookproject.h"
+
+#include <QString>
+
+// What may go into a generated page. Every value of the design is written into the
+// pages raw, so none may open or close server script ("<%", "%>"), hold a control
+// character, or hold a character the page code page cannot hold; field names also
+// go into the script's strings and form control names.
+
+// Characters the field dialog takes out of a typed name.
+inline const QString kFieldNameFilter = QStringLiteral("/\\&?><+-\",=");
+inline constexpr int kMinFieldNameLength = 2;
+
+// Why the project cannot be written into pages, as a sentence that names the value
+// (no "Error: " in front); empty when it can.
+QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &codePage);
+
+// The same for the code page of the settings; a code page name that is not usable
+// is logged as it falls back. A run calls this before it writes anything.
+QString CheckPageValues(const GuestbookProject &project);
+
+// Single values as the dialogs take them, against the code page of the settings.
+bool IsPageText(const QString &text);
+bool IsPageFieldName(const QString &name);

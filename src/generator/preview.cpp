@@ -1,0 +1,128 @@
+#include "generator/preview.h"
+
+#include "generator/pagecodepage.h"
+#include "generator/pagevalues.h"
+#include "generator/signpage.h"
+#include "generator/viewpage.h"
+#include "store/applog.h"
+#include "store/atomicfile.h"
+#include "store/programfolder.h"
+
+#include <QLocale>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kSampleValue = QStringLiteral("Sample entry");
+const QString kLineBreakValue = QStringLiteral("Sample entry\r\non two lines");
+const QString kMarkupValue = QStringLiteral("Sample entry with <b>bold</b> text");
+// What the entry script and the view page's script use (see entryscript.cpp, viewpage.cpp).
+const QString kItemSeparator = QStringLiteral("vbCrLf ");
+const QString kReturnMarker = QStringLiteral("//vbReturn//");
+const QString kShownReturn = QStringLiteral(" <br> ");
+const QString kItemEnd = QStringLiteral("<br/>");
+
+// The field that shows the sample line break and markup: the last multi-line
+// field, or the last field when there is none.
+qsizetype showcaseField(const QList<GuestbookField> &fields)
+{
+    for (qsizetype i = fields.size() - 1; i >= 0; --i) {
+        if (IsTextareaField(fields.at(i)))
+            return i;
+    }
+    return fields.size() - 1;
+}
+
+// CStr(Now()) on a server with English settings.
+QString serverDate(const QDateTime &moment)
+{
+    return QLocale::c().toString(moment, QStringLiteral("M/d/yyyy h:mm:ss AP"));
+}
+
+// One line of guestbook.txt: the last field's item first, the date item last.
+QString storedLine(const QList<GuestbookField> &fields, const QStringList &values, const QDateTime &moment)
+{
+    QStringList items;
+    for (qsizetype i = fields.size() - 1; i >= 0; --i) {
+        QString value = values.at(i);
+        value.replace(QStringLiteral("\r\n"), kReturnMarker)
+            .replace(QLatin1Char('\r'), kReturnMarker)
+            .replace(QLatin1Char('\n'), kReturnMarker);
+        items << fields.at(i).FieldName + QStringLiteral(" : ") + value;
+    }
+    items << QStringLiteral("Date : ") + serverDate(moment);
+    return items.join(kItemSeparator);
+}
+
+// Server.HTMLEncode of the view page's script.
+QString htmlEncoded(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+}  // namespace
+
+QStringList SampleEntryLines(const QList<GuestbookField> &fields, const QDateTime &newest)
+{
+    QStringList older(fields.size(), kSampleValue);
+    QStringList newer = older;
+    const qsizetype showcase = showcaseField(fields);
+    if (showcase >= 0) {
+        older[showcase] = kLineBreakValue;
+        newer[showcase] = kMarkupValue;
+    }
+    return {storedLine(fields, older, newest.addDays(-1)), storedLine(fields, newer, newest)};
+}
+
+QString RenderedEntries(const QStringList &storedLines)
+{
+    QString printLine;
+    for (const QString &line : storedLines) {
+        for (const QString &item : line.split(kItemSeparator))
+            printLine = htmlEncoded(item) + kItemEnd + printLine;
+        printLine = kItemEnd + printLine;
+    }
+    return printLine.replace(kReturnMarker, kShownReturn);
+}
+
+PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newestEntry)
+{
+    const QString frame = Printed(BuildPageHead(p)) + Printed(BuildBodyTag(p));
+    PreviewPages pages;
+    // The banner's block shows nothing when there is no error to report.
+    pages.signPage = frame + Printed(BuildTitleLine(p, false)) + Printed(QString())
+        + Printed(BuildSignForm(p, kPreviewPageLinks)) + Printed(BuildClosingLines());
+    pages.viewPage = frame + Printed(BuildTitleLine(p, true))
+        + Printed(RenderedEntries(SampleEntryLines(p.Fields, newestEntry)) + kCrLf
+                  + BuildViewPageEnd(kPreviewPageLinks));
+    return pages;
+}
+
+PreviewFolder WritePreview(const GuestbookProject &project, const QString &parent, const QDateTime &newestEntry)
+{
+    PreviewFolder result;
+    const QString refused = CheckPageValues(project);
+    if (!refused.isEmpty()) {
+        result.outcome = GenerationOutcome::failure(refused);
+        return result;
+    }
+    QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + QStringLiteral("quillset-preview-XXXXXX"));
+    if (!folder.isValid()) {
+        result.outcome = GenerationOutcome::failure(
+            QStringLiteral("The preview folder could not be made in %1: %2").arg(parent, folder.errorString()));
+        return result;
+    }
+    const PreviewPages pages = BuildPreviewPages(project, newestEntry);
+    const WriteResult written =
+        AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), EncodePageText(pages.signPage)},
+                              {folder.filePath(kPreviewViewPage), EncodePageText(pages.viewPage)}});
+    if (!written.succeeded()) {
+        result.outcome = GenerationOutcome::failure(written.errorText);
+        return result;
+    }
+    folder.setAutoRemove(false);
+    result.folder = QDir::toNativeSeparators(folder.path());
+    result.signPage = QDir::toNativeSeparators(folder.filePath(kPreviewSignPage));
+    WriteLog(QStringLiteral("Preview written to ") + result.folder);
+    return result;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+// Where the golden designs' pages lie, and the code page each is written in.
+
+#include "support/goldenprojects.h"
+
+#include <QString>
+
+inline GuestbookProject goldenProject(const QString &design, const QString &path)
+{
+    if (design == QLatin1String("bordered"))
+        return borderedProject(path);
+    if (design == QLatin1String("mixed"))
+        return mixedProject(path);
+    if (design == QLatin1String("western"))
+        return westernProject(path);
+    if (design == QLatin1String("cyrillic"))
+        return cyrillicProject(path);
+    return defaultProject(path);
+}
+
+inline QString goldenFile(const QString &design, const QString &page)
+{
+    return QStringLiteral(QUILLSET_TEST_DATA "/golden/") + design + QLatin1Char('/') + page;
+}
+
+// Settings/PageCodePage for a golden design; empty: the key is not set.
+inline QString goldenCodePage(const QString &design)
+{
+    return design == QLatin1String("cyrillic") ? QStringLiteral("windows-1251") : QString();
+}

@@ -1,0 +1,154 @@
+// The preview: the sign and view pages as a browser gets them, written into a
+// fresh folder of their own.
+
+#include "generator/preview.h"
+#include "goldendesigns.h"
+#include "store/settingsfile.h"
+#include "support/testfolder.h"
+
+#include <QDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(GuestbookProject)
+
+namespace {
+
+const QDateTime kNewest(QDate(2026, 12, 5), QTime(14, 3, 9));
+
+const QByteArray kBanner =
+    "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font style=\"font-size: 15px; "
+    "color: #ff0000\"><b>Error: One or more required fields were of an invalid length</b></font></div><br/><br/>"
+    "<%end if%>";
+
+// The sign page as the server sends it to a first visitor, with the links between
+// the pages going to the preview's files.
+QByteArray expectedSignPage(const QString &design)
+{
+    QByteArray page = readBytes(goldenFile(design, QStringLiteral("default.asp")));
+    return page.replace(kBanner, "")
+        .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
+        .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">");
+}
+
+// The folders directly inside a folder.
+QStringList foldersIn(const QString &path)
+{
+    return QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+}  // namespace
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writtenPages_data()
+    {
+        QTest::addColumn<QString>("design");
+        for (const char *design : {"default", "bordered", "mixed", "western", "cyrillic"})
+            QTest::newRow(design) << QString::fromLatin1(design);
+    }
+    void writtenPages()
+    {
+        QFETCH(QString, design);
+        TestProgramFolder folder;
+        if (!goldenCodePage(design).isEmpty())
+            SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), goldenCodePage(design));
+        const QString projects = folder.file(QStringLiteral("projects"));
+        const QString temp = folder.file(QStringLiteral("temp"));
+        QDir().mkpath(temp);
+        const PreviewFolder preview = WritePreview(goldenProject(design, projects), temp, kNewest);
+        QVERIFY2(preview.outcome.succeeded, qPrintable(preview.outcome.errorText));
+
+        // One new folder with the two pages; nothing anywhere else.
+        const QStringList made = foldersIn(temp);
+        QCOMPARE(made.size(), 1);
+        QVERIFY(made.first().startsWith(QLatin1String("quillset-preview-")));
+        const QString previewFolder = temp + QDir::separator() + made.first();
+        QCOMPARE(preview.folder, previewFolder);
+        QCOMPARE(preview.signPage, previewFolder + QDir::separator() + QStringLiteral("index.html"));
+        QCOMPARE(QDir(previewFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"index.html", "view.html"}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"applog.log", "Quillset.ini", "temp"}));
+        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))),
+                 QStringList{QStringLiteral("Preview written to ") + previewFolder});
+
+        const QByteArray signPage = readBytes(preview.signPage);
+        QCOMPARE(QString::fromLatin1(signPage), QString::fromLatin1(expectedSignPage(design)));
+        const QByteArray viewPage = readBytes(previewFolder + QDir::separator() + QStringLiteral("view.html"));
+        QByteArray golden = readBytes(goldenFile(design, QStringLiteral("viewguestbook.asp")));
+        const qsizetype script = golden.indexOf("<%");
+        const qsizetype scriptEnd = golden.indexOf("%>") + 2;
+        QVERIFY(viewPage.startsWith(golden.left(script)));
+        QVERIFY(viewPage.endsWith("\r\n<br/><br/><center><a href=\"index.html\"><b>Sign Guestbook</b></a></center>"
+                                  "<br/><br/>\r\n</body>\r\n</html>\r\n"));
+        QVERIFY(golden.mid(scriptEnd).startsWith("\r\n<br/><br/><center><a href=\"default.asp\">"));
+    }
+
+    // The view page shows the two sample entries newest first, each item
+    // HTML-encoded and each stored line break as " <br> ", as its script would.
+    void viewPageShowsSampleEntries()
+    {
+        GuestbookProject project = GuestbookProject::startupDefaults();
+        const PreviewPages pages = BuildPreviewPages(project, kNewest);
+        const QString entries =
+            QStringLiteral("<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
+                           "Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; text<br/>"
+                           "<br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
+                           "Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>");
+        const QString heading = QStringLiteral(
+            "<div align=\"center\"><font style=\"font-size: 23px;\">My Guestbook</font></div><br/><br/>\r\n");
+        QVERIFY(pages.viewPage.contains(heading + entries + QStringLiteral("\r\n<br/><br/><center>")));
+    }
+
+    // Without a multi-line field, the last field shows the line break and the markup.
+    void sampleEntriesWithoutMultiLineField()
+    {
+        const QList<GuestbookField> fields = {{"Your Name", "Text", "30", ""}, {"Town", "text", "30", ""}};
+        QCOMPARE(SampleEntryLines(fields, kNewest),
+                 QStringList({"Town : Sample entry//vbReturn//on two linesvbCrLf Your Name : Sample entryvbCrLf "
+                              "Date : 12/4/2026 2:03:09 PM",
+                              "Town : Sample entry with <b>bold</b> textvbCrLf Your Name : Sample entryvbCrLf "
+                              "Date : 12/5/2026 2:03:09 PM"}));
+    }
+
+    // A stored value holding the item separator shows as two items, and "&" and
+    // quotes are encoded.
+    void renderedLikeTheScript()
+    {
+        QCOMPARE(RenderedEntries({"A : x & \"yvbCrLf B : 1//vbReturn//2", "A : new"}),
+                 QStringLiteral("<br/>A : new<br/><br/>B : 1 <br> 2<br/>A : x &amp; &quot;y<br/>"));
+        QCOMPARE(RenderedEntries({}), QString());
+    }
+
+    // A project the run would refuse is not previewed, and leaves no folder.
+    void refusedProjectWritesNothing()
+    {
+        TestProgramFolder folder;
+        const QString temp = folder.file(QStringLiteral("temp"));
+        QDir().mkpath(temp);
+        GuestbookProject project = GuestbookProject::startupDefaults();
+        project.Project_Title = QStringLiteral("<%=1%>");
+        const PreviewFolder preview = WritePreview(project, temp, kNewest);
+        QVERIFY(!preview.outcome.succeeded);
+        QCOMPARE(preview.outcome.errorText,
+                 QStringLiteral("Title \"<%=1%>\" cannot be used in a page: it holds the server script marker \"<%\""));
+        QVERIFY(preview.signPage.isEmpty());
+        QVERIFY(QDir(temp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+
+    void unwritableParentFails()
+    {
+        TestProgramFolder folder;
+        const PreviewFolder preview =
+            WritePreview(GuestbookProject::startupDefaults(), folder.file(QStringLiteral("missing")), kNewest);
+        QVERIFY(!preview.outcome.succeeded);
+        QVERIFY(preview.outcome.errorText.startsWith(QStringLiteral("The preview folder could not be made in ")));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("missing"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreview)
+#include "tst_preview.moc"

@@ -1,0 +1,127 @@
+// What the window does with the generated site: a design that cannot go into the
+// pages stops Finish with a message and leaves the user on the last step, and
+// "Preview" shows the pages in the browser from a temporary folder of their own.
+
+#include "wizardtestsupport.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// Points the system's temporary folder at a folder of the test's own while it lives.
+class TestTempFolder
+{
+public:
+    TestTempFolder()
+        : m_previous(qgetenv("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+    }
+    ~TestTempFolder()
+    {
+        if (m_previous.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_previous);
+    }
+    QString path() const { return m_dir.path(); }
+    QStringList folders() const
+    {
+        return QDir(path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+};
+
+}  // namespace
+
+class GeneratedSiteTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusedDesignStaysOnLastStep()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        GuestbookProject project = window.readProject();
+        project.BG_Color = QStringLiteral("<%=Now%>");
+        window.showProject(project);
+        walk(window, "NNNNN");
+
+        QCOMPARE(desktop.boxes(),
+                 QStringList{"! Ok: Error: Background colour \"<%=Now%>\" cannot be used in a page: "
+                             "it holds the server script marker \"<%\""});
+        QCOMPARE(window.CurrentMode(), 5);
+        QVERIFY(control(&window, "lblBack")->isEnabled());
+        QVERIFY(!window.GuestbookGenerated());
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("projects/My_Guestbook"))));
+    }
+
+    void previewShownOnStepsTwoToFive()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        QString shown;
+        for (int step = 1; step <= 5; ++step) {
+            window.DoMode(step);
+            shown += control(&window, "lblPreview")->isVisibleTo(&window) ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        QCOMPARE(shown, QStringLiteral("01111"));
+        QCOMPARE(control<QLabel>(&window, "lblPreview")->text(), QStringLiteral("Preview"));
+    }
+
+    // The design as the controls hold it goes into a fresh temporary folder, whose
+    // sign page is opened; nothing is saved and no project folder is written.
+    void previewOpensTheSignPageOfAFreshFolder()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        walk(window, "NN");
+        control<QComboBox>(&window, "cboFont")->setEditText(QStringLiteral("Gill Sans"));
+        const QByteArray settings = readBytes(SettingsFilePath());
+        TestTempFolder temp;
+        clickNamed(&window, "lblPreview");
+
+        QCOMPARE(desktop.boxes(), QStringList());
+        QCOMPARE(temp.folders().size(), 1);
+        const QString previewFolder = temp.path() + QDir::separator() + temp.folders().first();
+        QCOMPARE(desktop.opened, QStringList{previewFolder + QDir::separator() + QStringLiteral("index.html")});
+        QVERIFY(readBytes(desktop.opened.first()).contains("body   {font-family: Gill Sans; font-size: 11;"));
+        QCOMPARE(readBytes(SettingsFilePath()), settings);
+        QVERIFY(QDir(folder.file(QStringLiteral("projects")))
+                    .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))).last(),
+                 QStringLiteral("Preview written to ") + previewFolder);
+        QCOMPARE(window.CurrentMode(), 3);
+    }
+
+    void refusedPreviewShowsTheReason()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        frmMain window;
+        window.show();
+        walk(window, "N");
+        control<QLineEdit>(&window, "txtBGColor")->setText(QStringLiteral("#fff%>"));
+        TestTempFolder temp;
+        clickNamed(&window, "lblPreview");
+
+        QCOMPARE(desktop.boxes(),
+                 QStringList{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: "
+                             "it holds the server script marker \"%>\""});
+        QVERIFY(desktop.opened.isEmpty());
+        QVERIFY(temp.folders().isEmpty());
+    }
+};
+
+QTEST_MAIN(GeneratedSiteTest)
+#include "tst_generatedsite.moc"
