@@ -145,6 +145,41 @@ private Q_SLOTS:
         QCOMPARE(logged, removedLines);
     }
 
+    // A writer killed in the middle of its work leaves a file that still reads.
+    void killedWriterLeavesReadableFile()
+    {
+        TestProgramFolder folder;
+        const QByteArray old = "[Position]\r\nLeft=4230\r\n";
+        writeBytes(SettingsFilePath(), old);
+        QProcess *writer = startChild(this, {"--write-forever", folder.path()});
+        QTRY_VERIFY_WITH_TIMEOUT(readBytes(SettingsFilePath()).contains("Round="), 10000);
+        QTest::qWait(200);
+        writer->kill();
+        writer->waitForFinished();
+        const QByteArray text = readBytes(SettingsFilePath());
+        QVERIFY(text.startsWith(old));
+        QVERIFY(text.endsWith("\r\n"));
+        QVERIFY(!GetINISetting("Stress", "Round", QString()).isEmpty());
+        QCOMPARE(GetINISetting("Position", "Left", QString()), QStringLiteral("4230"));
+    }
+
+    // Two processes writing at once keep each other's keys.
+    void concurrentWritersLoseNothing()
+    {
+        TestProgramFolder folder;
+        const int keysEach = 60;
+        const QStringList sections = {"First", "Second"};
+        QList<QProcess *> writers;
+        for (const QString &section : sections)
+            writers << startChild(this, {"--write-keys", folder.path(), section, QString::number(keysEach)});
+        for (QProcess *writer : writers)
+            QVERIFY(writer->waitForFinished(60000));
+        for (const QString &section : sections) {
+            for (int i = 0; i < keysEach; ++i)
+                QCOMPARE(GetINISetting(section, QStringLiteral("K%1").arg(i), QString()), QString::number(i));
+        }
+    }
+
     // One process saves in a loop while this one loads: every load and every
     // recent list is one of the states that were saved, never the defaults.
     void readersNeverSeeTornFile()
@@ -181,6 +216,18 @@ static int runChild(const QStringList &args)
         }
         return 0;
     }
+    if (args.at(1) == QLatin1String("--write-keys")) {
+        for (int i = 0; i < args.at(4).toInt(); ++i)
+            SaveINISetting(args.at(3), QStringLiteral("K%1").arg(i), QString::number(i));
+        return 0;
+    }
+    if (args.at(1) == QLatin1String("--write-forever")) {
+        const QString big(20000, QLatin1Char('x'));
+        for (int round = 0;; ++round) {
+            SaveINISetting("Stress", "Round", QString::number(round));
+            SaveINISetting("Stress", QStringLiteral("Big%1").arg(round % 50), big);
+        }
+    }
     QLockFile lock(SettingsLockPath());
     QFile emptyLock(SettingsLockPath());
     const bool held = args.at(1) == QLatin1String("--hold-lock")
@@ -197,7 +244,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QStringList childModes = {"--save-rounds", "--hold-lock", "--hold-empty-lock"};
+    const QStringList childModes = {"--save-rounds", "--write-keys", "--write-forever", "--hold-lock",
+                                    "--hold-empty-lock"};
     if (args.size() > 2 && childModes.contains(args.at(1)))
         return runChild(args);
     TestReliability test;

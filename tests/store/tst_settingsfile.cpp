@@ -1,7 +1,6 @@
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
 
-#include <QProcess>
 #include <QtTest>
 
 // A settings file as a Windows program leaves it: CR LF, names in mixed case,
@@ -10,13 +9,6 @@ static const QByteArray kWindowsFile =
     "; Quillset settings\r\n[Position]\r\nLeft=4230\r\nTop=2115\r\n\r\n"
     "[settings]\r\nAppLog=C:\\Program Files\\Quillset\\applog.log\r\nprjNumber=2\r\n\r\n"
     "[My Guestbook]\r\nProject_Title=My Guestbook\r\nEmpty=\r\n";
-
-static QProcess *startWriter(QObject *parent, const QStringList &args)
-{
-    auto *writer = new QProcess(parent);
-    writer->start(QCoreApplication::applicationFilePath(), args);
-    return writer;
-}
 
 class TestSettingsFile : public QObject
 {
@@ -143,66 +135,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(SettingsFilePath()), readOnly ? kWindowsFile : QByteArray());
         QCOMPARE(GetINISetting("Position", "Left", "d"), QString(readOnly ? "4230" : "d"));
     }
-
-    // A writer killed in the middle of its work leaves a file that still reads.
-    void killedWriterLeavesReadableFile()
-    {
-        TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kWindowsFile);
-        QProcess *writer = startWriter(this, {"--write-forever", folder.path()});
-        QTRY_VERIFY_WITH_TIMEOUT(readBytes(SettingsFilePath()).contains("Round="), 10000);
-        QTest::qWait(200);
-        writer->kill();
-        writer->waitForFinished();
-        const QByteArray text = readBytes(SettingsFilePath());
-        QVERIFY(text.startsWith(kWindowsFile));
-        QVERIFY(text.endsWith("\r\n"));
-        QVERIFY(!GetINISetting("Stress", "Round", QString()).isEmpty());
-        QCOMPARE(GetINISetting("Position", "Left", QString()), QStringLiteral("4230"));
-    }
-
-    // Two processes writing at once keep each other's keys.
-    void concurrentWritersLoseNothing()
-    {
-        TestProgramFolder folder;
-        const int keysEach = 60;
-        const QStringList sections = {"First", "Second"};
-        QList<QProcess *> writers;
-        for (const QString &section : sections)
-            writers << startWriter(this, {"--write-keys", folder.path(), section, QString::number(keysEach)});
-        for (QProcess *writer : writers)
-            QVERIFY(writer->waitForFinished(60000));
-        for (const QString &section : sections) {
-            for (int i = 0; i < keysEach; ++i)
-                QCOMPARE(GetINISetting(section, QStringLiteral("K%1").arg(i), QString()), QString::number(i));
-        }
-    }
 };
 
-// The test binary doubles as the writer processes of the last two tests.
-static int runWriter(const QStringList &args)
-{
-    ProgramFolder::setPathForTesting(args.at(2));
-    if (args.at(1) == QLatin1String("--write-forever")) {
-        const QString big(20000, QLatin1Char('x'));
-        for (int round = 0;; ++round) {
-            SaveINISetting("Stress", "Round", QString::number(round));
-            SaveINISetting("Stress", QStringLiteral("Big%1").arg(round % 50), big);
-        }
-    }
-    for (int i = 0; i < args.at(4).toInt(); ++i)
-        SaveINISetting(args.at(3), QStringLiteral("K%1").arg(i), QString::number(i));
-    return 0;
-}
-
-int main(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() > 2 && args.at(1).startsWith(QLatin1String("--write-")))
-        return runWriter(args);
-    TestSettingsFile test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(TestSettingsFile)
 #include "tst_settingsfile.moc"
