@@ -4,19 +4,16 @@
 
 #include "support/goldenprojects.h"
 
+#include <QHash>
 #include <QString>
 
 inline GuestbookProject goldenProject(const QString &design, const QString &path)
 {
-    if (design == QLatin1String("bordered"))
-        return borderedProject(path);
-    if (design == QLatin1String("mixed"))
-        return mixedProject(path);
-    if (design == QLatin1String("western"))
-        return westernProject(path);
-    if (design == QLatin1String("cyrillic"))
-        return cyrillicProject(path);
-    return defaultProject(path);
+    const QHash<QString, GuestbookProject (*)(const QString &)> designs = {{"bordered", borderedProject},
+                                                                           {"mixed", mixedProject},
+                                                                           {"western", westernProject},
+                                                                           {"cyrillic", cyrillicProject}};
+    return designs.value(design, defaultProject)(path);
 }
 
 inline QString goldenFile(const QString &design, const QString &page)

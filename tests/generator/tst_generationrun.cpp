@@ -1,6 +1,5 @@
 #include "generator/generationrun.h"
 #include "goldendesigns.h"
-#include "recordinghost.h"
 #include "store/settingsfile.h"
 #include "support/failingdevice.h"
 #include "support/testfolder.h"
@@ -9,13 +8,41 @@
 #include <QFileInfo>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(GuestbookProject)
-
 namespace {
 
 const QString kSep = QDir::separator();
+const QStringList kPages = {"default.asp", "addtogb.asp", "viewguestbook.asp"};
 
-// The log and status rows of a run into a fresh folder F, and of one into an existing folder.
+// One run in a fresh program folder, saving into it unless told otherwise. It
+// stands in for the window and records, in order, everything the run asks of it.
+struct Run : GenerationHost {
+    TestProgramFolder folder;
+    QString name = QStringLiteral("My Guestbook");
+    bool answerYes = false;
+    QStringList events;  // "visible", "hidden", "step 2", "ask", "open <folder>", "generated"
+    QStringList statuses;  // every status text, in order
+    QString question;
+
+    void setStatusVisible(bool visible) override { events << (visible ? "visible" : "hidden"); }
+    void setStatusText(const QString &text) override { statuses << text; }
+    void showWizardStep(int step) override { events << QStringLiteral("step %1").arg(step); }
+    bool askYesNo(const QString &text) override
+    {
+        question = text;
+        events << QStringLiteral("ask");
+        return answerYes;
+    }
+    void openFolder(const QString &path) override { events << QStringLiteral("open ") + path; }
+    void setGuestbookGenerated(bool generated) override { events << (generated ? "generated" : "not generated"); }
+
+    QString out() const { return folder.path() + kSep; }
+    // The project folder of a run named "My Guestbook".
+    QString pages() const { return out() + QStringLiteral("My_Guestbook") + kSep; }
+    QStringList log() const { return logMessages(folder.file(QStringLiteral("applog.log"))); }
+    GenerationOutcome operator()(const GuestbookProject &project) { return GenerateGuestbook(name, project, *this); }
+};
+
+// The log and status rows of a run into a fresh folder F.
 QStringList freshRunLog(const QString &f)
 {
     return {"Status: Checking project name",
@@ -48,16 +75,19 @@ QStringList freshRunLog(const QString &f)
             "Guestbook [ My Guestbook ] created successfully"};
 }
 
+// The status rows of a logged run: addtogb.asp's body status is shown but not logged.
 QStringList statusesOf(const QStringList &log)
 {
-    QStringList statuses;
-    for (const QString &line : log) {
-        if (line.startsWith(QLatin1String("Status: ")))
-            statuses << line;
-        if (line == QLatin1String("Status: Writing file header [ addtogb.asp ]"))
-            statuses << QStringLiteral("Status: Writing file body [ addtogb.asp ]");
-    }
+    QStringList statuses = log.filter(QRegularExpression(QStringLiteral("^Status: ")));
+    statuses.insert(statuses.indexOf(QStringLiteral("Status: Writing file header [ addtogb.asp ]")) + 1,
+                    QStringLiteral("Status: Writing file body [ addtogb.asp ]"));
     return statuses;
+}
+
+void addGoldenRow(const char *row, const QString &design, const QString &folderName, const QString &codePage = {},
+                  const QString &logged = {})
+{
+    QTest::newRow(row) << design << folderName << codePage << logged;
 }
 
 }  // namespace
@@ -72,31 +102,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<QString>("codePage");  // Settings/PageCodePage; empty: not set
-        QTest::addColumn<QString>("logged");  // a log line the run must write
-        QTest::newRow("default project") << "default"
-                                         << "My_Guestbook"
-                                         << ""
-                                         << "";
-        QTest::newRow("bordered, one Textarea field, one-character title") << "bordered"
-                                                                           << "My_Guestbook"
-                                                                           << ""
-                                                                           << "";
-        QTest::newRow("no border, no image, lower-case kind") << "mixed"
-                                                              << "Club_&_news"
-                                                              << ""
-                                                              << "";
-        QTest::newRow("windows-1252 by default") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << ""
-                                                 << "";
-        QTest::newRow("windows-1252 named") << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "windows-1252"
-                                            << "";
-        QTest::newRow("unknown name falls back")
-            << "western" << QStringLiteral("Caf\u00e9_M\u00fcller") << "cp-none"
-            << "Page code page \"cp-none\" is unknown, pages are written in windows-1252";
-        QTest::newRow("windows-1251")
-            << "cyrillic"
-            << QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430")
-            << "windows-1251"
-            << "";
+        QTest::addColumn<QString>("logged");  // the run's first log line when not the usual one
+        const QString cafe = QStringLiteral("Caf\u00e9_M\u00fcller");
+        addGoldenRow("default project", "default", "My_Guestbook");
+        addGoldenRow("bordered, one Textarea field, one-character title", "bordered", "My_Guestbook");
+        addGoldenRow("no border, no image, lower-case kind", "mixed", "Club_&_news");
+        addGoldenRow("windows-1252 by default", "western", cafe);
+        addGoldenRow("windows-1252 named", "western", cafe, "windows-1252");
+        addGoldenRow("unknown name falls back", "western", cafe, "cp-none",
+                     "Page code page \"cp-none\" is unknown, pages are written in windows-1252");
+        addGoldenRow("windows-1251", "cyrillic",
+                     QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430"),
+                     "windows-1251");
     }
     void pagesMatchByteForByte()
     {
@@ -104,96 +121,70 @@ private Q_SLOTS:
         QFETCH(QString, folderName);
         QFETCH(QString, codePage);
         QFETCH(QString, logged);
-        TestProgramFolder folder;
+        Run run;
         if (!codePage.isEmpty())
             SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), codePage);
-        const QString out = folder.path() + kSep;
-        const GuestbookProject project = goldenProject(design, out);
-        QString name = project.Project_Title;
-        RecordingHost host;
-        QVERIFY(GenerateGuestbook(name, project, host).succeeded);
-        QCOMPARE(name, folderName);
-        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
-            const QByteArray written = readBytes(out + folderName + kSep + QLatin1String(page));
-            const QByteArray expected = readBytes(goldenFile(design, QLatin1String(page)));
-            QVERIFY2(!expected.isEmpty(), page);
-            QCOMPARE(QString::fromUtf8(written), QString::fromUtf8(expected));
-            QCOMPARE(written, expected);
-        }
-        QCOMPARE(readBytes(out + folderName + kSep + QStringLiteral("guestbook.txt")), QByteArray());
-        const QStringList log = logMessages(folder.file(QStringLiteral("applog.log")));
-        QCOMPARE(log.first(), logged.isEmpty() ? QStringLiteral("Status: Checking project name") : logged);
+        const GuestbookProject project = goldenProject(design, run.out());
+        run.name = project.Project_Title;
+        QVERIFY(run(project).succeeded);
+        QCOMPARE(run.name, folderName);
+        const QString f = run.out() + folderName + kSep;
+        for (const QString &page : kPages)
+            QCOMPARE(readBytes(f + page), readBytes(goldenFile(design, page)));
+        QCOMPARE(readBytes(f + QStringLiteral("guestbook.txt")), QByteArray());
+        QCOMPARE(run.log().first(), logged.isEmpty() ? QStringLiteral("Status: Checking project name") : logged);
     }
 
     // A project that would put server script into a page is refused before the
     // run shows, logs or writes anything.
     void refusedProjectWritesNothing()
     {
-        TestProgramFolder folder;
-        const QString saveTo = folder.file(QStringLiteral("site"));
-        QDir().mkpath(saveTo);
-        GuestbookProject project = defaultProject(saveTo);
+        Run run;
+        GuestbookProject project = defaultProject(run.out());
         project.Fields[1].FieldName = QStringLiteral("x<%=Request(\"c\")%>");
-        QString name = QStringLiteral("My Guestbook");
-        RecordingHost host;
-        const GenerationOutcome outcome = GenerateGuestbook(name, project, host);
-        QVERIFY(!outcome.succeeded);
-        QCOMPARE(outcome.errorText,
+        QCOMPARE(run(project).errorText,
                  QStringLiteral("Field name \"x<%=Request(...\" cannot be used in a page: "
                                 "it holds the server script marker \"<%\""));
-        QCOMPARE(name, QStringLiteral("My Guestbook"));
-        QVERIFY(host.events.isEmpty());
-        QVERIFY(host.statuses.isEmpty());
-        QVERIFY(QDir(saveTo).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("applog.log"))));
+        QCOMPARE(run.name, QStringLiteral("My Guestbook"));
+        QVERIFY(run.events.isEmpty() && run.statuses.isEmpty());
+        QVERIFY(QDir(run.out()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
-    void freshFolderSequence()
+    // A first run makes the folder and every file; a second one reuses the folder,
+    // replaces the pages and keeps the entries.
+    void firstAndSecondRun()
     {
-        TestProgramFolder folder;
-        const QString out = folder.path() + kSep;
-        QString name = QStringLiteral("My Guestbook");
-        RecordingHost host;
-        QVERIFY(GenerateGuestbook(name, defaultProject(out), host).succeeded);
-        const QString f = out + QStringLiteral("My_Guestbook") + kSep;
-        const QStringList expected = freshRunLog(f);
-        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
-        QCOMPARE(host.statuses, statusesOf(expected));
-        QCOMPARE(host.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
-        QCOMPARE(host.question,
+        Run run;
+        QVERIFY(run(defaultProject(run.out())).succeeded);
+        const QString f = run.pages();
+        QStringList expected = freshRunLog(f);
+        QCOMPARE(run.log(), expected);
+        QCOMPARE(run.statuses, statusesOf(expected));
+        QCOMPARE(run.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
+        QCOMPARE(run.question,
                  QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
                                 "Would you like to view your files now?"));
-    }
 
-    void secondRunReusesFolderAndKeepsEntries()
-    {
-        TestProgramFolder folder;
-        const QString out = folder.path() + kSep;
-        RecordingHost first;
-        QString name = QStringLiteral("My Guestbook");
-        QVERIFY(GenerateGuestbook(name, defaultProject(out), first).succeeded);
-        const QString f = out + QStringLiteral("My_Guestbook") + kSep;
         const QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
         writeBytes(f + QStringLiteral("guestbook.txt"), entries);
         writeBytes(f + QStringLiteral("default.asp"), "stale");
-        QFile::remove(folder.file(QStringLiteral("applog.log")));
+        QFile::remove(run.folder.file(QStringLiteral("applog.log")));
 
-        RecordingHost second;
-        second.answerYes = true;
-        GuestbookProject changed = defaultProject(out);
+        run.events.clear();
+        run.answerYes = true;
+        GuestbookProject changed = defaultProject(run.out());
         changed.Fields.removeLast();
-        QVERIFY(GenerateGuestbook(name, changed, second).succeeded);
-        QCOMPARE(name, QStringLiteral("My_Guestbook"));
+        QVERIFY(run(changed).succeeded);
+        QCOMPARE(run.name, QStringLiteral("My_Guestbook"));
 
-        QStringList expected = freshRunLog(f);
-        expected.removeAt(2);  // the folder is there: no "Creating project directory"
-        expected.removeAt(2);  // and one pass of the folder loop
-        expected.erase(expected.begin() + 4, expected.begin() + 8);  // both files exist
-        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))), expected);
+        expected.remove(2, 2);  // the folder is there: no "Creating project directory", one pass of the loop
+        expected.remove(4, 4);  // both files exist
+        QCOMPARE(run.log(), expected);
         QCOMPARE(readBytes(f + QStringLiteral("guestbook.txt")), entries);
-        QVERIFY(!readBytes(f + QStringLiteral("default.asp")).contains("stale"));
-        QVERIFY(!readBytes(f + QStringLiteral("default.asp")).contains("Comments"));
-        QCOMPARE(second.events, QStringList({"visible", "step 2", "hidden", "ask", "open " + f, "generated"}));
+        const QByteArray signPage = readBytes(f + QStringLiteral("default.asp"));
+        QVERIFY(!signPage.contains("stale"));
+        QVERIFY(!signPage.contains("Comments"));
+        QCOMPARE(run.events, QStringList({"visible", "step 2", "hidden", "ask", "open " + f, "generated"}));
     }
 
     void titleBecomesFolderName_data()
@@ -201,115 +192,67 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<bool>("shortened");
-        QTest::newRow("empty") << ""
-                               << "My_Guestbook" << true;
-        QTest::newRow("one character") << "Q"
-                                       << "My_Guestbook" << true;
-        QTest::newRow("one space") << " "
-                                   << "My_Guestbook" << true;
-        QTest::newRow("two characters") << "Qs"
-                                        << "Qs" << false;
-        QTest::newRow("two spaces between words") << "Club  news"
-                                                  << "Club__news" << false;
+        QTest::newRow("empty") << QString() << QStringLiteral("My_Guestbook") << true;
+        QTest::newRow("two characters") << QStringLiteral("Qs") << QStringLiteral("Qs") << false;
+        QTest::newRow("two spaces between words")
+            << QStringLiteral("Club  news") << QStringLiteral("Club__news") << false;
     }
     void titleBecomesFolderName()
     {
         QFETCH(QString, title);
         QFETCH(QString, folderName);
         QFETCH(bool, shortened);
-        TestProgramFolder folder;
-        QString name = title;
-        RecordingHost host;
-        QVERIFY(GenerateGuestbook(name, defaultProject(folder.path()), host).succeeded);
-        QCOMPARE(name, folderName);
-        QVERIFY(QFileInfo(folder.file(folderName)).isDir());
-        const QStringList log = logMessages(folder.file(QStringLiteral("applog.log")));
-        QCOMPARE(log.contains(QStringLiteral("Project name too short, setting to default")), shortened);
-        QCOMPARE(log.indexOf(QStringLiteral("Project name too short, setting to default")), shortened ? 1 : -1);
+        Run run;
+        run.name = title;
+        QVERIFY(run(defaultProject(run.folder.path())).succeeded);
+        QCOMPARE(run.name, folderName);
+        QVERIFY(QFileInfo(run.folder.file(folderName)).isDir());
+        QCOMPARE(run.log().indexOf(QStringLiteral("Project name too short, setting to default")), shortened ? 1 : -1);
     }
 
-    // A title that would name a folder outside the save folder writes nothing.
-    void titleThatIsNoFolderName_data()
+    // A title that would name a folder outside the save folder, or a save folder
+    // that is missing, stops the run before it writes anything.
+    void stopsBeforeWriting_data()
     {
         QTest::addColumn<QString>("title");
-        QTest::newRow("parent folder") << "..";
-        QTest::newRow("nested folders") << "../escape";
-        QTest::newRow("backslash") << "a\\b";
+        QTest::addColumn<bool>("saveFolderMade");
+        QTest::addColumn<QString>("lastStatus");
+        const QString nameStatus = QStringLiteral("Status: Checking project name");
+        QTest::newRow("parent folder") << QStringLiteral("..") << true << nameStatus;
+        QTest::newRow("nested folders") << QStringLiteral("../escape") << true << nameStatus;
+        QTest::newRow("backslash") << QStringLiteral("a\\b") << true << nameStatus;
+        QTest::newRow("missing save folder")
+            << QStringLiteral("My Guestbook") << false << QStringLiteral("Status: Creating project directory");
     }
-    void titleThatIsNoFolderName()
+    void stopsBeforeWriting()
     {
         QFETCH(QString, title);
-        TestProgramFolder folder;
-        const QString saveTo = folder.file(QStringLiteral("site"));
-        QDir().mkpath(saveTo);
-        QString name = title;
-        RecordingHost host;
-        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(saveTo), host);
-        QVERIFY(!outcome.succeeded);
-        QVERIFY(!outcome.errorText.isEmpty());
-        QCOMPARE(host.events, QStringList({"visible"}));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList({"applog.log", "Quillset.ini", "site"}));
+        QFETCH(bool, saveFolderMade);
+        QFETCH(QString, lastStatus);
+        Run run;
+        const QString saveTo = run.folder.file(QStringLiteral("site"));
+        QStringList programFolder = {"applog.log", "Quillset.ini"};
+        if (saveFolderMade && QDir().mkpath(saveTo))
+            programFolder << QStringLiteral("site");
+        run.name = title;
+        const GenerationOutcome outcome = run(defaultProject(saveTo));
+        QVERIFY(!outcome.succeeded && !outcome.errorText.isEmpty());
+        QCOMPARE(run.events, QStringList({"visible"}));
+        QCOMPARE(run.statuses.last(), lastStatus);
+        QCOMPARE(run.log().last(), lastStatus);
+        QCOMPARE(QDir(run.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), programFolder);
         QVERIFY(QDir(saveTo).isEmpty());
     }
 
-    void pathWithOrWithoutFinalSeparator()
-    {
-        TestProgramFolder folder;
-        for (const QString &path : {folder.path(), folder.path() + kSep}) {
-            QString name = QStringLiteral("Same");
-            RecordingHost host;
-            host.answerYes = true;
-            QVERIFY(GenerateGuestbook(name, defaultProject(path), host).succeeded);
-            QCOMPARE(host.events.at(4), QStringLiteral("open ") + folder.path() + kSep + "Same" + kSep);
-        }
-    }
-
-    void missingParentStopsBeforeWriting()
-    {
-        TestProgramFolder folder;
-        const QString parent = folder.file(QStringLiteral("missing"));
-        QString name = QStringLiteral("My Guestbook");
-        RecordingHost host;
-        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(parent), host);
-        QVERIFY(!outcome.succeeded);
-        QVERIFY(!outcome.errorText.isEmpty());
-        QVERIFY(!QFileInfo::exists(parent));
-        QCOMPARE(host.events, QStringList({"visible"}));
-        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Creating project directory"));
-        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))).last(),
-                 QStringLiteral("Status: Creating project directory"));
-    }
-
-    // A page that cannot be replaced stops the run with the system's error after
-    // every page was built; the pages are written as a set, so none is written
-    // and no temporary file is left behind.
-    void failedPageStopsRunAndLeavesNoPartialFile()
-    {
-        TestProgramFolder folder;
-        const QString f = folder.path() + kSep + QStringLiteral("My_Guestbook") + kSep;
-        QDir().mkpath(f + QStringLiteral("viewguestbook.asp"));
-        QString name = QStringLiteral("My Guestbook");
-        RecordingHost host;
-        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(folder.path()), host);
-        QVERIFY(!outcome.succeeded);
-        QVERIFY(!outcome.errorText.isEmpty());
-        QCOMPARE(host.events, QStringList({"visible"}));
-        QCOMPARE(host.statuses.last(), QStringLiteral("Status: Writing file footer [ viewguestbook.asp ]"));
-        QVERIFY(!logMessages(folder.file(QStringLiteral("applog.log"))).last().startsWith("Guestbook ["));
-        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden), QStringList{"guestbook.txt"});
-    }
-
-    // A write that fails at any page, at any step, leaves the old set of pages
-    // byte for byte, no temporary file, and returns the error text.
+    // A write that fails at any page, at any step, stops the run with the system's
+    // error and leaves the old set of pages byte for byte and no temporary file.
     void failureAtEachPageKeepsOldSet_data()
     {
         QTest::addColumn<QString>("failingPage");
         QTest::addColumn<int>("step");
-        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"}) {
+        for (const QString &page : kPages) {
             for (int step = int(FailingDevice::Write); step <= int(FailingDevice::Commit); ++step)
-                QTest::newRow(qPrintable(
-                    QStringLiteral("%1, %2").arg(QLatin1String(page), QLatin1String(FailingDevice::stepName(step)))))
+                QTest::newRow(qPrintable(page + QStringLiteral(", ") + QLatin1String(FailingDevice::stepName(step))))
                     << page << step;
         }
     }
@@ -317,19 +260,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, failingPage);
         QFETCH(int, step);
-        TestProgramFolder folder;
-        const QString f = folder.path() + kSep + QStringLiteral("My_Guestbook") + kSep;
+        Run run;
+        const QString f = run.pages();
+        const QStringList files = kPages + QStringList{"guestbook.txt"};
         QDir().mkpath(f);
-        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "guestbook.txt"})
-            writeBytes(f + page, QByteArray("old ") + page);
+        for (const QString &file : files)
+            writeBytes(f + file, "old " + file.toLatin1());
         const FailingDevice::Installed failing(f + failingPage, FailingDevice::Step(step));
-        QString name = QStringLiteral("My Guestbook");
-        RecordingHost host;
-        const GenerationOutcome outcome = GenerateGuestbook(name, defaultProject(folder.path()), host);
-        QCOMPARE(outcome.errorText, FailingDevice::kError);
-        for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "guestbook.txt"})
-            QCOMPARE(readBytes(f + page), QByteArray("old ") + page);
-        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), 4);
+        QCOMPARE(run(defaultProject(run.folder.path())).errorText, FailingDevice::kError);
+        QCOMPARE(run.events, QStringList({"visible"}));
+        QCOMPARE(run.statuses.last(), QStringLiteral("Status: Writing file footer [ viewguestbook.asp ]"));
+        QVERIFY(!run.log().last().startsWith(QLatin1String("Guestbook [")));
+        for (const QString &file : files)
+            QCOMPARE(readBytes(f + file), "old " + file.toLatin1());
+        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), files.size());
     }
 };
 

@@ -13,30 +13,44 @@ namespace {
 GuestbookProject withValue(const QString &member, const QString &value)
 {
     GuestbookProject p = GuestbookProject::startupDefaults();
-    const QHash<QString, QString *> members = {
-        {"title", &p.Project_Title},
-        {"image", &p.BG_Image},
-        {"background", &p.BG_Color},
-        {"table width", &p.TBL_Width},
-        {"border", &p.TBL_Border_Width},
-        {"text font", &p.M_FFace},
-        {"text size", &p.M_FSize},
-        {"text colour", &p.M_FColor},
-        {"link font", &p.H_FFace},
-        {"link size", &p.H_FSize},
-        {"link colour", &p.H_FColor},
-        {"hover font", &p.HM_FFace},
-        {"hover size", &p.HM_FSize},
-        {"hover colour", &p.HM_FColor},
-        {"field name", &p.Fields[0].FieldName},
-        {"field size", &p.Fields[0].Rows},
-        {"field columns", &p.Fields[3].Cols},
-    };
+    // The members that a row can set, and their names in the same order.
+    const QList<QString *> members = {
+        &p.Project_Title,  &p.BG_Image,      &p.BG_Color, &p.TBL_Width, &p.TBL_Border_Width,
+        &p.M_FFace,        &p.M_FSize,       &p.M_FColor, &p.H_FFace,   &p.H_FSize,
+        &p.H_FColor,       &p.HM_FFace,      &p.HM_FSize, &p.HM_FColor, &p.Fields[0].FieldName,
+        &p.Fields[0].Rows, &p.Fields[3].Cols};
+    const QStringList names = {"title",      "image",        "background", "table width", "border",       "text font",
+                               "text size",  "text colour",  "link font",  "link size",   "link colour",  "hover font",
+                               "hover size", "hover colour", "field name", "field size",  "field columns"};
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
     else
-        *members.value(member) = value;
+        *members.at(names.indexOf(member)) = value;
     return p;
+}
+
+const QString kW1252 = QStringLiteral("windows-1252");
+const QString kOpens = QStringLiteral("it holds the server script marker \"<%\"");
+const QString kCloses = QStringLiteral("it holds the server script marker \"%>\"");
+const QString kControl = QStringLiteral("it holds a control character");
+
+QString unheld(const QString &c, const QString &codePage = kW1252)
+{
+    return QStringLiteral("it holds \"%1\", which the page code page %2 cannot hold").arg(c, codePage);
+}
+
+// A refused value: the message names it as shownAs, then gives the reason.
+void refusedRow(const char *member, const QString &value, const QString &shownAs, const QString &reason,
+                const QString &codePage = kW1252)
+{
+    QTest::newRow(qPrintable(QLatin1String(member) + QStringLiteral(": ") + reason))
+        << codePage << member << value << shownAs + QStringLiteral(" cannot be used in a page: ") + reason;
+}
+
+void acceptedRow(const char *member, const QString &value, const QString &codePage = kW1252)
+{
+    QTest::newRow(qPrintable(QLatin1String(member) + QStringLiteral(" accepts \"") + value + QLatin1Char('"')))
+        << codePage << member << value << QString();
 }
 
 }  // namespace
@@ -52,134 +66,49 @@ private Q_SLOTS:
         QTest::addColumn<QString>("member");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("problem");  // empty: accepted
-        const QString w = QStringLiteral("windows-1252");
         // Refused: each reason, on each kind of value.
-        QTest::newRow("title opens script")
-            << w << "title"
-            << "A <% x"
-            << "Title \"A <% x\" cannot be used in a page: it holds the server script marker \"<%\"";
-        QTest::newRow("long title, cut")
-            << w << "title"
-            << "x<%=Request(\"c\")%>"
-            << "Title \"x<%=Request(...\" cannot be used in a page: it holds the server script marker \"<%\"";
-        QTest::newRow("image closes script")
-            << w << "image"
-            << "pics/x%>.gif"
-            << "Background image \"pics/x%>.gif\" cannot be used in a page: it holds the server script marker \"%>\"";
-        QTest::newRow("background line break")
-            << w << "background"
-            << "#fff\r\n"
-            << "Background colour \"#fff??\" cannot be used in a page: it holds a control character";
-        QTest::newRow("table width tab")
-            << w << "table width"
-            << "45%\t"
-            << "Table width \"45%?\" cannot be used in a page: it holds a control character";
-        QTest::newRow("border width script")
-            << w << "border"
-            << "<%=1%>"
-            << "Border width \"<%=1%>\" cannot be used in a page: it holds the server script marker \"<%\"";
-        QTest::newRow("text font Cyrillic")
-            << w << "text font" << QStringLiteral("\u0416 Sans")
-            << QStringLiteral("Text font \"\u0416 Sans\" cannot be used in a page: it holds \"\u0416\", which the "
-                              "page code page windows-1252 cannot hold");
-        QTest::newRow("text size")
-            << w << "text size"
-            << "11%>"
-            << "Text size \"11%>\" cannot be used in a page: it holds the server script marker \"%>\"";
-        QTest::newRow("text colour") << w << "text colour" << QStringLiteral("#000\u0000")
-                                     << "Text colour \"#000?\" cannot be used in a page: it holds a control character";
-        QTest::newRow("link font")
-            << w << "link font"
-            << "<%Arial"
-            << "Link font \"<%Arial\" cannot be used in a page: it holds the server script marker \"<%\"";
-        QTest::newRow("link size") << w << "link size" << QStringLiteral("1\u001b")
-                                   << "Link size \"1?\" cannot be used in a page: it holds a control character";
-        QTest::newRow("link colour")
-            << w << "link colour" << QStringLiteral("#\u4e00")
-            << QStringLiteral("Link colour \"#\u4e00\" cannot be used in a page: it holds \"\u4e00\", which the page "
-                              "code page windows-1252 cannot hold");
-        QTest::newRow("hover font")
-            << w << "hover font"
-            << "Arial%>"
-            << "Hover font \"Arial%>\" cannot be used in a page: it holds the server script marker \"%>\"";
-        QTest::newRow("hover size") << w << "hover size"
-                                    << "9\n"
-                                    << "Hover size \"9?\" cannot be used in a page: it holds a control character";
-        QTest::newRow("hover colour, outside the basic plane")
-            << w << "hover colour" << QStringLiteral("#\U0001F600")
-            << QStringLiteral(
-                   "Hover colour \"#\U0001F600\" cannot be used in a page: it holds \"\U0001F600\", which the page "
-                   "code page windows-1252 cannot hold");
-        QTest::newRow("field size")
-            << w << "field size"
-            << "4%>"
-            << "Size \"4%>\" of field \"Name\" cannot be used in a page: it holds the server script marker \"%>\"";
-        QTest::newRow("field columns")
-            << w << "field columns" << QStringLiteral("\u0001")
-            << "Columns \"?\" of field \"Comments\" cannot be used in a page: it holds a control character";
-        QTest::newRow("field name with script")
-            << w << "field name"
-            << "x<%=Request(\"c\")%>"
-            << "Field name \"x<%=Request(...\" cannot be used in a page: it holds the server script marker \"<%\"";
-        QTest::newRow("field name too short")
-            << w << "field name"
-            << "N"
-            << "Field name \"N\" cannot be used in a page: it is shorter than 2 characters";
-        QTest::newRow("field name empty")
-            << w << "field name"
-            << ""
-            << "Field name \"\" cannot be used in a page: it is shorter than 2 characters";
-        QTest::newRow("field name quote")
-            << w << "field name"
-            << "Say \"hi\""
-            << "Field name \"Say \"hi\"\" cannot be used in a page: it holds \"\"\", which a field name cannot hold";
-        QTest::newRow("field name filtered slash")
-            << w << "field name"
-            << "a/b"
-            << "Field name \"a/b\" cannot be used in a page: it holds \"/\", which a field name cannot hold";
-        QTest::newRow("field name comma")
-            << w << "field name"
-            << "a,b"
-            << "Field name \"a,b\" cannot be used in a page: it holds \",\", which a field name cannot hold";
-        QTest::newRow("field name in another code page")
-            << w << "field name" << QStringLiteral("\u0418\u043c\u044f")
-            << QStringLiteral("Field name \"\u0418\u043c\u044f\" cannot be used in a page: it holds \"\u0418\", which "
-                              "the page code page windows-1252 cannot hold");
-        QTest::newRow("no fields") << w << "no fields"
-                                   << ""
+        refusedRow("title", "x<%=Request(\"c\")%>", "Title \"x<%=Request(...\"", kOpens);
+        refusedRow("image", "pics/x%>.gif", "Background image \"pics/x%>.gif\"", kCloses);
+        refusedRow("background", "#fff\r\n", "Background colour \"#fff??\"", kControl);
+        refusedRow("table width", "45%\t", "Table width \"45%?\"", kControl);
+        refusedRow("border", "<%=1%>", "Border width \"<%=1%>\"", kOpens);
+        refusedRow("text font", QStringLiteral("\u0416 Sans"), QStringLiteral("Text font \"\u0416 Sans\""),
+                   unheld(QStringLiteral("\u0416")));
+        refusedRow("text size", "11%>", "Text size \"11%>\"", kCloses);
+        refusedRow("text colour", QStringLiteral("#000\u0000"), "Text colour \"#000?\"", kControl);
+        refusedRow("link font", "<%Arial", "Link font \"<%Arial\"", kOpens);
+        refusedRow("link size", QStringLiteral("1\u001b"), "Link size \"1?\"", kControl);
+        refusedRow("link colour", QStringLiteral("#\u4e00"), QStringLiteral("Link colour \"#\u4e00\""),
+                   unheld(QStringLiteral("\u4e00")));
+        refusedRow("hover font", "Arial%>", "Hover font \"Arial%>\"", kCloses);
+        refusedRow("hover size", "9\n", "Hover size \"9?\"", kControl);
+        refusedRow("hover colour", QStringLiteral("#\U0001F600"), QStringLiteral("Hover colour \"#\U0001F600\""),
+                   unheld(QStringLiteral("\U0001F600")));
+        refusedRow("field size", "4%>", "Size \"4%>\" of field \"Name\"", kCloses);
+        refusedRow("field columns", QStringLiteral("\u0001"), "Columns \"?\" of field \"Comments\"", kControl);
+        refusedRow("field name", "x<%=Request(\"c\")%>", "Field name \"x<%=Request(...\"", kOpens);
+        refusedRow("field name", "N", "Field name \"N\"", "it is shorter than 2 characters");
+        refusedRow("field name", "Say \"hi\"", "Field name \"Say \"hi\"\"",
+                   "it holds \"\"\", which a field name cannot hold");
+        refusedRow("field name", "a/b", "Field name \"a/b\"", "it holds \"/\", which a field name cannot hold");
+        refusedRow("field name", QStringLiteral("\u0418\u043c\u044f"),
+                   QStringLiteral("Field name \"\u0418\u043c\u044f\""), unheld(QStringLiteral("\u0418")));
+        QTest::newRow("no fields") << kW1252 << "no fields" << QString()
                                    << "The project has no fields, and a guestbook needs at least one";
-        QTest::newRow("e acute in windows-1251")
-            << "windows-1251"
-            << "title" << QStringLiteral("Caf\u00e9")
-            << QStringLiteral("Title \"Caf\u00e9\" cannot be used in a page: it holds \"\u00e9\", which the page code "
-                              "page windows-1251 cannot hold");
+        const QString w1251 = QStringLiteral("windows-1251");
+        refusedRow("title", QStringLiteral("Caf\u00e9"), QStringLiteral("Title \"Caf\u00e9\""),
+                   unheld(QStringLiteral("\u00e9"), w1251), w1251);
         // Accepted edge values.
-        QTest::newRow("title with markup and percent") << w << "title"
-                                                       << "<b>Club & news</b> 100% <"
-                                                       << "";
-        QTest::newRow("euro and e acute") << w << "title" << QStringLiteral("Caf\u00e9 \u20ac") << "";
-        QTest::newRow("percent then bracket apart") << w << "text font"
-                                                    << "% >"
-                                                    << "";
-        QTest::newRow("empty image") << w << "image"
-                                     << ""
-                                     << "";
-        QTest::newRow("any colour text") << w << "link colour"
-                                         << "not a colour"
-                                         << "";
-        QTest::newRow("hyphen, as in E-mail") << w << "field name"
-                                              << "E-mail"
-                                              << "";
-        QTest::newRow("two spaces") << w << "field name"
-                                    << "  "
-                                    << "";
-        QTest::newRow("punctuation the dialog keeps") << w << "field name"
-                                                      << "[f] ;x #y (opt.)!"
-                                                      << "";
-        QTest::newRow("Cyrillic in windows-1251") << "windows-1251"
-                                                  << "field name" << QStringLiteral("\u0418\u043c\u044f") << "";
-        QTest::newRow("anything in utf-8") << "utf-8"
-                                           << "title" << QStringLiteral("\u0416 \U0001F600 \u00e9") << "";
+        acceptedRow("title", "<b>Club & news</b> 100% <");
+        acceptedRow("title", QStringLiteral("Caf\u00e9 \u20ac"));
+        acceptedRow("text font", "% >");
+        acceptedRow("image", "");
+        acceptedRow("link colour", "not a colour");
+        acceptedRow("field name", "E-mail");
+        acceptedRow("field name", "  ");
+        acceptedRow("field name", "[f] ;x #y (opt.)!");
+        acceptedRow("field name", QStringLiteral("\u0418\u043c\u044f"), w1251);
+        acceptedRow("title", QStringLiteral("\u0416 \U0001F600 \u00e9"), QStringLiteral("utf-8"));
     }
     void refusedAndAccepted()
     {
@@ -197,14 +126,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("pageText");
         QTest::addColumn<bool>("fieldName");
+        const QString zhe = QStringLiteral("\u0436\u0436");
         QTest::newRow("euro, default") << QByteArray() << QStringLiteral("\u20ac \u00e9") << true << true;
-        QTest::newRow("zhe, default") << QByteArray() << QStringLiteral("\u0436\u0436") << false << false;
-        QTest::newRow("zhe, windows-1251") << QByteArray("[Settings]\r\nPageCodePage=windows-1251\r\n")
-                                           << QStringLiteral("\u0436\u0436") << true << true;
-        QTest::newRow("zhe, unknown name")
-            << QByteArray("[Settings]\r\nPageCodePage=klingon\r\n") << QStringLiteral("\u0436\u0436") << false << false;
-        QTest::newRow("a title's ampersand") << QByteArray() << "Club & news" << true << false;
-        QTest::newRow("one character") << QByteArray() << "N" << true << false;
+        QTest::newRow("zhe, default") << QByteArray() << zhe << false << false;
+        QTest::newRow("zhe, windows-1251")
+            << QByteArray("[Settings]\r\nPageCodePage=windows-1251\r\n") << zhe << true << true;
+        QTest::newRow("a title's ampersand") << QByteArray() << QStringLiteral("Club & news") << true << false;
+        QTest::newRow("one character") << QByteArray() << QStringLiteral("N") << true << false;
     }
     void dialogChecksFollowTheSettings()
     {
@@ -222,38 +150,27 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("used");
-        QTest::addColumn<QString>("logLine");
-        QTest::addColumn<QByteArray>("bytes");  // of "é€ж"
-        QTest::newRow("none") << ""
-                              << "windows-1252"
-                              << "" << QByteArray("\xE9\x80\x1A");
-        QTest::newRow("windows-1251") << "windows-1251"
-                                      << "windows-1251"
-                                      << "" << QByteArray("\x1A\x88\xE6");
-        QTest::newRow("iso-8859-2") << "iso-8859-2"
-                                    << "iso-8859-2"
-                                    << "" << QByteArray("\xE9\x1A\x1A");
-        QTest::newRow("utf-8") << "utf-8"
-                               << "utf-8"
-                               << "" << QByteArray("\xC3\xA9\xE2\x82\xAC\xD0\xB6");
-        QTest::newRow("unknown") << "klingon"
-                                 << "windows-1252"
-                                 << "Page code page \"klingon\" is unknown, pages are written in windows-1252"
-                                 << QByteArray("\xE9\x80\x1A");
-        QTest::newRow("not ASCII-based") << "utf-16"
-                                         << "windows-1252"
-                                         << "Page code page \"utf-16\" is unknown, pages are written in windows-1252"
-                                         << QByteArray("\xE9\x80\x1A");
+        QTest::addColumn<bool>("logged");  // the fallback is logged
+        QTest::addColumn<QByteArray>("bytes");  // of "\u00e9\u20ac\u0436"
+        const QByteArray w1252 = "\xE9\x80\x1A";
+        QTest::newRow("none") << QString() << kW1252 << false << w1252;
+        QTest::newRow("windows-1251") << "windows-1251" << QStringLiteral("windows-1251") << false
+                                      << QByteArray("\x1A\x88\xE6");
+        QTest::newRow("utf-8") << "utf-8" << QStringLiteral("utf-8") << false
+                               << QByteArray("\xC3\xA9\xE2\x82\xAC\xD0\xB6");
+        QTest::newRow("unknown") << "klingon" << kW1252 << true << w1252;
+        QTest::newRow("not ASCII-based") << "utf-16" << kW1252 << true << w1252;
     }
     void codePageNames()
     {
         QFETCH(QString, requested);
         QFETCH(QString, used);
-        QFETCH(QString, logLine);
+        QFETCH(bool, logged);
         QFETCH(QByteArray, bytes);
         const PageCodePage codePage(requested);
         QCOMPARE(codePage.name(), used);
-        QCOMPARE(codePage.fallbackLogLine(), logLine);
+        const QString fallback = QStringLiteral("Page code page \"%1\" is unknown, pages are written in windows-1252");
+        QCOMPARE(codePage.fallbackLogLine(), logged ? fallback.arg(requested) : QString());
         QCOMPARE(codePage.encode(QStringLiteral("\u00e9\u20ac\u0436")), bytes);
     }
 };

@@ -7,32 +7,10 @@
 
 Q_DECLARE_METATYPE(GuestbookProject)
 
-namespace {
-
-QString value(const QString &section, const QString &key)
+static QString value(const QString &section, const QString &key)
 {
-    return GetINISetting(section, key, QStringLiteral("<missing>"));
+    return GetINISetting(section, key, "<missing>");
 }
-
-GuestbookProject borderedProject()
-{
-    GuestbookProject p = GuestbookProject::startupDefaults();
-    p.Project_Title = QStringLiteral("Club news");
-    p.Project_Path = QStringLiteral("/srv/www/");
-    p.BG_Image = QStringLiteral(" Images/Back.GIF ");
-    p.BG_Color = QStringLiteral("#FFCC00");
-    p.TBL_Width = QStringLiteral("33%");
-    p.TBL_Border = 1;
-    p.TBL_Border_Width = QStringLiteral("5");
-    p.M_FFace = QStringLiteral("Times New Roman");
-    p.H_FColor = QStringLiteral("not a colour");
-    p.Fields = {{QStringLiteral("Your Name"), QStringLiteral("Text"), QStringLiteral("30"), QString()},
-                {QStringLiteral("  "), QStringLiteral("Textarea"), QStringLiteral("5"), QStringLiteral("20")},
-                {QStringLiteral("name"), QStringLiteral("text"), QString(), QStringLiteral("40")}};
-    return p;
-}
-
-}  // namespace
 
 class TestProjectStore : public QObject
 {
@@ -44,8 +22,8 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         GuestbookProject p = GuestbookProject::startupDefaults();
-        p.Project_Path = QStringLiteral("C:\\Sites\\");
-        SaveProject(QStringLiteral("My Guestbook"), p);
+        p.Project_Path = "C:\\Sites\\";
+        SaveProject("My Guestbook", p);
         const QByteArray expected =
             "[Projects]\r\nRecent_Projects=My_Guestbook\r\n"
             "[Settings]\r\nprjNumber=1\r\n"
@@ -67,97 +45,71 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         GuestbookProject p = GuestbookProject::startupDefaults();
-        SaveProject(QStringLiteral("My Guestbook"), p);
-        SaveProject(QStringLiteral("Club news"), p);
-        p.BG_Color = QStringLiteral("#000000");
+        SaveProject("My Guestbook", p);
+        SaveProject("Club news", p);
+        p.BG_Color = "#000000";
         p.Fields.removeAt(1);
-        SaveProject(QStringLiteral("my guestbook"), p);
-        QCOMPARE(value(QStringLiteral("Projects"), QStringLiteral("Recent_Projects")),
-                 QStringLiteral("My_Guestbook, Club_news"));
-        QCOMPARE(value(QStringLiteral("Settings"), QStringLiteral("prjNumber")), QStringLiteral("2"));
-        QCOMPARE(value(QStringLiteral("My Guestbook"), QStringLiteral("BG_Color")), QStringLiteral("#000000"));
-        QCOMPARE(value(QStringLiteral("My Guestbook"), QStringLiteral("FLD_Names")),
-                 QStringLiteral(", Name, Homepage, Comments"));
-        QCOMPARE(LoadProject(QStringLiteral("My Guestbook")).Fields.size(), 3);
+        SaveProject("my guestbook", p);
+        QCOMPARE(value("Projects", "Recent_Projects"), QStringLiteral("My_Guestbook, Club_news"));
+        QCOMPARE(value("Settings", "prjNumber"), QStringLiteral("2"));
+        QCOMPARE(value("My Guestbook", "BG_Color"), QStringLiteral("#000000"));
+        QCOMPARE(value("My Guestbook", "FLD_Names"), QStringLiteral(", Name, Homepage, Comments"));
+        QCOMPARE(LoadProject("My Guestbook").Fields.size(), 3);
     }
 
-    void projectCountFallsBackToZero_data()
+    // An unreadable or 9999 count counts as 0 (a missing one too: see the worked
+    // example); the largest count stays.
+    void projectCount_data()
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("missing") << QByteArray() << "1";
-        QTest::newRow("9999") << QByteArray("[Settings]\r\nprjNumber=9999\r\n") << "1";
-        QTest::newRow("not a number") << QByteArray("[Settings]\r\nprjNumber=many\r\n") << "1";
-        QTest::newRow("a count") << QByteArray("[Settings]\r\nprjNumber=4\r\n") << "5";
-        QTest::newRow("the largest count stays")
-            << QByteArray("[Settings]\r\nprjNumber=2147483647\r\n") << "2147483647";
-        QTest::newRow("beyond the largest count") << QByteArray("[Settings]\r\nprjNumber=2147483648\r\n") << "1";
+        const auto row = [](const char *name, const char *count, const char *expected) {
+            QTest::newRow(name) << "[Settings]\r\nprjNumber=" + QByteArray(count) + "\r\n" << QString(expected);
+        };
+        row("9999", "9999", "1");
+        row("not a number", "many", "1");
+        row("a count", "4", "5");
+        row("the largest count stays", "2147483647", "2147483647");
+        row("beyond the largest count", "2147483648", "1");
     }
-    void projectCountFallsBackToZero()
+    void projectCount()
     {
         QFETCH(QByteArray, stored);
         QFETCH(QString, expected);
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), stored);
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        QCOMPARE(value(QStringLiteral("Settings"), QStringLiteral("prjNumber")), expected);
+        SaveProject("Club news", GuestbookProject::startupDefaults());
+        QCOMPARE(value("Settings", "prjNumber"), expected);
     }
 
-    void loadUsesFallbacks()
-    {
-        TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), "[Club news]\r\nProject_Title=Club news\r\nProject_Path=/srv/\r\n");
-        const GuestbookProject p = LoadProject(QStringLiteral("Club news"));
-        QCOMPARE(p.Project_Title, QStringLiteral("Club news"));
-        QCOMPARE(p.Project_Path, QStringLiteral("/srv/"));
-        QCOMPARE(p.BG_Image, QString());
-        QCOMPARE(p.BG_Color, QStringLiteral("#ffffff"));
-        QCOMPARE(p.TBL_Width, QStringLiteral("45%"));
-        QCOMPARE(p.TBL_Border, 0);
-        QCOMPARE(p.TBL_Border_Width, QStringLiteral("0"));
-        QCOMPARE(QStringList({p.M_FColor, p.M_FFace, p.M_FSize}), QStringList({"#000000", "Verdana", "11"}));
-        QCOMPARE(QStringList({p.H_FColor, p.H_FFace, p.H_FSize}), QStringList({"#333333", "Verdana", "11"}));
-        QCOMPARE(QStringList({p.HM_FColor, p.HM_FFace, p.HM_FSize}), QStringList({"#ff0000", "Verdana", "11"}));
-        QVERIFY(p.Fields.isEmpty());
-        QCOMPARE(LoadProject(QStringLiteral("Nowhere")).Project_Path, GuestbookProject::defaultProjectPath());
-    }
-
-    // A new project and a load of empty values differ in the link colour and the
-    // background image only.
-    void startValuesAndLoadFallbacks()
-    {
-        const GuestbookProject start = GuestbookProject::startupDefaults();
-        GuestbookProject fallbacks = GuestbookProject::loadFallbacks();
-        QCOMPARE(start.H_FColor + '|' + start.BG_Image, QStringLiteral("#3333ff|None"));
-        QCOMPARE(fallbacks.H_FColor + '|' + fallbacks.BG_Image, QStringLiteral("#333333|"));
-        fallbacks.H_FColor = start.H_FColor;
-        fallbacks.BG_Image = start.BG_Image;
-        QCOMPARE(fallbacks, start);
-    }
-
-    // Stored values the program never writes itself.
-    void oddStoredValuesLoadSafely()
+    // Empty and missing values load as the fallbacks; stored values the program
+    // never writes itself load safely.
+    void loadFallsBackAndSkipsOddValues()
     {
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(),
+                   "[Club news]\r\nProject_Title=Club news\r\nProject_Path=/srv/\r\nBG_Color=\r\n"
                    "[Odd]\r\nTBL_Border=yes\r\n"
                    "FLD_Names=, Name, Short, , Blank, Name, Missing\r\n"
                    "FLD_Name=Name, Text, 40, \r\n"
                    "FLD_Short=Short, Textarea\r\n"
-                   "FLD_Blank=, Text, 40, \r\n");
-        const GuestbookProject p = LoadProject(QStringLiteral("Odd"));
-        QCOMPARE(p.TBL_Border, 0);
-        const QList<GuestbookField> expected = {
-            {QStringLiteral("Name"), QStringLiteral("Text"), QStringLiteral("40"), QString()},
-            {QStringLiteral("Short"), QStringLiteral("Textarea"), QString(), QString()}};
-        QCOMPARE(p.Fields, expected);
-    }
+                   "FLD_Blank=, Text, 40, \r\n"
+                   "[P]\r\nFLD_Names=Name\r\nFLD_Name=Name, Text, 40, \r\n");
+        const GuestbookProject fallbacks{"Club news", "/srv/",   "",   "#ffffff",
+                                         "45%",       0,         "0",  // title, path, BG_, TBL_
+                                         "#000000",   "Verdana", "11",  // M_F...
+                                         "#333333",   "Verdana", "11",  // H_F...
+                                         "#ff0000",   "Verdana", "11",  // HM_F...
+                                         {}};
+        QCOMPARE(LoadProject("Club news"), fallbacks);
+        QCOMPARE(LoadProject("Nowhere").Project_Path, GuestbookProject::defaultProjectPath());
 
-    void fieldNamesWithoutSeparatorLoadNothing()
-    {
-        TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), "[P]\r\nFLD_Names=Name\r\nFLD_Name=Name, Text, 40, \r\n");
-        QVERIFY(LoadProject(QStringLiteral("P")).Fields.isEmpty());
+        const GuestbookProject odd = LoadProject("Odd");
+        QCOMPARE(odd.TBL_Border, 0);
+        const QList<GuestbookField> expected = {{"Name", "Text", "40", QString()},
+                                                {"Short", "Textarea", QString(), QString()}};
+        QCOMPARE(odd.Fields, expected);
+        QVERIFY(LoadProject("P").Fields.isEmpty());  // a field list without separator
     }
 
     // Every design the wizard can hold comes back as it was saved.
@@ -165,26 +117,34 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<GuestbookProject>("project");
-        GuestbookProject defaults = GuestbookProject::startupDefaults();
-        defaults.Project_Title = QStringLiteral("My Guestbook");
-        QTest::newRow("start-up project") << "My Guestbook" << defaults;
-        GuestbookProject bordered = borderedProject();
-        QTest::newRow("border, odd values, spaces") << "Club news" << bordered;
-        GuestbookProject empty = GuestbookProject::startupDefaults();
-        empty.Project_Title = QStringLiteral("Empty");
-        empty.Fields.clear();
-        empty.BG_Image.clear();
-        QTest::newRow("no fields") << "Empty" << empty;
+        GuestbookProject p = GuestbookProject::startupDefaults();
+        p.Project_Title = "My Guestbook";
+        QTest::newRow("start-up project") << p.Project_Title << p;
+        p.Project_Title = "Club news";
+        p.Project_Path = "/srv/www/";
+        p.BG_Image = " Images/Back.GIF ";
+        p.BG_Color = "#FFCC00";
+        p.TBL_Width = "33%";
+        p.TBL_Border = 1;
+        p.TBL_Border_Width = "5";
+        p.M_FFace = "Times New Roman";
+        p.H_FColor = "not a colour";
+        p.Fields = {{"Your Name", "Text", "30", QString()}, {"  ", "Textarea", "5", "20"}, {"name", "text", "", "40"}};
+        QTest::newRow("border, odd values, spaces") << p.Project_Title << p;
+        p.Project_Title = "Empty";
+        p.Fields.clear();
+        p.BG_Image.clear();
+        QTest::newRow("no fields") << p.Project_Title << p;
     }
     void roundTrip()
     {
         QFETCH(QString, name);
         QFETCH(GuestbookProject, project);
         TestProgramFolder folder;
-        SaveProject(name, project);
-        QCOMPARE(LoadProject(name), project);
-        SaveProject(name, project);
-        QCOMPARE(LoadProject(name), project);
+        for (int save = 0; save < 2; ++save) {
+            SaveProject(name, project);
+            QCOMPARE(LoadProject(name), project);
+        }
         // A design that survives the store can be generated, as long as it has a field.
         const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage));
         QCOMPARE(problem.isEmpty(), !project.Fields.isEmpty());
@@ -193,43 +153,26 @@ private Q_SLOTS:
     void recentRows()
     {
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(),
-                   "[Projects]\r\nRecent_Projects=My_Guestbook, Club_news, my_guestbook, , Club_news\r\n");
-        const QList<RecentProject> rows = FillRecentProjects();
-        QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows.at(0).key, QStringLiteral("My_Guestbook"));
-        QCOMPARE(rows.at(0).text, QStringLiteral("My Guestbook"));
-        QCOMPARE(rows.at(1).key, QStringLiteral(" Club_news"));
-        QCOMPARE(rows.at(1).text, QStringLiteral("Club news"));
-    }
-
-    void noRecentRowsOnFreshSystem()
-    {
-        TestProgramFolder folder;
         QVERIFY(FillRecentProjects().isEmpty());
         QCOMPARE(SavedProjectCount(), 0);
+        writeBytes(SettingsFilePath(),
+                   "[Projects]\r\nRecent_Projects=My_Guestbook, Club_news, my_guestbook, , Club_news\r\n");
+        QStringList rows;
+        for (const RecentProject &row : FillRecentProjects())
+            rows << row.key + '|' + row.text;
+        QCOMPARE(rows, QStringList({"My_Guestbook|My Guestbook", " Club_news|Club news"}));
     }
 
-    void listItemExists_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("exceptIndex");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("other case") << "name" << 0 << false;
-        QTest::newRow("exact") << "Name" << 0 << true;
-        QTest::newRow("the excepted row") << "Name" << 1 << false;
-        QTest::newRow("another row excepted") << "Name" << 2 << true;
-        QTest::newRow("with a space") << "Name " << 0 << false;
-    }
+    // Exact names only, and the excepted row (counted from 1) does not count.
     void listItemExists()
     {
-        QFETCH(QString, text);
-        QFETCH(int, exceptIndex);
-        QFETCH(bool, expected);
-        const QList<GuestbookField> rows = {{QStringLiteral("Name"), {}, {}, {}},
-                                            {QStringLiteral("E-mail"), {}, {}, {}}};
-        QCOMPARE(ListItemExists(rows, text, exceptIndex), expected);
-        QVERIFY(!ListItemExists({}, text, 0));
+        const QList<GuestbookField> rows = {{"Name", {}, {}, {}}, {"E-mail", {}, {}, {}}};
+        QVERIFY(ListItemExists(rows, "Name", 0));
+        QVERIFY(ListItemExists(rows, "Name", 2));
+        QVERIFY(!ListItemExists(rows, "Name", 1));
+        QVERIFY(!ListItemExists(rows, "name", 0));
+        QVERIFY(!ListItemExists(rows, "Name ", 0));
+        QVERIFY(!ListItemExists({}, "Name", 0));
     }
 };
 
