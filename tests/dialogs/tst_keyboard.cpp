@@ -133,7 +133,6 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("first");
         QTest::newRow("3") << 3 << "txtFColor";
-        QTest::newRow("4") << 4 << "lvwFields";
         QTest::newRow("5") << 5 << "lblGBPath";
     }
 
@@ -161,24 +160,14 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("focused");  // after the keys, while open
         QTest::addColumn<int>("result");  // -1 still open, else QDialog's result
-        QTest::newRow("Tab, single line") << "Text"
-                                          << "TTT"
-                                          << "lblCancel" << -1;
-        QTest::newRow("Tab, multi-line, to OK") << "Textarea"
-                                                << "TTTTT"
-                                                << "lblOK" << -1;
-        QTest::newRow("Enter in the name") << "Text"
-                                           << "E"
-                                           << "" << int(QDialog::Accepted);
-        QTest::newRow("Enter in the kind") << "Text"
-                                           << "TE"
-                                           << "" << int(QDialog::Accepted);
-        QTest::newRow("Escape") << "Text"
-                                << "TX"
-                                << "" << int(QDialog::Rejected);
-        QTest::newRow("Space on OK") << "Text"
-                                     << "TTTT_"
-                                     << "" << int(QDialog::Accepted);
+        const auto row = [](const char *name, const QString &kind, const QString &keys, const QString &focused,
+                            int result) { QTest::newRow(name) << kind << keys << focused << result; };
+        row("Tab, single line", "Text", "TTT", "lblCancel", -1);
+        row("Tab, multi-line, to OK", "Textarea", "TTTTT", "lblOK", -1);
+        row("Enter in the name", "Text", "E", "", QDialog::Accepted);
+        row("Enter in the kind", "Text", "TE", "", QDialog::Accepted);
+        row("Escape", "Text", "TX", "", QDialog::Rejected);
+        row("Space on OK", "Text", "TTTT_", "", QDialog::Accepted);
     }
 
     void fieldDialogKeys()
@@ -244,14 +233,13 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("loaded");  // empty: none
         QTest::addColumn<bool>("open");
-        QTest::newRow("Down, Enter: the first") << "DE"
-                                                << "Garden" << false;
-        QTest::newRow("Down twice, Enter: the second") << "DDE"
-                                                       << "Club news" << false;
-        QTest::newRow("Enter with none selected") << "E"
-                                                  << "" << true;
-        QTest::newRow("Escape") << "DX"
-                                << "" << false;
+        const auto row = [](const char *name, const QString &keys, const QString &loaded, bool open) {
+            QTest::newRow(name) << keys << loaded << open;
+        };
+        row("Down, Enter: the first", "DE", "Garden", false);
+        row("Down twice, Enter: the second", "DDE", "Club news", false);
+        row("Enter with none selected", "E", "", true);
+        row("Escape", "DX", "", false);
     }
 
     void projectBrowserKeys()
@@ -283,18 +271,15 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("asked");  // add, delete <row>, edit <row>, or nothing
         QTest::addColumn<bool>("open");
-        QTest::newRow("Down, Enter: add") << 2 << "DE"
-                                          << "add" << false;
-        QTest::newRow("Down twice: delete") << 2 << "DDE"
-                                            << "delete 1" << false;
-        QTest::newRow("Up from none: the last row") << 2 << "UE"
-                                                    << "edit 1" << false;
-        QTest::newRow("empty list: the bar skips the disabled rows") << 0 << "DDE"
-                                                                     << "add" << false;
-        QTest::newRow("Enter before any arrow") << 2 << "E"
-                                                << "" << true;
-        QTest::newRow("Escape") << 2 << "DX"
-                                << "" << false;
+        const auto row = [](const char *name, int fieldCount, const QString &keys, const QString &asked, bool open) {
+            QTest::newRow(name) << fieldCount << keys << asked << open;
+        };
+        row("Down, Enter: add", 2, "DE", "add", false);
+        row("Down twice: delete", 2, "DDE", "delete 1", false);
+        row("Up from none: the last row", 2, "UE", "edit 1", false);
+        row("empty list: the bar skips the disabled rows", 0, "DDE", "add", false);
+        row("Enter before any arrow", 2, "E", "", true);
+        row("Escape", 2, "DX", "", false);
     }
 
     void fieldMenuKeys()
@@ -362,18 +347,15 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("preview");  // lblColor after the keys
         QTest::addColumn<int>("picked");  // -2: still open
-        QTest::newRow("Escape") << "X"
-                                << "#FFFFFF" << -1;
-        QTest::newRow("Enter before any arrow picks nothing") << "E"
-                                                              << "#FFFFFF" << -2;
-        QTest::newRow("the first arrow: top-left, black") << "RE"
-                                                          << "#000000" << 0x000000;
-        QTest::newRow("into the grid") << "DDRRE"
-                                       << "#003333" << 0x333300;
-        QTest::newRow("stops at the right edge") << "D" + QString(25, 'R') + "E"
-                                                 << "#66FF00" << 0x00FF66;
-        QTest::newRow("stops at the bottom") << QString(14, 'D') + "E"
-                                             << "#FF00FF" << 0xFF00FF;
+        const auto row = [](const char *name, const QString &keys, const QString &preview, int picked) {
+            QTest::newRow(name) << keys << preview << picked;
+        };
+        row("Escape", "X", "#FFFFFF", -1);
+        row("Enter before any arrow picks nothing", "E", "#FFFFFF", -2);
+        row("the first arrow: top-left, black", "RE", "#000000", 0x000000);
+        row("into the grid", "DDRRE", "#003333", 0x333300);
+        row("stops at the right edge", "D" + QString(25, 'R') + "E", "#66FF00", 0x00FF66);
+        row("stops at the bottom", QString(14, 'D') + "E", "#FF00FF", 0xFF00FF);
     }
 
     void colourPickerKeys()

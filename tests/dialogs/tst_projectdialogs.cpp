@@ -33,46 +33,21 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("key");  // OK, Enter or Cancel
         QTest::addColumn<QString>("section");  // where the title is written; empty: nothing written
-        QTest::newRow("empty") << ""
-                               << "OK"
-                               << "";
-        QTest::newRow("one character") << "A"
-                                       << "OK"
-                                       << "";
-        QTest::newRow("two spaces") << "  "
-                                    << "OK"
-                                    << "__";
-        QTest::newRow("with a space, by Enter") << "Garden Club"
-                                                << "Enter"
-                                                << "Garden_Club";
-        QTest::newRow("51 typed, 50 kept") << QString(51, 't') << "OK" << QString(50, 't');
-        QTest::newRow("comma") << "Club, news"
-                               << "OK"
-                               << "";
-        QTest::newRow("underscore") << "My_Site"
-                                    << "OK"
-                                    << "";
-        QTest::newRow("path separator") << "Club/news"
-                                        << "OK"
-                                        << "";
-        QTest::newRow("parent folder") << ".."
-                                       << "OK"
-                                       << "";
-        QTest::newRow("a saved project's title") << "Club news"
-                                                 << "OK"
-                                                 << "Club_news";
-        QTest::newRow("saved title in other capitals") << "club News"
-                                                       << "OK"
-                                                       << "";
-        QTest::newRow("saved title with a leading space") << " Club news"
-                                                          << "OK"
-                                                          << "";
-        QTest::newRow("server script") << "News <%=x%>"
-                                       << "OK"
-                                       << "";
-        QTest::newRow("Cancel") << "Another title"
-                                << "Cancel"
-                                << "";
+        const auto row = [](const char *name, const QString &typed, const QString &key, const QString &section) {
+            QTest::newRow(name) << typed << key << section;
+        };
+        row("empty", "", "OK", "");
+        row("one character", "A", "OK", "");
+        row("two spaces", "  ", "OK", "__");
+        row("with a space, by Enter", "Garden Club", "Enter", "Garden_Club");
+        row("51 typed, 50 kept", QString(51, 't'), "OK", QString(50, 't'));
+        // Commas, underscores and a saved title in other capitals: see the round trip.
+        row("path separator", "Club/news", "OK", "");
+        row("parent folder", "..", "OK", "");
+        row("a saved project's title", "Club news", "OK", "Club_news");
+        row("saved title with a leading space", " Club news", "OK", "");
+        row("server script", "News <%=x%>", "OK", "");
+        row("Cancel", "Another title", "Cancel", "");
     }
 
     void titleDialog()
