@@ -62,21 +62,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("projects/My_Guestbook"))));
     }
 
-    void previewShownOnStepsTwoToFive()
-    {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
-        QString shown;
-        for (int step = 1; step <= 5; ++step) {
-            window.DoMode(step);
-            shown += control(&window, "lblPreview")->isVisibleTo(&window) ? QLatin1Char('1') : QLatin1Char('0');
-        }
-        QCOMPARE(shown, QStringLiteral("01111"));
-        QCOMPARE(control<QLabel>(&window, "lblPreview")->text(), QStringLiteral("Preview"));
-    }
-
     // The design as the controls hold it goes into a fresh temporary folder, whose
     // sign page is opened; nothing is saved and no project folder is written.
     void previewOpensTheSignPageOfAFreshFolder()

@@ -142,25 +142,6 @@ private slots:
         QCOMPARE(GetINISetting("My Guestbook", "BG_Color", "-"), saved ? QStringLiteral("#ffffff") : "-");
     }
 
-    // A program folder where nothing can be created or written (inside a plain
-    // file) never stops start-up; closing reports the failed save once and closes.
-    void unwritableProgramFolderNeverBlocks()
-    {
-        TestProgramFolder base;
-        writeBytes(base.file("plain-file"), "not a folder");
-        ProgramFolder::setPathForTesting(base.file("plain-file/program"));
-        ScriptedDesktop desktop;
-        desktop.answers = {true};
-        frmMain window;
-        window.show();
-        QCOMPARE(window.CurrentMode(), 1);
-        window.close();
-        QVERIFY(!window.isVisible());
-        QCOMPARE(desktop.boxes().size(), 2);
-        QCOMPARE(desktop.boxes().first(), "? YesNo: Would you like to save your guestbook settings first?");
-        QVERIFY2(desktop.boxes().last().startsWith("! Ok: Error: "), qPrintable(desktop.boxes().last()));
-    }
-
     // A settings save that fails is shown once as "Error: " + its text, whatever
     // the user did; Finish then generates nothing and stays on the last step.
     void failedSaveIsShownOnce_data()
