@@ -1,8 +1,7 @@
-// The colour picker: its palette under the pointer, picking, cancelling, and the
-// colour text of a value.
+// The colour picker: its palette under the pointer (and the colour text of each
+// swatch), picking and cancelling.
 
 #include "dialogtestsupport.h"
-#include "store/product.h"
 
 namespace {
 // A swatch's colour as red, green, blue: the left column's in order, the grid's by its rule.
@@ -32,23 +31,6 @@ class ColorPickerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void colorToHex_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("black") << 0 << "#000000";
-        QTest::newRow("red") << 255 << "#FF0000";
-        QTest::newRow("996633") << 3368601 << "#996633";
-        QTest::newRow("one digit of green") << 0x000A00 << "#000A00";
-    }
-
-    void colorToHex()
-    {
-        QFETCH(int, value);
-        QFETCH(QString, text);
-        QCOMPARE(ColorToHex(value), text);
-    }
-
     void swatchUnderPointer_data()
     {
         QTest::addColumn<QPoint>("topLeft");
