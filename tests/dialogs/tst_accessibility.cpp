@@ -144,19 +144,16 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        const auto row = [](const char *label, const QString &window, const QString &control, const QString &name) {
-            QTest::newRow(label) << window << control << name;
-        };
-        row("About", "step 1", "imgAbout", "About");
-        row("background colour", "step 2", "imgBGcolor", "Background colour");
-        row("border", "step 2", "chkBorder", "Table border");
-        row("title box", "step 2", "txtTitle", "Guestbook Title:");
-        row("hover colour", "step 3", "imgHMColor", "Link colour under the pointer");
-        row("face list", "step 3", "cboFont", "Font Face:");
-        row("Add Field", "step 4", "lblNewField", "Add Field");
-        row("Preview", "step 5", "lblPreview", "Preview");  // shown from step 2 on: see the counts above
-        row("field name", "field", "txtfldName", "Field Name:");
-        row("close browser", "browser", "imgExit", "Close");
+        addRow("About", "step 1", "imgAbout", "About");
+        addRow("background colour", "step 2", "imgBGcolor", "Background colour");
+        addRow("border", "step 2", "chkBorder", "Table border");
+        addRow("title box", "step 2", "txtTitle", "Guestbook Title:");
+        addRow("hover colour", "step 3", "imgHMColor", "Link colour under the pointer");
+        addRow("face list", "step 3", "cboFont", "Font Face:");
+        addRow("Add Field", "step 4", "lblNewField", "Add Field");
+        addRow("Preview", "step 5", "lblPreview", "Preview");  // shown from step 2 on: see the counts above
+        addRow("field name", "field", "txtfldName", "Field Name:");
+        addRow("close browser", "browser", "imgExit", "Close");
     }
 
     void names()
@@ -190,8 +187,8 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("frame");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("2") << 2 << QString("frStep1") << QString("Step 2: Title, body and tables");
-        QTest::newRow("5") << 5 << QString("frStep4") << QString("Step 5: Guestbook Generation");
+        addRow("2", 2, "frStep1", "Step 2: Title, body and tables");
+        addRow("5", 5, "frStep4", "Step 5: Guestbook Generation");
     }
 
     void stepHeadingNamesTheStep()

@@ -68,18 +68,15 @@ private slots:
         QTest::addColumn<QString>("previewed");
         QTest::addColumn<int>("result");
         const QPoint swatch(31 + 10 * 6 + 4, 1 + 10 * 4 + 4);  // grid row 4, column 6
-        const auto row = [](const char *name, QPoint pos, const QString &how, const QString &previewed, int result) {
-            QTest::newRow(name) << pos << how << previewed << result;
-        };
         // Escape from the palette: see the key table.
-        row("release on a swatch", swatch, "release", "#3300CC 13369395", 13369395);
-        row("click on the preview", swatch, "preview", "#3300CC 13369395", -1);
+        addRow("release on a swatch", swatch, "release", "#3300CC 13369395", 13369395);
+        addRow("click on the preview", swatch, "preview", "#3300CC 13369395", -1);
         // The separating lines are black, and black is picked there.
-        row("top line", QPoint(15, 0), "release", "#000000 0", 0);
-        row("between column and grid", QPoint(25, 35), "release", "#000000 0", 0);
-        row("between grid columns", QPoint(40, 45), "release", "#000000 0", 0);
-        row("between grid rows", QPoint(115, 60), "release", "#000000 0", 0);
-        row("right edge", QPoint(210, 30), "release", "#000000 0", 0);
+        addRow("top line", QPoint(15, 0), "release", "#000000 0", 0);
+        addRow("between column and grid", QPoint(25, 35), "release", "#000000 0", 0);
+        addRow("between grid columns", QPoint(40, 45), "release", "#000000 0", 0);
+        addRow("between grid rows", QPoint(115, 60), "release", "#000000 0", 0);
+        addRow("right edge", QPoint(210, 30), "release", "#000000 0", 0);
     }
 
     void pickOrCancel()

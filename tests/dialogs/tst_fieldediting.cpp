@@ -67,13 +67,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");  // ^: the Home key
         QTest::addColumn<QString>("kept");
-        const auto row = [](const char *name, const QString &typed, const QString &kept) {
-            QTest::newRow(name) << typed << kept;
-        };
-        row("the eight characters", "x/\\&?><+-y", "xy");
-        row("quote, comma, equals", "Your \"name\", age=3", "Your name age3");
-        row("others stay", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!");
-        row("typing at the start continues at the end", "ab^xy", "xaby");
+        addRow("the eight characters", "x/\\&?><+-y", "xy");
+        addRow("quote, comma, equals", "Your \"name\", age=3", "Your name age3");
+        addRow("others stay", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!");
+        addRow("typing at the start continues at the end", "ab^xy", "xaby");
     }
 
     void nameFilter()
@@ -99,27 +96,23 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<Rows>("after");
         const Rows start = {{"Name", "Text", "40", ""}, {"Homepage", "Text", "40", ""}};
-        const auto row = [](const char *name, int editRow, const QString &typed, const QString &sizes,
-                            const QString &message, const Rows &after) {
-            QTest::newRow(name) << editRow << typed << sizes << message << after;
-        };
         const auto added = [&start](const QStringList &field) { return start + Rows{field}; };
-        row("empty name", -1, "", "", kInvalidName, start);
-        row("one character", -1, "N", "", kInvalidName, start);
-        row("two spaces", -1, "  ", "", QString(), added({"  ", "Text", "10", ""}));
-        row("add listed name", -1, "Name", "", kDuplicate, start);
-        row("add lower-case of listed", -1, "name", "", kClash, start);
-        row("edit unchanged", 0, "Name", "", QString(), start);
-        row("edit to other listed", 0, "Homepage", "", kDuplicate, start);
-        row("edit to capitals of itself", 0, "NAME", "", QString(), Rows{{"NAME", "Text", "40", ""}, start[1]});
-        row("Textarea stores columns", -1, "Field", "Textarea/10/40", QString(),
-            added({"Field", "Textarea", "10", "40"}));
-        row("lower-case text keeps hidden columns", -1, "Field", "text/10/40", QString(),
-            added({"Field", "text", "10", "40"}));
-        row("euro and accent in the page code page", -1, QStringLiteral("\u20ac \u00e9"), "", QString(),
-            added({QStringLiteral("\u20ac \u00e9"), "Text", "10", ""}));
-        row("Cyrillic outside the page code page", -1, QStringLiteral("\u0436\u0436"), "", kInvalidName, start);
-        row("size as typed", -1, "Field", "Text/wide/40", QString(), added({"Field", "Text", "wide", ""}));
+        addRow("empty name", -1, "", "", kInvalidName, start);
+        addRow("one character", -1, "N", "", kInvalidName, start);
+        addRow("two spaces", -1, "  ", "", QString(), added({"  ", "Text", "10", ""}));
+        addRow("add listed name", -1, "Name", "", kDuplicate, start);
+        addRow("add lower-case of listed", -1, "name", "", kClash, start);
+        addRow("edit unchanged", 0, "Name", "", QString(), start);
+        addRow("edit to other listed", 0, "Homepage", "", kDuplicate, start);
+        addRow("edit to capitals of itself", 0, "NAME", "", QString(), Rows{{"NAME", "Text", "40", ""}, start[1]});
+        addRow("Textarea stores columns", -1, "Field", "Textarea/10/40", QString(),
+               added({"Field", "Textarea", "10", "40"}));
+        addRow("lower-case text keeps hidden columns", -1, "Field", "text/10/40", QString(),
+               added({"Field", "text", "10", "40"}));
+        addRow("euro and accent in the page code page", -1, QStringLiteral("\u20ac \u00e9"), "", QString(),
+               added({QStringLiteral("\u20ac \u00e9"), "Text", "10", ""}));
+        addRow("Cyrillic outside the page code page", -1, QStringLiteral("\u0436\u0436"), "", kInvalidName, start);
+        addRow("size as typed", -1, "Field", "Text/wide/40", QString(), added({"Field", "Text", "wide", ""}));
     }
 
     void okChecks()
@@ -192,7 +185,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("stored");  // the second row's name afterwards
-        QTest::newRow("OK") << QString("lblOK") << QString("Email");
+        addRow("OK", "lblOK", "Email");
         QTest::newRow("Cancel") << QString("lblCancel") << QString("E-mail");  // Escape: see the key table
     }
 

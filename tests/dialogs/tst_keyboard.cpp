@@ -160,14 +160,12 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("focused");  // after the keys, while open
         QTest::addColumn<int>("result");  // -1 still open, else QDialog's result
-        const auto row = [](const char *name, const QString &kind, const QString &keys, const QString &focused,
-                            int result) { QTest::newRow(name) << kind << keys << focused << result; };
-        row("Tab, single line", "Text", "TTT", "lblCancel", -1);
-        row("Tab, multi-line, to OK", "Textarea", "TTTTT", "lblOK", -1);
-        row("Enter in the name", "Text", "E", "", QDialog::Accepted);
-        row("Enter in the kind", "Text", "TE", "", QDialog::Accepted);
-        row("Escape", "Text", "TX", "", QDialog::Rejected);
-        row("Space on OK", "Text", "TTTT_", "", QDialog::Accepted);
+        addRow("Tab, single line", "Text", "TTT", "lblCancel", -1);
+        addRow("Tab, multi-line, to OK", "Textarea", "TTTTT", "lblOK", -1);
+        addRow("Enter in the name", "Text", "E", "", int(QDialog::Accepted));
+        addRow("Enter in the kind", "Text", "TE", "", int(QDialog::Accepted));
+        addRow("Escape", "Text", "TX", "", int(QDialog::Rejected));
+        addRow("Space on OK", "Text", "TTTT_", "", int(QDialog::Accepted));
     }
 
     void fieldDialogKeys()
@@ -206,10 +204,10 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("result");
-        QTest::newRow("Enter") << "E" << int(QDialog::Accepted);
-        QTest::newRow("Escape") << "X" << int(QDialog::Rejected);
-        QTest::newRow("Tab to Cancel, Enter") << "TE" << int(QDialog::Rejected);
-        QTest::newRow("Tab to OK, Space") << "TT_" << int(QDialog::Accepted);
+        QTest::newRow("Enter") << "E" << int(int(QDialog::Accepted));
+        QTest::newRow("Escape") << "X" << int(int(QDialog::Rejected));
+        QTest::newRow("Tab to Cancel, Enter") << "TE" << int(int(QDialog::Rejected));
+        QTest::newRow("Tab to OK, Space") << "TT_" << int(int(QDialog::Accepted));
     }
 
     void titleDialogKeys()
@@ -233,13 +231,10 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("loaded");  // empty: none
         QTest::addColumn<bool>("open");
-        const auto row = [](const char *name, const QString &keys, const QString &loaded, bool open) {
-            QTest::newRow(name) << keys << loaded << open;
-        };
-        row("Down, Enter: the first", "DE", "Garden", false);
-        row("Down twice, Enter: the second", "DDE", "Club news", false);
-        row("Enter with none selected", "E", "", true);
-        row("Escape", "DX", "", false);
+        addRow("Down, Enter: the first", "DE", "Garden", false);
+        addRow("Down twice, Enter: the second", "DDE", "Club news", false);
+        addRow("Enter with none selected", "E", "", true);
+        addRow("Escape", "DX", "", false);
     }
 
     void projectBrowserKeys()
@@ -271,15 +266,12 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("asked");  // add, delete <row>, edit <row>, or nothing
         QTest::addColumn<bool>("open");
-        const auto row = [](const char *name, int fieldCount, const QString &keys, const QString &asked, bool open) {
-            QTest::newRow(name) << fieldCount << keys << asked << open;
-        };
-        row("Down, Enter: add", 2, "DE", "add", false);
-        row("Down twice: delete", 2, "DDE", "delete 1", false);
-        row("Up from none: the last row", 2, "UE", "edit 1", false);
-        row("empty list: the bar skips the disabled rows", 0, "DDE", "add", false);
-        row("Enter before any arrow", 2, "E", "", true);
-        row("Escape", 2, "DX", "", false);
+        addRow("Down, Enter: add", 2, "DE", "add", false);
+        addRow("Down twice: delete", 2, "DDE", "delete 1", false);
+        addRow("Up from none: the last row", 2, "UE", "edit 1", false);
+        addRow("empty list: the bar skips the disabled rows", 0, "DDE", "add", false);
+        addRow("Enter before any arrow", 2, "E", "", true);
+        addRow("Escape", 2, "DX", "", false);
     }
 
     void fieldMenuKeys()
@@ -347,15 +339,12 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("preview");  // lblColor after the keys
         QTest::addColumn<int>("picked");  // -2: still open
-        const auto row = [](const char *name, const QString &keys, const QString &preview, int picked) {
-            QTest::newRow(name) << keys << preview << picked;
-        };
-        row("Escape", "X", "#FFFFFF", -1);
-        row("Enter before any arrow picks nothing", "E", "#FFFFFF", -2);
-        row("the first arrow: top-left, black", "RE", "#000000", 0x000000);
-        row("into the grid", "DDRRE", "#003333", 0x333300);
-        row("stops at the right edge", "D" + QString(25, 'R') + "E", "#66FF00", 0x00FF66);
-        row("stops at the bottom", QString(14, 'D') + "E", "#FF00FF", 0xFF00FF);
+        addRow("Escape", "X", "#FFFFFF", -1);
+        addRow("Enter before any arrow picks nothing", "E", "#FFFFFF", -2);
+        addRow("the first arrow: top-left, black", "RE", "#000000", 0x000000);
+        addRow("into the grid", "DDRRE", "#003333", 0x333300);
+        addRow("stops at the right edge", "D" + QString(25, 'R') + "E", "#66FF00", 0x00FF66);
+        addRow("stops at the bottom", QString(14, 'D') + "E", "#FF00FF", 0xFF00FF);
     }
 
     void colourPickerKeys()

@@ -33,21 +33,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("key");  // OK, Enter or Cancel
         QTest::addColumn<QString>("section");  // where the title is written; empty: nothing written
-        const auto row = [](const char *name, const QString &typed, const QString &key, const QString &section) {
-            QTest::newRow(name) << typed << key << section;
-        };
-        row("empty", "", "OK", "");
-        row("one character", "A", "OK", "");
-        row("two spaces", "  ", "OK", "__");
-        row("with a space, by Enter", "Garden Club", "Enter", "Garden_Club");
-        row("51 typed, 50 kept", QString(51, 't'), "OK", QString(50, 't'));
+        addRow("empty", "", "OK", "");
+        addRow("one character", "A", "OK", "");
+        addRow("two spaces", "  ", "OK", "__");
+        addRow("with a space, by Enter", "Garden Club", "Enter", "Garden_Club");
+        addRow("51 typed, 50 kept", QString(51, 't'), "OK", QString(50, 't'));
         // Commas, underscores and a saved title in other capitals: see the round trip.
-        row("path separator", "Club/news", "OK", "");
-        row("parent folder", "..", "OK", "");
-        row("a saved project's title", "Club news", "OK", "Club_news");
-        row("saved title with a leading space", " Club news", "OK", "");
-        row("server script", "News <%=x%>", "OK", "");
-        row("Cancel", "Another title", "Cancel", "");
+        addRow("path separator", "Club/news", "OK", "");
+        addRow("parent folder", "..", "OK", "");
+        addRow("a saved project's title", "Club news", "OK", "Club_news");
+        addRow("saved title with a leading space", " Club news", "OK", "");
+        addRow("server script", "News <%=x%>", "OK", "");
+        addRow("Cancel", "Another title", "Cancel", "");
     }
 
     void titleDialog()

@@ -16,14 +16,14 @@ private slots:
         QTest::addColumn<QString>("over");
         // lblTitle, lblBrowse, lblNewField, lblBack, lblNext: G light grey, W white, . unchanged.
         QTest::addColumn<QString>("fills");
-        QTest::newRow("title button") << 2 << QString("lblTitle") << QString("GW...");
-        QTest::newRow("browse button") << 2 << QString("lblBrowse") << QString("WG...");
-        QTest::newRow("step 2 frame") << 2 << QString("frStep1") << QString("WW...");
-        QTest::newRow("add field button") << 4 << QString("lblNewField") << QString("..GWW");
-        QTest::newRow("step 4 frame") << 4 << QString("frStep3") << QString("..W..");
-        QTest::newRow("back button") << 2 << QString("lblBack") << QString("...GW");
-        QTest::newRow("next button") << 2 << QString("lblNext") << QString("...WG");
-        QTest::newRow("background picture") << 2 << QString("Image1") << QString("...WW");
+        addRow("title button", 2, "lblTitle", "GW...");
+        addRow("browse button", 2, "lblBrowse", "WG...");
+        addRow("step 2 frame", 2, "frStep1", "WW...");
+        addRow("add field button", 4, "lblNewField", "..GWW");
+        addRow("step 4 frame", 4, "frStep3", "..W..");
+        addRow("back button", 2, "lblBack", "...GW");
+        addRow("next button", 2, "lblNext", "...WG");
+        addRow("background picture", 2, "Image1", "...WW");
     }
 
     void hoverTable()
@@ -124,10 +124,9 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("picked");
         QTest::addColumn<QString>("text");  // empty: unchanged
-        QTest::newRow("background") << QString("imgBGcolor") << QString("txtBGColor") << 0x00CCFF << QString("#ffcc00");
-        QTest::newRow("links under the mouse")
-            << QString("imgHMColor") << QString("txtHMColor") << 0x0A0B0C << QString("#0c0b0a");
-        QTest::newRow("cancelled") << QString("imgFColor") << QString("txtFColor") << -1 << QString("");
+        addRow("background", "imgBGcolor", "txtBGColor", 0x00CCFF, "#ffcc00");
+        addRow("links under the mouse", "imgHMColor", "txtHMColor", 0x0A0B0C, "#0c0b0a");
+        addRow("cancelled", "imgFColor", "txtFColor", -1, "");
     }
 
     void colourButtons()

@@ -27,6 +27,13 @@
 
 #include <functional>
 
+// Adds a row of test data: its name, then the values in the order of the columns.
+template <typename... Values>
+void addRow(const char *name, const Values &...values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
 // Finds a control by its name; warns when it is missing (the test then fails on it).
 template <typename T = QWidget>
 T *control(const QObject *parent, const QString &name)
