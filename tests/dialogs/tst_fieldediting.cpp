@@ -48,12 +48,11 @@ struct FieldDialog {
 struct MenuHost {
     FieldMenuCommands commands()
     {
-        return {[this] { return selected; }, [this] { ++addsAsked; }, [this](int row) { rows.removeAt(row); },
+        return {[this] { return selected; }, [] {}, [this](int row) { rows.removeAt(row); },
                 [this](int row) { editsAsked << row; }};
     }
     Rows rows;
     int selected = -1;
-    int addsAsked = 0;
     QList<int> editsAsked;
 };
 }  // namespace
@@ -247,33 +246,6 @@ private slots:
         QCOMPARE(FieldMenuShown(), selected < 0);  // a delete closes the menu
         CloseFieldMenu();
         QVERIFY(!shownFieldMenu() && !FieldMenuShown());
-    }
-
-    // Add and Edit close the menu and ask the window, Edit with the selected row.
-    void menuAsksByRow_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("adds");
-        QTest::addColumn<QList<int>>("edits");
-        QTest::newRow("Add new Field") << "lblAddField" << 1 << QList<int>();
-        QTest::newRow("Edit Field") << "lblEdit" << 0 << QList<int>{2};
-    }
-
-    void menuAsksByRow()
-    {
-        QFETCH(QString, command);
-        QFETCH(int, adds);
-        QFETCH(QList<int>, edits);
-        QWidget owner;
-        MenuHost host;
-        host.rows = kDefaultFields;
-        host.selected = 2;
-        ShowFieldMenu(&owner, host.rows.size(), host.commands());
-        clickNamed(shownFieldMenu(), command);
-        QVERIFY(!FieldMenuShown());
-        QCOMPARE(host.addsAsked, adds);
-        QCOMPARE(host.editsAsked, edits);
-        QCOMPARE(host.rows, kDefaultFields);
     }
 
     // A row the list does not have opens the dialog to add.

@@ -260,6 +260,7 @@ private slots:
             browser->close();
     }
 
+    // Enter clicks the highlighted row, so this also pins what each command asks the window.
     void fieldMenuKeys_data()
     {
         QTest::addColumn<int>("fieldCount");
