@@ -157,18 +157,24 @@ QList<Previous> previousContents(const QList<AtomicFile::Content> &files)
     return previous;
 }
 
-void restore(const QList<Previous> &previous)
+// Puts back what the files held; returns, for each one that could not be put
+// back, its path and the reason.
+QStringList restore(const QList<Previous> &previous)
 {
+    QStringList failures;
     for (const Previous &file : previous) {
         if (!file.existed) {
-            QFile::remove(file.path);
+            QFile removed(file.path);
+            if (!removed.remove())
+                failures.append(file.path + QStringLiteral(": ") + removed.errorString());
             continue;
         }
-        std::unique_ptr<StagingDevice> device = AtomicFile::realDevice(file.path);
-        QString ignored;
-        if (stage(*device, file.bytes, &ignored))
-            device->commit();
+        std::unique_ptr<StagingDevice> device = deviceFor(file.path);
+        QString error;
+        if (!stage(*device, file.bytes, &error) || !device->commit())
+            failures.append(file.path + QStringLiteral(": ") + (error.isEmpty() ? device->errorString() : error));
     }
+    return failures;
 }
 
 }  // namespace
@@ -200,7 +206,9 @@ WriteResult AtomicFile::writeSet(const QList<Content> &files)
         if (!staged[i]->commit()) {
             error = staged[i]->errorString();
             staged[i]->cancelWriting();
-            restore(previous.first(qsizetype(i)));
+            const QStringList notPutBack = restore(previous.first(qsizetype(i)));
+            if (!notPutBack.isEmpty())
+                error += QStringLiteral("; not put back: ") + notPutBack.join(QStringLiteral("; "));
             return WriteResult::failure(error);
         }
     }

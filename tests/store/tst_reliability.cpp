@@ -63,6 +63,28 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quillset.ini"});
     }
 
+    // When the second file of a set cannot be renamed into place, the first is put
+    // back; when that fails too, the error says which file was not put back.
+    void failedPutBackIsReported()
+    {
+        TestProgramFolder folder;
+        const QString first = folder.file("first.asp");
+        const QString second = folder.file("second.asp");
+        writeBytes(first, "old first");
+        int firstDevices = 0;
+        AtomicFile::setDeviceFactoryForTesting([&](const QString &path) -> std::unique_ptr<StagingDevice> {
+            if (path == second)
+                return std::make_unique<FailingDevice>(path, FailingDevice::Commit);
+            if (path == first && ++firstDevices == 2)  // the put-back
+                return std::make_unique<FailingDevice>(path, FailingDevice::Write);
+            return AtomicFile::realDevice(path);
+        });
+        const WriteResult written = AtomicFile::writeSet({{first, "new first"}, {second, "new second"}});
+        AtomicFile::setDeviceFactoryForTesting({});
+        QCOMPARE(written.errorText, FailingDevice::kError + "; not put back: " + first + ": " + FailingDevice::kError);
+        QVERIFY(!QFile::exists(second));
+    }
+
     // A writer killed after creating the lock but before writing its process id
     // into it, or killed while holding the lock, does not block the next save;
     // a live holder makes the save wait and then fail, and nothing is written.
