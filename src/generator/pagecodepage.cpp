@@ -2,20 +2,67 @@
 
 #include "store/settingsfile.h"
 
+#include <QRegularExpression>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace {
 
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kCodePageKey = QStringLiteral("PageCodePage");
 
-// The bytes every page's script markers and tags are made of must come out as
-// ASCII, or the server would not find "<%" in the page at all (UTF-16, EBCDIC).
+// Families whose encoders shift between character sets with escape or shift
+// bytes: what a character becomes depends on what came before it, so a value's
+// bytes cannot be checked on their own. Compared without case, blanks and dashes.
+const QStringList kStatefulFamilies = {
+    QStringLiteral("iso2022"), QStringLiteral("csiso2022"), QStringLiteral("utf7"), QStringLiteral("hz"),
+    QStringLiteral("imap"),    QStringLiteral("scsu"),      QStringLiteral("bocu"), QStringLiteral("iscii"),
+    QStringLiteral("jis7"),    QStringLiteral("jis8"),      QStringLiteral("lmbcs")};
+
+bool namesStatefulFamily(const QString &name)
+{
+    QString plain = name.toLower();
+    plain.remove(QRegularExpression(QStringLiteral("[^a-z0-9]")));
+    return std::any_of(kStatefulFamilies.begin(), kStatefulFamilies.end(),
+                       [&plain](const QString &family) { return plain.startsWith(family); });
+}
+
+QByteArray encodeIn(const QString &name, const QString &text)
+{
+    QStringEncoder encoder(name.toLatin1().constData());
+    return encoder.encode(text);
+}
+
+// Every ASCII character must come out as the same single byte, or the server
+// would not find "<%" in the page at all (UTF-16, EBCDIC, Shift_JIS's yen sign).
 bool keepsAscii(const QString &name)
 {
-    const QByteArray ascii = "<%=\"az AZ09/>\r\n";
+    QString ascii;
+    for (char16_t c = 0; c < 0x80; ++c)
+        ascii += QChar(c);
+    return encodeIn(name, ascii) == ascii.toLatin1();
+}
+
+// A stateless encoder writes a doubled character as its bytes twice; a stateful
+// one shifts once, or shifts back in between.
+bool isStateless(const QString &name)
+{
+    const QString samples = QStringLiteral("éЖΩאعก一あ가");
+    for (const QChar c : samples) {
+        QStringEncoder encoder(name.toLatin1().constData());
+        const QByteArray once = encoder.encode(QString(c));
+        if (!encoder.hasError() && encodeIn(name, QString(2, c)) != once + once)
+            return false;
+    }
+    return true;
+}
+
+bool isUsable(const QString &name)
+{
     QStringEncoder encoder(name.toLatin1().constData());
-    return encoder.isValid() && QByteArray(encoder.encode(QString::fromLatin1(ascii))) == ascii;
+    return encoder.isValid() && !namesStatefulFamily(name) && !namesStatefulFamily(QLatin1String(encoder.name()))
+        && keepsAscii(name) && isStateless(name);
 }
 
 }  // namespace
@@ -27,8 +74,15 @@ PageCodePage PageCodePage::fromSettings()
 
 PageCodePage::PageCodePage(const QString &requestedName)
     : m_requested(requestedName.trimmed())
-    , m_name(keepsAscii(m_requested) ? m_requested : kDefaultPageCodePage)
+    , m_name(isUsable(m_requested) ? m_requested : kDefaultPageCodePage)
 {
+}
+
+PageCodePage PageCodePage::uncheckedForTesting(const QString &name)
+{
+    PageCodePage codePage(QString{});
+    codePage.m_name = name;
+    return codePage;
 }
 
 QString PageCodePage::fallbackLogLine() const
@@ -61,8 +115,7 @@ bool PageCodePage::canHold(const QString &text) const
 
 QByteArray PageCodePage::encode(const QString &text) const
 {
-    QStringEncoder encoder(m_name.toLatin1().constData());
-    return encoder.encode(text);
+    return encodeIn(m_name, text);
 }
 
 QByteArray EncodePageText(const QString &text)

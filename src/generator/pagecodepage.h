@@ -6,12 +6,16 @@
 // The code page in which the web server reads the generated pages. A classic ASP
 // server reads a page in its own ANSI code page and sends no charset, so the
 // pages must be written in that code page: Settings/PageCodePage, or windows-1252
-// when the key is empty or names no code page that keeps ASCII as it is.
+// when the key is empty or names no stateless code page that writes every ASCII
+// character as the same single byte (single-byte code pages, UTF-8, EUC).
 class PageCodePage
 {
 public:
     static PageCodePage fromSettings();
     explicit PageCodePage(const QString &requestedName);
+    // Any code page the converter knows, taken without the checks above, so that
+    // tests can show what the checks of the page values catch on their own.
+    static PageCodePage uncheckedForTesting(const QString &name);
 
     // The code page the pages are written in.
     QString name() const { return m_name; }

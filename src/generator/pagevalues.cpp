@@ -25,6 +25,20 @@ bool isControl(QChar c)
     return c.category() == QChar::Other_Control;
 }
 
+// The server reads the bytes, not the text: a character may become a marker or a
+// control byte in the page's code page.
+QString bytesProblem(const QByteArray &bytes, const QString &codePageName)
+{
+    const QString where = QStringLiteral(" in the page code page ") + codePageName;
+    for (const QString &marker : kScriptMarkers) {
+        if (bytes.contains(marker.toLatin1()))
+            return QStringLiteral("it becomes the server script marker ") + quoted(marker) + where;
+    }
+    if (std::any_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x20 || b == 0x7f; }))
+        return QStringLiteral("it becomes a control character") + where;
+    return {};
+}
+
 // The reason text cannot go into a page; empty when it can.
 QString textProblem(const QString &text, const PageCodePage &codePage)
 {
@@ -38,7 +52,7 @@ QString textProblem(const QString &text, const PageCodePage &codePage)
     if (!unheld.isEmpty())
         return QStringLiteral("it holds %1, which the page code page %2 cannot hold")
             .arg(quoted(unheld), codePage.name());
-    return {};
+    return bytesProblem(codePage.encode(text), codePage.name());
 }
 
 QString fieldNameProblem(const QString &name, const PageCodePage &codePage)

@@ -111,6 +111,8 @@ private Q_SLOTS:
         addGoldenRow("windows-1252 named", "western", cafe, "windows-1252");
         addGoldenRow("unknown name falls back", "western", cafe, "cp-none",
                      "Page code page \"cp-none\" is unknown, pages are written in windows-1252");
+        addGoldenRow("stateful ISO-2022-JP falls back", "western", cafe, "ISO-2022-JP",
+                     "Page code page \"ISO-2022-JP\" is unknown, pages are written in windows-1252");
         addGoldenRow("windows-1251", "cyrillic",
                      QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430"),
                      "windows-1251");

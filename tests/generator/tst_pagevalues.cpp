@@ -158,8 +158,11 @@ private Q_SLOTS:
                                       << QByteArray("\x1A\x88\xE6");
         QTest::newRow("utf-8") << "utf-8" << QStringLiteral("utf-8") << false
                                << QByteArray("\xC3\xA9\xE2\x82\xAC\xD0\xB6");
-        QTest::newRow("unknown") << "klingon" << kW1252 << true << w1252;
-        QTest::newRow("not ASCII-based") << "utf-16" << kW1252 << true << w1252;
+        QTest::newRow("KOI8-R") << "KOI8-R" << QStringLiteral("KOI8-R") << false << QByteArray("\x1A\x1A\xD6");
+        // Unknown, not ASCII-based (yen sign for backslash, EBCDIC), or stateful.
+        for (const char *name : {"klingon", "utf-16", "Shift_JIS", "IBM037", "ISO-2022-JP", "csISO2022JP", "JIS",
+                                 "ISO-2022-KR", "UTF-7", "HZ-GB-2312", "SCSU", "BOCU-1"})
+            QTest::newRow(name) << name << kW1252 << true << w1252;
     }
     void codePageNames()
     {
@@ -172,6 +175,37 @@ private Q_SLOTS:
         const QString fallback = QStringLiteral("Page code page \"%1\" is unknown, pages are written in windows-1252");
         QCOMPARE(codePage.fallbackLogLine(), logged ? fallback.arg(requested) : QString());
         QCOMPARE(codePage.encode(QStringLiteral("\u00e9\u20ac\u0436")), bytes);
+    }
+
+    // Kanji whose ISO-2022-JP bytes spell server script, as an attacker picks them.
+    // The setting falls back to windows-1252, which cannot hold them; and the check
+    // of the bytes alone refuses them, whatever the text held.
+    void encodedBytesAreChecked_data()
+    {
+        QTest::addColumn<QByteArray>("jisBytes");  // the title, as ISO-2022-JP bytes
+        QTest::addColumn<QString>("reason");  // in the unchecked ISO-2022-JP
+        const QString where = QStringLiteral(" in the page code page ISO-2022-JP");
+        QTest::newRow("script") << QByteArray("\x1b$B<%=REQUEST(\"XY\")%>\x1b(B")
+                                << "it becomes the server script marker \"<%\"" + where;
+        QTest::newRow("closing marker") << QByteArray("\x1b$B0l%>\x1b(B")
+                                        << "it becomes the server script marker \"%>\"" + where;
+        QTest::newRow("escape bytes") << QByteArray("\x1b$B0l\x1b(B") << "it becomes a control character" + where;
+    }
+    void encodedBytesAreChecked()
+    {
+        QFETCH(QByteArray, jisBytes);
+        QFETCH(QString, reason);
+        const QString title = QStringDecoder("ISO-2022-JP").decode(jisBytes);
+        QVERIFY(!title.contains(QLatin1Char('%')) && !title.contains(QChar(0x1b)));
+        const GuestbookProject project = withValue("title", title);
+        const QString refused = QStringLiteral("Title \"%1\" cannot be used in a page: ").arg(title);
+        QCOMPARE(PageValuesProblem(project, PageCodePage::uncheckedForTesting("ISO-2022-JP")), refused + reason);
+
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=ISO-2022-JP\r\n");
+        QCOMPARE(PageCodePage::fromSettings().name(), kW1252);
+        QVERIFY(CheckPageValues(project).startsWith(refused + "it holds \""));
+        QVERIFY(CheckPageValues(project).endsWith("which the page code page windows-1252 cannot hold"));
     }
 };
 
