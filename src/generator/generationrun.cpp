@@ -58,9 +58,9 @@ void buildPage(const QString &pageFolder, const QString &pageName, GenerationHos
         for (const QString &piece : stage.pieces)
             text += Printed(piece);
         if (!stage.logAfter.isEmpty())
-            WriteLog(stage.logAfter);
+            pages.createdLines << stage.logAfter;
     }
-    pages.append({pageFolder + pageName, EncodePageText(text)});
+    pages.files.append({pageFolder + pageName, EncodePageText(text)});
 }
 
 // Creates an empty file without truncating one that is there.
@@ -78,9 +78,9 @@ void logMissing(const QString &path)
              + QStringLiteral(" will now create a fresh copy"));
 }
 
-void logCreated(const QString &path)
+QString createdLine(const QString &path)
 {
-    WriteLog(path + QStringLiteral(" created"));
+    return path + QStringLiteral(" created");
 }
 
 GenerationOutcome createWhenMissing(const QString &path)
@@ -90,7 +90,7 @@ GenerationOutcome createWhenMissing(const QString &path)
     logMissing(path);
     const GenerationOutcome created = touchFile(path);
     if (created.succeeded)
-        logCreated(path);
+        WriteLog(createdLine(path));
     return created;
 }
 
@@ -103,13 +103,9 @@ GenerationOutcome createFolder(const QString &path)
     return {};
 }
 
-}  // namespace
-
-GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
+// The run after the values were found fit for the pages.
+GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
-    const QString refused = CheckPageValues(project);
-    if (!refused.isEmpty())
-        return GenerationOutcome::failure(refused);
     host.setStatusVisible(true);
     show(host, QStringLiteral("Status: Checking project name"));
     if (projectName.size() < 2) {
@@ -140,6 +136,20 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
     return WriteSignPage(folder, project, host);
 }
 
+}  // namespace
+
+GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
+{
+    const QString refused = CheckPageValues(project);
+    if (!refused.isEmpty())
+        return GenerationOutcome::failure(refused);
+    const GenerationOutcome outcome = runFrom(projectName, project, host);
+    if (!outcome.succeeded)
+        WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] not created: ")
+                 + outcome.errorText);
+    return outcome;
+}
+
 GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &project, GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
@@ -149,11 +159,11 @@ GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &p
         return dataFile;
     // The page itself is made with the other two, at the end of the run.
     const QString signPage = pageFolder + kSignPage;
+    PageSet pages;
     if (!FileExists(signPage)) {
         logMissing(signPage);
-        logCreated(signPage);
+        pages.createdLines << createdLine(signPage);
     }
-    PageSet pages;
     buildPage(pageFolder, kSignPage, host,
               {{"file header", Logged, {BuildPageHead(project)}, QStringLiteral("[ default.asp ] File header created")},
                {"file body", Logged, {BuildBodyTag(project)}, {}},
@@ -198,8 +208,10 @@ GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &p
                {"page title", Logged, {BuildTitleLine(project, true)}, {}},
                {"file footer", Logged, {BuildReaderBlock()}, {}}},
               pages);
-    if (const WriteResult written = AtomicFile::writeSet(pages); !written.succeeded())
+    if (const WriteResult written = AtomicFile::writeSet(pages.files); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
+    for (const QString &line : pages.createdLines)
+        WriteLog(line);
     WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
     host.showWizardStep(2);
     host.setStatusVisible(false);

@@ -5,16 +5,22 @@
 #include "store/guestbookproject.h"
 
 #include <QString>
+#include <QStringList>
 
 // One generation run: checks the title, makes the project folder under the save
 // path and writes default.asp, addtogb.asp and viewguestbook.asp (and guestbook.txt
 // when it is missing). projectName is rewritten in place to the folder name. The
 // three pages are replaced together or not at all; guestbook.txt is never rewritten.
+// A run that stops after it has begun logs why.
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host);
 
 // The page writers, called in a chain by the run; folder is the project folder.
-// Each adds its page to the set, which the last one writes.
-using PageSet = QList<AtomicFile::Content>;
+// Each adds its page to the set, which the last one writes. The log lines that say
+// a page was created wait in the set until it is in place.
+struct PageSet {
+    QList<AtomicFile::Content> files;
+    QStringList createdLines;
+};
 GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &project, GenerationHost &host);
 GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject &project, GenerationHost &host,
                                    PageSet &pages);
