@@ -3,7 +3,11 @@
 #include "store/product.h"
 #include "store/programfolder.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+
+#include <memory>
 
 namespace {
 MessagePrompt::Handler &testHandler()
@@ -11,6 +15,23 @@ MessagePrompt::Handler &testHandler()
     static MessagePrompt::Handler handler;
     return handler;
 }
+
+// A box that only its buttons answer: Escape and a close request do nothing.
+class ButtonsOnlyBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    // Clicking a button ends the box without a close event.
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
 
 QMessageBox::Icon boxIcon(MessagePrompt::Icon icon)
 {
@@ -28,10 +49,17 @@ bool MessagePrompt::show(QWidget *parent, const QString &text, Icon icon, Button
     if (testHandler())
         return testHandler()(Shown{text, icon, buttons});
     const QMessageBox::StandardButtons choices =
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(boxIcon(icon), QString::fromLatin1(kApplicationTitle),
-                    QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), choices, parent);
-    const int answer = box.exec();
+        buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
+    const QString shownText = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString caption = QString::fromLatin1(kApplicationTitle);
+    std::unique_ptr<QMessageBox> box;
+    if (buttons == Buttons::YesNoMustAnswer) {
+        box = std::make_unique<ButtonsOnlyBox>(boxIcon(icon), caption, shownText, choices, parent);
+        box->setWindowFlag(Qt::WindowCloseButtonHint, false);
+    } else {
+        box = std::make_unique<QMessageBox>(boxIcon(icon), caption, shownText, choices, parent);
+    }
+    const int answer = box->exec();
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
 

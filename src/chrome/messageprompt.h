@@ -11,7 +11,9 @@ class QWidget;
 namespace MessagePrompt {
 
 enum class Icon { Information, Exclamation, Question };
-enum class Buttons { Ok, YesNo };
+// YesNo: Escape and closing the box answer No. YesNoMustAnswer is for a question
+// whose No throws work away: only Yes or No answers it.
+enum class Buttons { Ok, YesNo, YesNoMustAnswer };
 
 struct Shown {
     QString text;

@@ -156,7 +156,9 @@ WriteResult frmMain::Form_QueryUnload()
              + QStringLiteral(" shutdown procedure"));
     if (m_guestbookGenerated)
         return {};
-    if (!MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNo))
+    // No throws the design away, so only Yes or No answers.
+    if (!MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question,
+                             MessagePrompt::Buttons::YesNoMustAnswer))
         return {};
     WriteLog(QStringLiteral("User wishes to save settings first"));
     const WriteResult saved = SaveProject(m_projectName, readProject());

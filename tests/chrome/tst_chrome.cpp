@@ -11,7 +11,11 @@
 
 #include "support/testfolder.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 class ChromeTest : public QObject
@@ -111,6 +115,46 @@ private slots:
         QCOMPARE(int(shown.first().buttons), int(MessagePrompt::Buttons::Ok));
         QVERIFY(logMessages(folder.file("applog.log"))
                     .contains(QStringLiteral("Error: Unable to open https://example.org/x")));
+    }
+
+    // Real boxes, driven by keys and close requests while they wait for an answer:
+    // a question whose No loses nothing takes Escape or closing as No; the other
+    // stays open until Yes or No is clicked.
+    void escapeAndClosingOnRealBoxes_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("byEscape");  // else a close request
+        QTest::addColumn<bool>("staysOpen");
+        QTest::addColumn<bool>("clickYes");  // when it stays open
+        const int yesNo = int(MessagePrompt::Buttons::YesNo);
+        const int mustAnswer = int(MessagePrompt::Buttons::YesNoMustAnswer);
+        QTest::newRow("Yes/No, Escape is No") << yesNo << true << false << false;
+        QTest::newRow("Yes/No, closing is No") << yesNo << false << false << false;
+        QTest::newRow("must answer, Escape, then Yes") << mustAnswer << true << true << true;
+        QTest::newRow("must answer, closing, then No") << mustAnswer << false << true << false;
+    }
+    void escapeAndClosingOnRealBoxes()
+    {
+        QFETCH(int, buttons);
+        QFETCH(bool, byEscape);
+        QFETCH(bool, staysOpen);
+        QFETCH(bool, clickYes);
+        bool openAfterward = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box && box->isVisible());
+            if (byEscape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
+            openAfterward = box->isVisible();
+            if (openAfterward)
+                box->button(clickYes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        const bool yes = MessagePrompt::show(nullptr, QStringLiteral("Save?"), MessagePrompt::Icon::Question,
+                                             MessagePrompt::Buttons(buttons));
+        QCOMPARE(openAfterward, staysOpen);
+        QCOMPARE(yes, staysOpen && clickYes);
     }
 
     // A focused button looks as it did until a key is pressed; then the focused

@@ -71,14 +71,16 @@ public:
         mainWindowDialogs() = MainWindowDialogs();
     }
 
-    // Each box as "<icon> <buttons>: <text>", the icon as i, ! or ?.
+    // Each box as "<icon> <buttons>: <text>", the icon as i, ! or ?, the buttons as
+    // Ok, YesNo or YesNoMustAnswer (Escape does not answer).
     QStringList boxes() const
     {
+        static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoMustAnswer"};
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
             result << QStringLiteral("%1 %2: %3")
                           .arg(QString(QLatin1Char("i!?"[int(box.icon)])),
-                               QLatin1String(box.buttons == MessagePrompt::Buttons::Ok ? "Ok" : "YesNo"), box.text);
+                               QLatin1String(buttonNames[int(box.buttons)]), box.text);
         return result;
     }
 
