@@ -1,11 +1,17 @@
 #include "store/programfolder.h"
 
+#include "store/product.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
+// The settings file, named as the settings store names it.
+const QString kSettingsFileName = QLatin1String(kApplicationTitle) + QStringLiteral(".ini");
+
 struct Folders {
     QString executableForTesting;
     QString perUserForTesting;
@@ -48,9 +54,16 @@ QString ProgramFolder::executableFolder()
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }
 
+bool ProgramFolder::isInstalled(const QString &besideProgram)
+{
+    return QFileInfo(QDir(besideProgram).filePath(QStringLiteral(QUILLSET_INSTALLED_DATA))).isDir();
+}
+
 ProgramFolder::Choice ProgramFolder::choose(const QString &besideProgram, const QString &perUser)
 {
-    if (canCreateFileIn(besideProgram))
+    const bool portable = QFileInfo::exists(withTrailingSeparator(besideProgram) + kSettingsFileName)
+        || !isInstalled(besideProgram);
+    if (portable && canCreateFileIn(besideProgram))
         return {besideProgram, true};
     if (perUser.isEmpty())
         return {besideProgram, false};

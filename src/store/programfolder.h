@@ -3,9 +3,11 @@
 #include <QString>
 
 // The program's folder: where the settings file, the default log and the projects
-// folder live. Beside the executable when a file can be created there (portable
-// use); otherwise the per-user data folder. The choice is made once at start-up.
-// Tests point both folders anywhere.
+// folder live. An installed program keeps them in the per-user data folder, root
+// included, so that nothing lands in its bin folder; a build tree or a copy that is
+// not installed, and any copy with a settings file beside it (portable use), keeps
+// them beside the executable when a file can be created there. The choice is made
+// once at start-up. Tests point both folders anywhere.
 namespace ProgramFolder {
 
 // Where settings, log and projects live: the start-up choice, or beside the
@@ -20,10 +22,15 @@ struct Choice {
     bool writable = false;  // false: nothing saved there will be kept
 };
 
-// Beside the program when a file can be created there, else the per-user folder
-// (created when missing). When neither can be written, the per-user folder all the
+// Beside the program when a file can be created there and the program is not
+// installed or has a settings file beside it; else the per-user folder (created
+// when missing). When that cannot be written either, the per-user folder all the
 // same, so that the program goes on as it would with an unwritable folder.
 Choice choose(const QString &besideProgram, const QString &perUser);
+
+// Installed: the program's prefix holds the installed data folder (share/quillset
+// beside the bin folder), wherever the prefix is.
+bool isInstalled(const QString &besideProgram);
 
 // Makes the choice for this run with the real (or test) folders; path() follows it.
 Choice chooseAtStartUp();

@@ -12,17 +12,23 @@ namespace {
 const QString kSaveQuestion = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
 
 // Folders for one start: a program folder and a per-user folder, each writable or
-// not. An unwritable one lies under a plain file, which holds for root too.
+// not. An unwritable one lies under a plain file, which holds for root too. An
+// installed program has share/quillset in its prefix; a portable one may have a
+// settings file beside it.
 class StartFolders
 {
 public:
-    StartFolders(bool programWritable, bool perUserWritable)
+    StartFolders(bool programWritable, bool perUserWritable, bool installed = false, bool settingsBeside = false)
     {
         writeBytes(m_base.file("plain-file"), "not a folder");
-        program = m_base.file(programWritable ? "program" : "plain-file/program");
+        program = m_base.file(programWritable ? "prefix/bin" : "plain-file/program");
         perUser = m_base.file(perUserWritable ? "home/.local/share/Quillset" : "plain-file/Quillset");
         if (programWritable)
             QDir().mkpath(program);
+        if (installed)
+            QDir().mkpath(m_base.file("prefix/share/quillset"));
+        if (settingsBeside)
+            writeBytes(program + "/Quillset.ini", "");
         point();
     }
 
@@ -63,23 +69,31 @@ class InstalledProgramTest : public QObject
 private slots:
     void dataFolderChoice_data()
     {
-        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<bool>("programWritable");  // as for root, when installed
         QTest::addColumn<bool>("perUserWritable");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("settingsBeside");
         QTest::addColumn<QString>("expected");  // "program", "per-user"
-        QTest::newRow("portable: beside the program") << true << true << "program";
-        QTest::newRow("portable, no per-user folder") << true << false << "program";
-        QTest::newRow("installed: the per-user folder") << false << true << "per-user";
-        QTest::newRow("neither writable") << false << false << "per-user";
+        addRow("build tree or copy: beside the program", true, true, false, false, QString("program"));
+        addRow("copy, no per-user folder", true, false, false, false, QString("program"));
+        addRow("copy in a read-only folder", false, true, false, false, QString("per-user"));
+        addRow("neither writable", false, false, false, false, QString("per-user"));
+        addRow("installed: the per-user folder", true, true, true, false, QString("per-user"));
+        addRow("installed, no per-user folder", true, false, true, false, QString("per-user"));
+        addRow("installed, settings beside: portable", true, true, true, true, QString("program"));
     }
 
-    // The files go where the choice says, the other folder is not even created, and
-    // only when neither can be written the message appears, once, before start-up goes on.
+    // The files go where the choice says, nothing lands in the other folder, and only
+    // when the chosen one cannot be written the message appears, once, before
+    // start-up goes on.
     void dataFolderChoice()
     {
         QFETCH(bool, programWritable);
         QFETCH(bool, perUserWritable);
+        QFETCH(bool, installed);
+        QFETCH(bool, settingsBeside);
         QFETCH(QString, expected);
-        const StartFolders folders(programWritable, perUserWritable);
+        const StartFolders folders(programWritable, perUserWritable, installed, settingsBeside);
         const QString chosen = expected == "program" ? folders.program : folders.perUser;
         const QString other = expected == "program" ? folders.perUser : folders.program;
         ScriptedDesktop desktop;
@@ -87,7 +101,7 @@ private slots:
         startAndClose(desktop, true);
 
         QCOMPARE(ProgramFolder::path(), chosen);
-        const bool kept = programWritable || perUserWritable;
+        const bool kept = expected == "program" ? programWritable : perUserWritable;
         QStringList boxes;
         if (!kept)
             boxes << "! Ok: Error: Quillset cannot save its settings in " + folders.perUser
@@ -100,7 +114,7 @@ private slots:
             QVERIFY(desktop.boxes().last().startsWith("! Ok: Error: "));
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
-        QVERIFY(!QFileInfo::exists(other));
+        QVERIFY(QDir(other).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
     void projectInPerUserFolderLoadsAfterRestart()
