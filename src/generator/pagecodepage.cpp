@@ -15,10 +15,10 @@ const QString kCodePageKey = QStringLiteral("PageCodePage");
 // Families whose encoders shift between character sets with escape or shift
 // bytes: what a character becomes depends on what came before it, so a value's
 // bytes cannot be checked on their own. Compared without case, blanks and dashes.
-const QStringList kStatefulFamilies = {
-    QStringLiteral("iso2022"), QStringLiteral("csiso2022"), QStringLiteral("utf7"), QStringLiteral("hz"),
-    QStringLiteral("imap"),    QStringLiteral("scsu"),      QStringLiteral("bocu"), QStringLiteral("iscii"),
-    QStringLiteral("jis7"),    QStringLiteral("jis8"),      QStringLiteral("lmbcs")};
+const QStringList kStatefulFamilies = {QStringLiteral("iso2022"), QStringLiteral("csiso2022"), QStringLiteral("utf7"),
+                                       QStringLiteral("hz"),      QStringLiteral("imap"),      QStringLiteral("scsu"),
+                                       QStringLiteral("bocu"),    QStringLiteral("iscii"),     QStringLiteral("jis7"),
+                                       QStringLiteral("jis8"),    QStringLiteral("lmbcs")};
 
 bool namesStatefulFamily(const QString &name)
 {
@@ -48,7 +48,7 @@ bool keepsAscii(const QString &name)
 // one shifts once, or shifts back in between.
 bool isStateless(const QString &name)
 {
-    const QString samples = QStringLiteral("éЖΩאعก一あ가");
+    const QString samples = QStringLiteral("\u00e9\u0416\u03a9\u05d0\u0639\u0e01\u4e00\u3042\uac00");
     for (const QChar c : samples) {
         QStringEncoder encoder(name.toLatin1().constData());
         const QByteArray once = encoder.encode(QString(c));

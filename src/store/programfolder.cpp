@@ -61,8 +61,8 @@ bool ProgramFolder::isInstalled(const QString &besideProgram)
 
 ProgramFolder::Choice ProgramFolder::choose(const QString &besideProgram, const QString &perUser)
 {
-    const bool portable = QFileInfo::exists(withTrailingSeparator(besideProgram) + kSettingsFileName)
-        || !isInstalled(besideProgram);
+    const bool portable =
+        QFileInfo::exists(withTrailingSeparator(besideProgram) + kSettingsFileName) || !isInstalled(besideProgram);
     if (portable && canCreateFileIn(besideProgram))
         return {besideProgram, true};
     if (perUser.isEmpty())

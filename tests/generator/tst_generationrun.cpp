@@ -42,7 +42,8 @@ struct Run : GenerationHost {
     GenerationOutcome operator()(const GuestbookProject &project) { return GenerateGuestbook(name, project, *this); }
 };
 
-// The log and status rows of a run into a fresh folder F.
+// The log and status rows of a run into a fresh folder F. What says a page was
+// created comes once the set is in place.
 QStringList freshRunLog(const QString &f)
 {
     return {"Status: Checking project name",
@@ -68,7 +69,6 @@ QStringList freshRunLog(const QString &f)
             "Status: Writing file body [ viewguestbook.asp ]",
             "Status: Writing page title [ viewguestbook.asp ]",
             "Status: Writing file footer [ viewguestbook.asp ]",
-            // What says a page was created comes once the set is in place.
             f + "default.asp created",
             "[ default.asp ] File header created",
             "Main file created, will now generate addtogb.asp",

@@ -9,7 +9,8 @@
 #include <QIcon>
 
 namespace {
-const QString kSaveQuestion = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
+const QString kSaveQuestion =
+    QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
 
 // Folders for one start: a program folder and a per-user folder, each writable or
 // not. An unwritable one lies under a plain file, which holds for root too. An

@@ -95,7 +95,8 @@ private slots:
         QTest::addColumn<bool>("byExitButton");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QStringList>("closingLines");
-        const QString question = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
+        const QString question =
+            QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
         const QStringList plainClose = {"Initializing Quillset shutdown procedure", "Saving position"};
         QTest::newRow("Yes, exit button")
             << false << QList<bool>{true} << true << QStringList{question}

@@ -79,8 +79,8 @@ public:
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
             result << QStringLiteral("%1 %2: %3")
-                          .arg(QString(QLatin1Char("i!?"[int(box.icon)])),
-                               QLatin1String(buttonNames[int(box.buttons)]), box.text);
+                          .arg(QString(QLatin1Char("i!?"[int(box.icon)])), QLatin1String(buttonNames[int(box.buttons)]),
+                               box.text);
         return result;
     }
 
