@@ -52,7 +52,12 @@ run_installed() {
     HOME="$home" XDG_RUNTIME_DIR="$stage" QT_QPA_PLATFORM="vnc:size=800x600:port=$port" \
         env -u XDG_DATA_HOME -u XDG_CONFIG_HOME "$root/bin/quillset" > "$stage/run.log" 2>&1 &
     program=$!
-    python3 "$(dirname "$0")/vnc-keys.py" "$port" sleep1 Tab Tab Tab Tab space sleep1 Escape sleep1
+    if ! python3 "$(dirname "$0")/vnc-keys.py" "$port" sleep1 Tab Tab Tab Tab space sleep1 Escape sleep1; then
+        kill "$program" 2> /dev/null || true
+        echo "install check: the installed program could not be driven:"
+        cat "$stage/run.log"
+        return 1
+    fi
     if ! kill -0 "$program" 2> /dev/null; then
         echo "install check: Escape answered the save question"
         return 1

@@ -3,7 +3,7 @@
 # puts in place, and runs the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh desktop-file-utils appstream
+bash scripts/install-deps.sh desktop-file-utils appstream python3 qt6-qpa-plugins
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j2
 bash scripts/install-check.sh build
