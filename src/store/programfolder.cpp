@@ -1,9 +1,11 @@
 #include "store/programfolder.h"
 
+#include "store/atomicfile.h"
 #include "store/product.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -59,16 +61,32 @@ bool ProgramFolder::isInstalled(const QString &besideProgram)
     return QFileInfo(QDir(besideProgram).filePath(QStringLiteral(QUILLSET_INSTALLED_DATA))).isDir();
 }
 
+namespace {
+// An installed program that finds the settings file an earlier version kept beside
+// it starts the per-user folder from a copy, so its projects stay in the recent
+// list; the old file is left where it is.
+void adoptSettingsBeside(const QString &besideProgram, const QString &perUser)
+{
+    const QString perUserFile = ProgramFolder::withTrailingSeparator(perUser) + kSettingsFileName;
+    QFile beside(ProgramFolder::withTrailingSeparator(besideProgram) + kSettingsFileName);
+    if (QFileInfo::exists(perUserFile) || !QFileInfo(beside).isFile() || !beside.open(QIODevice::ReadOnly))
+        return;
+    AtomicFile::write(perUserFile, beside.readAll());
+}
+}  // namespace
+
 ProgramFolder::Choice ProgramFolder::choose(const QString &besideProgram, const QString &perUser)
 {
-    const bool portable =
-        QFileInfo::exists(withTrailingSeparator(besideProgram) + kSettingsFileName) || !isInstalled(besideProgram);
-    if (portable && canCreateFileIn(besideProgram))
+    const bool installed = isInstalled(besideProgram);
+    if (!installed && canCreateFileIn(besideProgram))
         return {besideProgram, true};
     if (perUser.isEmpty())
         return {besideProgram, false};
     QDir().mkpath(perUser);
-    return {perUser, canCreateFileIn(perUser)};
+    const bool writable = canCreateFileIn(perUser);
+    if (installed && writable)
+        adoptSettingsBeside(besideProgram, perUser);
+    return {perUser, writable};
 }
 
 ProgramFolder::Choice ProgramFolder::chooseAtStartUp()

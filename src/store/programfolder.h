@@ -4,10 +4,10 @@
 
 // The program's folder: where the settings file, the default log and the projects
 // folder live. An installed program keeps them in the per-user data folder, root
-// included, so that nothing lands in its bin folder; a build tree or a copy that is
-// not installed, and any copy with a settings file beside it (portable use), keeps
-// them beside the executable when a file can be created there. The choice is made
-// once at start-up. Tests point both folders anywhere.
+// included, so that nothing lands in its bin folder (a settings file that an earlier
+// version left beside it is copied there once); a build tree or a copy that is not
+// installed (portable use) keeps them beside the executable when a file can be
+// created there. The choice is made once at start-up. Tests point both folders anywhere.
 namespace ProgramFolder {
 
 // Where settings, log and projects live: the start-up choice, or beside the
@@ -23,8 +23,7 @@ struct Choice {
 };
 
 // Beside the program when a file can be created there and the program is not
-// installed or has a settings file beside it; else the per-user folder (created
-// when missing). When that cannot be written either, the per-user folder all the
+// installed; else the per-user folder (created when missing). When that cannot be written either, the per-user folder all the
 // same, so that the program goes on as it would with an unwritable folder.
 Choice choose(const QString &besideProgram, const QString &perUser);
 

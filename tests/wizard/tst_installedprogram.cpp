@@ -9,6 +9,7 @@
 #include <QIcon>
 
 namespace {
+const QByteArray kEarlierSettings = "[Projects]\r\nRecent_Projects=Earlier\r\n";
 const QString kSaveQuestion =
     QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
 
@@ -29,7 +30,7 @@ public:
         if (installed)
             QDir().mkpath(m_base.file("prefix/share/quillset"));
         if (settingsBeside)
-            writeBytes(program + "/Quillset.ini", "");
+            writeBytes(program + "/Quillset.ini", kEarlierSettings);
         point();
     }
 
@@ -81,7 +82,7 @@ private slots:
         addRow("neither writable", false, false, false, false, QString("per-user"));
         addRow("installed: the per-user folder", true, true, true, false, QString("per-user"));
         addRow("installed, no per-user folder", true, false, true, false, QString("per-user"));
-        addRow("installed, settings beside: portable", true, true, true, true, QString("program"));
+        addRow("installed, earlier settings beside: copied", true, true, true, true, QString("per-user"));
     }
 
     // The files go where the choice says, nothing lands in the other folder, and only
@@ -115,7 +116,12 @@ private slots:
             QVERIFY(desktop.boxes().last().startsWith("! Ok: Error: "));
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
-        QVERIFY(QDir(other).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        const QStringList left = QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QCOMPARE(left, settingsBeside ? QStringList{"Quillset.ini"} : QStringList());
+        if (settingsBeside) {
+            QCOMPARE(readBytes(other + "/Quillset.ini"), kEarlierSettings);
+            QVERIFY(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"));
+        }
     }
 
     void projectInPerUserFolderLoadsAfterRestart()
