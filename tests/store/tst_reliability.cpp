@@ -14,6 +14,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cstdlib>
+#include <filesystem>
+
 namespace {
 
 constexpr int kSaverRounds = 300;
@@ -25,6 +28,12 @@ GuestbookProject savedState(int round)
     p.BG_Color = QStringLiteral("#%1").arg(round, 6, 10, QLatin1Char('0'));
     p.Fields.append({QStringLiteral("Round %1").arg(round), "Text", "9", QString()});
     return p;
+}
+
+void setAge(const QString &path, int seconds)
+{
+    std::filesystem::last_write_time(std::filesystem::path(path.toStdU16String()),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::seconds(seconds));
 }
 
 QProcess *startChild(QObject *parent, const QStringList &args)
@@ -117,54 +126,78 @@ private Q_SLOTS:
         child->waitForFinished();
     }
 
-    // Temporary copies older than a minute go at start-up with a log line; young
-    // ones, other names, and copies of a settings file whose lock is held stay.
-    void staleTemporaryFilesRemoved_data()
+    // The start-up clean-up removes only this program's copies older than a minute
+    // and its preview folders older than a day, in the program folder, the projects
+    // folder and each project folder named in the settings; it never goes through a
+    // symbolic link (link: made as a link to another folder) nor removes one.
+    void staleTemporariesRemoved_data()
     {
-        QTest::addColumn<bool>("lockHeld");
-        QTest::newRow("lock free") << false;
-        QTest::newRow("lock held") << true;
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("removed");
+        const QString copy = ".quillset-tmp.aB3xY9Qw";
+        const QString page = "projects/My_Guestbook/default.asp";
+        const QString preview = "tmp/quillset-preview-Ab12Cd/";
+        const int day = 24 * 3600;
+        QTest::newRow("settings copy") << "Quillset.ini" + copy << "" << 120 << true;
+        QTest::newRow("settings copy, lock held") << "Quillset.ini" + copy << "" << 120 << false;
+        QTest::newRow("young settings copy") << "Quillset.ini" + copy << "" << 5 << false;
+        QTest::newRow("settings backup") << "Quillset.ini.backup" << "" << 120 << false;
+        QTest::newRow("name with six letters") << "Quillset.ini.aB3xY9" << "" << 120 << false;
+        QTest::newRow("page copy") << page + copy << "" << 120 << true;
+        QTest::newRow("page backup") << page + ".backup" << "" << 120 << false;
+        QTest::newRow("copy in a named project folder") << "www/Club_news/addtogb.asp" + copy << "" << 120 << true;
+        QTest::newRow("linked project folder") << page + copy << "projects/My_Guestbook" << 120 << false;
+        QTest::newRow("linked projects folder") << page + copy << "projects" << 120 << false;
+        QTest::newRow("link named as a copy") << "" << page + copy << 120 << false;
+        QTest::newRow("old preview") << preview << "" << 2 * day << true;
+        QTest::newRow("old preview holding a link") << preview << preview + "shared" << 2 * day << true;
+        QTest::newRow("young preview") << preview << "" << 3600 << false;
+        QTest::newRow("folder not named as a preview") << "tmp/quillset-preview-notes/" << "" << 2 * day << false;
+        QTest::newRow("linked preview") << "" << "tmp/quillset-preview-Xy12Zz" << 2 * day << false;
     }
-    void staleTemporaryFilesRemoved()
+    void staleTemporariesRemoved()
     {
-        QFETCH(bool, lockHeld);
+        QFETCH(QString, entry);
+        QFETCH(QString, link);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, removed);
         TestProgramFolder folder;
-        const QString pages = folder.file("projects/My_Guestbook/");
-        QDir().mkpath(pages);
-        const QStringList settingsCopy = {folder.file("Quillset.ini.aB3xY9")};
-        const QStringList pageCopies = {pages + "default.asp.Qw12Er", pages + "viewguestbook.asp.zzzzzz"};
-        const QStringList kept = {folder.file("Quillset.ini.fresh1"), pages + "default.asp.x",
-                                  pages + "notes.txt.ABCDEF"};
-        const QStringList all = pageCopies + kept + settingsCopy;
-        for (const QString &path : all) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("partial") > 0 && file.flush());
-            const QDateTime age = QDateTime::currentDateTime().addSecs(path.endsWith("fresh1") ? 0 : -120);
-            QVERIFY(file.setFileTime(age, QFileDevice::FileModificationTime));
+        qputenv("TMPDIR", QFile::encodeName(folder.file("tmp")));
+        const auto restoreTemp = qScopeGuard([] { qunsetenv("TMPDIR"); });
+        SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
+        GuestbookProject club = GuestbookProject::startupDefaults();
+        club.Project_Path = folder.file("www");
+        QVERIFY(SaveProject("Club news", club).succeeded());
+        // What a link leads to is old enough to go, were the link followed.
+        QVERIFY(QDir().mkpath(folder.file("elsewhere")));
+        writeBytes(folder.file("elsewhere/victim"), "kept");
+        setAge(folder.file("elsewhere/victim"), 2 * 24 * 3600);
+        setAge(folder.file("elsewhere"), 2 * 24 * 3600);
+        if (!link.isEmpty()) {
+            QDir().mkpath(QFileInfo(folder.file(link)).absolutePath());
+            const QString linked = folder.file(link.contains(".quillset-tmp.") ? "elsewhere/victim" : "elsewhere");
+            QVERIFY(QFile::link(linked, folder.file(link)));
+        }
+        const QString path = folder.file(entry);
+        if (!entry.isEmpty()) {
+            QVERIFY(QDir().mkpath(entry.endsWith('/') ? path : QFileInfo(path).absolutePath()));
+            writeBytes(path, "partial");
+            setAge(path, ageSeconds);
         }
         QLockFile lock(SettingsLockPath());
-        if (lockHeld) {
-            // The log names itself first, so its lines need no settings write.
-            SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
-            QVERIFY(lock.tryLock(0));
-        }
+        QVERIFY(!QByteArray(QTest::currentDataTag()).endsWith("lock held") || lock.tryLock(0));
 
         RemoveStaleTemporaryFiles();
 
-        const QStringList removed = lockHeld ? pageCopies : pageCopies + settingsCopy;
-        QStringList removedLines;
-        for (const QString &path : all) {
-            QCOMPARE(QFile::exists(path), !removed.contains(path));
-            if (removed.contains(path))
-                removedLines << "Removed stale temporary file " + QDir::toNativeSeparators(path);
-        }
-        // The log's first line names the log in the settings file, though the
-        // settings copies were removed under the settings lock.
-        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), folder.file("applog.log"));
-        QStringList logged = logMessages(folder.file("applog.log"));
-        logged.sort();
-        removedLines.sort();
-        QCOMPARE(logged, removedLines);
+        QCOMPARE(QFileInfo::exists(path), !removed);
+        QVERIFY(link.isEmpty() || removed || QFileInfo(folder.file(link)).isSymLink());
+        QCOMPARE(readBytes(folder.file("elsewhere/victim")), QByteArray("kept"));
+        const QString shown = QDir::toNativeSeparators(QDir::cleanPath(path));
+        const QString line = (entry.endsWith('/') ? "Removed stale preview folder " : "Removed stale temporary file ");
+        QCOMPARE(logMessages(folder.file("applog.log")).filter("Removed stale"),
+                 removed ? QStringList{line + shown} : QStringList());
     }
 
     // A writer killed in the middle of its work leaves a file that still reads.
