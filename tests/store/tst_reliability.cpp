@@ -30,6 +30,49 @@ GuestbookProject savedState(int round)
     return p;
 }
 
+constexpr int kStoppedExitCode = 3;
+
+QString setFolder(const QString &programFolder)
+{
+    return programFolder + "/projects/Club_news/";
+}
+
+// The three pages of one generation.
+QList<AtomicFile::Content> pageSet(const QString &programFolder, const QByteArray &generation)
+{
+    QList<AtomicFile::Content> pages;
+    for (const char *name : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
+        pages.append({setFolder(programFolder) + name, generation + ' ' + name});
+    return pages;
+}
+
+// A file name with the random part of a temporary copy's name shown as "~".
+QString shortName(const QString &path)
+{
+    return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~");
+}
+
+// The real device, noting each rename it makes.
+class RenameNoting : public FailingDevice
+{
+public:
+    RenameNoting(const QString &path, QStringList *seen)
+        : FailingDevice(path, None)
+        , m_note("rename " + shortName(path))
+        , m_seen(seen)
+    {
+    }
+    bool commit() override
+    {
+        *m_seen << m_note;
+        return FailingDevice::commit();
+    }
+
+private:
+    QString m_note;
+    QStringList *m_seen;
+};
+
 void setAge(const QString &path, int seconds)
 {
     std::filesystem::last_write_time(std::filesystem::path(path.toStdU16String()),
@@ -200,6 +243,111 @@ private Q_SLOTS:
                  removed ? QStringList{line + shown} : QStringList());
     }
 
+    // A writer killed after any step of a set write leaves one whole set once the
+    // next start or the next write into the folder has run: the old set when it
+    // died before its journal was in place, the new one after.
+    void killedSetWriteLeavesWholeSet_data()
+    {
+        QTest::addColumn<int>("stop");
+        QTest::addColumn<bool>("nextWrite");
+        const char *steps[] = {"copy 1 staged",  "copy 2 staged",  "copy 3 staged",  "journal written",
+                               "page 1 renamed", "page 2 renamed", "page 3 renamed", "journal removed"};
+        for (int stop = 1; stop <= 8; ++stop) {
+            QTest::addRow("%s, next start", steps[stop - 1]) << stop << false;
+            QTest::addRow("%s, next write", steps[stop - 1]) << stop << true;
+        }
+    }
+    void killedSetWriteLeavesWholeSet()
+    {
+        QFETCH(int, stop);
+        QFETCH(bool, nextWrite);
+        TestProgramFolder folder;
+        QVERIFY(QDir().mkpath(setFolder(folder.path())));
+        QVERIFY(AtomicFile::writeSet(pageSet(folder.path(), "old")).succeeded());
+        QProcess *writer = startChild(this, {"--stop-set-write", folder.path(), QString::number(stop)});
+        QVERIFY(writer->waitForFinished());
+        QCOMPARE(writer->exitCode(), kStoppedExitCode);
+        if (nextWrite)
+            QVERIFY(AtomicFile::writeSet(pageSet(folder.path(), "next")).succeeded());
+        RemoveStaleTemporaryFiles();  // a later start never rolls the killed set over a newer one
+        const QByteArray expected = nextWrite ? "next" : stop > 3 ? "new" : "old";
+        for (const AtomicFile::Content &page : pageSet(folder.path(), expected))
+            QCOMPARE(readBytes(page.path), page.bytes);
+    }
+
+    // Each copy reaches the disk before its rename, and its folder after it.
+    void syncsBeforeRename_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("settings file") << "settings"
+                                       << QStringList{"sync Quillset.ini~", "rename Quillset.ini", "sync folder"};
+        QTest::newRow("page set") << "pages"
+                                  << QStringList{"sync a.asp~",
+                                                 "sync b.asp~",
+                                                 "sync .quillset-set.journal~",
+                                                 "rename .quillset-set.journal",
+                                                 "sync folder",
+                                                 "rename a.asp",
+                                                 "rename b.asp",
+                                                 "sync folder"};
+        QTest::newRow("new data file") << "data" << QStringList{"sync guestbook.txt", "sync folder"};
+    }
+    void syncsBeforeRename()
+    {
+        QFETCH(QString, what);
+        QFETCH(QStringList, calls);
+        TestProgramFolder folder;
+        QStringList seen;
+        const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
+        AtomicFile::setDiskSyncForTesting({[&](int handle, const QString &file, QString *error) {
+                                               seen << "sync " + shortName(file);
+                                               return real.file(handle, file, error);
+                                           },
+                                           [&](const QString &path, QString *error) {
+                                               seen << (path == folder.path() ? "sync folder" : "sync " + path);
+                                               return real.folder(path, error);
+                                           }});
+        AtomicFile::setDeviceFactoryForTesting(
+            [&](const QString &path) { return std::make_unique<RenameNoting>(path, &seen); });
+        const WriteResult written = what == "settings" ? SaveINISetting("Position", "Left", "15")
+            : what == "pages" ? AtomicFile::writeSet({{folder.file("a.asp"), "a"}, {folder.file("b.asp"), "b"}})
+                              : AtomicFile::createEmpty(folder.file("guestbook.txt"));
+        AtomicFile::setDiskSyncForTesting({});
+        AtomicFile::setDeviceFactoryForTesting({});
+        QVERIFY(written.succeeded());
+        QCOMPARE(seen, calls);
+    }
+
+    // A settings file or page that is a symbolic link stays one: the file it points
+    // to gets the new content, from a copy written beside that file.
+    void linkedFileKept_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("pointsTo");
+        QTest::newRow("settings file") << "Quillset.ini" << "real/Quillset.ini";
+        QTest::newRow("page") << "pages/default.asp" << "../real/default.asp";
+        QTest::newRow("page linked to a missing file") << "pages/default.asp" << "../real/missing.asp";
+    }
+    void linkedFileKept()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, pointsTo);
+        TestProgramFolder folder;
+        QVERIFY(QDir().mkpath(folder.file("real")) && QDir().mkpath(folder.file("pages")));
+        QVERIFY(QFile::link(pointsTo, folder.file(link)));
+        const QString target = QFileInfo(folder.file(link)).symLinkTarget();
+        if (!pointsTo.contains("missing"))
+            writeBytes(target, "[Position]\r\nLeft=1\r\n");
+        const bool settings = link == "Quillset.ini";
+        const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
+                                             : AtomicFile::write(folder.file(link), "new page");
+        QVERIFY(written.succeeded());
+        QVERIFY(QFileInfo(folder.file(link)).isSymLink());
+        QCOMPARE(readBytes(target), settings ? QByteArray("[Position]\r\nLeft=15\r\n") : QByteArray("new page"));
+        QCOMPARE(QDir(folder.file("real")).entryList(QDir::Files | QDir::Hidden), {QFileInfo(target).fileName()});
+    }
+
     // A writer killed in the middle of its work leaves a file that still reads.
     void killedWriterLeavesReadableFile()
     {
@@ -276,6 +424,15 @@ static int runChild(const QStringList &args)
             SaveINISetting(args.at(3), QStringLiteral("K%1").arg(i), QString::number(i));
         return 0;
     }
+    if (args.at(1) == QLatin1String("--stop-set-write")) {
+        int steps = 0;
+        AtomicFile::setSetStepHookForTesting([&steps, &args] {
+            if (++steps == args.at(3).toInt())
+                std::_Exit(kStoppedExitCode);  // as a kill: no clean-up runs
+        });
+        AtomicFile::writeSet(pageSet(args.at(2), "new"));
+        return 0;
+    }
     if (args.at(1) == QLatin1String("--write-forever")) {
         const QString big(20000, QLatin1Char('x'));
         for (int round = 0;; ++round) {
@@ -300,7 +457,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QStringList childModes = {"--save-rounds", "--write-keys", "--write-forever", "--hold-lock",
-                                    "--hold-empty-lock"};
+                                    "--hold-empty-lock", "--stop-set-write"};
     if (args.size() > 2 && childModes.contains(args.at(1)))
         return runChild(args);
     TestReliability test;
