@@ -1,13 +1,14 @@
 #include "store/atomicfile.h"
 
-#include "store/disksync.h"
+#include "store/durablefs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QDeadlineTimer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <filesystem>
 #include <system_error>
@@ -19,10 +20,10 @@ namespace {
 const QString kCopyMarker = QStringLiteral(".quillset-tmp.");
 constexpr int kSuffixLength = 8;
 constexpr char kSuffixCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-// The journal of a set write and the lock that one set writer at a time holds, in the set's folder.
+// The journal of a set write, in the set's folder; one set writer at a time holds the folder's lock.
 const QString kJournalName = QStringLiteral(".quillset-set.journal");
-const QString kSetLockName = QStringLiteral(".quillset-set.lock");
 constexpr int kSetLockTimeoutMs = 5000;
+constexpr int kSetLockRetryMs = 20;
 constexpr int kMaxLinkHops = 40;
 
 QString randomSuffix()
@@ -314,6 +315,19 @@ QStringList finishJournal(const QString &folder)
     return placed;
 }
 
+// Waits while another writer holds the folder; false when it holds it throughout.
+// A folder that cannot be locked at all is left to staging, which reports why.
+bool waitForFolder(FolderLock &lock)
+{
+    const QDeadlineTimer deadline(kSetLockTimeoutMs);
+    while (lock.tryLock() == FolderLock::Busy) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kSetLockRetryMs);
+    }
+    return true;
+}
+
 void removeJournal(const QString &journal)
 {
     if (!journal.isEmpty())
@@ -385,9 +399,8 @@ WriteResult AtomicFile::writeSet(const QList<Content> &requested)
     if (files.size() == 1)
         return replaceFiles(files, QString());  // one rename needs no journal
     const QString folder = folderOf(files.first().path);
-    QLockFile lock(QDir(folder).filePath(kSetLockName));
-    // A folder where no lock can be made gets no copy either: staging reports why.
-    if (!lock.tryLock(kSetLockTimeoutMs) && lock.error() == QLockFile::LockFailedError)
+    FolderLock lock(folder);
+    if (!waitForFolder(lock))
         return WriteResult::failure(
             QStringLiteral("The folder %1 is in use by another program").arg(QDir::toNativeSeparators(folder)));
     // A killed writer's set is finished first, so that it never lands over this one.
@@ -399,8 +412,8 @@ QStringList AtomicFile::finishInterruptedSet(const QString &folder)
 {
     if (!QFileInfo::exists(QDir(folder).filePath(kJournalName)))
         return {};
-    QLockFile lock(QDir(folder).filePath(kSetLockName));
-    return lock.tryLock(0) ? finishJournal(folder) : QStringList();
+    FolderLock lock(folder);
+    return lock.tryLock() == FolderLock::Locked ? finishJournal(folder) : QStringList();
 }
 
 WriteResult AtomicFile::append(const QString &path, const QByteArray &bytes)

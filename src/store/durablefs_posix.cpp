@@ -1,4 +1,4 @@
-#include "store/disksync.h"
+#include "store/durablefs.h"
 
 #include <QFile>
 
@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -48,4 +49,26 @@ bool SyncFolderToDisk(const QString &folder, QString *error)
     const bool synced = result == 0 || unsupported || failed(error);
     ::close(handle);
     return synced;
+}
+
+FolderLock::FolderLock(const QString &folder)
+    : m_folder(folder)
+{
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_handle >= 0)
+        ::close(int(m_handle));  // closing drops the lock
+}
+
+FolderLock::State FolderLock::tryLock()
+{
+    if (m_handle < 0)
+        m_handle = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_handle < 0)
+        return Unavailable;
+    if (::flock(int(m_handle), LOCK_EX | LOCK_NB) == 0)
+        return Locked;
+    return errno == EWOULDBLOCK ? Busy : Unavailable;
 }
