@@ -398,7 +398,8 @@ WriteResult AtomicFile::writeSet(const QList<Content> &requested)
         file.path = resolvedTarget(file.path);
     if (files.size() == 1)
         return replaceFiles(files, QString());  // one rename needs no journal
-    const QString folder = folderOf(files.first().path);
+    // The journal lies where the set is looked for, even when a page links elsewhere.
+    const QString folder = folderOf(requested.first().path);
     FolderLock lock(folder);
     if (!waitForFolder(lock))
         return WriteResult::failure(

@@ -11,7 +11,7 @@ bool SyncFileToDisk(int handle, QString *error)
     return false;
 }
 
-// NTFS makes a rename durable with the file's own flush; folders cannot be opened for syncing.
+// Windows cannot open a folder for syncing; NTFS records the rename in its own log.
 bool SyncFolderToDisk(const QString &, QString *)
 {
     return true;

@@ -5,8 +5,8 @@
 
 // What writers killed in the middle of a write leave behind, cleared at start-up.
 // Only names that this program makes are touched, and symbolic links are never
-// followed: a folder that is a link, or lies in one, is not searched, and a
-// linked file is never removed.
+// followed: a folder that is a link, or whose parent is one, is not searched,
+// and a linked file or folder is never removed.
 // - A set write's journal: the set is finished, with the log line
 //   "Finished the interrupted writing of " + each file put in place.
 // - Temporary copies ("<name>.quillset-tmp.XXXXXXXX") older than a minute, each

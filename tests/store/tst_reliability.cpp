@@ -341,11 +341,13 @@ private Q_SLOTS:
             writeBytes(target, "[Position]\r\nLeft=1\r\n");
         const bool settings = link == "Quillset.ini";
         const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
-                                             : AtomicFile::write(folder.file(link), "new page");
+                                             : AtomicFile::writeSet({{folder.file(link), "new page"},
+                                                                     {folder.file("pages/addtogb.asp"), "script"}});
         QVERIFY(written.succeeded());
         QVERIFY(QFileInfo(folder.file(link)).isSymLink());
         QCOMPARE(readBytes(target), settings ? QByteArray("[Position]\r\nLeft=15\r\n") : QByteArray("new page"));
         QCOMPARE(QDir(folder.file("real")).entryList(QDir::Files | QDir::Hidden), {QFileInfo(target).fileName()});
+        QCOMPARE(QDir(folder.file("pages")).entryList({"*quillset*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // A writer killed in the middle of its work leaves a file that still reads.
