@@ -90,11 +90,11 @@ QStringList foldersOf(const QList<AtomicFile::Content> &files)
     return folders;
 }
 
-// The file that a write to path replaces: the end of its chain of symbolic links,
-// so that a linked settings file or page stays a link.
+// The file that a write to path replaces, as an absolute path: the end of its
+// chain of symbolic links, so that a linked settings file or page stays a link.
 QString resolvedTarget(const QString &path)
 {
-    QString target = path;
+    QString target = QFileInfo(path).absoluteFilePath();
     for (int hops = 0; hops < kMaxLinkHops && QFileInfo(target).isSymLink(); ++hops)
         target = QFileInfo(target).symLinkTarget();
     return target;
