@@ -46,8 +46,8 @@ double micros(const std::function<void()> &call)
 
 // Median times of the store call and the raw call, in microseconds, taken in
 // turns so that a busy disk weighs on both alike; prepare runs untimed before each.
-Medians medianMicros(const std::function<void()> &store, const std::function<void()> &raw,
-                     const std::function<void()> &prepare = [] {})
+Medians medianMicros(
+    const std::function<void()> &store, const std::function<void()> &raw, const std::function<void()> &prepare = [] {})
 {
     std::vector<double> storeTimes;
     std::vector<double> rawTimes;
@@ -64,8 +64,9 @@ QByteArray settingsText(int sections)
 {
     QByteArray text = "[Position]\r\nLeft=4230\r\nTop=2100\r\n";
     for (int i = 0; i < sections; ++i)
-        text += "[Project " + QByteArray::number(i) + "]\r\nProject_Path=/srv/www/guestbooks/\r\n"
-                "BG_Color=#ffffff\r\nTBL_Width=45%\r\nM_FFace=Verdana\r\nFLD_Names=, Name, E-mail, Comments\r\n";
+        text += "[Project " + QByteArray::number(i)
+            + "]\r\nProject_Path=/srv/www/guestbooks/\r\n"
+              "BG_Color=#ffffff\r\nTBL_Width=45%\r\nM_FFace=Verdana\r\nFLD_Names=, Name, E-mail, Comments\r\n";
     return text;
 }
 
@@ -104,15 +105,16 @@ void benchSettings(const QString &folder, int sections, const char *what)
     rawWrite(SettingsFilePath(), text);
     int round = 0;
     // Raw: read the file and write it back, as a save must.
-    printRow(what, medianMicros([&] { check(SaveINISetting("Position", "Left", QString::number(++round))); },
-                                [&] {
-                                    QFile in(SettingsFilePath());
-                                    in.open(QIODevice::ReadOnly);
-                                    const QByteArray bytes = in.readAll();
-                                    in.close();
-                                    rawWrite(SettingsFilePath(), bytes);
-                                    syncFolder(folder);
-                                }));
+    printRow(what,
+             medianMicros([&] { check(SaveINISetting("Position", "Left", QString::number(++round))); },
+                          [&] {
+                              QFile in(SettingsFilePath());
+                              in.open(QIODevice::ReadOnly);
+                              const QByteArray bytes = in.readAll();
+                              in.close();
+                              rawWrite(SettingsFilePath(), bytes);
+                              syncFolder(folder);
+                          }));
 }
 
 }  // namespace
@@ -134,21 +136,23 @@ int main(int argc, char *argv[])
     QList<AtomicFile::Content> set;
     for (const char *name : {"/default.asp", "/addtogb.asp", "/viewguestbook.asp"})
         set.append({pages + QLatin1String(name), QByteArray(kPageBytes, 'p')});
-    printRow("AtomicFile::writeSet, three pages", medianMicros([&] { check(AtomicFile::writeSet(set)); },
-                                                               [&] {
-                                                                   for (const AtomicFile::Content &page : set)
-                                                                       rawWrite(page.path, page.bytes);
-                                                                   syncFolder(pages);
-                                                               }));
+    printRow("AtomicFile::writeSet, three pages",
+             medianMicros([&] { check(AtomicFile::writeSet(set)); },
+                          [&] {
+                              for (const AtomicFile::Content &page : set)
+                                  rawWrite(page.path, page.bytes);
+                              syncFolder(pages);
+                          }));
 
     const QString dataFile = pages + QStringLiteral("/guestbook.txt");
     const auto removeDataFile = [&] { QFile::remove(dataFile); };
-    printRow("AtomicFile::createEmpty, new data file", medianMicros([&] { check(AtomicFile::createEmpty(dataFile)); },
-                                                                    [&] {
-                                                                        rawWrite(dataFile, QByteArray());
-                                                                        syncFolder(pages);
-                                                                    },
-                                                                    removeDataFile));
+    printRow("AtomicFile::createEmpty, new data file",
+             medianMicros([&] { check(AtomicFile::createEmpty(dataFile)); },
+                          [&] {
+                              rawWrite(dataFile, QByteArray());
+                              syncFolder(pages);
+                          },
+                          removeDataFile));
     ProgramFolder::setPathForTesting(QString());
     return 0;
 }

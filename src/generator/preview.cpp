@@ -107,7 +107,8 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
         result.outcome = GenerationOutcome::failure(refused);
         return result;
     }
-    QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + kPreviewFolderPrefix + QStringLiteral("XXXXXX"));
+    QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + kPreviewFolderPrefix
+                         + QStringLiteral("XXXXXX"));
     if (!folder.isValid()) {
         result.outcome = GenerationOutcome::failure(
             QStringLiteral("The preview folder could not be made in %1: %2").arg(parent, folder.errorString()));

@@ -2,10 +2,10 @@
 
 #include "store/durablefs.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDeadlineTimer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QThread>
