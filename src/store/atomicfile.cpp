@@ -393,6 +393,8 @@ WriteResult AtomicFile::write(const QString &path, const QByteArray &content)
 
 WriteResult AtomicFile::writeSet(const QList<Content> &requested)
 {
+    if (requested.isEmpty())
+        return {};
     QList<Content> files = requested;
     for (Content &file : files)
         file.path = resolvedTarget(file.path);
