@@ -11,7 +11,6 @@
 #include "store/filetests.h"
 #include "store/product.h"
 #include "store/programfolder.h"
-#include "store/projectstore.h"
 #include "store/settingsfile.h"
 #include "store/staletemporaries.h"
 
@@ -111,21 +110,17 @@ QString folderNameFor(const QString &projectName)
 }
 
 // The folders that runs write pages into: those in the projects folder and the
-// folder of each project that the settings file names.
+// folder of each project section of the settings file (one holding Project_Path).
 QStringList projectFolders()
 {
     const QString projects = GuestbookProject::defaultProjectPath();
     QStringList folders;
     for (const QString &folder : QDir(projects).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
         folders << projects + folder;
-    const IniSnapshot settings = IniSnapshot::ofSettingsFile();
     // A project is saved under its title, and again under its folder name after a run.
-    for (const RecentProject &project : FillRecentProjects()) {
-        for (const QString &section : {project.key.trimmed(), project.text}) {
-            const QString path = settings.value(section, QStringLiteral("Project_Path"), QString());
-            if (!path.isEmpty())
-                folders << ProgramFolder::withTrailingSeparator(path) + folderNameFor(section);
-        }
+    for (const IniValue &project : IniSnapshot::ofSettingsFile().valuesOf(QStringLiteral("Project_Path"))) {
+        if (!project.value.isEmpty())
+            folders << ProgramFolder::withTrailingSeparator(project.value) + folderNameFor(project.section);
     }
     folders.removeDuplicates();
     return folders;
