@@ -450,8 +450,9 @@ WriteResult AtomicFile::createEmpty(const QString &path)
 
 bool AtomicFile::isTemporaryCopy(const QString &fileName)
 {
-    static const QRegularExpression copyName(QStringLiteral("^.+") + QRegularExpression::escape(kCopyMarker)
-                                             + QStringLiteral("[A-Za-z0-9]{%1}$").arg(kSuffixLength));
+    static const QRegularExpression copyName(
+        QRegularExpression::anchoredPattern(QStringLiteral(".+") + QRegularExpression::escape(kCopyMarker)
+                                            + QStringLiteral("[A-Za-z0-9]{%1}").arg(kSuffixLength)));
     return copyName.match(fileName).hasMatch();
 }
 
