@@ -11,6 +11,7 @@
 #include "store/filetests.h"
 #include "store/product.h"
 #include "store/programfolder.h"
+#include "store/settingsfile.h"
 #include "store/staletemporaries.h"
 
 #include <QDir>
@@ -66,9 +67,8 @@ void buildPage(const QString &pageFolder, const QString &pageName, GenerationHos
 // Creates an empty file without truncating one that is there.
 GenerationOutcome touchFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return GenerationOutcome::failure(file.errorString());
+    if (const WriteResult created = AtomicFile::createEmpty(path); !created.succeeded())
+        return GenerationOutcome::failure(created.errorText);
     return {};
 }
 
@@ -103,16 +103,37 @@ GenerationOutcome createFolder(const QString &path)
     return {};
 }
 
+// The name of the folder that a run makes for a project name.
+QString folderNameFor(const QString &projectName)
+{
+    return SpacesToUnderscores(projectName.size() < 2 ? kDefaultTitle : projectName);
+}
+
+// The folders that runs write pages into: those in the projects folder and the
+// folder of each project section of the settings file (one holding Project_Path).
+QStringList projectFolders()
+{
+    const QString projects = GuestbookProject::defaultProjectPath();
+    QStringList folders;
+    for (const QString &folder : QDir(projects).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+        folders << projects + folder;
+    // A project is saved under its title, and again under its folder name after a run.
+    for (const IniValue &project : IniSnapshot::ofSettingsFile().valuesOf(QStringLiteral("Project_Path"))) {
+        if (!project.value.isEmpty())
+            folders << ProgramFolder::withTrailingSeparator(project.value) + folderNameFor(project.section);
+    }
+    folders.removeDuplicates();
+    return folders;
+}
+
 // The run after the values were found fit for the pages.
 GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
     host.setStatusVisible(true);
     show(host, QStringLiteral("Status: Checking project name"));
-    if (projectName.size() < 2) {
+    if (projectName.size() < 2)
         WriteLog(QStringLiteral("Project name too short, setting to default"));
-        projectName = kDefaultTitle;
-    }
-    projectName = SpacesToUnderscores(projectName);
+    projectName = folderNameFor(projectName);
     // The folder must lie inside the save folder: a title such as ".." or "a/b"
     // would put the pages somewhere else.
     if (!IsPlainFolderName(projectName))
@@ -224,8 +245,6 @@ GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &p
 void RemoveStaleTemporaryFiles()
 {
     RemoveStaleSettingsCopies();
-    const QString projects = GuestbookProject::defaultProjectPath();
-    const QStringList folders = QDir(projects).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &folder : folders)
-        RemoveStaleCopies(projects + folder, {kSignPage, kEntryScript, kViewPage});
+    RemoveStaleCopies(projectFolders());
+    RemoveStalePreviews(QDir::tempPath());
 }

@@ -31,6 +31,7 @@ GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &p
 inline const QString kViewFilesQuestion =
     QStringLiteral("Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
 
-// Removes what writers killed in the middle of a write left behind: old temporary
-// copies of the settings file and of the pages in the projects folder.
+// Clears what writers killed in the middle of a write left behind: page sets are
+// finished, old temporary copies of the settings file and of the pages (in the
+// projects folder and each project's folder) go, and so do old preview folders.
 void RemoveStaleTemporaryFiles();

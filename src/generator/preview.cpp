@@ -7,6 +7,7 @@
 #include "store/applog.h"
 #include "store/atomicfile.h"
 #include "store/programfolder.h"
+#include "store/staletemporaries.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -106,7 +107,8 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
         result.outcome = GenerationOutcome::failure(refused);
         return result;
     }
-    QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + QStringLiteral("quillset-preview-XXXXXX"));
+    QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + kPreviewFolderPrefix
+                         + QStringLiteral("XXXXXX"));
     if (!folder.isValid()) {
         result.outcome = GenerationOutcome::failure(
             QStringLiteral("The preview folder could not be made in %1: %2").arg(parent, folder.errorString()));

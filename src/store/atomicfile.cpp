@@ -1,18 +1,30 @@
 #include "store/atomicfile.h"
 
+#include "store/durablefs.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-
-#include <cctype>
+#include <QRegularExpression>
+#include <QThread>
 
 #include <filesystem>
 #include <system_error>
 
 namespace {
 
-constexpr int kSuffixLength = 6;
+// Temporary copies are named "<target>" + this marker + random characters: no
+// file that a user makes carries it, so the start-up clean-up can tell them apart.
+const QString kCopyMarker = QStringLiteral(".quillset-tmp.");
+constexpr int kSuffixLength = 8;
 constexpr char kSuffixCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// The journal of a set write, in the set's folder; one set writer at a time holds the folder's lock.
+const QString kJournalName = QStringLiteral(".quillset-set.journal");
+constexpr int kSetLockTimeoutMs = 5000;
+constexpr int kSetLockRetryMs = 20;
+constexpr int kMaxLinkHops = 40;
 
 QString randomSuffix()
 {
@@ -23,12 +35,84 @@ QString randomSuffix()
     return suffix;
 }
 
-std::filesystem::path nativePath(const QString &path)
+bool renameOver(const QString &from, const QString &to, QString *error)
 {
-    return std::filesystem::path(path.toStdU16String());
+    std::error_code code;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()), std::filesystem::path(to.toStdU16String()),
+                            code);
+    if (code)
+        *error = QString::fromLocal8Bit(code.message().c_str());
+    return !code;
 }
 
-// A temporary file beside the target, renamed over it on commit.
+AtomicFile::DiskSync &diskSync()
+{
+    static AtomicFile::DiskSync sync;
+    return sync;
+}
+
+bool syncFile(QFile &file, QString *error)
+{
+    const AtomicFile::DiskSync &sync = diskSync();
+    return sync.file ? sync.file(file.handle(), file.fileName(), error) : SyncFileToDisk(file.handle(), error);
+}
+
+bool syncFolder(const QString &folder, QString *error)
+{
+    const AtomicFile::DiskSync &sync = diskSync();
+    return sync.folder ? sync.folder(folder, error) : SyncFolderToDisk(folder, error);
+}
+
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// Syncs each folder once; false with the error text at the first that fails.
+bool syncFolders(const QStringList &folders, QString *error)
+{
+    QStringList done;
+    for (const QString &folder : folders) {
+        if (done.contains(folder))
+            continue;
+        if (!syncFolder(folder, error))
+            return false;
+        done << folder;
+    }
+    return true;
+}
+
+QStringList foldersOf(const QList<AtomicFile::Content> &files)
+{
+    QStringList folders;
+    for (const AtomicFile::Content &file : files)
+        folders << folderOf(file.path);
+    return folders;
+}
+
+// The file that a write to path replaces, as an absolute path: the end of its
+// chain of symbolic links, so that a linked settings file or page stays a link.
+QString resolvedTarget(const QString &path)
+{
+    QString target = QFileInfo(path).absoluteFilePath();
+    for (int hops = 0; hops < kMaxLinkHops && QFileInfo(target).isSymLink(); ++hops)
+        target = QFileInfo(target).symLinkTarget();
+    return target;
+}
+
+std::function<void()> &stepHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+void stepDone()
+{
+    if (stepHook())
+        stepHook()();
+}
+
+// A temporary file beside the target, flushed to the disk and renamed over it on commit.
 class TemporaryCopy : public StagingDevice
 {
 public:
@@ -41,7 +125,7 @@ public:
     bool open() override
     {
         for (int attempt = 0; attempt < 16; ++attempt) {
-            m_file.setFileName(m_target + QLatin1Char('.') + randomSuffix());
+            m_file.setFileName(m_target + kCopyMarker + randomSuffix());
             if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
                 keepPermissionsOfTarget();
                 return true;
@@ -66,7 +150,7 @@ public:
         }
         return checked(written);
     }
-    bool flush() override { return checked(m_file.flush()); }
+    bool flush() override { return checked(m_file.flush()) && syncFile(m_file, &m_error); }
     bool close() override
     {
         m_file.close();
@@ -74,12 +158,8 @@ public:
     }
     bool commit() override
     {
-        std::error_code error;
-        std::filesystem::rename(nativePath(m_file.fileName()), nativePath(m_target), error);
-        if (error) {
-            m_error = QString::fromLocal8Bit(error.message().c_str());
+        if (!renameOver(m_file.fileName(), m_target, &m_error))
             return false;
-        }
         m_committed = true;
         return true;
     }
@@ -92,6 +172,7 @@ public:
         m_committed = true;  // nothing left to remove
     }
     QString errorString() const override { return m_error.isEmpty() ? m_file.errorString() : m_error; }
+    QString copyPath() const override { return m_file.fileName(); }
 
 private:
     template <typename T>
@@ -177,6 +258,125 @@ QStringList restore(const QList<Previous> &previous)
     return failures;
 }
 
+// The journal of a set write rolls the set forward. It lists the set's complete
+// copies (relative to its folder) and is put in place, synced, once all of them are
+// written and before the first rename; it is removed after the last. So while it
+// exists every copy it lists is whole and belongs to the new set, and finishing a
+// killed writer's work is renaming the listed copies that are still there. (Rolling
+// back instead would need a copy of every old file kept until the end.) Without a
+// journal the targets were never touched and the old set stands.
+bool writeJournal(const QString &journal, const std::vector<std::unique_ptr<StagingDevice>> &staged,
+                  const QStringList &folders, QString *error)
+{
+    const QDir folder(folderOf(journal));
+    QByteArray list;
+    for (const std::unique_ptr<StagingDevice> &copy : staged)
+        list += folder.relativeFilePath(copy->copyPath()).toUtf8() + '\n';
+    std::unique_ptr<StagingDevice> device = deviceFor(journal);
+    if (!stage(*device, list, error))
+        return false;
+    if (!device->commit()) {
+        *error = device->errorString();
+        return false;
+    }
+    return syncFolders(folders, error);
+}
+
+bool isPlainFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink();
+}
+
+// Renames the copies that the folder's journal lists and removes the journal.
+QStringList finishJournal(const QString &folder)
+{
+    const QString journal = QDir(folder).filePath(kJournalName);
+    QFile file(journal);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    QStringList placed;
+    QStringList folders;
+    QString error;
+    bool complete = true;
+    for (const QByteArray &line : lines) {
+        const QString copy = QDir::cleanPath(QDir(folder).absoluteFilePath(QString::fromUtf8(line)));
+        if (line.isEmpty() || !AtomicFile::isTemporaryCopy(QFileInfo(copy).fileName()) || !isPlainFile(copy))
+            continue;  // renamed before the writer was stopped
+        const QString target = copy.left(copy.lastIndexOf(kCopyMarker));
+        complete = renameOver(copy, target, &error) && complete;
+        placed << target;
+        folders << folderOf(target);
+    }
+    if (complete && syncFolders(folders, &error))
+        QFile::remove(journal);
+    return placed;
+}
+
+// Waits while another writer holds the folder; false when it holds it throughout.
+// A folder that cannot be locked at all is left to staging, which reports why.
+bool waitForFolder(FolderLock &lock)
+{
+    const QDeadlineTimer deadline(kSetLockTimeoutMs);
+    while (lock.tryLock() == FolderLock::Busy) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kSetLockRetryMs);
+    }
+    return true;
+}
+
+void removeJournal(const QString &journal)
+{
+    if (!journal.isEmpty())
+        QFile::remove(journal);
+}
+
+// Writes the copies, then renames them over their targets, under a journal
+// when one is given.
+WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const QString &journal)
+{
+    std::vector<std::unique_ptr<StagingDevice>> staged;
+    QString error;
+    for (const AtomicFile::Content &file : files) {
+        staged.push_back(deviceFor(file.path));
+        if (!stage(*staged.back(), file.bytes, &error))
+            return WriteResult::failure(error);  // the devices remove their copies
+        stepDone();
+    }
+    const QStringList folders = foldersOf(files);
+    if (!journal.isEmpty()) {
+        if (!writeJournal(journal, staged, folders, &error)) {
+            removeJournal(journal);
+            return WriteResult::failure(error);
+        }
+        stepDone();
+    }
+    // Only the files renamed before a failing one need their old bytes back.
+    const QList<Previous> previous = previousContents(files.first(files.size() - 1));
+    for (size_t i = 0; i < staged.size(); ++i) {
+        if (!staged[i]->commit()) {
+            error = staged[i]->errorString();
+            staged[i]->cancelWriting();
+            const QStringList notPutBack = restore(previous.first(qsizetype(i)));
+            if (!notPutBack.isEmpty())
+                error += QStringLiteral("; not put back: ") + notPutBack.join(QStringLiteral("; "));
+            removeJournal(journal);
+            return WriteResult::failure(error);
+        }
+        stepDone();
+    }
+    if (!syncFolders(folders, &error))
+        return WriteResult::failure(error);
+    if (!journal.isEmpty()) {
+        removeJournal(journal);
+        stepDone();
+    }
+    return {};
+}
+
 }  // namespace
 
 StagingDevice::~StagingDevice() = default;
@@ -191,52 +391,69 @@ WriteResult AtomicFile::write(const QString &path, const QByteArray &content)
     return writeSet({{path, content}});
 }
 
-WriteResult AtomicFile::writeSet(const QList<Content> &files)
+WriteResult AtomicFile::writeSet(const QList<Content> &requested)
 {
-    std::vector<std::unique_ptr<StagingDevice>> staged;
-    QString error;
-    for (const Content &file : files) {
-        staged.push_back(deviceFor(file.path));
-        if (!stage(*staged.back(), file.bytes, &error))
-            return WriteResult::failure(error);  // the devices remove their copies
-    }
-    // Only the files renamed before a failing one need their old bytes back.
-    const QList<Previous> previous = previousContents(files.first(files.size() - 1));
-    for (size_t i = 0; i < staged.size(); ++i) {
-        if (!staged[i]->commit()) {
-            error = staged[i]->errorString();
-            staged[i]->cancelWriting();
-            const QStringList notPutBack = restore(previous.first(qsizetype(i)));
-            if (!notPutBack.isEmpty())
-                error += QStringLiteral("; not put back: ") + notPutBack.join(QStringLiteral("; "));
-            return WriteResult::failure(error);
-        }
-    }
-    return {};
+    if (requested.isEmpty())
+        return {};
+    QList<Content> files = requested;
+    for (Content &file : files)
+        file.path = resolvedTarget(file.path);
+    if (files.size() == 1)
+        return replaceFiles(files, QString());  // one rename needs no journal
+    // The journal lies where the set is looked for, even when a page links elsewhere.
+    const QString folder = folderOf(requested.first().path);
+    FolderLock lock(folder);
+    if (!waitForFolder(lock))
+        return WriteResult::failure(
+            QStringLiteral("The folder %1 is in use by another program").arg(QDir::toNativeSeparators(folder)));
+    // A killed writer's set is finished first, so that it never lands over this one.
+    finishJournal(folder);
+    return replaceFiles(files, QDir(folder).filePath(kJournalName));
+}
+
+QStringList AtomicFile::finishInterruptedSet(const QString &folder)
+{
+    if (!QFileInfo::exists(QDir(folder).filePath(kJournalName)))
+        return {};
+    FolderLock lock(folder);
+    return lock.tryLock() == FolderLock::Locked ? finishJournal(folder) : QStringList();
 }
 
 WriteResult AtomicFile::append(const QString &path, const QByteArray &bytes)
 {
+    // Unbuffered: the bytes go out in one write call, not in pieces.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return WriteResult::failure(file.errorString());
     const qint64 sizeBefore = file.size();
-    if (file.write(bytes) == bytes.size() && file.flush())
+    const qint64 written = file.write(bytes);
+    if (written == bytes.size())
         return {};
-    const QString error = file.errorString();
-    file.resize(sizeBefore);
+    QString error = file.error() != QFileDevice::NoError
+        ? file.errorString()
+        : QStringLiteral("Only %1 of %2 bytes could be written").arg(written).arg(bytes.size());
+    if (file.size() != sizeBefore && !file.resize(sizeBefore))
+        error += QStringLiteral("; the part written could not be removed: ") + file.errorString();
     return WriteResult::failure(error);
 }
 
-bool AtomicFile::isTemporaryCopyOf(const QString &fileName, const QString &target)
+WriteResult AtomicFile::createEmpty(const QString &path)
 {
-    if (fileName.size() != target.size() + 1 + kSuffixLength || !fileName.startsWith(target + QLatin1Char('.')))
-        return false;
-    for (const QChar c : fileName.right(kSuffixLength)) {
-        if (c.unicode() > 127 || !std::isalnum(c.unicode()))
-            return false;
-    }
-    return true;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return WriteResult::failure(file.errorString());
+    QString error;
+    if (!syncFile(file, &error) || !syncFolder(folderOf(path), &error))
+        return WriteResult::failure(error);
+    return {};
+}
+
+bool AtomicFile::isTemporaryCopy(const QString &fileName)
+{
+    static const QRegularExpression copyName(
+        QRegularExpression::anchoredPattern(QStringLiteral(".+") + QRegularExpression::escape(kCopyMarker)
+                                            + QStringLiteral("[A-Za-z0-9]{%1}").arg(kSuffixLength)));
+    return copyName.match(fileName).hasMatch();
 }
 
 void AtomicFile::setDeviceFactoryForTesting(DeviceFactory factory)
@@ -247,4 +464,20 @@ void AtomicFile::setDeviceFactoryForTesting(DeviceFactory factory)
 std::unique_ptr<StagingDevice> AtomicFile::realDevice(const QString &path)
 {
     return std::make_unique<TemporaryCopy>(path);
+}
+
+void AtomicFile::setDiskSyncForTesting(DiskSync sync)
+{
+    diskSync() = std::move(sync);
+}
+
+AtomicFile::DiskSync AtomicFile::realDiskSync()
+{
+    return {[](int handle, const QString &, QString *error) { return SyncFileToDisk(handle, error); },
+            SyncFolderToDisk};
+}
+
+void AtomicFile::setSetStepHookForTesting(std::function<void()> hook)
+{
+    stepHook() = std::move(hook);
 }

@@ -8,9 +8,12 @@
 #include <memory>
 
 // Whole-file writes that never leave a file half written: the new content goes
-// into a temporary file beside the target ("<name>.XXXXXX"), every step is
-// checked, and only a complete copy is renamed over the target. On failure the
-// temporary file is removed and the target keeps its old bytes.
+// into a temporary copy beside the target ("<name>.quillset-tmp.XXXXXXXX"), is
+// flushed to the disk, and only a complete copy is renamed over the target; the
+// folder is synced after the rename, so a power cut leaves the old or the new
+// file. Every step is checked; on failure the copy is removed and the target
+// keeps its old bytes. A target that is a symbolic link stays one: the file it
+// points to is replaced, by a copy written beside that file.
 
 // How a write ended: on failure, the system's error text.
 struct WriteResult {
@@ -28,11 +31,12 @@ public:
     virtual ~StagingDevice();
     virtual bool open() = 0;  // creates the temporary file
     virtual qint64 write(const QByteArray &bytes) = 0;
-    virtual bool flush() = 0;  // written bytes reach the file
+    virtual bool flush() = 0;  // written bytes reach the disk
     virtual bool close() = 0;  // closes the complete copy
     virtual bool commit() = 0;  // renames it over the target
     virtual void cancelWriting() = 0;  // removes it
     virtual QString errorString() const = 0;
+    virtual QString copyPath() const = 0;  // the temporary copy's path
 };
 
 namespace AtomicFile {
@@ -46,20 +50,44 @@ struct Content {
     QByteArray bytes;
 };
 // Writes every file's temporary copy first and renames them only when all are
-// complete, so a failure leaves every target as it was.
+// complete, so a failure leaves every target as it was. A journal beside the
+// first file lists the copies while they are renamed, so that a writer killed
+// in the middle is finished by finishInterruptedSet: the set is then the old or
+// the new one, never a mix.
 WriteResult writeSet(const QList<Content> &files);
 
-// Appends bytes to the file (created when missing); a failed append is cut off
-// again, so the file never ends in part of the bytes.
+// Completes a set write that a killed writer left journaled in folder, unless
+// a live writer is at work there. Returns the folder's targets that were put in
+// place (none when there was nothing to finish).
+QStringList finishInterruptedSet(const QString &folder);
+
+// Appends bytes to the file (created when missing) in one write; a failed append
+// is cut off again, so the file never ends in part of the bytes.
 WriteResult append(const QString &path, const QByteArray &bytes);
 
-// Whether a file name is a temporary copy that the writer makes for target.
-bool isTemporaryCopyOf(const QString &fileName, const QString &target);
+// Creates an empty file that reaches the disk; a file already there is kept as it is.
+WriteResult createEmpty(const QString &path);
+
+// Whether a file name is one that the writer gives its temporary copies.
+bool isTemporaryCopy(const QString &fileName);
 
 using DeviceFactory = std::function<std::unique_ptr<StagingDevice>(const QString &path)>;
 // Replaces the device for every write; an empty factory restores the real one.
 void setDeviceFactoryForTesting(DeviceFactory factory);
 // The real device, for tests that wrap it.
 std::unique_ptr<StagingDevice> realDevice(const QString &path);
+
+// The calls that make written data durable; tests replace them to see their order.
+struct DiskSync {
+    std::function<bool(int handle, const QString &file, QString *error)> file;
+    std::function<bool(const QString &folder, QString *error)> folder;
+};
+// Replaces the sync calls; an empty DiskSync restores the real ones.
+void setDiskSyncForTesting(DiskSync sync);
+DiskSync realDiskSync();
+
+// Called at each step of a set write (each copy staged, the journal written,
+// each rename, the journal removed): tests stop the writer there.
+void setSetStepHookForTesting(std::function<void()> hook);
 
 }  // namespace AtomicFile

@@ -398,3 +398,27 @@ QString IniSnapshot::value(const QString &section, const QString &key, const QSt
         return defaultValue;
     return QString::fromLocal8Bit(value);
 }
+
+QList<std::pair<QByteArray, QByteArray>> IniText::Editor::findAll(const QByteArray &key) const
+{
+    QList<std::pair<QByteArray, QByteArray>> found;
+    Line header;
+    bool more = nextHeader(m_text, contentStart(m_text), &header);
+    while (more) {
+        const Line current = header;
+        more = nextHeader(m_text, current.next, &header);
+        const Section section{true, current.next, more ? header.start : m_text.size()};
+        if (const KeyLine keyLine = findKey(m_text, section, key.trimmed()); keyLine.found)
+            found.append({sectionName(lineView(m_text, current)).toByteArray(),
+                          m_text.mid(keyLine.valueStart, keyLine.line.end - keyLine.valueStart)});
+    }
+    return found;
+}
+
+QList<IniValue> IniSnapshot::valuesOf(const QString &key) const
+{
+    QList<IniValue> values;
+    for (const auto &[section, value] : m_editor.findAll(IniText::encode(key)))
+        values.append({QString::fromLocal8Bit(section), key, QString::fromLocal8Bit(value)});
+    return values;
+}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 // The settings file: one INI file beside the program. Section and key names match
 // without regard to case; values are kept exactly as written. There is no cache:
@@ -60,6 +61,8 @@ public:
     // adds the section at the end of the text.
     void set(const QByteArray &section, const QByteArray &key, const QByteArray &value);
     const QByteArray &text() const { return m_text; }
+    // Each section that holds key, with the key's value, in one pass over the text.
+    QList<std::pair<QByteArray, QByteArray>> findAll(const QByteArray &key) const;
 
 private:
     Section section(const QByteArray &name) const;
@@ -85,6 +88,9 @@ public:
     explicit IniSnapshot(QByteArray content);
 
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+    // Every section that holds key, with its value as value() gives it: one pass over
+    // the file, where a look-up per section would read it once for each.
+    QList<IniValue> valuesOf(const QString &key) const;
 
 private:
     IniText::Editor m_editor;

@@ -8,42 +8,59 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-
-#include <algorithm>
+#include <QRegularExpression>
 
 namespace {
-constexpr qint64 kStaleAfterSeconds = 60;
+
+constexpr qint64 kStaleCopyAfterSeconds = 60;
+constexpr qint64 kStalePreviewAfterSeconds = 24 * 60 * 60;
+
+QDateTime staleBefore(qint64 seconds)
+{
+    return QDateTime::currentDateTime().addSecs(-seconds);
 }
 
-namespace {
+// Entries of folder that are not symbolic links.
+QFileInfoList entriesOf(const QString &folder, QDir::Filters kind)
+{
+    return QDir(folder).entryInfoList(kind | QDir::Hidden | QDir::System | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+}
+
+bool isThroughLink(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isSymLink() || QFileInfo(info.absolutePath()).isSymLink();
+}
 
 // Removes the stale copies and gives their paths.
-QStringList removeStale(const QString &folder, const QStringList &targetNames)
+QStringList removeStale(const QString &folder)
 {
-    const QDateTime staleBefore = QDateTime::currentDateTime().addSecs(-kStaleAfterSeconds);
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    const QDateTime before = staleBefore(kStaleCopyAfterSeconds);
     QStringList removed;
-    for (const QFileInfo &entry : entries) {
-        const bool isCopy = std::any_of(targetNames.begin(), targetNames.end(), [&entry](const QString &target) {
-            return AtomicFile::isTemporaryCopyOf(entry.fileName(), target);
-        });
-        if (isCopy && entry.lastModified() < staleBefore && QFile::remove(entry.filePath()))
+    for (const QFileInfo &entry : entriesOf(folder, QDir::Files)) {
+        if (AtomicFile::isTemporaryCopy(entry.fileName()) && entry.lastModified() < before
+            && QFile::remove(entry.filePath()))
             removed << entry.filePath();
     }
     return removed;
 }
 
-void logRemoved(const QStringList &paths)
+void log(const QString &text, const QStringList &paths)
 {
     for (const QString &path : paths)
-        WriteLog(QStringLiteral("Removed stale temporary file ") + QDir::toNativeSeparators(path));
+        WriteLog(text + QDir::toNativeSeparators(path));
 }
 
 }  // namespace
 
-void RemoveStaleCopies(const QString &folder, const QStringList &targetNames)
+void RemoveStaleCopies(const QStringList &folders)
 {
-    logRemoved(removeStale(folder, targetNames));
+    for (const QString &folder : folders) {
+        if (isThroughLink(folder))
+            continue;
+        log(QStringLiteral("Finished the interrupted writing of "), AtomicFile::finishInterruptedSet(folder));
+        log(QStringLiteral("Removed stale temporary file "), removeStale(folder));
+    }
 }
 
 void RemoveStaleSettingsCopies()
@@ -53,9 +70,23 @@ void RemoveStaleSettingsCopies()
         QLockFile lock(SettingsLockPath());
         if (!lock.tryLock(0))
             return;  // a live writer may own the copies
-        const QFileInfo settings(SettingsFilePath());
-        removed = removeStale(settings.absolutePath(), {settings.fileName()});
+        removed = removeStale(QFileInfo(SettingsFilePath()).absolutePath());
     }
     // Logged once the lock is released: the log may write its path into the settings file.
-    logRemoved(removed);
+    log(QStringLiteral("Removed stale temporary file "), removed);
+}
+
+void RemoveStalePreviews(const QString &parent)
+{
+    static const QRegularExpression previewName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(kPreviewFolderPrefix) + QStringLiteral("[A-Za-z0-9]{6}")));
+    const QDateTime before = staleBefore(kStalePreviewAfterSeconds);
+    QStringList removed;
+    for (const QFileInfo &entry : entriesOf(parent, QDir::Dirs)) {
+        // Removing the folder removes links inside it, never what they point to.
+        if (previewName.match(entry.fileName()).hasMatch() && entry.lastModified() < before
+            && QDir(entry.filePath()).removeRecursively())
+            removed << entry.filePath();
+    }
+    log(QStringLiteral("Removed stale preview folder "), removed);
 }

@@ -1,4 +1,5 @@
 #include "store/applog.h"
+#include "store/atomicfile.h"
 #include "store/filetests.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
@@ -6,6 +7,12 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+
+#include <sys/resource.h>
+#endif
 
 class TestAppLog : public QObject
 {
@@ -48,6 +55,37 @@ private Q_SLOTS:
         SaveINISetting("Settings", "AppLog", folder.file("no/such/log"));
         WriteLog("lost");
         QVERIFY(!QFile::exists(folder.file("no")));
+    }
+
+    // A line that the disk takes only in part is cut off again: the log keeps whole lines.
+    void shortWriteLeavesNoPartLine_data()
+    {
+        QTest::addColumn<int>("room");  // bytes the file may still grow by
+        QTest::newRow("no room") << 0;
+        QTest::newRow("room for part of the line") << 10;
+    }
+    void shortWriteLeavesNoPartLine()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(int, room);
+        TestProgramFolder folder;
+        WriteLog("first");
+        const QString log = folder.file("applog.log");
+        const QByteArray before = readBytes(log);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit saved = limit;
+        limit.rlim_cur = rlim_t(before.size() + room);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const WriteResult appended = AtomicFile::append(log, "a line longer than the room left\r\n");
+        WriteLog("second");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!appended.succeeded());
+        QCOMPARE(readBytes(log), before);
+#else
+        QSKIP("The file size limit is a POSIX facility");
+#endif
     }
 
     void fileTests()

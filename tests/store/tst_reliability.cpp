@@ -14,6 +14,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cstdlib>
+#include <filesystem>
+
 namespace {
 
 constexpr int kSaverRounds = 300;
@@ -25,6 +28,55 @@ GuestbookProject savedState(int round)
     p.BG_Color = QStringLiteral("#%1").arg(round, 6, 10, QLatin1Char('0'));
     p.Fields.append({QStringLiteral("Round %1").arg(round), "Text", "9", QString()});
     return p;
+}
+
+constexpr int kStoppedExitCode = 3;
+
+QString setFolder(const QString &programFolder)
+{
+    return programFolder + "/projects/Club_news/";
+}
+
+// The three pages of one generation.
+QList<AtomicFile::Content> pageSet(const QString &programFolder, const QByteArray &generation)
+{
+    QList<AtomicFile::Content> pages;
+    for (const char *name : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
+        pages.append({setFolder(programFolder) + name, generation + ' ' + name});
+    return pages;
+}
+
+// A file name with the random part of a temporary copy's name shown as "~".
+QString shortName(const QString &path)
+{
+    return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~");
+}
+
+// The real device, noting each rename it makes.
+class RenameNoting : public FailingDevice
+{
+public:
+    RenameNoting(const QString &path, QStringList *seen)
+        : FailingDevice(path, None)
+        , m_note("rename " + shortName(path))
+        , m_seen(seen)
+    {
+    }
+    bool commit() override
+    {
+        *m_seen << m_note;
+        return FailingDevice::commit();
+    }
+
+private:
+    QString m_note;
+    QStringList *m_seen;
+};
+
+void setAge(const QString &path, int seconds)
+{
+    std::filesystem::last_write_time(std::filesystem::path(path.toStdU16String()),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::seconds(seconds));
 }
 
 QProcess *startChild(QObject *parent, const QStringList &args)
@@ -117,54 +169,185 @@ private Q_SLOTS:
         child->waitForFinished();
     }
 
-    // Temporary copies older than a minute go at start-up with a log line; young
-    // ones, other names, and copies of a settings file whose lock is held stay.
-    void staleTemporaryFilesRemoved_data()
+    // The start-up clean-up removes only this program's copies older than a minute
+    // and its preview folders older than a day, in the program folder, the projects
+    // folder and each project folder named in the settings; it never goes through a
+    // symbolic link (link: made as a link to another folder) nor removes one.
+    void staleTemporariesRemoved_data()
     {
-        QTest::addColumn<bool>("lockHeld");
-        QTest::newRow("lock free") << false;
-        QTest::newRow("lock held") << true;
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("removed");
+        const QString copy = ".quillset-tmp.aB3xY9Qw";
+        const QString page = "projects/My_Guestbook/default.asp";
+        const QString preview = "tmp/quillset-preview-Ab12Cd/";
+        const int day = 24 * 3600;
+        QTest::newRow("settings copy") << "Quillset.ini" + copy << "" << 120 << true;
+        QTest::newRow("settings copy, lock held") << "Quillset.ini" + copy << "" << 120 << false;
+        QTest::newRow("young settings copy") << "Quillset.ini" + copy << "" << 5 << false;
+        QTest::newRow("settings backup") << "Quillset.ini.backup" << "" << 120 << false;
+        QTest::newRow("name with six letters") << "Quillset.ini.aB3xY9" << "" << 120 << false;
+        QTest::newRow("page copy") << page + copy << "" << 120 << true;
+        QTest::newRow("page backup") << page + ".backup" << "" << 120 << false;
+        QTest::newRow("copy in a named project folder") << "www/Club_news/addtogb.asp" + copy << "" << 120 << true;
+        QTest::newRow("linked project folder") << page + copy << "projects/My_Guestbook" << 120 << false;
+        QTest::newRow("linked projects folder") << page + copy << "projects" << 120 << false;
+        QTest::newRow("link named as a copy") << "" << page + copy << 120 << false;
+        QTest::newRow("old preview") << preview << "" << 2 * day << true;
+        QTest::newRow("old preview holding a link") << preview << preview + "shared" << 2 * day << true;
+        QTest::newRow("young preview") << preview << "" << 3600 << false;
+        QTest::newRow("folder not named as a preview") << "tmp/quillset-preview-notes/" << "" << 2 * day << false;
+        QTest::newRow("linked preview") << "" << "tmp/quillset-preview-Xy12Zz" << 2 * day << false;
     }
-    void staleTemporaryFilesRemoved()
+    void staleTemporariesRemoved()
     {
-        QFETCH(bool, lockHeld);
+        QFETCH(QString, entry);
+        QFETCH(QString, link);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, removed);
         TestProgramFolder folder;
-        const QString pages = folder.file("projects/My_Guestbook/");
-        QDir().mkpath(pages);
-        const QStringList settingsCopy = {folder.file("Quillset.ini.aB3xY9")};
-        const QStringList pageCopies = {pages + "default.asp.Qw12Er", pages + "viewguestbook.asp.zzzzzz"};
-        const QStringList kept = {folder.file("Quillset.ini.fresh1"), pages + "default.asp.x",
-                                  pages + "notes.txt.ABCDEF"};
-        const QStringList all = pageCopies + kept + settingsCopy;
-        for (const QString &path : all) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("partial") > 0 && file.flush());
-            const QDateTime age = QDateTime::currentDateTime().addSecs(path.endsWith("fresh1") ? 0 : -120);
-            QVERIFY(file.setFileTime(age, QFileDevice::FileModificationTime));
+        qputenv("TMPDIR", QFile::encodeName(folder.file("tmp")));
+        const auto restoreTemp = qScopeGuard([] { qunsetenv("TMPDIR"); });
+        const bool lockHeld = QByteArray(QTest::currentDataTag()).endsWith("lock held");
+        if (lockHeld)  // the log then names itself first, so its lines need no settings write
+            SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
+        GuestbookProject club = GuestbookProject::startupDefaults();
+        club.Project_Path = folder.file("www");
+        QVERIFY(SaveProject("Club news", club).succeeded());
+        // What a link leads to is old enough to go, were the link followed.
+        QVERIFY(QDir().mkpath(folder.file("elsewhere")));
+        writeBytes(folder.file("elsewhere/victim"), "kept");
+        setAge(folder.file("elsewhere/victim"), 2 * 24 * 3600);
+        setAge(folder.file("elsewhere"), 2 * 24 * 3600);
+        if (!link.isEmpty()) {
+            QDir().mkpath(QFileInfo(folder.file(link)).absolutePath());
+            const QString linked = folder.file(link.contains(".quillset-tmp.") ? "elsewhere/victim" : "elsewhere");
+            QVERIFY(QFile::link(linked, folder.file(link)));
+        }
+        const QString path = folder.file(entry);
+        if (!entry.isEmpty()) {
+            QVERIFY(QDir().mkpath(entry.endsWith('/') ? path : QFileInfo(path).absolutePath()));
+            writeBytes(path, "partial");
+            setAge(path, ageSeconds);
         }
         QLockFile lock(SettingsLockPath());
-        if (lockHeld) {
-            // The log names itself first, so its lines need no settings write.
-            SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
-            QVERIFY(lock.tryLock(0));
-        }
+        QVERIFY(!lockHeld || lock.tryLock(0));
 
         RemoveStaleTemporaryFiles();
 
-        const QStringList removed = lockHeld ? pageCopies : pageCopies + settingsCopy;
-        QStringList removedLines;
-        for (const QString &path : all) {
-            QCOMPARE(QFile::exists(path), !removed.contains(path));
-            if (removed.contains(path))
-                removedLines << "Removed stale temporary file " + QDir::toNativeSeparators(path);
+        QCOMPARE(QFileInfo::exists(path), !removed);
+        QVERIFY(link.isEmpty() || removed || QFileInfo(folder.file(link)).isSymLink());
+        QCOMPARE(readBytes(folder.file("elsewhere/victim")), QByteArray("kept"));
+        const QString shown = QDir::toNativeSeparators(QDir::cleanPath(path));
+        const QString line = (entry.endsWith('/') ? "Removed stale preview folder " : "Removed stale temporary file ");
+        QCOMPARE(logMessages(folder.file("applog.log")).filter("Removed stale"),
+                 removed ? QStringList{line + shown} : QStringList());
+        // The first line names the log in the settings file, though copies go under the settings lock.
+        QVERIFY(!removed || GetINISetting("Settings", "AppLog", "-") == folder.file("applog.log"));
+    }
+
+    // A writer killed after any step of a set write leaves one whole set once the
+    // next start or the next write into the folder has run: the old set when it
+    // died before its journal was in place, the new one after.
+    void killedSetWriteLeavesWholeSet_data()
+    {
+        QTest::addColumn<int>("stop");
+        QTest::addColumn<bool>("nextWrite");
+        const char *steps[] = {"copy 1 staged",  "copy 2 staged",  "copy 3 staged",  "journal written",
+                               "page 1 renamed", "page 2 renamed", "page 3 renamed", "journal removed"};
+        for (int stop = 1; stop <= 8; ++stop) {
+            QTest::addRow("%s, next start", steps[stop - 1]) << stop << false;
+            QTest::addRow("%s, next write", steps[stop - 1]) << stop << true;
         }
-        // The log's first line names the log in the settings file, though the
-        // settings copies were removed under the settings lock.
-        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), folder.file("applog.log"));
-        QStringList logged = logMessages(folder.file("applog.log"));
-        logged.sort();
-        removedLines.sort();
-        QCOMPARE(logged, removedLines);
+    }
+    void killedSetWriteLeavesWholeSet()
+    {
+        QFETCH(int, stop);
+        QFETCH(bool, nextWrite);
+        TestProgramFolder folder;
+        QVERIFY(QDir().mkpath(setFolder(folder.path())));
+        QVERIFY(AtomicFile::writeSet(pageSet(folder.path(), "old")).succeeded());
+        QProcess *writer = startChild(this, {"--stop-set-write", folder.path(), QString::number(stop)});
+        QVERIFY(writer->waitForFinished());
+        QCOMPARE(writer->exitCode(), kStoppedExitCode);
+        if (nextWrite)
+            QVERIFY(AtomicFile::writeSet(pageSet(folder.path(), "next")).succeeded());
+        RemoveStaleTemporaryFiles();  // a later start never rolls the killed set over a newer one
+        const QByteArray expected = nextWrite ? "next" : stop > 3 ? "new" : "old";
+        for (const AtomicFile::Content &page : pageSet(folder.path(), expected))
+            QCOMPARE(readBytes(page.path), page.bytes);
+    }
+
+    // Each copy reaches the disk before its rename, and its folder after it.
+    void syncsBeforeRename_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("settings file") << "settings"
+                                       << QStringList{"sync Quillset.ini~", "rename Quillset.ini", "sync folder"};
+        // The journal of the set is written whole before the first rename.
+        QTest::newRow("page set") << "pages"
+                                  << QStringList{"sync a.asp~", "sync b.asp~", "sync .quillset-set.journal~",
+                                                 "rename .quillset-set.journal", "sync folder", "rename a.asp",
+                                                 "rename b.asp", "sync folder"};
+        QTest::newRow("new data file") << "data" << QStringList{"sync guestbook.txt", "sync folder"};
+    }
+    void syncsBeforeRename()
+    {
+        QFETCH(QString, what);
+        QFETCH(QStringList, calls);
+        TestProgramFolder folder;
+        QStringList seen;
+        const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
+        AtomicFile::setDiskSyncForTesting({[&](int handle, const QString &file, QString *error) {
+                                               seen << "sync " + shortName(file);
+                                               return real.file(handle, file, error);
+                                           },
+                                           [&](const QString &path, QString *error) {
+                                               seen << (path == folder.path() ? "sync folder" : "sync " + path);
+                                               return real.folder(path, error);
+                                           }});
+        AtomicFile::setDeviceFactoryForTesting(
+            [&](const QString &path) { return std::make_unique<RenameNoting>(path, &seen); });
+        const WriteResult written = what == "settings" ? SaveINISetting("Position", "Left", "15")
+            : what == "pages" ? AtomicFile::writeSet({{folder.file("a.asp"), "a"}, {folder.file("b.asp"), "b"}})
+                              : AtomicFile::createEmpty(folder.file("guestbook.txt"));
+        AtomicFile::setDiskSyncForTesting({});
+        AtomicFile::setDeviceFactoryForTesting({});
+        QVERIFY(written.succeeded());
+        QCOMPARE(seen, calls);
+    }
+
+    // A settings file or page that is a symbolic link stays one: the file it points
+    // to gets the new content, from a copy written beside that file.
+    void linkedFileKept_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("pointsTo");
+        QTest::newRow("settings file") << "Quillset.ini" << "real/Quillset.ini";
+        QTest::newRow("page") << "pages/default.asp" << "../real/default.asp";
+        QTest::newRow("page linked to a missing file") << "pages/default.asp" << "../real/missing.asp";
+    }
+    void linkedFileKept()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, pointsTo);
+        TestProgramFolder folder;
+        QVERIFY(QDir().mkpath(folder.file("real")) && QDir().mkpath(folder.file("pages")));
+        QVERIFY(QFile::link(pointsTo, folder.file(link)));
+        const QString target = QFileInfo(folder.file(link)).symLinkTarget();
+        if (!pointsTo.contains("missing"))
+            writeBytes(target, "[Position]\r\nLeft=1\r\n");
+        const bool settings = link == "Quillset.ini";
+        const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
+                                             : AtomicFile::writeSet({{folder.file(link), "new page"},
+                                                                     {folder.file("pages/addtogb.asp"), "script"}});
+        QVERIFY(written.succeeded());
+        QVERIFY(QFileInfo(folder.file(link)).isSymLink());
+        QCOMPARE(readBytes(target), settings ? QByteArray("[Position]\r\nLeft=15\r\n") : QByteArray("new page"));
+        QCOMPARE(QDir(folder.file("real")).entryList(QDir::Files | QDir::Hidden), {QFileInfo(target).fileName()});
+        QCOMPARE(QDir(folder.file("pages")).entryList({"*quillset*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // A writer killed in the middle of its work leaves a file that still reads.
@@ -243,6 +426,15 @@ static int runChild(const QStringList &args)
             SaveINISetting(args.at(3), QStringLiteral("K%1").arg(i), QString::number(i));
         return 0;
     }
+    if (args.at(1) == QLatin1String("--stop-set-write")) {
+        int steps = 0;
+        AtomicFile::setSetStepHookForTesting([&steps, &args] {
+            if (++steps == args.at(3).toInt())
+                std::_Exit(kStoppedExitCode);  // as a kill: no clean-up runs
+        });
+        AtomicFile::writeSet(pageSet(args.at(2), "new"));
+        return 0;
+    }
     if (args.at(1) == QLatin1String("--write-forever")) {
         const QString big(20000, QLatin1Char('x'));
         for (int round = 0;; ++round) {
@@ -267,7 +459,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QStringList childModes = {"--save-rounds", "--write-keys", "--write-forever", "--hold-lock",
-                                    "--hold-empty-lock"};
+                                    "--hold-empty-lock", "--stop-set-write"};
     if (args.size() > 2 && childModes.contains(args.at(1)))
         return runChild(args);
     TestReliability test;

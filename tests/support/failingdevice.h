@@ -10,7 +10,7 @@
 class FailingDevice : public StagingDevice
 {
 public:
-    enum Step { Write, Flush, Close, Commit };
+    enum Step { Write, Flush, Close, Commit, None };
     static inline const QString kError = QStringLiteral("No space left on device");
 
     static const char *stepName(int step)
@@ -38,6 +38,7 @@ public:
     bool commit() override { return pass(Commit) && m_real->commit(); }
     void cancelWriting() override { m_real->cancelWriting(); }
     QString errorString() const override { return m_failed ? kError : m_real->errorString(); }
+    QString copyPath() const override { return m_real->copyPath(); }
 
     // Installs the failing device for one target path while in scope.
     class Installed
