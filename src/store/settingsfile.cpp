@@ -498,12 +498,15 @@ ReadStatus openForReading(QFile &file)
 // For a text whose names looked at are ASCII.
 const EncodingOf kAnyEncoding = [] { return Encoding::Utf8; };
 
-// Reading may stop at the end of the first section of that name, when all the
-// text up to there is ASCII: then the encoding of the rest cannot change how it reads.
-bool readingMayStop(const QByteArray &content, const QString &untilSection, qint64 got)
+// Where reading may stop: at the end of the first section of that name, when it
+// ends inside the bytes read and all the text up to there is ASCII, so that the
+// encoding of the rest cannot change how it reads; otherwise -1.
+qsizetype readingMayStopAt(const QByteArray &content, const QString &untilSection)
 {
     const Section section = findSection(content, untilSection, kAnyEncoding);
-    return section.found && section.bodyEnd < got && isAscii(QByteArrayView(content).first(section.bodyEnd));
+    const bool stops = section.found && section.bodyEnd < content.size()
+        && isAscii(QByteArrayView(content).first(section.bodyEnd));
+    return stops ? section.bodyEnd : -1;
 }
 
 // The file's bytes (none when there is no file); false when a file is there but
@@ -532,8 +535,8 @@ bool readSettingsFile(QByteArray *content, QString *error = nullptr, const QStri
         const qint64 size = file.size();
         *content = file.read(untilSection.isNull() ? size : kFirstReadChunk);
         qint64 got = file.error() == QFileDevice::NoError ? content->size() : -1;
-        if (got >= 0 && got < size && readingMayStop(*content, untilSection, got)) {
-            content->truncate(findSection(*content, untilSection, kAnyEncoding).bodyEnd);
+        if (const qsizetype stop = got >= 0 && got < size ? readingMayStopAt(*content, untilSection) : -1; stop >= 0) {
+            content->truncate(stop);
             return true;
         }
         if (got >= 0 && got < size) {
