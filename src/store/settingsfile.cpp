@@ -144,6 +144,19 @@ QByteArrayView profileValue(QByteArrayView raw)
     return value;
 }
 
+// A value as written: as it is, unless reading would take from it more than the
+// blanks at its end, which every reader ignores (the program's own field values
+// end in ", "), or would leave nothing of it; then in quotes, which reading
+// removes again.
+QByteArray storedValue(const QByteArray &value)
+{
+    QByteArrayView withoutEnd = value;
+    while (!withoutEnd.isEmpty() && isBlank(uchar(withoutEnd.back())))
+        withoutEnd.chop(1);
+    const bool kept = value.isEmpty() || (!withoutEnd.isEmpty() && profileValue(value) == withoutEnd);
+    return kept ? value : '"' + value + '"';
+}
+
 // One line of the text: [start, end) without its line end, next = start of the
 // following line. A line ends at CR LF, LF or a lone CR.
 struct Line {
@@ -409,12 +422,12 @@ void editSection(QByteArrayView text, const Section &section, const SectionValue
         if (wanted == values.keyIndex.cend() || replaced[size_t(*wanted)])
             return;
         replaced[size_t(*wanted)] = true;
-        edits->push_back({key->valueStart, key->valueEnd, values.keys.at(*wanted).second});
+        edits->push_back({key->valueStart, key->valueEnd, storedValue(values.keys.at(*wanted).second)});
     });
     QByteArray added;
     for (qsizetype i = 0; i < values.keys.size(); ++i) {
         if (!replaced[size_t(i)])
-            added += values.keys.at(i).first + '=' + values.keys.at(i).second + "\r\n";
+            added += values.keys.at(i).first + '=' + storedValue(values.keys.at(i).second) + "\r\n";
     }
     if (added.isEmpty())
         return;
@@ -462,7 +475,7 @@ QString IniText::Document::apply(const QList<IniValue> &values)
         }
         newSections += '[' + section.name + "]\r\n";
         for (const auto &[key, value] : section.keys)
-            newSections += key + '=' + value + "\r\n";
+            newSections += key + '=' + storedValue(value) + "\r\n";
     }
     m_text = withEdits(m_text, std::move(edits));
     if (!newSections.isEmpty() && m_text.size() > contentStart(m_text) && !endsWithLineBreak(m_text))

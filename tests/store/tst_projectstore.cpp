@@ -134,14 +134,14 @@ private Q_SLOTS:
         QTest::newRow("start-up project") << p.Project_Title << p;
         p.Project_Title = "Club news";
         p.Project_Path = "/srv/www/";
-        p.BG_Image = "Images/Back GIF";
+        p.BG_Image = " Images/Back.GIF ";
         p.BG_Color = "#FFCC00";
         p.TBL_Width = "33%";
         p.TBL_Border = 1;
         p.TBL_Border_Width = "5";
         p.M_FFace = "Times New Roman";
         p.H_FColor = "not a colour";
-        p.Fields = {{"Your Name", "Text", "30", QString()}, {"name", "text", "", "40"}};
+        p.Fields = {{"Your Name", "Text", "30", QString()}, {"  ", "Textarea", "5", "20"}, {"name", "text", "", "40"}};
         QTest::newRow("border, odd values, spaces") << p.Project_Title << p;
         p.Project_Title = "Empty";
         p.Fields.clear();

@@ -115,6 +115,11 @@ private Q_SLOTS:
         // Only the first [B] counts, though the file is read past it.
         odd("large file, section at its start", "[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n", "y",
             "[B]\r\nx=1\r\ny=2\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
+        // Blanks at the end stay as they are; a value that reading would take more from is quoted.
+        row("blanks at the end", "[B]\r\n", "B", "x", "2 ", "[B]\r\nx=2 \r\n");
+        row("leading blank quoted", "[B]\r\n", "B", "x", " 2", "[B]\r\nx=\" 2\"\r\n");
+        row("quotes quoted", "[B]\r\n", "B", "x", "'2'", "[B]\r\nx=\"'2'\"\r\n");
+        row("blanks only quoted", "[B]\r\n", "B", "x", "  ", "[B]\r\nx=\"  \"\r\n");
         odd("spaced key, replace", "[B]\r\n x = 1 \r\n", "X", "[B]\r\n x =2\r\n");
         // Values in the file's own encoding: the bytes of a windows-1252 file stay.
         const QByteArray cp1252 = "[B]\r\nname=Caf\xE9 \x81\x8D\x8F\x90\x9D\r\n";
@@ -141,8 +146,11 @@ private Q_SLOTS:
         const WriteResult saved = SaveINISetting(section, key, value);
         QCOMPARE(saved.succeeded(), !expected.isEmpty());
         QCOMPARE(readBytes(SettingsFilePath()), expected.isEmpty() ? stored : expected);
+        // What is read back: line breaks as spaces, no blanks after the last non-blank.
+        const QString readBack =
+            value.replace('\r', ' ').replace('\n', ' ').replace(QRegularExpression("(?<=\\S) +$"), "");
         if (saved.succeeded())
-            QCOMPARE(GetINISetting(section.toLower(), key, "-"), value.replace('\r', ' ').replace('\n', ' '));
+            QCOMPARE(GetINISetting(section.toLower(), key, "-"), readBack);
         QCOMPARE(GetINISetting("A", "x", "-"), before);
     }
 
