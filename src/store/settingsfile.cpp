@@ -436,27 +436,26 @@ void editSection(QByteArrayView text, const Section &section, const SectionValue
     edits->push_back({insertAt, insertAt, (needsLineBreak ? QByteArray("\r\n") : QByteArray()) + added});
 }
 
-}  // namespace
-
-QString IniText::Document::apply(const QList<IniValue> &values)
+// The values encoded and grouped by section, in the order first named; false
+// with the first character that the encoding lacks.
+bool groupedBySection(const QList<IniValue> &values, const EncodingOf &encoding, QList<SectionValues> *sections,
+                      QString *unencodable)
 {
-    QList<SectionValues> sections;
     QHash<QString, qsizetype> sectionIndex;
-    QString unencodable;
     for (const IniValue &v : values) {
         QByteArray section;
         QByteArray key;
         QByteArray value;
-        if (!encoded(v.section, encodingOf(), &section, &unencodable)
-            || !encoded(v.key, encodingOf(), &key, &unencodable) || !encoded(v.value, encodingOf(), &value, &unencodable))
-            return unencodable;
+        if (!encoded(v.section, encoding, &section, unencodable) || !encoded(v.key, encoding, &key, unencodable)
+            || !encoded(v.value, encoding, &value, unencodable))
+            return false;
         const QString folded = foldedName(v.section);
         auto s = sectionIndex.constFind(folded);
         if (s == sectionIndex.cend()) {
-            s = sectionIndex.insert(folded, sections.size());
-            sections.append({section.trimmed(), folded, {}, {}});
+            s = sectionIndex.insert(folded, sections->size());
+            sections->append({section.trimmed(), folded, {}, {}});
         }
-        SectionValues &target = sections[*s];
+        SectionValues &target = (*sections)[*s];
         const QString foldedKey = foldedName(v.key);
         if (const auto k = target.keyIndex.constFind(foldedKey); k != target.keyIndex.cend()) {
             target.keys[*k].second = value;
@@ -465,6 +464,17 @@ QString IniText::Document::apply(const QList<IniValue> &values)
             target.keys.append({key.trimmed(), value});
         }
     }
+    return true;
+}
+
+}  // namespace
+
+QString IniText::Document::apply(const QList<IniValue> &values)
+{
+    QList<SectionValues> sections;
+    QString unencodable;
+    if (!groupedBySection(values, encodingOf(), &sections, &unencodable))
+        return unencodable;
     std::vector<Edit> edits;
     QByteArray newSections;
     for (const SectionValues &section : std::as_const(sections)) {
@@ -522,6 +532,27 @@ qsizetype readingMayStopAt(const QByteArray &content, const QString &untilSectio
     return stops ? section.bodyEnd : -1;
 }
 
+// The bytes of the open file; false when they cannot be read. One look at the
+// start of the file, where the program's own sections lie, then, unless reading
+// may stop there, the rest into the same buffer.
+bool readOpenFile(QFile &file, QByteArray *content, const QString &untilSection)
+{
+    const qint64 size = file.size();
+    *content = file.read(untilSection.isNull() ? size : kFirstReadChunk);
+    qint64 got = file.error() == QFileDevice::NoError ? content->size() : -1;
+    if (const qsizetype stop = got >= 0 && got < size ? readingMayStopAt(*content, untilSection) : -1; stop >= 0) {
+        content->truncate(stop);
+        return true;
+    }
+    if (got >= 0 && got < size) {
+        content->resize(size);
+        const qint64 rest = file.read(content->data() + got, size - got);
+        got = rest < 0 ? -1 : got + rest;
+    }
+    content->resize(std::max<qint64>(got, 0));
+    return got >= 0;
+}
+
 // The file's bytes (none when there is no file); false when a file is there but
 // cannot be read, so that no write replaces content it has not seen. Something
 // that is not a regular file is not opened: a FIFO would block. With a section
@@ -533,36 +564,14 @@ bool readSettingsFile(QByteArray *content, QString *error = nullptr, const QStri
     const QString path = SettingsFilePath();
     QString failure;
     QFile file(path);
-    if (IsNonRegularFile(path)) {
+    if (IsNonRegularFile(path))
         failure = notRegularFile(QStringLiteral("The settings file"), path);
-    } else {
-        switch (openForReading(file)) {
-        case ReadStatus::Missing: return true;
-        case ReadStatus::Unreadable: failure = file.errorString(); break;
-        case ReadStatus::Read: break;
-        }
-    }
-    if (failure.isNull()) {
-        // One look at the start of the file, where the program's own sections
-        // lie, then the rest into the same buffer.
-        const qint64 size = file.size();
-        *content = file.read(untilSection.isNull() ? size : kFirstReadChunk);
-        qint64 got = file.error() == QFileDevice::NoError ? content->size() : -1;
-        if (const qsizetype stop = got >= 0 && got < size ? readingMayStopAt(*content, untilSection) : -1; stop >= 0) {
-            content->truncate(stop);
-            return true;
-        }
-        if (got >= 0 && got < size) {
-            content->resize(size);
-            const qint64 rest = file.read(content->data() + got, size - got);
-            got = rest < 0 ? -1 : got + rest;
-        }
-        if (got >= 0) {
-            content->resize(got);
-            return true;
-        }
+    else if (const ReadStatus status = openForReading(file); status == ReadStatus::Missing)
+        return true;
+    else if (status == ReadStatus::Unreadable || !readOpenFile(file, content, untilSection))
         failure = file.errorString();
-    }
+    if (failure.isNull())
+        return true;
     content->clear();
     if (error)
         *error = failure;

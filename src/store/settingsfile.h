@@ -13,11 +13,13 @@
 // The settings file: one INI file beside the program. Values read as the system's
 // profile functions return them: section and key names match without regard to
 // case and to the blanks around them, and a value loses the blanks around it and
-// one pair of surrounding quotes. A file that is valid UTF-8 (and a new file) is
+// one pair of surrounding quotes; a value that would lose more than its closing
+// blanks so is written in quotes. A file that is valid UTF-8 (and a new file) is
 // read and written in UTF-8, any other file in windows-1252, so that its bytes
 // survive. There is no cache: every call reads or rewrites the file. A read that
 // fails gives its default; a write that fails leaves the file as it was and
-// returns the error text.
+// returns the error text. A settings file that is not a regular file (a FIFO, a
+// folder, a device) is never opened: reads give defaults, writes are refused.
 
 // Full path of the settings file ("Quillset.ini" in the program folder).
 QString SettingsFilePath();
