@@ -373,9 +373,9 @@ const IniText::Document::SectionIndex &IniText::Document::indexed(const QString 
         forEachLine(m_text, index->section, [&](const Line &, const KeyLine *key) {
             if (!key)
                 return;
-            const QString folded = foldedStoredName(key->name, encodingOf());
-            if (!index->keys.contains(folded))  // the first line of a key counts
-                index->keys.insert(folded, *key);
+            const QString keyName = foldedStoredName(key->name, encodingOf());
+            if (!index->keys.contains(keyName))  // the first line of a key counts
+                index->keys.insert(keyName, *key);
         });
     }
     m_index = std::move(index);
