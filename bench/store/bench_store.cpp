@@ -87,6 +87,59 @@ void printRow(const char *what, double cost, double raw)
     std::printf("%-34s %10.1f us   raw %10.1f us   ratio %5.2f\n", what, cost, raw, cost / raw);
 }
 
+void writeSettingsFile(const QByteArray &content)
+{
+    QFile file(SettingsFilePath());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+// The same file with every CR LF turned into another line end.
+QByteArray withLineEnds(QByteArray text, const char *lineEnd)
+{
+    return text.replace("\r\n", lineEnd);
+}
+
+// Saving and loading one project of many fields, each timed alone.
+void printFieldCosts(int fields)
+{
+    writeSettingsFile({});
+    const GuestbookProject project = projectWithFields(fields);
+    const QString name = QStringLiteral("Many fields");
+    const int repeats = fields > 1000 ? 5 : 11;
+    const double save = medianMicros([&] { SaveProject(name, project); }, repeats);
+    const double load = medianMicros([&] { LoadProject(name); }, repeats);
+    std::printf("%6d fields: SaveProject %10.1f us   LoadProject %10.1f us\n", fields, save, load);
+}
+
+// The large file with each kind of line end, and a file with one 20 MB line:
+// the look-ups and a save cost the same whatever the line ends are.
+void printLineEndCosts(const QByteArray &crlf)
+{
+    const QString last = QStringLiteral("Project %1").arg(kProjects - 1);
+    const struct {
+        const char *name;
+        const char *lineEnd;
+    } shapes[] = {{"CR LF", "\r\n"}, {"LF", "\n"}, {"lone CR", "\r"}};
+    for (const auto &shape : shapes) {
+        writeSettingsFile(withLineEnds(crlf, shape.lineEnd));
+        const double get = medianMicros([&] { GetINISetting(last, QStringLiteral("FLD_Names"), QString()); }, 11);
+        const double load = medianMicros([&] { LoadProject(last); }, 11);
+        const double save = medianMicros([&] { SaveINISetting(last, QStringLiteral("BG_Color"), "#000000"); }, 11);
+        std::printf("%-8s GetINISetting %8.1f us   LoadProject %8.1f us   SaveINISetting %8.1f us\n", shape.name,
+                    get, load, save);
+    }
+    // 200 short lines, then the long line and the key looked up.
+    const QByteArray line(20 * 1024 * 1024, 'x');
+    for (const auto &shape : shapes) {
+        const QByteArray end(shape.lineEnd);
+        writeSettingsFile("[Settings]" + end + QByteArray("Short=1" + end).repeated(200) + "Big=" + line + end
+                          + "prjNumber=3" + end);
+        const double get = medianMicros([] { GetINISetting("Settings", "prjNumber", QString()); }, 5);
+        std::printf("20 MB line, %-8s GetINISetting %10.1f us\n", shape.name, get);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -147,5 +200,10 @@ int main(int argc, char *argv[])
     printRow("SaveINISetting (replace a value)", save, rawReadWrite);
     printRow("SaveProject + LoadProject (20)", saveLoad, rawReadWrite);
     printRow("generation run, 50 fields", generation, rawReadWrite);
+    std::printf("\n");
+    printLineEndCosts(content);
+    std::printf("\n");
+    printFieldCosts(1000);
+    printFieldCosts(10000);
     return 0;
 }

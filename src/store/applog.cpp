@@ -1,6 +1,7 @@
 #include "store/applog.h"
 
 #include "store/atomicfile.h"
+#include "store/filetests.h"
 #include "store/programfolder.h"
 #include "store/settingsfile.h"
 
@@ -29,6 +30,10 @@ QString FormatLogLine(const QDateTime &moment, const QString &message)
 void WriteLog(const QString &message)
 {
     // A line that cannot be written whole is dropped: the log reports nothing.
-    AtomicFile::append(logFilePath(),
+    // A log that is no regular file is not opened: a FIFO would block.
+    const QString path = logFilePath();
+    if (IsNonRegularFile(path))
+        return;
+    AtomicFile::append(path,
                        (FormatLogLine(QDateTime::currentDateTime(), message) + QStringLiteral("\r\n")).toLocal8Bit());
 }

@@ -15,6 +15,12 @@ bool FileExists(const QString &path)
     return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
 }
 
+bool IsNonRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 bool IsBlankText(const QString &text)
 {
     for (const QChar c : text) {

@@ -11,6 +11,12 @@ bool FolderExists(const QString &path);
 // (a name beginning with "." counts as hidden). Blank paths give false.
 bool FileExists(const QString &path);
 
+// True when something other than an ordinary file stands at the path (a folder,
+// a FIFO, a device, a socket), looked at without opening it: opening a FIFO
+// blocks until another process opens its other end. A symbolic link counts as
+// what it points to.
+bool IsNonRegularFile(const QString &path);
+
 // True when the text is empty or holds only spaces.
 bool IsBlankText(const QString &text);
 

@@ -21,11 +21,12 @@ QString withoutSpaces(QString text)
     return text.remove(QLatin1Char(' '));
 }
 
+// Entries are told apart as the browser shows them: cut at every ",", blanks
+// around each ignored, without regard to case.
 bool recentListHolds(const QString &list, const QString &entry)
 {
-    const QStringList entries = list.split(kListSeparator);
-    for (const QString &listed : entries) {
-        if (listed.compare(entry, Qt::CaseInsensitive) == 0)
+    for (const QStringView listed : QStringView(list).tokenize(QLatin1Char(','))) {
+        if (listed.trimmed().compare(entry, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
@@ -130,16 +131,17 @@ GuestbookProject LoadProject(const QString &name)
     const QString names = settings.value(name, kFieldNamesKey, QString());
     if (names.contains(kListSeparator)) {
         const QStringList storedNames = names.split(kListSeparator);
+        QSet<QString> loaded;
         for (const QString &stored : storedNames) {
             if (!stored.isEmpty())
-                LoadProjectField(settings, name, stored, p.Fields);
+                LoadProjectField(settings, name, stored, p.Fields, loaded);
         }
     }
     return p;
 }
 
 void LoadProjectField(const IniSnapshot &settings, const QString &name, const QString &storedFieldName,
-                      QList<GuestbookField> &fields)
+                      QList<GuestbookField> &fields, QSet<QString> &loadedNames)
 {
     const QString value = settings.value(name, QStringLiteral("FLD_") + withoutSpaces(storedFieldName), QString());
     if (value.isEmpty())
@@ -147,8 +149,9 @@ void LoadProjectField(const IniSnapshot &settings, const QString &name, const QS
     const QStringList parts = value.split(QLatin1Char(','));
     const auto part = [&parts](int i) { return i < parts.size() ? withoutSpaces(parts.at(i)) : QString(); };
     GuestbookField field{parts.at(0), part(1), part(2), part(3)};
-    if (field.FieldName.isEmpty() || ListItemExists(fields, field.FieldName, 0))
+    if (field.FieldName.isEmpty() || loadedNames.contains(field.FieldName))
         return;
+    loadedNames.insert(field.FieldName);
     fields.append(field);
 }
 

@@ -7,12 +7,20 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 
-// The settings file: one INI file beside the program. Section and key names match
-// without regard to case; values are kept exactly as written. There is no cache:
-// every call reads or rewrites the file. A read that fails gives its default; a
-// write that fails leaves the file as it was and returns the error text.
+// The settings file: one INI file beside the program. Values read as the system's
+// profile functions return them: section and key names match without regard to
+// case and to the blanks around them, and a value loses the blanks around it and
+// one pair of surrounding quotes; a value that would lose more than its closing
+// blanks so is written in quotes. A file that is valid UTF-8 (and a new file) is
+// read and written in UTF-8, any other file in windows-1252, so that its bytes
+// survive. There is no cache: every call reads or rewrites the file. A read that
+// fails gives its default; a write that fails leaves the file as it was and
+// returns the error text. A settings file that is not a regular file (a FIFO, a
+// folder, a device) is never opened: reads give defaults, writes are refused.
 
 // Full path of the settings file ("Quillset.ini" in the program folder).
 QString SettingsFilePath();
@@ -40,41 +48,41 @@ WriteResult SaveINISettings(const std::function<QList<IniValue>(const IniSnapsho
 // The INI text operations behind the store, on the file's raw bytes.
 namespace IniText {
 
-// Where a section's lines lie: from the line after its header up to the next header.
-struct Section {
-    bool found = false;
-    qsizetype bodyStart = 0;
-    qsizetype bodyEnd = 0;
-};
+enum class Encoding { Utf8, Windows1252 };
 
 // The text of an INI file, with look-ups and edits that keep every other line as
-// it was. The last section looked up is remembered, so many keys of one section
-// cost one search of the file.
-class Editor
+// it was. The keys of the last section looked up are indexed, so many keys of one
+// section cost one pass over it.
+class Document
 {
 public:
-    explicit Editor(QByteArray text);
+    explicit Document(QByteArray text);
 
     // Value of section/key, or false when the section or the key is missing.
-    bool find(const QByteArray &section, const QByteArray &key, QByteArray *value) const;
-    // Replaces the value in place, or adds the key at the end of its section, or
-    // adds the section at the end of the text.
-    void set(const QByteArray &section, const QByteArray &key, const QByteArray &value);
+    bool find(const QString &section, const QString &key, QString *value) const;
+    // Stores every value in one pass: replaced in place, or added at the end of
+    // its section, or in a new section at the end of the text. Returns why the
+    // values cannot be stored (a character the file's encoding lacks), or a null
+    // text; then the text is unchanged.
+    QString apply(const QList<IniValue> &values);
     const QByteArray &text() const { return m_text; }
     // Each section that holds key, with the key's value, in one pass over the text.
-    QList<std::pair<QByteArray, QByteArray>> findAll(const QByteArray &key) const;
+    QList<std::pair<QString, QString>> findAll(const QString &key) const;
 
 private:
-    Section section(const QByteArray &name) const;
+    struct SectionIndex;
+    const SectionIndex &indexed(const QString &section) const;
+    // UTF-8 when the text is valid UTF-8, else windows-1252; worked out when first needed.
+    Encoding encoding() const;
+    std::function<Encoding()> encodingOf() const
+    {
+        return [this] { return encoding(); };
+    }
 
     QByteArray m_text;
-    mutable QByteArray m_cachedName;
-    mutable Section m_cachedSection;
-    mutable bool m_hasCachedSection = false;
+    mutable std::optional<Encoding> m_encoding;
+    mutable std::shared_ptr<SectionIndex> m_index;
 };
-
-// Text as stored: local 8-bit encoding, a line break inside it written as a space.
-QByteArray encode(const QString &text);
 
 }  // namespace IniText
 
@@ -86,6 +94,7 @@ public:
     // is read up to the end of that section.
     static IniSnapshot ofSettingsFile(const QString &section = QString());
     explicit IniSnapshot(QByteArray content);
+    explicit IniSnapshot(IniText::Document document);
 
     QString value(const QString &section, const QString &key, const QString &defaultValue) const;
     // Every section that holds key, with its value as value() gives it: one pass over
@@ -93,5 +102,5 @@ public:
     QList<IniValue> valuesOf(const QString &key) const;
 
 private:
-    IniText::Editor m_editor;
+    IniText::Document m_document;
 };

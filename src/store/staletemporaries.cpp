@@ -2,6 +2,7 @@
 
 #include "store/applog.h"
 #include "store/atomicfile.h"
+#include "store/filetests.h"
 #include "store/settingsfile.h"
 
 #include <QDateTime>
@@ -67,7 +68,12 @@ void RemoveStaleSettingsCopies()
 {
     QStringList removed;
     {
+        // A lock that is not a regular file would block its reading; a lock is
+        // never taken away for its age, since its writer may still be alive.
+        if (IsNonRegularFile(SettingsLockPath()))
+            return;
         QLockFile lock(SettingsLockPath());
+        lock.setStaleLockTime(0);
         if (!lock.tryLock(0))
             return;  // a live writer may own the copies
         removed = removeStale(QFileInfo(SettingsFilePath()).absolutePath());

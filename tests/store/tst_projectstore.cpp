@@ -71,6 +71,9 @@ private Q_SLOTS:
         row("a count", "4", "5");
         row("the largest count stays", "2147483647", "2147483647");
         row("beyond the largest count", "2147483648", "1");
+        QTest::newRow("listed in a spaced list") << QByteArray("[Projects]\r\nRecent_Projects = My_Guestbook ,  club_news "
+                                                               "\r\n[Settings]\r\nprjNumber=2\r\n")
+                                                 << "2";
     }
     void projectCount()
     {
@@ -94,7 +97,9 @@ private Q_SLOTS:
                    "FLD_Name=Name, Text, 40, \r\n"
                    "FLD_Short=Short, Textarea\r\n"
                    "FLD_Blank=, Text, 40, \r\n"
-                   "[P]\r\nFLD_Names=Name\r\nFLD_Name=Name, Text, 40, \r\n");
+                   "[P]\r\nFLD_Names=Name\r\nFLD_Name=Name, Text, 40, \r\n"
+                   "[Hand]\r\nProject_Path = /srv/ \r\nTBL_Border = 1\r\nH_FColor =  \r\nBG_Image=\"\"\r\n"
+                   "FLD_Names = , Name\r\nFLD_Name = Name, Text, 40,\r\n");
         const GuestbookProject fallbacks{"Club news", "/srv/",   "",   "#ffffff",
                                          "45%",       0,         "0",  // title, path, BG_, TBL_
                                          "#000000",   "Verdana", "11",  // M_F...
@@ -110,6 +115,13 @@ private Q_SLOTS:
                                                 {"Short", "Textarea", QString(), QString()}};
         QCOMPARE(odd.Fields, expected);
         QVERIFY(LoadProject("P").Fields.isEmpty());  // a field list without separator
+
+        // Written by hand in the spaced style: values as the profile functions give them.
+        GuestbookProject hand = fallbacks;
+        hand.Project_Title = "Hand";
+        hand.TBL_Border = 1;
+        hand.Fields = {{"Name", "Text", "40", QString()}};
+        QCOMPARE(LoadProject("Hand"), hand);
     }
 
     // Every design the wizard can hold comes back as it was saved.
@@ -148,6 +160,36 @@ private Q_SLOTS:
         // A design that survives the store can be generated, as long as it has a field.
         const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage));
         QCOMPARE(problem.isEmpty(), !project.Fields.isEmpty());
+    }
+
+    // A file that Windows wrote in windows-1252, and the same in UTF-8, loads and
+    // saves with every byte kept.
+    void loadAndSaveKeepBytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray cp1252 =
+            "[Projects]\r\nRecent_Projects=Caf\xE9_Club\r\n[Settings]\r\nprjNumber=1\r\n[Caf\xE9 Club]\r\n"
+            "Project_Title=Caf\xE9 Club\r\nProject_Path=C:\\Caf\xE9\\\r\nBG_Image=\x81\x8D\x8F\x90\x9D.gif\r\n"
+            "BG_Color=#ffffff\r\nTBL_Width=45%\r\nTBL_Border=1\r\nTBL_Border_Width=2\r\n"
+            "M_FColor=#000000\r\nM_FFace=Tr\xE9" "buchet \x80\r\nM_FSize=11\r\n"
+            "H_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\nHM_FColor=#ff0000\r\nHM_FFace=Verdana\r\n"
+            "HM_FSize=11\r\nFLD_Pr\xE9nom=Pr\xE9nom, Text, 40, \r\nFLD_Names=, Pr\xE9nom\r\n";
+        QTest::newRow("windows-1252") << cp1252;
+        QTest::newRow("UTF-8") << QByteArray(cp1252)
+                                      .replace("\xE9", "\xC3\xA9")
+                                      .replace("\x80", "\xE2\x82\xAC")
+                                      .replace("\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    }
+    void loadAndSaveKeepBytes()
+    {
+        QFETCH(QByteArray, file);
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(), file);
+        const QString name = QStringLiteral("Caf\u00E9 Club");
+        const GuestbookProject loaded = LoadProject(name);
+        QCOMPARE(loaded.M_FFace, QStringLiteral("Tr\u00E9" "buchet \u20AC"));
+        QVERIFY(SaveProject(name, loaded).succeeded());
+        QCOMPARE(readBytes(SettingsFilePath()), file);
     }
 
     void recentRows()

@@ -1,3 +1,4 @@
+#include "store/applog.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
 
@@ -22,28 +23,50 @@ private Q_SLOTS:
         QCOMPARE(SettingsFilePath(), folder.file("Quillset.ini"));
     }
 
-    void readsWindowsFile_data()
+    // Values as the profile functions return them, from the Windows file and
+    // from files written by hand; every row reads the same with CR LF, LF and
+    // lone CR line ends.
+    void readsAsProfileFunctions_data()
     {
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const char *section, const char *key, const char *expected) {
-            QTest::newRow(name) << QString(section) << QString(key) << QString(expected);
+        const auto row = [](const char *name, const QByteArray &file, const char *section, const char *key,
+                            const QString &expected) {
+            QTest::newRow(name) << file << QString::fromUtf8(section) << QString::fromUtf8(key) << expected;
         };
-        row("section in other case", "SETTINGS", "prjNumber", "2");
-        row("key in other case", "Settings", "APPLOG", "C:\\Program Files\\Quillset\\applog.log");
-        row("section with a space", "my guestbook", "Project_Title", "My Guestbook");
-        row("empty value is not the default", "My Guestbook", "Empty", "");
-        row("comment is no key", "Position", "; Quillset settings", "default");
+        row("section in other case", kWindowsFile, "SETTINGS", "prjNumber", "2");
+        row("key in other case", kWindowsFile, "Settings", "APPLOG", "C:\\Program Files\\Quillset\\applog.log");
+        row("section with a space", kWindowsFile, "my guestbook", "Project_Title", "My Guestbook");
+        row("empty value is not the default", kWindowsFile, "My Guestbook", "Empty", "");
+        row("comment is no key", kWindowsFile, "Position", "; Quillset settings", "default");
+        row("blanks around names and value", "[ A ]\r\n TBL_Border  =  1 \t\r\n", "a", "tbl_border", "1");
+        row("blanks only", "[A]\r\nH_FColor =   \r\n", "A", "H_FColor", "");
+        row("empty quotes", "[A]\r\nBG_Image=\"\"\r\n", "A", "BG_Image", "");
+        row("double quotes keep blanks", "[A]\r\nx = \" a \"  \r\n", "A", "x", " a ");
+        row("single quotes", "[A]\r\nx='a'\r\n", "A", "x", "a");
+        row("one pair only", "[A]\r\nx=\"\"a\"\"\r\n", "A", "x", "\"a\"");
+        row("quotes that do not match", "[A]\r\nx=\"a'\r\n", "A", "x", "\"a'");
+        row("a lone quote", "[A]\r\nx=\"\r\n", "A", "x", "\"");
+        row("first of two keys", "[A]\r\nx=1\r\nX=2\r\n", "A", "x", "1");
+        row("first of two sections", "[A]\r\nx=1\r\n[a]\r\nx=2\r\ny=3\r\n", "A", "y", "default");
+        row("UTF-8 capitals", "[\xC3\x84RGER]\r\n\xC3\x89T\xC3\x89=1\r\n", "ärger", "été", "1");
+        row("windows-1252 capitals", "[\xC4RGER]\r\n\xC9T\xC9=Caf\xE9\r\n", "ärger", "été", "Café");
+        row("windows-1252 undefined bytes", "[A]\r\nx=\x80\x81\x8D\x8F\x90\x9D\x9F\r\n", "A", "x",
+            QString::fromUtf16(u"\u20AC\u0081\u008D\u008F\u0090\u009D\u0178"));
     }
-    void readsWindowsFile()
+    void readsAsProfileFunctions()
     {
+        QFETCH(QByteArray, file);
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, expected);
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kWindowsFile);
-        QCOMPARE(GetINISetting(section, key, "default"), expected);
+        for (const char *lineEnd : {"\r\n", "\n", "\r"}) {
+            writeBytes(SettingsFilePath(), QByteArray(file).replace("\r\n", lineEnd));
+            QCOMPARE(GetINISetting(section, key, "default"), expected);
+        }
     }
 
     // A write changes its own line only, in the Windows file and in files that
@@ -92,6 +115,18 @@ private Q_SLOTS:
         // Only the first [B] counts, though the file is read past it.
         odd("large file, section at its start", "[B]\r\nx=1\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n", "y",
             "[B]\r\nx=1\r\ny=2\r\n" + manyKeys + "[A]\r\nx=3\r\n[B]\r\ny=4\r\n");
+        // Blanks at the end stay as they are; a value that reading would take more from is quoted.
+        row("blanks at the end", "[B]\r\n", "B", "x", "2 ", "[B]\r\nx=2 \r\n");
+        row("leading blank quoted", "[B]\r\n", "B", "x", " 2", "[B]\r\nx=\" 2\"\r\n");
+        row("quotes quoted", "[B]\r\n", "B", "x", "'2'", "[B]\r\nx=\"'2'\"\r\n");
+        row("blanks only quoted", "[B]\r\n", "B", "x", "  ", "[B]\r\nx=\"  \"\r\n");
+        odd("spaced key, replace", "[B]\r\n x = 1 \r\n", "X", "[B]\r\n x =2\r\n");
+        // Values in the file's own encoding: the bytes of a windows-1252 file stay.
+        const QByteArray cp1252 = "[B]\r\nname=Caf\xE9 \x81\x8D\x8F\x90\x9D\r\n";
+        row("windows-1252 file", cp1252, "b", "x", "D\u00E9j\u00E0 \u20AC \u009D", cp1252 + "x=D\xE9j\xE0 \x80 \x9D\r\n");
+        row("UTF-8 file", "[B]\r\nname=Caf\xC3\xA9\r\n", "b", "x", "\u00E0",
+            "[B]\r\nname=Caf\xC3\xA9\r\nx=\xC3\xA0\r\n");
+        row("no such character in windows-1252", cp1252, "b", "x", "\u65E5", QByteArray());
         odd("key holding =", "[B]\r\n", "a=b", QByteArray());
         odd("empty key", "[B]\r\n", " ", QByteArray());
         odd("comment key", "[B]\r\n", ";x", QByteArray());
@@ -111,8 +146,11 @@ private Q_SLOTS:
         const WriteResult saved = SaveINISetting(section, key, value);
         QCOMPARE(saved.succeeded(), !expected.isEmpty());
         QCOMPARE(readBytes(SettingsFilePath()), expected.isEmpty() ? stored : expected);
+        // What is read back: line breaks as spaces, no blanks after the last non-blank.
+        const QString readBack =
+            value.replace('\r', ' ').replace('\n', ' ').replace(QRegularExpression("(?<=\\S) +$"), "");
         if (saved.succeeded())
-            QCOMPARE(GetINISetting(section.toLower(), key, "-"), value.replace('\r', ' ').replace('\n', ' '));
+            QCOMPARE(GetINISetting(section.toLower(), key, "-"), readBack);
         QCOMPARE(GetINISetting("A", "x", "-"), before);
     }
 
@@ -134,6 +172,40 @@ private Q_SLOTS:
         QVERIFY(!SaveINISetting("Position", "Left", "1").errorText.isEmpty());
         QCOMPARE(readBytes(SettingsFilePath()), readOnly ? kWindowsFile : QByteArray());
         QCOMPARE(GetINISetting("Position", "Left", "d"), QString(readOnly ? "4230" : "d"));
+    }
+
+    // A settings file, lock or log that is a FIFO, a folder or a device is never
+    // opened (a FIFO would block): reads give defaults, a save is refused with the
+    // file's name, a log line is dropped.
+    void nonRegularFileRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("lock");
+        QTest::newRow("FIFO") << "FIFO" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("device") << "device" << false;
+        QTest::newRow("FIFO as the lock") << "FIFO" << true;
+    }
+    void nonRegularFileRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, lock);
+        TestProgramFolder folder;
+        const QString path = lock ? SettingsLockPath() : SettingsFilePath();
+        const auto make = [&kind](const QString &at) {
+            return kind == "folder" ? QDir().mkdir(at)
+                : kind == "device"  ? QFile::link("/dev/null", at)
+                                    : QProcess::execute("mkfifo", {at}) == 0;
+        };
+        QVERIFY(make(path));
+        QCOMPARE(GetINISetting("Settings", "AppLog", "default"), QString("default"));
+        QCOMPARE(SaveINISetting("Settings", "AppLog", "x").errorText,
+                 QString(lock ? "The lock file " : "The settings file ") + QDir::toNativeSeparators(path)
+                     + " is not a regular file");
+        QVERIFY(QFile::remove(path) || QDir().rmdir(path));
+        QVERIFY(make(folder.file("applog.log")));
+        WriteLog("dropped");
+        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), folder.file("applog.log"));
     }
 };
 
