@@ -1,6 +1,7 @@
 #include "store/atomicfile.h"
 
 #include "store/durablefs.h"
+#include "store/filetests.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -396,8 +397,13 @@ WriteResult AtomicFile::writeSet(const QList<Content> &requested)
     if (requested.isEmpty())
         return {};
     QList<Content> files = requested;
-    for (Content &file : files)
+    for (Content &file : files) {
         file.path = resolvedTarget(file.path);
+        // A FIFO would block the reading of its old bytes; a folder or device is no page.
+        if (IsNonRegularFile(file.path))
+            return WriteResult::failure(
+                QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(file.path)));
+    }
     if (files.size() == 1)
         return replaceFiles(files, QString());  // one rename needs no journal
     // The journal lies where the set is looked for, even when a page links elsewhere.

@@ -282,6 +282,28 @@ private Q_SLOTS:
             QCOMPARE(readBytes(f + file), "old " + file.toLatin1());
         QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), files.size());
     }
+
+    // A page that is a FIFO or a folder stops the run with its name, without
+    // blocking on the FIFO, and the other pages keep their old bytes.
+    void nonRegularPageRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "FIFO";
+        QTest::newRow("folder") << "folder";
+    }
+    void nonRegularPageRefused()
+    {
+        QFETCH(QString, kind);
+        Run run;
+        const QString f = run.pages();
+        QDir().mkpath(f);
+        writeBytes(f + "default.asp", "old");
+        const QString odd = f + "addtogb.asp";
+        QVERIFY(kind == "folder" ? QDir().mkdir(odd) : QProcess::execute("mkfifo", {odd}) == 0);
+        QCOMPARE(run(defaultProject(run.folder.path())).errorText,
+                 QDir::toNativeSeparators(odd) + " is not a regular file");
+        QCOMPARE(readBytes(f + "default.asp"), QByteArray("old"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGenerationRun)
