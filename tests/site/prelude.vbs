@@ -143,8 +143,71 @@ Class AspResponse
     End Property
 End Class
 
+' Wine's TextStream is not at its end after the last line of a file whose size is
+' 64 more than a multiple of 256, and the next ReadLine fails. So a file opened for
+' reading gives its lines through this reader, which reads them once up to the end
+' or that failure. Only the members that the pages use are given.
+Class AspLineReader
+    Private m_lines
+    Private m_count
+    Private m_next
+    Public Sub Load(stream)
+        Dim line
+        ReDim m_lines(63)
+        m_count = 0 : m_next = 0
+        On Error Resume Next
+        Do While Not stream.AtEndOfStream
+            line = stream.ReadLine
+            If Err.Number <> 0 Then Exit Do
+            If m_count > UBound(m_lines) Then ReDim Preserve m_lines(2 * m_count)
+            m_lines(m_count) = line
+            m_count = m_count + 1
+        Loop
+        Err.Clear
+        stream.Close
+    End Sub
+    Public Property Get AtEndOfStream
+        AtEndOfStream = m_next >= m_count
+    End Property
+    Public Function ReadLine
+        If m_next >= m_count Then Err.Raise 62
+        ReadLine = m_lines(m_next)
+        m_next = m_next + 1
+    End Function
+    Public Sub Close
+    End Sub
+End Class
+
+Class AspFileSystem
+    Private m_files
+    Private Sub Class_Initialize
+        Set m_files = CreateObject("Scripting.FileSystemObject")
+    End Sub
+    Public Function OpenTextFile(path, mode, create)
+        Dim stream, reader
+        Set stream = m_files.OpenTextFile(path, mode, create)
+        If mode <> 1 Then
+            Set OpenTextFile = stream
+            Exit Function
+        End If
+        Set reader = New AspLineReader
+        reader.Load stream
+        Set OpenTextFile = reader
+    End Function
+    Public Function CreateTextFile(path, overwrite)
+        Set CreateTextFile = m_files.CreateTextFile(path, overwrite)
+    End Function
+    Public Function FileExists(path)
+        FileExists = m_files.FileExists(path)
+    End Function
+End Class
+
 Function NewComObject(name)
-    Set NewComObject = CreateObject(name)
+    If LCase(name) = "scripting.filesystemobject" Then
+        Set NewComObject = New AspFileSystem
+    Else
+        Set NewComObject = CreateObject(name)
+    End If
 End Function
 
 Class AspServer

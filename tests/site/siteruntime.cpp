@@ -23,7 +23,8 @@ QString localeFor(const QString &codePage)
 
 QString windowsPath(const QString &path)
 {
-    return QStringLiteral("Z:") + QDir::toNativeSeparators(QDir::cleanPath(path)).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QStringLiteral("Z:")
+        + QDir::toNativeSeparators(QDir::cleanPath(path)).replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
 // A VBScript expression for text: quoted runs, control characters as Chr(n).
@@ -156,8 +157,8 @@ QString SiteRuntime::encodingTable() const
 
 QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &answers) const
 {
-    QString text = readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder))
-        + kCrLf;
+    QString text =
+        readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder)) + kCrLf;
     QStringList pages;
     for (const SiteRequest &request : requests) {
         if (!pages.contains(request.page))
@@ -172,8 +173,8 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
         text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page) + QStringLiteral("End Sub") + kCrLf;
         text += QStringLiteral("Sub ServePage%1(resultPath)").arg(i) + kCrLf + QStringLiteral("On Error Resume Next")
             + kCrLf + QStringLiteral("Page%1").arg(i) + kCrLf
-            + QStringLiteral("FinishRequest resultPath, Err.Number, Err.Description") + kCrLf + QStringLiteral("End Sub")
-            + kCrLf;
+            + QStringLiteral("FinishRequest resultPath, Err.Number, Err.Description") + kCrLf
+            + QStringLiteral("End Sub") + kCrLf;
     }
     for (int i = 0; i < requests.size(); ++i) {
         const SiteRequest &request = requests.at(i);
@@ -183,10 +184,14 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
                          vbText(answer + QStringLiteral(".body")))
             + kCrLf;
         for (const auto &[name, value] : request.form)
-            text += QStringLiteral("AddValue Request.FormValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+            text +=
+                QStringLiteral("AddValue Request.FormValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
         for (const auto &[name, value] : request.query)
-            text += QStringLiteral("AddValue Request.QueryValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
-        text += QStringLiteral("ServePage%1 %2").arg(pages.indexOf(request.page)).arg(vbText(answer + QStringLiteral(".result")))
+            text +=
+                QStringLiteral("AddValue Request.QueryValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+        text += QStringLiteral("ServePage%1 %2")
+                    .arg(pages.indexOf(request.page))
+                    .arg(vbText(answer + QStringLiteral(".result")))
             + kCrLf;
     }
     return text;
@@ -217,8 +222,9 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     environment.insert(QStringLiteral("LOCPATH"), SiteEngineFolder() + QStringLiteral("/locale"));
     environment.insert(QStringLiteral("LC_ALL"), locale);
     engine.setProcessEnvironment(environment);
-    engine.start(QStringLiteral("wine"), {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"),
-                                          windowsPath(script.fileName())});
+    engine.start(
+        QStringLiteral("wine"),
+        {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"), windowsPath(script.fileName())});
     const bool finished = engine.waitForFinished(timeoutMs);
     if (!finished)
         engine.kill();
@@ -232,7 +238,7 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
         SiteAnswer &answer = answers[i];
         QFile result(work.filePath(QStringLiteral("%1.result").arg(i)));
         if (!result.open(QIODevice::ReadOnly)) {
-            answer.error = !finished ? QStringLiteral("The engine timed out")
+            answer.error = !finished      ? QStringLiteral("The engine timed out")
                 : !compileError.isEmpty() ? QStringLiteral("The program does not compile: ") + compileError
                                           : QStringLiteral("No answer: ") + engine.errorString() + output.right(500);
             continue;

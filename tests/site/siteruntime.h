@@ -15,7 +15,11 @@ using SiteValues = QList<QPair<QString, QString>>;
 struct SiteRequest {
     SiteRequest(const QString &page, const QString &method = QStringLiteral("GET"), const SiteValues &form = {},
                 const SiteValues &query = {}, const QString &visitor = QStringLiteral("192.0.2.1"))
-        : page(page), method(method), form(form), query(query), visitor(visitor)
+        : page(page)
+        , method(method)
+        , form(form)
+        , query(query)
+        , visitor(visitor)
     {
     }
     QString page;  // e.g. "addtogb.asp"
@@ -26,11 +30,11 @@ struct SiteRequest {
 };
 
 struct SiteAnswer {
-    QString status;    // "200 OK", "302 Object moved", ...
+    QString status;  // "200 OK", "302 Object moved", ...
     QString redirect;  // the target of Response.Redirect
-    QString error;     // "Error <number> on line <page line>: <text>", or why the page did not run
-    QByteArray body;   // as sent, in the page code page
-    QString text;      // the body decoded in the page code page
+    QString error;  // "Error <number> on line <page line>: <text>", or why the page did not run
+    QByteArray body;  // as sent, in the page code page
+    QString text;  // the body decoded in the page code page
 };
 
 class SiteRuntime

@@ -76,10 +76,10 @@ QString htmlEncoded(const QString &text)
     QString encoded;
     for (const QChar c : text) {
         const ushort code = c.unicode();
-        encoded += c == '&' ? "&amp;"
-            : c == '<'      ? "&lt;"
-            : c == '>'      ? "&gt;"
-            : c == '"'      ? "&quot;"
+        encoded += c == '&'                ? "&amp;"
+            : c == '<'                     ? "&lt;"
+            : c == '>'                     ? "&gt;"
+            : c == '"'                     ? "&quot;"
             : code >= 0xa0 && code <= 0xff ? QStringLiteral("&#%1;").arg(code)
                                            : QString(c);
     }
@@ -164,8 +164,9 @@ private Q_SLOTS:
             newerEntry += htmlEncoded(name + newer.at(i)) + "<br/>";
             olderEntry += htmlEncoded(name + older.at(i)).replace("\r\n", " <br> ") + "<br/>";
         }
-        static const QRegularExpression entries(QStringLiteral("<br/>Date : [^<]+<br/>(.*)<br/>Date : [^<]+<br/>(.*)\r\n"
-                                                               "<br/><br/><center>"));
+        static const QRegularExpression entries(
+            QStringLiteral("<br/>Date : [^<]+<br/>(.*)<br/>Date : [^<]+<br/>(.*)\r\n"
+                           "<br/><br/><center>"));
         const QRegularExpressionMatch shown = entries.match(answers.at(5).text);
         QVERIFY2(shown.hasMatch(), qPrintable(answers.at(5).text));
         QCOMPARE(shown.captured(1), newerEntry);
@@ -178,27 +179,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("area");  // posted in every multi-line field
         QTest::addColumn<QString>("shownText");  // what the view page shows for the Name field
         QTest::addColumn<QString>("shownArea");  // and for the Comments field
-        QTest::newRow("markup") << "<script>alert(\"x\")</script>" << "<b onclick='x'>bold</b> & more"
+        QTest::newRow("markup") << "<script>alert(\"x\")</script>"
+                                << "<b onclick='x'>bold</b> & more"
                                 << "Name : &lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;<br/>"
                                 << "Comments : &lt;b onclick='x'&gt;bold&lt;/b&gt; &amp; more<br/>";
-        QTest::newRow("server script") << "<%= Now %>" << "<% Response.Write 1 %>" << "Name : &lt;%= Now %&gt;<br/>"
+        QTest::newRow("server script") << "<%= Now %>"
+                                       << "<% Response.Write 1 %>"
+                                       << "Name : &lt;%= Now %&gt;<br/>"
                                        << "Comments : &lt;% Response.Write 1 %&gt;<br/>";
-        QTest::newRow("CR LF") << "one\r\ntwo" << "one\r\n\r\ntwo" << "Name : one <br> two<br/>"
+        QTest::newRow("CR LF") << "one\r\ntwo"
+                               << "one\r\n\r\ntwo"
+                               << "Name : one <br> two<br/>"
                                << "Comments : one <br>  <br> two<br/>";
-        QTest::newRow("CR") << "one\rtwo" << "one\rtwo\r" << "Name : one <br> two<br/>"
+        QTest::newRow("CR") << "one\rtwo"
+                            << "one\rtwo\r"
+                            << "Name : one <br> two<br/>"
                             << "Comments : one <br> two <br> <br/>";
-        QTest::newRow("LF") << "one\ntwo" << "\none\ntwo" << "Name : one <br> two<br/>"
+        QTest::newRow("LF") << "one\ntwo"
+                            << "\none\ntwo"
+                            << "Name : one <br> two<br/>"
                             << "Comments :  <br> one <br> two<br/>";
         // The typed item separator splits the entry; it stays one line.
-        QTest::newRow("item separator") << "abcvbCrLf Date : forged" << "vbCrLf vbCrLf x"
-                                        << "Date : forged<br/>Name : abc<br/>" << "x<br/><br/>Comments : <br/>";
-        QTest::newRow("line marker") << "a//vbReturn//b" << "<a//vbReturn//>" << "Name : a <br> b<br/>"
+        QTest::newRow("item separator") << "abcvbCrLf Date : forged"
+                                        << "vbCrLf vbCrLf x"
+                                        << "Date : forged<br/>Name : abc<br/>"
+                                        << "x<br/><br/>Comments : <br/>";
+        QTest::newRow("line marker") << "a//vbReturn//b"
+                                     << "<a//vbReturn//>"
+                                     << "Name : a <br> b<br/>"
                                      << "Comments : &lt;a <br> &gt;<br/>";
         const QString longValue = QString(99990, QLatin1Char('x')) + QStringLiteral("<i>\"&</i>");
-        QTest::newRow("100,000 characters") << longValue << longValue
-                                            << "Name : " + htmlEncoded(longValue) + "<br/>"
+        QTest::newRow("100,000 characters") << longValue << longValue << "Name : " + htmlEncoded(longValue) + "<br/>"
                                             << "Comments : " + htmlEncoded(longValue) + "<br/>";
-        QTest::newRow("outside the code page") << "\u65e5\u672c" << "\u0416 \U0001F600"
+        QTest::newRow("outside the code page") << "\u65e5\u672c"
+                                               << "\u0416 \U0001F600"
                                                << "Name : &amp;#26085;&amp;#26412;<br/>"
                                                << "Comments : &amp;#1046; &amp;#128512;<br/>";
     }
@@ -216,8 +230,8 @@ private Q_SLOTS:
             form << qMakePair((IsTextareaField(field) ? "txta" : "txt") + field.FieldName,
                               IsTextareaField(field) ? area : text);
         }
-        const QList<SiteAnswer> answers =
-            runtime.run({{QStringLiteral("addtogb.asp"), QStringLiteral("POST"), form}, {QStringLiteral("viewguestbook.asp")}});
+        const QList<SiteAnswer> answers = runtime.run(
+            {{QStringLiteral("addtogb.asp"), QStringLiteral("POST"), form}, {QStringLiteral("viewguestbook.asp")}});
         verifyNoErrors(answers);
         QCOMPARE(site.storedLines().size(), 1);
         for (const auto &[control, value] : form) {
@@ -253,8 +267,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("value");
-        QTest::newRow("windows-1252") << "western" << "Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153";
-        QTest::newRow("windows-1251") << "cyrillic" << "\u041f\u0440\u0438\u0432\u0435\u0442 \u0451\u0401 \u00ab\u00bb \u00a9 \u2116";
+        QTest::newRow("windows-1252") << "western"
+                                      << "Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153";
+        QTest::newRow("windows-1251") << "cyrillic"
+                                      << "\u041f\u0440\u0438\u0432\u0435\u0442 \u0451\u0401 \u00ab\u00bb \u00a9 \u2116";
     }
     // A value in the page's code page comes back unchanged on both pages.
     void codePageRoundTrip()
@@ -265,15 +281,51 @@ private Q_SLOTS:
         SiteRuntime runtime = site.runtime();
         QCOMPARE(runtime.posted(value), value);
         const QStringList controls = formControls(runtime.get(QStringLiteral("default.asp")).text);
-        const QList<SiteAnswer> answers = runtime.run(
-            {{QStringLiteral("addtogb.asp"), QStringLiteral("POST"), formOf(controls, {value, value})},
-             {QStringLiteral("viewguestbook.asp")}});
+        const QList<SiteAnswer> answers =
+            runtime.run({{QStringLiteral("addtogb.asp"), QStringLiteral("POST"), formOf(controls, {value, value})},
+                         {QStringLiteral("viewguestbook.asp")}});
         verifyNoErrors(answers);
         for (const GuestbookField &field : site.project.Fields) {
             QVERIFY(browserText(answers.at(0).text).contains(field.FieldName + QStringLiteral(":</td>")));
-            QVERIFY(browserText(answers.at(1).text).contains(field.FieldName + QStringLiteral(" : ") + value + "<br/>"));
+            QVERIFY(
+                browserText(answers.at(1).text).contains(field.FieldName + QStringLiteral(" : ") + value + "<br/>"));
         }
         QVERIFY(browserText(answers.at(0).text).contains(QStringLiteral("align=\"left\">") + value + "</td>"));
+    }
+
+    void viewPageMatchesDesign_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::newRow("no entries") << QByteArray();
+        QTest::newRow("one entry") << QByteArray(
+            "Comments : Hi//vbReturn//againvbCrLf Name : AnnvbCrLf Date : 1/2/2026\r\n");
+        QTest::newRow("empty lines") << QByteArray(
+            "\r\nName : AnnvbCrLf Date : 1/1/2026\r\n\r\n\r\nName : Bob\r\n\r\n");
+        QTest::newRow("markers") << QByteArray(
+            "A : //vbReturn////vbReturn//x//vbReturnvbCrLf B : vbReturn////vbReturn//\r\n");
+        QTest::newRow("markup and quotes")
+            << QByteArray("A : <b onclick=\"x\">'y' & z</b>vbCrLf B : &amp; \xe9\xa0\x80\r\nC : <%=1%>\r\n");
+        QTest::newRow("one field") << QByteArray("Name : Solo\r\nName : Duo\r\nName : Trio\r\n");
+        QTest::newRow("many fields")
+            << QByteArray("L : 12vbCrLf K : 11vbCrLf J : 10vbCrLf I : 9vbCrLf H : 8vbCrLf G : 7vbCrLf "
+                          "F : 6vbCrLf E : 5vbCrLf D : 4vbCrLf C : 3vbCrLf B : 2vbCrLf A : 1\r\n")
+                   .repeated(3);
+        QTest::newRow("separators at the ends") << QByteArray("vbCrLf A : xvbCrLf \r\nvbCrLf vbCrLf \r\n");
+        QTest::newRow("no final line end") << QByteArray("A : 1\r\nA : 2");
+    }
+    // The view page sends what the reader first written for it sends.
+    void viewPageMatchesDesign()
+    {
+        QFETCH(QByteArray, data);
+        Site site(QStringLiteral("default"));
+        writeBytes(site.dataFile(), data);
+        QByteArray page = readBytes(site.folder + QStringLiteral("/viewguestbook.asp"));
+        const qsizetype open = page.indexOf("<%");
+        page.replace(open, page.indexOf("%>", open) + 2 - open, readBytes(QStringLiteral(QUILLSET_DESIGN_READER)));
+        writeBytes(site.folder + QStringLiteral("/designview.asp"), page);
+        const QList<SiteAnswer> answers = site.runtime().run({{"viewguestbook.asp"}, {"designview.asp"}});
+        verifyNoErrors(answers);
+        QCOMPARE(answers.at(0).body, answers.at(1).body);
     }
 
     // A failing page reports its error and line; later requests still run.
