@@ -21,10 +21,10 @@ QString localeFor(const QString &codePage)
     return name == QLatin1String("windows-1252") ? QStringLiteral("en_US.UTF-8") : QString();
 }
 
+// The path under Wine's drive Z:, which is the Unix root.
 QString windowsPath(const QString &path)
 {
-    return QStringLiteral("Z:")
-        + QDir::toNativeSeparators(QDir::cleanPath(path)).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QStringLiteral("Z:") + QDir::cleanPath(path).replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
 // A VBScript expression for text: quoted runs, control characters as Chr(n).
@@ -67,20 +67,9 @@ QString readPrelude()
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-}  // namespace
-
-QString SiteEngineFolder()
-{
-    return QStringLiteral(QUILLSET_WINE_FOLDER);
-}
-
-SiteRuntime::SiteRuntime(const QString &folder, const QString &codePage)
-    : m_folder(folder)
-    , m_codePage(codePage)
-{
-}
-
-QString SiteRuntime::translate(const QString &page)
+// The page as the body of a VBScript procedure: literal text written out, "<%= %>"
+// written, "<% %>" kept as code with the page's line recorded before each statement.
+QString translate(const QString &page)
 {
     QString out;
     int line = 1;
@@ -114,6 +103,19 @@ QString SiteRuntime::translate(const QString &page)
         at = close + 2;
     }
     return out;
+}
+
+}  // namespace
+
+QString SiteEngineFolder()
+{
+    return QStringLiteral(QUILLSET_WINE_FOLDER);
+}
+
+SiteRuntime::SiteRuntime(const QString &folder, const QString &codePage)
+    : m_folder(folder)
+    , m_codePage(codePage)
+{
 }
 
 QString SiteRuntime::posted(const QString &value) const
@@ -258,9 +260,4 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
 SiteAnswer SiteRuntime::get(const QString &page)
 {
     return run({SiteRequest(page)}).value(0);
-}
-
-SiteAnswer SiteRuntime::post(const QString &page, const SiteValues &form)
-{
-    return run({SiteRequest(page, QStringLiteral("POST"), form)}).value(0);
 }

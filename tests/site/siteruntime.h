@@ -47,13 +47,10 @@ public:
     // Runs the requests in order in one engine process; timeoutMs < 0: no limit.
     QList<SiteAnswer> run(const QList<SiteRequest> &requests, int timeoutMs = 300000);
     SiteAnswer get(const QString &page);
-    SiteAnswer post(const QString &page, const SiteValues &form);
 
     // What a browser posts for text in this code page: characters that it cannot
     // hold are sent as numeric character references.
     QString posted(const QString &value) const;
-    // The page turned into the body of a VBScript procedure (exposed for the tests).
-    static QString translate(const QString &page);
 
 private:
     QString program(const QList<SiteRequest> &requests, const QString &answers) const;

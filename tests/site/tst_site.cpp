@@ -1,8 +1,7 @@
 // The generated pages run on a VBScript engine, as a visitor meets them: the sign
 // page, a refused and an accepted post, the thank-you page and the view page.
 
-#include "designreader.h"
-#include "generator/generationrun.h"
+#include "generatedsite.h"
 #include "generator/goldendesigns.h"
 #include "generator/pagecodepage.h"
 #include "generator/preview.h"
@@ -18,15 +17,6 @@ namespace {
 
 const QStringList kDesigns = {"default", "bordered", "mixed", "western", "cyrillic"};
 
-struct QuietHost : GenerationHost {
-    void setStatusVisible(bool) override {}
-    void setStatusText(const QString &) override {}
-    void showWizardStep(int) override {}
-    bool askYesNo(const QString &) override { return false; }
-    void openFolder(const QString &) override {}
-    void setGuestbookGenerated(bool) override {}
-};
-
 // A golden design generated into a program folder of its own, and its runtime.
 struct Site {
     TestProgramFolder program;
@@ -39,13 +29,9 @@ struct Site {
         , codePage(goldenCodePage(design).isEmpty() ? QStringLiteral("windows-1252") : goldenCodePage(design))
     {
         SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), codePage);
-        QDir().mkpath(project.Project_Path);
-        QString name = QStringLiteral("Site");
-        QuietHost host;
-        const GenerationOutcome outcome = GenerateGuestbook(name, project, host);
-        if (!outcome.succeeded)
-            qWarning("generation failed: %s", qPrintable(outcome.errorText));
-        folder = program.file(QStringLiteral("projects/") + name);
+        folder = generateSite(project);
+        if (folder.isEmpty())
+            qWarning("The design %s could not be generated", qPrintable(design));
     }
     SiteRuntime runtime() const { return SiteRuntime(folder, codePage); }
     QString dataFile() const { return folder + QStringLiteral("/guestbook.txt"); }
@@ -326,18 +312,29 @@ private Q_SLOTS:
         QCOMPARE(answers.at(0).body, answers.at(1).body);
     }
 
-    // A failing page reports its error and line; later requests still run.
-    void errorsNameTheLine()
+    // The runtime itself: a failing page reports its error and line and later
+    // requests still run; Session lasts per visitor, Application for all;
+    // Response.End ends the page.
+    void runtimeObjects()
     {
         TestProgramFolder folder;
         writeBytes(folder.file("broken.asp"), "<html>\r\n<%\r\n  x = 1\r\n  y = x / 0\r\n%>\r\n</html>\r\n");
-        writeBytes(folder.file("fine.asp"), "<%=Request.ServerVariables(\"REQUEST_METHOD\")%>");
+        writeBytes(folder.file("state.asp"),
+                   "<%Session(\"n\") = Session(\"n\") + 1\r\nApplication.Lock\r\nApplication(\"n\") = "
+                   "Application(\"n\") + 1\r\nApplication.UnLock%><%=Session(\"n\")%>/<%=Application(\"n\")%>/"
+                   "<%=Request(\"q\") & Request.ServerVariables(\"REQUEST_METHOD\")%><%Response.End%>after");
         SiteRuntime runtime(folder.path(), QStringLiteral("windows-1252"));
-        const QList<SiteAnswer> answers = runtime.run({{"broken.asp"}, {"fine.asp", "POST"}});
+        const QList<SiteAnswer> answers = runtime.run({{"broken.asp"},
+                                                       {"state.asp", "GET", {}, {{"q", "x"}}, "192.0.2.7"},
+                                                       {"state.asp", "POST", {}, {}, "192.0.2.7"},
+                                                       {"state.asp", "GET", {}, {}, "192.0.2.8"}});
         QVERIFY2(answers.at(0).error.startsWith(QStringLiteral("Error ")), qPrintable(answers.at(0).error));
         QVERIFY2(answers.at(0).error.contains(QStringLiteral(" on line 4")), qPrintable(answers.at(0).error));
         QCOMPARE(answers.at(0).text, QStringLiteral("<html>\r\n"));
-        QCOMPARE(answers.at(1).text, QStringLiteral("POST"));
+        verifyNoErrors(answers.mid(1));
+        QCOMPARE(answers.at(1).text, QStringLiteral("1/1/xGET"));
+        QCOMPARE(answers.at(2).text, QStringLiteral("2/2/POST"));
+        QCOMPARE(answers.at(3).text, QStringLiteral("1/3/GET"));
     }
 };
 
