@@ -314,15 +314,17 @@ private Q_SLOTS:
 
     // The runtime itself: a failing page reports its error and line and later
     // requests still run; Session lasts per visitor, Application for all;
-    // Response.End ends the page.
+    // Response.End ends the page; URLEncode encodes the code page's bytes.
     void runtimeObjects()
     {
         TestProgramFolder folder;
         writeBytes(folder.file("broken.asp"), "<html>\r\n<%\r\n  x = 1\r\n  y = x / 0\r\n%>\r\n</html>\r\n");
-        writeBytes(folder.file("state.asp"),
-                   "<%Session(\"n\") = Session(\"n\") + 1\r\nApplication.Lock\r\nApplication(\"n\") = "
-                   "Application(\"n\") + 1\r\nApplication.UnLock%><%=Session(\"n\")%>/<%=Application(\"n\")%>/"
-                   "<%=Request(\"q\") & Request.ServerVariables(\"REQUEST_METHOD\")%><%Response.End%>after");
+        writeBytes(
+            folder.file("state.asp"),
+            "<%Session(\"n\") = Session(\"n\") + 1\r\nApplication.Lock\r\nApplication(\"n\") = "
+            "Application(\"n\") + 1\r\nApplication.UnLock%><%=Session(\"n\")%>/<%=Application(\"n\")%>/"
+            "<%=Request(\"q\") & Request.ServerVariables(\"REQUEST_METHOD\")%>/<%=Server.URLEncode(\"a b&\xe9\")%>"
+            "<%Response.End%>after");
         SiteRuntime runtime(folder.path(), QStringLiteral("windows-1252"));
         const QList<SiteAnswer> answers = runtime.run({{"broken.asp"},
                                                        {"state.asp", "GET", {}, {{"q", "x"}}, "192.0.2.7"},
@@ -332,9 +334,9 @@ private Q_SLOTS:
         QVERIFY2(answers.at(0).error.contains(QStringLiteral(" on line 4")), qPrintable(answers.at(0).error));
         QCOMPARE(answers.at(0).text, QStringLiteral("<html>\r\n"));
         verifyNoErrors(answers.mid(1));
-        QCOMPARE(answers.at(1).text, QStringLiteral("1/1/xGET"));
-        QCOMPARE(answers.at(2).text, QStringLiteral("2/2/POST"));
-        QCOMPARE(answers.at(3).text, QStringLiteral("1/3/GET"));
+        QCOMPARE(answers.at(1).text, QStringLiteral("1/1/xGET/a+b%26%E9"));
+        QCOMPARE(answers.at(2).text, QStringLiteral("2/2/POST/a+b%26%E9"));
+        QCOMPARE(answers.at(3).text, QStringLiteral("1/3/GET/a+b%26%E9"));
     }
 };
 
