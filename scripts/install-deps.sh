@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Quillset needs, only those
 # that are missing. Extra package names given as arguments (tools for the install
-# check or the package) are added to the list.
+# check, the package or the page tests) are added to the list.
 set -euo pipefail
 
 packages=(cmake g++ make ccache qt6-base-dev fonts-dejavu-core "$@")

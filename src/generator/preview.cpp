@@ -55,10 +55,17 @@ QString storedLine(const QList<GuestbookField> &fields, const QStringList &value
     return items.join(kItemSeparator);
 }
 
-// Server.HTMLEncode of the view page's script.
+// Server.HTMLEncode of the view page's script: the four markup characters by
+// name, and every character from U+00A0 to U+00FF by its number.
 QString htmlEncoded(const QString &text)
 {
-    return text.toHtmlEscaped();
+    QString encoded = text.toHtmlEscaped();
+    for (qsizetype i = encoded.size() - 1; i >= 0; --i) {
+        const ushort code = encoded.at(i).unicode();
+        if (code >= 0xa0 && code <= 0xff)
+            encoded.replace(i, 1, QStringLiteral("&#%1;").arg(code));
+    }
+    return encoded;
 }
 
 }  // namespace

@@ -105,15 +105,6 @@ private Q_SLOTS:
                               "Date : 12/5/2026 2:03:09 PM"}));
     }
 
-    // A stored value holding the item separator shows as two items, and "&" and
-    // quotes are encoded.
-    void renderedLikeTheScript()
-    {
-        QCOMPARE(RenderedEntries({"A : x & \"yvbCrLf B : 1//vbReturn//2", "A : new"}),
-                 QStringLiteral("<br/>A : new<br/><br/>B : 1 <br> 2<br/>A : x &amp; &quot;y<br/>"));
-        QCOMPARE(RenderedEntries({}), QString());
-    }
-
     // A missing parent folder, or a project the run would refuse, makes no preview
     // and leaves no folder.
     void failedPreviewLeavesNoFolder()

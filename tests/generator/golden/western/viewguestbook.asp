@@ -18,21 +18,27 @@ body   {font-family: Verdana; font-size: 11; color: #000000;}
 <div align="center"><font style="font-size: 23px;">Café Müller</font></div><br/><br/>
 <%
    Const ForReading = 1, ForWriting = 2, ForAppending = 8
-   Dim ThisLine, PrintLine
+   Dim ThisLine, Lines, LineCount, x, y
    Set FileObject = Server.CreateObject("Scripting.FileSystemObject")
    GuestBookFile = Server.MapPath("guestbook.txt")
    Set InputStream = FileObject.OpenTextFile(GuestBookFile, ForReading, False)
+   ReDim Lines(63)
+   LineCount = 0
    Do While Not InputStream.AtEndOfStream
-       ThisLine = split(InputStream.ReadLine, "vbCrLf ")
-       For x = LBound(ThisLine) To UBound(ThisLine)
-               PrintLine = Server.HTMLEncode(ThisLine(x)) + "<br/>" + PrintLine
-       Next
-       PrintLine = "<br/>" + PrintLine
+       If LineCount > UBound(Lines) Then ReDim Preserve Lines(2 * LineCount)
+       Lines(LineCount) = InputStream.ReadLine
+       LineCount = LineCount + 1
    Loop
    InputStream.Close
    Set OutputStream = Nothing
    Set FileObject = Nothing
-   Response.Write replace(PrintLine, "//vbReturn//", " <br> ")
+   For y = LineCount - 1 To 0 Step -1
+       Response.Write "<br/>"
+       ThisLine = split(Lines(y), "vbCrLf ")
+       For x = UBound(ThisLine) To LBound(ThisLine) Step -1
+               Response.Write replace(Server.HTMLEncode(ThisLine(x)), "//vbReturn//", " <br> ") + "<br/>"
+       Next
+   Next
 %>
 <br/><br/><center><a href="default.asp"><b>Sign Guestbook</b></a></center><br/><br/>
 </body>

@@ -1,0 +1,288 @@
+' The objects of a classic ASP server for pages run on cscript, and what the
+' driver that follows needs to run one request after another in one process.
+' Wine's engine cannot read arguments through a member that holds an object
+' (obj.dict(key)), so dictionaries are always read through a local variable, and
+' it declares one class member per statement.
+
+Dim AspEndNumber : AspEndNumber = vbObjectError + 4242
+Dim AspLine, AspFiles, AspPlainCharacters
+AspPlainCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
+Set AspFiles = CreateObject("Scripting.FileSystemObject")
+
+' Split as VBScript defines it: Wine's engine gives one empty item for an empty
+' text, where the standard gives an array without items.
+Function Split(text, separator)
+    Dim items, count, start, found
+    If Len(text) = 0 Then
+        Split = Array()
+        Exit Function
+    End If
+    count = 1 : start = 1
+    Do
+        found = InStr(start, text, separator)
+        If found = 0 Then Exit Do
+        count = count + 1 : start = found + Len(separator)
+    Loop
+    ReDim items(count - 1)
+    count = 0 : start = 1
+    Do
+        found = InStr(start, text, separator)
+        If found = 0 Then Exit Do
+        items(count) = Mid(text, start, found - start)
+        count = count + 1 : start = found + Len(separator)
+    Loop
+    items(count) = Mid(text, start)
+    Split = items
+End Function
+
+Function NewDictionary()
+    Set NewDictionary = CreateObject("Scripting.Dictionary")
+    NewDictionary.CompareMode = 1
+End Function
+
+Function DictionaryValue(dictionary, key)
+    Dim d : Set d = dictionary
+    If d.Exists(key) Then DictionaryValue = d.Item(key)
+End Function
+
+' Session and Application: named values; Session's are kept per visitor.
+Class AspValues
+    Private m_values
+    Private Sub Class_Initialize
+        Set m_values = NewDictionary()
+    End Sub
+    Public Default Property Get Item(key)
+        Item = DictionaryValue(m_values, key)
+    End Property
+    Public Property Let Item(key, value)
+        Dim d : Set d = m_values
+        d.Item(key) = value
+    End Property
+    Public Sub Lock
+    End Sub
+    Public Sub UnLock
+    End Sub
+    Public Sub Abandon
+        m_values.RemoveAll
+    End Sub
+End Class
+
+Class AspRequest
+    Public FormValues
+    Public QueryValues
+    Public CookieValues
+    Public Variables
+    Private Sub Class_Initialize
+        Set FormValues = NewDictionary()
+        Set QueryValues = NewDictionary()
+        Set Variables = NewDictionary()
+    End Sub
+    Public Property Get Form(key)
+        Form = DictionaryValue(FormValues, key)
+    End Property
+    Public Property Get QueryString(key)
+        QueryString = DictionaryValue(QueryValues, key)
+    End Property
+    Public Property Get Cookies(key)
+        Cookies = DictionaryValue(CookieValues, key)
+    End Property
+    Public Property Get ServerVariables(key)
+        ServerVariables = DictionaryValue(Variables, key)
+    End Property
+    ' Request("name"): the query, then the form, the cookies and the server variables.
+    Public Default Function Item(key)
+        Dim source
+        For Each source In Array(QueryValues, FormValues, CookieValues, Variables)
+            If source.Exists(key) Then
+                Item = source.Item(key)
+                Exit Function
+            End If
+        Next
+    End Function
+End Class
+
+' The body goes straight to its file in the page code page, as the server sends
+' it; Clear starts the file again.
+Class AspResponse
+    Public Buffer
+    Public Status
+    Public RedirectTarget
+    Public CookieValues
+    Private m_path
+    Private m_stream
+    Public Sub Start(path, cookies)
+        m_path = path : Buffer = True : Status = "200 OK" : RedirectTarget = ""
+        Set CookieValues = cookies
+        Set m_stream = AspFiles.CreateTextFile(m_path, True)
+    End Sub
+    Public Sub Finish
+        m_stream.Close
+    End Sub
+    Public Sub Write(text)
+        m_stream.Write text & ""
+    End Sub
+    Public Sub Clear
+        m_stream.Close
+        Set m_stream = AspFiles.CreateTextFile(m_path, True)
+    End Sub
+    Public Sub Redirect(url)
+        Clear
+        Status = "302 Object moved" : RedirectTarget = url
+        Err.Raise AspEndNumber
+    End Sub
+    ' Response.End: End cannot name a method here, so the runtime calls this one.
+    Public Sub EndPage
+        Err.Raise AspEndNumber
+    End Sub
+    Public Property Get Cookies(key)
+        Cookies = DictionaryValue(CookieValues, key)
+    End Property
+    Public Property Let Cookies(key, value)
+        Dim d : Set d = CookieValues
+        d.Item(key) = value
+    End Property
+End Class
+
+' Wine's TextStream is not at its end after the last line of a file whose size is
+' 64 more than a multiple of 256, and the next ReadLine fails. So a file opened for
+' reading gives its lines through this reader, which reads them once up to the end
+' or that failure. Only the members that the pages use are given.
+Class AspLineReader
+    Private m_lines
+    Private m_count
+    Private m_next
+    Public Sub Load(stream)
+        Dim line
+        ReDim m_lines(63)
+        m_count = 0 : m_next = 0
+        On Error Resume Next
+        Do While Not stream.AtEndOfStream
+            line = stream.ReadLine
+            If Err.Number <> 0 Then Exit Do
+            If m_count > UBound(m_lines) Then ReDim Preserve m_lines(2 * m_count)
+            m_lines(m_count) = line
+            m_count = m_count + 1
+        Loop
+        Err.Clear
+        stream.Close
+    End Sub
+    Public Property Get AtEndOfStream
+        AtEndOfStream = m_next >= m_count
+    End Property
+    Public Function ReadLine
+        If m_next >= m_count Then Err.Raise 62
+        ReadLine = m_lines(m_next)
+        m_next = m_next + 1
+    End Function
+    Public Sub Close
+    End Sub
+End Class
+
+Class AspFileSystem
+    Private m_files
+    Private Sub Class_Initialize
+        Set m_files = CreateObject("Scripting.FileSystemObject")
+    End Sub
+    Public Function OpenTextFile(path, mode, create)
+        Dim stream, reader
+        Set stream = m_files.OpenTextFile(path, mode, create)
+        If mode <> 1 Then
+            Set OpenTextFile = stream
+            Exit Function
+        End If
+        Set reader = New AspLineReader
+        reader.Load stream
+        Set OpenTextFile = reader
+    End Function
+    Public Function CreateTextFile(path, overwrite)
+        Set CreateTextFile = m_files.CreateTextFile(path, overwrite)
+    End Function
+    Public Function FileExists(path)
+        FileExists = m_files.FileExists(path)
+    End Function
+End Class
+
+Function NewComObject(name)
+    If LCase(name) = "scripting.filesystemobject" Then
+        Set NewComObject = New AspFileSystem
+    Else
+        Set NewComObject = CreateObject(name)
+    End If
+End Function
+
+Class AspServer
+    Public Root
+    Public ScriptTimeout
+    Public Function MapPath(path)
+        Dim relative : relative = Replace(path, "/", "\")
+        If Left(relative, 1) = "\" Then relative = Mid(relative, 2)
+        MapPath = Root & "\" & relative
+    End Function
+    Public Function CreateObject(name)
+        Set CreateObject = NewComObject(name)
+    End Function
+    ' The server's rules: the four markup characters by name, and every character
+    ' from U+00A0 to U+00FF by its number; the rest as it is.
+    Public Function HTMLEncode(text)
+        Dim i, result
+        result = Replace(Replace(Replace(Replace(text & "", "&", "&amp;"), "<", "&lt;"), ">", "&gt;"), """", "&quot;")
+        If AspHighCharacters.Test(result) Then
+            For i = 0 To UBound(AspNumbered) Step 2
+                result = Replace(result, AspNumbered(i), AspNumbered(i + 1))
+            Next
+        End If
+        HTMLEncode = result
+    End Function
+    Public Function URLEncode(text)
+        Dim i, c
+        For i = 1 To Len(text)
+            c = Mid(text, i, 1)
+            If c = " " Then
+                URLEncode = URLEncode & "+"
+            ElseIf InStr(1, AspPlainCharacters, c, 0) > 0 Then
+                URLEncode = URLEncode & c
+            Else
+                URLEncode = URLEncode & "%" & Right("0" & Hex(Asc(c)), 2)
+            End If
+        Next
+    End Function
+End Class
+
+' The driver: one request after another, each visitor with its own session and cookies.
+Dim Request, Response, Server, Session, Application, AspVisitors
+Set Response = New AspResponse
+Set Server = New AspServer
+Set Application = New AspValues
+Set AspVisitors = NewDictionary()
+
+Sub AddValue(dictionary, key, value)
+    Dim d : Set d = dictionary
+    d.Item(key) = value
+End Sub
+
+Sub BeginRequest(method, page, visitor, bodyPath)
+    Dim visitors : Set visitors = AspVisitors
+    If Not visitors.Exists(visitor) Then visitors.Add visitor, Array(New AspValues, NewDictionary())
+    Dim state : state = visitors.Item(visitor)
+    Set Session = state(0)
+    Set Request = New AspRequest
+    Set Request.CookieValues = state(1)
+    AddValue Request.Variables, "REQUEST_METHOD", method
+    AddValue Request.Variables, "SCRIPT_NAME", "/" & page
+    AddValue Request.Variables, "REMOTE_ADDR", visitor
+    AddValue Request.Variables, "REMOTE_HOST", visitor
+    Response.Start bodyPath, state(1)
+    AspLine = 0
+End Sub
+
+' The answer's head: status, redirect target, and the error and its page line.
+Sub FinishRequest(resultPath, number, description)
+    Response.Finish
+    Dim result : Set result = AspFiles.CreateTextFile(resultPath, True)
+    result.WriteLine Response.Status
+    result.WriteLine Response.RedirectTarget
+    If number <> 0 And number <> AspEndNumber Then
+        result.WriteLine "Error " & number & " on line " & AspLine & ": " & description
+    End If
+    result.Close
+End Sub

@@ -1,0 +1,263 @@
+#include "siteruntime.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The Unix locale whose code page Wine takes as its ANSI code page.
+QString localeFor(const QString &codePage)
+{
+    const QString name = codePage.toLower();
+    if (name == QLatin1String("windows-1251"))
+        return QStringLiteral("ru_RU.UTF-8");
+    return name == QLatin1String("windows-1252") ? QStringLiteral("en_US.UTF-8") : QString();
+}
+
+// The path under Wine's drive Z:, which is the Unix root.
+QString windowsPath(const QString &path)
+{
+    return QStringLiteral("Z:") + QDir::cleanPath(path).replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+// A VBScript expression for text: quoted runs, control characters as Chr(n).
+QString vbText(const QString &text)
+{
+    QStringList parts;
+    QString run;
+    for (const QChar c : text) {
+        if (c.unicode() >= 32) {
+            run += c == QLatin1Char('"') ? QStringLiteral("\"\"") : QString(c);
+            continue;
+        }
+        if (!run.isEmpty())
+            parts << QLatin1Char('"') + run + QLatin1Char('"');
+        run.clear();
+        parts << QStringLiteral("Chr(%1)").arg(c.unicode());
+    }
+    if (!run.isEmpty() || parts.isEmpty())
+        parts << QLatin1Char('"') + run + QLatin1Char('"');
+    return parts.join(QStringLiteral(" & "));
+}
+
+// A code line of the page, preceded by the statement that records its line, where
+// a statement may stand (not inside a continued line, not before a Case).
+QString codeLine(const QString &line, int number, bool continued)
+{
+    static const QRegularExpression caseLine(QStringLiteral("^\\s*case\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression responseEnd(QStringLiteral("\\bresponse\\.end\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    QString code = line;
+    code.replace(responseEnd, QStringLiteral("Response.EndPage"));
+    if (continued || code.trimmed().isEmpty() || caseLine.match(code).hasMatch())
+        return code + kCrLf;
+    return QStringLiteral("AspLine = %1").arg(number) + kCrLf + code + kCrLf;
+}
+
+QString readPrelude()
+{
+    QFile file(QStringLiteral(QUILLSET_SITE_PRELUDE));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The page as the body of a VBScript procedure: literal text written out, "<%= %>"
+// written, "<% %>" kept as code with the page's line recorded before each statement.
+QString translate(const QString &page)
+{
+    QString out;
+    int line = 1;
+    qsizetype at = 0;
+    while (at < page.size()) {
+        const qsizetype open = page.indexOf(QStringLiteral("<%"), at);
+        const QString literal = page.mid(at, open < 0 ? -1 : open - at);
+        if (!literal.isEmpty())
+            out += QStringLiteral("Response.Write ") + vbText(literal) + kCrLf;
+        line += int(literal.count(QLatin1Char('\n')));
+        if (open < 0)
+            break;
+        qsizetype close = page.indexOf(QStringLiteral("%>"), open + 2);
+        if (close < 0)
+            close = page.size();
+        const QString code = page.mid(open + 2, close - open - 2);
+        if (code.startsWith(QLatin1Char('='))) {
+            out += codeLine(QStringLiteral("Response.Write ") + code.mid(1), line, false);
+        } else if (!code.startsWith(QLatin1Char('@'))) {
+            bool continued = false;
+            int number = line;
+            for (const QString &codeText : code.split(QLatin1Char('\n'))) {
+                QString text = codeText;
+                if (text.endsWith(QLatin1Char('\r')))
+                    text.chop(1);
+                out += codeLine(text, number++, continued);
+                continued = text.trimmed().endsWith(QLatin1Char('_'));
+            }
+        }
+        line += int(code.count(QLatin1Char('\n')));
+        at = close + 2;
+    }
+    return out;
+}
+
+}  // namespace
+
+QString SiteEngineFolder()
+{
+    return QStringLiteral(QUILLSET_WINE_FOLDER);
+}
+
+SiteRuntime::SiteRuntime(const QString &folder, const QString &codePage)
+    : m_folder(folder)
+    , m_codePage(codePage)
+{
+}
+
+QString SiteRuntime::posted(const QString &value) const
+{
+    const auto holds = [this](const QString &text) {
+        QStringEncoder encoder(m_codePage.toLatin1().constData());
+        const QByteArray encoded = encoder.encode(text);
+        return !encoder.hasError();
+    };
+    if (holds(value))
+        return value;
+    QString result;
+    for (const uint code : value.toUcs4()) {
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+        result += holds(character) ? character : QStringLiteral("&#%1;").arg(code);
+    }
+    return result;
+}
+
+// Server.HTMLEncode's table: each character of the code page from U+00A0 to U+00FF
+// and its numbered reference.
+QString SiteRuntime::encodingTable() const
+{
+    QStringDecoder decoder(m_codePage.toLatin1().constData());
+    QStringList pairs;
+    QStringList characters;
+    for (int byte = 0x80; byte <= 0xff; ++byte) {
+        const QString character = decoder.decode(QByteArray(1, char(byte)));
+        const uint code = character.isEmpty() ? 0 : character.at(0).unicode();
+        if (code >= 0xa0 && code <= 0xff) {
+            pairs << QStringLiteral("Chr(%1), \"&#%2;\"").arg(byte).arg(code);
+            characters << QStringLiteral("Chr(%1)").arg(byte);
+        }
+    }
+    return QStringLiteral("Dim AspNumbered, AspHighCharacters") + kCrLf + QStringLiteral("AspNumbered = Array(")
+        + pairs.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
+        + QStringLiteral("Set AspHighCharacters = New RegExp") + kCrLf
+        + QStringLiteral("AspHighCharacters.Pattern = \"[\" & ") + characters.join(QStringLiteral(" & "))
+        + QStringLiteral(" & \"]\"") + kCrLf;
+}
+
+QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &answers) const
+{
+    QString text =
+        readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder)) + kCrLf;
+    QStringList pages;
+    for (const SiteRequest &request : requests) {
+        if (!pages.contains(request.page))
+            pages << request.page;
+    }
+    QStringDecoder decoder(m_codePage.toLatin1().constData());
+    for (int i = 0; i < pages.size(); ++i) {
+        QFile file(QDir(m_folder).filePath(pages.at(i)));
+        const QString page = file.open(QIODevice::ReadOnly) ? decoder.decode(file.readAll()) : QString();
+        // A page runs in a procedure of its own; the one that serves it catches
+        // Response.End and Redirect, and the page's errors.
+        text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page) + QStringLiteral("End Sub") + kCrLf;
+        text += QStringLiteral("Sub ServePage%1(resultPath)").arg(i) + kCrLf + QStringLiteral("On Error Resume Next")
+            + kCrLf + QStringLiteral("Page%1").arg(i) + kCrLf
+            + QStringLiteral("FinishRequest resultPath, Err.Number, Err.Description") + kCrLf
+            + QStringLiteral("End Sub") + kCrLf;
+    }
+    for (int i = 0; i < requests.size(); ++i) {
+        const SiteRequest &request = requests.at(i);
+        const QString answer = windowsPath(answers + QStringLiteral("/%1").arg(i));
+        text += QStringLiteral("BeginRequest %1, %2, %3, %4")
+                    .arg(vbText(request.method), vbText(request.page), vbText(request.visitor),
+                         vbText(answer + QStringLiteral(".body")))
+            + kCrLf;
+        for (const auto &[name, value] : request.form)
+            text +=
+                QStringLiteral("AddValue Request.FormValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+        for (const auto &[name, value] : request.query)
+            text +=
+                QStringLiteral("AddValue Request.QueryValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+        text += QStringLiteral("ServePage%1 %2")
+                    .arg(pages.indexOf(request.page))
+                    .arg(vbText(answer + QStringLiteral(".result")))
+            + kCrLf;
+    }
+    return text;
+}
+
+QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeoutMs)
+{
+    QList<SiteAnswer> answers(requests.size());
+    const QString locale = localeFor(m_codePage);
+    QTemporaryDir work;
+    QFile script(work.filePath(QStringLiteral("site.vbs")));
+    QStringEncoder encoder(m_codePage.toLatin1().constData());
+    if (locale.isEmpty() || !script.open(QIODevice::WriteOnly)
+        || script.write(encoder.encode(program(requests, work.path()))) < 0 || !script.flush()) {
+        for (SiteAnswer &answer : answers)
+            answer.error = QStringLiteral("The program could not be written for code page ") + m_codePage;
+        return answers;
+    }
+    script.close();
+
+    QProcess engine;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("WINEPREFIX"), SiteEngineFolder() + QStringLiteral("/prefix"));
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all,fixme+vbscript"));
+    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    environment.insert(QStringLiteral("LOCPATH"), SiteEngineFolder() + QStringLiteral("/locale"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    engine.setProcessEnvironment(environment);
+    engine.start(
+        QStringLiteral("wine"),
+        {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"), windowsPath(script.fileName())});
+    const bool finished = engine.waitForFinished(timeoutMs);
+    if (!finished)
+        engine.kill();
+    // Wine's engine reports a script that does not compile only in its debug output.
+    const QString output = QString::fromLocal8Bit(engine.readAllStandardError());
+    static const QRegularExpression parserError(QStringLiteral("parser_error.*"));
+    const QString compileError = parserError.match(output).captured(0);
+
+    QStringDecoder decoder(m_codePage.toLatin1().constData());
+    for (int i = 0; i < requests.size(); ++i) {
+        SiteAnswer &answer = answers[i];
+        QFile result(work.filePath(QStringLiteral("%1.result").arg(i)));
+        if (!result.open(QIODevice::ReadOnly)) {
+            answer.error = !finished      ? QStringLiteral("The engine timed out")
+                : !compileError.isEmpty() ? QStringLiteral("The program does not compile: ") + compileError
+                                          : QStringLiteral("No answer: ") + engine.errorString() + output.right(500);
+            continue;
+        }
+        const QStringList head = QString(decoder.decode(result.readAll())).split(kCrLf);
+        answer.status = head.value(0);
+        answer.redirect = head.value(1);
+        answer.error = head.value(2);
+        QFile body(work.filePath(QStringLiteral("%1.body").arg(i)));
+        if (body.open(QIODevice::ReadOnly))
+            answer.body = body.readAll();
+        answer.text = decoder.decode(answer.body);
+    }
+    return answers;
+}
+
+SiteAnswer SiteRuntime::get(const QString &page)
+{
+    return run({SiteRequest(page)}).value(0);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// Runs the classic ASP pages of a site folder on Wine's VBScript engine (cscript
+// with Wine's own vbscript.dll and scrrun.dll): each page becomes a procedure of
+// one VBScript program, the ASP objects come from prelude.vbs, and a batch of
+// requests runs in one process so that sessions last from one request to the next.
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+using SiteValues = QList<QPair<QString, QString>>;
+
+struct SiteRequest {
+    SiteRequest(const QString &page, const QString &method = QStringLiteral("GET"), const SiteValues &form = {},
+                const SiteValues &query = {}, const QString &visitor = QStringLiteral("192.0.2.1"))
+        : page(page)
+        , method(method)
+        , form(form)
+        , query(query)
+        , visitor(visitor)
+    {
+    }
+    QString page;  // e.g. "addtogb.asp"
+    QString method;
+    SiteValues form;
+    SiteValues query;
+    QString visitor;  // the visitor's address; one session per visitor
+};
+
+struct SiteAnswer {
+    QString status;  // "200 OK", "302 Object moved", ...
+    QString redirect;  // the target of Response.Redirect
+    QString error;  // "Error <number> on line <page line>: <text>", or why the page did not run
+    QByteArray body;  // as sent, in the page code page
+    QString text;  // the body decoded in the page code page
+};
+
+class SiteRuntime
+{
+public:
+    // folder: the site; codePage: the server's ANSI code page, in which it reads
+    // the pages and its scripts read and write text files.
+    SiteRuntime(const QString &folder, const QString &codePage);
+
+    // Runs the requests in order in one engine process; timeoutMs < 0: no limit.
+    QList<SiteAnswer> run(const QList<SiteRequest> &requests, int timeoutMs = 300000);
+    SiteAnswer get(const QString &page);
+
+    // What a browser posts for text in this code page: characters that it cannot
+    // hold are sent as numeric character references.
+    QString posted(const QString &value) const;
+
+private:
+    QString program(const QList<SiteRequest> &requests, const QString &answers) const;
+    QString encodingTable() const;
+
+    QString m_folder;
+    QString m_codePage;
+};
+
+// The Wine folder prepared for this build (prefix and locales), set by the build.
+QString SiteEngineFolder();
