@@ -41,8 +41,10 @@ QString BuildBodyTag(const GuestbookProject &p)
     QString tag = QStringLiteral("<body TopMargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" LeftMargin=\"0\" "
                                  "MarginHeight=\"0\" MarginWidth=\"0\" BGColor=")
         + p.BG_Color;
+    // The image goes in unquoted as an address: a space as %20; the page-value
+    // check refuses the characters that would end the attribute.
     if (!p.BG_Image.isEmpty() && p.BG_Image.toLower() != QLatin1String("none"))
-        tag += QStringLiteral(" Background=") + p.BG_Image;
+        tag += QStringLiteral(" Background=") + QString(p.BG_Image).replace(QLatin1Char(' '), QStringLiteral("%20"));
     tag += QLatin1Char('>');
     return tag.toLower() + kCrLf + kCrLf;
 }

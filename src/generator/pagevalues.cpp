@@ -12,6 +12,8 @@ const QStringList kScriptMarkers = {QStringLiteral("<%"), QStringLiteral("%>")};
 // The default field "E-mail" holds a hyphen: the program makes such names itself,
 // and a hyphen is harmless in every place a name goes.
 const QString kFieldNameAllowedFromFilter = QStringLiteral("-");
+// Characters that would end the background image's unquoted attribute or the tag.
+const QString kImageRefused = QStringLiteral("\"'<>");
 // How much of a refused value the message shows.
 constexpr int kShownLength = 12;
 
@@ -141,6 +143,11 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
         const QString reason = textProblem(named.value, codePage);
         if (!reason.isEmpty())
             return refusal(named, reason);
+    }
+    for (const QChar c : kImageRefused) {
+        if (project.BG_Image.contains(c))
+            return refusal({QStringLiteral("Background image"), project.BG_Image},
+                           QStringLiteral("it holds %1, which an image address cannot hold").arg(quoted(c)));
     }
     return {};
 }

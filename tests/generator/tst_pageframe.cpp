@@ -15,6 +15,8 @@ private Q_SLOTS:
         QTest::newRow("none in mixed case") << "nOnE" << QStringLiteral("bgcolor=#fff>");
         QTest::newRow("word containing none")
             << "nonesuch.gif" << QStringLiteral("bgcolor=#fff background=nonesuch.gif>");
+        QTest::newRow("spaces as %20")
+            << " My Garden 2.JPG" << QStringLiteral("bgcolor=#fff background=%20my%20garden%202.jpg>");
     }
     void bodyTag()
     {

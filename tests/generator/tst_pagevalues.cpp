@@ -69,6 +69,11 @@ private Q_SLOTS:
         // Refused: each reason, on each kind of value.
         refusedRow("title", "x<%=Request(\"c\")%>", "Title \"x<%=Request(...\"", kOpens);
         refusedRow("image", "pics/x%>.gif", "Background image \"pics/x%>.gif\"", kCloses);
+        const QString imageCannot = QStringLiteral("which an image address cannot hold");
+        refusedRow("image", "a b\".gif", "Background image \"a b\".gif\"", "it holds \"\"\", " + imageCannot);
+        refusedRow("image", "mum's.gif", "Background image \"mum's.gif\"", "it holds \"'\", " + imageCannot);
+        refusedRow("image", "<b>.gif", "Background image \"<b>.gif\"", "it holds \"<\", " + imageCannot);
+        refusedRow("image", "a>b.gif", "Background image \"a>b.gif\"", "it holds \">\", " + imageCannot);
         refusedRow("background", "#fff\r\n", "Background colour \"#fff??\"", kControl);
         refusedRow("table width", "45%\t", "Table width \"45%?\"", kControl);
         refusedRow("border", "<%=1%>", "Border width \"<%=1%>\"", kOpens);
@@ -103,6 +108,7 @@ private Q_SLOTS:
         acceptedRow("title", QStringLiteral("Caf\u00e9 \u20ac"));
         acceptedRow("text font", "% >");
         acceptedRow("image", "");
+        acceptedRow("image", "my garden.jpg");
         acceptedRow("link colour", "not a colour");
         acceptedRow("field name", "E-mail");
         acceptedRow("field name", "  ");
