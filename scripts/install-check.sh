@@ -37,6 +37,15 @@ done
 for picture in $(grep -o 'src="[^"]*"' "$root/share/quillset/help/index.html" | cut -d'"' -f2); do
     [ -f "$root/share/quillset/help/$picture" ] || { echo "install check: the manual lacks $picture"; status=1; }
 done
+# And every picture the installed README shows, at the place its links name.
+doc="$root/share/doc/quillset"
+for picture in $(grep -o '](docs/[^)]*)' "$doc/README.md" | tr -d '()]'); do
+    [ -f "$doc/$picture" ] || { echo "install check: the README lacks $picture"; status=1; }
+done
+# --version answers without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/quillset" --version) \
+    || { echo "install check: quillset --version failed"; status=1; }
+[ "$version" = "Quillset 1.2.6" ] || { echo "install check: quillset --version printed \"$version\""; status=1; }
 desktop-file-validate "$root/share/applications/$id.desktop" || status=1
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || status=1
 

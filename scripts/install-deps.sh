@@ -13,8 +13,17 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+# Root installs directly (a Debian installed with a root password has no sudo);
+# anyone else goes through sudo.
 sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo > /dev/null; then
+        echo "Installing ${missing[*]} needs root: run this as root, or install and set up sudo." >&2
+        exit 1
+    fi
+    sudo="sudo"
+fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+# Through env, since sudo drops the caller's environment.
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"

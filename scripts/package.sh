@@ -9,4 +9,6 @@ cmake --build build-package -j2
 (cd build-package && cpack -G DEB)
 package=$(ls build-package/quillset_*.deb)
 echo "Package: $package"
-echo "Install it with: sudo apt install ./$package"
+sudo="sudo "
+[ "$(id -u)" -eq 0 ] && sudo=""
+echo "Install it with: ${sudo}apt install ./$package"

@@ -5,14 +5,42 @@
 #include "wizard/frmmain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+namespace {
+
+// --help and --version print and end the program before anything needs a display.
+// Other arguments, Qt's own such as -platform among them, are left to QApplication.
+void answerInformationOptions(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    // Qt's way: "-reverse" is one option, not -r -e -v ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Designs a guestbook for a web site and writes its classic ASP pages."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(arguments);
+    if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet(QStringLiteral("help-all")))
+        return;
+    QCoreApplication core(argc, argv);
+    parser.process(core);  // prints the answer and ends the program
+}
+
+}  // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     // No organisation name: it would become part of the per-user data folder
     // (~/.local/share/Quillset rather than .../Quillset Project/Quillset).
-    QApplication::setApplicationName(QLatin1String(kApplicationTitle));
-    QApplication::setApplicationVersion(ApplicationVersion());
+    QCoreApplication::setApplicationName(QLatin1String(kApplicationTitle));
+    QCoreApplication::setApplicationVersion(ApplicationVersion());
+    answerInformationOptions(argc, argv);
+
+    QApplication app(argc, argv);
     DesktopStartup::setIdentity();
     DesktopStartup::chooseDataFolder();
 

@@ -7,6 +7,8 @@
 #include "chrome/pictures.h"
 
 #include <QIcon>
+#include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 const QByteArray kEarlierSettings = "[Projects]\r\nRecent_Projects=Earlier\r\n";
@@ -155,6 +157,36 @@ private slots:
             const QImage installed = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(installed, Pictures::programIcon(size).toImage().convertToFormat(QImage::Format_ARGB32));
         }
+    }
+
+    // --help and --version answer and end the program with no display at all (the
+    // window system, if reached, would abort the program).
+    void informationOptions_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("output");  // a pattern for the whole output
+        addRow("--version", QString("--version"), QString("Quillset 1\\.2\\.6\n"));
+        addRow("-v", QString("-v"), QString("Quillset 1\\.2\\.6\n"));
+        addRow("--help", QString("--help"), QString("Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*"));
+    }
+
+    void informationOptions()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, output);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        program.setProcessEnvironment(environment);
+        program.start(QUILLSET_PROGRAM, {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(output),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(pattern.match(printed).hasMatch(), qPrintable(printed));
     }
 
     void helpLookupOrder_data()
