@@ -44,66 +44,56 @@ class GeneratedSiteTest : public QObject
 private slots:
     void refusedDesignStaysOnLastStep()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
-        GuestbookProject project = window.readProject();
+        const WindowFixture f;
+        GuestbookProject project = f.window().readProject();
         project.BG_Color = QStringLiteral("<%=Now%>");
-        window.showProject(project);
-        walk(window, "NNNNN");
+        f.window().showProject(project);
+        f.walk("NNNNN");
 
-        QCOMPARE(desktop.boxes(),
+        QCOMPARE(f.boxes(),
                  QStringList{"! Ok: Error: Background colour \"<%=Now%>\" cannot be used in a page: "
                              "it holds the server script marker \"<%\""});
-        QCOMPARE(window.CurrentMode(), 5);
-        QVERIFY(control(&window, "lblBack")->isEnabled());
-        QVERIFY(!window.GuestbookGenerated());
-        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("projects/My_Guestbook"))));
+        QCOMPARE(f.window().CurrentMode(), 5);
+        QVERIFY(f.find("lblBack")->isEnabled());
+        QVERIFY(!f.window().GuestbookGenerated());
+        QVERIFY(!QFileInfo::exists(f.folder.file(QStringLiteral("projects/My_Guestbook"))));
     }
 
     // The design as the controls hold it goes into a fresh temporary folder, whose
     // sign page is opened; nothing is saved and no project folder is written.
     void previewOpensTheSignPageOfAFreshFolder()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
-        walk(window, "NN");
-        control<QComboBox>(&window, "cboFont")->setEditText(QStringLiteral("Gill Sans"));
+        const WindowFixture f;
+        f.walk("NN");
+        f.find<QComboBox>("cboFont")->setEditText(QStringLiteral("Gill Sans"));
         const QByteArray settings = readBytes(SettingsFilePath());
         TestTempFolder temp;
-        clickNamed(&window, "lblPreview");
+        f.click("lblPreview");
 
-        QCOMPARE(desktop.boxes(), QStringList());
+        QCOMPARE(f.boxes(), QStringList());
         QCOMPARE(temp.folders().size(), 1);
         const QString previewFolder = temp.path() + QDir::separator() + temp.folders().first();
-        QCOMPARE(desktop.opened, QStringList{previewFolder + QDir::separator() + QStringLiteral("index.html")});
-        QVERIFY(readBytes(desktop.opened.first()).contains("body   {font-family: Gill Sans; font-size: 11;"));
+        QCOMPARE(f.desktop.opened, QStringList{previewFolder + QDir::separator() + QStringLiteral("index.html")});
+        QVERIFY(readBytes(f.desktop.opened.first()).contains("body   {font-family: Gill Sans; font-size: 11;"));
         QCOMPARE(readBytes(SettingsFilePath()), settings);
-        QVERIFY(QDir(folder.file(QStringLiteral("projects")))
+        QVERIFY(QDir(f.folder.file(QStringLiteral("projects")))
                     .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))).last(),
-                 QStringLiteral("Preview written to ") + previewFolder);
-        QCOMPARE(window.CurrentMode(), 3);
+        QCOMPARE(f.log().last(), QStringLiteral("Preview written to ") + previewFolder);
+        QCOMPARE(f.window().CurrentMode(), 3);
     }
 
     void refusedPreviewShowsTheReason()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
-        walk(window, "N");
-        control<QLineEdit>(&window, "txtBGColor")->setText(QStringLiteral("#fff%>"));
+        const WindowFixture f;
+        f.walk("N");
+        f.find<QLineEdit>("txtBGColor")->setText(QStringLiteral("#fff%>"));
         TestTempFolder temp;
-        clickNamed(&window, "lblPreview");
+        f.click("lblPreview");
 
-        QCOMPARE(desktop.boxes(),
+        QCOMPARE(f.boxes(),
                  QStringList{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: "
                              "it holds the server script marker \"%>\""});
-        QVERIFY(desktop.opened.isEmpty());
+        QVERIFY(f.desktop.opened.isEmpty());
         QVERIFY(temp.folders().isEmpty());
     }
 };

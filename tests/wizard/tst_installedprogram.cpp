@@ -195,9 +195,7 @@ private slots:
         }
         ScriptedDesktop desktop;
         frmMain window;
-        window.show();
         desktop.answers = {answer};
-
         clickNamed(&window, "imgHelp");
 
         QCOMPARE(desktop.boxes(), boxes);

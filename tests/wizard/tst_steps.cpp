@@ -5,8 +5,6 @@
 #include "support/goldenprojects.h"
 #include "wizardtestsupport.h"
 
-Q_DECLARE_METATYPE(GuestbookProject)
-
 class StepsTest : public QObject
 {
     Q_OBJECT
@@ -29,37 +27,32 @@ private slots:
     {
         QFETCH(GuestbookProject, design);
         QFETCH(int, builtUpTo);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
+        const WindowFixture f({}, false);
         for (int step = 2; step <= builtUpTo; ++step)
-            window.DoMode(step);
-        QCOMPARE(window.readProject(), GuestbookProject::startupDefaults());
-
-        window.showProject(design);
-        QCOMPARE(window.readProject(), design);
+            f.step(step);
+        QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());
+        f.window().showProject(design);
+        QCOMPARE(f.window().readProject(), design);
         // Steps shown after the project came in are filled from the record.
         for (int step = builtUpTo; step <= 4; ++step)
-            window.DoMode(step);
-        QCOMPARE(window.readProject(), design);
-        window.showProject(GuestbookProject::startupDefaults());
-        QCOMPARE(window.readProject(), GuestbookProject::startupDefaults());
+            f.step(step);
+        QCOMPARE(f.window().readProject(), design);
+        f.window().showProject(GuestbookProject::startupDefaults());
+        QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());
     }
 
     // What a control holds is what readProject() gives, on a built step only.
     void controlsAreTheRecord()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.showProject(borderedProject(QStringLiteral("/srv/")));
-        window.DoMode(3);
-        QCOMPARE(control<QLineEdit>(&window, "txtHMColor")->text(), QStringLiteral("#00ff00"));
-        QCOMPARE(control<QComboBox>(&window, "cboFont")->currentText(), QStringLiteral("Times New Roman"));
-        control<QLineEdit>(&window, "txtHMColor")->setText(QStringLiteral("#123456"));
-        QCOMPARE(window.readProject().HM_FColor, QStringLiteral("#123456"));
-        QCOMPARE(window.readProject().TBL_Width, QStringLiteral("80%"));  // step 2, never built
-        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("lvwFields")));
+        const WindowFixture f({}, false);
+        f.window().showProject(borderedProject(QStringLiteral("/srv/")));
+        f.step(3);
+        QCOMPARE(f.find<QLineEdit>("txtHMColor")->text(), QStringLiteral("#00ff00"));
+        QCOMPARE(f.find<QComboBox>("cboFont")->currentText(), QStringLiteral("Times New Roman"));
+        f.find<QLineEdit>("txtHMColor")->setText(QStringLiteral("#123456"));
+        QCOMPARE(f.window().readProject().HM_FColor, QStringLiteral("#123456"));
+        QCOMPARE(f.window().readProject().TBL_Width, QStringLiteral("80%"));  // step 2, never built
+        QVERIFY(!f.window().findChild<QWidget *>(QStringLiteral("lvwFields")));
     }
 };
 
