@@ -13,13 +13,10 @@ const QByteArray kEarlierSettings = "[Projects]\r\nRecent_Projects=Earlier\r\n";
 const QString kSaveQuestion =
     QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
 
-// Folders for one start: a program folder and a per-user folder, each writable or
-// not. An unwritable one lies under a plain file, which holds for root too. An
-// installed program has share/quillset in its prefix; a portable one may have a
-// settings file beside it.
-class StartFolders
-{
-public:
+// A program folder and a per-user folder, each writable or not (an unwritable one
+// lies under a plain file, which holds for root too); installed: share/quillset in
+// the prefix; settingsBeside: a settings file beside the program.
+struct StartFolders {
     StartFolders(bool programWritable, bool perUserWritable, bool installed = false, bool settingsBeside = false)
     {
         writeBytes(m_base.file("plain-file"), "not a folder");
@@ -41,11 +38,9 @@ public:
         ProgramFolder::setPerUserFolderForTesting(perUser);
     }
 
+    TestProgramFolder m_base;
     QString program;
     QString perUser;
-
-private:
-    TestProgramFolder m_base;
 };
 
 // Starts the program as main() does, then closes the window with the given answer

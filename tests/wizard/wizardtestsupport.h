@@ -141,7 +141,6 @@ inline void typeText(QLineEdit *box, const QString &text)
         box->insert(QString(c));
 }
 
-// Where a key for the window goes: the widget that has the focus in it.
 inline QWidget *keyTarget(QWidget *window)
 {
     QWidget *focused = QApplication::focusWidget();
@@ -169,15 +168,8 @@ inline void pressKeys(QWidget *window, const QString &keys)
     }
 }
 
-inline void typeKeys(QWidget *window, const QString &text)
-{
-    QTest::keyClicks(keyTarget(window), text);
-}
-
-inline QString focusedName(QWidget *window)
-{
-    return keyTarget(window)->objectName();
-}
+inline void typeKeys(QWidget *window, const QString &text) { QTest::keyClicks(keyTarget(window), text); }
+inline QString focusedName(QWidget *window) { return keyTarget(window)->objectName(); }
 
 inline void showActive(QWidget *window)
 {
@@ -218,11 +210,7 @@ public:
 
     frmMain &window() const { return *main; }
     template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return control<T>(main.get(), name);
-    }
-    // Shows a step, through DoMode.
+    T *find(const QString &name) const { return control<T>(main.get(), name); }
     void step(int number) const { main->DoMode(number); }
     // Clicks "Next >>" for each N and "<< Back" for each B; calls DoMode for a digit.
     void walk(const QString &clicks) const
