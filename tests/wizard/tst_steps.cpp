@@ -52,20 +52,6 @@ private slots:
         QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());
     }
 
-    // What a control holds is what readProject() gives, on a built step only.
-    void controlsAreTheRecord()
-    {
-        const WindowFixture f({}, false);
-        f.window().showProject(borderedProject(QStringLiteral("/srv/")));
-        f.step(3);
-        QCOMPARE(f.find<QLineEdit>("txtHMColor")->text(), QStringLiteral("#00ff00"));
-        QCOMPARE(f.find<QComboBox>("cboFont")->currentText(), QStringLiteral("Times New Roman"));
-        f.find<QLineEdit>("txtHMColor")->setText(QStringLiteral("#123456"));
-        QCOMPARE(f.window().readProject().HM_FColor, QStringLiteral("#123456"));
-        QCOMPARE(f.window().readProject().TBL_Width, QStringLiteral("80%"));  // step 2, never built
-        QVERIFY(!f.window().findChild<QWidget *>(QStringLiteral("lvwFields")));
-    }
-
     void borderCheckBox()
     {
         const WindowFixture f;
