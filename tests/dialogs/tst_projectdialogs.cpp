@@ -105,26 +105,6 @@ private slots:
                      kept + '|' + f.window().readProject().Project_Path);
     }
 
-    // A title that cannot be stored is still taken; the failed save is shown once.
-    void titleDialogReportsFailedSave()
-    {
-        const WindowFixture f({}, true, {"Club news"});
-        QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
-        f.step(2);
-        bool closed = false;
-        f.click("lblTitle", [&closed](QWidget *dialog) {
-            QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), QStringLiteral("Garden Club"));
-            clickNamed(dialog, "lblOK");
-            closed = !dialog->isVisible();
-        });
-        QCOMPARE(f.boxes(), QStringList{"! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath())
-                                        + " is read-only"});
-        QVERIFY(closed);
-        QCOMPARE(f.find<QLineEdit>("txtTitle")->text(), QStringLiteral("Garden Club"));
-        QCOMPARE(f.window().ProjectName(), QStringLiteral("Garden Club"));
-        QCOMPARE(f.key("Garden_Club", "Project_Title"), QStringLiteral("-"));
-    }
-
     void listsRecentProjectsOnce()
     {
         TestProgramFolder folder;

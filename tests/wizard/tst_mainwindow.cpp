@@ -124,11 +124,12 @@ private slots:
     }
 
     // A settings save that fails is shown once as "Error: " + its text, whatever
-    // the user did; Finish then generates nothing and stays on the last step.
+    // the user did; Finish then generates nothing and stays on the last step, and a
+    // new title is taken all the same.
     void failedSaveIsShownOnce_data()
     {
         QTest::addColumn<QString>("action");
-        for (const char *action : {"finish", "browse", "close"})
+        for (const char *action : {"finish", "browse", "close", "title"})
             QTest::newRow(action) << QString(action);
     }
     void failedSaveIsShownOnce()
@@ -145,6 +146,15 @@ private slots:
             setFolderChooserForTesting([&](QWidget *, const QString &) { return f.folder.path(); });
             f.step(2);
             f.click("lblBrowse");
+        } else if (action == "title") {
+            f.step(2);
+            f.click("lblTitle", [](QWidget *dialog) {
+                QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), QStringLiteral("Garden Club"));
+                clickNamed(dialog, "lblOK");
+                QVERIFY(!dialog->isVisible());
+            });
+            QCOMPARE(f.find<QLineEdit>("txtTitle")->text() + '|' + f.window().ProjectName(),
+                     QStringLiteral("Garden Club|Garden Club"));
         } else {
             f.desktop.answers = {true};
             f.window().close();
