@@ -204,6 +204,7 @@ private slots:
         desktop.onMessage = [&](const MessagePrompt::Shown &) { closedBeforeMessage = !shownExistingProjects(); };
         doubleClickRow(window, accepted.Project_Title);
         QCOMPARE(main.readProject(), accepted);
+        QCOMPARE(main.ProjectName(), accepted.Project_Title);  // what the next save goes under
         QCOMPARE(main.CurrentMode(), 2);
         QCOMPARE(desktop.boxes(), QStringList{kLoaded + accepted.Project_Title});
         QVERIFY(closedBeforeMessage);
