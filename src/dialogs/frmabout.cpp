@@ -6,7 +6,6 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
-#include "generator/pageframe.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 

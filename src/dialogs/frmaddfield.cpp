@@ -7,6 +7,7 @@
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "generator/pagevalues.h"
+#include "wizard/dialogseams.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -69,10 +70,10 @@ QString storedKey(const QString &name)
     return SpacesToUnderscores(name).toLower();
 }
 
-bool clashesWithOtherField(const QList<GuestbookField> &fields, const QString &name, int exceptIndex)
+bool clashesWithName(const QStringList &names, const QString &name)
 {
-    for (int i = 0; i < fields.size(); ++i) {
-        if (i + 1 != exceptIndex && storedKey(fields.at(i).FieldName) == storedKey(name))
+    for (const QString &other : names) {
+        if (storedKey(other) == storedKey(name))
             return true;
     }
     return false;
@@ -80,10 +81,10 @@ bool clashesWithOtherField(const QList<GuestbookField> &fields, const QString &n
 
 }  // namespace
 
-frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidget *owner)
+frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesInUse, QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_fields(fields)
-    , m_editRow(editRow >= 0 && editRow < fields.size() ? editRow : -1)
+    , m_field(field)
+    , m_namesInUse(namesInUse)
 {
     setObjectName(QStringLiteral("frmAddField"));
     setWindowTitle(kCaption);
@@ -104,15 +105,13 @@ frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidg
     QLabel *Label2 =
         dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
     Combo1 = editableCombo(QStringLiteral("Combo1"), {QStringLiteral("Text"), QStringLiteral("Textarea")},
-                           QStringLiteral("Text"), twipsRect(1200, 600, 2655, 315), Frame1);
+                           kNewField.FieldType, twipsRect(1200, 600, 2655, 315), Frame1);
 
     Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
-    cboRows =
-        editableCombo(QStringLiteral("cboRows"), kSizes, QStringLiteral("10"), twipsRect(1200, 960, 975, 315), Frame1);
+    cboRows = editableCombo(QStringLiteral("cboRows"), kSizes, kNewField.Rows, twipsRect(1200, 960, 975, 315), Frame1);
 
     Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
-    cboCols =
-        editableCombo(QStringLiteral("cboCols"), kSizes, QStringLiteral("40"), twipsRect(1200, 1320, 975, 315), Frame1);
+    cboCols = editableCombo(QStringLiteral("cboCols"), kSizes, kNewField.Cols, twipsRect(1200, 1320, 975, 315), Frame1);
 
     lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, {}, Qt::white);
     lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, {}, Qt::white);
@@ -136,18 +135,14 @@ frmAddField::frmAddField(const QList<GuestbookField> &fields, int editRow, QWidg
     clearHoverOnMove(Frame1, {lblOK, lblCancel});
     clearHoverOnMove(this, {lblOK, lblCancel});
 
-    // Form_Load: the mode is decided once, by the row given.
-    if (m_editRow < 0) {
-        ResizeMe(1);
-    } else {
-        const GuestbookField &field = m_fields.at(m_editRow);
-        txtfldName->setText(field.FieldName);
-        Combo1->setEditText(field.FieldType);
-        cboRows->setEditText(field.Rows);
-        if (!field.Cols.isEmpty())
-            cboCols->setEditText(field.Cols);
-        ResizeMe(field.FieldType == kSingleLineKind ? 1 : 2);
-    }
+    // Form_Load: the layout follows the field's kind; a field without columns keeps
+    // the usual number in case it becomes multi-line.
+    txtfldName->setText(field.FieldName);
+    Combo1->setEditText(field.FieldType);
+    cboRows->setEditText(field.Rows);
+    if (!field.Cols.isEmpty())
+        cboCols->setEditText(field.Cols);
+    ResizeMe(field.FieldType == kSingleLineKind ? 1 : 2);
     txtfldName->setFocus();
 }
 
@@ -222,20 +217,14 @@ void frmAddField::lblOK_Click()
         return;
     }
     const QString kind = Combo1->currentText();
-    const int exceptIndex = m_editRow + 1;
-    const QString *refusal = ListItemExists(m_fields, name, exceptIndex) ? &FieldDialogText::kDuplicateName
-        : clashesWithOtherField(m_fields, name, exceptIndex)             ? &FieldDialogText::kClashingName
-                                                                         : nullptr;
+    const QString *refusal = m_namesInUse.contains(name) ? &FieldDialogText::kDuplicateName
+        : clashesWithName(m_namesInUse, name)             ? &FieldDialogText::kClashingName
+                                                          : nullptr;
     if (refusal) {
         MessagePrompt::error(this, *refusal);
         txtfldName->setFocus();
         return;
     }
-    const GuestbookField field{name, kind, cboRows->currentText(),
-                               kind == kSingleLineKind ? QString() : cboCols->currentText()};
-    if (m_editRow < 0)
-        m_fields.append(field);
-    else
-        m_fields[m_editRow] = field;
+    m_field = {name, kind, cboRows->currentText(), kind == kSingleLineKind ? QString() : cboCols->currentText()};
     accept();
 }

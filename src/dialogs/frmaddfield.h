@@ -10,26 +10,21 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 
-// The field dialog: adds a field to a field list, or rewrites the field at one row.
+// The field dialog: edits a field, a new one or one of the list, whose name must differ
+// from the names in use.
 class frmAddField : public QDialog
 {
     Q_OBJECT
 public:
-    // What the dialog does with the list it is given.
-    enum FieldDialogMode { AddField = 0, EditField = 1 };
-
-    // editRow: the row to edit, or -1 (or a row the list does not have) to add a field.
-    frmAddField(const QList<GuestbookField> &fields, int editRow, QWidget *owner);
+    // namesInUse: the names of the list's other fields.
+    frmAddField(const GuestbookField &field, const QStringList &namesInUse, QWidget *owner);
 
     // Lays the dialog out for a single-line field (1) or a multi-line one (2), then
     // centres it; any other value only centres it.
     void ResizeMe(int valOpt);
 
-    FieldDialogMode FieldEditMode() const { return m_editRow >= 0 ? EditField : AddField; }
-    bool isEditing() const { return FieldEditMode() == EditField; }
-    // The list with the field added or rewritten, once the dialog was accepted;
-    // the list as given otherwise.
-    const QList<GuestbookField> &fields() const { return m_fields; }
+    // The field as edited, once the dialog was accepted; the field as given otherwise.
+    const GuestbookField &field() const { return m_field; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -40,8 +35,8 @@ private:
     void Combo1_Change();
     void lblOK_Click();
 
-    QList<GuestbookField> m_fields;
-    int m_editRow = -1;
+    GuestbookField m_field;
+    QStringList m_namesInUse;
     bool m_filtering = false;
 
     QFrame *Frame1;

@@ -1,7 +1,6 @@
 #include "dialogs/frmexisting.h"
 
 #include "chrome/labelbutton.h"
-#include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "dialogs/dialogparts.h"
@@ -15,8 +14,6 @@
 #include <QPointer>
 #include <QTreeWidget>
 
-const QString ExistingProjectsText::kSettingsLoaded = QStringLiteral("Settings loaded for: ");
-
 namespace {
 
 QPointer<frmExisting> &theWindow()
@@ -27,11 +24,9 @@ QPointer<frmExisting> &theWindow()
 
 }  // namespace
 
-frmExisting::frmExisting(std::function<void(const QString &)> loadProject, std::function<QString()> titleText,
-                         QWidget *owner)
+frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
-    , m_loadProject(std::move(loadProject))
-    , m_titleText(std::move(titleText))
+    , m_chosen(std::move(chosen))
 {
     setUpPopup(this, QStringLiteral("frmExisting"), QStringLiteral("Load Existing"), QSize(2640, 2370));
 
@@ -134,19 +129,16 @@ void frmExisting::lvwProjects_DblClick()
     if (selected.isEmpty())
         return;
     const QString name = selected.first()->text(0);
-    const auto titleText = m_titleText;
-    QWidget *owner = parentWidget();
-    m_loadProject(name);
+    const auto chosen = m_chosen;  // the window is closed before the choice is passed on
     close();
-    MessagePrompt::inform(owner, ExistingProjectsText::kSettingsLoaded + titleText());
+    chosen(name);
 }
 
-void ShowExistingProjects(QWidget *owner, std::function<void(const QString &)> loadProject,
-                          std::function<QString()> titleText)
+void ShowExistingProjects(QWidget &owner, std::function<void(const QString &)> chosen)
 {
     QPointer<frmExisting> &window = theWindow();
     if (!window)
-        window = new frmExisting(std::move(loadProject), std::move(titleText), owner);
+        window = new frmExisting(std::move(chosen), &owner);
     PlaceAtCursor(window);
     window->show();
     window->raise();

@@ -21,9 +21,9 @@ QPointer<frmMenu> &theMenu()
 
 }  // namespace
 
-frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
+frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, QWidget *owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
-    , m_commands(std::move(commands))
+    , m_report(std::move(report))
 {
     setUpPopup(this, QStringLiteral("frmMenu"), QStringLiteral("Menu"), QSize(2295, 1575));
 
@@ -50,15 +50,15 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
         const char *label;
         const char *text;
         const char *tip;
-        void (frmMenu::*command)();
+        FieldMenuCommand command;
     };
     const Row rows[] = {
         {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", "Add new Field", "Add a new field",
-         &frmMenu::lblAddField_Click},
+         FieldMenuCommand::AddField},
         {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", "Delete Field", "Delete Field",
-         &frmMenu::lblDelete_Click},
+         FieldMenuCommand::DeleteField},
         {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", "Edit Field", "Edit field properties",
-         &frmMenu::lblEdit_Click},
+         FieldMenuCommand::EditField},
     };
     // Delete and Edit have nothing to act on when the list is empty as the menu opens.
     const bool listEmpty = fieldCount < 1;
@@ -72,7 +72,7 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
         label->setStyleSheet(QStringLiteral("QLabel { color: black; } QLabel:disabled { color: grey; }"));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // as the rows are drawn: text at the top of its row
         label->setToolTip(QString::fromLatin1(row.tip));
-        const bool enabled = row.command == &frmMenu::lblAddField_Click || !listEmpty;
+        const bool enabled = row.command == FieldMenuCommand::AddField || !listEmpty;
         icon->setEnabled(enabled);
         label->setEnabled(enabled);
         // The menu keeps the keyboard itself: its rows take no focus.
@@ -81,7 +81,10 @@ frmMenu::frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner)
 
         const int index = int(m_rows.size());
         m_rows.append(label);
-        connect(label, &LabelButton::clicked, this, row.command);
+        connect(label, &LabelButton::clicked, this, [this, command = row.command] {
+            const auto report = m_report;  // the window may close the menu as it acts
+            report(command);
+        });
         connect(label, &LabelButton::hovered, this, [this, index] { moveHighlightTo(index); });
         // An icon closes the menu, as its tooltip says; hovering it leaves the bar where it is.
         connect(icon, &LabelButton::clicked, this, &QWidget::close);
@@ -138,38 +141,12 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-// The menu closes before the field dialog opens; the commands are kept for the call.
-void frmMenu::lblAddField_Click()
-{
-    const FieldMenuCommands commands = m_commands;
-    close();
-    commands.addField();
-}
-
-void frmMenu::lblEdit_Click()
-{
-    const int row = m_commands.selectedRow();
-    if (row < 0)
-        return;
-    const FieldMenuCommands commands = m_commands;
-    close();
-    commands.editField(row);
-}
-
-void frmMenu::lblDelete_Click()
-{
-    const int row = m_commands.selectedRow();
-    if (row < 0)
-        return;
-    m_commands.deleteField(row);
-    close();
-}
-
-void ShowFieldMenu(QWidget *owner, int fieldCount, FieldMenuCommands commands, std::optional<QPoint> at)
+void ShowFieldMenu(QWidget &owner, int fieldCount, std::optional<QPoint> at,
+                   std::function<void(FieldMenuCommand)> report)
 {
     QPointer<frmMenu> &menu = theMenu();
     if (!menu)
-        menu = new frmMenu(fieldCount, std::move(commands), owner);
+        menu = new frmMenu(fieldCount, std::move(report), &owner);
     if (at)
         menu->move(*at);
     else

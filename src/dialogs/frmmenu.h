@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wizard/dialogseams.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -8,16 +10,9 @@
 class LabelButton;
 class QLabel;
 
-// What the field menu asks of the window that owns the field list.
-struct FieldMenuCommands {
-    std::function<int()> selectedRow;  // the list's selected row, -1 for none
-    std::function<void()> addField;  // opens the field dialog to add a field
-    std::function<void(int)> deleteField;  // deletes the field at a row
-    std::function<void(int)> editField;  // opens the field dialog on the field at a row
-};
-
 // The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field".
-// Modeless, owned by the main window; Delete and Edit act on the selected row.
+// Modeless, owned by the main window; a click on a row reports its command to the
+// window, which acts on it and closes the menu.
 // Keys: Up and Down move the highlight bar over the enabled rows, Enter runs the
 // highlighted row, Escape closes the menu.
 class frmMenu : public QWidget
@@ -25,7 +20,7 @@ class frmMenu : public QWidget
     Q_OBJECT
 public:
     // fieldCount: how many fields the list has as the menu opens.
-    frmMenu(int fieldCount, FieldMenuCommands commands, QWidget *owner);
+    frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, QWidget *owner);
 
     // The highlight bar's top when no row is hovered: out of sight.
     static constexpr int kHiddenHighlightTop = -12000 / 15;
@@ -35,13 +30,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void lblAddField_Click();
-    void lblDelete_Click();
-    void lblEdit_Click();
     void moveHighlightTo(int row);
     void moveHighlightBy(int step);
 
-    FieldMenuCommands m_commands;
+    std::function<void(FieldMenuCommand)> m_report;
     QWidget *shHighlight;
     QList<LabelButton *> m_rows;  // the three row captions, top to bottom
     int m_highlighted = -1;
@@ -51,7 +43,8 @@ private:
 // screen, given when the keyboard opened it: the menu then takes the keyboard. While
 // it is shown, a further call only moves it there (its Delete and Edit keep the state
 // they had when it opened).
-void ShowFieldMenu(QWidget *owner, int fieldCount, FieldMenuCommands commands, std::optional<QPoint> at = std::nullopt);
+void ShowFieldMenu(QWidget &owner, int fieldCount, std::optional<QPoint> at,
+                   std::function<void(FieldMenuCommand)> report);
 
 // Closes the menu if it is shown; no command runs.
 void CloseFieldMenu();

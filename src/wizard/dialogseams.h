@@ -7,9 +7,13 @@
 #include <functional>
 #include <optional>
 
-class FieldsStep;
 class QWidget;
-class frmMain;
+
+// The field the field dialog starts from when a field is added.
+inline const GuestbookField kNewField{QString(), QStringLiteral("Text"), QStringLiteral("10"), QStringLiteral("40")};
+
+// What the user chose in the field menu.
+enum class FieldMenuCommand { AddField, DeleteField, EditField };
 
 // How the main window opens the other windows. The window and its steps call each
 // one through here; the program installs the real ones at start-up and tests may
@@ -18,16 +22,22 @@ class frmMain;
 struct MainWindowDialogs {
     // lblTitle: frmEdit, modal. The new title, or nothing when cancelled.
     std::function<std::optional<QString>(QWidget &owner, const QString &title)> askTitle;
-    // lblNewField and the field menu: frmAddField, modal, adding a field (row -1) or
-    // editing the one at row. The whole list as edited, or nothing when cancelled.
-    std::function<std::optional<QList<GuestbookField>>(QWidget &owner, const QList<GuestbookField> &fields, int row)>
-        editFields;
+    // lblNewField and the field menu: frmAddField, modal, on a new field or one to edit;
+    // namesInUse: the other fields' names. The field as edited, or nothing when cancelled.
+    std::function<std::optional<GuestbookField>(QWidget &owner, const GuestbookField &field,
+                                                const QStringList &namesInUse)>
+        editField;
     // Right press on lvwFields: frmMenu at the pointer. Menu key or Shift+F10 on it: frmMenu
-    // at that point of the screen, with the keyboard in the menu.
-    std::function<void(FieldsStep &, std::optional<QPoint> at)> showFieldMenu;
+    // at that point of the screen, with the keyboard in the menu. fieldCount: the list's
+    // size as the menu opens. report: gets each command the user chooses; the menu stays
+    // open until closed.
+    std::function<void(QWidget &owner, int fieldCount, std::optional<QPoint> at,
+                       std::function<void(FieldMenuCommand)> report)>
+        showFieldMenu;
     std::function<void()> closeFieldMenu;  // other press on lvwFields: closes a shown menu
     std::function<int(QWidget &owner)> pickColor;  // colour buttons: palette value, -1 when cancelled
-    std::function<void(frmMain &)> showExistingProjects;  // lblLoadExisting: frmExisting at the pointer
+    // lblLoadExisting: frmExisting at the pointer; chosen gets the title the user picked.
+    std::function<void(QWidget &owner, std::function<void(const QString &title)> chosen)> showExistingProjects;
     std::function<void(QWidget &owner)> showAbout;  // imgAbout: frmAbout, modal
 };
 

@@ -3,7 +3,6 @@
 #include "chrome/labelbutton.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
-#include "wizard/dialogseams.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -70,15 +69,13 @@ bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
     const MainWindowDialogs &dialogs = mainWindowDialogs();
     if (event->type() == QEvent::MouseButtonPress && watched == lvwFields->viewport()) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
-            if (dialogs.showFieldMenu)
-                dialogs.showFieldMenu(*this, std::nullopt);
+            showMenu(std::nullopt);
         } else if (dialogs.closeFieldMenu) {
             dialogs.closeFieldMenu();
         }
     } else if (event->type() == QEvent::KeyPress && watched == lvwFields
                && opensMenu(*static_cast<QKeyEvent *>(event))) {
-        if (dialogs.showFieldMenu)
-            dialogs.showFieldMenu(*this, menuPointForKeyboard());
+        showMenu(menuPointForKeyboard());
         return true;
     }
     return WizardStep::eventFilter(watched, event);
@@ -113,32 +110,53 @@ QString FieldsStep::validate(const GuestbookProject &p) const
     return p.Fields.isEmpty() ? kNoFieldsError : QString();
 }
 
-QList<GuestbookField> FieldsStep::fields() const
-{
-    QList<GuestbookField> rows;
-    for (int row = 0; row < lvwFields->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem *item = lvwFields->topLevelItem(row);
-        rows.append({item->text(0), item->text(1), item->text(2), item->text(3)});
-    }
-    return rows;
-}
-
 int FieldsStep::selectedRow() const
 {
     const QList<QTreeWidgetItem *> selected = lvwFields->selectedItems();
     return selected.isEmpty() ? -1 : lvwFields->indexOfTopLevelItem(selected.first());
 }
 
+void FieldsStep::showMenu(std::optional<QPoint> at)
+{
+    if (const auto &show = mainWindowDialogs().showFieldMenu)
+        show(*frame()->window(), int(m_fields.size()), at, [this](FieldMenuCommand command) { runMenuCommand(command); });
+}
+
+// Delete and Edit need a selected row, else the menu stays open. The menu closes
+// before the field dialog opens, and after a delete.
+void FieldsStep::runMenuCommand(FieldMenuCommand command)
+{
+    const auto &closeMenu = mainWindowDialogs().closeFieldMenu;
+    const int row = selectedRow();
+    if (command != FieldMenuCommand::AddField && row < 0)
+        return;
+    if (command == FieldMenuCommand::DeleteField)
+        deleteField(row);
+    if (closeMenu)
+        closeMenu();
+    if (command != FieldMenuCommand::DeleteField)
+        editField(command == FieldMenuCommand::AddField ? -1 : row);
+}
+
 void FieldsStep::editField(int row)
 {
-    const auto &edit = mainWindowDialogs().editFields;
-    const std::optional<QList<GuestbookField>> edited = edit ? edit(*window(), fields(), row) : std::nullopt;
-    if (!edited || edited->size() != lvwFields->topLevelItemCount() + (row < 0 ? 1 : 0))
+    QStringList namesInUse;
+    for (int other = 0; other < m_fields.size(); ++other) {
+        if (other != row)
+            namesInUse.append(m_fields.at(other).FieldName);
+    }
+    const auto &edit = mainWindowDialogs().editField;
+    const std::optional<GuestbookField> edited =
+        edit ? edit(*window(), row < 0 ? kNewField : m_fields.at(row), namesInUse) : std::nullopt;
+    if (!edited)
         return;
     // Only the one row changes, so the list keeps its selection and scroll position.
     QTreeWidgetItem *item = row < 0 ? new QTreeWidgetItem(lvwFields) : lvwFields->topLevelItem(row);
-    const GuestbookField &field = row < 0 ? edited->last() : edited->at(row);
-    const QStringList texts = {field.FieldName, field.FieldType, field.Rows, field.Cols};
+    if (row < 0)
+        m_fields.append(*edited);
+    else
+        m_fields[row] = *edited;
+    const QStringList texts = {edited->FieldName, edited->FieldType, edited->Rows, edited->Cols};
     for (int column = 0; column < texts.size(); ++column)
         item->setText(column, texts.at(column));
 }
@@ -146,10 +164,12 @@ void FieldsStep::editField(int row)
 void FieldsStep::deleteField(int row)
 {
     delete lvwFields->takeTopLevelItem(row);
+    m_fields.removeAt(row);
 }
 
 void FieldsStep::setRows(const QList<GuestbookField> &fields)
 {
+    m_fields = fields;
     lvwFields->clear();
     for (const GuestbookField &field : fields)
         new QTreeWidgetItem(lvwFields, {field.FieldName, field.FieldType, field.Rows, field.Cols});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/dialogseams.h"
 #include "wizard/wizardstep.h"
 
 class LabelButton;
@@ -20,12 +21,13 @@ public:
     void writeBack(GuestbookProject &p) const override;
     QString validate(const GuestbookProject &p) const override;
 
-    // What the field menu acts on: the rows and the selected one (-1 for none).
-    QList<GuestbookField> fields() const;
-    int selectedRow() const;
+    const QList<GuestbookField> &fields() const { return m_fields; }
+    int selectedRow() const;  // -1 for none
     // Opens the field dialog: a new field (row -1) or the field at row.
     void editField(int row);
     void deleteField(int row);
+    // A command from the field menu, on the selected row.
+    void runMenuCommand(FieldMenuCommand command);
 
 protected:
     void buildControls() override;
@@ -34,8 +36,10 @@ protected:
 private:
     static bool opensMenu(const QKeyEvent &key);
     QPoint menuPointForKeyboard() const;
+    void showMenu(std::optional<QPoint> at);
     void setRows(const QList<GuestbookField> &fields);
 
     QList<LabelButton *> m_navigation;
+    QList<GuestbookField> m_fields;  // the list's rows, top to bottom
     QTreeWidget *lvwFields = nullptr;
 };

@@ -38,6 +38,7 @@ const QString kNextCaption = QStringLiteral("Next >>");
 const QString kFinishCaption = QStringLiteral("Finish");
 
 const QString kSaveQuestion = QStringLiteral("Would you like to save your guestbook settings first?");
+const QString kSettingsLoaded = QStringLiteral("Settings loaded for: ");
 
 }  // namespace
 
@@ -68,23 +69,24 @@ void frmMain::setupUi()
     lblSteps->setTextFormat(Qt::PlainText);
     lblSteps->setFont(verdana(8.25, true));
     lblSteps->setGeometry(58, 46, 380, 18);
-    WindowButtons::add(this);
+    const QList<LabelButton *> pictureButtons = WindowButtons::add(this);
 
     m_titleBody = new TitleBodyStep(this);
     m_fields = new FieldsStep(this);
     m_generation = new GenerationStep(this);
     m_steps = {new IntroStep(this), m_titleBody, new FontsStep(this), m_fields, m_generation};
     connect(m_titleBody, &TitleBodyStep::titleChanged, this, &frmMain::setProjectName);
-    setupWindowButtons();
+    setupWindowButtons(pictureButtons);
     m_fields->setNavigation({lblBack, lblNext});
     m_steps[0]->build(m_project);
 }
 
 // The buttons along the bottom of the window, and their hover light.
-void frmMain::setupWindowButtons()
+void frmMain::setupWindowButtons(const QList<LabelButton *> &pictureButtons)
 {
-    WindowButtons::addOpenExisting(this);
-    lblPreview = WindowButtons::addPreview(this);
+    LabelButton *lblLoadExisting =
+        WindowButtons::addOpenExisting(this, [this](const QString &title) { openProject(title); });
+    lblPreview = WindowButtons::addPreview(this, [this] { return readProject(); });
     lblBack = addLabelButton(this, "lblBack", QStringLiteral("<< Back"), verdana(9), {322, 343, 90, 20});
     lblBack->setEnabled(false);
     lblNext = addLabelButton(this, "lblNext", kNextCaption, verdana(9), {421, 343, 90, 20});
@@ -96,9 +98,9 @@ void frmMain::setupWindowButtons()
     connect(Image1, &BackgroundPicture::pressed, this, [this](Qt::MouseButton button) { DragForm(this, button); });
     connect(lblBack, &LabelButton::clicked, this, &frmMain::lblBack_Click);
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
-    m_windowButtons = {lblBack, lblNext};
-    for (const char *name : {"lblLoadExisting", "lblPreview", "imgAbout", "imgHelp", "imgExit"})
-        m_windowButtons.append(findChild<QWidget *>(QLatin1String(name)));
+    m_windowButtons = {lblBack, lblNext, lblLoadExisting, lblPreview};
+    for (LabelButton *button : pictureButtons)
+        m_windowButtons.append(button);
 }
 
 void frmMain::Form_Load()
@@ -305,4 +307,12 @@ void frmMain::LoadProject(const QString &name)
 {
     showProject(::LoadProject(name));
     m_projectName = name;
+}
+
+// A project chosen in the project browser: loaded, shown from step 2, and confirmed.
+void frmMain::openProject(const QString &name)
+{
+    LoadProject(name);
+    DoMode(2);
+    MessagePrompt::inform(this, kSettingsLoaded + readProject().Project_Title);
 }

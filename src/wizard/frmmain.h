@@ -41,6 +41,8 @@ public:
     void showProject(const GuestbookProject &p);
     // Replaces the live project with the one saved under name.
     void LoadProject(const QString &name);
+    // Loads a project the user chose, shows step 2 and says so.
+    void openProject(const QString &name);
 
     // GenerationHost: what a generation run sees of the window.
     void setStatusVisible(bool visible) override;
@@ -55,7 +57,7 @@ protected:
 
 private:
     void setupUi();
-    void setupWindowButtons();
+    void setupWindowButtons(const QList<LabelButton *> &pictureButtons);
     void Form_Load();
     WriteResult Form_QueryUnload();
     void showWriteError(const WriteResult &result);

@@ -10,7 +10,8 @@
 #include "store/product.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
-#include "wizard/frmmain.h"
+
+#include <QWidget>
 
 namespace {
 
@@ -18,21 +19,21 @@ const QString kNoProjectsMessage = QStringLiteral("No projects to load");
 const QString kNoHelpQuestion =
     QStringLiteral("Help files not present.\r\n\r\nWould you like to visit the online documentation?");
 
-void lblLoadExisting_Click(frmMain *window)
+void lblLoadExisting_Click(QWidget *window, const std::function<void(const QString &)> &open)
 {
     if (SavedProjectCount() == 0) {
         MessagePrompt::inform(window, kNoProjectsMessage);
         return;
     }
     if (mainWindowDialogs().showExistingProjects)
-        mainWindowDialogs().showExistingProjects(*window);
+        mainWindowDialogs().showExistingProjects(*window, open);
 }
 
 // Writes the pages as they stand into a fresh temporary folder and opens the sign
 // page there; nothing is saved.
-void lblPreview_Click(frmMain *window)
+void lblPreview_Click(QWidget *window, const GuestbookProject &project)
 {
-    const PreviewFolder preview = WritePreview(window->readProject());
+    const PreviewFolder preview = WritePreview(project);
     if (!preview.outcome.succeeded) {
         MessagePrompt::failure(window, preview.outcome.errorText);
         return;
@@ -40,13 +41,13 @@ void lblPreview_Click(frmMain *window)
     DesktopActions::open(preview.signPage, window);
 }
 
-void imgAbout_Click(frmMain *window)
+void imgAbout_Click(QWidget *window)
 {
     if (mainWindowDialogs().showAbout)
         mainWindowDialogs().showAbout(*window);
 }
 
-void imgHelp_Click(frmMain *window)
+void imgHelp_Click(QWidget *window)
 {
     if (const QString help = FindHelp(); !help.isEmpty()) {
         DesktopActions::open(help, window);
@@ -56,21 +57,22 @@ void imgHelp_Click(frmMain *window)
         DesktopActions::open(kSupportPageUrl, window);
 }
 
-void imgExit_Click(frmMain *window)
+void imgExit_Click(QWidget *window)
 {
     window->close();
 }
 
 }  // namespace
 
-void WindowButtons::add(frmMain *window)
+QList<LabelButton *> WindowButtons::add(QWidget *window)
 {
+    QList<LabelButton *> buttons;
     struct Picture {
         const char *name;
         Pictures::Button kind;
         const char *tip;
         int left;
-        void (*click)(frmMain *);
+        void (*click)(QWidget *);
     };
     for (const Picture &p : {Picture{"imgAbout", Pictures::Button::About, "About", 437, imgAbout_Click},
                              Picture{"imgHelp", Pictures::Button::Help, "Help", 462, imgHelp_Click},
@@ -79,22 +81,26 @@ void WindowButtons::add(frmMain *window)
                                                {p.left, 10, 20, 20});
         button->setToolTip(QLatin1String(p.tip));
         QObject::connect(button, &LabelButton::clicked, window, [window, click = p.click] { click(window); });
+        buttons.append(button);
     }
+    return buttons;
 }
 
-void WindowButtons::addOpenExisting(frmMain *window)
+LabelButton *WindowButtons::addOpenExisting(QWidget *window, std::function<void(const QString &title)> open)
 {
     // "Open Existing" has a rectangle but no hover light.
     LabelButton *button = addLabelButton(window, "lblLoadExisting", QStringLiteral("Open Existing"), verdana(9),
                                          {8, 343, 110, 20}, false);
-    QObject::connect(button, &LabelButton::clicked, window, [window] { lblLoadExisting_Click(window); });
+    QObject::connect(button, &LabelButton::clicked, window,
+                     [window, open = std::move(open)] { lblLoadExisting_Click(window, open); });
+    return button;
 }
 
-LabelButton *WindowButtons::addPreview(frmMain *window)
+LabelButton *WindowButtons::addPreview(QWidget *window, std::function<GuestbookProject()> project)
 {
     // Beside "Open Existing", with the same look.
     LabelButton *button =
         addLabelButton(window, "lblPreview", QStringLiteral("Preview"), verdana(9), {124, 343, 90, 20}, false);
-    QObject::connect(button, &LabelButton::clicked, window, [window] { lblPreview_Click(window); });
+    QObject::connect(button, &LabelButton::clicked, window, [window, project = std::move(project)] { lblPreview_Click(window, project()); });
     return button;
 }

@@ -2,63 +2,34 @@
 // that can be pressed, each text or combo box named by its caption, and the step
 // heading announced when a step is shown.
 
-#include "dialogtestsupport.h"
+#include "wizard/wizardtestsupport.h"
 
 #include "chrome/labelbutton.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
-
-#include <memory>
 
 namespace {
 
-using WindowMaker = std::function<QWidget *(QWidget *owner)>;
-
-QWidget *mainWindowAt(int step)
-{
-    auto *window = new frmMain;
-    window->DoMode(step);
-    return window;
-}
-
-// The windows by name, each made and shown on an owner.
-QWidget *makeWindow(const QString &name, QWidget *owner)
-{
-    if (name.startsWith("step "))
-        return mainWindowAt(name.mid(5).toInt());
-    if (name == "title")
-        return new frmEdit(QStringLiteral("My Guestbook"), owner);
-    if (name == "field")
-        return new frmAddField({{"Comments", "Textarea", "10", "39"}}, 0, owner);
-    if (name == "colours")
-        return new frmColors(owner);
-    if (name == "about")
-        return new frmAbout(owner);
-    FieldMenuCommands none{[] { return 0; }, [] {}, [](int) {}, [](int) {}};
-    if (name == "menu") {
-        ShowFieldMenu(owner, 1, none);
-        return shownFieldMenu();
-    }
-    ShowExistingProjects(
-        owner, [](const QString &) {}, [] { return QString(); });
-    return shownExistingProjects();
-}
-
-// One window shown for a test, with a saved project for the project browser.
+// One window shown for a test: a step of the main window or a dialog.
 struct ShownWindow {
     explicit ShownWindow(const QString &name)
     {
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        window.reset(makeWindow(name, &owner));
+        if (name.startsWith("step ")) {
+            main.reset(new frmMain);
+            main->DoMode(name.mid(5).toInt());
+            window = main.get();
+        } else {
+            window = openWindow(name, owner, passed);
+        }
         window->show();
     }
     TestProgramFolder folder;
     ScriptedDesktop desktop;
     QWidget owner;
-    std::unique_ptr<QWidget> window;
+    QString passed;
+    std::unique_ptr<frmMain> main;
+    QWidget *window = nullptr;
 };
 
 bool isClickable(QWidget *widget)
@@ -73,6 +44,11 @@ bool isTextBox(QWidget *widget)
     return ownLineEdit || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
 }
 
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 // What is wrong with the control for a screen reader; empty when nothing is.
 QString accessibleFault(QWidget *widget)
 {
@@ -85,8 +61,7 @@ QString accessibleFault(QWidget *widget)
     if (isTextBox(widget))
         return name == face->text(QAccessible::Value) ? QStringLiteral("named by its value") : QString();
     const bool checkBox = qobject_cast<QCheckBox *>(widget);
-    const QAccessible::Role role = checkBox ? QAccessible::CheckBox : QAccessible::Button;
-    if (face->role() != role)
+    if (face->role() != (checkBox ? QAccessible::CheckBox : QAccessible::Button))
         return QStringLiteral("role %1").arg(int(face->role()));
     const QAccessibleActionInterface *actions = face->actionInterface();
     const QString action =
@@ -107,18 +82,18 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls");  // clickable controls and text boxes the window shows
-        QTest::newRow("step 1") << "step 1" << 6;  // Back, Next, Open Existing, About, Help, Exit
+        addRow("step 1", "step 1", 6);  // Back, Next, Open Existing, About, Help, Exit
         // From step 2 on, Preview as well.
-        QTest::newRow("step 2") << "step 2" << 17;  // two "...", palette, border; four boxes, two lists
-        QTest::newRow("step 3") << "step 3" << 19;  // three palettes, three boxes, six lists
-        QTest::newRow("step 4") << "step 4" << 8;  // Add Field
-        QTest::newRow("step 5") << "step 5" << 8;  // the folder link
-        QTest::newRow("title dialog") << "title" << 4;
-        QTest::newRow("field dialog, multi-line") << "field" << 6;
-        QTest::newRow("field menu") << "menu" << 6;
-        QTest::newRow("project browser") << "browser" << 1;
-        QTest::newRow("colour picker") << "colours" << 1;  // the preview cancels
-        QTest::newRow("About box") << "about" << 3;  // the link, Close, the disclaimer
+        addRow("step 2", "step 2", 17);  // two "...", palette, border; four boxes, two lists
+        addRow("step 3", "step 3", 19);  // three palettes, three boxes, six lists
+        addRow("step 4", "step 4", 8);  // Add Field
+        addRow("step 5", "step 5", 8);  // the folder link
+        addRow("title dialog", "title", 4);
+        addRow("field dialog, multi-line", "field", 6);
+        addRow("field menu", "menu", 6);
+        addRow("project browser", "browser", 1);
+        addRow("colour picker", "colours", 1);  // the preview cancels
+        addRow("About box", "about", 3);  // the link, Close, the disclaimer
     }
 
     void everyControl()
@@ -129,7 +104,7 @@ private slots:
         QStringList faults;
         int checked = 0;
         for (QWidget *widget : shown.window->findChildren<QWidget *>()) {
-            if (!widget->isVisibleTo(shown.window.get()) || !(isClickable(widget) || isTextBox(widget)))
+            if (!widget->isVisibleTo(shown.window) || !(isClickable(widget) || isTextBox(widget)))
                 continue;
             ++checked;
             if (const QString fault = accessibleFault(widget); !fault.isEmpty())
@@ -137,6 +112,7 @@ private slots:
         }
         QCOMPARE(faults, QStringList());
         QCOMPARE(checked, controls);
+        CloseFieldMenu();
     }
 
     void names_data()
@@ -146,14 +122,16 @@ private slots:
         QTest::addColumn<QString>("name");
         addRow("About", "step 1", "imgAbout", "About");
         addRow("background colour", "step 2", "imgBGcolor", "Background colour");
-        addRow("border", "step 2", "chkBorder", "Table border");
         addRow("title box", "step 2", "txtTitle", "Guestbook Title:");
         addRow("hover colour", "step 3", "imgHMColor", "Link colour under the pointer");
-        addRow("face list", "step 3", "cboFont", "Font Face:");
         addRow("Add Field", "step 4", "lblNewField", "Add Field");
-        addRow("Preview", "step 5", "lblPreview", "Preview");  // shown from step 2 on: see the counts above
+        addRow("Preview", "step 5", "lblPreview", "Preview");
         addRow("field name", "field", "txtfldName", "Field Name:");
         addRow("close browser", "browser", "imgExit", "Close");
+        // The heading names the shown step, and the step's frame carries it as its name,
+        // so a screen reader says it as the focus enters the step.
+        addRow("step 5 heading", "step 5", "lblSteps", "Step 5: Guestbook Generation");
+        addRow("step 5 frame", "step 5", "frStep4", "Step 5: Guestbook Generation");
     }
 
     void names()
@@ -162,47 +140,19 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         const ShownWindow shown(window);
-        QWidget *widget = ::control(shown.window.get(), control);
+        QWidget *widget = ::control(shown.window, control);
         QVERIFY(widget);
-        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+        QCOMPARE(accessibleName(widget), name);
     }
 
     // Pressing a button through its accessible action clicks it.
     void pressActionClicks()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        QAccessibleInterface *next = QAccessible::queryAccessibleInterface(::control(&window, "lblNext"));
-        next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(window.CurrentMode(), 2);
-    }
-
-    // The heading names the shown step, and the step's frame carries it as its name,
-    // so a screen reader says it as the focus enters the step. (The change event the
-    // window sends reaches screen readers only on a platform with an accessibility
-    // bus; the offscreen platform has none.)
-    void stepHeadingNamesTheStep_data()
-    {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QString>("heading");
-        addRow("2", 2, "frStep1", "Step 2: Title, body and tables");
-        addRow("5", 5, "frStep4", "Step 5: Guestbook Generation");
-    }
-
-    void stepHeadingNamesTheStep()
-    {
-        QFETCH(int, step);
-        QFETCH(QString, frame);
-        QFETCH(QString, heading);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.DoMode(step);
-        QCOMPARE(QAccessible::queryAccessibleInterface(::control(&window, "lblSteps"))->text(QAccessible::Name),
-                 heading);
-        QCOMPARE(QAccessible::queryAccessibleInterface(::control(&window, frame))->text(QAccessible::Name), heading);
+        const WindowFixture f;
+        QAccessible::queryAccessibleInterface(f.find("lblNext"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.window().CurrentMode(), 2);
     }
 };
 

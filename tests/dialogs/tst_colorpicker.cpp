@@ -1,19 +1,9 @@
-// The colour picker: its palette under the pointer (and the colour text of each
-// swatch), picking and cancelling.
+// The colour picker: the colour under the pointer (its text and value), picking and
+// cancelling.
 
-#include "dialogtestsupport.h"
+#include "wizard/wizardtestsupport.h"
 
 namespace {
-// A swatch's colour as red, green, blue: the left column's in order, the grid's by its rule.
-QList<int> swatch(int row, int column)  // column -1: the left column
-{
-    static const int left[12] = {0x000000, 0x333333, 0x666666, 0x999999, 0xCCCCCC, 0xFFFFFF,
-                                 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF, 0xFF00FF};
-    if (column < 0)
-        return {left[row] >> 16, (left[row] >> 8) & 0xFF, left[row] & 0xFF};
-    return {0x33 * (3 * (row / 6) + column / 6), 0x33 * (column % 6), 0x33 * (row % 6)};
-}
-
 QWidget *palette(QWidget *picker)
 {
     return control(picker, "picColors");
@@ -31,34 +21,34 @@ class ColorPickerTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Swatches of 9 x 9 pixels, 10 apart: the left column from x 11, the grid from x 31.
     void swatchUnderPointer_data()
     {
         QTest::addColumn<QPoint>("topLeft");
-        QTest::addColumn<QList<int>>("rgb");
-        for (int row = 0; row < 12; ++row) {
-            for (int column = -1; column < 18; ++column) {
-                const int left = column < 0 ? 11 : 31 + 10 * column;
-                QTest::addRow("row %d, column %d", row, column) << QPoint(left, 1 + 10 * row) << swatch(row, column);
-            }
-        }
+        QTest::addColumn<QString>("colour");  // the text shown and the value (red + 256 green + 65536 blue)
+        addRow("left column, top: black", QPoint(11, 1), QString("#000000 0"));
+        addRow("left column, row 7: red", QPoint(11, 61), QString("#FF0000 255"));
+        addRow("left column, row 10: yellow", QPoint(11, 91), QString("#FFFF00 65535"));
+        addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935"));
+        addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056"));
+        addRow("grid row 5, column 7", QPoint(91, 41), QString("#3300CC 13369395"));
+        addRow("grid row 8, column 14", QPoint(161, 71), QString("#FF3333 3355647"));
+        addRow("grid bottom right: white", QPoint(201, 111), QString("#FFFFFF 16777215"));
     }
 
     void swatchUnderPointer()
     {
         QFETCH(QPoint, topLeft);
-        QFETCH(QList<int>, rgb);
-        const QString hex = QString::asprintf("#%02X%02X%02X", rgb[0], rgb[1], rgb[2]);
-        const QString expected = hex + ' ' + QString::number(rgb[0] + 256 * rgb[1] + 65536 * rgb[2]);
+        QFETCH(QString, colour);
         frmColors picker;
         picker.show();
-        // The swatch's four corners and its middle: 9 x 9 pixels.
-        for (const QPoint &offset : {QPoint(0, 0), QPoint(8, 0), QPoint(0, 8), QPoint(8, 8), QPoint(4, 4)}) {
+        for (const QPoint &offset : {QPoint(0, 0), QPoint(8, 8)}) {
             frmColors::mColor = -7;
-            moveMouse(palette(&picker), topLeft + offset);
-            QCOMPARE(shown(&picker), expected);
+            sendMouse(palette(&picker), QEvent::MouseMove, topLeft + offset);
+            QCOMPARE(shown(&picker), colour);
         }
         const QImage preview = control(&picker, "picPreview")->grab().toImage();
-        QCOMPARE(QColor(preview.pixel(preview.rect().center())).name().toUpper(), hex);
+        QCOMPARE(QColor(preview.pixel(preview.rect().center())).name().toUpper(), colour.section(' ', 0, 0));
     }
 
     void pickOrCancel_data()
@@ -67,8 +57,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("previewed");
         QTest::addColumn<int>("result");
-        const QPoint swatch(31 + 10 * 6 + 4, 1 + 10 * 4 + 4);  // grid row 4, column 6
-        // Escape from the palette: see the key table.
+        const QPoint swatch(31 + 10 * 6 + 4, 1 + 10 * 4 + 4);  // grid row 5, column 7
         addRow("release on a swatch", swatch, "release", "#3300CC 13369395", 13369395);
         addRow("click on the preview", swatch, "preview", "#3300CC 13369395", -1);
         // The separating lines are black, and black is picked there.
@@ -88,8 +77,8 @@ private slots:
         QString seen;
         bool otherKeyKeptItOpen = false;
         actOnModal([&](QWidget *modal) {
-            moveMouse(palette(modal), QPoint(15, 55));  // the white swatch of the left column first
-            moveMouse(palette(modal), pos);
+            sendMouse(palette(modal), QEvent::MouseMove, QPoint(15, 55));  // the white swatch first
+            sendMouse(palette(modal), QEvent::MouseMove, pos);
             seen = shown(modal);
             QTest::keyClick(palette(modal), Qt::Key_A);
             otherKeyKeptItOpen = modal->isVisible();

@@ -1,6 +1,7 @@
-// The field dialog and the field list's menu, driven by their controls' names.
+// The field dialog on its own, and the field list's menu with the dialog as the
+// window drives them.
 
-#include "dialogtestsupport.h"
+#include "wizard/wizardtestsupport.h"
 
 namespace {
 const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name");
@@ -10,50 +11,23 @@ const QString kDuplicate =
 const QString kClash = QStringLiteral("! Ok: Error: Field name too close to another field\r\n\r\n"
                                       "Field names must differ in more than capital letters, spaces and underscores.");
 
-QList<GuestbookField> fieldsOf(const Rows &rows)
+QStringList textsOf(const GuestbookField &field)
 {
-    QList<GuestbookField> fields;
-    for (const QStringList &row : rows)
-        fields.append({row.at(0), row.at(1), row.at(2), row.at(3)});
-    return fields;
+    return {field.FieldName, field.FieldType, field.Rows, field.Cols};
 }
 
-Rows rowsOf(const QList<GuestbookField> &fields)
-{
-    Rows rows;
-    for (const GuestbookField &field : fields)
-        rows.append({field.FieldName, field.FieldType, field.Rows, field.Cols});
-    return rows;
-}
-
-// A shown field dialog on a list of rows, editing the given row or adding a field.
+// A shown field dialog on a field, with the names of the list's other fields.
 struct FieldDialog {
-    explicit FieldDialog(const Rows &rows, int editRow = -1)
-        : given(rows)
-        , dialog(std::make_unique<frmAddField>(fieldsOf(rows), editRow, &owner))
+    explicit FieldDialog(const GuestbookField &field = kNewField, const QStringList &names = {})
+        : dialog(field, names, &owner)
     {
-        dialog->show();
+        dialog.show();
     }
-    QLineEdit *name() const { return control<QLineEdit>(dialog.get(), "txtfldName"); }
-    QComboBox *combo(const char *which) const { return control<QComboBox>(dialog.get(), which); }
-    // The list the dialog gives back (as given unless accepted).
-    Rows rows() const { return rowsOf(dialog->fields()); }
+    QLineEdit *name() { return control<QLineEdit>(&dialog, "txtfldName"); }
+    QComboBox *combo(const char *which) { return control<QComboBox>(&dialog, which); }
 
     QWidget owner;
-    Rows given;
-    std::unique_ptr<frmAddField> dialog;
-};
-
-// The window side of the field menu: a list of rows and a selected one.
-struct MenuHost {
-    FieldMenuCommands commands()
-    {
-        return {[this] { return selected; }, [] {}, [this](int row) { rows.removeAt(row); },
-                [this](int row) { editsAsked << row; }};
-    }
-    Rows rows;
-    int selected = -1;
-    QList<int> editsAsked;
+    frmAddField dialog;
 };
 }  // namespace
 
@@ -76,7 +50,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        FieldDialog field({});
+        FieldDialog field;
         for (const QChar c : typed) {
             if (c == '^')
                 QTest::keyClick(field.name(), Qt::Key_Home);
@@ -89,205 +63,181 @@ private slots:
 
     void okChecks_data()
     {
-        QTest::addColumn<int>("editRow");  // -1: add
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sizes");  // kind/rows/columns typed; empty: as the dialog shows them
         QTest::addColumn<QString>("message");
-        QTest::addColumn<Rows>("after");
-        const Rows start = {{"Name", "Text", "40", ""}, {"Homepage", "Text", "40", ""}};
-        const auto added = [&start](const QStringList &field) { return start + Rows{field}; };
-        addRow("empty name", -1, "", "", kInvalidName, start);
-        addRow("one character", -1, "N", "", kInvalidName, start);
-        addRow("two spaces", -1, "  ", "", QString(), added({"  ", "Text", "10", ""}));
-        addRow("add listed name", -1, "Name", "", kDuplicate, start);
-        addRow("add lower-case of listed", -1, "name", "", kClash, start);
-        addRow("edit unchanged", 0, "Name", "", QString(), start);
-        addRow("edit to other listed", 0, "Homepage", "", kDuplicate, start);
-        addRow("edit to capitals of itself", 0, "NAME", "", QString(), Rows{{"NAME", "Text", "40", ""}, start[1]});
-        addRow("Textarea stores columns", -1, "Field", "Textarea/10/40", QString(),
-               added({"Field", "Textarea", "10", "40"}));
-        addRow("lower-case text keeps hidden columns", -1, "Field", "text/10/40", QString(),
-               added({"Field", "text", "10", "40"}));
-        addRow("euro and accent in the page code page", -1, QStringLiteral("\u20ac \u00e9"), "", QString(),
-               added({QStringLiteral("\u20ac \u00e9"), "Text", "10", ""}));
-        addRow("Cyrillic outside the page code page", -1, QStringLiteral("\u0436\u0436"), "", kInvalidName, start);
-        addRow("size as typed", -1, "Field", "Text/wide/40", QString(), added({"Field", "Text", "wide", ""}));
+        QTest::addColumn<QStringList>("field");  // the field given back when accepted
+        addRow("empty name", "", "", kInvalidName, QStringList());
+        addRow("one character", "N", "", kInvalidName, QStringList());
+        addRow("two spaces", "  ", "", QString(), QStringList{"  ", "Text", "10", ""});
+        addRow("a name in use", "Name", "", kDuplicate, QStringList());
+        addRow("lower-case of a name in use", "name", "", kClash, QStringList());
+        addRow("underscore for a space in use", "Home_page", "", kClash, QStringList());
+        addRow("Textarea stores columns", "Field", "Textarea/10/40", QString(),
+               QStringList{"Field", "Textarea", "10", "40"});
+        addRow("lower-case text keeps hidden columns", "Field", "text/10/40", QString(),
+               QStringList{"Field", "text", "10", "40"});
+        addRow("euro and accent in the page code page", QStringLiteral("\u20ac \u00e9"), "", QString(),
+               QStringList{QStringLiteral("\u20ac \u00e9"), "Text", "10", ""});
+        addRow("Cyrillic outside the page code page", QStringLiteral("\u0436\u0436"), "", kInvalidName,
+               QStringList());
+        addRow("size as typed", "Field", "Text/wide/40", QString(), QStringList{"Field", "Text", "wide", ""});
     }
 
     void okChecks()
     {
-        QFETCH(int, editRow);
         QFETCH(QString, name);
         QFETCH(QString, sizes);
         QFETCH(QString, message);
-        QFETCH(Rows, after);
+        QFETCH(QStringList, field);
         ScriptedDesktop desktop;
-        FieldDialog field({{"Name", "Text", "40", ""}, {"Homepage", "Text", "40", ""}}, editRow);
-        field.name()->setText(name);
+        FieldDialog shown(kNewField, {"Name", "Home page"});
+        shown.name()->setText(name);
         if (!sizes.isEmpty()) {
-            typeText(field.combo("Combo1")->lineEdit(), sizes.section('/', 0, 0));
-            typeText(field.combo("cboCols")->lineEdit(), sizes.section('/', 2, 2));
-            typeText(field.combo("cboRows")->lineEdit(), sizes.section('/', 1, 1));
+            typeText(shown.combo("Combo1")->lineEdit(), sizes.section('/', 0, 0));
+            typeText(shown.combo("cboCols")->lineEdit(), sizes.section('/', 2, 2));
+            typeText(shown.combo("cboRows")->lineEdit(), sizes.section('/', 1, 1));
         }
-        field.combo("Combo1")->setFocus();
-        clickNamed(field.dialog.get(), "lblOK");
-
-        QCOMPARE(field.rows(), after);
+        shown.combo("Combo1")->setFocus();
+        clickNamed(&shown.dialog, "lblOK");
         QCOMPARE(desktop.boxes(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(field.dialog->isVisible(), !message.isEmpty());
+        QCOMPARE(shown.dialog.isVisible(), !message.isEmpty());
+        QCOMPARE(textsOf(shown.dialog.field()), message.isEmpty() ? field : textsOf(kNewField));
         if (!message.isEmpty())
-            QCOMPARE(field.dialog->focusWidget(), field.name());
+            QCOMPARE(shown.dialog.focusWidget(), shown.name());
     }
 
+    // The field shown as given; its kind decides the layout, typed or picked.
     void layouts_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("picked");
-        QTest::addColumn<bool>("multiLine");
-        QTest::newRow("picked Textarea") << "Textarea" << true << true;
-        QTest::newRow("typed textarea in capitals") << "TEXTAREA" << false << true;
-        QTest::newRow("typed something else") << "Memo" << false << false;
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("typed");  // the kind typed afterwards; empty: none
+        QTest::addColumn<QString>("shown");  // name, kind, rows, columns, then the size box's caption
+        addRow("a new field", textsOf(kNewField), QString(), QString("|Text|10|-|Field size:"));
+        addRow("a multi-line field", QStringList{"Story", "Textarea", "7", "60"}, QString(),
+               QString("Story|Textarea|7|60|Rows:"));
+        addRow("no columns keeps 40", QStringList{"Town", "Text", "5", ""}, QString(), QString("Town|Text|5|-|Field size:"));
+        addRow("typed textarea in capitals", textsOf(kNewField), QString("TEXTAREA"),
+               QString("|TEXTAREA|10|40|Rows:"));
+        addRow("typed something else", QStringList{"Story", "Textarea", "7", "60"}, QString("Memo"),
+               QString("Story|Memo|7|-|Field size:"));
     }
 
     void layouts()
     {
-        QFETCH(QString, kind);
-        QFETCH(bool, picked);
-        QFETCH(bool, multiLine);
-        FieldDialog field({});
-        QComboBox *kindBox = field.combo("Combo1");
-        // Start from the other layout, so that the change is seen.
-        kindBox->setEditText(multiLine ? QStringLiteral("Text") : QStringLiteral("Textarea"));
-        if (picked)
-            kindBox->setCurrentIndex(kindBox->findText(kind));
-        else
-            typeText(kindBox->lineEdit(), kind);
-
-        // Frame height and the four buttons' tops in pixels (twips / 15), the column
-        // box and its label, the caption of the size box.
-        QWidget *dialog = field.dialog.get();
-        QStringList seen{QString::number(control(dialog, "Frame1")->height())};
-        for (const char *name : {"lblOK", "lblCancel"})
-            seen << QString::number(control(dialog, name)->y());
-        seen << (control(dialog, "cboCols")->isVisible() ? "cols" : "-")
-             << (control(dialog, "Label4")->isVisible() ? "Label4" : "-") << control<QLabel>(dialog, "Label3")->text();
-        const QStringList expected = multiLine ? QStringList{"115", "120", "120", "cols", "Label4", "Rows:"}
-                                               : QStringList{"91", "96", "96", "-", "-", "Field size:"};
-        QCOMPARE(seen, expected);
-        // Re-centred after the change of height.
+        QFETCH(QStringList, given);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        FieldDialog field({given[0], given[1], given[2], given[3]});
+        if (!typed.isEmpty())
+            typeText(field.combo("Combo1")->lineEdit(), typed);
+        QWidget *dialog = &field.dialog;
+        const QComboBox *cols = field.combo("cboCols");
+        QCOMPARE(QStringList({field.name()->text(), field.combo("Combo1")->currentText(),
+                              field.combo("cboRows")->currentText(), cols->isVisible() ? cols->currentText() : "-",
+                              control<QLabel>(dialog, "Label3")->text()})
+                     .join('|'),
+                 shown);
+        QCOMPARE(control(dialog, "Label4")->isVisible(), cols->isVisible());
+        QCOMPARE(cols->currentText(), given[3].isEmpty() ? QStringLiteral("40") : given[3]);
+        // Picking the kind shown changes no text, and still lays out and centres again.
+        dialog->move(dialog->pos() + QPoint(40, 30));
+        field.combo("Combo1")->activated(field.combo("Combo1")->currentIndex());
         const QPoint offCentre =
             dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
-        QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1, qPrintable(QString::number(dialog->y())));
+        QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
     }
 
-    void editingEmail_data()
+    // The menu's commands as the window carries them out on the selected row, with
+    // the field dialog answered by typing a name and OK.
+    void menuCommands_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("stored");  // the second row's name afterwards
-        addRow("OK", "lblOK", "Email");
-        QTest::newRow("Cancel") << QString("lblCancel") << QString("E-mail");  // Escape: see the key table
-    }
-
-    void editingEmail()
-    {
-        QFETCH(QString, how);
-        QFETCH(QString, stored);
-        ScriptedDesktop desktop;
-        FieldDialog field(kDefaultFields, 1);
-        QVERIFY(field.dialog->isEditing());
-        QCOMPARE(field.name()->text() + ' ' + field.combo("Combo1")->currentText() + ' '
-                     + field.combo("cboRows")->currentText(),
-                 QStringLiteral("Email Text 40"));
-        clickNamed(field.dialog.get(), how);
-        QVERIFY(!field.dialog->isVisible());
-        Rows expected = kDefaultFields;
-        expected[1][0] = stored;
-        QCOMPARE(field.rows(), expected);
-    }
-
-    void menu_data()
-    {
-        QTest::addColumn<Rows>("fields");
         QTest::addColumn<int>("selected");  // -1: none
-        QTest::addColumn<QString>("enabled");  // Add label and picture, Delete's, Edit's
-        QTest::addColumn<Rows>("afterDelete");
-        const Rows three = {{"One", "Text", "1", ""}, {"Two", "Text", "2", ""}, {"Three", "Textarea", "3", "4"}};
-        QTest::newRow("empty list") << Rows{} << -1 << "110000" << Rows{};
-        QTest::newRow("second of three selected") << three << 1 << "111111" << Rows{three[0], three[2]};
-        QTest::newRow("none selected: Edit and Delete do nothing") << three << -1 << "111111" << three;
+        QTest::addColumn<QString>("row");  // the menu row clicked
+        QTest::addColumn<QString>("typed");  // into the dialog's name; "=": left as shown
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("names");  // the fields' names afterwards
+        QTest::addColumn<bool>("menuShown");
+        const QStringList all{"Name", "E-mail", "Homepage", "Comments"};
+        addRow("add", 1, "lblAddField", "Town", QStringList(), all + QStringList{"Town"}, false);
+        addRow("add a name in use", -1, "lblAddField", "Comments", QStringList{kDuplicate}, all, false);
+        addRow("edit, unchanged", 2, "lblEdit", "=", QStringList(), all, false);
+        addRow("edit the last, unchanged", 3, "lblEdit", "=", QStringList(), all, false);
+        addRow("edit to a new name", 1, "lblEdit", "Email", QStringList(),
+               QStringList{"Name", "Email", "Homepage", "Comments"}, false);
+        addRow("edit to another's name in capitals", 1, "lblEdit", "NAME", QStringList{kClash}, all, false);
+        addRow("edit with none selected", -1, "lblEdit", "Town", QStringList(), all, true);
+        addRow("delete", 1, "lblDelete", "", QStringList(), QStringList{"Name", "Homepage", "Comments"}, false);
+        addRow("delete with none selected", -1, "lblDelete", "", QStringList(), all, true);
     }
 
-    void menu()
+    void menuCommands()
     {
-        QFETCH(Rows, fields);
         QFETCH(int, selected);
-        QFETCH(QString, enabled);
-        QFETCH(Rows, afterDelete);
-        QWidget owner;
-        MenuHost host;
-        host.rows = fields;
-        host.selected = selected;
-        ShowFieldMenu(&owner, fields.size(), host.commands());
-        QVERIFY(shownFieldMenu() && FieldMenuShown());
-        QString seen;
-        for (const char *name : {"lblAddField", "imgAdd", "lblDelete", "imgDelete", "lblEdit", "imgEdit"})
-            seen += control(shownFieldMenu(), name)->isEnabled() ? '1' : '0';
-        QCOMPARE(seen, enabled);
-        if (selected < 0 && !fields.isEmpty()) {
-            // Edit with no selected field opens no dialog either.
-            bool dialogOpened = false;
-            actOnModal([&dialogOpened](QWidget *modal) { dialogOpened = modal != nullptr; });
-            clickNamed(shownFieldMenu(), "lblEdit");
-            QCoreApplication::processEvents();
-            QVERIFY(!dialogOpened && host.editsAsked.isEmpty());
-        }
-        clickNamed(shownFieldMenu(), "lblDelete");
-        QCOMPARE(host.rows, afterDelete);
-        QCOMPARE(FieldMenuShown(), selected < 0);  // a delete closes the menu
+        QFETCH(QString, row);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, names);
+        QFETCH(bool, menuShown);
+        const WindowFixture f;
+        f.step(4);
+        auto *list = f.find<QTreeWidget>("lvwFields");
+        if (selected >= 0)
+            list->topLevelItem(selected)->setSelected(true);
+        QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(FieldMenuShown());
+        bool dialogShown = false;
+        actOnModal([&](QWidget *dialog) {
+            if (!(dialogShown = dialog))
+                return;
+            QVERIFY(!FieldMenuShown());  // closed before the dialog opens
+            if (typed != "=")
+                control<QLineEdit>(dialog, "txtfldName")->setText(typed);
+            clickNamed(dialog, "lblOK");
+        });
+        clickNamed(shownFieldMenu(), row);
+        QCoreApplication::processEvents();
+        QCOMPARE(dialogShown, row != "lblDelete" && !menuShown);
+        QCOMPARE(f.boxes(), boxes);
+        QStringList seen;
+        for (const GuestbookField &field : f.window().readProject().Fields)
+            seen << field.FieldName;
+        QCOMPARE(seen, names);
+        QCOMPARE(rowsOf(list).size(), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(rowsOf(list).at(i), textsOf(f.window().readProject().Fields.at(i)));
+        QCOMPARE(FieldMenuShown(), menuShown);
         CloseFieldMenu();
-        QVERIFY(!shownFieldMenu() && !FieldMenuShown());
     }
 
-    // A row the list does not have opens the dialog to add.
-    void editRowOutsideTheList()
-    {
-        ScriptedDesktop desktop;
-        FieldDialog field(kDefaultFields, 4);
-        QVERIFY(!field.dialog->isEditing());
-        field.name()->setText(QStringLiteral("City"));
-        clickNamed(field.dialog.get(), "lblOK");
-        QCOMPARE(field.rows(), (kDefaultFields + Rows{{"City", "Text", "10", ""}}));
-    }
-
+    // A right press opens the menu at the pointer (Delete and Edit only with fields),
+    // a second one moves it, another press closes it and no command runs.
     void menuOpenedAndClosedFromTheList()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        InstallDialogs();
-        frmMain window;
-        window.show();
-        window.DoMode(4);
-        auto *list = control<QTreeWidget>(&window, "lvwFields");
-        QWidget *viewport = list->viewport();
-
+        const WindowFixture f;
+        f.step(4);
+        f.setFields({});
+        QWidget *viewport = f.find<QTreeWidget>("lvwFields")->viewport();
         QCursor::setPos(120, 90);
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::RightButton);
         QPointer<frmMenu> menu = shownFieldMenu();
-        QVERIFY(menu && menu->isVisible() && FieldMenuShown());
-        QCOMPARE(menu->parentWidget(), &window);
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->parentWidget(), f.main.get());
         QCOMPARE(menu->pos(), QPoint(120, 90));
+        QString enabled;
+        for (const char *name : {"lblAddField", "imgAdd", "lblDelete", "imgDelete", "lblEdit", "imgEdit"})
+            enabled += control(menu, name)->isEnabled() ? '1' : '0';
+        QCOMPARE(enabled, QStringLiteral("110000"));
 
-        // A second right press only moves the menu.
         QCursor::setPos(300, 200);
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::RightButton);
         QCOMPARE(shownFieldMenu(), menu.data());
         QCOMPARE(menu->pos(), QPoint(300, 200));
 
-        // Another button closes it; no command runs.
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
-        QVERIFY(!shownFieldMenu() && !FieldMenuShown());
+        QVERIFY(!FieldMenuShown());
         QTRY_VERIFY(!menu);
-        QCOMPARE(rowsOf(list), kDefaultFields);
+        QVERIFY(f.window().readProject().Fields.isEmpty());
     }
 };
 

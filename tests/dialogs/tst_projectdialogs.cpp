@@ -1,8 +1,10 @@
-// The title dialog and the existing projects window, and the round trip of what
-// the dialogs accept through a save and a load from the recent list.
+// The title dialog, the existing projects window and the About box, and the round
+// trip of what the dialogs accept through a save and a load from the recent list.
 
-#include "dialogtestsupport.h"
+#include "wizard/wizardtestsupport.h"
+
 #include "generator/pagevalues.h"
+#include "store/product.h"
 
 namespace {
 const QString kLoaded = QStringLiteral("i Ok: Settings loaded for: ");
@@ -28,22 +30,43 @@ class ProjectDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // What the title dialog accepts; a title that differs from a saved project's only
+    // in capitals or end spaces would share its settings section.
+    void titleRule_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("accepted");
+        addRow("empty", "", false);
+        addRow("one character", "A", false);
+        addRow("two spaces", "  ", true);
+        addRow("path separator", "Club/news", false);
+        addRow("parent folder", "..", false);
+        addRow("server script", "News <%=x%>", false);
+        addRow("comma", "Club, old", false);
+        addRow("underscore", "Club_news", false);
+        addRow("a saved project's title", "Club news", true);
+        addRow("saved title in capitals", "CLUB NEWS", false);
+        addRow("saved title with a leading space", " Club news", false);
+        addRow("Cyrillic outside the page code page", QStringLiteral("\u0416\u0443"), false);
+    }
+
+    void titleRule()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, accepted);
+        TestProgramFolder folder;
+        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+        QCOMPARE(IsAcceptableTitle(title), accepted);
+    }
+
     void titleDialog_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("key");  // OK, Enter or Cancel
         QTest::addColumn<QString>("section");  // where the title is written; empty: nothing written
-        addRow("empty", "", "OK", "");
-        addRow("one character", "A", "OK", "");
-        addRow("two spaces", "  ", "OK", "__");
+        addRow("refused", "A", "OK", "");
         addRow("with a space, by Enter", "Garden Club", "Enter", "Garden_Club");
         addRow("51 typed, 50 kept", QString(51, 't'), "OK", QString(50, 't'));
-        // Commas, underscores and a saved title in other capitals: see the round trip.
-        addRow("path separator", "Club/news", "OK", "");
-        addRow("parent folder", "..", "OK", "");
-        addRow("a saved project's title", "Club news", "OK", "Club_news");
-        addRow("saved title with a leading space", " Club news", "OK", "");
-        addRow("server script", "News <%=x%>", "OK", "");
         addRow("Cancel", "Another title", "Cancel", "");
     }
 
@@ -52,16 +75,12 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, key);
         QFETCH(QString, section);
-        TestProgramFolder folder;
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        ScriptedDesktop desktop;
-        InstallDialogs();
-        frmMain main;
-        main.DoMode(2);
+        const WindowFixture f({}, true, {"Club news"});
+        f.step(2);
         const QByteArray settingsBefore = readBytes(SettingsFilePath());
         bool shownOld = false;
         bool stillOpen = false;
-        actOnModal([&](QWidget *dialog) {
+        f.click("lblTitle", [&](QWidget *dialog) {
             QVERIFY(dialog);
             shownOld = control<QLineEdit>(dialog, "txtOld")->text() == QStringLiteral("My Guestbook");
             QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), typed);
@@ -71,48 +90,19 @@ private slots:
                 clickNamed(dialog, key == "OK" ? "lblOK" : "lblCancel");
             stillOpen = dialog->isVisible();
         });
-        clickNamed(&main, "lblTitle");
-
         const bool refused = section.isEmpty() && key != "Cancel";
         const QString kept = typed.left(50);
         QVERIFY(shownOld);
-        QCOMPARE(desktop.boxes(),
+        QCOMPARE(f.boxes(),
                  refused ? QStringList{"! Ok: Error: Invalid title. Please check and try again"} : QStringList());
         QCOMPARE(stillOpen, refused);
-        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(),
-                 section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
-        QCOMPARE(main.ProjectName(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
+        QCOMPARE(f.find<QLineEdit>("txtTitle")->text(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
+        QCOMPARE(f.window().ProjectName(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
         else
-            QCOMPARE(GetINISetting(section, "Project_Title", "-") + '|' + GetINISetting(section, "Project_Path", "-"),
-                     kept + '|' + main.readProject().Project_Path);
-    }
-
-    // A title that cannot be stored is still taken; the failed save is shown once.
-    void titleDialogReportsFailedSave()
-    {
-        TestProgramFolder folder;
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
-        ScriptedDesktop desktop;
-        InstallDialogs();
-        frmMain main;
-        main.DoMode(2);
-        bool closed = false;
-        actOnModal([&closed](QWidget *dialog) {
-            QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), QStringLiteral("Garden Club"));
-            clickNamed(dialog, "lblOK");
-            closed = !dialog->isVisible();
-        });
-        clickNamed(&main, "lblTitle");
-        QCOMPARE(desktop.boxes(),
-                 QStringList{"! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath())
-                             + " is read-only"});
-        QVERIFY(closed);
-        QCOMPARE(control<QLineEdit>(&main, "txtTitle")->text(), QStringLiteral("Garden Club"));
-        QCOMPARE(main.ProjectName(), QStringLiteral("Garden Club"));
-        QCOMPARE(GetINISetting("Garden_Club", "Project_Title", "-"), QStringLiteral("-"));
+            QCOMPARE(f.key(section, "Project_Title") + '|' + f.key(section, "Project_Path"),
+                     kept + '|' + f.window().readProject().Project_Path);
     }
 
     void listsRecentProjectsOnce()
@@ -122,7 +112,7 @@ private slots:
         SaveINISetting("Projects", "Recent_Projects", "My_Guestbook, Club_news, My_Guestbook");
         ScriptedDesktop desktop;
         QStringList loaded;
-        frmExisting window([&loaded](const QString &name) { loaded << name; }, [] { return QString(); }, &owner);
+        frmExisting window([&loaded](const QString &name) { loaded << name; }, &owner);
         QCOMPARE(projectList(&window)->headerItem()->text(0), QStringLiteral("Projects"));
         QCOMPARE(rowsOf(projectList(&window)), (Rows{{"My Guestbook", "", "", ""}, {"Club news", "", "", ""}}));
         // A double-click while no row is selected loads nothing.
@@ -173,34 +163,26 @@ private slots:
         QFETCH(Rows, typedFields);
         QFETCH(bool, titleAccepted);
         QFETCH(int, fieldsAccepted);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
-        InstallDialogs();
-        frmMain main;
-        main.show();
-        main.DoMode(2);
-        auto *titleBox = control<QLineEdit>(&main, "txtTitle");
-        actOnModal([&](QWidget *dialog) {
+        WindowFixture f({}, true, {"Club news"});
+        f.step(2);
+        f.click("lblTitle", [&](QWidget *dialog) {
             control<QLineEdit>(dialog, "txtNew")->setText(title);
             clickNamed(dialog, "lblOK");
             QCOMPARE(!dialog->isVisible(), titleAccepted);
         });
-        clickNamed(&main, "lblTitle");
-        main.DoMode(4);
-        GuestbookProject noFields = main.readProject();
-        noFields.Fields.clear();
-        main.showProject(noFields);
+        f.step(4);
+        f.setFields({});
         for (const QStringList &typed : typedFields) {
-            actOnModal([&](QWidget *dialog) {
+            f.click("lblNewField", [&](QWidget *dialog) {
                 typeText(control<QLineEdit>(dialog, "txtfldName"), typed.at(0));
                 typeText(control<QComboBox>(dialog, "Combo1")->lineEdit(), typed.at(1));
                 typeText(control<QComboBox>(dialog, "cboRows")->lineEdit(), typed.at(2));
                 typeText(control<QComboBox>(dialog, "cboCols")->lineEdit(), typed.at(3));
                 clickNamed(dialog, "lblOK");
             });
-            clickNamed(&main, "lblNewField");
         }
+        frmMain &main = f.window();
+        ScriptedDesktop &desktop = f.desktop;
         QCOMPARE(main.readProject().Fields.size(), fieldsAccepted);
 
         const GuestbookProject accepted = main.readProject();
@@ -208,13 +190,13 @@ private slots:
         QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
         SaveProject(main.ProjectName(), accepted);
         main.showProject(GuestbookProject::startupDefaults());
-        titleBox->setText(QStringLiteral("Something else"));
+        f.find<QLineEdit>("txtTitle")->setText(QStringLiteral("Something else"));
         desktop.shown.clear();
 
         // Loaded from the existing projects window, opened at the pointer: step 2, the
         // window closed, then the message.
         QCursor::setPos(200, 150);
-        mainWindowDialogs().showExistingProjects(main);
+        f.click("lblLoadExisting");
         QPointer<frmExisting> window = shownExistingProjects();
         QVERIFY(window && window->parentWidget() == &main);
         QCOMPARE(window->pos(), QPoint(200, 150));
@@ -222,10 +204,25 @@ private slots:
         desktop.onMessage = [&](const MessagePrompt::Shown &) { closedBeforeMessage = !shownExistingProjects(); };
         doubleClickRow(window, accepted.Project_Title);
         QCOMPARE(main.readProject(), accepted);
+        QCOMPARE(main.ProjectName(), accepted.Project_Title);  // what the next save goes under
         QCOMPARE(main.CurrentMode(), 2);
         QCOMPARE(desktop.boxes(), QStringList{kLoaded + accepted.Project_Title});
         QVERIFY(closedBeforeMessage);
         QTRY_VERIFY(!window);
+    }
+
+    void aboutBoxShowsTheVersionAndLinks()
+    {
+        ScriptedDesktop desktop;
+        QWidget owner;
+        frmAbout about(&owner);
+        about.show();
+        QStringList shown;
+        for (const char *label : {"Label13", "Label14", "Label17"})
+            shown << control<QLabel>(&about, label)->text();
+        QCOMPARE(shown, (QStringList{"1.2", "6", "MIT"}));
+        clickNamed(&about, "Label6");  // the copyright line opens the home page
+        QCOMPARE(desktop.opened, QStringList{kHomePageUrl});
     }
 };
 

@@ -15,13 +15,10 @@ const QByteArray kEarlierSettings = "[Projects]\r\nRecent_Projects=Earlier\r\n";
 const QString kSaveQuestion =
     QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
 
-// Folders for one start: a program folder and a per-user folder, each writable or
-// not. An unwritable one lies under a plain file, which holds for root too. An
-// installed program has share/quillset in its prefix; a portable one may have a
-// settings file beside it.
-class StartFolders
-{
-public:
+// A program folder and a per-user folder, each writable or not (an unwritable one
+// lies under a plain file, which holds for root too); installed: share/quillset in
+// the prefix; settingsBeside: a settings file beside the program.
+struct StartFolders {
     StartFolders(bool programWritable, bool perUserWritable, bool installed = false, bool settingsBeside = false)
     {
         writeBytes(m_base.file("plain-file"), "not a folder");
@@ -43,11 +40,9 @@ public:
         ProgramFolder::setPerUserFolderForTesting(perUser);
     }
 
+    TestProgramFolder m_base;
     QString program;
     QString perUser;
-
-private:
-    TestProgramFolder m_base;
 };
 
 // Starts the program as main() does, then closes the window with the given answer
@@ -189,26 +184,22 @@ private slots:
         QVERIFY2(pattern.match(printed).hasMatch(), qPrintable(printed));
     }
 
+    // help.chm first, then the manual beside the program, then the installed one;
+    // without any, the question, and Yes opens the online documentation.
     void helpLookupOrder_data()
     {
         QTest::addColumn<QStringList>("files");  // relative to the program's folder
-        QTest::addColumn<bool>("answer");  // to the message, if it comes
+        QTest::addColumn<bool>("answer");  // to the question, if it comes
         QTest::addColumn<QString>("opened");  // relative to the program's folder, or an address
-        QTest::addColumn<QStringList>("boxes");
-        const QString chm = "help.chm";
         const QString beside = "help/index.html";
         const QString installed = "../share/quillset/help/index.html";
-        const QStringList noHelp{
-            "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online documentation?"};
-        QTest::newRow("help.chm first") << QStringList{chm, beside, installed} << false << chm << QStringList();
-        QTest::newRow("then the manual beside the program")
-            << QStringList{beside, installed} << false << beside << QStringList();
-        QTest::newRow("then the installed manual") << QStringList{installed} << false << installed << QStringList();
-        QTest::newRow("a help folder without its page")
-            << QStringList{"help/style.css"} << false << QString() << noHelp;
-        QTest::newRow("none, No: nothing opens") << QStringList() << false << QString() << noHelp;
-        QTest::newRow("none, Yes: the online documentation")
-            << QStringList() << true << "https://quillset.example.org/support/" << noHelp;
+        addRow("help.chm first", QStringList{"help.chm", beside, installed}, false, QString("help.chm"));
+        addRow("then the manual beside the program", QStringList{beside, installed}, false, beside);
+        addRow("then the installed manual", QStringList{installed}, false, installed);
+        addRow("a help folder without its page", QStringList{"help/style.css"}, false, QString());
+        addRow("none, No: nothing opens", QStringList(), false, QString());
+        addRow("none, Yes: the online documentation", QStringList(), true,
+               QString("https://quillset.example.org/support/"));
     }
 
     void helpLookupOrder()
@@ -216,7 +207,6 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(bool, answer);
         QFETCH(QString, opened);
-        QFETCH(QStringList, boxes);
         TestProgramFolder prefix;
         const QDir program(prefix.file("bin"));
         QVERIFY(QDir().mkpath(program.path()));
@@ -227,18 +217,17 @@ private slots:
         }
         ScriptedDesktop desktop;
         frmMain window;
-        window.show();
         desktop.answers = {answer};
-
         clickNamed(&window, "imgHelp");
-
-        QCOMPARE(desktop.boxes(), boxes);
-        QStringList expected;
-        if (opened.startsWith("https:"))
-            expected << opened;
-        else if (!opened.isEmpty())
-            expected << QDir::toNativeSeparators(QDir::cleanPath(program.filePath(opened)));
-        QCOMPARE(desktop.opened, expected);
+        const bool found = !opened.isEmpty() && !opened.startsWith("https:");
+        QCOMPARE(desktop.boxes(),
+                 found ? QStringList()
+                       : QStringList{"! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
+                                     "documentation?"});
+        QCOMPARE(desktop.opened, opened.isEmpty() ? QStringList()
+                                 : found          ? QStringList{QDir::toNativeSeparators(
+                                                        QDir::cleanPath(program.filePath(opened)))}
+                                                  : QStringList{opened});
     }
 };
 

@@ -4,30 +4,33 @@
 
 #include "wizardtestsupport.h"
 
+#include <QScreen>
+
 namespace {
 const QString kNotSaved = QStringLiteral("Position not saved, will revert to default");
+const QString kStep4 = QStringLiteral("4 | frStep3 | Step 4: Fields | Back on | Next >>");
+const QString kStep5 = QStringLiteral("5 | frStep4 | Step 5: Guestbook Generation | Back on | Finish");
+const QString kViewQuestion =
+    QStringLiteral("i YesNo: Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
 
 // The window's state as "step | shown frame | heading | Back on/off | Next caption".
-QString state(frmMain &window)
+QString state(const WindowFixture &f)
 {
     QStringList frames;
     for (const char *name : {"frMain", "frStep1", "frStep2", "frStep3", "frStep4"}) {
-        if (control(&window, name)->isVisibleTo(&window))
+        if (f.find(name)->isVisibleTo(f.main.get()))
             frames << QLatin1String(name);
     }
     return QStringLiteral("%1 | %2 | %3 | Back %4 | %5")
-        .arg(window.CurrentMode())
-        .arg(frames.join(','), control<QLabel>(&window, "lblSteps")->text(),
-             control(&window, "lblBack")->isEnabled() ? "on" : "off", control<QLabel>(&window, "lblNext")->text());
+        .arg(f.window().CurrentMode())
+        .arg(frames.join(','), f.find<QLabel>("lblSteps")->text(), f.find("lblBack")->isEnabled() ? "on" : "off",
+             f.find<QLabel>("lblNext")->text());
 }
 
-QString folderOf(const QString &parent, const QString &name)
+QString projectsFolder(const WindowFixture &f, const QString &name)
 {
-    return QDir::toNativeSeparators(parent) + QDir::separator() + name;
+    return QDir::toNativeSeparators(f.folder.path()) + QDir::separator() + "projects" + QDir::separator() + name;
 }
-
-const QString kStep4 = QStringLiteral("4 | frStep3 | Step 4: Fields | Back on | Next >>");
-const QString kStep5 = QStringLiteral("5 | frStep4 | Step 5: Guestbook Generation | Back on | Finish");
 }  // namespace
 
 class MainWindowTest : public QObject
@@ -41,16 +44,14 @@ private slots:
         QTest::addColumn<QStringList>("positionLines");
         QTest::addColumn<QPoint>("position");  // (-1, -1): centred
         const QPoint centred(-1, -1);
-        QTest::newRow("first start") << QByteArray() << QStringList{kNotSaved} << centred;
-        QTest::newRow("saved: fraction dropped, a half to even")
-            << QByteArray("[Position]\r\nLeft=4230.4\r\nTop=1500.5\r\n") << QStringList{"Left: 4230", "Top: 1500"}
-            << QPoint(282, 100);
-        QTest::newRow("Left not a number")
-            << QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n") << QStringList{kNotSaved} << centred;
-        QTest::newRow("Left without Top")
-            << QByteArray("[Position]\r\nLeft=3000\r\n") << QStringList{kNotSaved} << centred;
-        QTest::newRow("wholly off every screen")
-            << QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n") << QStringList{kNotSaved} << centred;
+        addRow("first start", QByteArray(), QStringList{kNotSaved}, centred);
+        addRow("saved: fraction dropped, a half to even", QByteArray("[Position]\r\nLeft=4230.4\r\nTop=1500.5\r\n"),
+               QStringList{"Left: 4230", "Top: 1500"}, QPoint(282, 100));
+        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QStringList{kNotSaved},
+               centred);
+        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QStringList{kNotSaved}, centred);
+        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"),
+               QStringList{kNotSaved}, centred);
     }
 
     void startLogAndPosition()
@@ -58,36 +59,27 @@ private slots:
         QFETCH(QByteArray, settings);
         QFETCH(QStringList, positionLines);
         QFETCH(QPoint, position);
-        TestProgramFolder folder;
-        if (!settings.isEmpty())
-            writeBytes(folder.file("Quillset.ini"), settings);
-        ScriptedDesktop desktop;
-        frmMain window;
-
+        const WindowFixture f(settings, false);
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"} + positionLines
-            + QStringList{"Loading default mode",
-                          "Mode loaded, continuing main application execution",
-                          "Loading fonts",
-                          "Initializing listview",
-                          "Checking existance of projects folder",
+            + QStringList{"Loading default mode", "Mode loaded, continuing main application execution",
+                          "Loading fonts", "Initializing listview", "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it"};
-        QCOMPARE(logMessages(folder.file("applog.log")), expected);
-        QVERIFY(QDir(folder.file("projects")).exists());
+        QCOMPARE(f.log(), expected);
+        QVERIFY(QDir(f.folder.file("projects")).exists());
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint centre((screen.width() - 517) / 2, (screen.height() - 366) / 2);
-        QVERIFY2((window.pos() - (position == QPoint(-1, -1) ? centre : position)).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("at %1,%2").arg(window.x()).arg(window.y())));
-        QCOMPARE(window.size(), QSize(517, 366));
-        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QVERIFY(desktop.shown.isEmpty());
-        // The default fields, the projects folder in the path box and the cleared flags.
-        QCOMPARE(window.readProject().Fields, GuestbookProject::defaultFields());
-        QCOMPARE(window.readProject().Project_Path,
-                 QDir::toNativeSeparators(folder.path()) + QDir::separator() + "projects" + QDir::separator());
-        QCOMPARE(window.ProjectName(), QStringLiteral("My Guestbook"));
-        QVERIFY(!window.GuestbookGenerated());
+        QVERIFY((f.window().pos() - (position == QPoint(-1, -1) ? centre : position)).manhattanLength() <= 2);
+        QCOMPARE(f.window().size(), QSize(517, 366));
+        QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
+        QVERIFY(f.boxes().isEmpty());
+        QCOMPARE(f.window().readProject().Fields, GuestbookProject::defaultFields());
+        QCOMPARE(f.window().readProject().Project_Path, projectsFolder(f, QString()));
+        QCOMPARE(f.window().ProjectName(), QStringLiteral("My Guestbook"));
+        QVERIFY(!f.window().GuestbookGenerated());
     }
 
+    // The save question must be answered (Escape does not answer it); a generation
+    // saved the design already, so it is not asked then.
     void shutDown_data()
     {
         QTest::addColumn<bool>("generateFirst");
@@ -98,18 +90,11 @@ private slots:
         const QString question =
             QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
         const QStringList plainClose = {"Initializing Quillset shutdown procedure", "Saving position"};
-        QTest::newRow("Yes, exit button")
-            << false << QList<bool>{true} << true << QStringList{question}
-            << QStringList{"Initializing Quillset shutdown procedure", "User wishes to save settings first",
-                           "Settings saved", "Saving position"};
-        QTest::newRow("No, close request")
-            << false << QList<bool>{false} << false << QStringList{question} << plainClose;
-        // Finish saved the project; the completion question is answered No.
-        QTest::newRow("right after a generation")
-            << true << QList<bool>{} << false
-            << QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\nWould you like to view your "
-                           "files now?"}
-            << plainClose;
+        addRow("Yes, exit button", false, QList<bool>{true}, true, QStringList{question},
+               QStringList{"Initializing Quillset shutdown procedure", "User wishes to save settings first",
+                           "Settings saved", "Saving position"});
+        addRow("No, close request", false, QList<bool>{false}, false, QStringList{question}, plainClose);
+        addRow("right after a generation", true, QList<bool>{}, false, QStringList{kViewQuestion}, plainClose);
     }
 
     void shutDown()
@@ -119,65 +104,65 @@ private slots:
         QFETCH(bool, byExitButton);
         QFETCH(QStringList, boxes);
         QFETCH(QStringList, closingLines);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        desktop.answers = answers;
-        frmMain window;
-        window.show();
+        WindowFixture f;
+        f.desktop.answers = answers;
         if (generateFirst)
-            walk(window, "NNNNN");
-        window.move(300, 200);
-        const int before = int(logMessages(folder.file("applog.log")).size());
-
+            f.walk("NNNNN");
+        f.window().move(300, 200);
+        const int before = int(f.log().size());
         if (byExitButton)
-            clickNamed(&window, "imgExit");
+            f.click("imgExit");
         else
-            window.close();
+            f.window().close();
 
-        QVERIFY(!window.isVisible());
-        QCOMPARE(desktop.boxes(), boxes);
-        QCOMPARE(logMessages(folder.file("applog.log")).mid(before), closingLines);
-        QCOMPARE(GetINISetting("Position", "Left", "-") + ',' + GetINISetting("Position", "Top", "-"),
-                 QStringLiteral("4500,3000"));
-        const bool saved = generateFirst || answers == QList<bool>{true};  // Finish saves too
-        QCOMPARE(GetINISetting("My Guestbook", "BG_Color", "-"), saved ? QStringLiteral("#ffffff") : "-");
+        QVERIFY(!f.window().isVisible());
+        QCOMPARE(f.boxes(), boxes);
+        QCOMPARE(f.log().mid(before), closingLines);
+        QCOMPARE(f.key("Position", "Left") + ',' + f.key("Position", "Top"), QStringLiteral("4500,3000"));
+        const bool saved = generateFirst || answers == QList<bool>{true};
+        QCOMPARE(f.key("My Guestbook", "BG_Color"), saved ? QStringLiteral("#ffffff") : "-");
     }
 
     // A settings save that fails is shown once as "Error: " + its text, whatever
-    // the user did; Finish then generates nothing and stays on the last step.
+    // the user did; Finish then generates nothing and stays on the last step, and a
+    // new title is taken all the same.
     void failedSaveIsShownOnce_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::newRow("Finish") << "finish";
-        QTest::newRow("browse") << "browse";
-        QTest::newRow("close") << "close";
+        for (const char *action : {"finish", "browse", "close", "title"})
+            QTest::newRow(action) << QString(action);
     }
     void failedSaveIsShownOnce()
     {
         QFETCH(QString, action);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
+        WindowFixture f;
         QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
         const QByteArray before = readBytes(SettingsFilePath());
-        const QString readOnly =
-            "! Ok: Error: The settings file " + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only";
         if (action == "finish") {
-            walk(window, "NNNNN");
-            QCOMPARE(state(window), kStep5);
-            QVERIFY(!QFileInfo::exists(folderOf(folder.path(), "projects") + QDir::separator() + "My_Guestbook"));
+            f.walk("NNNNN");
+            QCOMPARE(state(f), kStep5);
+            QVERIFY(!QFileInfo::exists(projectsFolder(f, "My_Guestbook")));
         } else if (action == "browse") {
-            setFolderChooserForTesting([&](QWidget *, const QString &) { return folder.path(); });
-            window.DoMode(2);
-            clickNamed(&window, "lblBrowse");
+            setFolderChooserForTesting([&](QWidget *, const QString &) { return f.folder.path(); });
+            f.step(2);
+            f.click("lblBrowse");
+        } else if (action == "title") {
+            f.step(2);
+            f.click("lblTitle", [](QWidget *dialog) {
+                QTest::keyClicks(control<QLineEdit>(dialog, "txtNew"), QStringLiteral("Garden Club"));
+                clickNamed(dialog, "lblOK");
+                QVERIFY(!dialog->isVisible());
+            });
+            QCOMPARE(f.find<QLineEdit>("txtTitle")->text() + '|' + f.window().ProjectName(),
+                     QStringLiteral("Garden Club|Garden Club"));
         } else {
-            desktop.answers = {true};
-            window.close();
-            QVERIFY(!window.isVisible());
-            desktop.shown.removeFirst();  // the save question
+            f.desktop.answers = {true};
+            f.window().close();
+            QVERIFY(!f.window().isVisible());
+            f.desktop.shown.removeFirst();  // the save question
         }
-        QCOMPARE(desktop.boxes(), QStringList{readOnly});
+        QCOMPARE(f.boxes(), QStringList{"! Ok: Error: The settings file "
+                                        + QDir::toNativeSeparators(SettingsFilePath()) + " is read-only"});
         QCOMPARE(readBytes(SettingsFilePath()), before);
     }
 
@@ -187,20 +172,18 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QStringList>("boxes");
         const QString step1 = QStringLiteral("1 | frMain | Step 1: Introduction | Back off | Next >>");
-        QTest::newRow("start") << "" << step1 << QStringList();
-        QTest::newRow("Back on step 1") << "B" << step1 << QStringList();
-        QTest::newRow("step 2") << "N"
-                                << "2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>" << QStringList();
-        QTest::newRow("step 3") << "NN"
-                                << "3 | frStep2 | Step 3: Fonts and links | Back on | Next >>" << QStringList();
-        QTest::newRow("step 4") << "NNN" << kStep4 << QStringList();
-        QTest::newRow("step 5") << "NNNN" << kStep5 << QStringList();
-        QTest::newRow("Back from step 5") << "NNNNB" << kStep4 << QStringList();
-        QTest::newRow("Back to step 1") << "NNBB" << step1 << QStringList();
-        QTest::newRow("DoMode(0) changes nothing") << "NNNN0" << kStep5 << QStringList();
-        QTest::newRow("DoMode(6) changes nothing") << "NNNN6" << kStep5 << QStringList();
-        QTest::newRow("empty field list stops at step 4")
-            << "ENNNN" << kStep4 << QStringList{"! Ok: Error: You must specify atleast one field"};
+        addRow("start", "", step1, QStringList());
+        addRow("Back on step 1", "B", step1, QStringList());
+        addRow("step 2", "N", "2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>", QStringList());
+        addRow("step 3", "NN", "3 | frStep2 | Step 3: Fonts and links | Back on | Next >>", QStringList());
+        addRow("step 4", "NNN", kStep4, QStringList());
+        addRow("step 5", "NNNN", kStep5, QStringList());
+        addRow("Back from step 5", "NNNNB", kStep4, QStringList());
+        addRow("Back to step 1", "NNBB", step1, QStringList());
+        addRow("DoMode(0) changes nothing", "NNNN0", kStep5, QStringList());
+        addRow("DoMode(6) changes nothing", "NNNN6", kStep5, QStringList());
+        addRow("empty field list stops at step 4", "ENNNN", kStep4,
+               QStringList{"! Ok: Error: You must specify atleast one field"});
     }
 
     void stateTable()
@@ -208,120 +191,100 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, expected);
         QFETCH(QStringList, boxes);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
-        if (steps.startsWith('E')) {
-            GuestbookProject project = window.readProject();
-            project.Fields.clear();
-            window.showProject(project);
-        }
-        walk(window, steps.mid(steps.startsWith('E') ? 1 : 0));
-        QCOMPARE(state(window), expected);
-        QCOMPARE(control<QLabel>(&window, "lblBack")->text(), QStringLiteral("<< Back"));
-        QCOMPARE(desktop.boxes(), boxes);
+        WindowFixture f;
+        if (steps.startsWith('E'))
+            f.setFields({});
+        f.walk(steps.mid(steps.startsWith('E') ? 1 : 0));
+        QCOMPARE(state(f), expected);
+        QCOMPARE(f.find<QLabel>("lblBack")->text(), QStringLiteral("<< Back"));
+        QCOMPARE(f.find("lblPreview")->isVisibleTo(f.main.get()), f.window().CurrentMode() != 1);
+        QCOMPARE(f.boxes(), boxes);
     }
 
     void finish_data()
     {
         QTest::addColumn<bool>("viewFiles");
-        QTest::newRow("No: nothing opened") << false;
-        QTest::newRow("Yes: folder opened") << true;
+        addRow("No: nothing opened", false);
+        addRow("Yes: folder opened", true);
     }
 
     void finish()
     {
         QFETCH(bool, viewFiles);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        desktop.answers = {viewFiles};
-        frmMain window;
-        window.show();
-        GuestbookProject project = window.readProject();
+        WindowFixture f;
+        f.desktop.answers = {viewFiles};
+        GuestbookProject project = f.window().readProject();
         project.Project_Title = "Club news";
-        window.showProject(project);
-        window.setProjectName("Club news");
-        walk(window, "NNNN");
-        const QString pages = folderOf(folder.path(), "projects") + QDir::separator() + "Club_news";
-        QCOMPARE(control<QLabel>(&window, "lblProjectName")->text(), QStringLiteral("Project Name: Club news"));
-        QCOMPARE(control<QLabel>(&window, "lblGBPath")->text(), pages);
-        walk(window, "N");
+        f.window().showProject(project);
+        f.window().setProjectName("Club news");
+        f.walk("NNNN");
+        const QString pages = projectsFolder(f, "Club_news");
+        QCOMPARE(f.find<QLabel>("lblProjectName")->text(), QStringLiteral("Project Name: Club news"));
+        QCOMPARE(f.find<QLabel>("lblGBPath")->text(), pages);
+        f.walk("N");
 
         QCOMPARE(QDir(pages).entryList(QDir::Files, QDir::Name),
                  (QStringList{"addtogb.asp", "default.asp", "guestbook.txt", "viewguestbook.asp"}));
-        QCOMPARE(desktop.boxes(),
-                 QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
-                             "Would you like to view your files now?"});
-        QCOMPARE(desktop.opened, viewFiles ? QStringList{pages + QDir::separator()} : QStringList());
-        QVERIFY(!control(&window, "lblStatus")->isVisibleTo(&window));
-        QCOMPARE(state(window), QStringLiteral("2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>"));
+        QCOMPARE(f.boxes(), QStringList{kViewQuestion});
+        QCOMPARE(f.desktop.opened, viewFiles ? QStringList{pages + QDir::separator()} : QStringList());
+        QVERIFY(!f.find("lblStatus")->isVisibleTo(f.main.get()));
+        QCOMPARE(state(f), QStringLiteral("2 | frStep1 | Step 2: Title, body and tables | Back on | Next >>"));
         // Saved before the run, under the name as it was then.
-        QCOMPARE(GetINISetting("Club news", "FLD_Names", "-"), QStringLiteral(", Name, E-mail, Homepage, Comments"));
-        QCOMPARE(GetINISetting("Projects", "Recent_Projects", "-"), QStringLiteral("Club_news"));
-
+        QCOMPARE(f.key("Club news", "FLD_Names"), QStringLiteral(", Name, E-mail, Homepage, Comments"));
+        QCOMPARE(f.key("Projects", "Recent_Projects"), QStringLiteral("Club_news"));
         // The flag holds until the user comes back to step 2.
-        QVERIFY(window.GuestbookGenerated());
-        walk(window, "N");
-        QVERIFY(window.GuestbookGenerated());
-        walk(window, "B");
-        QVERIFY(!window.GuestbookGenerated());
+        QVERIFY(f.window().GuestbookGenerated());
+        f.walk("N");
+        QVERIFY(f.window().GuestbookGenerated());
+        f.walk("B");
+        QVERIFY(!f.window().GuestbookGenerated());
     }
 
     void failedRunStaysOnLastStep()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        writeBytes(folder.file("plain-file"), "not a folder");
-        frmMain window;
-        window.show();
-        GuestbookProject project = window.readProject();
-        project.Project_Path = folderOf(folder.path(), "plain-file") + QDir::separator();
-        window.showProject(project);
-        walk(window, "NNNNN");
+        WindowFixture f;
+        writeBytes(f.folder.file("plain-file"), "not a folder");
+        GuestbookProject project = f.window().readProject();
+        project.Project_Path = QDir::toNativeSeparators(f.folder.file("plain-file")) + QDir::separator();
+        f.window().showProject(project);
+        f.walk("NNNNN");
 
         // The system's text follows "Error: "; the status line keeps its last text.
-        QCOMPARE(desktop.boxes().size(), 1);
-        QVERIFY2(desktop.boxes().first().startsWith("! Ok: Error: ") && desktop.boxes().first().size() > 13,
-                 qPrintable(desktop.boxes().first()));
-        QCOMPARE(state(window), kStep5);
-        QVERIFY(control<QLabel>(&window, "lblStatus")->isVisibleTo(&window));
-        QVERIFY(control<QLabel>(&window, "lblStatus")->text().startsWith("Status: "));
-        QVERIFY(!window.GuestbookGenerated());
+        QCOMPARE(f.boxes().size(), 1);
+        QVERIFY2(f.boxes().first().startsWith("! Ok: Error: ") && f.boxes().first().size() > 13,
+                 qPrintable(f.boxes().first()));
+        QCOMPARE(state(f), kStep5);
+        QVERIFY(f.find<QLabel>("lblStatus")->text().startsWith("Status: "));
+        QVERIFY(!f.window().GuestbookGenerated());
 
         // Mended: a usable folder, and Finish again.
-        setFolderChooserForTesting([&](QWidget *, const QString &) { return folder.path(); });
-        walk(window, "BBB");
-        clickNamed(&window, "lblBrowse");
-        walk(window, "NNNN");
-        QVERIFY(window.GuestbookGenerated());
-        QVERIFY(QFile::exists(folderOf(folder.path(), "My_Guestbook") + QDir::separator() + "viewguestbook.asp"));
+        setFolderChooserForTesting([&](QWidget *, const QString &) { return f.folder.path(); });
+        f.walk("BBB");
+        f.click("lblBrowse");
+        f.walk("NNNN");
+        QVERIFY(f.window().GuestbookGenerated());
+        QVERIFY(QFile::exists(f.folder.file("My_Guestbook/viewguestbook.asp")));
     }
 
     // A press of another button than the left moves the window by hand until that
     // button is released; afterwards the window stays put and the next click counts.
     void otherButtonDragEndsOnItsRelease()
     {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.show();
-        QWidget *background = control(&window, "Image1");
+        const WindowFixture f;
+        QWidget *background = f.find("Image1");
         const QPoint press(300, 200);
         QCursor::setPos(background->mapToGlobal(press));
-        const QPoint start = window.pos();
-
+        const QPoint start = f.window().pos();
         sendMouse(background, QEvent::MouseButtonPress, press, Qt::RightButton);
         sendMouse(background, QEvent::MouseMove, press + QPoint(15, 5), Qt::NoButton, Qt::RightButton);
-        QCOMPARE(window.pos(), start + QPoint(15, 5));
+        QCOMPARE(f.window().pos(), start + QPoint(15, 5));
         sendMouse(background, QEvent::MouseButtonRelease, press + QPoint(15, 5), Qt::RightButton);
-
-        const QPoint dropped = window.pos();
-        moveMouse(background, press + QPoint(80, 60));
-        QCOMPARE(window.pos(), dropped);
-        clickNamed(&window, "lblNext");
-        QCOMPARE(window.CurrentMode(), 2);
-        QCOMPARE(window.pos(), dropped);
+        const QPoint dropped = f.window().pos();
+        sendMouse(background, QEvent::MouseMove, press + QPoint(80, 60));
+        QCOMPARE(f.window().pos(), dropped);
+        f.click("lblNext");
+        QCOMPARE(f.window().CurrentMode(), 2);
+        QCOMPARE(f.window().pos(), dropped);
     }
 };
 

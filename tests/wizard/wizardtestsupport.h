@@ -1,12 +1,21 @@
 #pragma once
 
-// Shared by the window and dialog tests: controls by name, mouse events, the field
-// list's rows, and a scripted desktop in place of message boxes and the opener.
+// Shared by the window and dialog tests: controls by name, mouse and key input, a
+// scripted desktop in place of message boxes and the opener, and one fixture that
+// starts the program in a folder of its own.
 
 #include "support/testfolder.h"
 
+#include "app/installdialogs.h"
 #include "chrome/desktopactions.h"
 #include "chrome/messageprompt.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmaddfield.h"
+#include "dialogs/frmcolors.h"
+#include "dialogs/frmedit.h"
+#include "dialogs/frmexisting.h"
+#include "dialogs/frmmenu.h"
+#include "store/projectstore.h"
 #include "store/settingsfile.h"
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
@@ -15,17 +24,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScreen>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(GuestbookProject)
 
 // Adds a row of test data: its name, then the values in the order of the columns.
 template <typename... Values>
@@ -46,7 +58,7 @@ T *control(const QObject *parent, const QString &name)
 
 // Answers every message box with the next queued answer (No once they run out),
 // keeps what was shown and what the desktop was asked to open. Restores the real
-// boxes, opener, folder chooser, dialogs and the shared flags afterwards.
+// boxes, opener, folder chooser and dialogs afterwards.
 class ScriptedDesktop
 {
 public:
@@ -60,7 +72,7 @@ public:
         });
         DesktopActions::setOpenerForTesting([this](const QString &target) {
             opened.append(target);
-            return openSucceeds;
+            return true;
         });
     }
     ~ScriptedDesktop()
@@ -86,7 +98,6 @@ public:
 
     QList<bool> answers;
     QStringList opened;
-    bool openSucceeds = true;  // what the stand-in desktop answers
     QList<MessagePrompt::Shown> shown;
     std::function<void(const MessagePrompt::Shown &)> onMessage;
 };
@@ -100,11 +111,6 @@ inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseB
     QApplication::sendEvent(widget, &event);
 }
 
-inline void moveMouse(QWidget *widget, QPoint pos)
-{
-    sendMouse(widget, QEvent::MouseMove, pos);
-}
-
 // A left click in the middle of the named control, as press and release.
 inline void clickNamed(QWidget *parent, const QString &name)
 {
@@ -114,18 +120,27 @@ inline void clickNamed(QWidget *parent, const QString &name)
     sendMouse(target, QEvent::MouseButtonRelease, target->rect().center(), Qt::LeftButton);
 }
 
-// Clicks "Next >>" or "<< Back" for each N or B, and calls DoMode for a digit.
-inline void walk(frmMain &window, const QString &steps)
+// Runs act on the modal window once it is shown (by an exec() that the test is
+// about to cause); closes the window afterwards should act leave it open, so that
+// no test can hang.
+inline void actOnModal(std::function<void(QWidget *)> act)
 {
-    for (const QChar c : steps) {
-        if (c.isDigit())
-            window.DoMode(c.digitValue());
-        else
-            clickNamed(&window, c == QLatin1Char('N') ? "lblNext" : "lblBack");
-    }
+    QTimer::singleShot(0, [act] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        act(modal);
+        if (modal && modal->isVisible())
+            modal->close();
+    });
 }
 
-// Where a key for the window goes: the widget that has the focus in it.
+// Types the text as keys would, one character at a time (QTest's key clicks take ASCII only).
+inline void typeText(QLineEdit *box, const QString &text)
+{
+    box->clear();
+    for (const QChar c : text)
+        box->insert(QString(c));
+}
+
 inline QWidget *keyTarget(QWidget *window)
 {
     QWidget *focused = QApplication::focusWidget();
@@ -153,16 +168,14 @@ inline void pressKeys(QWidget *window, const QString &keys)
     }
 }
 
-// Types text, as keys, into the widget that has the focus.
-inline void typeKeys(QWidget *window, const QString &text)
-{
-    QTest::keyClicks(keyTarget(window), text);
-}
+inline void typeKeys(QWidget *window, const QString &text) { QTest::keyClicks(keyTarget(window), text); }
+inline QString focusedName(QWidget *window) { return keyTarget(window)->objectName(); }
 
-// The object name of the widget that keys for the window go to.
-inline QString focusedName(QWidget *window)
+inline void showActive(QWidget *window)
 {
-    return keyTarget(window)->objectName();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
 using Rows = QList<QStringList>;
@@ -177,8 +190,87 @@ inline Rows rowsOf(const QTreeWidget *list)
     return rows;
 }
 
-// The four fields every new project starts with.
-const Rows kDefaultFields = {{"Name", "Text", "40", ""},
-                             {"E-mail", "Text", "40", ""},
-                             {"Homepage", "Text", "40", ""},
-                             {"Comments", "Textarea", "10", "39"}};
+// The program started in a program folder of its own, with the real dialogs and a
+// scripted desktop: a settings file written first (if given) or projects saved under
+// the given titles, then the main window, shown.
+class WindowFixture
+{
+public:
+    explicit WindowFixture(const QByteArray &settings = {}, bool show = true, const QStringList &saved = {})
+    {
+        if (!settings.isEmpty())
+            writeBytes(folder.file("Quillset.ini"), settings);
+        for (const QString &title : saved)
+            SaveProject(title, GuestbookProject::startupDefaults());
+        InstallDialogs();
+        main = std::make_unique<frmMain>();
+        if (show)
+            main->show();
+    }
+
+    frmMain &window() const { return *main; }
+    template <typename T = QWidget>
+    T *find(const QString &name) const { return control<T>(main.get(), name); }
+    void step(int number) const { main->DoMode(number); }
+    // Clicks "Next >>" for each N and "<< Back" for each B; calls DoMode for a digit.
+    void walk(const QString &clicks) const
+    {
+        for (const QChar c : clicks) {
+            if (c.isDigit())
+                main->DoMode(c.digitValue());
+            else
+                clickNamed(main.get(), c == QLatin1Char('N') ? "lblNext" : "lblBack");
+        }
+    }
+    // Clicks a control of the window; dialog, when given, acts on the modal window it opens.
+    void click(const QString &name, std::function<void(QWidget *)> dialog = {}) const
+    {
+        if (dialog)
+            actOnModal(std::move(dialog));
+        clickNamed(main.get(), name);
+    }
+    void setFields(const QList<GuestbookField> &fields) const
+    {
+        GuestbookProject project = main->readProject();
+        project.Fields = fields;
+        main->showProject(project);
+    }
+    QStringList boxes() const { return desktop.boxes(); }
+    // A stored key, "-" when missing.
+    static QString key(const QString &section, const QString &name) { return GetINISetting(section, name, "-"); }
+    QStringList log() const { return logMessages(folder.file("applog.log")); }
+
+    TestProgramFolder folder;
+    ScriptedDesktop desktop;
+    std::unique_ptr<frmMain> main;
+};
+
+// A dialog by name, made on owner: "title" (a new title typed), "field" (a multi-line
+// field), "line field" (a single-line one), "colours", "about", "menu" (two fields),
+// "empty menu", "browser" (two saved projects). What the menu and the browser pass on
+// is added to passed.
+inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
+{
+    if (name == "title") {
+        auto *dialog = new frmEdit(QStringLiteral("My Guestbook"), &owner);
+        control<QLineEdit>(dialog, "txtNew")->setText(QStringLiteral("Garden Club"));
+        return dialog;
+    }
+    if (name.endsWith("field"))
+        return new frmAddField(name == "field" ? GuestbookField{"Comments", "Textarea", "10", "39"}
+                                              : GuestbookField{"Name", "Text", "10", "40"},
+                               {"E-mail"}, &owner);
+    if (name == "colours")
+        return new frmColors(&owner);
+    if (name == "about")
+        return new frmAbout(&owner);
+    if (name.endsWith("menu")) {
+        ShowFieldMenu(owner, name == "menu" ? 2 : 0, QPoint(50, 60),
+                      [&passed](FieldMenuCommand command) { passed += " command " + QString::number(int(command)); });
+        return shownFieldMenu();
+    }
+    SaveProject(QStringLiteral("Garden"), GuestbookProject::startupDefaults());
+    SaveProject(QStringLiteral("Club news"), GuestbookProject::startupDefaults());
+    ShowExistingProjects(owner, [&passed](const QString &title) { passed += " chosen " + title; });
+    return shownExistingProjects();
+}

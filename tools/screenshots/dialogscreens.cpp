@@ -80,12 +80,17 @@ int main(int argc, char *argv[])
     if (which == QLatin1String("menu")) {
         fields->topLevelItem(1)->setSelected(true);
         QCursor::setPos(fields->mapToGlobal(QPoint(60, 60)));
-        mainWindowDialogs().showFieldMenu(*main.findChild<FieldsStep *>(), std::nullopt);
+        mainWindowDialogs().showFieldMenu(main, int(main.readProject().Fields.size()), std::nullopt,
+                                          [](FieldMenuCommand) {});
         shown = shownFieldMenu();
         hover(shown->findChild<QWidget *>(QStringLiteral("lblDelete")), QPoint(5, 5));
     } else if (which == QLatin1String("field") || which == QLatin1String("fieldedit")) {
-        const int row = which == QLatin1String("fieldedit") ? 3 : -1;
-        auto *dialog = new frmAddField(main.readProject().Fields, row, &main);
+        const QList<GuestbookField> fieldList = main.readProject().Fields;
+        const bool editing = which == QLatin1String("fieldedit");
+        QStringList names;
+        for (const GuestbookField &each : fieldList.mid(0, editing ? 3 : 4))
+            names << each.FieldName;
+        auto *dialog = new frmAddField(editing ? fieldList.at(3) : kNewField, names, &main);
         if (which == QLatin1String("field"))
             dialog->findChild<QLineEdit *>(QStringLiteral("txtfldName"))->setText(QStringLiteral("City"));
         dialog->show();
@@ -105,7 +110,7 @@ int main(int argc, char *argv[])
         shown = picker;
     } else if (which == QLatin1String("existing")) {
         QCursor::setPos(main.mapToGlobal(QPoint(60, 300)));
-        mainWindowDialogs().showExistingProjects(main);
+        mainWindowDialogs().showExistingProjects(main, [](const QString &) {});
         shown = shownExistingProjects();
         auto *list = shown->findChild<QTreeWidget *>(QStringLiteral("lvwProjects"));
         list->setCurrentItem(list->topLevelItem(1));
