@@ -10,8 +10,9 @@ const QChar kQuote = QLatin1Char('"');
 // view page shows as a break, so that one post is always one entry line.
 QString storedValue(int number)
 {
-    return QStringLiteral(" + Replace(Replace(Replace(strFld") + QString::number(number)
-        + QStringLiteral(", vbCrLf, \"//vbReturn//\"), vbCr, \"//vbReturn//\"), vbLf, \"//vbReturn//\")");
+    const QString marker = kQuote + kStoredReturnMarker + kQuote;
+    return QStringLiteral(" + Replace(Replace(Replace(strFld") + QString::number(number) + QStringLiteral(", vbCrLf, ")
+        + marker + QStringLiteral("), vbCr, ") + marker + QStringLiteral("), vbLf, ") + marker + QLatin1Char(')');
 }
 
 // The write statement: the last field's item first, the first field's last.
@@ -22,13 +23,20 @@ QString writeStatement(const QList<GuestbookField> &fields)
     for (int i = 1; i <= count; ++i) {
         const QString name = fields.at(i - 1).FieldName;
         const QString start =
-            i < count ? QStringLiteral(" + \"vbCrLf ") : QStringLiteral("   OutputStream.WriteLine \"");
+            i < count ? QStringLiteral(" + \"") + kStoredItemSeparator : QStringLiteral("   OutputStream.WriteLine \"");
         statement.prepend(start + name + QStringLiteral(" : ") + kQuote + storedValue(i));
     }
     return statement;
 }
 
 }  // namespace
+
+QString BuildEntryScript(const GuestbookProject &p)
+{
+    return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields)) + Printed(BuildStoreBlock(p.Fields))
+        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
+        + Printed(BuildClosingLines());
+}
 
 QString BuildScriptOpening()
 {
@@ -44,7 +52,7 @@ QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
         assignments += QStringLiteral("   strFld") + number + QStringLiteral(" = request.form(") + kQuote
             + FieldControlName(fields.at(i - 1)) + kQuote + QStringLiteral(")") + kCrLf;
         checks += QStringLiteral("   if len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
-            + QStringLiteral("default.asp?err=1") + kQuote + kCrLf;
+            + kSignPageName + QStringLiteral("?err=1") + kQuote + kCrLf;
     }
     return assignments + kCrLf + checks;
 }
@@ -53,9 +61,10 @@ QString BuildStoreBlock(const QList<GuestbookField> &fields)
 {
     return QStringLiteral("   Const ForReading = 1, ForWriting = 2, ForAppending = 8") + kCrLf
         + QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")") + kCrLf
-        + QStringLiteral("   GuestBookFile = Server.MapPath(\"guestbook.txt\")") + kCrLf
+        + QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
-        + writeStatement(fields) + QStringLiteral(" + \"vbCrLf Date : \" + CStr(Now())") + kCrLf
+        + writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator
+        + QStringLiteral("Date : \" + CStr(Now())") + kCrLf
         + QStringLiteral("   Set OutputStream = Nothing") + kCrLf + QStringLiteral("   Set FileObject = Nothing")
         + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
@@ -73,5 +82,6 @@ QString BuildThankYou(const GuestbookProject &project)
     }
     return block + kCrLf
         + QStringLiteral("</table><br/><br/><div align=center><b>Thankyou, your comments have now been added to the "
-                         "guestbook</b><br/><br/><a href=\"viewguestbook.asp\">View Guestbook</a></div>");
+                         "guestbook</b><br/><br/><a href=\"")
+        + kViewPageName + QStringLiteral("\">View Guestbook</a></div>");
 }

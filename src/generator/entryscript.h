@@ -4,8 +4,11 @@
 
 #include <QString>
 
-// Pieces of addtogb.asp: the server script that checks a post and appends it to
-// guestbook.txt, and the thank-you table that echoes it (HTML-encoded).
+// The entry script, addtogb.asp: the server script that checks a post and appends
+// it to the data file, and the thank-you table that echoes it (HTML-encoded).
+QString BuildEntryScript(const GuestbookProject &project);
+
+// Its pieces.
 QString BuildScriptOpening();
 QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields);
 QString BuildStoreBlock(const QList<GuestbookField> &fields);

@@ -37,6 +37,12 @@ QString formRows(const QList<GuestbookField> &fields)
 
 }  // namespace
 
+QString BuildSignPage(const GuestbookProject &p, const PageLinks &links, const QString &banner)
+{
+    return BuildPageStart(p) + Printed(BuildTitleLine(p, false)) + Printed(banner) + Printed(BuildSignForm(p, links))
+        + Printed(BuildClosingLines());
+}
+
 QString BuildErrorBanner()
 {
     return QStringLiteral("<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "

@@ -5,6 +5,10 @@
 
 #include <QString>
 
-// Pieces of default.asp that lie between the frame's heading and its closing lines.
+// The sign page, default.asp, with the block that shows the error banner (the
+// script; a preview puts what it prints for a first visitor: nothing).
+QString BuildSignPage(const GuestbookProject &project, const PageLinks &links, const QString &banner);
+
+// Pieces of the page that lie between the frame's heading and its closing lines.
 QString BuildErrorBanner();
 QString BuildSignForm(const GuestbookProject &project, const PageLinks &links = kServerPageLinks);

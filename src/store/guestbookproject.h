@@ -38,9 +38,6 @@ struct GuestbookProject {
 
     // The project a fresh window starts with.
     static GuestbookProject startupDefaults();
-    // What a load puts in place of a value that is empty or missing in the stored
-    // project (title, path and fields are not taken from here).
-    static GuestbookProject loadFallbacks();
     static QList<GuestbookField> defaultFields();
     // Where guestbooks go unless the user picks another folder: "<program folder>/projects/".
     static QString defaultProjectPath();

@@ -204,8 +204,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=ISO-2022-JP\r\n");
         QCOMPARE(PageCodePage::fromSettings().name(), kW1252);
-        QVERIFY(CheckPageValues(project).startsWith(refused + "it holds \""));
-        QVERIFY(CheckPageValues(project).endsWith("which the page code page windows-1252 cannot hold"));
+        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).startsWith(refused + "it holds \""));
+        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).endsWith("which the page code page windows-1252 cannot hold"));
     }
 };
 
