@@ -132,6 +132,12 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
         if (!reason.isEmpty())
             return refusal(named, reason);
     }
+    for (const ProjectKey &row : ProjectKeys()) {
+        const QString value = row.valueIn(project);
+        const QString reason = row.problem ? row.problem(value) : QString();
+        if (!reason.isEmpty())
+            return refusal({QLatin1String(row.shownAs), value}, reason);
+    }
     return {};
 }
 

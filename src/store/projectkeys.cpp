@@ -1,8 +1,37 @@
 #include "store/projectkeys.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
+
+QString numberProblem(const QString &value, int most)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); });
+    if (digits && ok && number <= most)
+        return {};
+    return QStringLiteral("it is not a whole number from 0 to %1").arg(most);
+}
+
+QString entryLengthProblem(const QString &value)
+{
+    return numberProblem(value, 100000);
+}
+
+QString pageSizeProblem(const QString &value)
+{
+    return numberProblem(value, 1000);
+}
+
+QString passwordProblem(const QString &value)
+{
+    if (value.isEmpty() || IsOwnerPasswordValue(value))
+        return {};
+    return QStringLiteral("it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more");
+}
 
 using P = GuestbookProject;
 
@@ -27,6 +56,11 @@ const QList<ProjectKey> kProjectKeys = {
     {"HM_FColor", &P::HM_FColor, nullptr, "#ff0000", nullptr, "Hover colour"},
     {"HM_FFace", &P::HM_FFace, nullptr, "Verdana", nullptr, "Hover font"},
     {"HM_FSize", &P::HM_FSize, nullptr, "11", nullptr, "Hover size"},
+    {"Spam_Guard", nullptr, &P::Spam_Guard, "0", nullptr, nullptr, nullptr, true},
+    {"Max_Entry_Length", &P::Max_Entry_Length, nullptr, "0", nullptr, "Longest entry", entryLengthProblem, true},
+    {"Entries_Per_Page", &P::Entries_Per_Page, nullptr, "0", nullptr, "Entries per page", pageSizeProblem, true},
+    {"Owner_Password", &P::Owner_Password, nullptr, "", nullptr, "Owner page password", passwordProblem, true},
+    {"Moderate_Entries", nullptr, &P::Moderate_Entries, "0", nullptr, nullptr, nullptr, true},
 };
 
 }  // namespace
@@ -68,4 +102,16 @@ const ProjectKey &ProjectKeyOf(QString GuestbookProject::*member)
 QString ProjectKeyName(QString GuestbookProject::*member)
 {
     return QString::fromLatin1(ProjectKeyOf(member).key);
+}
+
+bool IsOwnerPasswordValue(const QString &value)
+{
+    const QStringList parts = value.split(QLatin1Char(':'));
+    const auto isHex = [](const QString &text, int length) {
+        return text.size() == length && std::all_of(text.begin(), text.end(), [](QChar c) {
+                   return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+               });
+    };
+    return parts.size() == 3 && parts.at(0) == QLatin1String("sha256") && isHex(parts.at(1), 32)
+        && isHex(parts.at(2), 64);
 }

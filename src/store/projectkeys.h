@@ -15,6 +15,11 @@ struct ProjectKey {
     const char *start;  // what a new project starts with; null: the default project path
     const char *fallback;  // what a load puts for an empty or missing value; null: as start
     const char *shownAs;  // the value's name in a refusal of the page values; null: not a page value
+    // Why a value cannot be used beyond the checks of every page value; null: no more checks.
+    QString (*problem)(const QString &value) = nullptr;
+    // Keys that older projects lack: not written while off and absent, so that
+    // saving such a project changes nothing in its section.
+    bool optional = false;
 
     QString startValue() const;
     QString loadFallback() const;
@@ -28,3 +33,7 @@ const QList<ProjectKey> &ProjectKeys();
 // The row of a member, for the few places that name one key.
 const ProjectKey &ProjectKeyOf(QString GuestbookProject::*member);
 QString ProjectKeyName(QString GuestbookProject::*member);
+
+// The owner password key as stored: "sha256:" + 32 lower-case hex digits of salt +
+// ":" + 64 of digest.
+bool IsOwnerPasswordValue(const QString &value);

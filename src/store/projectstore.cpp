@@ -59,14 +59,23 @@ QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &nam
             {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
-QList<IniValue> projectValues(const QString &name, const GuestbookProject &project)
+// An optional key is written when it is on or when the file holds a value to overwrite.
+bool written(const ProjectKey &row, const QString &value, const IniSnapshot &settings, const QString &name)
+{
+    return !row.optional || value != row.startValue()
+        || !settings.value(name, QString::fromLatin1(row.key), QString()).isEmpty();
+}
+
+QList<IniValue> projectValues(const IniSnapshot &settings, const QString &name, const GuestbookProject &project)
 {
     // The title is stored as the section is named.
     GuestbookProject p = project;
     p.Project_Title = name;
     QList<IniValue> values;
-    for (const ProjectKey &row : ProjectKeys())
-        values.append({name, QString::fromLatin1(row.key), row.valueIn(p)});
+    for (const ProjectKey &row : ProjectKeys()) {
+        if (const QString value = row.valueIn(p); written(row, value, settings, name))
+            values.append({name, QString::fromLatin1(row.key), value});
+    }
     QString names;
     for (const GuestbookField &field : p.Fields) {
         const QString stored = SpacesToUnderscores(field.FieldName);
@@ -84,7 +93,7 @@ QList<IniValue> projectValues(const QString &name, const GuestbookProject &proje
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
     return SaveINISettings(
-        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(name, project); });
+        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(current, name, project); });
 }
 
 GuestbookProject LoadProject(const QString &name)
