@@ -1,6 +1,7 @@
 #include "generator/entryscript.h"
 
 #include "generator/pageframe.h"
+#include "generator/protection.h"
 
 namespace {
 
@@ -29,10 +30,26 @@ QString writeStatement(const QList<GuestbookField> &fields)
     return statement;
 }
 
+// The entry script with protection: robot and person checks before the store,
+// which holds the application lock and writes to pending.txt under moderation.
+QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
+{
+    const QString assignments = BuildAssignmentsAndChecks(p.Fields, QStringLiteral("Not QsRobot And "));
+    const qsizetype checksStart = assignments.indexOf(kCrLf + kCrLf) + 2 * kCrLf.size();
+    const QString checks = BuildProtectedChecks(p, secret, assignments.mid(checksStart));
+    QString writeLine = writeStatement(p.Fields) + QStringLiteral(" + \"") + kStoredItemSeparator
+        + QStringLiteral("Date : \" + CStr(Now())");
+    return Printed(BuildScriptFunctions()) + Printed(BuildScriptOpening())
+        + Printed(assignments.left(checksStart) + checks) + Printed(BuildProtectedStoreBlock(p, writeLine))
+        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+}
+
 }  // namespace
 
-QString BuildEntryScript(const GuestbookProject &p)
+QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
 {
+    if (IsProtected(p))
+        return protectedEntryScript(p, secret);
     return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields)) + Printed(BuildStoreBlock(p.Fields))
         + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
         + Printed(BuildClosingLines());
@@ -43,7 +60,7 @@ QString BuildScriptOpening()
     return QStringLiteral("<%") + kCrLf;
 }
 
-QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
+QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields, const QString &checkPrefix)
 {
     QString assignments;
     QString checks;
@@ -51,7 +68,7 @@ QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
         const QString number = QString::number(i);
         assignments += QStringLiteral("   strFld") + number + QStringLiteral(" = request.form(") + kQuote
             + FieldControlName(fields.at(i - 1)) + kQuote + QStringLiteral(")") + kCrLf;
-        checks += QStringLiteral("   if len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
+        checks += QStringLiteral("   if ") + checkPrefix + QStringLiteral("len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
             + kSignPageName + QStringLiteral("?err=1") + kQuote + kCrLf;
     }
     return assignments + kCrLf + checks;
@@ -80,8 +97,10 @@ QString BuildThankYou(const GuestbookProject &project)
             + QString::number(i) + QStringLiteral(")%></td>") + kCrLf;
         block += QStringLiteral("</tr>") + kCrLf;
     }
-    return block + kCrLf
-        + QStringLiteral("</table><br/><br/><div align=center><b>Thankyou, your comments have now been added to the "
-                         "guestbook</b><br/><br/><a href=\"")
+    const QString thanks = HoldsEntries(project)
+        ? QStringLiteral("Thank you, your entry will appear once it has been approved")
+        : QStringLiteral("Thankyou, your comments have now been added to the guestbook");
+    return block + kCrLf + QStringLiteral("</table><br/><br/><div align=center><b>") + thanks
+        + QStringLiteral("</b><br/><br/><a href=\"")
         + kViewPageName + QStringLiteral("\">View Guestbook</a></div>");
 }

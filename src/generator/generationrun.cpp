@@ -4,6 +4,7 @@
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
+#include "generator/protection.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
@@ -61,17 +62,40 @@ void reportStages(GenerationHost &host, const Page &page, QStringList &createdLi
     }
 }
 
+// The parts that protection changes: the sign page's banner and guard, the view
+// page's reader, and the owner page.
+struct ProtectedParts {
+    QString banner = BuildErrorBanner();
+    QString guardFields;
+    QString reader = BuildReaderScript();
+    QString secret;
+};
+
+ProtectedParts protectedParts(const GuestbookProject &project)
+{
+    ProtectedParts parts;
+    if (!IsProtected(project))
+        return parts;
+    parts.secret = NewSiteSecret();
+    parts.banner = BuildProtectedBanner(project);
+    parts.guardFields = BuildProtectedSignFields(project, parts.secret);
+    if (const int size = EntriesPerPage(project); size > 0)
+        parts.reader = BuildPagedReaderScript(size, kServerPageLinks);
+    return parts;
+}
+
 QList<Page> serverPages(const GuestbookProject &project)
 {
-    return {{kSignPageName,
-             BuildSignPage(project, kServerPageLinks, BuildErrorBanner()),
+    const ProtectedParts parts = protectedParts(project);
+    QList<Page> pages = {{kSignPageName,
+             BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
              {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
               {"file body"},
               {"page title"},
               {"fields"},
               {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
             {kEntryScriptName,
-             BuildEntryScript(project),
+             BuildEntryScript(project, parts.secret),
              {{"script header"},
               {"file header"},
               {"file body", StatusOnly},
@@ -80,8 +104,23 @@ QList<Page> serverPages(const GuestbookProject &project)
               {"file footer", Logged,
                kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
             {kViewPageName,
-             BuildViewPage(project, kServerPageLinks, BuildReaderScript()),
+             BuildViewPage(project, kServerPageLinks, parts.reader),
              {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
+    if (HasOwnerPage(project))
+        pages.append({kOwnerPageName, BuildOwnerPage(project, parts.secret), {{"owner page"}}});
+    return pages;
+}
+
+// An owner page of an earlier run goes when the password was taken away.
+GenerationOutcome removeOwnerPage(const QString &pageFolder)
+{
+    const QString path = pageFolder + kOwnerPageName;
+    if (!FileExists(path))
+        return {};
+    if (!QFile::remove(path))
+        return GenerationOutcome::failure(QStringLiteral("The owner page %1 could not be removed").arg(path));
+    WriteLog(path + QStringLiteral(" removed"));
+    return {};
 }
 
 // Writes the data file when it is missing, then the three pages as one set.
@@ -190,6 +229,10 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
     show(host, QStringLiteral("Status: Checking file paths"));
     if (const GenerationOutcome dataFile = createWhenMissing(pageFolder + kDataFileName); !dataFile.succeeded)
         return dataFile;
+    if (HoldsEntries(project)) {
+        if (const GenerationOutcome pending = createWhenMissing(pageFolder + kPendingFileName); !pending.succeeded)
+            return pending;
+    }
     QStringList createdLines;
     if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
         logMissing(signPage);
@@ -202,6 +245,10 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
     }
     if (const WriteResult written = AtomicFile::writeSet(files); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
+    if (!HasOwnerPage(project)) {
+        if (const GenerationOutcome removed = removeOwnerPage(pageFolder); !removed.succeeded)
+            return removed;
+    }
     for (const QString &line : createdLines)
         WriteLog(line);
     WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
