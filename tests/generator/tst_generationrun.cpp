@@ -177,6 +177,42 @@ private Q_SLOTS:
         QCOMPARE(run.events, QStringList({"visible", "finished " + f}));
     }
 
+    // The owner page and pending.txt come with their options; a later run without
+    // the password takes the owner page away and keeps pending.txt as it is.
+    void protectionFiles_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("moderate");
+        QTest::addColumn<QStringList>("extra");
+        const QString password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
+        QTest::newRow("off") << QString() << 0 << QStringList{};
+        QTest::newRow("owner page") << password << 0 << QStringList{"owner.asp"};
+        QTest::newRow("moderation") << password << 1 << QStringList{"owner.asp", "pending.txt"};
+        QTest::newRow("moderation without owner page") << QString() << 1 << QStringList{};
+    }
+    void protectionFiles()
+    {
+        QFETCH(QString, password);
+        QFETCH(int, moderate);
+        QFETCH(QStringList, extra);
+        Run run;
+        GuestbookProject project = defaultProject(run.out());
+        project.Owner_Password = password;
+        project.Moderate_Entries = moderate;
+        QVERIFY(run(project).succeeded);
+        QStringList files = kPages + QStringList{"guestbook.txt"} + extra;
+        files.sort();
+        QCOMPARE(QDir(run.pages()).entryList(QDir::Files, QDir::Name), files);
+
+        const QString pending = run.pages() + QStringLiteral("pending.txt");
+        if (QFileInfo::exists(pending))
+            writeBytes(pending, "held\r\n");
+        project.Owner_Password.clear();
+        QVERIFY(run(project).succeeded);
+        QVERIFY(!QFileInfo::exists(run.pages() + QStringLiteral("owner.asp")));
+        QCOMPARE(readBytes(pending), QByteArray(extra.contains("pending.txt") ? "held\r\n" : ""));
+    }
+
     void titleBecomesFolderName_data()
     {
         QTest::addColumn<QString>("title");
