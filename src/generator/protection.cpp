@@ -481,6 +481,22 @@ bool IsProtected(const GuestbookProject &project)
         || HasOwnerPage(project);
 }
 
+QString ProtectionSummary(const GuestbookProject &project)
+{
+    QStringList on;
+    if (project.Spam_Guard == 1)
+        on << QStringLiteral("robot guard");
+    if (const int limit = EntryLengthLimit(project); limit > 0)
+        on << QStringLiteral("at most %1 characters a field").arg(limit);
+    if (const int size = EntriesPerPage(project); size > 0)
+        on << QStringLiteral("%1 entries a page").arg(size);
+    if (HasOwnerPage(project))
+        on << QStringLiteral("owner page");
+    if (HoldsEntries(project))
+        on << QStringLiteral("new entries held for approval");
+    return QStringLiteral("Protection: ") + (on.isEmpty() ? QStringLiteral("off") : on.join(QStringLiteral(", ")));
+}
+
 QString NewSiteSecret()
 {
     QByteArray bytes(16, Qt::Uninitialized);

@@ -18,6 +18,9 @@ bool IsProtected(const GuestbookProject &project);
 int EntryLengthLimit(const GuestbookProject &project);  // 0: none
 int EntriesPerPage(const GuestbookProject &project);  // 0: all
 
+// What is on, for the wizard's step 5: "Protection: off", or the options named.
+QString ProtectionSummary(const GuestbookProject &project);
+
 // A fresh secret for one generation: it signs the sign page's serving time and
 // seeds the owner's tokens, and never leaves the server's script.
 QString NewSiteSecret();

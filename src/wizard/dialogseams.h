@@ -29,6 +29,9 @@ struct MainWindowDialogs {
     std::function<int(QWidget &owner)> pickColor;  // colour buttons: palette value, -1 when cancelled
     std::function<void(frmMain &)> showExistingProjects;  // lblLoadExisting: frmExisting at the pointer
     std::function<void(QWidget &owner)> showAbout;  // imgAbout: frmAbout, modal
+    // lblProtection: frmProtection, modal. The project with its protection values
+    // as chosen, or nothing when cancelled.
+    std::function<std::optional<GuestbookProject>(QWidget &owner, const GuestbookProject &project)> editProtection;
 };
 
 MainWindowDialogs &mainWindowDialogs();

@@ -10,6 +10,7 @@
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
+#include "dialogs/frmprotection.h"
 #include "store/projectstore.h"
 
 #include <QPointer>

@@ -37,6 +37,11 @@ QWidget *makeWindow(const QString &name, QWidget *owner)
         return new frmColors(owner);
     if (name == "about")
         return new frmAbout(owner);
+    if (name == "protection") {
+        GuestbookProject withOwnerPage = GuestbookProject::startupDefaults();  // every control enabled
+        withOwnerPage.Owner_Password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
+        return new frmProtection(withOwnerPage, owner);
+    }
     FieldMenuCommands none{[] { return 0; }, [] {}, [](int) {}, [](int) {}};
     if (name == "menu") {
         ShowFieldMenu(owner, 1, none);
@@ -112,8 +117,9 @@ private slots:
         QTest::newRow("step 2") << "step 2" << 17;  // two "...", palette, border; four boxes, two lists
         QTest::newRow("step 3") << "step 3" << 19;  // three palettes, three boxes, six lists
         QTest::newRow("step 4") << "step 4" << 8;  // Add Field
-        QTest::newRow("step 5") << "step 5" << 8;  // the folder link
+        QTest::newRow("step 5") << "step 5" << 9;  // the folder link, Protection
         QTest::newRow("title dialog") << "title" << 4;
+        QTest::newRow("protection dialog") << "protection" << 9;  // three check boxes, four boxes, OK, Cancel
         QTest::newRow("field dialog, multi-line") << "field" << 6;
         QTest::newRow("field menu") << "menu" << 6;
         QTest::newRow("project browser") << "browser" << 1;
@@ -135,7 +141,7 @@ private slots:
             if (const QString fault = accessibleFault(widget); !fault.isEmpty())
                 faults << widget->objectName() + ": " + fault;
         }
-        QCOMPARE(faults, QStringList());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
         QCOMPARE(checked, controls);
     }
 

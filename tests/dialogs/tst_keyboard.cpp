@@ -108,7 +108,7 @@ private slots:
                                           "txtHMColor", "imgHMColor", "cboHFont", "cboHMFont", "cboHPX",    "cboHMPX"}
                 + buttons;
         QTest::newRow("4") << 4 << QStringList{"lvwFields", "lblNewField"} + buttons;
-        QTest::newRow("5") << 5 << QStringList{"lblGBPath"} + buttons;
+        QTest::newRow("5") << 5 << QStringList{"lblGBPath", "lblProtection"} + buttons;
     }
 
     void stepFocusAndTabOrder()
@@ -423,7 +423,7 @@ private slots:
                 question = box ? box->findChild<QLabel *>("qt_msgbox_label")->text() : QString();
                 pressKeys(box, "E");
             });
-            pressKeys(&window, "TTE");  // Finish
+            pressKeys(&window, "TTTE");  // past Protection and Back: Finish
             QCOMPARE(question,
                      QStringLiteral("Your guestbook has been generated successfully\n\n"
                                     "Would you like to view your files now?"));
