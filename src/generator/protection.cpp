@@ -250,9 +250,12 @@ const char *const kPagedReader = R"vbs(<%
    QsPages = Int((LineCount + %SIZE% - 1) / %SIZE%)
    If QsPages < 1 Then QsPages = 1
    Set QsNumber = New RegExp
-   QsNumber.Pattern = "^[0-9]{1,9}$"
+   QsNumber.Pattern = "^[0-9]+$"
    QsPage = 1
-   If QsNumber.Test(Request.QueryString("page") & "") Then QsPage = CLng(Request.QueryString("page"))
+   If QsNumber.Test(Request.QueryString("page") & "") Then
+       QsPage = QsPages
+       If Len(Request.QueryString("page")) < 10 Then QsPage = CLng(Request.QueryString("page"))
+   End If
    If QsPage < 1 Then QsPage = 1
    If QsPage > QsPages Then QsPage = QsPages
    QsFirst = LineCount - 1 - (QsPage - 1) * %SIZE%
