@@ -2,8 +2,9 @@
 // growing size, against the view page as first written (every item put in front
 // of one growing string), net of the engine's start-up. Needs the engine folder
 // that `ctest -L site` prepares.
-// Usage: bench_viewpage [entries ...] [--first-max N]  (the first-written page
-// runs only up to N entries; default 10000)
+// Also the view page with a page size (first page).
+// Usage: bench_viewpage [entries ...] [--first-max N] [--page-size N]  (the
+// first-written page runs only up to N entries, default 10000; page size 20)
 #include "generatedsite.h"
 #include "siteruntime.h"
 #include "store/programfolder.h"
@@ -51,10 +52,13 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QList<int> counts;
     int firstMax = 10000;
+    int pageSize = 20;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--first-max") && i + 1 < args.size())
             firstMax = args.at(++i).toInt();
+        else if (args.at(i) == QLatin1String("--page-size") && i + 1 < args.size())
+            pageSize = args.at(++i).toInt();
         else
             counts << args.at(i).toInt();
     }
@@ -74,6 +78,12 @@ int main(int argc, char **argv)
         return 1;
     writeDesignViewPage(folder);
     SiteRuntime runtime(folder, QStringLiteral("windows-1252"));
+    project.Project_Path = program.path() + QStringLiteral("/paged");
+    project.Entries_Per_Page = QString::number(pageSize);
+    const QString pagedFolder = generateSite(project);
+    if (pagedFolder.isEmpty())
+        return 1;
+    SiteRuntime pagedRuntime(pagedFolder, QStringLiteral("windows-1252"));
 
     QByteArray body, firstBody;
     writeBytes(folder + QStringLiteral("/guestbook.txt"), QByteArray());
@@ -82,16 +92,20 @@ int main(int argc, char **argv)
     for (int i = 0; i < 4; ++i)
         startUp = std::min(startUp, timed(runtime, QStringLiteral("viewguestbook.asp"), &body));
     std::printf("engine start-up with an empty data file: %.2f s\n", startUp);
-    std::printf("%8s %12s %14s %12s\n", "entries", "view page s", "first-written s", "same body");
+    std::printf("paged: the first page of the view page at %d entries a page\n", pageSize);
+    std::printf("%8s %12s %10s %14s %12s\n", "entries", "view page s", "paged s", "first-written s",
+                "same body");
     for (const int count : counts) {
         writeBytes(folder + QStringLiteral("/guestbook.txt"), dataFile(count));
+        writeBytes(pagedFolder + QStringLiteral("/guestbook.txt"), dataFile(count));
         const double now = timed(runtime, QStringLiteral("viewguestbook.asp"), &body) - startUp;
+        const double paged = timed(pagedRuntime, QStringLiteral("viewguestbook.asp"), &firstBody) - startUp;
         if (count > firstMax) {
-            std::printf("%8d %12.2f %14s %12s\n", count, now, "-", "-");
+            std::printf("%8d %12.2f %10.2f %14s %12s\n", count, now, paged, "-", "-");
             continue;
         }
         const double first = timed(runtime, kDesignViewPage, &firstBody) - startUp;
-        std::printf("%8d %12.2f %14.2f %12s\n", count, now, first, body == firstBody ? "yes" : "NO");
+        std::printf("%8d %12.2f %10.2f %14.2f %12s\n", count, now, paged, first, body == firstBody ? "yes" : "NO");
         std::fflush(stdout);
     }
     return 0;

@@ -76,10 +76,7 @@ class SilentHost : public GenerationHost
 public:
     void setStatusVisible(bool) override {}
     void setStatusText(const QString &) override {}
-    void showWizardStep(int) override {}
-    bool askYesNo(const QString &) override { return false; }
-    void openFolder(const QString &) override {}
-    void setGuestbookGenerated(bool) override {}
+    void generationFinished(const QString &) override {}
 };
 
 void printRow(const char *what, double cost, double raw)

@@ -6,6 +6,7 @@
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
+#include "dialogs/frmprotection.h"
 #include "wizard/dialogseams.h"
 
 namespace {
@@ -37,6 +38,12 @@ void InstallDialogs()
     dialogs.closeFieldMenu = CloseFieldMenu;
     dialogs.pickColor = [](QWidget &) { return PickColor(); };
     dialogs.showExistingProjects = ShowExistingProjects;
+    dialogs.editProtection = [](QWidget &owner, const GuestbookProject &project) -> std::optional<GuestbookProject> {
+        frmProtection dialog(project, &owner);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.project();
+    };
     dialogs.showAbout = [](QWidget &owner) {
         frmAbout about(&owner);
         about.exec();

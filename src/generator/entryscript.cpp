@@ -1,6 +1,7 @@
 #include "generator/entryscript.h"
 
 #include "generator/pageframe.h"
+#include "generator/protection.h"
 
 namespace {
 
@@ -10,8 +11,9 @@ const QChar kQuote = QLatin1Char('"');
 // view page shows as a break, so that one post is always one entry line.
 QString storedValue(int number)
 {
-    return QStringLiteral(" + Replace(Replace(Replace(strFld") + QString::number(number)
-        + QStringLiteral(", vbCrLf, \"//vbReturn//\"), vbCr, \"//vbReturn//\"), vbLf, \"//vbReturn//\")");
+    const QString marker = kQuote + kStoredReturnMarker + kQuote;
+    return QStringLiteral(" + Replace(Replace(Replace(strFld") + QString::number(number) + QStringLiteral(", vbCrLf, ")
+        + marker + QStringLiteral("), vbCr, ") + marker + QStringLiteral("), vbLf, ") + marker + QLatin1Char(')');
 }
 
 // The write statement: the last field's item first, the first field's last.
@@ -22,20 +24,43 @@ QString writeStatement(const QList<GuestbookField> &fields)
     for (int i = 1; i <= count; ++i) {
         const QString name = fields.at(i - 1).FieldName;
         const QString start =
-            i < count ? QStringLiteral(" + \"vbCrLf ") : QStringLiteral("   OutputStream.WriteLine \"");
+            i < count ? QStringLiteral(" + \"") + kStoredItemSeparator : QStringLiteral("   OutputStream.WriteLine \"");
         statement.prepend(start + name + QStringLiteral(" : ") + kQuote + storedValue(i));
     }
     return statement;
 }
 
+// The entry script with protection: robot and person checks before the store,
+// which holds the application lock and writes to pending.txt under moderation.
+QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
+{
+    const QString assignments = BuildAssignmentsAndChecks(p.Fields, QStringLiteral("Not QsRobot And "));
+    const qsizetype checksStart = assignments.indexOf(kCrLf + kCrLf) + 2 * kCrLf.size();
+    const QString checks = BuildProtectedChecks(p, secret, assignments.mid(checksStart));
+    QString writeLine = writeStatement(p.Fields) + QStringLiteral(" + \"") + kStoredItemSeparator
+        + QStringLiteral("Date : \" + CStr(Now())");
+    return Printed(BuildScriptFunctions()) + Printed(BuildScriptOpening())
+        + Printed(assignments.left(checksStart) + checks) + Printed(BuildProtectedStoreBlock(p, writeLine))
+        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+}
+
 }  // namespace
+
+QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
+{
+    if (IsProtected(p))
+        return protectedEntryScript(p, secret);
+    return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields)) + Printed(BuildStoreBlock(p.Fields))
+        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
+        + Printed(BuildClosingLines());
+}
 
 QString BuildScriptOpening()
 {
     return QStringLiteral("<%") + kCrLf;
 }
 
-QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
+QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields, const QString &checkPrefix)
 {
     QString assignments;
     QString checks;
@@ -43,8 +68,8 @@ QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
         const QString number = QString::number(i);
         assignments += QStringLiteral("   strFld") + number + QStringLiteral(" = request.form(") + kQuote
             + FieldControlName(fields.at(i - 1)) + kQuote + QStringLiteral(")") + kCrLf;
-        checks += QStringLiteral("   if len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
-            + QStringLiteral("default.asp?err=1") + kQuote + kCrLf;
+        checks += QStringLiteral("   if ") + checkPrefix + QStringLiteral("len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
+            + kSignPageName + QStringLiteral("?err=1") + kQuote + kCrLf;
     }
     return assignments + kCrLf + checks;
 }
@@ -53,9 +78,10 @@ QString BuildStoreBlock(const QList<GuestbookField> &fields)
 {
     return QStringLiteral("   Const ForReading = 1, ForWriting = 2, ForAppending = 8") + kCrLf
         + QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")") + kCrLf
-        + QStringLiteral("   GuestBookFile = Server.MapPath(\"guestbook.txt\")") + kCrLf
+        + QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
-        + writeStatement(fields) + QStringLiteral(" + \"vbCrLf Date : \" + CStr(Now())") + kCrLf
+        + writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator
+        + QStringLiteral("Date : \" + CStr(Now())") + kCrLf
         + QStringLiteral("   Set OutputStream = Nothing") + kCrLf + QStringLiteral("   Set FileObject = Nothing")
         + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
@@ -71,7 +97,10 @@ QString BuildThankYou(const GuestbookProject &project)
             + QString::number(i) + QStringLiteral(")%></td>") + kCrLf;
         block += QStringLiteral("</tr>") + kCrLf;
     }
-    return block + kCrLf
-        + QStringLiteral("</table><br/><br/><div align=center><b>Thankyou, your comments have now been added to the "
-                         "guestbook</b><br/><br/><a href=\"viewguestbook.asp\">View Guestbook</a></div>");
+    const QString thanks = HoldsEntries(project)
+        ? QStringLiteral("Thank you, your entry will appear once it has been approved")
+        : QStringLiteral("Thankyou, your comments have now been added to the guestbook");
+    return block + kCrLf + QStringLiteral("</table><br/><br/><div align=center><b>") + thanks
+        + QStringLiteral("</b><br/><br/><a href=\"")
+        + kViewPageName + QStringLiteral("\">View Guestbook</a></div>");
 }

@@ -4,9 +4,13 @@
 
 #include <QString>
 
-// Pieces of addtogb.asp: the server script that checks a post and appends it to
-// guestbook.txt, and the thank-you table that echoes it (HTML-encoded).
+// The entry script, addtogb.asp: the server script that checks a post and appends
+// it to the data file, and the thank-you table that echoes it (HTML-encoded).
+// secret: the site's, for a project with the robot guard.
+QString BuildEntryScript(const GuestbookProject &project, const QString &secret = {});
+
+// Its pieces.
 QString BuildScriptOpening();
-QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields);
+QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields, const QString &checkPrefix = {});
 QString BuildStoreBlock(const QList<GuestbookField> &fields);
 QString BuildThankYou(const GuestbookProject &project);

@@ -3,7 +3,7 @@
 #include <QString>
 
 // What a generation run needs from the window that started it: the status line,
-// the wizard step, the closing question, the "open" action and the generated flag.
+// and word that the pages are in place.
 class GenerationHost
 {
 public:
@@ -11,10 +11,8 @@ public:
 
     virtual void setStatusVisible(bool visible) = 0;
     virtual void setStatusText(const QString &text) = 0;
-    virtual void showWizardStep(int step) = 0;
-    virtual bool askYesNo(const QString &question) = 0;
-    virtual void openFolder(const QString &folder) = 0;
-    virtual void setGuestbookGenerated(bool generated) = 0;
+    // The pages are written into folder (with its trailing separator).
+    virtual void generationFinished(const QString &folder) = 0;
 };
 
 // How a run ended: on failure, the system's error text.

@@ -4,11 +4,13 @@
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
+#include "generator/protection.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
 #include "store/atomicfile.h"
 #include "store/filetests.h"
+#include "store/projectkeys.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 #include "store/settingsfile.h"
@@ -23,9 +25,6 @@
 namespace {
 
 const QString kDefaultTitle = QStringLiteral("My Guestbook");
-const QString kSignPage = QStringLiteral("default.asp");
-const QString kEntryScript = QStringLiteral("addtogb.asp");
-const QString kViewPage = QStringLiteral("viewguestbook.asp");
 
 // Sets the status line and writes the same text to the log.
 void show(GenerationHost &host, const QString &text)
@@ -35,34 +34,98 @@ void show(GenerationHost &host, const QString &text)
 }
 
 // One stage of writing a page: its status ("Status: Writing <what> [ <page> ]"),
-// whether that status is also logged, the printed pieces, and a log line after it.
+// whether that status is also logged, and a log line once the page is in place.
 enum StatusLogging { Logged, StatusOnly };
 struct PageStage {
     const char *what;
-    StatusLogging logging;
-    QStringList pieces;
-    QString logAfter;
+    StatusLogging logging = Logged;
+    QString logAfter = {};
+};
+struct Page {
+    QString name;
+    QString text;
+    QList<PageStage> stages;
 };
 
-// Builds a page stage by stage, setting each stage's status and log lines, and
-// adds it to the pages that the run writes as one set at its end.
-void buildPage(const QString &pageFolder, const QString &pageName, GenerationHost &host, const QList<PageStage> &stages,
-               PageSet &pages)
+// Sets each stage's status, logging those that are, and keeps the lines that wait
+// until the set is in place.
+void reportStages(GenerationHost &host, const Page &page, QStringList &createdLines)
 {
-    QString text;
-    for (const PageStage &stage : stages) {
+    for (const PageStage &stage : page.stages) {
         const QString status = QStringLiteral("Status: Writing ") + QLatin1String(stage.what) + QStringLiteral(" [ ")
-            + pageName + QStringLiteral(" ]");
+            + page.name + QStringLiteral(" ]");
         host.setStatusText(status);
         if (stage.logging == Logged)
             WriteLog(status);
-        for (const QString &piece : stage.pieces)
-            text += Printed(piece);
         if (!stage.logAfter.isEmpty())
-            pages.createdLines << stage.logAfter;
+            createdLines << stage.logAfter;
     }
-    pages.files.append({pageFolder + pageName, EncodePageText(text)});
 }
+
+// The parts that protection changes: the sign page's banner and guard, the view
+// page's reader, and the owner page.
+struct ProtectedParts {
+    QString banner = BuildErrorBanner();
+    QString guardFields;
+    QString reader = BuildReaderScript();
+    QString secret;
+};
+
+ProtectedParts protectedParts(const GuestbookProject &project)
+{
+    ProtectedParts parts;
+    if (!IsProtected(project))
+        return parts;
+    parts.secret = NewSiteSecret();
+    parts.banner = BuildProtectedBanner(project);
+    parts.guardFields = BuildProtectedSignFields(project, parts.secret);
+    if (const int size = EntriesPerPage(project); size > 0)
+        parts.reader = BuildPagedReaderScript(size, kServerPageLinks);
+    return parts;
+}
+
+QList<Page> serverPages(const GuestbookProject &project)
+{
+    const ProtectedParts parts = protectedParts(project);
+    QList<Page> pages = {{kSignPageName,
+             BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
+             {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
+              {"file body"},
+              {"page title"},
+              {"fields"},
+              {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
+            {kEntryScriptName,
+             BuildEntryScript(project, parts.secret),
+             {{"script header"},
+              {"file header"},
+              {"file body", StatusOnly},
+              {"page title"},
+              {"fields"},
+              {"file footer", Logged,
+               kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
+            {kViewPageName,
+             BuildViewPage(project, kServerPageLinks, parts.reader),
+             {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
+    if (HasOwnerPage(project))
+        pages.append({kOwnerPageName, BuildOwnerPage(project, parts.secret), {{"owner page"}}});
+    return pages;
+}
+
+// An owner page of an earlier run goes when the password was taken away.
+GenerationOutcome removeOwnerPage(const QString &pageFolder)
+{
+    const QString path = pageFolder + kOwnerPageName;
+    if (!FileExists(path))
+        return {};
+    if (!QFile::remove(path))
+        return GenerationOutcome::failure(QStringLiteral("The owner page %1 could not be removed").arg(path));
+    WriteLog(path + QStringLiteral(" removed"));
+    return {};
+}
+
+// Writes the data file when it is missing, then the three pages as one set.
+GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
+                             GenerationHost &host);
 
 // Creates an empty file without truncating one that is there.
 GenerationOutcome touchFile(const QString &path)
@@ -118,7 +181,8 @@ QStringList projectFolders()
     for (const QString &folder : QDir(projects).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
         folders << projects + folder;
     // A project is saved under its title, and again under its folder name after a run.
-    for (const IniValue &project : IniSnapshot::ofSettingsFile().valuesOf(QStringLiteral("Project_Path"))) {
+    const QString pathKey = ProjectKeyName(&GuestbookProject::Project_Path);
+    for (const IniValue &project : IniSnapshot::ofSettingsFile().valuesOf(pathKey)) {
         if (!project.value.isEmpty())
             folders << ProgramFolder::withTrailingSeparator(project.value) + folderNameFor(project.section);
     }
@@ -127,7 +191,8 @@ QStringList projectFolders()
 }
 
 // The run after the values were found fit for the pages.
-GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, GenerationHost &host)
+GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const PageCodePage &codePage,
+                          GenerationHost &host)
 {
     host.setStatusVisible(true);
     show(host, QStringLiteral("Status: Checking project name"));
@@ -154,92 +219,56 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
         created = true;
     }
     show(host, QStringLiteral("Status: Creating project files"));
-    return WriteSignPage(folder, project, host);
+    return writePages(folder, project, codePage, host);
+}
+
+GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
+                             GenerationHost &host)
+{
+    const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
+    show(host, QStringLiteral("Status: Checking file paths"));
+    if (const GenerationOutcome dataFile = createWhenMissing(pageFolder + kDataFileName); !dataFile.succeeded)
+        return dataFile;
+    if (HoldsEntries(project)) {
+        if (const GenerationOutcome pending = createWhenMissing(pageFolder + kPendingFileName); !pending.succeeded)
+            return pending;
+    }
+    QStringList createdLines;
+    if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
+        logMissing(signPage);
+        createdLines << createdLine(signPage);
+    }
+    QList<AtomicFile::Content> files;
+    for (const Page &page : serverPages(project)) {
+        reportStages(host, page, createdLines);
+        files.append({pageFolder + page.name, codePage.encode(page.text)});
+    }
+    if (const WriteResult written = AtomicFile::writeSet(files); !written.succeeded())
+        return GenerationOutcome::failure(written.errorText);
+    if (!HasOwnerPage(project)) {
+        if (const GenerationOutcome removed = removeOwnerPage(pageFolder); !removed.succeeded)
+            return removed;
+    }
+    for (const QString &line : createdLines)
+        WriteLog(line);
+    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
+    host.generationFinished(pageFolder);
+    return {};
 }
 
 }  // namespace
 
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
-    const QString refused = CheckPageValues(project);
+    const PageCodePage codePage = ResolvePageCodePage();
+    const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty())
         return GenerationOutcome::failure(refused);
-    const GenerationOutcome outcome = runFrom(projectName, project, host);
+    const GenerationOutcome outcome = runFrom(projectName, project, codePage, host);
     if (!outcome.succeeded)
         WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] not created: ")
                  + outcome.errorText);
     return outcome;
-}
-
-GenerationOutcome WriteSignPage(const QString &folder, const GuestbookProject &project, GenerationHost &host)
-{
-    const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    show(host, QStringLiteral("Status: Checking file paths"));
-    const GenerationOutcome dataFile = createWhenMissing(pageFolder + QStringLiteral("guestbook.txt"));
-    if (!dataFile.succeeded)
-        return dataFile;
-    // The page itself is made with the other two, at the end of the run.
-    const QString signPage = pageFolder + kSignPage;
-    PageSet pages;
-    if (!FileExists(signPage)) {
-        logMissing(signPage);
-        pages.createdLines << createdLine(signPage);
-    }
-    buildPage(pageFolder, kSignPage, host,
-              {{"file header", Logged, {BuildPageHead(project)}, QStringLiteral("[ default.asp ] File header created")},
-               {"file body", Logged, {BuildBodyTag(project)}, {}},
-               {"page title", Logged, {BuildTitleLine(project, false), BuildErrorBanner()}, {}},
-               {"fields", Logged, {BuildSignForm(project)}, {}},
-               {"file footer",
-                Logged,
-                {BuildClosingLines()},
-                QStringLiteral("Main file created, will now generate addtogb.asp")}},
-              pages);
-    return WriteEntryScript(pageFolder, project, host, pages);
-}
-
-GenerationOutcome WriteEntryScript(const QString &folder, const GuestbookProject &project, GenerationHost &host,
-                                   PageSet &pages)
-{
-    const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    buildPage(pageFolder, kEntryScript, host,
-              {{"script header",
-                Logged,
-                {BuildScriptOpening(), BuildAssignmentsAndChecks(project.Fields), BuildStoreBlock(project.Fields)},
-                {}},
-               {"file header", Logged, {BuildPageHead(project)}, {}},
-               {"file body", StatusOnly, {BuildBodyTag(project)}, {}},
-               {"page title", Logged, {BuildTitleLine(project, true)}, {}},
-               {"fields", Logged, {BuildThankYou(project)}, {}},
-               {"file footer",
-                Logged,
-                {BuildClosingLines()},
-                QStringLiteral("addtogb.asp file created, will now generate viewguestbook.asp")}},
-              pages);
-    return WriteViewPage(pageFolder, project, host, pages);
-}
-
-GenerationOutcome WriteViewPage(const QString &folder, const GuestbookProject &project, GenerationHost &host,
-                                PageSet &pages)
-{
-    const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    buildPage(pageFolder, kViewPage, host,
-              {{"file header", Logged, {BuildPageHead(project)}, {}},
-               {"file body", Logged, {BuildBodyTag(project)}, {}},
-               {"page title", Logged, {BuildTitleLine(project, true)}, {}},
-               {"file footer", Logged, {BuildReaderBlock()}, {}}},
-              pages);
-    if (const WriteResult written = AtomicFile::writeSet(pages.files); !written.succeeded())
-        return GenerationOutcome::failure(written.errorText);
-    for (const QString &line : pages.createdLines)
-        WriteLog(line);
-    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
-    host.showWizardStep(2);
-    host.setStatusVisible(false);
-    if (host.askYesNo(kViewFilesQuestion))
-        host.openFolder(pageFolder);
-    host.setGuestbookGenerated(true);
-    return {};
 }
 
 void RemoveStaleTemporaryFiles()

@@ -67,6 +67,7 @@ bool isUsable(const QString &name)
 
 }  // namespace
 
+// The one place that reads the page code page.
 PageCodePage PageCodePage::fromSettings()
 {
     return PageCodePage(GetINISetting(kSettingsSection, kCodePageKey, QString()));
@@ -116,9 +117,4 @@ bool PageCodePage::canHold(const QString &text) const
 QByteArray PageCodePage::encode(const QString &text) const
 {
     return encodeIn(m_name, text);
-}
-
-QByteArray EncodePageText(const QString &text)
-{
-    return PageCodePage::fromSettings().encode(text);
 }

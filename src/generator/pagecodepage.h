@@ -33,6 +33,3 @@ private:
 };
 
 inline const QString kDefaultPageCodePage = QStringLiteral("windows-1252");
-
-// Page text as it is written to disk: in the code page of the settings.
-QByteArray EncodePageText(const QString &text);

@@ -49,6 +49,11 @@ QString BuildBodyTag(const GuestbookProject &p)
     return tag.toLower() + kCrLf + kCrLf;
 }
 
+QString BuildPageStart(const GuestbookProject &p)
+{
+    return Printed(BuildPageHead(p)) + Printed(BuildBodyTag(p));
+}
+
 QString BuildTitleLine(const GuestbookProject &p, bool quotedAlignment)
 {
     const QString align = quotedAlignment ? QStringLiteral("\"center\"") : QStringLiteral("center");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/pagenames.h"
 #include "store/guestbookproject.h"
 #include "store/product.h"
 
@@ -17,14 +18,15 @@ struct PageLinks {
     QString entryScript;
     QString viewPage;
 };
-inline const PageLinks kServerPageLinks{QStringLiteral("default.asp"), QStringLiteral("addtogb.asp"),
-                                        QStringLiteral("viewguestbook.asp")};
+inline const PageLinks kServerPageLinks{kSignPageName, kEntryScriptName, kViewPageName};
 
 // A text as the page writers print it: followed by one CR LF.
 QString Printed(const QString &text);
 
 QString BuildPageHead(const GuestbookProject &project);
 QString BuildBodyTag(const GuestbookProject &project);
+// Head and body tag, each printed.
+QString BuildPageStart(const GuestbookProject &project);
 QString BuildTitleLine(const GuestbookProject &project, bool quotedAlignment);
 QString BuildClosingLines();
 

@@ -1,6 +1,7 @@
 #include "generator/pagevalues.h"
 
 #include "store/applog.h"
+#include "store/projectkeys.h"
 
 #include <QList>
 
@@ -103,22 +104,11 @@ QString refusal(const NamedValue &named, const QString &reason)
 
 QList<NamedValue> designValues(const GuestbookProject &p)
 {
-    QList<NamedValue> values = {
-        {QStringLiteral("Title"), p.Project_Title},
-        {QStringLiteral("Background image"), p.BG_Image},
-        {QStringLiteral("Background colour"), p.BG_Color},
-        {QStringLiteral("Table width"), p.TBL_Width},
-        {QStringLiteral("Border width"), p.TBL_Border_Width},
-        {QStringLiteral("Text font"), p.M_FFace},
-        {QStringLiteral("Text size"), p.M_FSize},
-        {QStringLiteral("Text colour"), p.M_FColor},
-        {QStringLiteral("Link font"), p.H_FFace},
-        {QStringLiteral("Link size"), p.H_FSize},
-        {QStringLiteral("Link colour"), p.H_FColor},
-        {QStringLiteral("Hover font"), p.HM_FFace},
-        {QStringLiteral("Hover size"), p.HM_FSize},
-        {QStringLiteral("Hover colour"), p.HM_FColor},
-    };
+    QList<NamedValue> values;
+    for (const ProjectKey &row : ProjectKeys()) {
+        if (row.shownAs)
+            values.append({QLatin1String(row.shownAs), row.valueIn(p)});
+    }
     for (const GuestbookField &field : p.Fields) {
         const QString owner = QStringLiteral(" of field ") + quoted(shown(field.FieldName));
         values.append({QStringLiteral("Size"), field.Rows, owner});
@@ -149,16 +139,21 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
             return refusal({QStringLiteral("Background image"), project.BG_Image},
                            QStringLiteral("it holds %1, which an image address cannot hold").arg(quoted(c)));
     }
+    for (const ProjectKey &row : ProjectKeys()) {
+        const QString value = row.valueIn(project);
+        const QString reason = row.problem ? row.problem(value) : QString();
+        if (!reason.isEmpty())
+            return refusal({QLatin1String(row.shownAs), value}, reason);
+    }
     return {};
 }
 
-QString CheckPageValues(const GuestbookProject &project)
+PageCodePage ResolvePageCodePage()
 {
     const PageCodePage codePage = PageCodePage::fromSettings();
-    const QString fallback = codePage.fallbackLogLine();
-    if (!fallback.isEmpty())
+    if (const QString fallback = codePage.fallbackLogLine(); !fallback.isEmpty())
         WriteLog(fallback);
-    return PageValuesProblem(project, codePage);
+    return codePage;
 }
 
 bool IsPageText(const QString &text)

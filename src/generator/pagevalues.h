@@ -18,10 +18,10 @@ inline constexpr int kMinFieldNameLength = 2;
 // (no "Error: " in front); empty when it can.
 QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &codePage);
 
-// The same for the code page of the settings; a code page name that is not usable
-// is logged as it falls back. A run calls this before it writes anything.
-QString CheckPageValues(const GuestbookProject &project);
+// The code page of the settings for one run, preview or check; a code page name
+// that is not usable is logged as it falls back.
+PageCodePage ResolvePageCodePage();
 
-// Single values as the dialogs take them, against the code page of the settings.
+// Single values as a dialog takes them, each against the code page of the settings.
 bool IsPageText(const QString &text);
 bool IsPageFieldName(const QString &name);

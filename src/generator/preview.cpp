@@ -17,9 +17,7 @@ namespace {
 const QString kSampleValue = QStringLiteral("Sample entry");
 const QString kLineBreakValue = QStringLiteral("Sample entry\r\non two lines");
 const QString kMarkupValue = QStringLiteral("Sample entry with <b>bold</b> text");
-// What the entry script and the view page's script use (see entryscript.cpp, viewpage.cpp).
-const QString kItemSeparator = QStringLiteral("vbCrLf ");
-const QString kReturnMarker = QStringLiteral("//vbReturn//");
+// What the view page's script shows for a stored line break and puts after an item.
 const QString kShownReturn = QStringLiteral(" <br> ");
 const QString kItemEnd = QStringLiteral("<br/>");
 
@@ -46,13 +44,13 @@ QString storedLine(const QList<GuestbookField> &fields, const QStringList &value
     QStringList items;
     for (qsizetype i = fields.size() - 1; i >= 0; --i) {
         QString value = values.at(i);
-        value.replace(QStringLiteral("\r\n"), kReturnMarker)
-            .replace(QLatin1Char('\r'), kReturnMarker)
-            .replace(QLatin1Char('\n'), kReturnMarker);
+        value.replace(QStringLiteral("\r\n"), kStoredReturnMarker)
+            .replace(QLatin1Char('\r'), kStoredReturnMarker)
+            .replace(QLatin1Char('\n'), kStoredReturnMarker);
         items << fields.at(i).FieldName + QStringLiteral(" : ") + value;
     }
     items << QStringLiteral("Date : ") + serverDate(moment);
-    return items.join(kItemSeparator);
+    return items.join(kStoredItemSeparator);
 }
 
 // Server.HTMLEncode of the view page's script: the four markup characters by
@@ -86,30 +84,24 @@ QString RenderedEntries(const QStringList &storedLines)
 {
     QString printLine;
     for (const QString &line : storedLines) {
-        for (const QString &item : line.split(kItemSeparator))
+        for (const QString &item : line.split(kStoredItemSeparator))
             printLine = htmlEncoded(item) + kItemEnd + printLine;
         printLine = kItemEnd + printLine;
     }
-    return printLine.replace(kReturnMarker, kShownReturn);
+    return printLine.replace(kStoredReturnMarker, kShownReturn);
 }
 
 PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newestEntry)
 {
-    const QString frame = Printed(BuildPageHead(p)) + Printed(BuildBodyTag(p));
-    PreviewPages pages;
-    // The banner's block shows nothing when there is no error to report.
-    pages.signPage = frame + Printed(BuildTitleLine(p, false)) + Printed(QString())
-        + Printed(BuildSignForm(p, kPreviewPageLinks)) + Printed(BuildClosingLines());
-    pages.viewPage = frame + Printed(BuildTitleLine(p, true))
-        + Printed(RenderedEntries(SampleEntryLines(p.Fields, newestEntry)) + kCrLf
-                  + BuildViewPageEnd(kPreviewPageLinks));
-    return pages;
+    return {BuildSignPage(p, kPreviewPageLinks, QString()),
+            BuildViewPage(p, kPreviewPageLinks, RenderedEntries(SampleEntryLines(p.Fields, newestEntry)))};
 }
 
 PreviewFolder WritePreview(const GuestbookProject &project, const QString &parent, const QDateTime &newestEntry)
 {
     PreviewFolder result;
-    const QString refused = CheckPageValues(project);
+    const PageCodePage codePage = ResolvePageCodePage();
+    const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty()) {
         result.outcome = GenerationOutcome::failure(refused);
         return result;
@@ -123,8 +115,8 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
     }
     const PreviewPages pages = BuildPreviewPages(project, newestEntry);
     const WriteResult written =
-        AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), EncodePageText(pages.signPage)},
-                              {folder.filePath(kPreviewViewPage), EncodePageText(pages.viewPage)}});
+        AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), codePage.encode(pages.signPage)},
+                              {folder.filePath(kPreviewViewPage), codePage.encode(pages.viewPage)}});
     if (!written.succeeded()) {
         result.outcome = GenerationOutcome::failure(written.errorText);
         return result;

@@ -1,31 +1,38 @@
 #include "generator/signpage.h"
 
 #include "generator/pageframe.h"
+#include "generator/protection.h"
 
 namespace {
 
 const QString kInputStyle =
     QStringLiteral(" style=\"border-width: 1; border-color: #000000; font-family: verdana; font-size: 11\">");
 
-QString inputCell(const GuestbookField &field)
+// The length limit, so that a browser stops typing there; nothing without one.
+QString maxLength(int limit)
+{
+    return limit > 0 ? QStringLiteral(" maxlength=") + QString::number(limit) : QString();
+}
+
+QString inputCell(const GuestbookField &field, int limit)
 {
     const QString cellStart = QStringLiteral("   <td width=\"90%\" valign=\"top\" align=\"right\">");
     if (IsTextareaField(field)) {
         return cellStart + QStringLiteral("<textarea name=\"") + FieldControlName(field) + QStringLiteral("\" rows=")
-            + field.Rows + QStringLiteral(" cols=") + field.Cols + kInputStyle + QStringLiteral("</textarea></td>");
+            + field.Rows + QStringLiteral(" cols=") + field.Cols + maxLength(limit) + kInputStyle + QStringLiteral("</textarea></td>");
     }
     return cellStart + QStringLiteral("<input type=\"text\" name=\"") + FieldControlName(field)
-        + QStringLiteral("\" size=") + field.Rows + kInputStyle + QStringLiteral("</td>");
+        + QStringLiteral("\" size=") + field.Rows + maxLength(limit) + kInputStyle + QStringLiteral("</td>");
 }
 
-QString formRows(const QList<GuestbookField> &fields)
+QString formRows(const QList<GuestbookField> &fields, int limit)
 {
     QString rows;
     for (const GuestbookField &field : fields) {
         rows += QStringLiteral("<tr>") + kCrLf;
         rows += QStringLiteral(" <td width=\"10%\" nowrap valign=\"top\">") + field.FieldName + QStringLiteral(":</td>")
             + kCrLf;
-        rows += inputCell(field) + kCrLf;
+        rows += inputCell(field, limit) + kCrLf;
         rows += QStringLiteral("</tr>");
     }
     rows += kCrLf + QStringLiteral("<tr>") + kCrLf;
@@ -37,6 +44,14 @@ QString formRows(const QList<GuestbookField> &fields)
 
 }  // namespace
 
+QString BuildSignPage(const GuestbookProject &p, const PageLinks &links, const QString &banner,
+                      const QString &guardFields)
+{
+    const QString functions = guardFields.isEmpty() ? QString() : Printed(BuildScriptFunctions());
+    return functions + BuildPageStart(p) + Printed(BuildTitleLine(p, false)) + Printed(banner)
+        + Printed(BuildSignForm(p, links, guardFields)) + Printed(BuildClosingLines());
+}
+
 QString BuildErrorBanner()
 {
     return QStringLiteral("<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
@@ -44,10 +59,12 @@ QString BuildErrorBanner()
                           "of an invalid length</b></font></div><br/><br/><%end if%>");
 }
 
-QString BuildSignForm(const GuestbookProject &project, const PageLinks &links)
+QString BuildSignForm(const GuestbookProject &project, const PageLinks &links, const QString &guardFields)
 {
+    const QString guard = guardFields.isEmpty() ? QString() : Printed(guardFields);
     return BuildTableStart(project, 3) + kCrLf + QStringLiteral("<form action=\"") + links.entryScript
-        + QStringLiteral("\" method=\"post\" name=\"frmGB\">") + kCrLf + kCrLf + formRows(project.Fields) + kCrLf
+        + QStringLiteral("\" method=\"post\" name=\"frmGB\">") + kCrLf + guard + kCrLf
+        + formRows(project.Fields, EntryLengthLimit(project)) + kCrLf
         + QStringLiteral("</form>") + kCrLf + QStringLiteral("</table><br/><br/><div align=center><a href=\"")
         + links.viewPage + QStringLiteral("\">View Guestbook</a></div>");
 }

@@ -13,7 +13,7 @@ QString BuildReaderScript()
         QStringLiteral("   Const ForReading = 1, ForWriting = 2, ForAppending = 8"),
         QStringLiteral("   Dim ThisLine, Lines, LineCount, x, y"),
         QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")"),
-        QStringLiteral("   GuestBookFile = Server.MapPath(\"guestbook.txt\")"),
+        QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")"),
         QStringLiteral("   Set InputStream = FileObject.OpenTextFile(GuestBookFile, ForReading, False)"),
         QStringLiteral("   ReDim Lines(63)"),
         QStringLiteral("   LineCount = 0"),
@@ -27,10 +27,10 @@ QString BuildReaderScript()
         QStringLiteral("   Set FileObject = Nothing"),
         QStringLiteral("   For y = LineCount - 1 To 0 Step -1"),
         QStringLiteral("       Response.Write \"<br/>\""),
-        QStringLiteral("       ThisLine = split(Lines(y), \"vbCrLf \")"),
+        QStringLiteral("       ThisLine = split(Lines(y), \"") + kStoredItemSeparator + QStringLiteral("\")"),
         QStringLiteral("       For x = UBound(ThisLine) To LBound(ThisLine) Step -1"),
-        QStringLiteral("               Response.Write replace(Server.HTMLEncode(ThisLine(x)), \"//vbReturn//\", \" "
-                       "<br> \") + \"<br/>\""),
+        QStringLiteral("               Response.Write replace(Server.HTMLEncode(ThisLine(x)), \"") + kStoredReturnMarker
+            + QStringLiteral("\", \" <br> \") + \"<br/>\""),
         QStringLiteral("       Next"),
         QStringLiteral("   Next"),
         QStringLiteral("%>"),
@@ -44,7 +44,7 @@ QString BuildViewPageEnd(const PageLinks &links)
         + QStringLiteral("\"><b>Sign Guestbook</b></a></center><br/><br/>") + kCrLf + BuildClosingLines();
 }
 
-QString BuildReaderBlock()
+QString BuildViewPage(const GuestbookProject &p, const PageLinks &links, const QString &entries)
 {
-    return BuildReaderScript() + kCrLf + BuildViewPageEnd();
+    return BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(entries + kCrLf + BuildViewPageEnd(links));
 }

@@ -4,10 +4,12 @@
 
 #include <QString>
 
-// The end of viewguestbook.asp: the server script that prints guestbook.txt newest
-// first, then the link back to the sign page and the closing lines.
-QString BuildReaderBlock();
+#include "store/guestbookproject.h"
 
-// Its two parts: the script, and what follows it on the next line.
+// The view page, viewguestbook.asp, with the entries in place: the script that
+// prints the data file newest first (a preview puts what it prints), then the link
+// back to the sign page and the closing lines.
+QString BuildViewPage(const GuestbookProject &project, const PageLinks &links, const QString &entries);
+
 QString BuildReaderScript();
-QString BuildViewPageEnd(const PageLinks &links = kServerPageLinks);
+QString BuildViewPageEnd(const PageLinks &links);

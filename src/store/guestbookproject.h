@@ -14,7 +14,8 @@ struct GuestbookField {
 };
 
 // Every design choice of one guestbook, members named after their settings keys.
-// Values are the texts the user typed or picked, unparsed; TBL_Border is 0 or 1.
+// Values are the texts the user typed or picked, unparsed; TBL_Border, Spam_Guard
+// and Moderate_Entries are 0 or 1.
 struct GuestbookProject {
     QString Project_Title;
     QString Project_Path;
@@ -32,15 +33,18 @@ struct GuestbookProject {
     QString HM_FColor;
     QString HM_FFace;
     QString HM_FSize;
+    // Protection, all off in a project saved without these keys.
+    int Spam_Guard = 0;
+    QString Max_Entry_Length;  // most characters in one posted field; "0": no limit
+    QString Entries_Per_Page;  // entries on one view page; "0": all
+    QString Owner_Password;  // "sha256:<salt>:<digest>"; empty: no owner page
+    int Moderate_Entries = 0;
     QList<GuestbookField> Fields;
 
     bool operator==(const GuestbookProject &other) const;
 
     // The project a fresh window starts with.
     static GuestbookProject startupDefaults();
-    // What a load puts in place of a value that is empty or missing in the stored
-    // project (title, path and fields are not taken from here).
-    static GuestbookProject loadFallbacks();
     static QList<GuestbookField> defaultFields();
     // Where guestbooks go unless the user picks another folder: "<program folder>/projects/".
     static QString defaultProjectPath();

@@ -1,5 +1,6 @@
 #include "store/projectstore.h"
 
+#include "store/projectkeys.h"
 #include "store/settingsfile.h"
 
 #include <QSet>
@@ -13,7 +14,8 @@ const QString kProjectsSection = QStringLiteral("Projects");
 const QString kRecentKey = QStringLiteral("Recent_Projects");
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kCountKey = QStringLiteral("prjNumber");
-const QString kFieldNamesKey = QStringLiteral("FLD_Names");
+const QString kFieldKeyPrefix = QStringLiteral("FLD_");
+const QString kFieldNamesKey = kFieldKeyPrefix + QStringLiteral("Names");
 const QString kListSeparator = QStringLiteral(", ");
 
 QString withoutSpaces(QString text)
@@ -57,42 +59,33 @@ QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &nam
             {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
 }
 
-QList<IniValue> projectValues(const QString &name, const GuestbookProject &p)
+// An optional key is written when it is on or when the file holds a value to overwrite.
+bool written(const ProjectKey &row, const QString &value, const IniSnapshot &settings, const QString &name)
 {
-    QList<IniValue> values = {
-        {name, QStringLiteral("Project_Title"), name},
-        {name, QStringLiteral("Project_Path"), p.Project_Path},
-        {name, QStringLiteral("BG_Image"), p.BG_Image},
-        {name, QStringLiteral("BG_Color"), p.BG_Color},
-        {name, QStringLiteral("TBL_Width"), p.TBL_Width},
-        {name, QStringLiteral("TBL_Border"), QString::number(p.TBL_Border)},
-        {name, QStringLiteral("TBL_Border_Width"), p.TBL_Border_Width},
-        {name, QStringLiteral("M_FColor"), p.M_FColor},
-        {name, QStringLiteral("M_FFace"), p.M_FFace},
-        {name, QStringLiteral("M_FSize"), p.M_FSize},
-        {name, QStringLiteral("H_FColor"), p.H_FColor},
-        {name, QStringLiteral("H_FFace"), p.H_FFace},
-        {name, QStringLiteral("H_FSize"), p.H_FSize},
-        {name, QStringLiteral("HM_FColor"), p.HM_FColor},
-        {name, QStringLiteral("HM_FFace"), p.HM_FFace},
-        {name, QStringLiteral("HM_FSize"), p.HM_FSize},
-    };
+    return !row.optional || value != row.startValue()
+        || !settings.value(name, QString::fromLatin1(row.key), QString()).isEmpty();
+}
+
+QList<IniValue> projectValues(const IniSnapshot &settings, const QString &name, const GuestbookProject &project)
+{
+    // The title is stored as the section is named.
+    GuestbookProject p = project;
+    p.Project_Title = name;
+    QList<IniValue> values;
+    for (const ProjectKey &row : ProjectKeys()) {
+        if (const QString value = row.valueIn(p); written(row, value, settings, name))
+            values.append({name, QString::fromLatin1(row.key), value});
+    }
     QString names;
     for (const GuestbookField &field : p.Fields) {
         const QString stored = SpacesToUnderscores(field.FieldName);
         const QString joined =
             QStringList{field.FieldName, field.FieldType, field.Rows, field.Cols}.join(kListSeparator);
-        values.append({name, QStringLiteral("FLD_") + stored, joined});
+        values.append({name, kFieldKeyPrefix + stored, joined});
         names += kListSeparator + stored;
     }
     values.append({name, kFieldNamesKey, names});
     return values;
-}
-
-QString valueOr(const IniSnapshot &settings, const QString &section, const char *key, const QString &fallback)
-{
-    const QString value = settings.value(section, QString::fromLatin1(key), QString());
-    return value.isEmpty() ? fallback : value;
 }
 
 }  // namespace
@@ -100,33 +93,18 @@ QString valueOr(const IniSnapshot &settings, const QString &section, const char 
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
     return SaveINISettings(
-        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(name, project); });
+        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(current, name, project); });
 }
 
 GuestbookProject LoadProject(const QString &name)
 {
     const IniSnapshot settings = IniSnapshot::ofSettingsFile(name);
-    const GuestbookProject fallback = GuestbookProject::loadFallbacks();
-    const auto value = [&](const char *key, const QString &fallbackValue) {
-        return valueOr(settings, name, key, fallbackValue);
-    };
     GuestbookProject p;
+    for (const ProjectKey &row : ProjectKeys()) {
+        const QString value = settings.value(name, QString::fromLatin1(row.key), QString());
+        row.setIn(p, value.isEmpty() ? row.loadFallback() : value);
+    }
     p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-    p.Project_Path = value("Project_Path", GuestbookProject::defaultProjectPath());
-    p.BG_Image = value("BG_Image", fallback.BG_Image);
-    p.BG_Color = value("BG_Color", fallback.BG_Color);
-    p.TBL_Width = value("TBL_Width", fallback.TBL_Width);
-    p.TBL_Border = value("TBL_Border", QString::number(fallback.TBL_Border)) == QLatin1String("1") ? 1 : 0;
-    p.TBL_Border_Width = value("TBL_Border_Width", fallback.TBL_Border_Width);
-    p.M_FColor = value("M_FColor", fallback.M_FColor);
-    p.M_FFace = value("M_FFace", fallback.M_FFace);
-    p.M_FSize = value("M_FSize", fallback.M_FSize);
-    p.H_FColor = value("H_FColor", fallback.H_FColor);
-    p.H_FFace = value("H_FFace", fallback.H_FFace);
-    p.H_FSize = value("H_FSize", fallback.H_FSize);
-    p.HM_FColor = value("HM_FColor", fallback.HM_FColor);
-    p.HM_FFace = value("HM_FFace", fallback.HM_FFace);
-    p.HM_FSize = value("HM_FSize", fallback.HM_FSize);
 
     const QString names = settings.value(name, kFieldNamesKey, QString());
     if (names.contains(kListSeparator)) {
@@ -143,7 +121,7 @@ GuestbookProject LoadProject(const QString &name)
 void LoadProjectField(const IniSnapshot &settings, const QString &name, const QString &storedFieldName,
                       QList<GuestbookField> &fields, QSet<QString> &loadedNames)
 {
-    const QString value = settings.value(name, QStringLiteral("FLD_") + withoutSpaces(storedFieldName), QString());
+    const QString value = settings.value(name, kFieldKeyPrefix + withoutSpaces(storedFieldName), QString());
     if (value.isEmpty())
         return;
     const QStringList parts = value.split(QLatin1Char(','));
@@ -232,5 +210,6 @@ WriteResult SaveProjectLocation(const QString &title, const QString &folder)
 {
     const QString section = SpacesToUnderscores(title);
     return SaveINISettings(
-        {{section, QStringLiteral("Project_Title"), title}, {section, QStringLiteral("Project_Path"), folder}});
+        {{section, ProjectKeyName(&GuestbookProject::Project_Title), title},
+         {section, ProjectKeyName(&GuestbookProject::Project_Path), folder}});
 }

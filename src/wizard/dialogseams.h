@@ -39,6 +39,9 @@ struct MainWindowDialogs {
     // lblLoadExisting: frmExisting at the pointer; chosen gets the title the user picked.
     std::function<void(QWidget &owner, std::function<void(const QString &title)> chosen)> showExistingProjects;
     std::function<void(QWidget &owner)> showAbout;  // imgAbout: frmAbout, modal
+    // lblProtection: frmProtection, modal. The project with its protection values
+    // as chosen, or nothing when cancelled.
+    std::function<std::optional<GuestbookProject>(QWidget &owner, const GuestbookProject &project)> editProtection;
 };
 
 MainWindowDialogs &mainWindowDialogs();

@@ -269,19 +269,13 @@ void frmMain::setStatusText(const QString &text)
     m_generation->setStatusText(text);
 }
 
-void frmMain::showWizardStep(int step)
+void frmMain::generationFinished(const QString &folder)
 {
-    DoMode(step);
-}
-
-bool frmMain::askYesNo(const QString &question)
-{
-    return MessagePrompt::show(this, question, MessagePrompt::Icon::Information, MessagePrompt::Buttons::YesNo);
-}
-
-void frmMain::openFolder(const QString &folder)
-{
-    DesktopActions::open(folder, this);
+    DoMode(2);
+    setStatusVisible(false);
+    if (MessagePrompt::show(this, kViewFilesQuestion, MessagePrompt::Icon::Information, MessagePrompt::Buttons::YesNo))
+        DesktopActions::open(folder, this);
+    m_guestbookGenerated = true;
 }
 
 GuestbookProject frmMain::readProject() const

@@ -47,10 +47,8 @@ public:
     // GenerationHost: what a generation run sees of the window.
     void setStatusVisible(bool visible) override;
     void setStatusText(const QString &text) override;
-    void showWizardStep(int step) override;
-    bool askYesNo(const QString &question) override;
-    void openFolder(const QString &folder) override;
-    void setGuestbookGenerated(bool generated) override { m_guestbookGenerated = generated; }
+    // Shows the second step and offers to open the folder.
+    void generationFinished(const QString &folder) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -3,6 +3,8 @@
 #include "chrome/desktopactions.h"
 #include "chrome/labelbutton.h"
 #include "chrome/widgetbits.h"
+#include "generator/protection.h"
+#include "wizard/dialogseams.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,6 +35,10 @@ void GenerationStep::buildControls()
             QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
                            "your guestbook."),
             {12, 120, 479, 30});
+    lblProtectionState = addText(f, QString(), {12, 150, 370, 16}, "lblProtectionState");
+    LabelButton *lblProtection =
+        addLabelButton(f, "lblProtection", QStringLiteral("Protection"), verdana(8.25), {392, 146, 100, 20});
+    connect(lblProtection, &LabelButton::clicked, this, &GenerationStep::editProtection);
     lblStatus = addText(f, QStringLiteral("Status:"), {12, 170, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
@@ -45,6 +51,30 @@ void GenerationStep::buildControls()
     connect(lblGBPath, &LabelButton::hovered, this, [this] { setLinkLook(true); });
     onMouseMove(f, [this] { setLinkLook(false); });
     connect(lblGBPath, &LabelButton::clicked, this, [this] { DesktopActions::open(lblGBPath->text(), window()); });
+}
+
+void GenerationStep::fill(const GuestbookProject &project)
+{
+    m_protection = project;
+    lblProtectionState->setText(ProtectionSummary(project));
+}
+
+void GenerationStep::writeBack(GuestbookProject &project) const
+{
+    project.Spam_Guard = m_protection.Spam_Guard;
+    project.Max_Entry_Length = m_protection.Max_Entry_Length;
+    project.Entries_Per_Page = m_protection.Entries_Per_Page;
+    project.Owner_Password = m_protection.Owner_Password;
+    project.Moderate_Entries = m_protection.Moderate_Entries;
+}
+
+void GenerationStep::editProtection()
+{
+    const auto &edit = mainWindowDialogs().editProtection;
+    if (!edit)
+        return;
+    if (const std::optional<GuestbookProject> chosen = edit(*window(), m_protection))
+        fill(*chosen);
 }
 
 void GenerationStep::setLinkLook(bool underPointer)

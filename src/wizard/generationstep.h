@@ -18,11 +18,19 @@ public:
     void setStatusVisible(bool visible);
     void setStatusText(const QString &text);
 
+    // The protection values: kept here from the project and changed in their dialog.
+    void fill(const GuestbookProject &project) override;
+    void writeBack(GuestbookProject &project) const override;
+
 protected:
     void buildControls() override;
 
 private:
     void setLinkLook(bool underPointer);
+    void editProtection();
+
+    GuestbookProject m_protection;
+    QLabel *lblProtectionState = nullptr;
 
     QLabel *lblProjectName = nullptr;
     LabelButton *lblGBPath = nullptr;

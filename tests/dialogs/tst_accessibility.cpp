@@ -87,8 +87,9 @@ private slots:
         addRow("step 2", "step 2", 17);  // two "...", palette, border; four boxes, two lists
         addRow("step 3", "step 3", 19);  // three palettes, three boxes, six lists
         addRow("step 4", "step 4", 8);  // Add Field
-        addRow("step 5", "step 5", 8);  // the folder link
+        addRow("step 5", "step 5", 9);  // the folder link, Protection
         addRow("title dialog", "title", 4);
+        addRow("protection dialog", "protection", 9);  // three check boxes, four boxes, OK, Cancel
         addRow("field dialog, multi-line", "field", 6);
         addRow("field menu", "menu", 6);
         addRow("project browser", "browser", 1);

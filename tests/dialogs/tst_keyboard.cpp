@@ -91,7 +91,7 @@ private slots:
                            "imgHMColor", "cboHFont", "cboHMFont", "cboHPX", "cboHMPX"}
                    + buttons);
         addRow("4", 4, QStringList{"lvwFields", "lblNewField"} + buttons);
-        addRow("5", 5, QStringList{"lblGBPath"} + buttons);
+        addRow("5", 5, QStringList{"lblGBPath", "lblProtection"} + buttons);
     }
 
     void stepFocusAndTabOrder()
@@ -276,7 +276,7 @@ private slots:
             question = box ? box->findChild<QLabel *>("qt_msgbox_label")->text() : QString();
             pressKeys(box, "E");
         });
-        pressKeys(window, "TTE");  // Finish
+        pressKeys(window, "TTTE");  // past Protection and Back: Finish
         QCOMPARE(question,
                  QStringLiteral("Your guestbook has been generated successfully\n\nWould you like to view your files now?"));
 

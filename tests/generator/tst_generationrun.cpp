@@ -18,22 +18,12 @@ const QStringList kPages = {"default.asp", "addtogb.asp", "viewguestbook.asp"};
 struct Run : GenerationHost {
     TestProgramFolder folder;
     QString name = QStringLiteral("My Guestbook");
-    bool answerYes = false;
-    QStringList events;  // "visible", "hidden", "step 2", "ask", "open <folder>", "generated"
+    QStringList events;  // "visible", "hidden", "finished <folder>"
     QStringList statuses;  // every status text, in order
-    QString question;
 
     void setStatusVisible(bool visible) override { events << (visible ? "visible" : "hidden"); }
     void setStatusText(const QString &text) override { statuses << text; }
-    void showWizardStep(int step) override { events << QStringLiteral("step %1").arg(step); }
-    bool askYesNo(const QString &text) override
-    {
-        question = text;
-        events << QStringLiteral("ask");
-        return answerYes;
-    }
-    void openFolder(const QString &path) override { events << QStringLiteral("open ") + path; }
-    void setGuestbookGenerated(bool generated) override { events << (generated ? "generated" : "not generated"); }
+    void generationFinished(const QString &path) override { events << QStringLiteral("finished ") + path; }
 
     QString out() const { return folder.path() + kSep; }
     // The project folder of a run named "My Guestbook".
@@ -163,10 +153,7 @@ private Q_SLOTS:
         QStringList expected = freshRunLog(f);
         QCOMPARE(run.log(), expected);
         QCOMPARE(run.statuses, statusesOf(expected));
-        QCOMPARE(run.events, QStringList({"visible", "step 2", "hidden", "ask", "generated"}));
-        QCOMPARE(run.question,
-                 QStringLiteral("Your guestbook has been generated successfully\r\n\r\n"
-                                "Would you like to view your files now?"));
+        QCOMPARE(run.events, QStringList({"visible", "finished " + f}));
 
         const QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
         writeBytes(f + QStringLiteral("guestbook.txt"), entries);
@@ -174,7 +161,6 @@ private Q_SLOTS:
         QFile::remove(run.folder.file(QStringLiteral("applog.log")));
 
         run.events.clear();
-        run.answerYes = true;
         GuestbookProject changed = defaultProject(run.out());
         changed.Fields.removeLast();
         QVERIFY(run(changed).succeeded);
@@ -188,7 +174,43 @@ private Q_SLOTS:
         const QByteArray signPage = readBytes(f + QStringLiteral("default.asp"));
         QVERIFY(!signPage.contains("stale"));
         QVERIFY(!signPage.contains("Comments"));
-        QCOMPARE(run.events, QStringList({"visible", "step 2", "hidden", "ask", "open " + f, "generated"}));
+        QCOMPARE(run.events, QStringList({"visible", "finished " + f}));
+    }
+
+    // The owner page and pending.txt come with their options; a later run without
+    // the password takes the owner page away and keeps pending.txt as it is.
+    void protectionFiles_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("moderate");
+        QTest::addColumn<QStringList>("extra");
+        const QString password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
+        QTest::newRow("off") << QString() << 0 << QStringList{};
+        QTest::newRow("owner page") << password << 0 << QStringList{"owner.asp"};
+        QTest::newRow("moderation") << password << 1 << QStringList{"owner.asp", "pending.txt"};
+        QTest::newRow("moderation without owner page") << QString() << 1 << QStringList{};
+    }
+    void protectionFiles()
+    {
+        QFETCH(QString, password);
+        QFETCH(int, moderate);
+        QFETCH(QStringList, extra);
+        Run run;
+        GuestbookProject project = defaultProject(run.out());
+        project.Owner_Password = password;
+        project.Moderate_Entries = moderate;
+        QVERIFY(run(project).succeeded);
+        QStringList files = kPages + QStringList{"guestbook.txt"} + extra;
+        files.sort();
+        QCOMPARE(QDir(run.pages()).entryList(QDir::Files, QDir::Name), files);
+
+        const QString pending = run.pages() + QStringLiteral("pending.txt");
+        if (QFileInfo::exists(pending))
+            writeBytes(pending, "held\r\n");
+        project.Owner_Password.clear();
+        QVERIFY(run(project).succeeded);
+        QVERIFY(!QFileInfo::exists(run.pages() + QStringLiteral("owner.asp")));
+        QCOMPARE(readBytes(pending), QByteArray(extra.contains("pending.txt") ? "held\r\n" : ""));
     }
 
     void titleBecomesFolderName_data()

@@ -18,10 +18,11 @@ GuestbookProject withValue(const QString &member, const QString &value)
         &p.Project_Title,  &p.BG_Image,      &p.BG_Color, &p.TBL_Width, &p.TBL_Border_Width,
         &p.M_FFace,        &p.M_FSize,       &p.M_FColor, &p.H_FFace,   &p.H_FSize,
         &p.H_FColor,       &p.HM_FFace,      &p.HM_FSize, &p.HM_FColor, &p.Fields[0].FieldName,
-        &p.Fields[0].Rows, &p.Fields[3].Cols};
+        &p.Fields[0].Rows, &p.Fields[3].Cols, &p.Max_Entry_Length, &p.Entries_Per_Page, &p.Owner_Password};
     const QStringList names = {"title",      "image",        "background", "table width", "border",       "text font",
                                "text size",  "text colour",  "link font",  "link size",   "link colour",  "hover font",
-                               "hover size", "hover colour", "field name", "field size",  "field columns"};
+                               "hover size", "hover colour", "field name", "field size",  "field columns",
+                               "entry length", "page size", "password"};
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
     else
@@ -103,7 +104,25 @@ private Q_SLOTS:
         const QString w1251 = QStringLiteral("windows-1251");
         refusedRow("title", QStringLiteral("Caf\u00e9"), QStringLiteral("Title \"Caf\u00e9\""),
                    unheld(QStringLiteral("\u00e9"), w1251), w1251);
+        const QString notNumber = QStringLiteral("it is not a whole number from 0 to %1");
+        refusedRow("entry length", "100001", "Longest entry \"100001\"", notNumber.arg(100000));
+        refusedRow("entry length", "-1", "Longest entry \"-1\"", notNumber.arg(100000));
+        refusedRow("page size", "1001", "Entries per page \"1001\"", notNumber.arg(1000));
+        refusedRow("page size", "", "Entries per page \"\"", notNumber.arg(1000));
+        refusedRow("page size", "1e3", "Entries per page \"1e3\"", notNumber.arg(1000));
+        const QString salt = QStringLiteral("0123456789abcdef0123456789abcdef");
+        const QString digest = salt + salt;
+        const QString notPassword =
+            QStringLiteral("it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more");
+        refusedRow("password", "secret", "Owner page password \"secret\"", notPassword);
+        refusedRow("password", "sha256:" + salt.toUpper() + ":" + digest,
+                   "Owner page password \"sha256:01234...\"", notPassword);
+        refusedRow("password", "sha256:" + salt + ":" + digest.left(63),
+                   "Owner page password \"sha256:01234...\"", notPassword);
         // Accepted edge values.
+        acceptedRow("entry length", "100000");
+        acceptedRow("page size", "1000");
+        acceptedRow("password", "sha256:" + salt + ":" + digest);
         acceptedRow("title", "<b>Club & news</b> 100% <");
         acceptedRow("title", QStringLiteral("Caf\u00e9 \u20ac"));
         acceptedRow("text font", "% >");
@@ -210,8 +229,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=ISO-2022-JP\r\n");
         QCOMPARE(PageCodePage::fromSettings().name(), kW1252);
-        QVERIFY(CheckPageValues(project).startsWith(refused + "it holds \""));
-        QVERIFY(CheckPageValues(project).endsWith("which the page code page windows-1252 cannot hold"));
+        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).startsWith(refused + "it holds \""));
+        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).endsWith("which the page code page windows-1252 cannot hold"));
     }
 };
 

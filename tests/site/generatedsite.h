@@ -15,10 +15,7 @@ inline QString generateSite(const GuestbookProject &project)
     struct QuietHost : GenerationHost {
         void setStatusVisible(bool) override {}
         void setStatusText(const QString &) override {}
-        void showWizardStep(int) override {}
-        bool askYesNo(const QString &) override { return false; }
-        void openFolder(const QString &) override {}
-        void setGuestbookGenerated(bool) override {}
+        void generationFinished(const QString &) override {}
     } host;
     QDir().mkpath(project.Project_Path);
     QString name = QStringLiteral("Site");

@@ -35,6 +35,12 @@ Function Split(text, separator)
     Split = items
 End Function
 
+' AscW, which Wine's engine lacks: its Asc gives the code page's byte, and the
+' runtime's table (AspUnicode) that byte's Unicode.
+Function AscW(text)
+    AscW = AspUnicode(Asc(text))
+End Function
+
 Function NewDictionary()
     Set NewDictionary = CreateObject("Scripting.Dictionary")
     NewDictionary.CompareMode = 1
@@ -47,6 +53,7 @@ End Function
 
 ' Session and Application: named values; Session's are kept per visitor.
 Class AspValues
+    Public Timeout
     Private m_values
     Private Sub Class_Initialize
         Set m_values = NewDictionary()
@@ -104,6 +111,7 @@ End Class
 ' The body goes straight to its file in the page code page, as the server sends
 ' it; Clear starts the file again.
 Class AspResponse
+    Public CacheControl
     Public Buffer
     Public Status
     Public RedirectTarget
@@ -118,6 +126,9 @@ Class AspResponse
     Public Sub Finish
         m_stream.Close
     End Sub
+    Public Property Get BodyPath
+        BodyPath = m_path
+    End Property
     Public Sub Write(text)
         m_stream.Write text & ""
     End Sub
@@ -200,6 +211,12 @@ Class AspFileSystem
     Public Function FileExists(path)
         FileExists = m_files.FileExists(path)
     End Function
+    Public Sub MoveFile(source, target)
+        m_files.MoveFile source, target
+    End Sub
+    Public Sub DeleteFile(path)
+        m_files.DeleteFile path
+    End Sub
 End Class
 
 Function NewComObject(name)
@@ -248,8 +265,20 @@ Class AspServer
     End Function
 End Class
 
-' The driver: one request after another, each visitor with its own session and cookies.
-Dim Request, Response, Server, Session, Application, AspVisitors
+' The server's clock: it moves only as the requests say they wait, so that a
+' run's times are known.
+Dim AspClock : AspClock = Date + TimeSerial(Hour(Time), Minute(Time), Second(Time))
+Function Now()
+    Now = AspClock
+End Function
+
+' The driver: one request after another, each visitor with its own session and
+' cookies, and the hidden form values of the last page it was sent.
+Dim Request, Response, Server, Session, Application, AspVisitors, AspHidden
+Dim AspFromPage : AspFromPage = Chr(1) & "page"
+Dim AspHiddenInput : Set AspHiddenInput = New RegExp
+AspHiddenInput.Pattern = "<input type=""hidden"" name=""([^""]*)"" value=""([^""]*)"""
+AspHiddenInput.Global = True
 Set Response = New AspResponse
 Set Server = New AspServer
 Set Application = New AspValues
@@ -260,11 +289,35 @@ Sub AddValue(dictionary, key, value)
     d.Item(key) = value
 End Sub
 
-Sub BeginRequest(method, page, visitor, bodyPath)
+' A posted value that is AspFromPage takes the value of the hidden field of that
+' name on the visitor's last page, as a browser sends it back.
+Sub AddFormValue(key, value)
+    If value = AspFromPage Then
+        AddValue Request.FormValues, key, DictionaryValue(AspHidden, key)
+    Else
+        AddValue Request.FormValues, key, value
+    End If
+End Sub
+
+Sub KeepHiddenValues(bodyPath)
+    Dim stream, match, value
+    If AspFiles.GetFile(bodyPath).Size = 0 Then Exit Sub
+    Set stream = AspFiles.OpenTextFile(bodyPath, 1)
+    For Each match In AspHiddenInput.Execute(stream.ReadAll)
+        value = Replace(Replace(Replace(match.SubMatches(1), "&quot;", """"), "&lt;", "<"), "&gt;", ">")
+        AddValue AspHidden, match.SubMatches(0), Replace(value, "&amp;", "&")
+    Next
+    stream.Close
+End Sub
+
+Sub BeginRequest(method, page, visitor, bodyPath, waitSeconds)
     Dim visitors : Set visitors = AspVisitors
-    If Not visitors.Exists(visitor) Then visitors.Add visitor, Array(New AspValues, NewDictionary())
+    ' By arithmetic: Wine's DateAdd overflows past 65535 seconds.
+    AspClock = CDate(CDbl(AspClock) + waitSeconds / 86400)
+    If Not visitors.Exists(visitor) Then visitors.Add visitor, Array(New AspValues, NewDictionary(), NewDictionary())
     Dim state : state = visitors.Item(visitor)
     Set Session = state(0)
+    Set AspHidden = state(2)
     Set Request = New AspRequest
     Set Request.CookieValues = state(1)
     AddValue Request.Variables, "REQUEST_METHOD", method
@@ -278,6 +331,7 @@ End Sub
 ' The answer's head: status, redirect target, and the error and its page line.
 Sub FinishRequest(resultPath, number, description)
     Response.Finish
+    KeepHiddenValues Response.BodyPath
     Dim result : Set result = AspFiles.CreateTextFile(resultPath, True)
     result.WriteLine Response.Status
     result.WriteLine Response.RedirectTarget

@@ -67,9 +67,41 @@ QString readPrelude()
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The Sub and Function declarations of the pages, which VBScript takes at the top
+// level only, where a page runs in a procedure.
+struct Declarations {
+    QStringList names;
+    QString text;
+    bool inside = false;  // the lines belong to a declaration
+    bool kept = false;  // and it is the first of its name
+};
+
+// Moves a line that starts or continues a declaration to the declarations.
+bool declared(const QString &line, Declarations &declarations)
+{
+    static const QRegularExpression start(QStringLiteral("^\\s*(?:private\\s+|public\\s+)?(?:function|sub)\\s+(\\w+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression end(QStringLiteral("^\\s*end\\s+(?:function|sub)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (!declarations.inside) {
+        const QRegularExpressionMatch match = start.match(line);
+        if (!match.hasMatch())
+            return false;
+        declarations.inside = true;
+        declarations.kept = !declarations.names.contains(match.captured(1), Qt::CaseInsensitive);
+        if (declarations.kept)
+            declarations.names << match.captured(1);
+    }
+    if (declarations.kept)
+        declarations.text += line + kCrLf;
+    if (end.match(line).hasMatch())
+        declarations.inside = false;
+    return true;
+}
+
 // The page as the body of a VBScript procedure: literal text written out, "<%= %>"
 // written, "<% %>" kept as code with the page's line recorded before each statement.
-QString translate(const QString &page)
+QString translate(const QString &page, Declarations &declarations)
 {
     QString out;
     int line = 1;
@@ -95,6 +127,10 @@ QString translate(const QString &page)
                 QString text = codeText;
                 if (text.endsWith(QLatin1Char('\r')))
                     text.chop(1);
+                if (declared(text, declarations)) {
+                    ++number;
+                    continue;
+                }
                 out += codeLine(text, number++, continued);
                 continued = text.trimmed().endsWith(QLatin1Char('_'));
             }
@@ -136,21 +172,27 @@ QString SiteRuntime::posted(const QString &value) const
 }
 
 // Server.HTMLEncode's table: each character of the code page from U+00A0 to U+00FF
-// and its numbered reference.
+// and its numbered reference; and AscW's: the Unicode of each byte of the code page.
 QString SiteRuntime::encodingTable() const
 {
     QStringDecoder decoder(m_codePage.toLatin1().constData());
     QStringList pairs;
     QStringList characters;
-    for (int byte = 0x80; byte <= 0xff; ++byte) {
+    QStringList codes;
+    for (int byte = 0; byte <= 0xff; ++byte) {
         const QString character = decoder.decode(QByteArray(1, char(byte)));
         const uint code = character.isEmpty() ? 0 : character.at(0).unicode();
+        codes << QString::number(code);
+        if (byte < 0x80)
+            continue;
         if (code >= 0xa0 && code <= 0xff) {
             pairs << QStringLiteral("Chr(%1), \"&#%2;\"").arg(byte).arg(code);
             characters << QStringLiteral("Chr(%1)").arg(byte);
         }
     }
-    return QStringLiteral("Dim AspNumbered, AspHighCharacters") + kCrLf + QStringLiteral("AspNumbered = Array(")
+    return QStringLiteral("Dim AspNumbered, AspHighCharacters, AspUnicode") + kCrLf
+        + QStringLiteral("AspUnicode = Array(") + codes.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
+        + QStringLiteral("AspNumbered = Array(")
         + pairs.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
         + QStringLiteral("Set AspHighCharacters = New RegExp") + kCrLf
         + QStringLiteral("AspHighCharacters.Pattern = \"[\" & ") + characters.join(QStringLiteral(" & "))
@@ -167,27 +209,30 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
             pages << request.page;
     }
     QStringDecoder decoder(m_codePage.toLatin1().constData());
+    Declarations declarations;
     for (int i = 0; i < pages.size(); ++i) {
         QFile file(QDir(m_folder).filePath(pages.at(i)));
         const QString page = file.open(QIODevice::ReadOnly) ? decoder.decode(file.readAll()) : QString();
         // A page runs in a procedure of its own; the one that serves it catches
         // Response.End and Redirect, and the page's errors.
-        text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page) + QStringLiteral("End Sub") + kCrLf;
+        text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page, declarations) + QStringLiteral("End Sub")
+            + kCrLf;
         text += QStringLiteral("Sub ServePage%1(resultPath)").arg(i) + kCrLf + QStringLiteral("On Error Resume Next")
             + kCrLf + QStringLiteral("Page%1").arg(i) + kCrLf
             + QStringLiteral("FinishRequest resultPath, Err.Number, Err.Description") + kCrLf
             + QStringLiteral("End Sub") + kCrLf;
     }
+    text += declarations.text;
     for (int i = 0; i < requests.size(); ++i) {
         const SiteRequest &request = requests.at(i);
         const QString answer = windowsPath(answers + QStringLiteral("/%1").arg(i));
-        text += QStringLiteral("BeginRequest %1, %2, %3, %4")
+        text += QStringLiteral("BeginRequest %1, %2, %3, %4, %5")
                     .arg(vbText(request.method), vbText(request.page), vbText(request.visitor),
                          vbText(answer + QStringLiteral(".body")))
+                    .arg(request.wait)
             + kCrLf;
         for (const auto &[name, value] : request.form)
-            text +=
-                QStringLiteral("AddValue Request.FormValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+            text += QStringLiteral("AddFormValue %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
         for (const auto &[name, value] : request.query)
             text +=
                 QStringLiteral("AddValue Request.QueryValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;

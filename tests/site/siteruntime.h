@@ -4,6 +4,9 @@
 // with Wine's own vbscript.dll and scrrun.dll): each page becomes a procedure of
 // one VBScript program, the ASP objects come from prelude.vbs, and a batch of
 // requests runs in one process so that sessions last from one request to the next.
+// A page's own Sub and Function declarations go beside its procedure, once for all
+// pages that declare the same name. The server's clock (Now) moves only by the
+// requests' waits.
 
 #include <QByteArray>
 #include <QList>
@@ -27,7 +30,12 @@ struct SiteRequest {
     SiteValues form;
     SiteValues query;
     QString visitor;  // the visitor's address; one session per visitor
+    int wait = 0;  // seconds on the server's clock since the request before
 };
+
+// A form value that a request posts as the hidden field of that name on the last
+// page its visitor was sent.
+inline const QString kFromPage = QStringLiteral("\x01page");
 
 struct SiteAnswer {
     QString status;  // "200 OK", "302 Object moved", ...

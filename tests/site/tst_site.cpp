@@ -242,10 +242,10 @@ private Q_SLOTS:
         Site site(design);
         const QDateTime newest(QDate(2026, 12, 5), QTime(14, 3, 9));
         const QStringList lines = SampleEntryLines(site.project.Fields, newest);
-        writeBytes(site.dataFile(), EncodePageText(lines.join("\r\n") + "\r\n"));
+        writeBytes(site.dataFile(), PageCodePage::fromSettings().encode(lines.join("\r\n") + "\r\n"));
         const SiteAnswer answer = site.runtime().get(QStringLiteral("viewguestbook.asp"));
         QVERIFY2(answer.error.isEmpty(), qPrintable(answer.error));
-        const QByteArray preview = EncodePageText(BuildPreviewPages(site.project, newest).viewPage)
+        const QByteArray preview = PageCodePage::fromSettings().encode(BuildPreviewPages(site.project, newest).viewPage)
                                        .replace("<a href=\"index.html\">", "<a href=\"default.asp\">");
         QCOMPARE(answer.body, preview);
     }

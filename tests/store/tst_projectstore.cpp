@@ -105,6 +105,7 @@ private Q_SLOTS:
                                          "#000000",   "Verdana", "11",  // M_F...
                                          "#333333",   "Verdana", "11",  // H_F...
                                          "#ff0000",   "Verdana", "11",  // HM_F...
+                                         0,           "0",       "0",  "", 0,  // protection off
                                          {}};
         QCOMPARE(LoadProject("Club news"), fallbacks);
         QCOMPARE(LoadProject("Nowhere").Project_Path, GuestbookProject::defaultProjectPath());
@@ -122,6 +123,16 @@ private Q_SLOTS:
         hand.TBL_Border = 1;
         hand.Fields = {{"Name", "Text", "40", QString()}};
         QCOMPARE(LoadProject("Hand"), hand);
+    }
+
+    static GuestbookProject withProtection(GuestbookProject p)
+    {
+        p.Spam_Guard = 1;
+        p.Max_Entry_Length = "500";
+        p.Entries_Per_Page = "20";
+        p.Owner_Password = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
+        p.Moderate_Entries = 1;
+        return p;
     }
 
     // Every design the wizard can hold comes back as it was saved.
@@ -147,12 +158,15 @@ private Q_SLOTS:
         p.Fields.clear();
         p.BG_Image.clear();
         QTest::newRow("no fields") << p.Project_Title << p;
+        QTest::newRow("protection on") << p.Project_Title << withProtection(p);
     }
     void roundTrip()
     {
         QFETCH(QString, name);
         QFETCH(GuestbookProject, project);
         TestProgramFolder folder;
+        // Saved with every protection on first, so that turning it off is saved too.
+        SaveProject(name, withProtection(project));
         for (int save = 0; save < 2; ++save) {
             SaveProject(name, project);
             QCOMPARE(LoadProject(name), project);

@@ -15,6 +15,7 @@
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
+#include "dialogs/frmprotection.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
 #include "wizard/dialogseams.h"
@@ -264,6 +265,11 @@ inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
         return new frmColors(&owner);
     if (name == "about")
         return new frmAbout(&owner);
+    if (name == "protection") {
+        GuestbookProject withOwnerPage = GuestbookProject::startupDefaults();  // every control enabled
+        withOwnerPage.Owner_Password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
+        return new frmProtection(withOwnerPage, &owner);
+    }
     if (name.endsWith("menu")) {
         ShowFieldMenu(owner, name == "menu" ? 2 : 0, QPoint(50, 60),
                       [&passed](FieldMenuCommand command) { passed += " command " + QString::number(int(command)); });

@@ -1,5 +1,5 @@
 // Shows one dialog of the program as the user meets it, for a screenshot under a
-// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|step1..step5>
+// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|step1..step5>
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
@@ -10,6 +10,7 @@
 #include "dialogs/frmedit.h"
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
+#include "dialogs/frmprotection.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
@@ -18,6 +19,7 @@
 #include "wizard/frmmain.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
@@ -114,6 +116,17 @@ int main(int argc, char *argv[])
         shown = shownExistingProjects();
         auto *list = shown->findChild<QTreeWidget *>(QStringLiteral("lvwProjects"));
         list->setCurrentItem(list->topLevelItem(1));
+    } else if (which == QLatin1String("protection")) {
+        GuestbookProject project = main.readProject();
+        project.Spam_Guard = 1;
+        project.Max_Entry_Length = QStringLiteral("2000");
+        project.Entries_Per_Page = QStringLiteral("20");
+        auto *dialog = new frmProtection(project, &main);
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtPassword"))->setText(QStringLiteral("secret"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtConfirm"))->setText(QStringLiteral("secret"));
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkModerate"))->setChecked(true);
+        dialog->show();
+        shown = dialog;
     } else {
         auto *about = new frmAbout(&main);
         about->show();

@@ -1,0 +1,139 @@
+#include "dialogs/frmprotection.h"
+
+#include "chrome/labelbutton.h"
+#include "chrome/messageprompt.h"
+#include "chrome/placement.h"
+#include "chrome/widgetbits.h"
+#include "dialogs/dialogparts.h"
+#include "generator/protection.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+const QString ProtectionDialogText::kPasswordsDiffer =
+    QStringLiteral("Error: The password and its confirmation differ. Please type them again");
+
+namespace {
+
+constexpr int kRowHeight = 24;
+constexpr int kLeft = 10;
+constexpr int kLabelWidth = 190;
+constexpr int kBoxWidth = 170;
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, int row)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFont(verdana(8.25));
+    box->setGeometry(kLeft, 10 + row * kRowHeight, kLabelWidth + kBoxWidth, 20);
+    return box;
+}
+
+// A labelled box in a row; the label names it for screen readers and takes Alt+key.
+template <typename Box>
+Box *labelled(QWidget *parent, const char *name, const QString &caption, int row)
+{
+    auto *box = new Box(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFont(verdana(8.25));
+    box->setGeometry(kLeft + kLabelWidth, 10 + row * kRowHeight, kBoxWidth, 20);
+    QLabel *label = dialogLabel(QStringLiteral("lbl") + QLatin1String(name).mid(3), caption,
+                                QRect(kLeft, 12 + row * kRowHeight, kLabelWidth, 18), parent);
+    label->setBuddy(box);
+    box->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return box;
+}
+
+QSpinBox *numberBox(QWidget *parent, const char *name, const QString &caption, int row, int most, const QString &value)
+{
+    auto *box = labelled<QSpinBox>(parent, name, caption, row);
+    box->setRange(0, most);
+    box->setSpecialValueText(QStringLiteral("No limit"));
+    box->setValue(value.toInt());
+    // Screen readers reach the number through the box's own line edit.
+    if (auto *edit = box->findChild<QLineEdit *>())
+        edit->setAccessibleName(box->accessibleName());
+    return box;
+}
+
+QLineEdit *passwordBox(QWidget *parent, const char *name, const QString &caption, int row)
+{
+    auto *box = labelled<QLineEdit>(parent, name, caption, row);
+    box->setEchoMode(QLineEdit::Password);
+    return box;
+}
+
+}  // namespace
+
+frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
+    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_project(project)
+{
+    setObjectName(QStringLiteral("frmProtection"));
+    setWindowTitle(QStringLiteral("Guestbook protection"));
+    setModal(true);
+    setFixedSize(kLeft * 2 + kLabelWidth + kBoxWidth, 10 + 8 * kRowHeight + 10);
+    setBackground(this, kDialogGrey);
+
+    chkSpamGuard = checkBox(this, "chkSpamGuard", QStringLiteral("&Stop spam robots"), 0);
+    chkSpamGuard->setChecked(project.Spam_Guard == 1);
+    txtMaxLength = numberBox(this, "txtMaxLength", QStringLiteral("&Longest entry (characters)"), 1, 100000,
+                             project.Max_Entry_Length);
+    txtPerPage =
+        numberBox(this, "txtPerPage", QStringLiteral("&Entries per page"), 2, 1000, project.Entries_Per_Page);
+    txtPerPage->setSpecialValueText(QStringLiteral("All"));
+    txtPassword = passwordBox(this, "txtPassword", QStringLiteral("Owner page &password"), 3);
+    txtConfirm = passwordBox(this, "txtConfirm", QStringLiteral("&Confirm password"), 4);
+    chkRemoveOwner = checkBox(this, "chkRemoveOwner", QStringLiteral("&Remove owner page"), 5);
+    chkRemoveOwner->setEnabled(HasOwnerPage(project));
+    chkModerate = checkBox(this, "chkModerate", QStringLiteral("&Hold new entries until I approve them"), 6);
+    chkModerate->setChecked(project.Moderate_Entries == 1);
+
+    const int buttonsTop = 10 + 7 * kRowHeight + 4;
+    LabelButton *lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey,
+                                             QRect(width() - 140, buttonsTop, 60, 18));
+    LabelButton *lblOK =
+        addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, QRect(width() - 70, buttonsTop, 60, 18));
+    connect(lblOK, &LabelButton::clicked, this, &frmProtection::lblOK_Click);
+    connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
+    connect(txtPassword, &QLineEdit::textChanged, this, &frmProtection::updateModeration);
+    connect(chkRemoveOwner, &QCheckBox::toggled, this, &frmProtection::updateModeration);
+    connect(txtConfirm, &QLineEdit::returnPressed, this, &frmProtection::lblOK_Click);
+    updateModeration();
+
+    CenterForm(this);
+    chkSpamGuard->setFocus();
+}
+
+bool frmProtection::hasOwnerPage() const
+{
+    if (chkRemoveOwner->isChecked())
+        return false;
+    return HasOwnerPage(m_project) || !txtPassword->text().isEmpty();
+}
+
+// Moderation needs an owner page to approve entries on.
+void frmProtection::updateModeration()
+{
+    chkModerate->setEnabled(hasOwnerPage());
+}
+
+void frmProtection::lblOK_Click()
+{
+    const QString password = txtPassword->text();
+    if (password != txtConfirm->text()) {
+        MessagePrompt::error(this, ProtectionDialogText::kPasswordsDiffer);
+        return;
+    }
+    m_project.Spam_Guard = chkSpamGuard->isChecked() ? 1 : 0;
+    m_project.Max_Entry_Length = QString::number(txtMaxLength->value());
+    m_project.Entries_Per_Page = QString::number(txtPerPage->value());
+    if (chkRemoveOwner->isChecked())
+        m_project.Owner_Password.clear();
+    else if (!password.isEmpty())
+        m_project.Owner_Password = OwnerPasswordValue(password);
+    m_project.Moderate_Entries = hasOwnerPage() && chkModerate->isChecked() ? 1 : 0;
+    accept();
+}

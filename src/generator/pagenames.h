@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The files of a generated guestbook.
+inline const QString kSignPageName = QStringLiteral("default.asp");
+inline const QString kEntryScriptName = QStringLiteral("addtogb.asp");
+inline const QString kViewPageName = QStringLiteral("viewguestbook.asp");
+inline const QString kDataFileName = QStringLiteral("guestbook.txt");
+
+// One post is one line of the data file: its items ("<name> : <value>", the date
+// last) joined by the item separator, each line break of a value as the marker.
+inline const QString kStoredItemSeparator = QStringLiteral("vbCrLf ");
+inline const QString kStoredReturnMarker = QStringLiteral("//vbReturn//");

@@ -1,0 +1,585 @@
+#include "generator/protection.h"
+
+#include "store/projectkeys.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+
+namespace {
+
+// Script text is kept here with LF line ends; the pages get CR LF.
+QString script(const char *text)
+{
+    return QString::fromLatin1(text).replace(QLatin1Char('\n'), kCrLf);
+}
+
+// The shared functions. Numbers are 32-bit words held as Doubles from 0 to 2^32 - 1;
+// VBScript's And, Or, Xor and Not work on Longs, so a word goes through QsLong and
+// back. Bytes are arrays of numbers from 0 to 255.
+const char *const kFunctions = R"vbs(<%
+Function QsWord(x)
+    QsWord = x - Int(x / 4294967296) * 4294967296
+End Function
+Function QsLong(x)
+    If x >= 2147483648 Then QsLong = CLng(x - 4294967296) Else QsLong = CLng(x)
+End Function
+Function QsFromLong(x)
+    If x < 0 Then QsFromLong = CDbl(x) + 4294967296 Else QsFromLong = CDbl(x)
+End Function
+Function QsRotate(x, n)
+    Dim p : p = 2 ^ n
+    QsRotate = Int(x / p) + (x - Int(x / p) * p) * (4294967296 / p)
+End Function
+' Two rotations and a third rotation, or a shift, of a word, combined by Xor.
+Function QsSigma(x, a, b, c, shifted)
+    Dim third
+    If shifted Then third = Int(x / 2 ^ c) Else third = QsRotate(x, c)
+    QsSigma = QsFromLong(QsLong(QsRotate(x, a)) Xor QsLong(QsRotate(x, b)) Xor QsLong(third))
+End Function
+' The lower-case hex SHA-256 of the bytes of first followed by those of second.
+Function QsSha256(first, second)
+    Dim k, h, w(63), m, total, count, i, j, t, a, b, c, d, e, f, g, hh, t1, t2, el, al, bl, cl
+    k = Array(&H428A2F98, &H71374491, &HB5C0FBCF, &HE9B5DBA5, &H3956C25B, &H59F111F1, &H923F82A4, &HAB1C5ED5, _
+        &HD807AA98, &H12835B01, &H243185BE, &H550C7DC3, &H72BE5D74, &H80DEB1FE, &H9BDC06A7, &HC19BF174, _
+        &HE49B69C1, &HEFBE4786, &H0FC19DC6, &H240CA1CC, &H2DE92C6F, &H4A7484AA, &H5CB0A9DC, &H76F988DA, _
+        &H983E5152, &HA831C66D, &HB00327C8, &HBF597FC7, &HC6E00BF3, &HD5A79147, &H06CA6351, &H14292967, _
+        &H27B70A85, &H2E1B2138, &H4D2C6DFC, &H53380D13, &H650A7354, &H766A0ABB, &H81C2C92E, &H92722C85, _
+        &HA2BFE8A1, &HA81A664B, &HC24B8B70, &HC76C51A3, &HD192E819, &HD6990624, &HF40E3585, &H106AA070, _
+        &H19A4C116, &H1E376C08, &H2748774C, &H34B0BCB5, &H391C0CB3, &H4ED8AA4A, &H5B9CCA4F, &H682E6FF3, _
+        &H748F82EE, &H78A5636F, &H84C87814, &H8CC70208, &H90BEFFFA, &HA4506CEB, &HBEF9A3F7, &HC67178F2)
+    h = Array(&H6A09E667, &HBB67AE85, &H3C6EF372, &HA54FF53A, &H510E527F, &H9B05688C, &H1F83D9AB, &H5BE0CD19)
+    For i = 0 To 63
+        k(i) = QsFromLong(k(i))
+    Next
+    For i = 0 To 7
+        h(i) = QsFromLong(h(i))
+    Next
+    count = UBound(first) + 1 + UBound(second) + 1
+    total = (Int((count + 8) / 64) + 1) * 64
+    ReDim m(total - 1)
+    For i = 0 To total - 1
+        m(i) = 0
+    Next
+    For i = 0 To UBound(first)
+        m(i) = first(i)
+    Next
+    For i = 0 To UBound(second)
+        m(UBound(first) + 1 + i) = second(i)
+    Next
+    m(count) = 128
+    t = count * 8
+    For i = 1 To 4
+        m(total - i) = t - Int(t / 256) * 256
+        t = Int(t / 256)
+    Next
+    For i = 0 To total - 1 Step 64
+        For j = 0 To 15
+            w(j) = ((m(i + 4 * j) * 256 + m(i + 4 * j + 1)) * 256 + m(i + 4 * j + 2)) * 256 + m(i + 4 * j + 3)
+        Next
+        For j = 16 To 63
+            w(j) = QsWord(w(j - 16) + QsSigma(w(j - 15), 7, 18, 3, True) + w(j - 7) + QsSigma(w(j - 2), 17, 19, 10, True))
+        Next
+        a = h(0) : b = h(1) : c = h(2) : d = h(3) : e = h(4) : f = h(5) : g = h(6) : hh = h(7)
+        For j = 0 To 63
+            el = QsLong(e)
+            t1 = QsWord(hh + QsSigma(e, 6, 11, 25, False) + QsFromLong((el And QsLong(f)) Xor ((Not el) And QsLong(g))) + k(j) + w(j))
+            al = QsLong(a) : bl = QsLong(b) : cl = QsLong(c)
+            t2 = QsWord(QsSigma(a, 2, 13, 22, False) + QsFromLong((al And bl) Xor (al And cl) Xor (bl And cl)))
+            hh = g : g = f : f = e : e = QsWord(d + t1) : d = c : c = b : b = a : a = QsWord(t1 + t2)
+        Next
+        h(0) = QsWord(h(0) + a) : h(1) = QsWord(h(1) + b) : h(2) = QsWord(h(2) + c) : h(3) = QsWord(h(3) + d)
+        h(4) = QsWord(h(4) + e) : h(5) = QsWord(h(5) + f) : h(6) = QsWord(h(6) + g) : h(7) = QsWord(h(7) + hh)
+    Next
+    QsSha256 = ""
+    For i = 0 To 7
+        QsSha256 = QsSha256 & Right("0000000" & LCase(Hex(QsLong(h(i)))), 8)
+    Next
+End Function
+' The UTF-8 bytes of text, a character reference (&#n;) as the character: a
+' browser sends one for a character that the page's code page cannot hold.
+Function QsUtf8(text)
+    Dim bytes, count, i, c, low, reference, digits
+    Set digits = New RegExp
+    digits.Pattern = "^&#([0-9]{1,7});"
+    ReDim bytes(4 * Len(text) + 3)
+    count = 0
+    i = 1
+    Do While i <= Len(text)
+        If digits.Test(Mid(text, i, 10)) Then
+            reference = digits.Execute(Mid(text, i, 10)).Item(0).SubMatches(0)
+            c = CLng(reference)
+            i = i + Len(reference) + 2
+        Else
+            c = AscW(Mid(text, i, 1))
+            If c < 0 Then c = c + 65536
+            If c >= 55296 And c < 56320 And i < Len(text) Then
+                low = AscW(Mid(text, i + 1, 1))
+                If low < 0 Then low = low + 65536
+                If low >= 56320 And low < 57344 Then
+                    c = 65536 + (c - 55296) * 1024 + (low - 56320)
+                    i = i + 1
+                End If
+            End If
+        End If
+        If c < 128 Then
+            bytes(count) = c
+            count = count + 1
+        ElseIf c < 2048 Then
+            bytes(count) = 192 + c \ 64
+            bytes(count + 1) = 128 + (c And 63)
+            count = count + 2
+        ElseIf c < 65536 Then
+            bytes(count) = 224 + c \ 4096
+            bytes(count + 1) = 128 + ((c \ 64) And 63)
+            bytes(count + 2) = 128 + (c And 63)
+            count = count + 3
+        Else
+            bytes(count) = 240 + c \ 262144
+            bytes(count + 1) = 128 + ((c \ 4096) And 63)
+            bytes(count + 2) = 128 + ((c \ 64) And 63)
+            bytes(count + 3) = 128 + (c And 63)
+            count = count + 4
+        End If
+        i = i + 1
+    Loop
+    QsUtf8 = Array()
+    If count = 0 Then Exit Function
+    ReDim Preserve bytes(count - 1)
+    QsUtf8 = bytes
+End Function
+Function QsHexBytes(digits)
+    Dim bytes, i
+    QsHexBytes = Array()
+    If Len(digits) < 2 Then Exit Function
+    ReDim bytes(Len(digits) \ 2 - 1)
+    For i = 0 To UBound(bytes)
+        bytes(i) = CLng("&H" & Mid(digits, 2 * i + 1, 2))
+    Next
+    QsHexBytes = bytes
+End Function
+' The digest of the salt's bytes (hex digits) followed by the password in UTF-8.
+Function QsDigest(salt, password)
+    QsDigest = QsSha256(QsHexBytes(salt), QsUtf8(password))
+End Function
+' Seconds since 2000 (by arithmetic on dates: Wine's engine has no DateDiff).
+Function QsSeconds()
+    QsSeconds = Round((CDbl(Now()) - CDbl(DateSerial(2000, 1, 1))) * 86400)
+End Function
+' The proof that the sign page served its form at a time: the time signed with
+' the site's secret, which a robot that never loaded the form cannot make.
+Function QsProof(secret, served)
+    QsProof = Left(QsSha256(Array(), QsUtf8(secret & ":" & served & ":" & secret)), 32)
+End Function
+' Seconds since the form was served, or -1 when its proof does not hold.
+Function QsFormAge(secret, served, proof)
+    Dim digits
+    QsFormAge = -1
+    Set digits = New RegExp
+    digits.Pattern = "^[0-9]{1,10}$"
+    If Not digits.Test(served & "") Then Exit Function
+    If QsProof(secret, served) <> proof Then Exit Function
+    QsFormAge = QsSeconds() - CDbl(served)
+End Function
+' Web addresses in a text: each http://, https:// or www. that does not follow one.
+Function QsAddressCount(text)
+    Dim lowered
+    lowered = LCase(text)
+    QsAddressCount = UBound(Split(lowered, "http://")) + UBound(Split(lowered, "https://")) _
+        + UBound(Split(lowered, "www.")) - UBound(Split(lowered, "://www."))
+End Function
+%>)vbs";
+
+// Sign page: the serving time, its proof, and the trap field that people never see.
+const char *const kSignFields = R"vbs(<%QsServed = QsSeconds()%><input type="hidden" name="qsServed" value="<%=QsServed%>"><input type="hidden" name="qsProof" value="<%=QsProof("%SECRET%", QsServed)%>">
+<div style="display: none" aria-hidden="true"><input name="qsWebsite" type="text" value="" tabindex="-1" autocomplete="off"></div>)vbs";
+
+// The banners of the sign page, by the error a post was sent back with.
+const char *const kBanner = R"vbs(<%Select Case request.querystring("err")
+Case "" : QsBanner = ""
+Case "expired" : QsBanner = "Error: This form has expired, please post again"
+Case "wait" : QsBanner = "Error: Please wait a moment before posting again"
+Case "links" : QsBanner = "Error: Please include no more than 3 web addresses"
+Case "long" : QsBanner = "Error: Your entry is too long (at most %LIMIT% characters in each field)"
+Case Else : QsBanner = "Error: One or more required fields were of an invalid length"
+End Select
+if QsBanner <> "" then%><div align="center"><font style="font-size: 15px; color: #ff0000"><b><%=QsBanner%></b></font></div><br/><br/><%end if%>)vbs";
+
+// A post a robot made writes nothing and gets the thank-you page; a person who
+// trips a rule gets the sign page back with a banner.
+const char *const kRobotChecks = R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsProof"))
+   QsRobot = request.form("qsWebsite") <> "" Or QsAge < 3
+   if Not QsRobot And QsAge > 86400 then response.redirect "%SIGN%?err=expired"
+)vbs";
+const char *const kPersonChecks = R"vbs(   if Not QsRobot And QsAddressCount(%FIELDS%) > 3 then response.redirect "%SIGN%?err=links"
+   QsAddress = "qsLastPost " & Request.ServerVariables("REMOTE_ADDR")
+   if Not QsRobot And QsSeconds() - Application(QsAddress) < 30 then response.redirect "%SIGN%?err=wait"
+)vbs";
+
+const char *const kStore = R"vbs(   Const ForReading = 1, ForWriting = 2, ForAppending = 8
+   if Not QsRobot then
+   Application.Lock
+   Set FileObject = Server.CreateObject("Scripting.FileSystemObject")
+   GuestBookFile = Server.MapPath("%FILE%")
+   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)
+%WRITE%
+   OutputStream.Close
+   Application("qsLastPost " & Request.ServerVariables("REMOTE_ADDR")) = QsSeconds()
+   Application.UnLock
+   Set OutputStream = Nothing
+   Set FileObject = Nothing
+   end if
+%>
+
+)vbs";
+
+const char *const kPagedReader = R"vbs(<%
+   Const ForReading = 1, ForWriting = 2, ForAppending = 8
+   Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber
+   Set FileObject = Server.CreateObject("Scripting.FileSystemObject")
+   GuestBookFile = Server.MapPath("%DATA%")
+   Set InputStream = FileObject.OpenTextFile(GuestBookFile, ForReading, False)
+   ReDim Lines(63)
+   LineCount = 0
+   Do While Not InputStream.AtEndOfStream
+       If LineCount > UBound(Lines) Then ReDim Preserve Lines(2 * LineCount)
+       Lines(LineCount) = InputStream.ReadLine
+       LineCount = LineCount + 1
+   Loop
+   InputStream.Close
+   Set FileObject = Nothing
+   QsPages = Int((LineCount + %SIZE% - 1) / %SIZE%)
+   If QsPages < 1 Then QsPages = 1
+   Set QsNumber = New RegExp
+   QsNumber.Pattern = "^[0-9]+$"
+   QsPage = 1
+   If QsNumber.Test(Request.QueryString("page") & "") Then
+       QsPage = QsPages
+       If Len(Request.QueryString("page")) < 10 Then QsPage = CLng(Request.QueryString("page"))
+   End If
+   If QsPage < 1 Then QsPage = 1
+   If QsPage > QsPages Then QsPage = QsPages
+   QsFirst = LineCount - 1 - (QsPage - 1) * %SIZE%
+   QsLast = QsFirst - %SIZE% + 1
+   If QsLast < 0 Then QsLast = 0
+   For y = QsFirst To QsLast Step -1
+       Response.Write "<br/>"
+       ThisLine = split(Lines(y), "%SEPARATOR%")
+       For x = UBound(ThisLine) To LBound(ThisLine) Step -1
+               Response.Write replace(Server.HTMLEncode(ThisLine(x)), "%RETURN%", " <br> ") + "<br/>"
+       Next
+   Next
+   Response.Write "<br/><br/><center>"
+   If QsPage > 1 Then Response.Write "<a href=""%VIEW%?page=" & (QsPage - 1) & """>Newer entries</a>&nbsp;&nbsp;&nbsp;"
+   If QsPage < QsPages Then Response.Write "<a href=""%VIEW%?page=" & (QsPage + 1) & """>Older entries</a>"
+   Response.Write "</center>"
+%>)vbs";
+
+const char *const kOwnerFunctions = R"vbs(<%
+' The lines of a data file; none when it is missing.
+Function QsLines(path)
+    Dim files, stream, lines, count
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    QsLines = Array()
+    If Not files.FileExists(path) Then Exit Function
+    Set stream = files.OpenTextFile(path, 1, False)
+    ReDim lines(63)
+    count = 0
+    Do While Not stream.AtEndOfStream
+        If count > UBound(lines) Then ReDim Preserve lines(2 * count)
+        lines(count) = stream.ReadLine
+        count = count + 1
+    Loop
+    stream.Close
+    If count = 0 Then Exit Function
+    ReDim Preserve lines(count - 1)
+    QsLines = lines
+End Function
+' Writes the lines but one to a temporary file, then puts it in the file's place;
+' a failure leaves the file as it was. Empty when it worked, else the error.
+Function QsWriteWithout(path, lines, skip)
+    Dim files, stream, i, failed
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    On Error Resume Next
+    If files.FileExists(path & ".old") Then files.DeleteFile path & ".old"
+    Set stream = files.CreateTextFile(path & ".tmp", True)
+    For i = 0 To UBound(lines)
+        If i <> skip And Err.Number = 0 Then stream.WriteLine lines(i)
+    Next
+    If Err.Number = 0 Then stream.Close
+    failed = Err.Number <> 0
+    If Not failed Then
+        files.MoveFile path, path & ".old"
+        failed = Err.Number <> 0
+    End If
+    If Not failed Then
+        files.MoveFile path & ".tmp", path
+        If Err.Number <> 0 Then
+            failed = True
+            Err.Clear
+            files.MoveFile path & ".old", path
+        Else
+            files.DeleteFile path & ".old"
+        End If
+    End If
+    If failed Then files.DeleteFile path & ".tmp"
+    Err.Clear
+    QsWriteWithout = ""
+    If failed Then QsWriteWithout = "Error: The change could not be saved, nothing was changed"
+End Function
+Function QsAppend(path, line)
+    Dim files, stream
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    On Error Resume Next
+    Set stream = files.OpenTextFile(path, 8, True)
+    If Err.Number = 0 Then stream.WriteLine line
+    If Err.Number = 0 Then stream.Close
+    QsAppend = ""
+    If Err.Number <> 0 Then QsAppend = "Error: The change could not be saved, nothing was changed"
+    Err.Clear
+End Function
+' Deletes or approves the entry at a position of a list, only while it still holds
+' the same content, under the application lock.
+Function QsChange(action, list, position, entry)
+    Dim path, lines, at, digits
+    path = Server.MapPath("%DATA%")
+    If list = "pending" Then path = Server.MapPath("%PENDING%")
+    Set digits = New RegExp
+    digits.Pattern = "^[0-9]{1,9}$"
+    at = -1
+    If digits.Test(position & "") Then at = CLng(position)
+    Application.Lock
+    lines = QsLines(path)
+    QsChange = "Error: That entry has changed or is gone, nothing was changed"
+    If at >= 0 And at <= UBound(lines) And (action = "delete" Or list = "pending") Then
+        If lines(at) = entry Then
+            QsChange = ""
+            If action = "approve" Then QsChange = QsAppend(Server.MapPath("%DATA%"), entry)
+            If QsChange = "" Then QsChange = QsWriteWithout(path, lines, at)
+        End If
+    End If
+    Application.UnLock
+End Function
+Function QsButton(list, position, entry, token, action, label)
+    QsButton = "<form method=""post"" action=""%OWNER%"" style=""display: inline"">" _
+        & "<input type=""hidden"" name=""token"" value=""" & token & """>" _
+        & "<input type=""hidden"" name=""action"" value=""" & action & """>" _
+        & "<input type=""hidden"" name=""list"" value=""" & list & """>" _
+        & "<input type=""hidden"" name=""position"" value=""" & position & """>" _
+        & "<input type=""hidden"" name=""entry"" value=""" & Server.HTMLEncode(entry) & """>" _
+        & "<input type=""submit"" value=""" & label & """></form> "
+End Function
+' A list newest first, each entry as text with its buttons.
+Sub QsShowList(heading, list, token, approvable)
+    Dim lines, i, x, items
+    If list = "pending" Then lines = QsLines(Server.MapPath("%PENDING%")) Else lines = QsLines(Server.MapPath("%DATA%"))
+    Response.Write "<h2>" & heading & " (" & (UBound(lines) + 1) & ")</h2>" & vbCrLf
+    For i = UBound(lines) To 0 Step -1
+        Response.Write "<p>"
+        items = Split(lines(i), "%SEPARATOR%")
+        For x = UBound(items) To 0 Step -1
+            Response.Write Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> ") & "<br/>"
+        Next
+        If approvable Then Response.Write QsButton(list, i, lines(i), token, "approve", "Approve")
+        Response.Write QsButton(list, i, lines(i), token, "delete", "Delete") & "</p>" & vbCrLf
+    Next
+End Sub
+%>)vbs";
+
+// The owner page's requests: sign-out, sign-in with lock-out, and changes that
+// carry the session's token.
+const char *const kOwnerScript = R"vbs(<%
+   Dim QsMessage, QsAddress, QsNow, QsKey
+   Session.Timeout = 20
+   Response.CacheControl = "no-store"
+   QsAddress = Request.ServerVariables("REMOTE_ADDR")
+   QsNow = QsSeconds()
+   If Session("qsOwner") = "1" And (QsNow - Session("qsOwnerSeen") >= 1200 Or Request.QueryString("signout") <> "") Then
+       Session("qsOwner") = ""
+       Session("qsToken") = ""
+       Session.Abandon
+   End If
+   If Request.Form("action") = "signin" Then
+       QsKey = " " & QsAddress
+       Application.Lock
+       If QsNow < Application("qsLockedUntil" & QsKey) Then
+           QsMessage = "Error: Too many attempts, please try again later"
+       ElseIf QsDigest("%SALT%", Request.Form("password")) = "%DIGEST%" Then
+           Application("qsMisses" & QsKey) = 0
+           Randomize
+           Session("qsOwner") = "1"
+           Session("qsToken") = Left(QsSha256(Array(), QsUtf8("%SECRET%:" & QsAddress & ":" & Now() & ":" & Timer & ":" & Rnd)), 32)
+       Else
+           If QsNow - Application("qsFirstMiss" & QsKey) >= 900 Then
+               Application("qsMisses" & QsKey) = 0
+               Application("qsFirstMiss" & QsKey) = QsNow
+           End If
+           Application("qsMisses" & QsKey) = Application("qsMisses" & QsKey) + 1
+           If Application("qsMisses" & QsKey) >= 5 Then
+               Application("qsMisses" & QsKey) = 0
+               Application("qsLockedUntil" & QsKey) = QsNow + 900
+           End If
+           QsMessage = "Error: Wrong password"
+       End If
+       Application.UnLock
+   ElseIf Session("qsOwner") = "1" And Request.Form("action") <> "" Then
+       If Request.Form("token") <> Session("qsToken") Then
+           QsMessage = "Error: This change did not come from this page, nothing was changed"
+       Else
+           QsMessage = QsChange(Request.Form("action"), Request.Form("list"), Request.Form("position"), Request.Form("entry"))
+       End If
+   End If
+   If Session("qsOwner") = "1" Then Session("qsOwnerSeen") = QsNow
+   If QsMessage <> "" Then Response.Write "<div align=""center""><font style=""font-size: 15px; color: #ff0000""><b>" & QsMessage & "</b></font></div><br/><br/>" & vbCrLf
+   If Session("qsOwner") = "1" Then
+       Response.Write "<div align=""center""><a href=""%OWNER%?signout=1"">Sign out</a></div>" & vbCrLf
+       If %MODERATED% Or UBound(QsLines(Server.MapPath("%PENDING%"))) >= 0 Then QsShowList "Waiting for approval", "pending", Session("qsToken"), True
+       QsShowList "Entries", "entries", Session("qsToken"), False
+   Else
+%><form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin"><div align="center"><label for="password">Password:</label> <input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="Sign in"></div></form>
+<%
+   End If
+%>)vbs";
+
+QString withNames(QString text)
+{
+    return text.replace(QStringLiteral("%DATA%"), kDataFileName)
+        .replace(QStringLiteral("%PENDING%"), kPendingFileName)
+        .replace(QStringLiteral("%OWNER%"), kOwnerPageName)
+        .replace(QStringLiteral("%SIGN%"), kSignPageName)
+        .replace(QStringLiteral("%VIEW%"), kViewPageName)
+        .replace(QStringLiteral("%SEPARATOR%"), kStoredItemSeparator)
+        .replace(QStringLiteral("%RETURN%"), kStoredReturnMarker);
+}
+
+int numberOf(const QString &value)
+{
+    return value.toInt();
+}
+
+}  // namespace
+
+bool HasOwnerPage(const GuestbookProject &project)
+{
+    return !project.Owner_Password.isEmpty();
+}
+
+bool HoldsEntries(const GuestbookProject &project)
+{
+    return HasOwnerPage(project) && project.Moderate_Entries == 1;
+}
+
+int EntryLengthLimit(const GuestbookProject &project)
+{
+    return numberOf(project.Max_Entry_Length);
+}
+
+int EntriesPerPage(const GuestbookProject &project)
+{
+    return numberOf(project.Entries_Per_Page);
+}
+
+bool IsProtected(const GuestbookProject &project)
+{
+    return project.Spam_Guard == 1 || EntryLengthLimit(project) > 0 || EntriesPerPage(project) > 0
+        || HasOwnerPage(project);
+}
+
+QString ProtectionSummary(const GuestbookProject &project)
+{
+    QStringList on;
+    if (project.Spam_Guard == 1)
+        on << QStringLiteral("robot guard");
+    if (const int limit = EntryLengthLimit(project); limit > 0)
+        on << QStringLiteral("at most %1 characters a field").arg(limit);
+    if (const int size = EntriesPerPage(project); size > 0)
+        on << QStringLiteral("%1 entries a page").arg(size);
+    if (HasOwnerPage(project))
+        on << QStringLiteral("owner page");
+    if (HoldsEntries(project))
+        on << QStringLiteral("new entries held for approval");
+    return QStringLiteral("Protection: ") + (on.isEmpty() ? QStringLiteral("off") : on.join(QStringLiteral(", ")));
+}
+
+QString NewSiteSecret()
+{
+    QByteArray bytes(16, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+    return QString::fromLatin1(bytes.toHex());
+}
+
+QString OwnerPasswordValue(const QString &password, const QByteArray &salt)
+{
+    const QByteArray digest = QCryptographicHash::hash(salt + password.toUtf8(), QCryptographicHash::Sha256);
+    return QStringLiteral("sha256:") + QString::fromLatin1(salt.toHex()) + QLatin1Char(':')
+        + QString::fromLatin1(digest.toHex());
+}
+
+QString OwnerPasswordValue(const QString &password)
+{
+    return OwnerPasswordValue(password, QByteArray::fromHex(NewSiteSecret().toLatin1()));
+}
+
+QString BuildScriptFunctions()
+{
+    return script(kFunctions);
+}
+
+QString BuildProtectedSignFields(const GuestbookProject &project, const QString &secret)
+{
+    return project.Spam_Guard == 1 ? script(kSignFields).replace(QStringLiteral("%SECRET%"), secret) : QString();
+}
+
+QString BuildProtectedBanner(const GuestbookProject &project)
+{
+    return script(kBanner).replace(QStringLiteral("%LIMIT%"), QString::number(EntryLengthLimit(project)));
+}
+
+QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks)
+{
+    QStringList fields;
+    for (int i = 1; i <= project.Fields.size(); ++i)
+        fields << QStringLiteral("strFld") + QString::number(i);
+    QString checks = QStringLiteral("   QsRobot = False") + kCrLf;
+    if (project.Spam_Guard == 1)
+        checks += script(kRobotChecks);
+    checks += requiredChecks;
+    if (const int limit = EntryLengthLimit(project); limit > 0) {
+        QStringList tooLong;
+        for (const QString &field : fields)
+            tooLong << QStringLiteral("Len(") + field + QStringLiteral(") > ") + QString::number(limit);
+        checks += QStringLiteral("   if Not QsRobot And (") + tooLong.join(QStringLiteral(" Or "))
+            + QStringLiteral(") then response.redirect \"") + kSignPageName + QStringLiteral("?err=long\"") + kCrLf;
+    }
+    if (project.Spam_Guard == 1)
+        checks += script(kPersonChecks).replace(QStringLiteral("%FIELDS%"), fields.join(QStringLiteral(" & \" \" & ")));
+    return withNames(checks).replace(QStringLiteral("%SECRET%"), secret);
+}
+
+QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement)
+{
+    const QString file = HoldsEntries(project) ? kPendingFileName : kDataFileName;
+    return script(kStore).replace(QStringLiteral("%FILE%"), file).replace(QStringLiteral("%WRITE%"), writeStatement);
+}
+
+QString BuildPagedReaderScript(int entriesPerPage, const PageLinks &links)
+{
+    return withNames(script(kPagedReader))
+        .replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage))
+        .replace(kViewPageName + QLatin1Char('?'), links.viewPage + QLatin1Char('?'));
+}
+
+QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
+{
+    const QStringList password = project.Owner_Password.split(QLatin1Char(':'));
+    const QString moderated = HoldsEntries(project) ? QStringLiteral("True") : QStringLiteral("False");
+    QString start = BuildPageStart(project);
+    start.replace(QStringLiteral("\r\n</head>\r\n"),
+                  QStringLiteral("\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>\r\n"));
+    const QString page = Printed(BuildScriptFunctions()) + Printed(script(kOwnerFunctions)) + start
+        + Printed(BuildTitleLine(project, true)) + Printed(script(kOwnerScript)) + Printed(BuildClosingLines());
+    return withNames(page)
+        .replace(QStringLiteral("%SECRET%"), secret)
+        .replace(QStringLiteral("%SALT%"), password.value(1))
+        .replace(QStringLiteral("%DIGEST%"), password.value(2))
+        .replace(QStringLiteral("%MODERATED%"), moderated);
+}

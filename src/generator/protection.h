@@ -1,0 +1,43 @@
+#pragma once
+
+#include "generator/pageframe.h"
+#include "store/guestbookproject.h"
+
+#include <QString>
+
+// The guestbook's protection: robot guard, entry length limit, pages of entries,
+// the owner page and moderation. With every option off the pages are those of an
+// unprotected guestbook and nothing here is written into them.
+
+inline const QString kOwnerPageName = QStringLiteral("owner.asp");
+inline const QString kPendingFileName = QStringLiteral("pending.txt");
+
+bool HasOwnerPage(const GuestbookProject &project);
+bool HoldsEntries(const GuestbookProject &project);  // moderation, which needs the owner page
+bool IsProtected(const GuestbookProject &project);
+int EntryLengthLimit(const GuestbookProject &project);  // 0: none
+int EntriesPerPage(const GuestbookProject &project);  // 0: all
+
+// What is on, for the wizard's step 5: "Protection: off", or the options named.
+QString ProtectionSummary(const GuestbookProject &project);
+
+// A fresh secret for one generation: it signs the sign page's serving time and
+// seeds the owner's tokens, and never leaves the server's script.
+QString NewSiteSecret();
+
+// The owner password key for a password: a random 16-byte salt and the SHA-256 of
+// the salt bytes followed by the password in UTF-8.
+QString OwnerPasswordValue(const QString &password);
+QString OwnerPasswordValue(const QString &password, const QByteArray &salt);
+
+// The pieces of the protected pages; secret: as NewSiteSecret gives it.
+QString BuildProtectedSignFields(const GuestbookProject &project, const QString &secret);
+QString BuildProtectedBanner(const GuestbookProject &project);
+// requiredChecks: the entry script's checks of the fields' shortest length.
+QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks);
+QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
+QString BuildPagedReaderScript(int entriesPerPage, const PageLinks &links);
+QString BuildOwnerPage(const GuestbookProject &project, const QString &secret);
+
+// The script functions the protected pages share (SHA-256 among them).
+QString BuildScriptFunctions();
