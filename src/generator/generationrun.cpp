@@ -9,9 +9,9 @@
 #include "store/applog.h"
 #include "store/atomicfile.h"
 #include "store/filetests.h"
-#include "store/projectkeys.h"
 #include "store/product.h"
 #include "store/programfolder.h"
+#include "store/projectkeys.h"
 #include "store/settingsfile.h"
 #include "store/staletemporaries.h"
 
@@ -84,10 +84,6 @@ QList<Page> serverPages(const GuestbookProject &project)
              {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
 }
 
-// Writes the data file when it is missing, then the three pages as one set.
-GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
-                             GenerationHost &host);
-
 // Creates an empty file without truncating one that is there.
 GenerationOutcome touchFile(const QString &path)
 {
@@ -151,6 +147,33 @@ QStringList projectFolders()
     return folders;
 }
 
+// Writes the data file when it is missing, then the three pages as one set.
+GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
+                             GenerationHost &host)
+{
+    const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
+    show(host, QStringLiteral("Status: Checking file paths"));
+    if (const GenerationOutcome dataFile = createWhenMissing(pageFolder + kDataFileName); !dataFile.succeeded)
+        return dataFile;
+    QStringList createdLines;
+    if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
+        logMissing(signPage);
+        createdLines << createdLine(signPage);
+    }
+    QList<AtomicFile::Content> files;
+    for (const Page &page : serverPages(project)) {
+        reportStages(host, page, createdLines);
+        files.append({pageFolder + page.name, codePage.encode(page.text)});
+    }
+    if (const WriteResult written = AtomicFile::writeSet(files); !written.succeeded())
+        return GenerationOutcome::failure(written.errorText);
+    for (const QString &line : createdLines)
+        WriteLog(line);
+    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
+    host.generationFinished(pageFolder);
+    return {};
+}
+
 // The run after the values were found fit for the pages.
 GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const PageCodePage &codePage,
                           GenerationHost &host)
@@ -181,32 +204,6 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
     }
     show(host, QStringLiteral("Status: Creating project files"));
     return writePages(folder, project, codePage, host);
-}
-
-GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
-                             GenerationHost &host)
-{
-    const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    show(host, QStringLiteral("Status: Checking file paths"));
-    if (const GenerationOutcome dataFile = createWhenMissing(pageFolder + kDataFileName); !dataFile.succeeded)
-        return dataFile;
-    QStringList createdLines;
-    if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
-        logMissing(signPage);
-        createdLines << createdLine(signPage);
-    }
-    QList<AtomicFile::Content> files;
-    for (const Page &page : serverPages(project)) {
-        reportStages(host, page, createdLines);
-        files.append({pageFolder + page.name, codePage.encode(page.text)});
-    }
-    if (const WriteResult written = AtomicFile::writeSet(files); !written.succeeded())
-        return GenerationOutcome::failure(written.errorText);
-    for (const QString &line : createdLines)
-        WriteLog(line);
-    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
-    host.generationFinished(pageFolder);
-    return {};
 }
 
 }  // namespace

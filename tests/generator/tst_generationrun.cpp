@@ -187,14 +187,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folderName");  // empty: the run stops
         QTest::addColumn<QString>("lastStatus");  // of a run that stops; of one that goes on: "shortened" or not
         const QString nameStatus = QStringLiteral("Status: Checking project name");
-        QTest::newRow("empty") << QString() << true << "My_Guestbook" << "shortened";
-        QTest::newRow("one character") << "Q" << true << "My_Guestbook" << "shortened";
-        QTest::newRow("two characters") << "Qs" << true << "Qs" << "";
-        QTest::newRow("two spaces between words") << "Club  news" << true << "Club__news" << "";
+        QTest::newRow("empty") << QString() << true << "My_Guestbook"
+                               << "shortened";
+        QTest::newRow("one character") << "Q" << true << "My_Guestbook"
+                                       << "shortened";
+        QTest::newRow("two characters") << "Qs" << true << "Qs"
+                                        << "";
+        QTest::newRow("two spaces between words") << "Club  news" << true << "Club__news"
+                                                  << "";
         QTest::newRow("parent folder") << ".." << true << "" << nameStatus;
         QTest::newRow("nested folders") << "../escape" << true << "" << nameStatus;
         QTest::newRow("backslash") << "a\\b" << true << "" << nameStatus;
-        QTest::newRow("missing save folder") << "My Guestbook" << false << "" << "Status: Creating project directory";
+        QTest::newRow("missing save folder") << "My Guestbook" << false << ""
+                                             << "Status: Creating project directory";
     }
     void titleAndSaveFolder()
     {
@@ -275,7 +280,8 @@ private Q_SLOTS:
         QDir().mkpath(f);
         writeBytes(f + "default.asp", "old");
         QVERIFY(kind == "folder" ? QDir().mkdir(odd) : QProcess::execute("mkfifo", {odd}) == 0);
-        QCOMPARE(run(defaultProject(run.folder.path())).errorText, QDir::toNativeSeparators(odd) + " is not a regular file");
+        QCOMPARE(run(defaultProject(run.folder.path())).errorText,
+                 QDir::toNativeSeparators(odd) + " is not a regular file");
         QCOMPARE(readBytes(f + "default.asp"), QByteArray("old"));
     }
 };

@@ -139,7 +139,8 @@ private Q_SLOTS:
         const QByteArray w1251 = "[Settings]\r\nPageCodePage=windows-1251\r\n";
         QTest::newRow("spaces") << none << "Your Name" << true << true << "txtaYour_Name" << true;
         QTest::newRow("hyphen") << none << "E-mail" << true << true << "txtaE-mail" << true;
-        QTest::newRow("euro") << none << QStringLiteral("\u20ac \u00e9") << true << true << QStringLiteral("txta\u20ac_\u00e9") << true;
+        QTest::newRow("euro") << none << QStringLiteral("\u20ac \u00e9") << true << true
+                              << QStringLiteral("txta\u20ac_\u00e9") << true;
         QTest::newRow("zhe, default") << none << zhe << false << false << "txta" + zhe << true;
         QTest::newRow("zhe, windows-1251") << w1251 << zhe << true << true << "txta" + zhe << true;
         QTest::newRow("ampersand") << none << "Club & news" << true << false << "txtaClub_&_news" << true;
@@ -170,7 +171,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("image");
         QTest::addColumn<QString>("expectedEnd");
         QTest::newRow("none in mixed case") << "nOnE" << QStringLiteral("bgcolor=#fff>");
-        QTest::newRow("word containing none") << "nonesuch.gif" << QStringLiteral("bgcolor=#fff background=nonesuch.gif>");
+        QTest::newRow("word containing none")
+            << "nonesuch.gif" << QStringLiteral("bgcolor=#fff background=nonesuch.gif>");
     }
     void bodyTag()
     {
@@ -179,8 +181,10 @@ private Q_SLOTS:
         GuestbookProject p;
         p.BG_Image = image;
         p.BG_Color = QStringLiteral("#FFF");
-        QCOMPARE(BuildBodyTag(p), "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
-                                  "marginheight=\"0\" marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
+        QCOMPARE(BuildBodyTag(p),
+                 "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
+                 "marginheight=\"0\" marginwidth=\"0\" "
+                     + expectedEnd + "\r\n\r\n");
     }
 
     void codePageNames_data()
@@ -242,7 +246,8 @@ private Q_SLOTS:
         writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=ISO-2022-JP\r\n");
         QCOMPARE(PageCodePage::fromSettings().name(), kW1252);
         QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).startsWith(refused + "it holds \""));
-        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).endsWith("which the page code page windows-1252 cannot hold"));
+        QVERIFY(PageValuesProblem(project, ResolvePageCodePage())
+                    .endsWith("which the page code page windows-1252 cannot hold"));
     }
 };
 

@@ -103,7 +103,8 @@ private Q_SLOTS:
         QTest::newRow("western, windows-1252")
             << "western" << QStringLiteral(" Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153");
         QTest::newRow("cyrillic, windows-1251")
-            << "cyrillic" << QStringLiteral(" \u041f\u0440\u0438\u0432\u0435\u0442 \u0451\u0401 \u00ab\u00bb \u00a9 \u2116");
+            << "cyrillic"
+            << QStringLiteral(" \u041f\u0440\u0438\u0432\u0435\u0442 \u0451\u0401 \u00ab\u00bb \u00a9 \u2116");
     }
     // Sign page, a value too short, the error banner, two good posts and the list;
     // text of the page's code page comes back unchanged on both pages.
@@ -248,7 +249,8 @@ private Q_SLOTS:
         writeBytes(site.dataFile(), PageCodePage::fromSettings().encode(lines.join("\r\n") + "\r\n"));
         const SiteAnswer answer = site.runtime().get(QStringLiteral("viewguestbook.asp"));
         QVERIFY2(answer.error.isEmpty(), qPrintable(answer.error));
-        const QByteArray preview = PageCodePage::fromSettings().encode(BuildPreviewPages(site.project, newest).viewPage)
+        const QByteArray preview = PageCodePage::fromSettings()
+                                       .encode(BuildPreviewPages(site.project, newest).viewPage)
                                        .replace("<a href=\"index.html\">", "<a href=\"default.asp\">");
         QCOMPARE(answer.body, preview);
     }

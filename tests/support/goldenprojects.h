@@ -39,7 +39,8 @@ inline GuestbookProject westernProject(const QString &path)
 {
     GuestbookProject p = defaultProject(path);
     p.Project_Title = QStringLiteral("Caf\u00e9 M\u00fcller");
-    p.Fields = {{QStringLiteral("Stra\u00dfe"), "Text", "40", {}}, {QStringLiteral("Gr\u00fc\u00dfe in \u20ac"), "Textarea", "5", "30"}};
+    p.Fields = {{QStringLiteral("Stra\u00dfe"), "Text", "40", {}},
+                {QStringLiteral("Gr\u00fc\u00dfe in \u20ac"), "Textarea", "5", "30"}};
     return p;
 }
 
