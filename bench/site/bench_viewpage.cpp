@@ -37,7 +37,7 @@ double timed(SiteRuntime &runtime, const QString &page, QByteArray *body)
 {
     QElapsedTimer timer;
     timer.start();
-    const SiteAnswer answer = runtime.run({SiteRequest(page)}, -1).value(0);
+    const SiteAnswer answer = runtime.run({SiteRequest{page}}, -1).value(0);
     const double seconds = timer.nsecsElapsed() / 1e9;
     if (!answer.error.isEmpty())
         std::printf("%s: %s\n", qPrintable(page), qPrintable(answer.error));

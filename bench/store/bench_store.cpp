@@ -123,8 +123,8 @@ void printLineEndCosts(const QByteArray &crlf)
         const double get = medianMicros([&] { GetINISetting(last, QStringLiteral("FLD_Names"), QString()); }, 11);
         const double load = medianMicros([&] { LoadProject(last); }, 11);
         const double save = medianMicros([&] { SaveINISetting(last, QStringLiteral("BG_Color"), "#000000"); }, 11);
-        std::printf("%-8s GetINISetting %8.1f us   LoadProject %8.1f us   SaveINISetting %8.1f us\n", shape.name,
-                    get, load, save);
+        std::printf("%-8s GetINISetting %8.1f us   LoadProject %8.1f us   SaveINISetting %8.1f us\n", shape.name, get,
+                    load, save);
     }
     // 200 short lines, then the long line and the key looked up.
     const QByteArray line(20 * 1024 * 1024, 'x');

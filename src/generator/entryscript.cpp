@@ -50,9 +50,9 @@ QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
 {
     if (IsProtected(p))
         return protectedEntryScript(p, secret);
-    return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields)) + Printed(BuildStoreBlock(p.Fields))
-        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
-        + Printed(BuildClosingLines());
+    return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields))
+        + Printed(BuildStoreBlock(p.Fields)) + BuildPageStart(p) + Printed(BuildTitleLine(p, true))
+        + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
 }
 
 QString BuildScriptOpening()
@@ -81,9 +81,8 @@ QString BuildStoreBlock(const QList<GuestbookField> &fields)
         + QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
         + writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator
-        + QStringLiteral("Date : \" + CStr(Now())") + kCrLf
-        + QStringLiteral("   Set OutputStream = Nothing") + kCrLf + QStringLiteral("   Set FileObject = Nothing")
-        + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
+        + QStringLiteral("Date : \" + CStr(Now())") + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
+        + QStringLiteral("   Set FileObject = Nothing") + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
 
 QString BuildThankYou(const GuestbookProject &project)

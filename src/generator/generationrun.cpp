@@ -10,9 +10,9 @@
 #include "store/applog.h"
 #include "store/atomicfile.h"
 #include "store/filetests.h"
-#include "store/projectkeys.h"
 #include "store/product.h"
 #include "store/programfolder.h"
+#include "store/projectkeys.h"
 #include "store/settingsfile.h"
 #include "store/staletemporaries.h"
 
@@ -123,10 +123,6 @@ GenerationOutcome removeOwnerPage(const QString &pageFolder)
     return {};
 }
 
-// Writes the data file when it is missing, then the three pages as one set.
-GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
-                             GenerationHost &host);
-
 // Creates an empty file without truncating one that is there.
 GenerationOutcome touchFile(const QString &path)
 {
@@ -190,38 +186,7 @@ QStringList projectFolders()
     return folders;
 }
 
-// The run after the values were found fit for the pages.
-GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const PageCodePage &codePage,
-                          GenerationHost &host)
-{
-    host.setStatusVisible(true);
-    show(host, QStringLiteral("Status: Checking project name"));
-    if (projectName.size() < 2)
-        WriteLog(QStringLiteral("Project name too short, setting to default"));
-    projectName = folderNameFor(projectName);
-    // The folder must lie inside the save folder: a title such as ".." or "a/b"
-    // would put the pages somewhere else.
-    if (!IsPlainFolderName(projectName))
-        return GenerationOutcome::failure(QStringLiteral("\"%1\" cannot name the project folder").arg(projectName));
-
-    QString folder;
-    for (bool created = false;;) {
-        folder = ProgramFolder::withTrailingSeparator(project.Project_Path) + projectName;
-        show(host, QStringLiteral("Status: Checking project path"));
-        if (FolderExists(folder))
-            break;
-        if (created)
-            return GenerationOutcome::failure(QStringLiteral("The folder %1 could not be made").arg(folder));
-        show(host, QStringLiteral("Status: Creating project directory"));
-        const GenerationOutcome made = createFolder(folder);
-        if (!made.succeeded)
-            return made;
-        created = true;
-    }
-    show(host, QStringLiteral("Status: Creating project files"));
-    return writePages(folder, project, codePage, host);
-}
-
+// Writes the data files when they are missing, then the pages as one set.
 GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
                              GenerationHost &host)
 {
@@ -254,6 +219,38 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
     WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
     host.generationFinished(pageFolder);
     return {};
+}
+
+// The run after the values were found fit for the pages.
+GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const PageCodePage &codePage,
+                          GenerationHost &host)
+{
+    host.setStatusVisible(true);
+    show(host, QStringLiteral("Status: Checking project name"));
+    if (projectName.size() < 2)
+        WriteLog(QStringLiteral("Project name too short, setting to default"));
+    projectName = folderNameFor(projectName);
+    // The folder must lie inside the save folder: a title such as ".." or "a/b"
+    // would put the pages somewhere else.
+    if (!IsPlainFolderName(projectName))
+        return GenerationOutcome::failure(QStringLiteral("\"%1\" cannot name the project folder").arg(projectName));
+
+    QString folder;
+    for (bool created = false;;) {
+        folder = ProgramFolder::withTrailingSeparator(project.Project_Path) + projectName;
+        show(host, QStringLiteral("Status: Checking project path"));
+        if (FolderExists(folder))
+            break;
+        if (created)
+            return GenerationOutcome::failure(QStringLiteral("The folder %1 could not be made").arg(folder));
+        show(host, QStringLiteral("Status: Creating project directory"));
+        const GenerationOutcome made = createFolder(folder);
+        if (!made.succeeded)
+            return made;
+        created = true;
+    }
+    show(host, QStringLiteral("Status: Creating project files"));
+    return writePages(folder, project, codePage, host);
 }
 
 }  // namespace

@@ -209,7 +209,6 @@ int SavedProjectCount()
 WriteResult SaveProjectLocation(const QString &title, const QString &folder)
 {
     const QString section = SpacesToUnderscores(title);
-    return SaveINISettings(
-        {{section, ProjectKeyName(&GuestbookProject::Project_Title), title},
-         {section, ProjectKeyName(&GuestbookProject::Project_Path), folder}});
+    return SaveINISettings({{section, ProjectKeyName(&GuestbookProject::Project_Title), title},
+                            {section, ProjectKeyName(&GuestbookProject::Project_Path), folder}});
 }

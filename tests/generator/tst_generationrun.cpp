@@ -213,47 +213,35 @@ private Q_SLOTS:
         QCOMPARE(readBytes(pending), QByteArray(extra.contains("pending.txt") ? "held\r\n" : ""));
     }
 
-    void titleBecomesFolderName_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("folderName");
-        QTest::addColumn<bool>("shortened");
-        QTest::newRow("empty") << QString() << QStringLiteral("My_Guestbook") << true;
-        QTest::newRow("two characters") << QStringLiteral("Qs") << QStringLiteral("Qs") << false;
-        QTest::newRow("two spaces between words")
-            << QStringLiteral("Club  news") << QStringLiteral("Club__news") << false;
-    }
-    void titleBecomesFolderName()
-    {
-        QFETCH(QString, title);
-        QFETCH(QString, folderName);
-        QFETCH(bool, shortened);
-        Run run;
-        run.name = title;
-        QVERIFY(run(defaultProject(run.folder.path())).succeeded);
-        QCOMPARE(run.name, folderName);
-        QVERIFY(QFileInfo(run.folder.file(folderName)).isDir());
-        QCOMPARE(run.log().indexOf(QStringLiteral("Project name too short, setting to default")), shortened ? 1 : -1);
-    }
-
-    // A title that would name a folder outside the save folder, or a save folder
-    // that is missing, stops the run before it writes anything.
-    void stopsBeforeWriting_data()
+    // The title names the folder (spaces as "_", one shorter than two characters
+    // as the default); a title that would name a folder outside the save folder, or
+    // a save folder that is missing, stops the run before it writes anything.
+    void titleAndSaveFolder_data()
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("saveFolderMade");
-        QTest::addColumn<QString>("lastStatus");
+        QTest::addColumn<QString>("folderName");  // empty: the run stops
+        QTest::addColumn<QString>("lastStatus");  // of a run that stops; of one that goes on: "shortened" or not
         const QString nameStatus = QStringLiteral("Status: Checking project name");
-        QTest::newRow("parent folder") << QStringLiteral("..") << true << nameStatus;
-        QTest::newRow("nested folders") << QStringLiteral("../escape") << true << nameStatus;
-        QTest::newRow("backslash") << QStringLiteral("a\\b") << true << nameStatus;
-        QTest::newRow("missing save folder")
-            << QStringLiteral("My Guestbook") << false << QStringLiteral("Status: Creating project directory");
+        QTest::newRow("empty") << QString() << true << "My_Guestbook"
+                               << "shortened";
+        QTest::newRow("one character") << "Q" << true << "My_Guestbook"
+                                       << "shortened";
+        QTest::newRow("two characters") << "Qs" << true << "Qs"
+                                        << "";
+        QTest::newRow("two spaces between words") << "Club  news" << true << "Club__news"
+                                                  << "";
+        QTest::newRow("parent folder") << ".." << true << "" << nameStatus;
+        QTest::newRow("nested folders") << "../escape" << true << "" << nameStatus;
+        QTest::newRow("backslash") << "a\\b" << true << "" << nameStatus;
+        QTest::newRow("missing save folder") << "My Guestbook" << false << ""
+                                             << "Status: Creating project directory";
     }
-    void stopsBeforeWriting()
+    void titleAndSaveFolder()
     {
         QFETCH(QString, title);
         QFETCH(bool, saveFolderMade);
+        QFETCH(QString, folderName);
         QFETCH(QString, lastStatus);
         Run run;
         const QString saveTo = run.folder.file(QStringLiteral("site"));
@@ -262,6 +250,13 @@ private Q_SLOTS:
             programFolder << QStringLiteral("site");
         run.name = title;
         const GenerationOutcome outcome = run(defaultProject(saveTo));
+        if (!folderName.isEmpty()) {
+            QVERIFY(outcome.succeeded);
+            QCOMPARE(run.name, folderName);
+            QVERIFY(QFileInfo(saveTo + kSep + folderName).isDir());
+            QCOMPARE(run.log().indexOf("Project name too short, setting to default"), lastStatus.isEmpty() ? -1 : 1);
+            return;
+        }
         QVERIFY(!outcome.succeeded && !outcome.errorText.isEmpty());
         QCOMPARE(run.events, QStringList({"visible"}));
         QCOMPARE(run.statuses.last(), lastStatus);
@@ -317,10 +312,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, kind);
         Run run;
-        const QString f = run.pages();
+        const QString f = run.pages(), odd = f + "addtogb.asp";
         QDir().mkpath(f);
         writeBytes(f + "default.asp", "old");
-        const QString odd = f + "addtogb.asp";
         QVERIFY(kind == "folder" ? QDir().mkdir(odd) : QProcess::execute("mkfifo", {odd}) == 0);
         QCOMPARE(run(defaultProject(run.folder.path())).errorText,
                  QDir::toNativeSeparators(odd) + " is not a regular file");

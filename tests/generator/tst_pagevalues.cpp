@@ -1,7 +1,9 @@
 // What may go into a generated page, and the code page the pages are written in.
 
 #include "generator/pagecodepage.h"
+#include "generator/pageframe.h"
 #include "generator/pagevalues.h"
+#include "store/filetests.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
 
@@ -144,31 +146,72 @@ private Q_SLOTS:
         QCOMPARE(PageValuesProblem(withValue(member, value), PageCodePage(codePage)), problem);
     }
 
-    // The dialogs' single-value checks follow the code page of the settings.
-    void dialogChecksFollowTheSettings_data()
+    // The name rules. A field name needs two characters and none of the field
+    // dialog's filter but "-"; it names its form control ("txt" or "txta" and the
+    // name with spaces as "_"). A title names its folder with spaces as "_", which
+    // must stay inside the save folder. The dialogs' checks follow the code page of
+    // the settings.
+    void nameRules_data()
     {
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("pageText");
         QTest::addColumn<bool>("fieldName");
+        QTest::addColumn<QString>("control");  // as a Textarea field's
+        QTest::addColumn<bool>("plainFolder");
+        const QByteArray none;
         const QString zhe = QStringLiteral("\u0436\u0436");
-        QTest::newRow("euro, default") << QByteArray() << QStringLiteral("\u20ac \u00e9") << true << true;
-        QTest::newRow("zhe, default") << QByteArray() << zhe << false << false;
-        QTest::newRow("zhe, windows-1251")
-            << QByteArray("[Settings]\r\nPageCodePage=windows-1251\r\n") << zhe << true << true;
-        QTest::newRow("a title's ampersand") << QByteArray() << QStringLiteral("Club & news") << true << false;
-        QTest::newRow("one character") << QByteArray() << QStringLiteral("N") << true << false;
+        const QByteArray w1251 = "[Settings]\r\nPageCodePage=windows-1251\r\n";
+        QTest::newRow("spaces") << none << "Your Name" << true << true << "txtaYour_Name" << true;
+        QTest::newRow("hyphen") << none << "E-mail" << true << true << "txtaE-mail" << true;
+        QTest::newRow("euro") << none << QStringLiteral("\u20ac \u00e9") << true << true
+                              << QStringLiteral("txta\u20ac_\u00e9") << true;
+        QTest::newRow("zhe, default") << none << zhe << false << false << "txta" + zhe << true;
+        QTest::newRow("zhe, windows-1251") << w1251 << zhe << true << true << "txta" + zhe << true;
+        QTest::newRow("ampersand") << none << "Club & news" << true << false << "txtaClub_&_news" << true;
+        QTest::newRow("one character") << none << "N" << true << false << "txtaN" << true;
+        QTest::newRow("equals") << none << "a=b" << true << false << "txtaa=b" << true;
+        QTest::newRow("parent folder") << none << ".." << true << true << "txta.." << false;
+        QTest::newRow("slash") << none << "a/b" << true << false << "txtaa/b" << false;
+        QTest::newRow("backslash") << none << "a\\b" << true << false << "txtaa\\b" << false;
+        QTest::newRow("empty") << none << "" << true << false << "txta" << false;
     }
-    void dialogChecksFollowTheSettings()
+    void nameRules()
     {
         QFETCH(QByteArray, settings);
-        QFETCH(QString, text);
-        QFETCH(bool, pageText);
-        QFETCH(bool, fieldName);
+        QFETCH(QString, name);
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), settings);
-        QCOMPARE(IsPageText(text), pageText);
-        QCOMPARE(IsPageFieldName(text), fieldName);
+        QTEST(IsPageText(name), "pageText");
+        QTEST(IsPageFieldName(name), "fieldName");
+        QFETCH(QString, control);
+        QCOMPARE(FieldControlName({name, "Textarea", "5", "30"}), control);
+        QCOMPARE(FieldControlName({name, "Text", "5", {}}), "txt" + control.mid(4));
+        QTEST(IsPlainFolderName(SpacesToUnderscores(name)), "plainFolder");
+    }
+
+    // The body tag's image rule.
+    void bodyTag_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("expectedEnd");
+        QTest::newRow("none in mixed case") << "nOnE" << QStringLiteral("bgcolor=#fff>");
+        QTest::newRow("word containing none")
+            << "nonesuch.gif" << QStringLiteral("bgcolor=#fff background=nonesuch.gif>");
+        QTest::newRow("spaces as %20")
+            << " My Garden 2.JPG" << QStringLiteral("bgcolor=#fff background=%20my%20garden%202.jpg>");
+    }
+    void bodyTag()
+    {
+        QFETCH(QString, image);
+        QFETCH(QString, expectedEnd);
+        GuestbookProject p;
+        p.BG_Image = image;
+        p.BG_Color = QStringLiteral("#FFF");
+        QCOMPARE(BuildBodyTag(p),
+                 "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
+                 "marginheight=\"0\" marginwidth=\"0\" "
+                     + expectedEnd + "\r\n\r\n");
     }
 
     void codePageNames_data()
@@ -230,7 +273,8 @@ private Q_SLOTS:
         writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=ISO-2022-JP\r\n");
         QCOMPARE(PageCodePage::fromSettings().name(), kW1252);
         QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).startsWith(refused + "it holds \""));
-        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).endsWith("which the page code page windows-1252 cannot hold"));
+        QVERIFY(PageValuesProblem(project, ResolvePageCodePage())
+                    .endsWith("which the page code page windows-1252 cannot hold"));
     }
 };
 

@@ -304,5 +304,5 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
 
 SiteAnswer SiteRuntime::get(const QString &page)
 {
-    return run({SiteRequest(page)}).value(0);
+    return run({SiteRequest{page}}).value(0);
 }

@@ -16,20 +16,11 @@
 using SiteValues = QList<QPair<QString, QString>>;
 
 struct SiteRequest {
-    SiteRequest(const QString &page, const QString &method = QStringLiteral("GET"), const SiteValues &form = {},
-                const SiteValues &query = {}, const QString &visitor = QStringLiteral("192.0.2.1"))
-        : page(page)
-        , method(method)
-        , form(form)
-        , query(query)
-        , visitor(visitor)
-    {
-    }
     QString page;  // e.g. "addtogb.asp"
-    QString method;
-    SiteValues form;
-    SiteValues query;
-    QString visitor;  // the visitor's address; one session per visitor
+    QString method = QStringLiteral("GET");
+    SiteValues form = {};
+    SiteValues query = {};
+    QString visitor = QStringLiteral("192.0.2.1");  // the visitor's address; one session per visitor
     int wait = 0;  // seconds on the server's clock since the request before
 };
 

@@ -66,7 +66,7 @@ struct Site {
 SiteRequest request(const QString &page, const QString &method, const SiteValues &form, int wait,
                     const QString &visitor = QStringLiteral("192.0.2.1"), const SiteValues &query = {})
 {
-    SiteRequest r(page, method, form, query, visitor);
+    SiteRequest r{page, method, form, query, visitor};
     r.wait = wait;
     return r;
 }

@@ -1,4 +1,5 @@
 #include "generator/pagevalues.h"
+#include "store/projectkeys.h"
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
@@ -71,9 +72,10 @@ private Q_SLOTS:
         row("a count", "4", "5");
         row("the largest count stays", "2147483647", "2147483647");
         row("beyond the largest count", "2147483648", "1");
-        QTest::newRow("listed in a spaced list") << QByteArray("[Projects]\r\nRecent_Projects = My_Guestbook ,  club_news "
-                                                               "\r\n[Settings]\r\nprjNumber=2\r\n")
-                                                 << "2";
+        QTest::newRow("listed in a spaced list")
+            << QByteArray("[Projects]\r\nRecent_Projects = My_Guestbook ,  club_news "
+                          "\r\n[Settings]\r\nprjNumber=2\r\n")
+            << "2";
     }
     void projectCount()
     {
@@ -185,7 +187,8 @@ private Q_SLOTS:
             "[Projects]\r\nRecent_Projects=Caf\xE9_Club\r\n[Settings]\r\nprjNumber=1\r\n[Caf\xE9 Club]\r\n"
             "Project_Title=Caf\xE9 Club\r\nProject_Path=C:\\Caf\xE9\\\r\nBG_Image=\x81\x8D\x8F\x90\x9D.gif\r\n"
             "BG_Color=#ffffff\r\nTBL_Width=45%\r\nTBL_Border=1\r\nTBL_Border_Width=2\r\n"
-            "M_FColor=#000000\r\nM_FFace=Tr\xE9" "buchet \x80\r\nM_FSize=11\r\n"
+            "M_FColor=#000000\r\nM_FFace=Tr\xE9"
+            "buchet \x80\r\nM_FSize=11\r\n"
             "H_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\nHM_FColor=#ff0000\r\nHM_FFace=Verdana\r\n"
             "HM_FSize=11\r\nFLD_Pr\xE9nom=Pr\xE9nom, Text, 40, \r\nFLD_Names=, Pr\xE9nom\r\n";
         QTest::newRow("windows-1252") << cp1252;
@@ -201,7 +204,9 @@ private Q_SLOTS:
         writeBytes(SettingsFilePath(), file);
         const QString name = QStringLiteral("Caf\u00E9 Club");
         const GuestbookProject loaded = LoadProject(name);
-        QCOMPARE(loaded.M_FFace, QStringLiteral("Tr\u00E9" "buchet \u20AC"));
+        QCOMPARE(loaded.M_FFace,
+                 QStringLiteral("Tr\u00E9"
+                                "buchet \u20AC"));
         QVERIFY(SaveProject(name, loaded).succeeded());
         QCOMPARE(readBytes(SettingsFilePath()), file);
     }
@@ -217,6 +222,27 @@ private Q_SLOTS:
         for (const RecentProject &row : FillRecentProjects())
             rows << row.key + '|' + row.text;
         QCOMPARE(rows, QStringList({"My_Guestbook|My Guestbook", " Club_news|Club news"}));
+    }
+
+    // Projects differ when any one key's value or the fields differ. A location
+    // save writes the title and folder under the underscored title, and a load
+    // shows the title with "_" as " ".
+    void equalityAndLocation()
+    {
+        const GuestbookProject start = GuestbookProject::startupDefaults();
+        for (const ProjectKey &row : ProjectKeys()) {
+            GuestbookProject changed = start;
+            row.setIn(changed, row.text ? QStringLiteral("changed") : QStringLiteral("1"));
+            QVERIFY2(!(changed == start), row.key);
+        }
+        GuestbookProject fewer = start;
+        fewer.Fields.removeLast();
+        QVERIFY(!(fewer == start));
+        TestProgramFolder folder;
+        QVERIFY(SaveProjectLocation("Club news", "/srv/www/").succeeded());
+        QCOMPARE(readBytes(SettingsFilePath()),
+                 QByteArray("[Club_news]\r\nProject_Title=Club news\r\nProject_Path=/srv/www/\r\n"));
+        QCOMPARE(LoadProject("Club_news").Project_Title, QStringLiteral("Club news"));
     }
 
     // Exact names only, and the excepted row (counted from 1) does not count.

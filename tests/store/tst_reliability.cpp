@@ -52,27 +52,6 @@ QString shortName(const QString &path)
     return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~");
 }
 
-// The real device, noting each rename it makes.
-class RenameNoting : public FailingDevice
-{
-public:
-    RenameNoting(const QString &path, QStringList *seen)
-        : FailingDevice(path, None)
-        , m_note("rename " + shortName(path))
-        , m_seen(seen)
-    {
-    }
-    bool commit() override
-    {
-        *m_seen << m_note;
-        return FailingDevice::commit();
-    }
-
-private:
-    QString m_note;
-    QStringList *m_seen;
-};
-
 void setAge(const QString &path, int seconds)
 {
     std::filesystem::last_write_time(std::filesystem::path(path.toStdU16String()),
@@ -187,10 +166,13 @@ private Q_SLOTS:
         QTest::newRow("settings copy") << "Quillset.ini" + copy << "" << 120 << true;
         QTest::newRow("settings copy, lock held") << "Quillset.ini" + copy << "" << 120 << false;
         QTest::newRow("young settings copy") << "Quillset.ini" + copy << "" << 5 << false;
-        QTest::newRow("settings backup") << "Quillset.ini.backup" << "" << 120 << false;
-        QTest::newRow("name with six letters") << "Quillset.ini.aB3xY9" << "" << 120 << false;
+        QTest::newRow("settings backup") << "Quillset.ini.backup"
+                                         << "" << 120 << false;
+        QTest::newRow("name with six letters") << "Quillset.ini.aB3xY9"
+                                               << "" << 120 << false;
         QTest::newRow("page copy") << page + copy << "" << 120 << true;
-        QTest::newRow("page backup") << page + ".backup" << "" << 120 << false;
+        QTest::newRow("page backup") << page + ".backup"
+                                     << "" << 120 << false;
         QTest::newRow("copy in a named project folder") << "www/Club_news/addtogb.asp" + copy << "" << 120 << true;
         QTest::newRow("linked project folder") << page + copy << "projects/My_Guestbook" << 120 << false;
         QTest::newRow("linked projects folder") << page + copy << "projects" << 120 << false;
@@ -198,8 +180,10 @@ private Q_SLOTS:
         QTest::newRow("old preview") << preview << "" << 2 * day << true;
         QTest::newRow("old preview holding a link") << preview << preview + "shared" << 2 * day << true;
         QTest::newRow("young preview") << preview << "" << 3600 << false;
-        QTest::newRow("folder not named as a preview") << "tmp/quillset-preview-notes/" << "" << 2 * day << false;
-        QTest::newRow("linked preview") << "" << "tmp/quillset-preview-Xy12Zz" << 2 * day << false;
+        QTest::newRow("folder not named as a preview") << "tmp/quillset-preview-notes/"
+                                                       << "" << 2 * day << false;
+        QTest::newRow("linked preview") << ""
+                                        << "tmp/quillset-preview-Xy12Zz" << 2 * day << false;
     }
     void staleTemporariesRemoved()
     {
@@ -289,9 +273,14 @@ private Q_SLOTS:
                                        << QStringList{"sync Quillset.ini~", "rename Quillset.ini", "sync folder"};
         // The journal of the set is written whole before the first rename.
         QTest::newRow("page set") << "pages"
-                                  << QStringList{"sync a.asp~", "sync b.asp~", "sync .quillset-set.journal~",
-                                                 "rename .quillset-set.journal", "sync folder", "rename a.asp",
-                                                 "rename b.asp", "sync folder"};
+                                  << QStringList{"sync a.asp~",
+                                                 "sync b.asp~",
+                                                 "sync .quillset-set.journal~",
+                                                 "rename .quillset-set.journal",
+                                                 "sync folder",
+                                                 "rename a.asp",
+                                                 "rename b.asp",
+                                                 "sync folder"};
         QTest::newRow("new data file") << "data" << QStringList{"sync guestbook.txt", "sync folder"};
     }
     void syncsBeforeRename()
@@ -309,8 +298,10 @@ private Q_SLOTS:
                                                seen << (path == folder.path() ? "sync folder" : "sync " + path);
                                                return real.folder(path, error);
                                            }});
-        AtomicFile::setDeviceFactoryForTesting(
-            [&](const QString &path) { return std::make_unique<RenameNoting>(path, &seen); });
+        AtomicFile::setDeviceFactoryForTesting([&](const QString &path) {
+            return std::make_unique<FailingDevice>(path, FailingDevice::None,
+                                                   [&seen, path] { seen << "rename " + shortName(path); });
+        });
         const WriteResult written = what == "settings" ? SaveINISetting("Position", "Left", "15")
             : what == "pages" ? AtomicFile::writeSet({{folder.file("a.asp"), "a"}, {folder.file("b.asp"), "b"}})
                               : AtomicFile::createEmpty(folder.file("guestbook.txt"));
@@ -326,9 +317,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("pointsTo");
-        QTest::newRow("settings file") << "Quillset.ini" << "real/Quillset.ini";
-        QTest::newRow("page") << "pages/default.asp" << "../real/default.asp";
-        QTest::newRow("page linked to a missing file") << "pages/default.asp" << "../real/missing.asp";
+        QTest::newRow("settings file") << "Quillset.ini"
+                                       << "real/Quillset.ini";
+        QTest::newRow("page") << "pages/default.asp"
+                              << "../real/default.asp";
+        QTest::newRow("page linked to a missing file") << "pages/default.asp"
+                                                       << "../real/missing.asp";
     }
     void linkedFileKept()
     {
@@ -341,9 +335,9 @@ private Q_SLOTS:
         if (!pointsTo.contains("missing"))
             writeBytes(target, "[Position]\r\nLeft=1\r\n");
         const bool settings = link == "Quillset.ini";
-        const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
-                                             : AtomicFile::writeSet({{folder.file(link), "new page"},
-                                                                     {folder.file("pages/addtogb.asp"), "script"}});
+        const WriteResult written = settings
+            ? SaveINISetting("Position", "Left", "15")
+            : AtomicFile::writeSet({{folder.file(link), "new page"}, {folder.file("pages/addtogb.asp"), "script"}});
         QVERIFY(written.succeeded());
         QVERIFY(QFileInfo(folder.file(link)).isSymLink());
         QCOMPARE(readBytes(target), settings ? QByteArray("[Position]\r\nLeft=15\r\n") : QByteArray("new page"));
@@ -375,9 +369,11 @@ private Q_SLOTS:
     void racingWritersLoseNoSave()
     {
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), "[Filler]\r\n" + QByteArray("Key=" + QByteArray(60, 'v') + "\r\n").repeated(4000));
+        writeBytes(SettingsFilePath(),
+                   "[Filler]\r\n" + QByteArray("Key=" + QByteArray(60, 'v') + "\r\n").repeated(4000));
         const int saves = qEnvironmentVariableIsSet("QUILLSET_RACE_SAVES")
-            ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") : 100;
+            ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES")
+            : 100;
         QList<QProcess *> writers;
         for (int w = 0; w < 4; ++w)
             writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});
@@ -476,8 +472,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QStringList childModes = {"--save-rounds", "--write-keys", "--write-forever", "--hold-lock",
-                                    "--hold-empty-lock", "--stop-set-write"};
+    const QStringList childModes = {"--save-rounds", "--write-keys",      "--write-forever",
+                                    "--hold-lock",   "--hold-empty-lock", "--stop-set-write"};
     if (args.size() > 2 && childModes.contains(args.at(1)))
         return runChild(args);
     TestReliability test;

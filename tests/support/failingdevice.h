@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // A temporary copy that fails at one step, as a full disk makes it fail: the
 // write comes up short, or the flush, the close or the final rename fails. Every
 // other file gets the real device.
@@ -19,9 +21,11 @@ public:
         return names[step];
     }
 
-    FailingDevice(const QString &path, Step failing)
+    // onCommit, when given, is told of each rename into place.
+    FailingDevice(const QString &path, Step failing, std::function<void()> onCommit = {})
         : m_real(AtomicFile::realDevice(path))
         , m_failing(failing)
+        , m_onCommit(std::move(onCommit))
     {
     }
 
@@ -35,7 +39,12 @@ public:
     }
     bool flush() override { return m_real->flush() && pass(Flush); }
     bool close() override { return m_real->close() && pass(Close); }
-    bool commit() override { return pass(Commit) && m_real->commit(); }
+    bool commit() override
+    {
+        if (m_onCommit)
+            m_onCommit();
+        return pass(Commit) && m_real->commit();
+    }
     void cancelWriting() override { m_real->cancelWriting(); }
     QString errorString() const override { return m_failed ? kError : m_real->errorString(); }
     QString copyPath() const override { return m_real->copyPath(); }
@@ -66,5 +75,6 @@ private:
 
     std::unique_ptr<StagingDevice> m_real;
     Step m_failing;
+    std::function<void()> m_onCommit;
     bool m_failed = false;
 };

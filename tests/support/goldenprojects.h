@@ -16,41 +16,21 @@ inline GuestbookProject defaultProject(const QString &path)
 inline GuestbookProject borderedProject(const QString &path)
 {
     GuestbookProject p = defaultProject(path);
-    p.Project_Title = QStringLiteral("Q");
-    p.BG_Image = QStringLiteral("Images/Back.GIF");
-    p.BG_Color = QStringLiteral("#FFCC00");
-    p.TBL_Width = QStringLiteral("80%");
-    p.TBL_Border = 1;
-    p.TBL_Border_Width = QStringLiteral("2");
-    p.M_FFace = QStringLiteral("Times New Roman");
-    p.M_FSize = QStringLiteral("12");
-    p.M_FColor = QStringLiteral("#112233");
-    p.H_FFace = QStringLiteral("Arial");
-    p.H_FSize = QStringLiteral("10");
-    p.H_FColor = QStringLiteral("#0000FF");
-    p.HM_FFace = QStringLiteral("Arial");
-    p.HM_FSize = QStringLiteral("10");
-    p.HM_FColor = QStringLiteral("#00ff00");
-    p.Fields = {
-        {QStringLiteral("Your Comments"), QStringLiteral("Textarea"), QStringLiteral("5"), QStringLiteral("30")}};
+    p.Project_Title = "Q", p.BG_Image = "Images/Back.GIF", p.BG_Color = "#FFCC00", p.TBL_Width = "80%";
+    p.TBL_Border = 1, p.TBL_Border_Width = "2";
+    p.M_FFace = "Times New Roman", p.M_FSize = "12", p.M_FColor = "#112233";
+    p.H_FFace = "Arial", p.H_FSize = "10", p.H_FColor = "#0000FF";
+    p.HM_FFace = "Arial", p.HM_FSize = "10", p.HM_FColor = "#00ff00";
+    p.Fields = {{"Your Comments", "Textarea", "5", "30"}};
     return p;
 }
 
 inline GuestbookProject mixedProject(const QString &path)
 {
     GuestbookProject p = defaultProject(path);
-    p.Project_Title = QStringLiteral("Club & news");
-    p.BG_Image.clear();
-    p.TBL_Width = QStringLiteral("33%");
-    p.TBL_Border_Width = QStringLiteral("3");
-    p.M_FFace = QStringLiteral("Tahoma");
-    p.M_FSize = QStringLiteral("20");
-    p.H_FColor = QStringLiteral("#333333");
-    p.H_FSize = QStringLiteral("9");
-    p.HM_FSize = QStringLiteral("9");
-    p.Fields = {{QStringLiteral("Your Name"), QStringLiteral("Text"), QStringLiteral("30"), QString()},
-                {QStringLiteral("Note"), QStringLiteral("textarea"), QStringLiteral("15"), QStringLiteral("40")},
-                {QStringLiteral("Message"), QStringLiteral("Textarea"), QStringLiteral("8"), QStringLiteral("50")}};
+    p.Project_Title = "Club & news", p.BG_Image.clear(), p.TBL_Width = "33%", p.TBL_Border_Width = "3";
+    p.M_FFace = "Tahoma", p.M_FSize = "20", p.H_FColor = "#333333", p.H_FSize = "9", p.HM_FSize = "9";
+    p.Fields = {{"Your Name", "Text", "30", {}}, {"Note", "textarea", "15", "40"}, {"Message", "Textarea", "8", "50"}};
     return p;
 }
 
@@ -59,9 +39,8 @@ inline GuestbookProject westernProject(const QString &path)
 {
     GuestbookProject p = defaultProject(path);
     p.Project_Title = QStringLiteral("Caf\u00e9 M\u00fcller");
-    p.Fields = {{QStringLiteral("Stra\u00dfe"), QStringLiteral("Text"), QStringLiteral("40"), QString()},
-                {QStringLiteral("Gr\u00fc\u00dfe in \u20ac"), QStringLiteral("Textarea"), QStringLiteral("5"),
-                 QStringLiteral("30")}};
+    p.Fields = {{QStringLiteral("Stra\u00dfe"), "Text", "40", {}},
+                {QStringLiteral("Gr\u00fc\u00dfe in \u20ac"), "Textarea", "5", "30"}};
     return p;
 }
 
@@ -70,8 +49,7 @@ inline GuestbookProject cyrillicProject(const QString &path)
 {
     GuestbookProject p = defaultProject(path);
     p.Project_Title = QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f \u043a\u043d\u0438\u0433\u0430");
-    p.Fields = {{QStringLiteral("\u0418\u043c\u044f"), QStringLiteral("Text"), QStringLiteral("40"), QString()},
-                {QStringLiteral("\u041e\u0442\u0437\u044b\u0432"), QStringLiteral("Textarea"), QStringLiteral("10"),
-                 QStringLiteral("39")}};
+    p.Fields = {{QStringLiteral("\u0418\u043c\u044f"), "Text", "40", {}},
+                {QStringLiteral("\u041e\u0442\u0437\u044b\u0432"), "Textarea", "10", "39"}};
     return p;
 }
