@@ -70,8 +70,6 @@ private slots:
         addRow("empty name", "", "", kInvalidName, QStringList());
         addRow("one character", "N", "", kInvalidName, QStringList());
         addRow("two spaces", "  ", "", QString(), QStringList{"  ", "Text", "10", ""});
-        addRow("a name in use", "Name", "", kDuplicate, QStringList());
-        addRow("lower-case of a name in use", "name", "", kClash, QStringList());
         addRow("underscore for a space in use", "Home_page", "", kClash, QStringList());
         addRow("Textarea stores columns", "Field", "Textarea/10/40", QString(),
                QStringList{"Field", "Textarea", "10", "40"});
@@ -79,8 +77,6 @@ private slots:
                QStringList{"Field", "text", "10", "40"});
         addRow("euro and accent in the page code page", QStringLiteral("\u20ac \u00e9"), "", QString(),
                QStringList{QStringLiteral("\u20ac \u00e9"), "Text", "10", ""});
-        addRow("Cyrillic outside the page code page", QStringLiteral("\u0436\u0436"), "", kInvalidName,
-               QStringList());
         addRow("size as typed", "Field", "Text/wide/40", QString(), QStringList{"Field", "Text", "wide", ""});
     }
 
