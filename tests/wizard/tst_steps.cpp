@@ -179,7 +179,8 @@ private slots:
         QCOMPARE(readBytes(SettingsFilePath()), settings);
         QVERIFY(QDir(f.folder.file("projects")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         QCOMPARE(f.window().CurrentMode(), 3);
-        const QString previewFolder = boxes.isEmpty() ? temp.dir.path() + QDir::separator() + temp.folders().first() : "";
+        const QString previewFolder =
+            boxes.isEmpty() ? temp.dir.path() + QDir::separator() + temp.folders().first() : "";
         QCOMPARE(f.desktop.opened, boxes.isEmpty() ? QStringList{previewFolder + QDir::separator() + "index.html"}
                                                    : QStringList());
         if (!boxes.isEmpty())
