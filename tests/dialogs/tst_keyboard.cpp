@@ -190,37 +190,6 @@ private slots:
         CloseFieldMenu();
     }
 
-    // The Menu key and Shift+F10 open the menu below the selected row, or at the
-    // list's top-left corner when none is selected.
-    void fieldListOpensMenu_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("selected");
-        addRow("Menu key, a row", "M", 1);
-        addRow("Shift+F10, a row", "F", 2);
-        addRow("Shift+F10, no row", "F", -1);
-    }
-
-    void fieldListOpensMenu()
-    {
-        QFETCH(QString, keys);
-        QFETCH(int, selected);
-        const WindowFixture f;
-        showActive(f.main.get());
-        f.step(4);
-        auto *list = f.find<QTreeWidget>("lvwFields");
-        list->clearSelection();
-        if (selected >= 0)
-            list->topLevelItem(selected)->setSelected(true);
-        pressKeys(f.main.get(), keys);
-        QVERIFY(FieldMenuShown());
-        QCOMPARE(shownFieldMenu()->pos(),
-                 selected < 0 ? list->mapToGlobal(QPoint(0, 0))
-                              : list->viewport()->mapToGlobal(
-                                    list->visualItemRect(list->topLevelItem(selected)).bottomLeft()));
-        CloseFieldMenu();
-    }
-
     // From start-up, keys only: a title, two fields added and one deleted, Finish and
     // the question answered by Enter on a real message box. The saved design is the
     // one typed, and its pages are written.
@@ -228,35 +197,24 @@ private slots:
     {
         const WindowFixture f;
         QWidget *window = f.main.get();
+        // The next dialog gets the text typed, then the keys.
+        const auto answer = [](const QString &text, const QString &keys) {
+            actOnModal([=](QWidget *dialog) { typeKeys(dialog, text), pressKeys(dialog, keys); });
+        };
         showActive(window);
         QCOMPARE(focusedName(window), QStringLiteral("lblNext"));
-        pressKeys(window, "E");  // step 2, the focus in the background colour
-        pressKeys(window, "SSSSS");  // back to the title's "..."
+        pressKeys(window, "ESSSSS");  // step 2, the focus in the background colour, then back to the title's "..."
         QCOMPARE(focusedName(window), QStringLiteral("lblTitle"));
-        actOnModal([](QWidget *dialog) {
-            typeKeys(dialog, QStringLiteral("Club news"));
-            pressKeys(dialog, "E");
-        });
+        answer("Club news", "E");
         pressKeys(window, "E");
-        pressKeys(window, "TTTTTTTTTTE");  // Next: step 3
-        pressKeys(window, "SSSSSSE");  // Next: step 4, the focus in the list
+        pressKeys(window, "TTTTTTTTTTESSSSSSE");  // Next: step 3, Next: step 4, the focus in the list
         QCOMPARE(focusedName(window), QStringLiteral("lvwFields"));
-
         pressKeys(window, "T");  // Add Field
-        actOnModal([](QWidget *dialog) {
-            typeKeys(dialog, QStringLiteral("Town"));
-            pressKeys(dialog, "E");
-        });
+        answer("Town", "E");
         pressKeys(window, "E");
-        actOnModal([](QWidget *dialog) {
-            typeKeys(dialog, QStringLiteral("Story"));
-            pressKeys(dialog, "TD");  // the kind: Textarea
-            pressKeys(dialog, "TTTTE");  // to OK
-        });
+        answer("Story", "TDTTTTE");  // the kind: Textarea, then to OK
         pressKeys(window, "E");
-
-        pressKeys(window, "SHD");  // the list, its second row (E-mail)
-        pressKeys(window, "F");
+        pressKeys(window, "SHDF");  // the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
         pressKeys(shownFieldMenu(), "DDE");  // Delete Field
         QVERIFY(!FieldMenuShown());
