@@ -1,20 +1,14 @@
-// The window chrome: what the border controller does to a window's flags, the
-// centring offset, font names, the opener's failure and real message boxes.
+// The window chrome: the border controller's window flags, the centring offset,
+// font names, the opener's failure and real message boxes.
 
-#include "chrome/desktopactions.h"
+#include "wizard/wizardtestsupport.h"
+
 #include "chrome/fontfamilies.h"
 #include "chrome/formborder.h"
-#include "chrome/messageprompt.h"
 #include "chrome/placement.h"
 
-#include "support/testfolder.h"
-
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
 
 class ChromeTest : public QObject
 {
@@ -48,11 +42,10 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<int>("form");
         QTest::addColumn<int>("offset");
-        QTest::newRow("even difference") << 12000 << 7000 << 2500;
-        QTest::newRow("half rounds down to even") << 12000 << 7755 << 2122;
-        QTest::newRow("half rounds up to even") << 12000 << 7753 << 2124;
-        QTest::newRow("form larger than the screen") << 9000 << 10000 << -500;
-        QTest::newRow("larger, half to even") << 9000 << 10001 << -500;
+        addRow("even difference", 12000, 7000, 2500);
+        addRow("half rounds down to even", 12000, 7755, 2122);
+        addRow("half rounds up to even", 12000, 7753, 2124);
+        addRow("form larger than the screen, half to even", 9000, 10001, -500);
     }
 
     void centredOffset()
@@ -67,14 +60,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("families");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("plain names kept in order")
-            << QStringList{"DejaVu Sans", "Arial"} << QStringList{"DejaVu Sans", "Arial"};
-        QTest::newRow("foundry dropped, listed once")
-            << QStringList{"C059 [urw]", "C059 [bitstream]", "Courier"} << QStringList{"C059", "Courier"};
-        QTest::newRow("foundry beside a plain name")
-            << QStringList{"Nimbus [urw]", "Nimbus", "Zed"} << QStringList{"Nimbus", "Zed"};
-        QTest::newRow("brackets that are not a foundry suffix")
-            << QStringList{"[Odd] Face", "Face [x] Bold"} << QStringList{"[Odd] Face", "Face [x] Bold"};
+        addRow("foundry dropped, listed once, order kept", QStringList{"C059 [urw]", "Arial", "C059 [bitstream]"},
+               QStringList{"C059", "Arial"});
+        addRow("foundry beside a plain name", QStringList{"Nimbus [urw]", "Nimbus"}, QStringList{"Nimbus"});
+        addRow("brackets that are not a foundry suffix", QStringList{"[Odd] Face", "Face [x] Bold"},
+               QStringList{"[Odd] Face", "Face [x] Bold"});
     }
 
     void fontFamilyNames()
@@ -88,60 +78,45 @@ private slots:
     void openFailureIsShownAndLogged()
     {
         TestProgramFolder folder;
-        QStringList shown;
-        MessagePrompt::setHandlerForTesting([&shown](const MessagePrompt::Shown &box) {
-            shown << QStringLiteral("%1 %2 %3").arg(int(box.icon)).arg(int(box.buttons)).arg(box.text);
-            return true;
-        });
+        ScriptedDesktop desktop;
         DesktopActions::setOpenerForTesting([](const QString &target) { return target.startsWith('/'); });
         QVERIFY(DesktopActions::open(QStringLiteral("/tmp/fine")));
         QVERIFY(!DesktopActions::open(QStringLiteral("https://example.org/x")));
-        MessagePrompt::setHandlerForTesting({});
-        DesktopActions::setOpenerForTesting({});
         const QString error = QStringLiteral("Error: Unable to open https://example.org/x");
-        QCOMPARE(shown, QStringList{QStringLiteral("%1 %2 ").arg(int(MessagePrompt::Icon::Exclamation))
-                                        .arg(int(MessagePrompt::Buttons::Ok)) + error});
+        QCOMPARE(desktop.boxes(), QStringList{"! Ok: " + error});
         QVERIFY(logMessages(folder.file("applog.log")).contains(error));
     }
 
-    // Real boxes, driven by keys and close requests while they wait for an answer:
-    // a question whose No loses nothing takes Escape or closing as No; the other
-    // stays open until Yes or No is clicked.
+    // Real boxes: a question whose No loses nothing takes Escape or closing as No;
+    // the one that must be answered stays open until Yes or No is clicked.
     void escapeAndClosingOnRealBoxes_data()
     {
-        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("mustAnswer");
         QTest::addColumn<bool>("byEscape");  // else a close request
-        QTest::addColumn<bool>("staysOpen");
         QTest::addColumn<bool>("clickYes");  // when it stays open
-        const int yesNo = int(MessagePrompt::Buttons::YesNo);
-        const int mustAnswer = int(MessagePrompt::Buttons::YesNoMustAnswer);
-        QTest::newRow("Yes/No, Escape is No") << yesNo << true << false << false;
-        QTest::newRow("Yes/No, closing is No") << yesNo << false << false << false;
-        QTest::newRow("must answer, Escape, then Yes") << mustAnswer << true << true << true;
-        QTest::newRow("must answer, closing, then No") << mustAnswer << false << true << false;
+        addRow("Yes/No, Escape is No", false, true, false);
+        addRow("Yes/No, closing is No", false, false, false);
+        addRow("must answer, Escape, then Yes", true, true, true);
+        addRow("must answer, closing, then No", true, false, false);
     }
     void escapeAndClosingOnRealBoxes()
     {
-        QFETCH(int, buttons);
+        QFETCH(bool, mustAnswer);
         QFETCH(bool, byEscape);
-        QFETCH(bool, staysOpen);
         QFETCH(bool, clickYes);
         bool openAfterward = false;
-        QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        actOnModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box && box->isVisible());
-            if (byEscape)
-                QTest::keyClick(box, Qt::Key_Escape);
-            else
-                box->close();
-            openAfterward = box->isVisible();
-            if (openAfterward)
+            byEscape ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
+            if ((openAfterward = box->isVisible()))
                 box->button(clickYes ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         const bool yes = MessagePrompt::show(nullptr, QStringLiteral("Save?"), MessagePrompt::Icon::Question,
-                                             MessagePrompt::Buttons(buttons));
-        QCOMPARE(openAfterward, staysOpen);
-        QCOMPARE(yes, staysOpen && clickYes);
+                                             mustAnswer ? MessagePrompt::Buttons::YesNoMustAnswer
+                                                        : MessagePrompt::Buttons::YesNo);
+        QCOMPARE(openAfterward, mustAnswer);
+        QCOMPARE(yes, mustAnswer && clickYes);
     }
 };
 

@@ -1,6 +1,6 @@
 // The wizard's steps: each fills its controls from a project and writes them back
 // (a step not built yet answers from the window's record); the controls of steps 2
-// and 3 and the window buttons; a design that cannot go into the pages, and Preview.
+// and 3, Open Existing and Preview.
 
 #include "support/goldenprojects.h"
 #include "wizardtestsupport.h"
@@ -148,59 +148,45 @@ private slots:
         QCOMPARE(f.boxes(), opens ? QStringList() : QStringList{"i Ok: No projects to load"});
     }
 
-    void refusedDesignStaysOnLastStep()
+    // The design as the controls hold it goes into a fresh temporary folder, whose
+    // sign page is opened; nothing is saved and no project folder is written. A
+    // design that cannot go into a page is refused with the reason.
+    void preview_data()
     {
-        const WindowFixture f;
-        GuestbookProject project = f.window().readProject();
-        project.BG_Color = QStringLiteral("<%=Now%>");
-        f.window().showProject(project);
-        f.walk("NNNNN");
-
-        QCOMPARE(f.boxes(),
-                 QStringList{"! Ok: Error: Background colour \"<%=Now%>\" cannot be used in a page: "
-                             "it holds the server script marker \"<%\""});
-        QCOMPARE(f.window().CurrentMode(), 5);
-        QVERIFY(f.find("lblBack")->isEnabled());
-        QVERIFY(!f.window().GuestbookGenerated());
-        QVERIFY(!QFileInfo::exists(f.folder.file(QStringLiteral("projects/My_Guestbook"))));
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QStringList>("boxes");
+        addRow("written and opened", QString("#ffffff"), QStringList());
+        addRow("refused", QString("#fff%>"),
+               QStringList{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: "
+                           "it holds the server script marker \"%>\""});
     }
 
-    // The design as the controls hold it goes into a fresh temporary folder, whose
-    // sign page is opened; nothing is saved and no project folder is written.
-    void previewOpensTheSignPageOfAFreshFolder()
+    void preview()
     {
+        QFETCH(QString, colour);
+        QFETCH(QStringList, boxes);
         const WindowFixture f;
-        f.walk("NN");
+        f.walk("N");
+        f.find<QLineEdit>("txtBGColor")->setText(colour);
+        f.walk("N");
         f.find<QComboBox>("cboFont")->setEditText(QStringLiteral("Gill Sans"));
         const QByteArray settings = readBytes(SettingsFilePath());
         TestTempFolder temp;
         f.click("lblPreview");
 
-        QCOMPARE(f.boxes(), QStringList());
-        QCOMPARE(temp.folders().size(), 1);
-        const QString previewFolder = temp.dir.path() + QDir::separator() + temp.folders().first();
-        QCOMPARE(f.desktop.opened, QStringList{previewFolder + QDir::separator() + QStringLiteral("index.html")});
-        QVERIFY(readBytes(f.desktop.opened.first()).contains("body   {font-family: Gill Sans; font-size: 11;"));
+        QCOMPARE(f.boxes(), boxes);
+        QCOMPARE(temp.folders().size(), boxes.isEmpty() ? 1 : 0);
         QCOMPARE(readBytes(SettingsFilePath()), settings);
-        QVERIFY(QDir(f.folder.file(QStringLiteral("projects")))
-                    .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-        QCOMPARE(f.log().last(), QStringLiteral("Preview written to ") + previewFolder);
+        QVERIFY(QDir(f.folder.file("projects")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         QCOMPARE(f.window().CurrentMode(), 3);
-    }
-
-    void refusedPreviewShowsTheReason()
-    {
-        const WindowFixture f;
-        f.walk("N");
-        f.find<QLineEdit>("txtBGColor")->setText(QStringLiteral("#fff%>"));
-        TestTempFolder temp;
-        f.click("lblPreview");
-
-        QCOMPARE(f.boxes(),
-                 QStringList{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: "
-                             "it holds the server script marker \"%>\""});
-        QVERIFY(f.desktop.opened.isEmpty());
-        QVERIFY(temp.folders().isEmpty());
+        const QString previewFolder =
+            boxes.isEmpty() ? temp.dir.path() + QDir::separator() + temp.folders().first() : "";
+        QCOMPARE(f.desktop.opened, boxes.isEmpty() ? QStringList{previewFolder + QDir::separator() + "index.html"}
+                                                   : QStringList());
+        if (!boxes.isEmpty())
+            return;
+        QVERIFY(readBytes(f.desktop.opened.first()).contains("body   {font-family: Gill Sans; font-size: 11;"));
+        QCOMPARE(f.log().last(), QStringLiteral("Preview written to ") + previewFolder);
     }
 };
 
