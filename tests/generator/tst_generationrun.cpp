@@ -75,10 +75,10 @@ QStringList statusesOf(const QStringList &log)
     return statuses;
 }
 
-void addGoldenRow(const char *row, const QString &design, const QString &folderName, const QString &codePage = {},
+void addGoldenRow(const char *row, const QString &design, const QString &folder, const QString &codePage = {},
                   const QString &logged = {})
 {
-    QTest::newRow(row) << design << folderName << codePage << logged;
+    QTest::newRow(row) << design << folder << codePage << logged;
 }
 
 }  // namespace
@@ -100,10 +100,9 @@ private Q_SLOTS:
         addGoldenRow("no border, no image, lower-case kind", "mixed", "Club_&_news");
         addGoldenRow("windows-1252 by default", "western", cafe);
         addGoldenRow("windows-1252 named", "western", cafe, "windows-1252");
-        addGoldenRow("unknown name falls back", "western", cafe, "cp-none",
-                     "Page code page \"cp-none\" is unknown, pages are written in windows-1252");
-        addGoldenRow("stateful ISO-2022-JP falls back", "western", cafe, "ISO-2022-JP",
-                     "Page code page \"ISO-2022-JP\" is unknown, pages are written in windows-1252");
+        const QString unknown = QStringLiteral("Page code page \"%1\" is unknown, pages are written in windows-1252");
+        addGoldenRow("unknown name falls back", "western", cafe, "cp-none", unknown.arg("cp-none"));
+        addGoldenRow("stateful ISO-2022-JP falls back", "western", cafe, "ISO-2022-JP", unknown.arg("ISO-2022-JP"));
         addGoldenRow("windows-1251", "cyrillic",
                      QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430"),
                      "windows-1251");
@@ -223,19 +222,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folderName");  // empty: the run stops
         QTest::addColumn<QString>("lastStatus");  // of a run that stops; of one that goes on: "shortened" or not
         const QString nameStatus = QStringLiteral("Status: Checking project name");
-        QTest::newRow("empty") << QString() << true << "My_Guestbook"
-                               << "shortened";
-        QTest::newRow("one character") << "Q" << true << "My_Guestbook"
-                                       << "shortened";
-        QTest::newRow("two characters") << "Qs" << true << "Qs"
-                                        << "";
-        QTest::newRow("two spaces between words") << "Club  news" << true << "Club__news"
-                                                  << "";
+        QTest::newRow("empty") << QString() << true << "My_Guestbook" << "shortened";
+        QTest::newRow("one character") << "Q" << true << "My_Guestbook" << "shortened";
+        QTest::newRow("two characters") << "Qs" << true << "Qs" << "";
+        QTest::newRow("two spaces between words") << "Club  news" << true << "Club__news" << "";
         QTest::newRow("parent folder") << ".." << true << "" << nameStatus;
         QTest::newRow("nested folders") << "../escape" << true << "" << nameStatus;
         QTest::newRow("backslash") << "a\\b" << true << "" << nameStatus;
-        QTest::newRow("missing save folder") << "My Guestbook" << false << ""
-                                             << "Status: Creating project directory";
+        QTest::newRow("missing save folder") << "My Guestbook" << false << "" << "Status: Creating project directory";
     }
     void titleAndSaveFolder()
     {

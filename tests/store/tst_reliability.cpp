@@ -166,13 +166,10 @@ private Q_SLOTS:
         QTest::newRow("settings copy") << "Quillset.ini" + copy << "" << 120 << true;
         QTest::newRow("settings copy, lock held") << "Quillset.ini" + copy << "" << 120 << false;
         QTest::newRow("young settings copy") << "Quillset.ini" + copy << "" << 5 << false;
-        QTest::newRow("settings backup") << "Quillset.ini.backup"
-                                         << "" << 120 << false;
-        QTest::newRow("name with six letters") << "Quillset.ini.aB3xY9"
-                                               << "" << 120 << false;
+        QTest::newRow("settings backup") << "Quillset.ini.backup" << "" << 120 << false;
+        QTest::newRow("name with six letters") << "Quillset.ini.aB3xY9" << "" << 120 << false;
         QTest::newRow("page copy") << page + copy << "" << 120 << true;
-        QTest::newRow("page backup") << page + ".backup"
-                                     << "" << 120 << false;
+        QTest::newRow("page backup") << page + ".backup" << "" << 120 << false;
         QTest::newRow("copy in a named project folder") << "www/Club_news/addtogb.asp" + copy << "" << 120 << true;
         QTest::newRow("linked project folder") << page + copy << "projects/My_Guestbook" << 120 << false;
         QTest::newRow("linked projects folder") << page + copy << "projects" << 120 << false;
@@ -180,10 +177,8 @@ private Q_SLOTS:
         QTest::newRow("old preview") << preview << "" << 2 * day << true;
         QTest::newRow("old preview holding a link") << preview << preview + "shared" << 2 * day << true;
         QTest::newRow("young preview") << preview << "" << 3600 << false;
-        QTest::newRow("folder not named as a preview") << "tmp/quillset-preview-notes/"
-                                                       << "" << 2 * day << false;
-        QTest::newRow("linked preview") << ""
-                                        << "tmp/quillset-preview-Xy12Zz" << 2 * day << false;
+        QTest::newRow("folder not named as a preview") << "tmp/quillset-preview-notes/" << "" << 2 * day << false;
+        QTest::newRow("linked preview") << "" << "tmp/quillset-preview-Xy12Zz" << 2 * day << false;
     }
     void staleTemporariesRemoved()
     {
@@ -273,14 +268,9 @@ private Q_SLOTS:
                                        << QStringList{"sync Quillset.ini~", "rename Quillset.ini", "sync folder"};
         // The journal of the set is written whole before the first rename.
         QTest::newRow("page set") << "pages"
-                                  << QStringList{"sync a.asp~",
-                                                 "sync b.asp~",
-                                                 "sync .quillset-set.journal~",
-                                                 "rename .quillset-set.journal",
-                                                 "sync folder",
-                                                 "rename a.asp",
-                                                 "rename b.asp",
-                                                 "sync folder"};
+                                  << QStringList{"sync a.asp~", "sync b.asp~", "sync .quillset-set.journal~",
+                                                 "rename .quillset-set.journal", "sync folder", "rename a.asp",
+                                                 "rename b.asp", "sync folder"};
         QTest::newRow("new data file") << "data" << QStringList{"sync guestbook.txt", "sync folder"};
     }
     void syncsBeforeRename()
@@ -317,12 +307,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("pointsTo");
-        QTest::newRow("settings file") << "Quillset.ini"
-                                       << "real/Quillset.ini";
-        QTest::newRow("page") << "pages/default.asp"
-                              << "../real/default.asp";
-        QTest::newRow("page linked to a missing file") << "pages/default.asp"
-                                                       << "../real/missing.asp";
+        QTest::newRow("settings file") << "Quillset.ini" << "real/Quillset.ini";
+        QTest::newRow("page") << "pages/default.asp" << "../real/default.asp";
+        QTest::newRow("page linked to a missing file") << "pages/default.asp" << "../real/missing.asp";
     }
     void linkedFileKept()
     {
@@ -371,9 +358,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(),
                    "[Filler]\r\n" + QByteArray("Key=" + QByteArray(60, 'v') + "\r\n").repeated(4000));
-        const int saves = qEnvironmentVariableIsSet("QUILLSET_RACE_SAVES")
-            ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES")
-            : 100;
+        const int saves = qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") > 0
+            ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") : 100;
         QList<QProcess *> writers;
         for (int w = 0; w < 4; ++w)
             writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});

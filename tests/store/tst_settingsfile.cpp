@@ -16,13 +16,6 @@ class TestSettingsFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pathLiesBesideTheProgram()
-    {
-        TestProgramFolder folder;
-        ProgramFolder::setPathForTesting(folder.path() + "/");
-        QCOMPARE(SettingsFilePath(), folder.file("Quillset.ini"));
-    }
-
     // Values as the profile functions return them, from the Windows file and
     // from files written by hand; every row reads the same with CR LF, LF and
     // lone CR line ends.
