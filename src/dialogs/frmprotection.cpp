@@ -46,15 +46,22 @@ Box *labelled(QWidget *parent, const char *name, const QString &caption, int row
     return box;
 }
 
+// A spin box that lets its maker reach its own line edit.
+class NumberBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+    using QAbstractSpinBox::lineEdit;
+};
+
 QSpinBox *numberBox(QWidget *parent, const char *name, const QString &caption, int row, int most, const QString &value)
 {
-    auto *box = labelled<QSpinBox>(parent, name, caption, row);
+    auto *box = labelled<NumberBox>(parent, name, caption, row);
     box->setRange(0, most);
     box->setSpecialValueText(QStringLiteral("No limit"));
     box->setValue(value.toInt());
     // Screen readers reach the number through the box's own line edit.
-    if (auto *edit = box->findChild<QLineEdit *>())
-        edit->setAccessibleName(box->accessibleName());
+    box->lineEdit()->setAccessibleName(box->accessibleName());
     return box;
 }
 
