@@ -1,7 +1,7 @@
 #include "store/programfolder.h"
 
 #include "store/atomicfile.h"
-#include "store/product.h"
+#include "store/settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +11,6 @@
 #include <QTemporaryFile>
 
 namespace {
-// The settings file, named as the settings store names it.
-const QString kSettingsFileName = QLatin1String(kApplicationTitle) + QStringLiteral(".ini");
 
 struct Folders {
     QString executableForTesting;
@@ -67,8 +65,8 @@ namespace {
 // list; the old file is left where it is.
 void adoptSettingsBeside(const QString &besideProgram, const QString &perUser)
 {
-    const QString perUserFile = ProgramFolder::withTrailingSeparator(perUser) + kSettingsFileName;
-    QFile beside(ProgramFolder::withTrailingSeparator(besideProgram) + kSettingsFileName);
+    const QString perUserFile = ProgramFolder::withTrailingSeparator(perUser) + SettingsFileName();
+    QFile beside(ProgramFolder::withTrailingSeparator(besideProgram) + SettingsFileName());
     if (QFileInfo::exists(perUserFile) || !QFileInfo(beside).isFile() || !beside.open(QIODevice::ReadOnly))
         return;
     AtomicFile::write(perUserFile, beside.readAll());

@@ -682,10 +682,14 @@ WriteResult rewriteSettingsFile(const std::function<QList<IniValue>(const IniSna
 
 }  // namespace
 
+QString SettingsFileName()
+{
+    return SpacesToUnderscores(QString::fromLatin1(kApplicationTitle)) + QStringLiteral(".ini");
+}
+
 QString SettingsFilePath()
 {
-    const QString title = SpacesToUnderscores(QString::fromLatin1(kApplicationTitle));
-    return ProgramFolder::withTrailingSeparator(ProgramFolder::path()) + title + QStringLiteral(".ini");
+    return ProgramFolder::withTrailingSeparator(ProgramFolder::path()) + SettingsFileName();
 }
 
 QString SettingsLockPath()

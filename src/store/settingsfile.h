@@ -22,6 +22,8 @@
 // returns the error text. A settings file that is not a regular file (a FIFO, a
 // folder, a device) is never opened: reads give defaults, writes are refused.
 
+// Name of the settings file ("Quillset.ini").
+QString SettingsFileName();
 // Full path of the settings file ("Quillset.ini" in the program folder).
 QString SettingsFilePath();
 // The lock file that every writer of the settings file holds while it writes.
