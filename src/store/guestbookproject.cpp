@@ -41,15 +41,6 @@ GuestbookProject GuestbookProject::startupDefaults()
     return p;
 }
 
-bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int exceptIndex)
-{
-    for (int i = 0; i < list.size(); ++i) {
-        if (i + 1 != exceptIndex && list.at(i).FieldName == text)
-            return true;
-    }
-    return false;
-}
-
 QString SpacesToUnderscores(QString text)
 {
     return text.replace(QLatin1Char(' '), QLatin1Char('_'));

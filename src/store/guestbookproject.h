@@ -54,6 +54,3 @@ struct GuestbookProject {
 // and folder, and how a field name becomes a settings key and a form control name.
 QString SpacesToUnderscores(QString text);
 
-// True when a field other than the one at exceptIndex (1-based; 0 for none) has
-// exactly the name text (case-sensitive, no trimming).
-bool ListItemExists(const QList<GuestbookField> &list, const QString &text, int exceptIndex);

@@ -229,18 +229,6 @@ private Q_SLOTS:
                  QByteArray("[Club_news]\r\nProject_Title=Club news\r\nProject_Path=/srv/www/\r\n"));
         QCOMPARE(LoadProject("Club_news").Project_Title, QStringLiteral("Club news"));
     }
-
-    // Exact names only, and the excepted row (counted from 1) does not count.
-    void listItemExists()
-    {
-        const QList<GuestbookField> rows = {{"Name", {}, {}, {}}, {"E-mail", {}, {}, {}}};
-        QVERIFY(ListItemExists(rows, "Name", 0));
-        QVERIFY(ListItemExists(rows, "Name", 2));
-        QVERIFY(!ListItemExists(rows, "Name", 1));
-        QVERIFY(!ListItemExists(rows, "name", 0));
-        QVERIFY(!ListItemExists(rows, "Name ", 0));
-        QVERIFY(!ListItemExists({}, "Name", 0));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProjectStore)
