@@ -129,32 +129,27 @@ private slots:
         QTest::addColumn<bool>("titleAccepted");
         QTest::addColumn<int>("fieldsAccepted");
         const Rows plain = {{"Name", "Text", "40", "40"}, {"Comments", "Textarea", "10", "39"}};
-        QTest::newRow("plain") << "My Site" << plain << true << 2;
-        QTest::newRow("two spaces") << "  " << Rows{{"  ", "Text", "10", "40"}} << true << 1;
-        QTest::newRow("ini punctuation") << "[Shop] = open; #1" << Rows{{"[f] ;x #y", "Text", "5", "40"}} << true << 1;
-        QTest::newRow("program's section") << "Projects" << plain << true << 2;
-        QTest::newRow("accented") << QStringLiteral("G\u00E4stebuch \u00C9t\u00E9")
-                                  << Rows{{QStringLiteral("Gr\u00F6\u00DFe"), "Text", "3", "40"}} << true << 1;
-        QTest::newRow("Cyrillic outside the page code page")
-            << QStringLiteral("\u0416\u0443\u0440\u043d\u0430\u043b")
-            << Rows{{QStringLiteral("\u0418\u043c\u044f"), "Text", "3", "40"},
-                    {QStringLiteral("\u20ac \u00e9"), "Text", "3", "40"}}
-            << false << 1;
-        QTest::newRow("saved title in capitals") << "CLUB NEWS" << plain << false << 2;
-        QTest::newRow("underscore and comma") << "Club_news, old" << plain << false << 2;
-        QTest::newRow("clashing field names")
-            << "Clashes"
-            << Rows{{"Name", "Text", "40", "40"},   {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
-                    {"a_b", "Text", "1", "40"},     {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
-                    {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}}
-            << true << 6;
-        QTest::newRow("kinds and sizes") << "Kinds"
-                                         << Rows{{"Big", "TEXTAREA", "7", "70"},
-                                                 {"Small", "text", "5", "40"},
-                                                 {"Memo", "Memo", "", "12"},
-                                                 {"Spaced", "Text area", "1 0", "4,0"},
-                                                 {"Blank", "", "", ""}}
-                                         << true << 5;
+        addRow("plain", "My Site", plain, true, 2);
+        addRow("two spaces", "  ", Rows{{"  ", "Text", "10", "40"}}, true, 1);
+        addRow("ini punctuation", "[Shop] = open; #1", Rows{{"[f] ;x #y", "Text", "5", "40"}}, true, 1);
+        addRow("program's section", "Projects", plain, true, 2);
+        addRow("accented", QStringLiteral("G\u00E4stebuch \u00C9t\u00E9"),
+               Rows{{QStringLiteral("Gr\u00F6\u00DFe"), "Text", "3", "40"}}, true, 1);
+        addRow("Cyrillic outside the page code page", QStringLiteral("\u0416\u0443\u0440\u043d\u0430\u043b"),
+               Rows{{QStringLiteral("\u0418\u043c\u044f"), "Text", "3", "40"},
+                    {QStringLiteral("\u20ac \u00e9"), "Text", "3", "40"}},
+               false, 1);
+        addRow("saved title in capitals", "CLUB NEWS", plain, false, 2);
+        addRow("underscore and comma", "Club_news, old", plain, false, 2);
+        addRow("clashing field names", "Clashes",
+               Rows{{"Name", "Text", "40", "40"}, {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
+                    {"a_b", "Text", "1", "40"}, {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
+                    {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}},
+               true, 6);
+        addRow("kinds and sizes", "Kinds",
+               Rows{{"Big", "TEXTAREA", "7", "70"}, {"Small", "text", "5", "40"}, {"Memo", "Memo", "", "12"},
+                    {"Spaced", "Text area", "1 0", "4,0"}, {"Blank", "", "", ""}},
+               true, 5);
     }
 
     void roundTrip()

@@ -2,12 +2,8 @@
 
 #include "wizard/wizardtestsupport.h"
 
-#include "dialogs/frmprotection.h"
-
 #include "chrome/labelbutton.h"
-#include "wizard/dialogseams.h"
 
-#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QSpinBox>
 
@@ -39,16 +35,13 @@ private slots:
         QTest::addColumn<bool>("moderate");
         QTest::addColumn<QString>("password");  // "kept", "new", "none", or "refused"
         QTest::addColumn<int>("held");
-        QTest::newRow("nothing") << QString() << QStringList{"", ""} << false << false << "none" << 0;
-        QTest::newRow("new password") << QString() << QStringList{"p\u00e4ss", "p\u00e4ss"} << false << true << "new"
-                                      << 1;
-        QTest::newRow("confirmation differs") << QString() << QStringList{"abc", "abd"} << false << false << "refused"
-                                              << 0;
-        QTest::newRow("blank keeps") << kCurrent << QStringList{"", ""} << false << true << "kept" << 1;
-        QTest::newRow("replaced") << kCurrent << QStringList{"new", "new"} << false << false << "new" << 0;
-        QTest::newRow("removed") << kCurrent << QStringList{"", ""} << true << true << "none" << 0;
-        QTest::newRow("moderation without owner page") << QString() << QStringList{"", ""} << false << true << "none"
-                                                       << 0;
+        addRow("nothing", QString(), QStringList{"", ""}, false, false, "none", 0);
+        addRow("new password", QString(), QStringList{"p\u00e4ss", "p\u00e4ss"}, false, true, "new", 1);
+        addRow("confirmation differs", QString(), QStringList{"abc", "abd"}, false, false, "refused", 0);
+        addRow("blank keeps", kCurrent, QStringList{"", ""}, false, true, "kept", 1);
+        addRow("replaced", kCurrent, QStringList{"new", "new"}, false, false, "new", 0);
+        addRow("removed", kCurrent, QStringList{"", ""}, true, true, "none", 0);
+        addRow("moderation without owner page", QString(), QStringList{"", ""}, false, true, "none", 0);
     }
     void choices()
     {

@@ -185,14 +185,11 @@ private slots:
         desktop.answers = {answer};
         clickNamed(&window, "imgHelp");
         const bool found = !opened.isEmpty() && !opened.startsWith("https:");
-        QCOMPARE(desktop.boxes(),
-                 found ? QStringList()
-                       : QStringList{"! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
-                                     "documentation?"});
-        QCOMPARE(desktop.opened, opened.isEmpty() ? QStringList()
-                                 : found          ? QStringList{QDir::toNativeSeparators(
-                                                        QDir::cleanPath(program.filePath(opened)))}
-                                                  : QStringList{opened});
+        const QString question = "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
+                                 "documentation?";
+        QCOMPARE(desktop.boxes(), found ? QStringList() : QStringList{question});
+        const QString target = found ? QDir::toNativeSeparators(QDir::cleanPath(program.filePath(opened))) : opened;
+        QCOMPARE(desktop.opened, opened.isEmpty() ? QStringList() : QStringList{target});
     }
 };
 
