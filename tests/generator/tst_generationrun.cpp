@@ -45,7 +45,8 @@ QStringList writing(const QString &page, const QStringList &steps)
 // created comes once the set is in place.
 QStringList freshRunLog(const QString &f)
 {
-    const QString path = "Status: Checking project path", fresh = " does not exist, Quillset will now create a fresh copy";
+    const QString path = "Status: Checking project path";
+    const QString fresh = " does not exist, Quillset will now create a fresh copy";
     return QStringList{"Status: Checking project name", path, "Status: Creating project directory", path,
                        "Status: Creating project files", "Status: Checking file paths", f + "guestbook.txt" + fresh,
                        f + "guestbook.txt created", f + "default.asp" + fresh}
