@@ -86,8 +86,8 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(),
                    "[Club news]\r\nProject_Title=Club news\r\nProject_Path=/srv/\r\nBG_Color=\r\n"
-                   "[Odd]\r\nTBL_Border=yes\r\nFLD_Names=, Name, Short, , Blank, Name, Missing\r\nFLD_Name=Name, Text, 40, \r\n"
-                   "FLD_Short=Short, Textarea\r\nFLD_Blank=, Text, 40, \r\n"
+                   "[Odd]\r\nTBL_Border=yes\r\nFLD_Names=, Name, Short, , Blank, Name, Missing\r\n"
+                   "FLD_Name=Name, Text, 40, \r\nFLD_Short=Short, Textarea\r\nFLD_Blank=, Text, 40, \r\n"
                    "[P]\r\nFLD_Names=Name\r\nFLD_Name=Name, Text, 40, \r\n"
                    "[Hand]\r\nProject_Path = /srv/ \r\nTBL_Border = 1\r\nH_FColor =  \r\nBG_Image=\"\"\r\n"
                    "FLD_Names = , Name\r\nFLD_Name = Name, Text, 40,\r\n");
