@@ -15,8 +15,6 @@
 
 namespace {
 
-const QStringList kDesigns = {"default", "bordered", "mixed", "western", "cyrillic"};
-
 // A golden design generated into a program folder of its own, and its runtime.
 struct Site {
     TestProgramFolder program;
@@ -98,7 +96,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("extra");  // typed into every value of the newer post: text of the code page
-        for (const QString &design : kDesigns)
+        for (const QString &design : kGoldenDesigns)
             QTest::newRow(qPrintable(design)) << design << QString();
         QTest::newRow("western, windows-1252")
             << "western" << QStringLiteral(" Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153");
@@ -219,7 +217,7 @@ private Q_SLOTS:
     void previewEqualsServerPage_data()
     {
         QTest::addColumn<QString>("design");
-        for (const QString &design : kDesigns)
+        for (const QString &design : kGoldenDesigns)
             QTest::newRow(qPrintable(design)) << design;
     }
     // The preview's view page is what the server sends for the same two entries.
