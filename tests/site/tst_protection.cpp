@@ -196,7 +196,7 @@ private Q_SLOTS:
         QTest::newRow("second page") << 4 << "2" << "e1" << true << false;
         QTest::newRow("middle page") << 7 << "2" << "e4 e3 e2" << true << true;
         QTest::newRow("not a number") << 4 << "x" << "e4 e3 e2" << false << true;
-        QTest::newRow("negative") << 4 << "-2" << "e4 e3 e2" << false << true;
+        QTest::newRow("zero") << 4 << "0" << "e4 e3 e2" << false << true;
         QTest::newRow("beyond the last") << 4 << "99" << "e1" << true << false;
         QTest::newRow("huge") << 4 << "99999999999999" << "e1" << true << false;
     }
