@@ -5,14 +5,15 @@
 #include "support/goldenprojects.h"
 
 #include <QHash>
-#include <QString>
+#include <QStringList>
+
+inline const QStringList kGoldenDesigns = {"default", "bordered", "mixed", "western", "cyrillic"};
 
 inline GuestbookProject goldenProject(const QString &design, const QString &path)
 {
-    const QHash<QString, GuestbookProject (*)(const QString &)> designs = {{"bordered", borderedProject},
-                                                                           {"mixed", mixedProject},
-                                                                           {"western", westernProject},
-                                                                           {"cyrillic", cyrillicProject}};
+    const QHash<QString, GuestbookProject (*)(const QString &)> designs = {
+        {"bordered", borderedProject}, {"mixed", mixedProject}, {"western", westernProject},
+        {"cyrillic", cyrillicProject}};
     return designs.value(design, defaultProject)(path);
 }
 

@@ -32,38 +32,31 @@ struct Run : GenerationHost {
     GenerationOutcome operator()(const GuestbookProject &project) { return GenerateGuestbook(name, project, *this); }
 };
 
+// "Status: Writing <step> [ <page> ]" for each step.
+QStringList writing(const QString &page, const QStringList &steps)
+{
+    QStringList rows;
+    for (const QString &step : steps)
+        rows << "Status: Writing " + step + " [ " + page + " ]";
+    return rows;
+}
+
 // The log and status rows of a run into a fresh folder F. What says a page was
 // created comes once the set is in place.
 QStringList freshRunLog(const QString &f)
 {
-    return {"Status: Checking project name",
-            "Status: Checking project path",
-            "Status: Creating project directory",
-            "Status: Checking project path",
-            "Status: Creating project files",
-            "Status: Checking file paths",
-            f + "guestbook.txt does not exist, Quillset will now create a fresh copy",
-            f + "guestbook.txt created",
-            f + "default.asp does not exist, Quillset will now create a fresh copy",
-            "Status: Writing file header [ default.asp ]",
-            "Status: Writing file body [ default.asp ]",
-            "Status: Writing page title [ default.asp ]",
-            "Status: Writing fields [ default.asp ]",
-            "Status: Writing file footer [ default.asp ]",
-            "Status: Writing script header [ addtogb.asp ]",
-            "Status: Writing file header [ addtogb.asp ]",
-            "Status: Writing page title [ addtogb.asp ]",
-            "Status: Writing fields [ addtogb.asp ]",
-            "Status: Writing file footer [ addtogb.asp ]",
-            "Status: Writing file header [ viewguestbook.asp ]",
-            "Status: Writing file body [ viewguestbook.asp ]",
-            "Status: Writing page title [ viewguestbook.asp ]",
-            "Status: Writing file footer [ viewguestbook.asp ]",
-            f + "default.asp created",
-            "[ default.asp ] File header created",
-            "Main file created, will now generate addtogb.asp",
-            "addtogb.asp file created, will now generate viewguestbook.asp",
-            "Guestbook [ My Guestbook ] created successfully"};
+    const QString path = "Status: Checking project path";
+    const QString fresh = " does not exist, Quillset will now create a fresh copy";
+    return QStringList{"Status: Checking project name", path, "Status: Creating project directory", path,
+                       "Status: Creating project files", "Status: Checking file paths", f + "guestbook.txt" + fresh,
+                       f + "guestbook.txt created", f + "default.asp" + fresh}
+        + writing("default.asp", {"file header", "file body", "page title", "fields", "file footer"})
+        + writing("addtogb.asp", {"script header", "file header", "page title", "fields", "file footer"})
+        + writing("viewguestbook.asp", {"file header", "file body", "page title", "file footer"})
+        + QStringList{f + "default.asp created", "[ default.asp ] File header created",
+                      "Main file created, will now generate addtogb.asp",
+                      "addtogb.asp file created, will now generate viewguestbook.asp",
+                      "Guestbook [ My Guestbook ] created successfully"};
 }
 
 // The status rows of a logged run: addtogb.asp's body status is shown but not logged.

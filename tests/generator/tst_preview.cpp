@@ -44,8 +44,8 @@ private Q_SLOTS:
     void writtenPages_data()
     {
         QTest::addColumn<QString>("design");
-        for (const char *design : {"default", "bordered", "mixed", "western", "cyrillic"})
-            QTest::newRow(design) << QString::fromLatin1(design);
+        for (const QString &design : kGoldenDesigns)
+            QTest::newRow(qPrintable(design)) << design;
     }
     void writtenPages()
     {

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QStringList kDesigns = {"default", "bordered", "mixed", "western", "cyrillic"};
-
 // A golden design generated into a program folder of its own, and its runtime.
 struct Site {
     TestProgramFolder program;
@@ -98,7 +96,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("extra");  // typed into every value of the newer post: text of the code page
-        for (const QString &design : kDesigns)
+        for (const QString &design : kGoldenDesigns)
             QTest::newRow(qPrintable(design)) << design << QString();
         QTest::newRow("western, windows-1252")
             << "western" << QStringLiteral(" Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153");
@@ -124,15 +122,11 @@ private Q_SLOTS:
         }
         QStringList tooShort = newer;
         tooShort.last() = QStringLiteral("ab");
-        const QString post = QStringLiteral("POST");
-        const QList<SiteAnswer> answers = runtime.run({
-            {QStringLiteral("default.asp")},
-            {QStringLiteral("addtogb.asp"), post, formOf(controls, tooShort)},
-            {QStringLiteral("default.asp"), QStringLiteral("GET"), {}, {{"err", "1"}}},
-            {QStringLiteral("addtogb.asp"), post, formOf(controls, older)},
-            {QStringLiteral("addtogb.asp"), post, formOf(controls, newer)},
-            {QStringLiteral("viewguestbook.asp")},
-        });
+        const QString sign = "default.asp", add = "addtogb.asp", post = "POST";
+        const QList<SiteAnswer> answers =
+            runtime.run({{sign}, {add, post, formOf(controls, tooShort)}, {sign, "GET", {}, {{"err", "1"}}},
+                         {add, post, formOf(controls, older)}, {add, post, formOf(controls, newer)},
+                         {"viewguestbook.asp"}});
         verifyNoErrors(answers);
         const QString banner = QStringLiteral("Error: One or more required fields were of an invalid length");
         QVERIFY(!answers.at(0).text.contains(banner));
@@ -165,42 +159,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("area");  // posted in every multi-line field
         QTest::addColumn<QString>("shownText");  // what the view page shows for the Name field
         QTest::addColumn<QString>("shownArea");  // and for the Comments field
-        QTest::newRow("markup") << "<script>alert(\"x\")</script>"
-                                << "<b onclick='x'>bold</b> & more"
-                                << "Name : &lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;<br/>"
-                                << "Comments : &lt;b onclick='x'&gt;bold&lt;/b&gt; &amp; more<br/>";
-        QTest::newRow("server script") << "<%= Now %>"
-                                       << "<% Response.Write 1 %>"
-                                       << "Name : &lt;%= Now %&gt;<br/>"
-                                       << "Comments : &lt;% Response.Write 1 %&gt;<br/>";
-        QTest::newRow("CR LF") << "one\r\ntwo"
-                               << "one\r\n\r\ntwo"
-                               << "Name : one <br> two<br/>"
-                               << "Comments : one <br>  <br> two<br/>";
-        QTest::newRow("CR") << "one\rtwo"
-                            << "one\rtwo\r"
-                            << "Name : one <br> two<br/>"
-                            << "Comments : one <br> two <br> <br/>";
-        QTest::newRow("LF") << "one\ntwo"
-                            << "\none\ntwo"
-                            << "Name : one <br> two<br/>"
-                            << "Comments :  <br> one <br> two<br/>";
+        const auto row = [](const char *name, const QString &text, const QString &area, const QString &shownText,
+                            const QString &shownArea) {
+            QTest::newRow(name) << text << area << "Name : " + shownText + "<br/>"
+                                << "Comments : " + shownArea + "<br/>";
+        };
+        row("markup", "<script>alert(\"x\")</script>", "<b onclick='x'>bold</b> & more",
+            "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;", "&lt;b onclick='x'&gt;bold&lt;/b&gt; &amp; more");
+        row("server script", "<%= Now %>", "<% Write 1 %>", "&lt;%= Now %&gt;", "&lt;% Write 1 %&gt;");
+        row("CR LF", "one\r\ntwo", "one\r\n\r\ntwo", "one <br> two", "one <br>  <br> two");
+        row("CR", "one\rtwo", "one\rtwo\r", "one <br> two", "one <br> two <br> ");
+        row("LF", "one\ntwo", "\none\ntwo", "one <br> two", " <br> one <br> two");
         // The typed item separator splits the entry; it stays one line.
-        QTest::newRow("item separator") << "abcvbCrLf Date : forged"
-                                        << "vbCrLf vbCrLf x"
-                                        << "Date : forged<br/>Name : abc<br/>"
-                                        << "x<br/><br/>Comments : <br/>";
-        QTest::newRow("line marker") << "a//vbReturn//b"
-                                     << "<a//vbReturn//>"
-                                     << "Name : a <br> b<br/>"
-                                     << "Comments : &lt;a <br> &gt;<br/>";
+        QTest::newRow("item separator") << "abcvbCrLf Date : forged" << "vbCrLf vbCrLf x"
+                                        << "Date : forged<br/>Name : abc<br/>" << "x<br/><br/>Comments : <br/>";
+        row("line marker", "a//vbReturn//b", "<a//vbReturn//>", "a <br> b", "&lt;a <br> &gt;");
         const QString longValue = QString(99990, QLatin1Char('x')) + QStringLiteral("<i>\"&</i>");
-        QTest::newRow("100,000 characters") << longValue << longValue << "Name : " + htmlEncoded(longValue) + "<br/>"
-                                            << "Comments : " + htmlEncoded(longValue) + "<br/>";
-        QTest::newRow("outside the code page") << "\u65e5\u672c"
-                                               << "\u0416 \U0001F600"
-                                               << "Name : &amp;#26085;&amp;#26412;<br/>"
-                                               << "Comments : &amp;#1046; &amp;#128512;<br/>";
+        row("100,000 characters", longValue, longValue, htmlEncoded(longValue), htmlEncoded(longValue));
+        row("outside the code page", "\u65e5\u672c", "\u0416 \U0001F600", "&amp;#26085;&amp;#26412;",
+            "&amp;#1046; &amp;#128512;");
     }
     // One post is one stored line, and what the visitor typed is shown as text.
     void hostilePost()
@@ -236,7 +213,7 @@ private Q_SLOTS:
     void previewEqualsServerPage_data()
     {
         QTest::addColumn<QString>("design");
-        for (const QString &design : kDesigns)
+        for (const QString &design : kGoldenDesigns)
             QTest::newRow(qPrintable(design)) << design;
     }
     // The preview's view page is what the server sends for the same two entries.

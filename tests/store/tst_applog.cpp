@@ -89,17 +89,11 @@ private Q_SLOTS:
         QDir(folder.path()).mkdir("empty");
         writeBytes(folder.file("page.asp"), "x");
         writeBytes(folder.file(".hidden"), "x");
-        QVERIFY(FolderExists(folder.file("empty")));
-        QVERIFY(FolderExists(folder.file("empty/")));
-        QVERIFY(!FolderExists(folder.file("missing")));
-        QVERIFY(!FolderExists(QString()));
-        QVERIFY(FileExists(folder.file("page.asp")));
-        QVERIFY(!FileExists(folder.file(".hidden")));
-        QVERIFY(!FileExists(folder.file("empty")));
-        QVERIFY(!FileExists("   "));
-        QVERIFY(IsBlankText(QString()));
-        QVERIFY(IsBlankText("   "));
-        QVERIFY(!IsBlankText(" \t "));
+        QVERIFY(FolderExists(folder.file("empty")) && FolderExists(folder.file("empty/")));
+        QVERIFY(!FolderExists(folder.file("missing")) && !FolderExists(QString()));
+        QVERIFY(FileExists(folder.file("page.asp")) && !FileExists(folder.file(".hidden")));
+        QVERIFY(!FileExists(folder.file("empty")) && !FileExists("   "));
+        QVERIFY(IsBlankText(QString()) && IsBlankText("   ") && !IsBlankText(" \t "));
     }
 };
 

@@ -25,21 +25,14 @@ private Q_SLOTS:
         GuestbookProject p = GuestbookProject::startupDefaults();
         p.Project_Path = "C:\\Sites\\";
         SaveProject("My Guestbook", p);
-        const QByteArray expected =
-            "[Projects]\r\nRecent_Projects=My_Guestbook\r\n"
-            "[Settings]\r\nprjNumber=1\r\n"
-            "[My Guestbook]\r\n"
-            "Project_Title=My Guestbook\r\nProject_Path=C:\\Sites\\\r\nBG_Image=None\r\nBG_Color=#ffffff\r\n"
-            "TBL_Width=45%\r\nTBL_Border=0\r\nTBL_Border_Width=0\r\n"
-            "M_FColor=#000000\r\nM_FFace=Verdana\r\nM_FSize=11\r\n"
-            "H_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\n"
-            "HM_FColor=#ff0000\r\nHM_FFace=Verdana\r\nHM_FSize=11\r\n"
-            "FLD_Name=Name, Text, 40, \r\n"
-            "FLD_E-mail=E-mail, Text, 40, \r\n"
-            "FLD_Homepage=Homepage, Text, 40, \r\n"
-            "FLD_Comments=Comments, Textarea, 10, 39\r\n"
-            "FLD_Names=, Name, E-mail, Homepage, Comments\r\n";
-        QCOMPARE(readBytes(SettingsFilePath()), expected);
+        QCOMPARE(readBytes(SettingsFilePath()),
+                 "[Projects]\r\nRecent_Projects=My_Guestbook\r\n[Settings]\r\nprjNumber=1\r\n[My Guestbook]\r\n"
+                 "Project_Title=My Guestbook\r\nProject_Path=C:\\Sites\\\r\nBG_Image=None\r\nBG_Color=#ffffff\r\n"
+                 "TBL_Width=45%\r\nTBL_Border=0\r\nTBL_Border_Width=0\r\nM_FColor=#000000\r\nM_FFace=Verdana\r\n"
+                 "M_FSize=11\r\nH_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\nHM_FColor=#ff0000\r\n"
+                 "HM_FFace=Verdana\r\nHM_FSize=11\r\nFLD_Name=Name, Text, 40, \r\nFLD_E-mail=E-mail, Text, 40, \r\n"
+                 "FLD_Homepage=Homepage, Text, 40, \r\nFLD_Comments=Comments, Textarea, 10, 39\r\n"
+                 "FLD_Names=, Name, E-mail, Homepage, Comments\r\n");
     }
 
     void savingAgainOverwritesButDoesNotRelist()
@@ -73,8 +66,7 @@ private Q_SLOTS:
         row("the largest count stays", "2147483647", "2147483647");
         row("beyond the largest count", "2147483648", "1");
         QTest::newRow("listed in a spaced list")
-            << QByteArray("[Projects]\r\nRecent_Projects = My_Guestbook ,  club_news "
-                          "\r\n[Settings]\r\nprjNumber=2\r\n")
+            << QByteArray("[Projects]\r\nRecent_Projects = My_Guestbook ,  club_news \r\n[Settings]\r\nprjNumber=2\r\n")
             << "2";
     }
     void projectCount()
@@ -94,29 +86,20 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(),
                    "[Club news]\r\nProject_Title=Club news\r\nProject_Path=/srv/\r\nBG_Color=\r\n"
-                   "[Odd]\r\nTBL_Border=yes\r\n"
-                   "FLD_Names=, Name, Short, , Blank, Name, Missing\r\n"
-                   "FLD_Name=Name, Text, 40, \r\n"
-                   "FLD_Short=Short, Textarea\r\n"
-                   "FLD_Blank=, Text, 40, \r\n"
+                   "[Odd]\r\nTBL_Border=yes\r\nFLD_Names=, Name, Short, , Blank, Name, Missing\r\n"
+                   "FLD_Name=Name, Text, 40, \r\nFLD_Short=Short, Textarea\r\nFLD_Blank=, Text, 40, \r\n"
                    "[P]\r\nFLD_Names=Name\r\nFLD_Name=Name, Text, 40, \r\n"
                    "[Hand]\r\nProject_Path = /srv/ \r\nTBL_Border = 1\r\nH_FColor =  \r\nBG_Image=\"\"\r\n"
                    "FLD_Names = , Name\r\nFLD_Name = Name, Text, 40,\r\n");
-        const GuestbookProject fallbacks{"Club news", "/srv/",   "",   "#ffffff",
-                                         "45%",       0,         "0",  // title, path, BG_, TBL_
-                                         "#000000",   "Verdana", "11",  // M_F...
-                                         "#333333",   "Verdana", "11",  // H_F...
-                                         "#ff0000",   "Verdana", "11",  // HM_F...
-                                         0,           "0",       "0",  "", 0,  // protection off
-                                         {}};
+        const GuestbookProject fallbacks{"Club news", "/srv/",   "",  "#ffffff", "45%",     0,    "0",
+                                         "#000000",   "Verdana", "11", "#333333", "Verdana", "11", "#ff0000",
+                                         "Verdana",   "11",      0,    "0",       "0",       "",   0, {}};
         QCOMPARE(LoadProject("Club news"), fallbacks);
         QCOMPARE(LoadProject("Nowhere").Project_Path, GuestbookProject::defaultProjectPath());
 
         const GuestbookProject odd = LoadProject("Odd");
         QCOMPARE(odd.TBL_Border, 0);
-        const QList<GuestbookField> expected = {{"Name", "Text", "40", QString()},
-                                                {"Short", "Textarea", QString(), QString()}};
-        QCOMPARE(odd.Fields, expected);
+        QCOMPARE(odd.Fields, QList<GuestbookField>({{"Name", "Text", "40", {}}, {"Short", "Textarea", {}, {}}}));
         QVERIFY(LoadProject("P").Fields.isEmpty());  // a field list without separator
 
         // Written by hand in the spaced style: values as the profile functions give them.
@@ -179,9 +162,7 @@ private Q_SLOTS:
             "H_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\nHM_FColor=#ff0000\r\nHM_FFace=Verdana\r\n"
             "HM_FSize=11\r\nFLD_Pr\xE9nom=Pr\xE9nom, Text, 40, \r\nFLD_Names=, Pr\xE9nom\r\n";
         QTest::newRow("windows-1252") << cp1252;
-        QTest::newRow("UTF-8") << QByteArray(cp1252)
-                                      .replace("\xE9", "\xC3\xA9")
-                                      .replace("\x80", "\xE2\x82\xAC")
+        QTest::newRow("UTF-8") << QByteArray(cp1252).replace("\xE9", "\xC3\xA9").replace("\x80", "\xE2\x82\xAC")
                                       .replace("\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
     }
     void loadAndSaveKeepBytes()

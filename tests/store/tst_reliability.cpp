@@ -1,6 +1,5 @@
-// What must hold when disks fill, writers die and other processes write at the
-// same time: no file is ever half written, a dead writer never blocks the next
-// save, and a reader never sees a missing or mixed file.
+// Full disks, dying writers and concurrent processes: no file is ever half written,
+// a dead writer never blocks the next save, and no reader sees a missing or mixed file.
 
 #include "generator/generationrun.h"
 #include "store/atomicfile.h"
@@ -73,8 +72,7 @@ class TestReliability : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A write that fails at any step leaves the old file byte for byte, leaves no
-    // temporary copy and hands back the error text.
+    // A write failing at any step keeps the old file, leaves no copy and returns the error.
     void failedWriteKeepsOldFile_data()
     {
         QTest::addColumn<int>("step");
@@ -94,13 +92,11 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quillset.ini"});
     }
 
-    // When the second file of a set cannot be renamed into place, the first is put
-    // back; when that fails too, the error says which file was not put back.
+    // A failed rename of a set's second file puts the first back; a failed put-back is named.
     void failedPutBackIsReported()
     {
         TestProgramFolder folder;
-        const QString first = folder.file("first.asp");
-        const QString second = folder.file("second.asp");
+        const QString first = folder.file("first.asp"), second = folder.file("second.asp");
         writeBytes(first, "old first");
         int firstDevices = 0;
         AtomicFile::setDeviceFactoryForTesting([&](const QString &path) -> std::unique_ptr<StagingDevice> {
@@ -116,10 +112,8 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(second));
     }
 
-    // A writer killed after creating the lock but before writing its process id
-    // into it (its empty lock goes once it is a few seconds old), or killed while
-    // holding the lock, does not block the next save; a live holder makes the save
-    // wait and then fail, and nothing is written.
+    // A writer killed before filling in its lock (the empty lock goes once a few seconds
+    // old) or while holding it does not block the next save; a live holder makes it fail.
     void lockHolder_data()
     {
         QTest::addColumn<QString>("mode");
@@ -227,9 +221,8 @@ private Q_SLOTS:
         QVERIFY(!removed || GetINISetting("Settings", "AppLog", "-") == folder.file("applog.log"));
     }
 
-    // A writer killed after any step of a set write leaves one whole set once the
-    // next start or the next write into the folder has run: the old set when it
-    // died before its journal was in place, the new one after.
+    // A set writer killed after any step leaves one whole set after the next start or write:
+    // the old set when it died before its journal was in place, the new one after.
     void killedSetWriteLeavesWholeSet_data()
     {
         QTest::addColumn<int>("stop");
@@ -263,20 +256,18 @@ private Q_SLOTS:
     void syncsBeforeRename_data()
     {
         QTest::addColumn<QString>("what");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("settings file") << "settings"
-                                       << QStringList{"sync Quillset.ini~", "rename Quillset.ini", "sync folder"};
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("settings file") << "settings" << QString("sync Quillset.ini~|rename Quillset.ini|sync folder");
         // The journal of the set is written whole before the first rename.
-        QTest::newRow("page set") << "pages"
-                                  << QStringList{"sync a.asp~", "sync b.asp~", "sync .quillset-set.journal~",
-                                                 "rename .quillset-set.journal", "sync folder", "rename a.asp",
-                                                 "rename b.asp", "sync folder"};
-        QTest::newRow("new data file") << "data" << QStringList{"sync guestbook.txt", "sync folder"};
+        QTest::newRow("page set") << "pages" << QString("sync a.asp~|sync b.asp~|sync .quillset-set.journal~|"
+                                                        "rename .quillset-set.journal|sync folder|rename a.asp|"
+                                                        "rename b.asp|sync folder");
+        QTest::newRow("new data file") << "data" << QString("sync guestbook.txt|sync folder");
     }
     void syncsBeforeRename()
     {
         QFETCH(QString, what);
-        QFETCH(QStringList, calls);
+        QFETCH(QString, calls);
         TestProgramFolder folder;
         QStringList seen;
         const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
@@ -298,11 +289,10 @@ private Q_SLOTS:
         AtomicFile::setDiskSyncForTesting({});
         AtomicFile::setDeviceFactoryForTesting({});
         QVERIFY(written.succeeded());
-        QCOMPARE(seen, calls);
+        QCOMPARE(seen.join('|'), calls);
     }
 
-    // A settings file or page that is a symbolic link stays one: the file it points
-    // to gets the new content, from a copy written beside that file.
+    // A linked settings file or page stays a link; its target gets the content via a copy beside it.
     void linkedFileKept_data()
     {
         QTest::addColumn<QString>("link");
@@ -344,15 +334,12 @@ private Q_SLOTS:
         writer->kill();
         writer->waitForFinished();
         const QByteArray text = readBytes(SettingsFilePath());
-        QVERIFY(text.startsWith(old));
-        QVERIFY(text.endsWith("\r\n"));
+        QVERIFY(text.startsWith(old) && text.endsWith("\r\n"));
         QVERIFY(!GetINISetting("Stress", "Round", QString()).isEmpty());
         QCOMPARE(GetINISetting("Position", "Left", QString()), QStringLiteral("4230"));
     }
 
-    // Four processes saving at once into a large file lose no acknowledged save:
-    // the lock admits one writer, always. QUILLSET_RACE_SAVES sets the saves of
-    // each writer for a long run.
+    // Four processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each).
     void racingWritersLoseNoSave()
     {
         TestProgramFolder folder;
@@ -363,8 +350,7 @@ private Q_SLOTS:
         QList<QProcess *> writers;
         for (int w = 0; w < 4; ++w)
             writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});
-        int acknowledged = 0;
-        int lost = 0;
+        int acknowledged = 0, lost = 0;
         for (QProcess *writer : writers) {
             QVERIFY(writer->waitForFinished(-1));
             const QList<QByteArray> saved = writer->readAllStandardOutput().split(' ');
@@ -381,8 +367,7 @@ private Q_SLOTS:
         QCOMPARE(lost, 0);
     }
 
-    // One process saves in a loop while this one loads: every load and every
-    // recent list is one of the states that were saved, never the defaults.
+    // Loads and recent lists during another process's saves are always a saved state.
     void readersNeverSeeTornFile()
     {
         TestProgramFolder folder;
