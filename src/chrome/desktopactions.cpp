@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -23,6 +25,14 @@ bool openWithDesktop(const QString &pathOrUrl)
 {
     return QDesktopServices::openUrl(isWebAddress(pathOrUrl) ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
 }
+
+// A local path in full, so that the user can find it when the desktop cannot open it.
+QString fullTarget(const QString &pathOrUrl)
+{
+    if (isWebAddress(pathOrUrl) || !QFileInfo(pathOrUrl).isRelative())
+        return pathOrUrl;
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(pathOrUrl));
+}
 }  // namespace
 
 QString DesktopActions::openFailureText(const QString &pathOrUrl)
@@ -32,9 +42,10 @@ QString DesktopActions::openFailureText(const QString &pathOrUrl)
 
 bool DesktopActions::open(const QString &pathOrUrl, QWidget *parent)
 {
-    const bool opened = testOpener() ? testOpener()(pathOrUrl) : openWithDesktop(pathOrUrl);
+    const QString target = fullTarget(pathOrUrl);
+    const bool opened = testOpener() ? testOpener()(target) : openWithDesktop(target);
     if (!opened) {
-        const QString text = openFailureText(pathOrUrl);
+        const QString text = openFailureText(target);
         WriteLog(text);
         MessagePrompt::error(parent ? parent : QApplication::activeWindow(), text);
     }

@@ -3,7 +3,6 @@
 #include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
-#include "generator/pagevalues.h"
 
 #include <QLabel>
 
@@ -40,9 +39,4 @@ void addEdgeLines(QWidget *popup, const QList<QRect> &lines)
         line->setGeometry(lines.at(i));
         setBackground(line, Qt::black);
     }
-}
-
-bool storableText(const QString &text)
-{
-    return IsPageText(text) && QString::fromLocal8Bit(text.toLocal8Bit()) == text;
 }

@@ -34,8 +34,3 @@ PopupBanner addPopupBanner(QWidget *popup, const QRect &banner, const QRect &ico
 
 // One-pixel black lines named Line1, Line2, ... in the order given.
 void addEdgeLines(QWidget *popup, const QList<QRect> &lines);
-
-// True when text can go into the generated pages (no script markers, no control
-// characters, nothing the page code page cannot hold) and survives the settings
-// file, which is kept in the system's 8-bit encoding, unchanged.
-bool storableText(const QString &text);

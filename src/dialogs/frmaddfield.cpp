@@ -15,14 +15,15 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-const QString FieldDialogText::kInvalidName = QStringLiteral("Error: Invalid field name");
 const QString FieldDialogText::kDuplicateName =
     QStringLiteral("Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
-// Two names that differ only in capitals, or in spaces against underscores, are kept
-// under the same settings key, so one of them would be lost when the project is saved.
+// Two names that differ only in capitals, or in a space where the other has an
+// underscore, are kept under the same settings key, so one of them would be lost when
+// the project is saved.
 const QString FieldDialogText::kClashingName =
     QStringLiteral("Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
-                   "letters, spaces and underscores.");
+                   "letters and in more than a space where the other has an underscore.");
+const QString FieldDialogText::kLeftOut = QStringLiteral("Left out: ");
 // Characters that would break the generated pages or the stored project.
 const QString FieldDialogText::kFilteredCharacters = kFieldNameFilter;
 
@@ -113,6 +114,10 @@ frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesIn
     Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
     cboCols = editableCombo(QStringLiteral("cboCols"), kSizes, kNewField.Cols, twipsRect(1200, 1320, 975, 315), Frame1);
 
+    // Beside the buttons, once the name filter has dropped a character: a line that
+    // does not stop the typing, as a message box would.
+    lblLeftOut = dialogLabel(QStringLiteral("lblLeftOut"), QString(), {}, this);
+    lblLeftOut->hide();
     lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, {}, Qt::white);
     lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, {}, Qt::white);
 
@@ -153,6 +158,7 @@ void frmAddField::ResizeMe(int valOpt)
         Frame1->setGeometry(twipsRect(120, 0, 3975, layout.frameHeight));
         lblCancel->setGeometry(twipsRect(2040, layout.buttonTop, 975, 255));
         lblOK->setGeometry(twipsRect(3120, layout.buttonTop, 975, 255));
+        lblLeftOut->setGeometry(twipsRect(120, layout.buttonTop, 1860, 255));
         Label4->setVisible(layout.showColumns);
         cboCols->setVisible(layout.showColumns);
         Label3->setText(QString::fromLatin1(layout.rowsCaption));
@@ -195,8 +201,12 @@ void frmAddField::txtfldName_Change()
     if (m_filtering)
         return;
     QString name = txtfldName->text();
-    for (const QChar c : FieldDialogText::kFilteredCharacters)
+    for (const QChar c : FieldDialogText::kFilteredCharacters) {
+        if (name.contains(c) && !lblLeftOut->text().contains(c))
+            lblLeftOut->setText((lblLeftOut->text().isEmpty() ? FieldDialogText::kLeftOut : lblLeftOut->text() + ' ') + c);
         name.remove(c);
+    }
+    lblLeftOut->setVisible(!lblLeftOut->text().isEmpty());
     m_filtering = true;
     txtfldName->setText(name);
     m_filtering = false;
@@ -211,8 +221,8 @@ void frmAddField::Combo1_Change()
 void frmAddField::lblOK_Click()
 {
     const QString name = txtfldName->text();
-    if (!IsPageFieldName(name) || !storableText(name)) {
-        MessagePrompt::error(this, FieldDialogText::kInvalidName);
+    if (const QString problem = FieldNameProblem(name); !problem.isEmpty()) {
+        MessagePrompt::failure(this, problem);
         txtfldName->setFocus();
         return;
     }

@@ -48,12 +48,14 @@ private:
     QComboBox *cboCols;
     LabelButton *lblOK;
     LabelButton *lblCancel;
+    QLabel *lblLeftOut;
 };
 
 // The texts of the dialog's checks, as the user sees them.
 namespace FieldDialogText {
-extern const QString kInvalidName;
 extern const QString kDuplicateName;
 extern const QString kClashingName;
 extern const QString kFilteredCharacters;
+// In front of the characters the name filter has dropped.
+extern const QString kLeftOut;
 }  // namespace FieldDialogText

@@ -5,14 +5,11 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
-#include "store/filetests.h"
-#include "store/projectstore.h"
+#include "generator/pagevalues.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-
-const QString TitleDialogText::kInvalidTitle = QStringLiteral("Error: Invalid title. Please check and try again");
 
 namespace {
 
@@ -27,26 +24,7 @@ QLineEdit *titleBox(const QString &name, const QRect &geometry, QWidget *parent)
     return box;
 }
 
-// Section names in the settings file match without regard to case or to spaces at
-// their ends.
-QString sectionIdentity(const QString &title)
-{
-    return title.trimmed().toLower();
-}
-
 }  // namespace
-
-bool IsAcceptableTitle(const QString &title)
-{
-    if (title.size() < 2 || title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('_')) || !storableText(title)
-        || !IsPlainFolderName(title))
-        return false;
-    for (const RecentProject &saved : FillRecentProjects()) {
-        if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
-            return false;
-    }
-    return true;
-}
 
 frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -89,9 +67,8 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
 
 void frmEdit::lblOK_Click()
 {
-    const QString title = txtNew->text();
-    if (!IsAcceptableTitle(title)) {
-        MessagePrompt::error(this, TitleDialogText::kInvalidTitle);
+    if (const QString problem = TitleProblem(txtNew->text()); !problem.isEmpty()) {
+        MessagePrompt::failure(this, problem);
         return;
     }
     accept();

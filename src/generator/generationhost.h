@@ -15,10 +15,14 @@ public:
     virtual void generationFinished(const QString &folder) = 0;
 };
 
-// How a run ended: on failure, the system's error text.
+// How a run ended: on failure, the system's error text, and for a failure inside
+// the project folder, the folder and what the user can do.
 struct GenerationOutcome {
     bool succeeded = true;
     QString errorText;
+    QString remedy = {};
 
     static GenerationOutcome failure(const QString &errorText) { return {false, errorText}; }
+    // What the user is shown after "Error: ".
+    QString message() const { return remedy.isEmpty() ? errorText : errorText + QStringLiteral(". ") + remedy; }
 };

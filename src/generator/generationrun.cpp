@@ -221,6 +221,15 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
     return {};
 }
 
+// A failure inside the project folder names it and says what the user can do.
+GenerationOutcome inFolder(GenerationOutcome outcome, const QString &folder)
+{
+    if (!outcome.succeeded)
+        outcome.remedy = QStringLiteral("The guestbook could not be written into %1. Choose another folder on step 2")
+                             .arg(QDir::toNativeSeparators(folder));
+    return outcome;
+}
+
 // The run after the values were found fit for the pages.
 GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const PageCodePage &codePage,
                           GenerationHost &host)
@@ -235,22 +244,22 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
     if (!IsPlainFolderName(projectName))
         return GenerationOutcome::failure(QStringLiteral("\"%1\" cannot name the project folder").arg(projectName));
 
-    QString folder;
+    const QString folder = ProgramFolder::withTrailingSeparator(project.Project_Path) + projectName;
     for (bool created = false;;) {
-        folder = ProgramFolder::withTrailingSeparator(project.Project_Path) + projectName;
         show(host, QStringLiteral("Status: Checking project path"));
         if (FolderExists(folder))
             break;
         if (created)
-            return GenerationOutcome::failure(QStringLiteral("The folder %1 could not be made").arg(folder));
+            return inFolder(GenerationOutcome::failure(QStringLiteral("The folder %1 could not be made").arg(folder)),
+                            folder);
         show(host, QStringLiteral("Status: Creating project directory"));
         const GenerationOutcome made = createFolder(folder);
         if (!made.succeeded)
-            return made;
+            return inFolder(made, folder);
         created = true;
     }
     show(host, QStringLiteral("Status: Creating project files"));
-    return writePages(folder, project, codePage, host);
+    return inFolder(writePages(folder, project, codePage, host), folder);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "generator/pagevalues.h"
 
 #include "store/applog.h"
+#include "store/filetests.h"
 #include "store/projectkeys.h"
+#include "store/projectstore.h"
 
 #include <QList>
 
@@ -15,6 +17,9 @@ const QStringList kScriptMarkers = {QStringLiteral("<%"), QStringLiteral("%>")};
 const QString kFieldNameAllowedFromFilter = QStringLiteral("-");
 // Characters that would end the background image's unquoted attribute or the tag.
 const QString kImageRefused = QStringLiteral("\"'<>");
+// The dialogs' headlines for a name that is too short.
+const QString kInvalidTitle = QStringLiteral("Invalid title. Please check and try again\r\n\r\n");
+const QString kInvalidFieldName = QStringLiteral("Invalid field name\r\n\r\n");
 // How much of a refused value the message shows.
 constexpr int kShownLength = 12;
 
@@ -156,12 +161,56 @@ PageCodePage ResolvePageCodePage()
     return codePage;
 }
 
-bool IsPageText(const QString &text)
+namespace {
+
+// The checks that titles and field names share; "the" names the kind of name.
+QString typedNameProblem(const QString &the, const QString &name, const QString &headline, const QString &pageReason)
 {
-    return textProblem(text, PageCodePage::fromSettings()).isEmpty();
+    if (name.size() < kMinFieldNameLength)
+        return headline + the + (name.isEmpty() ? QStringLiteral(" is empty") : QStringLiteral(" needs at least 2 characters"));
+    if (!pageReason.isEmpty())
+        return the + QStringLiteral(" cannot be used in a page: ") + pageReason;
+    if (QString::fromLocal8Bit(name.toLocal8Bit()) != name)
+        return the + QStringLiteral(" holds a character that the settings file cannot hold");
+    return {};
 }
 
-bool IsPageFieldName(const QString &name)
+// Section names in the settings file match without regard to case or to spaces at
+// their ends.
+QString sectionIdentity(const QString &title)
 {
-    return fieldNameProblem(name, PageCodePage::fromSettings()).isEmpty();
+    return title.trimmed().toLower();
+}
+
+}  // namespace
+
+QString TitleProblem(const QString &title)
+{
+    const QString the = QStringLiteral("The title");
+    if (QString problem = typedNameProblem(the, title, kInvalidTitle, textProblem(title, PageCodePage::fromSettings()));
+        !problem.isEmpty())
+        return problem;
+    const QString cannotHold = the + QStringLiteral(" cannot hold \"%1\" (%2)");
+    if (title.contains(QLatin1Char(',')))
+        return cannotHold.arg(QStringLiteral(","), QStringLiteral("it separates saved projects"));
+    if (title.contains(QLatin1Char('_')))
+        return cannotHold.arg(QStringLiteral("_"), QStringLiteral("it stands for a space in saved project names"));
+    if (!IsPlainFolderName(title)) {
+        const QString part = title.contains(QLatin1Char('/')) ? QStringLiteral("/")
+            : title.contains(QLatin1Char('\\'))               ? QStringLiteral("\\")
+                                                               : title;
+        return cannotHold.arg(part, QStringLiteral("the title names the project's folder"));
+    }
+    for (const RecentProject &saved : FillRecentProjects()) {
+        if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
+            return the + QStringLiteral(" differs from the saved project \"%1\" only in capitals or end spaces")
+                             .arg(saved.text);
+    }
+    return {};
+}
+
+QString FieldNameProblem(const QString &name)
+{
+    return typedNameProblem(QStringLiteral("The field name"), name, kInvalidFieldName,
+                            fieldNameProblem(name, PageCodePage::fromSettings()));
 }

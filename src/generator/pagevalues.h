@@ -22,6 +22,12 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
 // that is not usable is logged as it falls back.
 PageCodePage ResolvePageCodePage();
 
-// Single values as a dialog takes them, each against the code page of the settings.
-bool IsPageText(const QString &text);
-bool IsPageFieldName(const QString &name);
+// Why the title dialog or the field dialog refuses a typed name, as the text after
+// "Error: "; empty when it takes it. Checked against the code page of the settings
+// and the settings file, which keeps text in the system's 8-bit encoding. A title
+// must also come back from the recent list as the same project: no "," (it
+// separates the list), no "_" (it stands for a space there), one folder name, and
+// not a saved project's title apart from capitals or spaces at its ends (the
+// settings file would keep both in one section).
+QString TitleProblem(const QString &title);
+QString FieldNameProblem(const QString &name);

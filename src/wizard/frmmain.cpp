@@ -239,8 +239,9 @@ void frmMain::lblNext_Click()
     const GenerationOutcome outcome = GenerateGuestbook(m_projectName, project, *this);
     if (!outcome.succeeded) {
         // The run stopped before its completion: stay on the last step so the
-        // user can mend the path and press Finish again.
-        MessagePrompt::failure(this, outcome.errorText);
+        // user can mend the path and press Finish again; the status is over.
+        setStatusVisible(false);
+        MessagePrompt::failure(this, outcome.message());
         lblBack->setEnabled(true);
         return;
     }

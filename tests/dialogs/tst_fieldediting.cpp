@@ -4,12 +4,13 @@
 #include "wizard/wizardtestsupport.h"
 
 namespace {
-const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name");
+const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name\r\n\r\nThe field name ");
 const QString kDuplicate =
     QStringLiteral("! Ok: Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
 // Names that differ only in capitals, or in a space against an underscore, would share one settings key.
 const QString kClash = QStringLiteral("! Ok: Error: Field name too close to another field\r\n\r\n"
-                                      "Field names must differ in more than capital letters, spaces and underscores.");
+                                      "Field names must differ in more than capital letters and in more than a space "
+                                      "where the other has an underscore.");
 
 QStringList textsOf(const GuestbookField &field)
 {
@@ -40,10 +41,11 @@ private slots:
     {
         QTest::addColumn<QString>("typed");  // ^: the Home key
         QTest::addColumn<QString>("kept");
-        addRow("the eight characters", "x/\\&?><+-y", "xy");
-        addRow("quote, comma, equals", "Your \"name\", age=3", "Your name age3");
-        addRow("others stay", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!");
-        addRow("typing at the start continues at the end", "ab^xy", "xaby");
+        QTest::addColumn<QString>("leftOut");  // the dialog's line on what the filter dropped, each once
+        addRow("the eight characters", "x/\\&?><+-y<", "xy", "Left out: / \\ & ? > < + -");
+        addRow("quote, comma, equals", "Your \"name\", age=3", "Your name age3", "Left out: \" , =");
+        addRow("others stay", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!", "");
+        addRow("typing at the start continues at the end", "ab^xy", "xaby", "");
     }
 
     void nameFilter()
@@ -59,6 +61,8 @@ private slots:
         }
         QCOMPARE(field.name()->text(), kept);
         QCOMPARE(field.name()->cursorPosition(), kept.size());
+        const QLabel *leftOut = control<QLabel>(&field.dialog, "lblLeftOut");
+        QTEST(leftOut->isVisible() ? leftOut->text() : QString(), "leftOut");
     }
 
     void okChecks_data()
@@ -67,8 +71,8 @@ private slots:
         QTest::addColumn<QString>("sizes");  // kind/rows/columns typed; empty: as the dialog shows them
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("field");  // the field given back when accepted, |-separated
-        addRow("empty name", "", "", kInvalidName, "");
-        addRow("one character", "N", "", kInvalidName, "");
+        addRow("empty name", "", "", kInvalidName + "is empty", "");
+        addRow("one character", "N", "", kInvalidName + "needs at least 2 characters", "");
         addRow("two spaces", "  ", "", QString(), "  |Text|10|");
         addRow("underscore for a space in use", "Home_page", "", kClash, "");
         addRow("Textarea stores columns", "Field", "Textarea/10/40", QString(), "Field|Textarea|10|40");

@@ -92,12 +92,7 @@ private Q_SLOTS:
         refusedRow("field size", "4%>", "Size \"4%>\" of field \"Name\"", kCloses);
         refusedRow("field columns", QStringLiteral("\u0001"), "Columns \"?\" of field \"Comments\"", kControl);
         refusedRow("field name", "x<%=Request(\"c\")%>", "Field name \"x<%=Request(...\"", kOpens);
-        refusedRow("field name", "N", "Field name \"N\"", "it is shorter than 2 characters");
-        refusedRow("field name", "Say \"hi\"", "Field name \"Say \"hi\"\"",
-                   "it holds \"\"\", which a field name cannot hold");
-        refusedRow("field name", "a/b", "Field name \"a/b\"", "it holds \"/\", which a field name cannot hold");
-        refusedRow("field name", QStringLiteral("\u0418\u043c\u044f"),
-                   QStringLiteral("Field name \"\u0418\u043c\u044f\""), unheld(QStringLiteral("\u0418")));
+        refusedRow("field name", "Say \"hi\"", "Field name \"Say \"hi\"\"", "it holds \"\"\", which a field name cannot hold");
         QTest::newRow("no fields") << kW1252 << "no fields" << QString()
                                    << "The project has no fields, and a guestbook needs at least one";
         const QString w1251 = QStringLiteral("windows-1251");
@@ -128,10 +123,8 @@ private Q_SLOTS:
         acceptedRow("image", "");
         acceptedRow("image", "my garden.jpg");
         acceptedRow("link colour", "not a colour");
-        acceptedRow("field name", "E-mail");
         acceptedRow("field name", "  ");
         acceptedRow("field name", "[f] ;x #y (opt.)!");
-        acceptedRow("field name", QStringLiteral("\u0418\u043c\u044f"), w1251);
         acceptedRow("title", QStringLiteral("\u0416 \U0001F600 \u00e9"), QStringLiteral("utf-8"));
     }
     void refusedAndAccepted()
@@ -143,35 +136,35 @@ private Q_SLOTS:
         QCOMPARE(PageValuesProblem(withValue(member, value), PageCodePage(codePage)), problem);
     }
 
-    // The name rules. A field name needs two characters and none of the field
-    // dialog's filter but "-"; it names its form control ("txt" or "txta" and the
-    // name with spaces as "_"). A title names its folder with spaces as "_", which
-    // must stay inside the save folder. The dialogs' checks follow the code page of
-    // the settings.
+    // The field name rule as the field dialog shows it, after "Error: " (two
+    // characters, none of the dialog's filter but "-", the page code page of the
+    // settings); the form control a name gives ("txt" or "txta" and the name with
+    // spaces as "_"); whether a title names one folder inside the save folder.
     void nameRules_data()
     {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("pageText");
-        QTest::addColumn<bool>("fieldName");
+        QTest::addColumn<QString>("refusal");  // empty: accepted
         QTest::addColumn<QString>("control");  // as a Textarea field's
         QTest::addColumn<bool>("plainFolder");
-        const QByteArray none;
-        const QString zhe = QStringLiteral("\u0436\u0436");
-        const QByteArray w1251 = "[Settings]\r\nPageCodePage=windows-1251\r\n";
-        QTest::newRow("spaces") << none << "Your Name" << true << true << "txtaYour_Name" << true;
-        QTest::newRow("hyphen") << none << "E-mail" << true << true << "txtaE-mail" << true;
-        QTest::newRow("euro") << none << QStringLiteral("\u20ac \u00e9") << true << true
-                              << QStringLiteral("txta\u20ac_\u00e9") << true;
-        QTest::newRow("zhe, default") << none << zhe << false << false << "txta" + zhe << true;
-        QTest::newRow("zhe, windows-1251") << w1251 << zhe << true << true << "txta" + zhe << true;
-        QTest::newRow("ampersand") << none << "Club & news" << true << false << "txtaClub_&_news" << true;
-        QTest::newRow("one character") << none << "N" << true << false << "txtaN" << true;
-        QTest::newRow("equals") << none << "a=b" << true << false << "txtaa=b" << true;
-        QTest::newRow("parent folder") << none << ".." << true << true << "txta.." << false;
-        QTest::newRow("slash") << none << "a/b" << true << false << "txtaa/b" << false;
-        QTest::newRow("backslash") << none << "a\\b" << true << false << "txtaa\\b" << false;
-        QTest::newRow("empty") << none << "" << true << false << "txta" << false;
+        const QByteArray none, w1251 = "[Settings]\r\nPageCodePage=windows-1251\r\n";
+        const QString zhe = QStringLiteral("\u0436\u0436"), invalid = "Invalid field name\r\n\r\nThe field name ";
+        const QString page = QStringLiteral("The field name cannot be used in a page: it holds \"%1\", which ");
+        const QString filtered = page + "a field name cannot hold";
+        QTest::newRow("spaces") << none << "Your Name" << "" << "txtaYour_Name" << true;
+        QTest::newRow("hyphen") << none << "E-mail" << "" << "txtaE-mail" << true;
+        QTest::newRow("euro") << none << QStringLiteral("\u20ac \u00e9") << "" << QStringLiteral("txta\u20ac_\u00e9") << true;
+        QTest::newRow("zhe, default") << none << zhe
+                                      << page.arg(zhe[0]) + "the page code page windows-1252 cannot hold" << "txta" + zhe
+                                      << true;
+        QTest::newRow("zhe, windows-1251") << w1251 << zhe << "" << "txta" + zhe << true;
+        QTest::newRow("ampersand") << none << "Club & news" << filtered.arg("&") << "txtaClub_&_news" << true;
+        QTest::newRow("one character") << none << "N" << invalid + "needs at least 2 characters" << "txtaN" << true;
+        QTest::newRow("equals") << none << "a=b" << filtered.arg("=") << "txtaa=b" << true;
+        QTest::newRow("parent folder") << none << ".." << "" << "txta.." << false;
+        QTest::newRow("slash") << none << "a/b" << filtered.arg("/") << "txtaa/b" << false;
+        QTest::newRow("backslash") << none << "a\\b" << filtered.arg("\\") << "txtaa\\b" << false;
+        QTest::newRow("empty") << none << "" << invalid + "is empty" << "txta" << false;
     }
     void nameRules()
     {
@@ -179,8 +172,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), settings);
-        QTEST(IsPageText(name), "pageText");
-        QTEST(IsPageFieldName(name), "fieldName");
+        QTEST(FieldNameProblem(name), "refusal");
         QFETCH(QString, control);
         QCOMPARE(FieldControlName({name, "Textarea", "5", "30"}), control);
         QCOMPARE(FieldControlName({name, "Text", "5", {}}), "txt" + control.mid(4));
