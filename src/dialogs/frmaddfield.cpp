@@ -202,8 +202,9 @@ void frmAddField::txtfldName_Change()
         return;
     QString name = txtfldName->text();
     for (const QChar c : FieldDialogText::kFilteredCharacters) {
-        if (name.contains(c) && !lblLeftOut->text().contains(c))
-            lblLeftOut->setText((lblLeftOut->text().isEmpty() ? FieldDialogText::kLeftOut : lblLeftOut->text() + ' ') + c);
+        const QString shown = lblLeftOut->text();
+        if (name.contains(c) && !shown.contains(c))
+            lblLeftOut->setText((shown.isEmpty() ? FieldDialogText::kLeftOut : shown + QLatin1Char(' ')) + c);
         name.remove(c);
     }
     lblLeftOut->setVisible(!lblLeftOut->text().isEmpty());

@@ -167,7 +167,8 @@ namespace {
 QString typedNameProblem(const QString &the, const QString &name, const QString &headline, const QString &pageReason)
 {
     if (name.size() < kMinFieldNameLength)
-        return headline + the + (name.isEmpty() ? QStringLiteral(" is empty") : QStringLiteral(" needs at least 2 characters"));
+        return headline + the
+            + (name.isEmpty() ? QStringLiteral(" is empty") : QStringLiteral(" needs at least 2 characters"));
     if (!pageReason.isEmpty())
         return the + QStringLiteral(" cannot be used in a page: ") + pageReason;
     if (QString::fromLocal8Bit(name.toLocal8Bit()) != name)
