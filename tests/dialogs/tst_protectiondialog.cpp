@@ -5,7 +5,6 @@
 #include "chrome/labelbutton.h"
 #include "generator/protection.h"
 
-#include <QCryptographicHash>
 #include <QSpinBox>
 
 namespace {
@@ -14,13 +13,9 @@ const QString kCurrent = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
 // The password key: "none", "kept" (as before), "new" (the salted digest of typed) or itself.
 QString passwordKey(const QString &value, const QString &typed)
 {
-    const QStringList parts = value.split(':');
-    const QByteArray salt = QByteArray::fromHex(parts.value(1).toLatin1());
-    if (value.isEmpty() || value == kCurrent)
-        return value.isEmpty() ? "none" : "kept";
-    const bool digest = parts.size() == 3 && parts.at(0) == "sha256" && salt.size() == 16
-        && parts.at(2) == QCryptographicHash::hash(salt + typed.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return digest ? "new" : value;
+    const QByteArray salt = QByteArray::fromHex(value.section(':', 1, 1).toLatin1());
+    const bool digest = salt.size() == 16 && value == OwnerPasswordValue(typed, salt);
+    return value.isEmpty() ? "none" : value == kCurrent ? "kept" : digest ? "new" : value;
 }
 }  // namespace
 
@@ -34,18 +29,19 @@ private slots:
     {
         QTest::addColumn<QString>("current");  // the password key before
         QTest::addColumn<QString>("typed");  // password|confirmation|r: remove the owner page, m: moderate
-        // The message, if any; the password key and step 5's line, "all" for what every row chose.
+        // The message, if any; the password key, Moderate_Entries and step 5's line, "all" for
+        // what every row chose.
         QTest::addColumn<QString>("expected");
         const QString held = "all, owner page, new entries held for approval";
-        addRow("nothing", QString(), QString("||"), QString("none all"));
-        addRow("new password", QString(), QString("p\u00e4ss|p\u00e4ss|m"), "new " + held);
-        addRow("blank keeps", kCurrent, QString("||m"), "kept " + held);
-        addRow("replaced", kCurrent, QString("new|new|"), QString("new all, owner page"));
-        addRow("removed", kCurrent, QString("||rm"), QString("none all"));
-        addRow("moderation without owner page", QString(), QString("||m"), QString("none all"));
+        addRow("nothing", QString(), QString("||"), QString("none 0 all"));
+        addRow("new password", QString(), QString("p\u00e4ss|p\u00e4ss|m"), "new 1 " + held);
+        addRow("blank keeps", kCurrent, QString("||m"), "kept 1 " + held);
+        addRow("replaced", kCurrent, QString("new|new|"), QString("new 0 all, owner page"));
+        addRow("removed", kCurrent, QString("||rm"), QString("none 0 all"));
+        addRow("moderation without owner page", QString(), QString("||m"), QString("none 0 all"));
         addRow("confirmation differs", QString(), QString("abc|abd|"),
                QString("! Ok: Error: The password and its confirmation differ. Please type them again | "
-                       "none Protection: off"));
+                       "none 0 Protection: off"));
     }
 
     void choices()
@@ -72,8 +68,9 @@ private slots:
         const GuestbookProject chosen = f.window().readProject();
         const QString line = f.find<QLabel>("lblProtectionState")->text();
         QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says
+        const QString guarded = "Protection: robot guard, at most 500 characters a field, 20 entries a page";
         const QString seen = passwordKey(chosen.Owner_Password, parts.at(0)) + ' '
-            + QString(line).replace("Protection: robot guard, at most 500 characters a field, 20 entries a page", "all");
+            + QString::number(chosen.Moderate_Entries) + ' ' + QString(line).replace(guarded, "all");
         QCOMPARE(QStringList(f.boxes() << seen).join(" | "), expected);
     }
 };
