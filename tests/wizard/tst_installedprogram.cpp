@@ -61,10 +61,11 @@ private slots:
         QCOMPARE(ProgramFolder::path(), chosen);
         QStringList boxes = desktop.boxes();
         QVERIFY(kept || boxes.takeLast().startsWith("! Ok: Error: "));
-        QCOMPARE(boxes, QStringList({"! Ok: Error: Quillset cannot save its settings in " + perUser
-                                     + ". Projects will not be kept.",
-                                     "? YesNoMustAnswer: Would you like to save your guestbook settings first?"})
-                            .mid(kept ? 1 : 0));
+        QCOMPARE(boxes,
+                 QStringList(
+                     {"! Ok: Error: Quillset cannot save its settings in " + perUser + ". Projects will not be kept.",
+                      "? YesNoMustAnswer: Would you like to save your guestbook settings first?"})
+                     .mid(kept ? 1 : 0));
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
         QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

@@ -15,8 +15,8 @@ const QString kStep3 = QStringLiteral("3 frStep2 Step 3: Fonts and links | << Ba
 const QString kStep4 = QStringLiteral("4 frStep3 Step 4: Fields | << Back Preview Next >>");
 const QString kStep5 = QStringLiteral("5 frStep4 Step 5: Guestbook Generation | << Back Preview Finish");
 const QString kSave = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
-const QString kView =
-    QStringLiteral("i YesNo: Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
+const QString kView = QStringLiteral("i YesNo: Your guestbook has been generated successfully\r\n\r\n"
+                                     "Would you like to view your files now?");
 const QString kReadOnly = QStringLiteral("! Ok: Error: The settings file ~/Quillset.ini is read-only");
 const QString kChooser = QStringLiteral("chooser Select a folder to save your guestbook to");
 const QString kNoProjects = QStringLiteral("i Ok: No projects to load");
@@ -42,7 +42,8 @@ QString state(const WindowFixture &f)
 }
 // Points the system's temporary folder at another one while it lives.
 struct TempFolderAt {
-    explicit TempFolderAt(const QString &path) : previous(qgetenv("TMPDIR"))
+    explicit TempFolderAt(const QString &path)
+        : previous(qgetenv("TMPDIR"))
     {
         QDir().mkpath(path);
         qputenv("TMPDIR", QFile::encodeName(path));
@@ -112,7 +113,8 @@ private slots:
         addRow("Back to step 1", "NNBB", L{kStep1});
         addRow("DoMode(0) changes nothing", "NNNN0", L{kStep5});
         addRow("DoMode(6) changes nothing", "NNNN6", L{kStep5});
-        addRow("no fields: stops at step 4", "nofields|NNNN", L{"! Ok: Error: You must specify atleast one field", kStep4});
+        addRow("no fields: stops at step 4", "nofields|NNNN",
+               L{"! Ok: Error: You must specify atleast one field", kStep4});
         // Finish saves, writes the pages and offers their folder, or says why it stopped.
         addRow("Finish, Yes: the folder opened", "yes|NNNN|?lblProjectName|?lblGBPath|N|?~/projects/My_Guestbook",
                L{"lblProjectName=Project Name: My Guestbook", "lblGBPath=~/projects/My_Guestbook", kView,
@@ -122,7 +124,8 @@ private slots:
         addRow("Finish into an unwritable folder", "N|txtSaveTo=~/plain-file/|NNNN", L{"! Ok: Error: *", kStep5});
         addRow("Finish with a script marker", "N|txtBGColor=<%=Now%>|NNNN",
                L{"! Ok: Error: Background colour \"<%=Now%>\" cannot be used in a page: it holds the server script "
-                 "marker \"<%\"", kStep5});
+                 "marker \"<%\"",
+                 kStep5});
         addRow("Finish, read-only settings: nothing generated", "read-only|NNNNN", L{kReadOnly, kStep5});
         // The save question must be answered; after a generation it is not asked.
         addRow("Yes, exit button", "yes|imgExit|?My Guestbook/BG_Color",
@@ -138,10 +141,12 @@ private slots:
                  "My_Guestbook/Project_Title=My Guestbook", "My_Guestbook/BG_Color=-", kStep2});
         addRow("browse: the root, already ending in the separator", "chooser=/|" + browse,
                L{kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kStep2});
-        addRow("browse: cancelled", browse, L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kStep2});
+        addRow("browse: cancelled", browse,
+               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kStep2});
         addRow("browse: read-only settings, the folder kept", "read-only|chooser=~/web|" + browse,
                L{kChooser, kReadOnly, "txtSaveTo=~/web/", "My_Guestbook/Project_Path=-", kStep2});
-        addRow("background colour", "picker=00CCFF|2|imgBGcolor|?txtBGColor", L{"picker", "txtBGColor=#ffcc00", kStep2});
+        addRow("background colour", "picker=00CCFF|2|imgBGcolor|?txtBGColor",
+               L{"picker", "txtBGColor=#ffcc00", kStep2});
         addRow("links under the pointer", "picker=0A0B0C|3|imgHMColor|?txtHMColor",
                L{"picker", "txtHMColor=#0c0b0a", kStep3});
         addRow("colour cancelled", "3|imgFColor|?txtFColor", L{"picker", "txtFColor=#000000", kStep3});
@@ -152,7 +157,8 @@ private slots:
                L{"My Guestbook/BG_Color=-", "opened ~/tmp/quillset-preview-*", kStep3});
         addRow("preview refused", "N|txtBGColor=#fff%>|N|lblPreview",
                L{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: it holds the server script "
-                 "marker \"%>\"", kStep3});
+                 "marker \"%>\"",
+                 kStep3});
         // Open Existing lists the saved projects, if the count says there are any.
         addRow("open: no count", "lblLoadExisting", L{kNoProjects, kStep1});
         addRow("open: count 0", "Settings/prjNumber=0|lblLoadExisting", L{kNoProjects, kStep1});
@@ -181,9 +187,9 @@ private slots:
         QTest::addColumn<GuestbookProject>("design");
         QTest::addColumn<int>("builtUpTo");  // steps 1 to this one have been shown
         const QString path = QStringLiteral("/srv/books/");
-        for (const auto &[name, design] : {std::pair("default", defaultProject(path)),
-                                           std::pair("bordered", borderedProject(path)),
-                                           std::pair("mixed", mixedProject(path))}) {
+        for (const auto &[name, design] :
+             {std::pair("default", defaultProject(path)), std::pair("bordered", borderedProject(path)),
+              std::pair("mixed", mixedProject(path))}) {
             for (int step = 1; step <= 5; ++step)
                 QTest::addRow("%s, built to step %d", name, step) << design << step;
         }
