@@ -1,25 +1,22 @@
-// The protection dialog and its line on step 5.
+// The protection dialog, opened from step 5, and the step's line on what is on.
 
 #include "wizard/wizardtestsupport.h"
 
 #include "chrome/labelbutton.h"
+#include "generator/protection.h"
 
-#include <QCryptographicHash>
 #include <QSpinBox>
 
 namespace {
-
 const QString kCurrent = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
 
-// The password key holds the salted digest of password.
-bool holdsDigestOf(const QString &value, const QString &password)
+// The password key: "none", "kept" (as before), "new" (the salted digest of typed) or itself.
+QString passwordKey(const QString &value, const QString &typed)
 {
-    const QStringList parts = value.split(':');
-    const QByteArray salt = QByteArray::fromHex(parts.value(1).toLatin1());
-    return parts.size() == 3 && parts.at(0) == "sha256" && salt.size() == 16
-        && parts.at(2) == QCryptographicHash::hash(salt + password.toUtf8(), QCryptographicHash::Sha256).toHex();
+    const QByteArray salt = QByteArray::fromHex(value.section(':', 1, 1).toLatin1());
+    const bool digest = salt.size() == 16 && value == OwnerPasswordValue(typed, salt);
+    return value.isEmpty() ? "none" : value == kCurrent ? "kept" : digest ? "new" : value;
 }
-
 }  // namespace
 
 class ProtectionDialogTest : public QObject
@@ -27,83 +24,54 @@ class ProtectionDialogTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Every row ticks the robot guard and chooses 500 characters and 20 entries a page.
     void choices_data()
     {
         QTest::addColumn<QString>("current");  // the password key before
-        QTest::addColumn<QStringList>("typed");  // password, confirmation
-        QTest::addColumn<bool>("remove");
-        QTest::addColumn<bool>("moderate");
-        QTest::addColumn<QString>("password");  // "kept", "new", "none", or "refused"
-        QTest::addColumn<int>("held");
-        addRow("nothing", QString(), QStringList{"", ""}, false, false, "none", 0);
-        addRow("new password", QString(), QStringList{"p\u00e4ss", "p\u00e4ss"}, false, true, "new", 1);
-        addRow("confirmation differs", QString(), QStringList{"abc", "abd"}, false, false, "refused", 0);
-        addRow("blank keeps", kCurrent, QStringList{"", ""}, false, true, "kept", 1);
-        addRow("replaced", kCurrent, QStringList{"new", "new"}, false, false, "new", 0);
-        addRow("removed", kCurrent, QStringList{"", ""}, true, true, "none", 0);
-        addRow("moderation without owner page", QString(), QStringList{"", ""}, false, true, "none", 0);
+        QTest::addColumn<QString>("typed");  // password|confirmation|r: remove the owner page, m: moderate
+        // The message, if any; the password key, Moderate_Entries and step 5's line, "all" for
+        // what every row chose.
+        QTest::addColumn<QString>("expected");
+        const QString held = "all, owner page, new entries held for approval";
+        addRow("nothing", QString(), QString("||"), QString("none 0 all"));
+        addRow("new password", QString(), QString("p\u00e4ss|p\u00e4ss|m"), "new 1 " + held);
+        addRow("blank keeps", kCurrent, QString("||m"), "kept 1 " + held);
+        addRow("replaced", kCurrent, QString("new|new|"), QString("new 0 all, owner page"));
+        addRow("removed", kCurrent, QString("||rm"), QString("none 0 all"));
+        addRow("moderation without owner page", QString(), QString("||m"), QString("none 0 all"));
+        addRow("confirmation differs", QString(), QString("abc|abd|"),
+               QString("! Ok: Error: The password and its confirmation differ. Please type them again | "
+                       "none 0 Protection: off"));
     }
+
     void choices()
     {
         QFETCH(QString, current);
-        QFETCH(QStringList, typed);
-        QFETCH(bool, remove);
-        QFETCH(bool, moderate);
-        QFETCH(QString, password);
-        QFETCH(int, held);
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        GuestbookProject project = GuestbookProject::startupDefaults();
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        const QStringList parts = typed.split('|');
+        const WindowFixture f;
+        GuestbookProject project = f.window().readProject();
         project.Owner_Password = current;
-        frmProtection dialog(project, nullptr);
-        control<QCheckBox>(&dialog, "chkSpamGuard")->setChecked(true);
-        control<QSpinBox>(&dialog, "txtMaxLength")->setValue(500);
-        control<QSpinBox>(&dialog, "txtPerPage")->setValue(20);
-        typeText(control<QLineEdit>(&dialog, "txtPassword"), typed.at(0));
-        typeText(control<QLineEdit>(&dialog, "txtConfirm"), typed.at(1));
-        control<QCheckBox>(&dialog, "chkRemoveOwner")->setChecked(remove);
-        control<QCheckBox>(&dialog, "chkModerate")->setChecked(moderate);
-        control<LabelButton>(&dialog, "lblOK")->click();
-
-        QCOMPARE(dialog.result() == QDialog::Accepted, password != "refused");
-        if (password == "refused") {
-            QCOMPARE(desktop.boxes(),
-                     QStringList{"! Ok: Error: The password and its confirmation differ. Please type them again"});
-            return;
-        }
-        const GuestbookProject chosen = dialog.project();
-        QCOMPARE(chosen.Spam_Guard, 1);
-        QCOMPARE(chosen.Max_Entry_Length, QStringLiteral("500"));
-        QCOMPARE(chosen.Entries_Per_Page, QStringLiteral("20"));
-        if (password == "new")
-            QVERIFY(holdsDigestOf(chosen.Owner_Password, typed.at(0)));
-        else
-            QCOMPARE(chosen.Owner_Password, password == "kept" ? current : QString());
-        QCOMPARE(chosen.Moderate_Entries, held);
-    }
-
-    // Step 5 says what is on, and the window's project takes what the dialog gave.
-    void stepLine()
-    {
-        TestProgramFolder folder;
-        ScriptedDesktop desktop;
-        frmMain window;
-        window.DoMode(5);
-        QLabel *line = control<QLabel>(&window, "lblProtectionState");
-        QCOMPARE(line->text(), QStringLiteral("Protection: off"));
-        mainWindowDialogs().editProtection = [](QWidget &, const GuestbookProject &p) {
-            GuestbookProject chosen = p;
-            chosen.Spam_Guard = 1;
-            chosen.Entries_Per_Page = "20";
-            chosen.Owner_Password = kCurrent;
-            chosen.Moderate_Entries = 1;
-            return std::optional<GuestbookProject>(chosen);
-        };
-        control<LabelButton>(&window, "lblProtection")->click();
-        QCOMPARE(line->text(),
-                 QStringLiteral("Protection: robot guard, 20 entries a page, owner page, new entries held for approval"));
-        QCOMPARE(window.readProject().Owner_Password, kCurrent);
-        QCOMPARE(window.readProject().Moderate_Entries, 1);
+        f.window().showProject(project);
+        f.step(5);
+        f.click("lblProtection", [&](QWidget *dialog) {
+            control<QCheckBox>(dialog, "chkSpamGuard")->setChecked(true);
+            control<QSpinBox>(dialog, "txtMaxLength")->setValue(500);
+            control<QSpinBox>(dialog, "txtPerPage")->setValue(20);
+            typeText(control<QLineEdit>(dialog, "txtPassword"), parts.at(0));
+            typeText(control<QLineEdit>(dialog, "txtConfirm"), parts.at(1));
+            control<QCheckBox>(dialog, "chkRemoveOwner")->setChecked(parts.at(2).contains('r'));
+            control<QCheckBox>(dialog, "chkModerate")->setChecked(parts.at(2).contains('m'));
+            control<LabelButton>(dialog, "lblOK")->click();
+        });
+        const GuestbookProject chosen = f.window().readProject();
+        const QString line = f.find<QLabel>("lblProtectionState")->text();
+        QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says
+        const QString guarded = "Protection: robot guard, at most 500 characters a field, 20 entries a page";
+        const QString seen = passwordKey(chosen.Owner_Password, parts.at(0)) + ' '
+            + QString::number(chosen.Moderate_Entries) + ' ' + QString(line).replace(guarded, "all");
+        QCOMPARE(QStringList(f.boxes() << seen).join(" | "), expected);
     }
 };
 

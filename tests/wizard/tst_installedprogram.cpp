@@ -7,49 +7,6 @@
 
 #include <QIcon>
 #include <QProcess>
-#include <QRegularExpression>
-
-namespace {
-const QByteArray kEarlierSettings = "[Projects]\r\nRecent_Projects=Earlier\r\n";
-const QString kSaveQuestion =
-    QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
-
-// A program folder and a per-user folder, each writable or not (an unwritable one
-// lies under a plain file, which holds for root too); installed: share/quillset in
-// the prefix; settingsBeside: a settings file beside the program.
-struct StartFolders {
-    StartFolders(bool programWritable, bool perUserWritable, bool installed = false, bool settingsBeside = false)
-    {
-        writeBytes(m_base.file("plain-file"), "not a folder");
-        program = m_base.file(programWritable ? "prefix/bin" : "plain-file/program");
-        perUser = m_base.file(perUserWritable ? "home/.local/share/Quillset" : "plain-file/Quillset");
-        if (programWritable)
-            QDir().mkpath(program);
-        if (installed)
-            QDir().mkpath(m_base.file("prefix/share/quillset"));
-        if (settingsBeside)
-            writeBytes(program + "/Quillset.ini", kEarlierSettings);
-        ProgramFolder::setPathForTesting(program);
-        ProgramFolder::setPerUserFolderForTesting(perUser);
-    }
-
-    TestProgramFolder m_base;
-    QString program;
-    QString perUser;
-};
-
-// Starts the program as main() does, then closes the window answering Yes to the
-// save question.
-void startAndClose(ScriptedDesktop &desktop)
-{
-    DesktopStartup::chooseDataFolder();
-    frmMain window;
-    window.show();
-    desktop.answers = {true};
-    window.close();
-    QVERIFY(!window.isVisible());
-}
-}  // namespace
 
 class InstalledProgramTest : public QObject
 {
@@ -58,57 +15,62 @@ class InstalledProgramTest : public QObject
 private slots:
     void dataFolderChoice_data()
     {
-        QTest::addColumn<bool>("programWritable");  // as for root, when installed
-        QTest::addColumn<bool>("perUserWritable");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<bool>("settingsBeside");
-        QTest::addColumn<QString>("expected");  // "program", "per-user"
-        addRow("build tree or copy: beside the program", true, true, false, false, QString("program"));
-        addRow("copy, no per-user folder", true, false, false, false, QString("program"));
-        addRow("copy in a read-only folder", false, true, false, false, QString("per-user"));
-        addRow("neither writable", false, false, false, false, QString("per-user"));
-        addRow("installed: the per-user folder", true, true, true, false, QString("per-user"));
-        addRow("installed, no per-user folder", true, false, true, false, QString("per-user"));
-        addRow("installed, earlier settings beside: copied", true, true, true, true, QString("per-user"));
+        // The program folder and the per-user one, each w (writable) or - (lies under a plain
+        // file, which holds for root too); i: installed (share/quillset in the prefix);
+        // s: a settings file beside the program, from an earlier version.
+        QTest::addColumn<QString>("folders");
+        QTest::addColumn<QString>("expected");
+        addRow("build tree or copy: beside the program", "ww", "program");
+        addRow("copy, no per-user folder", "w-", "program");
+        addRow("copy in a read-only folder", "-w", "per-user");
+        addRow("neither writable", "--", "per-user");
+        addRow("installed: the per-user folder", "wwi", "per-user");
+        addRow("installed, no per-user folder", "w-i", "per-user");
+        addRow("installed, earlier settings beside: copied", "wwis", "per-user");
     }
 
     // The files go where the choice says, nothing lands in the other folder, and only
-    // when the chosen one cannot be written the message appears, once, before
-    // start-up goes on.
+    // when the chosen one cannot be written the message appears, once, before start-up
+    // goes on; the save asked for on closing then fails and says so too.
     void dataFolderChoice()
     {
-        QFETCH(bool, programWritable);
-        QFETCH(bool, perUserWritable);
-        QFETCH(bool, installed);
-        QFETCH(bool, settingsBeside);
+        QFETCH(QString, folders);
         QFETCH(QString, expected);
-        const StartFolders folders(programWritable, perUserWritable, installed, settingsBeside);
-        const QString chosen = expected == "program" ? folders.program : folders.perUser;
-        const QString other = expected == "program" ? folders.perUser : folders.program;
+        TestProgramFolder base;
+        writeBytes(base.file("plain-file"), "not a folder");
+        const QString program = base.file(folders[0] == 'w' ? "prefix/bin" : "plain-file/program");
+        const QString perUser = base.file(folders[1] == 'w' ? "home/.local/share/Quillset" : "plain-file/Quillset");
+        QDir().mkpath(program);
+        if (folders.contains('i'))
+            QDir().mkpath(base.file("prefix/share/quillset"));
+        if (folders.contains('s'))
+            writeBytes(program + "/Quillset.ini", "[Projects]\r\nRecent_Projects=Earlier\r\n");
+        ProgramFolder::setPathForTesting(program);
+        ProgramFolder::setPerUserFolderForTesting(perUser);
         ScriptedDesktop desktop;
-
-        startAndClose(desktop);
-
+        DesktopStartup::chooseDataFolder();
+        {
+            frmMain window;
+            window.show();
+            desktop.answers = {true};
+            window.close();
+        }
+        const bool kept = folders[expected == "program" ? 0 : 1] == 'w';
+        const QString chosen = expected == "program" ? program : perUser;
+        const QString other = expected == "program" ? perUser : program;
         QCOMPARE(ProgramFolder::path(), chosen);
-        const bool kept = expected == "program" ? programWritable : perUserWritable;
-        QStringList boxes;
-        if (!kept)
-            boxes << "! Ok: Error: Quillset cannot save its settings in " + folders.perUser
-                    + ". Projects will not be kept.";
-        boxes << kSaveQuestion;
-        // Where nothing can be written, the save asked for on closing fails and says so too.
-        QCOMPARE(desktop.boxes().size(), boxes.size() + (kept ? 0 : 1));
-        QCOMPARE(desktop.boxes().mid(0, boxes.size()), boxes);
-        if (!kept)
-            QVERIFY(desktop.boxes().last().startsWith("! Ok: Error: "));
+        QStringList boxes = desktop.boxes();
+        QVERIFY(kept || boxes.takeLast().startsWith("! Ok: Error: "));
+        QCOMPARE(boxes,
+                 QStringList(
+                     {"! Ok: Error: Quillset cannot save its settings in " + perUser + ". Projects will not be kept.",
+                      "? YesNoMustAnswer: Would you like to save your guestbook settings first?"})
+                     .mid(kept ? 1 : 0));
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
-        const QStringList left = QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        QCOMPARE(left, settingsBeside ? QStringList{"Quillset.ini"} : QStringList());
-        if (settingsBeside) {
-            QCOMPARE(readBytes(other + "/Quillset.ini"), kEarlierSettings);
-            QVERIFY(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"));
-        }
+        QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 folders.contains('s') ? QStringList{"Quillset.ini"} : QStringList());
+        QCOMPARE(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"), folders.contains('s'));
     }
 
     // The windows carry the installed desktop entry's name and icon sizes.
@@ -121,32 +83,24 @@ private slots:
 
     // --help and --version answer and end the program with no display at all (the
     // window system, if reached, would abort the program).
-    void informationOptions_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("output");  // a pattern for the whole output
-        addRow("--version", QString("--version"), QString("Quillset 1\\.2\\.6\n"));
-        addRow("-v", QString("-v"), QString("Quillset 1\\.2\\.6\n"));
-        addRow("--help", QString("--help"), QString("Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*"));
-    }
-
     void informationOptions()
     {
-        QFETCH(QString, option);
-        QFETCH(QString, output);
-        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
-        program.setProcessEnvironment(environment);
-        program.start(QUILLSET_PROGRAM, {option});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
-        const QRegularExpression pattern(QRegularExpression::anchoredPattern(output),
-                                         QRegularExpression::DotMatchesEverythingOption);
-        QVERIFY2(pattern.match(printed).hasMatch(), qPrintable(printed));
+        for (const char *option : {"--version", "-v", "--help"}) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(QUILLSET_PROGRAM, {option});
+            QVERIFY(program.waitForFinished(30000));
+            QVERIFY(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
+            const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
+            const QRegularExpression expected(option == QString("--help")
+                                                  ? "^Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*$"
+                                                  : "^Quillset 1\\.2\\.6\n$",
+                                              QRegularExpression::DotMatchesEverythingOption);
+            QVERIFY2(expected.match(printed).hasMatch(), qPrintable(option + (": " + printed)));
+        }
     }
 
     // help.chm first, then the manual beside the program, then the installed one;
@@ -154,42 +108,38 @@ private slots:
     void helpLookupOrder_data()
     {
         QTest::addColumn<QStringList>("files");  // relative to the program's folder
-        QTest::addColumn<bool>("answer");  // to the question, if it comes
-        QTest::addColumn<QString>("opened");  // relative to the program's folder, or an address
-        const QString beside = "help/index.html";
-        const QString installed = "../share/quillset/help/index.html";
-        addRow("help.chm first", QStringList{"help.chm", beside, installed}, false, QString("help.chm"));
-        addRow("then the manual beside the program", QStringList{beside, installed}, false, beside);
-        addRow("then the installed manual", QStringList{installed}, false, installed);
-        addRow("a help folder without its page", QStringList{"help/style.css"}, false, QString());
-        addRow("none, No: nothing opens", QStringList(), false, QString());
-        addRow("none, Yes: the online documentation", QStringList(), true,
-               QString("https://quillset.example.org/support/"));
+        QTest::addColumn<QString>("expected");  // answer to the question, if it comes, and what is opened
+        const QString beside = "help/index.html", installed = "../share/quillset/help/index.html";
+        const QString question = "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
+                                 "documentation?";
+        addRow("help.chm first", QStringList{"help.chm", beside, installed}, QString("opened ~/bin/help.chm"));
+        addRow("then the manual beside the program", QStringList{beside, installed}, "opened ~/bin/" + beside);
+        addRow("then the installed manual", QStringList{installed}, QString("opened ~/share/quillset/help/index.html"));
+        addRow("a help folder without its page", QStringList{"help/style.css"}, "no|" + question);
+        addRow("none, No: nothing opens", QStringList(), "no|" + question);
+        addRow("none, Yes: the online documentation", QStringList(),
+               "yes|" + question + "|opened https://quillset.example.org/support/");
     }
 
     void helpLookupOrder()
     {
         QFETCH(QStringList, files);
-        QFETCH(bool, answer);
-        QFETCH(QString, opened);
+        QFETCH(QString, expected);
         TestProgramFolder prefix;
         const QDir program(prefix.file("bin"));
         QVERIFY(QDir().mkpath(program.path()));
-        ProgramFolder::setPathForTesting(program.path());
         for (const QString &file : files) {
             QVERIFY(QDir().mkpath(QFileInfo(program.filePath(file)).path()));
             writeBytes(program.filePath(file), "help");
         }
+        ProgramFolder::setPathForTesting(program.path());
         ScriptedDesktop desktop;
         frmMain window;
-        desktop.answers = {answer};
+        desktop.answers = {expected.startsWith("yes|")};
         clickNamed(&window, "imgHelp");
-        const bool found = !opened.isEmpty() && !opened.startsWith("https:");
-        const QString question = "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
-                                 "documentation?";
-        QCOMPARE(desktop.boxes(), found ? QStringList() : QStringList{question});
-        const QString target = found ? QDir::toNativeSeparators(QDir::cleanPath(program.filePath(opened))) : opened;
-        QCOMPARE(desktop.opened, opened.isEmpty() ? QStringList() : QStringList{target});
+        const QStringList seen = desktop.boxes() + desktop.opened.replaceInStrings(QRegularExpression("^"), "opened ");
+        QCOMPARE(seen.join('|').replace(QDir::toNativeSeparators(prefix.path()), "~"),
+                 expected.section('|', expected.startsWith("opened") ? 0 : 1));
     }
 };
 

@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -241,9 +242,92 @@ public:
     static QString key(const QString &section, const QString &name) { return GetINISetting(section, name, "-"); }
     QStringList log() const { return logMessages(folder.file("applog.log")); }
 
+    // Plays a script of steps separated by "|" and returns what came of it, a line each,
+    // the program folder written "~" (in the script too):
+    //   N, B, digits       as walk;  yes, no: the answer to the next message box (shown as in boxes())
+    //   chooser=folder     the folder chooser's answer; asked, it adds "chooser <prompt>"
+    //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
+    //   nofields           empties the field list;  read-only: makes the settings file read-only
+    //   close              asks the window to close;  the project browser, asked, adds "browser"
+    //   name=text          types into that line edit or combo box;  Section/Key=value: stores a key
+    //   ?name              adds "name=" the control's text, the stored key (?Section/Key) or the
+    //                      files of the folder (?~/folder)
+    //   ?+name             adds "+name=shown" or "+name=hidden"
+    //   anything else      clicks the control of that name
+    // Last come the targets the desktop was asked to open, each as "opened <target>".
+    QStringList play(const QString &script)
+    {
+        setFolderChooserForTesting([this](QWidget *, const QString &prompt) {
+            m_seen << "chooser " + prompt;
+            return m_folderAnswer;
+        });
+        mainWindowDialogs().pickColor = [this](QWidget &) {
+            m_seen << "picker";
+            return m_colourAnswer;
+        };
+        mainWindowDialogs().showExistingProjects = [this](QWidget &, auto) { m_seen << "browser"; };
+        desktop.onMessage = [this](const MessagePrompt::Shown &) { m_seen << desktop.boxes().last(); };
+        for (const QString &step : script.split('|', Qt::SkipEmptyParts))
+            playStep(step);
+        for (const QString &target : desktop.opened)
+            m_seen << "opened " + target;
+        return m_seen.replaceInStrings(QDir::fromNativeSeparators(folder.path()), "~");
+    }
+
     TestProgramFolder folder;
     ScriptedDesktop desktop;
     std::unique_ptr<frmMain> main;
+
+private:
+    void playStep(const QString &step)
+    {
+        const QString name = step.section('=', 0, 0);
+        const QString value = inFolder(step.section('=', 1));
+        if (step == "yes" || step == "no")
+            desktop.answers << (step == "yes");
+        else if (step == "nofields")
+            setFields({});
+        else if (step == "read-only")
+            QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
+        else if (step == "close")
+            main->close();
+        else if (name == "chooser")
+            m_folderAnswer = value;
+        else if (name == "picker")
+            m_colourAnswer = value.toInt(nullptr, 16);
+        else if (step.startsWith('?'))
+            m_seen << step.mid(1) + '=' + report(step.mid(1));
+        else if (auto *box = main->findChild<QCheckBox *>(step))
+            box->click();  // its middle may lie beside its short caption
+        else if (!step.contains('='))
+            QRegularExpression("^[NB0-9]+$").match(step).hasMatch() ? walk(step) : click(step);
+        else if (name.contains('/'))
+            SaveINISettings({{name.section('/', 0, 0), name.section('/', 1), value}});
+        else
+            find(name)->setProperty(textProperty(name), value);
+    }
+    QString report(const QString &name) const
+    {
+        if (name.startsWith('~'))
+            return QDir(inFolder(name)).entryList(QDir::Files).join(' ');
+        if (name.startsWith('+'))
+            return find(name.mid(1))->isVisibleTo(main.get()) ? "shown" : "hidden";
+        if (name.contains('/'))
+            return key(name.section('/', 0, 0), name.section('/', 1));
+        return find(name)->property(textProperty(name)).toString();
+    }
+    const char *textProperty(const QString &name) const
+    {
+        return find(name)->inherits("QComboBox") ? "currentText" : "text";
+    }
+    QString inFolder(QString text) const
+    {
+        return text.contains('~') ? QDir::toNativeSeparators(text.replace('~', folder.path())) : text;
+    }
+
+    QStringList m_seen;
+    QString m_folderAnswer;
+    int m_colourAnswer = -1;
 };
 
 // A dialog by name, made on owner: "title" (a new title typed), "field" (a multi-line
