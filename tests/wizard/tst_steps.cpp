@@ -118,7 +118,7 @@ private slots:
         QFETCH(QString, text);
         const WindowFixture f;
         int asked = 0;
-        mainWindowDialogs().pickColor = [&](QWidget &) { return ++asked, picked; };
+        mainWindowDialogs().pickColor = [&](QWidget &, const QString &) { return ++asked, picked; };
         f.step(button == "imgBGcolor" ? 2 : 3);
         const QString before = f.find<QLineEdit>(box)->text();
         QTest::mouseClick(f.find(button), Qt::LeftButton);
