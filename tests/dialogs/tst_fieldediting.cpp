@@ -36,37 +36,18 @@ class FieldEditingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void nameFilter_data()
-    {
-        QTest::addColumn<QString>("typed");  // ^: the Home key
-        QTest::addColumn<QString>("kept");
-        addRow("the eight characters", "x/\\&?><+-y", "xy");
-        addRow("quote, comma, equals", "Your \"name\", age=3", "Your name age3");
-        addRow("others stay", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!");
-        addRow("typing at the start continues at the end", "ab^xy", "xaby");
-    }
-
-    void nameFilter()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        FieldDialog field;
-        for (const QChar c : typed) {
-            if (c == '^')
-                QTest::keyClick(field.name(), Qt::Key_Home);
-            else
-                QTest::keyClicks(field.name(), QString(c));
-        }
-        QCOMPARE(field.name()->text(), kept);
-        QCOMPARE(field.name()->cursorPosition(), kept.size());
-    }
-
+    // The name as typed (^: the Home key), the characters the pages cannot hold dropped
+    // at once; then OK and what it refuses.
     void okChecks_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sizes");  // kind/rows/columns typed; empty: as the dialog shows them
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("field");  // the field given back when accepted, |-separated
+        addRow("the eight characters dropped", "x/\\&?><+-y", "", QString(), "xy|Text|10|");
+        addRow("quote, comma, equals dropped", "Your \"name\", age=3", "", QString(), "Your name age3|Text|10|");
+        addRow("others stay", "Full_name 2 (opt.)!", "", QString(), "Full_name 2 (opt.)!|Text|10|");
+        addRow("typing at the start continues at the end", "ab^xy", "", QString(), "xaby|Text|10|");
         addRow("empty name", "", "", kInvalidName, "");
         addRow("one character", "N", "", kInvalidName, "");
         addRow("two spaces", "  ", "", QString(), "  |Text|10|");
@@ -86,7 +67,9 @@ private slots:
         QFETCH(QString, field);
         ScriptedDesktop desktop;
         FieldDialog shown(kNewField, {"Name", "Home page"});
-        shown.name()->setText(name);
+        for (const QChar c : name)
+            c == '^' ? QTest::keyClick(shown.name(), Qt::Key_Home) : shown.name()->insert(QString(c));
+        QCOMPARE(shown.name()->cursorPosition(), shown.name()->text().size());
         if (!sizes.isEmpty()) {
             typeText(shown.combo("Combo1")->lineEdit(), sizes.section('/', 0, 0));
             typeText(shown.combo("cboCols")->lineEdit(), sizes.section('/', 2, 2));
@@ -140,52 +123,50 @@ private slots:
         QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
     }
 
-    // The menu, opened by Shift+F10 or the Menu key below the selected row (at the
-    // list's corner when none is), and its commands as the window carries them out
-    // on the selected row, with the field dialog answered by typing a name and OK.
+    // The menu, opened by Shift+F10 or the Menu key below the focused row, which it
+    // selects (at the list's corner when the list is empty), and its commands as the
+    // window carries them out, the field dialog answered by typing a name and OK.
     void menuCommands_data()
     {
-        QTest::addColumn<int>("selected");  // -1: none
+        QTest::addColumn<int>("focused");  // the row with the focus mark, not selected; -1: an empty list
         QTest::addColumn<QString>("row");  // the menu row clicked
         QTest::addColumn<QString>("typed");  // into the dialog's name; "=": left as shown
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QStringList>("names");  // the fields' names afterwards
-        QTest::addColumn<bool>("menuShown");
-        const QStringList all{"Name", "E-mail", "Homepage", "Comments"};
-        addRow("add, by the Menu key", 1, "lblAddField", "Town", QStringList(), all + QStringList{"Town"}, false);
-        addRow("add a name in use", -1, "lblAddField", "Comments", QStringList{kDuplicate}, all, false);
-        addRow("edit, unchanged", 2, "lblEdit", "=", QStringList(), all, false);
-        addRow("edit the last, unchanged", 3, "lblEdit", "=", QStringList(), all, false);
-        addRow("edit to a new name", 1, "lblEdit", "Email", QStringList(),
-               QStringList{"Name", "Email", "Homepage", "Comments"}, false);
-        addRow("edit to another's name in capitals", 1, "lblEdit", "NAME", QStringList{kClash}, all, false);
-        addRow("edit with none selected", -1, "lblEdit", "Town", QStringList(), all, true);
-        addRow("delete", 1, "lblDelete", "", QStringList(), QStringList{"Name", "Homepage", "Comments"}, false);
-        addRow("delete with none selected", -1, "lblDelete", "", QStringList(), all, true);
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("names");  // the fields' names afterwards
+        const QString all = QStringLiteral("Name|E-mail|Homepage|Comments");
+        addRow("add, by the Menu key", 1, "lblAddField", "Town", QString(), all + "|Town");
+        addRow("add a name in use", 0, "lblAddField", "Comments", kDuplicate, all);
+        addRow("add to an empty list", -1, "lblAddField", "Town", QString(), QString("Town"));
+        addRow("edit, unchanged", 2, "lblEdit", "=", QString(), all);
+        addRow("edit the last, unchanged", 3, "lblEdit", "=", QString(), all);
+        addRow("edit to a new name", 1, "lblEdit", "Email", QString(), QString("Name|Email|Homepage|Comments"));
+        addRow("edit to another's name in capitals", 1, "lblEdit", "NAME", kClash, all);
+        addRow("delete", 1, "lblDelete", "", QString(), QString("Name|Homepage|Comments"));
+        addRow("delete in an empty list: disabled", -1, "lblDelete", "", QString(), QString());
     }
 
     void menuCommands()
     {
-        QFETCH(int, selected);
+        QFETCH(int, focused);
         QFETCH(QString, row);
         QFETCH(QString, typed);
-        QFETCH(QStringList, boxes);
-        QFETCH(QStringList, names);
-        QFETCH(bool, menuShown);
+        QFETCH(QString, box);
+        QFETCH(QString, names);
         const WindowFixture f;
         f.step(4);
         auto *list = f.find<QTreeWidget>("lvwFields");
-        if (selected >= 0)
-            list->topLevelItem(selected)->setSelected(true);
-        if (QTest::currentDataTag() == QLatin1String("add, by the Menu key"))
-            QTest::keyClick(list, Qt::Key_Menu);
+        if (focused < 0)
+            f.setFields({});
         else
-            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+            list->selectionModel()->setCurrentIndex(list->model()->index(focused, 0), QItemSelectionModel::NoUpdate);
+        const bool menuKey = QTest::currentDataTag() == QLatin1String("add, by the Menu key");
+        QTest::keyClick(list, menuKey ? Qt::Key_Menu : Qt::Key_F10, menuKey ? Qt::NoModifier : Qt::ShiftModifier);
         QVERIFY(FieldMenuShown());
         QCOMPARE(shownFieldMenu()->pos(),
-                 selected < 0 ? list->mapToGlobal(QPoint(0, 0))
-                              : list->viewport()->mapToGlobal(
-                                    list->visualItemRect(list->topLevelItem(selected)).bottomLeft()));
+                 focused < 0 ? list->mapToGlobal(QPoint(0, 0))
+                             : list->viewport()->mapToGlobal(
+                                   list->visualItemRect(list->topLevelItem(focused)).bottomLeft()));
+        const bool acts = focused >= 0 || row == "lblAddField";
         bool dialogShown = false;
         actOnModal([&](QWidget *dialog) {
             if (!(dialogShown = dialog))
@@ -197,16 +178,17 @@ private slots:
         });
         clickNamed(shownFieldMenu(), row);
         QCoreApplication::processEvents();
-        QCOMPARE(dialogShown, row != "lblDelete" && !menuShown);
-        QCOMPARE(f.boxes(), boxes);
-        QStringList seen;
+        QCOMPARE(dialogShown, acts && row != "lblDelete");
+        QCOMPARE(f.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
+        Rows fields;  // as the window holds them, to match the list's rows
         for (const GuestbookField &field : f.window().readProject().Fields)
-            seen << field.FieldName;
-        QCOMPARE(seen, names);
-        QCOMPARE(rowsOf(list).size(), names.size());
-        for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(rowsOf(list).at(i), textsOf(f.window().readProject().Fields.at(i)));
-        QCOMPARE(FieldMenuShown(), menuShown);
+            fields << textsOf(field);
+        QCOMPARE(rowsOf(list), fields);
+        QStringList seen;
+        for (const QStringList &shown : fields)
+            seen << shown.first();
+        QCOMPARE(seen.join('|'), names);
+        QCOMPARE(FieldMenuShown(), !acts);
         CloseFieldMenu();
     }
 

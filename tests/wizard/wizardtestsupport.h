@@ -248,7 +248,7 @@ public:
 };
 
 // A dialog by name, made on owner: "title" (a new title typed), "field" (a multi-line
-// field), "line field" (a single-line one), "colours" (or "colours #rrggbb" on that
+// field), "line field" (a single-line one), "colours" (or "colours <colour>" on that
 // colour), "about", "menu" (two fields), "empty menu", "browser" (two saved projects);
 // or the main window on "step N". What the menu and the browser pass on is added to passed.
 inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
@@ -269,7 +269,7 @@ inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
                                               : GuestbookField{"Name", "Text", "10", "40"},
                                {"E-mail"}, &owner);
     if (name.startsWith("colours"))
-        return new frmColors(&owner, name.contains('#') ? colorValue(QColor(name.mid(8)).rgb()) : -1);
+        return new frmColors(&owner, name != "colours" ? colorValue(QColor(name.mid(8)).rgb()) : -1);
     if (name == "about")
         return new frmAbout(&owner);
     if (name == "protection") {
