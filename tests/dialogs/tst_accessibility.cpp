@@ -24,13 +24,14 @@ bool isTextBox(QWidget *widget)
     return ownLineEdit || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
 }
 
-// One thing a screen reader learns of the control: its name, description, role or focused state.
+// One thing a screen reader learns of the control: its name, description, role or
+// whether it (a list: its current row) has the focus.
 QString accessibleFact(QWidget *widget, const QString &what)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     if (what == "role")
         return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()));
-    if (what == "focused")  // a list: its current row
+    if (what == "focused")
         return face->state().focused || face->focusChild() ? "yes" : "no";
     return face->text(what == "name" ? QAccessible::Name : QAccessible::Description);
 }
@@ -39,22 +40,17 @@ QString accessibleFact(QWidget *widget, const QString &what)
 QString accessibleFault(QWidget *widget)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    if (!face)
-        return QStringLiteral("no interface");
-    const QString name = face->text(QAccessible::Name);
+    const QString name = face ? face->text(QAccessible::Name) : QString();
     if (name.trimmed().isEmpty())
         return QStringLiteral("no name");
     if (isTextBox(widget))
         return name == face->text(QAccessible::Value) ? QStringLiteral("named by its value") : QString();
-    if (face->role() == QAccessible::Graphic)
-        return QString();
-    const bool checkBox = face->role() == QAccessible::CheckBox;
-    if (!checkBox && face->role() != QAccessible::Button && face->role() != QAccessible::MenuItem)
-        return QStringLiteral("role %1").arg(int(face->role()));
-    const QAccessibleActionInterface *actions = face->actionInterface();
-    const QString action =
-        checkBox ? QAccessibleActionInterface::toggleAction() : QAccessibleActionInterface::pressAction();
-    return actions && actions->actionNames().contains(action) ? QString() : QStringLiteral("no press action");
+    const QAccessible::Role role = face->role();
+    const QString action = role == QAccessible::CheckBox ? QAccessibleActionInterface::toggleAction()
+                                                         : QAccessibleActionInterface::pressAction();
+    const bool pressable = face->actionInterface() && face->actionInterface()->actionNames().contains(action);
+    const bool control = QList{QAccessible::Button, QAccessible::CheckBox, QAccessible::MenuItem}.contains(role);
+    return role == QAccessible::Graphic || (control && pressable) ? QString() : QStringLiteral("role %1").arg(role);
 }
 
 }  // namespace

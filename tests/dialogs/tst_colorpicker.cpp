@@ -80,13 +80,11 @@ private slots:
         QFETCH(QString, current);
         QFETCH(QString, keys);
         QFETCH(QString, picked);
-        QWidget owner;
-        QString passed;
-        QWidget *picker = openWindow("colours " + current, owner, passed);
-        pressKeys(picker, keys);
-        QAccessibleInterface *palette = QAccessible::queryAccessibleInterface(control(picker, "picColors"));
+        frmColors picker(nullptr, colorValue(QColor(current).rgb()));
+        pressKeys(&picker, keys);
+        QAccessibleInterface *palette = QAccessible::queryAccessibleInterface(control(&picker, "picColors"));
         QCOMPARE(palette->text(QAccessible::Name), "Colour palette: " + picked);
-        pressKeys(picker, "E");
+        pressKeys(&picker, "E");
         QCOMPARE(ColorToHex(frmColors::mColor), picked);
     }
 };

@@ -15,20 +15,6 @@ QStringList textsOf(const GuestbookField &field)
 {
     return {field.FieldName, field.FieldType, field.Rows, field.Cols};
 }
-
-// A shown field dialog on a field, with the names of the list's other fields.
-struct FieldDialog {
-    explicit FieldDialog(const GuestbookField &field = kNewField, const QStringList &names = {})
-        : dialog(field, names, &owner)
-    {
-        dialog.show();
-    }
-    QLineEdit *name() { return control<QLineEdit>(&dialog, "txtfldName"); }
-    QComboBox *combo(const char *which) { return control<QComboBox>(&dialog, which); }
-
-    QWidget owner;
-    frmAddField dialog;
-};
 }  // namespace
 
 class FieldEditingTest : public QObject
@@ -36,91 +22,83 @@ class FieldEditingTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The name as typed (^: the Home key), the characters the pages cannot hold dropped
-    // at once; then OK and what it refuses.
-    void okChecks_data()
+    // The field dialog on a field: what it shows, then after typing (^ in the name: the
+    // Home key; the characters the pages cannot hold are dropped at once; the kind
+    // decides the layout), then OK: what it refuses or gives back.
+    void fieldDialog_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("sizes");  // kind/rows/columns typed; empty: as the dialog shows them
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");  // the field given back when accepted, |-separated
-        addRow("the eight characters dropped", "x/\\&?><+-y", "", QString(), "xy|Text|10|");
-        addRow("quote, comma, equals dropped", "Your \"name\", age=3", "", QString(), "Your name age3|Text|10|");
-        addRow("others stay", "Full_name 2 (opt.)!", "", QString(), "Full_name 2 (opt.)!|Text|10|");
-        addRow("typing at the start continues at the end", "ab^xy", "", QString(), "xaby|Text|10|");
-        addRow("empty name", "", "", kInvalidName, "");
-        addRow("one character", "N", "", kInvalidName, "");
-        addRow("two spaces", "  ", "", QString(), "  |Text|10|");
-        addRow("underscore for a space in use", "Home_page", "", kClash, "");
-        addRow("Textarea stores columns", "Field", "Textarea/10/40", QString(), "Field|Textarea|10|40");
-        addRow("lower-case text keeps hidden columns", "Field", "text/10/40", QString(), "Field|text|10|40");
-        addRow("euro and accent in the page code page", QStringLiteral("\u20ac \u00e9"), "", QString(),
-               QStringLiteral("\u20ac \u00e9|Text|10|"));
-        addRow("size as typed", "Field", "Text/wide/40", QString(), "Field|Text|wide|");
+        QTest::addColumn<QString>("given");  // name|kind|rows|columns; empty: a new field
+        QTest::addColumn<QString>("typed");  // name|kind|rows|columns; an empty part: nothing typed
+        QTest::addColumn<QString>("shown");  // name|kind|rows|columns (-: hidden)|the size box's caption
+        QTest::addColumn<QString>("outcome");  // the message, or the field given back
+        const QString single = QStringLiteral("|Text|10|-40|Field size:");
+        addRow("the eight characters dropped", "", "x/\\&?><+-y", "xy" + single, "xy|Text|10|");
+        addRow("quote, comma, equals dropped", "", "Your \"name\", age=3", "Your name age3" + single,
+               "Your name age3|Text|10|");
+        addRow("others stay", "", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!" + single,
+               "Full_name 2 (opt.)!|Text|10|");
+        addRow("typing at the start continues at the end", "", "ab^xy", "xaby" + single, "xaby|Text|10|");
+        addRow("a new field, no name", "", "", single, kInvalidName);
+        addRow("one character", "", "N", "N" + single, kInvalidName);
+        addRow("two spaces", "", "  ", "  " + single, "  |Text|10|");
+        addRow("underscore for a space in use", "", "Home_page", "Home_page" + single, kClash);
+        addRow("Textarea stores columns", "", "Field|Textarea|10|40",
+               "Field|Textarea|10|40|Rows:", "Field|Textarea|10|40");
+        addRow("lower-case text keeps hidden columns", "", "Field|text|10|40",
+               "Field|text|10|-40|Field size:", "Field|text|10|40");
+        addRow("euro and accent in the page code page", "", QStringLiteral("\u20ac \u00e9"),
+               QStringLiteral("\u20ac \u00e9") + single, QStringLiteral("\u20ac \u00e9|Text|10|"));
+        addRow("size as typed", "", "Field|Text|wide|40", "Field|Text|wide|-40|Field size:", "Field|Text|wide|");
+        addRow("a multi-line field", "Story|Textarea|7|60", "", "Story|Textarea|7|60|Rows:", "Story|Textarea|7|60");
+        addRow("no columns keeps 40", "Town|Text|5|", "", "Town|Text|5|-40|Field size:", "Town|Text|5|");
+        addRow("typed textarea in capitals", "", "|TEXTAREA", "|TEXTAREA|10|40|Rows:", kInvalidName);
+        addRow("typed something else", "Story|Textarea|7|60", "|Memo",
+               "Story|Memo|7|-60|Field size:", "Story|Memo|7|60");
     }
 
-    void okChecks()
+    void fieldDialog()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, sizes);
-        QFETCH(QString, message);
-        QFETCH(QString, field);
-        ScriptedDesktop desktop;
-        FieldDialog shown(kNewField, {"Name", "Home page"});
-        for (const QChar c : name)
-            c == '^' ? QTest::keyClick(shown.name(), Qt::Key_Home) : shown.name()->insert(QString(c));
-        QCOMPARE(shown.name()->cursorPosition(), shown.name()->text().size());
-        if (!sizes.isEmpty()) {
-            typeText(shown.combo("Combo1")->lineEdit(), sizes.section('/', 0, 0));
-            typeText(shown.combo("cboCols")->lineEdit(), sizes.section('/', 2, 2));
-            typeText(shown.combo("cboRows")->lineEdit(), sizes.section('/', 1, 1));
-        }
-        shown.combo("Combo1")->setFocus();
-        clickNamed(&shown.dialog, "lblOK");
-        QCOMPARE(desktop.boxes(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(shown.dialog.isVisible(), !message.isEmpty());
-        QCOMPARE(textsOf(shown.dialog.field()), message.isEmpty() ? field.split('|') : textsOf(kNewField));
-        if (!message.isEmpty())
-            QCOMPARE(shown.dialog.focusWidget(), shown.name());
-    }
-
-    // The field shown as given; its kind decides the layout, typed or picked.
-    void layouts_data()
-    {
-        QTest::addColumn<QStringList>("given");
-        QTest::addColumn<QString>("typed");  // the kind typed afterwards; empty: none
-        QTest::addColumn<QString>("shown");  // name, kind, rows, columns, then the size box's caption
-        const QStringList story{"Story", "Textarea", "7", "60"};
-        addRow("a new field", textsOf(kNewField), QString(), QString("|Text|10|-|Field size:"));
-        addRow("a multi-line field", story, QString(), QString("Story|Textarea|7|60|Rows:"));
-        addRow("no columns keeps 40", QStringList{"Town", "Text", "5", ""}, QString(), QString("Town|Text|5|-|Field size:"));
-        addRow("typed textarea in capitals", textsOf(kNewField), QString("TEXTAREA"), QString("|TEXTAREA|10|40|Rows:"));
-        addRow("typed something else", story, QString("Memo"), QString("Story|Memo|7|-|Field size:"));
-    }
-
-    void layouts()
-    {
-        QFETCH(QStringList, given);
+        QFETCH(QString, given);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        FieldDialog field({given[0], given[1], given[2], given[3]});
-        if (!typed.isEmpty())
-            typeText(field.combo("Combo1")->lineEdit(), typed);
-        QWidget *dialog = &field.dialog;
-        const QComboBox *cols = field.combo("cboCols");
-        QCOMPARE(QStringList({field.name()->text(), field.combo("Combo1")->currentText(),
-                              field.combo("cboRows")->currentText(), cols->isVisible() ? cols->currentText() : "-",
-                              control<QLabel>(dialog, "Label3")->text()})
+        QFETCH(QString, outcome);
+        ScriptedDesktop desktop;
+        const QStringList g = given.split('|');
+        const GuestbookField field = given.isEmpty() ? kNewField : GuestbookField{g[0], g[1], g[2], g[3]};
+        QWidget owner;
+        frmAddField dialog(field, {"Name", "Home page"}, &owner);  // the names of the list's other fields
+        dialog.show();
+        auto *name = control<QLineEdit>(&dialog, "txtfldName");
+        const auto combo = [&dialog](const char *which) { return control<QComboBox>(&dialog, which); };
+        const QStringList t = (typed + "|||").split('|');
+        for (const QChar c : t[0])
+            c == '^' ? QTest::keyClick(name, Qt::Key_Home) : name->insert(QString(c));
+        QCOMPARE(name->cursorPosition(), name->text().size());
+        const char *const boxes[] = {"", "Combo1", "cboRows", "cboCols"};
+        for (int i : {1, 3, 2})  // the kind first: it shows or hides the columns
+            if (!t[i].isEmpty())
+                typeText(combo(boxes[i])->lineEdit(), t[i]);
+        const QComboBox *cols = combo("cboCols");
+        QCOMPARE(QStringList({name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
+                              (cols->isVisible() ? "" : "-") + cols->currentText(),
+                              control<QLabel>(&dialog, "Label3")->text()})
                      .join('|'),
                  shown);
-        QCOMPARE(control(dialog, "Label4")->isVisible(), cols->isVisible());
-        QCOMPARE(cols->currentText(), given[3].isEmpty() ? QStringLiteral("40") : given[3]);
+        QCOMPARE(control(&dialog, "Label4")->isVisible(), cols->isVisible());
         // Picking the kind shown changes no text, and still lays out and centres again.
-        dialog->move(dialog->pos() + QPoint(40, 30));
-        field.combo("Combo1")->activated(field.combo("Combo1")->currentIndex());
+        dialog.move(dialog.pos() + QPoint(40, 30));
+        combo("Combo1")->activated(combo("Combo1")->currentIndex());
         const QPoint offCentre =
-            dialog->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+            dialog.frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
+        combo("Combo1")->setFocus();
+        clickNamed(&dialog, "lblOK");
+        const bool refused = outcome.startsWith("! ");
+        QCOMPARE(desktop.boxes(), refused ? QStringList{outcome} : QStringList());
+        QCOMPARE(dialog.isVisible(), refused);
+        QCOMPARE(textsOf(dialog.field()), refused ? textsOf(field) : outcome.split('|'));
+        if (refused)
+            QCOMPARE(dialog.focusWidget(), name);
     }
 
     // The menu, opened by Shift+F10 or the Menu key below the focused row, which it
@@ -163,10 +141,11 @@ private slots:
         QTest::keyClick(list, menuKey ? Qt::Key_Menu : Qt::Key_F10, menuKey ? Qt::NoModifier : Qt::ShiftModifier);
         QVERIFY(FieldMenuShown());
         QCOMPARE(shownFieldMenu()->pos(),
-                 focused < 0 ? list->mapToGlobal(QPoint(0, 0))
-                             : list->viewport()->mapToGlobal(
-                                   list->visualItemRect(list->topLevelItem(focused)).bottomLeft()));
-        const bool acts = focused >= 0 || row == "lblAddField";
+                 focused < 0
+                     ? list->mapToGlobal(QPoint(0, 0))
+                     : list->viewport()->mapToGlobal(list->visualItemRect(list->topLevelItem(focused)).bottomLeft()));
+        const bool acts = focused >= 0 || row == "lblAddField";  // Delete and Edit need fields
+        QCOMPARE(control(shownFieldMenu(), row)->isEnabled(), acts);
         bool dialogShown = false;
         actOnModal([&](QWidget *dialog) {
             if (!(dialogShown = dialog))
@@ -181,45 +160,36 @@ private slots:
         QCOMPARE(dialogShown, acts && row != "lblDelete");
         QCOMPARE(f.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
         Rows fields;  // as the window holds them, to match the list's rows
-        for (const GuestbookField &field : f.window().readProject().Fields)
-            fields << textsOf(field);
-        QCOMPARE(rowsOf(list), fields);
         QStringList seen;
-        for (const QStringList &shown : fields)
-            seen << shown.first();
+        for (const GuestbookField &field : f.window().readProject().Fields)
+            fields << textsOf(field), seen << field.FieldName;
+        QCOMPARE(rowsOf(list), fields);
         QCOMPARE(seen.join('|'), names);
         QCOMPARE(FieldMenuShown(), !acts);
         CloseFieldMenu();
     }
 
-    // A right press opens the menu at the pointer (Delete and Edit only with fields),
-    // a second one moves it, another press closes it and no command runs.
+    // A right press opens the menu at the pointer, a second one moves it, another
+    // press closes it and no command runs.
     void menuOpenedAndClosedFromTheList()
     {
         const WindowFixture f;
         f.step(4);
-        f.setFields({});
         QWidget *viewport = f.find<QTreeWidget>("lvwFields")->viewport();
-        QCursor::setPos(120, 90);
-        sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::RightButton);
-        QPointer<frmMenu> menu = shownFieldMenu();
-        QVERIFY(menu && menu->isVisible());
+        QPointer<frmMenu> menu;
+        for (const QPoint at : {QPoint(120, 90), QPoint(300, 200)}) {
+            QCursor::setPos(at);
+            sendMouse(viewport, QEvent::MouseButtonPress, at / 10, Qt::RightButton);
+            if (!menu)
+                menu = shownFieldMenu();
+            QVERIFY(menu && menu == shownFieldMenu() && menu->isVisible());
+            QCOMPARE(menu->pos(), at);
+        }
         QCOMPARE(menu->parentWidget(), f.main.get());
-        QCOMPARE(menu->pos(), QPoint(120, 90));
-        QString enabled;
-        for (const char *name : {"lblAddField", "imgAdd", "lblDelete", "imgDelete", "lblEdit", "imgEdit"})
-            enabled += control(menu, name)->isEnabled() ? '1' : '0';
-        QCOMPARE(enabled, QStringLiteral("110000"));
-
-        QCursor::setPos(300, 200);
-        sendMouse(viewport, QEvent::MouseButtonPress, QPoint(20, 20), Qt::RightButton);
-        QCOMPARE(shownFieldMenu(), menu.data());
-        QCOMPARE(menu->pos(), QPoint(300, 200));
-
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
         QVERIFY(!FieldMenuShown());
         QTRY_VERIFY(!menu);
-        QVERIFY(f.window().readProject().Fields.isEmpty());
+        QCOMPARE(f.window().readProject().Fields.size(), 4);
     }
 };
 
