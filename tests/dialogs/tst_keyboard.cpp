@@ -156,6 +156,10 @@ private slots:
         addRow("colours: stops at the right edge", "colours", "D" + QString(25, 'R') + "E",
                "closed 65382 #66FF00");
         addRow("colours: stops at the bottom", "colours", QString(14, 'D') + "E", "closed 16711935 #FF00FF");
+        addRow("colours: opens on the box's colour", "colours #3300cc", "E", "closed 13369395 #3300CC");
+        addRow("colours: or the nearest; End", "colours #3a0bd0", "$E", "closed 13434726 #66FFCC");
+        addRow("colours: End, Home", "colours #3300cc", "$HE", "closed 13421772 #CCCCCC");
+        addRow("colours: a name, the left column first", "colours red", "RE", "closed 153 #990000");
         // Editable combo boxes step from the text shown, or from where a number not listed would be.
         addRow("field: Down in Rows, 10", "field", "TTD", "open cboRows 15");
         addRow("field: Up in Columns, 39", "field", "TTTU", "open cboCols 35");
@@ -186,7 +190,7 @@ private slots:
         QString seen = shown && shown->isVisible() ? "open " + focusedName(shown) : QStringLiteral("closed");
         if (auto *combo = qobject_cast<QComboBox *>(keyTarget(shown)); combo && shown->isVisible())
             seen += ' ' + combo->currentText();
-        if (window == "colours")
+        if (window.startsWith("colours"))
             seen += (shown->isVisible() ? QString() : ' ' + QString::number(frmColors::mColor)) + ' '
                 + control<QLabel>(shown, "lblColor")->text();
         else if (auto *dialog = qobject_cast<QDialog *>(shown.data()); dialog && !dialog->isVisible())

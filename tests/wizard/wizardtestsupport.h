@@ -248,7 +248,8 @@ public:
 };
 
 // A dialog by name, made on owner: "title" (a new title typed), "field" (a multi-line
-// field), "line field" (a single-line one), "colours", "about", "menu" (two fields), "empty menu", "browser" (two saved projects);
+// field), "line field" (a single-line one), "colours" (or "colours <colour>" on that
+// colour), "about", "menu" (two fields), "empty menu", "browser" (two saved projects);
 // or the main window on "step N". What the menu and the browser pass on is added to passed.
 inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
 {
@@ -267,8 +268,8 @@ inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
         return new frmAddField(name == "field" ? GuestbookField{"Comments", "Textarea", "10", "39"}
                                               : GuestbookField{"Name", "Text", "10", "40"},
                                {"E-mail"}, &owner);
-    if (name == "colours")
-        return new frmColors(&owner);
+    if (name.startsWith("colours"))
+        return new frmColors(&owner, name != "colours" ? colorValue(QColor(name.mid(8)).rgb()) : -1);
     if (name == "about")
         return new frmAbout(&owner);
     if (name == "protection") {
