@@ -90,14 +90,16 @@ void frmExisting::mousePressEvent(QMouseEvent *event)
     DragForm(this, event->button());
 }
 
-// Anywhere in the list: the double-click acts on the selected row.
+// On a row of the list: the double-click acts on the selected row (the one clicked).
 bool frmExisting::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched == lvwProjects)
         return lvwProjects_KeyDown(static_cast<QKeyEvent *>(event)->key());
     if (event->type() != QEvent::MouseButtonDblClick || watched != lvwProjects->viewport())
         return QWidget::eventFilter(watched, event);
-    lvwProjects_DblClick();
+    // The first row is selected from the start: a double-click below the rows loads nothing.
+    if (lvwProjects->itemAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        lvwProjects_DblClick();
     return true;
 }
 
