@@ -98,14 +98,6 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     moveHighlightBy(1);  // the menu opens on its first row
 }
 
-// The highlighted row takes the keyboard, so that a screen reader says it.
-void frmMenu::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    if (m_highlighted >= 0)
-        m_rows.at(m_highlighted)->setFocus();
-}
-
 void frmMenu::closeEvent(QCloseEvent *event)
 {
     // Unloaded from here on: the next ShowFieldMenu builds a new menu.
@@ -114,14 +106,16 @@ void frmMenu::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-// The bar lies behind the row's icon and caption, and the row has the focus; row
-// -1 hides the bar and leaves the focus with the menu.
+// The bar lies behind the row's icon and caption, and the row has the focus (also
+// when the menu is given it), so that a screen reader says the row; row -1 hides
+// the bar and leaves the focus with the menu.
 void frmMenu::moveHighlightTo(int row)
 {
     m_highlighted = row;
     const int top = row < 0 ? kHiddenHighlightTop : m_rows.at(row)->y() - twipsToPixels(30);
     shHighlight->setGeometry(0, top, width(), twipsToPixels(255));
-    (row < 0 ? static_cast<QWidget *>(this) : m_rows.at(row))->setFocus();
+    setFocusProxy(row < 0 ? nullptr : m_rows.at(row));
+    setFocus();
 }
 
 // Moves the bar to the next enabled row up (-1) or down (+1), round the ends.

@@ -28,7 +28,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

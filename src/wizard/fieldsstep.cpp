@@ -76,8 +76,9 @@ bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (event->type() == QEvent::KeyPress && watched == lvwFields
                && opensMenu(*static_cast<QKeyEvent *>(event))) {
-        // The menu acts on the selected row: from the keyboard, the focused one.
-        if (QTreeWidgetItem *focused = lvwFields->currentItem())
+        // The menu acts on the selected row: from the keyboard, the focused one (the
+        // first, as the list's focus mark shows it, when no row has been current yet).
+        if (QTreeWidgetItem *focused = lvwFields->currentItem() ? lvwFields->currentItem() : lvwFields->topLevelItem(0))
             lvwFields->setCurrentItem(focused);
         showMenu(menuPointForKeyboard());
         return true;
@@ -88,13 +89,16 @@ bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
 }
 
 // Screen readers take the list's current row for the focus: a hidden list has none,
-// and gets it back when shown again.
+// and gets it back when shown again. A list that has none yet is left alone, so that
+// the focus still makes its first row current.
 void FieldsStep::keepCurrentRowWhileHidden(bool hiding)
 {
     QItemSelectionModel *rows = lvwFields->selectionModel();
     if (hiding)
         m_currentWhileHidden = rows->currentIndex();
-    rows->setCurrentIndex(hiding ? QModelIndex() : QModelIndex(m_currentWhileHidden), QItemSelectionModel::NoUpdate);
+    if (m_currentWhileHidden.isValid())
+        rows->setCurrentIndex(hiding ? QModelIndex() : QModelIndex(m_currentWhileHidden),
+                              QItemSelectionModel::NoUpdate);
 }
 
 bool FieldsStep::opensMenu(const QKeyEvent &key)

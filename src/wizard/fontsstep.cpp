@@ -55,7 +55,8 @@ FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
     const QString colourMeaning = QString::fromLatin1(names.colourMeaning);
     g.colour->setAccessibleDescription(colourMeaning);
     g.face->setAccessibleDescription(QString(colourMeaning).replace(QStringLiteral("colour"), QStringLiteral("font")));
-    g.size->setAccessibleDescription(QString(colourMeaning).replace(QStringLiteral("colour"), QStringLiteral("font size")));
+    g.size->setAccessibleDescription(
+        QString(colourMeaning).replace(QStringLiteral("colour"), QStringLiteral("font size")));
     QLineEdit *box = g.colour;
     connect(button, &LabelButton::clicked, this, [this, box] { pickColorInto(box); });
     return g;

@@ -60,9 +60,8 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Each window's clickable controls and text boxes, and some facts in full: the
-    // heading names the shown step, and the step's frame carries it as its name, so
-    // a screen reader says it as the focus enters the step.
+    // Each window's clickable controls and text boxes, and some facts in full: the step's
+    // frame is named by the heading, so a screen reader says it as the focus enters.
     void everyControl_data()
     {
         QTest::addColumn<QString>("window");

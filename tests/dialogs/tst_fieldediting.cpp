@@ -120,6 +120,7 @@ private slots:
         addRow("edit to a new name", 1, "lblEdit", "Email", QString(), QString("Name|Email|Homepage|Comments"));
         addRow("edit to another's name in capitals", 1, "lblEdit", "NAME", kClash, all);
         addRow("delete", 1, "lblDelete", "", QString(), QString("Name|Homepage|Comments"));
+        addRow("delete the first, focused by Tab", 0, "lblDelete", "", QString(), QString("E-mail|Homepage|Comments"));
         addRow("delete in an empty list: disabled", -1, "lblDelete", "", QString(), QString());
     }
 
@@ -133,9 +134,11 @@ private slots:
         const WindowFixture f;
         f.step(4);
         auto *list = f.find<QTreeWidget>("lvwFields");
+        showActive(f.main.get());
         if (focused < 0)
             f.setFields({});
-        else
+        list->setFocus(Qt::TabFocusReason);  // the focus mark on the first row, not selected
+        if (focused > 0)
             list->selectionModel()->setCurrentIndex(list->model()->index(focused, 0), QItemSelectionModel::NoUpdate);
         const bool menuKey = QTest::currentDataTag() == QLatin1String("add, by the Menu key");
         QTest::keyClick(list, menuKey ? Qt::Key_Menu : Qt::Key_F10, menuKey ? Qt::NoModifier : Qt::ShiftModifier);
