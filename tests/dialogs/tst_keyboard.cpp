@@ -146,7 +146,7 @@ private slots:
         addRow("menu: Up from the first row: the last", "menu", "UE", "open command 2");
         addRow("menu: the bar skips the disabled rows", "empty menu", "DDE", "open command 0");
         addRow("menu: opens on its first row", "menu", "E", "open command 0");
-        addRow("menu: End, Home", "menu", "$H$E", "open command 2");
+        addRow("menu: Down, End, Home", "menu", "D$HE", "open command 0");
         addRow("menu: End skips the disabled rows", "empty menu", "$E", "open command 0");
         addRow("menu: Escape", "menu", "DX", "closed");
         addRow("colours: Escape", "colours", "X", "closed -1 #FFFFFF");
@@ -157,7 +157,7 @@ private slots:
                "closed 65382 #66FF00");
         addRow("colours: stops at the bottom", "colours", QString(14, 'D') + "E", "closed 16711935 #FF00FF");
         addRow("colours: opens on the box's colour", "colours #3300cc", "E", "closed 13369395 #3300CC");
-        addRow("colours: or the nearest; End", "colours #3a0bd0", "$E", "closed 13434726 #66FFCC");
+        addRow("colours: or the nearest; End", "colours #2a0be0", "$E", "closed 13434726 #66FFCC");
         addRow("colours: End, Home", "colours #3300cc", "$HE", "closed 13421772 #CCCCCC");
         addRow("colours: a name, the left column first", "colours red", "RE", "closed 153 #990000");
         // Editable combo boxes step from the text shown, or from where a number not listed would be.
