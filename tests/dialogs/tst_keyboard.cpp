@@ -156,8 +156,8 @@ private slots:
         addRow("colours: stops at the right edge", "colours", "D" + QString(25, 'R') + "E",
                "closed 65382 #66FF00");
         addRow("colours: stops at the bottom", "colours", QString(14, 'D') + "E", "closed 16711935 #FF00FF");
-        addRow("colours: opens on the box's colour", "colours #3300cc", "E", "closed 13369395 #3300CC");
-        addRow("colours: or the nearest; End", "colours #2a0be0", "$E", "closed 13434726 #66FFCC");
+        addRow("colours: opens on the box's colour, or the nearest", "colours #2a0be0", "E", "closed 13369395 #3300CC");
+        addRow("colours: End", "colours #3300cc", "$LE", "closed 13421670 #66CCCC");
         addRow("colours: End, Home", "colours #3300cc", "$HE", "closed 13421772 #CCCCCC");
         addRow("colours: a name, the left column first", "colours red", "RE", "closed 153 #990000");
         // Editable combo boxes step from the text shown, or from where a number not listed would be.
