@@ -1,9 +1,13 @@
 #include "chrome/keyboard.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -22,6 +26,54 @@ protected:
                 focused->update();
         }
         return false;
+    }
+};
+
+// The number a text begins with ("45%": 45); nothing when it begins with none.
+std::optional<double> leadingNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)"));
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? std::optional<double>(match.captured(1).toDouble()) : std::nullopt;
+}
+
+// The entry step (-1 up, +1 down) moves to from the text shown; -1 when Qt decides.
+int entryAfterStep(const QComboBox &combo, int step)
+{
+    const int shown = combo.findText(combo.currentText(), Qt::MatchFixedString);
+    if (shown >= 0)
+        return qBound(0, shown + step, combo.count() - 1);
+    const std::optional<double> value = leadingNumber(combo.currentText());
+    if (!value || combo.count() == 0)
+        return -1;
+    int entry = step > 0 ? 0 : combo.count() - 1;
+    while (entry + step >= 0 && entry + step < combo.count()
+           && (step > 0 ? leadingNumber(combo.itemText(entry)).value_or(0) <= *value
+                        : leadingNumber(combo.itemText(entry)).value_or(0) >= *value))
+        entry += step;
+    return entry;
+}
+
+class ShownTextStepper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() != QEvent::KeyPress || (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down)
+            || (key->modifiers() & Qt::AltModifier))
+            return false;
+        auto *combo = static_cast<QComboBox *>(watched);
+        const int entry = entryAfterStep(*combo, key->key() == Qt::Key_Down ? 1 : -1);
+        if (entry < 0)
+            return false;
+        combo->setCurrentIndex(entry);
+        combo->setEditText(combo->itemText(entry));
+        emit combo->activated(entry);
+        return true;
     }
 };
 
@@ -77,6 +129,11 @@ void watchKeyboardUse()
     watch = new KeyboardWatch;
     watch->setParent(qApp);
     qApp->installEventFilter(watch);
+}
+
+void stepFromShownText(QComboBox *combo)
+{
+    combo->installEventFilter(new ShownTextStepper(combo));
 }
 
 void chainTabOrder(const QList<QWidget *> &controls)

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class QComboBox;
 class QWidget;
 
 // Keyboard order of a window's controls.
@@ -13,6 +14,11 @@ QList<QWidget *> tabStopsInReadingOrder(const QWidget *area);
 
 // Tab goes from each control to the next one in the list.
 void chainTabOrder(const QList<QWidget *> &controls);
+
+// Up and Down in the editable combo box step from the text shown: to the entry above
+// or below it in the list or, for a number that is not in the (ascending) list, to
+// the nearest entry that way. Other text not in the list steps as Qt does.
+void stepFromShownText(QComboBox *combo);
 
 // Keyboard cues: whether the user has pressed a key in the program. Until then the
 // program shows no focus mark and moves the focus nowhere a mouse user would see it.

@@ -12,7 +12,17 @@
 
 namespace {
 
-// A label button as screen readers see it: a push button that can be pressed.
+const char kRoleProperty[] = "accessibleRole";
+
+// The role given to the widget, or fallback. Read on each call: Qt may make the
+// interface (as a name is set) before the role is given.
+QAccessible::Role roleOf(const QObject *object, QAccessible::Role fallback)
+{
+    const QVariant role = object->property(kRoleProperty);
+    return role.isValid() ? role.value<QAccessible::Role>() : fallback;
+}
+
+// A label button as screen readers see it: a push button (or the role given it) that can be pressed.
 class LabelButtonAccessible : public QAccessibleWidget
 {
 public:
@@ -20,6 +30,8 @@ public:
         : QAccessibleWidget(button, QAccessible::Button)
     {
     }
+
+    QAccessible::Role role() const override { return roleOf(object(), QAccessible::Button); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -62,8 +74,12 @@ public:
 
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("LabelButton") && static_cast<LabelButton *>(object)->isButton())
-        return new LabelButtonAccessible(static_cast<LabelButton *>(object));
+    const bool hasRole = object->property(kRoleProperty).isValid();
+    auto *button = qobject_cast<LabelButton *>(object);
+    if (button && (button->isButton() || hasRole))
+        return new LabelButtonAccessible(button);
+    if (hasRole && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), roleOf(object, QAccessible::Client));
     // Qt names a combo box by its text on Linux; a reader would hear the value twice.
     if (className == QLatin1String("QComboBox"))
         return new CaptionedComboAccessible(static_cast<QComboBox *>(object));
@@ -71,6 +87,12 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 }
 
 }  // namespace
+
+void setAccessibleRole(QWidget *widget, QAccessible::Role role)
+{
+    installAccessibleWidgets();
+    widget->setProperty(kRoleProperty, QVariant::fromValue(role));
+}
 
 void installAccessibleWidgets()
 {

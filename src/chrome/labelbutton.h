@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QLabel>
 
@@ -68,6 +69,11 @@ private:
 // Lets screen readers see label buttons as push buttons and combo boxes by their
 // captions (done once; every label button made calls it).
 void installAccessibleWidgets();
+
+// Screen readers see the widget in this role (a menu item, a picture, a dialog)
+// rather than as Qt would show it; a label button keeps its press action. Set it
+// before the widget is shown.
+void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
 // Makes every button of the group clear its light when another one lights up.
 void linkHoverGroup(const QList<LabelButton *> &group);

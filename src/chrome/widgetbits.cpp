@@ -1,5 +1,6 @@
 #include "chrome/widgetbits.h"
 
+#include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 
 #include <QComboBox>
@@ -82,6 +83,7 @@ QComboBox *addCombo(QWidget *parent, const char *name, const QStringList &choice
     combo->addItems(choices);
     combo->setEditText(text);
     combo->setGeometry(geometry);
+    stepFromShownText(combo);
     return combo;
 }
 

@@ -28,6 +28,7 @@ PopupBanner addPopupBanner(QWidget *popup, const QRect &banner, const QRect &ico
     parts.icon = pictureLabel(QStringLiteral("Image2"), Pictures::bannerIcon(16), icon, popup);
     parts.caption = dialogLabel(QStringLiteral("Label1"), caption, captionRect, popup, 9.75);
     parts.caption->setStyleSheet(QStringLiteral("color: white;"));
+    popup->setAccessibleName(caption);  // a screen reader names the pop-up by the title it shows
     return parts;
 }
 

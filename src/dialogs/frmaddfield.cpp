@@ -59,6 +59,7 @@ QComboBox *editableCombo(const QString &name, const QStringList &items, const QS
     combo->addItems(items);
     combo->setEditText(text);
     combo->setGeometry(geometry);
+    stepFromShownText(combo);
     // The kind and the sizes are stored in a comma-separated value and read back
     // without spaces: a comma or a space typed here would not survive the save.
     combo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,\\s]*")), combo));

@@ -6,6 +6,7 @@
 #include "dialogs/dialogparts.h"
 #include "store/product.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -44,6 +45,15 @@ QPoint swatchTopLeft(QPoint swatch)
     return {x, 1 + kPitch * swatch.y()};
 }
 
+// The nearest palette colour: each component to the nearest multiple of 33 hex.
+int nearestPaletteColor(int color)
+{
+    int nearest = 0;
+    for (int shift : {0, 8, 16})
+        nearest |= (((color >> shift) & 0xFF) + 0x19) / 0x33 * 0x33 << shift;
+    return nearest;
+}
+
 }  // namespace
 
 int frmColors::mColor = -1;
@@ -67,7 +77,7 @@ int colorValue(QRgb rgb)
     return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
 }
 
-frmColors::frmColors(QWidget *parent)
+frmColors::frmColors(QWidget *parent, int current)
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
     , m_palette(PaletteImage())
 {
@@ -76,9 +86,12 @@ frmColors::frmColors(QWidget *parent)
     setFixedSize(twipsRect(0, 0, 3165, 2295).size());
     setBackground(this, kDialogGrey);
 
-    // A click on the preview cancels; it keeps the ordinary pointer.
+    // A click on the preview cancels; it keeps the ordinary pointer. To a screen
+    // reader it is a picture: Escape cancels from the keyboard.
     auto *preview = new LabelButton(this);
     preview->unsetCursor();
+    preview->setFocusPolicy(Qt::NoFocus);
+    setAccessibleRole(preview, QAccessible::Graphic);
     connect(preview, &LabelButton::clicked, this, &frmColors::cancel);
     picPreview = preview;
     picPreview->setObjectName(QStringLiteral("picPreview"));
@@ -101,8 +114,9 @@ frmColors::frmColors(QWidget *parent)
     picColors->installEventFilter(this);
     picColors->setFocus();
     picColors->setAccessibleName(QStringLiteral("Colour palette"));
-    picPreview->setAccessibleName(QStringLiteral("Cancel"));
-    picPreview->setAccessibleDescription(QStringLiteral("Colour preview"));
+    picPreview->setAccessibleName(QStringLiteral("Colour preview"));
+    if (current >= 0)
+        showKeyboardCursor(swatchOf(nearestPaletteColor(current)));
 
     // The strip above the palette is framed on its left, top and right.
     addEdgeLines(this, {QRect(0, 0, 1, 32), QRect(0, 0, 211, 1), QRect(210, 0, 1, 32)});
@@ -135,6 +149,8 @@ void frmColors::preview(int color)
     const QString hex = ColorToHex(mColor);
     picPreview->setStyleSheet(QString::fromLatin1(kPreviewStyle).arg(hex));
     lblColor->setText(hex);
+    // A screen reader hears the palette's new name: the colour under the pointer or the cursor.
+    picColors->setAccessibleName(QStringLiteral("Colour palette: ") + hex);
 }
 
 // Escape cancels; arrows move the keyboard cursor; Enter picks the swatch under it.
@@ -146,7 +162,9 @@ void frmColors::picColors_KeyPress(int key)
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down: moveKeyboardCursor(key); break;
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End: moveKeyboardCursor(key); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (m_cursor.x() >= 0)
@@ -156,17 +174,40 @@ void frmColors::picColors_KeyPress(int key)
     }
 }
 
-// The first arrow key puts the cursor on the top-left swatch; later ones move it,
-// stopping at the palette's edges. The cursor is a white square around the swatch.
+// The first key puts the cursor on the top-left swatch; later ones move it (Home
+// and End to the ends of its row), stopping at the palette's edges.
 void frmColors::moveKeyboardCursor(int key)
 {
     if (m_cursor.x() < 0) {
-        m_cursor = {0, 0};
-    } else {
-        const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
-        const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
-        m_cursor = {qBound(0, m_cursor.x() + dx, kCursorColumns - 1), qBound(0, m_cursor.y() + dy, kRows - 1)};
+        showKeyboardCursor({0, 0});
+        return;
     }
+    const QHash<int, QPoint> moves = {{Qt::Key_Left, {-1, 0}},
+                                      {Qt::Key_Right, {1, 0}},
+                                      {Qt::Key_Up, {0, -1}},
+                                      {Qt::Key_Down, {0, 1}},
+                                      {Qt::Key_Home, {-kCursorColumns, 0}},
+                                      {Qt::Key_End, {kCursorColumns, 0}}};
+    const QPoint to = m_cursor + moves.value(key);
+    showKeyboardCursor({qBound(0, to.x(), kCursorColumns - 1), qBound(0, to.y(), kRows - 1)});
+}
+
+// The swatch (column, row) that shows the colour; the left column first.
+QPoint frmColors::swatchOf(int color) const
+{
+    for (int column = 0; column < kCursorColumns; ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            if (colorValue(m_palette.pixel(swatchTopLeft({column, row}))) == color)
+                return {column, row};
+        }
+    }
+    return {0, 0};
+}
+
+// The cursor is a white square around the swatch, whose colour is previewed.
+void frmColors::showKeyboardCursor(QPoint swatchAt)
+{
+    m_cursor = swatchAt;
     const QPoint swatch = swatchTopLeft(m_cursor);
     QImage marked = m_palette;
     QPainter painter(&marked);
@@ -190,9 +231,10 @@ void frmColors::cancel()
     reject();
 }
 
-int PickColor()
+int PickColor(const QString &current)
 {
-    frmColors picker;
+    const QColor shown(current);
+    frmColors picker(nullptr, shown.isValid() ? colorValue(shown.rgb()) : -1);
     PlaceAtCursor(&picker);
     picker.exec();
     return frmColors::mColor;

@@ -15,13 +15,15 @@ QImage PaletteImage();
 int colorValue(QRgb rgb);
 
 // The palette pop-up: moving over the palette previews, releasing a button picks,
-// Escape or a click on the preview cancels. From the keyboard, the arrow keys move a
-// cursor over the swatches (the preview follows) and Enter picks the swatch under it.
+// Escape or a click on the preview cancels. From the keyboard, the arrow keys, Home
+// and End move a cursor over the swatches (the preview follows) and Enter picks the
+// swatch under it. Given a current colour, the cursor starts on it (or on the
+// nearest palette colour); else the first key puts it on the top-left swatch.
 class frmColors : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmColors(QWidget *parent = nullptr);
+    explicit frmColors(QWidget *parent = nullptr, int current = -1);
 
     // The colour last previewed or picked, -1 after a cancel. Kept from one opening
     // of the picker to the next.
@@ -35,6 +37,8 @@ private:
     void picColors_MouseUp(const QPoint &pos);
     void picColors_KeyPress(int key);
     void moveKeyboardCursor(int key);
+    QPoint swatchOf(int color) const;
+    void showKeyboardCursor(QPoint swatchAt);
     void preview(int color);
     void cancel();
 
@@ -45,6 +49,7 @@ private:
     QLabel *picColors;
 };
 
-// Opens the picker at the mouse pointer and waits for it to close. Returns the
+// Opens the picker at the mouse pointer, its cursor on the current colour (a colour
+// text or name; none when it is not one), and waits for it to close. Returns the
 // picked colour value, or -1 when the user cancelled.
-int PickColor();
+int PickColor(const QString &current = QString());

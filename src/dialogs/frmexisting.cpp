@@ -7,6 +7,7 @@
 #include "store/projectstore.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +29,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *o
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
     , m_chosen(std::move(chosen))
 {
+    setAccessibleRole(this, QAccessible::Dialog);
     setUpPopup(this, QStringLiteral("frmExisting"), QStringLiteral("Load Existing"), QSize(2640, 2370));
 
     // The banner is wider than the window and cut off at its right edge.
@@ -67,16 +69,20 @@ frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *o
         auto *row = new QTreeWidgetItem(lvwProjects, {project.text});
         row->setData(0, Qt::UserRole, project.key);
     }
+    lvwProjects->setCurrentItem(lvwProjects->topLevelItem(0));  // it opens on its first row
 }
 
-// The window keeps the keyboard until an arrow key moves into the list, so that the
+// The window keeps the keyboard until a key that moves in the list, so that the
 // list shows no focus mark to a user of the mouse.
 void frmExisting::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+    const bool movesInList = QList<int>{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}.contains(event->key());
+    if (movesInList && !lvwProjects->hasFocus()) {  // the list passes back a key it ignores
         lvwProjects->setFocus(Qt::TabFocusReason);
-    if (!lvwProjects_KeyDown(event->key()))
+        QCoreApplication::sendEvent(lvwProjects, event);
+    } else if (!lvwProjects_KeyDown(event->key())) {
         QWidget::keyPressEvent(event);
+    }
 }
 
 void frmExisting::mousePressEvent(QMouseEvent *event)
@@ -84,30 +90,24 @@ void frmExisting::mousePressEvent(QMouseEvent *event)
     DragForm(this, event->button());
 }
 
-// Anywhere in the list: the double-click acts on the selected row.
+// On a row of the list: the double-click acts on the selected row (the one clicked).
 bool frmExisting::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched == lvwProjects)
         return lvwProjects_KeyDown(static_cast<QKeyEvent *>(event)->key());
     if (event->type() != QEvent::MouseButtonDblClick || watched != lvwProjects->viewport())
         return QWidget::eventFilter(watched, event);
-    lvwProjects_DblClick();
+    // The first row is selected from the start: a double-click below the rows loads nothing.
+    if (lvwProjects->itemAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        lvwProjects_DblClick();
     return true;
 }
 
 // Enter loads the selected row as a double-click does; Escape closes the window.
-// Other keys (Up and Down among them) go on to the list.
+// Other keys (the arrows, Home and End among them) go on to the list.
 bool frmExisting::lvwProjects_KeyDown(int key)
 {
     switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        // The list makes its first row current, unselected, as it gets the focus: the
-        // first arrow selects that row rather than skip it.
-        if (!lvwProjects->selectedItems().isEmpty() || !lvwProjects->currentItem())
-            return false;
-        lvwProjects->currentItem()->setSelected(true);
-        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: lvwProjects_DblClick(); return true;
     case Qt::Key_Escape: close(); return true;

@@ -8,7 +8,8 @@ class QTreeWidget;
 
 // The existing projects window: lists the recent projects; a double-click closes it
 // and passes the chosen title on. Modeless, owned by the main window, dragged by its banner.
-// Keys: Up and Down move in the list, Enter chooses the selected row, Escape closes.
+// It opens on its first row. Keys: Up, Down, Home and End move in the list, Enter
+// chooses the selected row, Escape closes.
 class frmExisting : public QWidget
 {
     Q_OBJECT

@@ -25,6 +25,7 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
     , m_report(std::move(report))
 {
+    setAccessibleRole(this, QAccessible::PopupMenu);
     setUpPopup(this, QStringLiteral("frmMenu"), QStringLiteral("Menu"), QSize(2295, 1575));
 
     // The highlight bar: a rectangle that is never clicked, so a disabled button.
@@ -63,11 +64,14 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     // Delete and Edit have nothing to act on when the list is empty as the menu opens.
     const bool listEmpty = fieldCount < 1;
     for (const Row &row : rows) {
-        LabelButton *icon = addPictureButton(this, row.icon, QStringLiteral("Close Menu"), row.pixmap,
+        // A row's icon runs its command, as the caption does; a screen reader hears one menu item.
+        LabelButton *icon = addPictureButton(this, row.icon, QLatin1String(row.text), row.pixmap,
                                              twipsRect(120, row.iconTop, 255, 255));
         icon->setScaledContents(true);
-        icon->setToolTip(QStringLiteral("Close Menu"));
+        icon->setToolTip(QString::fromLatin1(row.tip));
+        setAccessibleRole(icon, QAccessible::Graphic);
         auto *label = new LabelButton(QLatin1String(row.label), QLatin1String(row.text), verdana(8.25), this);
+        setAccessibleRole(label, QAccessible::MenuItem);
         label->setGeometry(twipsRect(480, row.iconTop + 30, 1815, 255));
         label->setStyleSheet(QStringLiteral("QLabel { color: black; } QLabel:disabled { color: grey; }"));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // as the rows are drawn: text at the top of its row
@@ -86,12 +90,12 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
             report(command);
         });
         connect(label, &LabelButton::hovered, this, [this, index] { moveHighlightTo(index); });
-        // An icon closes the menu, as its tooltip says; hovering it leaves the bar where it is.
-        connect(icon, &LabelButton::clicked, this, &QWidget::close);
+        // Hovering an icon leaves the bar where it is.
+        connect(icon, &LabelButton::clicked, label, &LabelButton::click);
     }
     onMouseMove(this, [this] { moveHighlightTo(-1); });
-    moveHighlightTo(-1);
     setFocusPolicy(Qt::StrongFocus);
+    moveHighlightBy(1);  // the menu opens on its first row
 }
 
 void frmMenu::closeEvent(QCloseEvent *event)
@@ -102,12 +106,16 @@ void frmMenu::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-// The bar lies behind the row's icon and caption; row -1 hides it.
+// The bar lies behind the row's icon and caption, and the row has the focus (also
+// when the menu is given it), so that a screen reader says the row; row -1 hides
+// the bar and leaves the focus with the menu.
 void frmMenu::moveHighlightTo(int row)
 {
     m_highlighted = row;
     const int top = row < 0 ? kHiddenHighlightTop : m_rows.at(row)->y() - twipsToPixels(30);
     shHighlight->setGeometry(0, top, width(), twipsToPixels(255));
+    setFocusProxy(row < 0 ? nullptr : m_rows.at(row));
+    setFocus();
 }
 
 // Moves the bar to the next enabled row up (-1) or down (+1), round the ends.
@@ -119,7 +127,6 @@ void frmMenu::moveHighlightBy(int step)
         row = (row + step + count) % count;
         if (m_rows.at(row)->isEnabled()) {
             moveHighlightTo(row);
-            m_rows.at(row)->setFocus();  // so that a screen reader says the row
             return;
         }
     }
@@ -130,6 +137,11 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Up: moveHighlightBy(-1); break;
     case Qt::Key_Down: moveHighlightBy(1); break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        m_highlighted = -1;  // from outside the rows: to the first or the last enabled one
+        moveHighlightBy(event->key() == Qt::Key_Home ? 1 : -1);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (m_highlighted >= 0)

@@ -13,7 +13,8 @@ class QLabel;
 // The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field".
 // Modeless, owned by the main window; a click on a row reports its command to the
 // window, which acts on it and closes the menu.
-// Keys: Up and Down move the highlight bar over the enabled rows, Enter runs the
+// It opens with its first row highlighted. Keys: Up and Down move the highlight bar
+// over the enabled rows, Home and End to the first and last, Enter runs the
 // highlighted row, Escape closes the menu.
 class frmMenu : public QWidget
 {
@@ -22,7 +23,7 @@ public:
     // fieldCount: how many fields the list has as the menu opens.
     frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, QWidget *owner);
 
-    // The highlight bar's top when no row is hovered: out of sight.
+    // The highlight bar's top when no row is highlighted: out of sight.
     static constexpr int kHiddenHighlightTop = -12000 / 15;
 
 protected:

@@ -35,7 +35,8 @@ struct MainWindowDialogs {
                        std::function<void(FieldMenuCommand)> report)>
         showFieldMenu;
     std::function<void()> closeFieldMenu;  // other press on lvwFields: closes a shown menu
-    std::function<int(QWidget &owner)> pickColor;  // colour buttons: palette value, -1 when cancelled
+    // Colour buttons: the palette value picked from the box's colour, -1 when cancelled.
+    std::function<int(QWidget &owner, const QString &current)> pickColor;
     // lblLoadExisting: frmExisting at the pointer; chosen gets the title the user picked.
     std::function<void(QWidget &owner, std::function<void(const QString &title)> chosen)> showExistingProjects;
     std::function<void(QWidget &owner)> showAbout;  // imgAbout: frmAbout, modal

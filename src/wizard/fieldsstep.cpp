@@ -6,6 +6,7 @@
 
 #include <QFrame>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -62,8 +63,8 @@ void FieldsStep::buildControls()
 }
 
 // A right press on the list opens its menu at the pointer; any other press closes it.
-// The Menu key or Shift+F10 opens it below the selected row, or at the list's
-// top-left corner when no row is selected.
+// The Menu key or Shift+F10 selects the focused row and opens the menu below it, or
+// at the list's top-left corner when the list has no row.
 bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
 {
     const MainWindowDialogs &dialogs = mainWindowDialogs();
@@ -75,10 +76,29 @@ bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (event->type() == QEvent::KeyPress && watched == lvwFields
                && opensMenu(*static_cast<QKeyEvent *>(event))) {
+        // The menu acts on the selected row: from the keyboard, the focused one (the
+        // first, as the list's focus mark shows it, when no row has been current yet).
+        if (QTreeWidgetItem *focused = lvwFields->currentItem() ? lvwFields->currentItem() : lvwFields->topLevelItem(0))
+            lvwFields->setCurrentItem(focused);
         showMenu(menuPointForKeyboard());
         return true;
+    } else if (watched == lvwFields && (event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
+        keepCurrentRowWhileHidden(event->type() == QEvent::Hide);
     }
     return WizardStep::eventFilter(watched, event);
+}
+
+// Screen readers take the list's current row for the focus: a hidden list has none,
+// and gets it back when shown again. A list that has none yet is left alone, so that
+// the focus still makes its first row current.
+void FieldsStep::keepCurrentRowWhileHidden(bool hiding)
+{
+    QItemSelectionModel *rows = lvwFields->selectionModel();
+    if (hiding)
+        m_currentWhileHidden = rows->currentIndex();
+    if (m_currentWhileHidden.isValid())
+        rows->setCurrentIndex(hiding ? QModelIndex() : QModelIndex(m_currentWhileHidden),
+                              QItemSelectionModel::NoUpdate);
 }
 
 bool FieldsStep::opensMenu(const QKeyEvent &key)

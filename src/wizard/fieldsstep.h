@@ -3,6 +3,8 @@
 #include "wizard/dialogseams.h"
 #include "wizard/wizardstep.h"
 
+#include <QPersistentModelIndex>
+
 class LabelButton;
 class QKeyEvent;
 class QTreeWidget;
@@ -35,6 +37,7 @@ protected:
 
 private:
     static bool opensMenu(const QKeyEvent &key);
+    void keepCurrentRowWhileHidden(bool hiding);
     QPoint menuPointForKeyboard() const;
     void showMenu(std::optional<QPoint> at);
     void setRows(const QList<GuestbookField> &fields);
@@ -42,4 +45,5 @@ private:
     QList<LabelButton *> m_navigation;
     QList<GuestbookField> m_fields;  // the list's rows, top to bottom
     QTreeWidget *lvwFields = nullptr;
+    QPersistentModelIndex m_currentWhileHidden;
 };

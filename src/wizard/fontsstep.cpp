@@ -52,9 +52,11 @@ FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
     g.size = addCombo(f, names.size, sizes, QString(), {left + 80, top + 55, 60, 22});
     addText(f, QStringLiteral("Font Size:"), {left, top + 59, 78, 16})->setBuddy(g.size);
     // The three groups share their captions; the description tells them apart.
-    for (QWidget *control :
-         {static_cast<QWidget *>(g.colour), static_cast<QWidget *>(g.face), static_cast<QWidget *>(g.size)})
-        control->setAccessibleDescription(QString::fromLatin1(names.colourMeaning));
+    const QString colourMeaning = QString::fromLatin1(names.colourMeaning);
+    g.colour->setAccessibleDescription(colourMeaning);
+    g.face->setAccessibleDescription(QString(colourMeaning).replace(QStringLiteral("colour"), QStringLiteral("font")));
+    g.size->setAccessibleDescription(
+        QString(colourMeaning).replace(QStringLiteral("colour"), QStringLiteral("font size")));
     QLineEdit *box = g.colour;
     connect(button, &LabelButton::clicked, this, [this, box] { pickColorInto(box); });
     return g;

@@ -57,8 +57,9 @@ frmMain::~frmMain() = default;
 
 void frmMain::setupUi()
 {
+    setAccessibleRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QLatin1String(kApplicationTitle));
+    setWindowTitle(QLatin1String(kApplicationTitle));  // also drawn on the background picture
     setBackground(this, Qt::white);
     setMouseTracking(true);
 

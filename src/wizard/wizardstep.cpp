@@ -41,7 +41,7 @@ void WizardStep::build(const GuestbookProject &project)
 void WizardStep::pickColorInto(QLineEdit *box) const
 {
     const auto &pick = mainWindowDialogs().pickColor;
-    const int value = pick ? pick(*m_window) : -1;
+    const int value = pick ? pick(*m_window, box->text()) : -1;
     if (value != -1)
         box->setText(ColorToHex(value).toLower());
 }

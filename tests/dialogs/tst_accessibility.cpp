@@ -1,36 +1,16 @@
-// Every window as a screen reader sees it: each clickable control a named button
-// that can be pressed, each text or combo box named by its caption, and the step
-// heading announced when a step is shown.
+// Every window as a screen reader sees it: each clickable control a named button,
+// check box or menu item that can be pressed (or a named picture), each text or
+// combo box named by its caption, the windows in their roles with their titles.
 
 #include "wizard/wizardtestsupport.h"
 
 #include "chrome/labelbutton.h"
 
 #include <QAccessible>
+#include <QMetaEnum>
 #include <QPlainTextEdit>
 
 namespace {
-
-// One window shown for a test: a step of the main window or a dialog.
-struct ShownWindow {
-    explicit ShownWindow(const QString &name)
-    {
-        if (name.startsWith("step ")) {
-            main.reset(new frmMain);
-            main->DoMode(name.mid(5).toInt());
-            window = main.get();
-        } else {
-            window = openWindow(name, owner, passed);
-        }
-        window->show();
-    }
-    TestProgramFolder folder;
-    ScriptedDesktop desktop;
-    QWidget owner;
-    QString passed;
-    std::unique_ptr<frmMain> main;
-    QWidget *window = nullptr;
-};
 
 bool isClickable(QWidget *widget)
 {
@@ -44,31 +24,33 @@ bool isTextBox(QWidget *widget)
     return ownLineEdit || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
 }
 
-QString accessibleName(QWidget *widget)
+// One thing a screen reader learns of the control: its name, description, role or
+// whether it (a list: its current row) has the focus.
+QString accessibleFact(QWidget *widget, const QString &what)
 {
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (what == "role")
+        return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()));
+    if (what == "focused")
+        return face->state().focused || face->focusChild() ? "yes" : "no";
+    return face->text(what == "name" ? QAccessible::Name : QAccessible::Description);
 }
 
 // What is wrong with the control for a screen reader; empty when nothing is.
 QString accessibleFault(QWidget *widget)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    if (!face)
-        return QStringLiteral("no interface");
-    const QString name = face->text(QAccessible::Name);
+    const QString name = face ? face->text(QAccessible::Name) : QString();
     if (name.trimmed().isEmpty())
         return QStringLiteral("no name");
     if (isTextBox(widget))
         return name == face->text(QAccessible::Value) ? QStringLiteral("named by its value") : QString();
-    const bool checkBox = qobject_cast<QCheckBox *>(widget);
-    if (face->role() != (checkBox ? QAccessible::CheckBox : QAccessible::Button))
-        return QStringLiteral("role %1").arg(int(face->role()));
-    const QAccessibleActionInterface *actions = face->actionInterface();
-    const QString action =
-        checkBox ? QAccessibleActionInterface::toggleAction() : QAccessibleActionInterface::pressAction();
-    if (!actions || !actions->actionNames().contains(action))
-        return QStringLiteral("no press action");
-    return QString();
+    const QAccessible::Role role = face->role();
+    const QString action = role == QAccessible::CheckBox ? QAccessibleActionInterface::toggleAction()
+                                                         : QAccessibleActionInterface::pressAction();
+    const bool pressable = face->actionInterface() && face->actionInterface()->actionNames().contains(action);
+    const bool control = QList{QAccessible::Button, QAccessible::CheckBox, QAccessible::MenuItem}.contains(role);
+    return role == QAccessible::Graphic || (control && pressable) ? QString() : QStringLiteral("role %1").arg(role);
 }
 
 }  // namespace
@@ -78,28 +60,32 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Each window's clickable controls and text boxes, and some names in full: the
-    // heading names the shown step, and the step's frame carries it as its name, so
-    // a screen reader says it as the focus enters the step.
+    // Each window's clickable controls and text boxes, and some facts in full: the step's
+    // frame is named by the heading, so a screen reader says it as the focus enters.
     void everyControl_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls");  // clickable controls and text boxes the window shows
-        QTest::addColumn<QStringList>("names");  // control=name
+        QTest::addColumn<QStringList>("facts");  // control.name|description|role|focused=value; no control: the window
         const QString step5 = QStringLiteral("Step 5: Guestbook Generation");
         // Step 1: Back, Next, Open Existing, About, Help, Exit; from step 2 on, Preview as well.
-        addRow("step 1", "step 1", 6, QStringList{"imgAbout=About"});
+        addRow("step 1", "step 1", 6, QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset"});
         // Step 2: two "...", palette, border, four boxes, two lists; step 3: three palettes, three boxes, six lists.
-        addRow("step 2", "step 2", 17, QStringList{"txtTitle=Guestbook Title:"});
-        addRow("step 3", "step 3", 19, QStringList{"imgHMColor=Link colour under the pointer"});
+        addRow("step 2", "step 2", 17, QStringList{"txtTitle.name=Guestbook Title:"});
+        addRow("step 3", "step 3", 19,
+               QStringList{"imgHMColor.name=Link colour under the pointer", "txtFColor.description=Text colour",
+                           "cboFont.description=Text font", "cboHMPX.description=Link font size under the pointer"});
         addRow("step 4", "step 4", 8, QStringList());  // Add Field
-        addRow("step 5", "step 5", 9, QStringList{"lblSteps=" + step5, "frStep4=" + step5});  // the folder link, Protection
+        addRow("step 5", "step 5", 9, QStringList{"lblSteps.name=" + step5, "frStep4.name=" + step5});
         addRow("title dialog", "title", 4, QStringList());
         addRow("protection dialog", "protection", 9, QStringList());  // three check boxes, four boxes, OK, Cancel
-        addRow("field dialog, multi-line", "field", 6, QStringList{"txtfldName=Field Name:"});
-        addRow("field menu", "menu", 6, QStringList());
-        addRow("project browser", "browser", 1, QStringList());
-        addRow("colour picker", "colours", 1, QStringList());  // the preview cancels
+        addRow("field dialog, multi-line", "field", 6, QStringList{"txtfldName.name=Field Name:"});
+        addRow("field menu", "menu", 6,
+               QStringList{".role=PopupMenu", ".name=Menu", "lblAddField.role=MenuItem", "imgAdd.role=Graphic",
+                           "imgAdd.name=Add new Field", "imgDelete.name=Delete Field", "imgEdit.name=Edit Field"});
+        addRow("project browser", "browser", 1, QStringList{".role=Dialog", ".name=Load Project"});
+        addRow("colour picker", "colours", 1,  // the preview cancels
+               QStringList{"picPreview.role=Graphic", "picPreview.name=Colour preview", ".role=Dialog"});
         addRow("About box", "about", 3, QStringList());  // the link, Close, the disclaimer
     }
 
@@ -107,12 +93,17 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(int, controls);
-        QFETCH(QStringList, names);
-        const ShownWindow shown(window);
+        QFETCH(QStringList, facts);
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        QWidget owner;
+        QString passed;
+        QWidget *shown = openWindow(window, owner, passed);
+        shown->show();
         QStringList faults;
         int checked = 0;
-        for (QWidget *widget : shown.window->findChildren<QWidget *>()) {
-            if (!widget->isVisibleTo(shown.window) || !(isClickable(widget) || isTextBox(widget)))
+        for (QWidget *widget : shown->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(shown) || !(isClickable(widget) || isTextBox(widget)))
                 continue;
             ++checked;
             if (const QString fault = accessibleFault(widget); !fault.isEmpty())
@@ -120,15 +111,18 @@ private slots:
         }
         QCOMPARE(faults, QStringList());
         QCOMPARE(checked, controls);
-        for (const QString &named : names) {
-            QWidget *widget = control(shown.window, named.section('=', 0, 0));
+        for (const QString &fact : facts) {
+            const QString name = fact.section('.', 0, 0);
+            QWidget *widget = name.isEmpty() ? shown : control(shown, name);
             QVERIFY(widget);
-            QCOMPARE(accessibleName(widget), named.section('=', 1));
+            QCOMPARE(fact.section('=', 0, 0) + '=' + accessibleFact(widget, fact.section('=', 0, 0).section('.', 1)),
+                     fact);
         }
         CloseFieldMenu();
     }
 
-    // Pressing a button through its accessible action clicks it.
+    // Pressing a button through its accessible action clicks it; a step left behind
+    // keeps no focused control, and has its list's current row back when shown again.
     void pressActionClicks()
     {
         const WindowFixture f;
@@ -136,6 +130,14 @@ private slots:
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(f.window().CurrentMode(), 2);
+        f.step(4);
+        auto *list = f.find<QTreeWidget>("lvwFields");
+        list->setCurrentItem(list->topLevelItem(1));
+        QCOMPARE(accessibleFact(list, "focused"), "yes");
+        f.step(5);
+        QCOMPARE(accessibleFact(list, "focused"), "no");
+        f.step(4);
+        QCOMPARE(list->currentIndex().row(), 1);
     }
 };
 

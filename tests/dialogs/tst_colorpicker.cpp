@@ -1,7 +1,10 @@
-// The colour picker: the colour under the pointer (text, value and preview), then
-// picked by a release or cancelled by a click on the preview.
+// The colour picker: the colour under the pointer (text, value, preview and the
+// palette's name, which tells a screen reader), then picked by a release or
+// cancelled by a click on the preview.
 
 #include "wizard/wizardtestsupport.h"
+
+#include <QAccessible>
 
 class ColorPickerTest : public QObject
 {
@@ -43,7 +46,8 @@ private slots:
             sendMouse(palette, QEvent::MouseMove, pos);
             const QImage preview = control(modal, "picPreview")->grab().toImage();
             seen = control<QLabel>(modal, "lblColor")->text() + ' ' + QString::number(frmColors::mColor) + ' '
-                + QColor(preview.pixel(preview.rect().center())).name().toUpper();
+                + QColor(preview.pixel(preview.rect().center())).name().toUpper() + ' '
+                + QAccessible::queryAccessibleInterface(palette)->text(QAccessible::Name);
             QTest::keyClick(palette, Qt::Key_A);
             otherKeyKeptItOpen = modal->isVisible();
             if (release)
@@ -52,7 +56,7 @@ private slots:
                 clickNamed(modal, "picPreview");
         });
         QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
-        QCOMPARE(seen, colour + ' ' + colour.section(' ', 0, 0));
+        QCOMPARE(seen, colour + ' ' + colour.section(' ', 0, 0) + " Colour palette: " + colour.section(' ', 0, 0));
         QVERIFY(otherKeyKeptItOpen);
     }
 };

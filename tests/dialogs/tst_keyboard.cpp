@@ -135,16 +135,19 @@ private slots:
         addRow("title: Escape", "title", "X", "closed 0");
         addRow("title: Tab to Cancel, Enter", "title", "TE", "closed 0");
         addRow("title: Tab to OK, Space", "title", "TT_", "closed 1");
-        addRow("browser: Down, Enter: the first", "browser", "DE", "closed chosen Garden");
-        addRow("browser: Down twice, Enter: the second", "browser", "DDE", "closed chosen Club news");
-        addRow("browser: Enter with none selected", "browser", "E", "open frmExisting");
+        addRow("browser: opens on the first row", "browser", "E", "closed chosen Garden");
+        addRow("browser: Down, Enter: the second", "browser", "DE", "closed chosen Club news");
+        addRow("browser: End: the last", "browser", "$E", "closed chosen Club news");
+        addRow("browser: End, Home: the first", "browser", "$HE", "closed chosen Garden");
         addRow("browser: Escape", "browser", "DX", "closed");
         // The window closes the menu as it acts on a command.
-        addRow("menu: Down, Enter: add", "menu", "DE", "open command 0");
-        addRow("menu: Down twice: delete", "menu", "DDE", "open command 1");
-        addRow("menu: Up from none: the last row", "menu", "UE", "open command 2");
+        addRow("menu: Down, Enter: delete", "menu", "DE", "open command 1");
+        addRow("menu: Down twice: edit", "menu", "DDE", "open command 2");
+        addRow("menu: Up from the first row: the last", "menu", "UE", "open command 2");
         addRow("menu: the bar skips the disabled rows", "empty menu", "DDE", "open command 0");
-        addRow("menu: Enter before any arrow", "menu", "E", "open");
+        addRow("menu: opens on its first row", "menu", "E", "open command 0");
+        addRow("menu: Down, End, Home", "menu", "D$HE", "open command 0");
+        addRow("menu: End skips the disabled rows", "empty menu", "$E", "open command 0");
         addRow("menu: Escape", "menu", "DX", "closed");
         addRow("colours: Escape", "colours", "X", "closed -1 #FFFFFF");
         addRow("colours: Enter before any arrow picks nothing", "colours", "E", "open picColors #FFFFFF");
@@ -153,6 +156,16 @@ private slots:
         addRow("colours: stops at the right edge", "colours", "D" + QString(25, 'R') + "E",
                "closed 65382 #66FF00");
         addRow("colours: stops at the bottom", "colours", QString(14, 'D') + "E", "closed 16711935 #FF00FF");
+        addRow("colours: opens on the box's colour, or the nearest", "colours #2a0be0", "E", "closed 13369395 #3300CC");
+        addRow("colours: End", "colours #3300cc", "$LE", "closed 13421670 #66CCCC");
+        addRow("colours: End, Home", "colours #3300cc", "$HE", "closed 13421772 #CCCCCC");
+        addRow("colours: a name, the left column first", "colours red", "RE", "closed 153 #990000");
+        // Editable combo boxes step from the text shown, or from where a number not listed would be.
+        addRow("field: Down in Rows, 10", "field", "TTD", "open cboRows 15");
+        addRow("field: Up in Columns, 39", "field", "TTTU", "open cboCols 35");
+        addRow("step 3: Down in Font Size, 11", "step 3", "TTTD", "open cboPX 12");
+        addRow("step 2: Up in Border width, 0", "step 2", "TTTU", "open cbotblBorder 1");
+        addRow("step 2: Up in Table width, 45%", "step 2", "SU", "open cbotblWidth 40%");
     }
 
     void dialogKeys()
@@ -175,7 +188,9 @@ private slots:
             showActive(shown);
         pressKeys(shown, keys);
         QString seen = shown && shown->isVisible() ? "open " + focusedName(shown) : QStringLiteral("closed");
-        if (window == "colours")
+        if (auto *combo = qobject_cast<QComboBox *>(keyTarget(shown)); combo && shown->isVisible())
+            seen += ' ' + combo->currentText();
+        if (window.startsWith("colours"))
             seen += (shown->isVisible() ? QString() : ' ' + QString::number(frmColors::mColor)) + ' '
                 + control<QLabel>(shown, "lblColor")->text();
         else if (auto *dialog = qobject_cast<QDialog *>(shown.data()); dialog && !dialog->isVisible())
@@ -213,7 +228,7 @@ private slots:
         pressKeys(window, "E");
         pressKeys(window, "SHDF");  // the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
-        pressKeys(shownFieldMenu(), "DDE");  // Delete Field
+        pressKeys(shownFieldMenu(), "DE");  // Delete Field
         QVERIFY(!FieldMenuShown());
 
         window->activateWindow();

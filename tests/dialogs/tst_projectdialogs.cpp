@@ -105,9 +105,12 @@ private slots:
         frmExisting window([&loaded](const QString &name) { loaded << name; }, &owner);
         QCOMPARE(projectList(&window)->headerItem()->text(0), QStringLiteral("Projects"));
         QCOMPARE(rowsOf(projectList(&window)), (Rows{{"My Guestbook", "", "", ""}, {"Club news", "", "", ""}}));
-        // A double-click while no row is selected loads nothing.
+        // A double-click below the rows, or Enter while no row is selected, loads nothing.
+        window.show();
         QWidget *viewport = projectList(&window)->viewport();
         sendMouse(viewport, QEvent::MouseButtonDblClick, QPoint(5, viewport->height() - 5), Qt::LeftButton);
+        projectList(&window)->clearSelection();
+        QTest::keyClick(&window, Qt::Key_Return);
         QVERIFY(loaded.isEmpty());
         QVERIFY(desktop.boxes().isEmpty());
     }

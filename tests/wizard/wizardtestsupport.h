@@ -152,8 +152,8 @@ inline QWidget *keyTarget(QWidget *window)
 }
 
 // Presses keys, each to the widget that has the focus at that moment: T Tab, S
-// Shift+Tab, E Enter, X Escape, _ Space, U D L R the arrows, H Home, M the Menu key,
-// F Shift+F10. Text goes in with typeKeys.
+// Shift+Tab, E Enter, X Escape, _ Space, U D L R the arrows, H Home, $ End, M the Menu
+// key, F Shift+F10. Text goes in with typeKeys.
 inline void pressKeys(QWidget *window, const QString &keys)
 {
     static const QHash<QChar, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
@@ -163,6 +163,7 @@ inline void pressKeys(QWidget *window, const QString &keys)
         {'D', {Qt::Key_Down, Qt::NoModifier}},   {'L', {Qt::Key_Left, Qt::NoModifier}},
         {'R', {Qt::Key_Right, Qt::NoModifier}},  {'H', {Qt::Key_Home, Qt::NoModifier}},
         {'M', {Qt::Key_Menu, Qt::NoModifier}},   {'F', {Qt::Key_F10, Qt::ShiftModifier}},
+        {'$', {Qt::Key_End, Qt::NoModifier}},
     };
     for (const QChar c : keys) {
         QVERIFY2(named.contains(c), "unknown key letter");
@@ -261,7 +262,7 @@ public:
             m_seen << "chooser " + prompt;
             return m_folderAnswer;
         });
-        mainWindowDialogs().pickColor = [this](QWidget &) {
+        mainWindowDialogs().pickColor = [this](QWidget &, const QString &) {
             m_seen << "picker";
             return m_colourAnswer;
         };
@@ -331,11 +332,17 @@ private:
 };
 
 // A dialog by name, made on owner: "title" (a new title typed), "field" (a multi-line
-// field), "line field" (a single-line one), "colours", "about", "menu" (two fields),
-// "empty menu", "browser" (two saved projects). What the menu and the browser pass on
-// is added to passed.
+// field), "line field" (a single-line one), "colours" (or "colours <colour>" on that
+// colour), "about", "menu" (two fields), "empty menu", "browser" (two saved projects);
+// or the main window on "step N". What the menu and the browser pass on is added to passed.
 inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
 {
+    if (name.startsWith("step ")) {
+        auto *main = new frmMain;
+        main->setParent(&owner, main->windowFlags());
+        main->DoMode(name.mid(5).toInt());
+        return main;
+    }
     if (name == "title") {
         auto *dialog = new frmEdit(QStringLiteral("My Guestbook"), &owner);
         control<QLineEdit>(dialog, "txtNew")->setText(QStringLiteral("Garden Club"));
@@ -345,8 +352,8 @@ inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
         return new frmAddField(name == "field" ? GuestbookField{"Comments", "Textarea", "10", "39"}
                                               : GuestbookField{"Name", "Text", "10", "40"},
                                {"E-mail"}, &owner);
-    if (name == "colours")
-        return new frmColors(&owner);
+    if (name.startsWith("colours"))
+        return new frmColors(&owner, name != "colours" ? colorValue(QColor(name.mid(8)).rgb()) : -1);
     if (name == "about")
         return new frmAbout(&owner);
     if (name == "protection") {
