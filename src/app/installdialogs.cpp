@@ -36,7 +36,7 @@ void InstallDialogs()
     dialogs.editField = editField;
     dialogs.showFieldMenu = ShowFieldMenu;
     dialogs.closeFieldMenu = CloseFieldMenu;
-    dialogs.pickColor = [](QWidget &) { return PickColor(); };
+    dialogs.pickColor = [](QWidget &owner) { return PickColor(&owner); };
     dialogs.showExistingProjects = ShowExistingProjects;
     dialogs.editProtection = [](QWidget &owner, const GuestbookProject &project) -> std::optional<GuestbookProject> {
         frmProtection dialog(project, &owner);

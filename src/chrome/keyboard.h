@@ -18,5 +18,7 @@ void chainTabOrder(const QList<QWidget *> &controls);
 // program shows no focus mark and moves the focus nowhere a mouse user would see it.
 bool keyboardInUse();
 void setKeyboardInUse(bool inUse);
+// Whether the program's last input was a key press rather than a mouse press.
+bool lastInputWasKey();
 // Starts watching the program's key presses (once; later calls do nothing).
 void watchKeyboardUse();

@@ -190,10 +190,10 @@ void frmColors::cancel()
     reject();
 }
 
-int PickColor()
+int PickColor(QWidget *owner)
 {
-    frmColors picker;
-    PlaceAtCursor(&picker);
+    frmColors picker(owner);
+    PlacePopup(&picker);
     picker.exec();
     return frmColors::mColor;
 }

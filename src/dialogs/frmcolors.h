@@ -45,6 +45,7 @@ private:
     QLabel *picColors;
 };
 
-// Opens the picker at the mouse pointer and waits for it to close. Returns the
-// picked colour value, or -1 when the user cancelled.
-int PickColor();
+// Opens the picker over owner (at the pointer, or beside the control that opened it
+// from the keyboard) and waits for it to close. Returns the picked colour value, or
+// -1 when the user cancelled.
+int PickColor(QWidget *owner = nullptr);
