@@ -102,8 +102,8 @@ void frmMain::setupWindowButtons(const QList<LabelButton *> &pictureButtons)
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
     // Alt+N and Alt+B press Next and Back from anywhere in the window, as a click does
     // (nothing while the button is disabled); Page Down and Page Up, see keyPressEvent.
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_N), this), &QShortcut::activated, lblNext, &LabelButton::click);
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_B), this), &QShortcut::activated, lblBack, &LabelButton::click);
+    for (const auto &[key, button] : {std::pair{Qt::Key_N, lblNext}, std::pair{Qt::Key_B, lblBack}})
+        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &LabelButton::click);
     m_windowButtons = {lblBack, lblNext, lblLoadExisting, lblPreview};
     for (LabelButton *button : pictureButtons)
         m_windowButtons.append(button);
