@@ -39,7 +39,8 @@ const QWidget *ownerOf(const QWidget *form)
 
 const QScreen *screenOf(const QWidget *form)
 {
-    return ownerOf(form)->screen() ? ownerOf(form)->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = ownerOf(form)->screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
 }
 
 // Moves the window with the pointer while one mouse button is held; used for every

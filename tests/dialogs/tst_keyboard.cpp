@@ -34,11 +34,7 @@ class KeyboardTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        frmColors::mColor = -1;
-        setKeyboardInUse(true);  // as after the first key press
-    }
+    void init() { setKeyboardInUse(true); }  // as after the first key press
 
     // Keys in the main window: the focus as the step shows (step 1: Next) and after each
     // key, then the step. Tab runs through the step's controls by rows, then the window's
@@ -186,12 +182,16 @@ private slots:
         answer("Club news", "E");
         pressKeys(window, "ESSSSSE");  // step 2, from the background colour back to the title's "...": the title
         answer("Town", "E");
-        pressKeys(window, "TTTTTTTTTTESSSSSSETE");  // Next: step 3, Next: step 4, past the list: Add Field
+        pressKeys(window, "TTTTTTTTTTESSSSSSET");  // Next: step 3, Next: step 4, past the list to Add Field
+        QCOMPARE(focusedName(window), QStringLiteral("lblNewField"));  // else the next keys may open anything
+        pressKeys(window, "E");
         pressKeys(window, "SHDF");  // the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
         pressKeys(shownFieldMenu(), "DDE");  // Delete Field
         QVERIFY(!FieldMenuShown());
-        pressKeys(window, "TTTETTTE");  // from the list to Next: step 5, past Protection and Back: Finish
+        pressKeys(window, "TTTE");  // from the list to Next: step 5
+        QCOMPARE(focusedName(window), QStringLiteral("lblGBPath"));
+        pressKeys(window, "TTTE");  // past Protection and Back: Finish
         QCOMPARE(f.boxes(), QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
                                         "Would you like to view your files now?"});
         GuestbookProject expected = GuestbookProject::startupDefaults();
