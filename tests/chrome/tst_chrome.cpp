@@ -74,9 +74,8 @@ private slots:
         QFETCH(QPoint, pointer);
         QFETCH(QRect, control);
         QFETCH(QPoint, place);
-        const QPoint centred(CenteredOffset(screen.width(), size.width()),
-                             CenteredOffset(screen.height(), size.height()));
-        QCOMPARE(how == "centre" ? centred : PopupPosition(screen, size, pointer, control, how == "keys"), place);
+        const QPoint mid(CenteredOffset(screen.width(), size.width()), CenteredOffset(screen.height(), size.height()));
+        QCOMPARE(how == "centre" ? mid : PopupPosition(screen, size, pointer, control, how == "keys"), place);
     }
 
     // Font names: a foundry suffix dropped, each family once, in the order given.
