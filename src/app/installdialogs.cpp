@@ -36,7 +36,7 @@ void InstallDialogs()
     dialogs.editField = editField;
     dialogs.showFieldMenu = ShowFieldMenu;
     dialogs.closeFieldMenu = CloseFieldMenu;
-    dialogs.pickColor = [](QWidget &, const QString &current) { return PickColor(current); };
+    dialogs.pickColor = [](QWidget &owner, const QString &current) { return PickColor(&owner, current); };
     dialogs.showExistingProjects = ShowExistingProjects;
     dialogs.editProtection = [](QWidget &owner, const GuestbookProject &project) -> std::optional<GuestbookProject> {
         frmProtection dialog(project, &owner);

@@ -12,15 +12,20 @@
 namespace {
 
 bool g_keyboardInUse = false;
+bool g_lastInputWasKey = false;
 
 // Any key press in the program turns the keyboard cues on, and repaints the
-// focused control so that its mark shows at once.
+// focused control so that its mark shows at once. Key and mouse presses are told
+// apart, so that a pop-up knows what opened it.
 class KeyboardWatch : public QObject
 {
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress && !g_keyboardInUse) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)
+            g_lastInputWasKey = type == QEvent::KeyPress;
+        if (type == QEvent::KeyPress && !g_keyboardInUse) {
             g_keyboardInUse = true;
             if (QWidget *focused = QApplication::focusWidget())
                 focused->update();
@@ -114,6 +119,11 @@ QList<QWidget *> tabStopsInReadingOrder(const QWidget *area)
 bool keyboardInUse()
 {
     return g_keyboardInUse;
+}
+
+bool lastInputWasKey()
+{
+    return g_lastInputWasKey;
 }
 
 void setKeyboardInUse(bool inUse)

@@ -24,5 +24,7 @@ void stepFromShownText(QComboBox *combo);
 // program shows no focus mark and moves the focus nowhere a mouse user would see it.
 bool keyboardInUse();
 void setKeyboardInUse(bool inUse);
+// Whether the program's last input was a key press rather than a mouse press.
+bool lastInputWasKey();
 // Starts watching the program's key presses (once; later calls do nothing).
 void watchKeyboardUse();

@@ -183,9 +183,29 @@ void LabelButton::paintEvent(QPaintEvent *event)
     paintContents(event);
     if (keyboardInUse() && hasFocus()) {
         QPainter painter(this);
+        painter.setPen(Qt::white);
+        painter.drawRect(focusMarkRect());
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        painter.drawRect(focusMarkRect());
     }
+}
+
+// The focus mark, a dotted line over a white one so that it shows on any colour:
+// inside a button's outline, around a link's text (never through it), and along the
+// edges of a picture, which has no room for it inside.
+QRect LabelButton::focusMarkRect() const
+{
+    const QRect edges = rect().adjusted(0, 0, -1, -1);
+    if (m_outline.isValid())
+        return edges.adjusted(2, 2, -2, -2);
+    if (text().isEmpty())
+        return edges;
+    return fontMetrics().boundingRect(contentsRect(), textFlags(), text()).adjusted(-2, -1, 1, 1) & edges;
+}
+
+int LabelButton::textFlags() const
+{
+    return int(QStyle::visualAlignment(layoutDirection(), alignment())) | (wordWrap() ? Qt::TextWordWrap : 0);
 }
 
 // A label that takes the focus lays its text out as rich text, a pixel higher than
@@ -200,12 +220,9 @@ void LabelButton::paintContents(QPaintEvent *event)
     QPainter painter(this);
     QStyleOption option;
     option.initFrom(this);
-    int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
-    if (wordWrap())
-        flags |= Qt::TextWordWrap;
     const int m = margin();
-    style()->drawItemText(&painter, contentsRect().adjusted(m, m, -m, -m), flags, option.palette, isEnabled(), text(),
-                          foregroundRole());
+    style()->drawItemText(&painter, contentsRect().adjusted(m, m, -m, -m), textFlags(), option.palette, isEnabled(),
+                          text(), foregroundRole());
 }
 
 void LabelButton::keyPressEvent(QKeyEvent *event)

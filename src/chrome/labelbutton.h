@@ -57,6 +57,8 @@ protected:
 private:
     void lightUp();
     void paintContents(QPaintEvent *event);
+    QRect focusMarkRect() const;
+    int textFlags() const;
 
     QColor m_outline;
     QColor m_fill;

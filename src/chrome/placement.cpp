@@ -1,5 +1,7 @@
 #include "chrome/placement.h"
 
+#include "chrome/keyboard.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -7,9 +9,39 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// One axis of a window of length on a screen from lo to hi (hi excluded): at first
+// where it fits there, else at second where that fits, else first moved the least
+// that brings it onto the screen, its start kept on the screen when it is too long.
+int fittedStart(int first, int second, int length, int lo, int hi)
+{
+    const auto fits = [&](int start) { return start >= lo && start + length <= hi; };
+    const int start = fits(first) || !fits(second) ? first : second;
+    return std::max(lo, std::min(start, hi - length));
+}
+
+// Where a window of size lies on the screen: first or second, by the rule above.
+QPoint fitted(const QRect &screen, const QSize &size, QPoint first, QPoint second)
+{
+    return {fittedStart(first.x(), second.x(), size.width(), screen.left(), screen.left() + screen.width()),
+            fittedStart(first.y(), second.y(), size.height(), screen.top(), screen.top() + screen.height())};
+}
+
+// The window's owner (the window itself when it has none), and the screen that holds it.
+const QWidget *ownerOf(const QWidget *form)
+{
+    return form->parentWidget() ? form->parentWidget()->window() : form;
+}
+
+const QScreen *screenOf(const QWidget *form)
+{
+    const QScreen *screen = ownerOf(form)->screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
 
 // Moves the window with the pointer while one mouse button is held; used for every
 // button but the left (window managers end their own move on the left button only)
@@ -71,13 +103,18 @@ public:
     void centre()
     {
         m_frameSize = m_form->frameGeometry().size();
-        const QScreen *screen = QGuiApplication::primaryScreen();
+        const bool owned = m_form->parentWidget();
+        const QScreen *screen = owned ? screenOf(m_form) : QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        const QSize screenSize = screen->geometry().size();
-        const int left = CenteredOffset(screenSize.width() * kTwipsPerPixel, m_frameSize.width() * kTwipsPerPixel);
-        const int top = CenteredOffset(screenSize.height() * kTwipsPerPixel, m_frameSize.height() * kTwipsPerPixel);
-        m_form->move(twipsToPixels(left), twipsToPixels(top));  // a twip count never falls on a half pixel
+        const QRect area = screen->geometry();
+        const int left = CenteredOffset(area.width() * kTwipsPerPixel, m_frameSize.width() * kTwipsPerPixel);
+        const int top = CenteredOffset(area.height() * kTwipsPerPixel, m_frameSize.height() * kTwipsPerPixel);
+        // A twip count never falls on a half pixel.
+        QPoint place = (owned ? area.topLeft() : QPoint()) + QPoint(twipsToPixels(left), twipsToPixels(top));
+        if (owned)  // only the main window may stand past the screen's edges
+            place = fitted(screen->availableGeometry(), m_frameSize, place, place);
+        m_form->move(place);
     }
 
 protected:
@@ -122,9 +159,22 @@ void CenterForm(QWidget *form)
     FrameCentring::on(form)->centre();
 }
 
-void PlaceAtCursor(QWidget *form)
+QPoint PopupPosition(const QRect &screen, const QSize &size, const QPoint &pointer, const QRect &control,
+                     bool byKeyboard)
 {
-    form->move(QCursor::pos());
+    const QRect at = byKeyboard ? control : QRect(pointer, QSize(0, 0));
+    return fitted(screen, size, {at.left(), at.top() + at.height()},
+                  {at.left() + at.width() - size.width(), at.top() - size.height()});
+}
+
+void PlacePopup(QWidget *popup, std::optional<QRect> control)
+{
+    const QWidget *focused = popup->parentWidget() ? ownerOf(popup)->focusWidget() : nullptr;
+    if (!control && focused && lastInputWasKey())
+        control = QRect(focused->mapToGlobal(QPoint(0, 0)), focused->size());
+    const QScreen *screen = screenOf(popup);
+    popup->move(PopupPosition(screen ? screen->availableGeometry() : QRect(), popup->frameGeometry().size(),
+                              QCursor::pos(), control.value_or(QRect()), control.has_value()));
 }
 
 int twipsToPixels(double twips)

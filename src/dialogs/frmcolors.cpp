@@ -231,11 +231,11 @@ void frmColors::cancel()
     reject();
 }
 
-int PickColor(const QString &current)
+int PickColor(QWidget *owner, const QString &current)
 {
     const QColor shown(current);
-    frmColors picker(nullptr, shown.isValid() ? colorValue(shown.rgb()) : -1);
-    PlaceAtCursor(&picker);
+    frmColors picker(owner, shown.isValid() ? colorValue(shown.rgb()) : -1);
+    PlacePopup(&picker);
     picker.exec();
     return frmColors::mColor;
 }

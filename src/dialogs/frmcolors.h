@@ -49,7 +49,8 @@ private:
     QLabel *picColors;
 };
 
-// Opens the picker at the mouse pointer, its cursor on the current colour (a colour
-// text or name; none when it is not one), and waits for it to close. Returns the
-// picked colour value, or -1 when the user cancelled.
-int PickColor(const QString &current = QString());
+// Opens the picker over owner (at the pointer, or beside the control that opened it
+// from the keyboard), its cursor on the current colour (a colour text or name; none
+// when it is not one), and waits for it to close. Returns the picked colour value,
+// or -1 when the user cancelled.
+int PickColor(QWidget *owner = nullptr, const QString &current = QString());

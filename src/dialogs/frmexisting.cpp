@@ -139,7 +139,7 @@ void ShowExistingProjects(QWidget &owner, std::function<void(const QString &)> c
     QPointer<frmExisting> &window = theWindow();
     if (!window)
         window = new frmExisting(std::move(chosen), &owner);
-    PlaceAtCursor(window);
+    PlacePopup(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -31,8 +31,9 @@ private:
     QTreeWidget *lvwProjects;
 };
 
-// Shows the window with its top-left corner at the mouse pointer. While it is shown,
-// a further call only moves it there; its rows stay those read when it opened.
+// Shows the window at the mouse pointer, or below the control that opened it from the
+// keyboard, wholly on the screen. While it is shown, a further call only moves it
+// there; its rows stay those read when it opened.
 void ShowExistingProjects(QWidget &owner, std::function<void(const QString &)> chosen);
 
 // The window while it is shown, else null.

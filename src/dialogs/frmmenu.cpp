@@ -159,10 +159,7 @@ void ShowFieldMenu(QWidget &owner, int fieldCount, std::optional<QPoint> at,
     QPointer<frmMenu> &menu = theMenu();
     if (!menu)
         menu = new frmMenu(fieldCount, std::move(report), &owner);
-    if (at)
-        menu->move(*at);
-    else
-        PlaceAtCursor(menu);
+    PlacePopup(menu, at ? std::optional<QRect>(QRect(*at, QSize(0, 0))) : std::nullopt);
     menu->show();
     menu->raise();
     if (at) {

@@ -40,8 +40,8 @@ private:
     int m_highlighted = -1;
 };
 
-// Shows the menu with its top-left corner at the mouse pointer, or at a point of the
-// screen, given when the keyboard opened it: the menu then takes the keyboard. While
+// Shows the menu at the mouse pointer, or below a point of the screen given when the
+// keyboard opened it (the menu then takes the keyboard), wholly on the screen. While
 // it is shown, a further call only moves it there (its Delete and Edit keep the state
 // they had when it opened).
 void ShowFieldMenu(QWidget &owner, int fieldCount, std::optional<QPoint> at,

@@ -26,7 +26,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 
 namespace {
 
@@ -99,6 +101,10 @@ void frmMain::setupWindowButtons(const QList<LabelButton *> &pictureButtons)
     connect(Image1, &BackgroundPicture::pressed, this, [this](Qt::MouseButton button) { DragForm(this, button); });
     connect(lblBack, &LabelButton::clicked, this, &frmMain::lblBack_Click);
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
+    // Alt+N and Alt+B press Next and Back from anywhere in the window, as a click does
+    // (nothing while the button is disabled); Page Down and Page Up, see keyPressEvent.
+    for (const auto &[key, button] : {std::pair{Qt::Key_N, lblNext}, std::pair{Qt::Key_B, lblBack}})
+        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &LabelButton::click);
     m_windowButtons = {lblBack, lblNext, lblLoadExisting, lblPreview};
     for (LabelButton *button : pictureButtons)
         m_windowButtons.append(button);
@@ -145,6 +151,20 @@ void frmMain::closeEvent(QCloseEvent *event)
         saved = position;
     showWriteError(saved);
     event->accept();
+}
+
+// Page Down and Page Up reach the window only when the focused control leaves them
+// alone (the field list and the combo boxes move through their entries with them):
+// they then press Next and Back.
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_PageDown)
+        lblNext->click();
+    else if (plain && event->key() == Qt::Key_PageUp)
+        lblBack->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmMain::showWriteError(const WriteResult &result)

@@ -31,6 +31,7 @@ void GenerationStep::buildControls()
     lblGBPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGBPath->setWordWrap(true);
     lblGBPath->setGeometry(52, 78, 440, 32);
+    lblGBPath->setContentsMargins(2, 1, 0, 0);  // room for the focus mark around the text
     addText(f,
             QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
                            "your guestbook."),

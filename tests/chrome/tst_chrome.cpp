@@ -1,5 +1,5 @@
-// The window chrome: the border controller's window flags, the centring offset,
-// font names, the opener's failure and real message boxes.
+// The window chrome: the border controller's window flags, where windows and pop-ups
+// go, font names, the opener's failure and real message boxes.
 
 #include "wizard/wizardtestsupport.h"
 
@@ -37,39 +37,53 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void centredOffset_data()
+    // Where a window goes on a screen: a pop-up opened by the mouse or from the keyboard
+    // (pixels), and a centred window (twips: half the difference, a half to the even
+    // neighbour, a window larger than the screen past both edges alike).
+    void placement_data()
     {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<int>("form");
-        QTest::addColumn<int>("offset");
-        addRow("even difference", 12000, 7000, 2500);
-        addRow("half rounds down to even", 12000, 7755, 2122);
-        addRow("half rounds up to even", 12000, 7753, 2124);
-        addRow("form larger than the screen, half to even", 9000, 10001, -500);
+        QTest::addColumn<QString>("how");  // mouse, keys or centre
+        QTest::addColumn<QRect>("screen");  // its free area
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QRect>("control");  // the one that opened it
+        QTest::addColumn<QPoint>("place");
+        const QString mouse("mouse"), keys("keys"), centre("centre");
+        const QRect screen(0, 0, 1280, 1024), small(0, 0, 640, 480), panel(0, 30, 1280, 994), none;
+        const QSize picker(211, 153);
+        const QPoint corner(1279, 1023);
+        addRow("mouse: at the pointer", mouse, screen, picker, QPoint(100, 50), none, QPoint(100, 50));
+        addRow("mouse in the corner: left of and above it", mouse, screen, picker, corner, none, QPoint(1068, 870));
+        addRow("mouse on a panel: below it", mouse, panel, picker, QPoint(5, 10), none, QPoint(5, 30));
+        addRow("mouse, 2nd screen", mouse, QRect(1280, 0, 1920, 900), picker, QPoint(3190, 9), none, QPoint(2979, 9));
+        addRow("mouse, larger than the screen", mouse, small, QSize(800, 600), QPoint(9, 9), none, QPoint());
+        addRow("keys: below the control", keys, screen, picker, corner, QRect(200, 300, 16, 16), QPoint(200, 316));
+        addRow("keys: no room below", keys, screen, picker, corner, QRect(200, 950, 16, 16), QPoint(200, 797));
+        addRow("keys: no room right", keys, screen, picker, corner, QRect(1250, 300, 16, 16), QPoint(1055, 316));
+        addRow("keys: tall control, no room", keys, small, picker, corner, QRect(10, 100, 90, 300), QPoint(10, 327));
+        addRow("centre: even, larger", centre, QRect(0, 0, 12000, 9000), QSize(7000, 10001), QPoint(), none,
+               QPoint(2500, -500));
+        addRow("centre: halves to even", centre, QRect(0, 0, 12000, 12000), QSize(7755, 7753), QPoint(), none,
+               QPoint(2122, 2124));
+    }
+    void placement()
+    {
+        QFETCH(QString, how);
+        QFETCH(QRect, screen);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, pointer);
+        QFETCH(QRect, control);
+        QFETCH(QPoint, place);
+        const QPoint mid(CenteredOffset(screen.width(), size.width()), CenteredOffset(screen.height(), size.height()));
+        QCOMPARE(how == "centre" ? mid : PopupPosition(screen, size, pointer, control, how == "keys"), place);
     }
 
-    void centredOffset()
-    {
-        QFETCH(int, screen);
-        QFETCH(int, form);
-        QFETCH(int, offset);
-        QCOMPARE(CenteredOffset(screen, form), offset);
-    }
-
-    void fontFamilyNames_data()
-    {
-        QTest::addColumn<QString>("families");  // |-separated
-        QTest::addColumn<QString>("names");
-        addRow("foundry dropped, listed once, order kept", "C059 [urw]|Arial|C059 [bitstream]", "C059|Arial");
-        addRow("foundry beside a plain name", "Nimbus [urw]|Nimbus", "Nimbus");
-        addRow("brackets that are not a foundry suffix", "[Odd] Face|Face [x] Bold", "[Odd] Face|Face [x] Bold");
-    }
-
+    // Font names: a foundry suffix dropped, each family once, in the order given.
     void fontFamilyNames()
     {
-        QFETCH(QString, families);
-        QFETCH(QString, names);
-        QCOMPARE(FontFamilyNames(families.split('|')), names.split('|'));
+        QCOMPARE(FontFamilyNames({"C059 [urw]", "Arial", "C059 [bitstream]", "Nimbus [urw]", "Nimbus", "[Odd] Face",
+                                  "Face [x] Bold"}),
+                 (QStringList{"C059", "Arial", "Nimbus", "[Odd] Face", "Face [x] Bold"}));
     }
 
     // When the desktop cannot open a target, the user is told and the log says so.
@@ -85,36 +99,32 @@ private slots:
         QVERIFY(logMessages(folder.file("applog.log")).contains(error));
     }
 
-    // Real boxes: a question whose No loses nothing takes Escape or closing as No;
-    // the one that must be answered stays open until Yes or No is clicked.
+    // Real boxes: a question whose No loses nothing takes Escape or closing as No; one
+    // that must be answered stays open until Yes (here after Escape) or No is clicked.
     void escapeAndClosingOnRealBoxes_data()
     {
         QTest::addColumn<bool>("mustAnswer");
         QTest::addColumn<bool>("byEscape");  // else a close request
-        QTest::addColumn<bool>("clickYes");  // when it stays open
-        addRow("Yes/No, Escape is No", false, true, false);
-        addRow("Yes/No, closing is No", false, false, false);
-        addRow("must answer, Escape, then Yes", true, true, true);
-        addRow("must answer, closing, then No", true, false, false);
+        addRow("Yes/No, Escape is No", false, true);
+        addRow("Yes/No, closing is No", false, false);
+        addRow("must answer, Escape, then Yes", true, true);
+        addRow("must answer, closing, then No", true, false);
     }
     void escapeAndClosingOnRealBoxes()
     {
         QFETCH(bool, mustAnswer);
         QFETCH(bool, byEscape);
-        QFETCH(bool, clickYes);
         bool openAfterward = false;
         actOnModal([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box && box->isVisible());
             byEscape ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
             if ((openAfterward = box->isVisible()))
-                box->button(clickYes ? QMessageBox::Yes : QMessageBox::No)->click();
+                box->button(byEscape ? QMessageBox::Yes : QMessageBox::No)->click();
         });
-        const bool yes = MessagePrompt::show(nullptr, QStringLiteral("Save?"), MessagePrompt::Icon::Question,
-                                             mustAnswer ? MessagePrompt::Buttons::YesNoMustAnswer
-                                                        : MessagePrompt::Buttons::YesNo);
+        const auto buttons = mustAnswer ? MessagePrompt::Buttons::YesNoMustAnswer : MessagePrompt::Buttons::YesNo;
+        QCOMPARE(MessagePrompt::show(nullptr, "Save?", MessagePrompt::Icon::Question, buttons), mustAnswer && byEscape);
         QCOMPARE(openAfterward, mustAnswer);
-        QCOMPARE(yes, mustAnswer && clickYes);
     }
 };
 
