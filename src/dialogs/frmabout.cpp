@@ -97,6 +97,7 @@ frmAbout::frmAbout(QWidget *owner)
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setText(AboutText::kCopyright);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label6->setContentsMargins(2, 0, 0, 0);  // room for the focus mark before the text
     Label6->setGeometry(twipsRect(120, 4320, 4455, 255));
     QFont linkFont(QStringLiteral("MS Sans Serif"));
     linkFont.setPointSizeF(8.25);
