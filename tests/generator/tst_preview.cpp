@@ -6,35 +6,14 @@
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
 
-#include <QDir>
 #include <QtTest>
 
-namespace {
+static const QDateTime kNewest(QDate(2026, 12, 5), QTime(14, 3, 9));
 
-const QDateTime kNewest(QDate(2026, 12, 5), QTime(14, 3, 9));
-
-const QByteArray kBanner =
-    "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font style=\"font-size: 15px; "
-    "color: #ff0000\"><b>Error: One or more required fields were of an invalid length</b></font></div><br/><br/>"
-    "<%end if%>";
-
-// The sign page as the server sends it to a first visitor, with the links between
-// the pages going to the preview's files.
-QByteArray expectedSignPage(const QString &design)
-{
-    QByteArray page = readBytes(goldenFile(design, QStringLiteral("default.asp")));
-    return page.replace(kBanner, "")
-        .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
-        .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">");
-}
-
-// Everything directly inside a folder.
-QStringList entriesIn(const QString &path)
+static QStringList entriesIn(const QString &path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
-
-}  // namespace
 
 class TestPreview : public QObject
 {
@@ -47,32 +26,33 @@ private Q_SLOTS:
         for (const QString &design : kGoldenDesigns)
             QTest::newRow(qPrintable(design)) << design;
     }
+    // One new folder with the two pages, nothing anywhere else: the sign page as the
+    // server sends it to a first visitor, and the view page up to its script, with the
+    // links between the pages going to the preview's files.
     void writtenPages()
     {
         QFETCH(QString, design);
         TestProgramFolder folder;
         if (!goldenCodePage(design).isEmpty())
             SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), goldenCodePage(design));
-        const QString projects = folder.file(QStringLiteral("projects"));
         const QString temp = folder.file(QStringLiteral("temp"));
         QDir().mkpath(temp);
-        const PreviewFolder preview = WritePreview(goldenProject(design, projects), temp, kNewest);
+        const PreviewFolder preview = WritePreview(goldenProject(design, folder.file("projects")), temp, kNewest);
         QVERIFY2(preview.outcome.succeeded, qPrintable(preview.outcome.errorText));
-
-        // One new folder with the two pages; nothing anywhere else.
-        const QStringList made = entriesIn(temp);
-        QCOMPARE(made.size(), 1);
-        QVERIFY(made.first().startsWith(QLatin1String("quillset-preview-")));
-        const QString previewFolder = temp + QDir::separator() + made.first();
-        QCOMPARE(preview.folder, previewFolder);
+        const QString previewFolder = temp + QDir::separator() + entriesIn(temp).value(0);
+        QVERIFY(preview.folder == previewFolder && previewFolder.contains(QLatin1String("quillset-preview-")));
         QCOMPARE(preview.signPage, previewFolder + QDir::separator() + QStringLiteral("index.html"));
         QCOMPARE(entriesIn(previewFolder), QStringList({"index.html", "view.html"}));
         QCOMPARE(entriesIn(folder.path()), QStringList({"applog.log", "Quillset.ini", "temp"}));
-        QCOMPARE(logMessages(folder.file(QStringLiteral("applog.log"))),
-                 QStringList{QStringLiteral("Preview written to ") + previewFolder});
+        QCOMPARE(logMessages(folder.file("applog.log")), QStringList{"Preview written to " + previewFolder});
 
-        QCOMPARE(readBytes(preview.signPage), expectedSignPage(design));
-        // The view page: the golden page up to its script, and the link back to index.html.
+        const QByteArray banner = "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
+                                  "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields "
+                                  "were of an invalid length</b></font></div><br/><br/><%end if%>";
+        QCOMPARE(readBytes(preview.signPage), readBytes(goldenFile(design, QStringLiteral("default.asp")))
+                                                  .replace(banner, "")
+                                                  .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
+                                                  .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">"));
         const QByteArray viewPage = readBytes(previewFolder + QDir::separator() + QStringLiteral("view.html"));
         const QByteArray golden = readBytes(goldenFile(design, QStringLiteral("viewguestbook.asp")));
         QVERIFY(viewPage.startsWith(golden.left(golden.indexOf("<%"))));
@@ -80,25 +60,19 @@ private Q_SLOTS:
                                   "<br/><br/>\r\n</body>\r\n</html>\r\n"));
     }
 
-    // The view page shows the two sample entries newest first, each item
-    // HTML-encoded and each stored line break as " <br> ", as its script would.
-    void viewPageShowsSampleEntries()
+    // The view page shows the two sample entries newest first, each item HTML-encoded
+    // and each stored line break as " <br> ", as its script would. Without a
+    // multi-line field, the last field shows the line break and the markup.
+    void sampleEntries()
     {
-        const PreviewPages pages = BuildPreviewPages(GuestbookProject::startupDefaults(), kNewest);
         const QString entries =
-            QStringLiteral("<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
-                           "Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; text<br/>"
-                           "<br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample entry<br/>"
-                           "Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>");
-        QVERIFY(pages.viewPage.contains(QStringLiteral("<br/><br/>\r\n") + entries
-                                        + QStringLiteral("\r\n<br/><br/><center>")));
-    }
-
-    // Without a multi-line field, the last field shows the line break and the markup.
-    void sampleEntriesWithoutMultiLineField()
-    {
-        const QList<GuestbookField> fields = {{"Your Name", "Text", "30", ""}, {"Town", "text", "30", ""}};
-        QCOMPARE(SampleEntryLines(fields, kNewest),
+            QStringLiteral("<br/><br/>\r\n<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample "
+                           "entry<br/>Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; "
+                           "text<br/><br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample "
+                           "entry<br/>Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>\r\n"
+                           "<br/><br/><center>");
+        QVERIFY(BuildPreviewPages(GuestbookProject::startupDefaults(), kNewest).viewPage.contains(entries));
+        QCOMPARE(SampleEntryLines({{"Your Name", "Text", "30", ""}, {"Town", "text", "30", ""}}, kNewest),
                  QStringList({"Town : Sample entry//vbReturn//on two linesvbCrLf Your Name : Sample entryvbCrLf "
                               "Date : 12/4/2026 2:03:09 PM",
                               "Town : Sample entry with <b>bold</b> textvbCrLf Your Name : Sample entryvbCrLf "
@@ -111,20 +85,15 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         GuestbookProject project = GuestbookProject::startupDefaults();
-        const QString missing = folder.file(QStringLiteral("missing"));
+        const QString missing = folder.file(QStringLiteral("missing")), temp = folder.file(QStringLiteral("temp"));
         PreviewFolder preview = WritePreview(project, missing, kNewest);
         QVERIFY(preview.outcome.errorText.startsWith(QStringLiteral("The preview folder could not be made in ")));
-        QVERIFY(!QFileInfo::exists(missing));
-
-        const QString temp = folder.file(QStringLiteral("temp"));
-        QDir().mkpath(temp);
+        QVERIFY(!QFileInfo::exists(missing) && QDir().mkpath(temp));
         project.Project_Title = QStringLiteral("<%=1%>");
         preview = WritePreview(project, temp, kNewest);
-        QVERIFY(!preview.outcome.succeeded);
         QCOMPARE(preview.outcome.errorText,
                  QStringLiteral("Title \"<%=1%>\" cannot be used in a page: it holds the server script marker \"<%\""));
-        QVERIFY(preview.signPage.isEmpty());
-        QVERIFY(entriesIn(temp).isEmpty());
+        QVERIFY(!preview.outcome.succeeded && preview.signPage.isEmpty() && entriesIn(temp).isEmpty());
     }
 };
 
