@@ -236,7 +236,7 @@ private Q_SLOTS:
             QTest::newRow(kind) << name << QString(kind) << "addtogb.asp is not a regular file" << footer;
         for (const QString &page : kPages) {
             for (int step = FailingDevice::Write; step <= FailingDevice::Commit; ++step)
-                QTest::addRow("%s, %s", qPrintable(page), FailingDevice::stepName(step))
+                QTest::addRow("%s, %s", qPrintable(page), FailingDevice::kStepNames[step])
                     << name << page + ':' + QString::number(step) << FailingDevice::kError << footer;
         }
     }
