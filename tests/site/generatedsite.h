@@ -1,36 +1,63 @@
 #pragma once
 
-// Sites for the runtime: a design generated as the wizard's Finish writes it, and
-// the view page as first written, for comparison.
+// A golden design, with options when given, generated as the wizard's Finish
+// writes it into a program folder of its own, in the page code page the design
+// needs (windows-1252 unless it needs another), and run on the VBScript engine.
 
 #include "generator/generationrun.h"
+#include "generator/goldendesigns.h"
+#include "generator/pagenames.h"
+#include "siteruntime.h"
+#include "store/settingsfile.h"
 #include "support/testfolder.h"
 
-#include <QDir>
+#include <QRegularExpression>
 
-// Generates the project into a folder under its Project_Path; returns that folder,
-// empty when the run failed.
-inline QString generateSite(const GuestbookProject &project)
+#include <functional>
+
+struct Site {
+    TestProgramFolder program;
+    GuestbookProject project;
+    QString codePage, folder;
+
+    explicit Site(const QString &design, const std::function<void(GuestbookProject &)> &options = {})
+        : project(goldenProject(design, program.file(QStringLiteral("projects"))))
+        , codePage(goldenCodePage(design).isEmpty() ? QStringLiteral("windows-1252") : goldenCodePage(design))
+    {
+        struct QuietHost : GenerationHost {
+            void setStatusVisible(bool) override {}
+            void setStatusText(const QString &) override {}
+            void generationFinished(const QString &) override {}
+        } host;
+        if (options)
+            options(project);
+        SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), codePage);
+        QDir().mkpath(project.Project_Path);
+        QString name = QStringLiteral("Site");
+        if (GenerateGuestbook(name, project, host).succeeded)
+            folder = QDir(project.Project_Path).filePath(name);
+        else
+            qWarning("The design %s could not be generated", qPrintable(design));
+    }
+    SiteRuntime runtime() const { return SiteRuntime(folder, codePage); }
+    QList<SiteAnswer> run(const QList<SiteRequest> &requests) const { return runtime().run(requests); }
+    QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
+};
+
+// The first group of each match of the pattern in the text.
+inline QStringList captures(const QString &pattern, const QString &text)
 {
-    struct QuietHost : GenerationHost {
-        void setStatusVisible(bool) override {}
-        void setStatusText(const QString &) override {}
-        void generationFinished(const QString &) override {}
-    } host;
-    QDir().mkpath(project.Project_Path);
-    QString name = QStringLiteral("Site");
-    return GenerateGuestbook(name, project, host).succeeded ? QDir(project.Project_Path).filePath(name) : QString();
+    QStringList found;
+    for (const QRegularExpressionMatch &match : QRegularExpression(pattern).globalMatch(text))
+        found << match.captured(1);
+    return found;
 }
 
-// The generated viewguestbook.asp with its script replaced by the fixture
-// designreader.asp, which put every item in front of one growing string; written
-// beside it as designview.asp.
-inline const QString kDesignViewPage = QStringLiteral("designview.asp");
-
-inline void writeDesignViewPage(const QString &siteFolder)
+// The errors of the answers, one a line; empty when every page ran.
+inline QString errorsIn(const QList<SiteAnswer> &answers)
 {
-    QByteArray page = readBytes(QDir(siteFolder).filePath(QStringLiteral("viewguestbook.asp")));
-    const qsizetype open = page.indexOf("<%");
-    page.replace(open, page.indexOf("%>", open) + 2 - open, readBytes(QStringLiteral(QUILLSET_DESIGN_READER)));
-    writeBytes(QDir(siteFolder).filePath(kDesignViewPage), page);
+    QStringList errors;
+    for (const SiteAnswer &answer : answers)
+        errors << answer.error;
+    return errors.join(QString()).isEmpty() ? QString() : errors.join(QLatin1Char('\n'));
 }
