@@ -453,7 +453,8 @@ private Q_SLOTS:
         row("sign in, newest first", 0, "in", "Name : Bob<br/>");
         row("locked out", 0, misses + "in", "Error: Too many attempts, please try again later");
         row("four misses", 0, misses.mid(9) + "in", signedIn);
-        row("lock ends", 0, misses + "wait:900 in", signedIn);
+        row("lock holds", 0, misses + "wait:898 in", "Error: Too many attempts, please try again later");
+        row("lock ends", 0, misses + "wait:899 in", signedIn);  // 900 seconds after the fifth miss
         row("sign out", 0, "in out get", signIn);
         row("idle", 0, "in wait:1200 get", signIn);
         row("not idle", 0, "in wait:1199 get", signedIn);
