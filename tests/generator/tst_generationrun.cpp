@@ -128,6 +128,7 @@ private Q_SLOTS:
         QCOMPARE(preview.signPage, preview.folder + kSep + QStringLiteral("index.html"));
         QCOMPARE(entriesIn(preview.folder), QStringList({"index.html", "view.html"}));
         QCOMPARE(entriesIn(f).size(), kFiles.size());
+        QCOMPARE(entriesIn(run.folder.path()).size(), 4);  // the log, the settings, the project folder and temp
         QCOMPARE(run.log().last(), "Preview written to " + preview.folder);
         const QByteArray banner = "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
                                   "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields "
