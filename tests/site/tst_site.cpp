@@ -3,7 +3,7 @@
 // with protection: robot guard, banners, length limit, pages of entries, the owner
 // page and moderation, and the pages' SHA-256.
 
-#include "generator/generationrun.h"
+#include "generatedsite.h"
 #include "generator/pagecodepage.h"
 #include "generator/pagenames.h"
 #include "generator/preview.h"
@@ -11,7 +11,6 @@
 #include "siteruntime.h"
 #include "store/settingsfile.h"
 #include "support/goldenprojects.h"
-#include "support/testfolder.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
@@ -34,19 +33,11 @@ struct Site {
         : project(goldenProject(design, program.file(QStringLiteral("projects"))))
         , codePage(goldenCodePage(design).isEmpty() ? QStringLiteral("windows-1252") : goldenCodePage(design))
     {
-        struct QuietHost : GenerationHost {
-            void setStatusVisible(bool) override {}
-            void setStatusText(const QString &) override {}
-            void generationFinished(const QString &) override {}
-        } host;
         if (options)
             options(project);
         SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), codePage);
-        QDir().mkpath(project.Project_Path);
-        QString name = QStringLiteral("Site");
-        if (GenerateGuestbook(name, project, host).succeeded)
-            folder = QDir(project.Project_Path).filePath(name);
-        else
+        folder = generateSite(project);
+        if (folder.isEmpty())
             qWarning("The design %s could not be generated", qPrintable(design));
     }
     SiteRuntime runtime() const { return SiteRuntime(folder, codePage); }
@@ -294,10 +285,8 @@ private Q_SLOTS:
         row("separators at the ends", "vbCrLf A : xvbCrLf \r\nvbCrLf vbCrLf \r\n");
         row("no final line end", "A : 1\r\nA : 2");
     }
-    // The view page sends what its reader as first written sends: that is the
-    // fixture designreader.asp, which puts every item in front of one growing
-    // string, in place of the view page's script, as designview.asp beside it. For
-    // the preview's two sample entries, it sends the preview's view page.
+    // The view page sends what its reader as first written sends; for the preview's
+    // two sample entries, it sends the preview's view page.
     void viewPage()
     {
         QFETCH(QString, design);
@@ -307,11 +296,8 @@ private Q_SLOTS:
         const PageCodePage codePage = PageCodePage::fromSettings();
         const QString samples = SampleEntryLines(site.project.Fields, newest).join("\r\n") + "\r\n";
         writeBytes(site.file(kDataFileName), data.isNull() ? codePage.encode(samples) : data);
-        QByteArray page = readBytes(site.file(kViewPageName));
-        const qsizetype open = page.indexOf("<%");
-        page.replace(open, page.indexOf("%>", open) + 2 - open, readBytes(QStringLiteral(QUILLSET_DESIGN_READER)));
-        writeBytes(site.file("designview.asp"), page);
-        const QList<SiteAnswer> answers = site.run({{kViewPageName}, {"designview.asp"}});
+        writeDesignViewPage(site.folder);
+        const QList<SiteAnswer> answers = site.run({{kViewPageName}, {kDesignViewPage}});
         QCOMPARE(errorsIn(answers), QString());
         QCOMPARE(answers.at(0).body, answers.at(1).body);
         QByteArray preview = codePage.encode(BuildPreviewPages(site.project, newest).viewPage);
