@@ -1,77 +1,70 @@
+// A generation run and a preview, as the window starts them: the pages they write,
+// byte for byte, what they log and show, and what they leave when they stop.
+
 #include "generator/generationrun.h"
-#include "goldendesigns.h"
+#include "generator/preview.h"
 #include "store/settingsfile.h"
 #include "support/failingdevice.h"
+#include "support/goldenprojects.h"
 #include "support/testfolder.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
 const QString kSep = QDir::separator();
 const QStringList kPages = {"default.asp", "addtogb.asp", "viewguestbook.asp"};
+const QStringList kFiles = kPages + QStringList{"guestbook.txt"};
+const QDateTime kNewest(QDate(2026, 12, 5), QTime(14, 3, 9));
 
-// One run in a fresh program folder, saving into it unless told otherwise. It
-// stands in for the window and records, in order, everything the run asks of it.
+QString goldenFile(const QString &design, const QString &page)
+{
+    return QStringLiteral(QUILLSET_TEST_DATA "/golden/") + design + QLatin1Char('/') + page;
+}
+
+QStringList entriesIn(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// One run in a fresh program folder. It stands in for the window and records, in
+// order, everything the run asks of it.
 struct Run : GenerationHost {
     TestProgramFolder folder;
     QString name = QStringLiteral("My Guestbook");
-    QStringList events;  // "visible", "hidden", "finished <folder>"
-    QStringList statuses;  // every status text, in order
+    QStringList events, statuses;  // "visible", "hidden", "finished <folder>"; every status text
 
     void setStatusVisible(bool visible) override { events << (visible ? "visible" : "hidden"); }
     void setStatusText(const QString &text) override { statuses << text; }
     void generationFinished(const QString &path) override { events << QStringLiteral("finished ") + path; }
 
     QString out() const { return folder.path() + kSep; }
-    // The project folder of a run named "My Guestbook".
-    QString pages() const { return out() + QStringLiteral("My_Guestbook") + kSep; }
+    QString pages() const { return out() + QStringLiteral("My_Guestbook") + kSep; }  // of a run named My Guestbook
     QStringList log() const { return logMessages(folder.file(QStringLiteral("applog.log"))); }
     GenerationOutcome operator()(const GuestbookProject &project) { return GenerateGuestbook(name, project, *this); }
 };
 
-// "Status: Writing <step> [ <page> ]" for each step.
-QStringList writing(const QString &page, const QStringList &steps)
-{
-    QStringList rows;
-    for (const QString &step : steps)
-        rows << "Status: Writing " + step + " [ " + page + " ]";
-    return rows;
-}
-
-// The log and status rows of a run into a fresh folder F. What says a page was
-// created comes once the set is in place.
+// The log of a run into a fresh folder F. What says a page was created comes once the set is in place.
 QStringList freshRunLog(const QString &f)
 {
     const QString path = "Status: Checking project path";
     const QString fresh = " does not exist, Quillset will now create a fresh copy";
-    return QStringList{"Status: Checking project name", path, "Status: Creating project directory", path,
+    QStringList log = {"Status: Checking project name", path, "Status: Creating project directory", path,
                        "Status: Creating project files", "Status: Checking file paths", f + "guestbook.txt" + fresh,
-                       f + "guestbook.txt created", f + "default.asp" + fresh}
-        + writing("default.asp", {"file header", "file body", "page title", "fields", "file footer"})
-        + writing("addtogb.asp", {"script header", "file header", "page title", "fields", "file footer"})
-        + writing("viewguestbook.asp", {"file header", "file body", "page title", "file footer"})
-        + QStringList{f + "default.asp created", "[ default.asp ] File header created",
-                      "Main file created, will now generate addtogb.asp",
-                      "addtogb.asp file created, will now generate viewguestbook.asp",
-                      "Guestbook [ My Guestbook ] created successfully"};
-}
-
-// The status rows of a logged run: addtogb.asp's body status is shown but not logged.
-QStringList statusesOf(const QStringList &log)
-{
-    QStringList statuses = log.filter(QRegularExpression(QStringLiteral("^Status: ")));
-    statuses.insert(statuses.indexOf(QStringLiteral("Status: Writing file header [ addtogb.asp ]")) + 1,
-                    QStringLiteral("Status: Writing file body [ addtogb.asp ]"));
-    return statuses;
-}
-
-void addGoldenRow(const char *row, const QString &design, const QString &folder, const QString &codePage = {},
-                  const QString &logged = {})
-{
-    QTest::newRow(row) << design << folder << codePage << logged;
+                       f + "guestbook.txt created", f + "default.asp" + fresh};
+    for (const char *steps : {"default.asp:file header,file body,page title,fields,file footer",
+                              "addtogb.asp:script header,file header,page title,fields,file footer",
+                              "viewguestbook.asp:file header,file body,page title,file footer"}) {
+        for (const QString &step : QString(steps).section(':', 1).split(','))
+            log << "Status: Writing " + step + " [ " + QString(steps).section(':', 0, 0) + " ]";
+    }
+    return log + QStringList{f + "default.asp created", "[ default.asp ] File header created",
+                             "Main file created, will now generate addtogb.asp",
+                             "addtogb.asp file created, will now generate viewguestbook.asp",
+                             "Guestbook [ My Guestbook ] created successfully"};
 }
 
 }  // namespace
@@ -87,19 +80,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folderName");
         QTest::addColumn<QString>("codePage");  // Settings/PageCodePage; empty: not set
         QTest::addColumn<QString>("logged");  // the run's first log line when not the usual one
+        const auto row = [](const char *name, const char *design, const QString &folder, const QString &codePage = {},
+                            const QString &logged = {}) {
+            QTest::newRow(name) << QString(design) << folder << codePage << logged;
+        };
         const QString cafe = QStringLiteral("Caf\u00e9_M\u00fcller");
-        addGoldenRow("default project", "default", "My_Guestbook");
-        addGoldenRow("bordered, one Textarea field, one-character title", "bordered", "My_Guestbook");
-        addGoldenRow("no border, no image, lower-case kind", "mixed", "Club_&_news");
-        addGoldenRow("windows-1252 by default", "western", cafe);
-        addGoldenRow("windows-1252 named", "western", cafe, "windows-1252");
         const QString unknown = QStringLiteral("Page code page \"%1\" is unknown, pages are written in windows-1252");
-        addGoldenRow("unknown name falls back", "western", cafe, "cp-none", unknown.arg("cp-none"));
-        addGoldenRow("stateful ISO-2022-JP falls back", "western", cafe, "ISO-2022-JP", unknown.arg("ISO-2022-JP"));
-        addGoldenRow("windows-1251", "cyrillic",
-                     QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430"),
-                     "windows-1251");
+        row("default project", "default", "My_Guestbook");
+        row("bordered, one Textarea field, one-character title", "bordered", "My_Guestbook");
+        row("no border, no image, lower-case kind", "mixed", "Club_&_news");
+        row("windows-1252 by default", "western", cafe);
+        row("windows-1252 named", "western", cafe, "windows-1252");
+        row("unknown name falls back", "western", cafe, "cp-none", unknown.arg("cp-none"));
+        row("stateful ISO-2022-JP falls back", "western", cafe, "ISO-2022-JP", unknown.arg("ISO-2022-JP"));
+        row("windows-1251", "cyrillic",
+            QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430"),
+            "windows-1251");
     }
+    // The pages of a run; and the preview, in one new folder of its own: the sign
+    // page as the server sends it to a first visitor, and the view page up to its
+    // script, with the links between the pages going to the preview's files.
     void pagesMatchByteForByte()
     {
         QFETCH(QString, design);
@@ -118,194 +118,222 @@ private Q_SLOTS:
             QCOMPARE(readBytes(f + page), readBytes(goldenFile(design, page)));
         QCOMPARE(readBytes(f + QStringLiteral("guestbook.txt")), QByteArray());
         QCOMPARE(run.log().first(), logged.isEmpty() ? QStringLiteral("Status: Checking project name") : logged);
+
+        const QString temp = run.folder.file(QStringLiteral("temp"));
+        QVERIFY(QDir().mkpath(temp));
+        const PreviewFolder preview = WritePreview(project, temp, kNewest);
+        QVERIFY2(preview.outcome.succeeded, qPrintable(preview.outcome.errorText));
+        QCOMPARE(entriesIn(temp), QStringList{QFileInfo(preview.folder).fileName()});
+        QVERIFY(preview.folder.startsWith(temp + kSep + QStringLiteral("quillset-preview-")));
+        QCOMPARE(preview.signPage, preview.folder + kSep + QStringLiteral("index.html"));
+        QCOMPARE(entriesIn(preview.folder), QStringList({"index.html", "view.html"}));
+        QCOMPARE(entriesIn(f).size(), kFiles.size());
+        QCOMPARE(entriesIn(run.folder.path()).size(), 4);  // the log, the settings, the project folder and temp
+        QCOMPARE(run.log().last(), "Preview written to " + preview.folder);
+        const QByteArray banner = "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
+                                  "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields "
+                                  "were of an invalid length</b></font></div><br/><br/><%end if%>";
+        QCOMPARE(readBytes(preview.signPage), readBytes(f + "default.asp")
+                                                  .replace(banner, "")
+                                                  .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
+                                                  .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">"));
+        const QByteArray viewPage = readBytes(preview.folder + kSep + QStringLiteral("view.html"));
+        const QByteArray golden = readBytes(f + "viewguestbook.asp");
+        QVERIFY(viewPage.startsWith(golden.left(golden.indexOf("<%"))));
+        QVERIFY(viewPage.endsWith("\r\n<br/><br/><center><a href=\"index.html\"><b>Sign Guestbook</b></a></center>"
+                                  "<br/><br/>\r\n</body>\r\n</html>\r\n"));
     }
 
-    // A project that would put server script into a page is refused before the
-    // run shows, logs or writes anything.
-    void refusedProjectWritesNothing()
+    // A first run makes the folder and every file, and the owner page and pending.txt
+    // with their options; a second one, without the password, reuses the folder,
+    // replaces the pages, takes the owner page away and keeps the entries and pending.txt.
+    void firstAndSecondRun_data()
     {
-        Run run;
-        GuestbookProject project = defaultProject(run.out());
-        project.Fields[1].FieldName = QStringLiteral("x<%=Request(\"c\")%>");
-        QCOMPARE(run(project).errorText,
-                 QStringLiteral("Field name \"x<%=Request(...\" cannot be used in a page: "
-                                "it holds the server script marker \"<%\""));
-        QCOMPARE(run.name, QStringLiteral("My Guestbook"));
-        QVERIFY(run.events.isEmpty() && run.statuses.isEmpty());
-        QVERIFY(QDir(run.out()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<int>("moderate");
+        QTest::addColumn<QStringList>("extra");
+        QTest::newRow("no protection") << false << 0 << QStringList{};
+        QTest::newRow("owner page") << true << 0 << QStringList{"owner.asp"};
+        QTest::newRow("moderation") << true << 1 << QStringList{"owner.asp", "pending.txt"};
+        QTest::newRow("moderation without owner page") << false << 1 << QStringList{};
     }
-
-    // A first run makes the folder and every file; a second one reuses the folder,
-    // replaces the pages and keeps the entries.
     void firstAndSecondRun()
     {
+        QFETCH(bool, password);
+        QFETCH(int, moderate);
+        QFETCH(QStringList, extra);
         Run run;
-        QVERIFY(run(defaultProject(run.out())).succeeded);
+        GuestbookProject project = defaultProject(run.out());
+        project.Owner_Password = password ? "sha256:" + QString(32, '1') + ":" + QString(64, '2') : QString();
+        project.Moderate_Entries = moderate;
+        QVERIFY(run(project).succeeded);
         const QString f = run.pages();
-        QStringList expected = freshRunLog(f);
-        QCOMPARE(run.log(), expected);
-        QCOMPARE(run.statuses, statusesOf(expected));
+        QStringList files = kFiles + extra, expected = freshRunLog(f);
+        files.sort();
+        QCOMPARE(QDir(f).entryList(QDir::Files, QDir::Name), files);
+        // Without protection files (which add their own lines), the log is the fresh run's and the statuses are the
+        // logged ones, and addtogb.asp's body, shown but not logged.
+        QVERIFY(!extra.isEmpty() || run.log() == expected);
+        QStringList statuses = expected.filter(QRegularExpression(QStringLiteral("^Status: ")));
+        statuses.insert(statuses.indexOf("Status: Writing file header [ addtogb.asp ]") + 1,
+                        "Status: Writing file body [ addtogb.asp ]");
+        QVERIFY(!extra.isEmpty() || run.statuses == statuses);
         QCOMPARE(run.events, QStringList({"visible", "finished " + f}));
 
         const QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
         writeBytes(f + QStringLiteral("guestbook.txt"), entries);
         writeBytes(f + QStringLiteral("default.asp"), "stale");
+        if (extra.contains("pending.txt"))
+            writeBytes(f + QStringLiteral("pending.txt"), "held\r\n");
         QFile::remove(run.folder.file(QStringLiteral("applog.log")));
-
         run.events.clear();
-        GuestbookProject changed = defaultProject(run.out());
-        changed.Fields.removeLast();
-        QVERIFY(run(changed).succeeded);
+        project.Owner_Password.clear();
+        project.Fields.removeLast();
+        QVERIFY(run(project).succeeded);
         QCOMPARE(run.name, QStringLiteral("My_Guestbook"));
-
         expected.remove(2, 2);  // the folder is there: no "Creating project directory", one pass of the loop
         expected.remove(4, 3);  // both files exist
         expected.removeOne(f + "default.asp created");
-        QCOMPARE(run.log(), expected);
+        QVERIFY(!extra.isEmpty() || run.log() == expected);
         QCOMPARE(readBytes(f + QStringLiteral("guestbook.txt")), entries);
-        const QByteArray signPage = readBytes(f + QStringLiteral("default.asp"));
-        QVERIFY(!signPage.contains("stale"));
-        QVERIFY(!signPage.contains("Comments"));
+        QVERIFY(!readBytes(f + QStringLiteral("default.asp")).contains("Comments"));
         QCOMPARE(run.events, QStringList({"visible", "finished " + f}));
+        QVERIFY(!QFileInfo::exists(f + QStringLiteral("owner.asp")));
+        QCOMPARE(readBytes(f + QStringLiteral("pending.txt")), extra.contains("pending.txt") ? "held\r\n" : "");
     }
 
-    // The owner page and pending.txt come with their options; a later run without
-    // the password takes the owner page away and keeps pending.txt as it is.
-    void protectionFiles_data()
-    {
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<int>("moderate");
-        QTest::addColumn<QStringList>("extra");
-        const QString password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
-        QTest::newRow("off") << QString() << 0 << QStringList{};
-        QTest::newRow("owner page") << password << 0 << QStringList{"owner.asp"};
-        QTest::newRow("moderation") << password << 1 << QStringList{"owner.asp", "pending.txt"};
-        QTest::newRow("moderation without owner page") << QString() << 1 << QStringList{};
-    }
-    void protectionFiles()
-    {
-        QFETCH(QString, password);
-        QFETCH(int, moderate);
-        QFETCH(QStringList, extra);
-        Run run;
-        GuestbookProject project = defaultProject(run.out());
-        project.Owner_Password = password;
-        project.Moderate_Entries = moderate;
-        QVERIFY(run(project).succeeded);
-        QStringList files = kPages + QStringList{"guestbook.txt"} + extra;
-        files.sort();
-        QCOMPARE(QDir(run.pages()).entryList(QDir::Files, QDir::Name), files);
-
-        const QString pending = run.pages() + QStringLiteral("pending.txt");
-        if (QFileInfo::exists(pending))
-            writeBytes(pending, "held\r\n");
-        project.Owner_Password.clear();
-        QVERIFY(run(project).succeeded);
-        QVERIFY(!QFileInfo::exists(run.pages() + QStringLiteral("owner.asp")));
-        QCOMPARE(readBytes(pending), QByteArray(extra.contains("pending.txt") ? "held\r\n" : ""));
-    }
-
-    // The title names the folder (spaces as "_", one shorter than two characters
-    // as the default); a title that would name a folder outside the save folder, or
-    // a save folder that is missing, stops the run before it writes anything.
-    void titleAndSaveFolder_data()
+    // The title names the folder: spaces as "_", and one shorter than two characters
+    // as the default, which the log tells ("*").
+    void titleNamesFolder_data()
     {
         QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("saveFolderMade");
-        QTest::addColumn<QString>("folderName");  // empty: the run stops
-        QTest::addColumn<QString>("lastStatus");  // of a run that stops; of one that goes on: "shortened" or not
-        const QString nameStatus = QStringLiteral("Status: Checking project name");
-        QTest::newRow("empty") << QString() << true << "My_Guestbook" << "shortened";
-        QTest::newRow("one character") << "Q" << true << "My_Guestbook" << "shortened";
-        QTest::newRow("two characters") << "Qs" << true << "Qs" << "";
-        QTest::newRow("two spaces between words") << "Club  news" << true << "Club__news" << "";
-        QTest::newRow("parent folder") << ".." << true << "" << nameStatus;
-        QTest::newRow("nested folders") << "../escape" << true << "" << nameStatus;
-        QTest::newRow("backslash") << "a\\b" << true << "" << nameStatus;
-        QTest::newRow("missing save folder") << "My Guestbook" << false << "" << "Status: Creating project directory";
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("empty") << QString() << "My_Guestbook*";
+        QTest::newRow("one character") << "Q" << "My_Guestbook*";
+        QTest::newRow("two characters") << "Qs" << "Qs";
+        QTest::newRow("two spaces between words") << "Club  news" << "Club__news";
     }
-    void titleAndSaveFolder()
+    void titleNamesFolder()
     {
         QFETCH(QString, title);
-        QFETCH(bool, saveFolderMade);
         QFETCH(QString, folderName);
+        Run run;
+        run.name = title;
+        QVERIFY(run(defaultProject(run.out())).succeeded);
+        QCOMPARE(run.name + (run.log().at(1) == "Project name too short, setting to default" ? "*" : ""), folderName);
+        QVERIFY(QFileInfo(run.out() + run.name).isDir());
+    }
+
+    // A run that stops, for a project that would put server script into a page, a
+    // title that would name a folder outside the save folder, a missing save folder,
+    // a write that fails at any page and step, or a page that is a FIFO (not blocking
+    // on it) or a folder: it returns the error, writes nothing, and logs why, after
+    // the last status shown (none: the run never showed). The old pages keep their bytes.
+    void stoppedRunWritesNothing_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fault");  // "page:step" makes that page's write fail at that step
+        QTest::addColumn<QString>("error");  // how the error ends
+        QTest::addColumn<QString>("lastStatus");
+        const auto row = [](const QString &name, const QString &title, const QString &fault, const QString &error,
+                            const QString &lastStatus) {
+            QTest::newRow(qPrintable(name)) << title << fault << error << lastStatus;
+        };
+        const QString name = "My Guestbook", nameStatus = "Status: Checking project name";
+        row("script in a field name", name, "field",
+            "Field name \"x<%=Request(...\" cannot be used in a page: it holds the server script marker \"<%\"", "");
+        row("parent folder", "..", "", "", nameStatus);
+        row("nested folders", "../escape", "", "", nameStatus);
+        row("backslash", "a\\b", "", "", nameStatus);
+        row("missing save folder", name, "no save folder", "", "Status: Creating project directory");
+        const QString footer = "Status: Writing file footer [ viewguestbook.asp ]";
+        for (const QString &kind : {QStringLiteral("FIFO"), QStringLiteral("folder")})
+            row(kind, name, kind, "addtogb.asp is not a regular file", footer);
+        for (const QString &page : kPages) {
+            for (int step = FailingDevice::Write; step <= FailingDevice::Commit; ++step)
+                row(page + ", " + FailingDevice::kStepNames[step], name, page + ':' + QString::number(step),
+                    FailingDevice::kError, footer);
+        }
+    }
+    void stoppedRunWritesNothing()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, fault);
+        QFETCH(QString, error);
         QFETCH(QString, lastStatus);
         Run run;
-        const QString saveTo = run.folder.file(QStringLiteral("site"));
-        QStringList programFolder = {"applog.log", "Quillset.ini"};
-        if (saveFolderMade && QDir().mkpath(saveTo))
-            programFolder << QStringLiteral("site");
+        const QString saveTo = run.folder.file("site"), f = saveTo + kSep + "My_Guestbook" + kSep;
+        if (fault != "no save folder") {
+            QVERIFY(QDir().mkpath(f));
+            for (const QString &file : kFiles)
+                writeBytes(f + file, "old " + file.toLatin1());
+        }
+        GuestbookProject project = defaultProject(saveTo);
+        if (fault == "field")
+            project.Fields[1].FieldName = QStringLiteral("x<%=Request(\"c\")%>");
+        if (fault == "FIFO" || fault == "folder") {
+            QFile::remove(f + "addtogb.asp");
+            QVERIFY(fault == "folder" ? QDir().mkdir(f + "addtogb.asp")
+                                      : QProcess::execute("mkfifo", {f + "addtogb.asp"}) == 0);
+        }
+        std::optional<FailingDevice::Installed> failing;
+        if (fault.contains(':'))
+            failing.emplace(f + fault.section(':', 0, 0), FailingDevice::Step(fault.section(':', 1).toInt()));
         run.name = title;
-        const GenerationOutcome outcome = run(defaultProject(saveTo));
-        if (!folderName.isEmpty()) {
-            QVERIFY(outcome.succeeded);
-            QCOMPARE(run.name, folderName);
-            QVERIFY(QFileInfo(saveTo + kSep + folderName).isDir());
-            QCOMPARE(run.log().indexOf("Project name too short, setting to default"), lastStatus.isEmpty() ? -1 : 1);
-            return;
-        }
-        QVERIFY(!outcome.succeeded && !outcome.errorText.isEmpty());
-        QCOMPARE(run.events, QStringList({"visible"}));
-        QCOMPARE(run.statuses.last(), lastStatus);
-        QCOMPARE(run.log().mid(run.log().size() - 2),
-                 QStringList({lastStatus, "Guestbook [ My Guestbook ] not created: " + outcome.errorText}));
-        QCOMPARE(QDir(run.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), programFolder);
-        QVERIFY(QDir(saveTo).isEmpty());
-    }
-
-    // A write that fails at any page, at any step, stops the run with the system's
-    // error and leaves the old set of pages byte for byte and no temporary file.
-    void failureAtEachPageKeepsOldSet_data()
-    {
-        QTest::addColumn<QString>("failingPage");
-        QTest::addColumn<int>("step");
-        for (const QString &page : kPages) {
-            for (int step = int(FailingDevice::Write); step <= int(FailingDevice::Commit); ++step)
-                QTest::newRow(qPrintable(page + QStringLiteral(", ") + QLatin1String(FailingDevice::stepName(step))))
-                    << page << step;
-        }
-    }
-    void failureAtEachPageKeepsOldSet()
-    {
-        QFETCH(QString, failingPage);
-        QFETCH(int, step);
-        Run run;
-        const QString f = run.pages();
-        const QStringList files = kPages + QStringList{"guestbook.txt"};
-        QDir().mkpath(f);
-        for (const QString &file : files)
-            writeBytes(f + file, "old " + file.toLatin1());
-        const FailingDevice::Installed failing(f + failingPage, FailingDevice::Step(step));
-        QCOMPARE(run(defaultProject(run.folder.path())).errorText, FailingDevice::kError);
-        QCOMPARE(run.events, QStringList({"visible"}));
-        QCOMPARE(run.statuses.last(), QStringLiteral("Status: Writing file footer [ viewguestbook.asp ]"));
-        // The log claims no page, and ends with the failure.
+        const GenerationOutcome outcome = run(project);
+        QVERIFY(!outcome.succeeded && !outcome.errorText.isEmpty() && outcome.errorText.endsWith(error));
+        QCOMPARE(run.events, lastStatus.isEmpty() ? QStringList() : QStringList{"visible"});
+        QCOMPARE(run.statuses.isEmpty() ? QString() : run.statuses.last(), lastStatus);
+        const QStringList stopped = {lastStatus, "Guestbook [ My Guestbook ] not created: " + outcome.errorText};
+        QCOMPARE(run.log().mid(run.log().size() - 2), lastStatus.isEmpty() ? QStringList() : stopped);
         QCOMPARE(run.log().filter(QRegularExpression(QStringLiteral("created(,|$)"))), QStringList());
-        QCOMPARE(run.log().last(), "Guestbook [ My Guestbook ] not created: " + FailingDevice::kError);
-        for (const QString &file : files)
-            QCOMPARE(readBytes(f + file), "old " + file.toLatin1());
-        QCOMPARE(QDir(f).entryList(QDir::Files | QDir::Hidden).size(), files.size());
+        const QStringList made = QStringList{"applog.log", "Quillset.ini", "site"}.mid(lastStatus.isEmpty() ? 2 : 0);
+        QCOMPARE(QDir(run.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 fault == "no save folder" ? made.mid(0, 2) : made);
+        QCOMPARE(QDir(saveTo).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+                 fault == "no save folder" ? 0 : 1);
+        for (const QString &file : kFiles) {
+            if (QFileInfo(f + file).isFile())
+                QCOMPARE(readBytes(f + file), "old " + file.toLatin1());
+        }
+        QCOMPARE(QDir(f).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
+                 fault == "no save folder" ? 0 : kFiles.size());
     }
 
-    // A page that is a FIFO or a folder stops the run with its name, without
-    // blocking on the FIFO, and the other pages keep their old bytes.
-    void nonRegularPageRefused_data()
+    // The view page shows the two sample entries newest first, each item HTML-encoded
+    // and each stored line break as " <br> ", as its script would. Without a
+    // multi-line field, the last field shows the line break and the markup.
+    void sampleEntries()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("FIFO") << "FIFO";
-        QTest::newRow("folder") << "folder";
+        const QString entries =
+            QStringLiteral("<br/><br/>\r\n<br/>Date : 12/5/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample "
+                           "entry<br/>Homepage : Sample entry<br/>Comments : Sample entry with &lt;b&gt;bold&lt;/b&gt; "
+                           "text<br/><br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample "
+                           "entry<br/>Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>\r\n"
+                           "<br/><br/><center>");
+        QVERIFY(BuildPreviewPages(GuestbookProject::startupDefaults(), kNewest).viewPage.contains(entries));
+        QCOMPARE(SampleEntryLines({{"Your Name", "Text", "30", ""}, {"Town", "text", "30", ""}}, kNewest),
+                 QStringList({"Town : Sample entry//vbReturn//on two linesvbCrLf Your Name : Sample entryvbCrLf "
+                              "Date : 12/4/2026 2:03:09 PM",
+                              "Town : Sample entry with <b>bold</b> textvbCrLf Your Name : Sample entryvbCrLf "
+                              "Date : 12/5/2026 2:03:09 PM"}));
     }
-    void nonRegularPageRefused()
+
+    // A missing parent folder, or a project the run would refuse, makes no preview
+    // and leaves no folder.
+    void failedPreviewLeavesNoFolder()
     {
-        QFETCH(QString, kind);
-        Run run;
-        const QString f = run.pages(), odd = f + "addtogb.asp";
-        QDir().mkpath(f);
-        writeBytes(f + "default.asp", "old");
-        QVERIFY(kind == "folder" ? QDir().mkdir(odd) : QProcess::execute("mkfifo", {odd}) == 0);
-        QCOMPARE(run(defaultProject(run.folder.path())).errorText,
-                 QDir::toNativeSeparators(odd) + " is not a regular file");
-        QCOMPARE(readBytes(f + "default.asp"), QByteArray("old"));
+        TestProgramFolder folder;
+        GuestbookProject project = GuestbookProject::startupDefaults();
+        const QString missing = folder.file(QStringLiteral("missing")), temp = folder.file(QStringLiteral("temp"));
+        PreviewFolder preview = WritePreview(project, missing, kNewest);
+        QVERIFY(preview.outcome.errorText.startsWith(QStringLiteral("The preview folder could not be made in ")));
+        QVERIFY(!QFileInfo::exists(missing) && QDir().mkpath(temp));
+        project.Project_Title = QStringLiteral("<%=1%>");
+        preview = WritePreview(project, temp, kNewest);
+        QCOMPARE(preview.outcome.errorText,
+                 QStringLiteral("Title \"<%=1%>\" cannot be used in a page: it holds the server script marker \"<%\""));
+        QVERIFY(!preview.outcome.succeeded && preview.signPage.isEmpty() && entriesIn(temp).isEmpty());
     }
 };
 

@@ -1,8 +1,18 @@
+// The settings file as the profile functions read and write it, and the log.
+
 #include "store/applog.h"
+#include "store/atomicfile.h"
+#include "store/filetests.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
 
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+
+#include <sys/resource.h>
+#endif
 
 // A settings file as a Windows program leaves it: CR LF, names in mixed case,
 // comments and blank lines.
@@ -147,58 +157,115 @@ private Q_SLOTS:
         QCOMPARE(GetINISetting("A", "x", "-"), before);
     }
 
-    // A write the file system refuses changes nothing and says why.
-    void refusedWriteChangesNothing_data()
-    {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only file") << true;
-        QTest::newRow("missing folder") << false;
-    }
-    void refusedWriteChangesNothing()
-    {
-        QFETCH(bool, readOnly);
-        TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kWindowsFile);
-        QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        if (!readOnly)
-            ProgramFolder::setPathForTesting(folder.file("gone"));
-        QVERIFY(!SaveINISetting("Position", "Left", "1").errorText.isEmpty());
-        QCOMPARE(readBytes(SettingsFilePath()), readOnly ? kWindowsFile : QByteArray());
-        QCOMPARE(GetINISetting("Position", "Left", "d"), QString(readOnly ? "4230" : "d"));
-    }
-
-    // A settings file, lock or log that is a FIFO, a folder or a device is never
-    // opened (a FIFO would block): reads give defaults, a save is refused with the
-    // file's name, a log line is dropped.
-    void nonRegularFileRefused_data()
+    // A save the file system refuses (a read-only file, a missing folder) changes
+    // nothing and says why; so does one to a settings file or lock that is a FIFO, a
+    // folder or a device, which is never opened (a FIFO would block): reads then give
+    // the defaults.
+    void refusedSaveChangesNothing_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("lock");
-        QTest::newRow("FIFO") << "FIFO" << false;
-        QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("device") << "device" << false;
-        QTest::newRow("FIFO as the lock") << "FIFO" << true;
+        QTest::addColumn<QString>("error");  // %1: the file's path
+        const QString settings = "The settings file %1 is not a regular file";
+        QTest::newRow("read-only file") << "read-only" << "";
+        QTest::newRow("missing folder") << "missing" << "";
+        QTest::newRow("FIFO") << "FIFO" << settings;
+        QTest::newRow("folder") << "folder" << settings;
+        QTest::newRow("device") << "device" << settings;
+        QTest::newRow("FIFO as the lock") << "FIFO lock" << "The lock file %1 is not a regular file";
     }
-    void nonRegularFileRefused()
+    void refusedSaveChangesNothing()
     {
         QFETCH(QString, kind);
-        QFETCH(bool, lock);
+        QFETCH(QString, error);
         TestProgramFolder folder;
-        const QString path = lock ? SettingsLockPath() : SettingsFilePath();
-        const auto make = [&kind](const QString &at) {
-            return kind == "folder" ? QDir().mkdir(at)
-                : kind == "device"  ? QFile::link("/dev/null", at)
-                                    : QProcess::execute("mkfifo", {at}) == 0;
-        };
-        QVERIFY(make(path));
-        QCOMPARE(GetINISetting("Settings", "AppLog", "default"), QString("default"));
-        QCOMPARE(SaveINISetting("Settings", "AppLog", "x").errorText,
-                 QString(lock ? "The lock file " : "The settings file ") + QDir::toNativeSeparators(path)
-                     + " is not a regular file");
-        QVERIFY(QFile::remove(path) || QDir().rmdir(path));
-        QVERIFY(make(folder.file("applog.log")));
+        const QString path = kind.endsWith("lock") ? SettingsLockPath() : SettingsFilePath();
+        const bool readOnly = kind == "read-only";
+        if (readOnly || kind == "missing") {
+            writeBytes(path, kWindowsFile);
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        }
+        if (kind == "missing")
+            ProgramFolder::setPathForTesting(folder.file("gone"));
+        QVERIFY(kind != "folder" || QDir().mkdir(path));
+        QVERIFY(kind != "device" || QFile::link("/dev/null", path));
+        QVERIFY(!kind.startsWith("FIFO") || QProcess::execute("mkfifo", {path}) == 0);
+        const QString saveError = SaveINISetting("Position", "Left", "1").errorText;
+        QVERIFY(!saveError.isEmpty() && (error.isEmpty() || saveError == error.arg(QDir::toNativeSeparators(path))));
+        QCOMPARE(GetINISetting("Position", "Left", "d"), QString(readOnly ? "4230" : "d"));
+        QVERIFY(!readOnly || readBytes(SettingsFilePath()) == kWindowsFile);
+    }
+
+    void logLineFormat()
+    {
+        const QDateTime moment(QDate(2005, 12, 5), QTime(14, 3, 9));
+        QCOMPARE(FormatLogLine(moment, "Loading position"), QStringLiteral("05-12-2005 14:03:09 Loading position"));
+        TestProgramFolder folder;
+        WriteLog("Loading position");
+        WriteLog(QString());
+        const QString logPath = folder.file("applog.log");
+        QCOMPARE(GetINISetting("Settings", "AppLog", QString()), QDir::toNativeSeparators(logPath));
+        const QString stamp = QStringLiteral("\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d ");
+        const QRegularExpression lines('^' + stamp + "Loading position\\r\\n" + stamp + "\\r\\n$");
+        QVERIFY2(lines.match(QString::fromLocal8Bit(readBytes(logPath))).hasMatch(), readBytes(logPath));
+    }
+
+    // A log that is a FIFO, a folder or a device drops the line without blocking; a
+    // configured log is used and kept; one that cannot be written drops the line.
+    void configuredLogIsUsedAndKept()
+    {
+        TestProgramFolder folder;
+        const QString fifo = folder.file("applog.log"), other = folder.file("elsewhere.txt");
+        QVERIFY(QProcess::execute("mkfifo", {fifo}) == 0 && QFile::link("/dev/null", folder.file("null")));
         WriteLog("dropped");
-        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), folder.file("applog.log"));
+        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), fifo);
+        for (const QString &log : {folder.file("no/such/log"), folder.file("null"), folder.path(), other}) {
+            SaveINISetting("Settings", "AppLog", log);
+            WriteLog("one");
+            WriteLog("two");
+            QCOMPARE(GetINISetting("Settings", "AppLog", QString()), log);
+        }
+        QCOMPARE(logMessages(other), QStringList({"one", "two"}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 4);
+    }
+
+    // A line that the disk takes only in part (or not at all) is cut off again: the
+    // log keeps whole lines.
+    void shortWriteLeavesNoPartLine()
+    {
+#ifdef Q_OS_UNIX
+        TestProgramFolder folder;
+        WriteLog("first");
+        const QString log = folder.file("applog.log");
+        const QByteArray before = readBytes(log);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit saved = limit;
+        for (const int room : {0, 10}) {  // bytes the file may still grow by
+            limit.rlim_cur = rlim_t(before.size() + room);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+            const WriteResult appended = AtomicFile::append(log, "a line longer than the room left\r\n");
+            WriteLog("second");
+            setrlimit(RLIMIT_FSIZE, &saved);
+            QVERIFY(!appended.succeeded());
+            QCOMPARE(readBytes(log), before);
+        }
+#else
+        QSKIP("The file size limit is a POSIX facility");
+#endif
+    }
+
+    void fileTests()
+    {
+        TestProgramFolder folder;
+        QDir(folder.path()).mkdir("empty");
+        writeBytes(folder.file("page.asp"), "x");
+        writeBytes(folder.file(".hidden"), "x");
+        QVERIFY(FolderExists(folder.file("empty")) && FolderExists(folder.file("empty/")));
+        QVERIFY(!FolderExists(folder.file("missing")) && !FolderExists(QString()));
+        QVERIFY(FileExists(folder.file("page.asp")) && !FileExists(folder.file(".hidden")));
+        QVERIFY(!FileExists(folder.file("empty")) && !FileExists("   "));
+        QVERIFY(IsBlankText(QString()) && IsBlankText("   ") && !IsBlankText(" \t "));
     }
 };
 

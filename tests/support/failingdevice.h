@@ -7,35 +7,24 @@
 #include <functional>
 
 // A temporary copy that fails at one step, as a full disk makes it fail: the
-// write comes up short, or the flush, the close or the final rename fails. Every
-// other file gets the real device.
+// write comes up short, or the flush, the close or the final rename fails.
 class FailingDevice : public StagingDevice
 {
 public:
     enum Step { Write, Flush, Close, Commit, None };
     static inline const QString kError = QStringLiteral("No space left on device");
-
-    static const char *stepName(int step)
-    {
-        const char *names[] = {"short write", "failed flush", "failed close", "failed commit"};
-        return names[step];
-    }
+    static inline const char *const kStepNames[] = {"short write", "failed flush", "failed close", "failed commit"};
 
     // onCommit, when given, is told of each rename into place.
     FailingDevice(const QString &path, Step failing, std::function<void()> onCommit = {})
-        : m_real(AtomicFile::realDevice(path))
-        , m_failing(failing)
-        , m_onCommit(std::move(onCommit))
+        : m_real(AtomicFile::realDevice(path)), m_failing(failing), m_onCommit(std::move(onCommit))
     {
     }
 
     bool open() override { return m_real->open(); }
     qint64 write(const QByteArray &bytes) override
     {
-        if (m_failing != Write)
-            return m_real->write(bytes);
-        m_failed = true;
-        return m_real->write(bytes.left(bytes.size() / 2));
+        return m_real->write(pass(Write) ? bytes : bytes.left(bytes.size() / 2));
     }
     bool flush() override { return m_real->flush() && pass(Flush); }
     bool close() override { return m_real->close() && pass(Close); }
@@ -49,18 +38,15 @@ public:
     QString errorString() const override { return m_failed ? kError : m_real->errorString(); }
     QString copyPath() const override { return m_real->copyPath(); }
 
-    // Installs the failing device for one target path while in scope.
-    class Installed
-    {
-    public:
+    // Puts a device factory in place while in scope: the one given, or one that
+    // makes the writes of one path fail at one step.
+    struct Installed {
+        explicit Installed(AtomicFile::DeviceFactory factory) { AtomicFile::setDeviceFactoryForTesting(factory); }
         Installed(const QString &target, Step failing)
+            : Installed([=](const QString &path) -> std::unique_ptr<StagingDevice> {
+                return std::make_unique<FailingDevice>(path, path == target ? failing : None);
+            })
         {
-            AtomicFile::setDeviceFactoryForTesting(
-                [target, failing](const QString &path) -> std::unique_ptr<StagingDevice> {
-                    if (path == target)
-                        return std::make_unique<FailingDevice>(path, failing);
-                    return AtomicFile::realDevice(path);
-                });
         }
         ~Installed() { AtomicFile::setDeviceFactoryForTesting({}); }
     };
@@ -68,8 +54,7 @@ public:
 private:
     bool pass(Step step)
     {
-        if (m_failing == step)
-            m_failed = true;
+        m_failed = m_failed || m_failing == step;
         return m_failing != step;
     }
 
