@@ -21,8 +21,6 @@ const QString kReadOnly = QStringLiteral("! Ok: Error: The settings file ~/Quill
 const QString kChooser = QStringLiteral("chooser Select a folder to save your guestbook to");
 const QString kNoProjects = QStringLiteral("i Ok: No projects to load");
 
-// The window's state: step, shown frame and heading | the window buttons that can be used;
-// once closed, the position stored.
 // Whether seen is expected, where each "*" in expected stands for any text.
 bool matchesPattern(const QString &seen, const QString &expected)
 {
@@ -32,6 +30,8 @@ bool matchesPattern(const QString &seen, const QString &expected)
     return QRegularExpression(QRegularExpression::anchoredPattern(parts.join(".*"))).match(seen).hasMatch();
 }
 
+// The window's state: step, shown frame and heading | the window buttons that can be used;
+// once closed, the position stored.
 QString state(const WindowFixture &f)
 {
     if (!f.window().isVisible())
@@ -49,17 +49,6 @@ QString state(const WindowFixture &f)
     }
     return seen.join(' ');
 }
-// Points the system's temporary folder at another one while it lives.
-struct TempFolderAt {
-    explicit TempFolderAt(const QString &path)
-        : previous(qgetenv("TMPDIR"))
-    {
-        QDir().mkpath(path);
-        qputenv("TMPDIR", QFile::encodeName(path));
-    }
-    ~TempFolderAt() { previous.isEmpty() ? void(qunsetenv("TMPDIR")) : void(qputenv("TMPDIR", previous)); }
-    QByteArray previous;
-};
 }  // namespace
 
 class MainWindowTest : public QObject
@@ -71,32 +60,30 @@ private slots:
     void logAndPosition_data()
     {
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QStringList>("positionLines");
-        QTest::addColumn<QPoint>("position");  // (-1, -1): centred
-        const QPoint centred(-1, -1);
-        addRow("first start", QByteArray(), QStringList{kNotSaved}, centred);
+        QTest::addColumn<QString>("positionLines");  // empty: the position is not saved, the window centred
+        QTest::addColumn<QPoint>("position");
+        addRow("first start", QByteArray(), QString(), QPoint());
         addRow("saved: fraction dropped, a half to even", QByteArray("[Position]\r\nLeft=4230.4\r\nTop=1500.5\r\n"),
-               QStringList{"Left: 4230", "Top: 1500"}, QPoint(282, 100));
-        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QStringList{kNotSaved},
-               centred);
-        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QStringList{kNotSaved}, centred);
-        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"),
-               QStringList{kNotSaved}, centred);
+               QString("Left: 4230|Top: 1500"), QPoint(282, 100));
+        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QString(), QPoint());
+        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QString(), QPoint());
+        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QString(), QPoint());
     }
 
     void logAndPosition()
     {
         QFETCH(QByteArray, settings);
-        QFETCH(QStringList, positionLines);
+        QFETCH(QString, positionLines);
         QFETCH(QPoint, position);
         WindowFixture f(settings, false);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint centre((screen.width() - 517) / 2, (screen.height() - 366) / 2);
-        QVERIFY((f.window().pos() - (position == QPoint(-1, -1) ? centre : position)).manhattanLength() <= 2);
+        QVERIFY((f.window().pos() - (positionLines.isEmpty() ? centre : position)).manhattanLength() <= 2);
         QCOMPARE(f.window().size(), QSize(517, 366));
         QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
         f.play("yes|close");
-        const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"} + positionLines
+        const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"}
+            + (positionLines.isEmpty() ? QStringList{kNotSaved} : positionLines.split('|'))
             + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
                           "Initializing listview", "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it",
@@ -175,6 +162,10 @@ private slots:
         addRow("open: no count", "lblLoadExisting", L{kNoProjects, kStep1});
         addRow("open: count 0", "Settings/prjNumber=0|lblLoadExisting", L{kNoProjects, kStep1});
         addRow("open: count 2", "Settings/prjNumber=2|lblLoadExisting", L{"browser", kStep1});
+        addRow("About box: the version, and the copyright line opens the home page",
+               "@imgAbout|?Label13|?Label14|?Label17|Label6|@",
+               L{"Label13=1.2", "Label14=6", "Label17=MIT", "dialog open", "opened https://quillset.example.org/",
+                 kStep1});
         addRow("open: count not a number", "Settings/prjNumber=many|lblLoadExisting", L{kNoProjects, kStep1});
     }
 
@@ -183,7 +174,10 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QStringList, expected);
         WindowFixture f;
-        const TempFolderAt temp(f.folder.file("tmp"));
+        const QByteArray temp = qgetenv("TMPDIR");  // the preview's folder goes into the program folder
+        const auto restore = qScopeGuard([temp] { qputenv("TMPDIR", temp); });  // empty: the system's own
+        QDir().mkpath(f.folder.file("tmp"));
+        qputenv("TMPDIR", QFile::encodeName(f.folder.file("tmp")));
         writeBytes(f.folder.file("plain-file"), "not a folder");
         f.window().move(300, 200);
         QStringList seen = f.play(script) << state(f);

@@ -22,19 +22,8 @@
 #include "wizard/folderbrowser.h"
 #include "wizard/frmmain.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <memory>
@@ -217,12 +206,8 @@ public:
     // Clicks "Next >>" for each N and "<< Back" for each B; calls DoMode for a digit.
     void walk(const QString &clicks) const
     {
-        for (const QChar c : clicks) {
-            if (c.isDigit())
-                main->DoMode(c.digitValue());
-            else
-                clickNamed(main.get(), c == QLatin1Char('N') ? "lblNext" : "lblBack");
-        }
+        for (const QChar c : clicks)
+            c.isDigit() ? main->DoMode(c.digitValue()) : clickNamed(main.get(), c == 'N' ? "lblNext" : "lblBack");
     }
     // Clicks a control of the window; dialog, when given, acts on the modal window it opens.
     void click(const QString &name, std::function<void(QWidget *)> dialog = {}) const
@@ -249,11 +234,14 @@ public:
     //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
     //   nofields           empties the field list;  read-only: makes the settings file read-only
     //   close              asks the window to close;  the project browser, asked, adds "browser"
-    //   name=text          types into that line edit or combo box;  Section/Key=value: stores a key
+    //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
+    //   keys=letters       presses those keys (as pressKeys)
     //   ?name              adds "name=" the control's text, the stored key (?Section/Key) or the
     //                      files of the folder (?~/folder)
     //   ?+name             adds "+name=shown" or "+name=hidden"
-    //   anything else      clicks the control of that name
+    //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
+    //                      opens, which adds "dialog open" if they leave it open
+    //   anything else      clicks the control of that name (a check box: toggles it)
     // Last come the targets the desktop was asked to open, each as "opened <target>".
     QStringList play(const QString &script)
     {
@@ -267,8 +255,21 @@ public:
         };
         mainWindowDialogs().showExistingProjects = [this](QWidget &, auto) { m_seen << "browser"; };
         desktop.onMessage = [this](const MessagePrompt::Shown &) { m_seen << desktop.boxes().last(); };
-        for (const QString &step : script.split('|', Qt::SkipEmptyParts))
-            playStep(step);
+        const QStringList steps = script.split('|', Qt::SkipEmptyParts);
+        for (qsizetype i = 0, end = 0; i < steps.size(); ++i) {
+            if (!steps[i].startsWith('@')) {
+                playStep(steps[i], main.get());
+                continue;
+            }
+            end = steps.indexOf("@", i + 1) < 0 ? steps.size() : steps.indexOf("@", i + 1);
+            click(steps[i].mid(1), [this, inDialog = steps.mid(i + 1, end - i - 1)](QWidget *dialog) {
+                for (const QString &step : inDialog)
+                    dialog ? playStep(step, dialog) : void(m_seen << "no dialog for " + step);
+                if (dialog && dialog->isVisible())
+                    m_seen << "dialog open";
+            });
+            i = end;
+        }
         for (const QString &target : desktop.opened)
             m_seen << "opened " + target;
         return m_seen.replaceInStrings(QDir::fromNativeSeparators(folder.path()), "~");
@@ -279,7 +280,7 @@ public:
     std::unique_ptr<frmMain> main;
 
 private:
-    void playStep(const QString &step)
+    void playStep(const QString &step, QWidget *root)
     {
         const QString name = step.section('=', 0, 0);
         const QString value = inFolder(step.section('=', 1));
@@ -295,30 +296,32 @@ private:
             m_folderAnswer = value;
         else if (name == "picker")
             m_colourAnswer = value.toInt(nullptr, 16);
+        else if (name == "keys")
+            pressKeys(root, value);
         else if (step.startsWith('?'))
-            m_seen << step.mid(1) + '=' + report(step.mid(1));
-        else if (auto *box = main->findChild<QCheckBox *>(step))
+            m_seen << step.mid(1) + '=' + report(step.mid(1), root);
+        else if (auto *box = root->findChild<QCheckBox *>(step))
             box->click();  // its middle may lie beside its short caption
         else if (!step.contains('='))
-            QRegularExpression("^[NB0-9]+$").match(step).hasMatch() ? walk(step) : click(step);
+            QRegularExpression("^[NB0-9]+$").match(step).hasMatch() ? walk(step) : clickNamed(root, step);
         else if (name.contains('/'))
             SaveINISettings({{name.section('/', 0, 0), name.section('/', 1), value}});
         else
-            find(name)->setProperty(textProperty(name), value);
+            control(root, name)->setProperty(textProperty(control(root, name)), value);
     }
-    QString report(const QString &name) const
+    QString report(const QString &name, QWidget *root) const
     {
         if (name.startsWith('~'))
             return QDir(inFolder(name)).entryList(QDir::Files).join(' ');
         if (name.startsWith('+'))
-            return find(name.mid(1))->isVisibleTo(main.get()) ? "shown" : "hidden";
+            return control(root, name.mid(1))->isVisibleTo(root) ? "shown" : "hidden";
         if (name.contains('/'))
             return key(name.section('/', 0, 0), name.section('/', 1));
-        return find(name)->property(textProperty(name)).toString();
+        return control(root, name)->property(textProperty(control(root, name))).toString();
     }
-    const char *textProperty(const QString &name) const
+    static const char *textProperty(const QWidget *box)
     {
-        return find(name)->inherits("QComboBox") ? "currentText" : "text";
+        return box->inherits("QComboBox") ? "currentText" : box->inherits("QAbstractSpinBox") ? "value" : "text";
     }
     QString inFolder(QString text) const
     {
