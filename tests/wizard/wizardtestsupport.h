@@ -61,10 +61,7 @@ public:
                 onMessage(box);
             return answers.isEmpty() ? false : answers.takeFirst();
         });
-        DesktopActions::setOpenerForTesting([this](const QString &target) {
-            opened.append(target);
-            return true;
-        });
+        DesktopActions::setOpenerForTesting([this](const QString &target) { return opened.append(target), true; });
     }
     ~ScriptedDesktop()
     {
@@ -145,17 +142,14 @@ inline QWidget *keyTarget(QWidget *window)
 // F Shift+F10. Text goes in with typeKeys.
 inline void pressKeys(QWidget *window, const QString &keys)
 {
-    static const QHash<QChar, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
-        {'T', {Qt::Key_Tab, Qt::NoModifier}},    {'S', {Qt::Key_Backtab, Qt::ShiftModifier}},
-        {'E', {Qt::Key_Return, Qt::NoModifier}}, {'X', {Qt::Key_Escape, Qt::NoModifier}},
-        {'_', {Qt::Key_Space, Qt::NoModifier}},  {'U', {Qt::Key_Up, Qt::NoModifier}},
-        {'D', {Qt::Key_Down, Qt::NoModifier}},   {'L', {Qt::Key_Left, Qt::NoModifier}},
-        {'R', {Qt::Key_Right, Qt::NoModifier}},  {'H', {Qt::Key_Home, Qt::NoModifier}},
-        {'M', {Qt::Key_Menu, Qt::NoModifier}},   {'F', {Qt::Key_F10, Qt::ShiftModifier}},
-    };
+    const QString letters = "TSEX_UDLRHMF";
+    static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Escape,
+                                    Qt::Key_Space, Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,
+                                    Qt::Key_Right, Qt::Key_Home,   Qt::Key_Menu,   Qt::Key_F10};
     for (const QChar c : keys) {
-        QVERIFY2(named.contains(c), "unknown key letter");
-        QTest::keyClick(keyTarget(window), named[c].first, named[c].second);
+        QVERIFY2(letters.contains(c), "unknown key letter");
+        const Qt::KeyboardModifiers shift = c == 'S' || c == 'F' ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::keyClick(keyTarget(window), named[letters.indexOf(c)], shift);
     }
 }
 
@@ -225,7 +219,6 @@ public:
     QStringList boxes() const { return desktop.boxes(); }
     // A stored key, "-" when missing.
     static QString key(const QString &section, const QString &name) { return GetINISetting(section, name, "-"); }
-    QStringList log() const { return logMessages(folder.file("applog.log")); }
 
     // Plays a script of steps separated by "|" and returns what came of it, a line each,
     // the program folder written "~" (in the script too):
