@@ -101,14 +101,10 @@ private slots:
         using L = QStringList;
         addRow("start", "", L{kStep1});
         addRow("Back on step 1", "B", L{kStep1});
-        addRow("step 2", "N", L{kStep2});
-        addRow("step 3", "NN", L{kStep3});
-        addRow("step 4", "NNN", L{kStep4});
         addRow("step 5", "NNNN", L{kStep5});
         addRow("Back from step 5", "NNNNB", L{kStep4});
         addRow("Back to step 1", "NNBB", L{kStep1});
-        addRow("DoMode(0) changes nothing", "NNNN0", L{kStep5});
-        addRow("DoMode(6) changes nothing", "NNNN6", L{kStep5});
+        addRow("DoMode(0) and DoMode(6) change nothing", "NNNN0|6", L{kStep5});
         addRow("no fields: stops at step 4", "nofields|NNNN",
                L{"! Ok: Error: You must specify atleast one field", kStep4});
         // Finish saves, writes the pages and offers their folder, or says why it stopped.
