@@ -99,7 +99,6 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("expected");  // "*" in a line stands for any text
         using L = QStringList;
-        addRow("start", "", L{kStep1});
         addRow("Back on step 1", "B", L{kStep1});
         addRow("step 5", "NNNN", L{kStep5});
         addRow("Back from step 5", "NNNNB", L{kStep4});
@@ -155,14 +154,14 @@ private slots:
                  "marker \"%>\"",
                  kStep3});
         // Open Existing lists the saved projects, if the count says there are any.
-        addRow("open: no count", "lblLoadExisting", L{kNoProjects, kStep1});
-        addRow("open: count 0", "Settings/prjNumber=0|lblLoadExisting", L{kNoProjects, kStep1});
         addRow("open: count 2", "Settings/prjNumber=2|lblLoadExisting", L{"browser", kStep1});
         addRow("About box: the version, and the copyright line opens the home page",
                "@imgAbout|?Label13|?Label14|?Label17|Label6|@",
                L{"Label13=1.2", "Label14=6", "Label17=MIT", "dialog open", "opened https://quillset.example.org/",
                  kStep1});
-        addRow("open: count not a number", "Settings/prjNumber=many|lblLoadExisting", L{kNoProjects, kStep1});
+        addRow("open: no count, count 0, count not a number",
+               "lblLoadExisting|Settings/prjNumber=0|lblLoadExisting|Settings/prjNumber=many|lblLoadExisting",
+               L{kNoProjects, kNoProjects, kNoProjects, kStep1});
     }
 
     void scripts()

@@ -168,10 +168,8 @@ using Rows = QList<QStringList>;
 inline Rows rowsOf(const QTreeWidget *list)
 {
     Rows rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = list->topLevelItem(i);
+    for (const QTreeWidgetItem *item = list->topLevelItem(0); item; item = list->itemBelow(item))
         rows.append({item->text(0), item->text(1), item->text(2), item->text(3)});
-    }
     return rows;
 }
 
@@ -341,10 +339,8 @@ inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
         return new frmAddField(name == "field" ? GuestbookField{"Comments", "Textarea", "10", "39"}
                                               : GuestbookField{"Name", "Text", "10", "40"},
                                {"E-mail"}, &owner);
-    if (name == "colours")
-        return new frmColors(&owner);
-    if (name == "about")
-        return new frmAbout(&owner);
+    if (name == "colours" || name == "about")
+        return name == "about" ? static_cast<QWidget *>(new frmAbout(&owner)) : new frmColors(&owner);
     if (name == "protection") {
         GuestbookProject withOwnerPage = GuestbookProject::startupDefaults();  // every control enabled
         withOwnerPage.Owner_Password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
