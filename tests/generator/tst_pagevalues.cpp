@@ -22,10 +22,8 @@ GuestbookProject withValue(const QString &member, const QString &value)
         {"Hover colour", &p.HM_FColor}, {"Field name", &p.Fields[0].FieldName}, {"Size", &p.Fields[0].Rows},
         {"Columns", &p.Fields[3].Cols}, {"Longest entry", &p.Max_Entry_Length},
         {"Entries per page", &p.Entries_Per_Page}, {"Owner page password", &p.Owner_Password}};
-    for (const auto &[name, text] : members) {
-        if (member == QLatin1String(name))
-            *text = value;
-    }
+    for (const auto &[name, text] : members)
+        *text = member == QLatin1String(name) ? value : *text;
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
     return p;

@@ -198,14 +198,12 @@ private slots:
         QFETCH(GuestbookProject, design);
         QFETCH(int, builtUpTo);
         const WindowFixture f({}, false);
-        for (int step = 2; step <= builtUpTo; ++step)
-            f.step(step);
+        f.walk(QString("2345").left(builtUpTo - 1));
         QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());
         f.window().showProject(design);
         QCOMPARE(f.window().readProject(), design);
         // Steps shown after the project came in are filled from the record.
-        for (int step = builtUpTo; step <= 4; ++step)
-            f.step(step);
+        f.walk(QString("12345").mid(builtUpTo - 1, 5 - builtUpTo));
         QCOMPARE(f.window().readProject(), design);
         f.window().showProject(GuestbookProject::startupDefaults());
         QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());

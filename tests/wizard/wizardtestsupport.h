@@ -78,9 +78,7 @@ public:
         static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoMustAnswer"};
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
-            result << QStringLiteral("%1 %2: %3")
-                          .arg(QString(QLatin1Char("i!?"[int(box.icon)])), QLatin1String(buttonNames[int(box.buttons)]),
-                               box.text);
+            result << QString("i!?"[int(box.icon)]) + ' ' + buttonNames[int(box.buttons)] + ": " + box.text;
         return result;
     }
 
