@@ -2,10 +2,7 @@
 
 #include "wizard/wizardtestsupport.h"
 
-#include "chrome/labelbutton.h"
 #include "generator/protection.h"
-
-#include <QSpinBox>
 
 namespace {
 const QString kCurrent = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
@@ -24,54 +21,48 @@ class ProtectionDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Every row ticks the robot guard and chooses 500 characters and 20 entries a page.
+    // Every row ticks the robot guard and chooses 500 characters and 20 entries a page, then
+    // plays its steps in the dialog (see WindowFixture::play) and clicks OK.
     void choices_data()
     {
         QTest::addColumn<QString>("current");  // the password key before
-        QTest::addColumn<QString>("typed");  // password|confirmation|r: remove the owner page, m: moderate
+        QTest::addColumn<QString>("steps");
         // The message, if any; the password key, Moderate_Entries and step 5's line, "all" for
         // what every row chose.
         QTest::addColumn<QString>("expected");
         const QString held = "all, owner page, new entries held for approval";
-        addRow("nothing", QString(), QString("||"), QString("none 0 all"));
-        addRow("new password", QString(), QString("p\u00e4ss|p\u00e4ss|m"), "new 1 " + held);
-        addRow("blank keeps", kCurrent, QString("||m"), "kept 1 " + held);
-        addRow("replaced", kCurrent, QString("new|new|"), QString("new 0 all, owner page"));
-        addRow("removed", kCurrent, QString("||rm"), QString("none 0 all"));
-        addRow("moderation without owner page", QString(), QString("||m"), QString("none 0 all"));
-        addRow("confirmation differs", QString(), QString("abc|abd|"),
-               QString("! Ok: Error: The password and its confirmation differ. Please type them again | "
+        addRow("nothing", QString(), QString(), QString("none 0 all"));
+        addRow("new password", QString(), QString("txtPassword=p\u00e4ss|txtConfirm=p\u00e4ss|chkModerate"),
+               "new 1 " + held);
+        addRow("blank keeps", kCurrent, QString("chkModerate"), "kept 1 " + held);
+        addRow("replaced", kCurrent, QString("txtPassword=new|txtConfirm=new"), QString("new 0 all, owner page"));
+        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner"), QString("none 0 all"));
+        addRow("moderation, then the password taken back", QString(),
+               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm="), QString("none 0 all"));
+        addRow("confirmation differs", QString(), QString("txtPassword=abc|txtConfirm=abd"),
+               QString("! Ok: Error: The password and its confirmation differ. Please type them again | dialog open | "
                        "none 0 Protection: off"));
     }
 
     void choices()
     {
         QFETCH(QString, current);
-        QFETCH(QString, typed);
+        QFETCH(QString, steps);
         QFETCH(QString, expected);
-        const QStringList parts = typed.split('|');
-        const WindowFixture f;
+        WindowFixture f;
         GuestbookProject project = f.window().readProject();
         project.Owner_Password = current;
         f.window().showProject(project);
-        f.step(5);
-        f.click("lblProtection", [&](QWidget *dialog) {
-            control<QCheckBox>(dialog, "chkSpamGuard")->setChecked(true);
-            control<QSpinBox>(dialog, "txtMaxLength")->setValue(500);
-            control<QSpinBox>(dialog, "txtPerPage")->setValue(20);
-            typeText(control<QLineEdit>(dialog, "txtPassword"), parts.at(0));
-            typeText(control<QLineEdit>(dialog, "txtConfirm"), parts.at(1));
-            control<QCheckBox>(dialog, "chkRemoveOwner")->setChecked(parts.at(2).contains('r'));
-            control<QCheckBox>(dialog, "chkModerate")->setChecked(parts.at(2).contains('m'));
-            control<LabelButton>(dialog, "lblOK")->click();
-        });
+        QStringList seen = f.play("5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|" + steps
+                                  + "|lblOK|@|?lblProtectionState");
         const GuestbookProject chosen = f.window().readProject();
-        const QString line = f.find<QLabel>("lblProtectionState")->text();
+        const QString line = seen.takeLast().mid(19);
         QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says
         const QString guarded = "Protection: robot guard, at most 500 characters a field, 20 entries a page";
-        const QString seen = passwordKey(chosen.Owner_Password, parts.at(0)) + ' '
-            + QString::number(chosen.Moderate_Entries) + ' ' + QString(line).replace(guarded, "all");
-        QCOMPARE(QStringList(f.boxes() << seen).join(" | "), expected);
+        const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0);
+        seen << passwordKey(chosen.Owner_Password, typed) + ' ' + QString::number(chosen.Moderate_Entries) + ' '
+                + QString(line).replace(guarded, "all");
+        QCOMPARE(seen.join(" | "), expected);
     }
 };
 

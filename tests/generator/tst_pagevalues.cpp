@@ -22,10 +22,8 @@ GuestbookProject withValue(const QString &member, const QString &value)
         {"Hover colour", &p.HM_FColor}, {"Field name", &p.Fields[0].FieldName}, {"Size", &p.Fields[0].Rows},
         {"Columns", &p.Fields[3].Cols}, {"Longest entry", &p.Max_Entry_Length},
         {"Entries per page", &p.Entries_Per_Page}, {"Owner page password", &p.Owner_Password}};
-    for (const auto &[name, text] : members) {
-        if (member == QLatin1String(name))
-            *text = value;
-    }
+    for (const auto &[name, text] : members)
+        *text = member == QLatin1String(name) ? value : *text;
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
     return p;
@@ -42,19 +40,10 @@ QString unheld(const QString &c, const QString &codePage = kW1252)
 }
 
 // A refused value: the message names it (the member and the value unless shown is given), then the reason.
-void refusedRow(const char *member, const QString &value, const QString &reason, const QString &shown = {},
-                const QString &codePage = kW1252)
-{
-    const QString named = shown.isEmpty() ? QLatin1String(member) + " \"" + value + '"' : shown;
-    QTest::newRow(qPrintable(QLatin1String(member) + QStringLiteral(": ") + reason))
-        << codePage << member << value << named + QStringLiteral(" cannot be used in a page: ") + reason;
-}
-
-void acceptedRow(const char *member, const QString &value, const QString &codePage = kW1252)
-{
-    QTest::newRow(qPrintable(QLatin1String(member) + QStringLiteral(" accepts \"") + value + QLatin1Char('"')))
-        << codePage << member << value << QString();
-}
+struct Refused {
+    const char *member;
+    QString value, reason, shown = {}, codePage = kW1252;
+};
 
 }  // namespace
 
@@ -69,64 +58,60 @@ private Q_SLOTS:
         QTest::addColumn<QString>("member");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("problem");  // empty: accepted
-        // Refused: each reason, on each kind of value.
-        refusedRow("Title", "x<%=Request(\"c\")%>", kOpens, "Title \"x<%=Request(...\"");
-        refusedRow("Background image", "pics/x%>.gif", kCloses);
-        const QString imageCannot = QStringLiteral("which an image address cannot hold");
-        refusedRow("Background image", "a b\".gif", "it holds \"\"\", " + imageCannot);
-        refusedRow("Background image", "<b>.gif", "it holds \"<\", " + imageCannot);
-        refusedRow("Background colour", "#fff\r\n", kControl, "Background colour \"#fff??\"");
-        refusedRow("Table width", "45%\t", kControl, "Table width \"45%?\"");
-        refusedRow("Border width", "<%=1%>", kOpens);
-        refusedRow("Text font", QStringLiteral("\u0416 Sans"), unheld(QStringLiteral("\u0416")));
-        refusedRow("Text size", "11%>", kCloses);
-        refusedRow("Text colour", QStringLiteral("#000\u0000"), kControl, "Text colour \"#000?\"");
-        refusedRow("Link font", "<%Arial", kOpens);
-        refusedRow("Link size", QStringLiteral("1\u001b"), kControl, "Link size \"1?\"");
-        refusedRow("Link colour", QStringLiteral("#\u4e00"), unheld(QStringLiteral("\u4e00")));
-        refusedRow("Hover font", "Arial%>", kCloses);
-        refusedRow("Hover size", "9\n", kControl, "Hover size \"9?\"");
-        refusedRow("Hover colour", QStringLiteral("#\U0001F600"), unheld(QStringLiteral("\U0001F600")));
-        refusedRow("Size", "4%>", kCloses, "Size \"4%>\" of field \"Name\"");
-        refusedRow("Columns", QStringLiteral("\u0001"), kControl, "Columns \"?\" of field \"Comments\"");
-        refusedRow("Field name", "x<%=Request(\"c\")%>", kOpens, "Field name \"x<%=Request(...\"");
-        refusedRow("Field name", "Say \"hi\"", "it holds \"\"\", which a field name cannot hold");
-        QTest::newRow("no fields") << kW1252 << "no fields" << QString()
-                                   << "The project has no fields, and a guestbook needs at least one";
-        refusedRow("Title", "Caf\u00e9", unheld("\u00e9", "windows-1251"), {}, "windows-1251");
-        // Kanji whose ISO-2022-JP bytes spell server script, as an attacker picks them:
-        // were that code page ever used, the check of the bytes alone refuses them.
+        // Refused: each reason, on each kind of value. Kanji whose ISO-2022-JP bytes spell server
+        // script, as an attacker picks them: were that code page ever used, the check of the bytes
+        // alone refuses them.
         const auto kanji = [](const char *bytes) -> QString { return QStringDecoder("ISO-2022-JP").decode(bytes); };
         const QString jis = QStringLiteral("unchecked ISO-2022-JP"), in = " in the page code page ISO-2022-JP";
         const QString becomes = QStringLiteral("it becomes the server script marker \"%1\"") + in;
-        refusedRow("Title", kanji("\x1b$B<%=REQUEST(\"XY\")%>\x1b(B"), becomes.arg("<%"), {}, jis);
-        refusedRow("Title", kanji("\x1b$B0l%>\x1b(B"), becomes.arg("%>"), {}, jis);
-        refusedRow("Title", kanji("\x1b$B0l\x1b(B"), "it becomes a control character" + in, {}, jis);
+        const QString image = QStringLiteral("which an image address cannot hold");
         const QString notNumber = QStringLiteral("it is not a whole number from 0 to %1");
-        refusedRow("Longest entry", "100001", notNumber.arg(100000));
-        refusedRow("Longest entry", "-1", notNumber.arg(100000));
-        refusedRow("Entries per page", "1001", notNumber.arg(1000));
-        refusedRow("Entries per page", "", notNumber.arg(1000));
-        refusedRow("Entries per page", "1e3", notNumber.arg(1000));
         const QString salt = QStringLiteral("0123456789abcdef0123456789abcdef"), digest = salt + salt;
         const QString notPassword = "it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more";
         const QString cut = QStringLiteral("Owner page password \"sha256:01234...\"");
-        refusedRow("Owner page password", "secret", notPassword);
-        refusedRow("Owner page password", "sha256:" + salt.toUpper() + ":" + digest, notPassword, cut);
-        refusedRow("Owner page password", "sha256:" + salt + ":" + digest.left(63), notPassword, cut);
+        for (const Refused &row : {
+                 Refused{"Title", "x<%=Request(\"c\")%>", kOpens, "Title \"x<%=Request(...\""},
+                 {"Background image", "pics/x%>.gif", kCloses}, {"Border width", "<%=1%>", kOpens},
+                 {"Background image", "a b\".gif", "it holds \"\"\", " + image},
+                 {"Background image", "<b>.gif", "it holds \"<\", " + image},
+                 {"Background colour", "#fff\r\n", kControl, "Background colour \"#fff??\""},
+                 {"Table width", "45%\t", kControl, "Table width \"45%?\""}, {"Text size", "11%>", kCloses},
+                 {"Text font", QStringLiteral("\u0416 Sans"), unheld(QStringLiteral("\u0416"))},
+                 {"Text colour", QStringLiteral("#000\u0000"), kControl, "Text colour \"#000?\""},
+                 {"Link font", "<%Arial", kOpens},
+                 {"Link size", QStringLiteral("1\u001b"), kControl, "Link size \"1?\""},
+                 {"Link colour", QStringLiteral("#\u4e00"), unheld(QStringLiteral("\u4e00"))},
+                 {"Hover font", "Arial%>", kCloses}, {"Hover size", "9\n", kControl, "Hover size \"9?\""},
+                 {"Hover colour", QStringLiteral("#\U0001F600"), unheld(QStringLiteral("\U0001F600"))},
+                 {"Size", "4%>", kCloses, "Size \"4%>\" of field \"Name\""},
+                 {"Columns", QStringLiteral("\u0001"), kControl, "Columns \"?\" of field \"Comments\""},
+                 {"Field name", "x<%=Request(\"c\")%>", kOpens, "Field name \"x<%=Request(...\""},
+                 {"Field name", "Say \"hi\"", "it holds \"\"\", which a field name cannot hold"},
+                 {"Title", "Caf\u00e9", unheld("\u00e9", "windows-1251"), {}, "windows-1251"},
+                 {"Title", kanji("\x1b$B<%=REQUEST(\"XY\")%>\x1b(B"), becomes.arg("<%"), {}, jis},
+                 {"Title", kanji("\x1b$B0l%>\x1b(B"), becomes.arg("%>"), {}, jis},
+                 {"Title", kanji("\x1b$B0l\x1b(B"), "it becomes a control character" + in, {}, jis},
+                 {"Longest entry", "100001", notNumber.arg(100000)}, {"Longest entry", "-1", notNumber.arg(100000)},
+                 {"Entries per page", "1001", notNumber.arg(1000)}, {"Entries per page", "", notNumber.arg(1000)},
+                 {"Entries per page", "1e3", notNumber.arg(1000)}, {"Owner page password", "secret", notPassword},
+                 {"Owner page password", "sha256:" + salt.toUpper() + ":" + digest, notPassword, cut},
+                 {"Owner page password", "sha256:" + salt + ":" + digest.left(63), notPassword, cut}}) {
+            const QString named = row.shown.isEmpty() ? QLatin1String(row.member) + " \"" + row.value + '"' : row.shown;
+            QTest::addRow("%s: %s", row.member, qPrintable(row.reason))
+                << row.codePage << row.member << row.value << named + " cannot be used in a page: " + row.reason;
+        }
+        QTest::newRow("no fields") << kW1252 << "no fields" << QString()
+                                   << "The project has no fields, and a guestbook needs at least one";
         // Accepted edge values.
-        acceptedRow("Longest entry", "100000");
-        acceptedRow("Entries per page", "1000");
-        acceptedRow("Owner page password", "sha256:" + salt + ":" + digest);
-        acceptedRow("Title", "<b>Club & news</b> 100% <");
-        acceptedRow("Title", QStringLiteral("Caf\u00e9 \u20ac"));
-        acceptedRow("Text font", "% >");
-        acceptedRow("Background image", "");
-        acceptedRow("Background image", "my garden.jpg");
-        acceptedRow("Link colour", "not a colour");
-        acceptedRow("Field name", "  ");
-        acceptedRow("Field name", "[f] ;x #y (opt.)!");
-        acceptedRow("Title", QStringLiteral("\u0416 \U0001F600 \u00e9"), QStringLiteral("utf-8"));
+        for (const auto &[member, value, codePage] : {
+                 std::tuple<const char *, QString, QString>{"Longest entry", "100000", kW1252},
+                 {"Entries per page", "1000", kW1252}, {"Owner page password", "sha256:" + salt + ":" + digest, kW1252},
+                 {"Title", "<b>Club & news</b> 100% <", kW1252}, {"Title", QStringLiteral("Caf\u00e9 \u20ac"), kW1252},
+                 {"Text font", "% >", kW1252}, {"Background image", "", kW1252},
+                 {"Background image", "my garden.jpg", kW1252}, {"Link colour", "not a colour", kW1252},
+                 {"Field name", "  ", kW1252}, {"Field name", "[f] ;x #y (opt.)!", kW1252},
+                 {"Title", QStringLiteral("\u0416 \U0001F600 \u00e9"), "utf-8"}})
+            QTest::addRow("%s accepts \"%s\"", member, qPrintable(value)) << codePage << member << value << QString();
     }
     void refusedAndAccepted()
     {

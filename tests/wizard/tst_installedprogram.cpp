@@ -55,17 +55,15 @@ private slots:
             desktop.answers = {true};
             window.close();
         }
-        const bool kept = folders[expected == "program" ? 0 : 1] == 'w';
-        const QString chosen = expected == "program" ? program : perUser;
-        const QString other = expected == "program" ? perUser : program;
+        const bool beside = expected == "program", kept = folders[beside ? 0 : 1] == 'w';
+        const QString chosen = beside ? program : perUser, other = beside ? perUser : program;
         QCOMPARE(ProgramFolder::path(), chosen);
         QStringList boxes = desktop.boxes();
         QVERIFY(kept || boxes.takeLast().startsWith("! Ok: Error: "));
-        QCOMPARE(boxes,
-                 QStringList(
-                     {"! Ok: Error: Quillset cannot save its settings in " + perUser + ". Projects will not be kept.",
-                      "? YesNoMustAnswer: Would you like to save your guestbook settings first?"})
-                     .mid(kept ? 1 : 0));
+        const QString cannot = "! Ok: Error: Quillset cannot save its settings in " + perUser
+            + ". Projects will not be kept.";
+        QCOMPARE(boxes, (kept ? QStringList() : QStringList{cannot})
+                            << "? YesNoMustAnswer: Would you like to save your guestbook settings first?");
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
         QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -107,39 +105,36 @@ private slots:
     // without any, the question, and Yes opens the online documentation.
     void helpLookupOrder_data()
     {
-        QTest::addColumn<QStringList>("files");  // relative to the program's folder
-        QTest::addColumn<QString>("expected");  // answer to the question, if it comes, and what is opened
+        QTest::addColumn<QStringList>("files");  // relative to the program's folder, ~/bin
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("expected");
         const QString beside = "help/index.html", installed = "../share/quillset/help/index.html";
         const QString question = "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
                                  "documentation?";
-        addRow("help.chm first", QStringList{"help.chm", beside, installed}, QString("opened ~/bin/help.chm"));
-        addRow("then the manual beside the program", QStringList{beside, installed}, "opened ~/bin/" + beside);
-        addRow("then the installed manual", QStringList{installed}, QString("opened ~/share/quillset/help/index.html"));
-        addRow("a help folder without its page", QStringList{"help/style.css"}, "no|" + question);
-        addRow("none, No: nothing opens", QStringList(), "no|" + question);
-        addRow("none, Yes: the online documentation", QStringList(),
-               "yes|" + question + "|opened https://quillset.example.org/support/");
+        addRow("help.chm first", QStringList{"help.chm", beside, installed}, QString(),
+               QStringList{"opened ~/bin/help.chm"});
+        addRow("then the manual beside the program", QStringList{beside, installed}, QString(),
+               QStringList{"opened ~/bin/" + beside});
+        addRow("then the installed manual", QStringList{installed}, QString(),
+               QStringList{"opened ~/share/quillset/help/index.html"});
+        addRow("a help folder without its page", QStringList{"help/style.css"}, QString("no"), QStringList{question});
+        addRow("none, No: nothing opens", QStringList(), QString("no"), QStringList{question});
+        addRow("none, Yes: the online documentation", QStringList(), QString("yes"),
+               QStringList{question, "opened https://quillset.example.org/support/"});
     }
 
     void helpLookupOrder()
     {
         QFETCH(QStringList, files);
-        QFETCH(QString, expected);
-        TestProgramFolder prefix;
-        const QDir program(prefix.file("bin"));
-        QVERIFY(QDir().mkpath(program.path()));
+        QFETCH(QString, answer);
+        WindowFixture f({}, false);
+        QDir().mkpath(f.folder.file("bin"));
         for (const QString &file : files) {
-            QVERIFY(QDir().mkpath(QFileInfo(program.filePath(file)).path()));
-            writeBytes(program.filePath(file), "help");
+            QVERIFY(QDir().mkpath(QFileInfo(f.folder.file("bin/" + file)).path()));
+            writeBytes(f.folder.file("bin/" + file), "help");
         }
-        ProgramFolder::setPathForTesting(program.path());
-        ScriptedDesktop desktop;
-        frmMain window;
-        desktop.answers = {expected.startsWith("yes|")};
-        clickNamed(&window, "imgHelp");
-        const QStringList seen = desktop.boxes() + desktop.opened.replaceInStrings(QRegularExpression("^"), "opened ");
-        QCOMPARE(seen.join('|').replace(QDir::toNativeSeparators(prefix.path()), "~"),
-                 expected.section('|', expected.startsWith("opened") ? 0 : 1));
+        ProgramFolder::setPathForTesting(f.folder.file("bin"));
+        QTEST(f.play(answer + "|imgHelp"), "expected");
     }
 };
 

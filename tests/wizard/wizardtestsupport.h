@@ -22,19 +22,8 @@
 #include "wizard/folderbrowser.h"
 #include "wizard/frmmain.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <memory>
@@ -72,10 +61,7 @@ public:
                 onMessage(box);
             return answers.isEmpty() ? false : answers.takeFirst();
         });
-        DesktopActions::setOpenerForTesting([this](const QString &target) {
-            opened.append(target);
-            return true;
-        });
+        DesktopActions::setOpenerForTesting([this](const QString &target) { return opened.append(target), true; });
     }
     ~ScriptedDesktop()
     {
@@ -92,9 +78,7 @@ public:
         static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoMustAnswer"};
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
-            result << QStringLiteral("%1 %2: %3")
-                          .arg(QString(QLatin1Char("i!?"[int(box.icon)])), QLatin1String(buttonNames[int(box.buttons)]),
-                               box.text);
+            result << QString("i!?"[int(box.icon)]) + ' ' + buttonNames[int(box.buttons)] + ": " + box.text;
         return result;
     }
 
@@ -156,18 +140,15 @@ inline QWidget *keyTarget(QWidget *window)
 // key, F Shift+F10. Text goes in with typeKeys.
 inline void pressKeys(QWidget *window, const QString &keys)
 {
-    static const QHash<QChar, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
-        {'T', {Qt::Key_Tab, Qt::NoModifier}},    {'S', {Qt::Key_Backtab, Qt::ShiftModifier}},
-        {'E', {Qt::Key_Return, Qt::NoModifier}}, {'X', {Qt::Key_Escape, Qt::NoModifier}},
-        {'_', {Qt::Key_Space, Qt::NoModifier}},  {'U', {Qt::Key_Up, Qt::NoModifier}},
-        {'D', {Qt::Key_Down, Qt::NoModifier}},   {'L', {Qt::Key_Left, Qt::NoModifier}},
-        {'R', {Qt::Key_Right, Qt::NoModifier}},  {'H', {Qt::Key_Home, Qt::NoModifier}},
-        {'M', {Qt::Key_Menu, Qt::NoModifier}},   {'F', {Qt::Key_F10, Qt::ShiftModifier}},
-        {'$', {Qt::Key_End, Qt::NoModifier}},
-    };
+    const QString letters = "TSEX_UDLRHMF$";
+    static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Escape,
+                                    Qt::Key_Space, Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,
+                                    Qt::Key_Right, Qt::Key_Home,   Qt::Key_Menu,   Qt::Key_F10,
+                                    Qt::Key_End};
     for (const QChar c : keys) {
-        QVERIFY2(named.contains(c), "unknown key letter");
-        QTest::keyClick(keyTarget(window), named[c].first, named[c].second);
+        QVERIFY2(letters.contains(c), "unknown key letter");
+        const Qt::KeyboardModifiers shift = c == 'S' || c == 'F' ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::keyClick(keyTarget(window), named[letters.indexOf(c)], shift);
     }
 }
 
@@ -186,10 +167,8 @@ using Rows = QList<QStringList>;
 inline Rows rowsOf(const QTreeWidget *list)
 {
     Rows rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = list->topLevelItem(i);
+    for (const QTreeWidgetItem *item = list->topLevelItem(0); item; item = list->itemBelow(item))
         rows.append({item->text(0), item->text(1), item->text(2), item->text(3)});
-    }
     return rows;
 }
 
@@ -218,12 +197,8 @@ public:
     // Clicks "Next >>" for each N and "<< Back" for each B; calls DoMode for a digit.
     void walk(const QString &clicks) const
     {
-        for (const QChar c : clicks) {
-            if (c.isDigit())
-                main->DoMode(c.digitValue());
-            else
-                clickNamed(main.get(), c == QLatin1Char('N') ? "lblNext" : "lblBack");
-        }
+        for (const QChar c : clicks)
+            c.isDigit() ? main->DoMode(c.digitValue()) : clickNamed(main.get(), c == 'N' ? "lblNext" : "lblBack");
     }
     // Clicks a control of the window; dialog, when given, acts on the modal window it opens.
     void click(const QString &name, std::function<void(QWidget *)> dialog = {}) const
@@ -241,7 +216,6 @@ public:
     QStringList boxes() const { return desktop.boxes(); }
     // A stored key, "-" when missing.
     static QString key(const QString &section, const QString &name) { return GetINISetting(section, name, "-"); }
-    QStringList log() const { return logMessages(folder.file("applog.log")); }
 
     // Plays a script of steps separated by "|" and returns what came of it, a line each,
     // the program folder written "~" (in the script too):
@@ -250,11 +224,14 @@ public:
     //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
     //   nofields           empties the field list;  read-only: makes the settings file read-only
     //   close              asks the window to close;  the project browser, asked, adds "browser"
-    //   name=text          types into that line edit or combo box;  Section/Key=value: stores a key
+    //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
+    //   keys=letters       presses those keys (as pressKeys)
     //   ?name              adds "name=" the control's text, the stored key (?Section/Key) or the
     //                      files of the folder (?~/folder)
     //   ?+name             adds "+name=shown" or "+name=hidden"
-    //   anything else      clicks the control of that name
+    //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
+    //                      opens, which adds "dialog open" if they leave it open
+    //   anything else      clicks the control of that name (a check box: toggles it)
     // Last come the targets the desktop was asked to open, each as "opened <target>".
     QStringList play(const QString &script)
     {
@@ -268,8 +245,21 @@ public:
         };
         mainWindowDialogs().showExistingProjects = [this](QWidget &, auto) { m_seen << "browser"; };
         desktop.onMessage = [this](const MessagePrompt::Shown &) { m_seen << desktop.boxes().last(); };
-        for (const QString &step : script.split('|', Qt::SkipEmptyParts))
-            playStep(step);
+        const QStringList steps = script.split('|', Qt::SkipEmptyParts);
+        for (qsizetype i = 0, end = 0; i < steps.size(); ++i) {
+            if (!steps[i].startsWith('@')) {
+                playStep(steps[i], main.get());
+                continue;
+            }
+            end = steps.indexOf("@", i + 1) < 0 ? steps.size() : steps.indexOf("@", i + 1);
+            click(steps[i].mid(1), [this, inDialog = steps.mid(i + 1, end - i - 1)](QWidget *dialog) {
+                for (const QString &step : inDialog)
+                    dialog ? playStep(step, dialog) : void(m_seen << "no dialog for " + step);
+                if (dialog && dialog->isVisible())
+                    m_seen << "dialog open";
+            });
+            i = end;
+        }
         for (const QString &target : desktop.opened)
             m_seen << "opened " + target;
         return m_seen.replaceInStrings(QDir::fromNativeSeparators(folder.path()), "~");
@@ -280,7 +270,7 @@ public:
     std::unique_ptr<frmMain> main;
 
 private:
-    void playStep(const QString &step)
+    void playStep(const QString &step, QWidget *root)
     {
         const QString name = step.section('=', 0, 0);
         const QString value = inFolder(step.section('=', 1));
@@ -296,30 +286,32 @@ private:
             m_folderAnswer = value;
         else if (name == "picker")
             m_colourAnswer = value.toInt(nullptr, 16);
+        else if (name == "keys")
+            pressKeys(root, value);
         else if (step.startsWith('?'))
-            m_seen << step.mid(1) + '=' + report(step.mid(1));
-        else if (auto *box = main->findChild<QCheckBox *>(step))
+            m_seen << step.mid(1) + '=' + report(step.mid(1), root);
+        else if (auto *box = root->findChild<QCheckBox *>(step))
             box->click();  // its middle may lie beside its short caption
         else if (!step.contains('='))
-            QRegularExpression("^[NB0-9]+$").match(step).hasMatch() ? walk(step) : click(step);
+            QRegularExpression("^[NB0-9]+$").match(step).hasMatch() ? walk(step) : clickNamed(root, step);
         else if (name.contains('/'))
             SaveINISettings({{name.section('/', 0, 0), name.section('/', 1), value}});
         else
-            find(name)->setProperty(textProperty(name), value);
+            control(root, name)->setProperty(textProperty(control(root, name)), value);
     }
-    QString report(const QString &name) const
+    QString report(const QString &name, QWidget *root) const
     {
         if (name.startsWith('~'))
             return QDir(inFolder(name)).entryList(QDir::Files).join(' ');
         if (name.startsWith('+'))
-            return find(name.mid(1))->isVisibleTo(main.get()) ? "shown" : "hidden";
+            return control(root, name.mid(1))->isVisibleTo(root) ? "shown" : "hidden";
         if (name.contains('/'))
             return key(name.section('/', 0, 0), name.section('/', 1));
-        return find(name)->property(textProperty(name)).toString();
+        return control(root, name)->property(textProperty(control(root, name))).toString();
     }
-    const char *textProperty(const QString &name) const
+    static const char *textProperty(const QWidget *box)
     {
-        return find(name)->inherits("QComboBox") ? "currentText" : "text";
+        return box->inherits("QComboBox") ? "currentText" : box->inherits("QAbstractSpinBox") ? "value" : "text";
     }
     QString inFolder(QString text) const
     {
