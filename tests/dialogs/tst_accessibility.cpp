@@ -10,16 +10,14 @@
 #include <QMetaEnum>
 #include <QPlainTextEdit>
 
-namespace {
-
 // A combo box's own line edit is the combo box.
-bool isTextBox(QWidget *widget)
+static bool isTextBox(QWidget *widget)
 {
     return (qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget->parentWidget()))
         || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
 }
 
-bool isClickable(QWidget *widget)
+static bool isClickable(QWidget *widget)
 {
     const auto *button = qobject_cast<LabelButton *>(widget);
     return (button && button->isButton()) || qobject_cast<QAbstractButton *>(widget);
@@ -27,7 +25,7 @@ bool isClickable(QWidget *widget)
 
 // One thing a screen reader learns of the control: its name, description, role or
 // whether it (a list: its current row) has the focus.
-QString accessibleFact(QWidget *widget, const QString &what)
+static QString accessibleFact(QWidget *widget, const QString &what)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     if (what == "role")
@@ -38,7 +36,7 @@ QString accessibleFact(QWidget *widget, const QString &what)
 }
 
 // What is wrong with the control for a screen reader, after ": "; empty when nothing is.
-QString accessibleFault(QWidget *widget)
+static QString accessibleFault(QWidget *widget)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     const QString name = face ? face->text(QAccessible::Name) : QString();
@@ -53,8 +51,6 @@ QString accessibleFault(QWidget *widget)
     const bool control = QList{QAccessible::Button, QAccessible::CheckBox, QAccessible::MenuItem}.contains(role);
     return role == QAccessible::Graphic || (control && pressable) ? QString() : QStringLiteral(": role %1").arg(role);
 }
-
-}  // namespace
 
 class AccessibilityTest : public QObject
 {
