@@ -104,11 +104,9 @@ private slots:
         QCOMPARE(checked.filter(": "), QStringList());
         QCOMPARE(checked.size(), controls);
         for (const QString &fact : facts) {
-            const QString name = fact.section('.', 0, 0);
-            QWidget *widget = name.isEmpty() ? shown : control(shown, name);
-            QVERIFY(widget);
-            QCOMPARE(fact.section('=', 0, 0) + '=' + accessibleFact(widget, fact.section('=', 0, 0).section('.', 1)),
-                     fact);
+            const QString what = fact.section('=', 0, 0);
+            QWidget *widget = what.startsWith('.') ? shown : control(shown, what.section('.', 0, 0));
+            QCOMPARE(widget ? what + '=' + accessibleFact(widget, what.section('.', 1)) : what + " missing", fact);
         }
         CloseFieldMenu();
     }
