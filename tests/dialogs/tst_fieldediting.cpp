@@ -1,22 +1,17 @@
-// The field dialog on its own, and the field list's menu with the dialog as the
-// window drives them.
+// The field dialog on its own, and the field list's menu with the dialog as the window drives them.
 
 #include "wizard/wizardtestsupport.h"
 
-namespace {
-const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name\r\n\r\nThe field name ");
-const QString kDuplicate =
-    QStringLiteral("! Ok: Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
+static const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name\r\n\r\nThe field name ");
 // Names that differ only in capitals, or in a space against an underscore, would share one settings key.
-const QString kClash = QStringLiteral("! Ok: Error: Field name too close to another field\r\n\r\n"
-                                      "Field names must differ in more than capital letters and in more than a space "
-                                      "where the other has an underscore.");
+static const QString kClash = QStringLiteral("! Ok: Error: Field name too close to another field\r\n\r\n"
+                                             "Field names must differ in more than capital letters and in more than "
+                                             "a space where the other has an underscore.");
 
-QStringList textsOf(const GuestbookField &field)
+static QStringList textsOf(const GuestbookField &field)
 {
     return {field.FieldName, field.FieldType, field.Rows, field.Cols};
 }
-}  // namespace
 
 class FieldEditingTest : public QObject
 {
@@ -82,18 +77,15 @@ private slots:
                 typeText(combo(boxes[i])->lineEdit(), t[i]);
         const QComboBox *cols = combo("cboCols");
         const QLabel *leftOut = control<QLabel>(&dialog, "lblLeftOut");
-        QCOMPARE(QStringList({name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
-                              (cols->isVisible() ? "" : "-") + cols->currentText(),
-                              control<QLabel>(&dialog, "Label3")->text()})
-                         .join('|')
-                     + (leftOut->isVisible() ? '|' + leftOut->text() : QString()),
-                 shown);
+        const QString caption = control<QLabel>(&dialog, "Label3")->text();
+        QStringList seen{name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
+                         (cols->isVisible() ? "" : "-") + cols->currentText(), caption};
+        QCOMPARE(seen.join('|') + (leftOut->isVisible() ? '|' + leftOut->text() : QString()), shown);
         QCOMPARE(control(&dialog, "Label4")->isVisible(), cols->isVisible());
         // Picking the kind shown changes no text, and still lays out and centres again.
         dialog.move(dialog.pos() + QPoint(40, 30));
         combo("Combo1")->activated(combo("Combo1")->currentIndex());
-        const QPoint offCentre =
-            dialog.frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+        const QPoint offCentre = dialog.frameGeometry().center() - dialog.screen()->geometry().center();
         QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
         combo("Combo1")->setFocus();
         clickNamed(&dialog, "lblOK");
@@ -101,8 +93,7 @@ private slots:
         QCOMPARE(desktop.boxes(), refused ? QStringList{outcome} : QStringList());
         QCOMPARE(dialog.isVisible(), refused);
         QCOMPARE(textsOf(dialog.field()), refused ? textsOf(field) : outcome.split('|'));
-        if (refused)
-            QCOMPARE(dialog.focusWidget(), name);
+        QCOMPARE(dialog.focusWidget() == name, refused);
     }
 
     // The menu, opened by Shift+F10 or the Menu key below the focused row, which it
@@ -117,7 +108,9 @@ private slots:
         QTest::addColumn<QString>("names");  // the fields' names afterwards
         const QString all = QStringLiteral("Name|E-mail|Homepage|Comments");
         addRow("add, by the Menu key", 1, "lblAddField", "Town", QString(), all + "|Town");
-        addRow("add a name in use", 0, "lblAddField", "Comments", kDuplicate, all);
+        const QString inUse = "! Ok: Error: Field name already present\r\n\r\n"
+                              "To prevent problems, field names must be unique.";
+        addRow("add a name in use", 0, "lblAddField", "Comments", inUse, all);
         addRow("add to an empty list", -1, "lblAddField", "Town", QString(), QString("Town"));
         addRow("edit, unchanged", 2, "lblEdit", "=", QString(), all);
         addRow("edit the last, unchanged", 3, "lblEdit", "=", QString(), all);
@@ -147,10 +140,9 @@ private slots:
         const bool menuKey = QTest::currentDataTag() == QLatin1String("add, by the Menu key");
         QTest::keyClick(list, menuKey ? Qt::Key_Menu : Qt::Key_F10, menuKey ? Qt::NoModifier : Qt::ShiftModifier);
         QVERIFY(FieldMenuShown());
-        QCOMPARE(shownFieldMenu()->pos(),
-                 focused < 0
-                     ? list->mapToGlobal(QPoint(0, 0))
-                     : list->viewport()->mapToGlobal(list->visualItemRect(list->topLevelItem(focused)).bottomLeft()));
+        const QRect focusedRow = list->visualItemRect(list->topLevelItem(focused));
+        QCOMPARE(shownFieldMenu()->pos(), focused < 0 ? list->mapToGlobal(QPoint(0, 0))
+                                                      : list->viewport()->mapToGlobal(focusedRow.bottomLeft()));
         const bool acts = focused >= 0 || row == "lblAddField";  // Delete and Edit need fields
         QCOMPARE(control(shownFieldMenu(), row)->isEnabled(), acts);
         bool dialogShown = false;
@@ -176,9 +168,9 @@ private slots:
         CloseFieldMenu();
     }
 
-    // A right press opens the menu at the pointer, a second one moves it, another
-    // press closes it and no command runs.
-    void menuOpenedAndClosedFromTheList()
+    // A right press opens the menu at the pointer, a second one moves it, a left press
+    // closes it and no command runs.
+    void menuByRightPress()
     {
         const WindowFixture f;
         f.step(4);
@@ -187,15 +179,12 @@ private slots:
         for (const QPoint at : {QPoint(120, 90), QPoint(300, 200)}) {
             QCursor::setPos(at);
             sendMouse(viewport, QEvent::MouseButtonPress, at / 10, Qt::RightButton);
-            if (!menu)
-                menu = shownFieldMenu();
-            QVERIFY(menu && menu == shownFieldMenu() && menu->isVisible());
+            menu = menu ? menu.data() : shownFieldMenu();
+            QVERIFY(menu && menu == shownFieldMenu() && menu->isVisible() && menu->parentWidget() == f.main.get());
             QCOMPARE(menu->pos(), at);
         }
-        QCOMPARE(menu->parentWidget(), f.main.get());
         sendMouse(viewport, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
-        QVERIFY(!FieldMenuShown());
-        QTRY_VERIFY(!menu);
+        QTRY_VERIFY(!menu && !FieldMenuShown());
         QCOMPARE(f.window().readProject().Fields.size(), 4);
     }
 };
