@@ -1,5 +1,5 @@
-// A generation run and a preview, as the window starts them: the pages they write,
-// byte for byte, what they log and show, and what they leave when they stop.
+// A generation run and a preview, as the window starts them: the pages they write, byte for byte, what they log and
+// show, and what they leave when they stop.
 
 #include "generator/generationrun.h"
 #include "generator/preview.h"
@@ -30,8 +30,8 @@ QStringList entriesIn(const QString &path)
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
-// One run in a fresh program folder. It stands in for the window and records, in
-// order, everything the run asks of it.
+// One run in a fresh program folder. It stands in for the window and records, in order, everything the run asks of
+// it.
 struct Run : GenerationHost {
     TestProgramFolder folder;
     QString name = QStringLiteral("My Guestbook");
@@ -74,8 +74,8 @@ class TestGenerationRun : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Golden designs; the run's name (the title unless given) names the folder: spaces
-    // as "_", and one shorter than two characters as the default, which the log tells.
+    // Golden designs; the run's name (the title unless given) names the folder: spaces as "_", and one shorter than
+    // two characters as the default, which the log tells.
     void pagesMatchByteForByte_data()
     {
         QTest::addColumn<QString>("design");
@@ -91,7 +91,8 @@ private Q_SLOTS:
         };
         const QString cafe = QStringLiteral("Caf\u00e9_M\u00fcller");
         const QString tooShort = checking + "Project name too short, setting to default";
-        const QString unknown = "Page code page \"%1\" is unknown, pages are written in windows-1252|" + checking.chopped(1);
+        const QString unknown = "Page code page \"%1\" is unknown, pages are written in windows-1252|"
+            + checking.chopped(1);
         row("default project", "default", "My_Guestbook");
         row("bordered, one Textarea field, one-character title", "bordered", "My_Guestbook", {}, tooShort);
         row("no border, no image, lower-case kind", "mixed", "Club_&_news");
@@ -106,9 +107,9 @@ private Q_SLOTS:
             QStringLiteral("\u0413\u043e\u0441\u0442\u0435\u0432\u0430\u044f_\u043a\u043d\u0438\u0433\u0430"),
             "windows-1251");
     }
-    // The pages of a run; and the preview, in one new folder of its own: the sign
-    // page as the server sends it to a first visitor, and the view page up to its
-    // script, with the links between the pages going to the preview's files.
+    // The pages of a run; and the preview, in one new folder of its own: the sign page as the server sends it to a
+    // first visitor, and the view page up to its script, with the links between the pages going to the preview's
+    // files.
     void pagesMatchByteForByte()
     {
         QFETCH(QString, design);
@@ -153,9 +154,9 @@ private Q_SLOTS:
                                   "<br/><br/>\r\n</body>\r\n</html>\r\n"));
     }
 
-    // A first run makes the folder and every file, and the owner page and pending.txt
-    // with their options; a second one, without the password, reuses the folder,
-    // replaces the pages, takes the owner page away and keeps the entries and pending.txt.
+    // A first run makes the folder and every file, and the owner page and pending.txt with their options; a second
+    // one, without the password, reuses the folder, replaces the pages, takes the owner page away and keeps the
+    // entries and pending.txt.
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
@@ -171,7 +172,8 @@ private Q_SLOTS:
         QFETCH(QStringList, extra);
         Run run;
         GuestbookProject project = defaultProject(run.out());
-        project.Owner_Password = extra.contains("owner.asp") ? "sha256:" + QString(32, '1') + ":" + QString(64, '2') : QString();
+        const QString password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
+        project.Owner_Password = extra.contains("owner.asp") ? password : QString();
         project.Moderate_Entries = moderate;
         QVERIFY(run(project).succeeded);
         const QString f = run.pages();
@@ -209,11 +211,10 @@ private Q_SLOTS:
         QCOMPARE(readBytes(f + QStringLiteral("pending.txt")), extra.contains("pending.txt") ? "held\r\n" : "");
     }
 
-    // A run that stops, for a project that would put server script into a page, a
-    // title that would name a folder outside the save folder, a missing save folder,
-    // a write that fails at any page and step, or a page that is a FIFO (not blocking
-    // on it) or a folder: it returns the error, writes nothing, and logs why, after
-    // the last status shown (none: the run never showed). The old pages keep their bytes.
+    // A run that stops, for a project that would put server script into a page, a title that would name a folder
+    // outside the save folder, a missing save folder, a write that fails at any page and step, or a page that is a
+    // FIFO (not blocking on it) or a folder: it returns the error, writes nothing, and logs why, after the last
+    // status shown (none: the run never showed). The old pages keep their bytes.
     void stoppedRunWritesNothing_data()
     {
         QTest::addColumn<QString>("title");
@@ -282,9 +283,8 @@ private Q_SLOTS:
                  fault == "no save folder" ? 0 : kFiles.size());
     }
 
-    // The view page shows the two sample entries newest first, each item HTML-encoded
-    // and each stored line break as " <br> ", as its script would. Without a
-    // multi-line field, the last field shows the line break and the markup.
+    // The view page shows the two sample entries newest first, each item HTML-encoded and each stored line break as "
+    // <br> ", as its script would. Without a multi-line field, the last field shows the line break and the markup.
     void sampleEntries()
     {
         const QString entries =
@@ -301,8 +301,7 @@ private Q_SLOTS:
                               "Date : 12/5/2026 2:03:09 PM"}));
     }
 
-    // A missing parent folder, or a project the run would refuse, makes no preview
-    // and leaves no folder.
+    // A missing parent folder, or a project the run would refuse, makes no preview and leaves no folder.
     void failedPreviewLeavesNoFolder()
     {
         TestProgramFolder folder;

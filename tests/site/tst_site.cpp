@@ -1,7 +1,6 @@
-// The generated pages run on a VBScript engine, as a visitor meets them: the sign
-// page, a refused and an accepted post, the thank-you page and the view page; and
-// with protection: robot guard, banners, length limit, pages of entries, the owner
-// page and moderation, and the pages' SHA-256.
+// The generated pages run on a VBScript engine, as a visitor meets them: the sign page, a refused and an accepted
+// post, the thank-you page and the view page; and with protection: robot guard, banners, length limit, pages of
+// entries, the owner page and moderation, and the pages' SHA-256.
 
 #include "generatedsite.h"
 #include "generator/pagecodepage.h"
@@ -21,9 +20,8 @@
 
 namespace {
 
-// A golden design, with options when given, generated as the wizard's Finish
-// writes it into a program folder of its own, in the page code page the design
-// needs (windows-1252 unless it needs another), and run on the VBScript engine.
+// A golden design, with options when given, generated as the wizard's Finish writes it into a program folder of its
+// own, in the page code page the design needs (windows-1252 unless it needs another), and run on the VBScript engine.
 struct Site {
     TestProgramFolder program;
     GuestbookProject project;
@@ -132,10 +130,9 @@ QString outcomeOf(const SiteAnswer &answer)
     return answer.text.contains(thanks) ? QStringLiteral("thanks") : answer.text;
 }
 
-// A guard case: whether the form is loaded first, the seconds to the post, the
-// guard's fields (the page's unless replaced), the comments, the seconds to a
-// second post by the same visitor (0: none); the outcome of the last post and the
-// entries written.
+// A guard case: whether the form is loaded first, the seconds to the post, the guard's fields (the page's unless
+// replaced), the comments, the seconds to a second post by the same visitor (0: none); the outcome of the last post
+// and the entries written.
 struct Guard {
     bool loadsForm;
     int wait;
@@ -146,8 +143,8 @@ struct Guard {
     int written;
 };
 
-// An owner case: whether entries are moderated, the steps (see owner()), what the
-// last answer shows, and the names in the data file and in the pending file.
+// An owner case: whether entries are moderated, the steps (see owner()), what the last answer shows, and the names in
+// the data file and in the pending file.
 struct Owner {
     int moderate;
     QString steps, shows, entries, pending;
@@ -172,8 +169,8 @@ private Q_SLOTS:
             << "cyrillic"
             << QStringLiteral(" \u041f\u0440\u0438\u0432\u0435\u0442 \u0451\u0401 \u00ab\u00bb \u00a9 \u2116");
     }
-    // Sign page, a value too short, the error banner, two good posts and the list;
-    // text of the page's code page comes back unchanged on both pages.
+    // Sign page, a value too short, the error banner, two good posts and the list; text of the page's code page comes
+    // back unchanged on both pages.
     void road()
     {
         QFETCH(QString, design);
@@ -216,8 +213,8 @@ private Q_SLOTS:
         QCOMPARE(shown.captured(2), olderEntry);
     }
 
-    // Posted in every one-line field and every multi-line field; what the view page
-    // shows for the Name field and for the Comments field.
+    // Posted in every one-line field and every multi-line field; what the view page shows for the Name field and for
+    // the Comments field.
     void hostilePost_data()
     {
         QTest::addColumn<QStringList>("row");
@@ -234,7 +231,8 @@ private Q_SLOTS:
         row("LF", "one\ntwo", "\none\ntwo", "one <br> two", " <br> one <br> two");
         // The typed item separator splits the entry; it stays one line.
         QTest::newRow("item separator") << QStringList{"abcvbCrLf Date : forged", "vbCrLf vbCrLf x",
-                                                       "Date : forged<br/>Name : abc<br/>", "x<br/><br/>Comments : <br/>"};
+                                                       "Date : forged<br/>Name : abc<br/>",
+                                                       "x<br/><br/>Comments : <br/>"};
         row("line marker", "a//vbReturn//b", "<a//vbReturn//>", "a <br> b", "&lt;a <br> &gt;");
         const QString longValue = QString(99990, QLatin1Char('x')) + QStringLiteral("<i>\"&</i>");
         row("100,000 characters", longValue, longValue, htmlEncoded(longValue), htmlEncoded(longValue));
@@ -248,8 +246,10 @@ private Q_SLOTS:
         Site site(QStringLiteral("default"));
         SiteRuntime runtime = site.runtime();
         SiteValues form;
-        for (const GuestbookField &field : site.project.Fields)
-            form << qMakePair((IsTextareaField(field) ? "txta" : "txt") + field.FieldName, row.at(IsTextareaField(field)));
+        for (const GuestbookField &field : site.project.Fields) {
+            const bool area = IsTextareaField(field);
+            form << qMakePair((area ? "txta" : "txt") + field.FieldName, row.at(area));
+        }
         const QList<SiteAnswer> answers = runtime.run({{kEntryScriptName, "POST", form}, {kViewPageName}});
         QCOMPARE(errorsIn(answers), QString());
         QCOMPARE(storedLineCount(site), 1);
@@ -280,8 +280,8 @@ private Q_SLOTS:
         row("separators at the ends", "vbCrLf A : xvbCrLf \r\nvbCrLf vbCrLf \r\n");
         row("no final line end", "A : 1\r\nA : 2");
     }
-    // The view page sends what its reader as first written sends; for the preview's
-    // two sample entries, it sends the preview's view page.
+    // The view page sends what its reader as first written sends; for the preview's two sample entries, it sends the
+    // preview's view page.
     void viewPage()
     {
         QFETCH(QString, design);
@@ -300,8 +300,7 @@ private Q_SLOTS:
         QVERIFY(!data.isNull() || answers.at(0).body == preview);
     }
 
-    // Posts after loading the form (or not) and waiting; a robot's get the thank-you
-    // page and write nothing.
+    // Posts after loading the form (or not) and waiting; a robot's get the thank-you page and write nothing.
     void guard_data()
     {
         QTest::addColumn<Guard>("guard");
@@ -363,8 +362,8 @@ private Q_SLOTS:
                                               "autocomplete=\"off\"></div>"));
     }
 
-    // Three entries a page, newest first; what a page shows, then "<" and ">" for
-    // its links to newer and older entries.
+    // Three entries a page, newest first; what a page shows, then "<" and ">" for its links to newer and older
+    // entries.
     void pages_data()
     {
         QTest::addColumn<QStringList>("paging");  // the entries in the file, the page asked for, what it shows
@@ -442,8 +441,8 @@ private Q_SLOTS:
         QCOMPARE(namesIn(site, kPendingFileName).join(' '), owner.pending);
     }
 
-    // The pages' SHA-256, salted as the owner password is, against Qt's: about the
-    // end of a block and for text beyond ASCII.
+    // The pages' SHA-256, salted as the owner password is, against Qt's: about the end of a block and for text beyond
+    // ASCII.
     void sha256()
     {
         Site site(QStringLiteral("default"),
@@ -456,7 +455,8 @@ private Q_SLOTS:
         QList<SiteRequest> requests = {{kOwnerPageName}};
         QString expected, digests;
         for (const auto &[salt, text] : cases) {
-            requests << SiteRequest{"digest.asp", "POST", {{"salt", QString::fromLatin1(salt.toHex())}, {"text", text}}};
+            const SiteValues form = {{"salt", QString::fromLatin1(salt.toHex())}, {"text", text}};
+            requests << SiteRequest{"digest.asp", "POST", form};
             expected += QCryptographicHash::hash(salt + text.toUtf8(), QCryptographicHash::Sha256).toHex() + ' ';
         }
         const QList<SiteAnswer> answers = site.run(requests);
@@ -466,8 +466,8 @@ private Q_SLOTS:
     }
 
 private:
-    // One run's requests (sessions last through one run); a change names an entry
-    // by its line in the file as the steps start.
+    // One run's requests (sessions last through one run); a change names an entry by its line in the file as the
+    // steps start.
     static QList<SiteRequest> ownerRequests(const Site &site, const QStringList &steps)
     {
         QList<SiteRequest> requests;

@@ -17,8 +17,7 @@
 #include <sys/resource.h>
 #endif
 
-// A settings file as a Windows program leaves it: CR LF, names in mixed case,
-// comments and blank lines.
+// A settings file as a Windows program leaves it: CR LF, names in mixed case, comments and blank lines.
 static const QByteArray kWindowsFile =
     "; Quillset settings\r\n[Position]\r\nLeft=4230\r\nTop=2115\r\n\r\n"
     "[settings]\r\nAppLog=C:\\Program Files\\Quillset\\applog.log\r\nprjNumber=2\r\n\r\n"
@@ -29,9 +28,8 @@ class TestSettingsFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Values as the profile functions return them, from the Windows file and
-    // from files written by hand; every row reads the same with CR LF, LF and
-    // lone CR line ends.
+    // Values as the profile functions return them, from the Windows file and from files written by hand; every row
+    // reads the same with CR LF, LF and lone CR line ends.
     void readsAsProfileFunctions_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -75,9 +73,8 @@ private Q_SLOTS:
         }
     }
 
-    // A write changes its own line only, in the Windows file and in files that
-    // other programs or damage leave behind (or none at all), and the value reads
-    // back whole. An empty expectation means the write is refused and the file
+    // A write changes its own line only, in the Windows file and in files that other programs or damage leave behind
+    // (or none at all), and the value reads back whole. An empty expectation means the write is refused and the file
     // stays as it was.
     void writesKeepOtherLines_data()
     {
@@ -160,10 +157,9 @@ private Q_SLOTS:
         QCOMPARE(GetINISetting("A", "x", "-"), before);
     }
 
-    // A save the file system refuses (a read-only file, a missing folder, a write that
-    // fails at any step) changes nothing, leaves no copy and says why; so does one to
-    // a settings file or lock that is a FIFO, a folder or a device, which is never
-    // opened (a FIFO would block): reads then give the defaults.
+    // A save the file system refuses (a read-only file, a missing folder, a write that fails at any step) changes
+    // nothing, leaves no copy and says why; so does one to a settings file or lock that is a FIFO, a folder or a
+    // device, which is never opened (a FIFO would block): reads then give the defaults.
     void refusedSaveChangesNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -205,9 +201,9 @@ private Q_SLOTS:
         QVERIFY(!kept || QDir(folder.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"Quillset.ini"});
     }
 
-    // Lines carry a time stamp and end in CR LF; the first names the log in the
-    // settings. A log that is a FIFO, a folder or a device drops the line without
-    // blocking; a configured log is used and kept; one that cannot be written drops the line.
+    // Lines carry a time stamp and end in CR LF; the first names the log in the settings. A log that is a FIFO, a
+    // folder or a device drops the line without blocking; a configured log is used and kept; one that cannot be
+    // written drops the line.
     void logLines()
     {
         const QDateTime moment(QDate(2005, 12, 5), QTime(14, 3, 9));
@@ -229,8 +225,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 4);
     }
 
-    // A line that the disk takes only in part (or not at all) is cut off again: the
-    // log keeps whole lines.
+    // A line that the disk takes only in part (or not at all) is cut off again: the log keeps whole lines.
     void shortWriteLeavesNoPartLine()
     {
 #ifdef Q_OS_UNIX

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A temporary program folder for one test: the settings file, the log and the
-// projects folder go there, and it is removed afterwards.
+// A temporary program folder for one test: the settings file, the log and the projects folder go there, and it is
+// removed afterwards.
 class TestProgramFolder
 {
 public:
