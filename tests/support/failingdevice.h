@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// A temporary copy that fails at one step, as a full disk makes it fail: the write comes up short, or the flush, the
-// close or the final rename fails.
+// A temporary copy that fails at one step, as a full disk makes it fail: the
+// write comes up short, or the flush, the close or the final rename fails.
 class FailingDevice : public StagingDevice
 {
 public:
@@ -38,8 +38,8 @@ public:
     QString errorString() const override { return m_failed ? kError : m_real->errorString(); }
     QString copyPath() const override { return m_real->copyPath(); }
 
-    // Puts a device factory in place while in scope: the one given, or one that makes the writes of one path fail at
-    // one step.
+    // Puts a device factory in place while in scope: the one given, or one that
+    // makes the writes of one path fail at one step.
     struct Installed {
         explicit Installed(AtomicFile::DeviceFactory factory) { AtomicFile::setDeviceFactoryForTesting(factory); }
         Installed(const QString &target, Step failing)

@@ -1,7 +1,8 @@
 #pragma once
 
-// The designs whose generated pages are kept as golden files: the start-up design, one with a border and odd values,
-// one with mixed field kinds, and two whose texts need the page code page (windows-1252 and windows-1251).
+// The designs whose generated pages are kept as golden files: the start-up design,
+// one with a border and odd values, one with mixed field kinds, and two whose
+// texts need the page code page (windows-1252 and windows-1251).
 
 #include "store/guestbookproject.h"
 
