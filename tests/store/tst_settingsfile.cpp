@@ -4,9 +4,12 @@
 #include "store/atomicfile.h"
 #include "store/filetests.h"
 #include "store/settingsfile.h"
+#include "support/failingdevice.h"
 #include "support/testfolder.h"
 
 #include <QtTest>
+
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -14,8 +17,7 @@
 #include <sys/resource.h>
 #endif
 
-// A settings file as a Windows program leaves it: CR LF, names in mixed case,
-// comments and blank lines.
+// A settings file as a Windows program leaves it: CR LF, names in mixed case, comments and blank lines.
 static const QByteArray kWindowsFile =
     "; Quillset settings\r\n[Position]\r\nLeft=4230\r\nTop=2115\r\n\r\n"
     "[settings]\r\nAppLog=C:\\Program Files\\Quillset\\applog.log\r\nprjNumber=2\r\n\r\n"
@@ -26,9 +28,8 @@ class TestSettingsFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Values as the profile functions return them, from the Windows file and
-    // from files written by hand; every row reads the same with CR LF, LF and
-    // lone CR line ends.
+    // Values as the profile functions return them, from the Windows file and from files written by hand; every row
+    // reads the same with CR LF, LF and lone CR line ends.
     void readsAsProfileFunctions_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -72,9 +73,8 @@ private Q_SLOTS:
         }
     }
 
-    // A write changes its own line only, in the Windows file and in files that
-    // other programs or damage leave behind (or none at all), and the value reads
-    // back whole. An empty expectation means the write is refused and the file
+    // A write changes its own line only, in the Windows file and in files that other programs or damage leave behind
+    // (or none at all), and the value reads back whole. An empty expectation means the write is refused and the file
     // stays as it was.
     void writesKeepOtherLines_data()
     {
@@ -157,10 +157,9 @@ private Q_SLOTS:
         QCOMPARE(GetINISetting("A", "x", "-"), before);
     }
 
-    // A save the file system refuses (a read-only file, a missing folder) changes
-    // nothing and says why; so does one to a settings file or lock that is a FIFO, a
-    // folder or a device, which is never opened (a FIFO would block): reads then give
-    // the defaults.
+    // A save the file system refuses (a read-only file, a missing folder, a write that fails at any step) changes
+    // nothing, leaves no copy and says why; so does one to a settings file or lock that is a FIFO, a folder or a
+    // device, which is never opened (a FIFO would block): reads then give the defaults.
     void refusedSaveChangesNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -168,6 +167,8 @@ private Q_SLOTS:
         const QString settings = "The settings file %1 is not a regular file";
         QTest::newRow("read-only file") << "read-only" << "";
         QTest::newRow("missing folder") << "missing" << "";
+        for (int step = FailingDevice::Write; step <= FailingDevice::Commit; ++step)
+            QTest::newRow(FailingDevice::kStepNames[step]) << QString::number(step) << FailingDevice::kError;
         QTest::newRow("FIFO") << "FIFO" << settings;
         QTest::newRow("folder") << "folder" << settings;
         QTest::newRow("device") << "device" << settings;
@@ -179,57 +180,52 @@ private Q_SLOTS:
         QFETCH(QString, error);
         TestProgramFolder folder;
         const QString path = kind.endsWith("lock") ? SettingsLockPath() : SettingsFilePath();
-        const bool readOnly = kind == "read-only";
-        if (readOnly || kind == "missing") {
+        const bool failingStep = kind.at(0).isDigit(), kept = failingStep || kind == "read-only";
+        if (kept || kind == "missing")
             writeBytes(path, kWindowsFile);
+        if (kind == "read-only" || kind == "missing")
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        }
+        std::optional<FailingDevice::Installed> failing;
+        if (failingStep)
+            failing.emplace(path, FailingDevice::Step(kind.toInt()));
         if (kind == "missing")
             ProgramFolder::setPathForTesting(folder.file("gone"));
         QVERIFY(kind != "folder" || QDir().mkdir(path));
         QVERIFY(kind != "device" || QFile::link("/dev/null", path));
         QVERIFY(!kind.startsWith("FIFO") || QProcess::execute("mkfifo", {path}) == 0);
         const QString saveError = SaveINISetting("Position", "Left", "1").errorText;
-        QVERIFY(!saveError.isEmpty() && (error.isEmpty() || saveError == error.arg(QDir::toNativeSeparators(path))));
-        QCOMPARE(GetINISetting("Position", "Left", "d"), QString(readOnly ? "4230" : "d"));
-        QVERIFY(!readOnly || readBytes(SettingsFilePath()) == kWindowsFile);
+        QVERIFY(!saveError.isEmpty()
+                && (error.isEmpty() || saveError == QString(error).replace("%1", QDir::toNativeSeparators(path))));
+        QCOMPARE(GetINISetting("Position", "Left", "d"), QString(kept ? "4230" : "d"));
+        QVERIFY(!kept || readBytes(SettingsFilePath()) == kWindowsFile);
+        QVERIFY(!kept || QDir(folder.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"Quillset.ini"});
     }
 
-    void logLineFormat()
+    // Lines carry a time stamp and end in CR LF; the first names the log in the settings. A log that is a FIFO, a
+    // folder or a device drops the line without blocking; a configured log is used and kept; one that cannot be
+    // written drops the line.
+    void logLines()
     {
         const QDateTime moment(QDate(2005, 12, 5), QTime(14, 3, 9));
         QCOMPARE(FormatLogLine(moment, "Loading position"), QStringLiteral("05-12-2005 14:03:09 Loading position"));
         TestProgramFolder folder;
-        WriteLog("Loading position");
-        WriteLog(QString());
-        const QString logPath = folder.file("applog.log");
-        QCOMPARE(GetINISetting("Settings", "AppLog", QString()), QDir::toNativeSeparators(logPath));
-        const QString stamp = QStringLiteral("\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d ");
-        const QRegularExpression lines('^' + stamp + "Loading position\\r\\n" + stamp + "\\r\\n$");
-        QVERIFY2(lines.match(QString::fromLocal8Bit(readBytes(logPath))).hasMatch(), readBytes(logPath));
-    }
-
-    // A log that is a FIFO, a folder or a device drops the line without blocking; a
-    // configured log is used and kept; one that cannot be written drops the line.
-    void configuredLogIsUsedAndKept()
-    {
-        TestProgramFolder folder;
         const QString fifo = folder.file("applog.log"), other = folder.file("elsewhere.txt");
         QVERIFY(QProcess::execute("mkfifo", {fifo}) == 0 && QFile::link("/dev/null", folder.file("null")));
         WriteLog("dropped");
-        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), fifo);
+        QCOMPARE(GetINISetting("Settings", "AppLog", "-"), QDir::toNativeSeparators(fifo));
         for (const QString &log : {folder.file("no/such/log"), folder.file("null"), folder.path(), other}) {
             SaveINISetting("Settings", "AppLog", log);
-            WriteLog("one");
-            WriteLog("two");
+            WriteLog("Loading position");
+            WriteLog(QString());
             QCOMPARE(GetINISetting("Settings", "AppLog", QString()), log);
         }
-        QCOMPARE(logMessages(other), QStringList({"one", "two"}));
+        const QString stamp = QStringLiteral("\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d ");
+        const QRegularExpression lines('^' + stamp + "Loading position\\r\\n" + stamp + "\\r\\n$");
+        QVERIFY2(lines.match(QString::fromLocal8Bit(readBytes(other))).hasMatch(), readBytes(other));
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 4);
     }
 
-    // A line that the disk takes only in part (or not at all) is cut off again: the
-    // log keeps whole lines.
+    // A line that the disk takes only in part (or not at all) is cut off again: the log keeps whole lines.
     void shortWriteLeavesNoPartLine()
     {
 #ifdef Q_OS_UNIX
@@ -261,10 +257,9 @@ private Q_SLOTS:
         QDir(folder.path()).mkdir("empty");
         writeBytes(folder.file("page.asp"), "x");
         writeBytes(folder.file(".hidden"), "x");
-        QVERIFY(FolderExists(folder.file("empty")) && FolderExists(folder.file("empty/")));
-        QVERIFY(!FolderExists(folder.file("missing")) && !FolderExists(QString()));
+        QVERIFY(FolderExists(folder.file("empty")) && FolderExists(folder.file("empty/")) && !FolderExists(QString()));
+        QVERIFY(!FolderExists(folder.file("missing")) && !FileExists(folder.file("empty")) && !FileExists("   "));
         QVERIFY(FileExists(folder.file("page.asp")) && !FileExists(folder.file(".hidden")));
-        QVERIFY(!FileExists(folder.file("empty")) && !FileExists("   "));
         QVERIFY(IsBlankText(QString()) && IsBlankText("   ") && !IsBlankText(" \t "));
     }
 };

@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A temporary program folder for one test: the settings file, the log and the
-// projects folder go there, and it is removed afterwards.
+// A temporary program folder for one test: the settings file, the log and the projects folder go there, and it is
+// removed afterwards.
 class TestProgramFolder
 {
 public:
@@ -39,11 +39,9 @@ inline void writeBytes(const QString &path, const QByteArray &bytes)
 inline QStringList logMessages(const QString &logPath)
 {
     QStringList messages;
-    const QList<QByteArray> lines = readBytes(logPath).split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.isEmpty())
-            continue;
-        messages.append(QString::fromLocal8Bit(line.mid(20).chopped(line.endsWith('\r') ? 1 : 0)));
+    for (const QByteArray &line : readBytes(logPath).split('\n')) {
+        if (!line.isEmpty())
+            messages.append(QString::fromLocal8Bit(line.mid(20).chopped(line.endsWith('\r') ? 1 : 0)));
     }
     return messages;
 }
