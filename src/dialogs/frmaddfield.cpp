@@ -49,17 +49,11 @@ struct Layout {
 const Layout kSingleLine{1365, 1440, 2145, false, "Field size:"};
 const Layout kMultiLine{1725, 1800, 2520, true, "Rows:"};
 
-QComboBox *editableCombo(const QString &name, const QStringList &items, const QString &text, const QRect &geometry,
+QComboBox *editableCombo(const char *name, const QStringList &items, const QString &text, const QRect &geometry,
                          QWidget *parent)
 {
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setEditText(text);
-    combo->setGeometry(geometry);
-    stepFromShownText(combo);
+    QComboBox *combo = addCombo(parent, name, items, text, geometry);
+    combo->setFont(parent->font());  // the dialog's own font, not the steps' Verdana
     // The kind and the sizes are stored in a comma-separated value and read back
     // without spaces: a comma or a space typed here would not survive the save.
     combo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,\\s]*")), combo));
@@ -106,14 +100,14 @@ frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesIn
 
     QLabel *Label2 =
         dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
-    Combo1 = editableCombo(QStringLiteral("Combo1"), {QStringLiteral("Text"), QStringLiteral("Textarea")},
+    Combo1 = editableCombo("Combo1", {QStringLiteral("Text"), QStringLiteral("Textarea")},
                            kNewField.FieldType, twipsRect(1200, 600, 2655, 315), Frame1);
 
     Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
-    cboRows = editableCombo(QStringLiteral("cboRows"), kSizes, kNewField.Rows, twipsRect(1200, 960, 975, 315), Frame1);
+    cboRows = editableCombo("cboRows", kSizes, kNewField.Rows, twipsRect(1200, 960, 975, 315), Frame1);
 
     Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
-    cboCols = editableCombo(QStringLiteral("cboCols"), kSizes, kNewField.Cols, twipsRect(1200, 1320, 975, 315), Frame1);
+    cboCols = editableCombo("cboCols", kSizes, kNewField.Cols, twipsRect(1200, 1320, 975, 315), Frame1);
 
     // Beside the buttons, once the name filter has dropped a character: a line that
     // does not stop the typing, as a message box would.

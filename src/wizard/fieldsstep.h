@@ -24,18 +24,18 @@ public:
     QString validate(const GuestbookProject &p) const override;
 
     const QList<GuestbookField> &fields() const { return m_fields; }
-    int selectedRow() const;  // -1 for none
-    // Opens the field dialog: a new field (row -1) or the field at row.
-    void editField(int row);
-    void deleteField(int row);
-    // A command from the field menu, on the selected row.
-    void runMenuCommand(FieldMenuCommand command);
 
 protected:
     void buildControls() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    int selectedRow() const;  // -1 for none
+    // Opens the field dialog: a new field (row -1) or the field at row.
+    void editField(int row);
+    void deleteField(int row);
+    // A command from the field menu, on the selected row.
+    void runMenuCommand(FieldMenuCommand command);
     static bool opensMenu(const QKeyEvent &key);
     void keepCurrentRowWhileHidden(bool hiding);
     QPoint menuPointForKeyboard() const;

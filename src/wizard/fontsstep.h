@@ -25,13 +25,15 @@ private:
         QComboBox *face = nullptr;
         QComboBox *size = nullptr;
     };
-    // The controls' object names, and what the group's colour is for screen readers.
+    // The controls' object names, and what the group is for, as screen readers say it:
+    // "<subject> colour<where>", "<subject> font<where>", "<subject> font size<where>".
     struct GroupNames {
         const char *colour;
         const char *button;
         const char *face;
         const char *size;
-        const char *colourMeaning;
+        const char *subject;
+        const char *where;
     };
     Group addGroup(const GroupNames &names, QPoint at);
     void loadFonts();
