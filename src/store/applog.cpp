@@ -1,7 +1,6 @@
 #include "store/applog.h"
 
 #include "store/atomicfile.h"
-#include "store/filetests.h"
 #include "store/programfolder.h"
 #include "store/settingsfile.h"
 
@@ -30,10 +29,7 @@ QString FormatLogLine(const QDateTime &moment, const QString &message)
 void WriteLog(const QString &message)
 {
     // A line that cannot be written whole is dropped: the log reports nothing.
-    // A log that is no regular file is not opened: a FIFO would block.
-    const QString path = logFilePath();
-    if (IsNonRegularFile(path))
-        return;
-    AtomicFile::append(path,
+    // A line that cannot be written (a log that is no regular file among them) is dropped.
+    AtomicFile::append(logFilePath(),
                        (FormatLogLine(QDateTime::currentDateTime(), message) + QStringLiteral("\r\n")).toLocal8Bit());
 }

@@ -392,6 +392,17 @@ WriteResult AtomicFile::write(const QString &path, const QByteArray &content)
     return writeSet({{path, content}});
 }
 
+namespace {
+// A FIFO would block the open (or the reading of its old bytes); a folder or a device
+// is no file to write. Such a path is refused before anything is opened.
+WriteResult refusedIfNotRegular(const QString &path)
+{
+    if (!IsNonRegularFile(path))
+        return {};
+    return WriteResult::failure(QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(path)));
+}
+}  // namespace
+
 WriteResult AtomicFile::writeSet(const QList<Content> &requested)
 {
     if (requested.isEmpty())
@@ -399,10 +410,8 @@ WriteResult AtomicFile::writeSet(const QList<Content> &requested)
     QList<Content> files = requested;
     for (Content &file : files) {
         file.path = resolvedTarget(file.path);
-        // A FIFO would block the reading of its old bytes; a folder or device is no page.
-        if (IsNonRegularFile(file.path))
-            return WriteResult::failure(
-                QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(file.path)));
+        if (WriteResult refused = refusedIfNotRegular(file.path); !refused.succeeded())
+            return refused;
     }
     if (files.size() == 1)
         return replaceFiles(files, QString());  // one rename needs no journal
@@ -427,6 +436,8 @@ QStringList AtomicFile::finishInterruptedSet(const QString &folder)
 
 WriteResult AtomicFile::append(const QString &path, const QByteArray &bytes)
 {
+    if (WriteResult refused = refusedIfNotRegular(path); !refused.succeeded())
+        return refused;
     // Unbuffered: the bytes go out in one write call, not in pieces.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
@@ -445,6 +456,8 @@ WriteResult AtomicFile::append(const QString &path, const QByteArray &bytes)
 
 WriteResult AtomicFile::createEmpty(const QString &path)
 {
+    if (WriteResult refused = refusedIfNotRegular(path); !refused.succeeded())
+        return refused;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return WriteResult::failure(file.errorString());

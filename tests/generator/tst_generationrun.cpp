@@ -234,7 +234,9 @@ private Q_SLOTS:
         row("missing save folder", name, "no save folder", "", "Status: Creating project directory");
         const QString footer = "Status: Writing file footer [ viewguestbook.asp ]";
         for (const QString &kind : {QStringLiteral("FIFO"), QStringLiteral("folder")})
-            row(kind, name, kind, "addtogb.asp is not a regular file", footer);
+            row(kind, name, kind + " addtogb.asp", "addtogb.asp is not a regular file", footer);
+        row("FIFO data file", name, "FIFO guestbook.txt", "guestbook.txt is not a regular file",
+            "Status: Checking file paths");
         for (const QString &page : kPages) {
             for (int step = FailingDevice::Write; step <= FailingDevice::Commit; ++step)
                 row(page + ", " + FailingDevice::kStepNames[step], name, page + ':' + QString::number(step),
@@ -257,10 +259,9 @@ private Q_SLOTS:
         GuestbookProject project = defaultProject(saveTo);
         if (fault == "field")
             project.Fields[1].FieldName = QStringLiteral("x<%=Request(\"c\")%>");
-        if (fault == "FIFO" || fault == "folder") {
-            QFile::remove(f + "addtogb.asp");
-            QVERIFY(fault == "folder" ? QDir().mkdir(f + "addtogb.asp")
-                                      : QProcess::execute("mkfifo", {f + "addtogb.asp"}) == 0);
+        if (const QString odd = f + fault.section(' ', 1); fault.startsWith("FIFO") || fault.startsWith("folder")) {
+            QFile::remove(odd);
+            QVERIFY(fault.startsWith("folder") ? QDir().mkdir(odd) : QProcess::execute("mkfifo", {odd}) == 0);
         }
         std::optional<FailingDevice::Installed> failing;
         if (fault.contains(':'))
@@ -270,7 +271,10 @@ private Q_SLOTS:
         QVERIFY(!outcome.succeeded && !outcome.errorText.isEmpty() && outcome.errorText.endsWith(error));
         QCOMPARE(run.events, lastStatus.isEmpty() ? QStringList() : QStringList{"visible"});
         QCOMPARE(run.statuses.isEmpty() ? QString() : run.statuses.last(), lastStatus);
-        const QStringList stopped = {lastStatus, "Guestbook [ My Guestbook ] not created: " + outcome.errorText};
+        // Before the failure line: the last status, or the data file's announced creation.
+        const QString before = fault.endsWith("guestbook.txt")
+            ? f + "guestbook.txt does not exist, Quillset will now create a fresh copy" : lastStatus;
+        const QStringList stopped = {before, "Guestbook [ My Guestbook ] not created: " + outcome.errorText};
         QCOMPARE(run.log().mid(run.log().size() - 2), lastStatus.isEmpty() ? QStringList() : stopped);
         QCOMPARE(run.log().filter(QRegularExpression(QStringLiteral("created(,|$)"))), QStringList());
         const QStringList made = QStringList{"applog.log", "Quillset.ini", "site"}.mid(lastStatus.isEmpty() ? 2 : 0);
