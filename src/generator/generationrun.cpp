@@ -80,7 +80,7 @@ ProtectedParts protectedParts(const GuestbookProject &project)
     parts.banner = BuildProtectedBanner(project);
     parts.guardFields = BuildProtectedSignFields(project, parts.secret);
     if (const int size = EntriesPerPage(project); size > 0)
-        parts.reader = BuildPagedReaderScript(size, kServerPageLinks);
+        parts.reader = BuildPagedReaderScript(size);
     return parts;
 }
 

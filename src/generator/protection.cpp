@@ -561,11 +561,9 @@ QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString 
     return script(kStore).replace(QStringLiteral("%FILE%"), file).replace(QStringLiteral("%WRITE%"), writeStatement);
 }
 
-QString BuildPagedReaderScript(int entriesPerPage, const PageLinks &links)
+QString BuildPagedReaderScript(int entriesPerPage)
 {
-    return withNames(script(kPagedReader))
-        .replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage))
-        .replace(kViewPageName + QLatin1Char('?'), links.viewPage + QLatin1Char('?'));
+    return withNames(script(kPagedReader)).replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
 }
 
 QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)

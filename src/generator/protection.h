@@ -36,7 +36,7 @@ QString BuildProtectedBanner(const GuestbookProject &project);
 // requiredChecks: the entry script's checks of the fields' shortest length.
 QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks);
 QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
-QString BuildPagedReaderScript(int entriesPerPage, const PageLinks &links);
+QString BuildPagedReaderScript(int entriesPerPage);
 QString BuildOwnerPage(const GuestbookProject &project, const QString &secret);
 
 // The script functions the protected pages share (SHA-256 among them).
