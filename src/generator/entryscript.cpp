@@ -30,17 +30,40 @@ QString writeStatement(const QList<GuestbookField> &fields)
     return statement;
 }
 
+// The line the store block writes: the entry's items, then the date.
+QString entryLine(const QList<GuestbookField> &fields)
+{
+    return writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator
+        + QStringLiteral("Date : \" + CStr(Now())");
+}
+
+QString assignmentLines(const QList<GuestbookField> &fields)
+{
+    QString assignments;
+    for (int i = 1; i <= fields.size(); ++i)
+        assignments += QStringLiteral("   strFld") + QString::number(i) + QStringLiteral(" = request.form(") + kQuote
+            + FieldControlName(fields.at(i - 1)) + kQuote + QStringLiteral(")") + kCrLf;
+    return assignments;
+}
+
+// Each field's shortest length; checkPrefix goes before each condition.
+QString checkLines(const QList<GuestbookField> &fields, const QString &checkPrefix)
+{
+    QString checks;
+    for (int i = 1; i <= fields.size(); ++i)
+        checks += QStringLiteral("   if ") + checkPrefix + QStringLiteral("len(strfld") + QString::number(i)
+            + QStringLiteral(") < 3 then response.redirect ") + kQuote + kSignPageName + QStringLiteral("?err=1")
+            + kQuote + kCrLf;
+    return checks;
+}
+
 // The entry script with protection: robot and person checks before the store,
 // which holds the application lock and writes to pending.txt under moderation.
 QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
 {
-    const QString assignments = BuildAssignmentsAndChecks(p.Fields, QStringLiteral("Not QsRobot And "));
-    const qsizetype checksStart = assignments.indexOf(kCrLf + kCrLf) + 2 * kCrLf.size();
-    const QString checks = BuildProtectedChecks(p, secret, assignments.mid(checksStart));
-    QString writeLine = writeStatement(p.Fields) + QStringLiteral(" + \"") + kStoredItemSeparator
-        + QStringLiteral("Date : \" + CStr(Now())");
+    const QString checks = BuildProtectedChecks(p, secret, checkLines(p.Fields, QStringLiteral("Not QsRobot And ")));
     return Printed(BuildScriptFunctions()) + Printed(BuildScriptOpening())
-        + Printed(assignments.left(checksStart) + checks) + Printed(BuildProtectedStoreBlock(p, writeLine))
+        + Printed(assignmentLines(p.Fields) + kCrLf + checks) + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields)))
         + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
 }
 
@@ -60,18 +83,9 @@ QString BuildScriptOpening()
     return QStringLiteral("<%") + kCrLf;
 }
 
-QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields, const QString &checkPrefix)
+QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
 {
-    QString assignments;
-    QString checks;
-    for (int i = 1; i <= fields.size(); ++i) {
-        const QString number = QString::number(i);
-        assignments += QStringLiteral("   strFld") + number + QStringLiteral(" = request.form(") + kQuote
-            + FieldControlName(fields.at(i - 1)) + kQuote + QStringLiteral(")") + kCrLf;
-        checks += QStringLiteral("   if ") + checkPrefix + QStringLiteral("len(strfld") + number + QStringLiteral(") < 3 then response.redirect ") + kQuote
-            + kSignPageName + QStringLiteral("?err=1") + kQuote + kCrLf;
-    }
-    return assignments + kCrLf + checks;
+    return assignmentLines(fields) + kCrLf + checkLines(fields, QString());
 }
 
 QString BuildStoreBlock(const QList<GuestbookField> &fields)
@@ -80,8 +94,7 @@ QString BuildStoreBlock(const QList<GuestbookField> &fields)
         + QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")") + kCrLf
         + QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
-        + writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator
-        + QStringLiteral("Date : \" + CStr(Now())") + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
+        + entryLine(fields) + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
         + QStringLiteral("   Set FileObject = Nothing") + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
 

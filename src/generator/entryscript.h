@@ -11,6 +11,6 @@ QString BuildEntryScript(const GuestbookProject &project, const QString &secret 
 
 // Its pieces.
 QString BuildScriptOpening();
-QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields, const QString &checkPrefix = {});
+QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields);
 QString BuildStoreBlock(const QList<GuestbookField> &fields);
 QString BuildThankYou(const GuestbookProject &project);
