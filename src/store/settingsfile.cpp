@@ -388,9 +388,13 @@ bool IniText::Document::find(const QString &section, const QString &key, QString
     const auto found = index.keys.constFind(foldedName(key));
     if (found == index.keys.cend())
         return false;
-    *value = decoded(profileValue(QByteArrayView(m_text).sliced(found->valueStart, found->valueEnd - found->valueStart)),
-                     encodingOf());
+    *value = valueAt(found->valueStart, found->valueEnd);
     return true;
+}
+
+QString IniText::Document::valueAt(qsizetype start, qsizetype end) const
+{
+    return decoded(profileValue(QByteArrayView(m_text).sliced(start, end - start)), encodingOf());
 }
 
 namespace {
@@ -753,9 +757,7 @@ QList<std::pair<QString, QString>> IniText::Document::findAll(const QString &key
         std::optional<QString> value;
         forEachLine(m_text, section, [&](const Line &, const KeyLine *line) {
             if (line && !value && foldedStoredName(line->name, encodingOf()) == folded)
-                value = decoded(profileValue(QByteArrayView(m_text).sliced(line->valueStart,
-                                                                          line->valueEnd - line->valueStart)),
-                                encodingOf());
+                value = valueAt(line->valueStart, line->valueEnd);
         });
         if (value)
             found.append({decoded(sectionName(lineView(m_text, current)), encodingOf()), *value});

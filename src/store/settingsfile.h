@@ -80,6 +80,8 @@ private:
     {
         return [this] { return encoding(); };
     }
+    // The value written between start and end of the text, as the profile functions return it.
+    QString valueAt(qsizetype start, qsizetype end) const;
 
     QByteArray m_text;
     mutable std::optional<Encoding> m_encoding;
