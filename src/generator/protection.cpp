@@ -232,21 +232,11 @@ const char *const kStore = R"vbs(   Const ForReading = 1, ForWriting = 2, ForApp
 
 )vbs";
 
+// The view page's reader in pages of entries; BuildPagedReaderScript puts kLinesFunction before it.
 const char *const kPagedReader = R"vbs(<%
-   Const ForReading = 1, ForWriting = 2, ForAppending = 8
    Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber
-   Set FileObject = Server.CreateObject("Scripting.FileSystemObject")
-   GuestBookFile = Server.MapPath("%DATA%")
-   Set InputStream = FileObject.OpenTextFile(GuestBookFile, ForReading, False)
-   ReDim Lines(63)
-   LineCount = 0
-   Do While Not InputStream.AtEndOfStream
-       If LineCount > UBound(Lines) Then ReDim Preserve Lines(2 * LineCount)
-       Lines(LineCount) = InputStream.ReadLine
-       LineCount = LineCount + 1
-   Loop
-   InputStream.Close
-   Set FileObject = Nothing
+   Lines = QsLines(Server.MapPath("%DATA%"))
+   LineCount = UBound(Lines) + 1
    QsPages = Int((LineCount + %SIZE% - 1) / %SIZE%)
    If QsPages < 1 Then QsPages = 1
    Set QsNumber = New RegExp
@@ -274,7 +264,8 @@ const char *const kPagedReader = R"vbs(<%
    Response.Write "</center>"
 %>)vbs";
 
-const char *const kOwnerFunctions = R"vbs(<%
+// Shared by the paged view page and the owner page.
+const char *const kLinesFunction = R"vbs(<%
 ' The lines of a data file; none when it is missing.
 Function QsLines(path)
     Dim files, stream, lines, count
@@ -294,6 +285,9 @@ Function QsLines(path)
     ReDim Preserve lines(count - 1)
     QsLines = lines
 End Function
+%>)vbs";
+
+const char *const kOwnerFunctions = R"vbs(<%
 ' Writes the lines but one to a temporary file, then puts it in the file's place;
 ' a failure leaves the file as it was. Empty when it worked, else the error.
 Function QsWriteWithout(path, lines, skip)
@@ -563,7 +557,7 @@ QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString 
 
 QString BuildPagedReaderScript(int entriesPerPage)
 {
-    return withNames(script(kPagedReader)).replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
+    return script(kLinesFunction) + withNames(script(kPagedReader)).replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
 }
 
 QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
@@ -573,7 +567,7 @@ QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
     QString start = BuildPageStart(project);
     start.replace(QStringLiteral("\r\n</head>\r\n"),
                   QStringLiteral("\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>\r\n"));
-    const QString page = Printed(BuildScriptFunctions()) + Printed(script(kOwnerFunctions)) + start
+    const QString page = Printed(BuildScriptFunctions()) + Printed(script(kLinesFunction)) + Printed(script(kOwnerFunctions)) + start
         + Printed(BuildTitleLine(project, true)) + Printed(script(kOwnerScript)) + Printed(BuildClosingLines());
     return withNames(page)
         .replace(QStringLiteral("%SECRET%"), secret)
