@@ -1,11 +1,9 @@
 // The main window's life, played as scripts: start-up and shut-down, the wizard's steps,
-// the controls of steps 2 and 3, Open Existing, Preview, Finish and the save question; and
+// the controls of steps 2 and 3, Open Existing, Preview, Help, Finish and the save question; and
 // each step fills its controls from a project and writes them back.
 
 #include "support/goldenprojects.h"
 #include "wizardtestsupport.h"
-
-#include <QScreen>
 
 namespace {
 const QString kNotSaved = QStringLiteral("Position not saved, will revert to default");
@@ -20,22 +18,15 @@ const QString kView = QStringLiteral("i YesNo: Your guestbook has been generated
 const QString kReadOnly = QStringLiteral("! Ok: Error: The settings file ~/Quillset.ini is read-only");
 const QString kChooser = QStringLiteral("chooser Select a folder to save your guestbook to");
 const QString kNoProjects = QStringLiteral("i Ok: No projects to load");
-
-// Whether seen is expected, where each "*" in expected stands for any text.
-bool matchesPattern(const QString &seen, const QString &expected)
-{
-    QStringList parts = expected.split('*');
-    for (QString &part : parts)
-        part = QRegularExpression::escape(part);
-    return QRegularExpression(QRegularExpression::anchoredPattern(parts.join(".*"))).match(seen).hasMatch();
-}
+const QString kNoHelp = QStringLiteral("! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
+                                       "documentation?");
 
 // The window's state: step, shown frame and heading | the window buttons that can be used;
 // once closed, the position stored.
 QString state(const WindowFixture &f)
 {
     if (!f.window().isVisible())
-        return "closed at " + f.key("Position", "Left") + ',' + f.key("Position", "Top");
+        return "closed at " + GetINISetting("Position", "Left", "-") + ',' + GetINISetting("Position", "Top", "-");
     QStringList seen{QString::number(f.window().CurrentMode())};
     for (const char *name : {"frMain", "frStep1", "frStep2", "frStep3", "frStep4"}) {
         if (f.find(name)->isVisibleTo(f.main.get()))
@@ -162,6 +153,19 @@ private slots:
         addRow("open: no count, count 0, count not a number",
                "lblLoadExisting|Settings/prjNumber=0|lblLoadExisting|Settings/prjNumber=many|lblLoadExisting",
                L{kNoProjects, kNoProjects, kNoProjects, kStep1});
+        // Help: help.chm first, then the manual beside the program, then the installed one; without
+        // any, the question, and Yes opens the online documentation.
+        const QString help = "program=~/bin|imgHelp", beside = "file=~/bin/help/index.html|";
+        const QString installed = "file=~/share/quillset/help/index.html|";
+        addRow("help.chm first", "file=~/bin/help.chm|" + beside + installed + help,
+               L{"opened ~/bin/help.chm", kStep1});
+        addRow("then the manual beside the program", beside + installed + help,
+               L{"opened ~/bin/help/index.html", kStep1});
+        addRow("then the installed manual", installed + help, L{"opened ~/share/quillset/help/index.html", kStep1});
+        addRow("a help folder without its page", "file=~/bin/help/style.css|no|" + help, L{kNoHelp, kStep1});
+        addRow("no help, No: nothing opens", "no|" + help, L{kNoHelp, kStep1});
+        addRow("no help, Yes: the online documentation", "yes|" + help,
+               L{kNoHelp, "opened https://quillset.example.org/support/", kStep1});
     }
 
     void scripts()
@@ -176,8 +180,11 @@ private slots:
         writeBytes(f.folder.file("plain-file"), "not a folder");
         f.window().move(300, 200);
         QStringList seen = f.play(script) << state(f);
-        for (int i = 0; i < qMin(seen.size(), expected.size()); ++i)
-            seen[i] = matchesPattern(seen[i], expected[i]) ? expected[i] : seen[i];
+        for (int i = 0; i < qMin(seen.size(), expected.size()); ++i) {
+            const QString pattern = QRegularExpression::escape(expected[i]).replace("\\*", ".*");  // "*": any text
+            if (QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(seen[i]).hasMatch())
+                seen[i] = expected[i];
+        }
         QCOMPARE(seen, expected);
     }
 
