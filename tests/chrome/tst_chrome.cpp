@@ -7,9 +7,6 @@
 #include "chrome/formborder.h"
 #include "chrome/placement.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-
 class ChromeTest : public QObject
 {
     Q_OBJECT
@@ -19,7 +16,8 @@ private slots:
     // with a task-bar entry stays a window. Only a top-level widget is taken.
     void frameMapsToWindowFlags()
     {
-        QWidget form(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+        QWidget form(nullptr,
+                     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
         form.show();
         const Qt::WindowFlags initial = form.windowFlags();
         CFormBorder border;

@@ -119,22 +119,20 @@ private slots:
                L{kSave, "My Guestbook/BG_Color=-", "closed at 4500,3000"});
         addRow("Yes, read-only settings: shown once", "read-only|yes|close", L{kSave, kReadOnly, "closed at -,-"});
         addRow("generated, a step on: not asked", "no|NNNNNN|close", L{kView, "closed at 4500,3000"});
-        // Steps 2 and 3: the title and folder go to the project's section at once.
-        const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path";
-        addRow("browse: a folder", "chooser=~/web|" + browse + "|?My_Guestbook/Project_Title|?My_Guestbook/BG_Color",
-               L{kChooser, "txtSaveTo=~/web/", "My_Guestbook/Project_Path=~/web/",
-                 "My_Guestbook/Project_Title=My Guestbook", "My_Guestbook/BG_Color=-", kStep2});
-        addRow("browse: the root, already ending in the separator", "chooser=/|" + browse,
-               L{kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kStep2});
-        addRow("browse: cancelled", browse,
-               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kStep2});
-        addRow("browse: read-only settings, the folder kept", "read-only|chooser=~/web|" + browse,
-               L{kChooser, kReadOnly, "txtSaveTo=~/web/", "My_Guestbook/Project_Path=-", kStep2});
-        addRow("background colour", "picker=00CCFF|2|imgBGcolor|?txtBGColor",
-               L{"picker", "txtBGColor=#ffcc00", kStep2});
-        addRow("links under the pointer", "picker=0A0B0C|3|imgHMColor|?txtHMColor",
-               L{"picker", "txtHMColor=#0c0b0a", kStep3});
-        addRow("colour cancelled", "3|imgFColor|?txtFColor", L{"picker", "txtFColor=#000000", kStep3});
+        // Steps 2 and 3: the title and folder go to the project's section at once. Browsing: cancelled,
+        // a folder, the root (already ending in the separator), read-only settings (the folder kept).
+        const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path|";
+        addRow("browse", browse + "chooser=~/web|" + browse + "?My_Guestbook/Project_Title|?My_Guestbook/BG_Color|"
+                         "chooser=/|" + browse + "read-only|chooser=~/web|" + browse,
+               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kChooser, "txtSaveTo=~/web/",
+                 "My_Guestbook/Project_Path=~/web/", "My_Guestbook/Project_Title=My Guestbook",
+                 "My_Guestbook/BG_Color=-", kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kChooser, kReadOnly,
+                 "txtSaveTo=~/web/", "My_Guestbook/Project_Path=/", kStep2});
+        addRow("colours: background, links under the pointer, cancelled",
+               "picker=00CCFF|2|imgBGcolor|?txtBGColor|picker=0A0B0C|3|imgHMColor|?txtHMColor|"
+               "picker=-1|imgFColor|?txtFColor",
+               L{"picker", "txtBGColor=#ffcc00", "picker", "txtHMColor=#0c0b0a", "picker", "txtFColor=#000000",
+                 kStep3});
         addRow("border box", "2|chkBorder|?chkBorder|chkBorder|?chkBorder", L{"chkBorder=Yes", "chkBorder=No", kStep2});
         // Preview writes the design as the controls hold it into a fresh temporary folder and
         // opens its sign page; nothing is saved. A design that cannot go into a page is refused.
@@ -144,28 +142,24 @@ private slots:
                L{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: it holds the server script "
                  "marker \"%>\"",
                  kStep3});
-        // Open Existing lists the saved projects, if the count says there are any.
-        addRow("open: count 2", "Settings/prjNumber=2|lblLoadExisting", L{"browser", kStep1});
         addRow("About box: the version, and the copyright line opens the home page",
                "@imgAbout|?Label13|?Label14|?Label17|Label6|@",
                L{"Label13=1.2", "Label14=6", "Label17=MIT", "dialog open", "opened https://quillset.example.org/",
                  kStep1});
-        addRow("open: no count, count 0, count not a number",
-               "lblLoadExisting|Settings/prjNumber=0|lblLoadExisting|Settings/prjNumber=many|lblLoadExisting",
-               L{kNoProjects, kNoProjects, kNoProjects, kStep1});
-        // Help: help.chm first, then the manual beside the program, then the installed one; without
-        // any, the question, and Yes opens the online documentation.
-        const QString help = "program=~/bin|imgHelp", beside = "file=~/bin/help/index.html|";
-        const QString installed = "file=~/share/quillset/help/index.html|";
-        addRow("help.chm first", "file=~/bin/help.chm|" + beside + installed + help,
-               L{"opened ~/bin/help.chm", kStep1});
-        addRow("then the manual beside the program", beside + installed + help,
-               L{"opened ~/bin/help/index.html", kStep1});
-        addRow("then the installed manual", installed + help, L{"opened ~/share/quillset/help/index.html", kStep1});
-        addRow("a help folder without its page", "file=~/bin/help/style.css|no|" + help, L{kNoHelp, kStep1});
-        addRow("no help, No: nothing opens", "no|" + help, L{kNoHelp, kStep1});
-        addRow("no help, Yes: the online documentation", "yes|" + help,
-               L{kNoHelp, "opened https://quillset.example.org/support/", kStep1});
+        // Open Existing lists the saved projects, if the count says there are any.
+        addRow("open: no count, count 0, count not a number, count 2",
+               "lblLoadExisting|Settings/prjNumber=0|lblLoadExisting|Settings/prjNumber=many|lblLoadExisting|"
+               "Settings/prjNumber=2|lblLoadExisting",
+               L{kNoProjects, kNoProjects, kNoProjects, "browser", kStep1});
+        // Help, as the files appear: without any (a help folder without its page too), the question,
+        // and Yes opens the online documentation; then the installed manual, the one beside the
+        // program, and help.chm before both.
+        addRow("help", "program=~/bin|imgHelp|file=~/bin/help/style.css|imgHelp|yes|imgHelp|"
+                       "file=~/share/quillset/help/index.html|imgHelp|file=~/bin/help/index.html|imgHelp|"
+                       "file=~/bin/help.chm|imgHelp",
+               L{kNoHelp, kNoHelp, kNoHelp, "opened https://quillset.example.org/support/",
+                 "opened ~/share/quillset/help/index.html", "opened ~/bin/help/index.html", "opened ~/bin/help.chm",
+                 kStep1});
     }
 
     void scripts()
