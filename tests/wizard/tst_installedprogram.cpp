@@ -64,18 +64,14 @@ private slots:
         QCOMPARE(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"), folders.contains('s'));
     }
 
-    // The windows carry the installed desktop entry's name and icon sizes.
-    void desktopIdentity()
+    // The windows carry the installed desktop entry's name and icon sizes. --help and --version
+    // answer and end the program with no display at all (the window system, if reached, would
+    // abort the program).
+    void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
-    }
-
-    // --help and --version answer and end the program with no display at all (the
-    // window system, if reached, would abort the program).
-    void informationOptions()
-    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
