@@ -47,30 +47,28 @@ private slots:
     void logAndPosition_data()
     {
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("positionLines");  // empty: the position is not saved, the window centred
-        QTest::addColumn<QPoint>("position");
-        addRow("first start", QByteArray(), QString(), QPoint());
+        QTest::addColumn<QPoint>("position");  // null: the position is not saved, the window centred
+        addRow("first start", QByteArray(), QPoint());
         addRow("saved: fraction dropped, a half to even", QByteArray("[Position]\r\nLeft=4230.4\r\nTop=1500.5\r\n"),
-               QString("Left: 4230|Top: 1500"), QPoint(282, 100));
-        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QString(), QPoint());
-        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QString(), QPoint());
-        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QString(), QPoint());
+               QPoint(282, 100));
+        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QPoint());
+        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QPoint());
+        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QPoint());
     }
 
     void logAndPosition()
     {
         QFETCH(QByteArray, settings);
-        QFETCH(QString, positionLines);
         QFETCH(QPoint, position);
         WindowFixture f(settings, false);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint centre((screen.width() - 517) / 2, (screen.height() - 366) / 2);
-        QVERIFY((f.window().pos() - (positionLines.isEmpty() ? centre : position)).manhattanLength() <= 2);
+        QVERIFY((f.window().pos() - (position.isNull() ? centre : position)).manhattanLength() <= 2);
         QCOMPARE(f.window().size(), QSize(517, 366));
         QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
         f.play("yes|close");
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"}
-            + (positionLines.isEmpty() ? QStringList{kNotSaved} : positionLines.split('|'))
+            + (position.isNull() ? QStringList{kNotSaved} : QStringList{"Left: 4230", "Top: 1500"})
             + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
                           "Initializing listview", "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it",
