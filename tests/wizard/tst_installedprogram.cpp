@@ -1,12 +1,9 @@
 // The program as installed: where settings, log and projects live when the
-// program's own folder cannot be written, and where Help finds the manual.
+// program's own folder cannot be written, its desktop identity and its information options.
 
 #include "wizardtestsupport.h"
 
 #include "chrome/desktopstartup.h"
-
-#include <QIcon>
-#include <QProcess>
 
 class InstalledProgramTest : public QObject
 {
@@ -49,12 +46,8 @@ private slots:
         ProgramFolder::setPerUserFolderForTesting(perUser);
         ScriptedDesktop desktop;
         DesktopStartup::chooseDataFolder();
-        {
-            frmMain window;
-            window.show();
-            desktop.answers = {true};
-            window.close();
-        }
+        desktop.answers = {true};
+        frmMain().close();
         const bool beside = expected == "program", kept = folders[beside ? 0 : 1] == 'w';
         const QString chosen = beside ? program : perUser, other = beside ? perUser : program;
         QCOMPARE(ProgramFolder::path(), chosen);
@@ -71,18 +64,14 @@ private slots:
         QCOMPARE(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"), folders.contains('s'));
     }
 
-    // The windows carry the installed desktop entry's name and icon sizes.
-    void desktopIdentity()
+    // The windows carry the installed desktop entry's name and icon sizes. --help and --version
+    // answer and end the program with no display at all (the window system, if reached, would
+    // abort the program).
+    void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
-    }
-
-    // --help and --version answer and end the program with no display at all (the
-    // window system, if reached, would abort the program).
-    void informationOptions()
-    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
@@ -99,42 +88,6 @@ private slots:
                                               QRegularExpression::DotMatchesEverythingOption);
             QVERIFY2(expected.match(printed).hasMatch(), qPrintable(option + (": " + printed)));
         }
-    }
-
-    // help.chm first, then the manual beside the program, then the installed one;
-    // without any, the question, and Yes opens the online documentation.
-    void helpLookupOrder_data()
-    {
-        QTest::addColumn<QStringList>("files");  // relative to the program's folder, ~/bin
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QStringList>("expected");
-        const QString beside = "help/index.html", installed = "../share/quillset/help/index.html";
-        const QString question = "! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
-                                 "documentation?";
-        addRow("help.chm first", QStringList{"help.chm", beside, installed}, QString(),
-               QStringList{"opened ~/bin/help.chm"});
-        addRow("then the manual beside the program", QStringList{beside, installed}, QString(),
-               QStringList{"opened ~/bin/" + beside});
-        addRow("then the installed manual", QStringList{installed}, QString(),
-               QStringList{"opened ~/share/quillset/help/index.html"});
-        addRow("a help folder without its page", QStringList{"help/style.css"}, QString("no"), QStringList{question});
-        addRow("none, No: nothing opens", QStringList(), QString("no"), QStringList{question});
-        addRow("none, Yes: the online documentation", QStringList(), QString("yes"),
-               QStringList{question, "opened https://quillset.example.org/support/"});
-    }
-
-    void helpLookupOrder()
-    {
-        QFETCH(QStringList, files);
-        QFETCH(QString, answer);
-        WindowFixture f({}, false);
-        QDir().mkpath(f.folder.file("bin"));
-        for (const QString &file : files) {
-            QVERIFY(QDir().mkpath(QFileInfo(f.folder.file("bin/" + file)).path()));
-            writeBytes(f.folder.file("bin/" + file), "help");
-        }
-        ProgramFolder::setPathForTesting(f.folder.file("bin"));
-        QTEST(f.play(answer + "|imgHelp"), "expected");
     }
 };
 

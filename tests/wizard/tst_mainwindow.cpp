@@ -1,51 +1,38 @@
 // The main window's life, played as scripts: start-up and shut-down, the wizard's steps,
-// the controls of steps 2 and 3, Open Existing, Preview, Finish and the save question; and
+// the controls of steps 2 and 3, Open Existing, Preview, Help, Finish and the save question; and
 // each step fills its controls from a project and writes them back.
 
 #include "support/goldenprojects.h"
 #include "wizardtestsupport.h"
 
-#include <QScreen>
-
 namespace {
 const QString kNotSaved = QStringLiteral("Position not saved, will revert to default");
-const QString kStep1 = QStringLiteral("1 frMain Step 1: Introduction | Next >>");
-const QString kStep2 = QStringLiteral("2 frStep1 Step 2: Title, body and tables | << Back Preview Next >>");
-const QString kStep3 = QStringLiteral("3 frStep2 Step 3: Fonts and links | << Back Preview Next >>");
-const QString kStep4 = QStringLiteral("4 frStep3 Step 4: Fields | << Back Preview Next >>");
-const QString kStep5 = QStringLiteral("5 frStep4 Step 5: Guestbook Generation | << Back Preview Finish");
+const QString kStep1 = QStringLiteral("1 frMain Step 1: Introduction Next >>");
+const QString kStep2 = QStringLiteral("2 frStep1 Step 2: Title, body and tables << Back Preview Next >>");
+const QString kStep3 = QStringLiteral("3 frStep2 Step 3: Fonts and links << Back Preview Next >>");
+const QString kStep4 = QStringLiteral("4 frStep3 Step 4: Fields << Back Preview Next >>");
+const QString kStep5 = QStringLiteral("5 frStep4 Step 5: Guestbook Generation << Back Preview Finish");
 const QString kSave = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
 const QString kView = QStringLiteral("i YesNo: Your guestbook has been generated successfully\r\n\r\n"
                                      "Would you like to view your files now?");
 const QString kReadOnly = QStringLiteral("! Ok: Error: The settings file ~/Quillset.ini is read-only");
 const QString kChooser = QStringLiteral("chooser Select a folder to save your guestbook to");
 const QString kNoProjects = QStringLiteral("i Ok: No projects to load");
+const QString kNoHelp = QStringLiteral("! YesNo: Help files not present.\r\n\r\nWould you like to visit the online "
+                                       "documentation?");
 
-// Whether seen is expected, where each "*" in expected stands for any text.
-bool matchesPattern(const QString &seen, const QString &expected)
-{
-    QStringList parts = expected.split('*');
-    for (QString &part : parts)
-        part = QRegularExpression::escape(part);
-    return QRegularExpression(QRegularExpression::anchoredPattern(parts.join(".*"))).match(seen).hasMatch();
-}
-
-// The window's state: step, shown frame and heading | the window buttons that can be used;
-// once closed, the position stored.
+// The window's state: step, then the shown frame, the heading and the window buttons that
+// can be used; once closed, the position stored.
 QString state(const WindowFixture &f)
 {
     if (!f.window().isVisible())
-        return "closed at " + f.key("Position", "Left") + ',' + f.key("Position", "Top");
+        return "closed at " + GetINISetting("Position", "Left", "-") + ',' + GetINISetting("Position", "Top", "-");
     QStringList seen{QString::number(f.window().CurrentMode())};
-    for (const char *name : {"frMain", "frStep1", "frStep2", "frStep3", "frStep4"}) {
-        if (f.find(name)->isVisibleTo(f.main.get()))
-            seen << QLatin1String(name);
-    }
-    seen << f.find<QLabel>("lblSteps")->text() << "|";
-    for (const char *name : {"lblBack", "lblPreview", "lblNext"}) {
-        const auto *button = f.find<QLabel>(name);
-        if (button->isEnabled() && button->isVisibleTo(f.main.get()))
-            seen << button->text();
+    for (const char *name :
+         {"frMain", "frStep1", "frStep2", "frStep3", "frStep4", "lblSteps", "lblBack", "lblPreview", "lblNext"}) {
+        const QWidget *shown = f.find(name);
+        if (shown->isEnabled() && shown->isVisibleTo(f.main.get()))
+            seen << (shown->inherits("QLabel") ? shown->property("text").toString() : QString(name));
     }
     return seen.join(' ');
 }
@@ -60,30 +47,28 @@ private slots:
     void logAndPosition_data()
     {
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("positionLines");  // empty: the position is not saved, the window centred
-        QTest::addColumn<QPoint>("position");
-        addRow("first start", QByteArray(), QString(), QPoint());
+        QTest::addColumn<QPoint>("position");  // null: the position is not saved, the window centred
+        addRow("first start", QByteArray(), QPoint());
         addRow("saved: fraction dropped, a half to even", QByteArray("[Position]\r\nLeft=4230.4\r\nTop=1500.5\r\n"),
-               QString("Left: 4230|Top: 1500"), QPoint(282, 100));
-        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QString(), QPoint());
-        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QString(), QPoint());
-        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QString(), QPoint());
+               QPoint(282, 100));
+        addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QPoint());
+        addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QPoint());
+        addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QPoint());
     }
 
     void logAndPosition()
     {
         QFETCH(QByteArray, settings);
-        QFETCH(QString, positionLines);
         QFETCH(QPoint, position);
         WindowFixture f(settings, false);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint centre((screen.width() - 517) / 2, (screen.height() - 366) / 2);
-        QVERIFY((f.window().pos() - (positionLines.isEmpty() ? centre : position)).manhattanLength() <= 2);
+        QVERIFY((f.window().pos() - (position.isNull() ? centre : position)).manhattanLength() <= 2);
         QCOMPARE(f.window().size(), QSize(517, 366));
         QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
         f.play("yes|close");
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"}
-            + (positionLines.isEmpty() ? QStringList{kNotSaved} : positionLines.split('|'))
+            + (position.isNull() ? QStringList{kNotSaved} : QStringList{"Left: 4230", "Top: 1500"})
             + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
                           "Initializing listview", "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it",
@@ -92,18 +77,16 @@ private slots:
         QCOMPARE(logMessages(f.folder.file("applog.log")), expected);
     }
 
-    // A script (see WindowFixture::play) on the window moved to (300, 200), with a plain file
-    // and the temporary folder in the program folder: what came of it, then the window's state.
+    // A script (see WindowFixture::play) on the window moved to (300, 200), with the temporary
+    // folder in the program folder: what came of it, then the window's state.
     void scripts_data()
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("expected");  // "*" in a line stands for any text
         using L = QStringList;
-        addRow("Back on step 1", "B", L{kStep1});
-        addRow("step 5", "NNNN", L{kStep5});
+        addRow("Back to step 1 and on it", "NNBBB", L{kStep1});
         addRow("Back from step 5", "NNNNB", L{kStep4});
-        addRow("Back to step 1", "NNBB", L{kStep1});
-        addRow("DoMode(0) and DoMode(6) change nothing", "NNNN0|6", L{kStep5});
+        addRow("step 5; DoMode(0) and DoMode(6) change nothing", "NNNN0|6", L{kStep5});
         addRow("no fields: stops at step 4", "nofields|NNNN",
                L{"! Ok: Error: You must specify atleast one field", kStep4});
         // Finish saves, writes the pages and offers their folder, or says why it stopped.
@@ -112,7 +95,7 @@ private slots:
                  "~/projects/My_Guestbook=addtogb.asp default.asp guestbook.txt viewguestbook.asp",
                  "opened ~/projects/My_Guestbook/", kStep2});
         addRow("Finish, No: nothing opened", "no|NNNNN", L{kView, kStep2});
-        addRow("Finish into an unwritable folder", "N|txtSaveTo=~/plain-file/|NNNN|?+lblStatus",
+        addRow("Finish into an unwritable folder", "file=~/plain-file|N|txtSaveTo=~/plain-file/|NNNN|?+lblStatus",
                L{"! Ok: Error: *. The guestbook could not be written into ~/plain-file/My_Guestbook. "
                  "Choose another folder on step 2",
                  "+lblStatus=hidden", kStep5});
@@ -128,40 +111,47 @@ private slots:
                L{kSave, "My Guestbook/BG_Color=-", "closed at 4500,3000"});
         addRow("Yes, read-only settings: shown once", "read-only|yes|close", L{kSave, kReadOnly, "closed at -,-"});
         addRow("generated, a step on: not asked", "no|NNNNNN|close", L{kView, "closed at 4500,3000"});
-        // Steps 2 and 3: the title and folder go to the project's section at once.
-        const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path";
-        addRow("browse: a folder", "chooser=~/web|" + browse + "|?My_Guestbook/Project_Title|?My_Guestbook/BG_Color",
-               L{kChooser, "txtSaveTo=~/web/", "My_Guestbook/Project_Path=~/web/",
-                 "My_Guestbook/Project_Title=My Guestbook", "My_Guestbook/BG_Color=-", kStep2});
-        addRow("browse: the root, already ending in the separator", "chooser=/|" + browse,
-               L{kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kStep2});
-        addRow("browse: cancelled", browse,
-               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kStep2});
-        addRow("browse: read-only settings, the folder kept", "read-only|chooser=~/web|" + browse,
-               L{kChooser, kReadOnly, "txtSaveTo=~/web/", "My_Guestbook/Project_Path=-", kStep2});
-        addRow("background colour", "picker=00CCFF|2|imgBGcolor|?txtBGColor",
-               L{"picker", "txtBGColor=#ffcc00", kStep2});
-        addRow("links under the pointer", "picker=0A0B0C|3|imgHMColor|?txtHMColor",
-               L{"picker", "txtHMColor=#0c0b0a", kStep3});
-        addRow("colour cancelled", "3|imgFColor|?txtFColor", L{"picker", "txtFColor=#000000", kStep3});
+        // Steps 2 and 3: the title and folder go to the project's section at once. Browsing: cancelled,
+        // a folder, the root (already ending in the separator), read-only settings (the folder kept).
+        const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path|";
+        addRow("browse", browse + "chooser=~/web|" + browse + "?My_Guestbook/Project_Title|?My_Guestbook/BG_Color|"
+                         "chooser=/|" + browse + "read-only|chooser=~/web|" + browse,
+               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kChooser, "txtSaveTo=~/web/",
+                 "My_Guestbook/Project_Path=~/web/", "My_Guestbook/Project_Title=My Guestbook",
+                 "My_Guestbook/BG_Color=-", kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kChooser, kReadOnly,
+                 "txtSaveTo=~/web/", "My_Guestbook/Project_Path=/", kStep2});
+        addRow("colours: background, links under the pointer, cancelled",
+               "picker=00CCFF|2|imgBGcolor|?txtBGColor|picker=0A0B0C|3|imgHMColor|?txtHMColor|"
+               "picker=-1|imgFColor|?txtFColor",
+               L{"picker", "txtBGColor=#ffcc00", "picker", "txtHMColor=#0c0b0a", "picker", "txtFColor=#000000",
+                 kStep3});
         addRow("border box", "2|chkBorder|?chkBorder|chkBorder|?chkBorder", L{"chkBorder=Yes", "chkBorder=No", kStep2});
         // Preview writes the design as the controls hold it into a fresh temporary folder and
         // opens its sign page; nothing is saved. A design that cannot go into a page is refused.
         addRow("preview", "NN|lblPreview|?My Guestbook/BG_Color",
-               L{"My Guestbook/BG_Color=-", "opened ~/tmp/quillset-preview-*", kStep3});
+               L{"My Guestbook/BG_Color=-", "opened ~/quillset-preview-*", kStep3});
         addRow("preview refused", "N|txtBGColor=#fff%>|N|lblPreview",
                L{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: it holds the server script "
                  "marker \"%>\"",
                  kStep3});
-        // Open Existing lists the saved projects, if the count says there are any.
-        addRow("open: count 2", "Settings/prjNumber=2|lblLoadExisting", L{"browser", kStep1});
         addRow("About box: the version, and the copyright line opens the home page",
                "@imgAbout|?Label13|?Label14|?Label17|Label6|@",
                L{"Label13=1.2", "Label14=6", "Label17=MIT", "dialog open", "opened https://quillset.example.org/",
                  kStep1});
-        addRow("open: no count, count 0, count not a number",
-               "lblLoadExisting|Settings/prjNumber=0|lblLoadExisting|Settings/prjNumber=many|lblLoadExisting",
-               L{kNoProjects, kNoProjects, kNoProjects, kStep1});
+        // Open Existing lists the saved projects, if the count says there are any.
+        addRow("open: no count, count 0, count not a number, count 2",
+               "lblLoadExisting|Settings/prjNumber=0|lblLoadExisting|Settings/prjNumber=many|lblLoadExisting|"
+               "Settings/prjNumber=2|lblLoadExisting",
+               L{kNoProjects, kNoProjects, kNoProjects, "browser", kStep1});
+        // Help, as the files appear: without any (a help folder without its page too), the question,
+        // and Yes opens the online documentation; then the installed manual, the one beside the
+        // program, and help.chm before both.
+        addRow("help", "program=~/bin|imgHelp|file=~/bin/help/style.css|imgHelp|yes|imgHelp|"
+                       "file=~/share/quillset/help/index.html|imgHelp|file=~/bin/help/index.html|imgHelp|"
+                       "file=~/bin/help.chm|imgHelp",
+               L{kNoHelp, kNoHelp, kNoHelp, "opened https://quillset.example.org/support/",
+                 "opened ~/share/quillset/help/index.html", "opened ~/bin/help/index.html", "opened ~/bin/help.chm",
+                 kStep1});
     }
 
     void scripts()
@@ -171,13 +161,14 @@ private slots:
         WindowFixture f;
         const QByteArray temp = qgetenv("TMPDIR");  // the preview's folder goes into the program folder
         const auto restore = qScopeGuard([temp] { qputenv("TMPDIR", temp); });  // empty: the system's own
-        QDir().mkpath(f.folder.file("tmp"));
-        qputenv("TMPDIR", QFile::encodeName(f.folder.file("tmp")));
-        writeBytes(f.folder.file("plain-file"), "not a folder");
+        qputenv("TMPDIR", QFile::encodeName(f.folder.path()));
         f.window().move(300, 200);
         QStringList seen = f.play(script) << state(f);
-        for (int i = 0; i < qMin(seen.size(), expected.size()); ++i)
-            seen[i] = matchesPattern(seen[i], expected[i]) ? expected[i] : seen[i];
+        for (int i = 0; i < qMin(seen.size(), expected.size()); ++i) {
+            const QString pattern = QRegularExpression::escape(expected[i]).replace("\\*", ".*");  // "*": any text
+            if (QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(seen[i]).hasMatch())
+                seen[i] = expected[i];
+        }
         QCOMPARE(seen, expected);
     }
 
@@ -185,12 +176,10 @@ private slots:
     {
         QTest::addColumn<GuestbookProject>("design");
         QTest::addColumn<int>("builtUpTo");  // steps 1 to this one have been shown
-        const QString path = QStringLiteral("/srv/books/");
-        for (const auto &[name, design] : {std::pair("default", defaultProject(path)),
-                                           std::pair("bordered", borderedProject(path)),
-                                           std::pair("mixed", mixedProject(path))})
+        for (const QString &design : kGoldenDesigns)
             for (int step = 1; step <= 5; ++step)
-                QTest::addRow("%s, built to step %d", name, step) << design << step;
+                QTest::addRow("%s, built to step %d", qPrintable(design), step)
+                    << goldenProject(design, "/srv/books/") << step;
     }
 
     void roundTrip()

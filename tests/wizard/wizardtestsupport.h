@@ -214,8 +214,6 @@ public:
         main->showProject(project);
     }
     QStringList boxes() const { return desktop.boxes(); }
-    // A stored key, "-" when missing.
-    static QString key(const QString &section, const QString &name) { return GetINISetting(section, name, "-"); }
 
     // Plays a script of steps separated by "|" and returns what came of it, a line each,
     // the program folder written "~" (in the script too):
@@ -224,6 +222,7 @@ public:
     //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
     //   nofields           empties the field list;  read-only: makes the settings file read-only
     //   close              asks the window to close;  the project browser, asked, adds "browser"
+    //   file=path          writes a file there;  program=folder: moves the program's folder there
     //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
     //   keys=letters       presses those keys (as pressKeys)
     //   ?name              adds "name=" the control's text, the stored key (?Section/Key) or the
@@ -282,6 +281,10 @@ private:
             QFile::setPermissions(SettingsFilePath(), QFileDevice::ReadOwner);
         else if (step == "close")
             main->close();
+        else if (name == "file")
+            QDir().mkpath(QFileInfo(value).path()) ? writeBytes(value, "file") : void(m_seen << "no folder: " + value);
+        else if (name == "program")
+            ProgramFolder::setPathForTesting(value);
         else if (name == "chooser")
             m_folderAnswer = value;
         else if (name == "picker")
@@ -306,7 +309,7 @@ private:
         if (name.startsWith('+'))
             return control(root, name.mid(1))->isVisibleTo(root) ? "shown" : "hidden";
         if (name.contains('/'))
-            return key(name.section('/', 0, 0), name.section('/', 1));
+            return GetINISetting(name.section('/', 0, 0), name.section('/', 1), "-");  // "-": missing
         return control(root, name)->property(textProperty(control(root, name))).toString();
     }
     static const char *textProperty(const QWidget *box)
