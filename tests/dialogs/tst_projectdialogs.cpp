@@ -1,9 +1,24 @@
-// The title dialog and the existing projects window, and the round trip of what the
-// dialogs accept through a save and a load from the recent list.
+// The title, protection and colour dialogs, the existing projects window, and the
+// round trip of what the dialogs accept through a save and a load from the recent list.
 
 #include "wizard/wizardtestsupport.h"
 
 #include "generator/pagevalues.h"
+#include "generator/protection.h"
+
+#include <QAccessible>
+
+namespace {
+const QString kCurrent = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
+
+// The password key: "none", "kept" (as before), "new" (the salted digest of typed) or itself.
+QString passwordKey(const QString &value, const QString &typed)
+{
+    const QByteArray salt = QByteArray::fromHex(value.section(':', 1, 1).toLatin1());
+    const bool digest = salt.size() == 16 && value == OwnerPasswordValue(typed, salt);
+    return value.isEmpty() ? "none" : value == kCurrent ? "kept" : digest ? "new" : value;
+}
+}  // namespace
 
 class ProjectDialogsTest : public QObject
 {
@@ -142,6 +157,102 @@ private slots:
         QCOMPARE(desktop.boxes(), QStringList{"i Ok: Settings loaded for: " + accepted.Project_Title});
         QVERIFY(closedBeforeMessage);
         QTRY_VERIFY(!window);
+    }
+
+    // The protection dialog, opened from step 5, and the step's line on what is on. Every row
+    // ticks the robot guard and chooses 500 characters and 20 entries a page, then
+    // plays its steps in the dialog (see WindowFixture::play) and clicks OK.
+    void protectionDialog_data()
+    {
+        QTest::addColumn<QString>("current");  // the password key before
+        QTest::addColumn<QString>("steps");
+        // The message, if any; the password key, Moderate_Entries and step 5's line, "all" for
+        // what every row chose.
+        QTest::addColumn<QString>("expected");
+        const QString held = "all, owner page, new entries held for approval";
+        addRow("nothing", QString(), QString(), QString("none 0 all"));
+        addRow("new password", QString(), QString("txtPassword=p\u00e4ss|txtConfirm=p\u00e4ss|chkModerate"),
+               "new 1 " + held);
+        addRow("blank keeps", kCurrent, QString("chkModerate"), "kept 1 " + held);
+        addRow("replaced", kCurrent, QString("txtPassword=new|txtConfirm=new"), QString("new 0 all, owner page"));
+        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner"), QString("none 0 all"));
+        addRow("moderation, then the password taken back", QString(),
+               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm="), QString("none 0 all"));
+        addRow("confirmation differs", QString(), QString("txtPassword=abc|txtConfirm=abd"),
+               QString("! Ok: Error: The password and its confirmation differ. Please type them again | dialog open | "
+                       "none 0 Protection: off"));
+    }
+
+    void protectionDialog()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, steps);
+        QFETCH(QString, expected);
+        WindowFixture f;
+        GuestbookProject project = f.window().readProject();
+        project.Owner_Password = current;
+        f.window().showProject(project);
+        QStringList seen = f.play("5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|" + steps
+                                  + "|lblOK|@|?lblProtectionState");
+        const GuestbookProject chosen = f.window().readProject();
+        const QString line = seen.takeLast().mid(19);
+        QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says
+        const QString guarded = "Protection: robot guard, at most 500 characters a field, 20 entries a page";
+        const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0);
+        seen << passwordKey(chosen.Owner_Password, typed) + ' ' + QString::number(chosen.Moderate_Entries) + ' '
+                + QString(line).replace(guarded, "all");
+        QCOMPARE(seen.join(" | "), expected);
+    }
+
+    // The colour picker: the colour under the pointer (text, value, preview and the palette's name,
+    // which tells a screen reader), then picked by a release or cancelled by a click on the preview.
+    // Swatches of 9 x 9 pixels, 10 apart: the left column from x 11, the grid from x 31;
+    // the lines between them are black, and black is picked there.
+    void colourPicker_data()
+    {
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<QString>("colour");  // text and value (red + 256 green + 65536 blue)
+        QTest::addColumn<bool>("release");  // else a click on the preview: cancelled
+        addRow("left column, top-left corner: black", QPoint(11, 1), QString("#000000 0"), true);
+        addRow("left column, row 7: red", QPoint(15, 65), QString("#FF0000 255"), true);
+        addRow("left column, row 10: yellow", QPoint(19, 99), QString("#FFFF00 65535"), true);
+        addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935"), true);
+        addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056"), true);
+        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395"), false);
+        addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647"), true);
+        addRow("grid bottom-right corner: white", QPoint(209, 119), QString("#FFFFFF 16777215"), true);
+        addRow("top line", QPoint(15, 0), QString("#000000 0"), true);
+        addRow("between column and grid", QPoint(25, 35), QString("#000000 0"), true);
+        addRow("between grid columns", QPoint(40, 45), QString("#000000 0"), true);
+        addRow("between grid rows", QPoint(115, 60), QString("#000000 0"), true);
+        addRow("right edge", QPoint(210, 30), QString("#000000 0"), true);
+    }
+
+    void colourPicker()
+    {
+        QFETCH(QPoint, pos);
+        QFETCH(QString, colour);
+        QFETCH(bool, release);
+        QString seen;
+        bool otherKeyKeptItOpen = false;
+        actOnModal([&](QWidget *modal) {
+            QWidget *palette = control(modal, "picColors");
+            sendMouse(palette, QEvent::MouseMove, QPoint(15, 55));  // the white swatch first
+            sendMouse(palette, QEvent::MouseMove, pos);
+            const QImage preview = control(modal, "picPreview")->grab().toImage();
+            seen = control<QLabel>(modal, "lblColor")->text() + ' ' + QString::number(frmColors::mColor) + ' '
+                + QColor(preview.pixel(preview.rect().center())).name().toUpper() + ' '
+                + QAccessible::queryAccessibleInterface(palette)->text(QAccessible::Name);
+            QTest::keyClick(palette, Qt::Key_A);
+            otherKeyKeptItOpen = modal->isVisible();
+            if (release)
+                sendMouse(palette, QEvent::MouseButtonRelease, pos, Qt::RightButton);
+            else
+                clickNamed(modal, "picPreview");
+        });
+        QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
+        QCOMPARE(seen, colour + ' ' + colour.section(' ', 0, 0) + " Colour palette: " + colour.section(' ', 0, 0));
+        QVERIFY(otherKeyKeptItOpen);
     }
 };
 
