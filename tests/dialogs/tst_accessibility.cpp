@@ -127,18 +127,30 @@ private slots:
         QCOMPARE(seen.join(' '), outcome);
     }
 
-    // Until a key is pressed, showing a step moves the focus nowhere a mouse user
-    // would see it; after one, the step's first control has it.
-    void mouseUserSeesNoFocusMove()
+    // Until a key is pressed, showing a step moves the focus nowhere a mouse user would see
+    // it (a button pressed through its accessible action clicks); after one, the step's first
+    // control has it. A step left behind keeps no focused control, and has its list's current
+    // row back when shown again.
+    void focusAsStepsShow()
     {
         const WindowFixture f;
         showActive(f.main.get());
         setKeyboardInUse(false);
-        f.walk("NN");
+        QAccessibleActionInterface *next = QAccessible::queryAccessibleInterface(f.find("lblNext"))->actionInterface();
+        next->doAction(QAccessibleActionInterface::pressAction());
+        f.walk("N");
+        QCOMPARE(f.window().CurrentMode(), 3);
         QVERIFY(focusedName(f.main.get()) != "txtFColor");
         QTest::keyClick(f.main.get(), Qt::Key_Shift);  // any key: the keyboard is in use
         f.walk("N");
+        auto *list = f.find<QTreeWidget>("lvwFields");
         QCOMPARE(focusedName(f.main.get()), QStringLiteral("lvwFields"));
+        list->setCurrentItem(list->topLevelItem(1));
+        QCOMPARE(accessibleFact(list, "focused"), "yes");
+        f.step(5);
+        QCOMPARE(accessibleFact(list, "focused"), "no");
+        f.step(4);
+        QCOMPARE(list->currentIndex().row(), 1);
     }
 
     // Each dialog's keys, pressed on a fresh one from the focus it opens with, as keys=outcome:
@@ -264,24 +276,6 @@ private slots:
             QCOMPARE(widget ? what + '=' + accessibleFact(widget, what.section('.', 1)) : what + " missing", fact);
         }
         CloseFieldMenu();
-    }
-
-    // Pressing a button through its accessible action clicks it; a step left behind
-    // keeps no focused control, and has its list's current row back when shown again.
-    void pressActionClicks()
-    {
-        const WindowFixture f;
-        QAccessibleActionInterface *next = QAccessible::queryAccessibleInterface(f.find("lblNext"))->actionInterface();
-        next->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(f.window().CurrentMode(), 2);
-        f.step(4);
-        auto *list = f.find<QTreeWidget>("lvwFields");
-        list->setCurrentItem(list->topLevelItem(1));
-        QCOMPARE(accessibleFact(list, "focused"), "yes");
-        f.step(5);
-        QCOMPARE(accessibleFact(list, "focused"), "no");
-        f.step(4);
-        QCOMPARE(list->currentIndex().row(), 1);
     }
 
 private:

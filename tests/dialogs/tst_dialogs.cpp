@@ -16,6 +16,9 @@ static const QString kClash = QStringLiteral("! Ok: Error: Field name too close 
                                              "Field names must differ in more than capital letters and in more than "
                                              "a space where the other has an underscore.");
 
+// The field dialog's boxes: name, kind, rows, columns.
+static const char *const kFieldBoxes[] = {"txtfldName", "Combo1", "cboRows", "cboCols"};
+
 static QStringList textsOf(const GuestbookField &field)
 {
     return {field.FieldName, field.FieldType, field.Rows, field.Cols};
@@ -91,10 +94,9 @@ private slots:
         for (const QChar c : t[0])
             c == '^' ? QTest::keyClick(name, Qt::Key_Home) : name->insert(QString(c));
         QCOMPARE(name->cursorPosition(), name->text().size());
-        const char *const boxes[] = {"", "Combo1", "cboRows", "cboCols"};
         for (int i : {1, 3, 2})  // the kind first: it shows or hides the columns
             if (!t[i].isEmpty())
-                typeText(combo(boxes[i])->lineEdit(), t[i]);
+                typeText(combo(kFieldBoxes[i])->lineEdit(), t[i]);
         const QComboBox *cols = combo("cboCols");
         const QLabel *leftOut = control<QLabel>(&dialog, "lblLeftOut");
         const QString caption = control<QLabel>(&dialog, "Label3")->text();
@@ -294,50 +296,46 @@ private slots:
         WindowFixture f({}, true, {"Club news"});
         QCOMPARE(f.play("2|@lblTitle|txtNew=" + title + "|lblOK|@|4|nofields"), QStringList());
         InstallDialogs();  // the real project browser again in place of the script's
-        for (const QStringList &typed : typedFields) {
-            f.click("lblNewField", [&](QWidget *dialog) {
+        for (const QStringList &typed : typedFields)
+            f.click("lblNewField", [&typed](QWidget *dialog) {
                 typeText(control<QLineEdit>(dialog, "txtfldName"), typed.at(0));
-                typeText(control<QComboBox>(dialog, "Combo1")->lineEdit(), typed.at(1));
-                typeText(control<QComboBox>(dialog, "cboRows")->lineEdit(), typed.at(2));
-                typeText(control<QComboBox>(dialog, "cboCols")->lineEdit(), typed.at(3));
+                for (int i : {1, 2, 3})
+                    typeText(control<QComboBox>(dialog, kFieldBoxes[i])->lineEdit(), typed.at(i));
                 clickNamed(dialog, "lblOK");
             });
-        }
-        frmMain &main = f.window();
-        ScriptedDesktop &desktop = f.desktop;
-        const GuestbookProject accepted = main.readProject();
+        const GuestbookProject accepted = f.window().readProject();
         QCOMPARE(accepted.Fields.size(), fieldsAccepted);
         // What the dialogs let through can always be generated.
         QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
-        SaveProject(main.ProjectName(), accepted);
-        main.showProject(GuestbookProject::startupDefaults());
+        SaveProject(f.window().ProjectName(), accepted);
+        f.window().showProject(GuestbookProject::startupDefaults());
         f.find<QLineEdit>("txtTitle")->setText(QStringLiteral("Something else"));
-        desktop.shown.clear();
+        f.desktop.shown.clear();
 
         // Loaded from the existing projects window, opened at the pointer, which lists each
-        // recent project once: step 2, the window closed, then the message.
+        // recent project once: step 2, the window closed, then the message. A double-click
+        // below the rows loads nothing, though the first row is selected.
         SaveINISetting("Projects", "Recent_Projects", GetINISetting("Projects", "Recent_Projects", {}) + ", Club_news");
         QCursor::setPos(200, 150);
         f.click("lblLoadExisting");
         QPointer<frmExisting> window = shownExistingProjects();
-        QVERIFY(window && window->parentWidget() == &main);
+        QVERIFY(window && window->parentWidget() == f.main.get());
         QCOMPARE(window->pos(), QPoint(200, 150));
         QTreeWidget *list = control<QTreeWidget>(window, "lvwProjects");
         QCOMPARE(list->headerItem()->text(0) + ' ' + QString::number(list->topLevelItemCount()), "Projects 2");
-        // A double-click below the rows loads nothing, though the first row is selected.
         sendMouse(list->viewport(), QEvent::MouseButtonDblClick, QPoint(5, list->height() - 5), Qt::LeftButton);
-        QCOMPARE(desktop.boxes(), QStringList());
+        QCOMPARE(f.boxes(), QStringList());
         bool closedBeforeMessage = false;
-        desktop.onMessage = [&](const MessagePrompt::Shown &) { closedBeforeMessage = !shownExistingProjects(); };
+        f.desktop.onMessage = [&](const MessagePrompt::Shown &) { closedBeforeMessage = !shownExistingProjects(); };
         const QList<QTreeWidgetItem *> found = list->findItems(accepted.Project_Title, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         list->setCurrentItem(found.first());
-        const QPoint row = list->visualItemRect(found.first()).center();
-        sendMouse(list->viewport(), QEvent::MouseButtonDblClick, row, Qt::LeftButton);
-        QCOMPARE(main.readProject(), accepted);
-        QCOMPARE(main.ProjectName(), accepted.Project_Title);  // what the next save goes under
-        QCOMPARE(main.CurrentMode(), 2);
-        QCOMPARE(desktop.boxes(), QStringList{"i Ok: Settings loaded for: " + accepted.Project_Title});
+        sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(),
+                  Qt::LeftButton);
+        QCOMPARE(f.window().readProject(), accepted);
+        QCOMPARE(f.window().ProjectName(), accepted.Project_Title);  // what the next save goes under
+        QCOMPARE(f.window().CurrentMode(), 2);
+        QCOMPARE(f.boxes(), QStringList{"i Ok: Settings loaded for: " + accepted.Project_Title});
         QVERIFY(closedBeforeMessage);
         QTRY_VERIFY(!window);
     }
