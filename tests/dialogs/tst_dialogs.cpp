@@ -55,17 +55,13 @@ private slots:
                "xy" + single + "|Left out: / \\ & ? > < + -", "xy|Text|10|");
         addRow("quote, comma, equals dropped", "", "Your \"name\", age=3",
                "Your name age3" + single + "|Left out: \" , =", "Your name age3|Text|10|");
-        addRow("others stay", "", "Full_name 2 (opt.)!", "Full_name 2 (opt.)!" + single,
-               "Full_name 2 (opt.)!|Text|10|");
+        addRow("others stay", "", "Name_2 (opt.)!", "Name_2 (opt.)!" + single, "Name_2 (opt.)!|Text|10|");
         addRow("typing at the start continues at the end", "", "ab^xy", "xaby" + single, "xaby|Text|10|");
-        addRow("a new field, no name", "", "", single, kInvalidName + "is empty");
         addRow("one character", "", "N", "N" + single, kInvalidName + "needs at least 2 characters");
         addRow("two spaces", "", "  ", "  " + single, "  |Text|10|");
         addRow("underscore for a space in use", "", "Home_page", "Home_page" + single, kClash);
-        addRow("Textarea stores columns", "", "Field|Textarea|10|40",
-               "Field|Textarea|10|40|Rows:", "Field|Textarea|10|40");
-        addRow("lower-case text keeps hidden columns", "", "Field|text|10|40",
-               "Field|text|10|-40|Field size:", "Field|text|10|40");
+        addRow("Textarea stores columns", "", "Ab|Textarea|10|40", "Ab|Textarea|10|40|Rows:", "Ab|Textarea|10|40");
+        addRow("lower-case text, columns hidden", "", "Ab|text|10|40", "Ab|text|10|-40|Field size:", "Ab|text|10|40");
         addRow("euro and accent in the page code page", "", QStringLiteral("\u20ac \u00e9"),
                QStringLiteral("\u20ac \u00e9") + single, QStringLiteral("\u20ac \u00e9|Text|10|"));
         addRow("size as typed", "", "Field|Text|wide|40", "Field|Text|wide|-40|Field size:", "Field|Text|wide|");
@@ -93,7 +89,6 @@ private slots:
         const QStringList t = (typed + "|||").split('|');
         for (const QChar c : t[0])
             c == '^' ? QTest::keyClick(name, Qt::Key_Home) : name->insert(QString(c));
-        QCOMPARE(name->cursorPosition(), name->text().size());
         for (int i : {1, 3, 2})  // the kind first: it shows or hides the columns
             if (!t[i].isEmpty())
                 typeText(combo(kFieldBoxes[i])->lineEdit(), t[i]);
@@ -103,7 +98,6 @@ private slots:
         QStringList seen{name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
                          (cols->isVisible() ? "" : "-") + cols->currentText(), caption};
         QCOMPARE(seen.join('|') + (leftOut->isVisible() ? '|' + leftOut->text() : QString()), shown);
-        QCOMPARE(control(&dialog, "Label4")->isVisible(), cols->isVisible());
         // Picking the kind shown changes no text, and still lays out and centres again.
         dialog.move(dialog.pos() + QPoint(40, 30));
         combo("Combo1")->activated(combo("Combo1")->currentIndex());
@@ -135,7 +129,6 @@ private slots:
         addRow("add a name in use", 0, "lblAddField", "Comments", inUse, all);
         addRow("add to an empty list", -1, "lblAddField", "Town", QString(), QString("Town"));
         addRow("edit, unchanged", 2, "lblEdit", "=", QString(), all);
-        addRow("edit the last, unchanged", 3, "lblEdit", "=", QString(), all);
         addRow("edit to a new name", 1, "lblEdit", "Email", QString(), QString("Name|Email|Homepage|Comments"));
         addRow("edit to another's name in capitals", 1, "lblEdit", "NAME", kClash, all);
         addRow("delete", 1, "lblDelete", "", QString(), QString("Name|Homepage|Comments"));
@@ -219,27 +212,47 @@ private slots:
         QTest::addColumn<QString>("key");  // lblOK, keys=E (Enter) or lblCancel
         QTest::addColumn<QString>("section");  // where the title is written; empty: nothing written
         QTest::addColumn<QString>("refusal");  // empty: none
+        // Then typed into the field dialog, each as name, kind, rows, columns, and "refused" where
+        // the dialog refuses it; the design is saved and loaded back (see roundTrip).
+        QTest::addColumn<Rows>("fields");
+        const Rows none, plain = {{"Name", "Text", "40", "40"}, {"Comments", "Textarea", "10", "39"}};
         const QString invalid = QStringLiteral("Invalid title. Please check and try again\r\n\r\nThe title ");
         const QString cannot = QStringLiteral("The title cannot hold \"%1\" (%2)");
         const QString inPage = "The title cannot be used in a page: it holds ";
         const QString folder = QStringLiteral("the title names the project's folder");
         const QString unheld = inPage + "\"%1\", which the page code page windows-1252 cannot hold";
         const QString saved = "The title differs from the saved project \"Club news\" only in capitals or end spaces";
-        addRow("empty", "", "lblOK", "", invalid + "is empty");
-        addRow("one character", "A", "lblOK", "", invalid + "needs at least 2 characters");
-        addRow("comma", "Club, old", "lblOK", "", cannot.arg(",", "it separates saved projects"));
-        addRow("underscore", "Club_news", "lblOK", "", cannot.arg("_", "it stands for a space in saved project names"));
-        addRow("slash", "Club/news", "lblOK", "", cannot.arg("/", folder));
-        addRow("parent folder", "..", "lblOK", "", cannot.arg("..", folder));
-        addRow("opening script marker", "News <%=x", "lblOK", "", inPage + "the server script marker \"<%\"");
-        addRow("Cyrillic", QStringLiteral("\u0416\u0443"), "lblOK", "", unheld.arg(QStringLiteral("\u0416")));
-        addRow("emoji", QStringLiteral("Hi \U0001F600"), "lblOK", "", unheld.arg(QStringLiteral("\U0001F600")));
-        addRow("saved title in capitals", "CLUB NEWS", "lblOK", "", saved);
-        addRow("saved title with a leading space", " Club news", "lblOK", "", saved);
-        addRow("a saved project's title", "Club news", "lblOK", "Club_news", "");
-        addRow("with a space, by Enter", "Garden Club", "keys=E", "Garden_Club", "");
-        addRow("51 typed, 50 kept", QString(51, 't'), "lblOK", QString(50, 't'), "");
-        addRow("Cancel", "Another title", "lblCancel", "", "");
+        addRow("empty", "", "lblOK", "", invalid + "is empty", none);
+        addRow("one character", "A", "lblOK", "", invalid + "needs at least 2 characters", none);
+        addRow("comma", "Club, old", "lblOK", "", cannot.arg(",", "it separates saved projects"), none);
+        addRow("underscore", "Club_news", "lblOK", "",
+               cannot.arg("_", "it stands for a space in saved project names"), none);
+        addRow("slash", "Club/news", "lblOK", "", cannot.arg("/", folder), none);
+        addRow("parent folder", "..", "lblOK", "", cannot.arg("..", folder), none);
+        addRow("opening script marker", "News <%=x", "lblOK", "", inPage + "the server script marker \"<%\"", none);
+        addRow("Cyrillic", QStringLiteral("\u0416\u0443"), "lblOK", "", unheld.arg(QStringLiteral("\u0416")), none);
+        addRow("emoji", QStringLiteral("Hi \U0001F600"), "lblOK", "", unheld.arg(QStringLiteral("\U0001F600")), none);
+        addRow("saved title in capitals", "CLUB NEWS", "lblOK", "", saved, none);
+        addRow("saved title with a leading space", " Club news", "lblOK", "", saved, none);
+        addRow("a saved project's title", "Club news", "lblOK", "Club_news", "", none);
+        addRow("with a space, by Enter", "Garden Club", "keys=E", "Garden_Club", "", none);
+        addRow("51 typed, 50 kept", QString(51, 't'), "lblOK", QString(50, 't'), "", none);
+        addRow("Cancel", "Another title", "lblCancel", "", "", none);
+        addRow("plain", "My Site", "lblOK", "My_Site", "", plain);
+        addRow("two spaces", "  ", "lblOK", "__", "", Rows{{"  ", "Text", "10", "40"}});
+        addRow("ini punctuation", "[Shop] = open; #1", "lblOK", "[Shop]_=_open;_#1", "",
+               Rows{{"[f] ;x #y", "Text", "5", "40"}});
+        addRow("program's section", "Projects", "lblOK", "Projects", "", plain);
+        addRow("accented; Cyrillic outside the page code page", QStringLiteral("G\u00E4stebuch \u00C9t\u00E9"), "lblOK",
+               QStringLiteral("G\u00E4stebuch_\u00C9t\u00E9"), "",
+               Rows{{"Gr\u00F6\u00DFe", "Text", "3", "40"}, {"\u0418\u043c\u044f", "Text", "3", "40", "refused"}});
+        addRow("clashing field names", "Clashes", "lblOK", "Clashes", "",
+               Rows{{"Name", "Text", "40", "40"}, {"name", "Text", "40", "40", "refused"}, {"a b", "Text", "1", "40"},
+                    {"a_b", "Text", "1", "40", "refused"}, {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
+                    {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}});
+        addRow("kinds and sizes", "Kinds", "lblOK", "Kinds", "",
+               Rows{{"Big", "TEXTAREA", "7", "70"}, {"Small", "text", "5", "40"}, {"Memo", "Memo", "", "12"},
+                    {"Spaced", "Text area", "1 0", "4,0"}, {"Blank", "", "", ""}});
     }
 
     void titleDialog()
@@ -248,6 +261,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, section);
         QFETCH(QString, refusal);
+        QFETCH(Rows, fields);
         WindowFixture f({}, true, {"Club news"});
         const QByteArray settingsBefore = readBytes(SettingsFilePath());
         const QString title = section.isEmpty() ? QStringLiteral("My Guestbook") : typed.left(50);
@@ -263,81 +277,8 @@ private slots:
         QCOMPARE(f.window().ProjectName(), title);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
-    }
-
-    void roundTrip_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<Rows>("typedFields");  // name, kind, rows, columns as typed into the field dialog
-        QTest::addColumn<int>("fieldsAccepted");
-        const Rows plain = {{"Name", "Text", "40", "40"}, {"Comments", "Textarea", "10", "39"}};
-        addRow("plain", "My Site", plain, 2);
-        addRow("two spaces", "  ", Rows{{"  ", "Text", "10", "40"}}, 1);
-        addRow("ini punctuation", "[Shop] = open; #1", Rows{{"[f] ;x #y", "Text", "5", "40"}}, 1);
-        addRow("program's section", "Projects", plain, 2);
-        addRow("accented; Cyrillic outside the page code page", QStringLiteral("G\u00E4stebuch \u00C9t\u00E9"),
-               Rows{{"Gr\u00F6\u00DFe", "Text", "3", "40"}, {"\u0418\u043c\u044f", "Text", "3", "40"}}, 1);
-        addRow("clashing field names", "Clashes",
-               Rows{{"Name", "Text", "40", "40"}, {"name", "Text", "40", "40"}, {"a b", "Text", "1", "40"},
-                    {"a_b", "Text", "1", "40"}, {" lead", "Text", "2", "40"}, {"trail ", "Text", "2", "40"},
-                    {"x=y,z\"", "Text", "3", "40"}, {"E-mail", "Text", "4", "40"}},
-               6);
-        addRow("kinds and sizes", "Kinds",
-               Rows{{"Big", "TEXTAREA", "7", "70"}, {"Small", "text", "5", "40"}, {"Memo", "Memo", "", "12"},
-                    {"Spaced", "Text area", "1 0", "4,0"}, {"Blank", "", "", ""}},
-               5);
-    }
-
-    void roundTrip()
-    {
-        QFETCH(QString, title);
-        QFETCH(Rows, typedFields);
-        QFETCH(int, fieldsAccepted);
-        WindowFixture f({}, true, {"Club news"});
-        QCOMPARE(f.play("2|@lblTitle|txtNew=" + title + "|lblOK|@|4|nofields"), QStringList());
-        InstallDialogs();  // the real project browser again in place of the script's
-        for (const QStringList &typed : typedFields)
-            f.click("lblNewField", [&typed](QWidget *dialog) {
-                typeText(control<QLineEdit>(dialog, "txtfldName"), typed.at(0));
-                for (int i : {1, 2, 3})
-                    typeText(control<QComboBox>(dialog, kFieldBoxes[i])->lineEdit(), typed.at(i));
-                clickNamed(dialog, "lblOK");
-            });
-        const GuestbookProject accepted = f.window().readProject();
-        QCOMPARE(accepted.Fields.size(), fieldsAccepted);
-        // What the dialogs let through can always be generated.
-        QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
-        SaveProject(f.window().ProjectName(), accepted);
-        f.window().showProject(GuestbookProject::startupDefaults());
-        f.find<QLineEdit>("txtTitle")->setText(QStringLiteral("Something else"));
-        f.desktop.shown.clear();
-
-        // Loaded from the existing projects window, opened at the pointer, which lists each
-        // recent project once: step 2, the window closed, then the message. A double-click
-        // below the rows loads nothing, though the first row is selected.
-        SaveINISetting("Projects", "Recent_Projects", GetINISetting("Projects", "Recent_Projects", {}) + ", Club_news");
-        QCursor::setPos(200, 150);
-        f.click("lblLoadExisting");
-        QPointer<frmExisting> window = shownExistingProjects();
-        QVERIFY(window && window->parentWidget() == f.main.get());
-        QCOMPARE(window->pos(), QPoint(200, 150));
-        QTreeWidget *list = control<QTreeWidget>(window, "lvwProjects");
-        QCOMPARE(list->headerItem()->text(0) + ' ' + QString::number(list->topLevelItemCount()), "Projects 2");
-        sendMouse(list->viewport(), QEvent::MouseButtonDblClick, QPoint(5, list->height() - 5), Qt::LeftButton);
-        QCOMPARE(f.boxes(), QStringList());
-        bool closedBeforeMessage = false;
-        f.desktop.onMessage = [&](const MessagePrompt::Shown &) { closedBeforeMessage = !shownExistingProjects(); };
-        const QList<QTreeWidgetItem *> found = list->findItems(accepted.Project_Title, Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        list->setCurrentItem(found.first());
-        sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(),
-                  Qt::LeftButton);
-        QCOMPARE(f.window().readProject(), accepted);
-        QCOMPARE(f.window().ProjectName(), accepted.Project_Title);  // what the next save goes under
-        QCOMPARE(f.window().CurrentMode(), 2);
-        QCOMPARE(f.boxes(), QStringList{"i Ok: Settings loaded for: " + accepted.Project_Title});
-        QVERIFY(closedBeforeMessage);
-        QTRY_VERIFY(!window);
+        if (!fields.isEmpty())
+            roundTrip(f, fields);
     }
 
     // The protection dialog, opened from step 5, and the step's line on what is on. Every row
@@ -402,10 +343,7 @@ private slots:
         addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395"), false);
         addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647"), true);
         addRow("grid bottom-right corner: white", QPoint(209, 119), QString("#FFFFFF 16777215"), true);
-        addRow("top line", QPoint(15, 0), QString("#000000 0"), true);
-        addRow("between column and grid", QPoint(25, 35), QString("#000000 0"), true);
         addRow("between grid columns", QPoint(40, 45), QString("#000000 0"), true);
-        addRow("between grid rows", QPoint(115, 60), QString("#000000 0"), true);
         addRow("right edge", QPoint(210, 30), QString("#000000 0"), true);
     }
 
@@ -415,7 +353,6 @@ private slots:
         QFETCH(QString, colour);
         QFETCH(bool, release);
         QString seen;
-        bool otherKeyKeptItOpen = false;
         actOnModal([&](QWidget *modal) {
             QWidget *palette = control(modal, "picColors");
             sendMouse(palette, QEvent::MouseMove, QPoint(15, 55));  // the white swatch first
@@ -424,8 +361,8 @@ private slots:
             seen = control<QLabel>(modal, "lblColor")->text() + ' ' + QString::number(frmColors::mColor) + ' '
                 + QColor(preview.pixel(preview.rect().center())).name().toUpper() + ' '
                 + QAccessible::queryAccessibleInterface(palette)->text(QAccessible::Name);
-            QTest::keyClick(palette, Qt::Key_A);
-            otherKeyKeptItOpen = modal->isVisible();
+            QTest::keyClick(palette, Qt::Key_A);  // another key leaves it open
+            seen += modal->isVisible() ? "" : " closed by a key";
             if (release)
                 sendMouse(palette, QEvent::MouseButtonRelease, pos, Qt::RightButton);
             else
@@ -433,7 +370,60 @@ private slots:
         });
         QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
         QCOMPARE(seen, colour + ' ' + colour.section(' ', 0, 0) + " Colour palette: " + colour.section(' ', 0, 0));
-        QVERIFY(otherKeyKeptItOpen);
+    }
+
+private:
+    // The fields typed into the field dialog from step 4, on an empty list. What the dialogs
+    // accept is saved, then loaded back from the existing projects window.
+    static void roundTrip(WindowFixture &f, const Rows &fields)
+    {
+        f.play("4|nofields");
+        InstallDialogs();  // the real project browser again in place of the script's
+        for (const QStringList &typed : fields)
+            f.click("lblNewField", [&typed](QWidget *dialog) {
+                typeText(control<QLineEdit>(dialog, "txtfldName"), typed.at(0));
+                for (int i : {1, 2, 3})
+                    typeText(control<QComboBox>(dialog, kFieldBoxes[i])->lineEdit(), typed.at(i));
+                clickNamed(dialog, "lblOK");
+            });
+        const GuestbookProject accepted = f.window().readProject();
+        const qsizetype refused =
+            std::count_if(fields.cbegin(), fields.cend(), [](auto &typed) { return typed.size() > 4; });
+        QCOMPARE(f.boxes().size(), refused);  // a message each
+        QCOMPARE(accepted.Fields.size(), fields.size() - refused);
+        // What the dialogs let through can always be generated.
+        QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
+        SaveProject(f.window().ProjectName(), accepted);
+        f.window().showProject(GuestbookProject::startupDefaults());
+        f.find<QLineEdit>("txtTitle")->setText(QStringLiteral("Something else"));
+        f.desktop.shown.clear();
+
+        // Loaded from the existing projects window, opened at the pointer, which lists each
+        // recent project once: step 2, the window closed, then the message. A double-click
+        // below the rows loads nothing, though the first row is selected.
+        SaveINISetting("Projects", "Recent_Projects", GetINISetting("Projects", "Recent_Projects", {}) + ", Club_news");
+        QCursor::setPos(200, 150);
+        f.click("lblLoadExisting");
+        QPointer<frmExisting> window = shownExistingProjects();
+        QVERIFY(window && window->parentWidget() == f.main.get());
+        QCOMPARE(window->pos(), QPoint(200, 150));
+        QTreeWidget *list = control<QTreeWidget>(window, "lvwProjects");
+        QCOMPARE(list->headerItem()->text(0) + ' ' + QString::number(list->topLevelItemCount()), "Projects 2");
+        sendMouse(list->viewport(), QEvent::MouseButtonDblClick, QPoint(5, list->height() - 5), Qt::LeftButton);
+        QCOMPARE(f.boxes(), QStringList());
+        bool closedBeforeMessage = false;
+        f.desktop.onMessage = [&](const MessagePrompt::Shown &) { closedBeforeMessage = !shownExistingProjects(); };
+        const QList<QTreeWidgetItem *> found = list->findItems(accepted.Project_Title, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        list->setCurrentItem(found.first());
+        sendMouse(list->viewport(), QEvent::MouseButtonDblClick, list->visualItemRect(found.first()).center(),
+                  Qt::LeftButton);
+        QCOMPARE(f.window().readProject(), accepted);
+        QCOMPARE(f.window().ProjectName(), accepted.Project_Title);  // what the next save goes under
+        QCOMPARE(f.window().CurrentMode(), 2);
+        QCOMPARE(f.boxes(), QStringList{"i Ok: Settings loaded for: " + accepted.Project_Title});
+        QVERIFY(closedBeforeMessage);
+        QTRY_VERIFY(!window);
     }
 };
 
