@@ -58,7 +58,6 @@ private slots:
         addRow("others stay", "", "Name_2 (opt.)!", "Name_2 (opt.)!" + single, "Name_2 (opt.)!|Text|10|");
         addRow("typing at the start continues at the end", "", "ab^xy", "xaby" + single, "xaby|Text|10|");
         addRow("one character", "", "N", "N" + single, kInvalidName + "needs at least 2 characters");
-        addRow("two spaces", "", "  ", "  " + single, "  |Text|10|");
         addRow("underscore for a space in use", "", "Home_page", "Home_page" + single, kClash);
         addRow("Textarea stores columns", "", "Ab|Textarea|10|40", "Ab|Textarea|10|40|Rows:", "Ab|Textarea|10|40");
         addRow("lower-case text, columns hidden", "", "Ab|text|10|40", "Ab|text|10|-40|Field size:", "Ab|text|10|40");
@@ -225,8 +224,8 @@ private slots:
         addRow("empty", "", "lblOK", "", invalid + "is empty", none);
         addRow("one character", "A", "lblOK", "", invalid + "needs at least 2 characters", none);
         addRow("comma", "Club, old", "lblOK", "", cannot.arg(",", "it separates saved projects"), none);
-        addRow("underscore", "Club_news", "lblOK", "",
-               cannot.arg("_", "it stands for a space in saved project names"), none);
+        addRow("underscore", "Club_news", "lblOK", "", cannot.arg("_", "it stands for a space in saved project names"),
+               none);
         addRow("slash", "Club/news", "lblOK", "", cannot.arg("/", folder), none);
         addRow("parent folder", "..", "lblOK", "", cannot.arg("..", folder), none);
         addRow("opening script marker", "News <%=x", "lblOK", "", inPage + "the server script marker \"<%\"", none);
@@ -274,6 +273,7 @@ private slots:
         if (!section.isEmpty())
             expected << section + "/Project_Title=" + title << section + "/Project_Path=~/projects/";
         QCOMPARE(seen, expected);
+        QVERIFY(QFileInfo(f.folder.file("projects")).isDir());  // made at start-up for the path above
         QCOMPARE(f.window().ProjectName(), title);
         if (section.isEmpty())
             QCOMPARE(readBytes(SettingsFilePath()), settingsBefore);
