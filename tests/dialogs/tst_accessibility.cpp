@@ -1,14 +1,30 @@
-// Every window as a screen reader sees it: each clickable control a named button,
-// check box or menu item that can be pressed (or a named picture), each text or
-// combo box named by its caption, the windows in their roles with their titles.
+// The program without a mouse: the main window's focus, Tab order and keys, and the keys of
+// every dialog; and every window as a screen reader sees it: each clickable control a named
+// button, check box or menu item that can be pressed (or a named picture), each text or combo
+// box named by its caption, the windows in their roles with their titles.
 
 #include "wizard/wizardtestsupport.h"
 
+#include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 
 #include <QAccessible>
 #include <QMetaEnum>
 #include <QPlainTextEdit>
+#include <QScreen>
+
+// Presses a key as pressKeys does, or: n Alt+N, b Alt+B, v Page Down, ^ Page Up, c Ctrl+Page Up,
+// r Enter held down (a repeated press).
+static void pressWindowKey(QWidget *window, QChar key)
+{
+    static const QHash<QChar, QPair<Qt::Key, Qt::KeyboardModifiers>> more = {
+        {'n', {Qt::Key_N, Qt::AltModifier}}, {'b', {Qt::Key_B, Qt::AltModifier}}, {'v', {Qt::Key_PageDown, {}}},
+        {'^', {Qt::Key_PageUp, {}}}, {'c', {Qt::Key_PageUp, Qt::ControlModifier}}};
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    key == 'r' ? void(QApplication::sendEvent(keyTarget(window), &held))
+               : more.contains(key) ? QTest::keyClick(keyTarget(window), more[key].first, more[key].second)
+                                    : pressKeys(window, key);
+}
 
 // A combo box's own line edit is the combo box.
 static bool isTextBox(QWidget *widget)
@@ -57,6 +73,125 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { setKeyboardInUse(true); }  // as after the first key press
+
+    // Keys in the main window: the focus as the step shows and after each key, then the
+    // step. Tab runs by rows, then the window's buttons; a held key presses once; Alt+N,
+    // Alt+B, and Page Down and Page Up unless the control uses them, press Next and Back.
+    void windowKeys_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("outcome");
+        const QString buttons = " lblBack lblNext lblLoadExisting lblPreview imgAbout imgHelp imgExit ";
+        addRow("Tab on 1", 1, "TTTTTS", "lblNext lblLoadExisting imgAbout imgHelp imgExit lblNext imgExit step 1");
+        addRow("Tab on 2", 2, QString(17, 'T') + 'S',
+               "txtBGColor imgBGcolor chkBorder cbotblBorder" + buttons
+                   + "txtTitle lblTitle txtSaveTo lblBrowse txtBGImage cbotblWidth txtBGColor cbotblWidth step 2");
+        addRow("Tab on 3", 3, QString(19, 'T') + 'S',
+               "txtFColor imgFColor cboFont cboPX txtHColor imgHColor txtHMColor imgHMColor cboHFont cboHMFont cboHPX "
+               "cboHMPX" + buttons + "txtFColor imgExit step 3");
+        addRow("Tab on 4", 4, "TTTTTTTTTS", "lvwFields lblNewField" + buttons + "lvwFields imgExit step 4");
+        addRow("Tab on 5", 5, "TTTTTTTTTS", "lblGBPath lblProtection" + buttons + "lblGBPath imgExit step 5");
+        addRow("Enter held down clicks once", 1, "r", "lblNext lblNext step 1");
+        addRow("Alt+N from a text box", 2, "n", "txtBGColor txtFColor step 3");
+        addRow("Alt+B from a combo box", 3, "TTb", "txtFColor imgFColor cboFont txtBGColor step 2");
+        addRow("Alt+B on step 1, Back disabled", 1, "b", "lblNext lblNext step 1");
+        addRow("Page Down from a text box", 2, "v", "txtBGColor txtFColor step 3");
+        addRow("Ctrl+Page Up from the check box", 2, "TTc", "txtBGColor imgBGcolor chkBorder chkBorder step 2");
+        addRow("Page Down in a combo box: its own", 3, "TTv", "txtFColor imgFColor cboFont cboFont step 3");
+        addRow("Page Down in the field list: its own", 4, "v", "lvwFields lvwFields step 4");
+        addRow("Page Up from step 5, Alt+N back", 5, "^n", "lblGBPath lvwFields lblGBPath step 5");
+        addRow("Enter on Open Existing", 1, "TE", "lblNext lblLoadExisting lblLoadExisting step 1 browser below");
+    }
+    void windowKeys()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, keys);
+        QFETCH(QString, outcome);
+        const WindowFixture f({}, true, {"Garden"});
+        QWidget *window = f.main.get();
+        window->move(0, 0);  // room below the window's buttons
+        showActive(window);
+        f.step(step);
+        QCursor::setPos(window->screen()->geometry().bottomRight());
+        actOnModal([](QWidget *) {});  // a dialog opened by a wrong key is closed, not waited for
+        QStringList seen{focusedName(window)};
+        for (const QChar key : keys)
+            pressWindowKey(window, key), seen << focusedName(window);
+        seen << "step" << QString::number(f.window().CurrentMode());
+        const QWidget *opener = window->focusWidget();
+        if (const QWidget *browser = shownExistingProjects())
+            seen << "browser" << (browser->pos() == opener->mapToGlobal(QPoint(0, opener->height())) ? "below" : "off");
+        QCOMPARE(seen.join(' '), outcome);
+    }
+
+    // Until a key is pressed, showing a step moves the focus nowhere a mouse user would see
+    // it (a button pressed through its accessible action clicks); after one, the step's first
+    // control has it. A step left behind keeps no focused control, and has its list's current
+    // row back when shown again.
+    void focusAsStepsShow()
+    {
+        const WindowFixture f;
+        showActive(f.main.get());
+        setKeyboardInUse(false);
+        QAccessibleActionInterface *next = QAccessible::queryAccessibleInterface(f.find("lblNext"))->actionInterface();
+        next->doAction(QAccessibleActionInterface::pressAction());
+        f.walk("N");
+        QCOMPARE(f.window().CurrentMode(), 3);
+        QVERIFY(focusedName(f.main.get()) != "txtFColor");
+        QTest::keyClick(f.main.get(), Qt::Key_Shift);  // any key: the keyboard is in use
+        f.walk("N");
+        auto *list = f.find<QTreeWidget>("lvwFields");
+        QCOMPARE(focusedName(f.main.get()), QStringLiteral("lvwFields"));
+        list->setCurrentItem(list->topLevelItem(1));
+        QCOMPARE(accessibleFact(list, "focused"), "yes");
+        f.step(5);
+        QCOMPARE(accessibleFact(list, "focused"), "no");
+        f.step(4);
+        QCOMPARE(list->currentIndex().row(), 1);
+    }
+
+    // Each dialog's keys, pressed on a fresh one from the focus it opens with, as keys=outcome:
+    // "open" and the focused control, or "closed" and the dialog's result (the picker: the colour
+    // picked), then what the menu or the browser passed on. The window closes the menu as it
+    // acts on a command. Editable combo boxes step from the text shown, or from where a
+    // number not listed would be.
+    void dialogKeys_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("cases");
+        addRow("field", "line field", QStringList{"=open txtfldName", "TE=closed 1", "TX=closed 0", "TTTT_=closed 1"});
+        addRow("multi-line field", "field",
+               QStringList{"TTTTT=open lblOK", "TTD=open cboRows 15", "TTTU=open cboCols 35"});
+        addRow("title", "title", QStringList{"E=closed 1", "X=closed 0", "TE=closed 0", "TT_=closed 1"});
+        addRow("browser", "browser", QStringList{"E=closed chosen Garden", "DE=closed chosen Club news", "DX=closed",
+                                                 "$E=closed chosen Club news", "$HE=closed chosen Garden"});
+        addRow("menu", "menu", QStringList{"DE=open command 1", "DDE=open command 2", "UE=open command 2",
+                                           "E=open command 0", "D$HE=open command 0", "DX=closed"});
+        addRow("menu: the bar skips the disabled rows", "empty menu",
+               QStringList{"DDE=open command 0", "$E=open command 0"});
+        addRow("colours", "colours",
+               QStringList{"X=closed -1 #FFFFFF", "E=open picColors #FFFFFF", "RE=closed 0 #000000",
+                           "DDRRE=closed 3355392 #003333", "D" + QString(25, 'R') + "E=closed 65382 #66FF00",
+                           QString(14, 'D') + "E=closed 16711935 #FF00FF"});
+        addRow("colours: on the box's colour", "colours #3300cc",
+               QStringList{"$LE=closed 13421670 #66CCCC", "$HE=closed 13421772 #CCCCCC"});
+        addRow("colours: on the nearest", "colours #2a0be0", QStringList{"E=closed 13369395 #3300CC"});
+        addRow("colours: a name, the left column first", "colours red", QStringList{"RE=closed 153 #990000"});
+        addRow("step 3", "step 3", QStringList{"TTTD=open cboPX 12"});
+        addRow("step 2", "step 2", QStringList{"TTTU=open cbotblBorder 1", "SU=open cbotblWidth 40%"});
+    }
+    void dialogKeys()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, cases);
+        QStringList seen;
+        for (const QString &keys : cases)
+            seen << keys.section('=', 0, 0) + '=' + dialogOutcome(window, keys.section('=', 0, 0));
+        QCOMPARE(seen, cases);
+    }
+
     // Each window's clickable controls and text boxes, and some facts in full: the step's
     // frame is named by the heading, so a screen reader says it as the focus enters.
     void everyControl_data()
@@ -111,22 +246,32 @@ private slots:
         CloseFieldMenu();
     }
 
-    // Pressing a button through its accessible action clicks it; a step left behind
-    // keeps no focused control, and has its list's current row back when shown again.
-    void pressActionClicks()
+private:
+    static QString dialogOutcome(const QString &window, const QString &keys)
     {
-        const WindowFixture f;
-        QAccessibleActionInterface *next = QAccessible::queryAccessibleInterface(f.find("lblNext"))->actionInterface();
-        next->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(f.window().CurrentMode(), 2);
-        f.step(4);
-        auto *list = f.find<QTreeWidget>("lvwFields");
-        list->setCurrentItem(list->topLevelItem(1));
-        QCOMPARE(accessibleFact(list, "focused"), "yes");
-        f.step(5);
-        QCOMPARE(accessibleFact(list, "focused"), "no");
-        f.step(4);
-        QCOMPARE(list->currentIndex().row(), 1);
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;
+        QWidget owner;
+        if (window.endsWith("menu"))
+            showActive(&owner);
+        QString passed;
+        QPointer<QWidget> shown = openWindow(window, owner, passed);
+        if (auto *dialog = qobject_cast<QDialog *>(shown.data()))
+            dialog->setResult(-1);
+        showActive(shown);
+        pressKeys(shown, keys);
+        QString seen = shown && shown->isVisible() ? "open " + focusedName(shown) : QStringLiteral("closed");
+        if (auto *combo = qobject_cast<QComboBox *>(keyTarget(shown)); combo && shown->isVisible())
+            seen += ' ' + combo->currentText();
+        if (window.startsWith("colours"))
+            seen += (shown->isVisible() ? QString() : ' ' + QString::number(frmColors::mColor)) + ' '
+                + control<QLabel>(shown, "lblColor")->text();
+        else if (auto *dialog = qobject_cast<QDialog *>(shown.data()); dialog && !dialog->isVisible())
+            seen += ' ' + QString::number(dialog->result());
+        if (window.endsWith("menu"))
+            seen = seen.section(' ', 0, 0);  // the menu's rows take no focus
+        CloseFieldMenu();
+        return desktop.shown.isEmpty() ? seen + passed : "a message box";
     }
 };
 
