@@ -1,7 +1,7 @@
-// The program without a mouse: the main window's focus, Tab order and keys, and the keys of
-// every dialog; and every window as a screen reader sees it: each clickable control a named
-// button, check box or menu item that can be pressed (or a named picture), each text or combo
-// box named by its caption, the windows in their roles with their titles.
+// The program without a mouse: the main window's focus, Tab order and keys, the keys of every
+// dialog and a whole design made by keys; and every window as a screen reader sees it: each
+// clickable control a named button, check box or menu item that can be pressed (or a named
+// picture), each text or combo box named by its caption, the windows in their roles with titles.
 
 #include "wizard/wizardtestsupport.h"
 
@@ -244,6 +244,37 @@ private slots:
             QCOMPARE(widget ? what + '=' + accessibleFact(widget, what.section('.', 1)) : what + " missing", fact);
         }
         CloseFieldMenu();
+    }
+
+    // From start-up, keys only: a title, a field added and one deleted, Finish and the
+    // question shown. The saved design is the one typed.
+    void keyboardWalk()
+    {
+        const WindowFixture f;
+        QWidget *window = f.main.get();
+        showActive(window);
+        const auto keys = [window](const QString &keys, const QString &typed = {}) {  // typed: into the next dialog
+            if (!typed.isEmpty())
+                actOnModal([=](QWidget *dialog) { typeKeys(dialog, typed), pressKeys(dialog, "E"); });
+            pressKeys(window, keys);
+            return focusedName(window);  // compared where the next keys might open anything else
+        };
+        QCOMPARE(keys("ESSSSS"), "lblTitle");  // step 2, the focus in the background colour, back to the title's "..."
+        keys("E", "Club news");
+        QCOMPARE(keys("TTTTTTTTTTESSSSSSET"), "lblNewField");  // Next: step 3, Next: step 4, past the list
+        keys("ESHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
+        QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
+        pressKeys(shownFieldMenu(), "DE");  // Delete Field
+        QVERIFY(!FieldMenuShown());
+        QCOMPARE(keys("TTTE"), "lblGBPath");  // from the list to Next: step 5
+        keys("TTTE");  // past Protection and Back: Finish
+        QCOMPARE(f.boxes(), QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
+                                        "Would you like to view your files now?"});
+        GuestbookProject expected = GuestbookProject::startupDefaults();
+        expected.Project_Title = QStringLiteral("Club news");
+        expected.Fields = {{"Name", "Text", "40", ""}, {"Homepage", "Text", "40", ""},
+                           {"Comments", "Textarea", "10", "39"}, {"Town", "Text", "10", ""}};
+        QCOMPARE(LoadProject(QStringLiteral("Club news")), expected);
     }
 
 private:
