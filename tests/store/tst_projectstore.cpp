@@ -29,31 +29,38 @@ private Q_SLOTS:
         QCOMPARE(LoadProject("My Guestbook"), p);
     }
 
-    // An unreadable or 9999 count counts as 0 (a missing one too: see the worked example); the largest count stays.
-    void projectCount_data()
+    // Saving "Club news" lists it once, whatever the case of its listed name, and counts it. An unreadable or 9999
+    // count counts as 0 (a missing one too: see the worked example); the largest count stays.
+    void listAndCount_data()
     {
         QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const char *count, const char *expected) {
-            QTest::newRow(name) << "[Settings]\r\nprjNumber=" + QByteArray(count) + "\r\n" << QString(expected);
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("count");
+        const auto row = [](const char *name, const char *count, int expected) {
+            QTest::newRow(name) << "[Settings]\r\nprjNumber=" + QByteArray(count) + "\r\n"
+                                << "Club_news" << expected;
         };
-        row("9999", "9999", "1");
-        row("not a number", "many", "1");
-        row("a count", "4", "5");
-        row("the largest count stays", "2147483647", "2147483647");
-        row("beyond the largest count", "2147483648", "1");
+        row("9999", "9999", 1);
+        row("not a number", "many", 1);
+        row("a count", "4", 5);
+        row("the largest count stays", "2147483647", 2147483647);
+        row("beyond the largest count", "2147483648", 1);
+        QTest::newRow("added to the list")
+            << QByteArray("[Projects]\r\nRecent_Projects=My_Guestbook\r\n") << "My_Guestbook, Club_news" << 1;
         QTest::newRow("listed in a spaced list")
             << QByteArray("[Projects]\r\nRecent_Projects = My_Guestbook ,  club_news \r\n[Settings]\r\nprjNumber=2\r\n")
-            << "2";
+            << "My_Guestbook ,  club_news" << 2;
     }
-    void projectCount()
+    void listAndCount()
     {
         QFETCH(QByteArray, stored);
-        QFETCH(QString, expected);
+        QFETCH(QString, list);
+        QFETCH(int, count);
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), stored);
         SaveProject("Club news", GuestbookProject::startupDefaults());
-        QCOMPARE(GetINISetting("Settings", "prjNumber", "-"), expected);
+        QCOMPARE(GetINISetting("Projects", "Recent_Projects", "-"), list);
+        QCOMPARE(SavedProjectCount(), count);
     }
 
     // Empty and missing values load as the fallbacks; stored values the program never writes itself load safely.
@@ -110,8 +117,10 @@ private Q_SLOTS:
         QFETCH(GuestbookProject, project);
         const QString name = project.Project_Title;
         TestProgramFolder folder;
-        // Saved with every protection on first, so that turning it off is saved too.
-        SaveProject(name, withProtection(project));
+        // Saved first with protection on and an extra field, so that turning it off and dropping it are saved too.
+        GuestbookProject first = withProtection(project);
+        first.Fields.append({"Extra", "Text", "1", {}});
+        SaveProject(name, first);
         for (int save = 0; save < 2; ++save) {
             SaveProject(name, project);
             QCOMPARE(LoadProject(name), project);
@@ -149,22 +158,11 @@ private Q_SLOTS:
         QCOMPARE(readBytes(SettingsFilePath()), file);
     }
 
-    // Saving lists a project once, whatever the case of its name, and counts it; saving again overwrites it. The
-    // recent rows show each listed name once, with "_" as " ".
-    void recentList()
+    // The recent rows show each listed name once, with "_" as " "; there are none at first.
+    void recentRows()
     {
         TestProgramFolder folder;
         QVERIFY(FillRecentProjects().isEmpty() && SavedProjectCount() == 0);
-        GuestbookProject p = GuestbookProject::startupDefaults();
-        p.Project_Title = "My Guestbook";
-        SaveProject("My Guestbook", p);
-        SaveProject("Club news", p);
-        p.BG_Color = "#000000";
-        p.Fields.removeAt(1);
-        SaveProject("my guestbook", p);
-        QCOMPARE(GetINISetting("Projects", "Recent_Projects", "-"), QStringLiteral("My_Guestbook, Club_news"));
-        QCOMPARE(SavedProjectCount(), 2);
-        QCOMPARE(LoadProject("My Guestbook"), p);
         writeBytes(SettingsFilePath(),
                    "[Projects]\r\nRecent_Projects=My_Guestbook, Club_news, my_guestbook, , Club_news\r\n");
         QStringList rows;
