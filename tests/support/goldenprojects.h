@@ -40,8 +40,6 @@ inline GuestbookProject goldenProject(const QString &design, const QString &path
 }
 
 inline GuestbookProject defaultProject(const QString &path) { return goldenProject("default", path); }
-inline GuestbookProject borderedProject(const QString &path) { return goldenProject("bordered", path); }
-inline GuestbookProject mixedProject(const QString &path) { return goldenProject("mixed", path); }
 
 // Settings/PageCodePage for a golden design; empty: the key is not set.
 inline QString goldenCodePage(const QString &design)
