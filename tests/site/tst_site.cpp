@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -38,8 +39,8 @@ struct Site {
             qWarning("The design %s could not be generated", qPrintable(design));
     }
     SiteRuntime runtime() const { return SiteRuntime(folder, codePage); }
-    QList<SiteAnswer> run(const QList<SiteRequest> &requests) const { return runtime().run(requests); }
     QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
+    QString text(const QString &name) const { return QString::fromLatin1(readBytes(file(name))); }
 };
 
 // The first group of each match of the pattern in the text.
@@ -60,40 +61,18 @@ QString errorsIn(const QList<SiteAnswer> &answers)
     return errors;
 }
 
-// Server.HTMLEncode as the server documents it.
+// Server.HTMLEncode as the server documents it: the four markup characters escaped, and 0xa0-0xff as numbers.
 QString htmlEncoded(const QString &text)
 {
     QString encoded;
-    for (const QChar c : text) {
-        const ushort code = c.unicode();
-        encoded += c == '&'                ? "&amp;"
-            : c == '<'                     ? "&lt;"
-            : c == '>'                     ? "&gt;"
-            : c == '"'                     ? "&quot;"
-            : code >= 0xa0 && code <= 0xff ? QStringLiteral("&#%1;").arg(code)
-                                           : QString(c);
-    }
+    for (const QChar c : text)
+        encoded += c.unicode() >= 0xa0 && c.unicode() <= 0xff ? QStringLiteral("&#%1;").arg(c.unicode())
+                                                              : QString(c).toHtmlEscaped();
     return encoded;
 }
 
 const QString kPassword = QStringLiteral("p\u00e4ss\u0436word!"), kOwner = QStringLiteral("192.0.2.9");
 const QString kThanks = QStringLiteral("Thankyou, your comments have now been added to the guestbook");
-
-// The names of a data file's entries, first line first.
-QStringList namesIn(const Site &site, const QString &file = kDataFileName)
-{
-    return captures(QStringLiteral("Name : ([A-Z][a-z]{2})"), QString::fromLatin1(readBytes(site.file(file))));
-}
-
-// A post of the sign form by the visitor, with the guard's fields as its last sign page gave them; "trap": with the
-// hidden trap filled, "proof": with a forged proof.
-SiteRequest post(const QString &kind, const QString &name, const QString &comments)
-{
-    const SiteValues form = {{"txtName", name}, {"txtE-mail", "a@b.example"}, {"txtHomepage", "none"},
-                             {"txtaComments", comments}, {"qsWebsite", kind == "trap" ? "x" : ""},
-                             {"qsServed", kFromPage}, {"qsProof", kind == "proof" ? QString(32, '0') : kFromPage}};
-    return {kEntryScriptName, "POST", form};
-}
 
 // A visit to the start-up design with options ("guard": the robot guard and a length limit of 60; "paged": three
 // entries a page; "owner": an owner password; "moderate": posts wait for approval), its data file holding the names
@@ -181,13 +160,11 @@ private Q_SLOTS:
         QVERIFY(!answers.at(0).text.contains(banner) && answers.at(2).text.contains(banner));
         QCOMPARE(answers.at(1).redirect, QStringLiteral("default.asp?err=1"));
         // The thank-you page shows each value posted as a cell of its table; each post is one line of the data file.
-        for (const auto &[control, value] : newer) {
-            const QString cell = "align=\"left\">" + htmlEncoded(runtime.posted(value)) + "</td>";
-            QVERIFY2(answers.at(4).text.contains(cell), qPrintable(control));
-        }
+        for (const auto &[control, value] : newer)
+            QVERIFY2(answers.at(4).text.contains("align=\"left\">" + htmlEncoded(runtime.posted(value)) + "</td>"),
+                     qPrintable(control));
         QVERIFY(answers.at(4).text.contains(kThanks));
-        const QString data = QString::fromLatin1(readBytes(site.file(kDataFileName)));
-        QCOMPARE(captures(QStringLiteral("(\r\n|\r|\n)"), data).size(), 2);
+        QCOMPARE(captures(QStringLiteral("(\r\n|\r|\n)"), site.text(kDataFileName)).size(), 2);
         // Newest first; in each entry the date, then the fields.
         static const QRegularExpression entries(
             QStringLiteral("<br/>Date : [^<]+<br/>(.*)<br/>Date : [^<]+<br/>(.*)\r\n<br/><br/><center>"));
@@ -233,40 +210,38 @@ private Q_SLOTS:
         const QString samples = SampleEntryLines(site.project.Fields, newest).join("\r\n") + "\r\n";
         writeBytes(site.file(kDataFileName), data.isNull() ? codePage.encode(samples) : data);
         writeDesignViewPage(site.folder);
-        const QList<SiteAnswer> answers = site.run({{kViewPageName}, {kDesignViewPage}});
+        const QList<SiteAnswer> answers = site.runtime().run({{kViewPageName}, {kDesignViewPage}});
         QCOMPARE(errorsIn(answers), QString());
         QCOMPARE(answers.at(0).body, answers.at(1).body);
         QByteArray preview = codePage.encode(BuildPreviewPages(site.project, newest).viewPage);
-        preview.replace("<a href=\"index.html\">", "<a href=\"default.asp\">");
-        QVERIFY(!data.isNull() || answers.at(0).body == preview);
+        QVERIFY(!data.isNull() || answers.at(0).body == preview.replace("href=\"index.html\"", "href=\"default.asp\""));
     }
 
     void visit_data()
     {
         QTest::addColumn<Visit>("visit");
-        const auto guard = [](const char *name, const QString &steps, const QString &shows, const QString &entries) {
-            QTest::newRow(name) << Visit{"guard", {}, steps, shows, entries, {}};
+        const auto guard = [](const char *name, const QString &steps, const QString &shows, const QString &data = {}) {
+            QTest::newRow(name) << Visit{"guard", {}, steps, shows, data, {}};
         };
         const QString three = QStringLiteral("http://a,https://b,http://www.c"), again = "form wait:5 post:Ann %1";
         // A robot's post gets the thank-you page and writes nothing.
         guard("person", "form wait:5 post:Ann:" + QString(60, 'x'), kThanks, "Ann");
-        guard("direct post", "wait:5 post:Ann", kThanks, "");
-        guard("trap filled", "form wait:5 trap:Ann", kThanks, "");
-        guard("too fast", "form wait:2 post:Ann", kThanks, "");
-        guard("forged proof", "form wait:5 proof:Ann", kThanks, "");
-        guard("expired", "form wait:86401 post:Ann", "Error: This form has expired, please post again", "");
+        guard("direct post", "wait:5 post:Ann", kThanks);
+        guard("trap filled", "form wait:5 trap:Ann", kThanks);
+        guard("too fast", "form wait:2 post:Ann", kThanks);
+        guard("forged proof", "form wait:5 proof:Ann", kThanks);
+        guard("expired", "form wait:86401 post:Ann", "Error: This form has expired, please post again");
         guard("three addresses", "form wait:5 post:Ann:" + three, kThanks, "Ann");
         guard("four addresses", "form wait:5 post:Ann:www.d," + three.toUpper(),
-              "Error: Please include no more than 3 web addresses", "");
+              "Error: Please include no more than 3 web addresses");
         guard("too long", "form wait:5 post:Ann:" + QString(61, 'x'),
-              "Error: Your entry is too long (at most 60 characters in each field)", "");
+              "Error: Your entry is too long (at most 60 characters in each field)");
         guard("again too soon", again.arg("wait:25 form wait:4 post:Ann"),
               "Error: Please wait a moment before posting again", "Ann");
         guard("again later", again.arg("wait:26 form wait:4 post:Ann"), kThanks, "Ann Ann");
         guard("sign page", "form",  // with the length limit on each of its four fields
               "<div style=\"display: none\" aria-hidden=\"true\"><input name=\"qsWebsite\" type=\"text\" value=\"\" "
-              "tabindex=\"-1\" autocomplete=\"off\"></div>",
-              "");
+              "tabindex=\"-1\" autocomplete=\"off\"></div>");
 
         const auto paged = [](const char *name, const QString &written, const QString &page, const QString &shows) {
             QTest::newRow(name) << Visit{"paged", written, "view:" + page, shows, {}, {}};
@@ -283,9 +258,8 @@ private Q_SLOTS:
         paged("huge", four, "99999999999999", "< Ann");
 
         const auto owner = [](const char *name, int moderate, const QString &steps, const QString &shows,
-                              const QString &entries = {}, const QString &pending = {}) {
-            const QString options = moderate ? QStringLiteral("owner moderate") : QStringLiteral("owner");
-            QTest::newRow(name) << Visit{options, "Ann Bob", steps, shows, entries, pending};
+                              const QString &data = {}, const QString &pending = {}) {
+            QTest::newRow(name) << Visit{moderate ? "owner moderate" : "owner", "Ann Bob", steps, shows, data, pending};
         };
         const QString signedIn = QStringLiteral(">Sign out</a>"), signIn = QStringLiteral("value=\"Sign in\"");
         const QString misses = QStringLiteral("in:wrong ").repeated(5);
@@ -342,26 +316,25 @@ private Q_SLOTS:
         writeBytes(site.file("digest.asp"), "<%=QsDigest(Request.Form(\"salt\"), Request.Form(\"text\"))%>");
         QList<SiteAnswer> answers;
         for (const QString &batch : visit.steps.split(QStringLiteral(" run "))) {
-            answers = site.run(visitRequests(site, batch.split(' ')));
+            answers = site.runtime().run(visitRequests(site, batch.split(' ')));
             QCOMPARE(errorsIn(answers), QString());
         }
         QString shown = answers.last().text, back = answers.last().redirect;
         if (back.startsWith(kSignPageName + "?err="))  // a refused post: the sign page shows why
-            shown = site.run({{kSignPageName, "GET", {}, {{"err", back.section('=', 1)}}}}).first().text;
+            shown = site.runtime().run({{kSignPageName, "GET", {}, {{"err", back.section('=', 1)}}}}).first().text;
         if (visit.steps.startsWith("view:")) {
-            QStringList seen = captures(QStringLiteral("Name : (\\w+)"), shown);
-            if (shown.contains("\">Newer entries</a>"))
-                seen.prepend("<");
-            if (shown.contains("\">Older entries</a>"))
-                seen.append(">");
-            QCOMPARE(seen.join(' '), visit.shows);
+            const QStringList seen = QStringList{shown.contains("\">Newer entries</a>") ? "<" : ""}
+                + captures(QStringLiteral("Name : (\\w+)"), shown)
+                + QStringList{shown.contains("\">Older entries</a>") ? ">" : ""};
+            QCOMPARE(seen.join(' ').trimmed(), visit.shows);
         } else {
             QVERIFY2(shown.contains(visit.shows), qPrintable(shown.right(600)));
         }
         if (visit.steps == "form")
             QCOMPARE(shown.count(" maxlength=60 "), 4);
-        QCOMPARE(namesIn(site).join(' '), visit.entries.isNull() ? visit.written : visit.entries);
-        QCOMPARE(namesIn(site, kPendingFileName).join(' '), visit.pending);
+        const auto names = [&site](const QString &file) { return captures("Name : ([A-Z][a-z]{2})", site.text(file)); };
+        QCOMPARE(names(kDataFileName).join(' '), visit.entries.isNull() ? visit.written : visit.entries);
+        QCOMPARE(names(kPendingFileName).join(' '), visit.pending);
     }
 
 private:
@@ -383,8 +356,12 @@ private:
                 requests << SiteRequest{kSignPageName};
             else if (kind == "view")
                 requests << SiteRequest{kViewPageName, "GET", {}, {{"page", part.at(1)}}};
-            else if (kind == "post" || kind == "trap" || kind == "proof")
-                requests << post(kind, part.at(1), part.size() > 2 ? step.section(':', 2) : QStringLiteral("Hello"));
+            else if (kind == "post" || kind == "trap" || kind == "proof")  // guard fields as the form gave them
+                requests << SiteRequest{kEntryScriptName, "POST",
+                                        {{"txtName", part.at(1)}, {"txtE-mail", "a@b.example"}, {"txtHomepage", "none"},
+                                         {"txtaComments", part.size() > 2 ? step.section(':', 2) : "Hello"},
+                                         {"qsWebsite", kind == "trap" ? "x" : ""}, {"qsServed", kFromPage},
+                                         {"qsProof", kind == "proof" ? QString(32, '0') : kFromPage}}};
             else if (kind == "in")
                 requests << SiteRequest{kOwnerPageName, "POST",
                                         {{"action", "signin"}, {"password", part.value(1, kPassword)}}, {}, kOwner, 1};
@@ -395,19 +372,16 @@ private:
             else if (kind == "digest")
                 requests << SiteRequest{"digest.asp", "POST", {{"salt", part.at(1)}, {"text", step.section(':', 2)}}};
             else {
-                const QByteArray file = readBytes(site.file(list == "pending" ? kPendingFileName : kDataFileName));
                 const QString line = "([^\r\n]*Name : " + part.last() + "vbCrLf[^\r\n]*)";
+                const QString file = list == "pending" ? kPendingFileName : kDataFileName;
                 const SiteValues form = {{"token", kind == "forged" ? QString(32, 'f') : kFromPage},
-                                         {"action", kind == "approve" ? "approve" : "delete"},
-                                         {"list", list},
+                                         {"action", kind == "approve" ? "approve" : "delete"}, {"list", list},
                                          {"position", part.at(part.size() - 2)},
-                                         {"entry", captures(line, QString::fromLatin1(file)).value(0)}};
+                                         {"entry", captures(line, site.text(file)).value(0)}};
                 requests << SiteRequest{kOwnerPageName, "POST", form, {}, kOwner, 1};
             }
-            if (kind != "wait") {
-                requests.last().wait += wait;
-                wait = 0;
-            }
+            if (kind != "wait")
+                requests.last().wait += std::exchange(wait, 0);
         }
         return requests;
     }
