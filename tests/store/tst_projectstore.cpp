@@ -36,15 +36,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("count");
-        const auto row = [](const char *name, const char *count, int expected) {
-            QTest::newRow(name) << "[Settings]\r\nprjNumber=" + QByteArray(count) + "\r\n"
-                                << "Club_news" << expected;
-        };
-        row("9999", "9999", 1);
-        row("not a number", "many", 1);
-        row("a count", "4", 5);
-        row("the largest count stays", "2147483647", 2147483647);
-        row("beyond the largest count", "2147483648", 1);
+        const QByteArray count = "[Settings]\r\nprjNumber=";
+        QTest::newRow("9999") << count + "9999\r\n" << "Club_news" << 1;
+        QTest::newRow("not a number") << count + "many\r\n" << "Club_news" << 1;
+        QTest::newRow("a count") << count + "4\r\n" << "Club_news" << 5;
+        QTest::newRow("the largest count stays") << count + "2147483647\r\n" << "Club_news" << 2147483647;
+        QTest::newRow("beyond the largest count") << count + "2147483648\r\n" << "Club_news" << 1;
         QTest::newRow("added to the list")
             << QByteArray("[Projects]\r\nRecent_Projects=My_Guestbook\r\n") << "My_Guestbook, Club_news" << 1;
         QTest::newRow("listed in a spaced list")
@@ -139,9 +136,8 @@ private Q_SLOTS:
             "Project_Title=Caf\xE9 Club\r\nProject_Path=C:\\Caf\xE9\\\r\nBG_Image=\x81\x8D\x8F\x90\x9D.gif\r\n"
             "BG_Color=#ffffff\r\nTBL_Width=45%\r\nTBL_Border=1\r\nTBL_Border_Width=2\r\n"
             "M_FColor=#000000\r\nM_FFace=Tr\xE9"
-            "buchet \x80\r\nM_FSize=11\r\n"
-            "H_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\nHM_FColor=#ff0000\r\nHM_FFace=Verdana\r\n"
-            "HM_FSize=11\r\nFLD_Pr\xE9nom=Pr\xE9nom, Text, 40, \r\nFLD_Names=, Pr\xE9nom\r\n";
+            "buchet \x80\r\nM_FSize=11\r\nH_FColor=#3333ff\r\nH_FFace=Verdana\r\nH_FSize=11\r\nHM_FColor=#ff0000\r\n"
+            "HM_FFace=Verdana\r\nHM_FSize=11\r\nFLD_Pr\xE9nom=Pr\xE9nom, Text, 40, \r\nFLD_Names=, Pr\xE9nom\r\n";
         QTest::newRow("windows-1252") << cp1252;
         QTest::newRow("UTF-8") << QByteArray(cp1252).replace("\xE9", "\xC3\xA9").replace("\x80", "\xE2\x82\xAC")
                                       .replace("\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");

@@ -37,12 +37,6 @@ QList<AtomicFile::Content> pageSet(const QString &programFolder, const QByteArra
     return pages;
 }
 
-// A file name with the random part of a temporary copy's name shown as "~".
-QString shortName(const QString &path)
-{
-    return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~");
-}
-
 void setAge(const QString &path, int seconds)
 {
     std::filesystem::last_write_time(std::filesystem::path(path.toStdU16String()),
@@ -72,24 +66,6 @@ class TestReliability : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A failed rename of a set's second file puts the first back; a failed put-back is named.
-    void failedPutBackIsReported()
-    {
-        TestProgramFolder folder;
-        const QString first = folder.file("first.asp"), second = folder.file("second.asp");
-        writeBytes(first, "old first");
-        int firstDevices = 0;
-        const FailingDevice::Installed failing([&](const QString &path) {
-            const bool putBack = path == first && ++firstDevices == 2;
-            return std::make_unique<FailingDevice>(path, path == second ? FailingDevice::Commit
-                                                         : putBack      ? FailingDevice::Write
-                                                                        : FailingDevice::None);
-        });
-        QCOMPARE(AtomicFile::writeSet({{first, "new first"}, {second, "new second"}}).errorText,
-                 FailingDevice::kError + "; not put back: " + first + ": " + FailingDevice::kError);
-        QVERIFY(!QFile::exists(second));
-    }
-
     // A writer killed while writing leaves a file that still reads; one killed before filling in its lock (the empty
     // lock goes once a few seconds old) or while holding it does not block the next save; a live holder makes it
     // fail.
@@ -222,7 +198,8 @@ private Q_SLOTS:
 
     // Each copy reaches the disk before its rename, and its folder after it; the journal of a set is written whole
     // before the first rename. A linked settings file or page stays a link; its target gets the content via a copy
-    // beside it. No temporary file stays behind.
+    // beside it. A failed rename of a set's second file puts the first back; a failed put-back is named. No temporary
+    // file stays behind.
     void writesSyncAndKeepLinks_data()
     {
         QTest::addColumn<QString>("pointsTo");  // what the first file is a link to; empty: no link
@@ -235,6 +212,7 @@ private Q_SLOTS:
         QTest::newRow("linked settings file") << "real/Quillset.ini" << QString();
         QTest::newRow("linked page") << "real/a.asp" << QString();
         QTest::newRow("page linked to a missing file") << "real/missing.asp" << QString();
+        QTest::newRow("page set, failed put-back") << QString() << QString();
     }
     void writesSyncAndKeepLinks()
     {
@@ -250,6 +228,10 @@ private Q_SLOTS:
                 writeBytes(folder.file(pointsTo), "[Position]\r\nLeft=1\r\n");
         }
         QStringList seen;
+        // A file name with the random part of a temporary copy's name shown as "~".
+        const auto shortName = [](const QString &path) {
+            return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~");
+        };
         const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
         AtomicFile::setDiskSyncForTesting({[&](int handle, const QString &file, QString *error) {
                                                seen << "sync " + shortName(file);
@@ -260,15 +242,24 @@ private Q_SLOTS:
                                                return real.folder(path, error);
                                            }});
         const auto restoreSync = qScopeGuard([] { AtomicFile::setDiskSyncForTesting({}); });
+        const bool putBackFails = what.contains("put-back");
+        if (putBackFails)
+            writeBytes(first, "old page");
         const FailingDevice::Installed renames([&](const QString &path) {
-            return std::make_unique<FailingDevice>(path, FailingDevice::None,
-                                                   [&seen, path] { seen << "rename " + shortName(path); });
+            const FailingDevice::Step step = !putBackFails       ? FailingDevice::None
+                : path == folder.file("b.asp")                   ? FailingDevice::Commit
+                : path == first && seen.contains("rename b.asp") ? FailingDevice::Write  // its put-back
+                                                                 : FailingDevice::None;
+            return std::make_unique<FailingDevice>(path, step, [&, path] { seen << "rename " + shortName(path); });
         });
         const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
             : what.contains("data file")
             ? AtomicFile::createEmpty(folder.file("guestbook.txt"))
             : AtomicFile::writeSet({{first, "new page"}, {folder.file("b.asp"), "script"}});
-        QVERIFY(written.succeeded());
+        QCOMPARE(written.errorText,
+                 putBackFails ? FailingDevice::kError + "; not put back: " + first + ": " + FailingDevice::kError
+                              : QString());
+        QVERIFY(!QFile::exists(folder.file("b.asp")) || !putBackFails);
         QVERIFY2(calls.isEmpty() || seen.join('|') == calls, qPrintable(seen.join('|')));
         QCOMPARE(QDir(folder.path()).entryList({"*.quillset-*"}, QDir::Files | QDir::Hidden), QStringList());
         if (pointsTo.isEmpty())

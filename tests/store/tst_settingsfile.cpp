@@ -28,62 +28,37 @@ class TestSettingsFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Values as the profile functions return them, from the Windows file and from files written by hand; every row
-    // reads the same with CR LF, LF and lone CR line ends.
-    void readsAsProfileFunctions_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QByteArray &file, const char *section, const char *key,
-                            const QString &expected) {
-            QTest::newRow(name) << file << QString::fromUtf8(section) << QString::fromUtf8(key) << expected;
-        };
-        row("empty value is not the default", kWindowsFile, "My Guestbook", "Empty", "");
-        row("comment is no key", kWindowsFile, "Position", "; Quillset settings", "default");
-        row("blanks around names and value", "[ A ]\r\n TBL_Border  =  1 \t\r\n", "a", "tbl_border", "1");
-        row("blanks only", "[A]\r\nH_FColor =   \r\n", "A", "H_FColor", "");
-        row("empty quotes", "[A]\r\nBG_Image=\"\"\r\n", "A", "BG_Image", "");
-        row("double quotes keep blanks", "[A]\r\nx = \" a \"  \r\n", "A", "x", " a ");
-        row("single quotes", "[A]\r\nx='a'\r\n", "A", "x", "a");
-        row("one pair only", "[A]\r\nx=\"\"a\"\"\r\n", "A", "x", "\"a\"");
-        row("quotes that do not match", "[A]\r\nx=\"a'\r\n", "A", "x", "\"a'");
-        row("a lone quote", "[A]\r\nx=\"\r\n", "A", "x", "\"");
-        row("first of two keys", "[A]\r\nx=1\r\nX=2\r\n", "A", "x", "1");
-        row("first of two sections", "[A]\r\nx=1\r\n[a]\r\nx=2\r\ny=3\r\n", "A", "y", "default");
-        row("UTF-8 capitals", "[\xC3\x84RGER]\r\n\xC3\x89T\xC3\x89=1\r\n", "ärger", "été", "1");
-        row("windows-1252 capitals", "[\xC4RGER]\r\n\xC9T\xC9=Caf\xE9\r\n", "ärger", "été", "Café");
-        row("windows-1252 undefined bytes", "[A]\r\nx=\x80\x81\x8D\x8F\x90\x9D\x9F\r\n", "A", "x",
-            QString::fromUtf16(u"\u20AC\u0081\u008D\u008F\u0090\u009D\u0178"));
-    }
-    void readsAsProfileFunctions()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
-        TestProgramFolder folder;
-        for (const char *lineEnd : {"\r\n", "\n", "\r"}) {
-            writeBytes(SettingsFilePath(), QByteArray(file).replace("\r\n", lineEnd));
-            QCOMPARE(GetINISetting(section, key, "default"), expected);
-        }
-    }
-
-    // A write changes its own line only, in the Windows file and in files that other programs or damage leave behind
-    // (or none at all), and the value reads back whole. An empty expectation means the write is refused and the file
-    // stays as it was.
-    void writesKeepOtherLines_data()
+    // Rows with no value to write read a value as the profile functions return it, from the Windows file and from
+    // files written by hand, with CR LF, LF and lone CR line ends. A write changes its own line only, in the Windows
+    // file and in files that other programs or damage leave behind (or none at all), and the value reads back whole.
+    // An empty expectation means the write is refused and the file stays as it was.
+    void readsAndWrites_data()
     {
         QTest::addColumn<QByteArray>("stored");  // null: no file
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QString>("value");  // null: only read
+        QTest::addColumn<QByteArray>("expected");  // the file after the write, or the value read
         const auto row = [](const char *name, const QByteArray &stored, const char *section, const char *key,
                             const QString &value, const QByteArray &expected) {
-            QTest::newRow(name) << stored << QString(section) << QString(key) << value << expected;
+            QTest::newRow(name) << stored << QString::fromUtf8(section) << QString::fromUtf8(key) << value << expected;
         };
+        row("empty value is not the default", kWindowsFile, "My Guestbook", "Empty", {}, "");
+        row("comment is no key", kWindowsFile, "Position", "; Quillset settings", {}, "-");
+        row("blanks around names and value", "[ A ]\r\n TBL_Border  =  1 \t\r\n", "a", "tbl_border", {}, "1");
+        row("blanks only", "[A]\r\nH_FColor =   \r\n", "A", "H_FColor", {}, "");
+        row("empty quotes", "[A]\r\nBG_Image=\"\"\r\n", "A", "BG_Image", {}, "");
+        row("double quotes keep blanks", "[A]\r\nx = \" a \"  \r\n", "A", "x", {}, " a ");
+        row("single quotes", "[A]\r\nx='a'\r\n", "A", "x", {}, "a");
+        row("one pair only", "[A]\r\nx=\"\"a\"\"\r\n", "A", "x", {}, "\"a\"");
+        row("quotes that do not match", "[A]\r\nx=\"a'\r\n", "A", "x", {}, "\"a'");
+        row("a lone quote", "[A]\r\nx=\"\r\n", "A", "x", {}, "\"");
+        row("first of two keys", "[A]\r\nx=1\r\nX=2\r\n", "A", "x", {}, "1");
+        row("first of two sections", "[A]\r\nx=1\r\n[a]\r\nx=2\r\ny=3\r\n", "A", "y", {}, "-");
+        row("UTF-8 capitals", "[\xC3\x84RGER]\r\n\xC3\x89T\xC3\x89=1\r\n", "ärger", "été", {}, "1");
+        row("windows-1252 capitals", "[\xC4RGER]\r\n\xC9T\xC9=Caf\xE9\r\n", "ärger", "été", {}, "Café");
+        row("windows-1252 undefined bytes", "[A]\r\nx=\x80\x81\x8D\x8F\x90\x9D\x9F\r\n", "A", "x", {},
+            QString::fromUtf16(u"\u20AC\u0081\u008D\u008F\u0090\u009D\u0178").toUtf8());
         row("replace in place, other case", kWindowsFile, "SETTINGS", "PRJNUMBER", "3",
             QByteArray(kWindowsFile).replace("prjNumber=2", "prjNumber=3"));
         row("new key at the end of its section", kWindowsFile, "Position", "Width", "517",
@@ -121,7 +96,8 @@ private Q_SLOTS:
         odd("spaced key, replace", "[B]\r\n x = 1 \r\n", "X", "[B]\r\n x =2\r\n");
         // Values in the file's own encoding: the bytes of a windows-1252 file stay.
         const QByteArray cp1252 = "[B]\r\nname=Caf\xE9 \x81\x8D\x8F\x90\x9D\r\n";
-        row("windows-1252 file", cp1252, "b", "x", "D\u00E9j\u00E0 \u20AC \u009D", cp1252 + "x=D\xE9j\xE0 \x80 \x9D\r\n");
+        row("windows-1252 file", cp1252, "b", "x", "D\u00E9j\u00E0 \u20AC \u009D",
+            cp1252 + "x=D\xE9j\xE0 \x80 \x9D\r\n");
         row("UTF-8 file", "[B]\r\nname=Caf\xC3\xA9\r\n", "b", "x", "\u00E0",
             "[B]\r\nname=Caf\xC3\xA9\r\nx=\xC3\xA0\r\n");
         row("no such character in windows-1252", cp1252, "b", "x", "\u65E5", QByteArray());
@@ -130,7 +106,7 @@ private Q_SLOTS:
         odd("comment key", "[B]\r\n", ";x", QByteArray());
         odd("header-like key", "[B]\r\n", "[C]", QByteArray());
     }
-    void writesKeepOtherLines()
+    void readsAndWrites()
     {
         QFETCH(QByteArray, stored);
         QFETCH(QString, section);
@@ -138,6 +114,13 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QByteArray, expected);
         TestProgramFolder folder;
+        if (value.isNull()) {  // only read, with each kind of line end
+            for (const char *lineEnd : {"\r\n", "\n", "\r"}) {
+                writeBytes(SettingsFilePath(), QByteArray(stored).replace("\r\n", lineEnd));
+                QCOMPARE(GetINISetting(section, key, "-"), QString::fromUtf8(expected));
+            }
+            return;
+        }
         if (!stored.isNull())
             writeBytes(SettingsFilePath(), stored);
         const QString before = GetINISetting("A", "x", "-");
