@@ -8,11 +8,6 @@
 #include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 
-#include <QAccessible>
-#include <QMetaEnum>
-#include <QPlainTextEdit>
-#include <QScreen>
-
 // Presses a key as pressKeys does, or: n Alt+N, b Alt+B, v Page Down, ^ Page Up, c Ctrl+Page Up,
 // r Enter held down (a repeated press).
 static void pressWindowKey(QWidget *window, QChar key)
@@ -31,12 +26,6 @@ static bool isTextBox(QWidget *widget)
 {
     return (qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget->parentWidget()))
         || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
-}
-
-static bool isClickable(QWidget *widget)
-{
-    const auto *button = qobject_cast<LabelButton *>(widget);
-    return (button && button->isButton()) || qobject_cast<QAbstractButton *>(widget);
 }
 
 // One thing a screen reader learns of the control: its name, description, role or
@@ -233,9 +222,12 @@ private slots:
         QWidget *shown = openWindow(window, owner, passed);
         shown->show();
         QStringList checked;  // each as its name and its fault
-        for (QWidget *widget : shown->findChildren<QWidget *>())
-            if (widget->isVisibleTo(shown) && (isClickable(widget) || isTextBox(widget)))
+        for (QWidget *widget : shown->findChildren<QWidget *>()) {
+            const auto *button = qobject_cast<LabelButton *>(widget);
+            const bool clickable = (button && button->isButton()) || qobject_cast<QAbstractButton *>(widget);
+            if (widget->isVisibleTo(shown) && (clickable || isTextBox(widget)))
                 checked << widget->objectName() + accessibleFault(widget);
+        }
         QCOMPARE(checked.filter(": "), QStringList());
         QCOMPARE(checked.size(), controls);
         for (const QString &fact : facts) {

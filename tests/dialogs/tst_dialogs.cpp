@@ -8,8 +8,6 @@
 #include "generator/pagevalues.h"
 #include "generator/protection.h"
 
-#include <QAccessible>
-
 static const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name\r\n\r\nThe field name ");
 // Names that differ only in capitals, or in a space against an underscore, would share one settings key.
 static const QString kClash = QStringLiteral("! Ok: Error: Field name too close to another field\r\n\r\n"
@@ -24,17 +22,15 @@ static QStringList textsOf(const GuestbookField &field)
     return {field.FieldName, field.FieldType, field.Rows, field.Cols};
 }
 
-namespace {
-const QString kCurrent = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
+static const QString kCurrent = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
 
 // The password key: "none", "kept" (as before), "new" (the salted digest of typed) or itself.
-QString passwordKey(const QString &value, const QString &typed)
+static QString passwordKey(const QString &value, const QString &typed)
 {
     const QByteArray salt = QByteArray::fromHex(value.section(':', 1, 1).toLatin1());
     const bool digest = salt.size() == 16 && value == OwnerPasswordValue(typed, salt);
     return value.isEmpty() ? "none" : value == kCurrent ? "kept" : digest ? "new" : value;
 }
-}  // namespace
 
 class DialogsTest : public QObject
 {
@@ -335,7 +331,6 @@ private slots:
         QTest::addColumn<QPoint>("pos");
         QTest::addColumn<QString>("colour");  // text and value (red + 256 green + 65536 blue)
         QTest::addColumn<bool>("release");  // else a click on the preview: cancelled
-        addRow("left column, top-left corner: black", QPoint(11, 1), QString("#000000 0"), true);
         addRow("left column, row 7: red", QPoint(15, 65), QString("#FF0000 255"), true);
         addRow("left column, row 10: yellow", QPoint(19, 99), QString("#FFFF00 65535"), true);
         addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935"), true);
