@@ -201,9 +201,9 @@ private slots:
         QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());
     }
 
-    // A press of another button than the left moves the window by hand until that
-    // button is released; afterwards the window stays put and the next click counts.
-    void otherButtonDragEndsOnItsRelease()
+    // Another button than the left moves the window by hand while it is held; once it is up
+    // (released over another window), the window stays put and the next click counts.
+    void otherButtonDragEndsWhenReleased()
     {
         const WindowFixture f;
         QWidget *background = f.find("Image1");
@@ -212,7 +212,6 @@ private slots:
         sendMouse(background, QEvent::MouseButtonPress, press, Qt::RightButton);
         sendMouse(background, QEvent::MouseMove, press + QPoint(15, 5), Qt::NoButton, Qt::RightButton);
         QCOMPARE(f.window().pos(), start + QPoint(15, 5));
-        sendMouse(background, QEvent::MouseButtonRelease, press + QPoint(15, 5), Qt::RightButton);
         sendMouse(background, QEvent::MouseMove, press + QPoint(80, 60));
         f.click("lblNext");
         QCOMPARE(f.window().pos(), start + QPoint(15, 5));

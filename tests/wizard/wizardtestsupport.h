@@ -164,14 +164,6 @@ inline void showActive(QWidget *window)
 
 using Rows = QList<QStringList>;
 
-inline Rows rowsOf(const QTreeWidget *list)
-{
-    Rows rows;
-    for (const QTreeWidgetItem *item = list->topLevelItem(0); item; item = list->itemBelow(item))
-        rows.append({item->text(0), item->text(1), item->text(2), item->text(3)});
-    return rows;
-}
-
 // The program started in a program folder of its own, with the real dialogs and a
 // scripted desktop: a settings file written first (if given) or projects saved under
 // the given titles, then the main window, shown.
