@@ -100,8 +100,8 @@ frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesIn
 
     QLabel *Label2 =
         dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
-    Combo1 = editableCombo("Combo1", {QStringLiteral("Text"), QStringLiteral("Textarea")},
-                           kNewField.FieldType, twipsRect(1200, 600, 2655, 315), Frame1);
+    Combo1 = editableCombo("Combo1", {QStringLiteral("Text"), QStringLiteral("Textarea")}, kNewField.FieldType,
+                           twipsRect(1200, 600, 2655, 315), Frame1);
 
     Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
     cboRows = editableCombo("cboRows", kSizes, kNewField.Rows, twipsRect(1200, 960, 975, 315), Frame1);

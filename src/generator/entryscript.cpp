@@ -63,8 +63,9 @@ QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
 {
     const QString checks = BuildProtectedChecks(p, secret, checkLines(p.Fields, QStringLiteral("Not QsRobot And ")));
     return Printed(BuildScriptFunctions()) + Printed(BuildScriptOpening())
-        + Printed(assignmentLines(p.Fields) + kCrLf + checks) + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields)))
-        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+        + Printed(assignmentLines(p.Fields) + kCrLf + checks)
+        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields))) + BuildPageStart(p)
+        + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
 }
 
 }  // namespace

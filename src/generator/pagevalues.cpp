@@ -199,13 +199,14 @@ QString TitleProblem(const QString &title)
     if (!IsPlainFolderName(title)) {
         const QString part = title.contains(QLatin1Char('/')) ? QStringLiteral("/")
             : title.contains(QLatin1Char('\\'))               ? QStringLiteral("\\")
-                                                               : title;
+                                                              : title;
         return cannotHold.arg(part, QStringLiteral("the title names the project's folder"));
     }
     for (const RecentProject &saved : FillRecentProjects()) {
         if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
-            return the + QStringLiteral(" differs from the saved project \"%1\" only in capitals or end spaces")
-                             .arg(saved.text);
+            return the
+                + QStringLiteral(" differs from the saved project \"%1\" only in capitals or end spaces")
+                      .arg(saved.text);
     }
     return {};
 }

@@ -557,7 +557,8 @@ QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString 
 
 QString BuildPagedReaderScript(int entriesPerPage)
 {
-    return script(kLinesFunction) + withNames(script(kPagedReader)).replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
+    return script(kLinesFunction)
+        + withNames(script(kPagedReader)).replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
 }
 
 QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
@@ -567,8 +568,9 @@ QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
     QString start = BuildPageStart(project);
     start.replace(QStringLiteral("\r\n</head>\r\n"),
                   QStringLiteral("\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>\r\n"));
-    const QString page = Printed(BuildScriptFunctions()) + Printed(script(kLinesFunction)) + Printed(script(kOwnerFunctions)) + start
-        + Printed(BuildTitleLine(project, true)) + Printed(script(kOwnerScript)) + Printed(BuildClosingLines());
+    const QString page = Printed(BuildScriptFunctions()) + Printed(script(kLinesFunction))
+        + Printed(script(kOwnerFunctions)) + start + Printed(BuildTitleLine(project, true))
+        + Printed(script(kOwnerScript)) + Printed(BuildClosingLines());
     return withNames(page)
         .replace(QStringLiteral("%SECRET%"), secret)
         .replace(QStringLiteral("%SALT%"), password.value(1))

@@ -28,8 +28,8 @@ QString FormatLogLine(const QDateTime &moment, const QString &message)
 
 void WriteLog(const QString &message)
 {
-    // A line that cannot be written whole is dropped: the log reports nothing.
-    // A line that cannot be written (a log that is no regular file among them) is dropped.
+    // A line that cannot be written whole (to a log that is no regular file, say) is
+    // dropped: the log reports nothing.
     AtomicFile::append(logFilePath(),
                        (FormatLogLine(QDateTime::currentDateTime(), message) + QStringLiteral("\r\n")).toLocal8Bit());
 }
