@@ -88,10 +88,72 @@ QList<IniValue> projectValues(const IniSnapshot &settings, const QString &name, 
     return values;
 }
 
+// The fields of the project saved under name, as a load finds them.
+QList<GuestbookField> loadedFields(const IniSnapshot &settings, const QString &name)
+{
+    QList<GuestbookField> fields;
+    const QString names = settings.value(name, kFieldNamesKey, QString());
+    if (names.contains(kListSeparator)) {
+        const QStringList storedNames = names.split(kListSeparator);
+        QSet<QString> loaded;
+        for (const QString &stored : storedNames) {
+            if (!stored.isEmpty())
+                LoadProjectField(settings, name, stored, fields, loaded);
+        }
+    }
+    return fields;
+}
+
+// The stored key of a field, as the settings file tells keys apart.
+QString storedKeyIdentity(const GuestbookField &field)
+{
+    return SpacesToUnderscores(field.FieldName).trimmed().toCaseFolded();
+}
+
+// Why a field would not load back as it is saved, given the fields saved before it.
+QString fieldRefusal(const GuestbookField &field, const QList<GuestbookField> &before)
+{
+    QString reason = StoredFieldNameProblem(field.FieldName);
+    for (const GuestbookField &other : before) {
+        if (reason.isEmpty() && storedKeyIdentity(other) == storedKeyIdentity(field))
+            reason = QStringLiteral("the field \"%1\" is saved under the same key").arg(other.FieldName);
+    }
+    if (reason.isEmpty())
+        reason = QStringLiteral("it would not load back as it is");
+    return QStringLiteral("The field \"%1\" cannot be saved: ").arg(field.FieldName) + reason;
+}
+
+// The save read back before it is made: the fields are written into an empty text
+// and loaded from it; the first that does not come back as it is refuses the save.
+QString unsavableField(const QString &name, const GuestbookProject &project)
+{
+    IniText::Document written{QByteArray()};
+    written.apply(projectValues(IniSnapshot(QByteArray()), name, project));
+    const QList<GuestbookField> loaded = loadedFields(IniSnapshot(std::move(written)), name);
+    for (qsizetype i = 0; i < project.Fields.size(); ++i) {
+        if (i >= loaded.size() || !(loaded.at(i) == project.Fields.at(i)))
+            return fieldRefusal(project.Fields.at(i), project.Fields.first(i));
+    }
+    return {};
+}
+
 }  // namespace
+
+QString StoredFieldNameProblem(const QString &name)
+{
+    if (name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('\n')))
+        return QStringLiteral("it holds a line break, and the settings file keeps each value on one line");
+    if (name.contains(QLatin1Char('=')))
+        return QStringLiteral("it holds \"=\", which ends a key in the settings file");
+    if (name.contains(QLatin1Char(',')))
+        return QStringLiteral("it holds \",\", which separates the parts of a saved field");
+    return {};
+}
 
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
+    if (const QString refusal = unsavableField(name, project); !refusal.isEmpty())
+        return WriteResult::failure(refusal);
     return SaveINISettings(
         [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(current, name, project); });
 }
@@ -105,16 +167,7 @@ GuestbookProject LoadProject(const QString &name)
         row.setIn(p, value.isEmpty() ? row.loadFallback() : value);
     }
     p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-
-    const QString names = settings.value(name, kFieldNamesKey, QString());
-    if (names.contains(kListSeparator)) {
-        const QStringList storedNames = names.split(kListSeparator);
-        QSet<QString> loaded;
-        for (const QString &stored : storedNames) {
-            if (!stored.isEmpty())
-                LoadProjectField(settings, name, stored, p.Fields, loaded);
-        }
-    }
+    p.Fields = loadedFields(settings, name);
     return p;
 }
 

@@ -16,6 +16,9 @@
 namespace {
 
 constexpr int kSaverRounds = 300, kStoppedExitCode = 3, kDay = 24 * 3600;
+// A refused save names the lock file and what to do.
+const QString kInUse = QStringLiteral("The settings file is in use by another program (lock file %1). Try again in a "
+                                      "minute, or delete the lock file if no other Quillset is running.");
 // A settings section large enough that each rewrite of the file takes a while.
 const QByteArray kFiller = "[Filler]\r\n" + ("Key=" + QByteArray(60, 'v') + "\r\n").repeated(4000);
 
@@ -95,12 +98,49 @@ private Q_SLOTS:
         const QByteArray text = readBytes(SettingsFilePath());
         QVERIFY(text.startsWith(old) && text.endsWith("\r\n"));
         QCOMPARE(GetINISetting("Writer 0", "K0", "").isEmpty(), !writing);
-        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText,
-                 killed ? QString() : QStringLiteral("The settings file is in use by another program"));
+        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText, killed ? QString() : kInUse.arg(SettingsLockPath()));
         QCOMPARE(GetINISetting("Position", "Left", "-"), QString(killed ? "15" : "4230"));
         QCOMPARE(QFile::exists(SettingsLockPath()), !killed);
         child->kill();
         child->waitForFinished();
+    }
+
+    // A lock older than a minute is stale, whoever wrote it (another computer, a live process of this one); a younger
+    // one refuses the save, naming it. Each program folder's settings file may be a link to one shared file: the lock
+    // that counts is the one beside the file written.
+    void lockBesideTheFileWritten_data()
+    {
+        QTest::addColumn<QString>("lock");  // where the lock lies: "link" beside the link, "target" beside its target
+        QTest::addColumn<QString>("writer");  // "other-pc" or "this" (this process, live)
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("another computer's, two days old") << "target" << "other-pc" << 2 * kDay << true;
+        QTest::newRow("another computer's, half a minute old") << "target" << "other-pc" << 30 << false;
+        QTest::newRow("a live process's, two minutes old") << "target" << "this" << 120 << true;
+        QTest::newRow("linked file, fresh lock beside the target") << "linked target" << "other-pc" << 0 << false;
+        QTest::newRow("linked file, fresh lock beside the link") << "linked link" << "other-pc" << 0 << true;
+    }
+    void lockBesideTheFileWritten()
+    {
+        QFETCH(QString, lock);
+        QFETCH(QString, writer);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, saved);
+        TestProgramFolder folder;
+        QString written = SettingsFilePath();
+        if (lock.startsWith("linked")) {
+            written = folder.file("shared/Quillset.ini");
+            QVERIFY(QDir().mkpath(folder.file("shared")) && QFile::link(written, SettingsFilePath()));
+        }
+        writeBytes(written, "[Position]\r\nLeft=4230\r\n");
+        const QString lockFile = (lock.endsWith("link") ? SettingsFilePath() : written) + ".lock";
+        const QString host = writer == "this" ? QSysInfo::machineHostName() : writer;
+        writeBytes(lockFile, QByteArray::number(writer == "this" ? QCoreApplication::applicationPid() : 4242)
+                                 + "\nquillset\n" + host.toUtf8() + "\n");
+        setAge(lockFile, ageSeconds);
+        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText, saved ? QString() : kInUse.arg(lockFile));
+        QCOMPARE(GetINISetting("Position", "Left", "-"), QString(saved ? "15" : "4230"));
+        QVERIFY(QFileInfo(SettingsFilePath()).isSymLink() == lock.startsWith("linked"));
     }
 
     // The start-up clean-up removes only this program's copies older than a minute and its preview folders older than
@@ -270,16 +310,32 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.file("real")).entryList(QDir::Files | QDir::Hidden), {QFileInfo(target).fileName()});
     }
 
-    // Four processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each).
+    // Processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each): four in one program
+    // folder, or two in program folders whose settings files are links to one shared file.
+    void racingWritersLoseNoSave_data()
+    {
+        QTest::addColumn<int>("writerCount");
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("one program folder") << 4 << false;
+        QTest::newRow("two folders, one linked file") << 2 << true;
+    }
     void racingWritersLoseNoSave()
     {
+        QFETCH(int, writerCount);
+        QFETCH(bool, linked);
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kFiller);
+        const QString shared = folder.file("shared.ini");
+        writeBytes(linked ? shared : SettingsFilePath(), kFiller);
         const int saves = qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") > 0
             ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") : 100;
         QList<QProcess *> writers;
-        for (int w = 0; w < 4; ++w)
-            writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});
+        for (int w = 0; w < writerCount; ++w) {
+            const QString programFolder = linked ? folder.file(QStringLiteral("program%1").arg(w)) : folder.path();
+            QVERIFY(!linked || (QDir().mkdir(programFolder) && QFile::link(shared, programFolder + "/Quillset.ini")));
+            writers << startChild(this, {"--write-keys", programFolder, QString::number(w), QString::number(saves)});
+        }
+        if (linked)
+            QVERIFY(QFile::link(shared, SettingsFilePath()));
         int acknowledged = 0, lost = 0;
         for (QProcess *writer : writers) {
             QVERIFY(writer->waitForFinished(-1));
@@ -289,8 +345,8 @@ private Q_SLOTS:
                 lost += !key.isEmpty() && settings.value("Writer " + writer->arguments().at(2), key, "-") != key;
             }
         }
-        qInfo("4 writers: %d of %d saves acknowledged, %d lost", acknowledged, 4 * saves, lost);
-        QCOMPARE(acknowledged, 4 * saves);
+        qInfo("%d writers: %d of %d saves acknowledged, %d lost", writerCount, acknowledged, writerCount * saves, lost);
+        QCOMPARE(acknowledged, writerCount * saves);
         QCOMPARE(lost, 0);
     }
 
