@@ -3,6 +3,7 @@
 #include "store/projectkeys.h"
 #include "store/settingsfile.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <limits>
@@ -110,29 +111,31 @@ QString storedKeyIdentity(const GuestbookField &field)
     return SpacesToUnderscores(field.FieldName).trimmed().toCaseFolded();
 }
 
-// Why a field would not load back as it is saved, given the fields saved before it.
-QString fieldRefusal(const GuestbookField &field, const QList<GuestbookField> &before)
+QString fieldRefusal(const GuestbookField &field, const QString &reason)
 {
-    QString reason = StoredFieldNameProblem(field.FieldName);
-    for (const GuestbookField &other : before) {
-        if (reason.isEmpty() && storedKeyIdentity(other) == storedKeyIdentity(field))
-            reason = QStringLiteral("the field \"%1\" is saved under the same key").arg(other.FieldName);
-    }
-    if (reason.isEmpty())
-        reason = QStringLiteral("it would not load back as it is");
     return QStringLiteral("The field \"%1\" cannot be saved: ").arg(field.FieldName) + reason;
 }
 
-// The save read back before it is made: the fields are written into an empty text
-// and loaded from it; the first that does not come back as it is refuses the save.
+// Why a field would not load back as it is saved, naming the first such field: its
+// name, a key it shares with a field before it, or, for anything else, the save
+// read back first (the fields written into an empty text and loaded from it).
 QString unsavableField(const QString &name, const GuestbookProject &project)
 {
+    QHash<QString, QString> keys;  // stored key -> the first field's name
+    for (const GuestbookField &field : project.Fields) {
+        if (const QString problem = StoredFieldNameProblem(field.FieldName); !problem.isEmpty())
+            return fieldRefusal(field, problem);
+        const QString key = storedKeyIdentity(field);
+        if (const auto first = keys.constFind(key); first != keys.cend())
+            return fieldRefusal(field, QStringLiteral("the field \"%1\" is saved under the same key").arg(*first));
+        keys.insert(key, field.FieldName);
+    }
     IniText::Document written{QByteArray()};
     written.apply(projectValues(IniSnapshot(QByteArray()), name, project));
     const QList<GuestbookField> loaded = loadedFields(IniSnapshot(std::move(written)), name);
     for (qsizetype i = 0; i < project.Fields.size(); ++i) {
         if (i >= loaded.size() || !(loaded.at(i) == project.Fields.at(i)))
-            return fieldRefusal(project.Fields.at(i), project.Fields.first(i));
+            return fieldRefusal(project.Fields.at(i), QStringLiteral("it would not load back as it is"));
     }
     return {};
 }
