@@ -148,15 +148,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("problem");
         const QByteArray cp1252 = "[Settings]\r\nPageCodePage=windows-1251\r\n[Old]\r\nk=Caf\xE9\r\n";
         const QByteArray utf8 = QByteArray(cp1252).replace("\xE9", "\xC3\xA9");
-        const QString cannot = QStringLiteral("The %1 cannot be saved: it holds \"%2\", which the settings file cannot hold");
+        const QString cannot =
+            QStringLiteral("The %1 cannot be saved: it holds \"%2\", which the settings file cannot hold");
         const QString zhu = QStringLiteral("\u0416\u0443"), imya = QStringLiteral("\u0418\u043c\u044f");
         QTest::newRow("Cyrillic title, windows-1252 file") << cp1252 << zhu << "" << cannot.arg("title", zhu.left(1));
-        QTest::newRow("Cyrillic title, UTF-8 file") << utf8 << zhu << "" << "";
+        QTest::newRow("Cyrillic title, UTF-8 file") << utf8 << zhu << ""
+                                                    << "";
         QTest::newRow("Cyrillic field name, windows-1252 file")
             << cp1252 << "" << imya << cannot.arg("field name", imya.left(1));
         QTest::newRow("Cyrillic field name, UTF-8 file") << utf8 << "" << imya << "";
-        QTest::newRow("line break in a field name")
-            << utf8 << "" << "Your\nName" << "The field name cannot be used in a page: " + kControl;
+        QTest::newRow("line break in a field name") << utf8 << ""
+                                                    << "Your\nName"
+                                                    << "The field name cannot be used in a page: " + kControl;
     }
     void namesTheSettingsFileKeeps()
     {

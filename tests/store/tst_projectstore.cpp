@@ -162,7 +162,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("refusal");
         const QString cannot = QStringLiteral("The field \"%1\" cannot be saved: ");
         const QString shared = cannot + "the field \"%2\" is saved under the same key";
-        QTest::newRow("line break") << QList<GuestbookField>{{"Name", "Text", "40", ""}, {"Your\nName", "Text", "1", ""}}
+        QTest::newRow("line break") << QList<GuestbookField>{{"Name", "Text", "40", ""},
+                                                             {"Your\nName", "Text", "1", ""}}
                                     << cannot.arg("Your\nName")
                 + "it holds a line break, and the settings file keeps each value on one line";
         QTest::newRow("equals sign") << QList<GuestbookField>{{"Fxx=y", "Text", "40", ""}}
@@ -172,15 +173,15 @@ private Q_SLOTS:
                 + "it holds \",\", which separates the parts of a saved field";
         QTest::newRow("same name twice") << QList<GuestbookField>{{"Name", "Text", "4", ""}, {"Name", "Text", "5", ""}}
                                          << shared.arg("Name", "Name");
-        QTest::newRow("names apart from capitals") << QList<GuestbookField>{{"Name", "Text", "4", ""},
-                                                                            {"NAME", "Text", "5", ""}}
-                                                   << shared.arg("NAME", "Name");
-        QTest::newRow("space against underscore") << QList<GuestbookField>{{"a b", "Text", "4", ""},
-                                                                           {"a_b", "Text", "5", ""}}
-                                                  << shared.arg("a_b", "a b");
+        QTest::newRow("names apart from capitals")
+            << QList<GuestbookField>{{"Name", "Text", "4", ""}, {"NAME", "Text", "5", ""}}
+            << shared.arg("NAME", "Name");
+        QTest::newRow("space against underscore")
+            << QList<GuestbookField>{{"a b", "Text", "4", ""}, {"a_b", "Text", "5", ""}} << shared.arg("a_b", "a b");
         QTest::newRow("kind with a space") << QList<GuestbookField>{{"Memo", "Text area", "4", "3"}}
                                            << cannot.arg("Memo") + "it would not load back as it is";
-        QTest::newRow("loads back") << QList<GuestbookField>{{" lead", "Text", "4", ""}, {"  ", "Textarea", "", "3"},
+        QTest::newRow("loads back") << QList<GuestbookField>{{" lead", "Text", "4", ""},
+                                                             {"  ", "Textarea", "", "3"},
                                                              {"[f] ;x", "", "", ""}}
                                     << QString();
     }
@@ -204,7 +205,8 @@ private Q_SLOTS:
     void loadThenSaveKeepsOtherValues()
     {
         const int files = qEnvironmentVariableIntValue("QUILLSET_FUZZ_SAVES") > 0
-            ? qEnvironmentVariableIntValue("QUILLSET_FUZZ_SAVES") : 200;
+            ? qEnvironmentVariableIntValue("QUILLSET_FUZZ_SAVES")
+            : 200;
         const QList<QByteArray> pieces = {"a", "Z", " ", "\xC3\xA7", "\xC3\xA9", "\xE2\x82\xAC", "\xC2\xA0", "9"};
         int values = 0, changed = 0;
         for (int round = 0; round < files; ++round) {

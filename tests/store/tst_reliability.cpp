@@ -98,7 +98,8 @@ private Q_SLOTS:
         const QByteArray text = readBytes(SettingsFilePath());
         QVERIFY(text.startsWith(old) && text.endsWith("\r\n"));
         QCOMPARE(GetINISetting("Writer 0", "K0", "").isEmpty(), !writing);
-        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText, killed ? QString() : kInUse.arg(SettingsLockPath()));
+        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText,
+                 killed ? QString() : kInUse.arg(SettingsLockPath()));
         QCOMPARE(GetINISetting("Position", "Left", "-"), QString(killed ? "15" : "4230"));
         QCOMPARE(QFile::exists(SettingsLockPath()), !killed);
         child->kill();
@@ -114,11 +115,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("writer");  // "other-pc" or "this" (this process, live)
         QTest::addColumn<int>("ageSeconds");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("another computer's, two days old") << "target" << "other-pc" << 2 * kDay << true;
-        QTest::newRow("another computer's, half a minute old") << "target" << "other-pc" << 30 << false;
-        QTest::newRow("a live process's, two minutes old") << "target" << "this" << 120 << true;
-        QTest::newRow("linked file, fresh lock beside the target") << "linked target" << "other-pc" << 0 << false;
-        QTest::newRow("linked file, fresh lock beside the link") << "linked link" << "other-pc" << 0 << true;
+        QTest::newRow("another computer's, two days old") << "target"
+                                                          << "other-pc" << 2 * kDay << true;
+        QTest::newRow("another computer's, half a minute old") << "target"
+                                                               << "other-pc" << 30 << false;
+        QTest::newRow("a live process's, two minutes old") << "target"
+                                                           << "this" << 120 << true;
+        QTest::newRow("linked file, fresh lock beside the target") << "linked target"
+                                                                   << "other-pc" << 0 << false;
+        QTest::newRow("linked file, fresh lock beside the link") << "linked link"
+                                                                 << "other-pc" << 0 << true;
     }
     void lockBesideTheFileWritten()
     {
@@ -135,8 +141,9 @@ private Q_SLOTS:
         writeBytes(written, "[Position]\r\nLeft=4230\r\n");
         const QString lockFile = (lock.endsWith("link") ? SettingsFilePath() : written) + ".lock";
         const QString host = writer == "this" ? QSysInfo::machineHostName() : writer;
-        writeBytes(lockFile, QByteArray::number(writer == "this" ? QCoreApplication::applicationPid() : 4242)
-                                 + "\nquillset\n" + host.toUtf8() + "\n");
+        writeBytes(lockFile,
+                   QByteArray::number(writer == "this" ? QCoreApplication::applicationPid() : 4242) + "\nquillset\n"
+                       + host.toUtf8() + "\n");
         setAge(lockFile, ageSeconds);
         QCOMPARE(SaveINISetting("Position", "Left", "15").errorText, saved ? QString() : kInUse.arg(lockFile));
         QCOMPARE(GetINISetting("Position", "Left", "-"), QString(saved ? "15" : "4230"));

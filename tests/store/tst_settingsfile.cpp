@@ -104,7 +104,8 @@ private Q_SLOTS:
         // A save keeps the file's encoding: one that takes away the last byte that is not UTF-8 marks the file, so
         // that "Fa\xC3\xA7ade" in [A] still reads as windows-1252 ("FaÃ§ade"); a file left all ASCII needs no mark.
         const QByteArray mark = "; This file is in windows-1252 \xAB\xBB\r\n";
-        const QByteArray lastByte = "[A]\r\nx=Fa\xC3\xA7" "ade\r\n[B]\r\ny=Caf\xE9\r\n";
+        const QByteArray lastByte = "[A]\r\nx=Fa\xC3\xA7"
+                                    "ade\r\n[B]\r\ny=Caf\xE9\r\n";
         row("windows-1252 kept when its last such byte goes", lastByte, "B", "y", "Cafe",
             mark + QByteArray(lastByte).replace("Caf\xE9", "Cafe"));
         row("windows-1252 kept, mark after a byte-order mark", "\xEF\xBB\xBF" + lastByte, "B", "y", "Cafe",
