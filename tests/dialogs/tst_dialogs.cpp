@@ -52,8 +52,6 @@ private slots:
         addRow("quote, comma, equals dropped", "", "Your \"name\", age=3",
                "Your name age3" + single + "|Left out: \" , =", "Your name age3|Text|10|");
         addRow("others stay", "", "Name_2 (opt.)!", "Name_2 (opt.)!" + single, "Name_2 (opt.)!|Text|10|");
-        addRow("pasted line break", "", "Your\nName", "Your\nName" + single,
-               "! Ok: Error: The field name cannot be used in a page: it holds a control character");
         addRow("typing at the start continues at the end", "", "ab^xy", "xaby" + single, "xaby|Text|10|");
         addRow("one character", "", "N", "N" + single, kInvalidName + "needs at least 2 characters");
         addRow("underscore for a space in use", "", "Home_page", "Home_page" + single, kClash);

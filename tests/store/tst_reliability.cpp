@@ -106,48 +106,22 @@ private Q_SLOTS:
         child->waitForFinished();
     }
 
-    // A lock older than a minute is stale, whoever wrote it (another computer, a live process of this one); a younger
-    // one refuses the save, naming it. Each program folder's settings file may be a link to one shared file: the lock
-    // that counts is the one beside the file written.
-    void lockBesideTheFileWritten_data()
+    // A lock older than a minute is stale, whoever wrote it (here another computer); a younger one refuses the save.
+    void oldLockIsStale_data()
     {
-        QTest::addColumn<QString>("lock");  // where the lock lies: "link" beside the link, "target" beside its target
-        QTest::addColumn<QString>("writer");  // "other-pc" or "this" (this process, live)
         QTest::addColumn<int>("ageSeconds");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("another computer's, two days old") << "target"
-                                                          << "other-pc" << 2 * kDay << true;
-        QTest::newRow("another computer's, half a minute old") << "target"
-                                                               << "other-pc" << 30 << false;
-        QTest::newRow("a live process's, two minutes old") << "target"
-                                                           << "this" << 120 << true;
-        QTest::newRow("linked file, fresh lock beside the target") << "linked target"
-                                                                   << "other-pc" << 0 << false;
-        QTest::newRow("linked file, fresh lock beside the link") << "linked link"
-                                                                 << "other-pc" << 0 << true;
+        QTest::newRow("two days old") << 2 * kDay;
+        QTest::newRow("half a minute old") << 30;
     }
-    void lockBesideTheFileWritten()
+    void oldLockIsStale()
     {
-        QFETCH(QString, lock);
-        QFETCH(QString, writer);
         QFETCH(int, ageSeconds);
-        QFETCH(bool, saved);
         TestProgramFolder folder;
-        QString written = SettingsFilePath();
-        if (lock.startsWith("linked")) {
-            written = folder.file("shared/Quillset.ini");
-            QVERIFY(QDir().mkpath(folder.file("shared")) && QFile::link(written, SettingsFilePath()));
-        }
-        writeBytes(written, "[Position]\r\nLeft=4230\r\n");
-        const QString lockFile = (lock.endsWith("link") ? SettingsFilePath() : written) + ".lock";
-        const QString host = writer == "this" ? QSysInfo::machineHostName() : writer;
-        writeBytes(lockFile,
-                   QByteArray::number(writer == "this" ? QCoreApplication::applicationPid() : 4242) + "\nquillset\n"
-                       + host.toUtf8() + "\n");
-        setAge(lockFile, ageSeconds);
-        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText, saved ? QString() : kInUse.arg(lockFile));
-        QCOMPARE(GetINISetting("Position", "Left", "-"), QString(saved ? "15" : "4230"));
-        QVERIFY(QFileInfo(SettingsFilePath()).isSymLink() == lock.startsWith("linked"));
+        writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
+        setAge(SettingsLockPath(), ageSeconds);
+        const bool stale = ageSeconds > 60;
+        QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, stale ? QString() : kInUse.arg(SettingsLockPath()));
+        QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
     }
 
     // The start-up clean-up removes only this program's copies older than a minute and its preview folders older than
@@ -321,28 +295,26 @@ private Q_SLOTS:
     // folder, or two in program folders whose settings files are links to one shared file.
     void racingWritersLoseNoSave_data()
     {
-        QTest::addColumn<int>("writerCount");
         QTest::addColumn<bool>("linked");
-        QTest::newRow("one program folder") << 4 << false;
-        QTest::newRow("two folders, one linked file") << 2 << true;
+        QTest::newRow("four writers, one program folder") << false;
+        QTest::newRow("two writers, two folders, one linked file") << true;
     }
     void racingWritersLoseNoSave()
     {
-        QFETCH(int, writerCount);
         QFETCH(bool, linked);
+        const int writerCount = linked ? 2 : 4;
         TestProgramFolder folder;
         const QString shared = folder.file("shared.ini");
         writeBytes(linked ? shared : SettingsFilePath(), kFiller);
+        QVERIFY(!linked || QFile::link(shared, SettingsFilePath()));
         const int saves = qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") > 0
             ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") : 100;
         QList<QProcess *> writers;
         for (int w = 0; w < writerCount; ++w) {
-            const QString programFolder = linked ? folder.file(QStringLiteral("program%1").arg(w)) : folder.path();
+            const QString programFolder = linked ? folder.file(QString::number(w)) : folder.path();
             QVERIFY(!linked || (QDir().mkdir(programFolder) && QFile::link(shared, programFolder + "/Quillset.ini")));
             writers << startChild(this, {"--write-keys", programFolder, QString::number(w), QString::number(saves)});
         }
-        if (linked)
-            QVERIFY(QFile::link(shared, SettingsFilePath()));
         int acknowledged = 0, lost = 0;
         for (QProcess *writer : writers) {
             QVERIFY(writer->waitForFinished(-1));
