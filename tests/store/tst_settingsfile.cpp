@@ -103,7 +103,8 @@ private Q_SLOTS:
         row("no such character in windows-1252", cp1252, "b", "x", "\u65E5", QByteArray());
         // A save keeps the file's encoding: one that takes away its last byte that is not UTF-8 marks the file, so
         // that x in [A] still reads "FaÃ§ade", not "Façade"; a file left all ASCII needs no mark.
-        const QByteArray lastByte = "[A]\r\nx=Fa\xC3\xA7" "ade\r\n[B]\r\ny=Caf\xE9\r\n";
+        const QByteArray lastByte = "[A]\r\nx=Fa\xC3\xA7"
+                                    "ade\r\n[B]\r\ny=Caf\xE9\r\n";
         row("windows-1252 kept when its last such byte goes", lastByte, "B", "y", "Cafe",
             "; This file is in windows-1252 \xAB\xBB\r\n" + QByteArray(lastByte).replace("Caf\xE9", "Cafe"));
         row("windows-1252 left all ASCII", "[B]\r\ny=Caf\xE9\r\n", "B", "y", "Cafe", "[B]\r\ny=Cafe\r\n");
@@ -188,8 +189,8 @@ private Q_SLOTS:
     // Lines carry a time stamp and end in CR LF; the first names the log in the settings. A log that is a FIFO, a
     // folder or a device drops the line without blocking; a configured log is used and kept; one that cannot be
     // written drops the line. The path is read once a run (one per program folder here): a later change of it moves
-    // no line, and a held lock makes only the first line try to write the default path back. A line that the disk takes only in part (or not at all) is cut off again: the log keeps
-    // whole lines.
+    // no line, and a held lock makes only the first line try to write the default path back. A line that the disk
+    // takes only in part (or not at all) is cut off again: the log keeps whole lines.
     void logLines()
     {
         const QDateTime moment(QDate(2005, 12, 5), QTime(14, 3, 9));
