@@ -17,11 +17,12 @@
 // one pair of surrounding quotes; a value that would lose more than its closing
 // blanks so is written in quotes. A file that is valid UTF-8 (and a new file) is
 // read and written in UTF-8, any other file in windows-1252, so that its bytes
-// survive; a save keeps the encoding the file was read in, so that no value it did
-// not write reads differently afterwards. There is no cache: every call reads or rewrites the file. A read that
-// fails gives its default; a write that fails leaves the file as it was and
-// returns the error text. A settings file that is not a regular file (a FIFO, a
-// folder, a device) is never opened: reads give defaults, writes are refused.
+// survive; a save keeps the encoding the file was read in, so that no value it
+// did not write reads differently afterwards. There is no cache: every call reads
+// or rewrites the file. A read that fails gives its default; a write that fails
+// leaves the file as it was and returns the error text. A settings file that is
+// not a regular file (a FIFO, a folder, a device) is never opened: reads give
+// defaults, writes are refused.
 
 // Name of the settings file ("Quillset.ini").
 QString SettingsFileName();
