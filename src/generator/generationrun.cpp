@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 
-
 namespace {
 
 const QString kDefaultTitle = QStringLiteral("My Guestbook");

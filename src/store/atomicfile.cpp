@@ -565,7 +565,8 @@ QList<AtomicFile::Recovery> AtomicFile::finishListedSets()
         const FolderLock::State state = lock.tryLock();
         if (state == FolderLock::Busy)
             continue;
-        const Recovery recovery = state == FolderLock::Locked ? finishJournal(folder, names) : Recovery{folder, {}, {}, {}};
+        const Recovery recovery =
+            state == FolderLock::Locked ? finishJournal(folder, names) : Recovery{folder, {}, {}, {}};
         if (isAbsent(QDir(folder).filePath(kJournalName)))
             QFile::remove(entry.filePath());
         finished << recovery;

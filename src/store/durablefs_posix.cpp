@@ -55,7 +55,7 @@ bool SyncFolderToDisk(const QString &folder, QString *error)
 SmallFileRead ReadSmallRegularFile(const QString &path, qint64 limit, QByteArray *bytes)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat entry {};
+    struct stat entry;
     if (::lstat(name.constData(), &entry) != 0)
         return errno == ENOENT || errno == ENOTDIR ? SmallFileRead::Missing : SmallFileRead::Refused;
     if (!S_ISREG(entry.st_mode) || entry.st_size > limit)
@@ -65,7 +65,7 @@ SmallFileRead ReadSmallRegularFile(const QString &path, qint64 limit, QByteArray
     const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (handle < 0)
         return errno == ENOENT ? SmallFileRead::Missing : SmallFileRead::Refused;
-    struct stat opened {};
+    struct stat opened;
     bool fits = ::fstat(handle, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size <= limit;
     bytes->clear();
     char buffer[4096];
@@ -85,7 +85,7 @@ SmallFileRead ReadSmallRegularFile(const QString &path, qint64 limit, QByteArray
 
 bool IsOwnedByThisUser(const QString &path)
 {
-    struct stat entry {};
+    struct stat entry;
     return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && entry.st_uid == ::geteuid();
 }
 

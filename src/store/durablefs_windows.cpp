@@ -28,8 +28,8 @@ SmallFileRead ReadSmallRegularFile(const QString &path, qint64 limit, QByteArray
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? SmallFileRead::Missing
                                                                               : SmallFileRead::Refused;
     }
-    BY_HANDLE_FILE_INFORMATION info {};
-    LARGE_INTEGER size {};
+    BY_HANDLE_FILE_INFORMATION info{};
+    LARGE_INTEGER size{};
     bool fits = GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info)
         && !(info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
         && GetFileSizeEx(handle, &size) && size.QuadPart <= limit;

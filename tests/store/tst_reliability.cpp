@@ -44,6 +44,13 @@ struct QuietHost : GenerationHost {
     void generationFinished(const QString &) override {}
 };
 
+// A count for a longer run by hand, from the environment; fallback unless set.
+int countFromEnvironment(const char *name, int fallback)
+{
+    const int count = qEnvironmentVariableIntValue(name);
+    return count > 0 ? count : fallback;
+}
+
 bool isAbsent(const QString &path)
 {
     return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
@@ -133,8 +140,8 @@ private Q_SLOTS:
         QTest::newRow("linked project folder") << Stale{page + copy, "projects/My_Guestbook", 120, false};
         QTest::newRow("linked projects folder") << Stale{page + copy, "projects", 120, false};
         QTest::newRow("link named as a copy") << Stale{"", page + copy, 120, false};
-        QTest::newRow("link higher up a project path") << Stale{"elsewhere/sub/Deep_news/" + page.section('/', -1) + copy,
-                                                                "lnk", 120, false};
+        QTest::newRow("link higher up a project path")
+            << Stale{"elsewhere/sub/Deep_news/" + page.section('/', -1) + copy, "lnk", 120, false};
         QTest::newRow("old preview") << Stale{preview, "", 2 * kDay, true};
         QTest::newRow("old preview holding a link") << Stale{preview, preview + "shared", 2 * kDay, true};
         QTest::newRow("old preview without marker") << Stale{preview, "", 2 * kDay, false};
@@ -198,7 +205,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("stop");
         QTest::addColumn<QString>("setFolder");
-        const char *steps[] = {"copy 1 staged",  "copy 2 staged",  "copy 3 staged",  "folder listed",
+        const char *steps[] = {"copy 1 staged",   "copy 2 staged",  "copy 3 staged",  "folder listed",
                                "journal written", "page 1 renamed", "page 2 renamed", "page 3 renamed",
                                "journal removed", "folder unlisted"};
         for (int stop = 1; stop <= 10; ++stop) {
@@ -233,8 +240,7 @@ private Q_SLOTS:
         TestProgramFolder folder;
         const QString saveTo = folder.file("unnamed"), pages = saveTo + "/Club_news/";
         QVERIFY(QDir().mkpath(saveTo));
-        const int kills = qEnvironmentVariableIntValue("QUILLSET_RUN_KILLS") > 0
-            ? qEnvironmentVariableIntValue("QUILLSET_RUN_KILLS") : 5;
+        const int kills = countFromEnvironment("QUILLSET_RUN_KILLS", 5);
         int interrupted = 0, mixed = 0;
         for (int kill = 0; kill < kills; ++kill) {
             QProcess *runs = startChild(this, {"--generate-rounds", folder.path(), saveTo});
@@ -246,12 +252,14 @@ private Q_SLOTS:
             interrupted += !isAbsent(pages + ".quillset-set.journal");
             RemoveStaleTemporaryFiles();
             QSet<QString> rounds;  // the round named in each page's title
+            const QRegularExpression title("<title>Club news (\\d+)</title>");
             for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
-                rounds << QRegularExpression("<title>Club news (\\d+)</title>").match(readBytes(pages + page)).captured(1);
+                rounds << title.match(readBytes(pages + page)).captured(1);
             mixed += rounds.size() != 1 || rounds.contains(QString());
         }
         qInfo("%d kills of generation runs in a folder no project names: %d in the middle of a set, %d mixed sets "
-              "after start-up", kills, interrupted, mixed);
+              "after start-up",
+              kills, interrupted, mixed);
         QCOMPARE(mixed, 0);
     }
 
@@ -293,8 +301,10 @@ private Q_SLOTS:
         QStringList seen;
         // A file name with the random part of a temporary copy's name shown as "~".
         const auto shortName = [](const QString &path) {
-            return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~").replace(
-                QRegularExpression("^[0-9a-f]{40}"), "entry");
+            return QFileInfo(path)
+                .fileName()
+                .replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~")
+                .replace(QRegularExpression("^[0-9a-f]{40}"), "entry");
         };
         const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
         AtomicFile::setDiskSyncForTesting({[&](int handle, const QString &file, QString *error) {
@@ -302,9 +312,10 @@ private Q_SLOTS:
                                                return real.file(handle, file, error);
                                            },
                                            [&](const QString &path, QString *error) {
-                                               seen << (path == folder.path()                             ? "sync folder"
-                                                        : path == folder.file(".quillset-unfinished-sets") ? "sync list"
-                                                                                                           : "sync " + path);
+                                               seen << (path == folder.path() ? "sync folder"
+                                                            : path == folder.file(".quillset-unfinished-sets")
+                                                            ? "sync list"
+                                                            : "sync " + path);
                                                return real.folder(path, error);
                                            }});
         const auto restoreSync = qScopeGuard([] { AtomicFile::setDiskSyncForTesting({}); });
@@ -319,8 +330,7 @@ private Q_SLOTS:
             return std::make_unique<FailingDevice>(path, step, [&, path] { seen << "rename " + shortName(path); });
         });
         const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
-            : what.contains("data file")
-            ? AtomicFile::createEmpty(folder.file("guestbook.txt"))
+            : what.contains("data file")     ? AtomicFile::createEmpty(folder.file("guestbook.txt"))
             : what.contains("project folder")
             ? AtomicFile::createFolder(folder.file("Club_news"))
             : AtomicFile::writeSet({{first, "new page"}, {folder.file("b.asp"), "script"}});
@@ -355,12 +365,13 @@ private Q_SLOTS:
         QTest::newRow("absolute path") << QByteArray("%W/elsewhere/notes.txt.quillset-tmp.AAAAAAAA\n") << "" << false
                                        << true;
         QTest::newRow("../") << QByteArray("../../elsewhere/notes.txt.quillset-tmp.CCCCCCCC\n") << "" << false << true;
-        QTest::newRow("another folder's page") << QByteArray("../Other_book/default.asp.quillset-tmp.DDDDDDDD\n") << ""
-                                               << false << true;
+        QTest::newRow("another folder's page")
+            << QByteArray("../Other_book/default.asp.quillset-tmp.DDDDDDDD\n") << "" << false << true;
         QTest::newRow("folder link") << QByteArray("lnk/default.asp.quillset-tmp.DDDDDDDD\n") << "" << false << true;
-        QTest::newRow("copy that is a link") << QByteArray("addtogb.asp.quillset-tmp.LinkCopy\n") << "" << false << true;
-        QTest::newRow("own page and ../") << own + "../../elsewhere/notes.txt.quillset-tmp.CCCCCCCC\n" << "" << true
-                                          << true;
+        QTest::newRow("copy that is a link")
+            << QByteArray("addtogb.asp.quillset-tmp.LinkCopy\n") << "" << false << true;
+        QTest::newRow("own page and ../") << own + "../../elsewhere/notes.txt.quillset-tmp.CCCCCCCC\n"
+                                          << "" << true << true;
         QTest::newRow("truncated line") << QByteArray("default.asp.quillset-tmp.Own") << "" << false << true;
         QTest::newRow("FIFO") << own << "FIFO" << false << true;
         QTest::newRow("link to /dev/zero") << own << "device link" << false << true;
@@ -378,18 +389,23 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(folder.file(made)));
         QVERIFY(SaveProjectLocation("Club news", folder.file("www")).succeeded());
         const QMap<QString, QByteArray> files = {{"www/Club_news/default.asp", "old"},
-            {"www/Club_news/addtogb.asp", "old"}, {"www/Club_news/default.asp.quillset-tmp.OwnPage1", "new"},
-            {"elsewhere/real.asp", "old"}, {"elsewhere/real.asp.quillset-tmp.LinkPage", "new"},
-            {"elsewhere/notes.txt", "victim"}, {"elsewhere/notes.txt.quillset-tmp.AAAAAAAA", "planted"},
-            {"elsewhere/notes.txt.quillset-tmp.CCCCCCCC", "planted"}, {"www/Other_book/default.asp", "other"},
-            {"www/Other_book/default.asp.quillset-tmp.DDDDDDDD", "planted"}};
+                                                 {"www/Club_news/addtogb.asp", "old"},
+                                                 {"www/Club_news/default.asp.quillset-tmp.OwnPage1", "new"},
+                                                 {"elsewhere/real.asp", "old"},
+                                                 {"elsewhere/real.asp.quillset-tmp.LinkPage", "new"},
+                                                 {"elsewhere/notes.txt", "victim"},
+                                                 {"elsewhere/notes.txt.quillset-tmp.AAAAAAAA", "planted"},
+                                                 {"elsewhere/notes.txt.quillset-tmp.CCCCCCCC", "planted"},
+                                                 {"www/Other_book/default.asp", "other"},
+                                                 {"www/Other_book/default.asp.quillset-tmp.DDDDDDDD", "planted"}};
         for (auto file = files.begin(); file != files.end(); ++file)
             writeBytes(folder.file(file.key()), file.value());
         QVERIFY(QFile::link(folder.file("www/Other_book"), f + "lnk"));
         QVERIFY(QFile::link(folder.file("elsewhere/notes.txt.quillset-tmp.AAAAAAAA"),
                             f + "addtogb.asp.quillset-tmp.LinkCopy"));
         if (QByteArray(QTest::currentDataTag()) == "linked page")
-            QVERIFY(QFile::remove(f + "default.asp") && QFile::link(folder.file("elsewhere/real.asp"), f + "default.asp"));
+            QVERIFY(QFile::remove(f + "default.asp")
+                    && QFile::link(folder.file("elsewhere/real.asp"), f + "default.asp"));
         if (journal == "FIFO")
             QCOMPARE(QProcess::execute("mkfifo", {journalPath}), 0);
         else if (journal == "device link")
@@ -409,7 +425,8 @@ private Q_SLOTS:
         RemoveStaleTemporaryFiles();
         QCOMPARE(readBytes(f + "default.asp"), placed ? "new" : "old");
         QCOMPARE(!isAbsent(journalPath), kept);
-        QCOMPARE(logMessages(folder.file("applog.log")).filter("journal"), kept ? QStringList{keptLine} : QStringList());
+        QCOMPARE(logMessages(folder.file("applog.log")).filter("journal"),
+                 kept ? QStringList{keptLine} : QStringList());
         int replaced = outsideReplaced();
 
         GuestbookProject project = GuestbookProject::startupDefaults();
@@ -419,6 +436,9 @@ private Q_SLOTS:
         const GenerationOutcome run = GenerateGuestbook(name, project, host);
         QCOMPARE(run.succeeded, !kept);
         QCOMPARE(run.errorText, kept ? keptLine + ". Remove it, then try again" : QString());
+        QCOMPARE(logMessages(folder.file("applog.log")).last(),
+                 kept ? "Guestbook [ " + project.Project_Title + " ] not created: " + run.errorText
+                      : "Guestbook [ " + project.Project_Title + " ] created successfully");
         QCOMPARE(!isAbsent(journalPath), kept);
         replaced += outsideReplaced();
         m_outsideReplaced += replaced;
@@ -438,8 +458,7 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), kFiller);
-        const int saves = qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") > 0
-            ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") : 100;
+        const int saves = countFromEnvironment("QUILLSET_RACE_SAVES", 100);
         QList<QProcess *> writers;
         for (int w = 0; w < 4; ++w)
             writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});
