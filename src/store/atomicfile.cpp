@@ -398,24 +398,20 @@ struct SetRecord {
     QString journal() const { return QDir(folder).filePath(kJournalName); }
 };
 
-// Puts the folder's entry on the disk before any rename of its set.
-bool listFolder(const SetRecord &set, QString *error)
+// Puts the folder's entry on the disk before any rename of its set. A program folder
+// that cannot be written (the program then goes on without keeping anything there)
+// does not stop the set: the next set written into the folder, or the next start when
+// a project names the folder, still finishes it.
+void listFolder(const SetRecord &set)
 {
-    if (!QFileInfo(unfinishedSetsFolder()).isDir()) {
-        if (const WriteResult made = AtomicFile::createFolder(unfinishedSetsFolder()); !made.succeeded()) {
-            *error = made.errorText;
-            return false;
-        }
-    }
+    if (!QFileInfo(unfinishedSetsFolder()).isDir() && !AtomicFile::createFolder(unfinishedSetsFolder()).succeeded())
+        return;
     const QString entry = listEntryOf(set.folder);
     std::unique_ptr<StagingDevice> device = deviceFor(entry);
-    if (!stage(*device, (QStringList{set.folder} + set.names).join(QLatin1Char('\n')).toUtf8() + '\n', error))
-        return false;
-    if (!device->commit()) {
-        *error = device->errorString();
-        return false;
-    }
-    return syncFolder(folderOf(entry), error);
+    QString error;
+    if (stage(*device, (QStringList{set.folder} + set.names).join(QLatin1Char('\n')).toUtf8() + '\n', &error)
+        && device->commit())
+        syncFolder(folderOf(entry), &error);
 }
 
 // Takes the journal and the entry away; an entry left behind is taken away at the next start.
@@ -439,8 +435,7 @@ WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const std::opt
     }
     const QStringList folders = foldersOf(files);
     if (set) {
-        if (!listFolder(*set, &error))
-            return WriteResult::failure(error);
+        listFolder(*set);
         stepDone();
         if (!writeJournal(set->journal(), staged, folders, &error)) {
             closeRecord(*set);

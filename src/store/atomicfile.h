@@ -52,10 +52,10 @@ struct Content {
 // Writes every file's temporary copy first and renames them only when all are
 // complete, so a failure leaves every target as it was. The files lie in one
 // folder. Before the first rename the folder is entered in the program folder's
-// list of unfinished sets and a journal beside the first file lists the copies;
-// both go after the last rename. A writer killed in the middle is so finished at
-// the next start (finishListedSets) or by the next set written there: the set is
-// then the old or the new one, never a mix.
+// list of unfinished sets (when that folder can be written) and a journal beside
+// the first file lists the copies; both go after the last rename. A writer killed
+// in the middle is so finished at the next start (finishListedSets) or by the next
+// set written there: the set is then the old or the new one, never a mix.
 // setNames are the names of the files that a set in this folder may hold (by
 // default those of files): a journal found there is honoured only for copies of
 // those files, and one that names anything else, or is not a regular file of at

@@ -281,6 +281,11 @@ private Q_SLOTS:
         QTest::newRow("linked page") << "real/a.asp" << QString();
         QTest::newRow("page linked to a missing file") << "real/missing.asp" << QString();
         QTest::newRow("page set, failed put-back") << QString() << QString();
+        // A program folder where the list cannot be made does not stop the set.
+        QTest::newRow("page set, list not writable")
+            << QString()
+            << "sync a.asp~|sync b.asp~|sync .quillset-set.journal~|rename .quillset-set.journal|sync "
+               "folder|rename a.asp|rename b.asp|sync folder";
     }
     void writesSyncAndKeepLinks()
     {
@@ -316,6 +321,9 @@ private Q_SLOTS:
                                                return real.folder(path, error);
                                            }});
         const auto restoreSync = qScopeGuard([] { AtomicFile::setDiskSyncForTesting({}); });
+        const QString list = folder.file(".quillset-unfinished-sets");
+        if (what.contains("list not writable"))
+            writeBytes(list, "a file where the list's folder would be");
         const bool putBackFails = what.contains("put-back");
         if (putBackFails)
             writeBytes(first, "old page");
@@ -336,6 +344,7 @@ private Q_SLOTS:
                               : QString());
         QVERIFY(!QFile::exists(folder.file("b.asp")) || !putBackFails);
         QVERIFY2(calls.isEmpty() || seen.join('|') == calls, qPrintable(seen.join('|')));
+        QVERIFY(!what.contains("list not writable") || QFile::remove(list));
         QCOMPARE(QDir(folder.path()).entryList({"*.quillset-*"}, QDir::Files | QDir::Hidden), QStringList());
         if (pointsTo.isEmpty())
             return;
