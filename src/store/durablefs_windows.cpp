@@ -37,7 +37,7 @@ SmallFileRead ReadSmallRegularFile(const QString &path, qint64 limit, QByteArray
     char buffer[4096];
     while (fits) {
         DWORD count = 0;
-        fits = ReadFile(handle, buffer, sizeof buffer, &count, nullptr);
+        fits = ReadFile(handle, buffer, sizeof buffer, &count, nullptr) != FALSE;
         if (!fits || count == 0)
             break;
         fits = bytes->size() + qint64(count) <= limit;
