@@ -1,6 +1,7 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/ownerpage.h"
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
