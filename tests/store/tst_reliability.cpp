@@ -51,11 +51,6 @@ int countFromEnvironment(const char *name, int fallback)
     return count > 0 ? count : fallback;
 }
 
-bool isAbsent(const QString &path)
-{
-    return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
-}
-
 void setAge(const QString &path, int seconds)
 {
     std::filesystem::last_write_time(std::filesystem::path(path.toStdU16String()),
@@ -248,7 +243,7 @@ private Q_SLOTS:
             QThread::msleep(QRandomGenerator::global()->bounded(40));
             runs->kill();
             QVERIFY(runs->waitForFinished());
-            interrupted += !isAbsent(pages + ".quillset-set.journal");
+            interrupted += QFileInfo::exists(pages + ".quillset-set.journal");
             RemoveStaleTemporaryFiles();
             QSet<QString> rounds;  // the round named in each page's title
             for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
@@ -432,7 +427,7 @@ private Q_SLOTS:
         QCOMPARE(run.errorText, kept ? keptLine + ". Remove it, then try again" : QString());
         QCOMPARE(logMessages(folder.file("applog.log")).last(),
                  "Guestbook [ My Guestbook ] " + (kept ? "not created: " + run.errorText : "created successfully"));
-        QCOMPARE(!isAbsent(journalPath), kept);
+        QCOMPARE(QFileInfo::exists(journalPath), kept);  // the link to /dev/zero counts as there
         replaced += outsideReplaced();
         qInfo("%d files outside the set replaced", replaced);
         QCOMPARE(replaced, 0);
