@@ -105,10 +105,11 @@ QList<GuestbookField> loadedFields(const IniSnapshot &settings, const QString &n
     return fields;
 }
 
-// The stored key of a field, as the settings file tells keys apart.
+// The stored key of a field, as the settings file tells keys apart (but for blanks
+// at its end, which the read-back catches).
 QString storedKeyIdentity(const GuestbookField &field)
 {
-    return SpacesToUnderscores(field.FieldName).trimmed().toCaseFolded();
+    return SpacesToUnderscores(field.FieldName).toCaseFolded();
 }
 
 QString fieldRefusal(const GuestbookField &field, const QString &reason)
