@@ -121,21 +121,16 @@ private Q_SLOTS:
     }
 
     // A lock older than a minute is stale, whoever wrote it (here another computer); a younger one refuses the save.
-    void oldLockIsStale_data()
-    {
-        QTest::addColumn<int>("ageSeconds");
-        QTest::newRow("two days old") << 2 * kDay;
-        QTest::newRow("half a minute old") << 30;
-    }
     void oldLockIsStale()
     {
-        QFETCH(int, ageSeconds);
-        TestProgramFolder folder;
-        writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
-        setAge(SettingsLockPath(), ageSeconds);
-        const bool stale = ageSeconds > 60;
-        QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, stale ? QString() : kInUse.arg(SettingsLockPath()));
-        QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
+        for (const int ageSeconds : {2 * kDay, 30}) {
+            TestProgramFolder folder;
+            writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
+            setAge(SettingsLockPath(), ageSeconds);
+            const bool stale = ageSeconds > 60;
+            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, stale ? QString() : kInUse.arg(SettingsLockPath()));
+            QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
+        }
     }
 
     // The start-up clean-up removes only this program's copies older than a minute and its preview folders older than
