@@ -128,7 +128,8 @@ private Q_SLOTS:
             writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
             setAge(SettingsLockPath(), ageSeconds);
             const bool stale = ageSeconds > 60;
-            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, stale ? QString() : kInUse.arg(SettingsLockPath()));
+            const QString refusal = stale ? QString() : kInUse.arg(SettingsLockPath());
+            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, refusal);
             QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
         }
     }
