@@ -2,6 +2,7 @@
 // fixture): what reaches the server's folder, what stays there, and what the user is told when it goes wrong.
 
 #include "publish/publishrun.h"
+#include "publishfixture.h"
 
 #include <QDir>
 #include <QProcess>
@@ -9,27 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-// The fixture's servers: ports, the account and its home folder.
-QString serverValue(const QString &name)
-{
-    QFile file(QStringLiteral(QUILLSET_PUBLISH_SERVERS "/servers.ini"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith(name.toLatin1() + '='))
-            return QString::fromUtf8(line.mid(name.size() + 1));
-    }
-    return {};
-}
-
-QByteArray commandOutput(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return process.readAllStandardOutput();
-}
 
 // "halt" stops a server and its sessions, "restart" starts it again.
 void driveServer(const char *action, const QString &protocol)
@@ -99,43 +79,6 @@ struct LocalSet {
     }
 };
 
-// A folder of the account on the server, read and prepared straight on the disk.
-struct RemoteFolder {
-    QString path;
-
-    explicit RemoteFolder(const QString &name)
-        : path(serverValue(QStringLiteral("home")) + QLatin1Char('/') + name)
-    {
-    }
-    void make() const
-    {
-        QDir(path).removeRecursively();
-        QDir().mkpath(path);
-        chownToAccount();
-    }
-    void put(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path + QLatin1Char('/') + name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        file.close();
-        chownToAccount();
-    }
-    void chownToAccount() const
-    {
-        QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), serverValue(QStringLiteral("user")), path});
-    }
-    QMap<QString, QByteArray> files() const
-    {
-        QMap<QString, QByteArray> contents;
-        for (const QString &name : QDir(path).entryList(QDir::Files | QDir::Hidden)) {
-            QFile file(path + QLatin1Char('/') + name);
-            contents[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
-        }
-        return contents;
-    }
-};
-
 // The folder as a finished set leaves it: the pages of a version and the data files as given.
 QMap<QString, QByteArray> siteOf(const QByteArray &version, const QByteArray &entries, const QByteArray &pending)
 {
@@ -143,17 +86,6 @@ QMap<QString, QByteArray> siteOf(const QByteArray &version, const QByteArray &en
     for (const QString &page : kPages)
         site[page] = page.toLatin1() + version;
     return site;
-}
-
-PublishServer serverFor(const QString &protocol, const QString &folder)
-{
-    PublishServer server;
-    server.protocol = *ProtocolFromKeyValue(protocol);
-    server.host = QStringLiteral("127.0.0.1");
-    server.port = serverValue(protocol + QStringLiteral("_port")).toInt();
-    server.user = serverValue(QStringLiteral("user"));
-    server.folder = folder;
-    return server;
 }
 
 }  // namespace
