@@ -91,7 +91,7 @@ start_all() {
     if ! id "$account" > /dev/null 2>&1; then
         useradd --no-create-home --home-dir "$dir/home" --shell /bin/sh "$account"
     fi
-    usermod --home "$dir/home" "$account" 2> /dev/null || true
+    usermod --home "$dir/home" "$account" > /dev/null 2>&1 || true
     local password
     password="pw-$(head -c 12 /dev/urandom | od -An -tx1 | tr -d ' \n')"
     echo "$account:$password" | chpasswd
