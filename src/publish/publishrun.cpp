@@ -1,5 +1,6 @@
 #include "publish/publishrun.h"
 
+#include "generator/pageframe.h"
 #include "generator/pagenames.h"
 #include "generator/protection.h"
 #include "publish/serversession.h"
@@ -113,6 +114,8 @@ PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookPro
     set.pages = QStringList{kSignPageName, kEntryScriptName, kViewPageName};
     if (HasOwnerPage(project))
         set.pages << kOwnerPageName;
+    if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty())
+        set.pages << BackgroundFileName(picture);
     set.dataFiles << kDataFileName;
     if (HoldsEntries(project))
         set.dataFiles << kPendingFileName;

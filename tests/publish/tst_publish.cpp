@@ -3,6 +3,7 @@
 
 #include "publish/publishrun.h"
 #include "publishfixture.h"
+#include "store/guestbookproject.h"
 
 #include <QDir>
 #include <QProcess>
@@ -100,6 +101,8 @@ private slots:
     void trustAskedOnceAndChangedKeyRefused_data();
     void trustAskedOnceAndChangedKeyRefused();
     void downloadKeepsTheServersEntries();
+    void setOfAGuestbook_data();
+    void setOfAGuestbook();
 };
 
 // What happens to a folder that holds an old set with two visitors' entries.
@@ -286,6 +289,39 @@ void PublishTest::downloadKeepsTheServersEntries()
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("Name : Ann vbCrLf \r\n"));
     }
+}
+
+// What goes up: the pages, the owner page when there is one, a picture from this computer; the data file, and the
+// pending file when entries wait for the owner.
+void PublishTest::setOfAGuestbook_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("moderated");
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<QStringList>("pages");
+    QTest::addColumn<QStringList>("dataFiles");
+    const QString owner = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
+    QTest::newRow("plain") << "" << 0 << "None" << kPages << QStringList{"guestbook.txt"};
+    QTest::newRow("web picture") << "" << 0 << "http://example.org/a.gif" << kPages << QStringList{"guestbook.txt"};
+    QTest::newRow("local picture") << "" << 0 << "/home/ann/Pictures/Back.png" << kPages + QStringList{"Back.png"}
+                                   << QStringList{"guestbook.txt"};
+    QTest::newRow("owner page, moderated") << owner << 1 << "" << kPages + QStringList{"owner.asp"}
+                                           << QStringList{"guestbook.txt", "pending.txt"};
+}
+
+void PublishTest::setOfAGuestbook()
+{
+    QFETCH(QString, password);
+    QFETCH(int, moderated);
+    QFETCH(QString, image);
+    QFETCH(QStringList, pages);
+    QFETCH(QStringList, dataFiles);
+    GuestbookProject project = GuestbookProject::startupDefaults();
+    project.Owner_Password = password, project.Moderate_Entries = moderated, project.BG_Image = image;
+    const PublishSet set = PublishSet::ofGuestbook(QStringLiteral("/srv/gb"), project);
+    QCOMPARE(set.folder, QStringLiteral("/srv/gb/"));
+    QCOMPARE(set.pages, pages);
+    QCOMPARE(set.dataFiles, dataFiles);
 }
 
 QTEST_GUILESS_MAIN(PublishTest)
