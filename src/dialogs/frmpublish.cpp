@@ -5,7 +5,9 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
+#include "generator/protection.h"
 #include "publish/passwordstore.h"
+#include "publish/sitecheck.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +89,8 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
     chkRememberPassword->setObjectName(QStringLiteral("chkRememberPassword"));
     chkRememberPassword->setFont(verdana(8.25));
     grid->addWidget(chkRememberPassword, grid->rowCount(), 1);
+    txtSiteAddress = labelledBox<QLineEdit>(grid, "txtSiteAddress", QStringLiteral("Site's &web address"));
+    txtSiteAddress->setPlaceholderText(QStringLiteral("https://www.example.org/guestbook/"));
     lblPasswordStore = note("lblPasswordStore");
     lblPlainWarning = note("lblPlainWarning");
     lblPlainWarning->setText(PublishDialogText::kPlainWarning);
@@ -94,14 +98,18 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
     pbProgress = new QProgressBar;
     pbProgress->setObjectName(QStringLiteral("pbProgress"));
     pbProgress->setAccessibleName(QStringLiteral("Progress"));
-    for (QWidget *wide : std::initializer_list<QWidget *>{lblPasswordStore, lblPlainWarning, pbProgress, lblSending})
+    lblAddresses = note("lblAddresses");
+    lblAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    for (QWidget *wide :
+         std::initializer_list<QWidget *>{lblPasswordStore, lblPlainWarning, pbProgress, lblSending, lblAddresses})
         grid->addWidget(wide, grid->rowCount(), 0, 1, 2);
 
     auto *buttons = new QHBoxLayout;
     lblDownload = addDialogButton(this, "lblDownload", QStringLiteral("Download entries"), kDialogGrey, {});
     lblSend = addDialogButton(this, "lblSend", QStringLiteral("Publish"), kDialogGrey, {});
+    lblCheck = addDialogButton(this, "lblCheck", QStringLiteral("Check the site"), kDialogGrey, {});
     lblClose = addDialogButton(this, "lblClose", QStringLiteral("Close"), kDialogGrey, {});
-    for (LabelButton *button : {lblDownload, lblSend, lblClose}) {
+    for (LabelButton *button : {lblCheck, lblDownload, lblSend, lblClose}) {
         button->setMinimumSize(110, 20);
         buttons->addWidget(button);
     }
@@ -113,6 +121,7 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
     txtPort->setValue(saved.portInUse());
     txtUser->setText(saved.user);
     txtFolder->setText(saved.folder);
+    txtSiteAddress->setText(project.Site_Address);
     if (!saved.host.isEmpty() && !saved.user.isEmpty()) {
         const PasswordStore::Answer remembered = PasswordStore::read(account());
         m_storeRunning = remembered.storeRunning;
@@ -129,6 +138,9 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
     connect(lblSend, &LabelButton::clicked, this, &frmPublish::lblSend_Click);
     connect(lblDownload, &LabelButton::clicked, this, &frmPublish::lblDownload_Click);
     connect(lblClose, &LabelButton::clicked, this, &frmPublish::lblClose_Click);
+    connect(lblCheck, &LabelButton::clicked, this, &frmPublish::lblCheck_Click);
+    connect(txtSiteAddress, &QLineEdit::textChanged, this, &frmPublish::showAddresses);
+    showAddresses();
     connect(txtPassword, &QLineEdit::returnPressed, this, &frmPublish::lblSend_Click);
     lblPlainWarning->setVisible(saved.protocol == PublishProtocol::Ftp);
     pbProgress->setValue(0);
@@ -174,6 +186,7 @@ GuestbookProject frmPublish::project() const
 {
     GuestbookProject project = m_project;
     server().writeInto(project);
+    project.Site_Address = txtSiteAddress->text().trimmed();
     return project;
 }
 
@@ -181,11 +194,14 @@ void frmPublish::setBusy(bool busy)
 {
     m_busy = busy;
     for (QWidget *input : std::initializer_list<QWidget *>{cboProtocol, txtHost, txtPort, txtUser, txtFolder,
-                                                          txtPassword, lblSend, lblDownload})
+                                                          txtPassword, txtSiteAddress, lblSend, lblDownload,
+                                                          lblCheck})
         input->setEnabled(!busy);
     chkRememberPassword->setEnabled(!busy && m_storeRunning);
     lblClose->setText(busy ? QStringLiteral("Cancel") : QStringLiteral("Close"));
     lblClose->setAccessibleName(lblClose->text());
+    if (!busy)
+        showAddresses();
 }
 
 void frmPublish::runTransfer(std::function<TransferOutcome(const TransferProgress &)> transfer,
@@ -298,6 +314,34 @@ void frmPublish::reject()
         return;
     }
     accept();
+}
+
+// The guestbook's addresses, once the site's address is known.
+void frmPublish::showAddresses()
+{
+    const SiteAddresses addresses = AddressesOf(txtSiteAddress->text(), HasOwnerPage(m_project));
+    QString text;
+    if (!addresses.signPage.isEmpty())
+        text = QStringLiteral("Your guestbook: ") + addresses.signPage.toDisplayString();
+    if (!addresses.ownerPage.isEmpty())
+        text += QStringLiteral("\nYour owner page: ") + addresses.ownerPage.toDisplayString();
+    lblAddresses->setText(text);
+    lblAddresses->setVisible(!text.isEmpty());
+    lblCheck->setEnabled(!text.isEmpty() && !m_busy);
+}
+
+void frmPublish::lblCheck_Click()
+{
+    setBusy(true);
+    lblSending->setText(QStringLiteral("Checking the site..."));
+    const SiteReport report = CheckSite(txtSiteAddress->text(), HoldsEntries(m_project));
+    setBusy(false);
+    lblSending->clear();
+    const QString text = report.findings.join(QStringLiteral("\r\n\r\n"));
+    if (report.healthy)
+        MessagePrompt::inform(this, text);
+    else
+        MessagePrompt::error(this, text);
 }
 
 bool frmPublish::askOnWindowThread(const QString &question)

@@ -20,7 +20,8 @@ class QSpinBox;
 // The Publish dialog: the server (protocol, host, port, user, folder), the password
 // and whether to remember it, then Publish sends the generated guestbook with a
 // progress bar and the file being sent; Cancel stops it. Download entries fetches the
-// server's data files into the project's backup folder. It takes the project and its
+// server's data files into the project's backup folder. Given the site's web address,
+// it shows the guestbook's addresses, and Check the site says whether the pages work there. It takes the project and its
 // page folder and gives the project back with the server settings as entered.
 class frmPublish : public QDialog, private PublishQuestions
 {
@@ -37,6 +38,8 @@ private:
     void lblSend_Click();
     void lblDownload_Click();
     void lblClose_Click();
+    void lblCheck_Click();
+    void showAddresses();
     void reject() override;
 
     PublishServer server() const;
@@ -65,6 +68,9 @@ private:
     QLineEdit *txtFolder;
     QLineEdit *txtPassword;
     QCheckBox *chkRememberPassword;
+    QLineEdit *txtSiteAddress;
+    QLabel *lblAddresses;
+    LabelButton *lblCheck;
     QLabel *lblPasswordStore;
     QLabel *lblPlainWarning;
     QProgressBar *pbProgress;

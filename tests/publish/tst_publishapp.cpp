@@ -98,9 +98,12 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
     remote.make();
     for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
         writeBytes(folder.file(QString::fromLatin1(page)), QByteArray(page) + " page");
-    const GuestbookProject project = projectOn(QStringLiteral("sftp"), QStringLiteral("dialog"), folder.path());
+    GuestbookProject project = projectOn(QStringLiteral("sftp"), QStringLiteral("dialog"), folder.path());
+    project.Site_Address = QStringLiteral("example.org/club");
     frmPublish dialog(project, folder.path(), nullptr);
     dialog.show();
+    QCOMPARE(control<QLabel>(&dialog, "lblAddresses")->text(),
+             QStringLiteral("Your guestbook: http://example.org/club/default.asp"));
     control<QLineEdit>(&dialog, "txtPassword")->setText(serverValue(QStringLiteral("password")));
     clickNamed(&dialog, QStringLiteral("lblSend"));
     QVERIFY(!control<QWidget>(&dialog, "lblSend")->isEnabled());
@@ -123,6 +126,7 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
     QCOMPARE(remote.files().value(QStringLiteral("default.asp")), QByteArray("default.asp page"));
     QVERIFY(dialog.published());
     QCOMPARE(dialog.project().Publish_Host, QStringLiteral("127.0.0.1"));
+    QCOMPARE(dialog.project().Site_Address, QStringLiteral("example.org/club"));
 }
 
 void PublishAppTest::commandLine_data()
