@@ -25,7 +25,8 @@ QMap<QString, QString> serverValues(const QString &folder)
     QFile file(folder + QStringLiteral("/servers.ini"));
     if (file.open(QIODevice::ReadOnly)) {
         for (const QByteArray &line : file.readAll().split('\n'))
-            values[QString::fromUtf8(line).section(QLatin1Char('='), 0, 0)] = QString::fromUtf8(line).section(QLatin1Char('='), 1);
+            values[QString::fromUtf8(line).section(QLatin1Char('='), 0, 0)] =
+                QString::fromUtf8(line).section(QLatin1Char('='), 1);
     }
     return values;
 }
@@ -73,9 +74,9 @@ int main(int argc, char *argv[])
     for (const char *protocol : {"sftp", "ftps", "ftp"}) {
         const QString folder = QStringLiteral("bench-") + QLatin1String(protocol);
         QDir().mkpath(servers.value(QStringLiteral("home")) + QLatin1Char('/') + folder);
-        std::system(qPrintable(QStringLiteral("chown -R %1 %2/%3")
-                                   .arg(servers.value(QStringLiteral("user")), servers.value(QStringLiteral("home")),
-                                        folder)));
+        std::system(
+            qPrintable(QStringLiteral("chown -R %1 %2/%3")
+                           .arg(servers.value(QStringLiteral("user")), servers.value(QStringLiteral("home")), folder)));
         PublishServer server;
         server.protocol = *ProtocolFromKeyValue(QLatin1String(protocol));
         server.host = QStringLiteral("127.0.0.1");

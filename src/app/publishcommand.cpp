@@ -78,8 +78,9 @@ std::optional<int> RunPublishCommand(const QStringList &arguments, FILE *input, 
     if (at < 0)
         return std::nullopt;
     if (at + 1 >= arguments.size())
-        return fail(errors, QStringLiteral("Name the project to publish: quillset --publish <project title> "
-                                           "[--password-stdin]"));
+        return fail(errors,
+                    QStringLiteral("Name the project to publish: quillset --publish <project title> "
+                                   "[--password-stdin]"));
     const QString title = arguments.at(at + 1);
     const std::optional<QString> section = savedSection(title);
     if (!section)
@@ -88,17 +89,19 @@ std::optional<int> RunPublishCommand(const QStringList &arguments, FILE *input, 
     const GuestbookProject project = LoadProject(projectName);
     const PublishServer server = PublishServer::fromProject(project);
     if (const QString missing = server.missingValue(); !missing.isEmpty())
-        return fail(errors, QStringLiteral("The project has no server settings: publish it once from the window. ")
-                                + missing);
+        return fail(errors,
+                    QStringLiteral("The project has no server settings: publish it once from the window. ") + missing);
 
     QString password;
     if (arguments.contains(kPasswordOption)) {
         password = readLine(input);
     } else {
-        const PasswordStore::Answer remembered = PasswordStore::read(server.user + QLatin1Char('@') + server.endpoint());
+        const PasswordStore::Answer remembered =
+            PasswordStore::read(server.user + QLatin1Char('@') + server.endpoint());
         if (remembered.password.isEmpty())
-            return fail(errors, QStringLiteral("No password is remembered for %1: give it with --password-stdin.")
-                                    .arg(server.endpoint()));
+            return fail(errors,
+                        QStringLiteral("No password is remembered for %1: give it with --password-stdin.")
+                            .arg(server.endpoint()));
         password = remembered.password;
     }
 

@@ -194,8 +194,7 @@ void frmPublish::setBusy(bool busy)
 {
     m_busy = busy;
     for (QWidget *input : std::initializer_list<QWidget *>{cboProtocol, txtHost, txtPort, txtUser, txtFolder,
-                                                          txtPassword, txtSiteAddress, lblSend, lblDownload,
-                                                          lblCheck})
+                                                           txtPassword, txtSiteAddress, lblSend, lblDownload, lblCheck})
         input->setEnabled(!busy);
     chkRememberPassword->setEnabled(!busy && m_storeRunning);
     lblClose->setText(busy ? QStringLiteral("Cancel") : QStringLiteral("Close"));

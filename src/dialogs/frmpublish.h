@@ -21,8 +21,8 @@ class QSpinBox;
 // and whether to remember it, then Publish sends the generated guestbook with a
 // progress bar and the file being sent; Cancel stops it. Download entries fetches the
 // server's data files into the project's backup folder. Given the site's web address,
-// it shows the guestbook's addresses, and Check the site says whether the pages work there. It takes the project and its
-// page folder and gives the project back with the server settings as entered.
+// it shows the guestbook's addresses, and Check the site says whether the pages work there. It takes the project and
+// its page folder and gives the project back with the server settings as entered.
 class frmPublish : public QDialog, private PublishQuestions
 {
     Q_OBJECT
@@ -83,4 +83,4 @@ private:
 namespace PublishDialogText {
 extern const QString kPlainWarning;
 extern const QString kNoSecretStore;
-}
+}  // namespace PublishDialogText

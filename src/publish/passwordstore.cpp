@@ -1,6 +1,5 @@
 #include "publish/passwordstore.h"
 
-
 #include <QEventLoop>
 
 #include <qt6keychain/keychain.h>

@@ -49,11 +49,9 @@ QString explain(const Result &result, const PublishServer &server, const QString
             .arg(server.endpoint(), presentedKey.isEmpty() ? QStringLiteral("another key") : presentedKey);
     case Result::IdentityRefused:
         return QStringLiteral("You did not accept the server's identity, so nothing was sent.");
-    case Result::Cancelled:
-        return QStringLiteral("Publishing was cancelled.");
+    case Result::Cancelled: return QStringLiteral("Publishing was cancelled.");
     case Result::Done:
-    case Result::Failed:
-        break;
+    case Result::Failed: break;
     }
     return QStringLiteral("The transfer to %1 failed: %2").arg(server.host, result.detail);
 }
@@ -193,8 +191,8 @@ TransferOutcome DownloadDataFiles(const PublishServer &server, const QString &pa
         const QString target = ProgramFolder::withTrailingSeparator(backupFolder) + dataFile;
         if (const WriteResult written = AtomicFile::write(target, bytes); !written.succeeded())
             return {TransferOutcome::Failed,
-                    QStringLiteral("Quillset could not save %1: %2").arg(QDir::toNativeSeparators(target),
-                                                                         written.errorText),
+                    QStringLiteral("Quillset could not save %1: %2")
+                        .arg(QDir::toNativeSeparators(target), written.errorText),
                     outcome.files};
         outcome.files << target;
     }

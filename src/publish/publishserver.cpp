@@ -29,12 +29,9 @@ QByteArray encodedSegments(const QString &path)
 QString ProtocolKeyValue(PublishProtocol protocol)
 {
     switch (protocol) {
-    case PublishProtocol::Sftp:
-        return QStringLiteral("sftp");
-    case PublishProtocol::Ftps:
-        return QStringLiteral("ftps");
-    case PublishProtocol::Ftp:
-        break;
+    case PublishProtocol::Sftp: return QStringLiteral("sftp");
+    case PublishProtocol::Ftps: return QStringLiteral("ftps");
+    case PublishProtocol::Ftp: break;
     }
     return QStringLiteral("ftp");
 }
@@ -69,8 +66,8 @@ QByteArray PublishServer::folderUrl() const
     const QString path = tidyFolder(folder);
     const bool fromRoot = path.startsWith(QLatin1Char('/'));
     const QByteArray name = host.contains(QLatin1Char(':')) ? '[' + host.toLatin1() + ']' : QUrl::toAce(host);
-    QByteArray url = (protocol == PublishProtocol::Sftp ? "sftp://" : "ftp://") + name + ':'
-        + QByteArray::number(portInUse()) + '/';
+    QByteArray url =
+        (protocol == PublishProtocol::Sftp ? "sftp://" : "ftp://") + name + ':' + QByteArray::number(portInUse()) + '/';
     // FTP starts in the home folder and reaches the root through an encoded "/"; SFTP
     // starts at the root and names the home folder "~".
     if (protocol == PublishProtocol::Sftp)

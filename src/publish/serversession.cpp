@@ -103,8 +103,7 @@ int ServerSession::hostKeyCallback(void *session, int keyType, const char *key, 
 int ServerSession::checkHostKey(const QByteArray &key)
 {
     const QByteArray digest = QCryptographicHash::hash(key, QCryptographicHash::Sha256);
-    m_presentedKey = QStringLiteral("SHA256:")
-        + QString::fromLatin1(digest.toBase64(QByteArray::OmitTrailingEquals));
+    m_presentedKey = QStringLiteral("SHA256:") + QString::fromLatin1(digest.toBase64(QByteArray::OmitTrailingEquals));
     const QString endpoint = m_server.endpoint();
     const QString known = m_trusted.find(endpoint, TrustedServers::HostKey).fingerprint;
     if (known == m_presentedKey)
@@ -138,7 +137,8 @@ void ServerSession::setCommonOptions(Request &request)
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, reportProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &request);
     if (m_server.protocol == PublishProtocol::Sftp) {
-        curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES, static_cast<long>(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
+        curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES,
+                         static_cast<long>(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
         curl_easy_setopt(curl, CURLOPT_SSH_HOSTKEYFUNCTION, hostKeyCallback);
         curl_easy_setopt(curl, CURLOPT_SSH_HOSTKEYDATA, this);
     } else if (m_server.protocol == PublishProtocol::Ftps) {
@@ -234,31 +234,24 @@ ServerSession::Result ServerSession::classify(int code, const Request &request) 
     const QString detail = request.error[0] ? QString::fromUtf8(request.error)
                                             : QString::fromUtf8(curl_easy_strerror(static_cast<CURLcode>(code)));
     switch (code) {
-    case CURLE_OK:
-        return {};
-    case CURLE_ABORTED_BY_CALLBACK:
-        return {request.cancelled ? Result::Cancelled : Result::Failed, detail};
-    case CURLE_LOGIN_DENIED:
-        return {Result::LoginRefused, detail};
-    case CURLE_REMOTE_FILE_NOT_FOUND:
-        return {Result::FolderMissing, detail};
+    case CURLE_OK: return {};
+    case CURLE_ABORTED_BY_CALLBACK: return {request.cancelled ? Result::Cancelled : Result::Failed, detail};
+    case CURLE_LOGIN_DENIED: return {Result::LoginRefused, detail};
+    case CURLE_REMOTE_FILE_NOT_FOUND: return {Result::FolderMissing, detail};
     case CURLE_REMOTE_ACCESS_DENIED:
         // FTP: the server would not change into the folder.
         return {request.upload ? Result::NotStored : Result::FolderMissing, detail};
     case CURLE_REMOTE_DISK_FULL:
-    case CURLE_UPLOAD_FAILED:
-        return {Result::NotStored, detail};
+    case CURLE_UPLOAD_FAILED: return {Result::NotStored, detail};
     case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_CONNECT:
-        return {Result::Unreachable, detail};
+    case CURLE_COULDNT_CONNECT: return {Result::Unreachable, detail};
     case CURLE_PEER_FAILED_VERIFICATION:
         if (m_keyChanged)
             return {Result::HostKeyChanged, detail};
         if (m_identityRefused)
             return {Result::IdentityRefused, detail};
         return {Result::Failed, QStringLiteral("certificate:") + detail};
-    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
-        return {Result::HostKeyChanged, detail};
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH: return {Result::HostKeyChanged, detail};
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
@@ -269,10 +262,8 @@ ServerSession::Result ServerSession::classify(int code, const Request &request) 
     case CURLE_FTP_CANT_GET_HOST:
     case CURLE_FTP_WEIRD_PASV_REPLY:
     case CURLE_FTP_WEIRD_227_FORMAT:
-    case CURLE_FTP_WEIRD_SERVER_REPLY:
-        return {Result::Dropped, detail};
-    default:
-        break;
+    case CURLE_FTP_WEIRD_SERVER_REPLY: return {Result::Dropped, detail};
+    default: break;
     }
     // Some servers end a refused write with an FTP 45x/55x answer, which curl does not name as such.
     if (request.upload && (response == 451 || response == 452 || response == 552 || response == 553))

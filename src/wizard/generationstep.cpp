@@ -2,8 +2,8 @@
 
 #include "chrome/desktopactions.h"
 #include "chrome/labelbutton.h"
-#include "chrome/widgetbits.h"
 #include "chrome/messageprompt.h"
+#include "chrome/widgetbits.h"
 #include "generator/pagenames.h"
 #include "generator/protection.h"
 #include "store/filetests.h"
@@ -75,9 +75,9 @@ void GenerationStep::writeBack(GuestbookProject &project) const
     project.Entries_Per_Page = m_protection.Entries_Per_Page;
     project.Owner_Password = m_protection.Owner_Password;
     project.Moderate_Entries = m_protection.Moderate_Entries;
-    for (QString GuestbookProject::*server : {&GuestbookProject::Publish_Protocol, &GuestbookProject::Publish_Host,
-                                              &GuestbookProject::Publish_Port, &GuestbookProject::Publish_User,
-                                              &GuestbookProject::Publish_Folder, &GuestbookProject::Site_Address})
+    for (QString GuestbookProject::*server :
+         {&GuestbookProject::Publish_Protocol, &GuestbookProject::Publish_Host, &GuestbookProject::Publish_Port,
+          &GuestbookProject::Publish_User, &GuestbookProject::Publish_Folder, &GuestbookProject::Site_Address})
         project.*server = m_protection.*server;
 }
 

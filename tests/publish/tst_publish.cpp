@@ -15,8 +15,9 @@ namespace {
 // "halt" stops a server and its sessions, "restart" starts it again.
 void driveServer(const char *action, const QString &protocol)
 {
-    QProcess::execute(QStringLiteral("bash"), {QStringLiteral(QUILLSET_PUBLISH_SCRIPT), QString::fromLatin1(action),
-                                               QStringLiteral(QUILLSET_PUBLISH_SERVERS), protocol});
+    QProcess::execute(QStringLiteral("bash"),
+                      {QStringLiteral(QUILLSET_PUBLISH_SCRIPT), QString::fromLatin1(action),
+                       QStringLiteral(QUILLSET_PUBLISH_SERVERS), protocol});
 }
 
 // The key and certificate fingerprints as OpenSSH's and OpenSSL's own tools print them.
@@ -29,10 +30,10 @@ QString sshFingerprint(const QString &publicKey)
 QString certificateFingerprint()
 {
     const QString certificate = QStringLiteral(QUILLSET_PUBLISH_SERVERS "/ftps.crt");
-    return QString::fromLatin1(commandOutput(QStringLiteral("openssl"), {QStringLiteral("x509"), QStringLiteral("-noout"),
-                                                                         QStringLiteral("-fingerprint"),
-                                                                         QStringLiteral("-sha256"),
-                                                                         QStringLiteral("-in"), certificate}))
+    return QString::fromLatin1(
+               commandOutput(QStringLiteral("openssl"),
+                             {QStringLiteral("x509"), QStringLiteral("-noout"), QStringLiteral("-fingerprint"),
+                              QStringLiteral("-sha256"), QStringLiteral("-in"), certificate}))
         .section(QLatin1Char('='), 1)
         .trimmed();
 }
@@ -69,7 +70,8 @@ struct LocalSet {
             set.pages << QStringLiteral("picture.jpg");
         set.dataFiles = QStringList{"guestbook.txt", "pending.txt"};
         for (const QString &page : set.pages)
-            write(page, page == QLatin1String("picture.jpg") ? QByteArray(pictureSize, 'p') : page.toLatin1() + version);
+            write(page,
+                  page == QLatin1String("picture.jpg") ? QByteArray(pictureSize, 'p') : page.toLatin1() + version);
         write(QStringLiteral("guestbook.txt"), "Name : local test vbCrLf \r\n");
     }
     void write(const QString &name, const QByteArray &bytes)
@@ -148,9 +150,9 @@ void PublishTest::publish()
     QFETCH(bool, oldSetThere);
     QFETCH(QString, message);
 
-    const QString folderName = disturbance == Disturbance::FullFolder      ? QStringLiteral("full")
-        : disturbance == Disturbance::MissingFolder                         ? QStringLiteral("no-such-folder")
-                                                                            : protocol + QStringLiteral("-site");
+    const QString folderName = disturbance == Disturbance::FullFolder ? QStringLiteral("full")
+        : disturbance == Disturbance::MissingFolder                   ? QStringLiteral("no-such-folder")
+                                                                      : protocol + QStringLiteral("-site");
     RemoteFolder remote(folderName);
     if (disturbance == Disturbance::FullFolder) {
         for (const QString &name : QDir(remote.path).entryList(QDir::Files | QDir::Hidden))
@@ -158,7 +160,8 @@ void PublishTest::publish()
     } else if (disturbance != Disturbance::MissingFolder) {
         remote.make();
     }
-    const QMap<QString, QByteArray> oldSite = siteOf(" old", "Name : Ann vbCrLf \r\nName : Bo vbCrLf \r\n", "Name : Cy\r\n");
+    const QMap<QString, QByteArray> oldSite =
+        siteOf(" old", "Name : Ann vbCrLf \r\nName : Bo vbCrLf \r\n", "Name : Cy\r\n");
     if (oldSetThere) {
         for (auto it = oldSite.begin(); it != oldSite.end(); ++it)
             remote.put(it.key(), it.value());
@@ -207,8 +210,8 @@ void PublishTest::publish()
     }
     QVERIFY(outcome.succeeded());
     // Pages are new; data files keep the server's entries, or start empty where the server had none.
-    const QMap<QString, QByteArray> expected = oldSetThere ? siteOf(" new", oldSite["guestbook.txt"], oldSite["pending.txt"])
-                                                           : siteOf(" new", "", "");
+    const QMap<QString, QByteArray> expected =
+        oldSetThere ? siteOf(" new", oldSite["guestbook.txt"], oldSite["pending.txt"]) : siteOf(" new", "", "");
     QCOMPARE(remote.files(), expected);
     const QStringList created = oldSetThere ? QStringList() : QStringList{"guestbook.txt", "pending.txt"};
     QCOMPARE(outcome.files, kPages + created);
@@ -227,8 +230,9 @@ void PublishTest::trustAskedOnceAndChangedKeyRefused()
 {
     QFETCH(QString, protocol);
     const bool sftp = protocol == QLatin1String("sftp");
-    const QString fingerprint = sftp ? sshFingerprint(QStringLiteral(QUILLSET_PUBLISH_SERVERS "/ssh_host_ed25519_key.pub"))
-                                     : certificateFingerprint();
+    const QString fingerprint = sftp
+        ? sshFingerprint(QStringLiteral(QUILLSET_PUBLISH_SERVERS "/ssh_host_ed25519_key.pub"))
+        : certificateFingerprint();
     QVERIFY(!fingerprint.isEmpty());
     const QString kind = sftp ? QStringLiteral("key ") : QStringLiteral("certificate ");
     RemoteFolder remote(protocol + QStringLiteral("-trust"));
@@ -279,10 +283,9 @@ void PublishTest::downloadKeepsTheServersEntries()
     Answers answers;
     for (const char *protocol : {"sftp", "ftps", "ftp"}) {
         const QString target = backup.filePath(QString::fromLatin1(protocol));
-        const TransferOutcome outcome =
-            DownloadDataFiles(serverFor(QString::fromLatin1(protocol), QStringLiteral("download")),
-                              serverValue(QStringLiteral("password")), {"guestbook.txt", "pending.txt"}, target,
-                              trusted, answers);
+        const TransferOutcome outcome = DownloadDataFiles(
+            serverFor(QString::fromLatin1(protocol), QStringLiteral("download")),
+            serverValue(QStringLiteral("password")), {"guestbook.txt", "pending.txt"}, target, trusted, answers);
         QVERIFY2(outcome.succeeded(), qPrintable(outcome.message));
         QCOMPARE(outcome.files, QStringList{target + QStringLiteral("/guestbook.txt")});
         QFile saved(target + QStringLiteral("/guestbook.txt"));
@@ -305,8 +308,8 @@ void PublishTest::setOfAGuestbook_data()
     QTest::newRow("web picture") << "" << 0 << "http://example.org/a.gif" << kPages << QStringList{"guestbook.txt"};
     QTest::newRow("local picture") << "" << 0 << "/home/ann/Pictures/Back.png" << kPages + QStringList{"Back.png"}
                                    << QStringList{"guestbook.txt"};
-    QTest::newRow("owner page, moderated") << owner << 1 << "" << kPages + QStringList{"owner.asp"}
-                                           << QStringList{"guestbook.txt", "pending.txt"};
+    QTest::newRow("owner page, moderated")
+        << owner << 1 << "" << kPages + QStringList{"owner.asp"} << QStringList{"guestbook.txt", "pending.txt"};
 }
 
 void PublishTest::setOfAGuestbook()

@@ -82,9 +82,9 @@ void PublishAppTest::protocolShowsItsPortAndWarning()
              QStringLiteral("No secret store is running on this desktop, so Quillset cannot remember the password: "
                             "type it each time you publish."));
     QVERIFY(!control<QCheckBox>(&dialog, "chkRememberPassword")->isEnabled());
-    QCOMPARE(dialog.project().Publish_Port, port == DefaultPort(PublishServer::fromProject(dialog.project()).protocol)
-                                                ? QString()
-                                                : QString::number(port));
+    QCOMPARE(dialog.project().Publish_Port,
+             port == DefaultPort(PublishServer::fromProject(dialog.project()).protocol) ? QString()
+                                                                                        : QString::number(port));
 }
 
 // The first publish asks about the host key with the fingerprint OpenSSH prints, then sends the set with the
@@ -109,11 +109,11 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
     QVERIFY(!control<QWidget>(&dialog, "lblSend")->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(control<QWidget>(&dialog, "lblSend")->isEnabled(), 30000);
 
-    const QString fingerprint = QString::fromLatin1(commandOutput(QStringLiteral("ssh-keygen"),
-                                                                  {QStringLiteral("-lf"),
-                                                                   QStringLiteral(QUILLSET_PUBLISH_SERVERS
-                                                                                  "/ssh_host_ed25519_key.pub")}))
-                                    .section(QLatin1Char(' '), 1, 1);
+    const QString fingerprint =
+        QString::fromLatin1(commandOutput(QStringLiteral("ssh-keygen"),
+                                          {QStringLiteral("-lf"),
+                                           QStringLiteral(QUILLSET_PUBLISH_SERVERS "/ssh_host_ed25519_key.pub")}))
+            .section(QLatin1Char(' '), 1, 1);
     QCOMPARE(desktop.boxes(),
              QStringList({QStringLiteral("? YesNo: This is the first connection to 127.0.0.1:%1. Its key has the "
                                          "fingerprint\r\n\r\n%2\r\n\r\nCompare it with the one your host gives. Is it "
@@ -136,13 +136,17 @@ void PublishAppTest::commandLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("errors");
-    QTest::newRow("published") << "Club news" << "right" << 0
+    QTest::newRow("published") << "Club news"
+                               << "right" << 0
                                << "Sent default.asp\nSent addtogb.asp\nSent viewguestbook.asp\nSent guestbook.txt\n"
                                << "";
-    QTest::newRow("wrong password") << "Club news" << "wrong" << 1 << ""
+    QTest::newRow("wrong password") << "Club news"
+                                    << "wrong" << 1 << ""
                                     << "The server refused the log-in as \"quillsetpub\". Check the user name and "
                                        "the password, then try again.\n";
-    QTest::newRow("unknown project") << "Nobody" << "right" << 1 << "" << "No project \"Nobody\" is saved.\n";
+    QTest::newRow("unknown project") << "Nobody"
+                                     << "right" << 1 << ""
+                                     << "No project \"Nobody\" is saved.\n";
 }
 
 // The command generates the saved project as Finish does, then sends it with the saved server settings.
@@ -158,8 +162,9 @@ void PublishAppTest::commandLine()
     remote.make();
     const GuestbookProject project = projectOn(QStringLiteral("ftp"), QStringLiteral("command"), folder.path());
     QVERIFY(SaveProject(project.Project_Title, project).succeeded());
-    const QByteArray typed = (password == QLatin1String("right") ? serverValue(QStringLiteral("password")).toUtf8()
-                                                                 : QByteArray("wrong")) + '\n';
+    const QByteArray typed =
+        (password == QLatin1String("right") ? serverValue(QStringLiteral("password")).toUtf8() : QByteArray("wrong"))
+        + '\n';
     FILE *input = std::tmpfile();
     FILE *out = std::tmpfile();
     FILE *err = std::tmpfile();

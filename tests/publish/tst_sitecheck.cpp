@@ -53,8 +53,8 @@ private slots:
                       hidden = "pending.txt is hidden from visitors.";
         QTest::newRow("all well") << 200 << QByteArray("<html>Sign</html>") << 404 << true << true
                                   << QStringList{answers, runs, hidden};
-        QTest::newRow("no pending file kept") << 200 << QByteArray("<html>Sign</html>") << 200 << false << true
-                                              << QStringList{answers, runs};
+        QTest::newRow("no pending file kept")
+            << 200 << QByteArray("<html>Sign</html>") << 200 << false << true << QStringList{answers, runs};
         QTest::newRow("script sent as text")
             << 200 << QByteArray("<% If Request(\"err\") %>") << 404 << true << false
             << QStringList{answers,
@@ -103,11 +103,13 @@ private slots:
         QTest::addColumn<bool>("owner");
         QTest::addColumn<QString>("signPage");
         QTest::addColumn<QString>("ownerPage");
-        QTest::newRow("no scheme, owner page") << "example.org/club gb" << true
-                                               << "http://example.org/club%20gb/default.asp"
-                                               << "http://example.org/club%20gb/owner.asp";
-        QTest::newRow("https root") << " https://example.org/ " << false << "https://example.org/default.asp" << "";
-        QTest::newRow("none given") << "" << true << "" << "";
+        QTest::newRow("no scheme, owner page")
+            << "example.org/club gb" << true << "http://example.org/club%20gb/default.asp"
+            << "http://example.org/club%20gb/owner.asp";
+        QTest::newRow("https root") << " https://example.org/ " << false << "https://example.org/default.asp"
+                                    << "";
+        QTest::newRow("none given") << "" << true << ""
+                                    << "";
     }
     void addresses()
     {

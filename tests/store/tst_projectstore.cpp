@@ -73,7 +73,8 @@ private Q_SLOTS:
                    "FLD_Names = , Name\r\nFLD_Name = Name, Text, 40,\r\n");
         const GuestbookProject fallbacks{"Club news", "/srv/",   "",  "#ffffff", "45%",     0,    "0",
                                          "#000000",   "Verdana", "11", "#333333", "Verdana", "11", "#ff0000",
-                                         "Verdana",   "11",      0,    "0",       "0",       "",   0, "", "", "", "", "", "", {}};
+                                         "Verdana",   "11",      0,    "0",       "0",       "",   0,
+                                         "",          "",        "",   "",        "",        "",   {}};
         QCOMPARE(LoadProject("Club news"), fallbacks);
         QCOMPARE(LoadProject("Nowhere").Project_Path, GuestbookProject::defaultProjectPath());
 

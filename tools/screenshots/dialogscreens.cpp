@@ -1,5 +1,6 @@
 // Shows one dialog of the program as the user meets it, for a screenshot under a
-// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|publish|publishing|step1..step5>
+// virtual display.
+// Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|publish|publishing|step1..step5>
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
@@ -141,7 +142,8 @@ int main(int argc, char *argv[])
         if (which == QLatin1String("publishing")) {
             // The look of a transfer under way, set by hand: the screenshot needs no server.
             dialog->findChild<QProgressBar *>(QStringLiteral("pbProgress"))->setValue(60);
-            dialog->findChild<QLabel *>(QStringLiteral("lblSending"))->setText(QStringLiteral("Sending viewguestbook.asp"));
+            dialog->findChild<QLabel *>(QStringLiteral("lblSending"))
+                ->setText(QStringLiteral("Sending viewguestbook.asp"));
             dialog->findChild<QLabel *>(QStringLiteral("lblClose"))->setText(QStringLiteral("Cancel"));
             for (const char *name : {"cboProtocol", "txtHost", "txtPort", "txtUser", "txtFolder", "txtPassword",
                                      "txtSiteAddress", "lblSend", "lblDownload", "lblCheck"})
