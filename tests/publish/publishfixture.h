@@ -1,6 +1,7 @@
 #pragma once
 
 #include "publish/publishserver.h"
+#include "support/testfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,12 +21,17 @@ inline QString serverValue(const QString &name)
     return {};
 }
 
-inline QByteArray commandOutput(const QString &program, const QStringList &arguments)
+// A fingerprint as the servers' own tools print it: the part of the command's output between the separators.
+inline QString fingerprintBy(const QString &command, char before, char after)
 {
     QProcess process;
-    process.start(program, arguments);
+    process.startCommand(command);
     process.waitForFinished();
-    return process.readAllStandardOutput();
+    return QString::fromLatin1(process.readAllStandardOutput()).section(before, 1).section(after, 0, 0).trimmed();
+}
+inline QString sshFingerprint(const QString &publicKey)
+{
+    return fingerprintBy(QStringLiteral("ssh-keygen -lf ") + publicKey, ' ', ' ');
 }
 
 // A folder of the account on the server, read and prepared straight on the disk.
@@ -44,10 +50,7 @@ struct RemoteFolder {
     }
     void put(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(path + QLatin1Char('/') + name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        file.close();
+        writeBytes(path + QLatin1Char('/') + name, bytes);
         chownToAccount();
     }
     void chownToAccount() const
@@ -57,10 +60,8 @@ struct RemoteFolder {
     QMap<QString, QByteArray> files() const
     {
         QMap<QString, QByteArray> contents;
-        for (const QString &name : QDir(path).entryList(QDir::Files | QDir::Hidden)) {
-            QFile file(path + QLatin1Char('/') + name);
-            contents[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
-        }
+        for (const QString &name : QDir(path).entryList(QDir::Files | QDir::Hidden))
+            contents[name] = readBytes(path + QLatin1Char('/') + name);
         return contents;
     }
 };

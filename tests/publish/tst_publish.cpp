@@ -20,24 +20,6 @@ void driveServer(const char *action, const QString &protocol)
                        QStringLiteral(QUILLSET_PUBLISH_SERVERS), protocol});
 }
 
-// The key and certificate fingerprints as OpenSSH's and OpenSSL's own tools print them.
-QString sshFingerprint(const QString &publicKey)
-{
-    return QString::fromLatin1(commandOutput(QStringLiteral("ssh-keygen"), {QStringLiteral("-lf"), publicKey}))
-        .section(QLatin1Char(' '), 1, 1);
-}
-
-QString certificateFingerprint()
-{
-    const QString certificate = QStringLiteral(QUILLSET_PUBLISH_SERVERS "/ftps.crt");
-    return QString::fromLatin1(
-               commandOutput(QStringLiteral("openssl"),
-                             {QStringLiteral("x509"), QStringLiteral("-noout"), QStringLiteral("-fingerprint"),
-                              QStringLiteral("-sha256"), QStringLiteral("-in"), certificate}))
-        .section(QLatin1Char('='), 1)
-        .trimmed();
-}
-
 // Answers the trust questions and counts them.
 struct Answers : PublishQuestions {
     bool trust = true;
@@ -70,15 +52,9 @@ struct LocalSet {
             set.pages << QStringLiteral("picture.jpg");
         set.dataFiles = QStringList{"guestbook.txt", "pending.txt"};
         for (const QString &page : set.pages)
-            write(page,
-                  page == QLatin1String("picture.jpg") ? QByteArray(pictureSize, 'p') : page.toLatin1() + version);
-        write(QStringLiteral("guestbook.txt"), "Name : local test vbCrLf \r\n");
-    }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(set.folder + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+            writeBytes(set.folder + page,
+                       page == QLatin1String("picture.jpg") ? QByteArray(pictureSize, 'p') : page.toLatin1() + version);
+        writeBytes(set.folder + QStringLiteral("guestbook.txt"), "Name : local test vbCrLf \r\n");
     }
 };
 
@@ -232,7 +208,9 @@ void PublishTest::trustAskedOnceAndChangedKeyRefused()
     const bool sftp = protocol == QLatin1String("sftp");
     const QString fingerprint = sftp
         ? sshFingerprint(QStringLiteral(QUILLSET_PUBLISH_SERVERS "/ssh_host_ed25519_key.pub"))
-        : certificateFingerprint();
+        : fingerprintBy(
+            QStringLiteral("openssl x509 -noout -fingerprint -sha256 -in " QUILLSET_PUBLISH_SERVERS "/ftps.crt"), '=',
+            '\n');
     QVERIFY(!fingerprint.isEmpty());
     const QString kind = sftp ? QStringLiteral("key ") : QStringLiteral("certificate ");
     RemoteFolder remote(protocol + QStringLiteral("-trust"));
@@ -261,7 +239,7 @@ void PublishTest::trustAskedOnceAndChangedKeyRefused()
     other.fingerprint = sshFingerprint(serverValue(QStringLiteral("other_host_key")));
     other.pin = QStringLiteral("sha256//47DEQpj8HBSa+/TImW+5JCeuQeRkm5NMpJWZG3hSuFU=");
     QVERIFY(trusted.remember(server.endpoint(), trustKind, other));
-    local.write(QStringLiteral("default.asp"), "changed");
+    writeBytes(local.set.folder + QStringLiteral("default.asp"), "changed");
     outcome = PublishSite(server, password, local.set, trusted, answers);
     QVERIFY(outcome.message.startsWith(
         QStringLiteral("The server 127.0.0.1:%1 no longer shows the key it showed before").arg(server.port)));
