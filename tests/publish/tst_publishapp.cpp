@@ -93,14 +93,16 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
     desktop.answers = {true, true};
     RemoteFolder remote(QStringLiteral("dialog"));
     remote.make();
-    for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
+    for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "owner.asp"})
         writeBytes(folder.file(QString::fromLatin1(page)), QByteArray(page) + " page");
     GuestbookProject project = projectOn(QStringLiteral("sftp"), QStringLiteral("dialog"), folder.path());
-    project.Site_Address = QStringLiteral("example.org/club");
+    project.Site_Address = QStringLiteral("example.org/club news");
+    project.Owner_Password = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
     frmPublish dialog(project, folder.path(), nullptr);
     dialog.show();
     QCOMPARE(control<QLabel>(&dialog, "lblAddresses")->text(),
-             QStringLiteral("Your guestbook: http://example.org/club/default.asp"));
+             QStringLiteral("Your guestbook: http://example.org/club news/default.asp\n"
+                            "Your owner page: http://example.org/club news/owner.asp"));
     control<QLineEdit>(&dialog, "txtPassword")->setText(serverValue(QStringLiteral("password")));
     clickNamed(&dialog, QStringLiteral("lblSend"));
     QVERIFY(!control<QWidget>(&dialog, "lblSend")->isEnabled());
@@ -114,12 +116,12 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
                               .arg(serverValue(QStringLiteral("sftp_port")), fingerprint),
                           QStringLiteral("i Ok: Your guestbook is online.")}));
     QCOMPARE(control<QLabel>(&dialog, "lblSending")->text(),
-             QStringLiteral("Sent: default.asp, addtogb.asp, viewguestbook.asp, guestbook.txt"));
+             QStringLiteral("Sent: default.asp, addtogb.asp, viewguestbook.asp, owner.asp, guestbook.txt"));
     QCOMPARE(control<QProgressBar>(&dialog, "pbProgress")->value(), 100);
     QCOMPARE(remote.files().value(QStringLiteral("default.asp")), QByteArray("default.asp page"));
     QVERIFY(dialog.published());
     QCOMPARE(dialog.project().Publish_Host, QStringLiteral("127.0.0.1"));
-    QCOMPARE(dialog.project().Site_Address, QStringLiteral("example.org/club"));
+    QCOMPARE(dialog.project().Site_Address, QStringLiteral("example.org/club news"));
 }
 
 void PublishAppTest::commandLine_data()

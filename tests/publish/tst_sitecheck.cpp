@@ -1,5 +1,5 @@
 // "Check the site" against a small web server of the test's own on 127.0.0.1, answering each path as the row
-// says; and the addresses shown once the site's address is known.
+// says.
 
 #include "publish/sitecheck.h"
 
@@ -95,31 +95,6 @@ private slots:
             return;
         }
         QCOMPARE(report.findings, findings.replaceInStrings("@", folder));
-    }
-
-    void addresses_data()
-    {
-        QTest::addColumn<QString>("site");
-        QTest::addColumn<bool>("owner");
-        QTest::addColumn<QString>("signPage");
-        QTest::addColumn<QString>("ownerPage");
-        QTest::newRow("no scheme, owner page")
-            << "example.org/club gb" << true << "http://example.org/club%20gb/default.asp"
-            << "http://example.org/club%20gb/owner.asp";
-        QTest::newRow("https root") << " https://example.org/ " << false << "https://example.org/default.asp"
-                                    << "";
-        QTest::newRow("none given") << "" << true << ""
-                                    << "";
-    }
-    void addresses()
-    {
-        QFETCH(QString, site);
-        QFETCH(bool, owner);
-        QFETCH(QString, signPage);
-        QFETCH(QString, ownerPage);
-        const SiteAddresses addresses = AddressesOf(site, owner);
-        QCOMPARE(addresses.signPage.toString(QUrl::FullyEncoded), signPage);
-        QCOMPARE(addresses.ownerPage.toString(QUrl::FullyEncoded), ownerPage);
     }
 };
 
