@@ -1,8 +1,4 @@
-#include "app/installdialogs.h"
-#include "chrome/desktopstartup.h"
-#include "store/product.h"
-#include "store/programfolder.h"
-#include "wizard/frmmain.h"
+#include "app/programstart.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,19 +30,9 @@ void answerInformationOptions(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    // No organisation name: it would become part of the per-user data folder
-    // (~/.local/share/Quillset rather than .../Quillset Project/Quillset).
-    QCoreApplication::setApplicationName(QLatin1String(kApplicationTitle));
-    QCoreApplication::setApplicationVersion(ApplicationVersion());
+    NameProgram();
     answerInformationOptions(argc, argv);
 
     QApplication app(argc, argv);
-    DesktopStartup::setIdentity();
-    DesktopStartup::chooseDataFolder();
-
-    InstallDialogs();
-
-    frmMain window;
-    window.show();
-    return app.exec();
+    return RunProgram();
 }
