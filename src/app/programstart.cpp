@@ -2,10 +2,66 @@
 
 #include "app/installdialogs.h"
 #include "chrome/desktopstartup.h"
+#include "generator/generationrun.h"
 #include "store/product.h"
 #include "wizard/frmmain.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs work once, as soon as the watched window's first frame has been painted.
+class AfterFirstFrame : public QObject
+{
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> work)
+        : m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, m_work);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
+// What writers killed in the middle of a write left behind, cleared off the window's
+// thread so that the window does not wait for it, however many projects there are.
+// The clearing is waited for when the program ends.
+class StaleFileSweep
+{
+public:
+    void start()
+    {
+        m_thread.reset(QThread::create(&RemoveStaleTemporaryFiles));
+        m_thread->start(QThread::LowPriority);
+    }
+    ~StaleFileSweep()
+    {
+        if (m_thread)
+            m_thread->wait();
+    }
+
+private:
+    std::unique_ptr<QThread> m_thread;
+};
+
+}  // namespace
 
 void NameProgram()
 {
@@ -21,7 +77,13 @@ int RunProgram(QObject *windowWatcher)
     DesktopStartup::chooseDataFolder();
     InstallDialogs();
 
+    StaleFileSweep sweep;
     frmMain window;
+    // The icon and the sweep are not needed to see the window: they come after it.
+    const AfterFirstFrame later(&window, [&sweep] {
+        DesktopStartup::setWindowIcon();
+        sweep.start();
+    });
     if (windowWatcher)
         window.installEventFilter(windowWatcher);
     window.show();

@@ -20,4 +20,6 @@ inline const QString kViewFilesQuestion =
 // Clears what writers killed in the middle of a write left behind: page sets are
 // finished, old temporary copies of the settings file and of the pages (in the
 // projects folder and each project's folder) go, and so do old preview folders.
+// It may run on another thread beside the window's own writes: it takes the same
+// locks as they do.
 void RemoveStaleTemporaryFiles();

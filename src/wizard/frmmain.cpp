@@ -50,7 +50,6 @@ frmMain::frmMain(QWidget *parent)
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle) + QLatin1Char(' ')
              + ApplicationVersion());
-    RemoveStaleTemporaryFiles();
     setupUi();
     Form_Load();
 }

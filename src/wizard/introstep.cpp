@@ -4,7 +4,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -31,23 +30,29 @@ IntroStep::IntroStep(QWidget *window)
 {
 }
 
+// The texts stand one under another, each as high as its wrapped lines: placed once
+// by hand, since a layout measures every wrapped text at several widths.
 void IntroStep::buildControls()
 {
     QFrame *f = frame();
-    auto *column = new QVBoxLayout(f);
-    column->setContentsMargins(14, 12, 14, 12);
-    column->setSpacing(10);
+    constexpr int kMargin = 14, kTop = 12, kSpacing = 10, kBeforeNote = 6;
+    const int width = f->width() - 2 * kMargin;
+    int top = kTop;
+    const auto place = [&](QLabel *text) {
+        const int height = text->heightForWidth(width);
+        text->setGeometry(kMargin, top, width, height);
+        top += height + kSpacing;
+    };
     for (int i = 0; i < 4; ++i) {
         QLabel *intro = addText(f, kIntroTexts[i], {});
         intro->setObjectName(QStringLiteral("lblIntro%1").arg(i));
         intro->setProperty("index", i);
-        column->addWidget(intro);
+        place(intro);
     }
     QLabel *note = addText(f, kServerNote, {}, "Label20");
     QPalette red = note->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     note->setPalette(red);
-    column->addSpacing(6);
-    column->addWidget(note);
-    column->addStretch();
+    top += kBeforeNote;
+    place(note);
 }

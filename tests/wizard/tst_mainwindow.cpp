@@ -278,6 +278,7 @@ private slots:
     void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
+        DesktopStartup::setWindowIcon();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
