@@ -42,19 +42,22 @@ private:
 
 // What writers killed in the middle of a write left behind, cleared off the window's
 // thread so that the window does not wait for it, however many projects there are.
-// The clearing is waited for when the program ends.
+// When the program ends, the sweep stops after the folder at hand.
 class StaleFileSweep
 {
 public:
     void start()
     {
-        m_thread.reset(QThread::create(&RemoveStaleTemporaryFiles));
+        m_thread.reset(QThread::create(
+            [] { RemoveStaleTemporaryFiles([] { return QThread::currentThread()->isInterruptionRequested(); }); }));
         m_thread->start(QThread::LowPriority);
     }
     ~StaleFileSweep()
     {
-        if (m_thread)
-            m_thread->wait();
+        if (!m_thread)
+            return;
+        m_thread->requestInterruption();
+        m_thread->wait();
     }
 
 private:

@@ -277,9 +277,13 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
     return outcome;
 }
 
-void RemoveStaleTemporaryFiles()
+void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested)
 {
     RemoveStaleSettingsCopies();
-    RemoveStaleCopies(projectFolders());
     RemoveStalePreviews(QDir::tempPath());
+    for (const QString &folder : projectFolders()) {
+        if (stopRequested && stopRequested())
+            return;
+        RemoveStaleCopies({folder});
+    }
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // One generation run: checks the values against the page code page of the
 // settings, checks the title, makes the project folder under the save path and
 // writes the three pages (and the data file when it is missing) in that code page,
@@ -21,5 +23,6 @@ inline const QString kViewFilesQuestion =
 // finished, old temporary copies of the settings file and of the pages (in the
 // projects folder and each project's folder) go, and so do old preview folders.
 // It may run on another thread beside the window's own writes: it takes the same
-// locks as they do.
-void RemoveStaleTemporaryFiles();
+// locks as they do. When stopRequested answers true, it stops before the next
+// project folder; what it left is cleared on a later run.
+void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested = {});

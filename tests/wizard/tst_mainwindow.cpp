@@ -6,7 +6,9 @@
 #include "support/goldenprojects.h"
 #include "wizardtestsupport.h"
 
+#include "app/programstart.h"
 #include "chrome/desktopstartup.h"
+#include "generator/generationrun.h"
 
 namespace {
 const QString kNotSaved = QStringLiteral("Position not saved, will revert to default");
@@ -270,6 +272,47 @@ private slots:
         QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  folders.contains('s') ? QStringList{"Quillset.ini"} : QStringList());
         QCOMPARE(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"), folders.contains('s'));
+    }
+
+    // The program's start: the window is painted before the icon is set and before copies that a killed
+    // writer left are cleared, which happens off the window's thread and is over when the program ends. A sweep
+    // asked to stop leaves the project folders alone.
+    void programStartClearsAfterTheFirstFrame()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;  // No to the save question
+        const QString copy = folder.file("projects/Club_news/default.asp.quillset-tmp.AbCd1234");
+        QDir().mkpath(QFileInfo(copy).absolutePath());
+        writeBytes(copy, "partial");
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite)
+                && file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        file.close();
+        RemoveStaleTemporaryFiles([] { return true; });
+        QVERIFY(QFileInfo::exists(copy));
+
+        QApplication::setWindowIcon(QIcon());
+        struct FirstFrame : QObject {
+            QString copy;
+            QStringList seen;  // at the first paint: the icon's sizes, and whether the copy is there
+            bool eventFilter(QObject *window, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint && seen.isEmpty()) {
+                    seen << QString::number(QApplication::windowIcon().availableSizes().size())
+                         << (QFileInfo::exists(copy) ? "copy" : "no copy");
+                    QTimer::singleShot(100, static_cast<QWidget *>(window), &QWidget::close);
+                }
+                return false;
+            }
+        } firstFrame;
+        firstFrame.copy = copy;
+        QCOMPARE(RunProgram(&firstFrame), 0);
+        QCOMPARE(firstFrame.seen, (QStringList{"0", "copy"}));
+        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        QVERIFY(!QFileInfo::exists(copy));
+        QCOMPARE(logMessages(folder.file("applog.log")).filter("Removed stale"),
+                 QStringList{"Removed stale temporary file " + QDir::toNativeSeparators(copy)});
+        QCOMPARE(desktop.boxes(), QStringList{kSave});
     }
 
     // The windows carry the installed desktop entry's name and icon sizes. --help and --version
