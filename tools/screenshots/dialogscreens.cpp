@@ -11,6 +11,7 @@
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
 #include "dialogs/frmprotection.h"
+#include "generator/protection.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
@@ -71,6 +72,14 @@ int main(int argc, char *argv[])
     main.move(40, 40);
     main.show();
     if (which.startsWith(QLatin1String("step"))) {
+        if (which == QLatin1String("step5")) {  // the last step of a protected guestbook
+            GuestbookProject project = main.readProject();
+            project.Spam_Guard = 1;
+            project.Owner_Password = OwnerPasswordValue(QStringLiteral("secret"));
+            project.Moderate_Entries = 1;
+            project.Project_Path = QStringLiteral("/home/quilluser/.local/share/Quillset/projects/");
+            main.showProject(project);
+        }
         main.DoMode(which.mid(4).toInt());
         QTimer::singleShot(1000, [&main] { printArea(main.frameGeometry()); });
         return app.exec();
