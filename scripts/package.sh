@@ -39,11 +39,13 @@ rm -f "$build"/quillset_*.deb
 (cd "$build" && cpack -G DEB)
 package=$(ls "$build"/quillset_*.deb)
 
-# The packaged program, as installed, must pass Debian's hardening check.
+# The packaged program, as installed, must pass Debian's hardening check. Control flow
+# marking is not asked for: Debian 12's C library start files, linked into every
+# program, carry none, so no program built on Debian 12 has it (its own ls neither).
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$package" "$unpacked"
-hardening-check "$unpacked/usr/bin/quillset"
+hardening-check --nocfprotection "$unpacked/usr/bin/quillset"
 
 echo "Package: $package"
 sudo="sudo "
