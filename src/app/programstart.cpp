@@ -4,12 +4,18 @@
 #include "chrome/desktopstartup.h"
 #include "generator/generationrun.h"
 #include "store/product.h"
+#include "store/programfolder.h"
 #include "wizard/frmmain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -74,8 +80,34 @@ void NameProgram()
     QCoreApplication::setApplicationVersion(ApplicationVersion());
 }
 
+bool InstallTranslations(const QLocale &locale, const QString &folder)
+{
+    static QTranslator program;
+    static QTranslator qt;
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&qt);
+    // Qt's own texts: the buttons of message boxes and the folder chooser.
+    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    if (!program.load(locale, QStringLiteral("quillset"), QStringLiteral("_"), folder))
+        return false;
+    QCoreApplication::installTranslator(&program);
+    return true;
+}
+
+QString TranslationsFolder()
+{
+    const QDir programFolder(ProgramFolder::executableFolder());
+    const QString beside = programFolder.filePath(QStringLiteral("translations"));
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(programFolder.filePath(QStringLiteral(QUILLSET_INSTALLED_TRANSLATIONS)));
+}
+
 int RunProgram(QObject *windowWatcher)
 {
+    // The default locale is the desktop's unless the program was told another.
+    InstallTranslations(QLocale(), TranslationsFolder());
     DesktopStartup::setIdentity();
     DesktopStartup::chooseDataFolder();
     InstallDialogs();

@@ -57,8 +57,9 @@ private:
 
 QString unwritableFolderError(const QString &folder)
 {
-    return QStringLiteral("Error: ") + QLatin1String(kApplicationTitle)
-        + QStringLiteral(" cannot save its settings in ") + folder + QStringLiteral(". Projects will not be kept.");
+    return QCoreApplication::translate("DesktopStartup",
+                                       "Error: Quillset cannot save its settings in %1. Projects will not be kept.")
+        .arg(folder);
 }
 }  // namespace
 

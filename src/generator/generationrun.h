@@ -16,8 +16,8 @@
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host);
 
 // The question a window asks when a run has finished.
-inline const QString kViewFilesQuestion =
-    QStringLiteral("Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
+inline const char *const kViewFilesQuestion = QT_TRANSLATE_NOOP(
+    "frmMain", "Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
 
 // Clears what writers killed in the middle of a write left behind: page sets are
 // finished, old temporary copies of the settings file and of the pages (in the
