@@ -1,5 +1,6 @@
 #include "wizard/introstep.h"
 
+#include "chrome/paragraph.h"
 #include "chrome/widgetbits.h"
 
 #include <QCoreApplication>
@@ -33,29 +34,26 @@ IntroStep::IntroStep(QWidget *window)
 {
 }
 
-// The texts stand one under another, each as high as its wrapped lines: placed once
-// by hand, since a layout measures every wrapped text at several widths.
+// The texts stand one under another, each as high as its wrapped lines.
 void IntroStep::buildControls()
 {
     QFrame *f = frame();
     constexpr int kMargin = 14, kTop = 12, kSpacing = 10, kBeforeNote = 6;
-    const int width = f->width() - 2 * kMargin;
     int top = kTop;
-    const auto place = [&](QLabel *text) {
-        const int height = text->heightForWidth(width);
-        text->setGeometry(kMargin, top, width, height);
-        top += height + kSpacing;
+    const auto place = [&](const char *name, const QString &text) {
+        auto *paragraph = new Paragraph(text, verdana(8.25), f);
+        paragraph->setObjectName(QLatin1String(name));
+        paragraph->setWidth(f->width() - 2 * kMargin);
+        paragraph->move(kMargin, top);
+        top += paragraph->height() + kSpacing;
+        return paragraph;
     };
-    for (int i = 0; i < 4; ++i) {
-        QLabel *intro = addText(f, tr(kIntroTexts[i]), {});
-        intro->setObjectName(QStringLiteral("lblIntro%1").arg(i));
-        intro->setProperty("index", i);
-        place(intro);
-    }
-    QLabel *note = addText(f, kServerNote(), {}, "Label20");
+    const char *const names[] = {"lblIntro0", "lblIntro1", "lblIntro2", "lblIntro3"};
+    for (int i = 0; i < 4; ++i)
+        place(names[i], tr(kIntroTexts[i]))->setProperty("index", i);
+    top += kBeforeNote;
+    Paragraph *note = place("Label20", kServerNote());
     QPalette red = note->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     note->setPalette(red);
-    top += kBeforeNote;
-    place(note);
 }
