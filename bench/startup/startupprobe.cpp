@@ -1,7 +1,7 @@
 // One start, measured from inside. Built twice: as the program itself (the same start
 // as main(): icon, data folder, dialogs, main window; its files in the folder given
 // as the argument) and as a window with one label. On the first painted frame it
-// prints the process's peak memory and quits.
+// prints the process's peak memory, and quits once the work queued by then is done.
 
 #include <QApplication>
 #include <QFile>
@@ -38,11 +38,12 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            // Report after this paint has been delivered.
+            // Report after this paint has been delivered, then end once what the program
+            // left for after its first frame (the icon, the sweep's start) has run.
             QTimer::singleShot(0, [] {
                 std::printf("frame %ld\n", peakMemoryKiB());
                 std::fflush(stdout);
-                QCoreApplication::exit(0);
+                QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
             });
         }
         return QObject::eventFilter(watched, event);

@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr int kSweepDelayMs = 1000;
+
 // Runs work once, as soon as the watched window's first frame has been painted.
 class AfterFirstFrame : public QObject
 {
@@ -114,10 +116,12 @@ int RunProgram(QObject *windowWatcher)
 
     StaleFileSweep sweep;
     frmMain window;
-    // The icon and the sweep are not needed to see the window: they come after it.
+    // The icon and the sweep are not needed to see the window: they come after it, the
+    // sweep once the window has been up a while, so that a program closed at once
+    // does not wait for it (it runs on a later start).
     const AfterFirstFrame later(&window, [&sweep] {
         DesktopStartup::setWindowIcon();
-        sweep.start();
+        QTimer::singleShot(kSweepDelayMs, [&sweep] { sweep.start(); });
     });
     if (windowWatcher)
         window.installEventFilter(windowWatcher);

@@ -14,20 +14,22 @@ namespace {
 
 // Runs the program's start; at the window's first frame look() sees it, then the window is closed (the
 // save question, if asked, answered through the test's seam). Gives the program's exit code.
-int runProgramUntilFirstFrame(std::function<void(QWidget *)> look)
+int runProgramUntilFirstFrame(std::function<void(QWidget *)> look, int closeAfterMs = 100)
 {
     struct FirstFrame : QObject {
         std::function<void(QWidget *)> look;
+        int closeAfterMs = 0;
         bool eventFilter(QObject *window, QEvent *event) override
         {
             if (event->type() == QEvent::Paint && look) {
                 std::exchange(look, nullptr)(static_cast<QWidget *>(window));
-                QTimer::singleShot(100, static_cast<QWidget *>(window), &QWidget::close);
+                QTimer::singleShot(closeAfterMs, static_cast<QWidget *>(window), &QWidget::close);
             }
             return false;
         }
     } firstFrame;
     firstFrame.look = std::move(look);
+    firstFrame.closeAfterMs = closeAfterMs;
     return RunProgram(&firstFrame);
 }
 
@@ -295,7 +297,8 @@ private slots:
     }
 
     // The program's start: the window is painted before the icon is set and before copies that a killed
-    // writer left are cleared, which happens off the window's thread and is over when the program ends. A sweep
+    // writer left are cleared, which happens off the window's thread a second later and is over when the program
+    // ends. A sweep
     // asked to stop leaves the project folders alone.
     void programStartClearsAfterTheFirstFrame()
     {
@@ -316,7 +319,7 @@ private slots:
         QCOMPARE(runProgramUntilFirstFrame([&](QWidget *) {
                      seen << QString::number(QApplication::windowIcon().availableSizes().size())
                           << (QFileInfo::exists(copy) ? "copy" : "no copy");
-                 }),
+                 }, 1500),  // the sweep starts a second after the first frame
                  0);
         QCOMPARE(seen, (QStringList{"0", "copy"}));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
