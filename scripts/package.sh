@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quillset in Release without its tests and makes
-# the Debian package <build folder>/quillset_<version>_<arch>.deb (build-package
-# unless a folder is given). The program is built with Debian's hardening flags and
-# checked with hardening-check; two builds of one commit give the same package.
-# Usage: scripts/package.sh [build folder]
+# the Debian package build-package/quillset_<version>_<arch>.deb. The program is built
+# with Debian's hardening flags and checked with hardening-check; two builds of one
+# commit give the same package, wherever the clone lies. The build folder stays inside
+# the source folder: the paths from one to the other end up in the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$(pwd)
 bash scripts/install-deps.sh dpkg-dev file devscripts
-build=${1:-build-package}
-mkdir -p "$build"
-build=$(cd "$build" && pwd)
+mkdir -p build-package
+build=$source/build-package
 
 # The package's dates are the commit's: file times in the package, the resource
 # data compiled into the program.

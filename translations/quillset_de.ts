@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Path:</source>
-        <translation>Ordner:</translation>
+        <translation>Pfad:</translation>
     </message>
     <message>
         <source>Once you click &apos;Finish&apos;, Quillset will begin creating the file&apos;s you will need for your guestbook.</source>
@@ -250,7 +250,7 @@ Möchten Sie die Dokumentation im Web lesen?</translation>
     </message>
     <message>
         <source>Open Existing</source>
-        <translation>Vorhandenes öffnen</translation>
+        <translation>Projekt öffnen</translation>
     </message>
     <message>
         <source>Preview</source>

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Path:</source>
-        <translation>Dossier :</translation>
+        <translation>Lieu :</translation>
     </message>
     <message>
         <source>Once you click &apos;Finish&apos;, Quillset will begin creating the file&apos;s you will need for your guestbook.</source>

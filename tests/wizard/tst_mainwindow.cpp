@@ -336,7 +336,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("expected");  // the heading, Back, Next, Open Existing, the save question
         QTest::newRow("German") << "de_DE"
-                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Vorhandenes öffnen",
+                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen",
                                                "? YesNoMustAnswer: Möchten Sie Ihre Gästebuch-Einstellungen vorher "
                                                "speichern?"};
         QTest::newRow("French") << "fr_FR"

@@ -4,6 +4,7 @@
 // to be ended.
 
 #include "app/installdialogs.h"
+#include "app/programstart.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTreeWidget>
@@ -52,6 +54,8 @@ void printArea(QRect area)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // In the desktop's language, from the translations the build put beside the program.
+    InstallTranslations(QLocale(), QCoreApplication::applicationDirPath() + QStringLiteral("/../../src/translations"));
     QApplication::setCursorFlashTime(0);  // a steady text cursor keeps screenshots comparable
     QApplication::setApplicationVersion(ApplicationVersion());
     QApplication::setOrganizationName(QStringLiteral("Quillset Project"));
