@@ -119,9 +119,9 @@ int RunProgram(QObject *windowWatcher)
     // The icon and the sweep are not needed to see the window: they come after it, the
     // sweep once the window has been up a while, so that a program closed at once
     // does not wait for it (it runs on a later start).
-    const AfterFirstFrame later(&window, [&sweep] {
+    const AfterFirstFrame later(&window, [&sweep, &window] {
         DesktopStartup::setWindowIcon();
-        QTimer::singleShot(kSweepDelayMs, [&sweep] { sweep.start(); });
+        QTimer::singleShot(kSweepDelayMs, &window, [&sweep] { sweep.start(); });
     });
     if (windowWatcher)
         window.installEventFilter(windowWatcher);
