@@ -292,10 +292,14 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
     return outcome;
 }
 
-void RemoveStaleTemporaryFiles()
+void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested)
 {
     RemoveStaleSettingsCopies();
     FinishListedSets();
-    RemoveStaleCopies(projectFolders(), guestbookFileNames());
     RemoveStalePreviews(QDir::tempPath());
+    for (const QString &folder : projectFolders()) {
+        if (stopRequested && stopRequested())
+            return;
+        RemoveStaleCopies({folder}, guestbookFileNames());
+    }
 }
