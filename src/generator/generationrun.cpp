@@ -5,6 +5,7 @@
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
 #include "generator/protection.h"
+#include "generator/requestfilter.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
@@ -186,17 +187,37 @@ QStringList projectFolders()
     return folders;
 }
 
+// A protected set's web.config, unless the folder holds one that this program did
+// not write: that one is the site owner's and stays.
+QList<Page> requestFilter(const QString &pageFolder, const GuestbookProject &project)
+{
+    if (!IsProtected(project))
+        return {};
+    const QString path = pageFolder + kRequestFilterName;
+    QFile existing(path);
+    if (existing.exists() && !(existing.open(QIODevice::ReadOnly) && IsOwnRequestFilter(existing.readAll()))) {
+        WriteLog(path + QStringLiteral(" was not written by ") + QLatin1String(kApplicationTitle)
+                 + QStringLiteral(" and stays as it is: it must hide the data files from visitors"));
+        return {};
+    }
+    return {{kRequestFilterName, BuildRequestFilter(), {{"request filter"}}}};
+}
+
 // Writes the data files when they are missing, then the pages as one set.
 GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
                              GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     show(host, QStringLiteral("Status: Checking file paths"));
-    if (const GenerationOutcome dataFile = createWhenMissing(pageFolder + kDataFileName); !dataFile.succeeded)
-        return dataFile;
-    if (HoldsEntries(project)) {
-        if (const GenerationOutcome pending = createWhenMissing(pageFolder + kPendingFileName); !pending.succeeded)
-            return pending;
+    // The data files that the pages change; a later run never rewrites them.
+    QStringList dataFiles = {kDataFileName};
+    if (HoldsEntries(project))
+        dataFiles << kPendingFileName;
+    if (project.Spam_Guard == 1)
+        dataFiles << kUsedFormsFileName;
+    for (const QString &name : dataFiles) {
+        if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
+            return created;
     }
     QStringList createdLines;
     if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
@@ -204,7 +225,7 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
         createdLines << createdLine(signPage);
     }
     QList<AtomicFile::Content> files;
-    for (const Page &page : serverPages(project)) {
+    for (const Page &page : serverPages(project) + requestFilter(pageFolder, project)) {
         reportStages(host, page, createdLines);
         files.append({pageFolder + page.name, codePage.encode(page.text)});
     }

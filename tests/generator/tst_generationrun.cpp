@@ -9,6 +9,7 @@
 #include "support/testfolder.h"
 
 #include <QDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <optional>
@@ -152,11 +153,13 @@ private Q_SLOTS:
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
-        QTest::addColumn<QStringList>("extra");  // owner.asp: with an owner password
+        // owner.asp: with an owner password; usedforms.txt: with the robot guard. A protected set has a web.config.
+        QTest::addColumn<QStringList>("extra");
         QTest::newRow("no protection") << 0 << QStringList{};
-        QTest::newRow("owner page") << 0 << QStringList{"owner.asp"};
-        QTest::newRow("moderation") << 1 << QStringList{"owner.asp", "pending.txt"};
+        QTest::newRow("owner page") << 0 << QStringList{"owner.asp", "web.config"};
+        QTest::newRow("moderation") << 1 << QStringList{"owner.asp", "pending.txt", "web.config"};
         QTest::newRow("moderation without owner page") << 1 << QStringList{};
+        QTest::newRow("robot guard") << 0 << QStringList{"usedforms.txt", "web.config"};
     }
     void firstAndSecondRun()
     {
@@ -167,6 +170,7 @@ private Q_SLOTS:
         const QString password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
         project.Owner_Password = extra.contains("owner.asp") ? password : QString();
         project.Moderate_Entries = moderate;
+        project.Spam_Guard = extra.contains("usedforms.txt");
         QVERIFY(run(project).succeeded);
         const QString f = run.out() + "My_Guestbook" + kSep;
         QStringList files = kFiles + extra, expected = freshRunLog(f);
@@ -188,6 +192,7 @@ private Q_SLOTS:
             writeBytes(f + QStringLiteral("pending.txt"), "held\r\n");
         QFile::remove(run.folder.file(QStringLiteral("applog.log")));
         project.Owner_Password.clear();
+        project.Spam_Guard = 0;
         project.Fields.removeLast();
         QVERIFY(run(project).succeeded);
         expected.remove(2, 2);  // the folder is there: no "Creating project directory", one pass of the loop
@@ -282,6 +287,48 @@ private Q_SLOTS:
                 QCOMPARE(readBytes(f + file), "old " + file.toLatin1());
         }
         QCOMPARE(entriesIn(f).size(), fault == "no save folder" ? 0 : kFiles.size());
+    }
+
+    // A protected set's web.config hides the data files from IIS visitors: by name, and any text file or temporary
+    // copy by its extension. It replaces one this program wrote; one that the site owner wrote stays as it was.
+    void requestFilter_data()
+    {
+        QTest::addColumn<QByteArray>("before");  // null: no web.config yet
+        QTest::newRow("new") << QByteArray();
+        QTest::newRow("written before") << QByteArray("<!-- Written by Quillset: old -->\r\n<configuration/>");
+        QTest::newRow("the owner's") << QByteArray("<configuration><!-- mine --></configuration>");
+    }
+    void requestFilter()
+    {
+        QFETCH(QByteArray, before);
+        Run run;
+        GuestbookProject project = defaultProject(run.out());
+        project.Entries_Per_Page = "10";
+        const QString path = run.out() + "My_Guestbook" + kSep + "web.config";
+        QDir().mkpath(run.out() + "My_Guestbook");
+        if (!before.isNull())
+            writeBytes(path, before);
+        QVERIFY(run(project).succeeded);
+        const bool owners = before.contains("mine");
+        QCOMPARE(run.log().filter("web.config was not written by Quillset").size(), owners ? 1 : 0);
+        if (owners) {
+            QCOMPARE(readBytes(path), before);
+            return;
+        }
+        QXmlStreamReader xml(readBytes(path));
+        QStringList hidden, denied;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"add")
+                continue;
+            const QXmlStreamAttributes a = xml.attributes();
+            if (a.hasAttribute("segment"))
+                hidden << a.value("segment").toString();
+            if (a.value("allowed") == u"false")
+                denied << a.value("fileExtension").toString();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(hidden, QStringList({"guestbook.txt", "pending.txt", "usedforms.txt"}));
+        QCOMPARE(denied, QStringList({".txt", ".tmp", ".old"}));
     }
 
     // The view page shows the two sample entries newest first, each item HTML-encoded and each stored line break as "
