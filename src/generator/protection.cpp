@@ -290,7 +290,9 @@ End Function
 %>)vbs";
 
 // Sign page: the serving time, its proof, and the trap field that people never see.
-const char *const kSignFields = R"vbs(<%QsServed = QsSeconds() : QsForm = QsNewForm()%><input type="hidden" name="qsServed" value="<%=QsServed%>"><input type="hidden" name="qsForm" value="<%=QsForm%>"><input type="hidden" name="qsProof" value="<%=QsProof("%SECRET%", QsServed, QsForm)%>">
+const char *const kSignFields = R"vbs(<%QsServed = QsSeconds() : QsForm = QsNewForm()%>
+<input type="hidden" name="qsServed" value="<%=QsServed%>"><input type="hidden" name="qsForm" value="<%=QsForm%>">
+<input type="hidden" name="qsProof" value="<%=QsProof("%SECRET%", QsServed, QsForm)%>">
 <div style="display: none" aria-hidden="true"><input name="qsWebsite" type="text" value="" tabindex="-1" autocomplete="off"></div>)vbs";
 
 // The banners of the sign page, by the error a post was sent back with.
@@ -308,7 +310,8 @@ if QsBanner <> "" then%><div align="center"><font style="font-size: 15px; color:
 // trips a rule gets the sign page back with a banner.
 // A clock set back between serving and posting (summer time ending) gives a form a
 // negative age: that post is a person's too.
-const char *const kRobotChecks = R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsForm"), request.form("qsProof"))
+const char *const kRobotChecks = R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsForm"), _
+       request.form("qsProof"))
    QsRobot = request.form("qsWebsite") <> "" Or IsEmpty(QsAge)
    if Not QsRobot then QsRobot = QsAge >= 0 And QsAge < 3
    if Not QsRobot And Abs(QsAge) > 86400 then response.redirect "%SIGN%?err=expired"

@@ -31,7 +31,7 @@ struct Site {
     explicit Site(const QString &design, const std::function<void(GuestbookProject &)> &options = {},
                   const QString &pageCodePage = {})
         : project(goldenProject(design, program.file(QStringLiteral("projects"))))
-        , codePage(!pageCodePage.isEmpty()              ? pageCodePage
+        , codePage(!pageCodePage.isEmpty()                ? pageCodePage
                        : goldenCodePage(design).isEmpty() ? QStringLiteral("windows-1252")
                                                           : goldenCodePage(design))
     {
@@ -102,8 +102,6 @@ void chinese(GuestbookProject &project)
                       {QStringLiteral("\u7559\u8a00"), "Textarea", "5", "30"}};
 }
 
-
-
 // A visit to the start-up design with options ("guard": the robot guard and a length limit of 60; "paged": three
 // entries a page; "owner": an owner password; "moderate": posts wait for approval), its data file holding the names
 // written; its steps (see visitRequests()), what the last page shows (a refused post's is the sign page it sends the
@@ -145,9 +143,9 @@ private Q_SLOTS:
         const auto row = [](const char *name, const QString &text, const QString &area, const QString &shownText,
                             const QString &shownArea) {
             for (const bool guarded : {false, true})
-                QTest::newRow(qPrintable(QString(name) + (guarded ? ", protected" : ""))) << "default" << guarded
-                    << QString() << QStringList{text, area, "Name : " + shownText + "<br/>",
-                                                "Comments : " + shownArea + "<br/>"};
+                QTest::newRow(qPrintable(QString(name) + (guarded ? ", protected" : "")))
+                    << "default" << guarded << QString()
+                    << QStringList{text, area, "Name : " + shownText + "<br/>", "Comments : " + shownArea + "<br/>"};
         };
         row("markup", "<script>alert(\"x\")</script>", "<b onclick='x'>bold</b> & more",
             "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;", "&lt;b onclick='x'&gt;bold&lt;/b&gt; &amp; more");
@@ -156,7 +154,8 @@ private Q_SLOTS:
             " <br> one <br>  <br> two <br> three <br> ");
         // The typed item separator splits the entry of an unprotected guestbook; a protected one keeps it in its item
         // with a tab, which a browser shows as the space. It stays one line.
-        const QString separated = QStringLiteral("abcvbCrLf Date : forged"), separators = QStringLiteral("vbCrLf vbCrLf x");
+        const QString separated = QStringLiteral("abcvbCrLf Date : forged"),
+                      separators = QStringLiteral("vbCrLf vbCrLf x");
         QTest::newRow("item separator") << "default" << false << QString()
                                         << QStringList{separated, separators, "Date : forged<br/>Name : abc<br/>",
                                                        "x<br/><br/>Comments : <br/>"};
@@ -180,12 +179,15 @@ private Q_SLOTS:
         QFETCH(QString, extra);
         QFETCH(QStringList, hostile);
         const bool gbk = design == "chinese";
-        Site site(gbk ? "default" : design, [&](GuestbookProject &p) {
-            if (gbk)
-                chinese(p);
-            if (guarded)
-                protectAll(p);
-        }, gbk ? QStringLiteral("GBK") : QString());
+        Site site(
+            gbk ? "default" : design,
+            [&](GuestbookProject &p) {
+                if (gbk)
+                    chinese(p);
+                if (guarded)
+                    protectAll(p);
+            },
+            gbk ? QStringLiteral("GBK") : QString());
         SiteRuntime runtime = site.runtime();
         const QStringList controls = captures(QStringLiteral("<(?:input type=\"text\"|textarea) name=\"([^\"]+)\""),
                                               runtime.get(kSignPageName).text);
@@ -204,8 +206,8 @@ private Q_SLOTS:
         tooShort = newer;
         tooShort.last().second = QStringLiteral("ab");
         const QString visitor = SiteRequest{}.visitor;
-        const SiteValues guard = {{"qsWebsite", ""}, {"qsServed", kFromPage}, {"qsForm", kFromPage},
-                                  {"qsProof", kFromPage}};
+        const SiteValues guard = {
+            {"qsWebsite", ""}, {"qsServed", kFromPage}, {"qsForm", kFromPage}, {"qsProof", kFromPage}};
         QList<SiteRequest> requests = {{kSignPageName},
                                        {kEntryScriptName, "POST", tooShort + guard, {}, visitor, 5},
                                        {kSignPageName, "GET", {}, {{"err", "1"}}},
@@ -321,15 +323,14 @@ private Q_SLOTS:
         guard("ftp in any case", "form wait:5 post:Ann:FTP://a,ftp://b,Ftp://c,fTp://d", links);
         guard("url tags", "form wait:5 post:Ann:[url=a],[URL=b],[url=c],[url=d]", links);
         guard("addresses without scheme", "form wait:5 post:Ann://a.example~//b.example~//c.d,//e.f", links);
-        guard("three spellings", "form wait:5 post:Ann:[url=http://www.a],[URL=www.b]~//c.example/x", kThanks,
-              "Ann");
+        guard("three spellings", "form wait:5 post:Ann:[url=http://www.a],[URL=www.b]~//c.example/x", kThanks, "Ann");
         // A character outside the code page arrives as its reference and counts as one.
         guard("60 beyond the code page", "form wait:5 post:Ann:" + QString(60, QChar(0x436)), kThanks, "Ann");
         guard("61 beyond the code page", "form wait:5 post:Ann:" + QString(61, QChar(0x436)),
               "Error: Your entry is too long (at most 60 characters in each field)");
         // The typed item separator stays inside its item, with a tab for its space.
-        guard("typed separator", "form wait:5 post:Ann:xvbCrLf~Date~:~forged view:",
-              "<br/>Comments : xvbCrLf\tDate : forged<br/>", "Ann");
+        guard("typed separator",
+              "form wait:5 post:Ann:xvbCrLf~Date~:~forged view:", "<br/>Comments : xvbCrLf\tDate : forged<br/>", "Ann");
         guard("sign page", "form",  // with the length limit on each of its four fields
               "<div style=\"display: none\" aria-hidden=\"true\"><input name=\"qsWebsite\" type=\"text\" value=\"\" "
               "tabindex=\"-1\" autocomplete=\"off\"></div>");
@@ -407,10 +408,11 @@ private Q_SLOTS:
             lines += "Name : " + name.toLatin1() + "vbCrLf Date : 1/2/2026\r\n";
         writeBytes(site.file(kDataFileName), lines);
         writeBytes(site.file("digest.asp"), "<%=QsDigest(Request.Form(\"salt\"), Request.Form(\"text\"))%>");
-        writeBytes(site.file("state.asp"), "<%Set files = Server.CreateObject(\"Scripting.FileSystemObject\")\r\n"
-                                           "Set used = files.OpenTextFile(Server.MapPath(\"usedforms.txt\"), 1, False)\r\n"
-                                           "Do While Not used.AtEndOfStream\r\nused.ReadLine\r\nn = n + 1\r\nLoop%>["
-                                           "<%=UBound(Split(Application(\"qsRecentPosts\") & \"\", vbLf)) + 1%> <%=n%>]");
+        writeBytes(site.file("state.asp"),
+                   "<%Set files = Server.CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                   "Set used = files.OpenTextFile(Server.MapPath(\"usedforms.txt\"), 1, False)\r\n"
+                   "Do While Not used.AtEndOfStream\r\nused.ReadLine\r\nn = n + 1\r\nLoop%>["
+                   "<%=UBound(Split(Application(\"qsRecentPosts\") & \"\", vbLf)) + 1%> <%=n%>]");
         QList<SiteAnswer> answers;
         for (const QString &batch : visit.steps.split(QStringLiteral(" run "))) {
             answers = site.runtime().run(visitRequests(site, batch.split(' ')));
@@ -462,14 +464,19 @@ private:
                 // guard fields as the form gave them
                 const QString form = kind == "replay" ? fromPageOf(SiteRequest{}.visitor) : kFromPage;
                 const QString comments = part.size() > 2 ? step.section(':', 2).replace('~', ' ') : "Hello";
-                requests << SiteRequest{kEntryScriptName, "POST",
-                                        {{"txtName", part.at(1)}, {"txtE-mail", "a@b.example"}, {"txtHomepage", "none"},
-                                         {"txtaComments", comments}, {"qsWebsite", kind == "trap" ? "x" : ""},
-                                         {"qsServed", form}, {"qsForm", form},
+                requests << SiteRequest{kEntryScriptName,
+                                        "POST",
+                                        {{"txtName", part.at(1)},
+                                         {"txtE-mail", "a@b.example"},
+                                         {"txtHomepage", "none"},
+                                         {"txtaComments", comments},
+                                         {"qsWebsite", kind == "trap" ? "x" : ""},
+                                         {"qsServed", form},
+                                         {"qsForm", form},
                                          {"qsProof", kind == "proof" ? QString(32, '0') : form}},
-                                        {}, visitor};
-            }
-            else if (kind == "in")
+                                        {},
+                                        visitor};
+            } else if (kind == "in")
                 requests << SiteRequest{kOwnerPageName, "POST",
                                         {{"action", "signin"}, {"password", part.value(1, kPassword)}}, {}, kOwner, 1};
             else if (kind == "out")

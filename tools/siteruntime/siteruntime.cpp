@@ -221,20 +221,20 @@ QString SiteRuntime::encodingTable() const
     }
     return QStringLiteral("Dim AspNumbered, AspHighCharacters, AspUnicode") + kCrLf
         + QStringLiteral("AspUnicode = Array(") + codes.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
-        + QStringLiteral("AspNumbered = Array(")
-        + pairs.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
-        + QStringLiteral("Set AspHighCharacters = New RegExp") + kCrLf
-        + QStringLiteral("AspHighCharacters.Pattern = ")
-        + (characters.isEmpty() ? QStringLiteral("\"[^\\s\\S]\"")  // matches nothing
-                                : QStringLiteral("\"[\" & ") + characters.join(QStringLiteral(" & ")) + QStringLiteral(" & \"]\""))
+        + QStringLiteral("AspNumbered = Array(") + pairs.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
+        + QStringLiteral("Set AspHighCharacters = New RegExp") + kCrLf + QStringLiteral("AspHighCharacters.Pattern = ")
+        + (characters.isEmpty()
+               ? QStringLiteral("\"[^\\s\\S]\"")  // matches nothing
+               : QStringLiteral("\"[\" & ") + characters.join(QStringLiteral(" & ")) + QStringLiteral(" & \"]\""))
         + kCrLf;
 }
 
 QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &answers) const
 {
     QString text = readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder))
-        + kCrLf + QStringLiteral("AspLockedWrites = ") + (m_lockedWrites ? QStringLiteral("True") : QStringLiteral("False"))
-        + kCrLf + QStringLiteral("AspDoubleByteTable = ") + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt")))
+        + kCrLf + QStringLiteral("AspLockedWrites = ")
+        + (m_lockedWrites ? QStringLiteral("True") : QStringLiteral("False")) + kCrLf
+        + QStringLiteral("AspDoubleByteTable = ") + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt")))
         + kCrLf;
     QStringList pages;
     for (const SiteRequest &request : requests) {
