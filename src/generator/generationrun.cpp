@@ -1,6 +1,7 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/ownerpage.h"
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
@@ -19,9 +20,6 @@
 
 #include <QDir>
 #include <QFile>
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -156,11 +154,16 @@ GenerationOutcome createWhenMissing(const QString &path)
 
 GenerationOutcome createFolder(const QString &path)
 {
-    std::error_code error;
-    std::filesystem::create_directory(std::filesystem::path(path.toStdU16String()), error);
-    if (error)
-        return GenerationOutcome::failure(QString::fromLocal8Bit(error.message().c_str()));
+    if (const WriteResult made = AtomicFile::createFolder(path); !made.succeeded())
+        return GenerationOutcome::failure(made.errorText);
     return {};
+}
+
+// Every file that a run may write into a project folder: the only ones whose copies a
+// journal there may put in place.
+QStringList guestbookFileNames()
+{
+    return {kSignPageName, kEntryScriptName, kViewPageName, kOwnerPageName, kDataFileName, kPendingFileName};
 }
 
 // The name of the folder that a run makes for a project name.
@@ -229,7 +232,7 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
         reportStages(host, page, createdLines);
         files.append({pageFolder + page.name, codePage.encode(page.text)});
     }
-    if (const WriteResult written = AtomicFile::writeSet(files); !written.succeeded())
+    if (const WriteResult written = AtomicFile::writeSet(files, guestbookFileNames()); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
     if (!HasOwnerPage(project)) {
         if (const GenerationOutcome removed = removeOwnerPage(pageFolder); !removed.succeeded)
@@ -301,6 +304,7 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
 void RemoveStaleTemporaryFiles()
 {
     RemoveStaleSettingsCopies();
-    RemoveStaleCopies(projectFolders());
+    FinishListedSets();
+    RemoveStaleCopies(projectFolders(), guestbookFileNames());
     RemoveStalePreviews(QDir::tempPath());
 }
