@@ -5,6 +5,7 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
+#include "generator/ownerpage.h"
 #include "generator/protection.h"
 
 #include <QCheckBox>
@@ -14,6 +15,9 @@
 
 const QString ProtectionDialogText::kPasswordsDiffer =
     QStringLiteral("Error: The password and its confirmation differ. Please type them again");
+const QString ProtectionDialogText::kPasswordTooShort =
+    QStringLiteral("Error: The owner page password needs at least 10 characters other than spaces: a shorter one "
+                   "can be found by trying passwords one after another");
 
 namespace {
 
@@ -69,6 +73,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, const QString &caption
 {
     auto *box = labelled<QLineEdit>(parent, name, caption, row);
     box->setEchoMode(QLineEdit::Password);
+    box->setMaxLength(kLongestOwnerPassword);  // the owner page refuses longer ones unchecked
     return box;
 }
 
@@ -132,6 +137,10 @@ void frmProtection::lblOK_Click()
     const QString password = txtPassword->text();
     if (password != txtConfirm->text()) {
         MessagePrompt::error(this, ProtectionDialogText::kPasswordsDiffer);
+        return;
+    }
+    if (!password.isEmpty() && QString(password).remove(QLatin1Char(' ')).size() < kShortestOwnerPassword) {
+        MessagePrompt::error(this, ProtectionDialogText::kPasswordTooShort);
         return;
     }
     m_project.Spam_Guard = chkSpamGuard->isChecked() ? 1 : 0;

@@ -37,4 +37,5 @@ private:
 
 namespace ProtectionDialogText {
 extern const QString kPasswordsDiffer;
+extern const QString kPasswordTooShort;
 }

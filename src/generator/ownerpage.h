@@ -4,6 +4,11 @@
 
 #include <QString>
 
+// The owner password's length: at least the shortest, not counting spaces, so that it cannot be found by trying; the
+// owner page refuses a longer one than the longest before it computes anything.
+constexpr int kShortestOwnerPassword = 10;
+constexpr int kLongestOwnerPassword = 256;
+
 // The owner page owner.asp: sign-in, the lists of entries and held entries, and the changes the owner makes to them.
 // secret: as NewSiteSecret gives it.
 QString BuildOwnerPage(const GuestbookProject &project, const QString &secret);
