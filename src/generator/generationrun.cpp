@@ -199,6 +199,12 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
         if (const GenerationOutcome pending = createWhenMissing(pageFolder + kPendingFileName); !pending.succeeded)
             return pending;
     }
+    for (const QString &name : {kDeletedFileName, kJournalFileName}) {
+        if (!HasOwnerPage(project))
+            break;
+        if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
+            return created;
+    }
     QStringList createdLines;
     if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
         logMissing(signPage);
