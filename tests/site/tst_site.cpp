@@ -414,6 +414,80 @@ private Q_SLOTS:
             QCOMPARE(names(kDeletedFileName).join(' '), visit.deleted);
     }
 
+    void ownerStop_data()
+    {
+        QTest::addColumn<int>("changes");
+        for (int changes = 0; changes <= 24; ++changes)
+            QTest::newRow(qPrintable(QStringLiteral("stop after %1 file changes").arg(changes))) << changes;
+        QTest::newRow("no stop") << 1000;
+    }
+    // The server stops in the middle of an Approve; after it starts again a post comes, then the owner: no entry is
+    // lost or there twice, and nothing is left half done.
+    void ownerStop()
+    {
+        QFETCH(int, changes);
+        Site site(QStringLiteral("default"), [](GuestbookProject &p) {
+            p.Owner_Password = OwnerPasswordValue(kPassword), p.Moderate_Entries = 1;
+        });
+        writeBytes(site.file(kDataFileName), entryLine("Ann") + entryLine("Bob"));
+        writeBytes(site.file(kPendingFileName), entryLine("Cyd"));
+        SiteRuntime stopping = site.runtime();
+        stopping.setStopAfterFileChanges(changes);
+        stopping.run(visitRequests(site, {"in", "approve:0:Cyd"}));
+        const QList<SiteAnswer> answers = site.runtime().run(visitRequests(site, {"post:Dee", "in"}));
+        QCOMPARE(errorsIn(answers), QString());
+        QVERIFY(!answers.last().text.contains("Error:"));
+        const auto names = [&site](const QString &file) { return captures("Name : ([A-Z][a-z]{2})", site.text(file)); };
+        QStringList all = names(kDataFileName) + names(kPendingFileName) + names(kDeletedFileName);
+        all.sort();
+        QCOMPARE(all.join(' '), QStringLiteral("Ann Bob Cyd Dee"));
+        QCOMPARE(site.text(kJournalFileName), QString());
+        QVERIFY(changes < 1000 || names(kDataFileName).join(' ') == "Ann Bob Cyd");
+    }
+
+    // A flood of 2,300 held entries of 200 characters: the owner page shows a page of them, under 1 MB, and deletes
+    // them all after asking; an entry held in between stays.
+    void ownerFlood()
+    {
+        Site site(QStringLiteral("default"), [](GuestbookProject &p) {
+            p.Owner_Password = OwnerPasswordValue(kPassword), p.Moderate_Entries = 1;
+        });
+        QByteArray flood;
+        for (int i = 0; i < 2300; ++i)
+            flood += "Comments : " + QByteArray(200 - 44, 'a' + i % 26) + "vbCrLf Name : Robot" + QByteArray::number(i % 10)
+                + "vbCrLf Date : 1/2/2026\r\n";
+        writeBytes(site.file(kPendingFileName), flood);
+        const QList<SiteAnswer> answers =
+            site.runtime().run(visitRequests(site, {"in", "confirm", "post:Dee", "held", "get"}));
+        QCOMPARE(errorsIn(answers), QString());
+        const SiteAnswer &page = answers.at(1);
+        QVERIFY2(page.body.size() < 1000000, qPrintable(QString::number(page.body.size())));
+        QVERIFY(page.text.contains("<h2>Waiting for approval (2300)</h2>"));
+        QCOMPARE(page.text.count("value=\"Approve\">"), 20);
+        QVERIFY(page.text.contains("<a href=\"owner.asp?pending=2\">Older entries</a>"));
+        QVERIFY(answers.at(2).text.contains("Delete all 2300 held entries? You can restore them for 30 days."));
+        QVERIFY(answers.at(4).text.contains("2300 held entries were deleted"));
+        QVERIFY(answers.at(5).text.contains("<h2>Waiting for approval (1)</h2>"));
+        QCOMPARE(captures("Name : ([A-Z][a-z]{2})", site.text(kPendingFileName)), QStringList{"Dee"});
+        QCOMPARE(site.text(kDeletedFileName).count(" pending Comments : "), 2300);
+    }
+
+    // Each sign-in form and each signed-in session has a token of its own.
+    void signInTokens()
+    {
+        Site site(QStringLiteral("default"), [](GuestbookProject &p) { p.Owner_Password = OwnerPasswordValue(kPassword); });
+        writeBytes(site.file(kDataFileName), entryLine("Ann"));
+        const QList<SiteAnswer> answers = site.runtime().run(
+            visitRequests(site, {"in", "out", "in", "in:x:192.0.2.70"}) + QList<SiteRequest>{{kOwnerPageName}});
+        QCOMPARE(errorsIn(answers), QString());
+        QStringList tokens;
+        // The owner's form, signed in, the form after signing out, signed in again; two other visitors' forms.
+        for (int at : {0, 1, 2, 4, 5, 7})
+            tokens += captures("name=\"token\" value=\"([0-9a-f]{32})\"", answers.at(at).text).value(0);
+        for (int i = 0; i < tokens.size(); ++i)
+            QVERIFY2(!tokens.at(i).isEmpty() && tokens.lastIndexOf(tokens.at(i)) == i, qPrintable(tokens.join(' ')));
+    }
+
 private:
     // One run's requests (sessions last through one run). Steps: "wait:<seconds>" before the next one; the sign page
     // ("form"), a post by the visitor ("post:<name>[:<comments>]"; "trap:<name>", "proof:<name>": with the hidden trap
