@@ -91,6 +91,7 @@ int main(int argc, char **argv)
     writeBytes(folder + QStringLiteral("/pending.txt"), entries(held));
     measure(runtime, qPrintable(QStringLiteral("%1 held entries of 200 chars").arg(held)));
     writeBytes(folder + QStringLiteral("/pending.txt"), QByteArray());
+    writeBytes(folder + QLatin1Char('/') + kDeletedFileName, QByteArray());
     writeBytes(folder + QStringLiteral("/guestbook.txt"), entries(megabytes * 1024 * 1024 / 200));
     measure(runtime, qPrintable(QStringLiteral("a %1 MB guestbook").arg(megabytes)));
     return 0;

@@ -141,36 +141,48 @@ Function QsCommit(parts, done)
     QsCommit = QsFinish(False)
     If QsCommit = "" Then QsCommit = done
 End Function
-' Finishes the change in the journal, if any. checked: after a stop, so each file
-' may hold its lines before or after the change, with posts added since.
+' Finishes the change in the journal, if any: its parts, then "qs-end", then a
+' "qs-done" line for each part written. checked: after a stop, the part being
+' written may hold its lines before or after the change, with posts added since.
 Function QsFinish(checked)
-    Dim journal, lines, at, head, list, before, gone, added, after, i, current, failed
+    Dim journal, lines, at, head, done, part, gone, after, current, failed
     journal = Server.MapPath("%JOURNAL%")
     lines = QsLines(journal)
     QsFinish = ""
     If UBound(lines) < 0 Then Exit Function
-    If lines(UBound(lines)) <> "qs-end" Then
+    at = 0
+    Do While at <= UBound(lines)
+        If Left(lines(at), 8) <> "qs-part " Then Exit Do
+        head = Split(lines(at), " ")
+        at = at + 1 + CLng(head(3)) + CLng(head(5))
+    Loop
+    If at > UBound(lines) Then at = -1
+    If at >= 0 Then done = UBound(lines) - at
+    If at >= 0 Then If lines(at) <> "qs-end" Then at = -1
+    If at < 0 Then
         QsWriteLines journal, 2, Array(), Array(), 0
         Exit Function
     End If
     On Error Resume Next
-    at = 0
-    Do While at < UBound(lines)
+    at = 0 : part = 0
+    Do While Left(lines(at), 8) = "qs-part "
         head = Split(lines(at), " ")
-        list = head(1) : before = CLng(head(2)) : gone = CLng(head(3)) : added = CLng(head(4))
+        gone = CLng(head(3))
         after = QsSlice(lines, at + 1 + gone, CLng(head(5)))
-        current = QsLines(QsListPath(list))
-        If Not checked Then
-            QsWriteLines QsListPath(list), 2, after, current, before
-        ElseIf Not QsStartsWith(current, after) Then
-            If QsWasBefore(current, before, QsSlice(lines, at + 1, gone), after, added) Then
-                QsWriteLines QsListPath(list), 2, after, current, before
-            Else
-                QsWriteLines QsListPath(list), 2, after, current, QsCutAt(current, after)
+        If part >= done Then
+            current = QsLines(QsListPath(head(1)))
+            ' Lines added at the end tell a part written; lines dropped, one not written.
+            If checked And CLng(head(4)) > 0 And QsStartsWith(current, after) Then
+            ElseIf Not checked Or QsWasBefore(current, CLng(head(2)), QsSlice(lines, at + 1, gone), after, CLng(head(4))) Then
+                QsWriteLines QsListPath(head(1)), 2, after, current, CLng(head(2))
+            ElseIf Not QsStartsWith(current, after) Then
+                QsWriteLines QsListPath(head(1)), 2, after, current, QsCutAt(current, after)
             End If
+            If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-done"), Array(), 0
         End If
-        at = at + 1 + gone + UBound(after) + 1
         If Err.Number <> 0 Then Exit Do
+        at = at + 1 + gone + UBound(after) + 1
+        part = part + 1
     Loop
     failed = Err.Number <> 0
     Err.Clear
