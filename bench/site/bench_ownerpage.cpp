@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,13 +38,17 @@ QList<SiteRequest> signIn()
             SiteRequest{kOwnerPageName, "POST", {{"action", "signin"}, {"password", kPassword}, {"token", kFromPage}}}};
 }
 
-// Seconds for the requests and the last answer.
+// Seconds for the requests, the quickest of three runs, and the last answer.
 double timed(SiteRuntime &runtime, const QList<SiteRequest> &requests, SiteAnswer *last)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const QList<SiteAnswer> answers = runtime.run(requests, -1);
-    const double seconds = timer.nsecsElapsed() / 1e9;
+    double seconds = 1e9;
+    QList<SiteAnswer> answers;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        answers = runtime.run(requests, -1);
+        seconds = std::min(seconds, timer.nsecsElapsed() / 1e9);
+    }
     for (const SiteAnswer &answer : answers) {
         if (!answer.error.isEmpty())
             std::printf("%s\n", qPrintable(answer.error));
@@ -61,8 +66,9 @@ void measure(SiteRuntime &runtime, const char *what)
     const SiteValues lastButton = {{"token", kFromPage}, {"action", kFromPage}, {"list", kFromPage},
                                    {"position", kFromPage}, {"digest", kFromPage}};
     const double change = timed(runtime, signIn() << SiteRequest{kOwnerPageName, "POST", lastButton}, &answer) - base;
-    std::printf("%-34s page %9lld bytes %7.2f s; its last Delete %7.2f s (%s)\n", what, static_cast<long long>(size),
-                page, change, answer.text.contains("The entry was deleted") ? "done" : "NOT DONE");
+    std::printf("%-34s page %9lld bytes %7.2f s; its last Delete %7.2f s (%s; quickest of 3)\n", what,
+                static_cast<long long>(size), page, change,
+                answer.text.contains("The entry was deleted") ? "done" : "NOT DONE");
     std::fflush(stdout);
 }
 

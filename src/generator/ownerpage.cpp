@@ -97,6 +97,10 @@ Function QsFirst(items, count)
     Next
     QsFirst = result
 End Function
+' The time at which a line of the deleted entries was deleted.
+Function QsStamp(line)
+    QsStamp = CDbl("0" & Left(line, InStr(line & " ", " ") - 1))
+End Function
 ' No line dropped; a list's deleted entries older than 30 days are dropped.
 Function QsKeepAll(lines, list)
     Dim drop, i
@@ -105,7 +109,7 @@ Function QsKeepAll(lines, list)
     ReDim drop(UBound(lines))
     For i = 0 To UBound(lines)
         drop(i) = False
-        If list = "deleted" Then drop(i) = QsSeconds() - CDbl("0" & Left(lines(i), InStr(lines(i) & " ", " ") - 1)) > 2592000
+        If list = "deleted" Then drop(i) = QsSeconds() - QsStamp(lines(i)) > 2592000
     Next
     QsKeepAll = drop
 End Function
@@ -125,26 +129,36 @@ Function QsCommit(parts, done)
     mode = 2
     On Error Resume Next
     For Each part In parts
-        QsWriteLines journal, mode, Array("qs-part " & part(0) & " " & part(1) & " " & (UBound(part(2)) + 1) & " " & part(3) & " " & (UBound(part(4)) + 1)), part(2), 0
+        If Err.Number <> 0 Then Exit For
+        QsWriteLines journal, mode, Array("qs-part " & part(0) & " " & part(1) & " " & (UBound(part(2)) + 1) _
+            & " " & part(3) & " " & (UBound(part(4)) + 1)), part(2), 0
         If Err.Number = 0 Then QsWriteLines journal, 8, part(4), Array(), 0
         mode = 8
     Next
     If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-end"), Array(), 0
+    QsCommit = "Error: The change could not be saved, nothing was changed"
+    If Err.Number <> 0 Then
+        Err.Clear
+        QsWriteLines journal, 2, Array(), Array(), 0
+        Exit Function
+    End If
+    For Each part In parts
+        If Err.Number <> 0 Then Exit For
+        QsWriteLines QsListPath(part(0)), 2, part(4), Array(), 0
+        If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-done"), Array(), 0
+    Next
     written = Err.Number = 0
     Err.Clear
     On Error GoTo 0
-    If Not written Then
-        QsWriteLines journal, 2, Array(), Array(), 0
-        QsCommit = "Error: The change could not be saved, nothing was changed"
-        Exit Function
-    End If
-    QsCommit = QsFinish(False)
-    If QsCommit = "" Then QsCommit = done
+    QsCommit = "Error: The change could not be finished; it will be when this page is next opened"
+    If Not written Then Exit Function
+    QsWriteLines journal, 2, Array(), Array(), 0
+    QsCommit = done
 End Function
-' Finishes the change in the journal, if any: its parts, then "qs-end", then a
-' "qs-done" line for each part written. checked: after a stop, the part being
-' written may hold its lines before or after the change, with posts added since.
-Function QsFinish(checked)
+' Finishes the change in the journal after a stop, if any: its parts, then "qs-end",
+' then a "qs-done" line for each part written. The part being written may hold its
+' lines before or after the change, with posts added since.
+Function QsFinish()
     Dim journal, lines, at, head, done, part, gone, after, current, failed
     journal = Server.MapPath("%JOURNAL%")
     lines = QsLines(journal)
@@ -172,8 +186,8 @@ Function QsFinish(checked)
         If part >= done Then
             current = QsLines(QsListPath(head(1)))
             ' Lines added at the end tell a part written; lines dropped, one not written.
-            If checked And CLng(head(4)) > 0 And QsStartsWith(current, after) Then
-            ElseIf Not checked Or QsWasBefore(current, CLng(head(2)), QsSlice(lines, at + 1, gone), after, CLng(head(4))) Then
+            If CLng(head(4)) > 0 And QsStartsWith(current, after) Then
+            ElseIf QsWasBefore(current, CLng(head(2)), QsSlice(lines, at + 1, gone), after, CLng(head(4))) Then
                 QsWriteLines QsListPath(head(1)), 2, after, current, CLng(head(2))
             ElseIf Not QsStartsWith(current, after) Then
                 QsWriteLines QsListPath(head(1)), 2, after, current, QsCutAt(current, after)
@@ -188,7 +202,7 @@ Function QsFinish(checked)
     Err.Clear
     On Error GoTo 0
     If failed Then
-        QsFinish = "Error: The change could not be finished; it will be when this page is next opened"
+        QsFinish = "Error: An earlier change could not be finished; it will be when this page is next opened"
     Else
         QsWriteLines journal, 2, Array(), Array(), 0
     End If
@@ -263,7 +277,9 @@ Function QsChange(action, list, position, digest, count)
             lines(i) = stamp & lines(i)
         Next
         deleted = QsLines(QsListPath("deleted"))
-        QsChange = QsCommit(Array(QsPart("pending", QsLines(QsListPath("pending")), drop, Array()), QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), QsFirst(lines, at))), at & " held entries were deleted")
+        QsChange = QsCommit(Array(QsPart("pending", QsLines(QsListPath("pending")), drop, Array()), _
+            QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), QsFirst(lines, at))), _
+            at & " held entries were deleted")
         Exit Function
     End If
     at = QsNumber(position)
@@ -272,14 +288,19 @@ Function QsChange(action, list, position, digest, count)
     drop(at) = True
     If action = "approve" Then
         entries = QsLines(QsListPath("entries"))
-        QsChange = QsCommit(Array(QsPart("pending", lines, drop, Array()), QsPart("entries", entries, QsKeepAll(entries, "entries"), Array(lines(at)))), "The entry was approved")
+        QsChange = QsCommit(Array(QsPart("pending", lines, drop, Array()), _
+            QsPart("entries", entries, QsKeepAll(entries, "entries"), Array(lines(at)))), "The entry was approved")
     ElseIf action = "restore" Then
         target = Split(lines(at), " ")
         entries = QsLines(QsListPath(target(1)))
-        QsChange = QsCommit(Array(QsPart("deleted", lines, drop, Array()), QsPart(target(1), entries, QsKeepAll(entries, target(1)), Array(Mid(lines(at), Len(target(0) & " " & target(1) & " ") + 1)))), "The entry was restored")
+        target(0) = Mid(lines(at), Len(target(0) & " " & target(1) & " ") + 1)
+        QsChange = QsCommit(Array(QsPart("deleted", lines, drop, Array()), _
+            QsPart(target(1), entries, QsKeepAll(entries, target(1)), Array(target(0)))), "The entry was restored")
     ElseIf action = "delete" And list <> "deleted" Then
         deleted = QsLines(QsListPath("deleted"))
-        QsChange = QsCommit(Array(QsPart(list, lines, drop, Array()), QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), Array(stamp & lines(at)))), "The entry was deleted")
+        QsChange = QsCommit(Array(QsPart(list, lines, drop, Array()), _
+            QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), Array(stamp & lines(at)))), _
+            "The entry was deleted")
     End If
 End Function
 Function QsButton(list, position, digest, token, action, label)
@@ -298,7 +319,8 @@ Function QsShown(line)
     If Len(text) > %SHOWN% Then text = Left(text, %SHOWN%)
     items = Split(text, "%SEPARATOR%")
     For x = UBound(items) To 0 Step -1
-        QsShown = QsShown & Replace(Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> "), Chr(0), "&#65533;") & "<br/>"
+        QsShown = QsShown & Replace(Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> "), Chr(0), "&#65533;") _
+            & "<br/>"
     Next
     If Len(line) > %SHOWN% Then QsShown = QsShown & "... (" & Len(line) & " characters in all)<br/>"
 End Function
@@ -313,7 +335,10 @@ Sub QsShowList(heading, list, token)
     If page < 1 Then page = 1
     If page > pages Or Len(Request.QueryString(list)) > 9 Then page = pages
     Response.Write "<h2>" & heading & " (" & count & ")</h2>" & vbCrLf
-    If list = "pending" And count > 0 Then Response.Write "<form method=""get"" action=""%OWNER%""><input type=""hidden"" name=""confirm"" value=""held""><input type=""submit"" value=""Delete all held entries""></form>" & vbCrLf
+    If list = "pending" And count > 0 Then Response.Write "<form method=""get"" action=""%OWNER%"">" _
+        & "<input type=""hidden"" name=""confirm"" value=""held"">" _
+        & "<input type=""submit"" value=""Delete all held entries"">" _
+        & "</form>" & vbCrLf
     first = count - 1 - (page - 1) * %SIZE%
     last = first - %SIZE% + 1
     If last < 0 Then last = 0
@@ -335,14 +360,16 @@ Sub QsShowList(heading, list, token)
         End If
         Response.Write "</p>" & vbCrLf
     Next
-    If page > 1 Then Response.Write "<a href=""%OWNER%?" & list & "=" & (page - 1) & """>Newer entries</a>&nbsp;&nbsp;&nbsp;"
+    If page > 1 Then _
+        Response.Write "<a href=""%OWNER%?" & list & "=" & (page - 1) & """>Newer entries</a>&nbsp;&nbsp;&nbsp;"
     If page < pages Then Response.Write "<a href=""%OWNER%?" & list & "=" & (page + 1) & """>Older entries</a>"
     Response.Write vbCrLf
 End Sub
 ' A token no other session can know: the site's secret, the time and chance.
 Function QsNewToken(address)
     Randomize
-    QsNewToken = Left(QsSha256(Array(), QsUtf8("%SECRET%:" & address & ":" & Now() & ":" & Timer & ":" & Rnd & ":" & Rnd)), 32)
+    QsNewToken = Left(QsSha256(Array(), QsUtf8("%SECRET%:" & address & ":" & Now() & ":" & Timer & ":" & Rnd & ":" _
+        & Rnd)), 32)
 End Function
 ' A miss counts against the address; the fifth within 15 minutes locks it out.
 Function QsMiss(key, moment)
@@ -402,11 +429,12 @@ const char *const kOwnerScript = R"vbs(<%
    End If
    If Session("qsToken") = "" Then Session("qsToken") = QsNewToken(QsAddress)
    Application.Lock
-   QsMessage = QsFinish(True)
+   QsMessage = QsFinish()
    Application.UnLock
    If Request.Form("action") <> "" And Request.Form("token") <> Session("qsToken") Then
        QsMessage = "Error: This change did not come from this page, nothing was changed"
-       If Request.Form("action") = "signin" Then QsMessage = "Error: This sign-in did not come from this page, please sign in again"
+       If Request.Form("action") = "signin" Then _
+           QsMessage = "Error: This sign-in did not come from this page, please sign in again"
    ElseIf Request.Form("action") = "signin" Then
        QsMessage = QsSignIn(Request.Form("password"), " " & QsAddress, QsNow)
        If QsMessage = "" Then
@@ -415,7 +443,8 @@ const char *const kOwnerScript = R"vbs(<%
        End If
    ElseIf Session("qsOwner") = "1" And Request.Form("action") <> "" Then
        Application.Lock
-       QsDone = QsChange(Request.Form("action"), Request.Form("list"), Request.Form("position"), Request.Form("digest"), Request.Form("count"))
+       QsDone = QsChange(Request.Form("action"), Request.Form("list"), Request.Form("position"), _
+           Request.Form("digest"), Request.Form("count"))
        Application.UnLock
        If Left(QsDone, 6) = "Error:" Then QsMessage = QsDone : QsDone = ""
    End If
@@ -426,15 +455,26 @@ const char *const kOwnerScript = R"vbs(<%
        Response.Write "<div align=""center""><a href=""%OWNER%?signout=1"">Sign out</a></div>" & vbCrLf
        If Request.QueryString("confirm") = "held" Then
            QsDone = UBound(QsLines(Server.MapPath("%PENDING%"))) + 1
-           Response.Write "<p>Delete all " & QsDone & " held entries? You can restore them for 30 days.</p><form method=""post"" action=""%OWNER%""><input type=""hidden"" name=""token"" value=""" & Session("qsToken") & """><input type=""hidden"" name=""action"" value=""deleteheld""><input type=""hidden"" name=""count"" value=""" & QsDone & """><input type=""submit"" value=""Delete all held entries""> <a href=""%OWNER%"">Cancel</a></form>" & vbCrLf
+           Response.Write "<p>Delete all " & QsDone & " held entries? You can restore them for 30 days.</p>" _
+               & "<form method=""post"" action=""%OWNER%"">" _
+               & "<input type=""hidden"" name=""token"" value=""" & Session("qsToken") & """>" _
+               & "<input type=""hidden"" name=""action"" value=""deleteheld"">" _
+               & "<input type=""hidden"" name=""count"" value=""" & QsDone & """>" _
+               & "<input type=""submit"" value=""Delete all held entries""> <a href=""%OWNER%"">Cancel</a>" _
+               & "</form>" & vbCrLf
        Else
-           Response.Write "<p>Approve shows a held entry in the guestbook; Delete moves an entry to the deleted entries, from which you can restore it for 30 days.</p>" & vbCrLf
+           Response.Write "<p>Approve shows a held entry in the guestbook; Delete moves an entry to the deleted " _
+               & "entries, from which you can restore it for 30 days.</p>" & vbCrLf
            If %MODERATED% Or UBound(QsLines(Server.MapPath("%PENDING%"))) >= 0 Then QsShowList "Waiting for approval", "pending", Session("qsToken")
            QsShowList "Entries", "entries", Session("qsToken")
-           If UBound(QsLines(Server.MapPath("%DELETED%"))) >= 0 Then QsShowList "Deleted entries", "deleted", Session("qsToken")
+           If UBound(QsLines(Server.MapPath("%DELETED%"))) >= 0 Then _
+               QsShowList "Deleted entries", "deleted", Session("qsToken")
        End If
    Else
-%><form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin"><input type="hidden" name="token" value="<%=Session("qsToken")%>"><div align="center"><label for="password">Password:</label> <input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="Sign in"></div></form>
+%><form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin">
+<input type="hidden" name="token" value="<%=Session("qsToken")%>">
+<div align="center"><label for="password">Password:</label>
+<input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="Sign in"></div></form>
 <%
    End If
 %>)vbs";

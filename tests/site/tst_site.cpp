@@ -90,7 +90,8 @@ struct Visit {
 QString shortDigest(const QString &line)
 {
     quint32 a = 1, b = 0;
-    const QString sample = QString::number(line.size()) + ':' + (line.size() > 2000 ? line.left(1000) + line.right(1000) : line);
+    const QString sample =
+        QString::number(line.size()) + ':' + (line.size() > 2000 ? line.left(1000) + line.right(1000) : line);
     for (const QChar c : sample)
         a = (a + c.unicode()) % 65521, b = (b + a) % 65521;
     return QStringLiteral("%1%2").arg(b, 4, 16, QLatin1Char('0')).arg(a, 4, 16, QLatin1Char('0'));
