@@ -146,16 +146,16 @@ private Q_SLOTS:
                                   "<br/><br/>\r\n</body>\r\n</html>\r\n"));
     }
 
-    // A first run makes the folder and every file, and the owner page and pending.txt with their options; a second
-    // one, without the password, reuses the folder, replaces the pages, takes the owner page away and keeps the
-    // entries and pending.txt.
+    // A first run makes the folder and every file, and the owner page with its deleted entries and journal, and
+    // pending.txt, with their options; a second one, without the password, reuses the folder, replaces the pages,
+    // takes the owner page away and keeps the entries and pending.txt.
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
         QTest::addColumn<QStringList>("extra");  // owner.asp: with an owner password
         QTest::newRow("no protection") << 0 << QStringList{};
-        QTest::newRow("owner page") << 0 << QStringList{"owner.asp"};
-        QTest::newRow("moderation") << 1 << QStringList{"owner.asp", "pending.txt"};
+        QTest::newRow("owner page") << 0 << QStringList{"deleted.txt", "journal.txt", "owner.asp"};
+        QTest::newRow("moderation") << 1 << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt"};
         QTest::newRow("moderation without owner page") << 1 << QStringList{};
     }
     void firstAndSecondRun()
