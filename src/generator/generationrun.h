@@ -18,6 +18,7 @@ inline const QString kViewFilesQuestion =
     QStringLiteral("Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");
 
 // Clears what writers killed in the middle of a write left behind: page sets are
-// finished, old temporary copies of the settings file and of the pages (in the
-// projects folder and each project's folder) go, and so do old preview folders.
+// finished (in the projects folder, each project's folder and each folder on the
+// list of unfinished sets), old temporary copies of the settings file and of the
+// pages there go, and so do old preview folders.
 void RemoveStaleTemporaryFiles();
