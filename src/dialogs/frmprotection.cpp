@@ -5,6 +5,7 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
+#include "generator/ownerpage.h"
 #include "generator/protection.h"
 
 #include <QCheckBox>
@@ -15,6 +16,9 @@
 
 const char *const ProtectionDialogText::kPasswordsDiffer =
     QT_TRANSLATE_NOOP("frmProtection", "Error: The password and its confirmation differ. Please type them again");
+const char *const ProtectionDialogText::kPasswordTooShort =
+    QT_TRANSLATE_NOOP("frmProtection", "Error: The owner page password needs at least 10 characters other than "
+                                       "spaces: a shorter one can be found by trying passwords one after another");
 
 namespace {
 
@@ -70,6 +74,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, const QString &caption
 {
     auto *box = labelled<QLineEdit>(parent, name, caption, row);
     box->setEchoMode(QLineEdit::Password);
+    box->setMaxLength(kLongestOwnerPassword);  // the owner page refuses longer ones unchecked
     return box;
 }
 
@@ -133,6 +138,10 @@ void frmProtection::lblOK_Click()
     const QString password = txtPassword->text();
     if (password != txtConfirm->text()) {
         MessagePrompt::error(this, tr(ProtectionDialogText::kPasswordsDiffer));
+        return;
+    }
+    if (!password.isEmpty() && QString(password).remove(QLatin1Char(' ')).size() < kShortestOwnerPassword) {
+        MessagePrompt::error(this, tr(ProtectionDialogText::kPasswordTooShort));
         return;
     }
     m_project.Spam_Guard = chkSpamGuard->isChecked() ? 1 : 0;

@@ -36,5 +36,7 @@ private:
 };
 
 namespace ProtectionDialogText {
-extern const char *const kPasswordsDiffer;  // the source text of a translation
+// The source texts of translations.
+extern const char *const kPasswordsDiffer;
+extern const char *const kPasswordTooShort;
 }

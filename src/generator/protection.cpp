@@ -518,7 +518,8 @@ QString BuildProtectedChecks(const GuestbookProject &project, const QString &sec
             + QStringLiteral(") then response.redirect \"") + kSignPageName + QStringLiteral("?err=long\"") + kCrLf;
     }
     if (project.Spam_Guard == 1)
-        checks += ScriptText(kPersonChecks).replace(QStringLiteral("%FIELDS%"), fields.join(QStringLiteral(" & \" \" & ")));
+        checks +=
+            ScriptText(kPersonChecks).replace(QStringLiteral("%FIELDS%"), fields.join(QStringLiteral(" & \" \" & ")));
     return WithPageNames(checks).replace(QStringLiteral("%SECRET%"), secret);
 }
 

@@ -6,6 +6,7 @@
 #include "wizard/wizardtestsupport.h"
 
 #include "generator/pagevalues.h"
+#include "generator/ownerpage.h"
 #include "generator/protection.h"
 
 static const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name\r\n\r\nThe field name ");
@@ -291,10 +292,21 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString held = "all, owner page, new entries held for approval";
         addRow("nothing", QString(), QString(), QString("none 0 all"));
-        addRow("new password", QString(), QString("txtPassword=p\u00e4ss|txtConfirm=p\u00e4ss|chkModerate"),
+        addRow("new password", QString(), QString("txtPassword=p\u00e4ssword!!|txtConfirm=p\u00e4ssword!!|chkModerate"),
                "new 1 " + held);
         addRow("blank keeps", kCurrent, QString("chkModerate"), "kept 1 " + held);
-        addRow("replaced", kCurrent, QString("txtPassword=new|txtConfirm=new"), QString("new 0 all, owner page"));
+        addRow("replaced", kCurrent, QString("txtPassword=new-secret|txtConfirm=new-secret"),
+               QString("new 0 all, owner page"));
+        // Ten characters besides spaces at the least; the longest is what the owner page checks.
+        const QString tooShort = "! Ok: Error: The owner page password needs at least 10 characters other than spaces: a "
+                                 "shorter one can be found by trying passwords one after another | dialog open | ";
+        addRow("nine characters", kCurrent, QString("txtPassword=123 456 789|txtConfirm=123 456 789"),
+               tooShort + "kept 0 Protection: owner page");
+        addRow("one space", QString(), QString("txtPassword= |txtConfirm= "), tooShort + "none 0 Protection: off");
+        addRow("ten characters", QString(), QString("txtPassword=0123456789|txtConfirm=0123456789"),
+               QString("new 0 all, owner page"));
+        addRow("257 typed", QString(), "txtPassword=" + QString(257, 'x') + "|txtConfirm=" + QString(256, 'x'),
+               QString("new 0 all, owner page"));
         addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner"), QString("none 0 all"));
         addRow("moderation, then the password taken back", QString(),
                QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm="), QString("none 0 all"));
@@ -318,7 +330,7 @@ private slots:
         const QString line = seen.takeLast().mid(19);
         QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says
         const QString guarded = "Protection: robot guard, at most 500 characters a field, 20 entries a page";
-        const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0);
+        const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0).left(kLongestOwnerPassword);
         seen << passwordKey(chosen.Owner_Password, typed) + ' ' + QString::number(chosen.Moderate_Entries) + ' '
                 + QString(line).replace(guarded, "all");
         QCOMPARE(seen.join(" | "), expected);
