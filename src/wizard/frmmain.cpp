@@ -138,18 +138,23 @@ void frmMain::Form_Load()
                  + QStringLiteral(" will now create it"));
         QDir().mkdir(projects);
     }
-    m_guestbookGenerated = false;
+    markSaved(readProject());  // the design as started: closing at once asks nothing
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // A save that fails is shown once, and the window closes all the same.
-    WriteResult saved = Form_QueryUnload();
+    // Cancel keeps the window open with the design as it is. A save that fails is
+    // shown once, and the window closes all the same.
+    std::optional<WriteResult> saved = Form_QueryUnload();
+    if (!saved) {
+        event->ignore();
+        return;
+    }
     WriteLog(QStringLiteral("Saving position"));
     const WriteResult position = WindowPosition::save(this);
-    if (saved.succeeded())
+    if (saved->succeeded())
         saved = position;
-    showWriteError(saved);
+    showWriteError(*saved);
     event->accept();
 }
 
@@ -173,21 +178,46 @@ void frmMain::showWriteError(const WriteResult &result)
         MessagePrompt::failure(this, result.errorText);
 }
 
-WriteResult frmMain::Form_QueryUnload()
+std::optional<WriteResult> frmMain::Form_QueryUnload()
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle)
              + QStringLiteral(" shutdown procedure"));
-    if (m_guestbookGenerated)
-        return {};
-    // No throws the design away, so only Yes or No answers.
-    if (!MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question,
-                             MessagePrompt::Buttons::YesNoMustAnswer))
-        return {};
+    if (!hasUnsavedChanges())
+        return WriteResult{};
+    const MessagePrompt::Answer answer = MessagePrompt::ask(this, kSaveQuestion, MessagePrompt::Icon::Question,
+                                                            MessagePrompt::Buttons::YesNoCancel);
+    if (answer == MessagePrompt::Answer::Cancel)
+        return std::nullopt;
+    if (answer == MessagePrompt::Answer::No)
+        return WriteResult{};
     WriteLog(QStringLiteral("User wishes to save settings first"));
-    const WriteResult saved = SaveProject(m_projectName, readProject());
+    const WriteResult saved = saveProject();
     if (saved.succeeded())
         WriteLog(QStringLiteral("Settings saved"));
     return saved;
+}
+
+// Saves the live design under its name; once saved it is the design closing compares with.
+WriteResult frmMain::saveProject()
+{
+    const GuestbookProject project = readProject();
+    const WriteResult saved = SaveProject(m_projectName, project);
+    if (saved.succeeded())
+        markSaved(project);
+    return saved;
+}
+
+void frmMain::markSaved(const GuestbookProject &project)
+{
+    m_savedProject = project;
+    m_savedName = m_projectName;
+}
+
+bool frmMain::hasUnsavedChanges() const
+{
+    // A generation run writes the name with "_" for spaces: the same section.
+    return SpacesToUnderscores(m_projectName) != SpacesToUnderscores(m_savedName)
+        || !(readProject() == m_savedProject);
 }
 
 WizardStep *frmMain::step(int number) const
@@ -209,8 +239,6 @@ void frmMain::DoMode(int valOpt)
         }
     }
     m_currentMode = valOpt;
-    if (valOpt == 2)
-        m_guestbookGenerated = false;
     lblBack->setEnabled(valOpt != 1);
     lblPreview->setVisible(valOpt != 1);
     step(valOpt)->build(m_project);
@@ -251,7 +279,7 @@ void frmMain::lblNext_Click()
     }
     lblBack->setEnabled(false);
     const GuestbookProject project = readProject();
-    if (const WriteResult saved = SaveProject(m_projectName, project); !saved.succeeded()) {
+    if (const WriteResult saved = saveProject(); !saved.succeeded()) {
         // Nothing is generated from a design that was not saved; the user can try again.
         showWriteError(saved);
         lblBack->setEnabled(true);
@@ -297,7 +325,6 @@ void frmMain::generationFinished(const QString &folder)
     setStatusVisible(false);
     if (MessagePrompt::show(this, kViewFilesQuestion, MessagePrompt::Icon::Information, MessagePrompt::Buttons::YesNo))
         DesktopActions::open(folder, this);
-    m_guestbookGenerated = true;
 }
 
 GuestbookProject frmMain::readProject() const
@@ -323,6 +350,7 @@ void frmMain::LoadProject(const QString &name)
 {
     showProject(::LoadProject(name));
     m_projectName = name;
+    markSaved(readProject());
 }
 
 // A project chosen in the project browser: loaded, shown from step 2, and confirmed.

@@ -15,7 +15,7 @@ const QString kStep2 = QStringLiteral("2 frStep1 Step 2: Title, body and tables 
 const QString kStep3 = QStringLiteral("3 frStep2 Step 3: Fonts and links << Back Preview Next >>");
 const QString kStep4 = QStringLiteral("4 frStep3 Step 4: Fields << Back Preview Next >>");
 const QString kStep5 = QStringLiteral("5 frStep4 Step 5: Guestbook Generation << Back Preview Finish");
-const QString kSave = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
+const QString kSave = QStringLiteral("? YesNoCancel: Would you like to save your guestbook settings first?");
 const QString kView = QStringLiteral("i YesNo: Your guestbook has been generated successfully\r\n\r\n"
                                      "Would you like to view your files now?");
 const QString kReadOnly = QStringLiteral("! Ok: Error: The settings file ~/Quillset.ini is read-only");
@@ -69,7 +69,7 @@ private slots:
         QVERIFY((f.window().pos() - (position.isNull() ? centre : position)).manhattanLength() <= 2);
         QCOMPARE(f.window().size(), QSize(517, 366));
         QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
-        f.play("yes|close");
+        f.play("2|txtBGColor=#000000|yes|close");
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"}
             + (position.isNull() ? QStringList{kNotSaved} : QStringList{"Left: 4230", "Top: 1500"})
             + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
@@ -107,13 +107,26 @@ private slots:
                  "marker \"<%\"",
                  kStep5});
         addRow("Finish, read-only settings: nothing generated", "read-only|NNNNN", L{kReadOnly, kStep5});
-        // The save question must be answered; after a generation it is not asked.
-        addRow("Yes, exit button", "yes|imgExit|?My Guestbook/BG_Color",
-               L{kSave, "My Guestbook/BG_Color=#ffffff", "closed at 4500,3000"});
-        addRow("No, close request", "no|close|?My Guestbook/BG_Color",
+        // The save question comes only for a design changed since it was started, loaded or saved;
+        // Cancel (as Escape and the close box) keeps the window open with the design as it was.
+        const QString changed = "2|txtBGColor=#000000|";
+        addRow("Yes, exit button", changed + "yes|imgExit|?My Guestbook/BG_Color",
+               L{kSave, "My Guestbook/BG_Color=#000000", "closed at 4500,3000"});
+        addRow("No, close request", changed + "no|close|?My Guestbook/BG_Color",
                L{kSave, "My Guestbook/BG_Color=-", "closed at 4500,3000"});
-        addRow("Yes, read-only settings: shown once", "read-only|yes|close", L{kSave, kReadOnly, "closed at -,-"});
-        addRow("generated, a step on: not asked", "no|NNNNNN|close", L{kView, "closed at 4500,3000"});
+        addRow("Cancel: open, design kept", changed + "cancel|close|?txtBGColor|?Position/Left|yes|close",
+               L{kSave, "txtBGColor=#000000", "Position/Left=-", kSave, "closed at 4500,3000"});
+        addRow("Yes, read-only settings: shown once", changed + "read-only|yes|close",
+               L{kSave, kReadOnly, "closed at -,-"});
+        addRow("unchanged since start: not asked", "NN|close", L{"closed at 4500,3000"});
+        addRow("changed back: not asked", changed + "txtBGColor=#ffffff|close", L{"closed at 4500,3000"});
+        addRow("renamed: asked", "2|@lblTitle|txtNew=Club|lblOK|@|close", L{kSave, "closed at 4500,3000"});
+        addRow("saved on Finish, a step on: not asked", "no|NNNNNN|close", L{kView, "closed at 4500,3000"});
+        addRow("changed after Finish: asked", "no|NNNNN|txtBGColor=#000000|close",
+               L{kView, kSave, "closed at 4500,3000"});
+        addRow("opened, changed: asked; changed back: not asked",
+               changed + "open=Garden|txtBGColor=#ffffff|cancel|close|txtBGColor=#000000|close",
+               L{"i Ok: Settings loaded for: Garden", kSave, "closed at 4500,3000"});
         // Steps 2 and 3: the title and folder go to the project's section at once. Browsing: cancelled,
         // a folder, the root (already ending in the separator), read-only settings (the folder kept).
         const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path|";
@@ -254,8 +267,10 @@ private slots:
         ProgramFolder::setPerUserFolderForTesting(perUser);
         ScriptedDesktop desktop;
         DesktopStartup::chooseDataFolder();
-        desktop.answers = {true};
-        frmMain().close();
+        desktop.answers = {MessagePrompt::Answer::Yes};
+        frmMain window;
+        window.setProjectName("Renamed");  // a changed design: closing asks to save it
+        window.close();
         const bool beside = expected == "program", kept = folders[beside ? 0 : 1] == 'w';
         const QString chosen = beside ? program : perUser, other = beside ? perUser : program;
         QCOMPARE(ProgramFolder::path(), chosen);
@@ -264,7 +279,7 @@ private slots:
         const QString cannot = "! Ok: Error: Quillset cannot save its settings in " + perUser
             + ". Projects will not be kept.";
         QCOMPARE(boxes, (kept ? QStringList() : QStringList{cannot})
-                            << "? YesNoMustAnswer: Would you like to save your guestbook settings first?");
+                            << "? YesNoCancel: Would you like to save your guestbook settings first?");
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
         QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

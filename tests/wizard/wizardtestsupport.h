@@ -59,7 +59,7 @@ public:
             shown.append(box);
             if (onMessage)
                 onMessage(box);
-            return answers.isEmpty() ? false : answers.takeFirst();
+            return answers.isEmpty() ? MessagePrompt::Answer::No : answers.takeFirst();
         });
         DesktopActions::setOpenerForTesting([this](const QString &target) { return opened.append(target), true; });
     }
@@ -72,17 +72,17 @@ public:
     }
 
     // Each box as "<icon> <buttons>: <text>", the icon as i, ! or ?, the buttons as
-    // Ok, YesNo or YesNoMustAnswer (Escape does not answer).
+    // Ok, YesNo or YesNoCancel.
     QStringList boxes() const
     {
-        static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoMustAnswer"};
+        static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoCancel"};
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
             result << QString("i!?"[int(box.icon)]) + ' ' + buttonNames[int(box.buttons)] + ": " + box.text;
         return result;
     }
 
-    QList<bool> answers;
+    QList<MessagePrompt::Answer> answers;
     QStringList opened;
     QList<MessagePrompt::Shown> shown;
     std::function<void(const MessagePrompt::Shown &)> onMessage;
@@ -209,10 +209,11 @@ public:
 
     // Plays a script of steps separated by "|" and returns what came of it, a line each,
     // the program folder written "~" (in the script too):
-    //   N, B, digits       as walk;  yes, no: the answer to the next message box (shown as in boxes())
+    //   N, B, digits       as walk;  yes, no, cancel: the answer to the next message box (shown as in boxes())
     //   chooser=folder     the folder chooser's answer; asked, it adds "chooser <prompt>"
     //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
     //   nofields           empties the field list;  read-only: makes the settings file read-only
+    //   open=title         saves the design under that title and opens it as Open Existing does
     //   close              asks the window to close;  the project browser, asked, adds "browser"
     //   file=path          writes a file there;  program=folder: moves the program's folder there
     //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
@@ -265,8 +266,8 @@ private:
     {
         const QString name = step.section('=', 0, 0);
         const QString value = inFolder(step.section('=', 1));
-        if (step == "yes" || step == "no")
-            desktop.answers << (step == "yes");
+        if (step == "yes" || step == "no" || step == "cancel")
+            desktop.answers << MessagePrompt::Answer(QStringList{"yes", "no", "cancel"}.indexOf(step));
         else if (step == "nofields")
             setFields({});
         else if (step == "read-only")
@@ -275,6 +276,8 @@ private:
             main->close();
         else if (name == "file")
             QDir().mkpath(QFileInfo(value).path()) ? writeBytes(value, "file") : void(m_seen << "no folder: " + value);
+        else if (name == "open")
+            SaveProject(value, main->readProject()), main->openProject(value);
         else if (name == "program")
             ProgramFolder::setPathForTesting(value);
         else if (name == "chooser")
