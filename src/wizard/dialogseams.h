@@ -13,7 +13,7 @@ class QWidget;
 inline const GuestbookField kNewField{QString(), QStringLiteral("Text"), QStringLiteral("10"), QStringLiteral("40")};
 
 // What the user chose in the field menu.
-enum class FieldMenuCommand { AddField, DeleteField, EditField };
+enum class FieldMenuCommand { AddField, DeleteField, EditField, MoveUp, MoveDown };
 
 // How the main window opens the other windows. The window and its steps call each
 // one through here; the program installs the real ones at start-up and tests may

@@ -80,7 +80,8 @@ private slots:
         addRow("Tab on 3", 3, QString(19, 'T') + 'S',
                "txtFColor imgFColor cboFont cboPX txtHColor imgHColor txtHMColor imgHMColor cboHFont cboHMFont cboHPX "
                "cboHMPX" + buttons + "txtFColor imgExit step 3");
-        addRow("Tab on 4", 4, "TTTTTTTTTS", "lvwFields lblNewField" + buttons + "lvwFields imgExit step 4");
+        addRow("Tab on 4", 4, QString(11, 'T') + 'S',
+               "lvwFields lblMoveUp lblMoveDown lblNewField" + buttons + "lvwFields imgExit step 4");
         addRow("Tab on 5", 5, "TTTTTTTTTS", "lblGBPath lblProtection" + buttons + "lblGBPath imgExit step 5");
         addRow("Enter held down clicks once", 1, "r", "lblNext lblNext step 1");
         addRow("Alt+N from a text box", 2, "n", "txtBGColor txtFColor step 3");
@@ -156,7 +157,7 @@ private slots:
         addRow("title", "title", QStringList{"E=closed 1", "X=closed 0", "TE=closed 0", "TT_=closed 1"});
         addRow("browser", "browser", QStringList{"E=closed chosen Garden", "DE=closed chosen Club news", "DX=closed",
                                                  "$E=closed chosen Club news", "$HE=closed chosen Garden"});
-        addRow("menu", "menu", QStringList{"DE=open command 1", "DDE=open command 2", "UE=open command 2",
+        addRow("menu", "menu", QStringList{"DE=open command 1", "DDE=open command 2", "UE=open command 4",
                                            "E=open command 0", "D$HE=open command 0", "DX=closed"});
         addRow("menu: the bar skips the disabled rows", "empty menu",
                QStringList{"DDE=open command 0", "$E=open command 0"});
@@ -196,12 +197,12 @@ private slots:
         addRow("step 3", "step 3", 19,
                QStringList{"imgHMColor.name=Link colour under the pointer", "txtFColor.description=Text colour",
                            "cboFont.description=Text font", "cboHMPX.description=Link font size under the pointer"});
-        addRow("step 4", "step 4", 8, QStringList());  // Add Field
+        addRow("step 4", "step 4", 10, QStringList());  // Move Up, Move Down, Add Field
         addRow("step 5", "step 5", 9, QStringList{"lblSteps.name=" + step5, "frStep4.name=" + step5});
         addRow("title dialog", "title", 4, QStringList());
         addRow("protection dialog", "protection", 9, QStringList());  // three check boxes, four boxes, OK, Cancel
         addRow("field dialog, multi-line", "field", 6, QStringList{"txtfldName.name=Field Name:"});
-        addRow("field menu", "menu", 6,
+        addRow("field menu", "menu", 10,
                QStringList{".role=PopupMenu", ".name=Menu", "lblAddField.role=MenuItem", "imgAdd.role=Graphic",
                            "imgAdd.name=Add new Field", "imgDelete.name=Delete Field", "imgEdit.name=Edit Field"});
         addRow("project browser", "browser", 1, QStringList{".role=Dialog", ".name=Load Project"});
@@ -253,12 +254,12 @@ private slots:
         };
         QCOMPARE(keys("ESSSSS"), "lblTitle");  // step 2, the focus in the background colour, back to the title's "..."
         keys("E", "Club news");
-        QCOMPARE(keys("TTTTTTTTTTESSSSSSET"), "lblNewField");  // Next: step 3, Next: step 4, past the list
-        keys("ESHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
+        QCOMPARE(keys("TTTTTTTTTTESSSSSSETTT"), "lblNewField");  // Next: step 3, Next: step 4, past the list
+        keys("ESSSHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
         pressKeys(shownFieldMenu(), "DE");  // Delete Field
         QVERIFY(!FieldMenuShown());
-        QCOMPARE(keys("TTTE"), "lblGBPath");  // from the list to Next: step 5
+        QCOMPARE(keys("TTTTTE"), "lblGBPath");  // from the list to Next: step 5
         keys("TTTE");  // past Protection and Back: Finish
         QCOMPARE(f.boxes(), QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
                                         "Would you like to view your files now?"});

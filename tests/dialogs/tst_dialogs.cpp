@@ -129,6 +129,10 @@ private slots:
         addRow("delete", 1, "lblDelete", "", QString(), QString("Name|Homepage|Comments"));
         addRow("delete the first, focused by Tab", 0, "lblDelete", "", QString(), QString("E-mail|Homepage|Comments"));
         addRow("delete in an empty list: disabled", -1, "lblDelete", "", QString(), QString());
+        addRow("move up", 2, "lblMoveUp", "", QString(), QString("Name|Homepage|E-mail|Comments"));
+        addRow("move down", 0, "lblMoveDown", "", QString(), QString("E-mail|Name|Homepage|Comments"));
+        addRow("move the last down: stays", 3, "lblMoveDown", "", QString(), all);
+        addRow("move in an empty list: disabled", -1, "lblMoveUp", "", QString(), QString());
     }
 
     void menuCommands()
@@ -166,7 +170,7 @@ private slots:
         });
         clickNamed(shownFieldMenu(), row);
         QCoreApplication::processEvents();
-        QCOMPARE(dialogShown, acts && row != "lblDelete");
+        QCOMPARE(dialogShown, acts && (row == "lblAddField" || row == "lblEdit"));
         QCOMPARE(f.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
         QStringList seen;
         const QTreeWidgetItem *item = list->topLevelItem(0);

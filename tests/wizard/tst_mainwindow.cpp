@@ -130,6 +130,15 @@ private slots:
         // Steps 2 and 3: the title and folder go to the project's section at once. Browsing: cancelled,
         // a folder, the root (already ending in the separator), read-only settings (the folder kept).
         const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path|";
+        // The fields' order, changed by Alt+Up and Alt+Down on the list and by the step's buttons, on
+        // the selected field (nothing past either end), is the order on the sign page.
+        addRow("fields reordered", "4|focus=lvwFields|keys=HD^|?lvwFields|lblMoveDown|lblMoveDown|lblMoveDown|"
+                                   "lblMoveDown|?lvwFields|lblMoveUp|focus=lvwFields|keys=H^|?lvwFields|keys=v|"
+                                   "?lvwFields|no|NN|?~/projects/My_Guestbook/default.asp",
+               L{"lvwFields=E-mail Name Homepage Comments", "lvwFields=Name Homepage Comments E-mail",
+                 "lvwFields=Name Homepage E-mail Comments", "lvwFields=Homepage Name E-mail Comments", kView,
+                 "~/projects/My_Guestbook/default.asp=frmGB txtHomepage txtName txtE-mail txtaComments btnSubmit",
+                 kStep2});
         addRow("browse", browse + "chooser=~/web|" + browse + "?My_Guestbook/Project_Title|?My_Guestbook/BG_Color|"
                          "chooser=/|" + browse + "read-only|chooser=~/web|" + browse,
                L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kChooser, "txtSaveTo=~/web/",

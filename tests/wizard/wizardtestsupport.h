@@ -137,17 +137,18 @@ inline QWidget *keyTarget(QWidget *window)
 
 // Presses keys, each to the widget that has the focus at that moment: T Tab, S
 // Shift+Tab, E Enter, X Escape, _ Space, U D L R the arrows, H Home, $ End, M the Menu
-// key, F Shift+F10. Text goes in with typeKeys.
+// key, F Shift+F10, ^ Alt+Up, v Alt+Down. Text goes in with typeKeys.
 inline void pressKeys(QWidget *window, const QString &keys)
 {
-    const QString letters = "TSEX_UDLRHMF$";
-    static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Escape,
-                                    Qt::Key_Space, Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,
-                                    Qt::Key_Right, Qt::Key_Home,   Qt::Key_Menu,   Qt::Key_F10,
-                                    Qt::Key_End};
+    const QString letters = "TSEX_UDLRHMF$^v";
+    static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,
+                                    Qt::Key_Up,   Qt::Key_Down,    Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Home,
+                                    Qt::Key_Menu, Qt::Key_F10,     Qt::Key_End,    Qt::Key_Up,     Qt::Key_Down};
     for (const QChar c : keys) {
         QVERIFY2(letters.contains(c), "unknown key letter");
-        const Qt::KeyboardModifiers shift = c == 'S' || c == 'F' ? Qt::ShiftModifier : Qt::NoModifier;
+        const Qt::KeyboardModifiers shift = c == 'S' || c == 'F' ? Qt::ShiftModifier
+                                          : c == '^' || c == 'v' ? Qt::AltModifier
+                                                                 : Qt::NoModifier;
         QTest::keyClick(keyTarget(window), named[letters.indexOf(c)], shift);
     }
 }
@@ -217,9 +218,10 @@ public:
     //   close              asks the window to close;  the project browser, asked, adds "browser"
     //   file=path          writes a file there;  program=folder: moves the program's folder there
     //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
-    //   keys=letters       presses those keys (as pressKeys)
-    //   ?name              adds "name=" the control's text, the stored key (?Section/Key) or the
-    //                      files of the folder (?~/folder)
+    //   keys=letters       presses those keys (as pressKeys);  focus=name: gives that control the focus
+    //   ?name              adds "name=" the control's text (a list: its first column), the stored key
+    //                      (?Section/Key), the files of the folder (?~/folder) or the names of a page's
+    //                      form controls (?~/folder/page)
     //   ?+name             adds "+name=shown" or "+name=hidden"
     //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
     //                      opens, which adds "dialog open" if they leave it open
@@ -286,6 +288,8 @@ private:
             m_colourAnswer = value.toInt(nullptr, 16);
         else if (name == "keys")
             pressKeys(root, value);
+        else if (name == "focus")
+            control(root, value)->setFocus(Qt::TabFocusReason);
         else if (step.startsWith('?'))
             m_seen << step.mid(1) + '=' + report(step.mid(1), root);
         else if (auto *box = root->findChild<QCheckBox *>(step))
@@ -299,8 +303,20 @@ private:
     }
     QString report(const QString &name, QWidget *root) const
     {
+        if (name.startsWith('~') && QFileInfo(inFolder(name)).isFile()) {
+            QStringList controls;
+            for (const auto &match : QRegularExpression("name=\"([^\"]*)\"").globalMatch(readBytes(inFolder(name))))
+                controls << match.captured(1);
+            return controls.join(' ');
+        }
         if (name.startsWith('~'))
             return QDir(inFolder(name)).entryList(QDir::Files).join(' ');
+        if (auto *list = root->findChild<QTreeWidget *>(name)) {
+            QStringList rows;
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                rows << list->topLevelItem(row)->text(0);
+            return rows.join(' ');
+        }
         if (name.startsWith('+'))
             return control(root, name.mid(1))->isVisibleTo(root) ? "shown" : "hidden";
         if (name.contains('/'))
