@@ -57,6 +57,16 @@ private slots:
         addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QPoint());
         addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QPoint());
         addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QPoint());
+        // Saved partly off the screen: back wholly on it, at the nearest place.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto saved = [](QPoint twips) {
+            return "[Position]\r\nLeft=" + QByteArray::number(twips.x()) + "\r\nTop=" + QByteArray::number(twips.y());
+        };
+        addRow("only a corner on the screen", saved((screen.bottomRight() - QPoint(123, 117)) * 15),
+               screen.bottomRight() + QPoint(1, 1) - QPoint(517, 366));
+        addRow("half off the left", saved(QPoint(-250, 60) * 15), QPoint(screen.left(), 60));
+        addRow("off the right only", saved(QPoint(screen.right() - 100, 40) * 15),
+               QPoint(screen.right() + 1 - 517, 40));
     }
 
     void logAndPosition()
@@ -64,6 +74,8 @@ private slots:
         QFETCH(QByteArray, settings);
         QFETCH(QPoint, position);
         WindowFixture f(settings, false);
+        const QStringList logged{"Left: " + GetINISetting("Position", "Left", "").section('.', 0, 0),
+                                 "Top: " + GetINISetting("Position", "Top", "").section('.', 0, 0)};
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint centre((screen.width() - 517) / 2, (screen.height() - 366) / 2);
         QVERIFY((f.window().pos() - (position.isNull() ? centre : position)).manhattanLength() <= 2);
@@ -71,7 +83,7 @@ private slots:
         QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
         f.play("2|txtBGColor=#000000|yes|close");
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"}
-            + (position.isNull() ? QStringList{kNotSaved} : QStringList{"Left: 4230", "Top: 1500"})
+            + (position.isNull() ? QStringList{kNotSaved} : logged)
             + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
                           "Initializing listview", "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it",
