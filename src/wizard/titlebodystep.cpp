@@ -148,7 +148,7 @@ void TitleBodyStep::lblTitle_Click()
 
 void TitleBodyStep::lblBrowse_Click()
 {
-    const QString folder = BrowseForFolder(window(), kBrowsePrompt);
+    const QString folder = BrowseForFolder(window(), kBrowsePrompt, txtSaveTo->text());
     if (folder.isEmpty())
         return;
     txtSaveTo->setText(folder);

@@ -153,9 +153,11 @@ private slots:
                  kStep2});
         addRow("browse", browse + "chooser=~/web|" + browse + "?My_Guestbook/Project_Title|?My_Guestbook/BG_Color|"
                          "chooser=/|" + browse + "read-only|chooser=~/web|" + browse,
-               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kChooser, "txtSaveTo=~/web/",
-                 "My_Guestbook/Project_Path=~/web/", "My_Guestbook/Project_Title=My Guestbook",
-                 "My_Guestbook/BG_Color=-", kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kChooser, kReadOnly,
+               L{kChooser + " at ~/projects", "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-",
+                 kChooser + " at ~/projects", "txtSaveTo=~/web/", "My_Guestbook/Project_Path=~/web/",
+                 "My_Guestbook/Project_Title=My Guestbook", "My_Guestbook/BG_Color=-",
+                 kChooser + " at ~",  // ~/web/ does not exist: the nearest folder above it
+                 "txtSaveTo=/", "My_Guestbook/Project_Path=/", kChooser + " at /", kReadOnly,
                  "txtSaveTo=~/web/", "My_Guestbook/Project_Path=/", kStep2});
         addRow("colours: background, links under the pointer, cancelled",
                "picker=00CCFF|2|imgBGcolor|?txtBGColor|picker=0A0B0C|3|imgHMColor|?txtHMColor|"

@@ -211,7 +211,7 @@ public:
     // Plays a script of steps separated by "|" and returns what came of it, a line each,
     // the program folder written "~" (in the script too):
     //   N, B, digits       as walk;  yes, no, cancel: the answer to the next message box (shown as in boxes())
-    //   chooser=folder     the folder chooser's answer; asked, it adds "chooser <prompt>"
+    //   chooser=folder     the folder chooser's answer; asked, it adds "chooser <prompt> at <folder it opens at>"
     //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
     //   nofields           empties the field list;  read-only: makes the settings file read-only
     //   open=title         saves the design under that title and opens it as Open Existing does
@@ -229,8 +229,8 @@ public:
     // Last come the targets the desktop was asked to open, each as "opened <target>".
     QStringList play(const QString &script)
     {
-        setFolderChooserForTesting([this](QWidget *, const QString &prompt) {
-            m_seen << "chooser " + prompt;
+        setFolderChooserForTesting([this](QWidget *, const QString &prompt, const QString &openAt) {
+            m_seen << "chooser " + prompt + " at " + openAt;
             return m_folderAnswer;
         });
         mainWindowDialogs().pickColor = [this](QWidget &, const QString &) {
