@@ -8,6 +8,7 @@
 #include "generator/protection.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -107,7 +108,6 @@ frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     connect(txtPassword, &QLineEdit::textChanged, this, &frmProtection::updateModeration);
     connect(chkRemoveOwner, &QCheckBox::toggled, this, &frmProtection::updateModeration);
-    connect(txtConfirm, &QLineEdit::returnPressed, this, &frmProtection::lblOK_Click);
     updateModeration();
 
     CenterForm(this);
@@ -127,11 +127,24 @@ void frmProtection::updateModeration()
     chkModerate->setEnabled(hasOwnerPage());
 }
 
+// OK is the default: Enter anywhere but on Cancel presses it. Escape is Cancel.
+void frmProtection::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        lblOK_Click();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+// Passwords that differ are typed again from the start.
 void frmProtection::lblOK_Click()
 {
     const QString password = txtPassword->text();
     if (password != txtConfirm->text()) {
         MessagePrompt::error(this, ProtectionDialogText::kPasswordsDiffer);
+        txtPassword->clear();
+        txtConfirm->clear();
+        txtPassword->setFocus();
         return;
     }
     m_project.Spam_Guard = chkSpamGuard->isChecked() ? 1 : 0;

@@ -285,7 +285,7 @@ private slots:
 
     // The protection dialog, opened from step 5, and the step's line on what is on. Every row
     // ticks the robot guard and chooses 500 characters and 20 entries a page, then
-    // plays its steps in the dialog (see WindowFixture::play) and clicks OK.
+    // plays its steps in the dialog (see WindowFixture::play): OK is clicked, or Enter pressed.
     void protectionDialog_data()
     {
         QTest::addColumn<QString>("current");  // the password key before
@@ -294,17 +294,24 @@ private slots:
         // what every row chose.
         QTest::addColumn<QString>("expected");
         const QString held = "all, owner page, new entries held for approval";
-        addRow("nothing", QString(), QString(), QString("none 0 all"));
-        addRow("new password", QString(), QString("txtPassword=p\u00e4ss|txtConfirm=p\u00e4ss|chkModerate"),
+        addRow("nothing", QString(), QString("lblOK"), QString("none 0 all"));
+        addRow("new password", QString(), QString("txtPassword=p\u00e4ss|txtConfirm=p\u00e4ss|chkModerate|lblOK"),
                "new 1 " + held);
-        addRow("blank keeps", kCurrent, QString("chkModerate"), "kept 1 " + held);
-        addRow("replaced", kCurrent, QString("txtPassword=new|txtConfirm=new"), QString("new 0 all, owner page"));
-        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner"), QString("none 0 all"));
+        addRow("blank keeps", kCurrent, QString("chkModerate|lblOK"), "kept 1 " + held);
+        addRow("replaced", kCurrent, QString("txtPassword=new|txtConfirm=new|lblOK"), QString("new 0 all, owner page"));
+        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner|lblOK"), QString("none 0 all"));
         addRow("moderation, then the password taken back", QString(),
-               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm="), QString("none 0 all"));
-        addRow("confirmation differs", QString(), QString("txtPassword=abc|txtConfirm=abd"),
-               QString("! Ok: Error: The password and its confirmation differ. Please type them again | dialog open | "
-                       "none 0 Protection: off"));
+               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm=|lblOK"), QString("none 0 all"));
+        // Enter is OK from the boxes and the check boxes; on Cancel it cancels.
+        addRow("Enter in the entries box", QString(), QString("focus=txtPerPage|keys=E"), QString("none 0 all"));
+        addRow("Enter on a check box", QString(), QString("txtPassword=a|txtConfirm=a|focus=chkModerate|keys=E"),
+               QString("new 0 all, owner page"));
+        addRow("Enter on Cancel", QString(), QString("focus=lblCancel|keys=E"), QString("none 0 Protection: off"));
+        // Passwords that differ are both cleared, for the first to be typed again.
+        addRow("confirmation differs", QString(),
+               QString("txtPassword=abc|txtConfirm=abd|focus=txtConfirm|keys=E|?txtPassword|?txtConfirm|?focus"),
+               QString("! Ok: Error: The password and its confirmation differ. Please type them again | txtPassword= | "
+                       "txtConfirm= | focus=txtPassword | dialog open | none 0 Protection: off"));
     }
 
     void protectionDialog()
@@ -316,8 +323,8 @@ private slots:
         GuestbookProject project = f.window().readProject();
         project.Owner_Password = current;
         f.window().showProject(project);
-        QStringList seen = f.play("5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|" + steps
-                                  + "|lblOK|@|?lblProtectionState");
+        QStringList seen =
+            f.play("5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|" + steps + "|@|?lblProtectionState");
         const GuestbookProject chosen = f.window().readProject();
         const QString line = seen.takeLast().mid(19);
         QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says

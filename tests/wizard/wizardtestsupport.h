@@ -222,7 +222,7 @@ public:
     //   ?name              adds "name=" the control's text (a list: its first column), the stored key
     //                      (?Section/Key), the files of the folder (?~/folder) or the names of a page's
     //                      form controls (?~/folder/page)
-    //   ?+name             adds "+name=shown" or "+name=hidden"
+    //   ?+name             adds "+name=shown" or "+name=hidden";  ?focus: the control with the focus
     //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
     //                      opens, which adds "dialog open" if they leave it open
     //   anything else      clicks the control of that name (a check box: toggles it)
@@ -303,6 +303,8 @@ private:
     }
     QString report(const QString &name, QWidget *root) const
     {
+        if (name == "focus")
+            return root->focusWidget() ? root->focusWidget()->objectName() : QString("none");
         if (name.startsWith('~') && QFileInfo(inFolder(name)).isFile()) {
             QStringList controls;
             for (const auto &match : QRegularExpression("name=\"([^\"]*)\"").globalMatch(readBytes(inFolder(name))))
