@@ -173,6 +173,11 @@ private slots:
                L{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: it holds the server script "
                  "marker \"%>\"",
                  kStep3});
+        // A minimised dialog comes back at once, the main window with it.
+        addRow("dialogs minimised", "2|@lblTitle|minimise|?minimised|@|4|@lblNewField|minimise|?minimised|@|5|"
+                                    "@lblProtection|minimise|?minimised|@|?minimised",
+               L{"minimised=no", "dialog open", "minimised=no", "dialog open", "minimised=no", "dialog open",
+                 "minimised=no", kStep5});
         addRow("About box: the version, and the copyright line opens the home page",
                "@imgAbout|?Label13|?Label14|?Label17|Label6|@",
                L{"Label13=1.2", "Label14=6", "Label17=MIT", "dialog open", "opened https://quillset.example.org/",
@@ -312,7 +317,8 @@ private slots:
 
     // The windows carry the installed desktop entry's name and icon sizes. --help and --version
     // answer and end the program with no display at all (the window system, if reached, would
-    // abort the program).
+    // abort the program), Qt's own options before them too; an unknown option prints the usage
+    // and ends the program with 2.
     void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
@@ -321,18 +327,27 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
-        for (const char *option : {"--version", "-v", "--help"}) {
+        const QString usage = "Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*";
+        const QString version = "^Quillset 1\\.2\\.6\n$";
+        const QList<std::tuple<QStringList, int, QString>> runs{
+            {{"--version"}, 0, version},
+            {{"-v"}, 0, version},
+            {{"-platform", "offscreen", "-reverse", "--version"}, 0, version},
+            {{"--help"}, 0, '^' + usage + '$'},
+            {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
+            {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
+        };
+        for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
             program.setProcessEnvironment(environment);
-            program.start(QUILLSET_PROGRAM, {option});
+            program.start(QUILLSET_PROGRAM, arguments);
             QVERIFY(program.waitForFinished(30000));
-            QVERIFY(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
-            const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
-            const QRegularExpression expected(option == QString("--help")
-                                                  ? "^Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*$"
-                                                  : "^Quillset 1\\.2\\.6\n$",
-                                              QRegularExpression::DotMatchesEverythingOption);
-            QVERIFY2(expected.match(printed).hasMatch(), qPrintable(option + (": " + printed)));
+            QVERIFY(program.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), exitCode);
+            const QString output = QString::fromLocal8Bit(exitCode == 0 ? program.readAllStandardOutput()
+                                                                        : program.readAllStandardError());
+            const QRegularExpression expected(printed, QRegularExpression::DotMatchesEverythingOption);
+            QVERIFY2(expected.match(output).hasMatch(), qPrintable(arguments.join(' ') + ": " + output));
         }
     }
 };

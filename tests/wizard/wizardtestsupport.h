@@ -218,6 +218,7 @@ public:
     //   close              asks the window to close;  the project browser, asked, adds "browser"
     //   file=path          writes a file there;  program=folder: moves the program's folder there
     //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
+    //   minimise           minimises the window (?minimised: yes or no)
     //   keys=letters       presses those keys (as pressKeys);  focus=name: gives that control the focus
     //   ?name              adds "name=" the control's text (a list: its first column), the stored key
     //                      (?Section/Key), the files of the folder (?~/folder) or the names of a page's
@@ -288,6 +289,8 @@ private:
             m_colourAnswer = value.toInt(nullptr, 16);
         else if (name == "keys")
             pressKeys(root, value);
+        else if (step == "minimise")
+            root->window()->setWindowState(Qt::WindowMinimized), QCoreApplication::processEvents();
         else if (name == "focus")
             control(root, value)->setFocus(Qt::TabFocusReason);
         else if (step.startsWith('?'))
@@ -303,6 +306,8 @@ private:
     }
     QString report(const QString &name, QWidget *root) const
     {
+        if (name == "minimised")
+            return root->window()->isMinimized() ? "yes" : "no";
         if (name == "focus")
             return root->focusWidget() ? root->focusWidget()->objectName() : QString("none");
         if (name.startsWith('~') && QFileInfo(inFolder(name)).isFile()) {
