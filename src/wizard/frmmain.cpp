@@ -321,6 +321,7 @@ void frmMain::setStatusText(const QString &text)
 
 void frmMain::generationFinished(const QString &folder)
 {
+    m_generation->showGenerated();
     DoMode(2);
     setStatusVisible(false);
     if (MessagePrompt::show(this, kViewFilesQuestion, MessagePrompt::Icon::Information, MessagePrompt::Buttons::YesNo))

@@ -36,11 +36,14 @@ void GenerationStep::buildControls()
             QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
                            "your guestbook."),
             {12, 120, 479, 30});
-    lblProtectionState = addText(f, QString(), {12, 150, 370, 16}, "lblProtectionState");
+    // Room for the whole summary with every option on: two lines.
+    lblProtectionState = addText(f, QString(), {12, 150, 370, 30}, "lblProtectionState");
     LabelButton *lblProtection =
         addLabelButton(f, "lblProtection", QStringLiteral("Protection"), verdana(8.25), {392, 146, 100, 20});
     connect(lblProtection, &LabelButton::clicked, this, &GenerationStep::editProtection);
-    lblStatus = addText(f, QStringLiteral("Status:"), {12, 170, 479, 18}, "lblStatus");
+    lblServerNeeds = addText(f, QString(), {12, 184, 479, 30}, "lblServerNeeds");
+    lblServerNeeds->hide();
+    lblStatus = addText(f, QStringLiteral("Status:"), {12, 220, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
     blue.setColor(QPalette::WindowText, kLinkBlue);
@@ -58,6 +61,13 @@ void GenerationStep::fill(const GuestbookProject &project)
 {
     m_protection = project;
     lblProtectionState->setText(ProtectionSummary(project));
+    lblServerNeeds->hide();  // until the pages of these values are written
+}
+
+void GenerationStep::showGenerated()
+{
+    lblServerNeeds->setText(ServerNeeds(m_protection));
+    lblServerNeeds->show();
 }
 
 void GenerationStep::writeBack(GuestbookProject &project) const

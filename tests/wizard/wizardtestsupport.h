@@ -223,7 +223,7 @@ public:
     //   ?name              adds "name=" the control's text (a list: its first column), the stored key
     //                      (?Section/Key), the files of the folder (?~/folder) or the names of a page's
     //                      form controls (?~/folder/page)
-    //   ?+name             adds "+name=shown" or "+name=hidden";  ?focus: the control with the focus
+    //   ?+name             adds "+name=shown" (", cut": a label too low for its text) or "+name=hidden";  ?focus: the control with the focus
     //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
     //                      opens, which adds "dialog open" if they leave it open
     //   anything else      clicks the control of that name (a check box: toggles it)
@@ -325,10 +325,19 @@ private:
             return rows.join(' ');
         }
         if (name.startsWith('+'))
-            return control(root, name.mid(1))->isVisibleTo(root) ? "shown" : "hidden";
+            return shownOrCut(control(root, name.mid(1)), root);
         if (name.contains('/'))
             return GetINISetting(name.section('/', 0, 0), name.section('/', 1), "-");  // "-": missing
         return control(root, name)->property(textProperty(control(root, name))).toString();
+    }
+    // "hidden", "shown", or "shown, cut" for a wrapping label too low for its text.
+    static QString shownOrCut(const QWidget *widget, const QWidget *root)
+    {
+        if (!widget->isVisibleTo(root))
+            return "hidden";
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        const bool cut = label && label->wordWrap() && label->heightForWidth(label->width()) > label->height();
+        return cut ? "shown, cut" : "shown";
     }
     static const char *textProperty(const QWidget *box)
     {
