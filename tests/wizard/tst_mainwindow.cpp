@@ -273,6 +273,7 @@ private slots:
     {
         // The program folder and the per-user one, each w (writable) or - (lies under a plain
         // file, which holds for root too); i: installed (share/quillset in the prefix);
+        // b: a build tree (CMake's cache in the prefix, above the program's folder);
         // s: a settings file beside the program, from an earlier version.
         QTest::addColumn<QString>("folders");
         QTest::addColumn<QString>("expected");
@@ -283,6 +284,9 @@ private slots:
         addRow("installed: the per-user folder", "wwi", "per-user");
         addRow("installed, no per-user folder", "w-i", "per-user");
         addRow("installed, earlier settings beside: copied", "wwis", "per-user");
+        addRow("build tree: the per-user folder", "wwb", "per-user");
+        addRow("build tree, earlier settings beside: copied", "wwbs", "per-user");
+        addRow("build tree, no per-user folder", "w-b", "per-user");
     }
 
     // The files go where the choice says, nothing lands in the other folder, and only
@@ -299,6 +303,8 @@ private slots:
         QDir().mkpath(program);
         if (folders.contains('i'))
             QDir().mkpath(base.file("prefix/share/quillset"));
+        if (folders.contains('b'))
+            writeBytes(base.file("prefix/CMakeCache.txt"), "CMAKE_BUILD_TYPE:STRING=Release\n");
         if (folders.contains('s'))
             writeBytes(program + "/Quillset.ini", "[Projects]\r\nRecent_Projects=Earlier\r\n");
         ProgramFolder::setPathForTesting(program);
