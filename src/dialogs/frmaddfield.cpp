@@ -203,6 +203,8 @@ void frmAddField::txtfldName_Change()
         name.remove(c);
     }
     lblLeftOut->setVisible(!lblLeftOut->text().isEmpty());
+    // Typing goes on in the name box: its description tells a screen reader what was left out.
+    txtfldName->setAccessibleDescription(lblLeftOut->text());
     m_filtering = true;
     txtfldName->setText(name);
     m_filtering = false;

@@ -96,22 +96,26 @@ bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
         moveField(lvwFields->currentIndex().row(), moveKey(*static_cast<QKeyEvent *>(event)));
         return true;
     } else if (watched == lvwFields && (event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
-        keepCurrentRowWhileHidden(event->type() == QEvent::Hide);
+        hideFromReadersWhileHidden(event->type() == QEvent::Hide);
     }
     return WizardStep::eventFilter(watched, event);
 }
 
-// Screen readers take the list's current row for the focus: a hidden list has none,
-// and gets it back when shown again. A list that has none yet is left alone, so that
-// the focus still makes its first row current.
-void FieldsStep::keepCurrentRowWhileHidden(bool hiding)
+// Screen readers take the list's current row for the focus, and its cells for shown
+// whatever the list: a hidden list has no current row and its rows are hidden too;
+// shown again it gets them back. A list that has no current row yet is left so, so
+// that the focus still makes its first row current.
+void FieldsStep::hideFromReadersWhileHidden(bool hiding)
 {
     QItemSelectionModel *rows = lvwFields->selectionModel();
     if (hiding)
         m_currentWhileHidden = rows->currentIndex();
-    if (m_currentWhileHidden.isValid())
-        rows->setCurrentIndex(hiding ? QModelIndex() : QModelIndex(m_currentWhileHidden),
-                              QItemSelectionModel::NoUpdate);
+    if (m_currentWhileHidden.isValid() && hiding)
+        rows->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    for (int row = 0; row < lvwFields->topLevelItemCount(); ++row)
+        lvwFields->topLevelItem(row)->setHidden(hiding);
+    if (m_currentWhileHidden.isValid() && !hiding)
+        rows->setCurrentIndex(m_currentWhileHidden, QItemSelectionModel::NoUpdate);
 }
 
 bool FieldsStep::opensMenu(const QKeyEvent &key)
@@ -226,4 +230,6 @@ void FieldsStep::setRows(const QList<GuestbookField> &fields)
     lvwFields->clear();
     for (const GuestbookField &field : fields)
         new QTreeWidgetItem(lvwFields, {field.FieldName, field.FieldType, field.Rows, field.Cols});
+    if (!lvwFields->isVisible())
+        hideFromReadersWhileHidden(true);
 }

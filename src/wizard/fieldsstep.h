@@ -41,7 +41,7 @@ private:
     // A command from the field menu, on the selected row.
     void runMenuCommand(FieldMenuCommand command);
     static bool opensMenu(const QKeyEvent &key);
-    void keepCurrentRowWhileHidden(bool hiding);
+    void hideFromReadersWhileHidden(bool hiding);
     QPoint menuPointForKeyboard() const;
     void showMenu(std::optional<QPoint> at);
     void setRows(const QList<GuestbookField> &fields);

@@ -60,11 +60,9 @@ FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
     g.size = addCombo(f, names.size, sizes, QString(), {left + 80, top + 55, 60, 22});
     addText(f, QStringLiteral("Font Size:"), {left, top + 59, 78, 16})->setBuddy(g.size);
     // The three groups share their captions; the description tells them apart.
-    g.colour->setAccessibleDescription(meaning(names.subject, names.where, "colour"));
     g.face->setAccessibleDescription(meaning(names.subject, names.where, "font"));
     g.size->setAccessibleDescription(meaning(names.subject, names.where, "font size"));
-    QLineEdit *box = g.colour;
-    connect(button, &LabelButton::clicked, this, [this, box] { pickColorInto(box); });
+    linkColourSwatch(button, g.colour, meaning(names.subject, names.where, "colour"));
     return g;
 }
 

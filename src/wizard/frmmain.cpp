@@ -103,8 +103,11 @@ void frmMain::setupWindowButtons(const QList<LabelButton *> &pictureButtons)
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
     // Alt+N and Alt+B press Next and Back from anywhere in the window, as a click does
     // (nothing while the button is disabled); Page Down and Page Up, see keyPressEvent.
-    for (const auto &[key, button] : {std::pair{Qt::Key_N, lblNext}, std::pair{Qt::Key_B, lblBack}})
-        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &LabelButton::click);
+    for (const auto &[key, button] : {std::pair{Qt::Key_N, lblNext}, std::pair{Qt::Key_B, lblBack}}) {
+        const QKeySequence keys(Qt::ALT | key);
+        connect(new QShortcut(keys, this), &QShortcut::activated, button, &LabelButton::click);
+        button->setShortcutText(keys.toString(QKeySequence::NativeText));
+    }
     m_windowButtons = {lblBack, lblNext, lblLoadExisting, lblPreview};
     for (LabelButton *button : pictureButtons)
         m_windowButtons.append(button);
@@ -242,10 +245,20 @@ void frmMain::DoMode(int valOpt)
     lblBack->setEnabled(valOpt != 1);
     lblPreview->setVisible(valOpt != 1);
     step(valOpt)->build(m_project);
-    for (int number = 1; number <= 5; ++number)
-        step(number)->frame()->setVisible(number == valOpt);
+    // The focus goes to the new step before the old one hides: hiding the control that
+    // has it would first hand it to Back, and a screen reader would say so. Where the new
+    // step takes no focus (a mouse user), a control of the old one hands it to Next.
+    step(valOpt)->frame()->show();
     lblSteps->setText(step(valOpt)->heading());  // the label tells screen readers its name changed
     focusStep(step(valOpt));
+    for (int number = 1; number <= 5; ++number) {
+        QFrame *frame = step(number)->frame();
+        if (number == valOpt || frame->isHidden())
+            continue;
+        if (frame->isAncestorOf(focusWidget()))
+            lblNext->setFocus();
+        frame->hide();
+    }
     if (valOpt == 5) {
         m_generation->showTarget(m_projectName, project.Project_Path + SpacesToUnderscores(m_projectName));
         setNextFinishes(true);

@@ -94,7 +94,7 @@ void TitleBodyStep::buildBodyRows()
     addText(f, QStringLiteral("Border width:"), {275, 187, 95, 16})->setBuddy(cbotblBorder);
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
-    connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
+    linkColourSwatch(imgBGcolor, txtBGColor, QStringLiteral("Background colour"));
 }
 
 void TitleBodyStep::fill(const GuestbookProject &p)

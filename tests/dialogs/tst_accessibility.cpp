@@ -28,11 +28,17 @@ static bool isTextBox(QWidget *widget)
         || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
 }
 
-// One thing a screen reader learns of the control: its name, description, role or
-// whether it (a list: its current row) has the focus.
+// One thing a screen reader learns of the control: its name, description, role, the keys
+// that press it (as its shortcut and its action's keys) or whether it (a list: its current
+// row) has the focus.
 static QString accessibleFact(QWidget *widget, const QString &what)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (what == "keys") {
+        const QAccessibleActionInterface *actions = face->actionInterface();
+        return face->text(QAccessible::Accelerator) + " / "
+            + (actions ? actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()).join(' ') : "");
+    }
     if (what == "role")
         return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()));
     if (what == "focused")
@@ -191,11 +197,14 @@ private slots:
         QTest::addColumn<QStringList>("facts");  // control.name|description|role|focused=value; no control: the window
         const QString step5 = QStringLiteral("Step 5: Guestbook Generation");
         // Step 1: Back, Next, Open Existing, About, Help, Exit; from step 2 on, Preview as well.
-        addRow("step 1", "step 1", 6, QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset"});
+        addRow("step 1", "step 1", 6,
+               QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset", "lblNext.keys=Alt+N / Alt+N",
+                           "lblBack.keys=Alt+B / Alt+B", "lblLoadExisting.keys= / "});
         // Step 2: two "...", palette, border, four boxes, two lists; step 3: three palettes, three boxes, six lists.
         addRow("step 2", "step 2", 17, QStringList{"txtTitle.name=Guestbook Title:"});
         addRow("step 3", "step 3", 19,
-               QStringList{"imgHMColor.name=Link colour under the pointer", "txtFColor.description=Text colour",
+               QStringList{"imgHMColor.name=Link colour under the pointer: red, #ff0000",
+                           "txtFColor.description=Text colour: black, #000000",
                            "cboFont.description=Text font", "cboHMPX.description=Link font size under the pointer"});
         addRow("step 4", "step 4", 10, QStringList());  // Move Up, Move Down, Add Field
         addRow("step 5", "step 5", 9, QStringList{"lblSteps.name=" + step5, "frStep4.name=" + step5});
@@ -209,6 +218,89 @@ private slots:
         addRow("colour picker", "colours", 1,  // the preview cancels
                QStringList{"picPreview.role=Graphic", "picPreview.name=Colour preview", ".role=Dialog"});
         addRow("About box", "about", 3, QStringList());  // the link, Close, the disclaimer
+    }
+
+    // What a screen reader is told while a script plays on the shown window (see
+    // WindowFixture::play; "n": Alt+N) after the set-up script: each control that gets the
+    // focus, then facts as in everyControl, of the window or of the dialog left open. Hidden
+    // controls get no focus on the way; a colour is said by name too.
+    void whatIsSaid_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("said");
+        addRow("Alt+N from a text box: the next step's first control, not Back", "2|focus=txtTitle", "n",
+               QStringList{"focus txtFColor", "lblSteps.name=Step 3: Fonts and links"});
+        addRow("Alt+B from the field list", "4|focus=lvwFields", "b", QStringList{"focus txtFColor"});
+        addRow("a colour picked: its name and text, the swatch renamed", "3|focus=imgFColor",
+               "picker=FF3333|imgFColor",
+               QStringList{"txtFColor.description=Text colour: dark blue, #3333ff",
+                           "imgFColor.name=Text colour: dark blue, #3333ff"});
+        addRow("a background colour typed", "2", "txtBGColor=#ffff99",
+               QStringList{"txtBGColor.description=Background colour: light yellow, #ffff99",
+                           "imgBGcolor.name=Background colour: light yellow, #ffff99"});
+        addRow("not a colour: as typed", "2", "txtBGColor=navy",
+               QStringList{"txtBGColor.description=Background colour: navy"});
+        addRow("characters left out of a field name", "4", "@lblNewField|txtfldName=a<b|txtfldName=a<b>",
+               QStringList{"txtfldName.description=Left out: < >"});
+    }
+
+    void whatIsSaid()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, script);
+        QFETCH(QStringList, said);
+        WindowFixture f;
+        showActive(f.main.get());
+        f.play(setUp);
+        QStringList heard;
+        const auto watch = connect(qApp, &QApplication::focusChanged, [&heard](QWidget *, QWidget *now) {
+            heard << "focus " + (now ? now->objectName() : QString("none"));
+        });
+        const auto restore = qScopeGuard([watch] { disconnect(watch); });
+        const auto addFacts = [&heard, &said](QWidget *window) {
+            for (const QString &fact : said.filter("=")) {
+                const QString what = fact.section('=', 0, 0);
+                QWidget *widget = control(window, what.section('.', 0, 0));
+                heard << (widget ? what + '=' + accessibleFact(widget, what.section('.', 1)) : what + " missing");
+            }
+        };
+        const QStringList steps = script.split('|');
+        if (script.size() == 1) {
+            pressWindowKey(f.main.get(), script[0]);
+        } else if (script.startsWith('@')) {  // a dialog: the steps type into its boxes
+            f.click(steps[0].mid(1), [&](QWidget *dialog) {
+                for (const QString &step : steps.mid(1))
+                    control<QLineEdit>(dialog, step.section('=', 0, 0))->setText(step.section('=', 1));
+                addFacts(dialog);
+            });
+            heard = heard.filter("=");  // the focus comes and goes with the dialog itself: not counted here
+            QCOMPARE(heard.size(), said.filter("=").size());  // the dialog was there
+        } else {
+            f.play(script);
+        }
+        if (!script.startsWith('@'))
+            addFacts(f.main.get());
+        QCOMPARE(heard.join(" | "), said.join(" | "));
+    }
+
+    // A field list on a hidden step shows no cell to a screen reader; shown again, it does.
+    void hiddenFieldListShowsNoCells()
+    {
+        const WindowFixture f;
+        const auto shownCells = [&f] {
+            QAccessibleInterface *list = QAccessible::queryAccessibleInterface(f.find("lvwFields"));
+            int shown = 0;
+            for (int i = 0; i < list->childCount(); ++i)
+                shown += list->child(i)->state().invisible ? 0 : 1;
+            return shown;
+        };
+        f.step(4);
+        QCOMPARE(shownCells(), 4 * 5);  // the header and four rows, four columns each
+        f.step(2);
+        QCOMPARE(shownCells(), 0);
+        f.step(4);
+        QCOMPARE(shownCells(), 4 * 5);
     }
 
     void everyControl()

@@ -342,17 +342,21 @@ private slots:
     void colourPicker_data()
     {
         QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<QString>("colour");  // text and value (red + 256 green + 65536 blue)
+        QTest::addColumn<QString>("colour");  // text, value (red + 256 green + 65536 blue) and its spoken name
         QTest::addColumn<bool>("release");  // else a click on the preview: cancelled
-        addRow("left column, row 7: red", QPoint(15, 65), QString("#FF0000 255"), true);
-        addRow("left column, row 10: yellow", QPoint(19, 99), QString("#FFFF00 65535"), true);
-        addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935"), true);
-        addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056"), true);
-        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395"), false);
-        addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647"), true);
-        addRow("grid bottom-right corner: white", QPoint(209, 119), QString("#FFFFFF 16777215"), true);
-        addRow("between grid columns", QPoint(40, 45), QString("#000000 0"), true);
-        addRow("right edge", QPoint(210, 30), QString("#000000 0"), true);
+        addRow("left column, row 7: red", QPoint(15, 65), QString("#FF0000 255 red"), true);
+        addRow("left column, row 10: yellow", QPoint(19, 99), QString("#FFFF00 65535 yellow"), true);
+        addRow("left column, row 4: grey", QPoint(15, 35), QString("#999999 10066329 grey"), true);
+        addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935 magenta"), true);
+        addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056 dark green"), true);
+        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395 dark blue"),
+               false);
+        addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647 red"), true);
+        addRow("grid row 10, column 16: pale", QPoint(195, 105), QString("#FFCCCC 13421823 light red"), true);
+        addRow("grid row 6, column 1: orange, dark", QPoint(45, 65), QString("#993300 13209 brown"), true);
+        addRow("grid bottom-right corner: white", QPoint(209, 119), QString("#FFFFFF 16777215 white"), true);
+        addRow("between grid columns", QPoint(40, 45), QString("#000000 0 black"), true);
+        addRow("right edge", QPoint(210, 30), QString("#000000 0 black"), true);
     }
 
     void colourPicker()
@@ -377,7 +381,8 @@ private slots:
                 clickNamed(modal, "picPreview");
         });
         QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
-        QCOMPARE(seen, colour + ' ' + colour.section(' ', 0, 0) + " Colour palette: " + colour.section(' ', 0, 0));
+        const QString text = colour.section(' ', 0, 0);
+        QCOMPARE(seen, colour.section(' ', 0, 1) + ' ' + text + " Colour palette: " + colour.section(' ', 2) + ", " + text);
     }
 
 private:
