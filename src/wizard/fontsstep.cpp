@@ -66,10 +66,10 @@ FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
     return g;
 }
 
-// The installed font families go into the three face lists.
+// The web-safe and installed font families go into the three face lists.
 void FontsStep::loadFonts()
 {
-    const QStringList families = FontFamilyNames(QFontDatabase::families());
+    const QStringList families = OfferedFontFamilies(QFontDatabase::families(), IsSymbolFont);
     for (QComboBox *combo : {m_main.face, m_link.face, m_linkHover.face})
         combo->addItems(families);
 }

@@ -82,6 +82,22 @@ private slots:
                  (QStringList{"C059", "Arial", "Nimbus", "[Odd] Face", "Face [x] Bold"}));
     }
 
+    // The font lists: the web-safe families first, then the installed ones that are neither
+    // those (in any case) nor symbol fonts. Symbol fonts of this computer by their names.
+    void offeredFontFamilies()
+    {
+        const QStringList webSafe{"Verdana",         "Arial",           "Tahoma",           "Trebuchet MS", "Georgia",
+                                  "Times New Roman", "Palatino Linotype", "Courier New"};
+        const QStringList installed{"DejaVu Sans",  "verdana",      "Standard Symbols PS", "Arial [urw]",
+                                    "Nimbus [urw]", "Nimbus [b&h]", "Odd Symbols"};
+        const auto symbols = [](const QString &family) { return family.contains("Symbols"); };
+        const QStringList expected = webSafe + QStringList{"DejaVu Sans", "Nimbus"};
+        QCOMPARE(OfferedFontFamilies(installed, symbols), expected);
+        for (const char *symbols : {"Standard Symbols PS", "D050000L", "Wingdings", "ITC Zapf Dingbats"})
+            QVERIFY2(IsSymbolFont(symbols), symbols);
+        QVERIFY(!IsSymbolFont("DejaVu Sans"));
+    }
+
     // When the desktop cannot open a target, the user is told and the log says so.
     void openFailureIsShownAndLogged()
     {

@@ -174,6 +174,12 @@ private slots:
                "picker=-1|imgFColor|?txtFColor",
                L{"picker", "txtBGColor=#ffcc00", "picker", "txtHMColor=#0c0b0a", "picker", "txtFColor=#000000",
                  kStep3});
+        // The face lists start with the web-safe families, Verdana first; a face that is not
+        // installed stays as the project has it.
+        addRow("fonts", "3|?cboFont|focus=cboFont|keys=D|?cboFont|keys=UU|?cboFont|cboFont=Fancy Face|open=Garden|"
+                        "?cboFont",
+               L{"cboFont=Verdana", "cboFont=Arial", "cboFont=Verdana", "i Ok: Settings loaded for: Garden",
+                 "cboFont=Fancy Face", kStep2});
         addRow("border box", "2|chkBorder|?chkBorder|chkBorder|?chkBorder", L{"chkBorder=Yes", "chkBorder=No", kStep2});
         // Preview writes the design as the controls hold it into a fresh temporary folder and
         // opens its sign page; nothing is saved. A design that cannot go into a page is refused.
