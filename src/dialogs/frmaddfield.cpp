@@ -1,5 +1,6 @@
 #include "dialogs/frmaddfield.h"
 
+#include "chrome/fieldediting.h"
 #include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
@@ -7,7 +8,6 @@
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "generator/pagevalues.h"
-#include "wizard/dialogseams.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

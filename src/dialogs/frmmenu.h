@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/dialogseams.h"
+#include "chrome/fieldediting.h"
 
 #include <QWidget>
 
