@@ -4,6 +4,7 @@
 #include "wizard/wizardtestsupport.h"
 
 #include "chrome/fontfamilies.h"
+#include "generator/fontstacks.h"
 #include "chrome/formborder.h"
 #include "chrome/placement.h"
 
@@ -83,7 +84,8 @@ private slots:
     }
 
     // The font lists: the web-safe families first, then the installed ones that are neither
-    // those (in any case) nor symbol fonts. Symbol fonts of this computer by their names.
+    // those (in any case) nor symbol fonts. Symbol fonts of this computer by their names. A
+    // web-safe face goes into the pages with its stand-ins, as written; any other as it is.
     void offeredFontFamilies()
     {
         const QStringList webSafe{"Verdana",         "Arial",           "Tahoma",           "Trebuchet MS", "Georgia",
@@ -96,6 +98,8 @@ private slots:
         for (const char *symbols : {"Standard Symbols PS", "D050000L", "Wingdings", "ITC Zapf Dingbats"})
             QVERIFY2(IsSymbolFont(symbols), symbols);
         QVERIFY(!IsSymbolFont("DejaVu Sans"));
+        QCOMPARE(FontStack("courier new") + " | " + FontStack("Georgia") + " | " + FontStack("Arial Black"),
+                 QString("courier new, Courier, monospace | Georgia, serif | Arial Black"));
     }
 
     // When the desktop cannot open a target, the user is told and the log says so.

@@ -93,6 +93,7 @@ private slots:
         QStringList seen{name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
                          (cols->isVisible() ? "" : "-") + cols->currentText(), caption};
         QCOMPARE(seen.join('|') + (leftOut->isVisible() ? '|' + leftOut->text() : QString()), shown);
+        QCOMPARE(name->accessibleDescription(), leftOut->isVisible() ? leftOut->text() : QString());  // read out
         // Picking the kind shown changes no text, and still lays out and centres again.
         dialog.move(dialog.pos() + QPoint(40, 30));
         combo("Combo1")->activated(combo("Combo1")->currentIndex());

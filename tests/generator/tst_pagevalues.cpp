@@ -1,6 +1,5 @@
 // What may go into a generated page, in the page code page; the names the field dialog takes; the page's body tag.
 
-#include "generator/fontstacks.h"
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
@@ -158,24 +157,6 @@ private Q_SLOTS:
                                   "marginheight=\"0\" marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
     }
 
-    // A web-safe face goes into the style sheet with its stand-ins and generic family, as
-    // the user wrote it; any other face as it is.
-    void fontStack_data()
-    {
-        QTest::addColumn<QString>("face");
-        QTest::addColumn<QString>("stack");
-        QTest::newRow("Verdana") << "Verdana" << "Verdana, Geneva, sans-serif";
-        QTest::newRow("in lower case") << "courier new" << "courier new, Courier, monospace";
-        QTest::newRow("Georgia") << "Georgia" << "Georgia, serif";
-        QTest::newRow("installed only") << "DejaVu Sans" << "DejaVu Sans";
-        QTest::newRow("a web-safe name inside another") << "Arial Black" << "Arial Black";
-    }
-    void fontStack()
-    {
-        QFETCH(QString, face);
-        QFETCH(QString, stack);
-        QCOMPARE(FontStack(face), stack);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPageValues)
