@@ -218,12 +218,13 @@ public:
     //   close              asks the window to close;  the project browser, asked, adds "browser"
     //   file=path          writes a file there;  program=folder: moves the program's folder there
     //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
-    //   minimise           minimises the window (?minimised: yes or no)
+    //   minimise           minimises the window
     //   keys=letters       presses those keys (as pressKeys);  focus=name: gives that control the focus
     //   ?name              adds "name=" the control's text (a list: its first column), the stored key
     //                      (?Section/Key), the files of the folder (?~/folder) or the names of a page's
     //                      form controls (?~/folder/page)
-    //   ?+name             adds "+name=shown" (", cut": a label too low for its text) or "+name=hidden";  ?focus: the control with the focus
+    //   ?+name             adds "+name=shown" (", cut": a label too low for its text) or "+name=hidden"
+    //   ?focus             adds "focus=" the control with the focus;  ?minimised: yes or no
     //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
     //                      opens, which adds "dialog open" if they leave it open
     //   anything else      clicks the control of that name (a check box: toggles it)
