@@ -13,24 +13,20 @@
 namespace {
 
 // The options QApplication takes itself (X11's among them), with a value or without.
-const char *const kQtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                           "display", "geometry", "title", "name", "style", "stylesheet",
-                                           "visual", "ncols", "cmap", "fn", "font", "bg", "background",
-                                           "fg", "foreground", "btn", "button", "im", "inputstyle"};
-const char *const kQtOptionsAlone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+const char kQtOptionsWithValue[] = "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+                                   "qwindowtitle session display geometry title name style stylesheet visual ncols "
+                                   "cmap fn font bg background fg foreground btn button im inputstyle";
+const char kQtOptionsAlone[] = "reverse widgetcount nograb dograb sync testability";
 
 void addQtOptions(QCommandLineParser &parser)
 {
-    for (const char *name : kQtOptionsWithValue) {
-        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : kQtOptionsAlone) {
-        QCommandLineOption option{QLatin1String(name)};
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+    for (const bool takesValue : {true, false}) {
+        const QString names = QLatin1String(takesValue ? kQtOptionsWithValue : kQtOptionsAlone);
+        for (const QString &name : names.split(QLatin1Char(' '))) {
+            QCommandLineOption option(name, QString(), takesValue ? QStringLiteral("value") : QString());
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
     }
 }
 

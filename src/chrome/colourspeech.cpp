@@ -37,7 +37,7 @@ QString hueName(int hue)
         int below;
         const char *name;
     };
-    static const Hue hues[] = {{15, "red"},   {45, "orange"},  {70, "yellow"},  {160, "green"}, {200, "cyan"},
+    static const Hue hues[] = {{15, "red"},   {45, "orange"},  {70, "yellow"},   {160, "green"}, {200, "cyan"},
                                {260, "blue"}, {290, "purple"}, {330, "magenta"}, {345, "pink"}};
     for (const Hue &each : hues) {
         if (hue < each.below)

@@ -24,8 +24,9 @@ struct Choice {
 };
 
 // Beside the program when a file can be created there and the program is neither
-// installed nor in a build tree; else the per-user folder (created when missing). When that cannot be written either, the per-user folder all the
-// same, so that the program goes on as it would with an unwritable folder.
+// installed nor in a build tree; else the per-user folder (created when missing).
+// When that cannot be written either, the per-user folder all the same, so that the
+// program goes on as it would with an unwritable folder.
 Choice choose(const QString &besideProgram, const QString &perUser);
 
 // Installed: the program's prefix holds the installed data folder (share/quillset

@@ -187,8 +187,8 @@ std::optional<WriteResult> frmMain::Form_QueryUnload()
              + QStringLiteral(" shutdown procedure"));
     if (!hasUnsavedChanges())
         return WriteResult{};
-    const MessagePrompt::Answer answer = MessagePrompt::ask(this, kSaveQuestion, MessagePrompt::Icon::Question,
-                                                            MessagePrompt::Buttons::YesNoCancel);
+    const MessagePrompt::Answer answer =
+        MessagePrompt::ask(this, kSaveQuestion, MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNoCancel);
     if (answer == MessagePrompt::Answer::Cancel)
         return std::nullopt;
     if (answer == MessagePrompt::Answer::No)
@@ -219,8 +219,7 @@ void frmMain::markSaved(const GuestbookProject &project)
 bool frmMain::hasUnsavedChanges() const
 {
     // A generation run writes the name with "_" for spaces: the same section.
-    return SpacesToUnderscores(m_projectName) != SpacesToUnderscores(m_savedName)
-        || !(readProject() == m_savedProject);
+    return SpacesToUnderscores(m_projectName) != SpacesToUnderscores(m_savedName) || !(readProject() == m_savedProject);
 }
 
 WizardStep *frmMain::step(int number) const

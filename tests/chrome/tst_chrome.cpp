@@ -4,9 +4,9 @@
 #include "wizard/wizardtestsupport.h"
 
 #include "chrome/fontfamilies.h"
-#include "generator/fontstacks.h"
 #include "chrome/formborder.h"
 #include "chrome/placement.h"
+#include "generator/fontstacks.h"
 
 class ChromeTest : public QObject
 {
@@ -88,8 +88,9 @@ private slots:
     // web-safe face goes into the pages with its stand-ins, as written; any other as it is.
     void offeredFontFamilies()
     {
-        const QStringList webSafe{"Verdana",         "Arial",           "Tahoma",           "Trebuchet MS", "Georgia",
-                                  "Times New Roman", "Palatino Linotype", "Courier New"};
+        const QStringList webSafe{"Verdana",           "Arial",      "Tahoma",
+                                  "Trebuchet MS",      "Georgia",    "Times New Roman",
+                                  "Palatino Linotype", "Courier New"};
         const QStringList installed{"DejaVu Sans",  "verdana",      "Standard Symbols PS", "Arial [urw]",
                                     "Nimbus [urw]", "Nimbus [b&h]", "Odd Symbols"};
         const auto symbols = [](const QString &family) { return family.contains("Symbols"); };
@@ -127,18 +128,17 @@ private slots:
                     auto *box = qobject_cast<QMessageBox *>(modal);
                     QVERIFY(box && box->isVisible());
                     const QList<QAbstractButton *> named = box->findChildren<QAbstractButton *>();
-                    auto byCaption = std::find_if(named.begin(), named.end(), [&](QAbstractButton *b) {
-                        return b->text().remove('&') == how;
-                    });
-                    how == "escape"  ? QTest::keyClick(box, Qt::Key_Escape)
-                    : how == "close" ? void(box->close())
-                    : byCaption != named.end() ? (*byCaption)->click()
-                                               : void(seen << "no " + how);
+                    auto byCaption = std::find_if(named.begin(), named.end(),
+                                                  [&](QAbstractButton *b) { return b->text().remove('&') == how; });
+                    how == "escape"                ? QTest::keyClick(box, Qt::Key_Escape)
+                        : how == "close"           ? void(box->close())
+                        : byCaption != named.end() ? (*byCaption)->click()
+                                                   : void(seen << "no " + how);
                 });
                 seen << answerNames[int(MessagePrompt::ask(nullptr, "Save?", MessagePrompt::Icon::Question, buttons))];
             }
-        QCOMPARE(seen, QStringList({"no", "no", "yes", "no", "no Cancel", "no", "cancel", "cancel", "yes", "no",
-                                    "cancel"}));
+        QCOMPARE(seen,
+                 QStringList({"no", "no", "yes", "no", "no Cancel", "no", "cancel", "cancel", "yes", "no", "cancel"}));
     }
 };
 
