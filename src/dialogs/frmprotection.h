@@ -39,5 +39,5 @@ private:
 };
 
 namespace ProtectionDialogText {
-extern const QString kPasswordsDiffer;
+extern const char *const kPasswordsDiffer;  // the source text of a translation
 }

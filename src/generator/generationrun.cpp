@@ -1,6 +1,7 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/ownerpage.h"
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
@@ -18,9 +19,6 @@
 
 #include <QDir>
 #include <QFile>
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -155,11 +153,16 @@ GenerationOutcome createWhenMissing(const QString &path)
 
 GenerationOutcome createFolder(const QString &path)
 {
-    std::error_code error;
-    std::filesystem::create_directory(std::filesystem::path(path.toStdU16String()), error);
-    if (error)
-        return GenerationOutcome::failure(QString::fromLocal8Bit(error.message().c_str()));
+    if (const WriteResult made = AtomicFile::createFolder(path); !made.succeeded())
+        return GenerationOutcome::failure(made.errorText);
     return {};
+}
+
+// Every file that a run may write into a project folder: the only ones whose copies a
+// journal there may put in place.
+QStringList guestbookFileNames()
+{
+    return {kSignPageName, kEntryScriptName, kViewPageName, kOwnerPageName, kDataFileName, kPendingFileName};
 }
 
 // The name of the folder that a run makes for a project name.
@@ -204,11 +207,23 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
         createdLines << createdLine(signPage);
     }
     QList<AtomicFile::Content> files;
-    for (const Page &page : serverPages(project)) {
+    GuestbookProject pageProject = project;
+    if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty()) {
+        // The picture goes beside the pages, in the same set, and the pages name it by its file name.
+        QFile source(picture);
+        if (!source.open(QIODevice::ReadOnly))
+            return GenerationOutcome::failure(
+                QStringLiteral("The background picture %1 cannot be read (%2). Choose it again on step 2, or set "
+                               "it to None")
+                    .arg(QDir::toNativeSeparators(picture), source.errorString()));
+        pageProject.BG_Image = BackgroundFileName(picture);
+        files.append({pageFolder + pageProject.BG_Image, source.readAll()});
+    }
+    for (const Page &page : serverPages(pageProject)) {
         reportStages(host, page, createdLines);
         files.append({pageFolder + page.name, codePage.encode(page.text)});
     }
-    if (const WriteResult written = AtomicFile::writeSet(files); !written.succeeded())
+    if (const WriteResult written = AtomicFile::writeSet(files, guestbookFileNames()); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
     if (!HasOwnerPage(project)) {
         if (const GenerationOutcome removed = removeOwnerPage(pageFolder); !removed.succeeded)
@@ -277,9 +292,14 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
     return outcome;
 }
 
-void RemoveStaleTemporaryFiles()
+void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested)
 {
     RemoveStaleSettingsCopies();
-    RemoveStaleCopies(projectFolders());
+    FinishListedSets();
     RemoveStalePreviews(QDir::tempPath());
+    for (const QString &folder : projectFolders()) {
+        if (stopRequested && stopRequested())
+            return;
+        RemoveStaleCopies({folder}, guestbookFileNames());
+    }
 }

@@ -114,9 +114,11 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
         return result;
     }
     const PreviewPages pages = BuildPreviewPages(project, newestEntry);
-    const WriteResult written =
-        AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), codePage.encode(pages.signPage)},
-                              {folder.filePath(kPreviewViewPage), codePage.encode(pages.viewPage)}});
+    // The marker comes first: a preview killed while written is still this program's to clear away.
+    WriteResult written = AtomicFile::write(folder.filePath(kPreviewMarkerName), kPreviewMarkerText);
+    if (written.succeeded())
+        written = AtomicFile::writeSet({{folder.filePath(kPreviewSignPage), codePage.encode(pages.signPage)},
+                                        {folder.filePath(kPreviewViewPage), codePage.encode(pages.viewPage)}});
     if (!written.succeeded()) {
         result.outcome = GenerationOutcome::failure(written.errorText);
         return result;

@@ -40,7 +40,13 @@ QString BuildProtectedBanner(const GuestbookProject &project);
 QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks);
 QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
 QString BuildPagedReaderScript(int entriesPerPage);
-QString BuildOwnerPage(const GuestbookProject &project, const QString &secret);
 
 // The script functions the protected pages share (SHA-256 among them).
 QString BuildScriptFunctions();
+// The function that reads a data file's lines, shared by the paged view page and the owner page.
+QString BuildLinesFunction();
+
+// Script text kept in the source with LF line ends, as the pages' CR LF text.
+QString ScriptText(const char *text);
+// The text with the page and file names and the stored markers put in for their placeholders (%DATA%, %OWNER%, ...).
+QString WithPageNames(QString text);

@@ -2,7 +2,9 @@
 
 #include "store/durablefs.h"
 #include "store/filetests.h"
+#include "store/programfolder.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QThread>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -23,6 +26,10 @@ constexpr int kSuffixLength = 8;
 constexpr char kSuffixCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 // The journal of a set write, in the set's folder; one set writer at a time holds the folder's lock.
 const QString kJournalName = QStringLiteral(".quillset-set.journal");
+constexpr qint64 kJournalLimit = 64 * 1024;
+// The list of unfinished sets: one entry per folder, in the program folder, so that a
+// set is finished at start-up even where no project leads any more.
+const QString kUnfinishedSetsFolder = QStringLiteral(".quillset-unfinished-sets");
 constexpr int kSetLockTimeoutMs = 5000;
 constexpr int kSetLockRetryMs = 20;
 constexpr int kMaxLinkHops = 40;
@@ -289,31 +296,72 @@ bool isPlainFile(const QString &path)
     return info.isFile() && !info.isSymLink();
 }
 
-// Renames the copies that the folder's journal lists and removes the journal.
-QStringList finishJournal(const QString &folder)
+// The files that a set in folder may replace: each named file there or, for a link,
+// the file it leads to, as the writer resolves it.
+QStringList allowedTargets(const QString &folder, const QStringList &setNames)
 {
-    const QString journal = QDir(folder).filePath(kJournalName);
-    QFile file(journal);
-    if (!file.open(QIODevice::ReadOnly))
+    QStringList targets;
+    for (const QString &name : setNames)
+        targets << QDir::cleanPath(resolvedTarget(QDir(folder).filePath(name)));
+    return targets;
+}
+
+// The target whose temporary copy a journal line names, when that target is allowed; else empty.
+QString allowedTargetOf(const QString &copy, const QStringList &targets)
+{
+    if (!AtomicFile::isTemporaryCopy(QFileInfo(copy).fileName()))
         return {};
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    file.close();
-    QStringList placed;
+    const QString target = copy.left(copy.lastIndexOf(kCopyMarker));
+    return targets.contains(target) ? target : QString();
+}
+
+bool isAbsent(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() && !info.isSymLink();
+}
+
+AtomicFile::Recovery keptJournal(AtomicFile::Recovery recovery, const QString &journal, const QString &reason)
+{
+    recovery.keptJournal = journal;
+    recovery.reason = reason;
+    return recovery;
+}
+
+// Renames the copies of the set's files that the folder's journal lists and removes
+// the journal. Anything else it lists is left alone, and so is the journal then.
+AtomicFile::Recovery finishJournal(const QString &folder, const QStringList &setNames)
+{
+    AtomicFile::Recovery recovery{folder, {}, {}, {}};
+    const QString journal = QDir(folder).filePath(kJournalName);
+    QByteArray text;
+    const SmallFileRead read = ReadSmallRegularFile(journal, kJournalLimit, &text);
+    if (read == SmallFileRead::Missing)
+        return recovery;
+    if (read == SmallFileRead::Refused)
+        return keptJournal(recovery, journal, QStringLiteral("it is not a regular file of at most 64 KB"));
+    const QStringList targets = allowedTargets(folder, setNames);
     QStringList folders;
     QString error;
     bool complete = true;
-    for (const QByteArray &line : lines) {
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.isEmpty())
+            continue;
         const QString copy = QDir::cleanPath(QDir(folder).absoluteFilePath(QString::fromUtf8(line)));
-        if (line.isEmpty() || !AtomicFile::isTemporaryCopy(QFileInfo(copy).fileName()) || !isPlainFile(copy))
+        const QString target = allowedTargetOf(copy, targets);
+        if (!target.isEmpty() && isAbsent(copy))
             continue;  // renamed before the writer was stopped
-        const QString target = copy.left(copy.lastIndexOf(kCopyMarker));
+        if (target.isEmpty() || !isPlainFile(copy)) {
+            recovery = keptJournal(recovery, journal, QStringLiteral("it names files outside its set"));
+            continue;
+        }
         complete = renameOver(copy, target, &error) && complete;
-        placed << target;
+        recovery.placed << target;
         folders << folderOf(target);
     }
-    if (complete && syncFolders(folders, &error))
+    if (complete && syncFolders(folders, &error) && recovery.keptJournal.isEmpty())
         QFile::remove(journal);
-    return placed;
+    return recovery;
 }
 
 // Waits while another writer holds the folder; false when it holds it throughout.
@@ -329,15 +377,53 @@ bool waitForFolder(FolderLock &lock)
     return true;
 }
 
-void removeJournal(const QString &journal)
+QString unfinishedSetsFolder()
 {
-    if (!journal.isEmpty())
-        QFile::remove(journal);
+    return QDir(ProgramFolder::path()).filePath(kUnfinishedSetsFolder);
 }
 
-// Writes the copies, then renames them over their targets, under a journal
-// when one is given.
-WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const QString &journal)
+// A folder's entry in the list: named by a digest of its path, holding the path and
+// the names of the set's files, one a line.
+QString listEntryOf(const QString &folder)
+{
+    return QDir(unfinishedSetsFolder())
+        .filePath(QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex()));
+}
+
+// A set's journal and its entry in the list of unfinished sets.
+struct SetRecord {
+    QString folder;
+    QStringList names;
+
+    QString journal() const { return QDir(folder).filePath(kJournalName); }
+};
+
+// Puts the folder's entry on the disk before any rename of its set. A program folder
+// that cannot be written (the program then goes on without keeping anything there)
+// does not stop the set: the next set written into the folder, or the next start when
+// a project names the folder, still finishes it.
+void listFolder(const SetRecord &set)
+{
+    if (!QFileInfo(unfinishedSetsFolder()).isDir() && !AtomicFile::createFolder(unfinishedSetsFolder()).succeeded())
+        return;
+    const QString entry = listEntryOf(set.folder);
+    std::unique_ptr<StagingDevice> device = deviceFor(entry);
+    QString error;
+    if (stage(*device, (QStringList{set.folder} + set.names).join(QLatin1Char('\n')).toUtf8() + '\n', &error)
+        && device->commit())
+        syncFolder(folderOf(entry), &error);
+}
+
+// Takes the journal and the entry away; an entry left behind is taken away at the next start.
+void closeRecord(const SetRecord &set)
+{
+    QFile::remove(set.journal());
+    QFile::remove(listEntryOf(set.folder));
+}
+
+// Writes the copies, then renames them over their targets, under a journal and an
+// entry in the list of unfinished sets when there is more than one file.
+WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const std::optional<SetRecord> &set)
 {
     std::vector<std::unique_ptr<StagingDevice>> staged;
     QString error;
@@ -348,9 +434,11 @@ WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const QString 
         stepDone();
     }
     const QStringList folders = foldersOf(files);
-    if (!journal.isEmpty()) {
-        if (!writeJournal(journal, staged, folders, &error)) {
-            removeJournal(journal);
+    if (set) {
+        listFolder(*set);
+        stepDone();
+        if (!writeJournal(set->journal(), staged, folders, &error)) {
+            closeRecord(*set);
             return WriteResult::failure(error);
         }
         stepDone();
@@ -364,18 +452,29 @@ WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const QString 
             const QStringList notPutBack = restore(previous.first(qsizetype(i)));
             if (!notPutBack.isEmpty())
                 error += QStringLiteral("; not put back: ") + notPutBack.join(QStringLiteral("; "));
-            removeJournal(journal);
+            if (set)
+                closeRecord(*set);
             return WriteResult::failure(error);
         }
         stepDone();
     }
     if (!syncFolders(folders, &error))
         return WriteResult::failure(error);
-    if (!journal.isEmpty()) {
-        removeJournal(journal);
+    if (set) {
+        QFile::remove(set->journal());
+        stepDone();
+        QFile::remove(listEntryOf(set->folder));
         stepDone();
     }
     return {};
+}
+
+QStringList fileNamesOf(const QList<AtomicFile::Content> &files)
+{
+    QStringList names;
+    for (const AtomicFile::Content &file : files)
+        names << QFileInfo(file.path).fileName();
+    return names;
 }
 
 }  // namespace
@@ -403,7 +502,7 @@ WriteResult refusedIfNotRegular(const QString &path)
 }
 }  // namespace
 
-WriteResult AtomicFile::writeSet(const QList<Content> &requested)
+WriteResult AtomicFile::writeSet(const QList<Content> &requested, const QStringList &setNames)
 {
     if (requested.isEmpty())
         return {};
@@ -414,24 +513,72 @@ WriteResult AtomicFile::writeSet(const QList<Content> &requested)
             return refused;
     }
     if (files.size() == 1)
-        return replaceFiles(files, QString());  // one rename needs no journal
+        return replaceFiles(files, std::nullopt);  // one rename needs no journal
     // The journal lies where the set is looked for, even when a page links elsewhere.
-    const QString folder = folderOf(requested.first().path);
-    FolderLock lock(folder);
+    const SetRecord set{folderOf(requested.first().path), setNames.isEmpty() ? fileNamesOf(requested) : setNames};
+    FolderLock lock(set.folder);
     if (!waitForFolder(lock))
         return WriteResult::failure(
-            QStringLiteral("The folder %1 is in use by another program").arg(QDir::toNativeSeparators(folder)));
+            QStringLiteral("The folder %1 is in use by another program").arg(QDir::toNativeSeparators(set.folder)));
     // A killed writer's set is finished first, so that it never lands over this one.
-    finishJournal(folder);
-    return replaceFiles(files, QDir(folder).filePath(kJournalName));
+    const Recovery recovered = finishJournal(set.folder, set.names);
+    if (!recovered.reason.isEmpty())
+        return WriteResult::failure(recovered.keptJournalText() + QStringLiteral(". Remove it, then try again"));
+    return replaceFiles(files, set);
 }
 
-QStringList AtomicFile::finishInterruptedSet(const QString &folder)
+QString AtomicFile::Recovery::keptJournalText() const
 {
-    if (!QFileInfo::exists(QDir(folder).filePath(kJournalName)))
-        return {};
+    return QStringLiteral("The journal %1 of an unfinished write was left in place: %2")
+        .arg(QDir::toNativeSeparators(keptJournal), reason);
+}
+
+AtomicFile::Recovery AtomicFile::finishInterruptedSet(const QString &folder, const QStringList &setNames)
+{
+    if (isAbsent(QDir(folder).filePath(kJournalName)))
+        return {folder, {}, {}, {}};
     FolderLock lock(folder);
-    return lock.tryLock() == FolderLock::Locked ? finishJournal(folder) : QStringList();
+    return lock.tryLock() == FolderLock::Locked ? finishJournal(folder, setNames) : Recovery{folder, {}, {}, {}};
+}
+
+QList<AtomicFile::Recovery> AtomicFile::finishListedSets()
+{
+    QList<Recovery> finished;
+    const QFileInfoList entries =
+        QDir(unfinishedSetsFolder()).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        QByteArray text;
+        if (isTemporaryCopy(entry.fileName())
+            || ReadSmallRegularFile(entry.filePath(), kJournalLimit, &text) != SmallFileRead::Read)
+            continue;
+        QStringList names = QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QString folder = names.isEmpty() ? QString() : names.takeFirst();
+        if (folder.isEmpty() || HasLinkAlongPath(folder))
+            continue;
+        // The entry goes under the folder's lock, so that a writer that lists the folder again keeps its entry.
+        FolderLock lock(folder);
+        const FolderLock::State state = lock.tryLock();
+        if (state == FolderLock::Busy)
+            continue;
+        const Recovery recovery =
+            state == FolderLock::Locked ? finishJournal(folder, names) : Recovery{folder, {}, {}, {}};
+        if (isAbsent(QDir(folder).filePath(kJournalName)))
+            QFile::remove(entry.filePath());
+        finished << recovery;
+    }
+    return finished;
+}
+
+WriteResult AtomicFile::createFolder(const QString &path)
+{
+    std::error_code code;
+    std::filesystem::create_directory(std::filesystem::path(path.toStdU16String()), code);
+    if (code)
+        return WriteResult::failure(QString::fromLocal8Bit(code.message().c_str()));
+    QString error;
+    if (!syncFolder(folderOf(path), &error))
+        return WriteResult::failure(error);
+    return {};
 }
 
 WriteResult AtomicFile::append(const QString &path, const QByteArray &bytes)
@@ -499,4 +646,9 @@ AtomicFile::DiskSync AtomicFile::realDiskSync()
 void AtomicFile::setSetStepHookForTesting(std::function<void()> hook)
 {
     stepHook() = std::move(hook);
+}
+
+QString AtomicFile::writtenFile(const QString &path)
+{
+    return resolvedTarget(path);
 }

@@ -50,16 +50,42 @@ struct Content {
     QByteArray bytes;
 };
 // Writes every file's temporary copy first and renames them only when all are
-// complete, so a failure leaves every target as it was. A journal beside the
-// first file lists the copies while they are renamed, so that a writer killed
-// in the middle is finished by finishInterruptedSet: the set is then the old or
-// the new one, never a mix.
-WriteResult writeSet(const QList<Content> &files);
+// complete, so a failure leaves every target as it was. The files lie in one
+// folder. Before the first rename the folder is entered in the program folder's
+// list of unfinished sets (when that folder can be written) and a journal beside
+// the first file lists the copies; both go after the last rename. A writer killed
+// in the middle is so finished at the next start (finishListedSets) or by the next
+// set written there: the set is then the old or the new one, never a mix.
+// setNames are the names of the files that a set in this folder may hold (by
+// default those of files): a journal found there is honoured only for copies of
+// those files, and one that names anything else, or is not a regular file of at
+// most 64 KB, is left in place and the write refused, naming it.
+WriteResult writeSet(const QList<Content> &files, const QStringList &setNames = {});
 
-// Completes a set write that a killed writer left journaled in folder, unless
-// a live writer is at work there. Returns the folder's targets that were put in
-// place (none when there was nothing to finish).
-QStringList finishInterruptedSet(const QString &folder);
+// What finishing a killed writer's set in a folder did.
+struct Recovery {
+    QString folder;
+    QStringList placed;  // the targets put in place
+    QString keptJournal;  // the journal, when it was left in place because it cannot be trusted
+    QString reason;  // why it cannot be trusted
+
+    // "The journal <path> of an unfinished write was left in place: <reason>"
+    QString keptJournalText() const;
+};
+
+// Completes a set write that a killed writer left journaled in folder, unless a
+// live writer is at work there; only copies of the files named setNames in that
+// folder (for a link there, of the file it leads to) are put in place.
+Recovery finishInterruptedSet(const QString &folder, const QStringList &setNames);
+
+// Completes the sets of the list of unfinished sets, each as its writer listed it,
+// and takes each finished folder off the list. A folder with a symbolic link along
+// its path, or where a live writer is at work, is left for later.
+QList<Recovery> finishListedSets();
+
+// Makes a folder (its parent must exist) and syncs its parent, so that the new
+// folder is still there after a power cut.
+WriteResult createFolder(const QString &path);
 
 // Appends bytes to the file (created when missing) in one write; a failed append
 // is cut off again, so the file never ends in part of the bytes.
@@ -70,6 +96,10 @@ WriteResult createEmpty(const QString &path);
 
 // Whether a file name is one that the writer gives its temporary copies.
 bool isTemporaryCopy(const QString &fileName);
+
+// The file that a write to path replaces: the end of its chain of symbolic links,
+// as an absolute path (path itself, made absolute, when it is no link).
+QString writtenFile(const QString &path);
 
 using DeviceFactory = std::function<std::unique_ptr<StagingDevice>(const QString &path)>;
 // Replaces the device for every write; an empty factory restores the real one.

@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -49,6 +50,43 @@ bool SyncFolderToDisk(const QString &folder, QString *error)
     const bool synced = result == 0 || unsupported || failed(error);
     ::close(handle);
     return synced;
+}
+
+SmallFileRead ReadSmallRegularFile(const QString &path, qint64 limit, QByteArray *bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry;
+    if (::lstat(name.constData(), &entry) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? SmallFileRead::Missing : SmallFileRead::Refused;
+    if (!S_ISREG(entry.st_mode) || entry.st_size > limit)
+        return SmallFileRead::Refused;  // looked at, never opened
+    // Something else may have been put there since: the open neither follows a link nor waits on a FIFO,
+    // and what it opened is looked at again.
+    const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0)
+        return errno == ENOENT ? SmallFileRead::Missing : SmallFileRead::Refused;
+    struct stat opened;
+    bool fits = ::fstat(handle, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size <= limit;
+    bytes->clear();
+    char buffer[4096];
+    while (fits) {
+        const ssize_t count = ::read(handle, buffer, sizeof buffer);
+        if (count == 0)
+            break;
+        if (count < 0 && errno == EINTR)
+            continue;
+        fits = count > 0 && bytes->size() + count <= limit;  // a file that grows while read is refused
+        if (fits)
+            bytes->append(buffer, count);
+    }
+    ::close(handle);
+    return fits ? SmallFileRead::Read : SmallFileRead::Refused;
+}
+
+bool IsOwnedByThisUser(const QString &path)
+{
+    struct stat entry;
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && entry.st_uid == ::geteuid();
 }
 
 FolderLock::FolderLock(const QString &folder)

@@ -1,5 +1,6 @@
 #include "store/filetests.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 bool FolderExists(const QString &path)
@@ -19,6 +20,16 @@ bool IsNonRegularFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isFile();
+}
+
+bool HasLinkAlongPath(const QString &path)
+{
+    for (QString step = QDir::cleanPath(QFileInfo(path).absoluteFilePath());; step = QFileInfo(step).path()) {
+        if (QFileInfo(step).isSymLink())
+            return true;
+        if (QDir(step).isRoot() || QFileInfo(step).path() == step)
+            return false;
+    }
 }
 
 bool IsBlankText(const QString &text)

@@ -17,6 +17,10 @@ bool FileExists(const QString &path);
 // what it points to.
 bool IsNonRegularFile(const QString &path);
 
+// True when the path itself or any folder on the way to it, from the root down, is
+// a symbolic link: a clean-up that goes there would be led somewhere else.
+bool HasLinkAlongPath(const QString &path);
+
 // True when the text is empty or holds only spaces.
 bool IsBlankText(const QString &text);
 

@@ -61,6 +61,12 @@ const QList<ProjectKey> kProjectKeys = {
     {"Entries_Per_Page", &P::Entries_Per_Page, nullptr, "0", nullptr, "Entries per page", pageSizeProblem, true},
     {"Owner_Password", &P::Owner_Password, nullptr, "", nullptr, "Owner page password", passwordProblem, true},
     {"Moderate_Entries", nullptr, &P::Moderate_Entries, "0", nullptr, nullptr, nullptr, true},
+    {"Publish_Protocol", &P::Publish_Protocol, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_Host", &P::Publish_Host, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_Port", &P::Publish_Port, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_User", &P::Publish_User, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_Folder", &P::Publish_Folder, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Site_Address", &P::Site_Address, nullptr, "", nullptr, nullptr, nullptr, true},
 };
 
 }  // namespace

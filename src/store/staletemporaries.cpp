@@ -2,6 +2,7 @@
 
 #include "store/applog.h"
 #include "store/atomicfile.h"
+#include "store/durablefs.h"
 #include "store/filetests.h"
 #include "store/settingsfile.h"
 
@@ -27,12 +28,6 @@ QFileInfoList entriesOf(const QString &folder, QDir::Filters kind)
     return QDir(folder).entryInfoList(kind | QDir::Hidden | QDir::System | QDir::NoSymLinks | QDir::NoDotAndDotDot);
 }
 
-bool isThroughLink(const QString &folder)
-{
-    const QFileInfo info(folder);
-    return info.isSymLink() || QFileInfo(info.absolutePath()).isSymLink();
-}
-
 // Removes the stale copies and gives their paths.
 QStringList removeStale(const QString &folder)
 {
@@ -52,15 +47,41 @@ void log(const QString &text, const QStringList &paths)
         WriteLog(text + QDir::toNativeSeparators(path));
 }
 
+void logRecovery(const AtomicFile::Recovery &recovery)
+{
+    log(QStringLiteral("Finished the interrupted writing of "), recovery.placed);
+    if (!recovery.keptJournal.isEmpty())
+        WriteLog(recovery.keptJournalText());
+}
+
+// A preview folder that this program made for this user: it holds the marker, a file (not a link) with the
+// marker's text.
+bool isOwnPreview(const QString &folder)
+{
+    QByteArray marker;
+    return IsOwnedByThisUser(folder)
+        && ReadSmallRegularFile(QDir(folder).filePath(kPreviewMarkerName), kPreviewMarkerText.size(), &marker)
+        == SmallFileRead::Read
+        && marker == kPreviewMarkerText;
+}
+
 }  // namespace
 
-void RemoveStaleCopies(const QStringList &folders)
+void RemoveStaleCopies(const QStringList &folders, const QStringList &setNames)
 {
     for (const QString &folder : folders) {
-        if (isThroughLink(folder))
+        if (HasLinkAlongPath(folder))
             continue;
-        log(QStringLiteral("Finished the interrupted writing of "), AtomicFile::finishInterruptedSet(folder));
+        logRecovery(AtomicFile::finishInterruptedSet(folder, setNames));
         log(QStringLiteral("Removed stale temporary file "), removeStale(folder));
+    }
+}
+
+void FinishListedSets()
+{
+    for (const AtomicFile::Recovery &recovery : AtomicFile::finishListedSets()) {
+        logRecovery(recovery);
+        log(QStringLiteral("Removed stale temporary file "), removeStale(recovery.folder));
     }
 }
 
@@ -86,12 +107,14 @@ void RemoveStalePreviews(const QString &parent)
 {
     static const QRegularExpression previewName(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(kPreviewFolderPrefix) + QStringLiteral("[A-Za-z0-9]{6}")));
+    if (HasLinkAlongPath(parent))
+        return;
     const QDateTime before = staleBefore(kStalePreviewAfterSeconds);
     QStringList removed;
     for (const QFileInfo &entry : entriesOf(parent, QDir::Dirs)) {
         // Removing the folder removes links inside it, never what they point to.
         if (previewName.match(entry.fileName()).hasMatch() && entry.lastModified() < before
-            && QDir(entry.filePath()).removeRecursively())
+            && isOwnPreview(entry.filePath()) && QDir(entry.filePath()).removeRecursively())
             removed << entry.filePath();
     }
     log(QStringLiteral("Removed stale preview folder "), removed);

@@ -2,8 +2,13 @@
 
 #include "chrome/desktopactions.h"
 #include "chrome/labelbutton.h"
+#include "chrome/messageprompt.h"
 #include "chrome/widgetbits.h"
+#include "generator/pagenames.h"
 #include "generator/protection.h"
+#include "store/filetests.h"
+#include "store/programfolder.h"
+#include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 
 #include <QFrame>
@@ -14,7 +19,7 @@ const QColor kLinkBlue(0, 0, 255);
 }
 
 GenerationStep::GenerationStep(QWidget *window)
-    : WizardStep(window, "frStep4", QStringLiteral("Step 5: Guestbook Generation"))
+    : WizardStep(window, "frStep4", tr("Step 5: Guestbook Generation"))
 {
 }
 
@@ -22,28 +27,31 @@ void GenerationStep::buildControls()
 {
     QFrame *f = frame();
     addText(f,
-            QStringLiteral("Your guestbook settings will now be saved and your guestbook file's generated in the "
+            tr("Your guestbook settings will now be saved and your guestbook file's generated in the "
                            "path specified below."),
             {12, 10, 479, 30});
-    lblProjectName = addText(f, QStringLiteral("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
-    addText(f, QStringLiteral("Path:"), {12, 78, 40, 16}, "lblGBPath1");
+    lblProjectName = addText(f, tr("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
+    addText(f, tr("Path:"), {12, 78, 40, 16}, "lblGBPath1");
     lblGBPath = new LabelButton(QStringLiteral("lblGBPath"), QString(), verdana(8.25), f);
     lblGBPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGBPath->setWordWrap(true);
     lblGBPath->setGeometry(52, 78, 440, 32);
     lblGBPath->setContentsMargins(2, 1, 0, 0);  // room for the focus mark around the text
     addText(f,
-            QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
+            tr("Once you click 'Finish', Quillset will begin creating the file's you will need for "
                            "your guestbook."),
             {12, 120, 479, 30});
-    // Room for the whole summary with every option on: two lines.
-    lblProtectionState = addText(f, QString(), {12, 150, 370, 30}, "lblProtectionState");
+    // Room for the whole summary with every option on: three lines.
+    lblProtectionState = addText(f, QString(), {12, 150, 270, 44}, "lblProtectionState");
     LabelButton *lblProtection =
-        addLabelButton(f, "lblProtection", QStringLiteral("Protection"), verdana(8.25), {392, 146, 100, 20});
+        addLabelButton(f, "lblProtection", tr("Protection"), verdana(8.25), {392, 146, 100, 20});
     connect(lblProtection, &LabelButton::clicked, this, &GenerationStep::editProtection);
-    lblServerNeeds = addText(f, QString(), {12, 184, 479, 30}, "lblServerNeeds");
+    lblPublish = addLabelButton(f, "lblPublish", tr("Publish"), verdana(8.25), {286, 146, 100, 20});
+    lblPublish->setEnabled(false);
+    connect(lblPublish, &LabelButton::clicked, this, &GenerationStep::lblPublish_Click);
+    lblServerNeeds = addText(f, QString(), {12, 196, 479, 30}, "lblServerNeeds");
     lblServerNeeds->hide();
-    lblStatus = addText(f, QStringLiteral("Status:"), {12, 220, 479, 18}, "lblStatus");
+    lblStatus = addText(f, tr("Status:"), {12, 230, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
     blue.setColor(QPalette::WindowText, kLinkBlue);
@@ -77,6 +85,23 @@ void GenerationStep::writeBack(GuestbookProject &project) const
     project.Entries_Per_Page = m_protection.Entries_Per_Page;
     project.Owner_Password = m_protection.Owner_Password;
     project.Moderate_Entries = m_protection.Moderate_Entries;
+    for (QString GuestbookProject::*server :
+         {&GuestbookProject::Publish_Protocol, &GuestbookProject::Publish_Host, &GuestbookProject::Publish_Port,
+          &GuestbookProject::Publish_User, &GuestbookProject::Publish_Folder, &GuestbookProject::Site_Address})
+        project.*server = m_protection.*server;
+}
+
+// The server settings are saved at once: after a run the window no longer asks to save.
+void GenerationStep::lblPublish_Click()
+{
+    const auto &publish = mainWindowDialogs().publish;
+    if (!publish)
+        return;
+    if (const std::optional<GuestbookProject> chosen = publish(*window(), m_protection, lblGBPath->text())) {
+        m_protection = *chosen;
+        if (const WriteResult saved = SavePublishSettings(m_projectName, *chosen); !saved.succeeded())
+            MessagePrompt::failure(window(), saved.errorText);
+    }
 }
 
 void GenerationStep::editProtection()
@@ -101,7 +126,9 @@ void GenerationStep::setLinkLook(bool underPointer)
 void GenerationStep::showTarget(const QString &projectName, const QString &folder)
 {
     lblGBPath->setText(folder);
-    lblProjectName->setText(QStringLiteral("Project Name: ") + projectName);
+    m_projectName = projectName;
+    lblPublish->setEnabled(FileExists(ProgramFolder::withTrailingSeparator(folder) + kSignPageName));
+    lblProjectName->setText(tr("Project Name: ") + projectName);
 }
 
 void GenerationStep::setStatusVisible(bool visible)

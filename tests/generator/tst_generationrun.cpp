@@ -129,8 +129,11 @@ private Q_SLOTS:
         QVERIFY2(preview.outcome.succeeded, qPrintable(preview.outcome.errorText));
         QVERIFY(preview.folder.startsWith(run.out() + QStringLiteral("quillset-preview-")));
         QCOMPARE(preview.signPage, preview.folder + kSep + QStringLiteral("index.html"));
-        QCOMPARE(entriesIn(preview.folder), QStringList({"index.html", "view.html"}));
-        QCOMPARE(entriesIn(run.folder.path()).size(), 4);  // the log, the settings, the project and preview folders
+        QCOMPARE(entriesIn(preview.folder), QStringList({".quillset-preview", "index.html", "view.html"}));
+        QCOMPARE(readBytes(preview.folder + kSep + ".quillset-preview"), "Quillset preview\r\n");
+        // The log, the settings, the list of unfinished sets (empty), the project and preview folders.
+        QCOMPARE(entriesIn(run.folder.path()).size(), 5);
+        QCOMPARE(entriesIn(run.folder.file(".quillset-unfinished-sets")), QStringList());
         QCOMPARE(run.log().last(), "Preview written to " + preview.folder);
         const QByteArray banner = "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
                                   "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields "
@@ -199,6 +202,50 @@ private Q_SLOTS:
         QVERIFY(signPage.contains("Homepage") && !signPage.contains("Comments"));
         QVERIFY(!QFileInfo::exists(f + QStringLiteral("owner.asp")));
         QCOMPARE(readBytes(f + QStringLiteral("pending.txt")), extra.contains("pending.txt") ? "held\r\n" : "");
+    }
+
+    // A picture on this computer goes beside the pages and they name it by its file name; a web address or a plain
+    // file name goes into the pages as it is. A local picture that cannot be read stops the run.
+    void backgroundPicture_data()
+    {
+        QTest::addColumn<QString>("image");  // "<local>" stands for the folder of the test's own picture
+        QTest::addColumn<QString>("bodyImage");  // the body tag's background, "" when the run stops
+        QTest::addColumn<QStringList>("copied");
+        QTest::newRow("web address") << "https://example.org/img/Back.gif" << "https://example.org/img/back.gif"
+                                     << QStringList();
+        QTest::newRow("plain file name") << "back.gif" << "back.gif" << QStringList();
+        QTest::newRow("local picture") << "<local>/My Back.png" << "my%20back.png" << QStringList{"My Back.png"};
+        QTest::newRow("local file address") << "file://<local>/tile.png" << "tile.png" << QStringList{"tile.png"};
+        QTest::newRow("missing local picture") << "<local>/gone.png" << "" << QStringList();
+    }
+    void backgroundPicture()
+    {
+        QFETCH(QString, image);
+        QFETCH(QString, bodyImage);
+        QFETCH(QStringList, copied);
+        Run run;
+        const QString pictures = run.folder.file("pictures");
+        QVERIFY(QDir().mkpath(pictures));
+        for (const char *name : {"My Back.png", "tile.png"})
+            writeBytes(pictures + kSep + name, QByteArray("picture ") + name);
+        GuestbookProject project = defaultProject(run.folder.file("site"));
+        QVERIFY(QDir().mkpath(project.Project_Path));
+        project.BG_Image = QString(image).replace("<local>", pictures);
+        const GenerationOutcome outcome = run(project);
+        QCOMPARE(outcome.succeeded, !bodyImage.isEmpty());
+        const QString f = project.Project_Path + kSep + "My_Guestbook" + kSep;
+        if (bodyImage.isEmpty()) {
+            QVERIFY(outcome.errorText.startsWith("The background picture " + QDir::toNativeSeparators(pictures)));
+            QVERIFY(!QFile::exists(f + "default.asp"));
+            return;
+        }
+        for (const QString &page : kPages)
+            QVERIFY(readBytes(f + page).contains(" background=" + bodyImage.toLatin1() + ">"));
+        QStringList expected = kFiles + copied, found = entriesIn(f);
+        expected.sort(), found.sort();
+        QCOMPARE(found, expected);
+        for (const QString &name : copied)
+            QCOMPARE(readBytes(f + name), "picture " + name.toLatin1());
     }
 
     // A run that stops, for a project that would put server script into a page, a title that would name a folder
@@ -276,7 +323,10 @@ private Q_SLOTS:
             QCOMPARE(entriesIn(saveTo).filter("quillset-preview-"), QStringList());
         }
         const QStringList made = QStringList{"applog.log", "Quillset.ini", "site"}.mid(lastStatus.isEmpty() ? 2 : 0);
-        QCOMPARE(entriesIn(run.folder.path()), fault == "no save folder" ? made.mid(0, 2) : made);
+        // The list of unfinished sets, made by the first set write, is empty again.
+        QCOMPARE(entriesIn(run.folder.path()).filter(QRegularExpression("^[^.]")),
+                 fault == "no save folder" ? made.mid(0, 2) : made);
+        QCOMPARE(entriesIn(run.folder.file(".quillset-unfinished-sets")), QStringList());
         for (const QString &file : kFiles) {
             if (QFileInfo(f + file).isFile())
                 QCOMPARE(readBytes(f + file), "old " + file.toLatin1());

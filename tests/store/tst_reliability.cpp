@@ -16,6 +16,9 @@
 namespace {
 
 constexpr int kSaverRounds = 300, kStoppedExitCode = 3, kDay = 24 * 3600;
+// A refused save names the lock file and what to do.
+const QString kInUse = QStringLiteral("The settings file is in use by another program (lock file %1). Try again in a "
+                                      "minute, or delete the lock file if no other Quillset is running.");
 // A settings section large enough that each rewrite of the file takes a while.
 const QByteArray kFiller = "[Filler]\r\n" + ("Key=" + QByteArray(60, 'v') + "\r\n").repeated(4000);
 
@@ -28,13 +31,27 @@ GuestbookProject savedState(int round)
     return p;
 }
 
-// The three pages of one generation, in a project folder of the program folder.
-QList<AtomicFile::Content> pageSet(const QString &programFolder, const QByteArray &generation)
+// The three pages of one generation in a project folder.
+QList<AtomicFile::Content> pageSet(const QString &projectFolder, const QByteArray &generation)
 {
     QList<AtomicFile::Content> pages;
     for (const char *name : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
-        pages.append({programFolder + "/projects/Club_news/" + name, generation + ' ' + name});
+        pages.append({projectFolder + '/' + name, generation + ' ' + name});
     return pages;
+}
+
+// A window that a run needs, showing nothing.
+struct QuietHost : GenerationHost {
+    void setStatusVisible(bool) override {}
+    void setStatusText(const QString &) override {}
+    void generationFinished(const QString &) override {}
+};
+
+// A count for a longer run by hand, from the environment; fallback unless set.
+int countFromEnvironment(const char *name, int fallback)
+{
+    const int count = qEnvironmentVariableIntValue(name);
+    return count > 0 ? count : fallback;
 }
 
 void setAge(const QString &path, int seconds)
@@ -96,11 +113,25 @@ private Q_SLOTS:
         QVERIFY(text.startsWith(old) && text.endsWith("\r\n"));
         QCOMPARE(GetINISetting("Writer 0", "K0", "").isEmpty(), !writing);
         QCOMPARE(SaveINISetting("Position", "Left", "15").errorText,
-                 killed ? QString() : QStringLiteral("The settings file is in use by another program"));
+                 killed ? QString() : kInUse.arg(SettingsLockPath()));
         QCOMPARE(GetINISetting("Position", "Left", "-"), QString(killed ? "15" : "4230"));
         QCOMPARE(QFile::exists(SettingsLockPath()), !killed);
         child->kill();
         child->waitForFinished();
+    }
+
+    // A lock older than a minute is stale, whoever wrote it (here another computer); a younger one refuses the save.
+    void oldLockIsStale()
+    {
+        for (const int ageSeconds : {2 * kDay, 30}) {
+            TestProgramFolder folder;
+            writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
+            setAge(SettingsLockPath(), ageSeconds);
+            const bool stale = ageSeconds > 60;
+            const QString refusal = stale ? QString() : kInUse.arg(SettingsLockPath());
+            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, refusal);
+            QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
+        }
     }
 
     // The start-up clean-up removes only this program's copies older than a minute and its preview folders older than
@@ -121,8 +152,13 @@ private Q_SLOTS:
         QTest::newRow("linked project folder") << Stale{page + copy, "projects/My_Guestbook", 120, false};
         QTest::newRow("linked projects folder") << Stale{page + copy, "projects", 120, false};
         QTest::newRow("link named as a copy") << Stale{"", page + copy, 120, false};
+        QTest::newRow("link higher up a project path")
+            << Stale{"elsewhere/sub/Deep_news/" + page.section('/', -1) + copy, "lnk", 120, false};
         QTest::newRow("old preview") << Stale{preview, "", 2 * kDay, true};
         QTest::newRow("old preview holding a link") << Stale{preview, preview + "shared", 2 * kDay, true};
+        QTest::newRow("old preview without marker") << Stale{preview, "", 2 * kDay, false};
+        QTest::newRow("old preview, marker a link") << Stale{preview, preview + ".quillset-preview", 2 * kDay, false};
+        QTest::newRow("old preview of another user") << Stale{preview, "", 2 * kDay, false};
         QTest::newRow("young preview") << Stale{preview, "", 3600, false};
         QTest::newRow("folder not named as a preview") << Stale{"tmp/quillset-preview-notes/", "", 2 * kDay, false};
         QTest::newRow("linked preview") << Stale{"", "tmp/quillset-preview-Xy12Zz", 2 * kDay, false};
@@ -137,6 +173,7 @@ private Q_SLOTS:
         if (lockHeld)  // the log then names itself first, so its lines need no settings write
             SaveINISetting("Settings", "AppLog", folder.file("applog.log"));
         QVERIFY(SaveProjectLocation("Club news", folder.file("www")).succeeded());
+        QVERIFY(SaveProjectLocation("Deep news", folder.file("lnk/sub")).succeeded());
         QVERIFY(QDir().mkpath(folder.file("elsewhere")));
         // What a link leads to is old enough to go, were the link followed.
         writeBytes(folder.file("elsewhere/victim"), "kept");
@@ -150,6 +187,11 @@ private Q_SLOTS:
         if (!stale.entry.isEmpty()) {
             QVERIFY(QDir().mkpath(stale.entry.endsWith('/') ? path : QFileInfo(path).absolutePath()));
             writeBytes(path, "partial");
+            const QByteArray tag = QTest::currentDataTag();
+            if (stale.entry.endsWith('/') && !tag.contains("marker"))  // the mark of this program's own previews
+                writeBytes(path + ".quillset-preview", "Quillset preview\r\n");
+            if (tag.endsWith("another user") && QProcess::execute("chown", {"-h", "nobody", path}) != 0)
+                QSKIP("Only the superuser can give a folder to another user");
             setAge(path, stale.ageSeconds);
         }
         QLockFile lock(SettingsLockPath());
@@ -168,32 +210,67 @@ private Q_SLOTS:
         QVERIFY(!stale.removed || GetINISetting("Settings", "AppLog", "-") == folder.file("applog.log"));
     }
 
-    // A set writer killed after any step leaves one whole set after the next start or write: the old set when it died
-    // before its journal was in place, the new one after.
+    // A set writer killed after any step leaves one whole set after the next start or write, in the projects folder
+    // or in a folder that no project names: the old set when it died before its journal was in place, the new one
+    // after. Its folder is off the list of unfinished sets again.
     void killedSetWriteLeavesWholeSet_data()
     {
         QTest::addColumn<int>("stop");
-        const char *steps[] = {"copy 1 staged",  "copy 2 staged",  "copy 3 staged",  "journal written",
-                               "page 1 renamed", "page 2 renamed", "page 3 renamed", "journal removed"};
-        for (int stop = 1; stop <= 8; ++stop) {
-            QTest::addRow("%s, next start", steps[stop - 1]) << stop;
-            QTest::addRow("%s, next write", steps[stop - 1]) << stop;
+        QTest::addColumn<QString>("setFolder");
+        const char *steps[] = {"copy 1 staged",   "copy 2 staged",  "copy 3 staged",  "folder listed",
+                               "journal written", "page 1 renamed", "page 2 renamed", "page 3 renamed",
+                               "journal removed", "folder unlisted"};
+        for (int stop = 1; stop <= 10; ++stop) {
+            QTest::addRow("%s, next start", steps[stop - 1]) << stop << "projects/Club_news";
+            QTest::addRow("%s, next write", steps[stop - 1]) << stop << "projects/Club_news";
+            QTest::addRow("%s, unnamed folder, next start", steps[stop - 1]) << stop << "unnamed/Club_news";
         }
     }
     void killedSetWriteLeavesWholeSet()
     {
         QFETCH(int, stop);
+        QFETCH(QString, setFolder);
         const bool nextWrite = QByteArray(QTest::currentDataTag()).endsWith("write");
         TestProgramFolder folder;
-        QVERIFY(QDir().mkpath(folder.file("projects/Club_news")));
-        QVERIFY(AtomicFile::writeSet(pageSet(folder.path(), "old")).succeeded());
-        QProcess *writer = startChild(this, {"--stop-set-write", folder.path(), QString::number(stop)});
+        const QString pages = folder.file(setFolder);
+        QVERIFY(QDir().mkpath(pages));
+        QVERIFY(AtomicFile::writeSet(pageSet(pages, "old")).succeeded());
+        QProcess *writer = startChild(this, {"--stop-set-write", folder.path(), QString::number(stop), pages});
         QVERIFY(writer->waitForFinished());
         QCOMPARE(writer->exitCode(), kStoppedExitCode);
-        QVERIFY(!nextWrite || AtomicFile::writeSet(pageSet(folder.path(), "next")).succeeded());
+        QVERIFY(!nextWrite || AtomicFile::writeSet(pageSet(pages, "next")).succeeded());
         RemoveStaleTemporaryFiles();  // a later start never rolls the killed set over a newer one
-        for (const AtomicFile::Content &page : pageSet(folder.path(), nextWrite ? "next" : stop > 3 ? "new" : "old"))
+        for (const AtomicFile::Content &page : pageSet(pages, nextWrite ? "next" : stop > 4 ? "new" : "old"))
             QCOMPARE(readBytes(page.path), page.bytes);
+        QCOMPARE(QDir(folder.file(".quillset-unfinished-sets")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Generation runs killed at random moments in a folder that no project names: after the next start each time,
+    // the folder holds the three pages of one run (QUILLSET_RUN_KILLS: kills, 5 unless set).
+    void killedRunsLeaveNoMixedSet()
+    {
+        TestProgramFolder folder;
+        const QString saveTo = folder.file("unnamed"), pages = saveTo + "/Club_news/";
+        QVERIFY(QDir().mkpath(saveTo));
+        const int kills = countFromEnvironment("QUILLSET_RUN_KILLS", 5);
+        int interrupted = 0, mixed = 0;
+        for (int kill = 0; kill < kills; ++kill) {
+            QProcess *runs = startChild(this, {"--generate-rounds", folder.path(), saveTo});
+            QVERIFY(runs->waitForReadyRead(10000));  // a first set is in place
+            QThread::msleep(QRandomGenerator::global()->bounded(40));
+            runs->kill();
+            QVERIFY(runs->waitForFinished());
+            interrupted += QFileInfo::exists(pages + ".quillset-set.journal");
+            RemoveStaleTemporaryFiles();
+            QSet<QString> rounds;  // the round named in each page's title
+            for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp"})
+                rounds << QRegularExpression("<title>Club news (\\d+)<").match(readBytes(pages + page)).captured(1);
+            mixed += rounds.size() != 1 || rounds.contains(QString());
+        }
+        qInfo("%d kills of generation runs in a folder no project names: %d in the middle of a set, %d mixed sets "
+              "after start-up",
+              kills, interrupted, mixed);
+        QCOMPARE(mixed, 0);
     }
 
     // Each copy reaches the disk before its rename, and its folder after it; the journal of a set is written whole
@@ -205,14 +282,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pointsTo");  // what the first file is a link to; empty: no link
         QTest::addColumn<QString>("calls");  // the sync and rename calls; empty: not looked at
         QTest::newRow("settings file") << QString() << "sync Quillset.ini~|rename Quillset.ini|sync folder";
+        // The first set write makes the list of unfinished sets ("sync folder"); the entry precedes the journal.
         QTest::newRow("page set") << QString()
-                                  << "sync a.asp~|sync b.asp~|sync .quillset-set.journal~|rename "
-                                     ".quillset-set.journal|sync folder|rename a.asp|rename b.asp|sync folder";
+                                  << "sync a.asp~|sync b.asp~|sync folder|sync entry~|rename entry|sync list|sync "
+                                     ".quillset-set.journal~|rename .quillset-set.journal|sync folder|rename a.asp|"
+                                     "rename b.asp|sync folder";
         QTest::newRow("new data file") << QString() << "sync guestbook.txt|sync folder";
+        QTest::newRow("new project folder") << QString() << "sync folder";
         QTest::newRow("linked settings file") << "real/Quillset.ini" << QString();
         QTest::newRow("linked page") << "real/a.asp" << QString();
         QTest::newRow("page linked to a missing file") << "real/missing.asp" << QString();
         QTest::newRow("page set, failed put-back") << QString() << QString();
+        // A program folder where the list cannot be made does not stop the set.
+        QTest::newRow("page set, list not writable")
+            << QString()
+            << "sync a.asp~|sync b.asp~|sync .quillset-set.journal~|rename .quillset-set.journal|sync "
+               "folder|rename a.asp|rename b.asp|sync folder";
     }
     void writesSyncAndKeepLinks()
     {
@@ -230,7 +315,10 @@ private Q_SLOTS:
         QStringList seen;
         // A file name with the random part of a temporary copy's name shown as "~".
         const auto shortName = [](const QString &path) {
-            return QFileInfo(path).fileName().replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~");
+            return QFileInfo(path)
+                .fileName()
+                .replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~")
+                .replace(QRegularExpression("^[0-9a-f]{40}"), "entry");
         };
         const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
         AtomicFile::setDiskSyncForTesting({[&](int handle, const QString &file, QString *error) {
@@ -238,10 +326,16 @@ private Q_SLOTS:
                                                return real.file(handle, file, error);
                                            },
                                            [&](const QString &path, QString *error) {
-                                               seen << (path == folder.path() ? "sync folder" : "sync " + path);
+                                               seen << (path == folder.path() ? "sync folder"
+                                                            : path == folder.file(".quillset-unfinished-sets")
+                                                            ? "sync list"
+                                                            : "sync " + path);
                                                return real.folder(path, error);
                                            }});
         const auto restoreSync = qScopeGuard([] { AtomicFile::setDiskSyncForTesting({}); });
+        const QString list = folder.file(".quillset-unfinished-sets");
+        if (what.contains("list not writable"))
+            writeBytes(list, "a file where the list's folder would be");
         const bool putBackFails = what.contains("put-back");
         if (putBackFails)
             writeBytes(first, "old page");
@@ -253,14 +347,16 @@ private Q_SLOTS:
             return std::make_unique<FailingDevice>(path, step, [&, path] { seen << "rename " + shortName(path); });
         });
         const WriteResult written = settings ? SaveINISetting("Position", "Left", "15")
-            : what.contains("data file")
-            ? AtomicFile::createEmpty(folder.file("guestbook.txt"))
+            : what.contains("data file")     ? AtomicFile::createEmpty(folder.file("guestbook.txt"))
+            : what.contains("project folder")
+            ? AtomicFile::createFolder(folder.file("Club_news"))
             : AtomicFile::writeSet({{first, "new page"}, {folder.file("b.asp"), "script"}});
         QCOMPARE(written.errorText,
                  putBackFails ? FailingDevice::kError + "; not put back: " + first + ": " + FailingDevice::kError
                               : QString());
         QVERIFY(!QFile::exists(folder.file("b.asp")) || !putBackFails);
         QVERIFY2(calls.isEmpty() || seen.join('|') == calls, qPrintable(seen.join('|')));
+        QVERIFY(!what.contains("list not writable") || QFile::remove(list));
         QCOMPARE(QDir(folder.path()).entryList({"*.quillset-*"}, QDir::Files | QDir::Hidden), QStringList());
         if (pointsTo.isEmpty())
             return;
@@ -270,16 +366,113 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.file("real")).entryList(QDir::Files | QDir::Hidden), {QFileInfo(target).fileName()});
     }
 
-    // Four processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each).
+    // A journal planted in a project folder: the next start and the next run there put in place only copies of the
+    // folder's own pages (for a linked page, the copy beside the file it leads to). Other lines are ignored, and the
+    // journal is left in place, named in the log, and the run refuses to go on over it. A journal that is a FIFO, a
+    // link to a device or larger than 64 KB is never read, and nothing waits on it.
+    void plantedJournal_data()
+    {
+        QTest::addColumn<QByteArray>("line");  // the journal's lines, "%W" for the work folder
+        QTest::addColumn<QString>("journal");  // "FIFO", a link to "/dev/zero", a file of "10 MB"; empty: a file
+        QTest::addColumn<QString>("outcome");  // the own page's copy "placed", the journal "kept"
+        const auto row = [](const char *tag, const QByteArray &line, const char *journal, const char *outcome) {
+            QTest::newRow(tag) << line << QString(journal) << QString(outcome);
+        };
+        const QByteArray own = "default.asp.quillset-tmp.OwnPage1\n",
+                         notes = "elsewhere/notes.txt.quillset-tmp.Victim01";
+        row("own page", own, "", "placed");
+        row("linked page", "../../elsewhere/real.asp.quillset-tmp.LinkPage\n", "", "placed");
+        row("absolute path", "%W/" + notes, "", "kept");
+        row("../", "../../" + notes, "", "kept");
+        row("own page and ../", own + "../../" + notes, "", "placed, kept");
+        row("another folder's page", "../Other_book/default.asp.quillset-tmp.Other001", "", "kept");
+        row("folder link", "lnk/default.asp.quillset-tmp.Other001", "", "kept");
+        row("copy that is a link", "addtogb.asp.quillset-tmp.LinkCopy", "", "kept");
+        row("truncated line", "default.asp.quillset-tmp.Own", "", "kept");
+        row("FIFO", own, "FIFO", "kept");
+        row("link to /dev/zero", own, "/dev/zero", "kept");
+        row("10 MB", own + QByteArray(10 << 20, '\n'), "10 MB", "kept");
+    }
+    void plantedJournal()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, journal);
+        QFETCH(QString, outcome);
+        const bool placed = outcome.contains("placed"), kept = outcome.contains("kept");
+        TestProgramFolder folder;
+        const QString f = folder.file("www/Club_news/"), journalPath = f + ".quillset-set.journal";
+        for (const char *made : {"www/Club_news", "www/Other_book", "elsewhere"})
+            QVERIFY(QDir().mkpath(folder.file(made)));
+        QVERIFY(SaveProjectLocation("Club news", folder.file("www")).succeeded());
+        for (const QString file :
+             {"www/Club_news/default.asp=old", "www/Club_news/default.asp.quillset-tmp.OwnPage1=new",
+              "elsewhere/real.asp=old", "elsewhere/real.asp.quillset-tmp.LinkPage=new", "elsewhere/notes.txt=victim",
+              "elsewhere/notes.txt.quillset-tmp.Victim01=planted", "www/Other_book/default.asp=other",
+              "www/Other_book/default.asp.quillset-tmp.Other001="})
+            writeBytes(folder.file(file.section('=', 0, 0)), file.section('=', 1).toLatin1());
+        QVERIFY(QFile::link(folder.file("www/Other_book"), f + "lnk"));
+        QVERIFY(QFile::link(folder.file("elsewhere/notes.txt.quillset-tmp.Victim01"),
+                            f + "addtogb.asp.quillset-tmp.LinkCopy"));
+        if (QByteArray(QTest::currentDataTag()) == "linked page")
+            QVERIFY(QFile::remove(f + "default.asp")
+                    && QFile::link(folder.file("elsewhere/real.asp"), f + "default.asp"));
+        if (journal == "FIFO" || journal == "/dev/zero")
+            QVERIFY(journal == "FIFO" ? QProcess::execute("mkfifo", {journalPath}) == 0
+                                      : QFile::link(journal, journalPath));
+        else
+            writeBytes(journalPath, line.replace("%W", QFile::encodeName(folder.path())));
+        // Files outside the set replaced: the victims, and the folder's other page as a link to one.
+        const auto outsideReplaced = [&] {
+            return int(readBytes(folder.file("elsewhere/notes.txt")) != "victim")
+                + int(readBytes(folder.file("www/Other_book/default.asp")) != "other")
+                + int(QFileInfo(f + "addtogb.asp").isSymLink());
+        };
+        const QString keptLine = "The journal " + QDir::toNativeSeparators(journalPath)
+            + " of an unfinished write was left in place: "
+            + (journal.isEmpty() ? "it names files outside its set" : "it is not a regular file of at most 64 KB");
+
+        RemoveStaleTemporaryFiles();
+        QCOMPARE(readBytes(f + "default.asp"), placed ? "new" : "old");
+        QCOMPARE(logMessages(folder.file("applog.log")).filter("journal"),
+                 kept ? QStringList{keptLine} : QStringList());
+        int replaced = outsideReplaced();
+        GuestbookProject project = GuestbookProject::startupDefaults();
+        project.Project_Path = folder.file("www");
+        QString name = "Club news";
+        QuietHost host;
+        const GenerationOutcome run = GenerateGuestbook(name, project, host);
+        QCOMPARE(run.errorText, kept ? keptLine + ". Remove it, then try again" : QString());
+        QCOMPARE(logMessages(folder.file("applog.log")).last(),
+                 "Guestbook [ My Guestbook ] " + (kept ? "not created: " + run.errorText : "created successfully"));
+        QCOMPARE(QFileInfo::exists(journalPath), kept);  // the link to /dev/zero counts as there
+        replaced += outsideReplaced();
+        qInfo("%d files outside the set replaced", replaced);
+        QCOMPARE(replaced, 0);
+    }
+
+    // Processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each): four in one program
+    // folder, or two in program folders whose settings files are links to one shared file.
+    void racingWritersLoseNoSave_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("four writers, one program folder") << false;
+        QTest::newRow("two writers, two folders, one linked file") << true;
+    }
     void racingWritersLoseNoSave()
     {
+        QFETCH(bool, linked);
+        const int writerCount = linked ? 2 : 4;
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kFiller);
-        const int saves = qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") > 0
-            ? qEnvironmentVariableIntValue("QUILLSET_RACE_SAVES") : 100;
+        const QString shared = folder.file("shared.ini");
+        writeBytes(linked ? shared : SettingsFilePath(), kFiller);
+        QVERIFY(!linked || QFile::link(shared, SettingsFilePath()));
+        const int saves = countFromEnvironment("QUILLSET_RACE_SAVES", 100);
         QList<QProcess *> writers;
-        for (int w = 0; w < 4; ++w)
-            writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});
+        for (int w = 0; w < writerCount; ++w) {
+            const QString programFolder = linked ? folder.file(QString::number(w)) : folder.path();
+            QVERIFY(!linked || (QDir().mkdir(programFolder) && QFile::link(shared, programFolder + "/Quillset.ini")));
+            writers << startChild(this, {"--write-keys", programFolder, QString::number(w), QString::number(saves)});
+        }
         int acknowledged = 0, lost = 0;
         for (QProcess *writer : writers) {
             QVERIFY(writer->waitForFinished(-1));
@@ -289,8 +482,8 @@ private Q_SLOTS:
                 lost += !key.isEmpty() && settings.value("Writer " + writer->arguments().at(2), key, "-") != key;
             }
         }
-        qInfo("4 writers: %d of %d saves acknowledged, %d lost", acknowledged, 4 * saves, lost);
-        QCOMPARE(acknowledged, 4 * saves);
+        qInfo("%d writers: %d of %d saves acknowledged, %d lost", writerCount, acknowledged, writerCount * saves, lost);
+        QCOMPARE(acknowledged, writerCount * saves);
         QCOMPARE(lost, 0);
     }
 
@@ -339,7 +532,18 @@ static int runChild(const QString &mode, const QStringList &args)
             if (++steps == args.at(3).toInt())
                 std::_Exit(kStoppedExitCode);  // as a kill: no clean-up runs
         });
-        AtomicFile::writeSet(pageSet(args.at(2), "new"));
+        AtomicFile::writeSet(pageSet(args.at(4), "new"));
+    } else if (mode == "--generate-rounds") {  // runs into args[3] until killed, printing each round once done
+        GuestbookProject project = GuestbookProject::startupDefaults();
+        project.Project_Path = args.at(3);
+        QuietHost host;
+        for (int round = 1;; ++round) {
+            project.Project_Title = QStringLiteral("Club news %1").arg(round);
+            QString name = QStringLiteral("Club news");
+            if (!GenerateGuestbook(name, project, host).succeeded)
+                return 1;
+            QTextStream(stdout) << round << Qt::endl;
+        }
     } else {  // holds the lock, or the empty lock of a writer that has not filled it in, until killed
         QLockFile lock(SettingsLockPath());
         QFile emptyLock(SettingsLockPath());

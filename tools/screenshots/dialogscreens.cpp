@@ -1,9 +1,11 @@
 // Shows one dialog of the program as the user meets it, for a screenshot under a
-// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|step1..step5>
+// virtual display.
+// Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|publish|publishing|step1..step5>
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
 #include "app/installdialogs.h"
+#include "app/programstart.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
@@ -11,6 +13,8 @@
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
 #include "dialogs/frmprotection.h"
+#include "dialogs/frmpublish.h"
+#include "generator/protection.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
@@ -25,7 +29,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -51,6 +57,8 @@ void printArea(QRect area)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // In the desktop's language, from the translations the build put beside the program.
+    InstallTranslations(QLocale(), QCoreApplication::applicationDirPath() + QStringLiteral("/../../src/translations"));
     QApplication::setCursorFlashTime(0);  // a steady text cursor keeps screenshots comparable
     QApplication::setApplicationVersion(ApplicationVersion());
     QApplication::setOrganizationName(QStringLiteral("Quillset Project"));
@@ -71,6 +79,14 @@ int main(int argc, char *argv[])
     main.move(40, 40);
     main.show();
     if (which.startsWith(QLatin1String("step"))) {
+        if (which == QLatin1String("step5")) {  // the last step of a protected guestbook
+            GuestbookProject project = main.readProject();
+            project.Spam_Guard = 1;
+            project.Owner_Password = OwnerPasswordValue(QStringLiteral("secret"));
+            project.Moderate_Entries = 1;
+            project.Project_Path = QStringLiteral("/home/quilluser/.local/share/Quillset/projects/");
+            main.showProject(project);
+        }
         main.DoMode(which.mid(4).toInt());
         QTimer::singleShot(1000, [&main] { printArea(main.frameGeometry()); });
         return app.exec();
@@ -125,6 +141,27 @@ int main(int argc, char *argv[])
         dialog->findChild<QLineEdit *>(QStringLiteral("txtPassword"))->setText(QStringLiteral("secret"));
         dialog->findChild<QLineEdit *>(QStringLiteral("txtConfirm"))->setText(QStringLiteral("secret"));
         dialog->findChild<QCheckBox *>(QStringLiteral("chkModerate"))->setChecked(true);
+        dialog->show();
+        shown = dialog;
+    } else if (which.startsWith(QLatin1String("publish"))) {
+        GuestbookProject project = main.readProject();
+        project.Publish_Protocol = QStringLiteral("sftp");
+        project.Publish_Host = QStringLiteral("www.example.org");
+        project.Publish_User = QStringLiteral("club");
+        project.Publish_Folder = QStringLiteral("htdocs/guestbook");
+        project.Site_Address = QStringLiteral("https://www.example.org/guestbook/");
+        auto *dialog = new frmPublish(project, QDir::tempPath(), &main);
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtPassword"))->setText(QStringLiteral("secret"));
+        if (which == QLatin1String("publishing")) {
+            // The look of a transfer under way, set by hand: the screenshot needs no server.
+            dialog->findChild<QProgressBar *>(QStringLiteral("pbProgress"))->setValue(60);
+            dialog->findChild<QLabel *>(QStringLiteral("lblSending"))
+                ->setText(QStringLiteral("Sending viewguestbook.asp"));
+            dialog->findChild<QLabel *>(QStringLiteral("lblClose"))->setText(QStringLiteral("Cancel"));
+            for (const char *name : {"cboProtocol", "txtHost", "txtPort", "txtUser", "txtFolder", "txtPassword",
+                                     "txtSiteAddress", "lblSend", "lblDownload", "lblCheck"})
+                dialog->findChild<QWidget *>(QLatin1String(name))->setEnabled(false);
+        }
         dialog->show();
         shown = dialog;
     } else {
