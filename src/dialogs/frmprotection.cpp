@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -113,7 +114,6 @@ frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     connect(txtPassword, &QLineEdit::textChanged, this, &frmProtection::updateModeration);
     connect(chkRemoveOwner, &QCheckBox::toggled, this, &frmProtection::updateModeration);
-    connect(txtConfirm, &QLineEdit::returnPressed, this, &frmProtection::lblOK_Click);
     updateModeration();
 
     CenterForm(this);
@@ -133,11 +133,24 @@ void frmProtection::updateModeration()
     chkModerate->setEnabled(hasOwnerPage());
 }
 
+// OK is the default: Enter anywhere but on Cancel presses it. Escape is Cancel.
+void frmProtection::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        lblOK_Click();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+// Passwords that differ are typed again from the start.
 void frmProtection::lblOK_Click()
 {
     const QString password = txtPassword->text();
     if (password != txtConfirm->text()) {
         MessagePrompt::error(this, tr(ProtectionDialogText::kPasswordsDiffer));
+        txtPassword->clear();
+        txtConfirm->clear();
+        txtPassword->setFocus();
         return;
     }
     if (!password.isEmpty() && QString(password).remove(QLatin1Char(' ')).size() < kShortestOwnerPassword) {

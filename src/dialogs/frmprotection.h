@@ -20,6 +20,9 @@ public:
     // The project with the protection values as chosen, once the dialog was accepted.
     GuestbookProject project() const { return m_project; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void lblOK_Click();
     void updateModeration();

@@ -1,5 +1,6 @@
 #include "generator/protection.h"
 
+#include "generator/pagenames.h"
 #include "store/projectkeys.h"
 
 #include <QCryptographicHash>
@@ -465,6 +466,20 @@ QString ProtectionSummary(const GuestbookProject &project)
     if (HoldsEntries(project))
         on << QStringLiteral("new entries held for approval");
     return QStringLiteral("Protection: ") + (on.isEmpty() ? QStringLiteral("off") : on.join(QStringLiteral(", ")));
+}
+
+// The owner page saves the data files through a temporary file beside them, and a
+// held entry creates pending.txt: both need the folder writable, not only the files.
+QString ServerNeeds(const GuestbookProject &project)
+{
+    QStringList files{kDataFileName};
+    if (HoldsEntries(project))
+        files << kPendingFileName;
+    QString needs = QStringLiteral("The web server must let the pages write to ") + files.join(QStringLiteral(" and "));
+    if (!HasOwnerPage(project))
+        return needs + QLatin1Char('.');
+    return QStringLiteral("Owner page: ") + kOwnerPageName + QStringLiteral(" (not linked from the pages). ") + needs
+        + QStringLiteral(" and create files in the folder.");
 }
 
 QString NewSiteSecret()

@@ -98,7 +98,7 @@ void TitleBodyStep::buildBodyRows()
     addText(f, tr("Border width:"), {275, 187, 95, 16})->setBuddy(cbotblBorder);
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
-    connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
+    linkColourSwatch(imgBGcolor, txtBGColor, tr("Background colour"));
 }
 
 void TitleBodyStep::fill(const GuestbookProject &p)
@@ -152,7 +152,7 @@ void TitleBodyStep::lblTitle_Click()
 
 void TitleBodyStep::lblBrowse_Click()
 {
-    const QString folder = BrowseForFolder(window(), kBrowsePrompt());
+    const QString folder = BrowseForFolder(window(), kBrowsePrompt(), txtSaveTo->text());
     if (folder.isEmpty())
         return;
     txtSaveTo->setText(folder);
