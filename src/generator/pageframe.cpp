@@ -1,6 +1,5 @@
 #include "generator/pageframe.h"
 
-#include "generator/fontstacks.h"
 #include "store/product.h"
 
 #include "store/programfolder.h"
@@ -16,7 +15,7 @@ QString Printed(const QString &text)
 QString BuildPageHead(const GuestbookProject &p)
 {
     const auto rule = [](const QString &face, const QString &size, const QString &colour) {
-        return QStringLiteral("{font-family: ") + FontStack(face) + QStringLiteral("; font-size: ") + size
+        return QStringLiteral("{font-family: ") + face + QStringLiteral("; font-size: ") + size
             + QStringLiteral("; color: ") + colour + QLatin1Char(';');
     };
     const QStringList lines = {

@@ -4,10 +4,10 @@
 <!--
 /* Made with Quillset: https://quillset.example.org/support/ */
 a{text-decoration:none}
-a:hover   {font-family: Arial, Helvetica, sans-serif; font-size: 14; color: #00ff00; text-decoration: underline;}
-a:link    {font-family: Arial, Helvetica, sans-serif; font-size: 10; color: #0000FF; text-decoration: none;}
-TD,TH,SELECT,TEXT     {font-family: Times New Roman, Times, serif; font-size: 12; color: #112233;}
-body   {font-family: Times New Roman, Times, serif; font-size: 12; color: #112233;}
+a:hover   {font-family: Arial; font-size: 14; color: #00ff00; text-decoration: underline;}
+a:link    {font-family: Arial; font-size: 10; color: #0000FF; text-decoration: none;}
+TD,TH,SELECT,TEXT     {font-family: Times New Roman; font-size: 12; color: #112233;}
+body   {font-family: Times New Roman; font-size: 12; color: #112233;}
 //-->
 </style>
 </head>

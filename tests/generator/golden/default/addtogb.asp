@@ -26,10 +26,10 @@
 <!--
 /* Made with Quillset: https://quillset.example.org/support/ */
 a{text-decoration:none}
-a:hover   {font-family: Verdana, Geneva, sans-serif; font-size: 11; color: #ff0000; text-decoration: underline;}
-a:link    {font-family: Verdana, Geneva, sans-serif; font-size: 11; color: #3333ff; text-decoration: none;}
-TD,TH,SELECT,TEXT     {font-family: Verdana, Geneva, sans-serif; font-size: 11; color: #000000;}
-body   {font-family: Verdana, Geneva, sans-serif; font-size: 11; color: #000000;}
+a:hover   {font-family: Verdana; font-size: 11; color: #ff0000; text-decoration: underline;}
+a:link    {font-family: Verdana; font-size: 11; color: #3333ff; text-decoration: none;}
+TD,TH,SELECT,TEXT     {font-family: Verdana; font-size: 11; color: #000000;}
+body   {font-family: Verdana; font-size: 11; color: #000000;}
 //-->
 </style>
 </head>

@@ -4,10 +4,10 @@
 <!--
 /* Made with Quillset: https://quillset.example.org/support/ */
 a{text-decoration:none}
-a:hover   {font-family: Verdana, Geneva, sans-serif; font-size: 9; color: #ff0000; text-decoration: underline;}
-a:link    {font-family: Verdana, Geneva, sans-serif; font-size: 9; color: #333333; text-decoration: none;}
-TD,TH,SELECT,TEXT     {font-family: Tahoma, Geneva, sans-serif; font-size: 20; color: #000000;}
-body   {font-family: Tahoma, Geneva, sans-serif; font-size: 20; color: #000000;}
+a:hover   {font-family: Verdana; font-size: 9; color: #ff0000; text-decoration: underline;}
+a:link    {font-family: Verdana; font-size: 9; color: #333333; text-decoration: none;}
+TD,TH,SELECT,TEXT     {font-family: Tahoma; font-size: 20; color: #000000;}
+body   {font-family: Tahoma; font-size: 20; color: #000000;}
 //-->
 </style>
 </head>
