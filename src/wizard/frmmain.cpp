@@ -23,8 +23,8 @@
 #include "wizard/windowbuttons.h"
 #include "wizard/windowposition.h"
 
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
@@ -93,7 +93,7 @@ void frmMain::setupUi()
     connect(m_titleBody, &TitleBodyStep::titleChanged, this, &frmMain::setProjectName);
     setupWindowButtons(pictureButtons);
     m_fields->setNavigation({lblBack, lblNext});
-    m_steps[0]->build(m_project);
+    step(Step::Introduction)->build(m_project);
 }
 
 // The buttons along the bottom of the window, and their hover light.
@@ -138,7 +138,7 @@ void frmMain::Form_Load()
     WindowPosition::restore(this);
 
     WriteLog(QStringLiteral("Loading default mode"));
-    DoMode(1);
+    DoMode(Step::Introduction);
     WriteLog(QStringLiteral("Mode loaded, continuing main application execution"));
     m_projectName = m_project.Project_Title;
 
@@ -234,17 +234,17 @@ bool frmMain::hasUnsavedChanges() const
     return SpacesToUnderscores(m_projectName) != SpacesToUnderscores(m_savedName) || !(readProject() == m_savedProject);
 }
 
-WizardStep *frmMain::step(int number) const
+WizardStep *frmMain::step(Step which) const
 {
-    return m_steps[size_t(number - 1)];
+    return m_steps[size_t(int(which) - int(kFirstStep))];
 }
 
-void frmMain::DoMode(int valOpt)
+void frmMain::DoMode(Step valOpt)
 {
-    if (valOpt < 1 || valOpt > 5)
+    if (valOpt < kFirstStep || valOpt > kLastStep)
         return;
     const GuestbookProject project = readProject();
-    for (int earlier = 1; valOpt == 5 && earlier < 5; ++earlier) {
+    for (Step earlier = kFirstStep; valOpt == kLastStep && earlier < kLastStep; earlier = earlier + 1) {
         const QString problem = step(earlier)->validate(project);
         if (!problem.isEmpty()) {
             MessagePrompt::error(this, problem);
@@ -253,8 +253,8 @@ void frmMain::DoMode(int valOpt)
         }
     }
     m_currentMode = valOpt;
-    lblBack->setEnabled(valOpt != 1);
-    lblPreview->setVisible(valOpt != 1);
+    lblBack->setEnabled(valOpt != kFirstStep);
+    lblPreview->setVisible(valOpt != kFirstStep);
     step(valOpt)->build(m_project);
     // The focus goes to the new step before the old one hides: hiding the control that
     // has it would first hand it to Back, and a screen reader would say so. Where the new
@@ -262,15 +262,15 @@ void frmMain::DoMode(int valOpt)
     step(valOpt)->frame()->show();
     lblSteps->setText(step(valOpt)->heading());  // the label tells screen readers its name changed
     focusStep(step(valOpt));
-    for (int number = 1; number <= 5; ++number) {
-        QFrame *frame = step(number)->frame();
-        if (number == valOpt || frame->isHidden())
+    for (WizardStep *other : m_steps) {
+        QFrame *frame = other->frame();
+        if (other == step(valOpt) || frame->isHidden())
             continue;
         if (frame->isAncestorOf(focusWidget()))
             lblNext->setFocus();
         frame->hide();
     }
-    if (valOpt == 5) {
+    if (valOpt == Step::Generation) {
         m_generation->showTarget(m_projectName, project.Project_Path + SpacesToUnderscores(m_projectName));
         setNextFinishes(true);
     }
@@ -323,12 +323,10 @@ void frmMain::lblNext_Click()
 
 void frmMain::lblBack_Click()
 {
-    if (m_currentMode == 5) {
+    if (m_currentMode == kLastStep)
         setNextFinishes(false);
-        DoMode(4);
-    } else if (m_currentMode != 1) {
+    if (m_currentMode != kFirstStep)
         DoMode(m_currentMode - 1);
-    }
 }
 
 void frmMain::setStatusVisible(bool visible)
@@ -346,9 +344,10 @@ void frmMain::setStatusText(const QString &text)
 void frmMain::generationFinished(const QString &folder)
 {
     m_generation->showGenerated();
-    DoMode(2);
+    DoMode(Step::TitleBody);
     setStatusVisible(false);
-    if (MessagePrompt::show(this, tr(kViewFilesQuestion), MessagePrompt::Icon::Information, MessagePrompt::Buttons::YesNo))
+    if (MessagePrompt::show(this, tr(kViewFilesQuestion), MessagePrompt::Icon::Information,
+                            MessagePrompt::Buttons::YesNo))
         DesktopActions::open(folder, this);
 }
 
@@ -382,6 +381,6 @@ void frmMain::LoadProject(const QString &name)
 void frmMain::openProject(const QString &name)
 {
     LoadProject(name);
-    DoMode(2);
+    DoMode(Step::TitleBody);
     MessagePrompt::inform(this, kSettingsLoaded() + readProject().Project_Title);
 }

@@ -3,6 +3,7 @@
 #include "generator/generationhost.h"
 #include "store/atomicfile.h"
 #include "store/guestbookproject.h"
+#include "wizard/wizardstep.h"
 
 #include <QWidget>
 
@@ -16,7 +17,6 @@ class GenerationStep;
 class LabelButton;
 class QLabel;
 class TitleBodyStep;
-class WizardStep;
 
 // The main window: a five-step wizard that holds the live project in its
 // steps, saves it and has the guestbook generated.
@@ -28,9 +28,9 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Shows step valOpt (1 to 5); any other number changes nothing.
-    void DoMode(int valOpt);
-    int CurrentMode() const { return m_currentMode; }
+    // Shows step valOpt; a value outside the steps changes nothing.
+    void DoMode(Step valOpt);
+    Step CurrentMode() const { return m_currentMode; }
 
     QString ProjectName() const { return m_projectName; }
     void setProjectName(const QString &name) { m_projectName = name; }
@@ -65,14 +65,14 @@ private:
     // The design or its name differ from what was last saved or loaded.
     bool hasUnsavedChanges() const;
     void showWriteError(const WriteResult &result);
-    WizardStep *step(int number) const;
+    WizardStep *step(Step which) const;
     void setNextFinishes(bool finishes);
     void focusStep(WizardStep *shownStep);
 
     void lblNext_Click();
     void lblBack_Click();
 
-    int m_currentMode = 0;
+    Step m_currentMode = Step(0);  // none until the window is loaded
     bool m_nextFinishes = false;  // Next reads "Finish" and runs the generation
     QString m_projectName;
     // The design as last saved or loaded, and its name.
@@ -90,7 +90,7 @@ private:
     TitleBodyStep *m_titleBody = nullptr;
     FieldsStep *m_fields = nullptr;
     GenerationStep *m_generation = nullptr;
-    std::array<WizardStep *, 5> m_steps{};
+    std::array<WizardStep *, kStepCount> m_steps{};
     // Back, Next, Open Existing, Preview, About, Help, Exit: the end of every step's Tab order.
     QList<QWidget *> m_windowButtons;
 };

@@ -4,6 +4,20 @@
 
 #include <QObject>
 
+// The wizard's steps in the order they are shown; the value is the number in the step's heading.
+enum class Step { Introduction = 1, TitleBody, Fonts, Fields, Generation };
+constexpr Step kFirstStep = Step::Introduction;
+constexpr Step kLastStep = Step::Generation;
+constexpr int kStepCount = int(kLastStep);
+constexpr Step operator+(Step step, int by)
+{
+    return Step(int(step) + by);
+}
+constexpr Step operator-(Step step, int by)
+{
+    return Step(int(step) - by);
+}
+
 class LabelButton;
 class QFrame;
 class QLineEdit;

@@ -121,7 +121,7 @@ private slots:
         QStringList seen{focusedName(window)};
         for (const QChar key : keys)
             pressWindowKey(window, key), seen << focusedName(window);
-        seen << "step" << QString::number(f.window().CurrentMode());
+        seen << "step" << QString::number(int(f.window().CurrentMode()));
         const QWidget *opener = window->focusWidget();
         if (const QWidget *browser = shownExistingProjects())
             seen << "browser" << (browser->pos() == opener->mapToGlobal(QPoint(0, opener->height())) ? "below" : "off");
@@ -140,7 +140,7 @@ private slots:
         QAccessibleActionInterface *next = QAccessible::queryAccessibleInterface(f.find("lblNext"))->actionInterface();
         next->doAction(QAccessibleActionInterface::pressAction());
         f.walk("N");
-        QCOMPARE(f.window().CurrentMode(), 3);
+        QCOMPARE(f.window().CurrentMode(), Step::Fonts);
         QVERIFY(focusedName(f.main.get()) != "txtFColor");
         QTest::keyClick(f.main.get(), Qt::Key_Shift);  // any key: the keyboard is in use
         f.walk("N");

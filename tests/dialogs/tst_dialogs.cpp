@@ -476,7 +476,7 @@ private:
                   Qt::LeftButton);
         QCOMPARE(f.window().readProject(), accepted);
         QCOMPARE(f.window().ProjectName(), accepted.Project_Title);  // what the next save goes under
-        QCOMPARE(f.window().CurrentMode(), 2);
+        QCOMPARE(f.window().CurrentMode(), Step::TitleBody);
         QCOMPARE(f.boxes(), QStringList{"i Ok: Settings loaded for: " + accepted.Project_Title});
         QVERIFY(closedBeforeMessage);
         QTRY_VERIFY(!window);

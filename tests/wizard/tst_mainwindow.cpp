@@ -54,7 +54,7 @@ QString state(const WindowFixture &f)
 {
     if (!f.window().isVisible())
         return "closed at " + GetINISetting("Position", "Left", "-") + ',' + GetINISetting("Position", "Top", "-");
-    QStringList seen{QString::number(f.window().CurrentMode())};
+    QStringList seen{QString::number(int(f.window().CurrentMode()))};
     for (const char *name :
          {"frMain", "frStep1", "frStep2", "frStep3", "frStep4", "lblSteps", "lblBack", "lblPreview", "lblNext"}) {
         const QWidget *shown = f.find(name);
@@ -296,7 +296,7 @@ private slots:
         sendMouse(background, QEvent::MouseMove, press + QPoint(80, 60));
         f.click("lblNext");
         QCOMPARE(f.window().pos(), start + QPoint(15, 5));
-        QCOMPARE(f.window().CurrentMode(), 2);
+        QCOMPARE(f.window().CurrentMode(), Step::TitleBody);
     }
 
     void dataFolderChoice_data()

@@ -186,12 +186,12 @@ public:
     frmMain &window() const { return *main; }
     template <typename T = QWidget>
     T *find(const QString &name) const { return control<T>(main.get(), name); }
-    void step(int number) const { main->DoMode(number); }
+    void step(int number) const { main->DoMode(Step(number)); }
     // Clicks "Next >>" for each N and "<< Back" for each B; calls DoMode for a digit.
     void walk(const QString &clicks) const
     {
         for (const QChar c : clicks)
-            c.isDigit() ? main->DoMode(c.digitValue()) : clickNamed(main.get(), c == 'N' ? "lblNext" : "lblBack");
+            c.isDigit() ? main->DoMode(Step(c.digitValue())) : clickNamed(main.get(), c == 'N' ? "lblNext" : "lblBack");
     }
     // Clicks a control of the window; dialog, when given, acts on the modal window it opens.
     void click(const QString &name, std::function<void(QWidget *)> dialog = {}) const
@@ -363,7 +363,7 @@ inline QWidget *openWindow(const QString &name, QWidget &owner, QString &passed)
     if (name.startsWith("step ")) {
         auto *main = new frmMain;
         main->setParent(&owner, main->windowFlags());
-        main->DoMode(name.mid(5).toInt());
+        main->DoMode(Step(name.mid(5).toInt()));
         return main;
     }
     if (name == "title") {

@@ -87,11 +87,11 @@ int main(int argc, char *argv[])
             project.Project_Path = QStringLiteral("/home/quilluser/.local/share/Quillset/projects/");
             main.showProject(project);
         }
-        main.DoMode(which.mid(4).toInt());
+        main.DoMode(Step(which.mid(4).toInt()));
         QTimer::singleShot(1000, [&main] { printArea(main.frameGeometry()); });
         return app.exec();
     }
-    main.DoMode(which == QLatin1String("title") ? 2 : 4);
+    main.DoMode(which == QLatin1String("title") ? Step::TitleBody : Step::Fields);
     auto *fields = main.findChild<QTreeWidget *>(QStringLiteral("lvwFields"));
 
     QWidget *shown = nullptr;
