@@ -1,6 +1,6 @@
 #include "generator/pagecodepage.h"
 
-#include "store/settingsfile.h"
+#include "store/programsettings.h"
 
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -8,9 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString kSettingsSection = QStringLiteral("Settings");
-const QString kCodePageKey = QStringLiteral("PageCodePage");
 
 // Families whose encoders shift between character sets with escape or shift
 // bytes: what a character becomes depends on what came before it, so a value's
@@ -70,7 +67,7 @@ bool isUsable(const QString &name)
 // The one place that reads the page code page.
 PageCodePage PageCodePage::fromSettings()
 {
-    return PageCodePage(GetINISetting(kSettingsSection, kCodePageKey, QString()));
+    return PageCodePage(GetProgramSetting(ProgramSetting::PageCodePage));
 }
 
 PageCodePage::PageCodePage(const QString &requestedName)

@@ -2,13 +2,12 @@
 
 #include "store/atomicfile.h"
 #include "store/programfolder.h"
+#include "store/programsettings.h"
 #include "store/settingsfile.h"
 
 #include <QDateTime>
 
 namespace {
-const QString kSettingsSection = QStringLiteral("Settings");
-const QString kAppLogKey = QStringLiteral("AppLog");
 
 // The log's path as the settings file named it when the first line was written.
 struct KeptLogPath {
@@ -25,10 +24,10 @@ QString logFilePath()
     const QString settingsFile = SettingsFilePath();
     if (kept.settingsFile == settingsFile)
         return kept.path;
-    QString path = GetINISetting(kSettingsSection, kAppLogKey, QString());
+    QString path = GetProgramSetting(ProgramSetting::AppLog);
     if (path.isEmpty()) {
         path = ProgramFolder::path() + ProgramFolder::separator() + QStringLiteral("applog.log");
-        SaveINISetting(kSettingsSection, kAppLogKey, path);
+        SaveProgramSetting(ProgramSetting::AppLog, path);
     }
     kept = {settingsFile, path};
     return path;

@@ -1,5 +1,6 @@
 #include "store/projectstore.h"
 
+#include "store/programsettings.h"
 #include "store/projectkeys.h"
 #include "store/settingsfile.h"
 
@@ -11,10 +12,6 @@
 
 namespace {
 
-const QString kProjectsSection = QStringLiteral("Projects");
-const QString kRecentKey = QStringLiteral("Recent_Projects");
-const QString kSettingsSection = QStringLiteral("Settings");
-const QString kCountKey = QStringLiteral("prjNumber");
 const QString kFieldKeyPrefix = QStringLiteral("FLD_");
 const QString kFieldNamesKey = kFieldKeyPrefix + QStringLiteral("Names");
 const QString kListSeparator = QStringLiteral(", ");
@@ -39,7 +36,8 @@ bool recentListHolds(const QString &list, const QString &entry)
 int storedProjectCount(const IniSnapshot &settings)
 {
     bool ok = false;
-    const int count = settings.value(kSettingsSection, kCountKey, QStringLiteral("9999")).trimmed().toInt(&ok);
+    const int count =
+        GetProgramSetting(settings, ProgramSetting::ProjectCount, QStringLiteral("9999")).trimmed().toInt(&ok);
     return ok && count != 9999 ? count : 0;
 }
 
@@ -51,13 +49,14 @@ int countedUp(int count)
 
 QList<IniValue> recentListUpdate(const IniSnapshot &settings, const QString &name)
 {
-    const QString list = settings.value(kProjectsSection, kRecentKey, QString());
+    const QString list = GetProgramSetting(settings, ProgramSetting::RecentProjects);
     const QString entry = SpacesToUnderscores(name);
     if (recentListHolds(list, entry))
         return {};
     const QString newList = list.isEmpty() ? entry : list + kListSeparator + entry;
-    return {{kProjectsSection, kRecentKey, newList},
-            {kSettingsSection, kCountKey, QString::number(countedUp(storedProjectCount(settings)))}};
+    return {
+        ProgramSettingValue(ProgramSetting::RecentProjects, newList),
+        ProgramSettingValue(ProgramSetting::ProjectCount, QString::number(countedUp(storedProjectCount(settings))))};
 }
 
 // An optional key is written when it is on or when the file holds a value to overwrite.
@@ -158,8 +157,9 @@ WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
     if (const QString refusal = unsavableField(name, project); !refusal.isEmpty())
         return WriteResult::failure(refusal);
-    return SaveINISettings(
-        [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(current, name, project); });
+    return SaveINISettings([&](const IniSnapshot &current) {
+        return recentListUpdate(current, name) + projectValues(current, name, project);
+    });
 }
 
 WriteResult SavePublishSettings(const QString &name, const GuestbookProject &project)
@@ -258,7 +258,7 @@ private:
 
 QList<RecentProject> FillRecentProjects()
 {
-    const QString list = GetINISetting(kProjectsSection, kRecentKey, QString());
+    const QString list = GetProgramSetting(ProgramSetting::RecentProjects);
     const qsizetype entries = list.count(QLatin1Char(',')) + 1;
     QList<RecentProject> rows;
     rows.reserve(entries);

@@ -2,6 +2,7 @@
 
 #include "chrome/placement.h"
 #include "store/applog.h"
+#include "store/programsettings.h"
 #include "store/settingsfile.h"
 
 #include <QGuiApplication>
@@ -14,10 +15,6 @@
 #include <optional>
 
 namespace {
-
-const QString kSection = QStringLiteral("Position");
-const QString kLeft = QStringLiteral("Left");
-const QString kTop = QStringLiteral("Top");
 
 // A saved coordinate in twips: a number, rounded to the nearest whole number
 // with a half to the even neighbour. Anything else counts as not saved.
@@ -63,12 +60,12 @@ QPoint keptWithin(const QRect &window, const QRect &area)
 
 void WindowPosition::restore(QWidget *window)
 {
-    const QString leftText = GetINISetting(kSection, kLeft, QString());
+    const QString leftText = GetProgramSetting(ProgramSetting::WindowLeft);
     std::optional<int> left;
     std::optional<int> top;
     if (!leftText.isEmpty()) {
         left = savedTwips(leftText);
-        top = savedTwips(GetINISetting(kSection, kTop, QString()));
+        top = savedTwips(GetProgramSetting(ProgramSetting::WindowTop));
     }
     if (left && top) {
         // A window saved partly off its screen comes back wholly on the screen that
@@ -89,6 +86,7 @@ void WindowPosition::restore(QWidget *window)
 
 WriteResult WindowPosition::save(const QWidget *window)
 {
-    return SaveINISettings({{kSection, kLeft, QString::number(window->x() * kTwipsPerPixel)},
-                            {kSection, kTop, QString::number(window->y() * kTwipsPerPixel)}});
+    return SaveINISettings(
+        {ProgramSettingValue(ProgramSetting::WindowLeft, QString::number(window->x() * kTwipsPerPixel)),
+         ProgramSettingValue(ProgramSetting::WindowTop, QString::number(window->y() * kTwipsPerPixel))});
 }
