@@ -26,8 +26,7 @@ FontsStep::FontsStep(QWidget *window)
 
 void FontsStep::buildControls()
 {
-    addText(frame(),
-            tr("This step allows you to set the font settings that will be used for your guestbook."),
+    addText(frame(), tr("This step allows you to set the font settings that will be used for your guestbook."),
             {12, 10, 479, 30});
     m_main = addGroup({"txtFColor", "imgFColor", "cboFont", "cboPX", "Text", ""}, {12, 40});
     addHeading(frame(), tr("Hyperlinks"), {12, 128, 200, 16});
@@ -74,28 +73,16 @@ void FontsStep::loadFonts()
         combo->addItems(families);
 }
 
-void FontsStep::fill(const GuestbookProject &p)
+const QList<StepValue> &FontsStep::values() const
 {
-    m_main.colour->setText(p.M_FColor);
-    m_main.face->setEditText(p.M_FFace);
-    m_main.size->setEditText(p.M_FSize);
-    m_link.colour->setText(p.H_FColor);
-    m_link.face->setEditText(p.H_FFace);
-    m_link.size->setEditText(p.H_FSize);
-    m_linkHover.colour->setText(p.HM_FColor);
-    m_linkHover.face->setEditText(p.HM_FFace);
-    m_linkHover.size->setEditText(p.HM_FSize);
-}
-
-void FontsStep::writeBack(GuestbookProject &p) const
-{
-    p.M_FColor = m_main.colour->text();
-    p.M_FFace = m_main.face->currentText();
-    p.M_FSize = m_main.size->currentText();
-    p.H_FColor = m_link.colour->text();
-    p.H_FFace = m_link.face->currentText();
-    p.H_FSize = m_link.size->currentText();
-    p.HM_FColor = m_linkHover.colour->text();
-    p.HM_FFace = m_linkHover.face->currentText();
-    p.HM_FSize = m_linkHover.size->currentText();
+    using P = GuestbookProject;
+    using K = ControlKind;
+    static const QList<StepValue> values{
+        {"txtFColor", K::TextBox, &P::M_FColor},   {"cboFont", K::ComboBox, &P::M_FFace},
+        {"cboPX", K::ComboBox, &P::M_FSize},       {"txtHColor", K::TextBox, &P::H_FColor},
+        {"cboHFont", K::ComboBox, &P::H_FFace},    {"cboHPX", K::ComboBox, &P::H_FSize},
+        {"txtHMColor", K::TextBox, &P::HM_FColor}, {"cboHMFont", K::ComboBox, &P::HM_FFace},
+        {"cboHMPX", K::ComboBox, &P::HM_FSize},
+    };
+    return values;
 }

@@ -12,8 +12,7 @@ class FontsStep : public WizardStep
 public:
     explicit FontsStep(QWidget *window);
 
-    void fill(const GuestbookProject &p) override;
-    void writeBack(GuestbookProject &p) const override;
+    const QList<StepValue> &values() const override;
 
 protected:
     void buildControls() override;

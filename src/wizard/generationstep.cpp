@@ -31,7 +31,7 @@ void GenerationStep::buildControls()
     QFrame *f = frame();
     addText(f,
             tr("Your guestbook settings will now be saved and your guestbook file's generated in the "
-                           "path specified below."),
+               "path specified below."),
             {12, 10, 479, 30});
     lblProjectName = addText(f, tr("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
     addText(f, tr("Path:"), {12, 78, 40, 16}, "lblGBPath1");
@@ -42,7 +42,7 @@ void GenerationStep::buildControls()
     lblGBPath->setContentsMargins(2, 1, 0, 0);  // room for the focus mark around the text
     addText(f,
             tr("Once you click 'Finish', Quillset will begin creating the file's you will need for "
-                           "your guestbook."),
+               "your guestbook."),
             {12, 120, 479, 30});
     // Room for the whole summary with every option on: three lines.
     lblProtectionState = addText(f, QString(), {12, 150, 270, 44}, "lblProtectionState");
@@ -86,17 +86,29 @@ void GenerationStep::showGenerated()
     lblServerNeeds->show();
 }
 
+const QList<StepValue> &GenerationStep::values() const
+{
+    using P = GuestbookProject;
+    constexpr ControlKind kept = ControlKind::Kept;
+    static const QList<StepValue> values{
+        {nullptr, kept, nullptr, &P::Spam_Guard},
+        {nullptr, kept, &P::Max_Entry_Length},
+        {nullptr, kept, &P::Entries_Per_Page},
+        {nullptr, kept, &P::Owner_Password},
+        {nullptr, kept, nullptr, &P::Moderate_Entries},
+        {nullptr, kept, &P::Publish_Protocol},
+        {nullptr, kept, &P::Publish_Host},
+        {nullptr, kept, &P::Publish_Port},
+        {nullptr, kept, &P::Publish_User},
+        {nullptr, kept, &P::Publish_Folder},
+        {nullptr, kept, &P::Site_Address},
+    };
+    return values;
+}
+
 void GenerationStep::writeBack(GuestbookProject &project) const
 {
-    project.Spam_Guard = m_protection.Spam_Guard;
-    project.Max_Entry_Length = m_protection.Max_Entry_Length;
-    project.Entries_Per_Page = m_protection.Entries_Per_Page;
-    project.Owner_Password = m_protection.Owner_Password;
-    project.Moderate_Entries = m_protection.Moderate_Entries;
-    for (QString GuestbookProject::*server :
-         {&GuestbookProject::Publish_Protocol, &GuestbookProject::Publish_Host, &GuestbookProject::Publish_Port,
-          &GuestbookProject::Publish_User, &GuestbookProject::Publish_Folder, &GuestbookProject::Site_Address})
-        project.*server = m_protection.*server;
+    CopyValues(values(), m_protection, project);
 }
 
 // The server settings are saved at once: after a run the window no longer asks to save.

@@ -20,7 +20,8 @@ public:
     void setStatusVisible(bool visible);
     void setStatusText(const QString &text);
 
-    // The protection values: kept here from the project and changed in their dialog.
+    // The protection and publishing values: kept here from the project and changed in their dialogs.
+    const QList<StepValue> &values() const override;
     void fill(const GuestbookProject &project) override;
     void writeBack(GuestbookProject &project) const override;
 

@@ -8,9 +8,9 @@
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,8 +39,7 @@ TitleBodyStep::TitleBodyStep(QWidget *window)
 
 void TitleBodyStep::buildControls()
 {
-    addText(frame(), tr("This step allows you to set the title and fonts for your guestbook."),
-            {12, 10, 479, 16});
+    addText(frame(), tr("This step allows you to set the title and fonts for your guestbook."), {12, 10, 479, 16});
     buildTitleRows();
     buildBodyRows();
 }
@@ -79,8 +78,8 @@ void TitleBodyStep::buildBodyRows()
     addText(f, tr("Background Image:"), {12, 131, 110, 16})->setBuddy(txtBGImage);
     txtBGColor = addTextBox(f, "txtBGColor", QString(), {125, 156, 90, 21});
     addText(f, tr("Background Color:"), {12, 159, 110, 16})->setBuddy(txtBGColor);
-    LabelButton *imgBGcolor = addPictureButton(f, "imgBGcolor", tr("Background colour"),
-                                               Pictures::palette(16), {222, 158, 16, 16});
+    LabelButton *imgBGcolor =
+        addPictureButton(f, "imgBGcolor", tr("Background colour"), Pictures::palette(16), {222, 158, 16, 16});
 
     QStringList widths;
     for (int percent = 10; percent <= 100; percent += 5)
@@ -101,27 +100,26 @@ void TitleBodyStep::buildBodyRows()
     linkColourSwatch(imgBGcolor, txtBGColor, tr("Background colour"));
 }
 
-void TitleBodyStep::fill(const GuestbookProject &p)
+const QList<StepValue> &TitleBodyStep::values() const
 {
-    txtTitle->setText(p.Project_Title);
-    txtSaveTo->setText(p.Project_Path);
-    txtBGImage->setText(p.BG_Image);
-    txtBGColor->setText(p.BG_Color);
-    cbotblWidth->setEditText(p.TBL_Width);
-    chkBorder->setChecked(p.TBL_Border == 1);
-    chkBorder_Click();
-    cbotblBorder->setEditText(p.TBL_Border_Width);
+    using P = GuestbookProject;
+    using K = ControlKind;
+    static const QList<StepValue> values{
+        {"txtTitle", K::TextBox, &P::Project_Title},
+        {"txtSaveTo", K::TextBox, &P::Project_Path},
+        {"txtBGImage", K::TextBox, &P::BG_Image},
+        {"txtBGColor", K::TextBox, &P::BG_Color},
+        {"cbotblWidth", K::ComboBox, &P::TBL_Width},
+        {"chkBorder", K::CheckBox, nullptr, &P::TBL_Border},
+        {"cbotblBorder", K::ComboBox, &P::TBL_Border_Width},
+    };
+    return values;
 }
 
-void TitleBodyStep::writeBack(GuestbookProject &p) const
+void TitleBodyStep::fill(const GuestbookProject &p)
 {
-    p.Project_Title = txtTitle->text();
-    p.Project_Path = txtSaveTo->text();
-    p.BG_Image = txtBGImage->text();
-    p.BG_Color = txtBGColor->text();
-    p.TBL_Width = cbotblWidth->currentText();
-    p.TBL_Border = chkBorder->isChecked() ? 1 : 0;
-    p.TBL_Border_Width = cbotblBorder->currentText();
+    WizardStep::fill(p);
+    chkBorder_Click();
 }
 
 void TitleBodyStep::shown()

@@ -14,8 +14,8 @@ class TitleBodyStep : public WizardStep
 public:
     explicit TitleBodyStep(QWidget *window);
 
+    const QList<StepValue> &values() const override;
     void fill(const GuestbookProject &p) override;
-    void writeBack(GuestbookProject &p) const override;
     void shown() override;
 
 signals:

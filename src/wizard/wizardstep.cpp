@@ -40,6 +40,22 @@ void WizardStep::build(const GuestbookProject &project)
     fill(project);
 }
 
+const QList<StepValue> &WizardStep::values() const
+{
+    static const QList<StepValue> none;
+    return none;
+}
+
+void WizardStep::fill(const GuestbookProject &project)
+{
+    FillControls(*m_frame, values(), project);
+}
+
+void WizardStep::writeBack(GuestbookProject &project) const
+{
+    WriteBackControls(*m_frame, values(), project);
+}
+
 void WizardStep::linkColourSwatch(LabelButton *swatch, QLineEdit *box, const QString &colours)
 {
     const auto speak = [swatch, box, colours] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/guestbookproject.h"
+#include "wizard/stepvalues.h"
 
 #include <QObject>
 
@@ -26,7 +27,8 @@ class QWidget;
 // One step of the wizard: its frame and the controls in it. The controls are made
 // on the step's first show (build); until then the window keeps the step's values
 // in its project record. A built step fills its controls from a project and writes
-// their values back into one; a step may refuse to be left for the next.
+// their values back into one, each as its row in values() says; a step may refuse
+// to be left for the next.
 class WizardStep : public QObject
 {
     Q_OBJECT
@@ -41,8 +43,10 @@ public:
     // Makes the controls (once) and fills them from project.
     void build(const GuestbookProject &project);
 
-    virtual void fill(const GuestbookProject &) {}
-    virtual void writeBack(GuestbookProject &) const {}
+    // Each project value the step shows, with its control.
+    virtual const QList<StepValue> &values() const;
+    virtual void fill(const GuestbookProject &project);
+    virtual void writeBack(GuestbookProject &project) const;
     // Why the wizard cannot go on past this step with project; empty when it can.
     virtual QString validate(const GuestbookProject &) const { return QString(); }
     // The step has just been shown.

@@ -9,6 +9,7 @@
 #include "app/programstart.h"
 #include "chrome/desktopstartup.h"
 #include "generator/generationrun.h"
+#include "store/projectkeys.h"
 
 namespace {
 
@@ -280,6 +281,41 @@ private slots:
         QCOMPARE(f.window().readProject(), design);
         f.window().showProject(GuestbookProject::startupDefaults());
         QCOMPARE(f.window().readProject(), GuestbookProject::startupDefaults());
+    }
+
+    // Each control of steps 2 and 3 shows its own project value and writes a new one back: the
+    // design holds each key's name as its value (flags on), so a control tied to another key shows it.
+    void controlsCarryTheirKeys_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        const auto add = [](const char *step, const QString &rows) {
+            for (const QString &row : rows.split(' '))
+                QTest::addRow("%s", qPrintable(row)) << QString(step) << row.section('=', 0, 0) << row.section('=', 1);
+        };
+        add("2", "txtTitle=Project_Title txtSaveTo=Project_Path txtBGImage=BG_Image txtBGColor=BG_Color "
+                 "cbotblWidth=TBL_Width chkBorder=TBL_Border cbotblBorder=TBL_Border_Width");
+        add("3", "txtFColor=M_FColor cboFont=M_FFace cboPX=M_FSize txtHColor=H_FColor cboHFont=H_FFace "
+                 "cboHPX=H_FSize txtHMColor=HM_FColor cboHMFont=HM_FFace cboHMPX=HM_FSize");
+    }
+
+    void controlsCarryTheirKeys()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        WindowFixture f({}, false);
+        GuestbookProject design = GuestbookProject::startupDefaults();
+        for (const ProjectKey &each : ProjectKeys())
+            each.setIn(design, each.text ? QString(each.key) : "1");
+        f.window().showProject(design);
+        const bool box = control == "chkBorder";  // shown as Yes or No; a click turns it off
+        const QStringList seen = f.play(step + "|?" + control + '|' + control + (box ? "" : "=changed"));
+        QCOMPARE(seen, QStringList{control + '=' + (box ? "Yes" : key)});
+        const auto row = std::find_if(ProjectKeys().begin(), ProjectKeys().end(),
+                                      [&](const ProjectKey &each) { return each.key == key; });
+        QCOMPARE(row->valueIn(f.window().readProject()), box ? "0" : "changed");
     }
 
     // Another button than the left moves the window by hand while it is held; once it is up
