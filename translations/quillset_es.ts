@@ -739,7 +739,7 @@ Would you like to view your files now?</source>
     </message>
     <message>
         <source>Download entries</source>
-        <translation>Descargar entradas</translation>
+        <translation>Bajar entradas</translation>
     </message>
     <message>
         <source>Publish</source>
@@ -747,7 +747,7 @@ Would you like to view your files now?</source>
     </message>
     <message>
         <source>Check the site</source>
-        <translation>Comprobar el sitio</translation>
+        <translation>Comprobar sitio</translation>
     </message>
     <message>
         <source>Close</source>

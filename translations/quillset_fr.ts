@@ -739,7 +739,7 @@ Voulez-vous voir vos fichiers maintenant ?</translation>
     </message>
     <message>
         <source>Download entries</source>
-        <translation>Télécharger les entrées</translation>
+        <translation>Copier les entrées</translation>
     </message>
     <message>
         <source>Publish</source>
