@@ -16,11 +16,8 @@ namespace {
 QString printed(FILE *file)
 {
     std::rewind(file);
-    QByteArray bytes;
-    char buffer[512];
-    while (const size_t count = std::fread(buffer, 1, sizeof buffer, file))
-        bytes.append(buffer, static_cast<qsizetype>(count));
-    return QString::fromUtf8(bytes);
+    QFile read;
+    return read.open(file, QIODevice::ReadOnly) ? QString::fromUtf8(read.readAll()) : QStringLiteral("unreadable");
 }
 
 GuestbookProject projectOn(const QString &protocol, const QString &folder, const QString &path)
