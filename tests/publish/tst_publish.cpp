@@ -273,7 +273,8 @@ void PublishTest::setOfAGuestbook_data()
     QTest::addColumn<QStringList>("dataFiles");
     const QString owner = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
     QTest::newRow("plain") << "" << 0 << 0 << "None" << kPages << QStringList{"guestbook.txt"};
-    QTest::newRow("web picture") << "" << 0 << 0 << "http://example.org/a.gif" << kPages << QStringList{"guestbook.txt"};
+    QTest::newRow("web picture") << "" << 0 << 0 << "http://example.org/a.gif" << kPages
+                                 << QStringList{"guestbook.txt"};
     QTest::newRow("local picture") << "" << 0 << 0 << "/home/ann/Pictures/Back.png" << kPages + QStringList{"Back.png"}
                                    << QStringList{"guestbook.txt"};
     QTest::newRow("owner page, moderated")
