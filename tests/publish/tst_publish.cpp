@@ -93,8 +93,9 @@ void PublishTest::publish_data()
 
     const QString dropped = QStringLiteral("The connection to 127.0.0.1 was lost while sending picture.jpg. Try again "
                                            "when the connection is back. The site was left as it was.");
-    const QString login = QStringLiteral("The server refused the log-in as \"quillsetpub\". Check the user name and "
-                                         "the password, then try again.");
+    const QString login = QStringLiteral("The server refused the log-in as \"%1\". Check the user name and the "
+                                         "password, then try again.")
+                              .arg(serverValue(QStringLiteral("user")));
     const QString missing = QStringLiteral("The folder \"no-such-folder\" does not exist on the server. Correct the "
                                            "remote folder, or create it with your host's file manager, then try "
                                            "again.");

@@ -113,7 +113,8 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
                               .arg(serverValue(QStringLiteral("sftp_port")), fingerprint),
                           QStringLiteral("i Ok: Your guestbook is online.")}));
     QCOMPARE(control<QLabel>(&dialog, "lblSending")->text(),
-             QStringLiteral("Sent: default.asp, addtogb.asp, viewguestbook.asp, owner.asp, guestbook.txt"));
+             QStringLiteral("Sent: default.asp, addtogb.asp, viewguestbook.asp, owner.asp, guestbook.txt, deleted.txt, "
+                            "journal.txt"));
     QCOMPARE(control<QProgressBar>(&dialog, "pbProgress")->value(), 100);
     QCOMPARE(remote.files().value(QStringLiteral("default.asp")), QByteArray("default.asp page"));
     QVERIFY(dialog.published());
@@ -134,8 +135,9 @@ void PublishAppTest::commandLine_data()
                                << "";
     QTest::newRow("wrong password") << "Club news"
                                     << "wrong" << 1 << ""
-                                    << "The server refused the log-in as \"quillsetpub\". Check the user name and "
-                                       "the password, then try again.\n";
+                                    << QStringLiteral("The server refused the log-in as \"%1\". Check the user name "
+                                                      "and the password, then try again.\n")
+                                           .arg(serverValue(QStringLiteral("user")));
     QTest::newRow("unknown project") << "Nobody"
                                      << "right" << 1 << ""
                                      << "No project \"Nobody\" is saved.\n";
