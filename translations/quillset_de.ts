@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ColourName</name>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>dunkelgrau</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>grau</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>hellgrau</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violett</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>dunkel%1</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>hell%1</translation>
+    </message>
+</context>
+<context>
     <name>DesktopActions</name>
     <message>
         <source>Error: Unable to open %1</source>
@@ -52,6 +123,14 @@
     <message>
         <source>Add Field</source>
         <translation>Feld hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
     </message>
 </context>
 <context>
@@ -123,6 +202,50 @@
         <source>Project Name: </source>
         <translation>Projektname: </translation>
     </message>
+    <message>
+        <source>robot guard</source>
+        <translation>Robotersperre</translation>
+    </message>
+    <message>
+        <source>at most %1 characters a field</source>
+        <translation>höchstens %1 Zeichen je Feld</translation>
+    </message>
+    <message>
+        <source>%1 entries a page</source>
+        <translation>%1 Einträge je Seite</translation>
+    </message>
+    <message>
+        <source>owner page</source>
+        <translation>Besitzerseite</translation>
+    </message>
+    <message>
+        <source>new entries held for approval</source>
+        <translation>neue Einträge warten auf Freigabe</translation>
+    </message>
+    <message>
+        <source>Protection: %1</source>
+        <translation>Schutz: %1</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>The web server must let the pages write to %1.</source>
+        <translation>Der Webserver muss den Seiten erlauben, in %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The web server must let the pages write to %1 and %2.</source>
+        <translation>Der Webserver muss den Seiten erlauben, in %1 und %2 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Owner page: %1 (not linked). %2</source>
+        <translation>Besitzerseite: %1 (nicht verlinkt). %2</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
 </context>
 <context>
     <name>IntroStep</name>
@@ -149,6 +272,13 @@
     <message>
         <source>Step 1: Introduction</source>
         <translation>Schritt 1: Einführung</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePrompt</name>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
     </message>
 </context>
 <context>
@@ -407,6 +537,10 @@ Feldnamen müssen sich in mehr als Groß- und Kleinschreibung unterscheiden und 
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Projects</source>
+        <translation>Projekte</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -469,6 +603,22 @@ Möchten Sie die Dateien jetzt ansehen?</translation>
         <source>Edit field properties</source>
         <translation>Feldeigenschaften bearbeiten</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the field up</source>
+        <translation>Feld nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move the field down</source>
+        <translation>Feld nach unten verschieben</translation>
+    </message>
 </context>
 <context>
     <name>frmProtection</name>
@@ -523,6 +673,185 @@ Möchten Sie die Dateien jetzt ansehen?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error: The owner page password needs at least 10 characters other than spaces: a shorter one can be found by trying passwords one after another</source>
+        <translation>Fehler: Das Passwort der Besitzerseite braucht mindestens 10 Zeichen außer Leerzeichen: Ein kürzeres lässt sich durch Ausprobieren eines Passworts nach dem anderen finden</translation>
+    </message>
+</context>
+<context>
+    <name>frmPublish</name>
+    <message>
+        <source>SFTP (SSH)</source>
+        <translation>SFTP (SSH)</translation>
+    </message>
+    <message>
+        <source>FTPS (FTP with explicit TLS)</source>
+        <translation>FTPS (FTP mit explizitem TLS)</translation>
+    </message>
+    <message>
+        <source>FTP (not encrypted)</source>
+        <translation>FTP (unverschlüsselt)</translation>
+    </message>
+    <message>
+        <source>Put your guestbook online</source>
+        <translation>Gästebuch online stellen</translation>
+    </message>
+    <message>
+        <source>P&amp;rotocol</source>
+        <translation>P&amp;rotokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Server</translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation>P&amp;ort</translation>
+    </message>
+    <message>
+        <source>&amp;User name</source>
+        <translation>&amp;Benutzername</translation>
+    </message>
+    <message>
+        <source>Remote &amp;folder</source>
+        <translation>Ziel&amp;ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Passwort</translation>
+    </message>
+    <message>
+        <source>R&amp;emember the password</source>
+        <translation>Passwort m&amp;erken</translation>
+    </message>
+    <message>
+        <source>Site&apos;s &amp;web address</source>
+        <translation>&amp;Webadresse der Site</translation>
+    </message>
+    <message>
+        <source>Plain FTP sends your password unencrypted: anyone on the way can read it. Choose SFTP or FTPS if your host offers them.</source>
+        <translation>Einfaches FTP sendet Ihr Passwort unverschlüsselt: Jeder auf dem Weg kann es lesen. Wählen Sie SFTP oder FTPS, wenn Ihr Anbieter sie unterstützt.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Download entries</source>
+        <translation>Einträge laden</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Check the site</source>
+        <translation>Site prüfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No secret store is running on this desktop, so Quillset cannot remember the password: type it each time you publish.</source>
+        <translation>Auf diesem Desktop läuft kein Passwortspeicher, daher kann sich Quillset das Passwort nicht merken: Geben Sie es bei jedem Veröffentlichen ein.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Sending %1</source>
+        <translation>Sende %1</translation>
+    </message>
+    <message>
+        <source>Error: The password could not be remembered: %1</source>
+        <translation>Fehler: Das Passwort konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Your guestbook is online.</source>
+        <translation>Ihr Gästebuch ist online.</translation>
+    </message>
+    <message>
+        <source>The entries were saved in %1</source>
+        <translation>Die Einträge wurden in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Checking the site...</source>
+        <translation>Site wird geprüft...</translation>
+    </message>
+    <message>
+        <source>This is the first connection to %1. Its key has the fingerprint<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your host gives. Is it the same?</source>
+        <translation>Dies ist die erste Verbindung zu %1. Der Schlüssel des Servers hat den Fingerabdruck<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Vergleichen Sie ihn mit dem, den Ihr Anbieter angibt. Stimmen beide überein?</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not signed by an authority this computer trusts. Its SHA-256 fingerprint is<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your host gives. Is it the same?</source>
+        <translation>Das Zertifikat von %1 ist von keiner Stelle signiert, der dieser Computer vertraut. Sein SHA-256-Fingerabdruck ist<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Vergleichen Sie ihn mit dem, den Ihr Anbieter angibt. Stimmen beide überein?</translation>
+    </message>
+    <message>
+        <source>Your guestbook: </source>
+        <translation>Ihr Gästebuch: </translation>
+    </message>
+    <message>
+        <source>Your owner page: </source>
+        <translation>Ihre Besitzerseite: </translation>
+    </message>
+    <message>
+        <source>The sign page at %1 does not answer (%2). Check the address and that the site is online.</source>
+        <translation>Die Eintragsseite unter %1 antwortet nicht (%2). Prüfen Sie die Adresse und ob die Site online ist.</translation>
+    </message>
+    <message>
+        <source>The server answers %1 with error %2: the pages are not at this address. Check the site&apos;s address and the remote folder.</source>
+        <translation>Der Server beantwortet %1 mit Fehler %2: Die Seiten liegen nicht unter dieser Adresse. Prüfen Sie die Adresse der Site und den Zielordner.</translation>
+    </message>
+    <message>
+        <source>The sign page answers at %1.</source>
+        <translation>Die Eintragsseite antwortet unter %1.</translation>
+    </message>
+    <message>
+        <source>The server sends the page&apos;s script instead of running it: this folder does not run classic ASP pages. Ask your host to turn ASP on.</source>
+        <translation>Der Server sendet das Skript der Seite, statt es auszuführen: Dieser Ordner führt keine klassischen ASP-Seiten aus. Bitten Sie Ihren Anbieter, ASP einzuschalten.</translation>
+    </message>
+    <message>
+        <source>The server runs the ASP pages.</source>
+        <translation>Der Server führt die ASP-Seiten aus.</translation>
+    </message>
+    <message>
+        <source>Anyone can read the entries that wait for you at %1. Ask your host to hide .txt files in this folder.</source>
+        <translation>Jeder kann die Einträge lesen, die unter %1 auf Ihre Freigabe warten. Bitten Sie Ihren Anbieter, .txt-Dateien in diesem Ordner zu verbergen.</translation>
+    </message>
+    <message>
+        <source>pending.txt is hidden from visitors.</source>
+        <translation>pending.txt ist für Besucher verborgen.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ColourName</name>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>gris oscuro</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris claro</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cian</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>%1 oscuro</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>%1 claro</translation>
+    </message>
+</context>
+<context>
     <name>DesktopActions</name>
     <message>
         <source>Error: Unable to open %1</source>
@@ -52,6 +123,14 @@
     <message>
         <source>Add Field</source>
         <translation>Añadir campo</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>
@@ -123,6 +202,50 @@
         <source>Project Name: </source>
         <translation>Nombre del proyecto: </translation>
     </message>
+    <message>
+        <source>robot guard</source>
+        <translation>protección contra robots</translation>
+    </message>
+    <message>
+        <source>at most %1 characters a field</source>
+        <translation>como máximo %1 caracteres por campo</translation>
+    </message>
+    <message>
+        <source>%1 entries a page</source>
+        <translation>%1 entradas por página</translation>
+    </message>
+    <message>
+        <source>owner page</source>
+        <translation>página del propietario</translation>
+    </message>
+    <message>
+        <source>new entries held for approval</source>
+        <translation>entradas nuevas retenidas hasta su aprobación</translation>
+    </message>
+    <message>
+        <source>Protection: %1</source>
+        <translation>Protección: %1</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>The web server must let the pages write to %1.</source>
+        <translation>El servidor web debe permitir que las páginas escriban en %1.</translation>
+    </message>
+    <message>
+        <source>The web server must let the pages write to %1 and %2.</source>
+        <translation>El servidor web debe permitir que las páginas escriban en %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Owner page: %1 (not linked). %2</source>
+        <translation>Página del propietario: %1 (sin enlace). %2</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
 </context>
 <context>
     <name>IntroStep</name>
@@ -149,6 +272,13 @@
     <message>
         <source>Step 1: Introduction</source>
         <translation>Paso 1: Introducción</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePrompt</name>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>
@@ -407,6 +537,10 @@ Los nombres de campo deben diferir en algo más que mayúsculas y en algo más q
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Projects</source>
+        <translation>Proyectos</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -469,6 +603,22 @@ Would you like to view your files now?</source>
         <source>Edit field properties</source>
         <translation>Editar las propiedades del campo</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move the field up</source>
+        <translation>Subir el campo</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move the field down</source>
+        <translation>Bajar el campo</translation>
+    </message>
 </context>
 <context>
     <name>frmProtection</name>
@@ -523,6 +673,185 @@ Would you like to view your files now?</source>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Error: The owner page password needs at least 10 characters other than spaces: a shorter one can be found by trying passwords one after another</source>
+        <translation>Error: la contraseña de la página del propietario necesita al menos 10 caracteres sin contar los espacios: una más corta se puede descubrir probando contraseñas una tras otra</translation>
+    </message>
+</context>
+<context>
+    <name>frmPublish</name>
+    <message>
+        <source>SFTP (SSH)</source>
+        <translation>SFTP (SSH)</translation>
+    </message>
+    <message>
+        <source>FTPS (FTP with explicit TLS)</source>
+        <translation>FTPS (FTP con TLS explícito)</translation>
+    </message>
+    <message>
+        <source>FTP (not encrypted)</source>
+        <translation>FTP (sin cifrar)</translation>
+    </message>
+    <message>
+        <source>Put your guestbook online</source>
+        <translation>Publicar su libro de visitas</translation>
+    </message>
+    <message>
+        <source>P&amp;rotocol</source>
+        <translation>P&amp;rotocolo</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Servidor</translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation>P&amp;uerto</translation>
+    </message>
+    <message>
+        <source>&amp;User name</source>
+        <translation>&amp;Usuario</translation>
+    </message>
+    <message>
+        <source>Remote &amp;folder</source>
+        <translation>&amp;Carpeta remota</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>C&amp;ontraseña</translation>
+    </message>
+    <message>
+        <source>R&amp;emember the password</source>
+        <translation>R&amp;ecordar la contraseña</translation>
+    </message>
+    <message>
+        <source>Site&apos;s &amp;web address</source>
+        <translation>Dirección &amp;web del sitio</translation>
+    </message>
+    <message>
+        <source>Plain FTP sends your password unencrypted: anyone on the way can read it. Choose SFTP or FTPS if your host offers them.</source>
+        <translation>El FTP simple envía su contraseña sin cifrar: cualquiera en el camino puede leerla. Elija SFTP o FTPS si su proveedor los ofrece.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Download entries</source>
+        <translation>Bajar entradas</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
+    </message>
+    <message>
+        <source>Check the site</source>
+        <translation>Comprobar sitio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No secret store is running on this desktop, so Quillset cannot remember the password: type it each time you publish.</source>
+        <translation>No hay ningún almacén de secretos en marcha en este escritorio, así que Quillset no puede recordar la contraseña: escríbala cada vez que publique.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Sending %1</source>
+        <translation>Enviando %1</translation>
+    </message>
+    <message>
+        <source>Error: The password could not be remembered: %1</source>
+        <translation>Error: no se pudo recordar la contraseña: %1</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Enviado: %1</translation>
+    </message>
+    <message>
+        <source>Your guestbook is online.</source>
+        <translation>Su libro de visitas está en línea.</translation>
+    </message>
+    <message>
+        <source>The entries were saved in %1</source>
+        <translation>Las entradas se guardaron en %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Checking the site...</source>
+        <translation>Comprobando el sitio...</translation>
+    </message>
+    <message>
+        <source>This is the first connection to %1. Its key has the fingerprint<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your host gives. Is it the same?</source>
+        <translation>Es la primera conexión con %1. Su clave tiene la huella<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compárela con la que indica su proveedor. ¿Es la misma?</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not signed by an authority this computer trusts. Its SHA-256 fingerprint is<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your host gives. Is it the same?</source>
+        <translation>El certificado de %1 no está firmado por ninguna autoridad de confianza para este equipo. Su huella SHA-256 es<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compárela con la que indica su proveedor. ¿Es la misma?</translation>
+    </message>
+    <message>
+        <source>Your guestbook: </source>
+        <translation>Su libro de visitas: </translation>
+    </message>
+    <message>
+        <source>Your owner page: </source>
+        <translation>Su página del propietario: </translation>
+    </message>
+    <message>
+        <source>The sign page at %1 does not answer (%2). Check the address and that the site is online.</source>
+        <translation>La página para firmar en %1 no responde (%2). Compruebe la dirección y que el sitio esté en línea.</translation>
+    </message>
+    <message>
+        <source>The server answers %1 with error %2: the pages are not at this address. Check the site&apos;s address and the remote folder.</source>
+        <translation>El servidor responde a %1 con el error %2: las páginas no están en esta dirección. Compruebe la dirección del sitio y la carpeta remota.</translation>
+    </message>
+    <message>
+        <source>The sign page answers at %1.</source>
+        <translation>La página para firmar responde en %1.</translation>
+    </message>
+    <message>
+        <source>The server sends the page&apos;s script instead of running it: this folder does not run classic ASP pages. Ask your host to turn ASP on.</source>
+        <translation>El servidor envía el script de la página en lugar de ejecutarlo: esta carpeta no ejecuta páginas ASP clásicas. Pida a su proveedor que active ASP.</translation>
+    </message>
+    <message>
+        <source>The server runs the ASP pages.</source>
+        <translation>El servidor ejecuta las páginas ASP.</translation>
+    </message>
+    <message>
+        <source>Anyone can read the entries that wait for you at %1. Ask your host to hide .txt files in this folder.</source>
+        <translation>Cualquiera puede leer las entradas que esperan su aprobación en %1. Pida a su proveedor que oculte los archivos .txt de esta carpeta.</translation>
+    </message>
+    <message>
+        <source>pending.txt is hidden from visitors.</source>
+        <translation>pending.txt está oculto para los visitantes.</translation>
     </message>
 </context>
 </TS>

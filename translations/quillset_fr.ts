@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ColourName</name>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>gris foncé</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>%1 foncé</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>%1 clair</translation>
+    </message>
+</context>
+<context>
     <name>DesktopActions</name>
     <message>
         <source>Error: Unable to open %1</source>
@@ -52,6 +123,14 @@
     <message>
         <source>Add Field</source>
         <translation>Ajouter un champ</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>
@@ -123,6 +202,50 @@
         <source>Project Name: </source>
         <translation>Nom du projet : </translation>
     </message>
+    <message>
+        <source>robot guard</source>
+        <translation>garde anti-robots</translation>
+    </message>
+    <message>
+        <source>at most %1 characters a field</source>
+        <translation>%1 caractères au plus par champ</translation>
+    </message>
+    <message>
+        <source>%1 entries a page</source>
+        <translation>%1 entrées par page</translation>
+    </message>
+    <message>
+        <source>owner page</source>
+        <translation>page propriétaire</translation>
+    </message>
+    <message>
+        <source>new entries held for approval</source>
+        <translation>nouvelles entrées retenues jusqu&apos;à validation</translation>
+    </message>
+    <message>
+        <source>Protection: %1</source>
+        <translation>Protection : %1</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>The web server must let the pages write to %1.</source>
+        <translation>Le serveur web doit permettre aux pages d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>The web server must let the pages write to %1 and %2.</source>
+        <translation>Le serveur web doit permettre aux pages d&apos;écrire dans %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Owner page: %1 (not linked). %2</source>
+        <translation>Page propriétaire : %1 (sans lien). %2</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
 </context>
 <context>
     <name>IntroStep</name>
@@ -149,6 +272,13 @@
     <message>
         <source>Step 1: Introduction</source>
         <translation>Étape 1 : Introduction</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePrompt</name>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
     </message>
 </context>
 <context>
@@ -407,6 +537,10 @@ Les noms de champ doivent différer par plus que les majuscules et par plus qu&a
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Projects</source>
+        <translation>Projets</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -469,6 +603,22 @@ Voulez-vous voir vos fichiers maintenant ?</translation>
         <source>Edit field properties</source>
         <translation>Modifier les propriétés du champ</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move the field up</source>
+        <translation>Monter le champ</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move the field down</source>
+        <translation>Descendre le champ</translation>
+    </message>
 </context>
 <context>
     <name>frmProtection</name>
@@ -523,6 +673,185 @@ Voulez-vous voir vos fichiers maintenant ?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error: The owner page password needs at least 10 characters other than spaces: a shorter one can be found by trying passwords one after another</source>
+        <translation>Erreur : le mot de passe de la page propriétaire doit compter au moins 10 caractères hors espaces : un mot de passe plus court peut être trouvé en essayant les mots de passe l&apos;un après l&apos;autre</translation>
+    </message>
+</context>
+<context>
+    <name>frmPublish</name>
+    <message>
+        <source>SFTP (SSH)</source>
+        <translation>SFTP (SSH)</translation>
+    </message>
+    <message>
+        <source>FTPS (FTP with explicit TLS)</source>
+        <translation>FTPS (FTP avec TLS explicite)</translation>
+    </message>
+    <message>
+        <source>FTP (not encrypted)</source>
+        <translation>FTP (non chiffré)</translation>
+    </message>
+    <message>
+        <source>Put your guestbook online</source>
+        <translation>Mettre votre livre d&apos;or en ligne</translation>
+    </message>
+    <message>
+        <source>P&amp;rotocol</source>
+        <translation>P&amp;rotocole</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Hôte</translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation>P&amp;ort</translation>
+    </message>
+    <message>
+        <source>&amp;User name</source>
+        <translation>Nom d&apos;&amp;utilisateur</translation>
+    </message>
+    <message>
+        <source>Remote &amp;folder</source>
+        <translation>&amp;Dossier distant</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>Mot de &amp;passe</translation>
+    </message>
+    <message>
+        <source>R&amp;emember the password</source>
+        <translation>M&amp;émoriser le mot de passe</translation>
+    </message>
+    <message>
+        <source>Site&apos;s &amp;web address</source>
+        <translation>Adresse &amp;web du site</translation>
+    </message>
+    <message>
+        <source>Plain FTP sends your password unencrypted: anyone on the way can read it. Choose SFTP or FTPS if your host offers them.</source>
+        <translation>Le FTP simple envoie votre mot de passe en clair : n&apos;importe qui sur le trajet peut le lire. Choisissez SFTP ou FTPS si votre hébergeur les propose.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Download entries</source>
+        <translation>Copier les entrées</translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
+    </message>
+    <message>
+        <source>Check the site</source>
+        <translation>Vérifier le site</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No secret store is running on this desktop, so Quillset cannot remember the password: type it each time you publish.</source>
+        <translation>Aucun coffre à secrets ne fonctionne sur ce bureau, Quillset ne peut donc pas mémoriser le mot de passe : saisissez-le à chaque publication.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Sending %1</source>
+        <translation>Envoi de %1</translation>
+    </message>
+    <message>
+        <source>Error: The password could not be remembered: %1</source>
+        <translation>Erreur : le mot de passe n&apos;a pas pu être mémorisé : %1</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Envoyé : %1</translation>
+    </message>
+    <message>
+        <source>Your guestbook is online.</source>
+        <translation>Votre livre d&apos;or est en ligne.</translation>
+    </message>
+    <message>
+        <source>The entries were saved in %1</source>
+        <translation>Les entrées ont été enregistrées dans %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Checking the site...</source>
+        <translation>Vérification du site...</translation>
+    </message>
+    <message>
+        <source>This is the first connection to %1. Its key has the fingerprint<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your host gives. Is it the same?</source>
+        <translation>C&apos;est la première connexion à %1. Sa clé a l&apos;empreinte<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Comparez-la avec celle que donne votre hébergeur. Est-ce la même ?</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not signed by an authority this computer trusts. Its SHA-256 fingerprint is<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your host gives. Is it the same?</source>
+        <translation>Le certificat de %1 n&apos;est signé par aucune autorité à laquelle cet ordinateur fait confiance. Son empreinte SHA-256 est<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Comparez-la avec celle que donne votre hébergeur. Est-ce la même ?</translation>
+    </message>
+    <message>
+        <source>Your guestbook: </source>
+        <translation>Votre livre d&apos;or : </translation>
+    </message>
+    <message>
+        <source>Your owner page: </source>
+        <translation>Votre page propriétaire : </translation>
+    </message>
+    <message>
+        <source>The sign page at %1 does not answer (%2). Check the address and that the site is online.</source>
+        <translation>La page de signature à l&apos;adresse %1 ne répond pas (%2). Vérifiez l&apos;adresse et que le site est en ligne.</translation>
+    </message>
+    <message>
+        <source>The server answers %1 with error %2: the pages are not at this address. Check the site&apos;s address and the remote folder.</source>
+        <translation>Le serveur répond à %1 par l&apos;erreur %2 : les pages ne sont pas à cette adresse. Vérifiez l&apos;adresse du site et le dossier distant.</translation>
+    </message>
+    <message>
+        <source>The sign page answers at %1.</source>
+        <translation>La page de signature répond à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>The server sends the page&apos;s script instead of running it: this folder does not run classic ASP pages. Ask your host to turn ASP on.</source>
+        <translation>Le serveur envoie le script de la page au lieu de l&apos;exécuter : ce dossier n&apos;exécute pas les pages ASP classiques. Demandez à votre hébergeur d&apos;activer ASP.</translation>
+    </message>
+    <message>
+        <source>The server runs the ASP pages.</source>
+        <translation>Le serveur exécute les pages ASP.</translation>
+    </message>
+    <message>
+        <source>Anyone can read the entries that wait for you at %1. Ask your host to hide .txt files in this folder.</source>
+        <translation>N&apos;importe qui peut lire les entrées qui attendent votre validation à l&apos;adresse %1. Demandez à votre hébergeur de masquer les fichiers .txt de ce dossier.</translation>
+    </message>
+    <message>
+        <source>pending.txt is hidden from visitors.</source>
+        <translation>pending.txt est caché aux visiteurs.</translation>
     </message>
 </context>
 </TS>

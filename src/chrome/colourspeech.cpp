@@ -1,10 +1,16 @@
 #include "chrome/colourspeech.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
 
 namespace {
+
+QString spoken(const char *name)
+{
+    return QCoreApplication::translate("ColourName", name);
+}
 
 // Perceived lightness (CIE L*, 0 to 100): pure blue looks dark, pure yellow bright.
 double perceivedLightness(const QColor &colour)
@@ -23,27 +29,35 @@ QString greyName(double lightness)
         double below;
         const char *name;
     };
-    static const Grey greys[] = {{0.12, "black"}, {0.4, "dark grey"}, {0.7, "grey"}, {0.93, "light grey"}};
+    static const Grey greys[] = {{0.12, QT_TRANSLATE_NOOP("ColourName", "black")},
+                                 {0.4, QT_TRANSLATE_NOOP("ColourName", "dark grey")},
+                                 {0.7, QT_TRANSLATE_NOOP("ColourName", "grey")},
+                                 {0.93, QT_TRANSLATE_NOOP("ColourName", "light grey")}};
     for (const Grey &grey : greys) {
         if (lightness < grey.below)
-            return QLatin1String(grey.name);
+            return spoken(grey.name);
     }
-    return QStringLiteral("white");
+    return spoken(QT_TRANSLATE_NOOP("ColourName", "white"));
 }
 
-QString hueName(int hue)
+// The hue's English name, to compare and to look up.
+const char *hueName(int hue)
 {
     struct Hue {
         int below;
         const char *name;
     };
-    static const Hue hues[] = {{15, "red"},   {45, "orange"},  {70, "yellow"},   {160, "green"}, {200, "cyan"},
-                               {260, "blue"}, {290, "purple"}, {330, "magenta"}, {345, "pink"}};
+    static const Hue hues[] = {
+        {15, QT_TRANSLATE_NOOP("ColourName", "red")},     {45, QT_TRANSLATE_NOOP("ColourName", "orange")},
+        {70, QT_TRANSLATE_NOOP("ColourName", "yellow")},  {160, QT_TRANSLATE_NOOP("ColourName", "green")},
+        {200, QT_TRANSLATE_NOOP("ColourName", "cyan")},   {260, QT_TRANSLATE_NOOP("ColourName", "blue")},
+        {290, QT_TRANSLATE_NOOP("ColourName", "purple")}, {330, QT_TRANSLATE_NOOP("ColourName", "magenta")},
+        {345, QT_TRANSLATE_NOOP("ColourName", "pink")}};
     for (const Hue &each : hues) {
         if (hue < each.below)
-            return QLatin1String(each.name);
+            return each.name;
     }
-    return QStringLiteral("red");
+    return "red";
 }
 
 }  // namespace
@@ -54,11 +68,14 @@ QString ColourName(const QColor &colour)
         - qMin(colour.red(), qMin(colour.green(), colour.blue()));
     if (chroma < 31)
         return greyName(colour.lightnessF());
-    const QString hue = hueName(colour.hslHue());
-    if (perceivedLightness(colour) < 40)
-        return hue == QLatin1String("orange") ? QStringLiteral("brown") : QStringLiteral("dark ") + hue;
+    const char *hueKey = hueName(colour.hslHue());
+    const QString hue = spoken(hueKey);
+    if (perceivedLightness(colour) < 40) {
+        return qstrcmp(hueKey, "orange") == 0 ? spoken(QT_TRANSLATE_NOOP("ColourName", "brown"))
+                                              : QCoreApplication::translate("ColourName", "dark %1").arg(hue);
+    }
     if (colour.lightnessF() > 0.75)
-        return QStringLiteral("light ") + hue;
+        return QCoreApplication::translate("ColourName", "light %1").arg(hue);
     return hue;
 }
 

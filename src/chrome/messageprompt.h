@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -38,7 +39,7 @@ inline void error(QWidget *parent, const QString &text)
 // A failure the user can act on: "Error: " and the system's error text.
 inline void failure(QWidget *parent, const QString &errorText)
 {
-    error(parent, QStringLiteral("Error: ") + errorText);
+    error(parent, QCoreApplication::translate("MessagePrompt", "Error: %1").arg(errorText));
 }
 inline void inform(QWidget *parent, const QString &text)
 {

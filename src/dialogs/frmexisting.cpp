@@ -47,7 +47,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *o
     lvwProjects->setColumnCount(1);
     lvwProjects->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwProjects->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvwProjects->setAccessibleName(QStringLiteral("Projects"));
+    lvwProjects->setAccessibleName(tr("Projects"));
     setFocusPolicy(Qt::StrongFocus);
 
     const int right = twipsToPixels(2620);
@@ -63,7 +63,7 @@ frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *o
     lvwProjects->installEventFilter(this);
 
     // Form_Load: the recent list, one row per project, its name as the user knows it.
-    lvwProjects->setHeaderLabels({QStringLiteral("Projects")});
+    lvwProjects->setHeaderLabels({tr("Projects")});
     lvwProjects->header()->resizeSection(0, lvwProjects->width() - twipsToPixels(100));
     for (const RecentProject &project : FillRecentProjects()) {
         auto *row = new QTreeWidgetItem(lvwProjects, {project.text});

@@ -21,20 +21,13 @@
 #include <QSpinBox>
 #include <QThread>
 
-const QString PublishDialogText::kPlainWarning =
-    QStringLiteral("Plain FTP sends your password unencrypted: anyone on the way can read it. Choose SFTP or FTPS "
-                   "if your host offers them.");
-const QString PublishDialogText::kNoSecretStore =
-    QStringLiteral("No secret store is running on this desktop, so Quillset cannot remember the password: type it "
-                   "each time you publish.");
-
 namespace {
 
 // The protocols in the order of the list, with the names the list shows.
-const QList<QPair<PublishProtocol, QString>> kProtocols = {
-    {PublishProtocol::Sftp, QStringLiteral("SFTP (SSH)")},
-    {PublishProtocol::Ftps, QStringLiteral("FTPS (FTP with explicit TLS)")},
-    {PublishProtocol::Ftp, QStringLiteral("FTP (not encrypted)")},
+const QList<QPair<PublishProtocol, const char *>> kProtocols = {
+    {PublishProtocol::Sftp, QT_TRANSLATE_NOOP("frmPublish", "SFTP (SSH)")},
+    {PublishProtocol::Ftps, QT_TRANSLATE_NOOP("frmPublish", "FTPS (FTP with explicit TLS)")},
+    {PublishProtocol::Ftp, QT_TRANSLATE_NOOP("frmPublish", "FTP (not encrypted)")},
 };
 
 template <typename Box>
@@ -71,33 +64,34 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
     , m_pageFolder(pageFolder)
 {
     setObjectName(QStringLiteral("frmPublish"));
-    setWindowTitle(QStringLiteral("Put your guestbook online"));
+    setWindowTitle(tr("Put your guestbook online"));
     setModal(true);
     setBackground(this, kDialogGrey);
     auto *grid = new QGridLayout(this);
-    cboProtocol = labelledBox<QComboBox>(grid, "cboProtocol", QStringLiteral("P&rotocol"));
+    cboProtocol = labelledBox<QComboBox>(grid, "cboProtocol", tr("P&rotocol"));
     for (const auto &[protocol, name] : kProtocols)
-        cboProtocol->addItem(name, static_cast<int>(protocol));
-    txtHost = labelledBox<QLineEdit>(grid, "txtHost", QStringLiteral("&Host"));
-    txtPort = labelledBox<QSpinBox>(grid, "txtPort", QStringLiteral("P&ort"));
+        cboProtocol->addItem(tr(name), static_cast<int>(protocol));
+    txtHost = labelledBox<QLineEdit>(grid, "txtHost", tr("&Host"));
+    txtPort = labelledBox<QSpinBox>(grid, "txtPort", tr("P&ort"));
     txtPort->setRange(0, 65535);
-    txtUser = labelledBox<QLineEdit>(grid, "txtUser", QStringLiteral("&User name"));
-    txtFolder = labelledBox<QLineEdit>(grid, "txtFolder", QStringLiteral("Remote &folder"));
-    txtPassword = labelledBox<QLineEdit>(grid, "txtPassword", QStringLiteral("&Password"));
+    txtUser = labelledBox<QLineEdit>(grid, "txtUser", tr("&User name"));
+    txtFolder = labelledBox<QLineEdit>(grid, "txtFolder", tr("Remote &folder"));
+    txtPassword = labelledBox<QLineEdit>(grid, "txtPassword", tr("&Password"));
     txtPassword->setEchoMode(QLineEdit::Password);
-    chkRememberPassword = new QCheckBox(QStringLiteral("R&emember the password"));
+    chkRememberPassword = new QCheckBox(tr("R&emember the password"));
     chkRememberPassword->setObjectName(QStringLiteral("chkRememberPassword"));
     chkRememberPassword->setFont(verdana(8.25));
     grid->addWidget(chkRememberPassword, grid->rowCount(), 1);
-    txtSiteAddress = labelledBox<QLineEdit>(grid, "txtSiteAddress", QStringLiteral("Site's &web address"));
+    txtSiteAddress = labelledBox<QLineEdit>(grid, "txtSiteAddress", tr("Site's &web address"));
     txtSiteAddress->setPlaceholderText(QStringLiteral("https://www.example.org/guestbook/"));
     lblPasswordStore = note("lblPasswordStore");
     lblPlainWarning = note("lblPlainWarning");
-    lblPlainWarning->setText(PublishDialogText::kPlainWarning);
+    lblPlainWarning->setText(tr("Plain FTP sends your password unencrypted: anyone on the way can read it. Choose "
+                                "SFTP or FTPS if your host offers them."));
     lblSending = note("lblSending");
     pbProgress = new QProgressBar;
     pbProgress->setObjectName(QStringLiteral("pbProgress"));
-    pbProgress->setAccessibleName(QStringLiteral("Progress"));
+    pbProgress->setAccessibleName(tr("Progress"));
     lblAddresses = note("lblAddresses");
     lblAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     for (QWidget *wide :
@@ -105,10 +99,10 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
         grid->addWidget(wide, grid->rowCount(), 0, 1, 2);
 
     auto *buttons = new QHBoxLayout;
-    lblDownload = addDialogButton(this, "lblDownload", QStringLiteral("Download entries"), kDialogGrey, {});
-    lblSend = addDialogButton(this, "lblSend", QStringLiteral("Publish"), kDialogGrey, {});
-    lblCheck = addDialogButton(this, "lblCheck", QStringLiteral("Check the site"), kDialogGrey, {});
-    lblClose = addDialogButton(this, "lblClose", QStringLiteral("Close"), kDialogGrey, {});
+    lblDownload = addDialogButton(this, "lblDownload", tr("Download entries"), kDialogGrey, {});
+    lblSend = addDialogButton(this, "lblSend", tr("Publish"), kDialogGrey, {});
+    lblCheck = addDialogButton(this, "lblCheck", tr("Check the site"), kDialogGrey, {});
+    lblClose = addDialogButton(this, "lblClose", tr("Close"), kDialogGrey, {});
     for (LabelButton *button : {lblCheck, lblDownload, lblSend, lblClose}) {
         button->setMinimumSize(110, 20);
         buttons->addWidget(button);
@@ -131,7 +125,9 @@ frmPublish::frmPublish(const GuestbookProject &project, const QString &pageFolde
         m_storeRunning = PasswordStore::read(QStringLiteral("-")).storeRunning;
     }
     chkRememberPassword->setEnabled(m_storeRunning);
-    lblPasswordStore->setText(m_storeRunning ? QString() : PublishDialogText::kNoSecretStore);
+    lblPasswordStore->setText(m_storeRunning ? QString()
+                                             : tr("No secret store is running on this desktop, so Quillset cannot "
+                                                  "remember the password: type it each time you publish."));
     lblPasswordStore->setVisible(!m_storeRunning);
 
     connect(cboProtocol, &QComboBox::currentIndexChanged, this, &frmPublish::cboProtocol_Change);
@@ -197,7 +193,7 @@ void frmPublish::setBusy(bool busy)
                                                            txtPassword, txtSiteAddress, lblSend, lblDownload, lblCheck})
         input->setEnabled(!busy);
     chkRememberPassword->setEnabled(!busy && m_storeRunning);
-    lblClose->setText(busy ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    lblClose->setText(busy ? tr("Cancel") : tr("Close"));
     lblClose->setAccessibleName(lblClose->text());
     if (!busy)
         showAddresses();
@@ -207,7 +203,7 @@ void frmPublish::runTransfer(std::function<TransferOutcome(const TransferProgres
                              std::function<void(const TransferOutcome &)> done)
 {
     if (const QString missing = server().missingValue(); !missing.isEmpty()) {
-        MessagePrompt::error(this, QStringLiteral("Error: ") + missing);
+        MessagePrompt::error(this, tr("Error: %1").arg(missing));
         return;
     }
     m_cancel = false;
@@ -217,7 +213,7 @@ void frmPublish::runTransfer(std::function<TransferOutcome(const TransferProgres
         QMetaObject::invokeMethod(
             this,
             [this, file, sent, total] {
-                lblSending->setText(QStringLiteral("Sending %1").arg(file));
+                lblSending->setText(tr("Sending %1").arg(file));
                 pbProgress->setValue(total > 0 ? static_cast<int>(sent * 100 / total) : 0);
             },
             Qt::QueuedConnection);
@@ -246,7 +242,7 @@ void frmPublish::rememberPassword()
     const PasswordStore::Answer stored =
         PasswordStore::write(account(), chkRememberPassword->isChecked() ? txtPassword->text() : QString());
     if (!stored.error.isEmpty() && chkRememberPassword->isChecked())
-        MessagePrompt::error(this, QStringLiteral("Error: The password could not be remembered: ") + stored.error);
+        MessagePrompt::error(this, tr("Error: The password could not be remembered: %1").arg(stored.error));
 }
 
 void frmPublish::lblSend_Click()
@@ -261,14 +257,14 @@ void frmPublish::lblSend_Click()
         [this](const TransferOutcome &outcome) {
             if (!outcome.succeeded()) {
                 lblSending->setText(outcome.message);
-                MessagePrompt::error(this, QStringLiteral("Error: ") + outcome.message);
+                MessagePrompt::error(this, tr("Error: %1").arg(outcome.message));
                 return;
             }
             pbProgress->setValue(100);
             m_published = true;
             rememberPassword();
-            lblSending->setText(QStringLiteral("Sent: ") + outcome.files.join(QStringLiteral(", ")));
-            MessagePrompt::inform(this, QStringLiteral("Your guestbook is online."));
+            lblSending->setText(tr("Sent: %1").arg(outcome.files.join(QStringLiteral(", "))));
+            MessagePrompt::inform(this, tr("Your guestbook is online."));
         });
 }
 
@@ -284,12 +280,12 @@ void frmPublish::lblDownload_Click()
         },
         [this, backup](const TransferOutcome &outcome) {
             if (!outcome.succeeded()) {
-                MessagePrompt::error(this, QStringLiteral("Error: ") + outcome.message);
+                MessagePrompt::error(this, tr("Error: %1").arg(outcome.message));
                 return;
             }
             pbProgress->setValue(100);
             rememberPassword();
-            const QString saved = QStringLiteral("The entries were saved in %1").arg(QDir::toNativeSeparators(backup));
+            const QString saved = tr("The entries were saved in %1").arg(QDir::toNativeSeparators(backup));
             lblSending->setText(saved);
             MessagePrompt::inform(this, saved);
         });
@@ -299,7 +295,7 @@ void frmPublish::lblClose_Click()
 {
     if (m_busy) {
         m_cancel = true;
-        lblSending->setText(QStringLiteral("Cancelling..."));
+        lblSending->setText(tr("Cancelling..."));
         return;
     }
     accept();
@@ -327,7 +323,7 @@ void frmPublish::showAddresses()
 void frmPublish::lblCheck_Click()
 {
     setBusy(true);
-    lblSending->setText(QStringLiteral("Checking the site..."));
+    lblSending->setText(tr("Checking the site..."));
     const SiteReport report = CheckSite(txtSiteAddress->text(), HoldsEntries(m_project));
     setBusy(false);
     lblSending->clear();
@@ -352,15 +348,15 @@ bool frmPublish::askOnWindowThread(const QString &question)
 
 bool frmPublish::trustHostKey(const QString &endpoint, const QString &fingerprint)
 {
-    return askOnWindowThread(QStringLiteral("This is the first connection to %1. Its key has the fingerprint\r\n\r\n"
-                                            "%2\r\n\r\nCompare it with the one your host gives. Is it the same?")
+    return askOnWindowThread(tr("This is the first connection to %1. Its key has the fingerprint\r\n\r\n"
+                                "%2\r\n\r\nCompare it with the one your host gives. Is it the same?")
                                  .arg(endpoint, fingerprint));
 }
 
 bool frmPublish::trustCertificate(const QString &endpoint, const QString &fingerprint)
 {
-    return askOnWindowThread(QStringLiteral("The certificate of %1 is not signed by an authority this computer "
-                                            "trusts. Its SHA-256 fingerprint is\r\n\r\n%2\r\n\r\nCompare it with the "
-                                            "one your host gives. Is it the same?")
+    return askOnWindowThread(tr("The certificate of %1 is not signed by an authority this computer "
+                                "trusts. Its SHA-256 fingerprint is\r\n\r\n%2\r\n\r\nCompare it with the "
+                                "one your host gives. Is it the same?")
                                  .arg(endpoint, fingerprint));
 }

@@ -79,8 +79,3 @@ private:
     LabelButton *lblDownload;
     LabelButton *lblClose;
 };
-
-namespace PublishDialogText {
-extern const QString kPlainWarning;
-extern const QString kNoSecretStore;
-}  // namespace PublishDialogText

@@ -4,6 +4,7 @@
 #include "generator/pagenames.h"
 #include "store/projectkeys.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 
@@ -306,13 +307,15 @@ if QsBanner <> "" then%><div align="center"><font style="font-size: 15px; color:
 // trips a rule gets the sign page back with a banner.
 // A clock set back between serving and posting (summer time ending) gives a form a
 // negative age: that post is a person's too.
-const char *const kRobotChecks = R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsForm"), _
+const char *const kRobotChecks =
+    R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsForm"), _
        request.form("qsProof"))
    QsRobot = request.form("qsWebsite") <> "" Or IsEmpty(QsAge)
    if Not QsRobot then QsRobot = QsAge >= 0 And QsAge < 3
    if Not QsRobot And Abs(QsAge) > 86400 then response.redirect "%SIGN%?err=expired"
 )vbs";
-const char *const kPersonChecks = R"vbs(   if Not QsRobot And QsAddressCount(%FIELDS%) > 3 then response.redirect "%SIGN%?err=links"
+const char *const kPersonChecks =
+    R"vbs(   if Not QsRobot And QsAddressCount(%FIELDS%) > 3 then response.redirect "%SIGN%?err=links"
    if Not QsRobot And QsPostedLately(Request.ServerVariables("REMOTE_ADDR")) then response.redirect "%SIGN%?err=wait"
 )vbs";
 
@@ -455,18 +458,20 @@ bool IsProtected(const GuestbookProject &project)
 
 QString ProtectionSummary(const GuestbookProject &project)
 {
+    const auto text = [](const char *english) { return QCoreApplication::translate("GenerationStep", english); };
     QStringList on;
     if (project.Spam_Guard == 1)
-        on << QStringLiteral("robot guard");
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "robot guard"));
     if (const int limit = EntryLengthLimit(project); limit > 0)
-        on << QStringLiteral("at most %1 characters a field").arg(limit);
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "at most %1 characters a field")).arg(limit);
     if (const int size = EntriesPerPage(project); size > 0)
-        on << QStringLiteral("%1 entries a page").arg(size);
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "%1 entries a page")).arg(size);
     if (HasOwnerPage(project))
-        on << QStringLiteral("owner page");
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "owner page"));
     if (HoldsEntries(project))
-        on << QStringLiteral("new entries held for approval");
-    return QStringLiteral("Protection: ") + (on.isEmpty() ? QStringLiteral("off") : on.join(QStringLiteral(", ")));
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "new entries held for approval"));
+    return text(QT_TRANSLATE_NOOP("GenerationStep", "Protection: %1"))
+        .arg(on.isEmpty() ? text(QT_TRANSLATE_NOOP("GenerationStep", "off")) : on.join(QStringLiteral(", ")));
 }
 
 QStringList DataFileNames(const GuestbookProject &project)
@@ -487,12 +492,13 @@ QString ServerNeeds(const GuestbookProject &project)
 {
     QStringList files = DataFileNames(project);
     const QString last = files.takeLast();
-    const QString needs = QStringLiteral("The web server must let the pages write to ")
-        + (files.isEmpty() ? last : files.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last)
-        + QLatin1Char('.');
+    const QString needs = files.isEmpty()
+        ? QCoreApplication::translate("GenerationStep", "The web server must let the pages write to %1.").arg(last)
+        : QCoreApplication::translate("GenerationStep", "The web server must let the pages write to %1 and %2.")
+              .arg(files.join(QStringLiteral(", ")), last);
     if (!HasOwnerPage(project))
         return needs;
-    return QStringLiteral("Owner page: ") + kOwnerPageName + QStringLiteral(" (not linked). ") + needs;
+    return QCoreApplication::translate("GenerationStep", "Owner page: %1 (not linked). %2").arg(kOwnerPageName, needs);
 }
 
 QString NewSiteSecret()

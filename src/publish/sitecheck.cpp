@@ -80,26 +80,31 @@ SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int time
     const Answer page = fetch(network, signPage, timeoutMs);
     if (!page.answered) {
         report.healthy = false;
-        report.findings << QStringLiteral("The sign page at %1 does not answer (%2). Check the address and that "
-                                          "the site is online.")
+        report.findings << QCoreApplication::translate(
+                               "frmPublish",
+                               "The sign page at %1 does not answer (%2). Check the address and that "
+                               "the site is online.")
                                .arg(shown, page.error);
         return report;
     }
     if (page.status >= 400) {
         report.healthy = false;
-        report.findings << QStringLiteral("The server answers %1 with error %2: the pages are not at this address. "
-                                          "Check the site's address and the remote folder.")
-                               .arg(shown)
-                               .arg(page.status);
+        report.findings << QCoreApplication::translate(
+                               "frmPublish",
+                               "The server answers %1 with error %2: the pages are not at this address. "
+                               "Check the site's address and the remote folder.")
+                               .arg(shown, QString::number(page.status));
         return report;
     }
-    report.findings << QStringLiteral("The sign page answers at %1.").arg(shown);
+    report.findings << QCoreApplication::translate("frmPublish", "The sign page answers at %1.").arg(shown);
     if (page.body.contains("<%")) {
         report.healthy = false;
-        report.findings << QStringLiteral("The server sends the page's script instead of running it: this folder "
-                                          "does not run classic ASP pages. Ask your host to turn ASP on.");
+        report.findings << QCoreApplication::translate(
+            "frmPublish",
+            "The server sends the page's script instead of running it: this folder "
+            "does not run classic ASP pages. Ask your host to turn ASP on.");
     } else {
-        report.findings << QStringLiteral("The server runs the ASP pages.");
+        report.findings << QCoreApplication::translate("frmPublish", "The server runs the ASP pages.");
     }
     if (!keepsPendingFile)
         return report;
@@ -107,11 +112,13 @@ SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int time
     const Answer file = fetch(network, pending, timeoutMs);
     if (file.answered && file.status < 400) {
         report.healthy = false;
-        report.findings << QStringLiteral("Anyone can read the entries that wait for you at %1. Ask your host to "
-                                          "hide .txt files in this folder.")
+        report.findings << QCoreApplication::translate(
+                               "frmPublish",
+                               "Anyone can read the entries that wait for you at %1. Ask your host to "
+                               "hide .txt files in this folder.")
                                .arg(pending.toDisplayString());
     } else {
-        report.findings << QStringLiteral("pending.txt is hidden from visitors.");
+        report.findings << QCoreApplication::translate("frmPublish", "pending.txt is hidden from visitors.");
     }
     return report;
 }

@@ -4,21 +4,15 @@
 #include "support/testfolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QSettings>
 
 // The fixture's servers: ports, the account and its home folder.
 inline QString serverValue(const QString &name)
 {
-    QFile file(QStringLiteral(QUILLSET_PUBLISH_SERVERS "/servers.ini"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith(name.toLatin1() + '='))
-            return QString::fromUtf8(line.mid(name.size() + 1));
-    }
-    return {};
+    const QSettings servers(QStringLiteral(QUILLSET_PUBLISH_SERVERS "/servers.ini"), QSettings::IniFormat);
+    return servers.value(name).toString();
 }
 
 // A fingerprint as the servers' own tools print it: the part of the command's output between the separators.

@@ -11,7 +11,8 @@
 set -euo pipefail
 action=$1
 dir=$(realpath -m "$2")
-account=quillsetpub
+# One account per folder, so that two build trees can run their servers at once.
+account="qs$(printf '%s' "$dir" | md5sum | cut -c1-10)"
 
 free_port() {
     python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'

@@ -16,11 +16,8 @@ namespace {
 QString printed(FILE *file)
 {
     std::rewind(file);
-    QByteArray bytes;
-    char buffer[512];
-    while (const size_t count = std::fread(buffer, 1, sizeof buffer, file))
-        bytes.append(buffer, static_cast<qsizetype>(count));
-    return QString::fromUtf8(bytes);
+    QFile read;
+    return read.open(file, QIODevice::ReadOnly) ? QString::fromUtf8(read.readAll()) : QStringLiteral("unreadable");
 }
 
 GuestbookProject projectOn(const QString &protocol, const QString &folder, const QString &path)
@@ -116,7 +113,8 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
                               .arg(serverValue(QStringLiteral("sftp_port")), fingerprint),
                           QStringLiteral("i Ok: Your guestbook is online.")}));
     QCOMPARE(control<QLabel>(&dialog, "lblSending")->text(),
-             QStringLiteral("Sent: default.asp, addtogb.asp, viewguestbook.asp, owner.asp, guestbook.txt"));
+             QStringLiteral("Sent: default.asp, addtogb.asp, viewguestbook.asp, owner.asp, guestbook.txt, deleted.txt, "
+                            "journal.txt"));
     QCOMPARE(control<QProgressBar>(&dialog, "pbProgress")->value(), 100);
     QCOMPARE(remote.files().value(QStringLiteral("default.asp")), QByteArray("default.asp page"));
     QVERIFY(dialog.published());
@@ -137,8 +135,9 @@ void PublishAppTest::commandLine_data()
                                << "";
     QTest::newRow("wrong password") << "Club news"
                                     << "wrong" << 1 << ""
-                                    << "The server refused the log-in as \"quillsetpub\". Check the user name and "
-                                       "the password, then try again.\n";
+                                    << QStringLiteral("The server refused the log-in as \"%1\". Check the user name "
+                                                      "and the password, then try again.\n")
+                                           .arg(serverValue(QStringLiteral("user")));
     QTest::newRow("unknown project") << "Nobody"
                                      << "right" << 1 << ""
                                      << "No project \"Nobody\" is saved.\n";
