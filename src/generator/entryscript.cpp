@@ -1,6 +1,7 @@
 #include "generator/entryscript.h"
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 #include "generator/protection.h"
 
 namespace {
@@ -31,10 +32,10 @@ QString writeStatement(const QList<GuestbookField> &fields)
 }
 
 // The line the store block writes: the entry's items, then the date.
-QString entryLine(const QList<GuestbookField> &fields)
+QString entryLine(const QList<GuestbookField> &fields, const PageTexts &texts)
 {
-    return writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator
-        + QStringLiteral("Date : \" + CStr(Now())");
+    return writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator + texts.text(PageText::DateItem)
+        + QStringLiteral(" : \" + CStr(Now())");
 }
 
 QString assignmentLines(const QList<GuestbookField> &fields)
@@ -64,7 +65,7 @@ QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
     const QString checks = BuildProtectedChecks(p, secret, checkLines(p.Fields, QStringLiteral("Not QsRobot And ")));
     return Printed(BuildScriptFunctions()) + Printed(BuildScriptOpening())
         + Printed(assignmentLines(p.Fields) + kCrLf + checks)
-        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields))) + BuildPageStart(p)
+        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields, PageTexts(p.Page_Language)))) + BuildPageStart(p)
         + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
 }
 
@@ -75,8 +76,8 @@ QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
     if (IsProtected(p))
         return protectedEntryScript(p, secret);
     return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields))
-        + Printed(BuildStoreBlock(p.Fields)) + BuildPageStart(p) + Printed(BuildTitleLine(p, true))
-        + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+        + Printed(BuildStoreBlock(p.Fields, PageTexts(p.Page_Language))) + BuildPageStart(p)
+        + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
 }
 
 QString BuildScriptOpening()
@@ -89,18 +90,19 @@ QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
     return assignmentLines(fields) + kCrLf + checkLines(fields, QString());
 }
 
-QString BuildStoreBlock(const QList<GuestbookField> &fields)
+QString BuildStoreBlock(const QList<GuestbookField> &fields, const PageTexts &texts)
 {
     return QStringLiteral("   Const ForReading = 1, ForWriting = 2, ForAppending = 8") + kCrLf
         + QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")") + kCrLf
         + QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
-        + entryLine(fields) + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
+        + entryLine(fields, texts) + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
         + QStringLiteral("   Set FileObject = Nothing") + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
 
 QString BuildThankYou(const GuestbookProject &project)
 {
+    const PageTexts texts(project.Page_Language);
     QString block = BuildTableStart(project, 0) + kCrLf;
     for (int i = 1; i <= project.Fields.size(); ++i) {
         block += QStringLiteral("<tr>") + kCrLf;
@@ -110,10 +112,8 @@ QString BuildThankYou(const GuestbookProject &project)
             + QString::number(i) + QStringLiteral(")%></td>") + kCrLf;
         block += QStringLiteral("</tr>") + kCrLf;
     }
-    const QString thanks = HoldsEntries(project)
-        ? QStringLiteral("Thank you, your entry will appear once it has been approved")
-        : QStringLiteral("Thankyou, your comments have now been added to the guestbook");
+    const QString thanks = texts.text(HoldsEntries(project) ? PageText::ThanksHeld : PageText::Thanks);
     return block + kCrLf + QStringLiteral("</table><br/><br/><div align=center><b>") + thanks
-        + QStringLiteral("</b><br/><br/><a href=\"")
-        + kViewPageName + QStringLiteral("\">View Guestbook</a></div>");
+        + QStringLiteral("</b><br/><br/><a href=\"") + kViewPageName + QStringLiteral("\">")
+        + texts.text(PageText::ViewLink) + QStringLiteral("</a></div>");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/pagetexts.h"
 #include "store/guestbookproject.h"
 
 #include <QString>
@@ -12,5 +13,5 @@ QString BuildEntryScript(const GuestbookProject &project, const QString &secret 
 // Its pieces.
 QString BuildScriptOpening();
 QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields);
-QString BuildStoreBlock(const QList<GuestbookField> &fields);
+QString BuildStoreBlock(const QList<GuestbookField> &fields, const PageTexts &texts);
 QString BuildThankYou(const GuestbookProject &project);

@@ -63,7 +63,7 @@ void reportStages(GenerationHost &host, const Page &page, QStringList &createdLi
 // The parts that protection changes: the sign page's banner and guard, the view
 // page's reader, and the owner page.
 struct ProtectedParts {
-    QString banner = BuildErrorBanner();
+    QString banner;
     QString guardFields;
     QString reader = BuildReaderScript();
     QString secret;
@@ -72,13 +72,14 @@ struct ProtectedParts {
 ProtectedParts protectedParts(const GuestbookProject &project)
 {
     ProtectedParts parts;
+    parts.banner = BuildErrorBanner(PageTexts(project.Page_Language));
     if (!IsProtected(project))
         return parts;
     parts.secret = NewSiteSecret();
     parts.banner = BuildProtectedBanner(project);
     parts.guardFields = BuildProtectedSignFields(project, parts.secret);
     if (const int size = EntriesPerPage(project); size > 0)
-        parts.reader = BuildPagedReaderScript(size);
+        parts.reader = BuildPagedReaderScript(size, PageTexts(project.Page_Language));
     return parts;
 }
 

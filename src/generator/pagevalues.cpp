@@ -1,5 +1,6 @@
 #include "generator/pagevalues.h"
 
+#include "generator/pagetexts.h"
 #include "store/applog.h"
 #include "store/filetests.h"
 #include "store/projectkeys.h"
@@ -149,6 +150,14 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
         const QString reason = row.problem ? row.problem(value) : QString();
         if (!reason.isEmpty())
             return refusal({QLatin1String(row.shownAs), value}, reason);
+    }
+    // The pages' own texts go into the same bytes as the design's values.
+    for (const QString &text : PageTexts(project.Page_Language).all()) {
+        const QString reason = textProblem(text, codePage);
+        if (!reason.isEmpty())
+            return refusal(
+                {QLatin1String(ProjectKeyOf(&GuestbookProject::Page_Language).shownAs), project.Page_Language},
+                QStringLiteral("in its text ") + quoted(shown(text)) + QStringLiteral(", ") + reason);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 #include "store/guestbookproject.h"
 
 #include <QString>
@@ -36,7 +37,7 @@ QString BuildProtectedBanner(const GuestbookProject &project);
 // requiredChecks: the entry script's checks of the fields' shortest length.
 QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks);
 QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
-QString BuildPagedReaderScript(int entriesPerPage);
+QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts);
 
 // The script functions the protected pages share (SHA-256 among them).
 QString BuildScriptFunctions();

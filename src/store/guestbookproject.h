@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/pagechoices.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,6 +42,10 @@ struct GuestbookProject {
     QString Owner_Password;  // "sha256:<salt>:<digest>"; empty: no owner page
     int Moderate_Entries = 0;
     QList<GuestbookField> Fields;
+    // The pages' look and language ("Classic"/"Modern", a code of PageLanguages()).
+    // After the fields, so that a project written out member by member keeps its order.
+    QString Page_Style = kClassicPageStyle;
+    QString Page_Language = kDefaultPageLanguage;
 
     bool operator==(const GuestbookProject &other) const;
 

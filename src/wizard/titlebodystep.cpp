@@ -4,6 +4,7 @@
 #include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
 #include "chrome/widgetbits.h"
+#include "store/pagechoices.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
@@ -17,6 +18,7 @@
 namespace {
 
 const QString kBrowsePrompt = QStringLiteral("Select a folder to save your guestbook to");
+const QString kModernStyleCaption = QStringLiteral("Modern, fits phones and screen readers");
 
 QFont sansSerif(qreal points)
 {
@@ -24,6 +26,29 @@ QFont sansSerif(qreal points)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
+}
+
+// A choice list whose entries carry the stored values.
+QComboBox *addChoices(QWidget *parent, const char *name, const QString &caption,
+                      const QList<QPair<QString, QString>> &choices, int top)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setFont(verdana(8.25));
+    for (const auto &[shown, stored] : choices)
+        combo->addItem(shown, stored);
+    combo->setGeometry(155, top, 335, 22);
+    addText(parent, caption, {12, top + 3, 140, 16})->setBuddy(combo);
+    return combo;
+}
+
+// Shows the stored value; one the list does not know is shown as it is, so that
+// it is kept and the generator names it.
+void selectStored(QComboBox *combo, const QString &value)
+{
+    if (combo->findData(value) < 0)
+        combo->addItem(value, value);
+    combo->setCurrentIndex(combo->findData(value));
 }
 
 }  // namespace
@@ -39,6 +64,7 @@ void TitleBodyStep::buildControls()
             {12, 10, 479, 16});
     buildTitleRows();
     buildBodyRows();
+    buildPageRows();
 }
 
 void TitleBodyStep::buildTitleRows()
@@ -97,6 +123,20 @@ void TitleBodyStep::buildBodyRows()
     connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
 }
 
+void TitleBodyStep::buildPageRows()
+{
+    cboPageStyle = addChoices(frame(), "cboPageStyle", QStringLiteral("Page st&yle:"),
+                              {{kClassicPageStyle, kClassicPageStyle}, {kModernStyleCaption, kModernPageStyle}}, 211);
+    QList<QPair<QString, QString>> languages;
+    for (const PageLanguage &language : PageLanguages()) {
+        const bool sameName = language.ownName == language.englishName;
+        languages.append({sameName ? language.englishName
+                                   : language.englishName + QStringLiteral(" (") + language.ownName + QLatin1Char(')'),
+                          language.code});
+    }
+    cboPageLanguage = addChoices(frame(), "cboPageLanguage", QStringLiteral("&Language of the pages:"), languages, 237);
+}
+
 void TitleBodyStep::fill(const GuestbookProject &p)
 {
     txtTitle->setText(p.Project_Title);
@@ -107,6 +147,8 @@ void TitleBodyStep::fill(const GuestbookProject &p)
     chkBorder->setChecked(p.TBL_Border == 1);
     chkBorder_Click();
     cbotblBorder->setEditText(p.TBL_Border_Width);
+    selectStored(cboPageStyle, p.Page_Style);
+    selectStored(cboPageLanguage, p.Page_Language);
 }
 
 void TitleBodyStep::writeBack(GuestbookProject &p) const
@@ -118,6 +160,8 @@ void TitleBodyStep::writeBack(GuestbookProject &p) const
     p.TBL_Width = cbotblWidth->currentText();
     p.TBL_Border = chkBorder->isChecked() ? 1 : 0;
     p.TBL_Border_Width = cbotblBorder->currentText();
+    p.Page_Style = cboPageStyle->currentData().toString();
+    p.Page_Language = cboPageLanguage->currentData().toString();
 }
 
 void TitleBodyStep::shown()

@@ -28,6 +28,7 @@ protected:
 private:
     void buildTitleRows();
     void buildBodyRows();
+    void buildPageRows();
     void chkBorder_Click();
     void lblTitle_Click();
     void lblBrowse_Click();
@@ -42,4 +43,6 @@ private:
     QComboBox *cbotblWidth = nullptr;
     QCheckBox *chkBorder = nullptr;
     QComboBox *cbotblBorder = nullptr;
+    QComboBox *cboPageStyle = nullptr;
+    QComboBox *cboPageLanguage = nullptr;
 };

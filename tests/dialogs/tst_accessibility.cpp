@@ -74,8 +74,8 @@ private slots:
         QTest::addColumn<QString>("outcome");
         const QString buttons = " lblBack lblNext lblLoadExisting lblPreview imgAbout imgHelp imgExit ";
         addRow("Tab on 1", 1, "TTTTTS", "lblNext lblLoadExisting imgAbout imgHelp imgExit lblNext imgExit step 1");
-        addRow("Tab on 2", 2, QString(17, 'T') + 'S',
-               "txtBGColor imgBGcolor chkBorder cbotblBorder" + buttons
+        addRow("Tab on 2", 2, QString(19, 'T') + 'S',
+               "txtBGColor imgBGcolor chkBorder cbotblBorder cboPageStyle cboPageLanguage" + buttons
                    + "txtTitle lblTitle txtSaveTo lblBrowse txtBGImage cbotblWidth txtBGColor cbotblWidth step 2");
         addRow("Tab on 3", 3, QString(19, 'T') + 'S',
                "txtFColor imgFColor cboFont cboPX txtHColor imgHColor txtHMColor imgHMColor cboHFont cboHMFont cboHPX "
@@ -192,7 +192,9 @@ private slots:
         // Step 1: Back, Next, Open Existing, About, Help, Exit; from step 2 on, Preview as well.
         addRow("step 1", "step 1", 6, QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset"});
         // Step 2: two "...", palette, border, four boxes, two lists; step 3: three palettes, three boxes, six lists.
-        addRow("step 2", "step 2", 17, QStringList{"txtTitle.name=Guestbook Title:"});
+        addRow("step 2", "step 2", 19,
+               QStringList{"txtTitle.name=Guestbook Title:", "cboPageStyle.name=Page style:",
+                           "cboPageLanguage.name=Language of the pages:"});
         addRow("step 3", "step 3", 19,
                QStringList{"imgHMColor.name=Link colour under the pointer", "txtFColor.description=Text colour",
                            "cboFont.description=Text font", "cboHMPX.description=Link font size under the pointer"});
@@ -253,7 +255,7 @@ private slots:
         };
         QCOMPARE(keys("ESSSSS"), "lblTitle");  // step 2, the focus in the background colour, back to the title's "..."
         keys("E", "Club news");
-        QCOMPARE(keys("TTTTTTTTTTESSSSSSET"), "lblNewField");  // Next: step 3, Next: step 4, past the list
+        QCOMPARE(keys("TTTTTTTTTTTTESSSSSSET"), "lblNewField");  // Next: step 3, Next: step 4, past the list
         keys("ESHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
         pressKeys(shownFieldMenu(), "DE");  // Delete Field

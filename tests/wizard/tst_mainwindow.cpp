@@ -183,6 +183,12 @@ private slots:
             for (int step = 1; step <= 5; ++step)
                 QTest::addRow("%s, built to step %d", qPrintable(design), step)
                     << goldenProject(design, "/srv/books/") << step;
+        // The page style and language, and a value the lists do not know, which is kept as it was.
+        GuestbookProject modern = goldenProject("western", "/srv/books/");
+        modern.Page_Style = "Modern", modern.Page_Language = "ja";
+        QTest::newRow("modern, Japanese") << modern << 2;
+        modern.Page_Style = "Fancy", modern.Page_Language = "xx";
+        QTest::newRow("unknown style and language") << modern << 5;
     }
 
     void roundTrip()
