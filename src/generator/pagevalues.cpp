@@ -5,6 +5,7 @@
 #include "store/filetests.h"
 #include "store/projectkeys.h"
 #include "store/projectstore.h"
+#include "store/settingsfile.h"
 
 #include <QList>
 
@@ -172,16 +173,28 @@ PageCodePage ResolvePageCodePage()
 
 namespace {
 
+// Why the settings file would not keep a name: storeReason, or a character missing
+// from the encoding a save would write the file in; empty when it would.
+QString settingsReason(const QString &name, const QString &storeReason)
+{
+    if (!storeReason.isEmpty())
+        return storeReason;
+    const QString unheld = SettingsFileUnheldCharacter(name);
+    return unheld.isNull() ? QString()
+                           : QStringLiteral("it holds %1, which the settings file cannot hold").arg(quoted(unheld));
+}
+
 // The checks that titles and field names share; "the" names the kind of name.
-QString typedNameProblem(const QString &the, const QString &name, const QString &headline, const QString &pageReason)
+QString typedNameProblem(const QString &the, const QString &name, const QString &headline, const QString &pageReason,
+                         const QString &storeReason = {})
 {
     if (name.size() < kMinFieldNameLength)
         return headline + the
             + (name.isEmpty() ? QStringLiteral(" is empty") : QStringLiteral(" needs at least 2 characters"));
     if (!pageReason.isEmpty())
         return the + QStringLiteral(" cannot be used in a page: ") + pageReason;
-    if (QString::fromLocal8Bit(name.toLocal8Bit()) != name)
-        return the + QStringLiteral(" holds a character that the settings file cannot hold");
+    if (const QString reason = settingsReason(name, storeReason); !reason.isEmpty())
+        return the + QStringLiteral(" cannot be saved: ") + reason;
     return {};
 }
 
@@ -223,5 +236,5 @@ QString TitleProblem(const QString &title)
 QString FieldNameProblem(const QString &name)
 {
     return typedNameProblem(QStringLiteral("The field name"), name, kInvalidFieldName,
-                            fieldNameProblem(name, PageCodePage::fromSettings()));
+                            fieldNameProblem(name, PageCodePage::fromSettings()), StoredFieldNameProblem(name));
 }

@@ -24,7 +24,8 @@ PageCodePage ResolvePageCodePage();
 
 // Why the title dialog or the field dialog refuses a typed name, as the text after
 // "Error: "; empty when it takes it. Checked against the code page of the settings
-// and the settings file, which keeps text in the system's 8-bit encoding. A title
+// and against what the settings file keeps as it is (the store's own rules, in the
+// encoding a save would write the file in). A title
 // must also come back from the recent list as the same project: no "," (it
 // separates the list), no "_" (it stands for a space there), one folder name, and
 // not a saved project's title apart from capitals or spaces at its ends (the

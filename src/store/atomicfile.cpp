@@ -647,3 +647,8 @@ void AtomicFile::setSetStepHookForTesting(std::function<void()> hook)
 {
     stepHook() = std::move(hook);
 }
+
+QString AtomicFile::writtenFile(const QString &path)
+{
+    return resolvedTarget(path);
+}

@@ -97,6 +97,10 @@ WriteResult createEmpty(const QString &path);
 // Whether a file name is one that the writer gives its temporary copies.
 bool isTemporaryCopy(const QString &fileName);
 
+// The file that a write to path replaces: the end of its chain of symbolic links,
+// as an absolute path (path itself, made absolute, when it is no link).
+QString writtenFile(const QString &path);
+
 using DeviceFactory = std::function<std::unique_ptr<StagingDevice>(const QString &path)>;
 // Replaces the device for every write; an empty factory restores the real one.
 void setDeviceFactoryForTesting(DeviceFactory factory);

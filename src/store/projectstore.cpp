@@ -3,6 +3,7 @@
 #include "store/projectkeys.h"
 #include "store/settingsfile.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <limits>
@@ -88,10 +89,75 @@ QList<IniValue> projectValues(const IniSnapshot &settings, const QString &name, 
     return values;
 }
 
+// The fields of the project saved under name, as a load finds them.
+QList<GuestbookField> loadedFields(const IniSnapshot &settings, const QString &name)
+{
+    QList<GuestbookField> fields;
+    const QString names = settings.value(name, kFieldNamesKey, QString());
+    if (names.contains(kListSeparator)) {
+        const QStringList storedNames = names.split(kListSeparator);
+        QSet<QString> loaded;
+        for (const QString &stored : storedNames) {
+            if (!stored.isEmpty())
+                LoadProjectField(settings, name, stored, fields, loaded);
+        }
+    }
+    return fields;
+}
+
+// The stored key of a field, as the settings file tells keys apart (but for blanks
+// at its end, which the read-back catches).
+QString storedKeyIdentity(const GuestbookField &field)
+{
+    return SpacesToUnderscores(field.FieldName).toCaseFolded();
+}
+
+QString fieldRefusal(const GuestbookField &field, const QString &reason)
+{
+    return QStringLiteral("The field \"%1\" cannot be saved: ").arg(field.FieldName) + reason;
+}
+
+// Why a field would not load back as it is saved, naming the first such field: its
+// name, a key it shares with a field before it, or, for anything else, the save
+// read back first (the fields written into an empty text and loaded from it).
+QString unsavableField(const QString &name, const GuestbookProject &project)
+{
+    QHash<QString, QString> keys;  // stored key -> the first field's name
+    for (const GuestbookField &field : project.Fields) {
+        if (const QString problem = StoredFieldNameProblem(field.FieldName); !problem.isEmpty())
+            return fieldRefusal(field, problem);
+        const QString key = storedKeyIdentity(field);
+        if (const auto first = keys.constFind(key); first != keys.cend())
+            return fieldRefusal(field, QStringLiteral("the field \"%1\" is saved under the same key").arg(*first));
+        keys.insert(key, field.FieldName);
+    }
+    IniText::Document written{QByteArray()};
+    written.apply(projectValues(IniSnapshot(QByteArray()), name, project));
+    const QList<GuestbookField> loaded = loadedFields(IniSnapshot(std::move(written)), name);
+    for (qsizetype i = 0; i < project.Fields.size(); ++i) {
+        if (i >= loaded.size() || !(loaded.at(i) == project.Fields.at(i)))
+            return fieldRefusal(project.Fields.at(i), QStringLiteral("it would not load back as it is"));
+    }
+    return {};
+}
+
 }  // namespace
+
+QString StoredFieldNameProblem(const QString &name)
+{
+    if (name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('\n')))
+        return QStringLiteral("it holds a line break, and the settings file keeps each value on one line");
+    if (name.contains(QLatin1Char('=')))
+        return QStringLiteral("it holds \"=\", which ends a key in the settings file");
+    if (name.contains(QLatin1Char(',')))
+        return QStringLiteral("it holds \",\", which separates the parts of a saved field");
+    return {};
+}
 
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
+    if (const QString refusal = unsavableField(name, project); !refusal.isEmpty())
+        return WriteResult::failure(refusal);
     return SaveINISettings(
         [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(current, name, project); });
 }
@@ -105,16 +171,7 @@ GuestbookProject LoadProject(const QString &name)
         row.setIn(p, value.isEmpty() ? row.loadFallback() : value);
     }
     p.Project_Title = QString(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-
-    const QString names = settings.value(name, kFieldNamesKey, QString());
-    if (names.contains(kListSeparator)) {
-        const QStringList storedNames = names.split(kListSeparator);
-        QSet<QString> loaded;
-        for (const QString &stored : storedNames) {
-            if (!stored.isEmpty())
-                LoadProjectField(settings, name, stored, p.Fields, loaded);
-        }
-    }
+    p.Fields = loadedFields(settings, name);
     return p;
 }
 

@@ -13,8 +13,14 @@ class IniSnapshot;
 
 // Writes the project under the section named by name and adds the name (spaces as
 // "_") to the recent list when it is new there. The whole save is one write;
-// on failure nothing is written and the error text comes back.
+// on failure nothing is written and the error text comes back. A field that would
+// not load back as it is (its name, or a clash with another field's key) refuses
+// the save, naming the field.
 WriteResult SaveProject(const QString &name, const GuestbookProject &project);
+
+// Why the settings file cannot keep a field name so that it loads back, as a reason
+// ("it holds ..."); empty when it can.
+QString StoredFieldNameProblem(const QString &name);
 
 // Writes a project's title and save folder into its section, in one write; on
 // failure nothing is written and the error text comes back.

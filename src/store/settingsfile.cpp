@@ -26,11 +26,17 @@ using IniText::Encoding;
 
 constexpr int kLockTimeoutMs = 5000;
 constexpr int kLockRetryMs = 100;
+// No save holds the lock this long: an older lock is stale, whoever wrote it and
+// on whichever computer, so a lock left behind by another computer blocks no save.
+constexpr int kStaleLockMs = 60 * 1000;
 // A live writer fills its lock with its process id at once; an empty or garbled
 // lock this old was left by a writer that died.
 constexpr qint64 kAbandonedLockMs = 3000;
 constexpr int kReopenDelayMs = 5;
 constexpr qint64 kFirstReadChunk = 64 * 1024;
+// A comment that is not valid UTF-8, put at the start of a windows-1252 file that
+// a save would otherwise leave valid UTF-8 (see Document::apply).
+constexpr char kWindows1252Mark[] = "; This file is in windows-1252 \xAB\xBB\r\n";
 
 // What bytes 0x80 to 0x9F stand for in windows-1252. The five bytes it leaves
 // undefined stand for the control characters of the same number, as Windows
@@ -475,6 +481,7 @@ bool groupedBySection(const QList<IniValue> &values, const EncodingOf &encoding,
 
 QString IniText::Document::apply(const QList<IniValue> &values)
 {
+    const Encoding kept = encoding();
     QList<SectionValues> sections;
     QString unencodable;
     if (!groupedBySection(values, encodingOf(), &sections, &unencodable))
@@ -495,8 +502,21 @@ QString IniText::Document::apply(const QList<IniValue> &values)
     if (!newSections.isEmpty() && m_text.size() > contentStart(m_text) && !endsWithLineBreak(m_text))
         m_text += "\r\n";
     m_text += newSections;
+    // A windows-1252 text whose last byte that is not valid UTF-8 these edits removed
+    // would be read as UTF-8 from now on, and every value beyond ASCII that they did
+    // not touch would read differently: the mark keeps the file in windows-1252.
+    if (kept == Encoding::Windows1252 && !isAscii(m_text) && QByteArrayView(m_text).isValidUtf8())
+        m_text.insert(contentStart(m_text), kWindows1252Mark);
     m_index.reset();
     return {};
+}
+
+QString IniText::Document::unheldCharacter(const QString &text) const
+{
+    QByteArray bytes;
+    QString unheld;
+    encoded(text, encodingOf(), &bytes, &unheld);
+    return unheld;
 }
 
 namespace {
@@ -616,13 +636,12 @@ void removeIfAbandoned(QLockFile &lock)
         lock.removeStaleLockFile();
 }
 
-// Takes the lock beside the settings file; it admits one writer, always. Only a
-// lock that is provably dead is removed: QLockFile removes one whose process is
-// gone (never one for its age alone, so a slow live writer keeps its lock), and
-// an abandoned one goes as above. Only a live holder makes this wait.
+// Takes the lock beside the file written; it admits one writer, always. A lock
+// whose process is gone, one older than any save and an abandoned one are removed
+// (QLockFile removes the first two); only a holder that may be live makes this wait.
 bool takeLock(QLockFile &lock)
 {
-    lock.setStaleLockTime(0);
+    lock.setStaleLockTime(kStaleLockMs);
     QDeadlineTimer deadline(kLockTimeoutMs);
     while (!lock.tryLock(kLockRetryMs)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
@@ -656,6 +675,18 @@ QString unwritableFile(const QString &path)
     return {};
 }
 
+// Why the lock could not be taken: the lock file, and what the user can do.
+QString lockRefusal(const QLockFile &lock, const QString &path)
+{
+    const QString lockFile = QDir::toNativeSeparators(lock.fileName());
+    if (lock.error() == QLockFile::LockFailedError)
+        return QStringLiteral("The settings file is in use by another program (lock file %1). Try again in a minute, "
+                              "or delete the lock file if no other %2 is running.")
+            .arg(lockFile, QLatin1String(kApplicationTitle));
+    return QStringLiteral("The settings file %1 cannot be locked for writing: its lock file %2 cannot be made")
+        .arg(QDir::toNativeSeparators(path), lockFile);
+}
+
 // Applies the values to the file under the lock; a refused write changes nothing.
 WriteResult rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &)> &compose)
 {
@@ -664,10 +695,7 @@ WriteResult rewriteSettingsFile(const std::function<QList<IniValue>(const IniSna
         return WriteResult::failure(problem);
     QLockFile lock(SettingsLockPath());
     if (!takeLock(lock))
-        return WriteResult::failure(lock.error() == QLockFile::LockFailedError
-                                        ? QStringLiteral("The settings file is in use by another program")
-                                        : QStringLiteral("The settings file %1 cannot be locked for writing")
-                                              .arg(QDir::toNativeSeparators(path)));
+        return WriteResult::failure(lockRefusal(lock, path));
     QByteArray content;
     QString error;
     if (!readSettingsFile(&content, &error))
@@ -698,7 +726,16 @@ QString SettingsFilePath()
 
 QString SettingsLockPath()
 {
-    return SettingsFilePath() + QStringLiteral(".lock");
+    // Beside the file that is written: program folders that share one settings file
+    // through a link then share its lock as well.
+    return AtomicFile::writtenFile(SettingsFilePath()) + QStringLiteral(".lock");
+}
+
+QString SettingsFileUnheldCharacter(const QString &text)
+{
+    QByteArray content;
+    readSettingsFile(&content);
+    return IniText::Document(std::move(content)).unheldCharacter(text);
 }
 
 QString GetINISetting(const QString &section, const QString &key, const QString &defaultValue)

@@ -17,17 +17,24 @@
 // one pair of surrounding quotes; a value that would lose more than its closing
 // blanks so is written in quotes. A file that is valid UTF-8 (and a new file) is
 // read and written in UTF-8, any other file in windows-1252, so that its bytes
-// survive. There is no cache: every call reads or rewrites the file. A read that
-// fails gives its default; a write that fails leaves the file as it was and
-// returns the error text. A settings file that is not a regular file (a FIFO, a
-// folder, a device) is never opened: reads give defaults, writes are refused.
+// survive; a save keeps the encoding the file was read in, so that no value it
+// did not write reads differently afterwards. There is no cache: every call reads
+// or rewrites the file. A read that fails gives its default; a write that fails
+// leaves the file as it was and returns the error text. A settings file that is
+// not a regular file (a FIFO, a folder, a device) is never opened: reads give
+// defaults, writes are refused.
 
 // Name of the settings file ("Quillset.ini").
 QString SettingsFileName();
 // Full path of the settings file ("Quillset.ini" in the program folder).
 QString SettingsFilePath();
-// The lock file that every writer of the settings file holds while it writes.
+// The lock file that every writer of the settings file holds while it writes:
+// beside the file written, the target of a settings file that is a link.
 QString SettingsLockPath();
+
+// The first character of text that the settings file cannot hold in the encoding
+// a save would write it in, or a null text.
+QString SettingsFileUnheldCharacter(const QString &text);
 
 QString GetINISetting(const QString &section, const QString &key, const QString &defaultValue);
 WriteResult SaveINISetting(const QString &section, const QString &key, const QString &value);
@@ -63,11 +70,13 @@ public:
     // Value of section/key, or false when the section or the key is missing.
     bool find(const QString &section, const QString &key, QString *value) const;
     // Stores every value in one pass: replaced in place, or added at the end of
-    // its section, or in a new section at the end of the text. Returns why the
-    // values cannot be stored (a character the file's encoding lacks), or a null
-    // text; then the text is unchanged.
+    // its section, or in a new section at the end of the text, in the encoding the
+    // text was in. Returns why the values cannot be stored (a character the file's
+    // encoding lacks), or a null text; then the text is unchanged.
     QString apply(const QList<IniValue> &values);
     const QByteArray &text() const { return m_text; }
+    // The first character of text that the encoding of this text lacks, or a null text.
+    QString unheldCharacter(const QString &text) const;
     // Each section that holds key, with the key's value, in one pass over the text.
     QList<std::pair<QString, QString>> findAll(const QString &key) const;
 

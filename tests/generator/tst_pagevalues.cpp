@@ -191,6 +191,17 @@ private Q_SLOTS:
         }
     }
 
+    // The dialogs hold a title or a field name to the encoding a save would write the settings file in: windows-1252
+    // for this file, though the pages (windows-1251) take Cyrillic. A new or UTF-8 file takes it: refusedAndAccepted.
+    void namesTheSettingsFileKeeps()
+    {
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=windows-1251\r\n[Old]\r\nk=Caf\xE9\r\n");
+        const QString cannot = "The %1 cannot be saved: it holds \"%2\", which the settings file cannot hold";
+        QCOMPARE(TitleProblem(QStringLiteral("\u0416\u0443")), cannot.arg("title", QStringLiteral("\u0416")));
+        QCOMPARE(FieldNameProblem(QStringLiteral("\u0418\u043c")), cannot.arg("field name", QStringLiteral("\u0418")));
+    }
+
     // The body tag's image rule: "none" in any case means no image; spaces become %20.
     void bodyTag_data()
     {

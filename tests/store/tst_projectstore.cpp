@@ -198,6 +198,35 @@ private Q_SLOTS:
         QCOMPARE(readBytes(SettingsFilePath()), file);
     }
 
+    // A design whose fields would not load back as they are is not saved at all; the refusal names the field. The
+    // field dialog asks the same rules of a name (the row's last field).
+    void unloadableFieldRefusesSave_data()
+    {
+        QTest::addColumn<QList<GuestbookField>>("fields");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char *name, const QList<GuestbookField> &fields, const QString &reason) {
+            QTest::newRow(name) << fields << "The field \"" + fields.last().FieldName + "\" cannot be saved: " + reason;
+        };
+        row("line break", {{"Name", "Text", "4", ""}, {"Your\nName", "Text", "1", ""}},
+            "it holds a line break, and the settings file keeps each value on one line");
+        row("equals sign", {{"Fxx=y", "Text", "40", ""}}, "it holds \"=\", which ends a key in the settings file");
+        row("comma", {{"Town, Zip", "Text", "4", ""}}, "it holds \",\", which separates the parts of a saved field");
+        row("key apart from capitals", {{"a b", "Text", "4", ""}, {"A_B", "Text", "5", ""}},
+            "the field \"a b\" is saved under the same key");
+        row("kind with a space", {{"Memo", "Text area", "4", "3"}}, "it would not load back as it is");
+    }
+    void unloadableFieldRefusesSave()
+    {
+        QFETCH(QList<GuestbookField>, fields);
+        QFETCH(QString, refusal);
+        TestProgramFolder folder;
+        GuestbookProject p = GuestbookProject::startupDefaults();
+        p.Fields = fields;
+        QCOMPARE(SaveProject("Club news", p).errorText, refusal);
+        QVERIFY(!QFile::exists(SettingsFilePath()));
+        QCOMPARE(StoredFieldNameProblem(fields.last().FieldName).isEmpty(), !refusal.contains(": it holds"));
+    }
+
     // The recent rows show each listed name once, with "_" as " "; there are none at first.
     void recentRows()
     {

@@ -16,6 +16,9 @@
 namespace {
 
 constexpr int kSaverRounds = 300, kStoppedExitCode = 3, kDay = 24 * 3600;
+// A refused save names the lock file and what to do.
+const QString kInUse = QStringLiteral("The settings file is in use by another program (lock file %1). Try again in a "
+                                      "minute, or delete the lock file if no other Quillset is running.");
 // A settings section large enough that each rewrite of the file takes a while.
 const QByteArray kFiller = "[Filler]\r\n" + ("Key=" + QByteArray(60, 'v') + "\r\n").repeated(4000);
 
@@ -110,11 +113,25 @@ private Q_SLOTS:
         QVERIFY(text.startsWith(old) && text.endsWith("\r\n"));
         QCOMPARE(GetINISetting("Writer 0", "K0", "").isEmpty(), !writing);
         QCOMPARE(SaveINISetting("Position", "Left", "15").errorText,
-                 killed ? QString() : QStringLiteral("The settings file is in use by another program"));
+                 killed ? QString() : kInUse.arg(SettingsLockPath()));
         QCOMPARE(GetINISetting("Position", "Left", "-"), QString(killed ? "15" : "4230"));
         QCOMPARE(QFile::exists(SettingsLockPath()), !killed);
         child->kill();
         child->waitForFinished();
+    }
+
+    // A lock older than a minute is stale, whoever wrote it (here another computer); a younger one refuses the save.
+    void oldLockIsStale()
+    {
+        for (const int ageSeconds : {2 * kDay, 30}) {
+            TestProgramFolder folder;
+            writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
+            setAge(SettingsLockPath(), ageSeconds);
+            const bool stale = ageSeconds > 60;
+            const QString refusal = stale ? QString() : kInUse.arg(SettingsLockPath());
+            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, refusal);
+            QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
+        }
     }
 
     // The start-up clean-up removes only this program's copies older than a minute and its preview folders older than
@@ -433,15 +450,29 @@ private Q_SLOTS:
         QCOMPARE(replaced, 0);
     }
 
-    // Four processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each).
+    // Processes saving at once lose no acknowledged save (QUILLSET_RACE_SAVES: saves each): four in one program
+    // folder, or two in program folders whose settings files are links to one shared file.
+    void racingWritersLoseNoSave_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("four writers, one program folder") << false;
+        QTest::newRow("two writers, two folders, one linked file") << true;
+    }
     void racingWritersLoseNoSave()
     {
+        QFETCH(bool, linked);
+        const int writerCount = linked ? 2 : 4;
         TestProgramFolder folder;
-        writeBytes(SettingsFilePath(), kFiller);
+        const QString shared = folder.file("shared.ini");
+        writeBytes(linked ? shared : SettingsFilePath(), kFiller);
+        QVERIFY(!linked || QFile::link(shared, SettingsFilePath()));
         const int saves = countFromEnvironment("QUILLSET_RACE_SAVES", 100);
         QList<QProcess *> writers;
-        for (int w = 0; w < 4; ++w)
-            writers << startChild(this, {"--write-keys", folder.path(), QString::number(w), QString::number(saves)});
+        for (int w = 0; w < writerCount; ++w) {
+            const QString programFolder = linked ? folder.file(QString::number(w)) : folder.path();
+            QVERIFY(!linked || (QDir().mkdir(programFolder) && QFile::link(shared, programFolder + "/Quillset.ini")));
+            writers << startChild(this, {"--write-keys", programFolder, QString::number(w), QString::number(saves)});
+        }
         int acknowledged = 0, lost = 0;
         for (QProcess *writer : writers) {
             QVERIFY(writer->waitForFinished(-1));
@@ -451,8 +482,8 @@ private Q_SLOTS:
                 lost += !key.isEmpty() && settings.value("Writer " + writer->arguments().at(2), key, "-") != key;
             }
         }
-        qInfo("4 writers: %d of %d saves acknowledged, %d lost", acknowledged, 4 * saves, lost);
-        QCOMPARE(acknowledged, 4 * saves);
+        qInfo("%d writers: %d of %d saves acknowledged, %d lost", writerCount, acknowledged, writerCount * saves, lost);
+        QCOMPARE(acknowledged, writerCount * saves);
         QCOMPARE(lost, 0);
     }
 

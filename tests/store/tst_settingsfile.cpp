@@ -101,6 +101,13 @@ private Q_SLOTS:
         row("UTF-8 file", "[B]\r\nname=Caf\xC3\xA9\r\n", "b", "x", "\u00E0",
             "[B]\r\nname=Caf\xC3\xA9\r\nx=\xC3\xA0\r\n");
         row("no such character in windows-1252", cp1252, "b", "x", "\u65E5", QByteArray());
+        // A save keeps the file's encoding: one that takes away its last byte that is not UTF-8 marks the file, so
+        // that x in [A] still reads "FaÃ§ade", not "Façade"; a file left all ASCII needs no mark.
+        const QByteArray lastByte = "[A]\r\nx=Fa\xC3\xA7"
+                                    "ade\r\n[B]\r\ny=Caf\xE9\r\n";
+        row("windows-1252 kept when its last such byte goes", lastByte, "B", "y", "Cafe",
+            "; This file is in windows-1252 \xAB\xBB\r\n" + QByteArray(lastByte).replace("Caf\xE9", "Cafe"));
+        row("windows-1252 left all ASCII", "[B]\r\ny=Caf\xE9\r\n", "B", "y", "Cafe", "[B]\r\ny=Cafe\r\n");
         odd("key holding =", "[B]\r\n", "a=b", QByteArray());
         odd("empty key", "[B]\r\n", " ", QByteArray());
         odd("comment key", "[B]\r\n", ";x", QByteArray());
@@ -181,8 +188,9 @@ private Q_SLOTS:
 
     // Lines carry a time stamp and end in CR LF; the first names the log in the settings. A log that is a FIFO, a
     // folder or a device drops the line without blocking; a configured log is used and kept; one that cannot be
-    // written drops the line. A line that the disk takes only in part (or not at all) is cut off again: the log keeps
-    // whole lines.
+    // written drops the line. The path is read once a run (one per program folder here): a later change of it moves
+    // no line, and a held lock makes only the first line try to write the default path back. A line that the disk
+    // takes only in part (or not at all) is cut off again: the log keeps whole lines.
     void logLines()
     {
         const QDateTime moment(QDate(2005, 12, 5), QTime(14, 3, 9));
@@ -193,15 +201,27 @@ private Q_SLOTS:
         WriteLog("dropped");
         QCOMPARE(GetINISetting("Settings", "AppLog", "-"), QDir::toNativeSeparators(fifo));
         for (const QString &log : {folder.file("no/such/log"), folder.file("null"), folder.path(), other}) {
+            const QTemporaryDir run;  // a new run
+            ProgramFolder::setPathForTesting(run.path());
             SaveINISetting("Settings", "AppLog", log);
             WriteLog("Loading position");
+            SaveINISetting("Settings", "AppLog", folder.file("moved.log"));
             WriteLog(QString());
-            QCOMPARE(GetINISetting("Settings", "AppLog", QString()), log);
         }
         const QString stamp = QStringLiteral("\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d ");
         const QRegularExpression lines('^' + stamp + "Loading position\\r\\n" + stamp + "\\r\\n$");
         const QByteArray written = readBytes(other);
         QVERIFY2(lines.match(QString::fromLocal8Bit(written)).hasMatch(), written);
+        const QTemporaryDir run;
+        ProgramFolder::setPathForTesting(run.path());
+        QLockFile lock(SettingsLockPath());
+        QVERIFY(lock.tryLock(0));
+        WriteLog("first");
+        lock.unlock();
+        WriteLog("second");
+        QCOMPARE(GetINISetting("Settings", "AppLog", "-") + logMessages(run.filePath("applog.log")).join('|'),
+                 "-first|second");
+        ProgramFolder::setPathForTesting(folder.path());
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 4);
 #ifdef Q_OS_UNIX  // the file size limit is a POSIX facility
         std::signal(SIGXFSZ, SIG_IGN);
