@@ -31,11 +31,9 @@ QString writeStatement(const QList<GuestbookField> &fields)
     return statement;
 }
 
-// The line the store block writes: the entry's items, then the date.
 QString entryLine(const QList<GuestbookField> &fields, const PageTexts &texts)
 {
-    return writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator + texts.text(PageText::DateItem)
-        + QStringLiteral(" : \" + CStr(Now())");
+    return BuildEntryLine(fields, texts.text(PageText::DateItem));
 }
 
 QString assignmentLines(const QList<GuestbookField> &fields)
@@ -78,6 +76,22 @@ QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
     return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields))
         + Printed(BuildStoreBlock(p.Fields, PageTexts(p.Page_Language))) + BuildPageStart(p)
         + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+}
+
+QString BuildEntryLine(const QList<GuestbookField> &fields, const QString &dateWord)
+{
+    return writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator + dateWord
+        + QStringLiteral(" : \" + CStr(Now())");
+}
+
+QString BuildAssignments(const QList<GuestbookField> &fields)
+{
+    return assignmentLines(fields);
+}
+
+QString BuildRequiredChecks(const QList<GuestbookField> &fields, const QString &checkPrefix)
+{
+    return checkLines(fields, checkPrefix);
 }
 
 QString BuildScriptOpening()

@@ -1,6 +1,7 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/modernpages.h"
 #include "generator/ownerpage.h"
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
@@ -86,25 +87,30 @@ ProtectedParts protectedParts(const GuestbookProject &project)
 QList<Page> serverPages(const GuestbookProject &project)
 {
     const ProtectedParts parts = protectedParts(project);
-    QList<Page> pages = {{kSignPageName,
-             BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
-             {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
-              {"file body"},
-              {"page title"},
-              {"fields"},
-              {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
-            {kEntryScriptName,
-             BuildEntryScript(project, parts.secret),
-             {{"script header"},
-              {"file header"},
-              {"file body", StatusOnly},
-              {"page title"},
-              {"fields"},
-              {"file footer", Logged,
-               kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
-            {kViewPageName,
-             BuildViewPage(project, kServerPageLinks, parts.reader),
-             {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
+    const bool modern = project.Page_Style == kModernPageStyle;
+    ModernParts modernParts;
+    modernParts.secret = parts.secret;
+    QList<Page> pages = {
+        {kSignPageName,
+         modern ? BuildModernSignPage(project, modernParts)
+                : BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
+         {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
+          {"file body"},
+          {"page title"},
+          {"fields"},
+          {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
+        {kEntryScriptName,
+         modern ? BuildModernEntryScript(project, modernParts) : BuildEntryScript(project, parts.secret),
+         {{"script header"},
+          {"file header"},
+          {"file body", StatusOnly},
+          {"page title"},
+          {"fields"},
+          {"file footer", Logged,
+           kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
+        {kViewPageName,
+         modern ? BuildModernViewPage(project, modernParts) : BuildViewPage(project, kServerPageLinks, parts.reader),
+         {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
     if (HasOwnerPage(project))
         pages.append({kOwnerPageName, BuildOwnerPage(project, parts.secret), {{"owner page"}}});
     return pages;
@@ -270,7 +276,7 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
 
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
-    const PageCodePage codePage = ResolvePageCodePage();
+    const PageCodePage codePage = ResolvePageCodePage(project);
     const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty())
         return GenerationOutcome::failure(refused);

@@ -318,6 +318,18 @@ const PageTextRow kPageTexts[] = {
       u8"Войти",
       u8"ログイン",
       u8"登录"}},
+    {PageText::PagesOfEntries,
+     {u8"Pages of entries",
+      u8"Seiten mit Einträgen",
+      u8"Pages de messages",
+      u8"Páginas de entradas",
+      u8"Pagine dei messaggi",
+      u8"Pagina's met berichten",
+      u8"Páginas de entradas",
+      u8"Strony wpisów",
+      u8"Страницы записей",
+      u8"記帳のページ",
+      u8"留言页"}},
 };
 // clang-format on
 

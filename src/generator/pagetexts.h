@@ -32,6 +32,7 @@ enum class PageText {
     Entries,
     Password,
     SignIn,
+    PagesOfEntries,
 };
 
 // The texts of one page language.

@@ -1,5 +1,6 @@
 #include "generator/preview.h"
 
+#include "generator/modernpages.h"
 #include "generator/pagecodepage.h"
 #include "generator/pagetexts.h"
 #include "generator/pagevalues.h"
@@ -95,6 +96,11 @@ QString RenderedEntries(const QStringList &storedLines)
 
 PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newestEntry)
 {
+    if (p.Page_Style == kModernPageStyle) {
+        ModernParts parts{kPreviewPageLinks, {}, true, {}};
+        parts.previewEntries = ModernRenderedEntries(SampleEntryLines(p.Fields, newestEntry));
+        return {BuildModernSignPage(p, parts), BuildModernViewPage(p, parts)};
+    }
     return {BuildSignPage(p, kPreviewPageLinks, QString()),
             BuildViewPage(p, kPreviewPageLinks,
                           RenderedEntries(SampleEntryLines(p.Fields, newestEntry,
@@ -104,7 +110,7 @@ PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newes
 PreviewFolder WritePreview(const GuestbookProject &project, const QString &parent, const QDateTime &newestEntry)
 {
     PreviewFolder result;
-    const PageCodePage codePage = ResolvePageCodePage();
+    const PageCodePage codePage = ResolvePageCodePage(project);
     const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty()) {
         result.outcome = GenerationOutcome::failure(refused);

@@ -121,6 +121,7 @@ void TitleBodyStep::buildBodyRows()
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
     connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
+    connect(txtBGColor, &QLineEdit::textChanged, this, &TitleBodyStep::backgroundColorChanged);
 }
 
 void TitleBodyStep::buildPageRows()

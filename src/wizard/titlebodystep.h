@@ -21,6 +21,8 @@ public:
 signals:
     // The user gave the project a new title.
     void titleChanged(const QString &title);
+    // The page background colour as its box holds it.
+    void backgroundColorChanged(const QString &colour);
 
 protected:
     void buildControls() override;

@@ -128,6 +128,14 @@ private slots:
                "picker=-1|imgFColor|?txtFColor",
                L{"picker", "txtBGColor=#ffcc00", "picker", "txtHMColor=#0c0b0a", "picker", "txtFColor=#000000",
                  kStep3});
+        // Text and background colours hard to read are pointed out on step 3, as either changes; nothing is refused.
+        const QString hard = "lblContrast=Hard to read: the text colour on the background colour has a contrast of "
+                             "%1:1; at least 4.5:1 is advised.";
+        addRow("contrast warning",
+               "N|txtBGColor=#666666|N|?+lblContrast|?lblContrast|txtFColor=#ffffff|?+lblContrast|B|"
+               "txtBGColor=#FFFFFF|N|?lblContrast|txtBGColor=black|?+lblContrast",
+               L{"+lblContrast=shown", hard.arg("3.6"), "+lblContrast=hidden", hard.arg("1.0"), "+lblContrast=hidden",
+                 kStep3});
         addRow("border box", "2|chkBorder|?chkBorder|chkBorder|?chkBorder", L{"chkBorder=Yes", "chkBorder=No", kStep2});
         // Preview writes the design as the controls hold it into a fresh temporary folder and
         // opens its sign page; nothing is saved. A design that cannot go into a page is refused.
