@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quillset and its tests, checks what cmake --install
 # puts in place, and runs the tests (the generated pages on Wine's VBScript engine
-# among them).
+# among them, and uploads to SFTP, FTPS and FTP servers started on 127.0.0.1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The browser checks of the Modern pages: Chromium, Java for the Nu Html Checker, and Node
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 browser_tools=(chromium default-jre-headless nodejs)
 command -v npm > /dev/null || browser_tools+=(npm)
 bash scripts/install-deps.sh desktop-file-utils appstream python3 qt6-qpa-plugins wine wine64 locales \
-    "${browser_tools[@]}"
+    vsftpd openssh-server openssh-client openssl "${browser_tools[@]}"
 # The checkers of tests/package-lock.json; Puppeteer drives Debian's Chromium, so it downloads no browser.
 (cd tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release

@@ -7,6 +7,7 @@
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
 #include "dialogs/frmprotection.h"
+#include "dialogs/frmpublish.h"
 #include "wizard/dialogseams.h"
 
 namespace {
@@ -42,6 +43,12 @@ void InstallDialogs()
         frmProtection dialog(project, &owner);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
+        return dialog.project();
+    };
+    dialogs.publish = [](QWidget &owner, const GuestbookProject &project,
+                         const QString &pageFolder) -> std::optional<GuestbookProject> {
+        frmPublish dialog(project, pageFolder, &owner);
+        dialog.exec();
         return dialog.project();
     };
     dialogs.showAbout = [](QWidget &owner) {

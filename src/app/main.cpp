@@ -1,4 +1,5 @@
 #include "app/installdialogs.h"
+#include "app/publishcommand.h"
 #include "chrome/desktopstartup.h"
 #include "store/product.h"
 #include "store/programfolder.h"
@@ -6,6 +7,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +42,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QLatin1String(kApplicationTitle));
     QCoreApplication::setApplicationVersion(ApplicationVersion());
     answerInformationOptions(argc, argv);
+    // --publish runs without a display, so before QApplication.
+    if (std::any_of(argv + 1, argv + argc, [](const char *argument) { return qstrcmp(argument, "--publish") == 0; })) {
+        QCoreApplication core(argc, argv);
+        ProgramFolder::chooseAtStartUp();
+        return RunPublishCommand(core.arguments(), stdin, stdout, stderr).value_or(1);
+    }
 
     QApplication app(argc, argv);
     DesktopStartup::setIdentity();

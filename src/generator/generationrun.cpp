@@ -214,7 +214,19 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
         createdLines << createdLine(signPage);
     }
     QList<AtomicFile::Content> files;
-    for (const Page &page : serverPages(project)) {
+    GuestbookProject pageProject = project;
+    if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty()) {
+        // The picture goes beside the pages, in the same set, and the pages name it by its file name.
+        QFile source(picture);
+        if (!source.open(QIODevice::ReadOnly))
+            return GenerationOutcome::failure(
+                QStringLiteral("The background picture %1 cannot be read (%2). Choose it again on step 2, or set "
+                               "it to None")
+                    .arg(QDir::toNativeSeparators(picture), source.errorString()));
+        pageProject.BG_Image = BackgroundFileName(picture);
+        files.append({pageFolder + pageProject.BG_Image, source.readAll()});
+    }
+    for (const Page &page : serverPages(pageProject)) {
         reportStages(host, page, createdLines);
         files.append({pageFolder + page.name, codePage.encode(page.text)});
     }

@@ -25,6 +25,13 @@ QString Printed(const QString &text);
 
 QString BuildPageHead(const GuestbookProject &project);
 QString BuildBodyTag(const GuestbookProject &project);
+
+// A background picture on this computer: BG_Image as a full path (or a file: address), which no web server
+// can reach. The generated pages name it by its file name and it is copied beside them. Empty for a web
+// address, a plain or relative file name, or no picture: those go into the pages as they are.
+QString LocalBackgroundPicture(const GuestbookProject &project);
+// The file name of such a picture, the part after the last "/" or "\".
+QString BackgroundFileName(const QString &localPath);
 // Head and body tag, each printed.
 QString BuildPageStart(const GuestbookProject &project);
 QString BuildTitleLine(const GuestbookProject &project, bool quotedAlignment);

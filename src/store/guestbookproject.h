@@ -41,6 +41,13 @@ struct GuestbookProject {
     QString Entries_Per_Page;  // entries on one view page; "0": all
     QString Owner_Password;  // "sha256:<salt>:<digest>"; empty: no owner page
     int Moderate_Entries = 0;
+    // Where Publish sends the guestbook; empty in a project never published. No password: it is never saved here.
+    QString Publish_Protocol;  // "sftp", "ftps" or "ftp"
+    QString Publish_Host;
+    QString Publish_Port;  // empty: the protocol's own
+    QString Publish_User;
+    QString Publish_Folder;
+    QString Site_Address;  // the web address of the published folder, for the links and the site check
     QList<GuestbookField> Fields;
     // The pages' look and language ("Classic"/"Modern", a code of PageLanguages()).
     // After the fields, so that a project written out member by member keeps its order.

@@ -79,6 +79,12 @@ const QList<ProjectKey> kProjectKeys = {
     {"Moderate_Entries", nullptr, &P::Moderate_Entries, "0", nullptr, nullptr, nullptr, true},
     {"Page_Style", &P::Page_Style, nullptr, "Classic", nullptr, "Page style", pageStyleProblem, true},
     {"Page_Language", &P::Page_Language, nullptr, "en", nullptr, "Page language", pageLanguageProblem, true},
+    {"Publish_Protocol", &P::Publish_Protocol, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_Host", &P::Publish_Host, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_Port", &P::Publish_Port, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_User", &P::Publish_User, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Publish_Folder", &P::Publish_Folder, nullptr, "", nullptr, nullptr, nullptr, true},
+    {"Site_Address", &P::Site_Address, nullptr, "", nullptr, nullptr, nullptr, true},
 };
 
 }  // namespace

@@ -162,6 +162,20 @@ WriteResult SaveProject(const QString &name, const GuestbookProject &project)
         [&](const IniSnapshot &current) { return recentListUpdate(current, name) + projectValues(current, name, project); });
 }
 
+WriteResult SavePublishSettings(const QString &name, const GuestbookProject &project)
+{
+    return SaveINISettings([&](const IniSnapshot &current) {
+        QList<IniValue> values;
+        for (const ProjectKey &row : ProjectKeys()) {
+            const QString key = QString::fromLatin1(row.key);
+            const bool serverKey = key.startsWith(QLatin1String("Publish_")) || key == QLatin1String("Site_Address");
+            if (const QString value = row.valueIn(project); serverKey && written(row, value, current, name))
+                values.append({name, key, value});
+        }
+        return values;
+    });
+}
+
 GuestbookProject LoadProject(const QString &name)
 {
     const IniSnapshot settings = IniSnapshot::ofSettingsFile(name);

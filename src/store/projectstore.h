@@ -26,6 +26,10 @@ QString StoredFieldNameProblem(const QString &name);
 // failure nothing is written and the error text comes back.
 WriteResult SaveProjectLocation(const QString &title, const QString &folder);
 
+// Writes the project's server settings (the Publish_ keys and Site_Address) into the section named by name, in
+// one write, under the same rule as SaveProject; the rest of the section stays as it is.
+WriteResult SavePublishSettings(const QString &name, const GuestbookProject &project);
+
 // The project saved under name: its title is name with "_" shown as " ", every
 // other member read from the section, empty ones replaced by the load fallbacks.
 GuestbookProject LoadProject(const QString &name);

@@ -43,6 +43,11 @@ struct MainWindowDialogs {
     // lblProtection: frmProtection, modal. The project with its protection values
     // as chosen, or nothing when cancelled.
     std::function<std::optional<GuestbookProject>(QWidget &owner, const GuestbookProject &project)> editProtection;
+    // lblPublish: frmPublish, modal, on the generated guestbook in pageFolder. The project with the server
+    // settings as entered (whether or not it was published), or nothing when the dialog never opened.
+    std::function<std::optional<GuestbookProject>(QWidget &owner, const GuestbookProject &project,
+                                                  const QString &pageFolder)>
+        publish;
 };
 
 MainWindowDialogs &mainWindowDialogs();

@@ -2,8 +2,13 @@
 
 #include "chrome/desktopactions.h"
 #include "chrome/labelbutton.h"
+#include "chrome/messageprompt.h"
 #include "chrome/widgetbits.h"
+#include "generator/pagenames.h"
 #include "generator/protection.h"
+#include "store/filetests.h"
+#include "store/programfolder.h"
+#include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 
 #include <QFrame>
@@ -36,10 +41,13 @@ void GenerationStep::buildControls()
             QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
                            "your guestbook."),
             {12, 120, 479, 30});
-    lblProtectionState = addText(f, QString(), {12, 150, 370, 16}, "lblProtectionState");
+    lblProtectionState = addText(f, QString(), {12, 150, 270, 16}, "lblProtectionState");
     LabelButton *lblProtection =
         addLabelButton(f, "lblProtection", QStringLiteral("Protection"), verdana(8.25), {392, 146, 100, 20});
     connect(lblProtection, &LabelButton::clicked, this, &GenerationStep::editProtection);
+    lblPublish = addLabelButton(f, "lblPublish", QStringLiteral("Publish"), verdana(8.25), {286, 146, 100, 20});
+    lblPublish->setEnabled(false);
+    connect(lblPublish, &LabelButton::clicked, this, &GenerationStep::lblPublish_Click);
     lblStatus = addText(f, QStringLiteral("Status:"), {12, 170, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
@@ -67,6 +75,23 @@ void GenerationStep::writeBack(GuestbookProject &project) const
     project.Entries_Per_Page = m_protection.Entries_Per_Page;
     project.Owner_Password = m_protection.Owner_Password;
     project.Moderate_Entries = m_protection.Moderate_Entries;
+    for (QString GuestbookProject::*server :
+         {&GuestbookProject::Publish_Protocol, &GuestbookProject::Publish_Host, &GuestbookProject::Publish_Port,
+          &GuestbookProject::Publish_User, &GuestbookProject::Publish_Folder, &GuestbookProject::Site_Address})
+        project.*server = m_protection.*server;
+}
+
+// The server settings are saved at once: after a run the window no longer asks to save.
+void GenerationStep::lblPublish_Click()
+{
+    const auto &publish = mainWindowDialogs().publish;
+    if (!publish)
+        return;
+    if (const std::optional<GuestbookProject> chosen = publish(*window(), m_protection, lblGBPath->text())) {
+        m_protection = *chosen;
+        if (const WriteResult saved = SavePublishSettings(m_projectName, *chosen); !saved.succeeded())
+            MessagePrompt::failure(window(), saved.errorText);
+    }
 }
 
 void GenerationStep::editProtection()
@@ -91,6 +116,8 @@ void GenerationStep::setLinkLook(bool underPointer)
 void GenerationStep::showTarget(const QString &projectName, const QString &folder)
 {
     lblGBPath->setText(folder);
+    m_projectName = projectName;
+    lblPublish->setEnabled(FileExists(ProgramFolder::withTrailingSeparator(folder) + kSignPageName));
     lblProjectName->setText(QStringLiteral("Project Name: ") + projectName);
 }
 

@@ -13,7 +13,7 @@ class GenerationStep : public WizardStep
 public:
     explicit GenerationStep(QWidget *window);
 
-    // Shows the project's name and the folder its pages go to.
+    // Shows the project's name and the folder its pages go to; Publish works once that folder holds the pages.
     void showTarget(const QString &projectName, const QString &folder);
     void setStatusVisible(bool visible);
     void setStatusText(const QString &text);
@@ -28,6 +28,7 @@ protected:
 private:
     void setLinkLook(bool underPointer);
     void editProtection();
+    void lblPublish_Click();
 
     GuestbookProject m_protection;
     QLabel *lblProtectionState = nullptr;
@@ -35,4 +36,6 @@ private:
     QLabel *lblProjectName = nullptr;
     LabelButton *lblGBPath = nullptr;
     QLabel *lblStatus = nullptr;
+    LabelButton *lblPublish = nullptr;
+    QString m_projectName;
 };

@@ -199,7 +199,7 @@ private slots:
                QStringList{"imgHMColor.name=Link colour under the pointer", "txtFColor.description=Text colour",
                            "cboFont.description=Text font", "cboHMPX.description=Link font size under the pointer"});
         addRow("step 4", "step 4", 8, QStringList());  // Add Field
-        addRow("step 5", "step 5", 9, QStringList{"lblSteps.name=" + step5, "frStep4.name=" + step5});
+        addRow("step 5", "step 5", 10, QStringList{"lblSteps.name=" + step5, "frStep4.name=" + step5});
         addRow("title dialog", "title", 4, QStringList());
         addRow("protection dialog", "protection", 9, QStringList());  // three check boxes, four boxes, OK, Cancel
         addRow("field dialog, multi-line", "field", 6, QStringList{"txtfldName.name=Field Name:"});

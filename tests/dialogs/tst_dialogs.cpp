@@ -324,6 +324,30 @@ private slots:
         QCOMPARE(seen.join(" | "), expected);
     }
 
+    // Publish works once the guestbook is generated: it opens on the generated folder, and the server settings it
+    // gives back are saved with the project at once (the window asks no more to save after a run).
+    void publishButton()
+    {
+        WindowFixture f;
+        QStringList folders;
+        mainWindowDialogs().publish = [&](QWidget &, const GuestbookProject &project, const QString &folder) {
+            folders << folder;
+            GuestbookProject chosen = project;
+            chosen.Publish_Protocol = "ftps", chosen.Publish_Host = "ftp.example.org", chosen.Publish_User = "ann";
+            return std::optional<GuestbookProject>(chosen);
+        };
+        f.play("5");
+        QWidget *publish = control(f.main.get(), "lblPublish");
+        QVERIFY(!publish->isEnabled());
+        f.play("lblNext|5");
+        QVERIFY(publish->isEnabled());
+        clickNamed(f.main.get(), "lblPublish");
+        QCOMPARE(folders, QStringList{QDir::toNativeSeparators(f.folder.path() + "/projects/My_Guestbook")});
+        QCOMPARE(GetINISetting("My_Guestbook", "Publish_Host", "-"), "ftp.example.org");
+        QCOMPARE(GetINISetting("My_Guestbook", "Publish_Protocol", "-"), "ftps");
+        QCOMPARE(f.window().readProject().Publish_User, "ann");
+    }
+
     // The colour picker: the colour under the pointer (text, value, preview and the palette's name,
     // which tells a screen reader), then picked by a release or cancelled by a click on the preview.
     // Swatches of 9 x 9 pixels, 10 apart: the left column from x 11, the grid from x 31;

@@ -261,6 +261,50 @@ private Q_SLOTS:
         QCOMPARE(readBytes(f + QStringLiteral("pending.txt")), extra.contains("pending.txt") ? "held\r\n" : "");
     }
 
+    // A picture on this computer goes beside the pages and they name it by its file name; a web address or a plain
+    // file name goes into the pages as it is. A local picture that cannot be read stops the run.
+    void backgroundPicture_data()
+    {
+        QTest::addColumn<QString>("image");  // "<local>" stands for the folder of the test's own picture
+        QTest::addColumn<QString>("bodyImage");  // the body tag's background, "" when the run stops
+        QTest::addColumn<QStringList>("copied");
+        QTest::newRow("web address") << "https://example.org/img/Back.gif" << "https://example.org/img/back.gif"
+                                     << QStringList();
+        QTest::newRow("plain file name") << "back.gif" << "back.gif" << QStringList();
+        QTest::newRow("local picture") << "<local>/My Back.png" << "my%20back.png" << QStringList{"My Back.png"};
+        QTest::newRow("local file address") << "file://<local>/tile.png" << "tile.png" << QStringList{"tile.png"};
+        QTest::newRow("missing local picture") << "<local>/gone.png" << "" << QStringList();
+    }
+    void backgroundPicture()
+    {
+        QFETCH(QString, image);
+        QFETCH(QString, bodyImage);
+        QFETCH(QStringList, copied);
+        Run run;
+        const QString pictures = run.folder.file("pictures");
+        QVERIFY(QDir().mkpath(pictures));
+        for (const char *name : {"My Back.png", "tile.png"})
+            writeBytes(pictures + kSep + name, QByteArray("picture ") + name);
+        GuestbookProject project = defaultProject(run.folder.file("site"));
+        QVERIFY(QDir().mkpath(project.Project_Path));
+        project.BG_Image = QString(image).replace("<local>", pictures);
+        const GenerationOutcome outcome = run(project);
+        QCOMPARE(outcome.succeeded, !bodyImage.isEmpty());
+        const QString f = project.Project_Path + kSep + "My_Guestbook" + kSep;
+        if (bodyImage.isEmpty()) {
+            QVERIFY(outcome.errorText.startsWith("The background picture " + QDir::toNativeSeparators(pictures)));
+            QVERIFY(!QFile::exists(f + "default.asp"));
+            return;
+        }
+        for (const QString &page : kPages)
+            QVERIFY(readBytes(f + page).contains(" background=" + bodyImage.toLatin1() + ">"));
+        QStringList expected = kFiles + copied, found = entriesIn(f);
+        expected.sort(), found.sort();
+        QCOMPARE(found, expected);
+        for (const QString &name : copied)
+            QCOMPARE(readBytes(f + name), "picture " + name.toLatin1());
+    }
+
     // A run that stops, for a project that would put server script into a page, a title that would name a folder
     // outside the save folder, a missing save folder, a write that fails at any page and step, or a page that is a
     // FIFO (not blocking on it) or a folder: it returns the error, writes nothing, and logs why, after the last

@@ -73,7 +73,8 @@ private Q_SLOTS:
                    "FLD_Names = , Name\r\nFLD_Name = Name, Text, 40,\r\n");
         const GuestbookProject fallbacks{"Club news", "/srv/",   "",  "#ffffff", "45%",     0,    "0",
                                          "#000000",   "Verdana", "11", "#333333", "Verdana", "11", "#ff0000",
-                                         "Verdana",   "11",      0,    "0",       "0",       "",   0, {}};
+                                         "Verdana",   "11",      0,    "0",       "0",       "",   0,
+                                         "",          "",        "",   "",        "",        "",   {}};
         QCOMPARE(LoadProject("Club news"), fallbacks);
         QCOMPARE(LoadProject("Nowhere").Project_Path, GuestbookProject::defaultProjectPath());
 
@@ -152,6 +153,9 @@ private Q_SLOTS:
         QTest::newRow("protection on") << withProtection(p);
         p.Page_Style = "Modern", p.Page_Language = "zh";
         QTest::newRow("modern, Chinese") << p;
+        p.Publish_Protocol = "ftps", p.Publish_Host = "ftp.example.org", p.Publish_Port = "2121";
+        p.Publish_User = "club", p.Publish_Folder = "/htdocs/guest book", p.Site_Address = "https://example.org/gb/";
+        QTest::newRow("published") << p;
     }
     void roundTrip()
     {

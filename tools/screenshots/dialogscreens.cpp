@@ -1,5 +1,6 @@
 // Shows one dialog of the program as the user meets it, for a screenshot under a
-// virtual display. Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|step1..step5>
+// virtual display.
+// Usage: dialogscreens <menu|field|fieldedit|title|colors|existing|about|protection|publish|publishing|step1..step5>
 // Prints the area to capture ("WxH+X+Y") once the dialog is on screen, then waits
 // to be ended.
 
@@ -11,6 +12,7 @@
 #include "dialogs/frmexisting.h"
 #include "dialogs/frmmenu.h"
 #include "dialogs/frmprotection.h"
+#include "dialogs/frmpublish.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -125,6 +128,27 @@ int main(int argc, char *argv[])
         dialog->findChild<QLineEdit *>(QStringLiteral("txtPassword"))->setText(QStringLiteral("secret"));
         dialog->findChild<QLineEdit *>(QStringLiteral("txtConfirm"))->setText(QStringLiteral("secret"));
         dialog->findChild<QCheckBox *>(QStringLiteral("chkModerate"))->setChecked(true);
+        dialog->show();
+        shown = dialog;
+    } else if (which.startsWith(QLatin1String("publish"))) {
+        GuestbookProject project = main.readProject();
+        project.Publish_Protocol = QStringLiteral("sftp");
+        project.Publish_Host = QStringLiteral("www.example.org");
+        project.Publish_User = QStringLiteral("club");
+        project.Publish_Folder = QStringLiteral("htdocs/guestbook");
+        project.Site_Address = QStringLiteral("https://www.example.org/guestbook/");
+        auto *dialog = new frmPublish(project, QDir::tempPath(), &main);
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtPassword"))->setText(QStringLiteral("secret"));
+        if (which == QLatin1String("publishing")) {
+            // The look of a transfer under way, set by hand: the screenshot needs no server.
+            dialog->findChild<QProgressBar *>(QStringLiteral("pbProgress"))->setValue(60);
+            dialog->findChild<QLabel *>(QStringLiteral("lblSending"))
+                ->setText(QStringLiteral("Sending viewguestbook.asp"));
+            dialog->findChild<QLabel *>(QStringLiteral("lblClose"))->setText(QStringLiteral("Cancel"));
+            for (const char *name : {"cboProtocol", "txtHost", "txtPort", "txtUser", "txtFolder", "txtPassword",
+                                     "txtSiteAddress", "lblSend", "lblDownload", "lblCheck"})
+                dialog->findChild<QWidget *>(QLatin1String(name))->setEnabled(false);
+        }
         dialog->show();
         shown = dialog;
     } else {

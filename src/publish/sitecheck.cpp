@@ -1,0 +1,103 @@
+#include "publish/sitecheck.h"
+
+#include "generator/pagenames.h"
+#include "generator/protection.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTimer>
+
+namespace {
+
+// The folder's address, ending in "/"; "http://" in front when the user gave none.
+QUrl folderOf(const QString &siteAddress)
+{
+    QString address = siteAddress.trimmed();
+    if (!address.contains(QLatin1String("://")))
+        address.prepend(QStringLiteral("http://"));
+    if (!address.endsWith(QLatin1Char('/')))
+        address += QLatin1Char('/');
+    return QUrl(address);
+}
+
+struct Answer {
+    bool answered = false;
+    int status = 0;
+    QByteArray body;
+    QString error;
+};
+
+Answer fetch(QNetworkAccessManager &network, const QUrl &url, int timeoutMs)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(timeoutMs);
+    QNetworkReply *reply = network.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    Answer answer;
+    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    answer.answered = answer.status > 0;
+    answer.body = reply->readAll();
+    answer.error = reply->errorString();
+    reply->deleteLater();
+    return answer;
+}
+
+}  // namespace
+
+SiteAddresses AddressesOf(const QString &siteAddress, bool hasOwnerPage)
+{
+    if (siteAddress.trimmed().isEmpty())
+        return {};
+    const QUrl folder = folderOf(siteAddress);
+    return {folder.resolved(QUrl(kSignPageName)), hasOwnerPage ? folder.resolved(QUrl(kOwnerPageName)) : QUrl()};
+}
+
+SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int timeoutMs)
+{
+    QNetworkAccessManager network;
+    const QUrl folder = folderOf(siteAddress);
+    const QUrl signPage = folder.resolved(QUrl(kSignPageName));
+    const QString shown = signPage.toDisplayString();
+    SiteReport report;
+    const Answer page = fetch(network, signPage, timeoutMs);
+    if (!page.answered) {
+        report.healthy = false;
+        report.findings << QStringLiteral("The sign page at %1 does not answer (%2). Check the address and that "
+                                          "the site is online.")
+                               .arg(shown, page.error);
+        return report;
+    }
+    if (page.status >= 400) {
+        report.healthy = false;
+        report.findings << QStringLiteral("The server answers %1 with error %2: the pages are not at this address. "
+                                          "Check the site's address and the remote folder.")
+                               .arg(shown)
+                               .arg(page.status);
+        return report;
+    }
+    report.findings << QStringLiteral("The sign page answers at %1.").arg(shown);
+    if (page.body.contains("<%")) {
+        report.healthy = false;
+        report.findings << QStringLiteral("The server sends the page's script instead of running it: this folder "
+                                          "does not run classic ASP pages. Ask your host to turn ASP on.");
+    } else {
+        report.findings << QStringLiteral("The server runs the ASP pages.");
+    }
+    if (!keepsPendingFile)
+        return report;
+    const QUrl pending = folder.resolved(QUrl(kPendingFileName));
+    const Answer file = fetch(network, pending, timeoutMs);
+    if (file.answered && file.status < 400) {
+        report.healthy = false;
+        report.findings << QStringLiteral("Anyone can read the entries that wait for you at %1. Ask your host to "
+                                          "hide .txt files in this folder.")
+                               .arg(pending.toDisplayString());
+    } else {
+        report.findings << QStringLiteral("pending.txt is hidden from visitors.");
+    }
+    return report;
+}

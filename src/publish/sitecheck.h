@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+#include <QUrl>
+
+// The published guestbook's addresses, from the web address of the folder the pages went to.
+struct SiteAddresses {
+    QUrl signPage;
+    QUrl ownerPage;  // empty when the guestbook has no owner page
+};
+SiteAddresses AddressesOf(const QString &siteAddress, bool hasOwnerPage);
+
+// What "Check the site" found, one plain sentence each: whether the sign page answers,
+// whether the server ran its script, and whether pending.txt is hidden from visitors.
+struct SiteReport {
+    bool healthy = true;
+    QStringList findings;
+};
+
+// Fetches the sign page (and pending.txt when the guestbook keeps one) over HTTP or
+// HTTPS, waiting at most timeoutMs for each answer.
+SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int timeoutMs = 20000);
