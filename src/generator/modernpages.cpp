@@ -394,6 +394,11 @@ QString BuildModernSignPage(const GuestbookProject &p, const ModernParts &parts)
         + pageEnd(parts.links.viewPage, texts.text(PageText::ViewLink));
 }
 
+QString BuildDataFileFunctions()
+{
+    return WithPageNames(ScriptText(kUnicodeFiles));
+}
+
 QString BuildModernEntryScript(const GuestbookProject &p, const ModernParts &parts)
 {
     const PageTexts texts(p.Page_Language);
@@ -402,7 +407,7 @@ QString BuildModernEntryScript(const GuestbookProject &p, const ModernParts &par
         : QStringLiteral("   QsRobot = False") + kCrLf + BuildRequiredChecks(p.Fields, QString());
     const QString store = WithPageNames(ScriptText(kStore))
                               .replace(QStringLiteral("%WRITE%"), BuildEntryLine(p.Fields, QStringLiteral("Date")));
-    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + WithPageNames(ScriptText(kUnicodeFiles)) + kCrLf
+    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + BuildDataFileFunctions() + kCrLf
         + BuildScriptOpening() + BuildAssignments(p.Fields) + kCrLf + checks + store + pageStart(p) + thankYou(p, texts)
         + pageEnd(kViewPageName, texts.text(PageText::ViewLink));
 }
@@ -414,7 +419,7 @@ QString BuildModernViewPage(const GuestbookProject &p, const ModernParts &parts)
         return pageStart(p) + parts.previewEntries + pageEnd(parts.links.signPage, texts.text(PageText::SignLink));
     const QString reader = withPageTexts(WithPageNames(ScriptText(kReader)), texts)
                                .replace(QStringLiteral("%SIZE%"), QString::number(EntriesPerPage(p)));
-    return ScriptText(kPageOpening) + WithPageNames(ScriptText(kUnicodeFiles)) + kCrLf + pageStart(p) + reader + kCrLf
+    return ScriptText(kPageOpening) + BuildDataFileFunctions() + kCrLf + pageStart(p) + reader + kCrLf
         + pageEnd(parts.links.signPage, texts.text(PageText::SignLink));
 }
 

@@ -30,6 +30,10 @@ QString BuildModernSignPage(const GuestbookProject &project, const ModernParts &
 QString BuildModernEntryScript(const GuestbookProject &project, const ModernParts &parts);
 QString BuildModernViewPage(const GuestbookProject &project, const ModernParts &parts);
 
+// The script functions that read and convert the data files (QsFileFormat,
+// QsMakeUnicode, QsLines), between "<%" and "%>".
+QString BuildDataFileFunctions();
+
 // The style sheet alone, and the colour scheme it declares ("light" or "dark",
 // after the background colour).
 QString BuildModernStyleSheet(const GuestbookProject &project);
