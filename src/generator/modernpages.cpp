@@ -104,8 +104,7 @@ const char *const kStore = R"vbs(   Const ForReading = 1, ForWriting = 2, ForApp
    Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True, -1)
 %WRITE%
    OutputStream.Close
-   Application("qsLastPost " & Request.ServerVariables("REMOTE_ADDR")) = QsSeconds()
-   Application.UnLock
+%LASTPOST%   Application.UnLock
    Set OutputStream = Nothing
    Set FileObject = Nothing
    End If
@@ -405,8 +404,15 @@ QString BuildModernEntryScript(const GuestbookProject &p, const ModernParts &par
     const QString checks = IsProtected(p)
         ? BuildProtectedChecks(p, parts.secret, BuildRequiredChecks(p.Fields, QStringLiteral("Not QsRobot And ")))
         : QStringLiteral("   QsRobot = False") + kCrLf + BuildRequiredChecks(p.Fields, QString());
+    // Only the robot guard waits between two posts from one address, so only it keeps their times.
+    const QString lastPost = p.Spam_Guard == 1
+        ? QStringLiteral("   Application(\"qsLastPost \" & "
+                         "Request.ServerVariables(\"REMOTE_ADDR\")) = QsSeconds()")
+            + kCrLf
+        : QString();
     const QString store = WithPageNames(ScriptText(kStore))
-                              .replace(QStringLiteral("%WRITE%"), BuildEntryLine(p.Fields, QStringLiteral("Date")));
+                              .replace(QStringLiteral("%WRITE%"), BuildEntryLine(p.Fields, QStringLiteral("Date")))
+                              .replace(QStringLiteral("%LASTPOST%"), lastPost);
     return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + BuildDataFileFunctions() + kCrLf
         + BuildScriptOpening() + BuildAssignments(p.Fields) + kCrLf + checks + store + pageStart(p) + thankYou(p, texts)
         + pageEnd(kViewPageName, texts.text(PageText::ViewLink));

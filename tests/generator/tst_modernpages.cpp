@@ -129,6 +129,7 @@ private Q_SLOTS:
         QVERIFY(entry.contains("   Application.Lock\r\n   GuestBookFile = Server.MapPath(\"guestbook.txt\")\r\n"
                                "   QsMakeUnicode GuestBookFile\r\n"));
         QVERIFY(entry.contains("OpenTextFile(GuestBookFile, ForAppending, True, -1)\r\n"));
+        QCOMPARE(entry.contains("Application(\"qsLastPost \""), options.contains("guard"));
         QVERIFY(entry.contains("<dl class=\"sheet\">\r\n<dt>"));
         // The view page: articles, and the paging links in a nav when entries come in pages.
         const QString &view = site.pages.at(2);
