@@ -20,6 +20,9 @@ expected=(
     share/quillset/help/index.html
     share/quillset/help/style.css
     share/quillset/help/images/step1.png
+    share/quillset/translations/quillset_de.qm
+    share/quillset/translations/quillset_es.qm
+    share/quillset/translations/quillset_fr.qm
     share/doc/quillset/README.md
     share/doc/quillset/LICENSE
     share/doc/quillset/copyright

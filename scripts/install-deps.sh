@@ -4,7 +4,7 @@
 # check, the package or the page tests) are added to the list.
 set -euo pipefail
 
-packages=(cmake g++ make ccache qt6-base-dev libcurl4-openssl-dev qtkeychain-qt6-dev fonts-dejavu-core "$@")
+packages=(cmake g++ make ccache qt6-base-dev qt6-l10n-tools libcurl4-openssl-dev qtkeychain-qt6-dev fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

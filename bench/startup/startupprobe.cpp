@@ -1,7 +1,7 @@
-// One start of a window, measured from inside: builds the window the way the
-// program does, and on its first painted frame prints the process's peak
-// memory and quits. Built three times: with the main window, with a bare window,
-// and with a bare window that shows one line of text (which loads the fonts).
+// One start, measured from inside. Built twice: as the program itself (the same start
+// as main(): icon, data folder, dialogs, main window; its files in the folder given
+// as the argument) and as a window with one label. On the first painted frame it
+// prints the process's peak memory, and quits once the work queued by then is done.
 
 #include <QApplication>
 #include <QFile>
@@ -11,12 +11,9 @@
 
 #include <cstdio>
 
-#ifdef PROBE_MAIN_WINDOW
-#include "app/installdialogs.h"
+#ifdef PROBE_PROGRAM
+#include "app/programstart.h"
 #include "store/programfolder.h"
-#include "wizard/frmmain.h"
-
-#include <QTemporaryDir>
 #endif
 
 namespace {
@@ -41,11 +38,12 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            // Report after this paint has been delivered.
+            // Report after this paint has been delivered, then end once what the program
+            // left for after its first frame (the icon, the sweep's start) has run.
             QTimer::singleShot(0, [] {
                 std::printf("frame %ld\n", peakMemoryKiB());
                 std::fflush(stdout);
-                QCoreApplication::exit(0);
+                QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
             });
         }
         return QObject::eventFilter(watched, event);
@@ -59,23 +57,21 @@ private:
 
 int main(int argc, char *argv[])
 {
+#ifdef PROBE_PROGRAM
+    NameProgram();
+    QApplication app(argc, argv);
+    ProgramFolder::setPathForTesting(QCoreApplication::arguments().value(1));
+    FirstFrame firstFrame;
+    return RunProgram(&firstFrame);
+#else
     QApplication app(argc, argv);
     FirstFrame firstFrame;
-#ifdef PROBE_MAIN_WINDOW
-    // Settings, log and projects folder go to a scratch folder, not beside the probe.
-    QTemporaryDir scratch;
-    ProgramFolder::setPathForTesting(scratch.path());
-    InstallDialogs();
-    frmMain window;
-#else
     QWidget window;
     window.setWindowTitle(QStringLiteral("Quillset"));
     window.setFixedSize(517, 366);
-#ifdef PROBE_ONE_LABEL
     QLabel label(QStringLiteral("Quillset"), &window);
-#endif
-#endif
     window.installEventFilter(&firstFrame);
     window.show();
     return app.exec();
+#endif
 }

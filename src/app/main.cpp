@@ -1,9 +1,6 @@
-#include "app/installdialogs.h"
+#include "app/programstart.h"
 #include "app/publishcommand.h"
-#include "chrome/desktopstartup.h"
-#include "store/product.h"
 #include "store/programfolder.h"
-#include "wizard/frmmain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,10 +34,7 @@ void answerInformationOptions(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    // No organisation name: it would become part of the per-user data folder
-    // (~/.local/share/Quillset rather than .../Quillset Project/Quillset).
-    QCoreApplication::setApplicationName(QLatin1String(kApplicationTitle));
-    QCoreApplication::setApplicationVersion(ApplicationVersion());
+    NameProgram();
     answerInformationOptions(argc, argv);
     // --publish runs without a display, so before QApplication.
     if (std::any_of(argv + 1, argv + argc, [](const char *argument) { return qstrcmp(argument, "--publish") == 0; })) {
@@ -50,12 +44,5 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    DesktopStartup::setIdentity();
-    DesktopStartup::chooseDataFolder();
-
-    InstallDialogs();
-
-    frmMain window;
-    window.show();
-    return app.exec();
+    return RunProgram();
 }

@@ -37,7 +37,7 @@ QString fullTarget(const QString &pathOrUrl)
 
 QString DesktopActions::openFailureText(const QString &pathOrUrl)
 {
-    return QStringLiteral("Error: Unable to open ") + pathOrUrl;
+    return QCoreApplication::translate("DesktopActions", "Error: Unable to open %1").arg(pathOrUrl);
 }
 
 bool DesktopActions::open(const QString &pathOrUrl, QWidget *parent)

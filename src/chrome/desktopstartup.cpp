@@ -6,22 +6,70 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+
+#include <array>
 
 namespace {
+
+// The icon in the sizes installed for the desktop, each read from its file the first
+// time a picture of about that size is asked for; a window system that shows no icons
+// never reads one.
+class InstalledIconEngine : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new InstalledIconEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{48, 48}, {256, 256}}; }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return QSize(kSides[pick(size)], kSides[pick(size)]).boundedTo(size);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const size_t which = pick(size);
+        if (m_pictures[which].isNull())
+            m_pictures[which].load(
+                QStringLiteral(":/icons/%1x%1/%2.png").arg(kSides[which]).arg(DesktopStartup::kDesktopId), "PNG");
+        const QPixmap &picture = m_pictures[which];
+        if (picture.width() <= size.width() && picture.height() <= size.height())
+            return picture;
+        return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+private:
+    static constexpr std::array<int, 2> kSides = {48, 256};
+
+    // The smallest picture that covers size, or the largest.
+    static size_t pick(const QSize &size) { return qMax(size.width(), size.height()) <= kSides[0] ? 0 : 1; }
+
+    std::array<QPixmap, 2> m_pictures;
+};
+
 QString unwritableFolderError(const QString &folder)
 {
-    return QStringLiteral("Error: ") + QLatin1String(kApplicationTitle)
-        + QStringLiteral(" cannot save its settings in ") + folder + QStringLiteral(". Projects will not be kept.");
+    return QCoreApplication::translate("DesktopStartup",
+                                       "Error: Quillset cannot save its settings in %1. Projects will not be kept.")
+        .arg(folder);
 }
 }  // namespace
 
 void DesktopStartup::setIdentity()
 {
-    QIcon icon;
-    for (const char *size : {"48x48", "256x256"})
-        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), kDesktopId));
-    QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(kDesktopId);
+}
+
+void DesktopStartup::setWindowIcon()
+{
+    QApplication::setWindowIcon(QIcon(new InstalledIconEngine));
 }
 
 void DesktopStartup::chooseDataFolder()

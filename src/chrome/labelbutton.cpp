@@ -108,6 +108,8 @@ LabelButton::LabelButton(QWidget *parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
+    // A label that takes focus would otherwise carry a whole text document for its caption.
+    setTextInteractionFlags(Qt::NoTextInteraction);
     setAlignment(Qt::AlignCenter);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);

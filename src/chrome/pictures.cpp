@@ -143,17 +143,29 @@ QPixmap Pictures::roundButton(Button kind, int size)
     painter.setBrush(Qt::white);
     const QRectF circle(1, 1, size - 2, size - 2);
     painter.drawEllipse(circle);
+    // The symbols are drawn as strokes: letters would load a font face for three pictures.
+    const qreal unit = size / 20.0;
     if (kind == Button::Exit) {
         const qreal in = size * 0.32;
         painter.drawLine(QPointF(in, in), QPointF(size - in, size - in));
         painter.drawLine(QPointF(size - in, in), QPointF(in, size - in));
-    } else {
-        QFont font(QStringLiteral("Verdana"));
-        font.setPixelSize(size * 2 / 3);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.drawText(circle, Qt::AlignCenter, kind == Button::About ? QStringLiteral("i") : QStringLiteral("?"));
+        return pixmap;
     }
+    painter.setPen(QPen(ring, 2.2 * unit, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    if (kind == Button::About) {  // "i": a dot over a stem
+        painter.drawLine(QPointF(10 * unit, 9 * unit), QPointF(10 * unit, 14.5 * unit));
+    } else {  // "?": a hook over a dot
+        QPainterPath hook;
+        hook.moveTo(7 * unit, 7.5 * unit);
+        hook.arcTo(QRectF(7 * unit, 4.5 * unit, 6 * unit, 6 * unit), 180, -220);
+        hook.lineTo(10 * unit, 12 * unit);
+        painter.drawPath(hook);
+    }
+    const qreal dotY = kind == Button::About ? 5.8 * unit : 15 * unit;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ring);
+    painter.drawEllipse(QPointF(10 * unit, dotY), 1.3 * unit, 1.3 * unit);
     return pixmap;
 }
 

@@ -18,7 +18,8 @@
 const QString AboutText::kAuthor = QStringLiteral("Quillset Project");
 // The name of the licence in the LICENSE file beside the source.
 const QString AboutText::kLicence = QStringLiteral("MIT");
-const QString AboutText::kDisclaimer = QStringLiteral(
+const char *const AboutText::kDisclaimer = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "This program is provided \"as is\", without warranty of any kind, express or implied, including but not "
     "limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. "
     "In no event shall the authors be liable for any claim, damages or other liability arising from the use "
@@ -37,7 +38,7 @@ frmAbout::frmAbout(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
     setFixedSize(twipsRect(0, 0, 6660, 4635).size());
     setBackground(this, kDialogGrey);
@@ -71,27 +72,26 @@ frmAbout::frmAbout(QWidget *owner)
         int valueWidth;
     };
     const Row rows[] = {
-        {960, "Label2", "Version", "Label8", "Label13", version.version, 3135},
-        {1200, "Label7", "Build", "Label9", "Label14", version.build, 3135},
-        {1440, "Label3", "Author", "Label10", "Label15", author, 3135},
-        {1680, "Label4", "Homepage", "Label11", "Label16", kHomePageUrl, 3135},
-        {1920, "Label5", "Licence", "Label12", "Label17", AboutText::kLicence, 3255},
+        {960, "Label2", QT_TR_NOOP("Version"), "Label8", "Label13", version.version, 3135},
+        {1200, "Label7", QT_TR_NOOP("Build"), "Label9", "Label14", version.build, 3135},
+        {1440, "Label3", QT_TR_NOOP("Author"), "Label10", "Label15", author, 3135},
+        {1680, "Label4", QT_TR_NOOP("Homepage"), "Label11", "Label16", kHomePageUrl, 3135},
+        {1920, "Label5", QT_TR_NOOP("Licence"), "Label12", "Label17", AboutText::kLicence, 3255},
     };
     for (const Row &row : rows) {
-        dialogLabel(QString::fromLatin1(row.nameLabel), QString::fromLatin1(row.name),
-                    twipsRect(1560, row.top, 1200, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.nameLabel), tr(row.name), twipsRect(1560, row.top, 1200, 240), this, 9.75);
         dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this,
                     9.75);
         dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this,
                     9.75);
     }
 
-    auto *Text1 = new QPlainTextEdit(AboutText::kDisclaimer, this);
+    auto *Text1 = new QPlainTextEdit(tr(AboutText::kDisclaimer), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(960, 2400, 4935, 1455));
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setAccessibleName(QStringLiteral("Disclaimer"));
+    Text1->setAccessibleName(tr("Disclaimer"));
 
     auto *Label6 = new LabelButton(this);
     Label6->setObjectName(QStringLiteral("Label6"));
@@ -107,7 +107,7 @@ frmAbout::frmAbout(QWidget *owner)
     Label6->setStyleSheet(QStringLiteral("color: blue;"));
     connect(Label6, &LabelButton::clicked, this, [this] { DesktopActions::open(kHomePageUrl, this); });
 
-    auto *Command1 = new QPushButton(QStringLiteral("Close"), this);
+    auto *Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(5520, 4320, 1095, 255));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);

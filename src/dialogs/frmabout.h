@@ -23,6 +23,6 @@ AboutVersion aboutVersion(const QString &applicationVersion);
 namespace AboutText {
 extern const QString kAuthor;
 extern const QString kLicence;
-extern const QString kDisclaimer;
+extern const char *const kDisclaimer;  // as the source text of a translation
 extern const QString kCopyright;
 }  // namespace AboutText

@@ -10,26 +10,31 @@
 #include "wizard/dialogseams.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-const QString FieldDialogText::kDuplicateName =
-    QStringLiteral("Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
+const char *const FieldDialogText::kDuplicateName = QT_TRANSLATE_NOOP(
+    "frmAddField", "Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
 // Two names that differ only in capitals, or in a space where the other has an
 // underscore, are kept under the same settings key, so one of them would be lost when
 // the project is saved.
-const QString FieldDialogText::kClashingName =
-    QStringLiteral("Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
-                   "letters and in more than a space where the other has an underscore.");
-const QString FieldDialogText::kLeftOut = QStringLiteral("Left out: ");
+const char *const FieldDialogText::kClashingName = QT_TRANSLATE_NOOP(
+    "frmAddField",
+    "Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
+    "letters and in more than a space where the other has an underscore.");
+const char *const FieldDialogText::kLeftOut = QT_TRANSLATE_NOOP("frmAddField", "Left out: ");
 // Characters that would break the generated pages or the stored project.
 const QString FieldDialogText::kFilteredCharacters = kFieldNameFilter;
 
 namespace {
 
-const QString kCaption = QStringLiteral("Add new field");
+QString kCaption()
+{
+    return QCoreApplication::translate("frmAddField", "Add new field");
+}
 const QString kSingleLineKind = QStringLiteral("Text");
 const QStringList kSizes = {QStringLiteral("5"),  QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
                             QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("35"), QStringLiteral("40"),
@@ -83,7 +88,7 @@ frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesIn
     , m_namesInUse(namesInUse)
 {
     setObjectName(QStringLiteral("frmAddField"));
-    setWindowTitle(kCaption);
+    setWindowTitle(kCaption());
     setModal(true);
     setBackground(this, kDialogGrey);
 
@@ -92,29 +97,27 @@ frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesIn
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFrameShadow(QFrame::Sunken);
 
-    QLabel *Label1 =
-        dialogLabel(QStringLiteral("Label1"), QStringLiteral("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
+    QLabel *Label1 = dialogLabel(QStringLiteral("Label1"), tr("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
     txtfldName = new QLineEdit(Frame1);
     txtfldName->setObjectName(QStringLiteral("txtfldName"));
     txtfldName->setGeometry(twipsRect(1200, 240, 2655, 285));
 
-    QLabel *Label2 =
-        dialogLabel(QStringLiteral("Label2"), QStringLiteral("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
+    QLabel *Label2 = dialogLabel(QStringLiteral("Label2"), tr("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
     Combo1 = editableCombo("Combo1", {QStringLiteral("Text"), QStringLiteral("Textarea")}, kNewField.FieldType,
                            twipsRect(1200, 600, 2655, 315), Frame1);
 
-    Label3 = dialogLabel(QStringLiteral("Label3"), QStringLiteral("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
+    Label3 = dialogLabel(QStringLiteral("Label3"), tr("Rows:"), twipsRect(120, 960, 975, 285), Frame1);
     cboRows = editableCombo("cboRows", kSizes, kNewField.Rows, twipsRect(1200, 960, 975, 315), Frame1);
 
-    Label4 = dialogLabel(QStringLiteral("Label4"), QStringLiteral("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
+    Label4 = dialogLabel(QStringLiteral("Label4"), tr("Columns:"), twipsRect(120, 1320, 975, 285), Frame1);
     cboCols = editableCombo("cboCols", kSizes, kNewField.Cols, twipsRect(1200, 1320, 975, 315), Frame1);
 
     // Beside the buttons, once the name filter has dropped a character: a line that
     // does not stop the typing, as a message box would.
     lblLeftOut = dialogLabel(QStringLiteral("lblLeftOut"), QString(), {}, this);
     lblLeftOut->hide();
-    lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, {}, Qt::white);
-    lblOK = addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, {}, Qt::white);
+    lblCancel = addDialogButton(this, "lblCancel", tr("Cancel"), kDialogGrey, {}, Qt::white);
+    lblOK = addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, {}, Qt::white);
 
     Label1->setBuddy(txtfldName);
     Label2->setBuddy(Combo1);
@@ -199,7 +202,7 @@ void frmAddField::txtfldName_Change()
     for (const QChar c : FieldDialogText::kFilteredCharacters) {
         const QString shown = lblLeftOut->text();
         if (name.contains(c) && !shown.contains(c))
-            lblLeftOut->setText((shown.isEmpty() ? FieldDialogText::kLeftOut : shown + QLatin1Char(' ')) + c);
+            lblLeftOut->setText((shown.isEmpty() ? tr(FieldDialogText::kLeftOut) : shown + QLatin1Char(' ')) + c);
         name.remove(c);
     }
     lblLeftOut->setVisible(!lblLeftOut->text().isEmpty());
@@ -223,11 +226,11 @@ void frmAddField::lblOK_Click()
         return;
     }
     const QString kind = Combo1->currentText();
-    const QString *refusal = m_namesInUse.contains(name) ? &FieldDialogText::kDuplicateName
-        : clashesWithName(m_namesInUse, name)             ? &FieldDialogText::kClashingName
-                                                          : nullptr;
+    const char *refusal = m_namesInUse.contains(name) ? FieldDialogText::kDuplicateName
+        : clashesWithName(m_namesInUse, name)         ? FieldDialogText::kClashingName
+                                                      : nullptr;
     if (refusal) {
-        MessagePrompt::error(this, *refusal);
+        MessagePrompt::error(this, tr(refusal));
         txtfldName->setFocus();
         return;
     }

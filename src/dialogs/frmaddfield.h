@@ -53,9 +53,10 @@ private:
 
 // The texts of the dialog's checks, as the user sees them.
 namespace FieldDialogText {
-extern const QString kDuplicateName;
-extern const QString kClashingName;
+// Source texts of translations.
+extern const char *const kDuplicateName;
+extern const char *const kClashingName;
 extern const QString kFilteredCharacters;
 // In front of the characters the name filter has dropped.
-extern const QString kLeftOut;
+extern const char *const kLeftOut;
 }  // namespace FieldDialogText

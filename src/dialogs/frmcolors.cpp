@@ -82,7 +82,7 @@ frmColors::frmColors(QWidget *parent, int current)
     , m_palette(PaletteImage())
 {
     setObjectName(QStringLiteral("frmColors"));
-    setWindowTitle(QStringLiteral("Colors"));
+    setWindowTitle(tr("Colors"));
     setFixedSize(twipsRect(0, 0, 3165, 2295).size());
     setBackground(this, kDialogGrey);
 
@@ -113,8 +113,8 @@ frmColors::frmColors(QWidget *parent, int current)
     picColors->setFocusPolicy(Qt::StrongFocus);
     picColors->installEventFilter(this);
     picColors->setFocus();
-    picColors->setAccessibleName(QStringLiteral("Colour palette"));
-    picPreview->setAccessibleName(QStringLiteral("Colour preview"));
+    picColors->setAccessibleName(tr("Colour palette"));
+    picPreview->setAccessibleName(tr("Colour preview"));
     if (current >= 0)
         showKeyboardCursor(swatchOf(nearestPaletteColor(current)));
 
@@ -150,7 +150,7 @@ void frmColors::preview(int color)
     picPreview->setStyleSheet(QString::fromLatin1(kPreviewStyle).arg(hex));
     lblColor->setText(hex);
     // A screen reader hears the palette's new name: the colour under the pointer or the cursor.
-    picColors->setAccessibleName(QStringLiteral("Colour palette: ") + hex);
+    picColors->setAccessibleName(tr("Colour palette: ") + hex);
 }
 
 // Escape cancels; arrows move the keyboard cursor; Enter picks the swatch under it.

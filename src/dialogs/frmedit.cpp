@@ -7,13 +7,17 @@
 #include "dialogs/dialogparts.h"
 #include "generator/pagevalues.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
 
-const QString kCaption = QStringLiteral("Project Title");
+QString kCaption()
+{
+    return QCoreApplication::translate("frmEdit", "Project Title");
+}
 
 QLineEdit *titleBox(const QString &name, const QRect &geometry, QWidget *parent)
 {
@@ -30,26 +34,24 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmEdit"));
-    setWindowTitle(kCaption);
+    setWindowTitle(kCaption());
     setModal(true);
     setFixedSize(twipsRect(0, 0, 4680, 1200).size());
     setBackground(this, kDialogGrey);
 
-    QLabel *current =
-        dialogLabel(QStringLiteral("lblGBTitle"), QStringLiteral("Current:"), twipsRect(120, 120, 825, 285), this);
+    QLabel *current = dialogLabel(QStringLiteral("lblGBTitle"), tr("Current:"), twipsRect(120, 120, 825, 285), this);
     txtOld = titleBox(QStringLiteral("txtOld"), twipsRect(960, 120, 3615, 285), this);
     current->setBuddy(txtOld);
     txtOld->setReadOnly(true);
-    QLabel *fresh = dialogLabel(QStringLiteral("Label1"), QStringLiteral("New:"), twipsRect(120, 480, 825, 285), this);
+    QLabel *fresh = dialogLabel(QStringLiteral("Label1"), tr("New:"), twipsRect(120, 480, 825, 285), this);
     txtNew = titleBox(QStringLiteral("txtNew"), twipsRect(960, 480, 3615, 285), this);
     fresh->setBuddy(txtNew);
     txtNew->setMaxLength(kMaxTitleLength);
 
     // The buttons keep their grey: this dialog has no hover feedback.
     LabelButton *lblCancel =
-        addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey, twipsRect(2520, 840, 975, 255));
-    LabelButton *lblOK =
-        addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
+        addDialogButton(this, "lblCancel", tr("Cancel"), kDialogGrey, twipsRect(2520, 840, 975, 255));
+    LabelButton *lblOK = addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
 
     // The captions are centred over 960 twips of the 975 the rectangles take.
     lblCancel->setContentsMargins(0, 0, 1, 0);

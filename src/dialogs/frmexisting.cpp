@@ -30,15 +30,15 @@ frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *o
     , m_chosen(std::move(chosen))
 {
     setAccessibleRole(this, QAccessible::Dialog);
-    setUpPopup(this, QStringLiteral("frmExisting"), QStringLiteral("Load Existing"), QSize(2640, 2370));
+    setUpPopup(this, QStringLiteral("frmExisting"), tr("Load Existing"), QSize(2640, 2370));
 
     // The banner is wider than the window and cut off at its right edge.
     const PopupBanner banner = addPopupBanner(this, twipsRect(0, 0, 6960, 315), twipsRect(120, 30, 240, 240),
-                                              QStringLiteral("Load Project"), twipsRect(480, 30, 2055, 255));
-    LabelButton *imgExit = addPictureButton(this, "imgExit", QStringLiteral("Close"), Pictures::closeIcon(16),
-                                            twipsRect(2340, 30, 240, 240));
+                                              tr("Load Project"), twipsRect(480, 30, 2055, 255));
+    LabelButton *imgExit =
+        addPictureButton(this, "imgExit", tr("Close"), Pictures::closeIcon(16), twipsRect(2340, 30, 240, 240));
     imgExit->setScaledContents(true);
-    imgExit->setToolTip(QStringLiteral("Exit"));
+    imgExit->setToolTip(tr("Exit"));
 
     lvwProjects = new QTreeWidget(this);
     lvwProjects->setObjectName(QStringLiteral("lvwProjects"));

@@ -26,7 +26,7 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     , m_report(std::move(report))
 {
     setAccessibleRole(this, QAccessible::PopupMenu);
-    setUpPopup(this, QStringLiteral("frmMenu"), QStringLiteral("Menu"), QSize(2295, 1575));
+    setUpPopup(this, QStringLiteral("frmMenu"), tr("Menu"), QSize(2295, 1575));
 
     // The highlight bar: a rectangle that is never clicked, so a disabled button.
     auto *bar = new LabelButton(this);
@@ -35,7 +35,7 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     bar->makeShapeOnly();
     shHighlight = bar;
 
-    addPopupBanner(this, twipsRect(0, 0, 2295, 375), twipsRect(120, 60, 240, 240), QStringLiteral("Menu"),
+    addPopupBanner(this, twipsRect(0, 0, 2295, 375), twipsRect(120, 60, 240, 240), tr("Menu"),
                    twipsRect(480, 60, 1575, 255));
 
     // A one-pixel black frame along the four edges.
@@ -54,28 +54,28 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
         FieldMenuCommand command;
     };
     const Row rows[] = {
-        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", "Add new Field", "Add a new field",
-         FieldMenuCommand::AddField},
-        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", "Delete Field", "Delete Field",
-         FieldMenuCommand::DeleteField},
-        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", "Edit Field", "Edit field properties",
-         FieldMenuCommand::EditField},
+        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", QT_TR_NOOP("Add new Field"),
+         QT_TR_NOOP("Add a new field"), FieldMenuCommand::AddField},
+        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", QT_TR_NOOP("Delete Field"),
+         QT_TR_NOOP("Delete Field"), FieldMenuCommand::DeleteField},
+        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", QT_TR_NOOP("Edit Field"),
+         QT_TR_NOOP("Edit field properties"), FieldMenuCommand::EditField},
     };
     // Delete and Edit have nothing to act on when the list is empty as the menu opens.
     const bool listEmpty = fieldCount < 1;
     for (const Row &row : rows) {
         // A row's icon runs its command, as the caption does; a screen reader hears one menu item.
-        LabelButton *icon = addPictureButton(this, row.icon, QLatin1String(row.text), row.pixmap,
-                                             twipsRect(120, row.iconTop, 255, 255));
+        LabelButton *icon =
+            addPictureButton(this, row.icon, tr(row.text), row.pixmap, twipsRect(120, row.iconTop, 255, 255));
         icon->setScaledContents(true);
-        icon->setToolTip(QString::fromLatin1(row.tip));
+        icon->setToolTip(tr(row.tip));
         setAccessibleRole(icon, QAccessible::Graphic);
-        auto *label = new LabelButton(QLatin1String(row.label), QLatin1String(row.text), verdana(8.25), this);
+        auto *label = new LabelButton(QLatin1String(row.label), tr(row.text), verdana(8.25), this);
         setAccessibleRole(label, QAccessible::MenuItem);
         label->setGeometry(twipsRect(480, row.iconTop + 30, 1815, 255));
         label->setStyleSheet(QStringLiteral("QLabel { color: black; } QLabel:disabled { color: grey; }"));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // as the rows are drawn: text at the top of its row
-        label->setToolTip(QString::fromLatin1(row.tip));
+        label->setToolTip(tr(row.tip));
         const bool enabled = row.command == FieldMenuCommand::AddField || !listEmpty;
         icon->setEnabled(enabled);
         label->setEnabled(enabled);

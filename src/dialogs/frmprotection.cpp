@@ -8,12 +8,13 @@
 #include "generator/protection.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 
-const QString ProtectionDialogText::kPasswordsDiffer =
-    QStringLiteral("Error: The password and its confirmation differ. Please type them again");
+const char *const ProtectionDialogText::kPasswordsDiffer =
+    QT_TRANSLATE_NOOP("frmProtection", "Error: The password and its confirmation differ. Please type them again");
 
 namespace {
 
@@ -58,7 +59,7 @@ QSpinBox *numberBox(QWidget *parent, const char *name, const QString &caption, i
 {
     auto *box = labelled<NumberBox>(parent, name, caption, row);
     box->setRange(0, most);
-    box->setSpecialValueText(QStringLiteral("No limit"));
+    box->setSpecialValueText(QCoreApplication::translate("frmProtection", "No limit"));
     box->setValue(value.toInt());
     // Screen readers reach the number through the box's own line edit.
     box->lineEdit()->setAccessibleName(box->accessibleName());
@@ -79,30 +80,28 @@ frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
     , m_project(project)
 {
     setObjectName(QStringLiteral("frmProtection"));
-    setWindowTitle(QStringLiteral("Guestbook protection"));
+    setWindowTitle(tr("Guestbook protection"));
     setModal(true);
     setFixedSize(kLeft * 2 + kLabelWidth + kBoxWidth, 10 + 8 * kRowHeight + 10);
     setBackground(this, kDialogGrey);
 
-    chkSpamGuard = checkBox(this, "chkSpamGuard", QStringLiteral("&Stop spam robots"), 0);
+    chkSpamGuard = checkBox(this, "chkSpamGuard", tr("&Stop spam robots"), 0);
     chkSpamGuard->setChecked(project.Spam_Guard == 1);
-    txtMaxLength = numberBox(this, "txtMaxLength", QStringLiteral("&Longest entry (characters)"), 1, 100000,
-                             project.Max_Entry_Length);
-    txtPerPage =
-        numberBox(this, "txtPerPage", QStringLiteral("&Entries per page"), 2, 1000, project.Entries_Per_Page);
-    txtPerPage->setSpecialValueText(QStringLiteral("All"));
-    txtPassword = passwordBox(this, "txtPassword", QStringLiteral("Owner page &password"), 3);
-    txtConfirm = passwordBox(this, "txtConfirm", QStringLiteral("&Confirm password"), 4);
-    chkRemoveOwner = checkBox(this, "chkRemoveOwner", QStringLiteral("&Remove owner page"), 5);
+    txtMaxLength =
+        numberBox(this, "txtMaxLength", tr("&Longest entry (characters)"), 1, 100000, project.Max_Entry_Length);
+    txtPerPage = numberBox(this, "txtPerPage", tr("&Entries per page"), 2, 1000, project.Entries_Per_Page);
+    txtPerPage->setSpecialValueText(tr("All"));
+    txtPassword = passwordBox(this, "txtPassword", tr("Owner page &password"), 3);
+    txtConfirm = passwordBox(this, "txtConfirm", tr("&Confirm password"), 4);
+    chkRemoveOwner = checkBox(this, "chkRemoveOwner", tr("&Remove owner page"), 5);
     chkRemoveOwner->setEnabled(HasOwnerPage(project));
-    chkModerate = checkBox(this, "chkModerate", QStringLiteral("&Hold new entries until I approve them"), 6);
+    chkModerate = checkBox(this, "chkModerate", tr("&Hold new entries until I approve them"), 6);
     chkModerate->setChecked(project.Moderate_Entries == 1);
 
     const int buttonsTop = 10 + 7 * kRowHeight + 4;
-    LabelButton *lblCancel = addDialogButton(this, "lblCancel", QStringLiteral("Cancel"), kDialogGrey,
-                                             QRect(width() - 140, buttonsTop, 60, 18));
-    LabelButton *lblOK =
-        addDialogButton(this, "lblOK", QStringLiteral("OK"), kDialogGrey, QRect(width() - 70, buttonsTop, 60, 18));
+    LabelButton *lblCancel =
+        addDialogButton(this, "lblCancel", tr("Cancel"), kDialogGrey, QRect(width() - 140, buttonsTop, 60, 18));
+    LabelButton *lblOK = addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, QRect(width() - 70, buttonsTop, 60, 18));
     connect(lblOK, &LabelButton::clicked, this, &frmProtection::lblOK_Click);
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     connect(txtPassword, &QLineEdit::textChanged, this, &frmProtection::updateModeration);
@@ -131,7 +130,7 @@ void frmProtection::lblOK_Click()
 {
     const QString password = txtPassword->text();
     if (password != txtConfirm->text()) {
-        MessagePrompt::error(this, ProtectionDialogText::kPasswordsDiffer);
+        MessagePrompt::error(this, tr(ProtectionDialogText::kPasswordsDiffer));
         return;
     }
     m_project.Spam_Guard = chkSpamGuard->isChecked() ? 1 : 0;

@@ -36,5 +36,5 @@ private:
 };
 
 namespace ProtectionDialogText {
-extern const QString kPasswordsDiffer;
+extern const char *const kPasswordsDiffer;  // the source text of a translation
 }

@@ -9,16 +9,24 @@ namespace {
 const QChar kQuote = QLatin1Char('"');
 
 // The posted value with every kind of line break turned into the marker that the
-// view page shows as a break, so that one post is always one entry line.
-QString storedValue(int number)
+// view page shows as a break, so that one post is always one entry line. A typed
+// item separator gets a tab for its space, which a browser shows as the space, so
+// that it stays inside its item.
+QString storedValue(int number, TypedSeparator separator)
 {
     const QString marker = kQuote + kStoredReturnMarker + kQuote;
-    return QStringLiteral(" + Replace(Replace(Replace(strFld") + QString::number(number) + QStringLiteral(", vbCrLf, ")
-        + marker + QStringLiteral("), vbCr, ") + marker + QStringLiteral("), vbLf, ") + marker + QLatin1Char(')');
+    const QString lineBreaks = QStringLiteral("Replace(Replace(Replace(strFld") + QString::number(number)
+        + QStringLiteral(", vbCrLf, ") + marker + QStringLiteral("), vbCr, ") + marker + QStringLiteral("), vbLf, ")
+        + marker + QLatin1Char(')');
+    if (separator == TypedSeparator::Kept)
+        return QStringLiteral(" + ") + lineBreaks;
+    const QString typed = kStoredItemSeparator.trimmed();
+    return QStringLiteral(" + Replace(") + lineBreaks + QStringLiteral(", ") + kQuote + kStoredItemSeparator + kQuote
+        + QStringLiteral(", ") + kQuote + typed + kQuote + QStringLiteral(" & vbTab)");
 }
 
 // The write statement: the last field's item first, the first field's last.
-QString writeStatement(const QList<GuestbookField> &fields)
+QString writeStatement(const QList<GuestbookField> &fields, TypedSeparator separator)
 {
     QString statement;
     const int count = int(fields.size());
@@ -26,14 +34,16 @@ QString writeStatement(const QList<GuestbookField> &fields)
         const QString name = fields.at(i - 1).FieldName;
         const QString start =
             i < count ? QStringLiteral(" + \"") + kStoredItemSeparator : QStringLiteral("   OutputStream.WriteLine \"");
-        statement.prepend(start + name + QStringLiteral(" : ") + kQuote + storedValue(i));
+        statement.prepend(start + name + QStringLiteral(" : ") + kQuote + storedValue(i, separator));
     }
     return statement;
 }
 
-QString entryLine(const QList<GuestbookField> &fields, const PageTexts &texts)
+// The line the store block writes: the entry's items, then the date under the page language's word.
+QString entryLine(const QList<GuestbookField> &fields, const PageTexts &texts,
+                  TypedSeparator separator = TypedSeparator::Kept)
 {
-    return BuildEntryLine(fields, texts.text(PageText::DateItem));
+    return BuildEntryLine(fields, texts.text(PageText::DateItem), separator);
 }
 
 QString assignmentLines(const QList<GuestbookField> &fields)
@@ -61,10 +71,12 @@ QString checkLines(const QList<GuestbookField> &fields, const QString &checkPref
 QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
 {
     const QString checks = BuildProtectedChecks(p, secret, checkLines(p.Fields, QStringLiteral("Not QsRobot And ")));
-    return Printed(BuildScriptFunctions()) + Printed(BuildScriptOpening())
+    const QString usedForms = p.Spam_Guard == 1 ? Printed(BuildUsedFormsFunction()) : QString();
+    return Printed(BuildScriptFunctions()) + usedForms + Printed(BuildScriptOpening())
         + Printed(assignmentLines(p.Fields) + kCrLf + checks)
-        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields, PageTexts(p.Page_Language)))) + BuildPageStart(p)
-        + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields, PageTexts(p.Page_Language), TypedSeparator::Changed)))
+        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
+        + Printed(BuildClosingLines());
 }
 
 }  // namespace
@@ -78,9 +90,9 @@ QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
         + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
 }
 
-QString BuildEntryLine(const QList<GuestbookField> &fields, const QString &dateWord)
+QString BuildEntryLine(const QList<GuestbookField> &fields, const QString &dateWord, TypedSeparator separator)
 {
-    return writeStatement(fields) + QStringLiteral(" + \"") + kStoredItemSeparator + dateWord
+    return writeStatement(fields, separator) + QStringLiteral(" + \"") + kStoredItemSeparator + dateWord
         + QStringLiteral(" : \" + CStr(Now())");
 }
 

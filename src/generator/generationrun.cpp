@@ -7,6 +7,7 @@
 #include "generator/pageframe.h"
 #include "generator/pagevalues.h"
 #include "generator/protection.h"
+#include "generator/requestfilter.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
 #include "store/applog.h"
@@ -169,7 +170,8 @@ GenerationOutcome createFolder(const QString &path)
 // journal there may put in place.
 QStringList guestbookFileNames()
 {
-    return {kSignPageName, kEntryScriptName, kViewPageName, kOwnerPageName, kDataFileName, kPendingFileName};
+    return {kSignPageName, kEntryScriptName, kViewPageName,      kOwnerPageName,
+            kDataFileName, kPendingFileName, kUsedFormsFileName, kRequestFilterName};
 }
 
 // The name of the folder that a run makes for a project name.
@@ -196,17 +198,37 @@ QStringList projectFolders()
     return folders;
 }
 
+// A protected set's web.config, unless the folder holds one that this program did
+// not write: that one is the site owner's and stays.
+QList<Page> requestFilter(const QString &pageFolder, const GuestbookProject &project)
+{
+    if (!IsProtected(project))
+        return {};
+    const QString path = pageFolder + kRequestFilterName;
+    QFile existing(path);
+    if (existing.exists() && !(existing.open(QIODevice::ReadOnly) && IsOwnRequestFilter(existing.readAll()))) {
+        WriteLog(path + QStringLiteral(" was not written by ") + QLatin1String(kApplicationTitle)
+                 + QStringLiteral(" and stays as it is: it must hide the data files from visitors"));
+        return {};
+    }
+    return {{kRequestFilterName, BuildRequestFilter(), {{"request filter"}}}};
+}
+
 // Writes the data files when they are missing, then the pages as one set.
 GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
                              GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     show(host, QStringLiteral("Status: Checking file paths"));
-    if (const GenerationOutcome dataFile = createWhenMissing(pageFolder + kDataFileName); !dataFile.succeeded)
-        return dataFile;
-    if (HoldsEntries(project)) {
-        if (const GenerationOutcome pending = createWhenMissing(pageFolder + kPendingFileName); !pending.succeeded)
-            return pending;
+    // The data files that the pages change; a later run never rewrites them.
+    QStringList dataFiles = {kDataFileName};
+    if (HoldsEntries(project))
+        dataFiles << kPendingFileName;
+    if (project.Spam_Guard == 1)
+        dataFiles << kUsedFormsFileName;
+    for (const QString &name : dataFiles) {
+        if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
+            return created;
     }
     QStringList createdLines;
     if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {
@@ -216,7 +238,9 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
     QList<AtomicFile::Content> files;
     GuestbookProject pageProject = project;
     if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty()) {
-        // The picture goes beside the pages, in the same set, and the pages name it by its file name.
+        // The picture goes beside the pages, and the pages name it by its file name. It is
+        // written before the set, not in it: a set's journal is trusted only for the set's
+        // own names, and a picture left over from a failed run harms nothing.
         QFile source(picture);
         if (!source.open(QIODevice::ReadOnly))
             return GenerationOutcome::failure(
@@ -224,9 +248,11 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
                                "it to None")
                     .arg(QDir::toNativeSeparators(picture), source.errorString()));
         pageProject.BG_Image = BackgroundFileName(picture);
-        files.append({pageFolder + pageProject.BG_Image, source.readAll()});
+        if (const WriteResult copied = AtomicFile::write(pageFolder + pageProject.BG_Image, source.readAll());
+            !copied.succeeded())
+            return GenerationOutcome::failure(copied.errorText);
     }
-    for (const Page &page : serverPages(pageProject)) {
+    for (const Page &page : serverPages(pageProject) + requestFilter(pageFolder, pageProject)) {
         reportStages(host, page, createdLines);
         files.append({pageFolder + page.name, codePage.encode(page.text)});
     }
@@ -299,10 +325,14 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
     return outcome;
 }
 
-void RemoveStaleTemporaryFiles()
+void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested)
 {
     RemoveStaleSettingsCopies();
     FinishListedSets();
-    RemoveStaleCopies(projectFolders(), guestbookFileNames());
     RemoveStalePreviews(QDir::tempPath());
+    for (const QString &folder : projectFolders()) {
+        if (stopRequested && stopRequested())
+            return;
+        RemoveStaleCopies({folder}, guestbookFileNames());
+    }
 }

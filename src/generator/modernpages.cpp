@@ -61,10 +61,10 @@ Sub QsMakeUnicode(path)
     files.DeleteFile path & ".old"
 End Sub
 ' The lines of a data file in either format; none when it is missing or empty.
-Function QsLines(path)
+Function QsDataLines(path)
     Dim files, stream, lines, count
     Set files = Server.CreateObject("Scripting.FileSystemObject")
-    QsLines = Array()
+    QsDataLines = Array()
     If Not files.FileExists(path) Then
         If Not files.FileExists(path & ".old") Then Exit Function
         path = path & ".old"
@@ -81,7 +81,7 @@ Function QsLines(path)
     stream.Close
     If count = 0 Then Exit Function
     ReDim Preserve lines(count - 1)
-    QsLines = lines
+    QsDataLines = lines
 End Function
 ' An item's value: what follows its name and " : ".
 Function QsItemValue(item)
@@ -93,29 +93,11 @@ Function QsShown(text)
 End Function
 %>)vbs";
 
-// The store: under the application lock, the data file made Unicode, then the
-// entry appended; with the robot guard, only a person's post, and its time kept.
-const char *const kStore = R"vbs(   Const ForReading = 1, ForWriting = 2, ForAppending = 8
-   If Not QsRobot Then
-   Application.Lock
-   GuestBookFile = Server.MapPath("%DATA%")
-   QsMakeUnicode GuestBookFile
-   Set FileObject = Server.CreateObject("Scripting.FileSystemObject")
-   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True, -1)
-%WRITE%
-   OutputStream.Close
-%LASTPOST%   Application.UnLock
-   Set OutputStream = Nothing
-   Set FileObject = Nothing
-   End If
-%>
-)vbs";
-
 // The view page's entries, newest first, as articles: the first field's value and
 // the date in the header, the other items below. QsSize 0: all on one page.
 const char *const kReader = R"vbs(<%
    Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber, QsSize
-   Lines = QsLines(Server.MapPath("%DATA%"))
+   Lines = QsDataLines(Server.MapPath("%DATA%"))
    LineCount = UBound(Lines) + 1
    QsSize = %SIZE%
    If QsSize = 0 Then QsSize = LineCount + 1
@@ -404,16 +386,16 @@ QString BuildModernEntryScript(const GuestbookProject &p, const ModernParts &par
     const QString checks = IsProtected(p)
         ? BuildProtectedChecks(p, parts.secret, BuildRequiredChecks(p.Fields, QStringLiteral("Not QsRobot And ")))
         : QStringLiteral("   QsRobot = False") + kCrLf + BuildRequiredChecks(p.Fields, QString());
-    // Only the robot guard waits between two posts from one address, so only it keeps their times.
-    const QString lastPost = p.Spam_Guard == 1
-        ? QStringLiteral("   Application(\"qsLastPost \" & "
-                         "Request.ServerVariables(\"REMOTE_ADDR\")) = QsSeconds()")
-            + kCrLf
-        : QString();
-    const QString store = WithPageNames(ScriptText(kStore))
-                              .replace(QStringLiteral("%WRITE%"), BuildEntryLine(p.Fields, QStringLiteral("Date")))
-                              .replace(QStringLiteral("%LASTPOST%"), lastPost);
-    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + BuildDataFileFunctions() + kCrLf
+    // The protection's store block, writing the data file in the Unicode format.
+    const QString classicOpen =
+        QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)");
+    const QString store =
+        BuildProtectedStoreBlock(p, BuildEntryLine(p.Fields, QStringLiteral("Date"), TypedSeparator::Changed))
+            .replace(classicOpen,
+                     QStringLiteral("   QsMakeUnicode GuestBookFile") + kCrLf + classicOpen.chopped(1)
+                         + QStringLiteral(", -1)"));
+    const QString usedForms = p.Spam_Guard == 1 ? BuildUsedFormsFunction() + kCrLf : QString();
+    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + usedForms + BuildDataFileFunctions() + kCrLf
         + BuildScriptOpening() + BuildAssignments(p.Fields) + kCrLf + checks + store + pageStart(p) + thankYou(p, texts)
         + pageEnd(kViewPageName, texts.text(PageText::ViewLink));
 }

@@ -31,7 +31,7 @@ QString BuildModernEntryScript(const GuestbookProject &project, const ModernPart
 QString BuildModernViewPage(const GuestbookProject &project, const ModernParts &parts);
 
 // The script functions that read and convert the data files (QsFileFormat,
-// QsMakeUnicode, QsLines), between "<%" and "%>".
+// QsMakeUnicode, QsDataLines), between "<%" and "%>".
 QString BuildDataFileFunctions();
 
 // The style sheet alone, and the colour scheme it declares ("light" or "dark",

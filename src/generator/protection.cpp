@@ -160,32 +160,134 @@ End Function
 Function QsSeconds()
     QsSeconds = Round((CDbl(Now()) - CDbl(DateSerial(2000, 1, 1))) * 86400)
 End Function
-' The proof that the sign page served its form at a time: the time signed with
-' the site's secret, which a robot that never loaded the form cannot make.
-Function QsProof(secret, served)
-    QsProof = Left(QsSha256(Array(), QsUtf8(secret & ":" & served & ":" & secret)), 32)
+' The proof that the sign page served one form at a time: the time and the form's
+' own number signed with the site's secret, which a robot that never loaded the
+' form cannot make.
+Function QsProof(secret, served, form)
+    QsProof = Left(QsSha256(Array(), QsUtf8(secret & ":" & served & ":" & form & ":" & secret)), 32)
 End Function
-' Seconds since the form was served, or -1 when its proof does not hold.
-Function QsFormAge(secret, served, proof)
+' A number no other form of this application has: a count, and a random part for
+' the counts that a restart begins again.
+Function QsNewForm()
+    Randomize
+    Application.Lock
+    Application("qsForms") = Application("qsForms") + 1
+    QsNewForm = Application("qsForms") & "x" & Int(Rnd * 1000000000)
+    Application.UnLock
+End Function
+' Seconds since the form was served (below 0 when the clock was set back), or
+' Empty when its proof does not hold. Only short values are hashed.
+Function QsFormAge(secret, served, form, proof)
     Dim digits
-    QsFormAge = -1
     Set digits = New RegExp
     digits.Pattern = "^[0-9]{1,10}$"
     If Not digits.Test(served & "") Then Exit Function
-    If QsProof(secret, served) <> proof Then Exit Function
+    digits.Pattern = "^[0-9]{1,10}x[0-9]{1,10}$"
+    If Not digits.Test(form & "") Then Exit Function
+    If QsProof(secret, served, form) <> proof Then Exit Function
     QsFormAge = QsSeconds() - CDbl(served)
 End Function
-' Web addresses in a text: each http://, https:// or www. that does not follow one.
+' Web addresses in a text, in any case: each scheme:// (http, ftp, ...), //host.name,
+' www. and [url=, an address that starts with several of them counted once. The
+' repeats are bounded, so that a long run of letters takes linear time.
 Function QsAddressCount(text)
-    Dim lowered
-    lowered = LCase(text)
-    QsAddressCount = UBound(Split(lowered, "http://")) + UBound(Split(lowered, "https://")) _
-        + UBound(Split(lowered, "www.")) - UBound(Split(lowered, "://www."))
+    Dim addresses
+    Set addresses = New RegExp
+    addresses.Global = True
+    addresses.IgnoreCase = True
+    addresses.Pattern = "\[url=\s{0,9}(?:[a-z][a-z0-9+.-]{0,15}:)?(?://[^\s/]|www\.)?" _
+        & "|[a-z][a-z0-9+.-]{0,15}://[^\s/]|//[a-z0-9-]{1,63}\.[a-z0-9]|www\."
+    QsAddressCount = addresses.Execute(text).Count
+End Function
+' The length a person typed: a character that the page's code page cannot hold
+' arrives as its reference (&#1078;), which counts as one character.
+Function QsLength(text)
+    Dim references
+    Set references = New RegExp
+    references.Global = True
+    references.Pattern = "&#[0-9]{1,7};"
+    QsLength = Len(references.Replace(text, "x"))
+End Function
+' Whether the address posted in the last 30 seconds. The posts of the last 30
+' seconds are lines "<seconds> <address>" in Application; a clock set back makes
+' older ones look newer, so the distance counts either way.
+Function QsPostedLately(address)
+    Dim line, part
+    QsPostedLately = False
+    For Each line In Split(Application("qsRecentPosts") & "", vbLf)
+        part = Split(line, " ")
+        If part(1) = address And Abs(QsSeconds() - CDbl(part(0))) < 30 Then QsPostedLately = True
+    Next
+End Function
+' Adds a post to that list and drops the lines that no longer count, so the list
+' holds only the last 30 seconds. Called under the application lock.
+Sub QsRememberPost(address)
+    Dim line, part, kept
+    kept = QsSeconds() & " " & address
+    For Each line In Split(Application("qsRecentPosts") & "", vbLf)
+        part = Split(line, " ")
+        If part(1) <> address And Abs(QsSeconds() - CDbl(part(0))) < 30 Then kept = kept & vbLf & line
+    Next
+    Application("qsRecentPosts") = kept
+End Sub
+%>)vbs";
+
+// The proofs of the forms that were posted, kept in a data file until their forms
+// expire, so that one served form makes one post.
+const char *const kUsedForms = R"vbs(<%
+' How a form's proof is used: 0 the first time (it is kept from now on), 1 when
+' it was posted before, 2 when the list is too full to tell (the form counts as
+' expired). The file holds lines "<served> <proof>"; at most 10,000 are kept, and
+' when older ones have to go, a line "<served> -" marks the newest of them: a form
+' served before it can no longer be told apart. Called under the application lock.
+Function QsFormUse(path, served, proof)
+    Dim lines, kept, count, i, part, floor, first, files, stream
+    lines = QsLines(path)
+    QsFormUse = 1
+    floor = -1
+    ReDim kept(UBound(lines) + 1)
+    count = 0
+    For i = 0 To UBound(lines)
+        part = Split(lines(i) & " ", " ")
+        If part(1) = proof Then Exit Function
+        If IsNumeric(part(0)) Then
+            If part(1) = "-" And CDbl(part(0)) > floor Then floor = CDbl(part(0))
+            If Abs(QsSeconds() - CDbl(part(0))) <= 86400 Then
+                kept(count) = lines(i)
+                count = count + 1
+            End If
+        End If
+    Next
+    QsFormUse = 2
+    If CDbl(served) <= floor Then Exit Function
+    QsFormUse = 0
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    If count = UBound(lines) + 1 And count < 10000 Then
+        Set stream = files.OpenTextFile(path, 8, True)
+    Else
+        Set stream = files.OpenTextFile(path, 2, True)
+        first = 0
+        If count >= 10000 Then
+            first = count - 9999
+            For i = 0 To first - 1
+                part = Split(kept(i), " ")
+                If CDbl(part(0)) > floor Then floor = CDbl(part(0))
+            Next
+            stream.WriteLine floor & " -"
+        End If
+        For i = first To count - 1
+            stream.WriteLine kept(i)
+        Next
+    End If
+    stream.WriteLine served & " " & proof
+    stream.Close
 End Function
 %>)vbs";
 
 // Sign page: the serving time, its proof, and the trap field that people never see.
-const char *const kSignFields = R"vbs(<%QsServed = QsSeconds()%><input type="hidden" name="qsServed" value="<%=QsServed%>"><input type="hidden" name="qsProof" value="<%=QsProof("%SECRET%", QsServed)%>">
+const char *const kSignFields = R"vbs(<%QsServed = QsSeconds() : QsForm = QsNewForm()%>
+<input type="hidden" name="qsServed" value="<%=QsServed%>"><input type="hidden" name="qsForm" value="<%=QsForm%>">
+<input type="hidden" name="qsProof" value="<%=QsProof("%SECRET%", QsServed, QsForm)%>">
 <div style="display: none" aria-hidden="true"><input name="qsWebsite" type="text" value="" tabindex="-1" autocomplete="off"></div>)vbs";
 
 // The banners of the sign page, by the error a post was sent back with.
@@ -201,30 +303,45 @@ if QsBanner <> "" then%><div align="center"><font style="font-size: 15px; color:
 
 // A post a robot made writes nothing and gets the thank-you page; a person who
 // trips a rule gets the sign page back with a banner.
-const char *const kRobotChecks = R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsProof"))
-   QsRobot = request.form("qsWebsite") <> "" Or QsAge < 3
-   if Not QsRobot And QsAge > 86400 then response.redirect "%SIGN%?err=expired"
+// A clock set back between serving and posting (summer time ending) gives a form a
+// negative age: that post is a person's too.
+const char *const kRobotChecks =
+    R"vbs(   QsAge = QsFormAge("%SECRET%", request.form("qsServed"), request.form("qsForm"), _
+       request.form("qsProof"))
+   QsRobot = request.form("qsWebsite") <> "" Or IsEmpty(QsAge)
+   if Not QsRobot then QsRobot = QsAge >= 0 And QsAge < 3
+   if Not QsRobot And Abs(QsAge) > 86400 then response.redirect "%SIGN%?err=expired"
 )vbs";
-const char *const kPersonChecks = R"vbs(   if Not QsRobot And QsAddressCount(%FIELDS%) > 3 then response.redirect "%SIGN%?err=links"
-   QsAddress = "qsLastPost " & Request.ServerVariables("REMOTE_ADDR")
-   if Not QsRobot And QsSeconds() - Application(QsAddress) < 30 then response.redirect "%SIGN%?err=wait"
+const char *const kPersonChecks =
+    R"vbs(   if Not QsRobot And QsAddressCount(%FIELDS%) > 3 then response.redirect "%SIGN%?err=links"
+   if Not QsRobot And QsPostedLately(Request.ServerVariables("REMOTE_ADDR")) then response.redirect "%SIGN%?err=wait"
 )vbs";
 
+// With the robot guard, a form's second post is a robot's, and a form that the
+// list of used forms can no longer tell apart is sent back as expired.
 const char *const kStore = R"vbs(   Const ForReading = 1, ForWriting = 2, ForAppending = 8
+   QsUse = 0
    if Not QsRobot then
    Application.Lock
+%USE%   if QsUse = 0 then
    Set FileObject = Server.CreateObject("Scripting.FileSystemObject")
    GuestBookFile = Server.MapPath("%FILE%")
    Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)
 %WRITE%
    OutputStream.Close
-   Application("qsLastPost " & Request.ServerVariables("REMOTE_ADDR")) = QsSeconds()
+%POSTED%   end if
    Application.UnLock
    Set OutputStream = Nothing
    Set FileObject = Nothing
    end if
+   if QsUse = 2 then response.redirect "%SIGN%?err=expired"
 %>
 
+)vbs";
+const char *const kGuardUse =
+    R"vbs(   QsUse = QsFormUse(Server.MapPath("%USED%"), request.form("qsServed"), request.form("qsProof"))
+)vbs";
+const char *const kGuardPosted = R"vbs(   QsRememberPost Request.ServerVariables("REMOTE_ADDR")
 )vbs";
 
 // The view page's reader in pages of entries; BuildPagedReaderScript puts kLinesFunction before it.
@@ -301,6 +418,7 @@ QString WithPageNames(QString text)
         .replace(QStringLiteral("%OWNER%"), kOwnerPageName)
         .replace(QStringLiteral("%SIGN%"), kSignPageName)
         .replace(QStringLiteral("%VIEW%"), kViewPageName)
+        .replace(QStringLiteral("%USED%"), kUsedFormsFileName)
         .replace(QStringLiteral("%SEPARATOR%"), kStoredItemSeparator)
         .replace(QStringLiteral("%RETURN%"), kStoredReturnMarker);
 }
@@ -405,7 +523,7 @@ QString BuildProtectedChecks(const GuestbookProject &project, const QString &sec
     if (const int limit = EntryLengthLimit(project); limit > 0) {
         QStringList tooLong;
         for (const QString &field : fields)
-            tooLong << QStringLiteral("Len(") + field + QStringLiteral(") > ") + QString::number(limit);
+            tooLong << QStringLiteral("QsLength(") + field + QStringLiteral(") > ") + QString::number(limit);
         checks += QStringLiteral("   if Not QsRobot And (") + tooLong.join(QStringLiteral(" Or "))
             + QStringLiteral(") then response.redirect \"") + kSignPageName + QStringLiteral("?err=long\"") + kCrLf;
     }
@@ -417,7 +535,17 @@ QString BuildProtectedChecks(const GuestbookProject &project, const QString &sec
 QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement)
 {
     const QString file = HoldsEntries(project) ? kPendingFileName : kDataFileName;
-    return ScriptText(kStore).replace(QStringLiteral("%FILE%"), file).replace(QStringLiteral("%WRITE%"), writeStatement);
+    const bool guard = project.Spam_Guard == 1;
+    return WithPageNames(ScriptText(kStore)
+                             .replace(QStringLiteral("%USE%"), guard ? ScriptText(kGuardUse) : QString())
+                             .replace(QStringLiteral("%POSTED%"), guard ? ScriptText(kGuardPosted) : QString())
+                             .replace(QStringLiteral("%FILE%"), file))
+        .replace(QStringLiteral("%WRITE%"), writeStatement);
+}
+
+QString BuildUsedFormsFunction()
+{
+    return BuildLinesFunction() + ScriptText(kUsedForms);
 }
 
 QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts)

@@ -12,6 +12,8 @@
 
 inline const QString kOwnerPageName = QStringLiteral("owner.asp");
 inline const QString kPendingFileName = QStringLiteral("pending.txt");
+// The proofs of the sign page's forms that were posted, while their forms are valid.
+inline const QString kUsedFormsFileName = QStringLiteral("usedforms.txt");
 
 bool HasOwnerPage(const GuestbookProject &project);
 bool HoldsEntries(const GuestbookProject &project);  // moderation, which needs the owner page
@@ -37,6 +39,8 @@ QString BuildProtectedBanner(const GuestbookProject &project);
 // requiredChecks: the entry script's checks of the fields' shortest length.
 QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks);
 QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
+// The entry script's memory of used forms (with the robot guard).
+QString BuildUsedFormsFunction();
 QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts);
 
 // The script functions the protected pages share (SHA-256 among them).

@@ -3,6 +3,7 @@
 #include "generator/pageframe.h"
 #include "generator/pagenames.h"
 #include "generator/protection.h"
+#include "generator/requestfilter.h"
 #include "publish/serversession.h"
 #include "store/atomicfile.h"
 #include "store/programfolder.h"
@@ -114,9 +115,16 @@ PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookPro
         set.pages << kOwnerPageName;
     if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty())
         set.pages << BackgroundFileName(picture);
+    // The web.config that hides the data files goes up with the pages; one that the
+    // site owner wrote stays on the computer, as Finish leaves it.
+    if (QFile filter(set.folder + kRequestFilterName);
+        IsProtected(project) && filter.open(QIODevice::ReadOnly) && IsOwnRequestFilter(filter.readAll()))
+        set.pages << kRequestFilterName;
     set.dataFiles << kDataFileName;
     if (HoldsEntries(project))
         set.dataFiles << kPendingFileName;
+    if (project.Spam_Guard == 1)
+        set.dataFiles << kUsedFormsFileName;
     return set;
 }
 

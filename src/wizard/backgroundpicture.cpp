@@ -1,6 +1,7 @@
 #include "wizard/backgroundpicture.h"
 
 #include "chrome/placement.h"
+#include "chrome/widgetbits.h"
 
 #include <QFrame>
 #include <QLinearGradient>
@@ -42,12 +43,16 @@ void BackgroundPicture::paintEvent(QPaintEvent *)
     painter.drawLine(QPointF(18, 44), QPointF(44, 14));
     painter.drawLine(QPointF(14, 46), QPointF(40, 46));
 
-    QFont heading(QStringLiteral("Verdana"));
-    heading.setPixelSize(20);
-    heading.setBold(true);
+    // The name in the step heading's face, drawn large: a face of its own size would
+    // cost the start-up as much as all the step's texts.
+    const QFont heading = verdana(8.25, true);
     painter.setFont(heading);
     painter.setPen(kInk);
-    painter.drawText(QPoint(58, 32), QStringLiteral("Quillset"));
+    painter.translate(58, 32);
+    const qreal scale = 20.0 / QFontInfo(heading).pixelSize();
+    painter.scale(scale, scale);
+    painter.drawText(QPoint(0, 0), QStringLiteral("Quillset"));
+    painter.resetTransform();
 
     painter.setPen(QColor(200, 208, 222));
     painter.drawLine(8, 72, width() - 9, 72);

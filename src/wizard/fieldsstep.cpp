@@ -4,6 +4,7 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,7 +14,10 @@
 
 namespace {
 
-const QString kNoFieldsError = QStringLiteral("Error: You must specify atleast one field");
+QString kNoFieldsError()
+{
+    return QCoreApplication::translate("FieldsStep", "Error: You must specify atleast one field");
+}
 
 // The list's width and its columns, in twips.
 constexpr int kFieldListWidthTwips = 7335;
@@ -23,7 +27,7 @@ constexpr int kFieldNameSpareTwips = 3050;  // the list's width less this is Fie
 }  // namespace
 
 FieldsStep::FieldsStep(QWidget *window)
-    : WizardStep(window, "frStep3", QStringLiteral("Step 4: Fields"))
+    : WizardStep(window, "frStep3", tr("Step 4: Fields"))
 {
 }
 
@@ -31,16 +35,15 @@ void FieldsStep::buildControls()
 {
     QFrame *f = frame();
     addText(f,
-            QStringLiteral("The following allows you to set the fields you would like to appear on your guestbook "
-                           "(e.g. Name, E-mail etc)."),
+            tr("The following allows you to set the fields you would like to appear on your guestbook "
+               "(e.g. Name, E-mail etc)."),
             {12, 10, 479, 30});
     lvwFields = new QTreeWidget(f);
     lvwFields->setObjectName(QStringLiteral("lvwFields"));
     lvwFields->setGeometry(7, 44, twipsToPixels(kFieldListWidthTwips), 178);
     lvwFields->setFont(verdana(8.25));
     lvwFields->setColumnCount(4);
-    lvwFields->setHeaderLabels(
-        {QStringLiteral("Field Name"), QStringLiteral("Field Type"), QStringLiteral("Rows"), QStringLiteral("Cols")});
+    lvwFields->setHeaderLabels({tr("Field Name"), tr("Field Type"), tr("Rows"), tr("Cols")});
     lvwFields->setRootIsDecorated(false);
     lvwFields->setItemsExpandable(false);
     lvwFields->setUniformRowHeights(true);
@@ -51,10 +54,9 @@ void FieldsStep::buildControls()
         lvwFields->setColumnWidth(column, twipsToPixels(kFieldColumnTwips));
     lvwFields->viewport()->installEventFilter(this);
     lvwFields->installEventFilter(this);
-    lvwFields->setAccessibleName(QStringLiteral("Fields"));
+    lvwFields->setAccessibleName(tr("Fields"));
 
-    LabelButton *lblNewField =
-        addLabelButton(f, "lblNewField", QStringLiteral("Add Field"), verdana(9.75), {396, 229, 100, 22});
+    LabelButton *lblNewField = addLabelButton(f, "lblNewField", tr("Add Field"), verdana(9.75), {396, 229, 100, 22});
     // Lighting "Add Field" clears Back and Next; the frame clears "Add Field".
     for (LabelButton *button : m_navigation)
         connect(lblNewField, &LabelButton::hovered, button, &LabelButton::clearHover);
@@ -127,7 +129,7 @@ void FieldsStep::writeBack(GuestbookProject &p) const
 
 QString FieldsStep::validate(const GuestbookProject &p) const
 {
-    return p.Fields.isEmpty() ? kNoFieldsError : QString();
+    return p.Fields.isEmpty() ? kNoFieldsError() : QString();
 }
 
 int FieldsStep::selectedRow() const

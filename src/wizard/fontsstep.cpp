@@ -23,20 +23,19 @@ QString meaning(const char *subject, const char *where, const char *what)
 }  // namespace
 
 FontsStep::FontsStep(QWidget *window)
-    : WizardStep(window, "frStep2", QStringLiteral("Step 3: Fonts and links"))
+    : WizardStep(window, "frStep2", tr("Step 3: Fonts and links"))
 {
 }
 
 void FontsStep::buildControls()
 {
-    addText(frame(),
-            QStringLiteral("This step allows you to set the font settings that will be used for your guestbook."),
+    addText(frame(), tr("This step allows you to set the font settings that will be used for your guestbook."),
             {12, 10, 479, 30});
     m_main = addGroup({"txtFColor", "imgFColor", "cboFont", "cboPX", "Text", ""}, {12, 40});
-    addHeading(frame(), QStringLiteral("Hyperlinks"), {12, 128, 200, 16});
-    addHeading(frame(), QStringLiteral("Default/Mouse Out"), {12, 150, 200, 16});
+    addHeading(frame(), tr("Hyperlinks"), {12, 128, 200, 16});
+    addHeading(frame(), tr("Default/Mouse Out"), {12, 150, 200, 16});
     m_link = addGroup({"txtHColor", "imgHColor", "cboHFont", "cboHPX", "Link", ""}, {12, 170});
-    addHeading(frame(), QStringLiteral("Mouse Over"), {258, 150, 200, 16});
+    addHeading(frame(), tr("Mouse Over"), {258, 150, 200, 16});
     m_linkHover =
         addGroup({"txtHMColor", "imgHMColor", "cboHMFont", "cboHMPX", "Link", " under the pointer"}, {258, 170});
     loadFonts();
@@ -81,13 +80,13 @@ FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
     const int top = at.y();
     Group g;
     g.colour = addTextBox(f, names.colour, QString(), {left + 80, top, 80, 21});
-    addText(f, QStringLiteral("Font Color:"), {left, top + 3, 78, 16})->setBuddy(g.colour);
+    addText(f, tr("Font Color:"), {left, top + 3, 78, 16})->setBuddy(g.colour);
     LabelButton *button = addPictureButton(f, names.button, meaning(names.subject, names.where, "colour"),
                                            Pictures::palette(16), {left + 166, top + 2, 16, 16});
     g.face = addCombo(f, names.face, {}, QString(), {left + 80, top + 27, 150, 22});
-    addText(f, QStringLiteral("Font Face:"), {left, top + 31, 78, 16})->setBuddy(g.face);
+    addText(f, tr("Font Face:"), {left, top + 31, 78, 16})->setBuddy(g.face);
     g.size = addCombo(f, names.size, sizes, QString(), {left + 80, top + 55, 60, 22});
-    addText(f, QStringLiteral("Font Size:"), {left, top + 59, 78, 16})->setBuddy(g.size);
+    addText(f, tr("Font Size:"), {left, top + 59, 78, 16})->setBuddy(g.size);
     // The three groups share their captions; the description tells them apart.
     g.colour->setAccessibleDescription(meaning(names.subject, names.where, "colour"));
     g.face->setAccessibleDescription(meaning(names.subject, names.where, "font"));

@@ -24,6 +24,7 @@
 #include "wizard/windowposition.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
@@ -36,11 +37,23 @@ namespace {
 constexpr int kFormWidthTwips = 7755;
 constexpr int kFormHeightTwips = 5490;
 
-const QString kNextCaption = QStringLiteral("Next >>");
-const QString kFinishCaption = QStringLiteral("Finish");
+QString kNextCaption()
+{
+    return QCoreApplication::translate("frmMain", "Next >>");
+}
+QString kFinishCaption()
+{
+    return QCoreApplication::translate("frmMain", "Finish");
+}
 
-const QString kSaveQuestion = QStringLiteral("Would you like to save your guestbook settings first?");
-const QString kSettingsLoaded = QStringLiteral("Settings loaded for: ");
+QString kSaveQuestion()
+{
+    return QCoreApplication::translate("frmMain", "Would you like to save your guestbook settings first?");
+}
+QString kSettingsLoaded()
+{
+    return QCoreApplication::translate("frmMain", "Settings loaded for: ");
+}
 
 }  // namespace
 
@@ -50,7 +63,6 @@ frmMain::frmMain(QWidget *parent)
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle) + QLatin1Char(' ')
              + ApplicationVersion());
-    RemoveStaleTemporaryFiles();
     setupUi();
     Form_Load();
 }
@@ -67,7 +79,7 @@ void frmMain::setupUi()
 
     Image1 = BackgroundPicture::addTo(this, QSize(twipsToPixels(kFormWidthTwips), twipsToPixels(kFormHeightTwips)));
 
-    lblSteps = new QLabel(QStringLiteral("Step 1: Introduction"), this);
+    lblSteps = new QLabel(tr("Step 1: Introduction"), this);
     lblSteps->setObjectName(QStringLiteral("lblSteps"));
     lblSteps->setTextFormat(Qt::PlainText);
     lblSteps->setFont(verdana(8.25, true));
@@ -92,9 +104,9 @@ void frmMain::setupWindowButtons(const QList<LabelButton *> &pictureButtons)
     LabelButton *lblLoadExisting =
         WindowButtons::addOpenExisting(this, [this](const QString &title) { openProject(title); });
     lblPreview = WindowButtons::addPreview(this, [this] { return readProject(); });
-    lblBack = addLabelButton(this, "lblBack", QStringLiteral("<< Back"), verdana(9), {322, 343, 90, 20});
+    lblBack = addLabelButton(this, "lblBack", tr("<< Back"), verdana(9), {322, 343, 90, 20});
     lblBack->setEnabled(false);
-    lblNext = addLabelButton(this, "lblNext", kNextCaption, verdana(9), {421, 343, 90, 20});
+    lblNext = addLabelButton(this, "lblNext", kNextCaption(), verdana(9), {421, 343, 90, 20});
 
     // Back and Next light one at a time; the window and its picture clear both.
     linkHoverGroup({lblBack, lblNext});
@@ -182,7 +194,7 @@ WriteResult frmMain::Form_QueryUnload()
     if (m_guestbookGenerated)
         return {};
     // No throws the design away, so only Yes or No answers.
-    if (!MessagePrompt::show(this, kSaveQuestion, MessagePrompt::Icon::Question,
+    if (!MessagePrompt::show(this, kSaveQuestion(), MessagePrompt::Icon::Question,
                              MessagePrompt::Buttons::YesNoMustAnswer))
         return {};
     WriteLog(QStringLiteral("User wishes to save settings first"));
@@ -242,7 +254,7 @@ void frmMain::focusStep(WizardStep *shownStep)
 void frmMain::setNextFinishes(bool finishes)
 {
     m_nextFinishes = finishes;
-    lblNext->setText(finishes ? kFinishCaption : kNextCaption);
+    lblNext->setText(finishes ? kFinishCaption() : kNextCaption());
 }
 
 void frmMain::lblNext_Click()
@@ -297,7 +309,8 @@ void frmMain::generationFinished(const QString &folder)
 {
     DoMode(2);
     setStatusVisible(false);
-    if (MessagePrompt::show(this, kViewFilesQuestion, MessagePrompt::Icon::Information, MessagePrompt::Buttons::YesNo))
+    if (MessagePrompt::show(this, tr(kViewFilesQuestion), MessagePrompt::Icon::Information,
+                            MessagePrompt::Buttons::YesNo))
         DesktopActions::open(folder, this);
     m_guestbookGenerated = true;
 }
@@ -332,5 +345,5 @@ void frmMain::openProject(const QString &name)
 {
     LoadProject(name);
     DoMode(2);
-    MessagePrompt::inform(this, kSettingsLoaded + readProject().Project_Title);
+    MessagePrompt::inform(this, kSettingsLoaded() + readProject().Project_Title);
 }

@@ -19,7 +19,7 @@ const QColor kLinkBlue(0, 0, 255);
 }
 
 GenerationStep::GenerationStep(QWidget *window)
-    : WizardStep(window, "frStep4", QStringLiteral("Step 5: Guestbook Generation"))
+    : WizardStep(window, "frStep4", tr("Step 5: Guestbook Generation"))
 {
 }
 
@@ -27,28 +27,28 @@ void GenerationStep::buildControls()
 {
     QFrame *f = frame();
     addText(f,
-            QStringLiteral("Your guestbook settings will now be saved and your guestbook file's generated in the "
-                           "path specified below."),
+            tr("Your guestbook settings will now be saved and your guestbook file's generated in the "
+               "path specified below."),
             {12, 10, 479, 30});
-    lblProjectName = addText(f, QStringLiteral("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
-    addText(f, QStringLiteral("Path:"), {12, 78, 40, 16}, "lblGBPath1");
+    lblProjectName = addText(f, tr("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
+    addText(f, tr("Path:"), {12, 78, 40, 16}, "lblGBPath1");
     lblGBPath = new LabelButton(QStringLiteral("lblGBPath"), QString(), verdana(8.25), f);
     lblGBPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGBPath->setWordWrap(true);
     lblGBPath->setGeometry(52, 78, 440, 32);
     lblGBPath->setContentsMargins(2, 1, 0, 0);  // room for the focus mark around the text
     addText(f,
-            QStringLiteral("Once you click 'Finish', Quillset will begin creating the file's you will need for "
-                           "your guestbook."),
+            tr("Once you click 'Finish', Quillset will begin creating the file's you will need for "
+               "your guestbook."),
             {12, 120, 479, 30});
     lblProtectionState = addText(f, QString(), {12, 150, 270, 16}, "lblProtectionState");
     LabelButton *lblProtection =
-        addLabelButton(f, "lblProtection", QStringLiteral("Protection"), verdana(8.25), {392, 146, 100, 20});
+        addLabelButton(f, "lblProtection", tr("Protection"), verdana(8.25), {392, 146, 100, 20});
     connect(lblProtection, &LabelButton::clicked, this, &GenerationStep::editProtection);
-    lblPublish = addLabelButton(f, "lblPublish", QStringLiteral("Publish"), verdana(8.25), {286, 146, 100, 20});
+    lblPublish = addLabelButton(f, "lblPublish", tr("Publish"), verdana(8.25), {286, 146, 100, 20});
     lblPublish->setEnabled(false);
     connect(lblPublish, &LabelButton::clicked, this, &GenerationStep::lblPublish_Click);
-    lblStatus = addText(f, QStringLiteral("Status:"), {12, 170, 479, 18}, "lblStatus");
+    lblStatus = addText(f, tr("Status:"), {12, 170, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
     blue.setColor(QPalette::WindowText, kLinkBlue);
@@ -118,7 +118,7 @@ void GenerationStep::showTarget(const QString &projectName, const QString &folde
     lblGBPath->setText(folder);
     m_projectName = projectName;
     lblPublish->setEnabled(FileExists(ProgramFolder::withTrailingSeparator(folder) + kSignPageName));
-    lblProjectName->setText(QStringLiteral("Project Name: ") + projectName);
+    lblProjectName->setText(tr("Project Name: ") + projectName);
 }
 
 void GenerationStep::setStatusVisible(bool visible)

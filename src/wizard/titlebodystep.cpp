@@ -11,14 +11,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
 
-const QString kBrowsePrompt = QStringLiteral("Select a folder to save your guestbook to");
-const QString kModernStyleCaption = QStringLiteral("Modern, fits phones and screen readers");
+QString kBrowsePrompt()
+{
+    return QCoreApplication::translate("TitleBodyStep", "Select a folder to save your guestbook to");
+}
+QString modernStyleCaption()
+{
+    return QCoreApplication::translate("TitleBodyStep", "Modern, fits phones and screen readers");
+}
 
 QFont sansSerif(qreal points)
 {
@@ -54,14 +61,13 @@ void selectStored(QComboBox *combo, const QString &value)
 }  // namespace
 
 TitleBodyStep::TitleBodyStep(QWidget *window)
-    : WizardStep(window, "frStep1", QStringLiteral("Step 2: Title, body and tables"))
+    : WizardStep(window, "frStep1", tr("Step 2: Title, body and tables"))
 {
 }
 
 void TitleBodyStep::buildControls()
 {
-    addText(frame(), QStringLiteral("This step allows you to set the title and fonts for your guestbook."),
-            {12, 10, 479, 16});
+    addText(frame(), tr("This step allows you to set the title and fonts for your guestbook."), {12, 10, 479, 16});
     buildTitleRows();
     buildBodyRows();
     buildPageRows();
@@ -70,20 +76,20 @@ void TitleBodyStep::buildControls()
 void TitleBodyStep::buildTitleRows()
 {
     QFrame *f = frame();
-    QLabel *caption = addText(f, QStringLiteral("Guestbook Title:"), {12, 40, 110, 16});
+    QLabel *caption = addText(f, tr("Guestbook Title:"), {12, 40, 110, 16});
     txtTitle = addTextBox(f, "txtTitle", QString(), {125, 37, 330, 21});
     caption->setBuddy(txtTitle);
     txtTitle->setReadOnly(true);
     lblTitle = addLabelButton(f, "lblTitle", QStringLiteral("..."), sansSerif(9.75), {460, 37, 30, 21});
-    lblTitle->setToolTip(QStringLiteral("Change project title"));
+    lblTitle->setToolTip(tr("Change project title"));
     lblTitle->setAccessibleName(lblTitle->toolTip());
 
-    caption = addText(f, QStringLiteral("Save to:"), {12, 68, 110, 16});
+    caption = addText(f, tr("Save to:"), {12, 68, 110, 16});
     txtSaveTo = addTextBox(f, "txtSaveTo", QString(), {125, 65, 330, 21});
     caption->setBuddy(txtSaveTo);
     txtSaveTo->setReadOnly(true);
     lblBrowse = addLabelButton(f, "lblBrowse", QStringLiteral("..."), sansSerif(9.75), {460, 65, 30, 21});
-    lblBrowse->setToolTip(QStringLiteral("Change project 'Save To' path"));
+    lblBrowse->setToolTip(tr("Change project 'Save To' path"));
     lblBrowse->setAccessibleName(lblBrowse->toolTip());
 
     // The two "..." buttons light one at a time; the frame around them clears both.
@@ -96,28 +102,28 @@ void TitleBodyStep::buildTitleRows()
 void TitleBodyStep::buildBodyRows()
 {
     QFrame *f = frame();
-    addHeading(f, QStringLiteral("Main body"), {12, 104, 200, 16});
+    addHeading(f, tr("Main body"), {12, 104, 200, 16});
     txtBGImage = addTextBox(f, "txtBGImage", QString(), {125, 128, 120, 21});
-    addText(f, QStringLiteral("Background Image:"), {12, 131, 110, 16})->setBuddy(txtBGImage);
+    addText(f, tr("Background Image:"), {12, 131, 110, 16})->setBuddy(txtBGImage);
     txtBGColor = addTextBox(f, "txtBGColor", QString(), {125, 156, 90, 21});
-    addText(f, QStringLiteral("Background Color:"), {12, 159, 110, 16})->setBuddy(txtBGColor);
-    LabelButton *imgBGcolor = addPictureButton(f, "imgBGcolor", QStringLiteral("Background colour"),
-                                               Pictures::palette(16), {222, 158, 16, 16});
+    addText(f, tr("Background Color:"), {12, 159, 110, 16})->setBuddy(txtBGColor);
+    LabelButton *imgBGcolor =
+        addPictureButton(f, "imgBGcolor", tr("Background colour"), Pictures::palette(16), {222, 158, 16, 16});
 
     QStringList widths;
     for (int percent = 10; percent <= 100; percent += 5)
         widths << QStringLiteral("%1%").arg(percent);
     cbotblWidth = addCombo(f, "cbotblWidth", widths, QString(), {375, 127, 80, 22});
-    addText(f, QStringLiteral("Table width:"), {275, 131, 95, 16})->setBuddy(cbotblWidth);
-    chkBorder = new QCheckBox(QStringLiteral("No"), f);
-    addText(f, QStringLiteral("Table border:"), {275, 159, 95, 16})->setBuddy(chkBorder);
+    addText(f, tr("Table width:"), {275, 131, 95, 16})->setBuddy(cbotblWidth);
+    chkBorder = new QCheckBox(tr("No"), f);
+    addText(f, tr("Table border:"), {275, 159, 95, 16})->setBuddy(chkBorder);
     chkBorder->setObjectName(QStringLiteral("chkBorder"));
-    chkBorder->setAccessibleName(QStringLiteral("Table border"));  // its caption is only No or Yes
+    chkBorder->setAccessibleName(tr("Table border"));  // its caption is only No or Yes
     chkBorder->setFont(verdana(8.25));
     chkBorder->setCursor(Qt::PointingHandCursor);
     chkBorder->setGeometry(375, 156, 80, 21);
     cbotblBorder = addCombo(f, "cbotblBorder", {"1", "2", "3", "4", "5"}, QString(), {375, 183, 80, 22});
-    addText(f, QStringLiteral("Border width:"), {275, 187, 95, 16})->setBuddy(cbotblBorder);
+    addText(f, tr("Border width:"), {275, 187, 95, 16})->setBuddy(cbotblBorder);
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
     connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
@@ -127,7 +133,7 @@ void TitleBodyStep::buildBodyRows()
 void TitleBodyStep::buildPageRows()
 {
     cboPageStyle = addChoices(frame(), "cboPageStyle", QStringLiteral("Page st&yle:"),
-                              {{kClassicPageStyle, kClassicPageStyle}, {kModernStyleCaption, kModernPageStyle}}, 211);
+                              {{kClassicPageStyle, kClassicPageStyle}, {modernStyleCaption(), kModernPageStyle}}, 211);
     QList<QPair<QString, QString>> languages;
     for (const PageLanguage &language : PageLanguages()) {
         const bool sameName = language.ownName == language.englishName;
@@ -173,9 +179,9 @@ void TitleBodyStep::shown()
 void TitleBodyStep::chkBorder_Click()
 {
     if (chkBorder->checkState() == Qt::Checked) {
-        chkBorder->setText(QStringLiteral("Yes"));
+        chkBorder->setText(tr("Yes"));
     } else {
-        chkBorder->setText(QStringLiteral("No"));
+        chkBorder->setText(tr("No"));
         chkBorder->setCheckState(Qt::Unchecked);
     }
 }
@@ -193,7 +199,7 @@ void TitleBodyStep::lblTitle_Click()
 
 void TitleBodyStep::lblBrowse_Click()
 {
-    const QString folder = BrowseForFolder(window(), kBrowsePrompt);
+    const QString folder = BrowseForFolder(window(), kBrowsePrompt());
     if (folder.isEmpty())
         return;
     txtSaveTo->setText(folder);

@@ -11,18 +11,25 @@
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
 
-const QString kNoProjectsMessage = QStringLiteral("No projects to load");
-const QString kNoHelpQuestion =
-    QStringLiteral("Help files not present.\r\n\r\nWould you like to visit the online documentation?");
+QString kNoProjectsMessage()
+{
+    return QCoreApplication::translate("WindowButtons", "No projects to load");
+}
+QString kNoHelpQuestion()
+{
+    return QCoreApplication::translate(
+        "WindowButtons", "Help files not present.\r\n\r\nWould you like to visit the online documentation?");
+}
 
 void lblLoadExisting_Click(QWidget *window, const std::function<void(const QString &)> &open)
 {
     if (SavedProjectCount() == 0) {
-        MessagePrompt::inform(window, kNoProjectsMessage);
+        MessagePrompt::inform(window, kNoProjectsMessage());
         return;
     }
     if (mainWindowDialogs().showExistingProjects)
@@ -53,7 +60,7 @@ void imgHelp_Click(QWidget *window)
         DesktopActions::open(help, window);
         return;
     }
-    if (MessagePrompt::show(window, kNoHelpQuestion, MessagePrompt::Icon::Exclamation, MessagePrompt::Buttons::YesNo))
+    if (MessagePrompt::show(window, kNoHelpQuestion(), MessagePrompt::Icon::Exclamation, MessagePrompt::Buttons::YesNo))
         DesktopActions::open(kSupportPageUrl, window);
 }
 
@@ -74,12 +81,15 @@ QList<LabelButton *> WindowButtons::add(QWidget *window)
         int left;
         void (*click)(QWidget *);
     };
-    for (const Picture &p : {Picture{"imgAbout", Pictures::Button::About, "About", 437, imgAbout_Click},
-                             Picture{"imgHelp", Pictures::Button::Help, "Help", 462, imgHelp_Click},
-                             Picture{"imgExit", Pictures::Button::Exit, "Exit", 487, imgExit_Click}}) {
-        LabelButton *button = addPictureButton(window, p.name, QLatin1String(p.tip), Pictures::roundButton(p.kind, 20),
-                                               {p.left, 10, 20, 20});
-        button->setToolTip(QLatin1String(p.tip));
+    for (const Picture &p :
+         {Picture{"imgAbout", Pictures::Button::About, QT_TRANSLATE_NOOP("WindowButtons", "About"), 437,
+                  imgAbout_Click},
+          Picture{"imgHelp", Pictures::Button::Help, QT_TRANSLATE_NOOP("WindowButtons", "Help"), 462, imgHelp_Click},
+          Picture{"imgExit", Pictures::Button::Exit, QT_TRANSLATE_NOOP("WindowButtons", "Exit"), 487, imgExit_Click}}) {
+        const QString tip = QCoreApplication::translate("WindowButtons", p.tip);
+        LabelButton *button =
+            addPictureButton(window, p.name, tip, Pictures::roundButton(p.kind, 20), {p.left, 10, 20, 20});
+        button->setToolTip(tip);
         QObject::connect(button, &LabelButton::clicked, window, [window, click = p.click] { click(window); });
         buttons.append(button);
     }
@@ -89,8 +99,9 @@ QList<LabelButton *> WindowButtons::add(QWidget *window)
 LabelButton *WindowButtons::addOpenExisting(QWidget *window, std::function<void(const QString &title)> open)
 {
     // "Open Existing" has a rectangle but no hover light.
-    LabelButton *button = addLabelButton(window, "lblLoadExisting", QStringLiteral("Open Existing"), verdana(9),
-                                         {8, 343, 110, 20}, false);
+    LabelButton *button =
+        addLabelButton(window, "lblLoadExisting", QCoreApplication::translate("WindowButtons", "Open Existing"),
+                       verdana(9), {8, 343, 110, 20}, false);
     QObject::connect(button, &LabelButton::clicked, window,
                      [window, open = std::move(open)] { lblLoadExisting_Click(window, open); });
     return button;
@@ -99,8 +110,8 @@ LabelButton *WindowButtons::addOpenExisting(QWidget *window, std::function<void(
 LabelButton *WindowButtons::addPreview(QWidget *window, std::function<GuestbookProject()> project)
 {
     // Beside "Open Existing", with the same look.
-    LabelButton *button =
-        addLabelButton(window, "lblPreview", QStringLiteral("Preview"), verdana(9), {124, 343, 90, 20}, false);
+    LabelButton *button = addLabelButton(window, "lblPreview", QCoreApplication::translate("WindowButtons", "Preview"),
+                                         verdana(9), {124, 343, 90, 20}, false);
     QObject::connect(button, &LabelButton::clicked, window, [window, project = std::move(project)] { lblPreview_Click(window, project()); });
     return button;
 }

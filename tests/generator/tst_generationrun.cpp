@@ -9,6 +9,7 @@
 #include "support/testfolder.h"
 
 #include <QDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <optional>
@@ -212,11 +213,13 @@ private Q_SLOTS:
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
-        QTest::addColumn<QStringList>("extra");  // owner.asp: with an owner password
+        // owner.asp: with an owner password; usedforms.txt: with the robot guard. A protected set has a web.config.
+        QTest::addColumn<QStringList>("extra");
         QTest::newRow("no protection") << 0 << QStringList{};
-        QTest::newRow("owner page") << 0 << QStringList{"owner.asp"};
-        QTest::newRow("moderation") << 1 << QStringList{"owner.asp", "pending.txt"};
+        QTest::newRow("owner page") << 0 << QStringList{"owner.asp", "web.config"};
+        QTest::newRow("moderation") << 1 << QStringList{"owner.asp", "pending.txt", "web.config"};
         QTest::newRow("moderation without owner page") << 1 << QStringList{};
+        QTest::newRow("robot guard") << 0 << QStringList{"usedforms.txt", "web.config"};
     }
     void firstAndSecondRun()
     {
@@ -227,6 +230,7 @@ private Q_SLOTS:
         const QString password = "sha256:" + QString(32, '1') + ":" + QString(64, '2');
         project.Owner_Password = extra.contains("owner.asp") ? password : QString();
         project.Moderate_Entries = moderate;
+        project.Spam_Guard = extra.contains("usedforms.txt");
         QVERIFY(run(project).succeeded);
         const QString f = run.out() + "My_Guestbook" + kSep;
         QStringList files = kFiles + extra, expected = freshRunLog(f);
@@ -248,6 +252,7 @@ private Q_SLOTS:
             writeBytes(f + QStringLiteral("pending.txt"), "held\r\n");
         QFile::remove(run.folder.file(QStringLiteral("applog.log")));
         project.Owner_Password.clear();
+        project.Spam_Guard = 0;
         project.Fields.removeLast();
         QVERIFY(run(project).succeeded);
         expected.remove(2, 2);  // the folder is there: no "Creating project directory", one pass of the loop
@@ -389,6 +394,46 @@ private Q_SLOTS:
                 QCOMPARE(readBytes(f + file), "old " + file.toLatin1());
         }
         QCOMPARE(entriesIn(f).size(), fault == "no save folder" ? 0 : kFiles.size());
+    }
+
+    // A protected set's web.config hides the data files from IIS visitors: by name, and any text file or temporary
+    // copy by its extension. It replaces one this program wrote; one that the site owner wrote stays as it was.
+    void requestFilter_data()
+    {
+        QTest::addColumn<QByteArray>("before");  // null: no web.config yet
+        QTest::newRow("new") << QByteArray();
+        QTest::newRow("written before") << QByteArray("<!-- Written by Quillset: old -->");
+        QTest::newRow("the owner's") << QByteArray("<configuration/>");
+    }
+    void requestFilter()
+    {
+        QFETCH(QByteArray, before);
+        Run run;
+        GuestbookProject project = defaultProject(run.out());
+        project.Entries_Per_Page = "10";
+        const QString path = run.out() + "My_Guestbook" + kSep + "web.config";
+        QDir().mkpath(run.out() + "My_Guestbook");
+        if (!before.isNull())
+            writeBytes(path, before);
+        QVERIFY(run(project).succeeded);
+        const bool owners = before == "<configuration/>";
+        QCOMPARE(run.log().filter("web.config was not written by Quillset").size(), int(owners));
+        QVERIFY(!owners || readBytes(path) == before);
+        QStringList hidden;  // the names hidden, and the extensions followed by whether they are allowed
+        QXmlStreamReader xml(readBytes(path));
+        while (!xml.atEnd()) {
+            const QXmlStreamAttributes a = xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"add"
+                ? xml.attributes()
+                : QXmlStreamAttributes();
+            if (!a.isEmpty())
+                hidden << a.value("segment").toString() + a.value("fileExtension").toString()
+                        + a.value("allowed").toString();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(hidden,
+                 owners ? QStringList()
+                        : QStringList(
+                            {"guestbook.txt", "pending.txt", "usedforms.txt", ".txtfalse", ".tmpfalse", ".oldfalse"}));
     }
 
     // The view page shows the two sample entries newest first, each item HTML-encoded and each stored line break as "

@@ -278,27 +278,33 @@ void PublishTest::setOfAGuestbook_data()
 {
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("moderated");
+    QTest::addColumn<int>("guard");
     QTest::addColumn<QString>("image");
     QTest::addColumn<QStringList>("pages");
     QTest::addColumn<QStringList>("dataFiles");
     const QString owner = "sha256:" + QString(32, 'a') + ":" + QString(64, 'b');
-    QTest::newRow("plain") << "" << 0 << "None" << kPages << QStringList{"guestbook.txt"};
-    QTest::newRow("web picture") << "" << 0 << "http://example.org/a.gif" << kPages << QStringList{"guestbook.txt"};
-    QTest::newRow("local picture") << "" << 0 << "/home/ann/Pictures/Back.png" << kPages + QStringList{"Back.png"}
+    QTest::newRow("plain") << "" << 0 << 0 << "None" << kPages << QStringList{"guestbook.txt"};
+    QTest::newRow("web picture") << "" << 0 << 0 << "http://example.org/a.gif" << kPages
+                                 << QStringList{"guestbook.txt"};
+    QTest::newRow("local picture") << "" << 0 << 0 << "/home/ann/Pictures/Back.png" << kPages + QStringList{"Back.png"}
                                    << QStringList{"guestbook.txt"};
     QTest::newRow("owner page, moderated")
-        << owner << 1 << "" << kPages + QStringList{"owner.asp"} << QStringList{"guestbook.txt", "pending.txt"};
+        << owner << 1 << 0 << "" << kPages + QStringList{"owner.asp"} << QStringList{"guestbook.txt", "pending.txt"};
+    // No web.config in the folder: only one that the generation wrote goes up.
+    QTest::newRow("robot guard") << "" << 0 << 1 << "" << kPages << QStringList{"guestbook.txt", "usedforms.txt"};
 }
 
 void PublishTest::setOfAGuestbook()
 {
     QFETCH(QString, password);
     QFETCH(int, moderated);
+    QFETCH(int, guard);
     QFETCH(QString, image);
     QFETCH(QStringList, pages);
     QFETCH(QStringList, dataFiles);
     GuestbookProject project = GuestbookProject::startupDefaults();
     project.Owner_Password = password, project.Moderate_Entries = moderated, project.BG_Image = image;
+    project.Spam_Guard = guard;
     const PublishSet set = PublishSet::ofGuestbook(QStringLiteral("/srv/gb"), project);
     QCOMPARE(set.folder, QStringLiteral("/srv/gb/"));
     QCOMPARE(set.pages, pages);

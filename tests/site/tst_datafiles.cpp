@@ -62,7 +62,7 @@ class TestDataFiles : public QObject
 private Q_SLOTS:
     // The data file before the first Modern post: an 8-bit file of a Classic site, the same after a stop between the
     // renames (only its ".old" copy left), an empty one, none. After it: Unicode, every entry kept, the new one last;
-    // and QsLines reads the file in either format.
+    // and QsDataLines reads the file in either format.
     void firstWriteKeepsEveryEntry_data()
     {
         QTest::addColumn<QString>("fileName");  // what lies in the folder before
@@ -97,13 +97,13 @@ private Q_SLOTS:
         const QString body =
             QStringLiteral("Dim files, posted, stream, lines, i, before\r\n"
                            "Set files = CreateObject(\"Scripting.FileSystemObject\")\r\n"
-                           "before = UBound(QsLines(\"%1\")) + 1\r\n"
+                           "before = UBound(QsDataLines(\"%1\")) + 1\r\n"
                            "Set stream = files.OpenTextFile(\"%2\", 1, False, -1)\r\n"
                            "posted = stream.ReadLine\r\nstream.Close\r\n"
                            "QsMakeUnicode \"%1\"\r\n"
                            "Set stream = files.OpenTextFile(\"%1\", 8, True, -1)\r\n"
                            "stream.WriteLine posted\r\nstream.Close\r\n"
-                           "lines = QsLines(\"%1\")\r\n"
+                           "lines = QsDataLines(\"%1\")\r\n"
                            "Set stream = files.CreateTextFile(\"%3\", True, True)\r\n"
                            "stream.WriteLine before\r\n"
                            "For i = 0 To UBound(lines)\r\nstream.WriteLine lines(i)\r\nNext\r\nstream.Close\r\n")

@@ -21,15 +21,19 @@
 namespace {
 
 // A golden design, with options when given, generated as the wizard's Finish writes it into a program folder of its
-// own, in the page code page the design needs (windows-1252 unless it needs another), and run on the VBScript engine.
+// own, in the page code page given or the one the design needs (windows-1252 unless it needs another), and run on the
+// VBScript engine; a protected one must change its files under the application lock.
 struct Site {
     TestProgramFolder program;
     GuestbookProject project;
     QString codePage, folder;
 
-    explicit Site(const QString &design, const std::function<void(GuestbookProject &)> &options = {})
+    explicit Site(const QString &design, const std::function<void(GuestbookProject &)> &options = {},
+                  const QString &pageCodePage = {})
         : project(goldenProject(design, program.file(QStringLiteral("projects"))))
-        , codePage(goldenCodePage(design).isEmpty() ? QStringLiteral("windows-1252") : goldenCodePage(design))
+        , codePage(!pageCodePage.isEmpty()                ? pageCodePage
+                       : goldenCodePage(design).isEmpty() ? QStringLiteral("windows-1252")
+                                                          : goldenCodePage(design))
     {
         if (options)
             options(project);
@@ -38,7 +42,13 @@ struct Site {
         if (folder.isEmpty())
             qWarning("The design %s could not be generated", qPrintable(design));
     }
-    SiteRuntime runtime() const { return SiteRuntime(folder, codePage); }
+    SiteRuntime runtime() const
+    {
+        SiteRuntime runtime(folder, codePage);
+        if (IsProtected(project))
+            runtime.requireLockedWrites();
+        return runtime;
+    }
     QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
     QString text(const QString &name) const { return QString::fromLatin1(readBytes(file(name))); }
 };
@@ -61,18 +71,36 @@ QString errorsIn(const QList<SiteAnswer> &answers)
     return errors;
 }
 
-// Server.HTMLEncode as the server documents it: the four markup characters escaped, and 0xa0-0xff as numbers.
-QString htmlEncoded(const QString &text)
+// Server.HTMLEncode as the server documents it: the four markup characters escaped, and the bytes 0xa0-0xff of the
+// code page as numbers (a double-byte code page has no such single bytes).
+QString htmlEncoded(const QString &text, const QString &codePage = QStringLiteral("windows-1252"))
 {
     QString encoded;
-    for (const QChar c : text)
-        encoded += c.unicode() >= 0xa0 && c.unicode() <= 0xff ? QStringLiteral("&#%1;").arg(c.unicode())
-                                                              : QString(c).toHtmlEscaped();
+    for (const QChar c : text) {
+        const bool numbered = c.unicode() >= 0xa0 && c.unicode() <= 0xff
+            && QByteArray(QStringEncoder(codePage.toLatin1().constData()).encode(QString(c))).size() == 1;
+        encoded += numbered ? QStringLiteral("&#%1;").arg(c.unicode()) : QString(c).toHtmlEscaped();
+    }
     return encoded;
 }
 
 const QString kPassword = QStringLiteral("p\u00e4ss\u0436word!"), kOwner = QStringLiteral("192.0.2.9");
 const QString kThanks = QStringLiteral("Thankyou, your comments have now been added to the guestbook");
+
+// Every option on: the robot guard, the longest entry the key allows, 20 entries a page and an owner page.
+void protectAll(GuestbookProject &project)
+{
+    project.Spam_Guard = 1, project.Max_Entry_Length = "100000", project.Entries_Per_Page = "20";
+    project.Owner_Password = OwnerPasswordValue(kPassword);
+}
+
+// A design in GBK, a double-byte code page: "留言簿" with the fields "姓名" and "留言".
+void chinese(GuestbookProject &project)
+{
+    project.Project_Title = QStringLiteral("\u7559\u8a00\u7c3f");
+    project.Fields = {{QStringLiteral("\u59d3\u540d"), "Text", "40", {}},
+                      {QStringLiteral("\u7559\u8a00"), "Textarea", "5", "30"}};
+}
 
 // A visit to the start-up design with options ("guard": the robot guard and a length limit of 60; "paged": three
 // entries a page; "owner": an owner password; "moderate": posts wait for approval), its data file holding the names
@@ -92,35 +120,49 @@ class TestSite : public QObject
 private Q_SLOTS:
     void road_data()
     {
-        QTest::addColumn<QString>("design");
+        QTest::addColumn<QString>("design");  // "chinese": the GBK design
+        QTest::addColumn<bool>("guarded");  // every option on (protectAll)
         QTest::addColumn<QString>("extra");  // typed into every value of the newer post: text of the code page
         // Or the newer post's one-line and multi-line values, and what the view page shows for Name and Comments.
         QTest::addColumn<QStringList>("hostile");
         for (const QString &design : kGoldenDesigns)
-            QTest::newRow(qPrintable(design)) << design << QString() << QStringList();
+            QTest::newRow(qPrintable(design)) << design << false << QString() << QStringList();
         QTest::newRow("western, windows-1252")
-            << "western" << QStringLiteral(" Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153")
+            << "western" << false << QStringLiteral(" Gr\u00fc\u00dfe \u20ac \u00e9\u00e8 \u00ab\u00bb \u00a9 \u0153")
             << QStringList();
         QTest::newRow("cyrillic, windows-1251")
-            << "cyrillic"
+            << "cyrillic" << false
             << QStringLiteral(" \u041f\u0440\u0438\u0432\u0435\u0442 \u0451\u0401 \u00ab\u00bb \u00a9 \u2116")
             << QStringList();
+        // "你好，世界 · × 。" in GBK, which holds U+00B7 and U+00D7 in two bytes.
+        for (const bool guarded : {false, true})
+            QTest::newRow(guarded ? "chinese, GBK, protected" : "chinese, GBK")
+                << "chinese" << guarded << QStringLiteral(" \u4f60\u597d\uff0c\u4e16\u754c \u00b7 \u00d7 \u3002")
+                << QStringList();
+        // Each hostile post on an unprotected guestbook and on one with every option on.
         const auto row = [](const char *name, const QString &text, const QString &area, const QString &shownText,
                             const QString &shownArea) {
-            QTest::newRow(name) << "default" << QString()
-                                << QStringList{text, area, "Name : " + shownText + "<br/>",
-                                               "Comments : " + shownArea + "<br/>"};
+            for (const bool guarded : {false, true})
+                QTest::newRow(qPrintable(QString(name) + (guarded ? ", protected" : "")))
+                    << "default" << guarded << QString()
+                    << QStringList{text, area, "Name : " + shownText + "<br/>", "Comments : " + shownArea + "<br/>"};
         };
         row("markup", "<script>alert(\"x\")</script>", "<b onclick='x'>bold</b> & more",
             "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;", "&lt;b onclick='x'&gt;bold&lt;/b&gt; &amp; more");
         row("server script", "<%= Now %>", "<% Write 1 %>", "&lt;%= Now %&gt;", "&lt;% Write 1 %&gt;");
         row("line ends", "one\r\ntwo\rthree\nfour", "\none\r\n\r\ntwo\rthree\r", "one <br> two <br> three <br> four",
             " <br> one <br>  <br> two <br> three <br> ");
-        // The typed item separator splits the entry; it stays one line.
-        QTest::newRow("item separator") << "default" << QString()
-                                        << QStringList{"abcvbCrLf Date : forged", "vbCrLf vbCrLf x",
-                                                       "Date : forged<br/>Name : abc<br/>",
+        // The typed item separator splits the entry of an unprotected guestbook; a protected one keeps it in its item
+        // with a tab, which a browser shows as the space. It stays one line.
+        const QString separated = QStringLiteral("abcvbCrLf Date : forged"),
+                      separators = QStringLiteral("vbCrLf vbCrLf x");
+        QTest::newRow("item separator") << "default" << false << QString()
+                                        << QStringList{separated, separators, "Date : forged<br/>Name : abc<br/>",
                                                        "x<br/><br/>Comments : <br/>"};
+        QTest::newRow("item separator, protected")
+            << "default" << true << QString()
+            << QStringList{separated, separators, "Name : abcvbCrLf\tDate : forged<br/>",
+                           "Comments : vbCrLf\tvbCrLf\tx<br/>"};
         row("line marker", "a//vbReturn//b", "<a//vbReturn//>", "a <br> b", "&lt;a <br> &gt;");
         const QString longValue = QString(99990, QLatin1Char('x')) + QStringLiteral("<i>\"&</i>");
         row("100,000 characters", longValue, longValue, htmlEncoded(longValue), htmlEncoded(longValue));
@@ -128,13 +170,24 @@ private Q_SLOTS:
             "&amp;#1046; &amp;#128512;");
     }
     // Sign page, a value too short, the error banner, two good posts and the list; text of the page's code page comes
-    // back unchanged on both pages, and one post is one stored line whose values are shown as text.
+    // back unchanged on both pages, and one post is one stored line whose values are shown as text, on the view page
+    // and, when protected, on the owner page. A protected guestbook's posts carry the sign page's guard fields.
     void road()
     {
         QFETCH(QString, design);
+        QFETCH(bool, guarded);
         QFETCH(QString, extra);
         QFETCH(QStringList, hostile);
-        Site site(design);
+        const bool gbk = design == "chinese";
+        Site site(
+            gbk ? "default" : design,
+            [&](GuestbookProject &p) {
+                if (gbk)
+                    chinese(p);
+                if (guarded)
+                    protectAll(p);
+            },
+            gbk ? QStringLiteral("GBK") : QString());
         SiteRuntime runtime = site.runtime();
         const QStringList controls = captures(QStringLiteral("<(?:input type=\"text\"|textarea) name=\"([^\"]+)\""),
                                               runtime.get(kSignPageName).text);
@@ -147,36 +200,49 @@ private Q_SLOTS:
             older << qMakePair(controls.at(i), old);
             newer << qMakePair(controls.at(i), hostile.isEmpty() ? field.FieldName + QStringLiteral(" two") + extra
                                                                  : hostile.at(IsTextareaField(field)));
-            newerEntry += htmlEncoded(field.FieldName + " : " + newer.last().second) + "<br/>";
-            olderEntry += htmlEncoded(field.FieldName + " : " + old).replace("\r\n", " <br> ") + "<br/>";
+            newerEntry += htmlEncoded(field.FieldName + " : " + newer.last().second, site.codePage) + "<br/>";
+            olderEntry += htmlEncoded(field.FieldName + " : " + old, site.codePage).replace("\r\n", " <br> ") + "<br/>";
         }
         tooShort = newer;
         tooShort.last().second = QStringLiteral("ab");
-        const QList<SiteAnswer> answers = runtime.run(
-            {{kSignPageName}, {kEntryScriptName, "POST", tooShort}, {kSignPageName, "GET", {}, {{"err", "1"}}},
-             {kEntryScriptName, "POST", older}, {kEntryScriptName, "POST", newer}, {kViewPageName}});
+        const QString visitor = SiteRequest{}.visitor;
+        const SiteValues guard = {
+            {"qsWebsite", ""}, {"qsServed", kFromPage}, {"qsForm", kFromPage}, {"qsProof", kFromPage}};
+        QList<SiteRequest> requests = {{kSignPageName},
+                                       {kEntryScriptName, "POST", tooShort + guard, {}, visitor, 5},
+                                       {kSignPageName, "GET", {}, {{"err", "1"}}},
+                                       {kEntryScriptName, "POST", older + guard, {}, visitor, 5},
+                                       {kSignPageName},
+                                       {kEntryScriptName, "POST", newer + guard, {}, visitor, 31},
+                                       {kViewPageName}};
+        if (guarded)
+            requests << visitRequests(site, {"in", "get"});
+        const QList<SiteAnswer> answers = runtime.run(requests);
         QCOMPARE(errorsIn(answers), QString());
         const QString banner = QStringLiteral("Error: One or more required fields were of an invalid length");
         QVERIFY(!answers.at(0).text.contains(banner) && answers.at(2).text.contains(banner));
         QCOMPARE(answers.at(1).redirect, QStringLiteral("default.asp?err=1"));
         // The thank-you page shows each value posted as a cell of its table; each post is one line of the data file.
+        const QString thanks = answers.at(5).text, view = answers.at(6).text, owner = answers.last().text;
         for (const auto &[control, value] : newer)
-            QVERIFY2(answers.at(4).text.contains("align=\"left\">" + htmlEncoded(runtime.posted(value)) + "</td>"),
+            QVERIFY2(thanks.contains("align=\"left\">" + htmlEncoded(runtime.posted(value), site.codePage) + "</td>"),
                      qPrintable(control));
-        QVERIFY(answers.at(4).text.contains(kThanks));
+        QVERIFY(thanks.contains(kThanks));
         QCOMPARE(captures(QStringLiteral("(\r\n|\r|\n)"), site.text(kDataFileName)).size(), 2);
         // Newest first; in each entry the date, then the fields.
         static const QRegularExpression entries(
-            QStringLiteral("<br/>Date : [^<]+<br/>(.*)<br/>Date : [^<]+<br/>(.*)\r\n<br/><br/><center>"));
-        const QRegularExpressionMatch shown = entries.match(answers.at(5).text);
-        QVERIFY2(shown.hasMatch(), qPrintable(answers.at(5).text.right(2000)));
+            QStringLiteral("<br/>Date : [^<]+<br/>(.*)<br/>Date : [^<]+<br/>(.*?)(?:\r\n)?<br/><br/><center>"));
+        const QRegularExpressionMatch shown = entries.match(view);
+        QVERIFY2(shown.hasMatch(), qPrintable(view.right(2000)));
         QCOMPARE(shown.captured(2), olderEntry);
         if (hostile.isEmpty())
             QCOMPARE(shown.captured(1), newerEntry);
-        for (const QString &text : hostile.mid(2))
+        for (const QString &text : hostile.mid(2)) {
             QVERIFY2(shown.captured(1).contains(text), qPrintable(shown.captured(1).right(2000)));
+            QVERIFY2(!guarded || owner.contains(text.chopped(5)), qPrintable(owner.right(2000)));
+        }
         for (const char *markup : {"<script", "<b ", "<%", "<i>"})
-            QVERIFY2(!(answers.at(4).text + answers.at(5).text).contains(QLatin1String(markup)), markup);
+            QVERIFY2(!(thanks + view + (guarded ? owner : QString())).contains(QLatin1String(markup)), markup);
     }
 
     void viewPage_data()
@@ -239,6 +305,32 @@ private Q_SLOTS:
         guard("again too soon", again.arg("wait:25 form wait:4 post:Ann"),
               "Error: Please wait a moment before posting again", "Ann");
         guard("again later", again.arg("wait:26 form wait:4 post:Ann"), kThanks, "Ann Ann");
+        // One served form makes one post, whoever sends it; two forms served in the same second are two forms.
+        guard("replayed", "form wait:5 post:Ann wait:31 post:Bob", kThanks, "Ann");
+        guard("replayed elsewhere", "form wait:5 post:Ann replay@7:Bob", kThanks, "Ann");
+        guard("replayed first", "form wait:5 replay@7:Bob post:Ann", kThanks, "Bob");
+        guard("forms of one second", "form form@7 wait:5 post:Ann post@7:Bob", kThanks, "Ann Bob");
+        // Summer time ending: the clock goes back an hour between the form and the post, or between two posts.
+        guard("clock set back", "form wait:-3595 post:Ann", kThanks, "Ann");
+        guard("clock set back between posts", "form wait:5 post:Ann wait:-3600 form wait:5 post:Bob", kThanks,
+              "Ann Bob");
+        guard("clock set back a day", "form wait:-86401 post:Ann", "Error: This form has expired, please post again");
+        // Only the last 30 seconds' posts and the forms of the last 24 hours are remembered.
+        guard("posts forgotten", "form wait:5 post:Ann wait:31 form@7 wait:5 post@7:Bob state", "[1 2]", "Ann Bob");
+        guard("forms forgotten", "form wait:5 post:Ann wait:86401 form@7 wait:5 post@7:Bob state", "[1 1]", "Ann Bob");
+        // Every spelling of a web address counts; an address that begins with several counts once.
+        const QString links = QStringLiteral("Error: Please include no more than 3 web addresses");
+        guard("ftp in any case", "form wait:5 post:Ann:FTP://a,ftp://b,Ftp://c,fTp://d", links);
+        guard("url tags", "form wait:5 post:Ann:[url=a],[URL=b],[url=c],[url=d]", links);
+        guard("addresses without scheme", "form wait:5 post:Ann://a.example~//b.example~//c.d,//e.f", links);
+        guard("three spellings", "form wait:5 post:Ann:[url=http://www.a],[URL=www.b]~//c.example/x", kThanks, "Ann");
+        // A character outside the code page arrives as its reference and counts as one.
+        guard("60 beyond the code page", "form wait:5 post:Ann:" + QString(60, QChar(0x436)), kThanks, "Ann");
+        guard("61 beyond the code page", "form wait:5 post:Ann:" + QString(61, QChar(0x436)),
+              "Error: Your entry is too long (at most 60 characters in each field)");
+        // The typed item separator stays inside its item, with a tab for its space.
+        guard("typed separator",
+              "form wait:5 post:Ann:xvbCrLf~Date~:~forged view:", "<br/>Comments : xvbCrLf\tDate : forged<br/>", "Ann");
         guard("sign page", "form",  // with the length limit on each of its four fields
               "<div style=\"display: none\" aria-hidden=\"true\"><input name=\"qsWebsite\" type=\"text\" value=\"\" "
               "tabindex=\"-1\" autocomplete=\"off\"></div>");
@@ -294,6 +386,8 @@ private Q_SLOTS:
         digest("SHA-256 of 56 bytes", QString(56, 'b'));
         digest("SHA-256 of 64 bytes", QString(64, 'c'));
         digest("SHA-256 beyond ASCII", QStringLiteral("\u00e9\u20ac\u0436\U0001F600"));
+        // Each side of the points where a character's UTF-8 grows by a byte.
+        digest("SHA-256 at the UTF-8 lengths", QStringLiteral("\u007f\u0080\u07ff\u0800\uffff\U00010000"));
         digest("SHA-256 salted", kPassword, QByteArray::fromHex("00ff10e0a5c3000102030405060708f0"));
     }
     // The robot guard, banners and length limit, pages of entries, the owner page and moderation.
@@ -314,6 +408,11 @@ private Q_SLOTS:
             lines += "Name : " + name.toLatin1() + "vbCrLf Date : 1/2/2026\r\n";
         writeBytes(site.file(kDataFileName), lines);
         writeBytes(site.file("digest.asp"), "<%=QsDigest(Request.Form(\"salt\"), Request.Form(\"text\"))%>");
+        writeBytes(site.file("state.asp"),
+                   "<%Set files = Server.CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                   "Set used = files.OpenTextFile(Server.MapPath(\"usedforms.txt\"), 1, False)\r\n"
+                   "Do While Not used.AtEndOfStream\r\nused.ReadLine\r\nn = n + 1\r\nLoop%>["
+                   "<%=UBound(Split(Application(\"qsRecentPosts\") & \"\", vbLf)) + 1%> <%=n%>]");
         QList<SiteAnswer> answers;
         for (const QString &batch : visit.steps.split(QStringLiteral(" run "))) {
             answers = site.runtime().run(visitRequests(site, batch.split(' ')));
@@ -339,8 +438,10 @@ private Q_SLOTS:
 
 private:
     // One run's requests (sessions last through one run). Steps: "wait:<seconds>" before the next one; the sign page
-    // ("form"), a post by the visitor ("post:<name>[:<comments>]"; "trap:<name>", "proof:<name>": with the hidden trap
-    // filled, with a forged proof), the view page ("view:<page>"), the digest page ("digest:<salt in hex>:<text>"); the
+    // ("form"), a post by the visitor ("post:<name>[:<comments>]", "~" for a space; "trap:<name>", "proof:<name>": with
+    // the hidden trap filled, with a forged proof; "replay:<name>": with the first visitor's form), "@<n>" after the
+    // step for visitor 192.0.2.<n> instead of the first, 192.0.2.1; "state": "[<posts remembered> <forms remembered>]";
+    // the view page ("view:<page>"), the digest page ("digest:<salt in hex>:<text>"); the
     // owner's "in[:<password>]", "out", "get", "delete:<list>:<position>:<name>", "forged:..." (a delete with another
     // token), "approve:<position>:<name>". A change names an entry by its line in the file as the steps start.
     static QList<SiteRequest> visitRequests(const Site &site, const QStringList &steps)
@@ -349,20 +450,33 @@ private:
         int wait = 0;
         for (const QString &step : steps) {
             const QStringList part = step.split(':');
-            const QString kind = part.at(0), list = kind == "approve" ? QStringLiteral("pending") : part.value(1);
+            const QString kind = part.at(0).section('@', 0, 0), list = kind == "approve" ? "pending" : part.value(1);
+            const QString visitor = "192.0.2." + part.at(0).section('@', 1).rightJustified(1, '1');
             if (kind == "wait")
                 wait = part.at(1).toInt();
             else if (kind == "form")
-                requests << SiteRequest{kSignPageName};
+                requests << SiteRequest{kSignPageName, "GET", {}, {}, visitor};
+            else if (kind == "state")
+                requests << SiteRequest{"state.asp"};
             else if (kind == "view")
                 requests << SiteRequest{kViewPageName, "GET", {}, {{"page", part.at(1)}}};
-            else if (kind == "post" || kind == "trap" || kind == "proof")  // guard fields as the form gave them
-                requests << SiteRequest{kEntryScriptName, "POST",
-                                        {{"txtName", part.at(1)}, {"txtE-mail", "a@b.example"}, {"txtHomepage", "none"},
-                                         {"txtaComments", part.size() > 2 ? step.section(':', 2) : "Hello"},
-                                         {"qsWebsite", kind == "trap" ? "x" : ""}, {"qsServed", kFromPage},
-                                         {"qsProof", kind == "proof" ? QString(32, '0') : kFromPage}}};
-            else if (kind == "in")
+            else if (kind == "post" || kind == "trap" || kind == "proof" || kind == "replay") {
+                // guard fields as the form gave them
+                const QString form = kind == "replay" ? fromPageOf(SiteRequest{}.visitor) : kFromPage;
+                const QString comments = part.size() > 2 ? step.section(':', 2).replace('~', ' ') : "Hello";
+                requests << SiteRequest{kEntryScriptName,
+                                        "POST",
+                                        {{"txtName", part.at(1)},
+                                         {"txtE-mail", "a@b.example"},
+                                         {"txtHomepage", "none"},
+                                         {"txtaComments", comments},
+                                         {"qsWebsite", kind == "trap" ? "x" : ""},
+                                         {"qsServed", form},
+                                         {"qsForm", form},
+                                         {"qsProof", kind == "proof" ? QString(32, '0') : form}},
+                                        {},
+                                        visitor};
+            } else if (kind == "in")
                 requests << SiteRequest{kOwnerPageName, "POST",
                                         {{"action", "signin"}, {"password", part.value(1, kPassword)}}, {}, kOwner, 1};
             else if (kind == "out")

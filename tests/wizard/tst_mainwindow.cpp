@@ -6,9 +6,33 @@
 #include "support/goldenprojects.h"
 #include "wizardtestsupport.h"
 
+#include "app/programstart.h"
 #include "chrome/desktopstartup.h"
+#include "generator/generationrun.h"
 
 namespace {
+
+// Runs the program's start; at the window's first frame look() sees it, then the window is closed (the
+// save question, if asked, answered through the test's seam). Gives the program's exit code.
+int runProgramUntilFirstFrame(std::function<void(QWidget *)> look, int closeAfterMs = 100)
+{
+    struct FirstFrame : QObject {
+        std::function<void(QWidget *)> look;
+        int closeAfterMs = 0;
+        bool eventFilter(QObject *window, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint && look) {
+                std::exchange(look, nullptr)(static_cast<QWidget *>(window));
+                QTimer::singleShot(closeAfterMs, static_cast<QWidget *>(window), &QWidget::close);
+            }
+            return false;
+        }
+    } firstFrame;
+    firstFrame.look = std::move(look);
+    firstFrame.closeAfterMs = closeAfterMs;
+    return RunProgram(&firstFrame);
+}
+
 const QString kNotSaved = QStringLiteral("Position not saved, will revert to default");
 const QString kStep1 = QStringLiteral("1 frMain Step 1: Introduction Next >>");
 const QString kStep2 = QStringLiteral("2 frStep1 Step 2: Title, body and tables << Back Preview Next >>");
@@ -286,12 +310,112 @@ private slots:
         QCOMPARE(readBytes(chosen + "/Quillset.ini").contains("Recent_Projects=Earlier"), folders.contains('s'));
     }
 
+    // The program's start: the window is painted before the icon is set and before copies that a killed
+    // writer left are cleared, which happens off the window's thread a second later and is over when the program
+    // ends. A sweep
+    // asked to stop leaves the project folders alone.
+    void programStartClearsAfterTheFirstFrame()
+    {
+        TestProgramFolder folder;
+        ScriptedDesktop desktop;  // No to the save question
+        const QString copy = folder.file("projects/Club_news/default.asp.quillset-tmp.AbCd1234");
+        QDir().mkpath(QFileInfo(copy).absolutePath());
+        writeBytes(copy, "partial");
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite)
+                && file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        file.close();
+        RemoveStaleTemporaryFiles([] { return true; });
+        QVERIFY(QFileInfo::exists(copy));
+
+        QApplication::setWindowIcon(QIcon());
+        QStringList seen;  // at the first paint: the icon's sizes, and whether the copy is there
+        QCOMPARE(runProgramUntilFirstFrame(
+                     [&](QWidget *) {
+                         seen << QString::number(QApplication::windowIcon().availableSizes().size())
+                              << (QFileInfo::exists(copy) ? "copy" : "no copy");
+                     },
+                     1500),  // the sweep starts a second after the first frame
+                 0);
+        QCOMPARE(seen, (QStringList{"0", "copy"}));
+        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        QVERIFY(!QFileInfo::exists(copy));
+        QCOMPARE(logMessages(folder.file("applog.log")).filter("Removed stale"),
+                 QStringList{"Removed stale temporary file " + QDir::toNativeSeparators(copy)});
+        QCOMPARE(desktop.boxes(), QStringList{kSave});
+    }
+
+    // The window comes up in the language of the locale, from the translations beside the program; English, the
+    // texts' own language, needs none.
+    void windowInTheLocalesLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("expected");  // the heading, Back, Next, Open Existing, the save question
+        QTest::newRow("German") << "de_DE"
+                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen",
+                                               "? YesNoMustAnswer: Möchten Sie Ihre Gästebuch-Einstellungen vorher "
+                                               "speichern?"};
+        QTest::newRow("French") << "fr_FR"
+                                << QStringList{"Étape 1 : Introduction", "<< Précédent", "Suivant >>",
+                                               "Ouvrir un projet",
+                                               "? YesNoMustAnswer: Voulez-vous d'abord enregistrer les réglages de "
+                                               "votre livre d'or ?"};
+        QTest::newRow("Spanish, Mexico") << "es_MX"
+                                         << QStringList{"Paso 1: Introducción", "<< Atrás", "Siguiente >>",
+                                                        "Abrir existente",
+                                                        "? YesNoMustAnswer: ¿Desea guardar antes la configuración de "
+                                                        "su libro de visitas?"};
+        QTest::newRow("English") << "en_GB"
+                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing", kSave};
+    }
+    void windowInTheLocalesLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, expected);
+        TestProgramFolder folder;
+        QDir().mkpath(folder.file("translations"));
+        for (const QFileInfo &built : QDir(QUILLSET_TRANSLATIONS).entryInfoList({"*.qm"}))
+            QVERIFY(QFile::copy(built.filePath(), folder.file("translations/" + built.fileName())));
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&folder] {
+            QLocale::setDefault(QLocale::system());
+            InstallTranslations(QLocale::c(), folder.path());
+        });
+        ScriptedDesktop desktop;
+        QStringList seen;
+        QCOMPARE(runProgramUntilFirstFrame([&seen](QWidget *window) {
+                     for (const char *name : {"lblSteps", "lblBack", "lblNext", "lblLoadExisting"})
+                         seen << window->findChild<QLabel *>(name)->text();
+                 }),
+                 0);
+        QCOMPARE(seen + desktop.boxes(), expected);
+    }
+
+    // The translations are complete: every text of every language has its translation.
+    void translationsComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "es", "fr"})
+            QTest::newRow(language) << language;
+    }
+    void translationsComplete()
+    {
+        QFETCH(QString, language);
+        const QByteArray source =
+            readBytes(QString(QUILLSET_TEST_DATA "/../../translations/quillset_%1.ts").arg(language));
+        QVERIFY(source.count("<message>") > 100);
+        QCOMPARE(source.count("<translation>"), source.count("<message>"));
+        QCOMPARE(source.count("type=\"unfinished\""), 0);
+        QCOMPARE(source.count("<translation></translation>"), 0);
+    }
+
     // The windows carry the installed desktop entry's name and icon sizes. --help and --version
     // answer and end the program with no display at all (the window system, if reached, would
     // abort the program).
     void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
+        DesktopStartup::setWindowIcon();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -5,6 +5,7 @@
 // to be ended.
 
 #include "app/installdialogs.h"
+#include "app/programstart.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
@@ -13,6 +14,7 @@
 #include "dialogs/frmmenu.h"
 #include "dialogs/frmprotection.h"
 #include "dialogs/frmpublish.h"
+#include "generator/protection.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
@@ -27,6 +29,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QTimer>
@@ -54,6 +57,8 @@ void printArea(QRect area)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // In the desktop's language, from the translations the build put beside the program.
+    InstallTranslations(QLocale(), QCoreApplication::applicationDirPath() + QStringLiteral("/../../src/translations"));
     QApplication::setCursorFlashTime(0);  // a steady text cursor keeps screenshots comparable
     QApplication::setApplicationVersion(ApplicationVersion());
     QApplication::setOrganizationName(QStringLiteral("Quillset Project"));
@@ -74,6 +79,14 @@ int main(int argc, char *argv[])
     main.move(40, 40);
     main.show();
     if (which.startsWith(QLatin1String("step"))) {
+        if (which == QLatin1String("step5")) {  // the last step of a protected guestbook
+            GuestbookProject project = main.readProject();
+            project.Spam_Guard = 1;
+            project.Owner_Password = OwnerPasswordValue(QStringLiteral("secret"));
+            project.Moderate_Entries = 1;
+            project.Project_Path = QStringLiteral("/home/quilluser/.local/share/Quillset/projects/");
+            main.showProject(project);
+        }
         main.DoMode(which.mid(4).toInt());
         QTimer::singleShot(1000, [&main] { printArea(main.frameGeometry()); });
         return app.exec();

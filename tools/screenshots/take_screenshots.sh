@@ -12,7 +12,7 @@ Xvfb "$DISPLAY" -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb' EXIT
 sleep 1
-for shot in step1 step2 step3 step4 step5 menu field fieldedit title colors existing about protection publish publishing; do
+for shot in ${SHOTS:-step1 step2 step3 step4 step5 menu field fieldedit title colors existing about protection publish publishing}; do
     out=$(mktemp)
     QT_QPA_PLATFORM=xcb "$harness" "$shot" >"$out" 2>/dev/null &
     pid=$!

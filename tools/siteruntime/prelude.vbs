@@ -36,9 +36,27 @@ Function Split(text, separator)
 End Function
 
 ' AscW, which Wine's engine lacks: its Asc gives the code page's byte, and the
-' runtime's table (AspUnicode) that byte's Unicode.
+' runtime's table (AspUnicode) that byte's Unicode; for a double-byte character it
+' gives both bytes as one signed 16-bit number, looked up in the table file that
+' the runtime writes for a double-byte code page (read at the first such character).
+Dim AspDoubleByteTable, AspDoubleByteLines
 Function AscW(text)
-    AscW = AspUnicode(Asc(text))
+    Dim code : code = Asc(text)
+    If code >= 0 And code < 256 Then
+        AscW = AspUnicode(code)
+        Exit Function
+    End If
+    If code < 0 Then code = code + 65536
+    If Not IsArray(AspDoubleByteLines) Then
+        Dim reader, lead
+        Set reader = New AspLineReader
+        reader.Load AspFiles.OpenTextFile(AspDoubleByteTable, 1)
+        ReDim AspDoubleByteLines(255)
+        For lead = 0 To 255
+            AspDoubleByteLines(lead) = reader.ReadLine
+        Next
+    End If
+    AscW = CLng(Split(AspDoubleByteLines(code \ 256), " ")(code Mod 256))
 End Function
 
 Function NewDictionary()
@@ -54,6 +72,7 @@ End Function
 ' Session and Application: named values; Session's are kept per visitor.
 Class AspValues
     Public Timeout
+    Public Locked
     Private m_values
     Private Sub Class_Initialize
         Set m_values = NewDictionary()
@@ -66,8 +85,10 @@ Class AspValues
         d.Item(key) = value
     End Property
     Public Sub Lock
+        Locked = True
     End Sub
     Public Sub UnLock
+        Locked = False
     End Sub
     Public Sub Abandon
         m_values.RemoveAll
@@ -189,6 +210,13 @@ Class AspLineReader
     End Sub
 End Class
 
+' With AspLockedWrites set, a change of a file outside Application.Lock is kept in
+' AspUnlockedWrite, and the request reports it as its error.
+Dim AspLockedWrites, AspUnlockedWrite
+Sub CheckLocked(path)
+    If AspLockedWrites And Not Application.Locked Then AspUnlockedWrite = path
+End Sub
+
 Class AspFileSystem
     Private m_files
     Private Sub Class_Initialize
@@ -196,6 +224,7 @@ Class AspFileSystem
     End Sub
     Public Function OpenTextFile(path, mode, create)
         Dim stream, reader
+        If mode <> 1 Then CheckLocked path
         Set stream = m_files.OpenTextFile(path, mode, create)
         If mode <> 1 Then
             Set OpenTextFile = stream
@@ -206,15 +235,18 @@ Class AspFileSystem
         Set OpenTextFile = reader
     End Function
     Public Function CreateTextFile(path, overwrite)
+        CheckLocked path
         Set CreateTextFile = m_files.CreateTextFile(path, overwrite)
     End Function
     Public Function FileExists(path)
         FileExists = m_files.FileExists(path)
     End Function
     Public Sub MoveFile(source, target)
+        CheckLocked source
         m_files.MoveFile source, target
     End Sub
     Public Sub DeleteFile(path)
+        CheckLocked path
         m_files.DeleteFile path
     End Sub
 End Class
@@ -290,10 +322,16 @@ Sub AddValue(dictionary, key, value)
 End Sub
 
 ' A posted value that is AspFromPage takes the value of the hidden field of that
-' name on the visitor's last page, as a browser sends it back.
+' name on the visitor's last page, as a browser sends it back; AspFromPage, a
+' space and another visitor's address: on that visitor's last page.
 Sub AddFormValue(key, value)
+    Dim visitors, state
+    Set visitors = AspVisitors
     If value = AspFromPage Then
         AddValue Request.FormValues, key, DictionaryValue(AspHidden, key)
+    ElseIf Left(value, Len(AspFromPage) + 1) = AspFromPage & " " Then
+        state = visitors.Item(Mid(value, Len(AspFromPage) + 2))
+        AddValue Request.FormValues, key, DictionaryValue(state(2), key)
     Else
         AddValue Request.FormValues, key, value
     End If
@@ -326,6 +364,8 @@ Sub BeginRequest(method, page, visitor, bodyPath, waitSeconds)
     AddValue Request.Variables, "REMOTE_HOST", visitor
     Response.Start bodyPath, state(1)
     AspLine = 0
+    Application.Locked = False
+    AspUnlockedWrite = ""
 End Sub
 
 ' The answer's head: status, redirect target, and the error and its page line.
@@ -337,6 +377,8 @@ Sub FinishRequest(resultPath, number, description)
     result.WriteLine Response.RedirectTarget
     If number <> 0 And number <> AspEndNumber Then
         result.WriteLine "Error " & number & " on line " & AspLine & ": " & description
+    ElseIf AspUnlockedWrite <> "" Then
+        result.WriteLine "Changed outside Application.Lock: " & AspUnlockedWrite
     End If
     result.Close
 End Sub

@@ -9,7 +9,7 @@ if(NOT WINE OR NOT WINEBOOT OR NOT LOCALEDEF)
 endif()
 file(REMOVE_RECURSE "${FOLDER}")
 file(MAKE_DIRECTORY "${FOLDER}/locale")
-foreach(locale en_US ru_RU)
+foreach(locale en_US ru_RU zh_CN)
     execute_process(COMMAND "${LOCALEDEF}" -i ${locale} -f UTF-8 "${FOLDER}/locale/${locale}.UTF-8"
                     RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
     if(NOT IS_DIRECTORY "${FOLDER}/locale/${locale}.UTF-8")

@@ -18,6 +18,8 @@ QString localeFor(const QString &codePage)
     const QString name = codePage.toLower();
     if (name == QLatin1String("windows-1251"))
         return QStringLiteral("ru_RU.UTF-8");
+    if (name == QLatin1String("gbk"))
+        return QStringLiteral("zh_CN.UTF-8");
     return name == QLatin1String("windows-1252") ? QStringLiteral("en_US.UTF-8") : QString();
 }
 
@@ -171,8 +173,35 @@ QString SiteRuntime::posted(const QString &value) const
     return result;
 }
 
+// The Unicode of each double-byte character of the code page, one line per lead
+// byte (0 to 255) with one number per trail byte (0 to 255), 0 where none; empty
+// for a single-byte code page.
+QByteArray SiteRuntime::doubleByteTable() const
+{
+    const auto unicodeOf = [this](const QByteArray &bytes) {
+        QStringDecoder decoder(m_codePage.toLatin1().constData(), QStringDecoder::Flag::Stateless);
+        const QString character = decoder.decode(bytes);
+        return character.size() == 1 && character.at(0) != QChar::ReplacementCharacter ? character.at(0).unicode() : 0;
+    };
+    QByteArray table;
+    bool any = false;
+    for (int lead = 0; lead <= 0xff; ++lead) {
+        // A byte that is a character of its own leads no pair.
+        const bool leads = lead >= 0x80 && unicodeOf(QByteArray(1, char(lead))) == 0;
+        QStringList codes;
+        for (int trail = 0; trail <= 0xff; ++trail) {
+            const uint code = leads ? unicodeOf(QByteArray(1, char(lead)) + char(trail)) : 0;
+            any = any || code != 0;
+            codes << QString::number(code);
+        }
+        table += codes.join(QLatin1Char(' ')).toLatin1() + "\r\n";
+    }
+    return any ? table : QByteArray();
+}
+
 // Server.HTMLEncode's table: each character of the code page from U+00A0 to U+00FF
-// and its numbered reference; and AscW's: the Unicode of each byte of the code page.
+// that it holds in one byte, and its numbered reference; and AscW's: the Unicode of
+// each byte of the code page.
 QString SiteRuntime::encodingTable() const
 {
     QStringDecoder decoder(m_codePage.toLatin1().constData());
@@ -192,17 +221,21 @@ QString SiteRuntime::encodingTable() const
     }
     return QStringLiteral("Dim AspNumbered, AspHighCharacters, AspUnicode") + kCrLf
         + QStringLiteral("AspUnicode = Array(") + codes.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
-        + QStringLiteral("AspNumbered = Array(")
-        + pairs.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
-        + QStringLiteral("Set AspHighCharacters = New RegExp") + kCrLf
-        + QStringLiteral("AspHighCharacters.Pattern = \"[\" & ") + characters.join(QStringLiteral(" & "))
-        + QStringLiteral(" & \"]\"") + kCrLf;
+        + QStringLiteral("AspNumbered = Array(") + pairs.join(QStringLiteral(", ")) + QLatin1Char(')') + kCrLf
+        + QStringLiteral("Set AspHighCharacters = New RegExp") + kCrLf + QStringLiteral("AspHighCharacters.Pattern = ")
+        + (characters.isEmpty()
+               ? QStringLiteral("\"[^\\s\\S]\"")  // matches nothing
+               : QStringLiteral("\"[\" & ") + characters.join(QStringLiteral(" & ")) + QStringLiteral(" & \"]\""))
+        + kCrLf;
 }
 
 QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &answers) const
 {
-    QString text =
-        readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder)) + kCrLf;
+    QString text = readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder))
+        + kCrLf + QStringLiteral("AspLockedWrites = ")
+        + (m_lockedWrites ? QStringLiteral("True") : QStringLiteral("False")) + kCrLf
+        + QStringLiteral("AspDoubleByteTable = ") + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt")))
+        + kCrLf;
     QStringList pages;
     for (const SiteRequest &request : requests) {
         if (!pages.contains(request.page))
@@ -251,7 +284,9 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     QTemporaryDir work;
     QFile script(work.filePath(QStringLiteral("site.vbs")));
     QStringEncoder encoder(m_codePage.toLatin1().constData());
-    if (locale.isEmpty() || !script.open(QIODevice::WriteOnly)
+    QFile doubleBytes(work.filePath(QStringLiteral("doublebyte.txt")));
+    if (locale.isEmpty() || !doubleBytes.open(QIODevice::WriteOnly) || doubleBytes.write(doubleByteTable()) < 0
+        || !doubleBytes.flush() || !script.open(QIODevice::WriteOnly)
         || script.write(encoder.encode(program(requests, work.path()))) < 0 || !script.flush()) {
         for (SiteAnswer &answer : answers)
             answer.error = QStringLiteral("The program could not be written for code page ") + m_codePage;

@@ -27,6 +27,11 @@ struct SiteRequest {
 // A form value that a request posts as the hidden field of that name on the last
 // page its visitor was sent.
 inline const QString kFromPage = QStringLiteral("\x01page");
+// The same, from the last page that another visitor was sent.
+inline QString fromPageOf(const QString &visitor)
+{
+    return kFromPage + QLatin1Char(' ') + visitor;
+}
 
 struct SiteAnswer {
     QString status;  // "200 OK", "302 Object moved", ...
@@ -47,6 +52,10 @@ public:
     QList<SiteAnswer> run(const QList<SiteRequest> &requests, int timeoutMs = 300000);
     SiteAnswer get(const QString &page);
 
+    // From now on a page that changes a file outside Application.Lock gets that as
+    // its error.
+    void requireLockedWrites() { m_lockedWrites = true; }
+
     // What a browser posts for text in this code page: characters that it cannot
     // hold are sent as numeric character references.
     QString posted(const QString &value) const;
@@ -54,9 +63,11 @@ public:
 private:
     QString program(const QList<SiteRequest> &requests, const QString &answers) const;
     QString encodingTable() const;
+    QByteArray doubleByteTable() const;
 
     QString m_folder;
     QString m_codePage;
+    bool m_lockedWrites = false;
 };
 
 // The Wine folder prepared for this build (prefix and locales), set by the build.
