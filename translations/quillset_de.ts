@@ -53,6 +53,14 @@
         <source>Add Field</source>
         <translation>Feld hinzufügen</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
 </context>
 <context>
     <name>FontsStep</name>
@@ -88,6 +96,10 @@
         <source>Font Size:</source>
         <translation>Schriftgröße:</translation>
     </message>
+    <message>
+        <source>Hard to read: the text colour on the background colour has a contrast of %1:1; at least 4.5:1 is advised.</source>
+        <translation>Schwer lesbar: Die Textfarbe hat auf der Hintergrundfarbe einen Kontrast von %1:1; empfohlen wird mindestens 4.5:1.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationStep</name>
@@ -122,6 +134,10 @@
     <message>
         <source>Project Name: </source>
         <translation>Projektname: </translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
     </message>
 </context>
 <context>
@@ -220,6 +236,22 @@
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Modern, fits phones and screen readers</source>
+        <translation>Modern, für Telefone und Bildschirmleser</translation>
+    </message>
+    <message>
+        <source>Page st&amp;yle:</source>
+        <translation>Seiten&amp;stil:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the pages:</source>
+        <translation>S&amp;prache der Seiten:</translation>
     </message>
 </context>
 <context>
@@ -469,6 +501,22 @@ Möchten Sie die Dateien jetzt ansehen?</translation>
         <source>Edit field properties</source>
         <translation>Feldeigenschaften bearbeiten</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the field up</source>
+        <translation>Das Feld nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move the field down</source>
+        <translation>Das Feld nach unten verschieben</translation>
+    </message>
 </context>
 <context>
     <name>frmProtection</name>
@@ -523,6 +571,10 @@ Möchten Sie die Dateien jetzt ansehen?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error: The owner page password needs at least 10 characters other than spaces: a shorter one can be found by trying passwords one after another</source>
+        <translation>Fehler: Das Passwort der Besitzerseite braucht mindestens 10 Zeichen außer Leerzeichen: ein kürzeres lässt sich durch Ausprobieren eines Passworts nach dem anderen finden</translation>
     </message>
 </context>
 </TS>

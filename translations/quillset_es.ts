@@ -53,6 +53,14 @@
         <source>Add Field</source>
         <translation>Añadir campo</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
 </context>
 <context>
     <name>FontsStep</name>
@@ -88,6 +96,10 @@
         <source>Font Size:</source>
         <translation>Tamaño:</translation>
     </message>
+    <message>
+        <source>Hard to read: the text colour on the background colour has a contrast of %1:1; at least 4.5:1 is advised.</source>
+        <translation>Difícil de leer: el color del texto sobre el color de fondo tiene un contraste de %1:1; se aconseja al menos 4.5:1.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationStep</name>
@@ -122,6 +134,10 @@
     <message>
         <source>Project Name: </source>
         <translation>Nombre del proyecto: </translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publicar</translation>
     </message>
 </context>
 <context>
@@ -220,6 +236,22 @@
     <message>
         <source>Yes</source>
         <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Modern, fits phones and screen readers</source>
+        <translation>Moderno, apto para teléfonos y lectores de pantalla</translation>
+    </message>
+    <message>
+        <source>Page st&amp;yle:</source>
+        <translation>Es&amp;tilo de las páginas:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the pages:</source>
+        <translation>&amp;Idioma de las páginas:</translation>
     </message>
 </context>
 <context>
@@ -469,6 +501,22 @@ Would you like to view your files now?</source>
         <source>Edit field properties</source>
         <translation>Editar las propiedades del campo</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move the field up</source>
+        <translation>Subir el campo</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move the field down</source>
+        <translation>Bajar el campo</translation>
+    </message>
 </context>
 <context>
     <name>frmProtection</name>
@@ -523,6 +571,10 @@ Would you like to view your files now?</source>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Error: The owner page password needs at least 10 characters other than spaces: a shorter one can be found by trying passwords one after another</source>
+        <translation>Error: La contraseña de la página del propietario necesita al menos 10 caracteres que no sean espacios: una más corta puede encontrarse probando contraseñas una tras otra</translation>
     </message>
 </context>
 </TS>

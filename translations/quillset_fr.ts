@@ -53,6 +53,14 @@
         <source>Add Field</source>
         <translation>Ajouter un champ</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
 </context>
 <context>
     <name>FontsStep</name>
@@ -88,6 +96,10 @@
         <source>Font Size:</source>
         <translation>Taille :</translation>
     </message>
+    <message>
+        <source>Hard to read: the text colour on the background colour has a contrast of %1:1; at least 4.5:1 is advised.</source>
+        <translation>Difficile à lire : la couleur du texte sur la couleur de fond a un contraste de %1:1 ; au moins 4.5:1 est conseillé.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationStep</name>
@@ -122,6 +134,10 @@
     <message>
         <source>Project Name: </source>
         <translation>Nom du projet : </translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation>Publier</translation>
     </message>
 </context>
 <context>
@@ -220,6 +236,22 @@
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Modern, fits phones and screen readers</source>
+        <translation>Moderne, adapté aux téléphones et aux lecteurs d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Page st&amp;yle:</source>
+        <translation>St&amp;yle des pages :</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the pages:</source>
+        <translation>&amp;Langue des pages :</translation>
     </message>
 </context>
 <context>
@@ -469,6 +501,22 @@ Voulez-vous voir vos fichiers maintenant ?</translation>
         <source>Edit field properties</source>
         <translation>Modifier les propriétés du champ</translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move the field up</source>
+        <translation>Monter le champ</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move the field down</source>
+        <translation>Descendre le champ</translation>
+    </message>
 </context>
 <context>
     <name>frmProtection</name>
@@ -523,6 +571,10 @@ Voulez-vous voir vos fichiers maintenant ?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error: The owner page password needs at least 10 characters other than spaces: a shorter one can be found by trying passwords one after another</source>
+        <translation>Erreur : le mot de passe de la page propriétaire doit compter au moins 10 caractères autres que des espaces : un mot de passe plus court peut être trouvé en essayant les mots de passe l&apos;un après l&apos;autre</translation>
     </message>
 </context>
 </TS>

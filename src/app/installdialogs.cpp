@@ -1,5 +1,6 @@
 #include "app/installdialogs.h"
 
+#include "chrome/placement.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmaddfield.h"
 #include "dialogs/frmcolors.h"
@@ -32,6 +33,7 @@ std::optional<GuestbookField> editField(QWidget &owner, const GuestbookField &fi
 
 void InstallDialogs()
 {
+    KeepModalWindowsUnminimised();
     MainWindowDialogs &dialogs = mainWindowDialogs();
     dialogs.askTitle = askTitle;
     dialogs.editField = editField;

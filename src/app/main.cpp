@@ -6,11 +6,32 @@
 #include <QCommandLineParser>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
-// --help and --version print and end the program before anything needs a display.
-// Other arguments, Qt's own such as -platform among them, are left to QApplication.
+// The options QApplication takes itself (X11's among them), with a value or without.
+const char kQtOptionsWithValue[] = "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+                                   "qwindowtitle session display geometry title name style stylesheet visual ncols "
+                                   "cmap fn font bg background fg foreground btn button im inputstyle";
+const char kQtOptionsAlone[] = "reverse widgetcount nograb dograb sync testability";
+
+void addQtOptions(QCommandLineParser &parser)
+{
+    for (const bool takesValue : {true, false}) {
+        const QString names = QLatin1String(takesValue ? kQtOptionsWithValue : kQtOptionsAlone);
+        for (const QString &name : names.split(QLatin1Char(' '))) {
+            QCommandLineOption option(name, QString(), takesValue ? QStringLiteral("value") : QString());
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+}
+
+// --help and --version print and end the program before anything needs a display;
+// an option the program does not know prints the usage and ends it with 2. Qt's own
+// options, such as -platform, are left to QApplication.
 void answerInformationOptions(int argc, char *argv[])
 {
     QStringList arguments;
@@ -23,7 +44,12 @@ void answerInformationOptions(int argc, char *argv[])
         QStringLiteral("Designs a guestbook for a web site and writes its classic ASP pages."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.parse(arguments);
+    addQtOptions(parser);
+    if (!parser.parse(arguments)) {
+        const QCoreApplication core(argc, argv);  // the usage names the program
+        fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        std::exit(2);
+    }
     if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet(QStringLiteral("help-all")))
         return;
     QCoreApplication core(argc, argv);

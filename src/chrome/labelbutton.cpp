@@ -36,11 +36,18 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const auto *button = static_cast<const LabelButton *>(widget());
+        if (t == QAccessible::Accelerator && !button->shortcutText().isEmpty())
+            return button->shortcutText();
         if (t != QAccessible::Name || !button->accessibleName().isEmpty())
             return QAccessibleWidget::text(t);
         return button->text().isEmpty() ? button->toolTip() : button->text();
     }
     QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        const QString keys = static_cast<const LabelButton *>(widget())->shortcutText();
+        return action == pressAction() && !keys.isEmpty() ? QStringList{keys} : QStringList();
+    }
     void doAction(const QString &action) override
     {
         if (action == pressAction())

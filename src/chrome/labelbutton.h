@@ -37,6 +37,9 @@ public:
     bool isButton() const { return m_isButton; }
     // Clicks it as the mouse would, when it is enabled.
     void click();
+    // The key that presses it from anywhere in its window ("Alt+N"), told to screen readers.
+    void setShortcutText(const QString &keys) { m_shortcutText = keys; }
+    QString shortcutText() const { return m_shortcutText; }
 
 public slots:
     void clearHover();
@@ -65,6 +68,7 @@ private:
     QColor m_restingFill;
     QColor m_hoverFill;
     bool m_pressed = false;
+    QString m_shortcutText;
     bool m_isButton = true;
 };
 

@@ -3,11 +3,7 @@
 #include "store/product.h"
 #include "store/programfolder.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMessageBox>
-
-#include <memory>
 
 namespace {
 MessagePrompt::Handler &testHandler()
@@ -15,23 +11,6 @@ MessagePrompt::Handler &testHandler()
     static MessagePrompt::Handler handler;
     return handler;
 }
-
-// A box that only its buttons answer: Escape and a close request do nothing.
-class ButtonsOnlyBox : public QMessageBox
-{
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->matches(QKeySequence::Cancel))
-            return;
-        QMessageBox::keyPressEvent(event);
-    }
-    // Clicking a button ends the box without a close event.
-    void closeEvent(QCloseEvent *event) override { event->ignore(); }
-};
 
 QMessageBox::Icon boxIcon(MessagePrompt::Icon icon)
 {
@@ -44,23 +23,22 @@ QMessageBox::Icon boxIcon(MessagePrompt::Icon icon)
 }
 }  // namespace
 
-bool MessagePrompt::show(QWidget *parent, const QString &text, Icon icon, Buttons buttons)
+MessagePrompt::Answer MessagePrompt::ask(QWidget *parent, const QString &text, Icon icon, Buttons buttons)
 {
     if (testHandler())
         return testHandler()(Shown{text, icon, buttons});
-    const QMessageBox::StandardButtons choices =
-        buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
+    QMessageBox::StandardButtons choices = QMessageBox::Ok;
+    if (buttons != Buttons::Ok)
+        choices = buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                            : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     const QString shownText = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QString caption = QString::fromLatin1(kApplicationTitle);
-    std::unique_ptr<QMessageBox> box;
-    if (buttons == Buttons::YesNoMustAnswer) {
-        box = std::make_unique<ButtonsOnlyBox>(boxIcon(icon), caption, shownText, choices, parent);
-        box->setWindowFlag(Qt::WindowCloseButtonHint, false);
-    } else {
-        box = std::make_unique<QMessageBox>(boxIcon(icon), caption, shownText, choices, parent);
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(kApplicationTitle), shownText, choices, parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+    case QMessageBox::Ok: return Answer::Yes;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return Answer::No;
     }
-    const int answer = box->exec();
-    return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
 
 void MessagePrompt::setHandlerForTesting(Handler handler)

@@ -11,9 +11,11 @@ class QWidget;
 namespace MessagePrompt {
 
 enum class Icon { Information, Exclamation, Question };
-// YesNo: Escape and closing the box answer No. YesNoMustAnswer is for a question
-// whose No throws work away: only Yes or No answers it.
-enum class Buttons { Ok, YesNo, YesNoMustAnswer };
+// YesNo: Escape and closing the box answer No. YesNoCancel is for a question whose
+// No throws work away: Escape and closing the box answer Cancel.
+enum class Buttons { Ok, YesNo, YesNoCancel };
+// Ok answers Yes.
+enum class Answer { Yes, No, Cancel };
 
 struct Shown {
     QString text;
@@ -21,8 +23,13 @@ struct Shown {
     Buttons buttons;
 };
 
+// Shows the box modally and returns the answer.
+Answer ask(QWidget *parent, const QString &text, Icon icon, Buttons buttons);
 // Shows the box modally; true when the answer is Yes (or OK).
-bool show(QWidget *parent, const QString &text, Icon icon, Buttons buttons);
+inline bool show(QWidget *parent, const QString &text, Icon icon, Buttons buttons)
+{
+    return ask(parent, text, icon, buttons) == Answer::Yes;
+}
 
 inline void error(QWidget *parent, const QString &text)
 {
@@ -39,7 +46,7 @@ inline void inform(QWidget *parent, const QString &text)
 }
 
 // Replaces the boxes by the handler; an empty handler restores them.
-using Handler = std::function<bool(const Shown &)>;
+using Handler = std::function<Answer(const Shown &)>;
 void setHandlerForTesting(Handler handler);
 
 }  // namespace MessagePrompt

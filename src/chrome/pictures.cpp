@@ -105,6 +105,18 @@ QPixmap Pictures::editIcon(int size)
     return pixmap;
 }
 
+QPixmap Pictures::moveIcon(int size, bool up)
+{
+    const qreal half = size / 2.0, tip = up ? size * 0.2 : size * 0.8, barb = size * 0.5;
+    QPixmap pixmap = blankPixmap(QSize(size, size));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1E, 0x5A, 0xB4), qMax(2, size / 6), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(half, size * 0.2), QPointF(half, size * 0.8));
+    p.drawPolyline(QPolygonF{QPointF(size * 0.22, barb), QPointF(half, tip), QPointF(size * 0.78, barb)});
+    return pixmap;
+}
+
 QPixmap Pictures::closeIcon(int size)
 {
     const qreal in = size * 0.32;

@@ -9,6 +9,7 @@ QPixmap bannerIcon(int size);  // small quill on a banner
 QPixmap addIcon(int size);  // green plus
 QPixmap deleteIcon(int size);  // red cross
 QPixmap editIcon(int size);  // pencil
+QPixmap moveIcon(int size, bool up);  // blue arrow up or down
 QPixmap closeIcon(int size);  // white cross on a dark red disc
 QPixmap programIcon(int size);  // the program's icon: a quill over a page
 QPixmap palette(int size);  // four colour squares, on the colour buttons

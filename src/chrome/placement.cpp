@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -139,7 +140,36 @@ private:
     QSize m_frameSize;
 };
 
+class ModalWindowRestorer : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange && window && window->isWindow() && window->isModal()
+            && window->isMinimized()) {
+            QTimer::singleShot(0, window, [window] {
+                window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+                window->show();
+                window->raise();
+                window->activateWindow();
+            });
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+void KeepModalWindowsUnminimised()
+{
+    static ModalWindowRestorer *restorer = nullptr;
+    if (restorer)
+        return;
+    restorer = new ModalWindowRestorer;
+    restorer->setParent(qApp);
+    qApp->installEventFilter(restorer);
+}
 
 void DragForm(QWidget *form, Qt::MouseButton button)
 {

@@ -40,6 +40,11 @@ QPoint PopupPosition(const QRect &screen, const QSize &size, const QPoint &point
 // a control given (in screen pixels) opened it from the keyboard.
 void PlacePopup(QWidget *popup, std::optional<QRect> control = std::nullopt);
 
+// A modal window (dialog or message box) that is minimised comes back at once: the
+// window manager would hide the main window with it, and the main window cannot be
+// used while the modal one is away. Installed once for the whole program.
+void KeepModalWindowsUnminimised();
+
 // Twips, the unit of the stored window position: 15 to a logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 

@@ -1,5 +1,6 @@
 #include "dialogs/frmaddfield.h"
 
+#include "chrome/fieldediting.h"
 #include "chrome/keyboard.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
@@ -7,7 +8,6 @@
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
 #include "generator/pagevalues.h"
-#include "wizard/dialogseams.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -206,6 +206,8 @@ void frmAddField::txtfldName_Change()
         name.remove(c);
     }
     lblLeftOut->setVisible(!lblLeftOut->text().isEmpty());
+    // Typing goes on in the name box: its description tells a screen reader what was left out.
+    txtfldName->setAccessibleDescription(lblLeftOut->text());
     m_filtering = true;
     txtfldName->setText(name);
     m_filtering = false;

@@ -1,5 +1,6 @@
 #include "dialogs/frmcolors.h"
 
+#include "chrome/colourspeech.h"
 #include "chrome/labelbutton.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
@@ -150,7 +151,7 @@ void frmColors::preview(int color)
     picPreview->setStyleSheet(QString::fromLatin1(kPreviewStyle).arg(hex));
     lblColor->setText(hex);
     // A screen reader hears the palette's new name: the colour under the pointer or the cursor.
-    picColors->setAccessibleName(tr("Colour palette: ") + hex);
+    picColors->setAccessibleName(tr("Colour palette: ") + SpokenColour(hex));
 }
 
 // Escape cancels; arrows move the keyboard cursor; Enter picks the swatch under it.

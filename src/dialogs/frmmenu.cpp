@@ -13,6 +13,10 @@
 
 namespace {
 
+// The menu's size in twips: a row every 360 below the banner.
+constexpr int kMenuWidthTwips = 2295;
+constexpr int kMenuHeightTwips = 2295;
+
 QPointer<frmMenu> &theMenu()
 {
     static QPointer<frmMenu> menu;
@@ -26,7 +30,7 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     , m_report(std::move(report))
 {
     setAccessibleRole(this, QAccessible::PopupMenu);
-    setUpPopup(this, QStringLiteral("frmMenu"), tr("Menu"), QSize(2295, 1575));
+    setUpPopup(this, QStringLiteral("frmMenu"), tr("Menu"), QSize(kMenuWidthTwips, kMenuHeightTwips));
 
     // The highlight bar: a rectangle that is never clicked, so a disabled button.
     auto *bar = new LabelButton(this);
@@ -35,12 +39,12 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     bar->makeShapeOnly();
     shHighlight = bar;
 
-    addPopupBanner(this, twipsRect(0, 0, 2295, 375), twipsRect(120, 60, 240, 240), tr("Menu"),
+    addPopupBanner(this, twipsRect(0, 0, kMenuWidthTwips, 375), twipsRect(120, 60, 240, 240), tr("Menu"),
                    twipsRect(480, 60, 1575, 255));
 
     // A one-pixel black frame along the four edges.
-    const int right = twipsToPixels(2280);
-    const int bottom = twipsToPixels(1560);
+    const int right = twipsToPixels(kMenuWidthTwips - 15);
+    const int bottom = twipsToPixels(kMenuHeightTwips - 15);
     addEdgeLines(this,
                  {{0, 0, right + 1, 1}, {0, bottom, right + 1, 1}, {0, 0, 1, bottom + 1}, {right, 0, 1, bottom + 1}});
 
@@ -60,9 +64,19 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
          QT_TR_NOOP("Delete Field"), FieldMenuCommand::DeleteField},
         {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", QT_TR_NOOP("Edit Field"),
          QT_TR_NOOP("Edit field properties"), FieldMenuCommand::EditField},
+        {"imgMoveUp", Pictures::moveIcon(17, true), 1560, "lblMoveUp", QT_TR_NOOP("Move Up"),
+         QT_TR_NOOP("Move the field up"), FieldMenuCommand::MoveUp},
+        {"imgMoveDown", Pictures::moveIcon(17, false), 1920, "lblMoveDown", QT_TR_NOOP("Move Down"),
+         QT_TR_NOOP("Move the field down"), FieldMenuCommand::MoveDown},
     };
-    // Delete and Edit have nothing to act on when the list is empty as the menu opens.
-    const bool listEmpty = fieldCount < 1;
+    // Delete and Edit have nothing to act on when the list is empty as the menu opens,
+    // the moves when it holds fewer than two fields.
+    const auto enabledFor = [fieldCount](FieldMenuCommand command) {
+        if (command == FieldMenuCommand::AddField)
+            return true;
+        const bool moves = command == FieldMenuCommand::MoveUp || command == FieldMenuCommand::MoveDown;
+        return fieldCount >= (moves ? 2 : 1);
+    };
     for (const Row &row : rows) {
         // A row's icon runs its command, as the caption does; a screen reader hears one menu item.
         LabelButton *icon =
@@ -76,7 +90,7 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
         label->setStyleSheet(QStringLiteral("QLabel { color: black; } QLabel:disabled { color: grey; }"));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // as the rows are drawn: text at the top of its row
         label->setToolTip(tr(row.tip));
-        const bool enabled = row.command == FieldMenuCommand::AddField || !listEmpty;
+        const bool enabled = enabledFor(row.command);
         icon->setEnabled(enabled);
         label->setEnabled(enabled);
         // The menu keeps the keyboard itself: its rows take no focus.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/dialogseams.h"
+#include "chrome/fieldediting.h"
 
 #include <QWidget>
 
@@ -10,7 +10,8 @@
 class LabelButton;
 class QLabel;
 
-// The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field".
+// The field list's pop-up menu: "Add new Field", "Delete Field", "Edit Field",
+// "Move Up", "Move Down".
 // Modeless, owned by the main window; a click on a row reports its command to the
 // window, which acts on it and closes the menu.
 // It opens with its first row highlighted. Keys: Up and Down move the highlight bar

@@ -5,16 +5,21 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 #include "dialogs/dialogparts.h"
+#include "generator/ownerpage.h"
 #include "generator/protection.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 
 const char *const ProtectionDialogText::kPasswordsDiffer =
     QT_TRANSLATE_NOOP("frmProtection", "Error: The password and its confirmation differ. Please type them again");
+const char *const ProtectionDialogText::kPasswordTooShort =
+    QT_TRANSLATE_NOOP("frmProtection", "Error: The owner page password needs at least 10 characters other than "
+                                       "spaces: a shorter one can be found by trying passwords one after another");
 
 namespace {
 
@@ -70,6 +75,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, const QString &caption
 {
     auto *box = labelled<QLineEdit>(parent, name, caption, row);
     box->setEchoMode(QLineEdit::Password);
+    box->setMaxLength(kLongestOwnerPassword);  // the owner page refuses longer ones unchecked
     return box;
 }
 
@@ -106,7 +112,6 @@ frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     connect(txtPassword, &QLineEdit::textChanged, this, &frmProtection::updateModeration);
     connect(chkRemoveOwner, &QCheckBox::toggled, this, &frmProtection::updateModeration);
-    connect(txtConfirm, &QLineEdit::returnPressed, this, &frmProtection::lblOK_Click);
     updateModeration();
 
     CenterForm(this);
@@ -126,11 +131,28 @@ void frmProtection::updateModeration()
     chkModerate->setEnabled(hasOwnerPage());
 }
 
+// OK is the default: Enter anywhere but on Cancel presses it. Escape is Cancel.
+void frmProtection::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        lblOK_Click();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+// Passwords that differ are typed again from the start.
 void frmProtection::lblOK_Click()
 {
     const QString password = txtPassword->text();
     if (password != txtConfirm->text()) {
         MessagePrompt::error(this, tr(ProtectionDialogText::kPasswordsDiffer));
+        txtPassword->clear();
+        txtConfirm->clear();
+        txtPassword->setFocus();
+        return;
+    }
+    if (!password.isEmpty() && QString(password).remove(QLatin1Char(' ')).size() < kShortestOwnerPassword) {
+        MessagePrompt::error(this, tr(ProtectionDialogText::kPasswordTooShort));
         return;
     }
     m_project.Spam_Guard = chkSpamGuard->isChecked() ? 1 : 0;

@@ -20,6 +20,9 @@ public:
     // The project with the protection values as chosen, once the dialog was accepted.
     GuestbookProject project() const { return m_project; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void lblOK_Click();
     void updateModeration();
@@ -36,5 +39,7 @@ private:
 };
 
 namespace ProtectionDialogText {
-extern const char *const kPasswordsDiffer;  // the source text of a translation
+// The source texts of translations.
+extern const char *const kPasswordsDiffer;
+extern const char *const kPasswordTooShort;
 }

@@ -221,12 +221,7 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     show(host, QStringLiteral("Status: Checking file paths"));
     // The data files that the pages change; a later run never rewrites them.
-    QStringList dataFiles = {kDataFileName};
-    if (HoldsEntries(project))
-        dataFiles << kPendingFileName;
-    if (project.Spam_Guard == 1)
-        dataFiles << kUsedFormsFileName;
-    for (const QString &name : dataFiles) {
+    for (const QString &name : DataFileNames(project)) {
         if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
             return created;
     }
@@ -323,6 +318,18 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
         WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] not created: ")
                  + outcome.errorText);
     return outcome;
+}
+
+QStringList DataFileNames(const GuestbookProject &project)
+{
+    QStringList names = {kDataFileName};
+    if (HoldsEntries(project))
+        names << kPendingFileName;
+    if (project.Spam_Guard == 1)
+        names << kUsedFormsFileName;
+    if (HasOwnerPage(project))
+        names << kDeletedFileName << kJournalFileName;
+    return names;
 }
 
 void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested)

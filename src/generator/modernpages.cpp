@@ -1,6 +1,7 @@
 #include "generator/modernpages.h"
 
 #include "generator/entryscript.h"
+#include "generator/fontstacks.h"
 #include "generator/protection.h"
 
 #include <QRegularExpression>
@@ -152,11 +153,21 @@ QString declaration(const char *property, const QString &value, bool fits)
                 : QString();
 }
 
-QString fontDeclarations(const QString &face, const QString &size, const QString &colour)
+// A web-safe face with its stand-ins and generic family (its names are plain CSS words);
+// any other face quoted, with sans-serif behind it.
+QString fontFamilies(const QString &face)
 {
+    const QString stack = FontStack(face);
+    if (stack != face)
+        return stack;
     QString quotedFace = face;
     quotedFace.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(kQuote, QStringLiteral("\\\""));
-    return declaration("font-family", kQuote + quotedFace + QStringLiteral("\", sans-serif"), !face.isEmpty())
+    return kQuote + quotedFace + QStringLiteral("\", sans-serif");
+}
+
+QString fontDeclarations(const QString &face, const QString &size, const QString &colour)
+{
+    return declaration("font-family", fontFamilies(face), !face.isEmpty())
         + declaration("font-size", size + QStringLiteral("px"), isWholeNumber(size))
         + declaration("color", colour.toLower(), isColour(colour));
 }

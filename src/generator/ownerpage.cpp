@@ -4,102 +4,421 @@
 
 namespace {
 
+// How much of an entry the owner page shows: enough to judge it, and the page stays small in a flood.
+constexpr int kLongestShownEntry = 2000;
+
+
 const char *const kOwnerFunctions = R"vbs(<%
-' Writes the lines but one to a temporary file, then puts it in the file's place;
-' a failure leaves the file as it was. Empty when it worked, else the error.
-Function QsWriteWithout(path, lines, skip)
-    Dim files, stream, i, failed
-    Set files = Server.CreateObject("Scripting.FileSystemObject")
-    On Error Resume Next
-    If files.FileExists(path & ".old") Then files.DeleteFile path & ".old"
-    Set stream = files.CreateTextFile(path & ".tmp", True)
-    For i = 0 To UBound(lines)
-        If i <> skip And Err.Number = 0 Then stream.WriteLine lines(i)
-    Next
-    If Err.Number = 0 Then stream.Close
-    failed = Err.Number <> 0
-    If Not failed Then
-        files.MoveFile path, path & ".old"
-        failed = Err.Number <> 0
-    End If
-    If Not failed Then
-        files.MoveFile path & ".tmp", path
-        If Err.Number <> 0 Then
-            failed = True
-            Err.Clear
-            files.MoveFile path & ".old", path
-        Else
-            files.DeleteFile path & ".old"
-        End If
-    End If
-    If failed Then files.DeleteFile path & ".tmp"
-    Err.Clear
-    QsWriteWithout = ""
-    If failed Then QsWriteWithout = "Error: The change could not be saved, nothing was changed"
+' The data file of a list: "entries", "pending" (held entries) or "deleted".
+Function QsListPath(list)
+    QsListPath = Server.MapPath("%DATA%")
+    If list = "pending" Then QsListPath = Server.MapPath("%PENDING%")
+    If list = "deleted" Then QsListPath = Server.MapPath("%DELETED%")
 End Function
-Function QsAppend(path, line)
+' A whole number from 0 to 999,999,999 in text, else -1.
+Function QsNumber(text)
+    Dim digits
+    Set digits = New RegExp
+    digits.Pattern = "^[0-9]{1,9}$"
+    QsNumber = -1
+    If digits.Test(text & "") Then QsNumber = CLng(text)
+End Function
+' A line's short digest: the Adler-32, in hex, of its length, a colon and the line, or for a long
+' line its first and last 1,000 characters. With its position it names an entry on this page.
+Function QsShortDigest(line)
+    Dim a, b, i, c, sample
+    a = 1 : b = 0
+    sample = Len(line) & ":" & line
+    If Len(line) > 2000 Then sample = Len(line) & ":" & Left(line, 1000) & Right(line, 1000)
+    For i = 1 To Len(sample)
+        c = AscW(Mid(sample, i, 1))
+        If c < 0 Then c = c + 65536
+        a = a + c
+        If a >= 65521 Then a = a - 65521 * Int(a / 65521)
+        b = b + a
+        If b >= 65521 Then b = b - 65521
+    Next
+    QsShortDigest = LCase(Right("000" & Hex(b), 4) & Right("000" & Hex(a), 4))
+End Function
+' Empty when the file can be written: it is there or can be made (a folder may let
+' the server change files but not make them). Nothing in it changes.
+Function QsWritable(path)
     Dim files, stream
     Set files = Server.CreateObject("Scripting.FileSystemObject")
     On Error Resume Next
     Set stream = files.OpenTextFile(path, 8, True)
-    If Err.Number = 0 Then stream.WriteLine line
     If Err.Number = 0 Then stream.Close
-    QsAppend = ""
-    If Err.Number <> 0 Then QsAppend = "Error: The change could not be saved, nothing was changed"
+    QsWritable = Err.Description
+    If Err.Number <> 0 And QsWritable = "" Then QsWritable = "error " & Err.Number
     Err.Clear
 End Function
-' Deletes or approves the entry at a position of a list, only while it still holds
-' the same content, under the application lock.
-Function QsChange(action, list, position, entry)
-    Dim path, lines, at, digits
-    path = Server.MapPath("%DATA%")
-    If list = "pending" Then path = Server.MapPath("%PENDING%")
-    Set digits = New RegExp
-    digits.Pattern = "^[0-9]{1,9}$"
-    at = -1
-    If digits.Test(position & "") Then at = CLng(position)
-    Application.Lock
-    lines = QsLines(path)
-    QsChange = "Error: That entry has changed or is gone, nothing was changed"
-    If at >= 0 And at <= UBound(lines) And (action = "delete" Or list = "pending") Then
-        If lines(at) = entry Then
-            QsChange = ""
-            If action = "approve" Then QsChange = QsAppend(Server.MapPath("%DATA%"), entry)
-            If QsChange = "" Then QsChange = QsWriteWithout(path, lines, at)
+' Writes over a file in place: the lines, then those of more from its position from on.
+Sub QsWriteLines(path, mode, lines, more, from)
+    Dim files, stream, i
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    Set stream = files.OpenTextFile(path, mode, True)
+    For i = 0 To UBound(lines)
+        stream.WriteLine lines(i)
+    Next
+    For i = from To UBound(more)
+        stream.WriteLine more(i)
+    Next
+    stream.Close
+End Sub
+' One file's part of a change: the list, its line count before, the positions
+' dropped and their lines, the lines added at its end, and the lines after.
+Function QsPart(list, lines, drop, added)
+    Dim kept, gone, i, k, g
+    ReDim kept(UBound(lines) + UBound(added) + 1)
+    ReDim gone(UBound(lines))
+    k = 0 : g = 0
+    For i = 0 To UBound(lines)
+        If drop(i) Then
+            gone(g) = i & " " & lines(i)
+            g = g + 1
+        Else
+            kept(k) = lines(i)
+            k = k + 1
         End If
-    End If
-    Application.UnLock
+    Next
+    For i = 0 To UBound(added)
+        kept(k) = added(i)
+        k = k + 1
+    Next
+    QsPart = Array(list, UBound(lines) + 1, QsFirst(gone, g), UBound(added) + 1, QsFirst(kept, k))
 End Function
-Function QsButton(list, position, entry, token, action, label)
+Function QsFirst(items, count)
+    Dim i, result
+    QsFirst = Array()
+    If count = 0 Then Exit Function
+    ReDim result(count - 1)
+    For i = 0 To count - 1
+        result(i) = items(i)
+    Next
+    QsFirst = result
+End Function
+' The time at which a line of the deleted entries was deleted.
+Function QsStamp(line)
+    QsStamp = CDbl("0" & Left(line, InStr(line & " ", " ") - 1))
+End Function
+' No line dropped; a list's deleted entries older than 30 days are dropped.
+Function QsKeepAll(lines, list)
+    Dim drop, i
+    QsKeepAll = Array()
+    If UBound(lines) < 0 Then Exit Function
+    ReDim drop(UBound(lines))
+    For i = 0 To UBound(lines)
+        drop(i) = False
+        If list = "deleted" Then drop(i) = QsSeconds() - QsStamp(lines(i)) > 2592000
+    Next
+    QsKeepAll = drop
+End Function
+' Carries out a change of one or two files whole: its parts go to the journal first,
+' which the next request finishes when the server stopped in between.
+Function QsCommit(parts, done)
+    Dim journal, part, mode, written
+    journal = Server.MapPath("%JOURNAL%")
+    QsCommit = QsWritable(journal)
+    For Each part In parts
+        If QsCommit = "" Then QsCommit = QsWritable(QsListPath(part(0)))
+    Next
+    If QsCommit <> "" Then
+        QsCommit = "Error: The change could not be saved, nothing was changed"
+        Exit Function
+    End If
+    mode = 2
+    On Error Resume Next
+    For Each part In parts
+        If Err.Number <> 0 Then Exit For
+        QsWriteLines journal, mode, Array("qs-part " & part(0) & " " & part(1) & " " & (UBound(part(2)) + 1) _
+            & " " & part(3) & " " & (UBound(part(4)) + 1)), part(2), 0
+        If Err.Number = 0 Then QsWriteLines journal, 8, part(4), Array(), 0
+        mode = 8
+    Next
+    If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-end"), Array(), 0
+    QsCommit = "Error: The change could not be saved, nothing was changed"
+    If Err.Number <> 0 Then
+        Err.Clear
+        QsWriteLines journal, 2, Array(), Array(), 0
+        Exit Function
+    End If
+    For Each part In parts
+        If Err.Number <> 0 Then Exit For
+        QsWriteLines QsListPath(part(0)), 2, part(4), Array(), 0
+        If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-done"), Array(), 0
+    Next
+    written = Err.Number = 0
+    Err.Clear
+    On Error GoTo 0
+    QsCommit = "Error: The change could not be finished; it will be when this page is next opened"
+    If Not written Then Exit Function
+    QsWriteLines journal, 2, Array(), Array(), 0
+    QsCommit = done
+End Function
+' Finishes the change in the journal after a stop, if any: its parts, then "qs-end",
+' then a "qs-done" line for each part written. The part being written may hold its
+' lines before or after the change, with posts added since.
+Function QsFinish()
+    Dim journal, lines, at, head, done, part, gone, after, current, failed
+    journal = Server.MapPath("%JOURNAL%")
+    lines = QsLines(journal)
+    QsFinish = ""
+    If UBound(lines) < 0 Then Exit Function
+    at = 0
+    Do While at <= UBound(lines)
+        If Left(lines(at), 8) <> "qs-part " Then Exit Do
+        head = Split(lines(at), " ")
+        at = at + 1 + CLng(head(3)) + CLng(head(5))
+    Loop
+    If at > UBound(lines) Then at = -1
+    If at >= 0 Then done = UBound(lines) - at
+    If at >= 0 Then If lines(at) <> "qs-end" Then at = -1
+    If at < 0 Then
+        QsWriteLines journal, 2, Array(), Array(), 0
+        Exit Function
+    End If
+    On Error Resume Next
+    at = 0 : part = 0
+    Do While Left(lines(at), 8) = "qs-part "
+        head = Split(lines(at), " ")
+        gone = CLng(head(3))
+        after = QsSlice(lines, at + 1 + gone, CLng(head(5)))
+        If part >= done Then
+            current = QsLines(QsListPath(head(1)))
+            ' Lines added at the end tell a part written; lines dropped, one not written.
+            If CLng(head(4)) > 0 And QsStartsWith(current, after) Then
+            ElseIf QsWasBefore(current, CLng(head(2)), QsSlice(lines, at + 1, gone), after, CLng(head(4))) Then
+                QsWriteLines QsListPath(head(1)), 2, after, current, CLng(head(2))
+            ElseIf Not QsStartsWith(current, after) Then
+                QsWriteLines QsListPath(head(1)), 2, after, current, QsCutAt(current, after)
+            End If
+            If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-done"), Array(), 0
+        End If
+        If Err.Number <> 0 Then Exit Do
+        at = at + 1 + gone + UBound(after) + 1
+        part = part + 1
+    Loop
+    failed = Err.Number <> 0
+    Err.Clear
+    On Error GoTo 0
+    If failed Then
+        QsFinish = "Error: An earlier change could not be finished; it will be when this page is next opened"
+    Else
+        QsWriteLines journal, 2, Array(), Array(), 0
+    End If
+End Function
+Function QsSlice(lines, from, count)
+    Dim result, i
+    QsSlice = Array()
+    If count = 0 Then Exit Function
+    ReDim result(count - 1)
+    For i = 0 To count - 1
+        result(i) = lines(from + i)
+    Next
+    QsSlice = result
+End Function
+Function QsStartsWith(lines, first)
+    Dim i
+    QsStartsWith = UBound(lines) >= UBound(first)
+    For i = 0 To UBound(first)
+        If Not QsStartsWith Then Exit Function
+        QsStartsWith = lines(i) = first(i)
+    Next
+End Function
+' Whether the file's first lines are those before the change: the lines after it
+' without those added, with the dropped ones back in their places.
+Function QsWasBefore(lines, before, gone, after, added)
+    Dim i, g, k, expected, place
+    QsWasBefore = UBound(lines) + 1 >= before
+    g = 0 : k = 0
+    For i = 0 To before - 1
+        If Not QsWasBefore Then Exit Function
+        place = -1
+        If g <= UBound(gone) Then place = CLng(Left(gone(g), InStr(gone(g), " ") - 1))
+        If place = i Then
+            expected = Mid(gone(g), Len(place & " ") + 1)
+            g = g + 1
+        Else
+            expected = after(k)
+            k = k + 1
+        End If
+        QsWasBefore = lines(i) = expected
+    Next
+End Function
+' Where the posts added after a file was cut while it was written begin: after the
+' lines written whole and a last line cut short.
+Function QsCutAt(lines, after)
+    QsCutAt = 0
+    Do While QsCutAt <= UBound(lines) And QsCutAt <= UBound(after)
+        If lines(QsCutAt) <> after(QsCutAt) Then Exit Do
+        QsCutAt = QsCutAt + 1
+    Loop
+    If QsCutAt <= UBound(lines) And QsCutAt <= UBound(after) Then
+        If InStr(1, after(QsCutAt), lines(QsCutAt), 0) = 1 Then QsCutAt = QsCutAt + 1
+    End If
+End Function
+' The owner's changes. Each names its entry by position and short digest, so that
+' an entry posted or changed in between never makes the wrong one go.
+Function QsChange(action, list, position, digest, count)
+    Dim lines, at, drop, deleted, entries, stamp, target, i
+    QsChange = "Error: That entry has changed or is gone, nothing was changed"
+    If action = "approve" Then list = "pending"
+    If action = "restore" Then list = "deleted"
+    If action = "deleteheld" Then list = "pending"
+    If list <> "pending" And list <> "entries" And list <> "deleted" Then Exit Function
+    lines = QsLines(QsListPath(list))
+    drop = QsKeepAll(lines, list)
+    stamp = QsSeconds() & " " & list & " "
+    If action = "deleteheld" Then
+        at = QsNumber(count)
+        If at < 1 Or at > UBound(lines) + 1 Then Exit Function
+        For i = 0 To at - 1
+            drop(i) = True
+            lines(i) = stamp & lines(i)
+        Next
+        deleted = QsLines(QsListPath("deleted"))
+        QsChange = QsCommit(Array(QsPart("pending", QsLines(QsListPath("pending")), drop, Array()), _
+            QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), QsFirst(lines, at))), _
+            at & " held entries were deleted")
+        Exit Function
+    End If
+    at = QsNumber(position)
+    If at < 0 Or at > UBound(lines) Then Exit Function
+    If drop(at) Or QsShortDigest(lines(at)) <> digest Then Exit Function
+    drop(at) = True
+    If action = "approve" Then
+        entries = QsLines(QsListPath("entries"))
+        QsChange = QsCommit(Array(QsPart("pending", lines, drop, Array()), _
+            QsPart("entries", entries, QsKeepAll(entries, "entries"), Array(lines(at)))), "The entry was approved")
+    ElseIf action = "restore" Then
+        target = Split(lines(at), " ")
+        entries = QsLines(QsListPath(target(1)))
+        target(0) = Mid(lines(at), Len(target(0) & " " & target(1) & " ") + 1)
+        QsChange = QsCommit(Array(QsPart("deleted", lines, drop, Array()), _
+            QsPart(target(1), entries, QsKeepAll(entries, target(1)), Array(target(0)))), "The entry was restored")
+    ElseIf action = "delete" And list <> "deleted" Then
+        deleted = QsLines(QsListPath("deleted"))
+        QsChange = QsCommit(Array(QsPart(list, lines, drop, Array()), _
+            QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), Array(stamp & lines(at)))), _
+            "The entry was deleted")
+    End If
+End Function
+Function QsButton(list, position, digest, token, action, label)
     QsButton = "<form method=""post"" action=""%OWNER%"" style=""display: inline"">" _
         & "<input type=""hidden"" name=""token"" value=""" & token & """>" _
         & "<input type=""hidden"" name=""action"" value=""" & action & """>" _
         & "<input type=""hidden"" name=""list"" value=""" & list & """>" _
         & "<input type=""hidden"" name=""position"" value=""" & position & """>" _
-        & "<input type=""hidden"" name=""entry"" value=""" & Server.HTMLEncode(entry) & """>" _
+        & "<input type=""hidden"" name=""digest"" value=""" & digest & """>" _
         & "<input type=""submit"" value=""" & label & """></form> "
 End Function
-' A list newest first, each entry as text with its buttons.
-Sub QsShowList(heading, list, token, approvable)
-    Dim lines, i, x, items
-    If list = "pending" Then lines = QsLines(Server.MapPath("%PENDING%")) Else lines = QsLines(Server.MapPath("%DATA%"))
-    Response.Write "<h2>" & heading & " (" & (UBound(lines) + 1) & ")</h2>" & vbCrLf
-    For i = UBound(lines) To 0 Step -1
-        Response.Write "<p>"
-        items = Split(lines(i), "%SEPARATOR%")
-        For x = UBound(items) To 0 Step -1
-            Response.Write Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> ") & "<br/>"
-        Next
-        If approvable Then Response.Write QsButton(list, i, lines(i), token, "approve", "Approve")
-        Response.Write QsButton(list, i, lines(i), token, "delete", "Delete") & "</p>" & vbCrLf
+' An entry as text: its items, the date first; a long one cut, a NUL shown as such.
+Function QsShown(line)
+    Dim items, x, text
+    text = line
+    If Len(text) > %SHOWN% Then text = Left(text, %SHOWN%)
+    items = Split(text, "%SEPARATOR%")
+    For x = UBound(items) To 0 Step -1
+        QsShown = QsShown & Replace(Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> "), Chr(0), "&#65533;") _
+            & "<br/>"
     Next
+    If Len(line) > %SHOWN% Then QsShown = QsShown & "... (" & Len(line) & " characters in all)<br/>"
+End Function
+' One page of a list, newest first, each entry as text with its buttons.
+Sub QsShowList(heading, list, token)
+    Dim lines, count, pages, page, first, last, i, line, stamp, digest
+    lines = QsLines(QsListPath(list))
+    count = UBound(lines) + 1
+    pages = Int((count + %SIZE% - 1) / %SIZE%)
+    If pages < 1 Then pages = 1
+    page = QsNumber(Request.QueryString(list))
+    If page < 1 Then page = 1
+    If page > pages Or Len(Request.QueryString(list)) > 9 Then page = pages
+    Response.Write "<h2>" & heading & " (" & count & ")</h2>" & vbCrLf
+    If list = "pending" And count > 0 Then Response.Write "<form method=""get"" action=""%OWNER%"">" _
+        & "<input type=""hidden"" name=""confirm"" value=""held"">" _
+        & "<input type=""submit"" value=""Delete all held entries"">" _
+        & "</form>" & vbCrLf
+    first = count - 1 - (page - 1) * %SIZE%
+    last = first - %SIZE% + 1
+    If last < 0 Then last = 0
+    For i = first To last Step -1
+        line = lines(i)
+        Response.Write "<p>"
+        If list = "deleted" Then
+                stamp = Split(line, " ")
+            line = Mid(line, Len(stamp(0) & " " & stamp(1) & " ") + 1)
+            Response.Write "Deleted from " & stamp(1) & ":<br/>"
+        End If
+        Response.Write QsShown(line)
+        digest = QsShortDigest(lines(i))
+        If list = "pending" Then Response.Write QsButton(list, i, digest, token, "approve", "Approve")
+        If list = "deleted" Then
+            Response.Write QsButton(list, i, digest, token, "restore", "Restore")
+        Else
+            Response.Write QsButton(list, i, digest, token, "delete", "Delete")
+        End If
+        Response.Write "</p>" & vbCrLf
+    Next
+    If page > 1 Then _
+        Response.Write "<a href=""%OWNER%?" & list & "=" & (page - 1) & """>Newer entries</a>&nbsp;&nbsp;&nbsp;"
+    If page < pages Then Response.Write "<a href=""%OWNER%?" & list & "=" & (page + 1) & """>Older entries</a>"
+    Response.Write vbCrLf
 End Sub
+' A token no other session can know: the site's secret, the time and chance.
+Function QsNewToken(address)
+    Randomize
+    QsNewToken = Left(QsSha256(Array(), QsUtf8("%SECRET%:" & address & ":" & Now() & ":" & Timer & ":" & Rnd & ":" _
+        & Rnd)), 32)
+End Function
+' A miss counts against the address; the fifth within 15 minutes locks it out.
+Function QsMiss(key, moment)
+    If moment - Application("qsFirstMiss" & key) >= 900 Then
+        Application("qsMisses" & key) = 0
+        Application("qsFirstMiss" & key) = moment
+    End If
+    Application("qsMisses" & key) = Application("qsMisses" & key) + 1
+    If Application("qsMisses" & key) >= 5 Then
+        Application("qsMisses" & key) = 0
+        Application("qsLockedUntil" & key) = moment + 900
+    End If
+    QsMiss = "Error: Wrong password"
+End Function
+' Checks a password: at most 5 a minute whoever sends them, none longer than
+' the longest the owner can choose, and the digest computed outside the lock.
+Function QsSignIn(password, key, moment)
+    Dim recent, t, matches
+    Application.Lock
+    If moment < Application("qsLockedUntil" & key) Then
+        QsSignIn = "Error: Too many attempts, please try again later"
+    ElseIf Len(password) > %LONGEST% Then
+        QsSignIn = QsMiss(key, moment)
+    Else
+        recent = ""
+        For Each t In Split(Application("qsChecks") & "", " ")
+            If moment - CDbl(t) < 60 Then recent = recent & " " & t
+        Next
+        If UBound(Split(Trim(recent), " ")) + 1 >= 5 Then
+            QsSignIn = "Error: Too many passwords were tried, please try again in a minute"
+        Else
+            Application("qsChecks") = Trim(recent & " " & moment)
+            QsSignIn = "check"
+        End If
+    End If
+    Application.UnLock
+    If QsSignIn <> "check" Then Exit Function
+    matches = QsDigest("%SALT%", password) = "%DIGEST%"
+    Application.Lock
+    QsSignIn = ""
+    If matches Then Application("qsMisses" & key) = 0 Else QsSignIn = QsMiss(key, moment)
+    Application.UnLock
+End Function
 %>)vbs";
 
-// The owner page's requests: sign-out, sign-in with lock-out, and changes that
-// carry the session's token.
+// The owner page's requests: sign-out, sign-in with the session's token, changes
+// that carry it, and the lists or the question before all held entries go.
 const char *const kOwnerScript = R"vbs(<%
-   Dim QsMessage, QsAddress, QsNow, QsKey
+   Dim QsMessage, QsDone, QsAddress, QsNow
    Session.Timeout = 20
    Response.CacheControl = "no-store"
    QsAddress = Request.ServerVariables("REMOTE_ADDR")
@@ -107,46 +426,55 @@ const char *const kOwnerScript = R"vbs(<%
    If Session("qsOwner") = "1" And (QsNow - Session("qsOwnerSeen") >= 1200 Or Request.QueryString("signout") <> "") Then
        Session("qsOwner") = ""
        Session("qsToken") = ""
-       Session.Abandon
    End If
-   If Request.Form("action") = "signin" Then
-       QsKey = " " & QsAddress
-       Application.Lock
-       If QsNow < Application("qsLockedUntil" & QsKey) Then
-           QsMessage = "Error: Too many attempts, please try again later"
-       ElseIf QsDigest("%SALT%", Request.Form("password")) = "%DIGEST%" Then
-           Application("qsMisses" & QsKey) = 0
-           Randomize
+   If Session("qsToken") = "" Then Session("qsToken") = QsNewToken(QsAddress)
+   Application.Lock
+   QsMessage = QsFinish()
+   Application.UnLock
+   If Request.Form("action") <> "" And Request.Form("token") <> Session("qsToken") Then
+       QsMessage = "Error: This change did not come from this page, nothing was changed"
+       If Request.Form("action") = "signin" Then _
+           QsMessage = "Error: This sign-in did not come from this page, please sign in again"
+   ElseIf Request.Form("action") = "signin" Then
+       QsMessage = QsSignIn(Request.Form("password"), " " & QsAddress, QsNow)
+       If QsMessage = "" Then
            Session("qsOwner") = "1"
-           Session("qsToken") = Left(QsSha256(Array(), QsUtf8("%SECRET%:" & QsAddress & ":" & Now() & ":" & Timer & ":" & Rnd)), 32)
-       Else
-           If QsNow - Application("qsFirstMiss" & QsKey) >= 900 Then
-               Application("qsMisses" & QsKey) = 0
-               Application("qsFirstMiss" & QsKey) = QsNow
-           End If
-           Application("qsMisses" & QsKey) = Application("qsMisses" & QsKey) + 1
-           If Application("qsMisses" & QsKey) >= 5 Then
-               Application("qsMisses" & QsKey) = 0
-               Application("qsLockedUntil" & QsKey) = QsNow + 900
-           End If
-           QsMessage = "Error: Wrong password"
+           Session("qsToken") = QsNewToken(QsAddress)
        End If
-       Application.UnLock
    ElseIf Session("qsOwner") = "1" And Request.Form("action") <> "" Then
-       If Request.Form("token") <> Session("qsToken") Then
-           QsMessage = "Error: This change did not come from this page, nothing was changed"
-       Else
-           QsMessage = QsChange(Request.Form("action"), Request.Form("list"), Request.Form("position"), Request.Form("entry"))
-       End If
+       Application.Lock
+       QsDone = QsChange(Request.Form("action"), Request.Form("list"), Request.Form("position"), _
+           Request.Form("digest"), Request.Form("count"))
+       Application.UnLock
+       If Left(QsDone, 6) = "Error:" Then QsMessage = QsDone : QsDone = ""
    End If
    If Session("qsOwner") = "1" Then Session("qsOwnerSeen") = QsNow
    If QsMessage <> "" Then Response.Write "<div align=""center""><font style=""font-size: 15px; color: #ff0000""><b>" & QsMessage & "</b></font></div><br/><br/>" & vbCrLf
+   If QsDone <> "" Then Response.Write "<div align=""center""><b>" & QsDone & "</b></div><br/>" & vbCrLf
    If Session("qsOwner") = "1" Then
        Response.Write "<div align=""center""><a href=""%OWNER%?signout=1"">Sign out</a></div>" & vbCrLf
-       If %MODERATED% Or UBound(QsLines(Server.MapPath("%PENDING%"))) >= 0 Then QsShowList "Waiting for approval", "pending", Session("qsToken"), True
-       QsShowList "Entries", "entries", Session("qsToken"), False
+       If Request.QueryString("confirm") = "held" Then
+           QsDone = UBound(QsLines(Server.MapPath("%PENDING%"))) + 1
+           Response.Write "<p>Delete all " & QsDone & " held entries? You can restore them for 30 days.</p>" _
+               & "<form method=""post"" action=""%OWNER%"">" _
+               & "<input type=""hidden"" name=""token"" value=""" & Session("qsToken") & """>" _
+               & "<input type=""hidden"" name=""action"" value=""deleteheld"">" _
+               & "<input type=""hidden"" name=""count"" value=""" & QsDone & """>" _
+               & "<input type=""submit"" value=""Delete all held entries""> <a href=""%OWNER%"">Cancel</a>" _
+               & "</form>" & vbCrLf
+       Else
+           Response.Write "<p>Approve shows a held entry in the guestbook; Delete moves an entry to the deleted " _
+               & "entries, from which you can restore it for 30 days.</p>" & vbCrLf
+           If %MODERATED% Or UBound(QsLines(Server.MapPath("%PENDING%"))) >= 0 Then QsShowList "Waiting for approval", "pending", Session("qsToken")
+           QsShowList "Entries", "entries", Session("qsToken")
+           If UBound(QsLines(Server.MapPath("%DELETED%"))) >= 0 Then _
+               QsShowList "Deleted entries", "deleted", Session("qsToken")
+       End If
    Else
-%><form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin"><div align="center"><label for="password">Password:</label> <input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="Sign in"></div></form>
+%><form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin">
+<input type="hidden" name="token" value="<%=Session("qsToken")%>">
+<div align="center"><label for="password">Password:</label>
+<input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="Sign in"></div></form>
 <%
    End If
 %>)vbs";
@@ -167,5 +495,10 @@ QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
         .replace(QStringLiteral("%SECRET%"), secret)
         .replace(QStringLiteral("%SALT%"), password.value(1))
         .replace(QStringLiteral("%DIGEST%"), password.value(2))
-        .replace(QStringLiteral("%MODERATED%"), moderated);
+        .replace(QStringLiteral("%MODERATED%"), moderated)
+        .replace(QStringLiteral("%DELETED%"), kDeletedFileName)
+        .replace(QStringLiteral("%JOURNAL%"), kJournalFileName)
+        .replace(QStringLiteral("%SHOWN%"), QString::number(kLongestShownEntry))
+        .replace(QStringLiteral("%LONGEST%"), QString::number(kLongestOwnerPassword))
+        .replace(QStringLiteral("%SIZE%"), QString::number(EntriesPerPage(project) > 0 ? EntriesPerPage(project) : 20));
 }

@@ -1,5 +1,6 @@
 #include "generator/protection.h"
 
+#include "generator/pagenames.h"
 #include "generator/pagetexts.h"
 #include "store/projectkeys.h"
 
@@ -470,6 +471,20 @@ QString ProtectionSummary(const GuestbookProject &project)
     return QStringLiteral("Protection: ") + (on.isEmpty() ? QStringLiteral("off") : on.join(QStringLiteral(", ")));
 }
 
+// The owner page saves the data files through a temporary file beside them, and a
+// held entry creates pending.txt: both need the folder writable, not only the files.
+QString ServerNeeds(const GuestbookProject &project)
+{
+    QStringList files{kDataFileName};
+    if (HoldsEntries(project))
+        files << kPendingFileName;
+    QString needs = QStringLiteral("The web server must let the pages write to ") + files.join(QStringLiteral(" and "));
+    if (!HasOwnerPage(project))
+        return needs + QLatin1Char('.');
+    return QStringLiteral("Owner page: ") + kOwnerPageName + QStringLiteral(" (not linked from the pages). ") + needs
+        + QStringLiteral(" and create files in the folder.");
+}
+
 QString NewSiteSecret()
 {
     QByteArray bytes(16, Qt::Uninitialized);
@@ -528,7 +543,8 @@ QString BuildProtectedChecks(const GuestbookProject &project, const QString &sec
             + QStringLiteral(") then response.redirect \"") + kSignPageName + QStringLiteral("?err=long\"") + kCrLf;
     }
     if (project.Spam_Guard == 1)
-        checks += ScriptText(kPersonChecks).replace(QStringLiteral("%FIELDS%"), fields.join(QStringLiteral(" & \" \" & ")));
+        checks +=
+            ScriptText(kPersonChecks).replace(QStringLiteral("%FIELDS%"), fields.join(QStringLiteral(" & \" \" & ")));
     return WithPageNames(checks).replace(QStringLiteral("%SECRET%"), secret);
 }
 

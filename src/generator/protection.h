@@ -23,6 +23,9 @@ int EntriesPerPage(const GuestbookProject &project);  // 0: all
 
 // What is on, for the wizard's step 5: "Protection: off", or the options named.
 QString ProtectionSummary(const GuestbookProject &project);
+// What a generated guestbook needs of the web server, for step 5 once it is written:
+// the owner page's name, if there is one, and which files the pages write.
+QString ServerNeeds(const GuestbookProject &project);
 
 // A fresh secret for one generation: it signs the sign page's serving time and
 // seeds the owner's tokens, and never leaves the server's script.

@@ -1,5 +1,6 @@
 #include "generator/requestfilter.h"
 
+#include "generator/ownerpage.h"
 #include "generator/pageframe.h"
 #include "generator/protection.h"
 
@@ -26,7 +27,7 @@ QString BuildRequestFilter()
     // Every data file by name, whether or not this set uses it now (a later Finish
     // may turn moderation off and leave pending.txt), and any other text file and
     // temporary copy by its extension.
-    const QStringList files = {kDataFileName, kPendingFileName, kUsedFormsFileName};
+    const QStringList files = {kDataFileName, kPendingFileName, kUsedFormsFileName, kDeletedFileName, kJournalFileName};
     const QStringList extensions = {QStringLiteral(".txt"), QStringLiteral(".tmp"), QStringLiteral(".old")};
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>") + kCrLf + QLatin1String(kMark)
         + QStringLiteral(": the guestbook's data files are not for visitors. Finish writes it again. -->") + kCrLf

@@ -1,5 +1,6 @@
 #include "publish/publishrun.h"
 
+#include "generator/generationrun.h"
 #include "generator/pageframe.h"
 #include "generator/pagenames.h"
 #include "generator/protection.h"
@@ -120,11 +121,7 @@ PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookPro
     if (QFile filter(set.folder + kRequestFilterName);
         IsProtected(project) && filter.open(QIODevice::ReadOnly) && IsOwnRequestFilter(filter.readAll()))
         set.pages << kRequestFilterName;
-    set.dataFiles << kDataFileName;
-    if (HoldsEntries(project))
-        set.dataFiles << kPendingFileName;
-    if (project.Spam_Guard == 1)
-        set.dataFiles << kUsedFormsFileName;
+    set.dataFiles = DataFileNames(project);
     return set;
 }
 

@@ -59,8 +59,20 @@ bool ProgramFolder::isInstalled(const QString &besideProgram)
     return QFileInfo(QDir(besideProgram).filePath(QStringLiteral(QUILLSET_INSTALLED_DATA))).isDir();
 }
 
+bool ProgramFolder::isBuildTree(const QString &besideProgram)
+{
+    QDir folder(besideProgram);
+    for (int up = 0; up <= 3; ++up) {
+        if (QFileInfo(folder.filePath(QStringLiteral("CMakeCache.txt"))).isFile())
+            return true;
+        if (!folder.cdUp())
+            return false;
+    }
+    return false;
+}
+
 namespace {
-// An installed program that finds the settings file an earlier version kept beside
+// An installed program, or one in a build tree, that finds the settings file an earlier version kept beside
 // it starts the per-user folder from a copy, so its projects stay in the recent
 // list; the old file is left where it is.
 void adoptSettingsBeside(const QString &besideProgram, const QString &perUser)
@@ -75,14 +87,14 @@ void adoptSettingsBeside(const QString &besideProgram, const QString &perUser)
 
 ProgramFolder::Choice ProgramFolder::choose(const QString &besideProgram, const QString &perUser)
 {
-    const bool installed = isInstalled(besideProgram);
-    if (!installed && canCreateFileIn(besideProgram))
+    const bool perUserOnly = isInstalled(besideProgram) || isBuildTree(besideProgram);
+    if (!perUserOnly && canCreateFileIn(besideProgram))
         return {besideProgram, true};
     if (perUser.isEmpty())
         return {besideProgram, false};
     QDir().mkpath(perUser);
     const bool writable = canCreateFileIn(perUser);
-    if (installed && writable)
+    if (perUserOnly && writable)
         adoptSettingsBeside(besideProgram, perUser);
     return {perUser, writable};
 }

@@ -4,10 +4,11 @@
 
 // The program's folder: where the settings file, the default log and the projects
 // folder live. An installed program keeps them in the per-user data folder, root
-// included, so that nothing lands in its bin folder (a settings file that an earlier
-// version left beside it is copied there once); a build tree or a copy that is not
-// installed (portable use) keeps them beside the executable when a file can be
-// created there. The choice is made once at start-up. Tests point both folders anywhere.
+// included, so that nothing lands in its bin folder; so does the program of a build
+// tree, whose folder a clean build deletes (for both, a settings file that an earlier
+// version left beside the program is copied there once). A copy that is neither
+// (portable use) keeps them beside the executable when a file can be created there.
+// The choice is made once at start-up. Tests point both folders anywhere.
 namespace ProgramFolder {
 
 // Where settings, log and projects live: the start-up choice, or beside the
@@ -22,14 +23,18 @@ struct Choice {
     bool writable = false;  // false: nothing saved there will be kept
 };
 
-// Beside the program when a file can be created there and the program is not
-// installed; else the per-user folder (created when missing). When that cannot be written either, the per-user folder all the
-// same, so that the program goes on as it would with an unwritable folder.
+// Beside the program when a file can be created there and the program is neither
+// installed nor in a build tree; else the per-user folder (created when missing).
+// When that cannot be written either, the per-user folder all the same, so that the
+// program goes on as it would with an unwritable folder.
 Choice choose(const QString &besideProgram, const QString &perUser);
 
 // Installed: the program's prefix holds the installed data folder (share/quillset
 // beside the bin folder), wherever the prefix is.
 bool isInstalled(const QString &besideProgram);
+// A build tree: CMake's cache (CMakeCache.txt) lies in the program's folder or up to
+// three folders above it.
+bool isBuildTree(const QString &besideProgram);
 
 // Makes the choice for this run with the real (or test) folders; path() follows it.
 Choice chooseAtStartUp();

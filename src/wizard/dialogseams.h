@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chrome/fieldediting.h"
 #include "store/guestbookproject.h"
 
 #include <QPoint>
@@ -8,12 +9,6 @@
 #include <optional>
 
 class QWidget;
-
-// The field the field dialog starts from when a field is added.
-inline const GuestbookField kNewField{QString(), QStringLiteral("Text"), QStringLiteral("10"), QStringLiteral("40")};
-
-// What the user chose in the field menu.
-enum class FieldMenuCommand { AddField, DeleteField, EditField };
 
 // How the main window opens the other windows. The window and its steps call each
 // one through here; the program installs the real ones at start-up and tests may

@@ -56,12 +56,22 @@ void FieldsStep::buildControls()
     lvwFields->installEventFilter(this);
     lvwFields->setAccessibleName(tr("Fields"));
 
-    LabelButton *lblNewField = addLabelButton(f, "lblNewField", tr("Add Field"), verdana(9.75), {396, 229, 100, 22});
-    // Lighting "Add Field" clears Back and Next; the frame clears "Add Field".
-    for (LabelButton *button : m_navigation)
-        connect(lblNewField, &LabelButton::hovered, button, &LabelButton::clearHover);
-    clearHoverOnMove(f, {lblNewField});
+    LabelButton *lblMoveUp =
+        addLabelButton(f, "lblMoveUp", tr("Move Up"), verdana(9.75), {184, 229, 100, 22});
+    LabelButton *lblMoveDown =
+        addLabelButton(f, "lblMoveDown", tr("Move Down"), verdana(9.75), {290, 229, 100, 22});
+    LabelButton *lblNewField =
+        addLabelButton(f, "lblNewField", tr("Add Field"), verdana(9.75), {396, 229, 100, 22});
+    // Lighting a button of the step clears the others and Back and Next; the frame clears the step's.
+    const QList<LabelButton *> buttons{lblMoveUp, lblMoveDown, lblNewField};
+    linkHoverGroup(buttons);
+    for (LabelButton *step : buttons)
+        for (LabelButton *button : m_navigation)
+            connect(step, &LabelButton::hovered, button, &LabelButton::clearHover);
+    clearHoverOnMove(f, buttons);
     connect(lblNewField, &LabelButton::clicked, this, [this] { editField(-1); });
+    connect(lblMoveUp, &LabelButton::clicked, this, [this] { moveField(selectedRow(), -1); });
+    connect(lblMoveDown, &LabelButton::clicked, this, [this] { moveField(selectedRow(), 1); });
 }
 
 // A right press on the list opens its menu at the pointer; any other press closes it.
@@ -84,28 +94,43 @@ bool FieldsStep::eventFilter(QObject *watched, QEvent *event)
             lvwFields->setCurrentItem(focused);
         showMenu(menuPointForKeyboard());
         return true;
+    } else if (event->type() == QEvent::KeyPress && watched == lvwFields
+               && moveKey(*static_cast<QKeyEvent *>(event)) != 0) {
+        moveField(lvwFields->currentIndex().row(), moveKey(*static_cast<QKeyEvent *>(event)));
+        return true;
     } else if (watched == lvwFields && (event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
-        keepCurrentRowWhileHidden(event->type() == QEvent::Hide);
+        hideFromReadersWhileHidden(event->type() == QEvent::Hide);
     }
     return WizardStep::eventFilter(watched, event);
 }
 
-// Screen readers take the list's current row for the focus: a hidden list has none,
-// and gets it back when shown again. A list that has none yet is left alone, so that
-// the focus still makes its first row current.
-void FieldsStep::keepCurrentRowWhileHidden(bool hiding)
+// Screen readers take the list's current row for the focus, and its cells for shown
+// whatever the list: a hidden list has no current row and its rows are hidden too;
+// shown again it gets them back. A list that has no current row yet is left so, so
+// that the focus still makes its first row current.
+void FieldsStep::hideFromReadersWhileHidden(bool hiding)
 {
     QItemSelectionModel *rows = lvwFields->selectionModel();
     if (hiding)
         m_currentWhileHidden = rows->currentIndex();
-    if (m_currentWhileHidden.isValid())
-        rows->setCurrentIndex(hiding ? QModelIndex() : QModelIndex(m_currentWhileHidden),
-                              QItemSelectionModel::NoUpdate);
+    if (m_currentWhileHidden.isValid() && hiding)
+        rows->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    for (int row = 0; row < lvwFields->topLevelItemCount(); ++row)
+        lvwFields->topLevelItem(row)->setHidden(hiding);
+    if (m_currentWhileHidden.isValid() && !hiding)
+        rows->setCurrentIndex(m_currentWhileHidden, QItemSelectionModel::NoUpdate);
 }
 
 bool FieldsStep::opensMenu(const QKeyEvent &key)
 {
     return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+int FieldsStep::moveKey(const QKeyEvent &key)
+{
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier)
+        return 0;
+    return key.key() == Qt::Key_Up ? -1 : key.key() == Qt::Key_Down ? 1 : 0;
 }
 
 QPoint FieldsStep::menuPointForKeyboard() const
@@ -154,9 +179,11 @@ void FieldsStep::runMenuCommand(FieldMenuCommand command)
         return;
     if (command == FieldMenuCommand::DeleteField)
         deleteField(row);
+    if (command == FieldMenuCommand::MoveUp || command == FieldMenuCommand::MoveDown)
+        moveField(row, command == FieldMenuCommand::MoveUp ? -1 : 1);
     if (closeMenu)
         closeMenu();
-    if (command != FieldMenuCommand::DeleteField)
+    if (command == FieldMenuCommand::AddField || command == FieldMenuCommand::EditField)
         editField(command == FieldMenuCommand::AddField ? -1 : row);
 }
 
@@ -189,10 +216,23 @@ void FieldsStep::deleteField(int row)
     m_fields.removeAt(row);
 }
 
+void FieldsStep::moveField(int row, int by)
+{
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= m_fields.size())
+        return;
+    m_fields.move(row, to);
+    QTreeWidgetItem *item = lvwFields->takeTopLevelItem(row);
+    lvwFields->insertTopLevelItem(to, item);
+    lvwFields->setCurrentItem(item);
+}
+
 void FieldsStep::setRows(const QList<GuestbookField> &fields)
 {
     m_fields = fields;
     lvwFields->clear();
     for (const GuestbookField &field : fields)
         new QTreeWidgetItem(lvwFields, {field.FieldName, field.FieldType, field.Rows, field.Cols});
+    if (!lvwFields->isVisible())
+        hideFromReadersWhileHidden(true);
 }

@@ -9,7 +9,8 @@ class LabelButton;
 class QKeyEvent;
 class QTreeWidget;
 
-// Step 4: the sign form's field list, its menu and the "Add Field" button.
+// Step 4: the sign form's field list, its menu and the "Add Field", "Move Up" and
+// "Move Down" buttons. The list's order is the order of the fields on the pages.
 class FieldsStep : public WizardStep
 {
     Q_OBJECT
@@ -34,10 +35,13 @@ private:
     // Opens the field dialog: a new field (row -1) or the field at row.
     void editField(int row);
     void deleteField(int row);
+    // Moves the field at row one place up (-1) or down (+1); it stays selected.
+    void moveField(int row, int by);
+    static int moveKey(const QKeyEvent &key);  // Alt+Up -1, Alt+Down +1, else 0
     // A command from the field menu, on the selected row.
     void runMenuCommand(FieldMenuCommand command);
     static bool opensMenu(const QKeyEvent &key);
-    void keepCurrentRowWhileHidden(bool hiding);
+    void hideFromReadersWhileHidden(bool hiding);
     QPoint menuPointForKeyboard() const;
     void showMenu(std::optional<QPoint> at);
     void setRows(const QList<GuestbookField> &fields);

@@ -60,8 +60,8 @@ void FontsStep::showContrast()
         return;
     const double ratio = ContrastRatio(m_main.colour->text(), m_background);
     const bool hard = ratio > 0 && ratio < kLeastReadableContrast;
-    lblContrast->setText(hard ? QStringLiteral("Hard to read: the text colour on the background colour has a contrast "
-                                               "of %1:1; at least 4.5:1 is advised.")
+    lblContrast->setText(hard ? tr("Hard to read: the text colour on the background colour has a contrast "
+                                   "of %1:1; at least 4.5:1 is advised.")
                                     .arg(std::floor(ratio * 10) / 10, 0, 'f', 1)
                               : QString());
     lblContrast->setVisible(hard);
@@ -88,18 +88,16 @@ FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)
     g.size = addCombo(f, names.size, sizes, QString(), {left + 80, top + 55, 60, 22});
     addText(f, tr("Font Size:"), {left, top + 59, 78, 16})->setBuddy(g.size);
     // The three groups share their captions; the description tells them apart.
-    g.colour->setAccessibleDescription(meaning(names.subject, names.where, "colour"));
     g.face->setAccessibleDescription(meaning(names.subject, names.where, "font"));
     g.size->setAccessibleDescription(meaning(names.subject, names.where, "font size"));
-    QLineEdit *box = g.colour;
-    connect(button, &LabelButton::clicked, this, [this, box] { pickColorInto(box); });
+    linkColourSwatch(button, g.colour, meaning(names.subject, names.where, "colour"));
     return g;
 }
 
-// The installed font families go into the three face lists.
+// The web-safe and installed font families go into the three face lists.
 void FontsStep::loadFonts()
 {
-    const QStringList families = FontFamilyNames(QFontDatabase::families());
+    const QStringList families = OfferedFontFamilies(QFontDatabase::families(), IsSymbolFont);
     for (QComboBox *combo : {m_main.face, m_link.face, m_linkHover.face})
         combo->addItems(families);
 }

@@ -117,8 +117,11 @@ void frmMain::setupWindowButtons(const QList<LabelButton *> &pictureButtons)
     connect(lblNext, &LabelButton::clicked, this, &frmMain::lblNext_Click);
     // Alt+N and Alt+B press Next and Back from anywhere in the window, as a click does
     // (nothing while the button is disabled); Page Down and Page Up, see keyPressEvent.
-    for (const auto &[key, button] : {std::pair{Qt::Key_N, lblNext}, std::pair{Qt::Key_B, lblBack}})
-        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, &LabelButton::click);
+    for (const auto &[key, button] : {std::pair{Qt::Key_N, lblNext}, std::pair{Qt::Key_B, lblBack}}) {
+        const QKeySequence keys(Qt::ALT | key);
+        connect(new QShortcut(keys, this), &QShortcut::activated, button, &LabelButton::click);
+        button->setShortcutText(keys.toString(QKeySequence::NativeText));
+    }
     m_windowButtons = {lblBack, lblNext, lblLoadExisting, lblPreview};
     for (LabelButton *button : pictureButtons)
         m_windowButtons.append(button);
@@ -152,18 +155,23 @@ void frmMain::Form_Load()
                  + QStringLiteral(" will now create it"));
         QDir().mkdir(projects);
     }
-    m_guestbookGenerated = false;
+    markSaved(readProject());  // the design as started: closing at once asks nothing
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // A save that fails is shown once, and the window closes all the same.
-    WriteResult saved = Form_QueryUnload();
+    // Cancel keeps the window open with the design as it is. A save that fails is
+    // shown once, and the window closes all the same.
+    std::optional<WriteResult> saved = Form_QueryUnload();
+    if (!saved) {
+        event->ignore();
+        return;
+    }
     WriteLog(QStringLiteral("Saving position"));
     const WriteResult position = WindowPosition::save(this);
-    if (saved.succeeded())
+    if (saved->succeeded())
         saved = position;
-    showWriteError(saved);
+    showWriteError(*saved);
     event->accept();
 }
 
@@ -187,21 +195,45 @@ void frmMain::showWriteError(const WriteResult &result)
         MessagePrompt::failure(this, result.errorText);
 }
 
-WriteResult frmMain::Form_QueryUnload()
+std::optional<WriteResult> frmMain::Form_QueryUnload()
 {
     WriteLog(QStringLiteral("Initializing ") + QLatin1String(kApplicationTitle)
              + QStringLiteral(" shutdown procedure"));
-    if (m_guestbookGenerated)
-        return {};
-    // No throws the design away, so only Yes or No answers.
-    if (!MessagePrompt::show(this, kSaveQuestion(), MessagePrompt::Icon::Question,
-                             MessagePrompt::Buttons::YesNoMustAnswer))
-        return {};
+    if (!hasUnsavedChanges())
+        return WriteResult{};
+    const MessagePrompt::Answer answer =
+        MessagePrompt::ask(this, kSaveQuestion(), MessagePrompt::Icon::Question, MessagePrompt::Buttons::YesNoCancel);
+    if (answer == MessagePrompt::Answer::Cancel)
+        return std::nullopt;
+    if (answer == MessagePrompt::Answer::No)
+        return WriteResult{};
     WriteLog(QStringLiteral("User wishes to save settings first"));
-    const WriteResult saved = SaveProject(m_projectName, readProject());
+    const WriteResult saved = saveProject();
     if (saved.succeeded())
         WriteLog(QStringLiteral("Settings saved"));
     return saved;
+}
+
+// Saves the live design under its name; once saved it is the design closing compares with.
+WriteResult frmMain::saveProject()
+{
+    const GuestbookProject project = readProject();
+    const WriteResult saved = SaveProject(m_projectName, project);
+    if (saved.succeeded())
+        markSaved(project);
+    return saved;
+}
+
+void frmMain::markSaved(const GuestbookProject &project)
+{
+    m_savedProject = project;
+    m_savedName = m_projectName;
+}
+
+bool frmMain::hasUnsavedChanges() const
+{
+    // A generation run writes the name with "_" for spaces: the same section.
+    return SpacesToUnderscores(m_projectName) != SpacesToUnderscores(m_savedName) || !(readProject() == m_savedProject);
 }
 
 WizardStep *frmMain::step(int number) const
@@ -223,15 +255,23 @@ void frmMain::DoMode(int valOpt)
         }
     }
     m_currentMode = valOpt;
-    if (valOpt == 2)
-        m_guestbookGenerated = false;
     lblBack->setEnabled(valOpt != 1);
     lblPreview->setVisible(valOpt != 1);
     step(valOpt)->build(m_project);
-    for (int number = 1; number <= 5; ++number)
-        step(number)->frame()->setVisible(number == valOpt);
+    // The focus goes to the new step before the old one hides: hiding the control that
+    // has it would first hand it to Back, and a screen reader would say so. Where the new
+    // step takes no focus (a mouse user), a control of the old one hands it to Next.
+    step(valOpt)->frame()->show();
     lblSteps->setText(step(valOpt)->heading());  // the label tells screen readers its name changed
     focusStep(step(valOpt));
+    for (int number = 1; number <= 5; ++number) {
+        QFrame *frame = step(number)->frame();
+        if (number == valOpt || frame->isHidden())
+            continue;
+        if (frame->isAncestorOf(focusWidget()))
+            lblNext->setFocus();
+        frame->hide();
+    }
     if (valOpt == 5) {
         m_generation->showTarget(m_projectName, project.Project_Path + SpacesToUnderscores(m_projectName));
         setNextFinishes(true);
@@ -265,7 +305,7 @@ void frmMain::lblNext_Click()
     }
     lblBack->setEnabled(false);
     const GuestbookProject project = readProject();
-    if (const WriteResult saved = SaveProject(m_projectName, project); !saved.succeeded()) {
+    if (const WriteResult saved = saveProject(); !saved.succeeded()) {
         // Nothing is generated from a design that was not saved; the user can try again.
         showWriteError(saved);
         lblBack->setEnabled(true);
@@ -307,12 +347,12 @@ void frmMain::setStatusText(const QString &text)
 
 void frmMain::generationFinished(const QString &folder)
 {
+    m_generation->showGenerated();
     DoMode(2);
     setStatusVisible(false);
     if (MessagePrompt::show(this, tr(kViewFilesQuestion), MessagePrompt::Icon::Information,
                             MessagePrompt::Buttons::YesNo))
         DesktopActions::open(folder, this);
-    m_guestbookGenerated = true;
 }
 
 GuestbookProject frmMain::readProject() const
@@ -338,6 +378,7 @@ void frmMain::LoadProject(const QString &name)
 {
     showProject(::LoadProject(name));
     m_projectName = name;
+    markSaved(readProject());
 }
 
 // A project chosen in the project browser: loaded, shown from step 2, and confirmed.

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class BackgroundPicture;
 class CFormBorder;
@@ -30,7 +31,6 @@ public:
     // Shows step valOpt (1 to 5); any other number changes nothing.
     void DoMode(int valOpt);
     int CurrentMode() const { return m_currentMode; }
-    bool GuestbookGenerated() const { return m_guestbookGenerated; }
 
     QString ProjectName() const { return m_projectName; }
     void setProjectName(const QString &name) { m_projectName = name; }
@@ -58,7 +58,12 @@ private:
     void setupUi();
     void setupWindowButtons(const QList<LabelButton *> &pictureButtons);
     void Form_Load();
-    WriteResult Form_QueryUnload();
+    // Asks to save a changed design: nothing when the user cancels the closing.
+    std::optional<WriteResult> Form_QueryUnload();
+    WriteResult saveProject();
+    void markSaved(const GuestbookProject &project);
+    // The design or its name differ from what was last saved or loaded.
+    bool hasUnsavedChanges() const;
     void showWriteError(const WriteResult &result);
     WizardStep *step(int number) const;
     void setNextFinishes(bool finishes);
@@ -69,8 +74,10 @@ private:
 
     int m_currentMode = 0;
     bool m_nextFinishes = false;  // Next reads "Finish" and runs the generation
-    bool m_guestbookGenerated = false;
     QString m_projectName;
+    // The design as last saved or loaded, and its name.
+    GuestbookProject m_savedProject;
+    QString m_savedName;
     // The values of the steps not built yet; built steps hold their own.
     GuestbookProject m_project;
     CFormBorder *m_border = nullptr;

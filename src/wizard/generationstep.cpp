@@ -41,14 +41,17 @@ void GenerationStep::buildControls()
             tr("Once you click 'Finish', Quillset will begin creating the file's you will need for "
                "your guestbook."),
             {12, 120, 479, 30});
-    lblProtectionState = addText(f, QString(), {12, 150, 270, 16}, "lblProtectionState");
+    // Room for the whole summary with every option on: three lines.
+    lblProtectionState = addText(f, QString(), {12, 150, 270, 44}, "lblProtectionState");
     LabelButton *lblProtection =
         addLabelButton(f, "lblProtection", tr("Protection"), verdana(8.25), {392, 146, 100, 20});
     connect(lblProtection, &LabelButton::clicked, this, &GenerationStep::editProtection);
     lblPublish = addLabelButton(f, "lblPublish", tr("Publish"), verdana(8.25), {286, 146, 100, 20});
     lblPublish->setEnabled(false);
     connect(lblPublish, &LabelButton::clicked, this, &GenerationStep::lblPublish_Click);
-    lblStatus = addText(f, tr("Status:"), {12, 170, 479, 18}, "lblStatus");
+    lblServerNeeds = addText(f, QString(), {12, 196, 479, 30}, "lblServerNeeds");
+    lblServerNeeds->hide();
+    lblStatus = addText(f, tr("Status:"), {12, 230, 479, 18}, "lblStatus");
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
     blue.setColor(QPalette::WindowText, kLinkBlue);
@@ -66,6 +69,13 @@ void GenerationStep::fill(const GuestbookProject &project)
 {
     m_protection = project;
     lblProtectionState->setText(ProtectionSummary(project));
+    lblServerNeeds->hide();  // until the pages of these values are written
+}
+
+void GenerationStep::showGenerated()
+{
+    lblServerNeeds->setText(ServerNeeds(m_protection));
+    lblServerNeeds->show();
 }
 
 void GenerationStep::writeBack(GuestbookProject &project) const

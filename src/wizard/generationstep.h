@@ -15,6 +15,8 @@ public:
 
     // Shows the project's name and the folder its pages go to; Publish works once that folder holds the pages.
     void showTarget(const QString &projectName, const QString &folder);
+    // After a generation run: what the web server must allow, and the owner page.
+    void showGenerated();
     void setStatusVisible(bool visible);
     void setStatusText(const QString &text);
 
@@ -32,6 +34,7 @@ private:
 
     GuestbookProject m_protection;
     QLabel *lblProtectionState = nullptr;
+    QLabel *lblServerNeeds = nullptr;
 
     QLabel *lblProjectName = nullptr;
     LabelButton *lblGBPath = nullptr;

@@ -126,14 +126,14 @@ void TitleBodyStep::buildBodyRows()
     addText(f, tr("Border width:"), {275, 187, 95, 16})->setBuddy(cbotblBorder);
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
-    connect(imgBGcolor, &LabelButton::clicked, this, [this] { pickColorInto(txtBGColor); });
+    linkColourSwatch(imgBGcolor, txtBGColor, tr("Background colour"));
     connect(txtBGColor, &QLineEdit::textChanged, this, &TitleBodyStep::backgroundColorChanged);
 }
 
 void TitleBodyStep::buildPageRows()
 {
-    cboPageStyle = addChoices(frame(), "cboPageStyle", QStringLiteral("Page st&yle:"),
-                              {{kClassicPageStyle, kClassicPageStyle}, {modernStyleCaption(), kModernPageStyle}}, 211);
+    cboPageStyle = addChoices(frame(), "cboPageStyle", tr("Page st&yle:"),
+                              {{tr("Classic"), kClassicPageStyle}, {modernStyleCaption(), kModernPageStyle}}, 211);
     QList<QPair<QString, QString>> languages;
     for (const PageLanguage &language : PageLanguages()) {
         const bool sameName = language.ownName == language.englishName;
@@ -141,7 +141,7 @@ void TitleBodyStep::buildPageRows()
                                    : language.englishName + QStringLiteral(" (") + language.ownName + QLatin1Char(')'),
                           language.code});
     }
-    cboPageLanguage = addChoices(frame(), "cboPageLanguage", QStringLiteral("&Language of the pages:"), languages, 237);
+    cboPageLanguage = addChoices(frame(), "cboPageLanguage", tr("&Language of the pages:"), languages, 237);
 }
 
 void TitleBodyStep::fill(const GuestbookProject &p)
@@ -199,7 +199,7 @@ void TitleBodyStep::lblTitle_Click()
 
 void TitleBodyStep::lblBrowse_Click()
 {
-    const QString folder = BrowseForFolder(window(), kBrowsePrompt());
+    const QString folder = BrowseForFolder(window(), kBrowsePrompt(), txtSaveTo->text());
     if (folder.isEmpty())
         return;
     txtSaveTo->setText(folder);

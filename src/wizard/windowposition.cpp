@@ -33,14 +33,30 @@ std::optional<int> savedTwips(const QString &text)
     return int(rounded);
 }
 
-bool onSomeScreen(const QRect &window)
+// The screen that holds the largest part of the window; null when none holds any.
+const QScreen *screenHoldingMost(const QRect &window)
 {
+    const QScreen *best = nullptr;
+    qint64 bestArea = 0;
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens) {
-        if (screen->geometry().intersects(window))
-            return true;
+        const QRect shared = screen->geometry().intersected(window);
+        const qint64 area = qint64(shared.width()) * shared.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
     }
-    return false;
+    return best;
+}
+
+// Moves the window's rectangle the least that puts it wholly within area (its
+// top-left corner first, should it be larger).
+QPoint keptWithin(const QRect &window, const QRect &area)
+{
+    const int x = qMax(area.left(), qMin(window.left(), area.right() + 1 - window.width()));
+    const int y = qMax(area.top(), qMin(window.top(), area.bottom() + 1 - window.height()));
+    return QPoint(x, y);
 }
 
 }  // namespace
@@ -55,8 +71,11 @@ void WindowPosition::restore(QWidget *window)
         top = savedTwips(GetINISetting(kSection, kTop, QString()));
     }
     if (left && top) {
-        const QPoint at(twipsToPixels(*left), twipsToPixels(*top));
-        if (onSomeScreen(QRect(at, window->size()))) {
+        // A window saved partly off its screen comes back wholly on the screen that
+        // holds most of it, so that its buttons can be reached.
+        const QRect saved(QPoint(twipsToPixels(*left), twipsToPixels(*top)), window->frameGeometry().size());
+        if (const QScreen *screen = screenHoldingMost(saved)) {
+            const QPoint at = keptWithin(saved, screen->availableGeometry());
             WriteLog(QStringLiteral("Left: ") + QString::number(*left));
             window->move(at.x(), window->y());
             WriteLog(QStringLiteral("Top: ") + QString::number(*top));

@@ -1,5 +1,7 @@
 #include "wizard/wizardstep.h"
 
+#include "chrome/colourspeech.h"
+#include "chrome/labelbutton.h"
 #include "chrome/placement.h"
 #include "store/product.h"
 #include "wizard/dialogseams.h"
@@ -38,10 +40,19 @@ void WizardStep::build(const GuestbookProject &project)
     fill(project);
 }
 
-void WizardStep::pickColorInto(QLineEdit *box) const
+void WizardStep::linkColourSwatch(LabelButton *swatch, QLineEdit *box, const QString &colours)
 {
-    const auto &pick = mainWindowDialogs().pickColor;
-    const int value = pick ? pick(*m_window, box->text()) : -1;
-    if (value != -1)
-        box->setText(ColorToHex(value).toLower());
+    const auto speak = [swatch, box, colours] {
+        const QString spoken = colours + QStringLiteral(": ") + SpokenColour(box->text());
+        box->setAccessibleDescription(spoken);
+        swatch->setAccessibleName(spoken);
+    };
+    speak();
+    connect(box, &QLineEdit::textChanged, this, speak);
+    connect(swatch, &LabelButton::clicked, this, [this, box] {
+        const auto &pick = mainWindowDialogs().pickColor;
+        const int value = pick ? pick(*m_window, box->text()) : -1;
+        if (value != -1)
+            box->setText(ColorToHex(value).toLower());
+    });
 }

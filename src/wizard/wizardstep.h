@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class LabelButton;
 class QFrame;
 class QLineEdit;
 class QWidget;
@@ -36,8 +37,10 @@ public:
 protected:
     virtual void buildControls() = 0;
     QWidget *window() const { return m_window; }
-    // Asks for a colour; the picked one goes into box as "#rrggbb".
-    void pickColorInto(QLineEdit *box) const;
+    // The swatch asks for a colour for box, which gets it as "#rrggbb". Both tell a
+    // screen reader the colour by name and text, after what it colours ("Text colour:
+    // dark blue, #3333ff"); the swatch's new name says the picked colour as the picker closes.
+    void linkColourSwatch(LabelButton *swatch, QLineEdit *box, const QString &colours);
 
 private:
     QWidget *m_window;

@@ -6,6 +6,7 @@
 #include "chrome/fontfamilies.h"
 #include "chrome/formborder.h"
 #include "chrome/placement.h"
+#include "generator/fontstacks.h"
 
 class ChromeTest : public QObject
 {
@@ -82,6 +83,26 @@ private slots:
                  (QStringList{"C059", "Arial", "Nimbus", "[Odd] Face", "Face [x] Bold"}));
     }
 
+    // The font lists: the web-safe families first, then the installed ones that are neither
+    // those (in any case) nor symbol fonts. Symbol fonts of this computer by their names. A
+    // web-safe face goes into the pages with its stand-ins, as written; any other as it is.
+    void offeredFontFamilies()
+    {
+        const QStringList webSafe{"Verdana",           "Arial",      "Tahoma",
+                                  "Trebuchet MS",      "Georgia",    "Times New Roman",
+                                  "Palatino Linotype", "Courier New"};
+        const QStringList installed{"DejaVu Sans",  "verdana",      "Standard Symbols PS", "Arial [urw]",
+                                    "Nimbus [urw]", "Nimbus [b&h]", "Odd Symbols"};
+        const auto symbols = [](const QString &family) { return family.contains("Symbols"); };
+        const QStringList expected = webSafe + QStringList{"DejaVu Sans", "Nimbus"};
+        QCOMPARE(OfferedFontFamilies(installed, symbols), expected);
+        for (const char *symbols : {"Standard Symbols PS", "D050000L", "Wingdings", "ITC Zapf Dingbats"})
+            QVERIFY2(IsSymbolFont(symbols), symbols);
+        QVERIFY(!IsSymbolFont("DejaVu Sans"));
+        QCOMPARE(FontStack("courier new") + " | " + FontStack("Georgia") + " | " + FontStack("Arial Black"),
+                 QString("courier new, Courier, monospace | Georgia, serif | Arial Black"));
+    }
+
     // When the desktop cannot open a target, the user is told and the log says so.
     void openFailureIsShownAndLogged()
     {
@@ -95,25 +116,29 @@ private slots:
         QVERIFY(logMessages(folder.file("applog.log")).contains(error));
     }
 
-    // Real boxes: a question whose No loses nothing takes Escape or closing as No; one that must
-    // be answered stays open until Yes (here after Escape) or No is clicked.
+    // Real boxes: a question whose No loses nothing takes Escape or closing as No; one whose No
+    // throws work away takes them as Cancel. Its buttons answer as captioned.
     void escapeAndClosingOnRealBoxes()
     {
-        QStringList seen;  // each box's answer, "kept" when it stayed open after Escape or closing
-        for (const auto buttons : {MessagePrompt::Buttons::YesNo, MessagePrompt::Buttons::YesNoMustAnswer})
-            for (const bool byEscape : {true, false}) {  // else a close request
-                bool kept = false;
+        QStringList seen;  // each box's answer
+        const QString answerNames[] = {"yes", "no", "cancel"};
+        for (const auto buttons : {MessagePrompt::Buttons::YesNo, MessagePrompt::Buttons::YesNoCancel})
+            for (const QString how : {"escape", "close", "Yes", "No", "Cancel"}) {
                 actOnModal([&](QWidget *modal) {
                     auto *box = qobject_cast<QMessageBox *>(modal);
                     QVERIFY(box && box->isVisible());
-                    byEscape ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
-                    if ((kept = box->isVisible()))
-                        box->button(byEscape ? QMessageBox::Yes : QMessageBox::No)->click();
+                    const QList<QAbstractButton *> named = box->findChildren<QAbstractButton *>();
+                    auto byCaption = std::find_if(named.begin(), named.end(),
+                                                  [&](QAbstractButton *b) { return b->text().remove('&') == how; });
+                    how == "escape"                ? QTest::keyClick(box, Qt::Key_Escape)
+                        : how == "close"           ? void(box->close())
+                        : byCaption != named.end() ? (*byCaption)->click()
+                                                   : void(seen << "no " + how);
                 });
-                const bool yes = MessagePrompt::show(nullptr, "Save?", MessagePrompt::Icon::Question, buttons);
-                seen << QString(yes ? "yes" : "no") + (kept ? " kept" : "");
+                seen << answerNames[int(MessagePrompt::ask(nullptr, "Save?", MessagePrompt::Icon::Question, buttons))];
             }
-        QCOMPARE(seen, QStringList({"no", "no", "yes kept", "no kept"}));
+        QCOMPARE(seen,
+                 QStringList({"no", "no", "yes", "no", "no Cancel", "no", "cancel", "cancel", "yes", "no", "cancel"}));
     }
 };
 

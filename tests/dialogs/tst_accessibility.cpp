@@ -28,11 +28,23 @@ static bool isTextBox(QWidget *widget)
         || qobject_cast<QComboBox *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
 }
 
-// One thing a screen reader learns of the control: its name, description, role or
-// whether it (a list: its current row) has the focus.
+// One thing a screen reader learns of the control: its name, description, role, the keys
+// that press it (as its shortcut and its action's keys), whether it (a list: its current
+// row) has the focus, or how many of a list's cells it shows.
 static QString accessibleFact(QWidget *widget, const QString &what)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (what == "shown cells") {  // of a list
+        int shown = 0;
+        for (int i = 0; i < face->childCount(); ++i)
+            shown += face->child(i)->state().invisible ? 0 : 1;
+        return QString::number(shown);
+    }
+    if (what == "keys") {
+        const QAccessibleActionInterface *actions = face->actionInterface();
+        return face->text(QAccessible::Accelerator) + " / "
+            + (actions ? actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()).join(' ') : "");
+    }
     if (what == "role")
         return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(face->role()));
     if (what == "focused")
@@ -80,7 +92,8 @@ private slots:
         addRow("Tab on 3", 3, QString(19, 'T') + 'S',
                "txtFColor imgFColor cboFont cboPX txtHColor imgHColor txtHMColor imgHMColor cboHFont cboHMFont cboHPX "
                "cboHMPX" + buttons + "txtFColor imgExit step 3");
-        addRow("Tab on 4", 4, "TTTTTTTTTS", "lvwFields lblNewField" + buttons + "lvwFields imgExit step 4");
+        addRow("Tab on 4", 4, QString(11, 'T') + 'S',
+               "lvwFields lblMoveUp lblMoveDown lblNewField" + buttons + "lvwFields imgExit step 4");
         addRow("Tab on 5", 5, "TTTTTTTTTS", "lblGBPath lblProtection" + buttons + "lblGBPath imgExit step 5");
         addRow("Enter held down clicks once", 1, "r", "lblNext lblNext step 1");
         addRow("Alt+N from a text box", 2, "n", "txtBGColor txtFColor step 3");
@@ -156,7 +169,7 @@ private slots:
         addRow("title", "title", QStringList{"E=closed 1", "X=closed 0", "TE=closed 0", "TT_=closed 1"});
         addRow("browser", "browser", QStringList{"E=closed chosen Garden", "DE=closed chosen Club news", "DX=closed",
                                                  "$E=closed chosen Club news", "$HE=closed chosen Garden"});
-        addRow("menu", "menu", QStringList{"DE=open command 1", "DDE=open command 2", "UE=open command 2",
+        addRow("menu", "menu", QStringList{"DE=open command 1", "DDE=open command 2", "UE=open command 4",
                                            "E=open command 0", "D$HE=open command 0", "DX=closed"});
         addRow("menu: the bar skips the disabled rows", "empty menu",
                QStringList{"DDE=open command 0", "$E=open command 0"});
@@ -190,26 +203,75 @@ private slots:
         QTest::addColumn<QStringList>("facts");  // control.name|description|role|focused=value; no control: the window
         const QString step5 = QStringLiteral("Step 5: Guestbook Generation");
         // Step 1: Back, Next, Open Existing, About, Help, Exit; from step 2 on, Preview as well.
-        addRow("step 1", "step 1", 6, QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset"});
+        addRow("step 1", "step 1", 6,
+               QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset", "lblNext.keys=Alt+N / Alt+N",
+                           "lblBack.keys=Alt+B / Alt+B", "lblLoadExisting.keys= / "});
         // Step 2: two "...", palette, border, four boxes, two lists; step 3: three palettes, three boxes, six lists.
         addRow("step 2", "step 2", 19,
                QStringList{"txtTitle.name=Guestbook Title:", "cboPageStyle.name=Page style:",
                            "cboPageLanguage.name=Language of the pages:"});
         addRow("step 3", "step 3", 19,
-               QStringList{"imgHMColor.name=Link colour under the pointer", "txtFColor.description=Text colour",
+               QStringList{"imgHMColor.name=Link colour under the pointer: red, #ff0000",
+                           "txtFColor.description=Text colour: black, #000000",
                            "cboFont.description=Text font", "cboHMPX.description=Link font size under the pointer"});
-        addRow("step 4", "step 4", 8, QStringList());  // Add Field
+        addRow("step 4", "step 4", 10, QStringList());  // Move Up, Move Down, Add Field
         addRow("step 5", "step 5", 10, QStringList{"lblSteps.name=" + step5, "frStep4.name=" + step5});
         addRow("title dialog", "title", 4, QStringList());
         addRow("protection dialog", "protection", 9, QStringList());  // three check boxes, four boxes, OK, Cancel
         addRow("field dialog, multi-line", "field", 6, QStringList{"txtfldName.name=Field Name:"});
-        addRow("field menu", "menu", 6,
+        addRow("field menu", "menu", 10,
                QStringList{".role=PopupMenu", ".name=Menu", "lblAddField.role=MenuItem", "imgAdd.role=Graphic",
                            "imgAdd.name=Add new Field", "imgDelete.name=Delete Field", "imgEdit.name=Edit Field"});
         addRow("project browser", "browser", 1, QStringList{".role=Dialog", ".name=Load Project"});
         addRow("colour picker", "colours", 1,  // the preview cancels
                QStringList{"picPreview.role=Graphic", "picPreview.name=Colour preview", ".role=Dialog"});
         addRow("About box", "about", 3, QStringList());  // the link, Close, the disclaimer
+    }
+
+    // What a screen reader is told while a script plays on the shown window (see
+    // WindowFixture::play; one letter: that key, as pressWindowKey) after the set-up script:
+    // each control that gets the focus, then facts as in everyControl. Hidden controls get
+    // no focus on the way, nor show cells; a colour is said by name too.
+    void whatIsSaid_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("said");
+        addRow("Alt+N from a text box: the next step's first control, not Back", "2|focus=txtTitle", "n",
+               QStringList{"focus txtFColor", "lblSteps.name=Step 3: Fonts and links"});
+        addRow("Alt+B from the field list, which then shows no cell", "4|focus=lvwFields", "b",
+               QStringList{"focus txtFColor", "lvwFields.shown cells=0"});
+        addRow("the field list shown again", "4|3", "n", QStringList{"focus lvwFields", "lvwFields.shown cells=20"});
+        addRow("a colour picked: its name and text, the swatch renamed", "3|focus=imgFColor",
+               "picker=FF3333|imgFColor",
+               QStringList{"txtFColor.description=Text colour: dark blue, #3333ff",
+                           "imgFColor.name=Text colour: dark blue, #3333ff"});
+        addRow("a background colour typed", "2", "txtBGColor=#ffff99",
+               QStringList{"txtBGColor.description=Background colour: light yellow, #ffff99",
+                           "imgBGcolor.name=Background colour: light yellow, #ffff99"});
+        addRow("not a colour: as typed", "2", "txtBGColor=navy",
+               QStringList{"txtBGColor.description=Background colour: navy"});
+    }
+
+    void whatIsSaid()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, script);
+        QFETCH(QStringList, said);
+        WindowFixture f;
+        showActive(f.main.get());
+        f.play(setUp);
+        QStringList heard;
+        const auto watch = connect(qApp, &QApplication::focusChanged, [&heard](QWidget *, QWidget *now) {
+            heard << "focus " + (now ? now->objectName() : QString("none"));
+        });
+        script.size() == 1 ? pressWindowKey(f.main.get(), script[0]) : void(f.play(script));
+        disconnect(watch);
+        for (const QString &fact : said.filter("=")) {
+            const QString what = fact.section('=', 0, 0);
+            heard << what + '=' + accessibleFact(f.find(what.section('.', 0, 0)), what.section('.', 1));
+        }
+        QCOMPARE(heard.join(" | "), said.join(" | "));
     }
 
     void everyControl()
@@ -255,12 +317,12 @@ private slots:
         };
         QCOMPARE(keys("ESSSSS"), "lblTitle");  // step 2, the focus in the background colour, back to the title's "..."
         keys("E", "Club news");
-        QCOMPARE(keys("TTTTTTTTTTTTESSSSSSET"), "lblNewField");  // Next: step 3, Next: step 4, past the list
-        keys("ESHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
+        QCOMPARE(keys("TTTTTTTTTTTTESSSSSSETTT"), "lblNewField");  // Next: step 3, Next: step 4, past the list
+        keys("ESSSHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
         pressKeys(shownFieldMenu(), "DE");  // Delete Field
         QVERIFY(!FieldMenuShown());
-        QCOMPARE(keys("TTTE"), "lblGBPath");  // from the list to Next: step 5
+        QCOMPARE(keys("TTTTTE"), "lblGBPath");  // from the list to Next: step 5
         keys("TTTE");  // past Protection and Back: Finish
         QCOMPARE(f.boxes(), QStringList{"i YesNo: Your guestbook has been generated successfully\r\n\r\n"
                                         "Would you like to view your files now?"});

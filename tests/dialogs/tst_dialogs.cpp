@@ -6,6 +6,7 @@
 #include "wizard/wizardtestsupport.h"
 
 #include "generator/pagevalues.h"
+#include "generator/ownerpage.h"
 #include "generator/protection.h"
 
 static const QString kInvalidName = QStringLiteral("! Ok: Error: Invalid field name\r\n\r\nThe field name ");
@@ -93,6 +94,7 @@ private slots:
         QStringList seen{name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
                          (cols->isVisible() ? "" : "-") + cols->currentText(), caption};
         QCOMPARE(seen.join('|') + (leftOut->isVisible() ? '|' + leftOut->text() : QString()), shown);
+        QCOMPARE(name->accessibleDescription(), leftOut->isVisible() ? leftOut->text() : QString());  // read out
         // Picking the kind shown changes no text, and still lays out and centres again.
         dialog.move(dialog.pos() + QPoint(40, 30));
         combo("Combo1")->activated(combo("Combo1")->currentIndex());
@@ -129,6 +131,10 @@ private slots:
         addRow("delete", 1, "lblDelete", "", QString(), QString("Name|Homepage|Comments"));
         addRow("delete the first, focused by Tab", 0, "lblDelete", "", QString(), QString("E-mail|Homepage|Comments"));
         addRow("delete in an empty list: disabled", -1, "lblDelete", "", QString(), QString());
+        addRow("move up", 2, "lblMoveUp", "", QString(), QString("Name|Homepage|E-mail|Comments"));
+        addRow("move down", 0, "lblMoveDown", "", QString(), QString("E-mail|Name|Homepage|Comments"));
+        addRow("move the last down: stays", 3, "lblMoveDown", "", QString(), all);
+        addRow("move in an empty list: disabled", -1, "lblMoveUp", "", QString(), QString());
     }
 
     void menuCommands()
@@ -166,7 +172,7 @@ private slots:
         });
         clickNamed(shownFieldMenu(), row);
         QCoreApplication::processEvents();
-        QCOMPARE(dialogShown, acts && row != "lblDelete");
+        QCOMPARE(dialogShown, acts && (row == "lblAddField" || row == "lblEdit"));
         QCOMPARE(f.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
         QStringList seen;
         const QTreeWidgetItem *item = list->topLevelItem(0);
@@ -281,7 +287,7 @@ private slots:
 
     // The protection dialog, opened from step 5, and the step's line on what is on. Every row
     // ticks the robot guard and chooses 500 characters and 20 entries a page, then
-    // plays its steps in the dialog (see WindowFixture::play) and clicks OK.
+    // plays its steps in the dialog (see WindowFixture::play): OK is clicked, or Enter pressed.
     void protectionDialog_data()
     {
         QTest::addColumn<QString>("current");  // the password key before
@@ -290,17 +296,35 @@ private slots:
         // what every row chose.
         QTest::addColumn<QString>("expected");
         const QString held = "all, owner page, new entries held for approval";
-        addRow("nothing", QString(), QString(), QString("none 0 all"));
-        addRow("new password", QString(), QString("txtPassword=p\u00e4ss|txtConfirm=p\u00e4ss|chkModerate"),
-               "new 1 " + held);
-        addRow("blank keeps", kCurrent, QString("chkModerate"), "kept 1 " + held);
-        addRow("replaced", kCurrent, QString("txtPassword=new|txtConfirm=new"), QString("new 0 all, owner page"));
-        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner"), QString("none 0 all"));
+        addRow("nothing", QString(), QString("lblOK"), QString("none 0 all"));
+        addRow("new password", QString(),
+               QString("txtPassword=p\u00e4ssword!!|txtConfirm=p\u00e4ssword!!|chkModerate|lblOK"), "new 1 " + held);
+        addRow("blank keeps", kCurrent, QString("chkModerate|lblOK"), "kept 1 " + held);
+        addRow("replaced", kCurrent, QString("txtPassword=new-secret|txtConfirm=new-secret|lblOK"),
+               QString("new 0 all, owner page"));
+        // Ten characters besides spaces at the least; the longest is what the owner page checks.
+        const QString tooShort = "! Ok: Error: The owner page password needs at least 10 characters other than spaces: a "
+                                 "shorter one can be found by trying passwords one after another | dialog open | ";
+        addRow("nine characters", kCurrent, QString("txtPassword=123 456 789|txtConfirm=123 456 789|lblOK"),
+               tooShort + "kept 0 Protection: owner page");
+        addRow("one space", QString(), QString("txtPassword= |txtConfirm= |lblOK"), tooShort + "none 0 Protection: off");
+        addRow("ten characters", QString(), QString("txtPassword=0123456789|txtConfirm=0123456789|lblOK"),
+               QString("new 0 all, owner page"));
+        addRow("257 typed", QString(), "txtPassword=" + QString(257, 'x') + "|txtConfirm=" + QString(256, 'x') + "|lblOK",
+               QString("new 0 all, owner page"));
+        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner|lblOK"), QString("none 0 all"));
         addRow("moderation, then the password taken back", QString(),
-               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm="), QString("none 0 all"));
-        addRow("confirmation differs", QString(), QString("txtPassword=abc|txtConfirm=abd"),
-               QString("! Ok: Error: The password and its confirmation differ. Please type them again | dialog open | "
-                       "none 0 Protection: off"));
+               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm=|lblOK"), QString("none 0 all"));
+        // Enter is OK from the boxes and the check boxes; on Cancel it cancels.
+        addRow("Enter in the entries box", QString(), QString("focus=txtPerPage|keys=E"), QString("none 0 all"));
+        addRow("Enter on a check box", QString(), QString("txtPassword=a123456789|txtConfirm=a123456789|focus=chkModerate|keys=E"),
+               QString("new 0 all, owner page"));
+        addRow("Enter on Cancel", QString(), QString("focus=lblCancel|keys=E"), QString("none 0 Protection: off"));
+        // Passwords that differ are both cleared, for the first to be typed again.
+        addRow("confirmation differs", QString(),
+               QString("txtPassword=abc|txtConfirm=abd|focus=txtConfirm|keys=E|?txtPassword|?txtConfirm|?focus"),
+               QString("! Ok: Error: The password and its confirmation differ. Please type them again | txtPassword= | "
+                       "txtConfirm= | focus=txtPassword | dialog open | none 0 Protection: off"));
     }
 
     void protectionDialog()
@@ -312,13 +336,13 @@ private slots:
         GuestbookProject project = f.window().readProject();
         project.Owner_Password = current;
         f.window().showProject(project);
-        QStringList seen = f.play("5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|" + steps
-                                  + "|lblOK|@|?lblProtectionState");
+        QStringList seen =
+            f.play("5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|" + steps + "|@|?lblProtectionState");
         const GuestbookProject chosen = f.window().readProject();
         const QString line = seen.takeLast().mid(19);
         QCOMPARE(ProtectionSummary(chosen), line);  // the window's project holds what the line says
         const QString guarded = "Protection: robot guard, at most 500 characters a field, 20 entries a page";
-        const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0);
+        const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0).left(kLongestOwnerPassword);
         seen << passwordKey(chosen.Owner_Password, typed) + ' ' + QString::number(chosen.Moderate_Entries) + ' '
                 + QString(line).replace(guarded, "all");
         QCOMPARE(seen.join(" | "), expected);
@@ -355,17 +379,21 @@ private slots:
     void colourPicker_data()
     {
         QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<QString>("colour");  // text and value (red + 256 green + 65536 blue)
+        QTest::addColumn<QString>("colour");  // text, value (red + 256 green + 65536 blue) and its spoken name
         QTest::addColumn<bool>("release");  // else a click on the preview: cancelled
-        addRow("left column, row 7: red", QPoint(15, 65), QString("#FF0000 255"), true);
-        addRow("left column, row 10: yellow", QPoint(19, 99), QString("#FFFF00 65535"), true);
-        addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935"), true);
-        addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056"), true);
-        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395"), false);
-        addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647"), true);
-        addRow("grid bottom-right corner: white", QPoint(209, 119), QString("#FFFFFF 16777215"), true);
-        addRow("between grid columns", QPoint(40, 45), QString("#000000 0"), true);
-        addRow("right edge", QPoint(210, 30), QString("#000000 0"), true);
+        addRow("left column, row 7: red", QPoint(15, 65), QString("#FF0000 255 red"), true);
+        addRow("left column, row 10: yellow", QPoint(19, 99), QString("#FFFF00 65535 yellow"), true);
+        addRow("left column, row 4: grey", QPoint(15, 35), QString("#999999 10066329 grey"), true);
+        addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935 magenta"), true);
+        addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056 dark green"), true);
+        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395 dark blue"),
+               false);
+        addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647 red"), true);
+        addRow("grid row 10, column 16: pale", QPoint(195, 105), QString("#FFCCCC 13421823 light red"), true);
+        addRow("grid row 6, column 1: orange, dark", QPoint(45, 65), QString("#993300 13209 brown"), true);
+        addRow("grid bottom-right corner: white", QPoint(209, 119), QString("#FFFFFF 16777215 white"), true);
+        addRow("between grid columns", QPoint(40, 45), QString("#000000 0 black"), true);
+        addRow("right edge", QPoint(210, 30), QString("#000000 0 black"), true);
     }
 
     void colourPicker()
@@ -390,7 +418,8 @@ private slots:
                 clickNamed(modal, "picPreview");
         });
         QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
-        QCOMPARE(seen, colour + ' ' + colour.section(' ', 0, 0) + " Colour palette: " + colour.section(' ', 0, 0));
+        const QString text = colour.section(' ', 0, 0);
+        QCOMPARE(seen, colour.section(' ', 0, 1) + ' ' + text + " Colour palette: " + colour.section(' ', 2) + ", " + text);
     }
 
 private:

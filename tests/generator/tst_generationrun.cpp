@@ -207,17 +207,18 @@ private Q_SLOTS:
             QVERIFY2(!pages.contains(english) || (language == "fr" && QLatin1String(english) == "Date : "), english);
     }
 
-    // A first run makes the folder and every file, and the owner page and pending.txt with their options; a second
-    // one, without the password, reuses the folder, replaces the pages, takes the owner page away and keeps the
-    // entries and pending.txt.
+    // A first run makes the folder and every file, and the owner page with its deleted entries and journal, and
+    // pending.txt, with their options; a second one, without the password, reuses the folder, replaces the pages,
+    // takes the owner page away and keeps the entries and pending.txt.
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
         // owner.asp: with an owner password; usedforms.txt: with the robot guard. A protected set has a web.config.
         QTest::addColumn<QStringList>("extra");
         QTest::newRow("no protection") << 0 << QStringList{};
-        QTest::newRow("owner page") << 0 << QStringList{"owner.asp", "web.config"};
-        QTest::newRow("moderation") << 1 << QStringList{"owner.asp", "pending.txt", "web.config"};
+        QTest::newRow("owner page") << 0 << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
+        QTest::newRow("moderation") << 1
+                                    << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt", "web.config"};
         QTest::newRow("moderation without owner page") << 1 << QStringList{};
         QTest::newRow("robot guard") << 0 << QStringList{"usedforms.txt", "web.config"};
     }
@@ -432,8 +433,8 @@ private Q_SLOTS:
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(hidden,
                  owners ? QStringList()
-                        : QStringList(
-                            {"guestbook.txt", "pending.txt", "usedforms.txt", ".txtfalse", ".tmpfalse", ".oldfalse"}));
+                        : QStringList({"guestbook.txt", "pending.txt", "usedforms.txt", "deleted.txt", "journal.txt",
+                                       ".txtfalse", ".tmpfalse", ".oldfalse"}));
     }
 
     // The view page shows the two sample entries newest first, each item HTML-encoded and each stored line break as "

@@ -155,30 +155,33 @@ private Q_SLOTS:
         GuestbookProject p = GuestbookProject::startupDefaults();
         QTest::newRow("start-up design")
             << p
-            << QStringList{":root { color-scheme: light; }",
-                           "body { margin: 0; padding: 1rem; line-height: 1.5; overflow-wrap: anywhere; "
-                           "background-color: #ffffff; font-family: \"Verdana\", sans-serif; font-size: 11px; "
-                           "color: #000000; }",
-                           "a:link, a:visited { font-family: \"Verdana\", sans-serif; font-size: 11px; color: #3333ff; "
-                           "text-decoration: underline; }",
-                           "a:hover { font-family: \"Verdana\", sans-serif; font-size: 11px; color: #ff0000; }",
-                           "a:focus, input:focus, textarea:focus, button:focus { outline: 3px solid #000000; "
-                           "outline-offset: 2px; }",
-                           ".sheet { margin: 0 auto; padding: 0.5rem; width: 45%; }",
-                           "@media (max-width: 599px) { body { padding: 0.5rem; } .sheet, .alert, article { width: "
-                           "auto; } }"};
+            << QStringList{
+                   ":root { color-scheme: light; }",
+                   "body { margin: 0; padding: 1rem; line-height: 1.5; overflow-wrap: anywhere; "
+                   "background-color: #ffffff; font-family: Verdana, Geneva, sans-serif; font-size: 11px; "
+                   "color: #000000; }",
+                   "a:link, a:visited { font-family: Verdana, Geneva, sans-serif; font-size: 11px; color: #3333ff; "
+                   "text-decoration: underline; }",
+                   "a:hover { font-family: Verdana, Geneva, sans-serif; font-size: 11px; color: #ff0000; }",
+                   "a:focus, input:focus, textarea:focus, button:focus { outline: 3px solid #000000; "
+                   "outline-offset: 2px; }",
+                   ".sheet { margin: 0 auto; padding: 0.5rem; width: 45%; }",
+                   "@media (max-width: 599px) { body { padding: 0.5rem; } .sheet, .alert, article { width: "
+                   "auto; } }"};
         p = goldenProject("bordered", "/srv/");
         QTest::newRow("bordered, image")
             << p
             << QStringList{"background-color: #ffcc00; background-image: url(\"Images/Back.GIF\"); font-family: "
-                           "\"Times New Roman\", sans-serif; font-size: 12px; color: #112233; }",
+                           "Times New Roman, Times, serif; font-size: 12px; color: #112233; }",
                            ".sheet { margin: 0 auto; padding: 0.5rem; width: 80%; border: 2px solid #112233; }"};
         p = GuestbookProject::startupDefaults();
         p.BG_Color = "#202020", p.M_FSize = "big", p.M_FColor = "ink", p.TBL_Width = "33", p.M_FFace = "My \"Font\"";
+        p.HM_FFace = "courier new";
         QTest::newRow("dark background, values that are no CSS")
             << p
             << QStringList{":root { color-scheme: dark; }",
                            "background-color: #202020; font-family: \"My \\\"Font\\\"\", sans-serif; }",
+                           "a:hover { font-family: courier new, Courier, monospace; font-size: 11px;",
                            ".sheet { margin: 0 auto; padding: 0.5rem; }",
                            "a:focus, input:focus, textarea:focus, button:focus { outline: 3px solid currentColor; "};
     }

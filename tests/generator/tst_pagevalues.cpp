@@ -220,6 +220,7 @@ private Q_SLOTS:
         QCOMPARE(BuildBodyTag(p), "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
                                   "marginheight=\"0\" marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
     }
+
 };
 
 QTEST_GUILESS_MAIN(TestPageValues)

@@ -289,7 +289,8 @@ void PublishTest::setOfAGuestbook_data()
     QTest::newRow("local picture") << "" << 0 << 0 << "/home/ann/Pictures/Back.png" << kPages + QStringList{"Back.png"}
                                    << QStringList{"guestbook.txt"};
     QTest::newRow("owner page, moderated")
-        << owner << 1 << 0 << "" << kPages + QStringList{"owner.asp"} << QStringList{"guestbook.txt", "pending.txt"};
+        << owner << 1 << 0 << "" << kPages + QStringList{"owner.asp"}
+        << QStringList{"guestbook.txt", "pending.txt", "deleted.txt", "journal.txt"};
     // No web.config in the folder: only one that the generation wrote goes up.
     QTest::newRow("robot guard") << "" << 0 << 1 << "" << kPages << QStringList{"guestbook.txt", "usedforms.txt"};
 }

@@ -90,7 +90,7 @@ void PublishAppTest::dialogPublishesAfterTheKeyIsTrusted()
 {
     TestProgramFolder folder;
     ScriptedDesktop desktop;
-    desktop.answers = {true, true};
+    desktop.answers = {MessagePrompt::Answer::Yes, MessagePrompt::Answer::Yes};
     RemoteFolder remote(QStringLiteral("dialog"));
     remote.make();
     for (const char *page : {"default.asp", "addtogb.asp", "viewguestbook.asp", "owner.asp"})

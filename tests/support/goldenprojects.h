@@ -19,7 +19,7 @@ inline GuestbookProject goldenProject(const QString &design, const QString &path
         p.TBL_Border = 1, p.TBL_Border_Width = "2";
         p.M_FFace = "Times New Roman", p.M_FSize = "12", p.M_FColor = "#112233";
         p.H_FFace = "Arial", p.H_FSize = "10", p.H_FColor = "#0000FF";
-        p.HM_FFace = "Arial", p.HM_FSize = "10", p.HM_FColor = "#00ff00";
+        p.HM_FFace = "Arial", p.HM_FSize = "14", p.HM_FColor = "#00ff00";  // hover size unlike the link size
         p.Fields = {{"Your Comments", "Textarea", "5", "30"}};
     } else if (design == QLatin1String("mixed")) {
         p.Project_Title = "Club & news", p.BG_Image.clear(), p.TBL_Width = "33%", p.TBL_Border_Width = "3";

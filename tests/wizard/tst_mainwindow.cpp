@@ -39,7 +39,7 @@ const QString kStep2 = QStringLiteral("2 frStep1 Step 2: Title, body and tables 
 const QString kStep3 = QStringLiteral("3 frStep2 Step 3: Fonts and links << Back Preview Next >>");
 const QString kStep4 = QStringLiteral("4 frStep3 Step 4: Fields << Back Preview Next >>");
 const QString kStep5 = QStringLiteral("5 frStep4 Step 5: Guestbook Generation << Back Preview Finish");
-const QString kSave = QStringLiteral("? YesNoMustAnswer: Would you like to save your guestbook settings first?");
+const QString kSave = QStringLiteral("? YesNoCancel: Would you like to save your guestbook settings first?");
 const QString kView = QStringLiteral("i YesNo: Your guestbook has been generated successfully\r\n\r\n"
                                      "Would you like to view your files now?");
 const QString kReadOnly = QStringLiteral("! Ok: Error: The settings file ~/Quillset.ini is read-only");
@@ -81,6 +81,16 @@ private slots:
         addRow("Left not a number", QByteArray("[Position]\r\nLeft=abc\r\nTop=3000\r\n"), QPoint());
         addRow("Left without Top", QByteArray("[Position]\r\nLeft=3000\r\n"), QPoint());
         addRow("wholly off every screen", QByteArray("[Position]\r\nLeft=400000\r\nTop=3000\r\n"), QPoint());
+        // Saved partly off the screen: back wholly on it, at the nearest place.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto saved = [](QPoint twips) {
+            return "[Position]\r\nLeft=" + QByteArray::number(twips.x()) + "\r\nTop=" + QByteArray::number(twips.y());
+        };
+        addRow("only a corner on the screen", saved((screen.bottomRight() - QPoint(123, 117)) * 15),
+               screen.bottomRight() + QPoint(1, 1) - QPoint(517, 366));
+        addRow("half off the left", saved(QPoint(-250, 60) * 15), QPoint(screen.left(), 60));
+        addRow("off the right only", saved(QPoint(screen.right() - 100, 40) * 15),
+               QPoint(screen.right() + 1 - 517, 40));
     }
 
     void logAndPosition()
@@ -88,14 +98,16 @@ private slots:
         QFETCH(QByteArray, settings);
         QFETCH(QPoint, position);
         WindowFixture f(settings, false);
+        const QStringList logged{"Left: " + GetINISetting("Position", "Left", "").section('.', 0, 0),
+                                 "Top: " + GetINISetting("Position", "Top", "").section('.', 0, 0)};
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QPoint centre((screen.width() - 517) / 2, (screen.height() - 366) / 2);
         QVERIFY((f.window().pos() - (position.isNull() ? centre : position)).manhattanLength() <= 2);
         QCOMPARE(f.window().size(), QSize(517, 366));
         QCOMPARE(f.window().windowFlags(), Qt::Window | Qt::FramelessWindowHint);
-        f.play("yes|close");
+        f.play("2|txtBGColor=#000000|yes|close");
         const QStringList expected = QStringList{"Initializing Quillset 1.2.6", "Loading position"}
-            + (position.isNull() ? QStringList{kNotSaved} : QStringList{"Left: 4230", "Top: 1500"})
+            + (position.isNull() ? QStringList{kNotSaved} : logged)
             + QStringList{"Loading default mode", "Mode loaded, continuing main application execution", "Loading fonts",
                           "Initializing listview", "Checking existance of projects folder",
                           "Projects folder does not exist, Quillset will now create it",
@@ -121,7 +133,18 @@ private slots:
                L{"lblProjectName=Project Name: My Guestbook", "lblGBPath=~/projects/My_Guestbook", kView,
                  "~/projects/My_Guestbook=addtogb.asp default.asp guestbook.txt viewguestbook.asp",
                  "opened ~/projects/My_Guestbook/", kStep2});
-        addRow("Finish, No: nothing opened", "no|NNNNN", L{kView, kStep2});
+        addRow("Finish, No: nothing opened", "no|NNNNN|5|?lblServerNeeds",
+               L{kView, "lblServerNeeds=The web server must let the pages write to guestbook.txt.", kStep5});
+        // Every protection option on: the whole line on what is on; once written, the owner
+        // page and what the server must allow, until the options change.
+        addRow("Finish, protected",
+               "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=owner-pass-1|"
+               "txtConfirm=owner-pass-1|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
+               "?+lblServerNeeds|?lblServerNeeds|@lblProtection|lblOK|@|?+lblServerNeeds",
+               L{"+lblProtectionState=shown", "+lblServerNeeds=hidden", kView, "+lblServerNeeds=shown",
+                 "lblServerNeeds=Owner page: owner.asp (not linked from the pages). The web server must let the pages "
+                 "write to guestbook.txt and pending.txt and create files in the folder.",
+                 "+lblServerNeeds=hidden", kStep5});
         addRow("Finish into an unwritable folder", "file=~/plain-file|N|txtSaveTo=~/plain-file/|NNNN|?+lblStatus",
                L{"! Ok: Error: *. The guestbook could not be written into ~/plain-file/My_Guestbook. "
                  "Choose another folder on step 2",
@@ -131,21 +154,45 @@ private slots:
                  "marker \"<%\"",
                  kStep5});
         addRow("Finish, read-only settings: nothing generated", "read-only|NNNNN", L{kReadOnly, kStep5});
-        // The save question must be answered; after a generation it is not asked.
-        addRow("Yes, exit button", "yes|imgExit|?My Guestbook/BG_Color",
-               L{kSave, "My Guestbook/BG_Color=#ffffff", "closed at 4500,3000"});
-        addRow("No, close request", "no|close|?My Guestbook/BG_Color",
+        // The save question comes only for a design changed since it was started, loaded or saved;
+        // Cancel (as Escape and the close box) keeps the window open with the design as it was.
+        const QString changed = "2|txtBGColor=#000000|";
+        addRow("Yes, exit button", changed + "yes|imgExit|?My Guestbook/BG_Color",
+               L{kSave, "My Guestbook/BG_Color=#000000", "closed at 4500,3000"});
+        addRow("No, close request", changed + "no|close|?My Guestbook/BG_Color",
                L{kSave, "My Guestbook/BG_Color=-", "closed at 4500,3000"});
-        addRow("Yes, read-only settings: shown once", "read-only|yes|close", L{kSave, kReadOnly, "closed at -,-"});
-        addRow("generated, a step on: not asked", "no|NNNNNN|close", L{kView, "closed at 4500,3000"});
+        addRow("Cancel: open, design kept", changed + "cancel|close|?txtBGColor|?Position/Left|yes|close",
+               L{kSave, "txtBGColor=#000000", "Position/Left=-", kSave, "closed at 4500,3000"});
+        addRow("Yes, read-only settings: shown once", changed + "read-only|yes|close",
+               L{kSave, kReadOnly, "closed at -,-"});
+        addRow("unchanged since start: not asked", "NN|close", L{"closed at 4500,3000"});
+        addRow("changed back: not asked", changed + "txtBGColor=#ffffff|close", L{"closed at 4500,3000"});
+        addRow("renamed: asked", "2|@lblTitle|txtNew=Club|lblOK|@|close", L{kSave, "closed at 4500,3000"});
+        addRow("saved on Finish, a step on: not asked", "no|NNNNNN|close", L{kView, "closed at 4500,3000"});
+        addRow("changed after Finish: asked", "no|NNNNN|txtBGColor=#000000|close",
+               L{kView, kSave, "closed at 4500,3000"});
+        addRow("opened, changed: asked; changed back: not asked",
+               changed + "open=Garden|txtBGColor=#ffffff|cancel|close|txtBGColor=#000000|close",
+               L{"i Ok: Settings loaded for: Garden", kSave, "closed at 4500,3000"});
         // Steps 2 and 3: the title and folder go to the project's section at once. Browsing: cancelled,
         // a folder, the root (already ending in the separator), read-only settings (the folder kept).
         const QString browse = "2|lblBrowse|?txtSaveTo|?My_Guestbook/Project_Path|";
+        // The fields' order, changed by Alt+Up and Alt+Down on the list and by the step's buttons, on
+        // the selected field (nothing past either end), is the order on the sign page.
+        addRow("fields reordered", "4|focus=lvwFields|keys=HD^|?lvwFields|lblMoveDown|lblMoveDown|lblMoveDown|"
+                                   "lblMoveDown|?lvwFields|lblMoveUp|focus=lvwFields|keys=H^|?lvwFields|keys=v|"
+                                   "?lvwFields|no|NN|?~/projects/My_Guestbook/default.asp",
+               L{"lvwFields=E-mail Name Homepage Comments", "lvwFields=Name Homepage Comments E-mail",
+                 "lvwFields=Name Homepage E-mail Comments", "lvwFields=Homepage Name E-mail Comments", kView,
+                 "~/projects/My_Guestbook/default.asp=frmGB txtHomepage txtName txtE-mail txtaComments btnSubmit",
+                 kStep2});
         addRow("browse", browse + "chooser=~/web|" + browse + "?My_Guestbook/Project_Title|?My_Guestbook/BG_Color|"
                          "chooser=/|" + browse + "read-only|chooser=~/web|" + browse,
-               L{kChooser, "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-", kChooser, "txtSaveTo=~/web/",
-                 "My_Guestbook/Project_Path=~/web/", "My_Guestbook/Project_Title=My Guestbook",
-                 "My_Guestbook/BG_Color=-", kChooser, "txtSaveTo=/", "My_Guestbook/Project_Path=/", kChooser, kReadOnly,
+               L{kChooser + " at ~/projects", "txtSaveTo=~/projects/", "My_Guestbook/Project_Path=-",
+                 kChooser + " at ~/projects", "txtSaveTo=~/web/", "My_Guestbook/Project_Path=~/web/",
+                 "My_Guestbook/Project_Title=My Guestbook", "My_Guestbook/BG_Color=-",
+                 kChooser + " at ~",  // ~/web/ does not exist: the nearest folder above it
+                 "txtSaveTo=/", "My_Guestbook/Project_Path=/", kChooser + " at /", kReadOnly,
                  "txtSaveTo=~/web/", "My_Guestbook/Project_Path=/", kStep2});
         addRow("colours: background, links under the pointer, cancelled",
                "picker=00CCFF|2|imgBGcolor|?txtBGColor|picker=0A0B0C|3|imgHMColor|?txtHMColor|"
@@ -160,6 +207,12 @@ private slots:
                "txtBGColor=#FFFFFF|N|?lblContrast|txtBGColor=black|?+lblContrast",
                L{"+lblContrast=shown", hard.arg("3.6"), "+lblContrast=hidden", hard.arg("1.0"), "+lblContrast=hidden",
                  kStep3});
+        // The face lists start with the web-safe families, Verdana first; a face that is not
+        // installed stays as the project has it.
+        addRow("fonts", "3|?cboFont|focus=cboFont|keys=D|?cboFont|keys=UU|?cboFont|cboFont=Fancy Face|open=Garden|"
+                        "?cboFont",
+               L{"cboFont=Verdana", "cboFont=Arial", "cboFont=Verdana", "i Ok: Settings loaded for: Garden",
+                 "cboFont=Fancy Face", kStep2});
         addRow("border box", "2|chkBorder|?chkBorder|chkBorder|?chkBorder", L{"chkBorder=Yes", "chkBorder=No", kStep2});
         // Preview writes the design as the controls hold it into a fresh temporary folder and
         // opens its sign page; nothing is saved. A design that cannot go into a page is refused.
@@ -169,6 +222,11 @@ private slots:
                L{"! Ok: Error: Background colour \"#fff%>\" cannot be used in a page: it holds the server script "
                  "marker \"%>\"",
                  kStep3});
+        // A minimised dialog comes back at once, the main window with it.
+        addRow("dialogs minimised", "2|@lblTitle|minimise|?minimised|@|4|@lblNewField|minimise|?minimised|@|5|"
+                                    "@lblProtection|minimise|?minimised|@|?minimised",
+               L{"minimised=no", "dialog open", "minimised=no", "dialog open", "minimised=no", "dialog open",
+                 "minimised=no", kStep5});
         addRow("About box: the version, and the copyright line opens the home page",
                "@imgAbout|?Label13|?Label14|?Label17|Label6|@",
                L{"Label13=1.2", "Label14=6", "Label17=MIT", "dialog open", "opened https://quillset.example.org/",
@@ -260,6 +318,7 @@ private slots:
     {
         // The program folder and the per-user one, each w (writable) or - (lies under a plain
         // file, which holds for root too); i: installed (share/quillset in the prefix);
+        // b: a build tree (CMake's cache in the prefix, above the program's folder);
         // s: a settings file beside the program, from an earlier version.
         QTest::addColumn<QString>("folders");
         QTest::addColumn<QString>("expected");
@@ -270,6 +329,9 @@ private slots:
         addRow("installed: the per-user folder", "wwi", "per-user");
         addRow("installed, no per-user folder", "w-i", "per-user");
         addRow("installed, earlier settings beside: copied", "wwis", "per-user");
+        addRow("build tree: the per-user folder", "wwb", "per-user");
+        addRow("build tree, earlier settings beside: copied", "wwbs", "per-user");
+        addRow("build tree, no per-user folder", "w-b", "per-user");
     }
 
     // The files go where the choice says, nothing lands in the other folder, and only
@@ -286,14 +348,18 @@ private slots:
         QDir().mkpath(program);
         if (folders.contains('i'))
             QDir().mkpath(base.file("prefix/share/quillset"));
+        if (folders.contains('b'))
+            writeBytes(base.file("prefix/CMakeCache.txt"), "CMAKE_BUILD_TYPE:STRING=Release\n");
         if (folders.contains('s'))
             writeBytes(program + "/Quillset.ini", "[Projects]\r\nRecent_Projects=Earlier\r\n");
         ProgramFolder::setPathForTesting(program);
         ProgramFolder::setPerUserFolderForTesting(perUser);
         ScriptedDesktop desktop;
         DesktopStartup::chooseDataFolder();
-        desktop.answers = {true};
-        frmMain().close();
+        desktop.answers = {MessagePrompt::Answer::Yes};
+        frmMain window;
+        window.setProjectName("Renamed");  // a changed design: closing asks to save it
+        window.close();
         const bool beside = expected == "program", kept = folders[beside ? 0 : 1] == 'w';
         const QString chosen = beside ? program : perUser, other = beside ? perUser : program;
         QCOMPARE(ProgramFolder::path(), chosen);
@@ -302,7 +368,7 @@ private slots:
         const QString cannot = "! Ok: Error: Quillset cannot save its settings in " + perUser
             + ". Projects will not be kept.";
         QCOMPARE(boxes, (kept ? QStringList() : QStringList{cannot})
-                            << "? YesNoMustAnswer: Would you like to save your guestbook settings first?");
+                            << "? YesNoCancel: Would you like to save your guestbook settings first?");
         for (const char *name : {"Quillset.ini", "applog.log", "projects"})
             QCOMPARE(QFileInfo::exists(chosen + "/" + name), kept);
         QCOMPARE(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -342,7 +408,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(copy));
         QCOMPARE(logMessages(folder.file("applog.log")).filter("Removed stale"),
                  QStringList{"Removed stale temporary file " + QDir::toNativeSeparators(copy)});
-        QCOMPARE(desktop.boxes(), QStringList{kSave});
+        QCOMPARE(desktop.boxes(), QStringList());  // the design as started: closing asks nothing
     }
 
     // The window comes up in the language of the locale, from the translations beside the program; English, the
@@ -350,20 +416,21 @@ private slots:
     void windowInTheLocalesLanguage_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("expected");  // the heading, Back, Next, Open Existing, the save question
+        // The heading, Back, Next, Open Existing, the save question (the design renamed first).
+        QTest::addColumn<QStringList>("expected");
         QTest::newRow("German") << "de_DE"
                                 << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen",
-                                               "? YesNoMustAnswer: Möchten Sie Ihre Gästebuch-Einstellungen vorher "
+                                               "? YesNoCancel: Möchten Sie Ihre Gästebuch-Einstellungen vorher "
                                                "speichern?"};
         QTest::newRow("French") << "fr_FR"
                                 << QStringList{"Étape 1 : Introduction", "<< Précédent", "Suivant >>",
                                                "Ouvrir un projet",
-                                               "? YesNoMustAnswer: Voulez-vous d'abord enregistrer les réglages de "
+                                               "? YesNoCancel: Voulez-vous d'abord enregistrer les réglages de "
                                                "votre livre d'or ?"};
         QTest::newRow("Spanish, Mexico") << "es_MX"
                                          << QStringList{"Paso 1: Introducción", "<< Atrás", "Siguiente >>",
                                                         "Abrir existente",
-                                                        "? YesNoMustAnswer: ¿Desea guardar antes la configuración de "
+                                                        "? YesNoCancel: ¿Desea guardar antes la configuración de "
                                                         "su libro de visitas?"};
         QTest::newRow("English") << "en_GB"
                                  << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing", kSave};
@@ -386,6 +453,7 @@ private slots:
         QCOMPARE(runProgramUntilFirstFrame([&seen](QWidget *window) {
                      for (const char *name : {"lblSteps", "lblBack", "lblNext", "lblLoadExisting"})
                          seen << window->findChild<QLabel *>(name)->text();
+                     static_cast<frmMain *>(window)->setProjectName("Renamed");
                  }),
                  0);
         QCOMPARE(seen + desktop.boxes(), expected);
@@ -411,7 +479,8 @@ private slots:
 
     // The windows carry the installed desktop entry's name and icon sizes. --help and --version
     // answer and end the program with no display at all (the window system, if reached, would
-    // abort the program).
+    // abort the program), Qt's own options before them too; an unknown option prints the usage
+    // and ends the program with 2.
     void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
@@ -421,18 +490,27 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
-        for (const char *option : {"--version", "-v", "--help"}) {
+        const QString usage = "Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*";
+        const QString version = "^Quillset 1\\.2\\.6\n$";
+        const QList<std::tuple<QStringList, int, QString>> runs{
+            {{"--version"}, 0, version},
+            {{"-v"}, 0, version},
+            {{"-platform", "offscreen", "-reverse", "--version"}, 0, version},
+            {{"--help"}, 0, '^' + usage + '$'},
+            {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
+            {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
+        };
+        for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
             program.setProcessEnvironment(environment);
-            program.start(QUILLSET_PROGRAM, {option});
+            program.start(QUILLSET_PROGRAM, arguments);
             QVERIFY(program.waitForFinished(30000));
-            QVERIFY(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
-            const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
-            const QRegularExpression expected(option == QString("--help")
-                                                  ? "^Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*$"
-                                                  : "^Quillset 1\\.2\\.6\n$",
-                                              QRegularExpression::DotMatchesEverythingOption);
-            QVERIFY2(expected.match(printed).hasMatch(), qPrintable(option + (": " + printed)));
+            QVERIFY(program.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), exitCode);
+            const QString output = QString::fromLocal8Bit(exitCode == 0 ? program.readAllStandardOutput()
+                                                                        : program.readAllStandardError());
+            const QRegularExpression expected(printed, QRegularExpression::DotMatchesEverythingOption);
+            QVERIFY2(expected.match(output).hasMatch(), qPrintable(arguments.join(' ') + ": " + output));
         }
     }
 };

@@ -59,7 +59,7 @@ public:
             shown.append(box);
             if (onMessage)
                 onMessage(box);
-            return answers.isEmpty() ? false : answers.takeFirst();
+            return answers.isEmpty() ? MessagePrompt::Answer::No : answers.takeFirst();
         });
         DesktopActions::setOpenerForTesting([this](const QString &target) { return opened.append(target), true; });
     }
@@ -72,17 +72,17 @@ public:
     }
 
     // Each box as "<icon> <buttons>: <text>", the icon as i, ! or ?, the buttons as
-    // Ok, YesNo or YesNoMustAnswer (Escape does not answer).
+    // Ok, YesNo or YesNoCancel.
     QStringList boxes() const
     {
-        static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoMustAnswer"};
+        static const char *const buttonNames[] = {"Ok", "YesNo", "YesNoCancel"};
         QStringList result;
         for (const MessagePrompt::Shown &box : shown)
             result << QString("i!?"[int(box.icon)]) + ' ' + buttonNames[int(box.buttons)] + ": " + box.text;
         return result;
     }
 
-    QList<bool> answers;
+    QList<MessagePrompt::Answer> answers;
     QStringList opened;
     QList<MessagePrompt::Shown> shown;
     std::function<void(const MessagePrompt::Shown &)> onMessage;
@@ -137,17 +137,18 @@ inline QWidget *keyTarget(QWidget *window)
 
 // Presses keys, each to the widget that has the focus at that moment: T Tab, S
 // Shift+Tab, E Enter, X Escape, _ Space, U D L R the arrows, H Home, $ End, M the Menu
-// key, F Shift+F10. Text goes in with typeKeys.
+// key, F Shift+F10, ^ Alt+Up, v Alt+Down. Text goes in with typeKeys.
 inline void pressKeys(QWidget *window, const QString &keys)
 {
-    const QString letters = "TSEX_UDLRHMF$";
-    static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Escape,
-                                    Qt::Key_Space, Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,
-                                    Qt::Key_Right, Qt::Key_Home,   Qt::Key_Menu,   Qt::Key_F10,
-                                    Qt::Key_End};
+    const QString letters = "TSEX_UDLRHMF$^v";
+    static const Qt::Key named[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,
+                                    Qt::Key_Up,   Qt::Key_Down,    Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Home,
+                                    Qt::Key_Menu, Qt::Key_F10,     Qt::Key_End,    Qt::Key_Up,     Qt::Key_Down};
     for (const QChar c : keys) {
         QVERIFY2(letters.contains(c), "unknown key letter");
-        const Qt::KeyboardModifiers shift = c == 'S' || c == 'F' ? Qt::ShiftModifier : Qt::NoModifier;
+        const Qt::KeyboardModifiers shift = c == 'S' || c == 'F' ? Qt::ShiftModifier
+                                          : c == '^' || c == 'v' ? Qt::AltModifier
+                                                                 : Qt::NoModifier;
         QTest::keyClick(keyTarget(window), named[letters.indexOf(c)], shift);
     }
 }
@@ -209,25 +210,29 @@ public:
 
     // Plays a script of steps separated by "|" and returns what came of it, a line each,
     // the program folder written "~" (in the script too):
-    //   N, B, digits       as walk;  yes, no: the answer to the next message box (shown as in boxes())
-    //   chooser=folder     the folder chooser's answer; asked, it adds "chooser <prompt>"
+    //   N, B, digits       as walk;  yes, no, cancel: the answer to the next message box (shown as in boxes())
+    //   chooser=folder     the folder chooser's answer; asked, it adds "chooser <prompt> at <folder it opens at>"
     //   picker=BBGGRR      the colour picker's answer (else cancelled); asked, it adds "picker"
     //   nofields           empties the field list;  read-only: makes the settings file read-only
+    //   open=title         saves the design under that title and opens it as Open Existing does
     //   close              asks the window to close;  the project browser, asked, adds "browser"
     //   file=path          writes a file there;  program=folder: moves the program's folder there
     //   name=text          types into that line edit, combo or spin box;  Section/Key=value: stores a key
-    //   keys=letters       presses those keys (as pressKeys)
-    //   ?name              adds "name=" the control's text, the stored key (?Section/Key) or the
-    //                      files of the folder (?~/folder)
-    //   ?+name             adds "+name=shown" or "+name=hidden"
+    //   minimise           minimises the window
+    //   keys=letters       presses those keys (as pressKeys);  focus=name: gives that control the focus
+    //   ?name              adds "name=" the control's text (a list: its first column), the stored key
+    //                      (?Section/Key), the files of the folder (?~/folder) or the names of a page's
+    //                      form controls (?~/folder/page)
+    //   ?+name             adds "+name=shown" (", cut": a label too low for its text) or "+name=hidden"
+    //   ?focus             adds "focus=" the control with the focus;  ?minimised: yes or no
     //   @name ... @        clicks that control; the steps up to the lone "@" act on the dialog it
     //                      opens, which adds "dialog open" if they leave it open
     //   anything else      clicks the control of that name (a check box: toggles it)
     // Last come the targets the desktop was asked to open, each as "opened <target>".
     QStringList play(const QString &script)
     {
-        setFolderChooserForTesting([this](QWidget *, const QString &prompt) {
-            m_seen << "chooser " + prompt;
+        setFolderChooserForTesting([this](QWidget *, const QString &prompt, const QString &openAt) {
+            m_seen << "chooser " + prompt + " at " + openAt;
             return m_folderAnswer;
         });
         mainWindowDialogs().pickColor = [this](QWidget &, const QString &) {
@@ -265,8 +270,8 @@ private:
     {
         const QString name = step.section('=', 0, 0);
         const QString value = inFolder(step.section('=', 1));
-        if (step == "yes" || step == "no")
-            desktop.answers << (step == "yes");
+        if (step == "yes" || step == "no" || step == "cancel")
+            desktop.answers << MessagePrompt::Answer(QStringList{"yes", "no", "cancel"}.indexOf(step));
         else if (step == "nofields")
             setFields({});
         else if (step == "read-only")
@@ -275,6 +280,8 @@ private:
             main->close();
         else if (name == "file")
             QDir().mkpath(QFileInfo(value).path()) ? writeBytes(value, "file") : void(m_seen << "no folder: " + value);
+        else if (name == "open")
+            SaveProject(value, main->readProject()), main->openProject(value);
         else if (name == "program")
             ProgramFolder::setPathForTesting(value);
         else if (name == "chooser")
@@ -283,6 +290,10 @@ private:
             m_colourAnswer = value.toInt(nullptr, 16);
         else if (name == "keys")
             pressKeys(root, value);
+        else if (step == "minimise")
+            root->window()->setWindowState(Qt::WindowMinimized), QCoreApplication::processEvents();
+        else if (name == "focus")
+            control(root, value)->setFocus(Qt::TabFocusReason);
         else if (step.startsWith('?'))
             m_seen << step.mid(1) + '=' + report(step.mid(1), root);
         else if (auto *box = root->findChild<QCheckBox *>(step))
@@ -296,13 +307,38 @@ private:
     }
     QString report(const QString &name, QWidget *root) const
     {
+        if (name == "minimised")
+            return root->window()->isMinimized() ? "yes" : "no";
+        if (name == "focus")
+            return root->focusWidget() ? root->focusWidget()->objectName() : QString("none");
+        if (name.startsWith('~') && QFileInfo(inFolder(name)).isFile()) {
+            QStringList controls;
+            for (const auto &match : QRegularExpression("name=\"([^\"]*)\"").globalMatch(readBytes(inFolder(name))))
+                controls << match.captured(1);
+            return controls.join(' ');
+        }
         if (name.startsWith('~'))
             return QDir(inFolder(name)).entryList(QDir::Files).join(' ');
+        if (auto *list = root->findChild<QTreeWidget *>(name)) {
+            QStringList rows;
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                rows << list->topLevelItem(row)->text(0);
+            return rows.join(' ');
+        }
         if (name.startsWith('+'))
-            return control(root, name.mid(1))->isVisibleTo(root) ? "shown" : "hidden";
+            return shownOrCut(control(root, name.mid(1)), root);
         if (name.contains('/'))
             return GetINISetting(name.section('/', 0, 0), name.section('/', 1), "-");  // "-": missing
         return control(root, name)->property(textProperty(control(root, name))).toString();
+    }
+    // "hidden", "shown", or "shown, cut" for a wrapping label too low for its text.
+    static QString shownOrCut(const QWidget *widget, const QWidget *root)
+    {
+        if (!widget->isVisibleTo(root))
+            return "hidden";
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        const bool cut = label && label->wordWrap() && label->heightForWidth(label->width()) > label->height();
+        return cut ? "shown, cut" : "shown";
     }
     static const char *textProperty(const QWidget *box)
     {

@@ -143,6 +143,7 @@ Class AspResponse
         m_path = path : Buffer = True : Status = "200 OK" : RedirectTarget = ""
         Set CookieValues = cookies
         Set m_stream = AspFiles.CreateTextFile(m_path, True)
+        CacheControl = ""
     End Sub
     Public Sub Finish
         m_stream.Close
@@ -217,36 +218,71 @@ Sub CheckLocked(path)
     If AspLockedWrites And Not Application.Locked Then AspUnlockedWrite = path
 End Sub
 
+' A server that stops: the process ends before the change of a file after the
+' number of changes given (-1: never); opening a file to write it and closing it
+' are changes (a close names no file). A folder where the server may change files but not make them.
+Dim AspStopAfter : AspStopAfter = -1
+Dim AspNoCreate : AspNoCreate = False
+Sub AspChanging(path, making)
+    If AspStopAfter = 0 Then WScript.Quit 3
+    If AspStopAfter > 0 Then AspStopAfter = AspStopAfter - 1
+    If path = "" Then Exit Sub
+    If AspNoCreate And (making Or Not AspFiles.FileExists(path)) Then Err.Raise 70, "Scripting.FileSystemObject", "Permission denied"
+End Sub
+
+Class AspWriter
+    Public Stream
+    Public Sub Write(text)
+        Stream.Write text
+    End Sub
+    Public Sub WriteLine(text)
+        Stream.WriteLine text
+    End Sub
+    Public Sub Close
+        AspChanging "", False
+        Stream.Close
+    End Sub
+End Class
+
 Class AspFileSystem
     Private m_files
     Private Sub Class_Initialize
         Set m_files = CreateObject("Scripting.FileSystemObject")
     End Sub
     Public Function OpenTextFile(path, mode, create)
-        Dim stream, reader
-        If mode <> 1 Then CheckLocked path
-        Set stream = m_files.OpenTextFile(path, mode, create)
+        Dim stream, reader, writer
         If mode <> 1 Then
-            Set OpenTextFile = stream
+            CheckLocked path
+            AspChanging path, False
+            Set writer = New AspWriter
+            Set writer.Stream = m_files.OpenTextFile(path, mode, create)
+            Set OpenTextFile = writer
             Exit Function
         End If
+        Set stream = m_files.OpenTextFile(path, mode, create)
         Set reader = New AspLineReader
         reader.Load stream
         Set OpenTextFile = reader
     End Function
     Public Function CreateTextFile(path, overwrite)
+        Dim writer
         CheckLocked path
-        Set CreateTextFile = m_files.CreateTextFile(path, overwrite)
+        AspChanging path, Not m_files.FileExists(path)
+        Set writer = New AspWriter
+        Set writer.Stream = m_files.CreateTextFile(path, overwrite)
+        Set CreateTextFile = writer
     End Function
     Public Function FileExists(path)
         FileExists = m_files.FileExists(path)
     End Function
     Public Sub MoveFile(source, target)
         CheckLocked source
+        AspChanging target, True
         m_files.MoveFile source, target
     End Sub
     Public Sub DeleteFile(path)
         CheckLocked path
+        AspChanging path, False
         m_files.DeleteFile path
     End Sub
 End Class
@@ -375,6 +411,7 @@ Sub FinishRequest(resultPath, number, description)
     Dim result : Set result = AspFiles.CreateTextFile(resultPath, True)
     result.WriteLine Response.Status
     result.WriteLine Response.RedirectTarget
+    result.WriteLine Response.CacheControl
     If number <> 0 And number <> AspEndNumber Then
         result.WriteLine "Error " & number & " on line " & AspLine & ": " & description
     ElseIf AspUnlockedWrite <> "" Then

@@ -256,6 +256,8 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
             + QStringLiteral("End Sub") + kCrLf;
     }
     text += declarations.text;
+    text += QStringLiteral("AspStopAfter = %1 : AspNoCreate = %2").arg(m_stopAfter).arg(m_noCreate ? "True" : "False")
+        + kCrLf;
     for (int i = 0; i < requests.size(); ++i) {
         const SiteRequest &request = requests.at(i);
         const QString answer = windowsPath(answers + QStringLiteral("/%1").arg(i));
@@ -328,7 +330,8 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
         const QStringList head = QString(decoder.decode(result.readAll())).split(kCrLf);
         answer.status = head.value(0);
         answer.redirect = head.value(1);
-        answer.error = head.value(2);
+        answer.cacheControl = head.value(2);
+        answer.error = head.value(3);
         QFile body(work.filePath(QStringLiteral("%1.body").arg(i)));
         if (body.open(QIODevice::ReadOnly))
             answer.body = body.readAll();

@@ -39,6 +39,7 @@ struct SiteAnswer {
     QString error;  // "Error <number> on line <page line>: <text>", or why the page did not run
     QByteArray body;  // as sent, in the page code page
     QString text;  // the body decoded in the page code page
+    QString cacheControl;  // Response.CacheControl
 };
 
 class SiteRuntime
@@ -55,6 +56,10 @@ public:
     // From now on a page that changes a file outside Application.Lock gets that as
     // its error.
     void requireLockedWrites() { m_lockedWrites = true; }
+    // The server stops before the page's file change after this many (opening a file to write and closing it count;
+    // -1: never); the folder lets the pages change files but not make them.
+    void setStopAfterFileChanges(int changes) { m_stopAfter = changes; }
+    void setNoCreate(bool noCreate) { m_noCreate = noCreate; }
 
     // What a browser posts for text in this code page: characters that it cannot
     // hold are sent as numeric character references.
@@ -68,6 +73,8 @@ private:
     QString m_folder;
     QString m_codePage;
     bool m_lockedWrites = false;
+    int m_stopAfter = -1;
+    bool m_noCreate = false;
 };
 
 // The Wine folder prepared for this build (prefix and locales), set by the build.

@@ -20,7 +20,7 @@
 <!--
 /* Made with Quillset: https://quillset.example.org/support/ */
 a{text-decoration:none}
-a:hover   {font-family: Arial; font-size: 10; color: #00ff00; text-decoration: underline;}
+a:hover   {font-family: Arial; font-size: 14; color: #00ff00; text-decoration: underline;}
 a:link    {font-family: Arial; font-size: 10; color: #0000FF; text-decoration: none;}
 TD,TH,SELECT,TEXT     {font-family: Times New Roman; font-size: 12; color: #112233;}
 body   {font-family: Times New Roman; font-size: 12; color: #112233;}
