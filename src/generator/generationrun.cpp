@@ -320,18 +320,6 @@ GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject
     return outcome;
 }
 
-QStringList DataFileNames(const GuestbookProject &project)
-{
-    QStringList names = {kDataFileName};
-    if (HoldsEntries(project))
-        names << kPendingFileName;
-    if (project.Spam_Guard == 1)
-        names << kUsedFormsFileName;
-    if (HasOwnerPage(project))
-        names << kDeletedFileName << kJournalFileName;
-    return names;
-}
-
 void RemoveStaleTemporaryFiles(const std::function<bool()> &stopRequested)
 {
     RemoveStaleSettingsCopies();

@@ -15,10 +15,6 @@
 // rewritten. A run that stops after it has begun logs why.
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host);
 
-// The files a project's pages change on the server, in the order they are made:
-// made when missing, never written again by a run or an upload.
-QStringList DataFileNames(const GuestbookProject &project);
-
 // The question a window asks when a run has finished.
 inline const char *const kViewFilesQuestion = QT_TRANSLATE_NOOP(
     "frmMain", "Your guestbook has been generated successfully\r\n\r\nWould you like to view your files now?");

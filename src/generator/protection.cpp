@@ -1,5 +1,6 @@
 #include "generator/protection.h"
 
+#include "generator/ownerpage.h"
 #include "generator/pagenames.h"
 #include "generator/pagetexts.h"
 #include "store/projectkeys.h"
@@ -471,18 +472,30 @@ QString ProtectionSummary(const GuestbookProject &project)
     return QStringLiteral("Protection: ") + (on.isEmpty() ? QStringLiteral("off") : on.join(QStringLiteral(", ")));
 }
 
-// The owner page saves the data files through a temporary file beside them, and a
-// held entry creates pending.txt: both need the folder writable, not only the files.
+QStringList DataFileNames(const GuestbookProject &project)
+{
+    QStringList names = {kDataFileName};
+    if (HoldsEntries(project))
+        names << kPendingFileName;
+    if (project.Spam_Guard == 1)
+        names << kUsedFormsFileName;
+    if (HasOwnerPage(project))
+        names << kDeletedFileName << kJournalFileName;
+    return names;
+}
+
+// The pages change their data files in place (the owner page through its journal),
+// and a run makes every one of them, so the server need not let the pages create files.
 QString ServerNeeds(const GuestbookProject &project)
 {
-    QStringList files{kDataFileName};
-    if (HoldsEntries(project))
-        files << kPendingFileName;
-    QString needs = QStringLiteral("The web server must let the pages write to ") + files.join(QStringLiteral(" and "));
+    QStringList files = DataFileNames(project);
+    const QString last = files.takeLast();
+    const QString needs = QStringLiteral("The web server must let the pages write to ")
+        + (files.isEmpty() ? last : files.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last)
+        + QLatin1Char('.');
     if (!HasOwnerPage(project))
-        return needs + QLatin1Char('.');
-    return QStringLiteral("Owner page: ") + kOwnerPageName + QStringLiteral(" (not linked from the pages). ") + needs
-        + QStringLiteral(" and create files in the folder.");
+        return needs;
+    return QStringLiteral("Owner page: ") + kOwnerPageName + QStringLiteral(" (not linked). ") + needs;
 }
 
 QString NewSiteSecret()

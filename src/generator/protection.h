@@ -26,6 +26,9 @@ QString ProtectionSummary(const GuestbookProject &project);
 // What a generated guestbook needs of the web server, for step 5 once it is written:
 // the owner page's name, if there is one, and which files the pages write.
 QString ServerNeeds(const GuestbookProject &project);
+// The files a project's pages change on the server, in the order they are made:
+// made when missing, never written again by a run or an upload.
+QStringList DataFileNames(const GuestbookProject &project);
 
 // A fresh secret for one generation: it signs the sign page's serving time and
 // seeds the owner's tokens, and never leaves the server's script.

@@ -1,6 +1,5 @@
 #include "publish/publishrun.h"
 
-#include "generator/generationrun.h"
 #include "generator/pageframe.h"
 #include "generator/pagenames.h"
 #include "generator/protection.h"

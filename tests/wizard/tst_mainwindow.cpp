@@ -138,12 +138,12 @@ private slots:
         // Every protection option on: the whole line on what is on; once written, the owner
         // page and what the server must allow, until the options change.
         addRow("Finish, protected",
-               "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=owner-pass-1|"
-               "txtConfirm=owner-pass-1|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
+               "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=pw-1234567|"
+               "txtConfirm=pw-1234567|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
                "?+lblServerNeeds|?lblServerNeeds|@lblProtection|lblOK|@|?+lblServerNeeds",
                L{"+lblProtectionState=shown", "+lblServerNeeds=hidden", kView, "+lblServerNeeds=shown",
-                 "lblServerNeeds=Owner page: owner.asp (not linked from the pages). The web server must let the pages "
-                 "write to guestbook.txt and pending.txt and create files in the folder.",
+                 "lblServerNeeds=Owner page: owner.asp (not linked). The web server must let the pages "
+                 "write to guestbook.txt, pending.txt, usedforms.txt, deleted.txt and journal.txt.",
                  "+lblServerNeeds=hidden", kStep5});
         addRow("Finish into an unwritable folder", "file=~/plain-file|N|txtSaveTo=~/plain-file/|NNNN|?+lblStatus",
                L{"! Ok: Error: *. The guestbook could not be written into ~/plain-file/My_Guestbook. "
