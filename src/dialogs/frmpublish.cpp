@@ -318,12 +318,7 @@ void frmPublish::reject()
 // The guestbook's addresses, once the site's address is known.
 void frmPublish::showAddresses()
 {
-    const SiteAddresses addresses = AddressesOf(txtSiteAddress->text(), HasOwnerPage(m_project));
-    QString text;
-    if (!addresses.signPage.isEmpty())
-        text = QStringLiteral("Your guestbook: ") + addresses.signPage.toDisplayString();
-    if (!addresses.ownerPage.isEmpty())
-        text += QStringLiteral("\nYour owner page: ") + addresses.ownerPage.toDisplayString();
+    const QString text = AddressesText(txtSiteAddress->text(), HasOwnerPage(m_project));
     lblAddresses->setText(text);
     lblAddresses->setVisible(!text.isEmpty());
     lblCheck->setEnabled(!text.isEmpty() && !m_busy);

@@ -1,5 +1,7 @@
 #include "publish/sitecheck.h"
 
+#include <QCoreApplication>
+
 #include "generator/pagenames.h"
 #include "generator/protection.h"
 
@@ -54,6 +56,18 @@ SiteAddresses AddressesOf(const QString &siteAddress, bool hasOwnerPage)
         return {};
     const QUrl folder = folderOf(siteAddress);
     return {folder.resolved(QUrl(kSignPageName)), hasOwnerPage ? folder.resolved(QUrl(kOwnerPageName)) : QUrl()};
+}
+
+QString AddressesText(const QString &siteAddress, bool hasOwnerPage)
+{
+    const SiteAddresses addresses = AddressesOf(siteAddress, hasOwnerPage);
+    QString text;
+    if (!addresses.signPage.isEmpty())
+        text = QCoreApplication::translate("frmPublish", "Your guestbook: ") + addresses.signPage.toDisplayString();
+    if (!addresses.ownerPage.isEmpty())
+        text += QLatin1Char('\n') + QCoreApplication::translate("frmPublish", "Your owner page: ")
+            + addresses.ownerPage.toDisplayString();
+    return text;
 }
 
 SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int timeoutMs)

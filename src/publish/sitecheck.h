@@ -9,6 +9,9 @@ struct SiteAddresses {
     QUrl ownerPage;  // empty when the guestbook has no owner page
 };
 SiteAddresses AddressesOf(const QString &siteAddress, bool hasOwnerPage);
+// "Your guestbook: <address>" and, with an owner page, "Your owner page: <address>" on
+// a line of its own; empty without a site address.
+QString AddressesText(const QString &siteAddress, bool hasOwnerPage);
 
 // What "Check the site" found, one plain sentence each: whether the sign page answers,
 // whether the server ran its script, and whether pending.txt is hidden from visitors.

@@ -1,11 +1,14 @@
 #include "wizard/generationstep.h"
 
+#include "publish/sitecheck.h"
+
 #include "chrome/desktopactions.h"
 #include "chrome/labelbutton.h"
 #include "chrome/messageprompt.h"
 #include "chrome/widgetbits.h"
 #include "generator/pagenames.h"
 #include "generator/protection.h"
+#include "publish/sitecheck.h"
 #include "store/filetests.h"
 #include "store/programfolder.h"
 #include "store/projectstore.h"
@@ -52,6 +55,10 @@ void GenerationStep::buildControls()
     lblServerNeeds = addText(f, QString(), {12, 196, 479, 30}, "lblServerNeeds");
     lblServerNeeds->hide();
     lblStatus = addText(f, tr("Status:"), {12, 230, 479, 18}, "lblStatus");
+    // Where the published guestbook is, for the user to copy or to give out.
+    lblSiteAddresses = addText(f, QString(), {12, 250, 479, 30}, "lblSiteAddresses");
+    lblSiteAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblSiteAddresses->hide();
     lblStatus->setFont(verdana(9, true));
     QPalette blue = lblStatus->palette();
     blue.setColor(QPalette::WindowText, kLinkBlue);
@@ -70,6 +77,7 @@ void GenerationStep::fill(const GuestbookProject &project)
     m_protection = project;
     lblProtectionState->setText(ProtectionSummary(project));
     lblServerNeeds->hide();  // until the pages of these values are written
+    showSiteAddresses();
 }
 
 void GenerationStep::showGenerated()
@@ -101,7 +109,18 @@ void GenerationStep::lblPublish_Click()
         m_protection = *chosen;
         if (const WriteResult saved = SavePublishSettings(m_projectName, *chosen); !saved.succeeded())
             MessagePrompt::failure(window(), saved.errorText);
+        showSiteAddresses();
     }
+}
+
+// Once the pages are written and the site's web address is known.
+void GenerationStep::showSiteAddresses()
+{
+    const QString text =
+        lblPublish->isEnabled() ? AddressesText(m_protection.Site_Address, HasOwnerPage(m_protection)) : QString();
+    lblSiteAddresses->setText(text);
+    lblSiteAddresses->setAccessibleName(text);
+    lblSiteAddresses->setVisible(!text.isEmpty());
 }
 
 void GenerationStep::editProtection()
@@ -128,6 +147,7 @@ void GenerationStep::showTarget(const QString &projectName, const QString &folde
     lblGBPath->setText(folder);
     m_projectName = projectName;
     lblPublish->setEnabled(FileExists(ProgramFolder::withTrailingSeparator(folder) + kSignPageName));
+    showSiteAddresses();
     lblProjectName->setText(tr("Project Name: ") + projectName);
 }
 

@@ -31,10 +31,12 @@ private:
     void setLinkLook(bool underPointer);
     void editProtection();
     void lblPublish_Click();
+    void showSiteAddresses();
 
     GuestbookProject m_protection;
     QLabel *lblProtectionState = nullptr;
     QLabel *lblServerNeeds = nullptr;
+    QLabel *lblSiteAddresses = nullptr;
 
     QLabel *lblProjectName = nullptr;
     LabelButton *lblGBPath = nullptr;

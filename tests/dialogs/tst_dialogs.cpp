@@ -358,11 +358,13 @@ private slots:
             folders << folder;
             GuestbookProject chosen = project;
             chosen.Publish_Protocol = "ftps", chosen.Publish_Host = "ftp.example.org", chosen.Publish_User = "ann";
+            chosen.Site_Address = "https://www.example.org/gb";
             return std::optional<GuestbookProject>(chosen);
         };
         f.play("5");
         QWidget *publish = control(f.main.get(), "lblPublish");
         QVERIFY(!publish->isEnabled());
+        QVERIFY(!control(f.main.get(), "lblSiteAddresses")->isVisible());
         f.play("lblNext|5");
         QVERIFY(publish->isEnabled());
         clickNamed(f.main.get(), "lblPublish");
@@ -370,6 +372,10 @@ private slots:
         QCOMPARE(GetINISetting("My_Guestbook", "Publish_Host", "-"), "ftp.example.org");
         QCOMPARE(GetINISetting("My_Guestbook", "Publish_Protocol", "-"), "ftps");
         QCOMPARE(f.window().readProject().Publish_User, "ann");
+        // Step 5 then says where the guestbook is.
+        const auto *addresses = f.main->findChild<QLabel *>("lblSiteAddresses");
+        QVERIFY(addresses->isVisible());
+        QCOMPARE(addresses->text(), "Your guestbook: https://www.example.org/gb/default.asp");
     }
 
     // The colour picker: the colour under the pointer (text, value, preview and the palette's name,
