@@ -31,7 +31,7 @@ void GenerationStep::buildControls()
     QFrame *f = frame();
     addText(f,
             tr("Your guestbook settings will now be saved and your guestbook file's generated in the "
-                           "path specified below."),
+               "path specified below."),
             {12, 10, 479, 30});
     lblProjectName = addText(f, tr("Project Name:"), {12, 54, 479, 16}, "lblProjectName");
     addText(f, tr("Path:"), {12, 78, 40, 16}, "lblGBPath1");
@@ -42,7 +42,7 @@ void GenerationStep::buildControls()
     lblGBPath->setContentsMargins(2, 1, 0, 0);  // room for the focus mark around the text
     addText(f,
             tr("Once you click 'Finish', Quillset will begin creating the file's you will need for "
-                           "your guestbook."),
+               "your guestbook."),
             {12, 120, 479, 30});
     // Room for the whole summary with every option on: three lines.
     lblProtectionState = addText(f, QString(), {12, 150, 270, 44}, "lblProtectionState");

@@ -4,13 +4,14 @@
 #include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
 #include "chrome/widgetbits.h"
+#include "store/pagechoices.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,10 @@ QString kBrowsePrompt()
 {
     return QCoreApplication::translate("TitleBodyStep", "Select a folder to save your guestbook to");
 }
+QString modernStyleCaption()
+{
+    return QCoreApplication::translate("TitleBodyStep", "Modern, fits phones and screen readers");
+}
 
 QFont sansSerif(qreal points)
 {
@@ -28,6 +33,29 @@ QFont sansSerif(qreal points)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
+}
+
+// A choice list whose entries carry the stored values.
+QComboBox *addChoices(QWidget *parent, const char *name, const QString &caption,
+                      const QList<QPair<QString, QString>> &choices, int top)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setFont(verdana(8.25));
+    for (const auto &[shown, stored] : choices)
+        combo->addItem(shown, stored);
+    combo->setGeometry(155, top, 335, 22);
+    addText(parent, caption, {12, top + 3, 140, 16})->setBuddy(combo);
+    return combo;
+}
+
+// Shows the stored value; one the list does not know is shown as it is, so that
+// it is kept and the generator names it.
+void selectStored(QComboBox *combo, const QString &value)
+{
+    if (combo->findData(value) < 0)
+        combo->addItem(value, value);
+    combo->setCurrentIndex(combo->findData(value));
 }
 
 }  // namespace
@@ -39,10 +67,10 @@ TitleBodyStep::TitleBodyStep(QWidget *window)
 
 void TitleBodyStep::buildControls()
 {
-    addText(frame(), tr("This step allows you to set the title and fonts for your guestbook."),
-            {12, 10, 479, 16});
+    addText(frame(), tr("This step allows you to set the title and fonts for your guestbook."), {12, 10, 479, 16});
     buildTitleRows();
     buildBodyRows();
+    buildPageRows();
 }
 
 void TitleBodyStep::buildTitleRows()
@@ -79,8 +107,8 @@ void TitleBodyStep::buildBodyRows()
     addText(f, tr("Background Image:"), {12, 131, 110, 16})->setBuddy(txtBGImage);
     txtBGColor = addTextBox(f, "txtBGColor", QString(), {125, 156, 90, 21});
     addText(f, tr("Background Color:"), {12, 159, 110, 16})->setBuddy(txtBGColor);
-    LabelButton *imgBGcolor = addPictureButton(f, "imgBGcolor", tr("Background colour"),
-                                               Pictures::palette(16), {222, 158, 16, 16});
+    LabelButton *imgBGcolor =
+        addPictureButton(f, "imgBGcolor", tr("Background colour"), Pictures::palette(16), {222, 158, 16, 16});
 
     QStringList widths;
     for (int percent = 10; percent <= 100; percent += 5)
@@ -99,6 +127,21 @@ void TitleBodyStep::buildBodyRows()
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
     linkColourSwatch(imgBGcolor, txtBGColor, tr("Background colour"));
+    connect(txtBGColor, &QLineEdit::textChanged, this, &TitleBodyStep::backgroundColorChanged);
+}
+
+void TitleBodyStep::buildPageRows()
+{
+    cboPageStyle = addChoices(frame(), "cboPageStyle", tr("Page st&yle:"),
+                              {{tr("Classic"), kClassicPageStyle}, {modernStyleCaption(), kModernPageStyle}}, 211);
+    QList<QPair<QString, QString>> languages;
+    for (const PageLanguage &language : PageLanguages()) {
+        const bool sameName = language.ownName == language.englishName;
+        languages.append({sameName ? language.englishName
+                                   : language.englishName + QStringLiteral(" (") + language.ownName + QLatin1Char(')'),
+                          language.code});
+    }
+    cboPageLanguage = addChoices(frame(), "cboPageLanguage", tr("&Language of the pages:"), languages, 237);
 }
 
 void TitleBodyStep::fill(const GuestbookProject &p)
@@ -111,6 +154,8 @@ void TitleBodyStep::fill(const GuestbookProject &p)
     chkBorder->setChecked(p.TBL_Border == 1);
     chkBorder_Click();
     cbotblBorder->setEditText(p.TBL_Border_Width);
+    selectStored(cboPageStyle, p.Page_Style);
+    selectStored(cboPageLanguage, p.Page_Language);
 }
 
 void TitleBodyStep::writeBack(GuestbookProject &p) const
@@ -122,6 +167,8 @@ void TitleBodyStep::writeBack(GuestbookProject &p) const
     p.TBL_Width = cbotblWidth->currentText();
     p.TBL_Border = chkBorder->isChecked() ? 1 : 0;
     p.TBL_Border_Width = cbotblBorder->currentText();
+    p.Page_Style = cboPageStyle->currentData().toString();
+    p.Page_Language = cboPageLanguage->currentData().toString();
 }
 
 void TitleBodyStep::shown()

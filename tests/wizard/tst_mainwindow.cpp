@@ -137,9 +137,10 @@ private slots:
                L{kView, "lblServerNeeds=The web server must let the pages write to guestbook.txt.", kStep5});
         // Every protection option on: the whole line on what is on; once written, the owner
         // page and what the server must allow, until the options change.
-        addRow("Finish, protected", "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=pw-1234567|"
-                                    "txtConfirm=pw-1234567|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
-                                    "?+lblServerNeeds|?lblServerNeeds|@lblProtection|lblOK|@|?+lblServerNeeds",
+        addRow("Finish, protected",
+               "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=pw-1234567|"
+               "txtConfirm=pw-1234567|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
+               "?+lblServerNeeds|?lblServerNeeds|@lblProtection|lblOK|@|?+lblServerNeeds",
                L{"+lblProtectionState=shown", "+lblServerNeeds=hidden", kView, "+lblServerNeeds=shown",
                  "lblServerNeeds=Owner page: owner.asp (not linked). The web server must let the pages "
                  "write to guestbook.txt, pending.txt, usedforms.txt, deleted.txt and journal.txt.",
@@ -197,6 +198,14 @@ private slots:
                "picker=00CCFF|2|imgBGcolor|?txtBGColor|picker=0A0B0C|3|imgHMColor|?txtHMColor|"
                "picker=-1|imgFColor|?txtFColor",
                L{"picker", "txtBGColor=#ffcc00", "picker", "txtHMColor=#0c0b0a", "picker", "txtFColor=#000000",
+                 kStep3});
+        // Text and background colours hard to read are pointed out on step 3, as either changes; nothing is refused.
+        const QString hard = "lblContrast=Hard to read: the text colour on the background colour has a contrast of "
+                             "%1:1; at least 4.5:1 is advised.";
+        addRow("contrast warning",
+               "N|txtBGColor=#666666|N|?+lblContrast|?lblContrast|txtFColor=#ffffff|?+lblContrast|B|"
+               "txtBGColor=#FFFFFF|N|?lblContrast|txtBGColor=black|?+lblContrast",
+               L{"+lblContrast=shown", hard.arg("3.6"), "+lblContrast=hidden", hard.arg("1.0"), "+lblContrast=hidden",
                  kStep3});
         // The face lists start with the web-safe families, Verdana first; a face that is not
         // installed stays as the project has it.
@@ -264,6 +273,12 @@ private slots:
             for (int step = 1; step <= 5; ++step)
                 QTest::addRow("%s, built to step %d", qPrintable(design), step)
                     << goldenProject(design, "/srv/books/") << step;
+        // The page style and language, and a value the lists do not know, which is kept as it was.
+        GuestbookProject modern = goldenProject("western", "/srv/books/");
+        modern.Page_Style = "Modern", modern.Page_Language = "ja";
+        QTest::newRow("modern, Japanese") << modern << 2;
+        modern.Page_Style = "Fancy", modern.Page_Language = "xx";
+        QTest::newRow("unknown style and language") << modern << 5;
     }
 
     void roundTrip()
@@ -381,10 +396,12 @@ private slots:
 
         QApplication::setWindowIcon(QIcon());
         QStringList seen;  // at the first paint: the icon's sizes, and whether the copy is there
-        QCOMPARE(runProgramUntilFirstFrame([&](QWidget *) {
-                     seen << QString::number(QApplication::windowIcon().availableSizes().size())
-                          << (QFileInfo::exists(copy) ? "copy" : "no copy");
-                 }, 1500),  // the sweep starts a second after the first frame
+        QCOMPARE(runProgramUntilFirstFrame(
+                     [&](QWidget *) {
+                         seen << QString::number(QApplication::windowIcon().availableSizes().size())
+                              << (QFileInfo::exists(copy) ? "copy" : "no copy");
+                     },
+                     1500),  // the sweep starts a second after the first frame
                  0);
         QCOMPARE(seen, (QStringList{"0", "copy"}));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
@@ -415,8 +432,8 @@ private slots:
                                                         "Abrir existente",
                                                         "? YesNoCancel: ¿Desea guardar antes la configuración de "
                                                         "su libro de visitas?"};
-        QTest::newRow("English") << "en_GB" << QStringList{"Step 1: Introduction", "<< Back", "Next >>",
-                                                           "Open Existing", kSave};
+        QTest::newRow("English") << "en_GB"
+                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing", kSave};
     }
     void windowInTheLocalesLanguage()
     {
@@ -452,7 +469,8 @@ private slots:
     void translationsComplete()
     {
         QFETCH(QString, language);
-        const QByteArray source = readBytes(QString(QUILLSET_TEST_DATA "/../../translations/quillset_%1.ts").arg(language));
+        const QByteArray source =
+            readBytes(QString(QUILLSET_TEST_DATA "/../../translations/quillset_%1.ts").arg(language));
         QVERIFY(source.count("<message>") > 100);
         QCOMPARE(source.count("<translation>"), source.count("<message>"));
         QCOMPARE(source.count("type=\"unfinished\""), 0);
