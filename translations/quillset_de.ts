@@ -167,6 +167,10 @@
         <source>Font Size:</source>
         <translation>Schriftgröße:</translation>
     </message>
+    <message>
+        <source>Hard to read: the text colour on the background colour has a contrast of %1:1; at least 4.5:1 is advised.</source>
+        <translation>Schwer lesbar: Die Textfarbe hat auf der Hintergrundfarbe einen Kontrast von %1:1; empfohlen wird mindestens 4.5:1.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationStep</name>
@@ -350,6 +354,22 @@
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Modern, fits phones and screen readers</source>
+        <translation>Modern, für Telefone und Bildschirmleser</translation>
+    </message>
+    <message>
+        <source>Page st&amp;yle:</source>
+        <translation>Seiten&amp;stil:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the pages:</source>
+        <translation>S&amp;prache der Seiten:</translation>
     </message>
 </context>
 <context>

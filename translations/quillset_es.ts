@@ -167,6 +167,10 @@
         <source>Font Size:</source>
         <translation>Tamaño:</translation>
     </message>
+    <message>
+        <source>Hard to read: the text colour on the background colour has a contrast of %1:1; at least 4.5:1 is advised.</source>
+        <translation>Difícil de leer: el color del texto sobre el color de fondo tiene un contraste de %1:1; se aconseja al menos 4.5:1.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationStep</name>
@@ -350,6 +354,22 @@
     <message>
         <source>Yes</source>
         <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Modern, fits phones and screen readers</source>
+        <translation>Moderno, apto para teléfonos y lectores de pantalla</translation>
+    </message>
+    <message>
+        <source>Page st&amp;yle:</source>
+        <translation>Es&amp;tilo de las páginas:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the pages:</source>
+        <translation>&amp;Idioma de las páginas:</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,10 @@
         <source>Font Size:</source>
         <translation>Taille :</translation>
     </message>
+    <message>
+        <source>Hard to read: the text colour on the background colour has a contrast of %1:1; at least 4.5:1 is advised.</source>
+        <translation>Difficile à lire : la couleur du texte sur la couleur de fond a un contraste de %1:1 ; au moins 4.5:1 est conseillé.</translation>
+    </message>
 </context>
 <context>
     <name>GenerationStep</name>
@@ -350,6 +354,22 @@
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Modern, fits phones and screen readers</source>
+        <translation>Moderne, adapté aux téléphones et aux lecteurs d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Page st&amp;yle:</source>
+        <translation>St&amp;yle des pages :</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the pages:</source>
+        <translation>&amp;Langue des pages :</translation>
     </message>
 </context>
 <context>

@@ -60,8 +60,8 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 bool prepareDataFolder(const QString &folder, int count)
 {
     const QString projects = folder + QStringLiteral("/projects/");
-    QByteArray settings = "[Position]\r\nLeft=3000\r\nTop=2000\r\n[Settings]\r\nAppLog="
-        + QFile::encodeName(folder) + "/applog.log\r\nprjNumber=" + QByteArray::number(count) + "\r\n";
+    QByteArray settings = "[Position]\r\nLeft=3000\r\nTop=2000\r\n[Settings]\r\nAppLog=" + QFile::encodeName(folder)
+        + "/applog.log\r\nprjNumber=" + QByteArray::number(count) + "\r\n";
     QByteArrayList names;
     for (int i = 1; i <= count; ++i) {
         const QByteArray name = "Guestbook " + QByteArray::number(i);

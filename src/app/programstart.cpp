@@ -89,7 +89,8 @@ bool InstallTranslations(const QLocale &locale, const QString &folder)
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&qt);
     // Qt's own texts: the buttons of message boxes and the folder chooser.
-    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     if (!program.load(locale, QStringLiteral("quillset"), QStringLiteral("_"), folder))
         return false;

@@ -32,9 +32,8 @@ public:
     {
         const size_t which = pick(size);
         if (m_pictures[which].isNull())
-            m_pictures[which].load(QStringLiteral(":/icons/%1x%1/%2.png").arg(kSides[which]).arg(
-                                       DesktopStartup::kDesktopId),
-                                   "PNG");
+            m_pictures[which].load(
+                QStringLiteral(":/icons/%1x%1/%2.png").arg(kSides[which]).arg(DesktopStartup::kDesktopId), "PNG");
         const QPixmap &picture = m_pictures[which];
         if (picture.width() <= size.width() && picture.height() <= size.height())
             return picture;

@@ -18,7 +18,9 @@
 const QString AboutText::kAuthor = QStringLiteral("Quillset Project");
 // The name of the licence in the LICENSE file beside the source.
 const QString AboutText::kLicence = QStringLiteral("MIT");
-const char *const AboutText::kDisclaimer = QT_TRANSLATE_NOOP("frmAbout", "This program is provided \"as is\", without warranty of any kind, express or implied, including but not "
+const char *const AboutText::kDisclaimer = QT_TRANSLATE_NOOP(
+    "frmAbout",
+    "This program is provided \"as is\", without warranty of any kind, express or implied, including but not "
     "limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. "
     "In no event shall the authors be liable for any claim, damages or other liability arising from the use "
     "of this program or of the guestbooks it generates. You are responsible for the pages you publish on "
@@ -77,8 +79,7 @@ frmAbout::frmAbout(QWidget *owner)
         {1920, "Label5", QT_TR_NOOP("Licence"), "Label12", "Label17", AboutText::kLicence, 3255},
     };
     for (const Row &row : rows) {
-        dialogLabel(QString::fromLatin1(row.nameLabel), tr(row.name),
-                    twipsRect(1560, row.top, 1200, 240), this, 9.75);
+        dialogLabel(QString::fromLatin1(row.nameLabel), tr(row.name), twipsRect(1560, row.top, 1200, 240), this, 9.75);
         dialogLabel(QString::fromLatin1(row.colonLabel), QStringLiteral(":"), twipsRect(2760, row.top, 240, 240), this,
                     9.75);
         dialogLabel(QString::fromLatin1(row.valueLabel), row.value, twipsRect(3000, row.top, row.valueWidth, 240), this,

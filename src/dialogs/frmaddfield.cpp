@@ -9,21 +9,22 @@
 #include "dialogs/dialogparts.h"
 #include "generator/pagevalues.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-const char *const FieldDialogText::kDuplicateName =
-    QT_TRANSLATE_NOOP("frmAddField", "Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
+const char *const FieldDialogText::kDuplicateName = QT_TRANSLATE_NOOP(
+    "frmAddField", "Error: Field name already present\r\n\r\nTo prevent problems, field names must be unique.");
 // Two names that differ only in capitals, or in a space where the other has an
 // underscore, are kept under the same settings key, so one of them would be lost when
 // the project is saved.
-const char *const FieldDialogText::kClashingName =
-    QT_TRANSLATE_NOOP("frmAddField", "Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
-                   "letters and in more than a space where the other has an underscore.");
+const char *const FieldDialogText::kClashingName = QT_TRANSLATE_NOOP(
+    "frmAddField",
+    "Error: Field name too close to another field\r\n\r\nField names must differ in more than capital "
+    "letters and in more than a space where the other has an underscore.");
 const char *const FieldDialogText::kLeftOut = QT_TRANSLATE_NOOP("frmAddField", "Left out: ");
 // Characters that would break the generated pages or the stored project.
 const QString FieldDialogText::kFilteredCharacters = kFieldNameFilter;
@@ -96,14 +97,12 @@ frmAddField::frmAddField(const GuestbookField &field, const QStringList &namesIn
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFrameShadow(QFrame::Sunken);
 
-    QLabel *Label1 =
-        dialogLabel(QStringLiteral("Label1"), tr("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
+    QLabel *Label1 = dialogLabel(QStringLiteral("Label1"), tr("Field Name:"), twipsRect(120, 240, 1095, 285), Frame1);
     txtfldName = new QLineEdit(Frame1);
     txtfldName->setObjectName(QStringLiteral("txtfldName"));
     txtfldName->setGeometry(twipsRect(1200, 240, 2655, 285));
 
-    QLabel *Label2 =
-        dialogLabel(QStringLiteral("Label2"), tr("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
+    QLabel *Label2 = dialogLabel(QStringLiteral("Label2"), tr("Field Type:"), twipsRect(120, 600, 1095, 285), Frame1);
     Combo1 = editableCombo("Combo1", {QStringLiteral("Text"), QStringLiteral("Textarea")}, kNewField.FieldType,
                            twipsRect(1200, 600, 2655, 315), Frame1);
 
@@ -230,8 +229,8 @@ void frmAddField::lblOK_Click()
     }
     const QString kind = Combo1->currentText();
     const char *refusal = m_namesInUse.contains(name) ? FieldDialogText::kDuplicateName
-        : clashesWithName(m_namesInUse, name)          ? FieldDialogText::kClashingName
-                                                       : nullptr;
+        : clashesWithName(m_namesInUse, name)         ? FieldDialogText::kClashingName
+                                                      : nullptr;
     if (refusal) {
         MessagePrompt::error(this, tr(refusal));
         txtfldName->setFocus();

@@ -39,8 +39,7 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     setFixedSize(twipsRect(0, 0, 4680, 1200).size());
     setBackground(this, kDialogGrey);
 
-    QLabel *current =
-        dialogLabel(QStringLiteral("lblGBTitle"), tr("Current:"), twipsRect(120, 120, 825, 285), this);
+    QLabel *current = dialogLabel(QStringLiteral("lblGBTitle"), tr("Current:"), twipsRect(120, 120, 825, 285), this);
     txtOld = titleBox(QStringLiteral("txtOld"), twipsRect(960, 120, 3615, 285), this);
     current->setBuddy(txtOld);
     txtOld->setReadOnly(true);
@@ -52,8 +51,7 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
     // The buttons keep their grey: this dialog has no hover feedback.
     LabelButton *lblCancel =
         addDialogButton(this, "lblCancel", tr("Cancel"), kDialogGrey, twipsRect(2520, 840, 975, 255));
-    LabelButton *lblOK =
-        addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
+    LabelButton *lblOK = addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, twipsRect(3600, 840, 975, 255));
 
     // The captions are centred over 960 twips of the 975 the rectangles take.
     lblCancel->setContentsMargins(0, 0, 1, 0);

@@ -35,8 +35,8 @@ frmExisting::frmExisting(std::function<void(const QString &)> chosen, QWidget *o
     // The banner is wider than the window and cut off at its right edge.
     const PopupBanner banner = addPopupBanner(this, twipsRect(0, 0, 6960, 315), twipsRect(120, 30, 240, 240),
                                               tr("Load Project"), twipsRect(480, 30, 2055, 255));
-    LabelButton *imgExit = addPictureButton(this, "imgExit", tr("Close"), Pictures::closeIcon(16),
-                                            twipsRect(2340, 30, 240, 240));
+    LabelButton *imgExit =
+        addPictureButton(this, "imgExit", tr("Close"), Pictures::closeIcon(16), twipsRect(2340, 30, 240, 240));
     imgExit->setScaledContents(true);
     imgExit->setToolTip(tr("Exit"));
 

@@ -58,12 +58,12 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
         FieldMenuCommand command;
     };
     const Row rows[] = {
-        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", QT_TR_NOOP("Add new Field"), QT_TR_NOOP("Add a new field"),
-         FieldMenuCommand::AddField},
-        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", QT_TR_NOOP("Delete Field"), QT_TR_NOOP("Delete Field"),
-         FieldMenuCommand::DeleteField},
-        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", QT_TR_NOOP("Edit Field"), QT_TR_NOOP("Edit field properties"),
-         FieldMenuCommand::EditField},
+        {"imgAdd", Pictures::addIcon(17), 480, "lblAddField", QT_TR_NOOP("Add new Field"),
+         QT_TR_NOOP("Add a new field"), FieldMenuCommand::AddField},
+        {"imgDelete", Pictures::deleteIcon(17), 840, "lblDelete", QT_TR_NOOP("Delete Field"),
+         QT_TR_NOOP("Delete Field"), FieldMenuCommand::DeleteField},
+        {"imgEdit", Pictures::editIcon(17), 1200, "lblEdit", QT_TR_NOOP("Edit Field"),
+         QT_TR_NOOP("Edit field properties"), FieldMenuCommand::EditField},
         {"imgMoveUp", Pictures::moveIcon(17, true), 1560, "lblMoveUp", QT_TR_NOOP("Move Up"),
          QT_TR_NOOP("Move the field up"), FieldMenuCommand::MoveUp},
         {"imgMoveDown", Pictures::moveIcon(17, false), 1920, "lblMoveDown", QT_TR_NOOP("Move Down"),
@@ -79,8 +79,8 @@ frmMenu::frmMenu(int fieldCount, std::function<void(FieldMenuCommand)> report, Q
     };
     for (const Row &row : rows) {
         // A row's icon runs its command, as the caption does; a screen reader hears one menu item.
-        LabelButton *icon = addPictureButton(this, row.icon, tr(row.text), row.pixmap,
-                                             twipsRect(120, row.iconTop, 255, 255));
+        LabelButton *icon =
+            addPictureButton(this, row.icon, tr(row.text), row.pixmap, twipsRect(120, row.iconTop, 255, 255));
         icon->setScaledContents(true);
         icon->setToolTip(tr(row.tip));
         setAccessibleRole(icon, QAccessible::Graphic);

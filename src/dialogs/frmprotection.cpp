@@ -93,10 +93,9 @@ frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
 
     chkSpamGuard = checkBox(this, "chkSpamGuard", tr("&Stop spam robots"), 0);
     chkSpamGuard->setChecked(project.Spam_Guard == 1);
-    txtMaxLength = numberBox(this, "txtMaxLength", tr("&Longest entry (characters)"), 1, 100000,
-                             project.Max_Entry_Length);
-    txtPerPage =
-        numberBox(this, "txtPerPage", tr("&Entries per page"), 2, 1000, project.Entries_Per_Page);
+    txtMaxLength =
+        numberBox(this, "txtMaxLength", tr("&Longest entry (characters)"), 1, 100000, project.Max_Entry_Length);
+    txtPerPage = numberBox(this, "txtPerPage", tr("&Entries per page"), 2, 1000, project.Entries_Per_Page);
     txtPerPage->setSpecialValueText(tr("All"));
     txtPassword = passwordBox(this, "txtPassword", tr("Owner page &password"), 3);
     txtConfirm = passwordBox(this, "txtConfirm", tr("&Confirm password"), 4);
@@ -106,10 +105,9 @@ frmProtection::frmProtection(const GuestbookProject &project, QWidget *owner)
     chkModerate->setChecked(project.Moderate_Entries == 1);
 
     const int buttonsTop = 10 + 7 * kRowHeight + 4;
-    LabelButton *lblCancel = addDialogButton(this, "lblCancel", tr("Cancel"), kDialogGrey,
-                                             QRect(width() - 140, buttonsTop, 60, 18));
-    LabelButton *lblOK =
-        addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, QRect(width() - 70, buttonsTop, 60, 18));
+    LabelButton *lblCancel =
+        addDialogButton(this, "lblCancel", tr("Cancel"), kDialogGrey, QRect(width() - 140, buttonsTop, 60, 18));
+    LabelButton *lblOK = addDialogButton(this, "lblOK", tr("OK"), kDialogGrey, QRect(width() - 70, buttonsTop, 60, 18));
     connect(lblOK, &LabelButton::clicked, this, &frmProtection::lblOK_Click);
     connect(lblCancel, &LabelButton::clicked, this, &QDialog::reject);
     connect(txtPassword, &QLineEdit::textChanged, this, &frmProtection::updateModeration);

@@ -1,14 +1,12 @@
 #include "generator/entryscript.h"
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 #include "generator/protection.h"
 
 namespace {
 
 const QChar kQuote = QLatin1Char('"');
-
-// How a value is stored: as posted, or with a typed item separator changed.
-enum class TypedSeparator { Kept, Changed };
 
 // The posted value with every kind of line break turned into the marker that the
 // view page shows as a break, so that one post is always one entry line. A typed
@@ -41,11 +39,11 @@ QString writeStatement(const QList<GuestbookField> &fields, TypedSeparator separ
     return statement;
 }
 
-// The line the store block writes: the entry's items, then the date.
-QString entryLine(const QList<GuestbookField> &fields, TypedSeparator separator = TypedSeparator::Kept)
+// The line the store block writes: the entry's items, then the date under the page language's word.
+QString entryLine(const QList<GuestbookField> &fields, const PageTexts &texts,
+                  TypedSeparator separator = TypedSeparator::Kept)
 {
-    return writeStatement(fields, separator) + QStringLiteral(" + \"") + kStoredItemSeparator
-        + QStringLiteral("Date : \" + CStr(Now())");
+    return BuildEntryLine(fields, texts.text(PageText::DateItem), separator);
 }
 
 QString assignmentLines(const QList<GuestbookField> &fields)
@@ -76,8 +74,9 @@ QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
     const QString usedForms = p.Spam_Guard == 1 ? Printed(BuildUsedFormsFunction()) : QString();
     return Printed(BuildScriptFunctions()) + usedForms + Printed(BuildScriptOpening())
         + Printed(assignmentLines(p.Fields) + kCrLf + checks)
-        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields, TypedSeparator::Changed))) + BuildPageStart(p)
-        + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields, PageTexts(p.Page_Language), TypedSeparator::Changed)))
+        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
+        + Printed(BuildClosingLines());
 }
 
 }  // namespace
@@ -87,8 +86,24 @@ QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
     if (IsProtected(p))
         return protectedEntryScript(p, secret);
     return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields))
-        + Printed(BuildStoreBlock(p.Fields)) + BuildPageStart(p) + Printed(BuildTitleLine(p, true))
-        + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+        + Printed(BuildStoreBlock(p.Fields, PageTexts(p.Page_Language))) + BuildPageStart(p)
+        + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+}
+
+QString BuildEntryLine(const QList<GuestbookField> &fields, const QString &dateWord, TypedSeparator separator)
+{
+    return writeStatement(fields, separator) + QStringLiteral(" + \"") + kStoredItemSeparator + dateWord
+        + QStringLiteral(" : \" + CStr(Now())");
+}
+
+QString BuildAssignments(const QList<GuestbookField> &fields)
+{
+    return assignmentLines(fields);
+}
+
+QString BuildRequiredChecks(const QList<GuestbookField> &fields, const QString &checkPrefix)
+{
+    return checkLines(fields, checkPrefix);
 }
 
 QString BuildScriptOpening()
@@ -101,18 +116,19 @@ QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields)
     return assignmentLines(fields) + kCrLf + checkLines(fields, QString());
 }
 
-QString BuildStoreBlock(const QList<GuestbookField> &fields)
+QString BuildStoreBlock(const QList<GuestbookField> &fields, const PageTexts &texts)
 {
     return QStringLiteral("   Const ForReading = 1, ForWriting = 2, ForAppending = 8") + kCrLf
         + QStringLiteral("   Set FileObject = Server.CreateObject(\"Scripting.FileSystemObject\")") + kCrLf
         + QStringLiteral("   GuestBookFile = Server.MapPath(\"") + kDataFileName + QStringLiteral("\")") + kCrLf
         + QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)") + kCrLf
-        + entryLine(fields) + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
+        + entryLine(fields, texts) + kCrLf + QStringLiteral("   Set OutputStream = Nothing") + kCrLf
         + QStringLiteral("   Set FileObject = Nothing") + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
 
 QString BuildThankYou(const GuestbookProject &project)
 {
+    const PageTexts texts(project.Page_Language);
     QString block = BuildTableStart(project, 0) + kCrLf;
     for (int i = 1; i <= project.Fields.size(); ++i) {
         block += QStringLiteral("<tr>") + kCrLf;
@@ -122,10 +138,8 @@ QString BuildThankYou(const GuestbookProject &project)
             + QString::number(i) + QStringLiteral(")%></td>") + kCrLf;
         block += QStringLiteral("</tr>") + kCrLf;
     }
-    const QString thanks = HoldsEntries(project)
-        ? QStringLiteral("Thank you, your entry will appear once it has been approved")
-        : QStringLiteral("Thankyou, your comments have now been added to the guestbook");
+    const QString thanks = texts.text(HoldsEntries(project) ? PageText::ThanksHeld : PageText::Thanks);
     return block + kCrLf + QStringLiteral("</table><br/><br/><div align=center><b>") + thanks
-        + QStringLiteral("</b><br/><br/><a href=\"")
-        + kViewPageName + QStringLiteral("\">View Guestbook</a></div>");
+        + QStringLiteral("</b><br/><br/><a href=\"") + kViewPageName + QStringLiteral("\">")
+        + texts.text(PageText::ViewLink) + QStringLiteral("</a></div>");
 }

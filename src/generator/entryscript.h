@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/pagetexts.h"
 #include "store/guestbookproject.h"
 
 #include <QString>
@@ -12,5 +13,13 @@ QString BuildEntryScript(const GuestbookProject &project, const QString &secret 
 // Its pieces.
 QString BuildScriptOpening();
 QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields);
-QString BuildStoreBlock(const QList<GuestbookField> &fields);
+QString BuildStoreBlock(const QList<GuestbookField> &fields, const PageTexts &texts);
 QString BuildThankYou(const GuestbookProject &project);
+// How a value is stored: as posted, or with a typed item separator changed.
+enum class TypedSeparator { Kept, Changed };
+// The line that writes a post: its items, last field first, then the date under dateWord.
+QString BuildEntryLine(const QList<GuestbookField> &fields, const QString &dateWord,
+                       TypedSeparator separator = TypedSeparator::Kept);
+QString BuildAssignments(const QList<GuestbookField> &fields);
+// Each field's shortest length; checkPrefix goes before each condition.
+QString BuildRequiredChecks(const QList<GuestbookField> &fields, const QString &checkPrefix);

@@ -1,6 +1,7 @@
 #include "generator/generationrun.h"
 
 #include "generator/entryscript.h"
+#include "generator/modernpages.h"
 #include "generator/ownerpage.h"
 #include "generator/pagecodepage.h"
 #include "generator/pageframe.h"
@@ -64,7 +65,7 @@ void reportStages(GenerationHost &host, const Page &page, QStringList &createdLi
 // The parts that protection changes: the sign page's banner and guard, the view
 // page's reader, and the owner page.
 struct ProtectedParts {
-    QString banner = BuildErrorBanner();
+    QString banner;
     QString guardFields;
     QString reader = BuildReaderScript();
     QString secret;
@@ -73,38 +74,44 @@ struct ProtectedParts {
 ProtectedParts protectedParts(const GuestbookProject &project)
 {
     ProtectedParts parts;
+    parts.banner = BuildErrorBanner(PageTexts(project.Page_Language));
     if (!IsProtected(project))
         return parts;
     parts.secret = NewSiteSecret();
     parts.banner = BuildProtectedBanner(project);
     parts.guardFields = BuildProtectedSignFields(project, parts.secret);
     if (const int size = EntriesPerPage(project); size > 0)
-        parts.reader = BuildPagedReaderScript(size);
+        parts.reader = BuildPagedReaderScript(size, PageTexts(project.Page_Language));
     return parts;
 }
 
 QList<Page> serverPages(const GuestbookProject &project)
 {
     const ProtectedParts parts = protectedParts(project);
-    QList<Page> pages = {{kSignPageName,
-             BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
-             {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
-              {"file body"},
-              {"page title"},
-              {"fields"},
-              {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
-            {kEntryScriptName,
-             BuildEntryScript(project, parts.secret),
-             {{"script header"},
-              {"file header"},
-              {"file body", StatusOnly},
-              {"page title"},
-              {"fields"},
-              {"file footer", Logged,
-               kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
-            {kViewPageName,
-             BuildViewPage(project, kServerPageLinks, parts.reader),
-             {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
+    const bool modern = project.Page_Style == kModernPageStyle;
+    ModernParts modernParts;
+    modernParts.secret = parts.secret;
+    QList<Page> pages = {
+        {kSignPageName,
+         modern ? BuildModernSignPage(project, modernParts)
+                : BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
+         {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
+          {"file body"},
+          {"page title"},
+          {"fields"},
+          {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
+        {kEntryScriptName,
+         modern ? BuildModernEntryScript(project, modernParts) : BuildEntryScript(project, parts.secret),
+         {{"script header"},
+          {"file header"},
+          {"file body", StatusOnly},
+          {"page title"},
+          {"fields"},
+          {"file footer", Logged,
+           kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
+        {kViewPageName,
+         modern ? BuildModernViewPage(project, modernParts) : BuildViewPage(project, kServerPageLinks, parts.reader),
+         {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
     if (HasOwnerPage(project))
         pages.append({kOwnerPageName, BuildOwnerPage(project, parts.secret), {{"owner page"}}});
     return pages;
@@ -163,7 +170,7 @@ GenerationOutcome createFolder(const QString &path)
 // journal there may put in place.
 QStringList guestbookFileNames()
 {
-    return {kSignPageName,  kEntryScriptName, kViewPageName,      kOwnerPageName,
+    return {kSignPageName, kEntryScriptName, kViewPageName,      kOwnerPageName,
             kDataFileName, kPendingFileName, kUsedFormsFileName, kRequestFilterName};
 }
 
@@ -302,7 +309,7 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
 
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
-    const PageCodePage codePage = ResolvePageCodePage();
+    const PageCodePage codePage = ResolvePageCodePage(project);
     const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty())
         return GenerationOutcome::failure(refused);

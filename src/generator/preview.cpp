@@ -1,6 +1,8 @@
 #include "generator/preview.h"
 
+#include "generator/modernpages.h"
 #include "generator/pagecodepage.h"
+#include "generator/pagetexts.h"
 #include "generator/pagevalues.h"
 #include "generator/signpage.h"
 #include "generator/viewpage.h"
@@ -39,7 +41,8 @@ QString serverDate(const QDateTime &moment)
 }
 
 // One line of guestbook.txt: the last field's item first, the date item last.
-QString storedLine(const QList<GuestbookField> &fields, const QStringList &values, const QDateTime &moment)
+QString storedLine(const QList<GuestbookField> &fields, const QStringList &values, const QDateTime &moment,
+                   const QString &dateWord)
 {
     QStringList items;
     for (qsizetype i = fields.size() - 1; i >= 0; --i) {
@@ -49,7 +52,7 @@ QString storedLine(const QList<GuestbookField> &fields, const QStringList &value
             .replace(QLatin1Char('\n'), kStoredReturnMarker);
         items << fields.at(i).FieldName + QStringLiteral(" : ") + value;
     }
-    items << QStringLiteral("Date : ") + serverDate(moment);
+    items << dateWord + QStringLiteral(" : ") + serverDate(moment);
     return items.join(kStoredItemSeparator);
 }
 
@@ -68,7 +71,7 @@ QString htmlEncoded(const QString &text)
 
 }  // namespace
 
-QStringList SampleEntryLines(const QList<GuestbookField> &fields, const QDateTime &newest)
+QStringList SampleEntryLines(const QList<GuestbookField> &fields, const QDateTime &newest, const QString &dateWord)
 {
     QStringList older(fields.size(), kSampleValue);
     QStringList newer = older;
@@ -77,7 +80,7 @@ QStringList SampleEntryLines(const QList<GuestbookField> &fields, const QDateTim
         older[showcase] = kLineBreakValue;
         newer[showcase] = kMarkupValue;
     }
-    return {storedLine(fields, older, newest.addDays(-1)), storedLine(fields, newer, newest)};
+    return {storedLine(fields, older, newest.addDays(-1), dateWord), storedLine(fields, newer, newest, dateWord)};
 }
 
 QString RenderedEntries(const QStringList &storedLines)
@@ -93,14 +96,21 @@ QString RenderedEntries(const QStringList &storedLines)
 
 PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newestEntry)
 {
+    if (p.Page_Style == kModernPageStyle) {
+        ModernParts parts{kPreviewPageLinks, {}, true, {}};
+        parts.previewEntries = ModernRenderedEntries(SampleEntryLines(p.Fields, newestEntry));
+        return {BuildModernSignPage(p, parts), BuildModernViewPage(p, parts)};
+    }
     return {BuildSignPage(p, kPreviewPageLinks, QString()),
-            BuildViewPage(p, kPreviewPageLinks, RenderedEntries(SampleEntryLines(p.Fields, newestEntry)))};
+            BuildViewPage(p, kPreviewPageLinks,
+                          RenderedEntries(SampleEntryLines(p.Fields, newestEntry,
+                                                           PageTexts(p.Page_Language).text(PageText::DateItem))))};
 }
 
 PreviewFolder WritePreview(const GuestbookProject &project, const QString &parent, const QDateTime &newestEntry)
 {
     PreviewFolder result;
-    const PageCodePage codePage = ResolvePageCodePage();
+    const PageCodePage codePage = ResolvePageCodePage(project);
     const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty()) {
         result.outcome = GenerationOutcome::failure(refused);

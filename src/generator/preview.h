@@ -24,7 +24,9 @@ inline const PageLinks kPreviewPageLinks{kPreviewSignPage, kPreviewViewPage, kPr
 // The two sample entries as the entry script stores them in guestbook.txt, oldest
 // first: every field holds "Sample entry"; the last multi-line field (or the last
 // field) holds a line break in the older entry and markup in the newer one.
-QStringList SampleEntryLines(const QList<GuestbookField> &fields, const QDateTime &newest);
+// dateWord: the date item's name in the page language.
+QStringList SampleEntryLines(const QList<GuestbookField> &fields, const QDateTime &newest,
+                             const QString &dateWord = QStringLiteral("Date"));
 
 // What the view page's script writes for the lines of guestbook.txt.
 QString RenderedEntries(const QStringList &storedLines);

@@ -2,6 +2,7 @@
 
 #include "generator/ownerpage.h"
 #include "generator/pagenames.h"
+#include "generator/pagetexts.h"
 #include "store/projectkeys.h"
 
 #include <QCoreApplication>
@@ -295,11 +296,11 @@ const char *const kSignFields = R"vbs(<%QsServed = QsSeconds() : QsForm = QsNewF
 // The banners of the sign page, by the error a post was sent back with.
 const char *const kBanner = R"vbs(<%Select Case request.querystring("err")
 Case "" : QsBanner = ""
-Case "expired" : QsBanner = "Error: This form has expired, please post again"
-Case "wait" : QsBanner = "Error: Please wait a moment before posting again"
-Case "links" : QsBanner = "Error: Please include no more than 3 web addresses"
-Case "long" : QsBanner = "Error: Your entry is too long (at most %LIMIT% characters in each field)"
-Case Else : QsBanner = "Error: One or more required fields were of an invalid length"
+Case "expired" : QsBanner = "%EXPIRED%"
+Case "wait" : QsBanner = "%WAIT%"
+Case "links" : QsBanner = "%LINKS%"
+Case "long" : QsBanner = "%LONG%"
+Case Else : QsBanner = "%LENGTH%"
 End Select
 if QsBanner <> "" then%><div align="center"><font style="font-size: 15px; color: #ff0000"><b><%=QsBanner%></b></font></div><br/><br/><%end if%>)vbs";
 
@@ -373,8 +374,8 @@ const char *const kPagedReader = R"vbs(<%
        Next
    Next
    Response.Write "<br/><br/><center>"
-   If QsPage > 1 Then Response.Write "<a href=""%VIEW%?page=" & (QsPage - 1) & """>Newer entries</a>&nbsp;&nbsp;&nbsp;"
-   If QsPage < QsPages Then Response.Write "<a href=""%VIEW%?page=" & (QsPage + 1) & """>Older entries</a>"
+   If QsPage > 1 Then Response.Write "<a href=""%VIEW%?page=" & (QsPage - 1) & """>%NEWER%</a>&nbsp;&nbsp;&nbsp;"
+   If QsPage < QsPages Then Response.Write "<a href=""%VIEW%?page=" & (QsPage + 1) & """>%OLDER%</a>"
    Response.Write "</center>"
 %>)vbs";
 
@@ -532,7 +533,14 @@ QString BuildProtectedSignFields(const GuestbookProject &project, const QString 
 
 QString BuildProtectedBanner(const GuestbookProject &project)
 {
-    return ScriptText(kBanner).replace(QStringLiteral("%LIMIT%"), QString::number(EntryLengthLimit(project)));
+    const PageTexts texts(project.Page_Language);
+    return ScriptText(kBanner)
+        .replace(QStringLiteral("%EXPIRED%"), texts.text(PageText::Expired))
+        .replace(QStringLiteral("%WAIT%"), texts.text(PageText::Wait))
+        .replace(QStringLiteral("%LINKS%"), texts.text(PageText::TooManyLinks))
+        .replace(QStringLiteral("%LONG%"), texts.text(PageText::TooLong))
+        .replace(QStringLiteral("%LENGTH%"), texts.text(PageText::InvalidLength))
+        .replace(QStringLiteral("%LIMIT%"), QString::number(EntryLengthLimit(project)));
 }
 
 QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks)
@@ -573,8 +581,11 @@ QString BuildUsedFormsFunction()
     return BuildLinesFunction() + ScriptText(kUsedForms);
 }
 
-QString BuildPagedReaderScript(int entriesPerPage)
+QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts)
 {
     return ScriptText(kLinesFunction)
-        + WithPageNames(ScriptText(kPagedReader)).replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
+        + WithPageNames(ScriptText(kPagedReader))
+              .replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage))
+              .replace(QStringLiteral("%NEWER%"), texts.text(PageText::NewerEntries))
+              .replace(QStringLiteral("%OLDER%"), texts.text(PageText::OlderEntries));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 #include "store/guestbookproject.h"
 
 #include <QString>
@@ -46,7 +47,7 @@ QString BuildProtectedChecks(const GuestbookProject &project, const QString &sec
 QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
 // The entry script's memory of used forms (with the robot guard).
 QString BuildUsedFormsFunction();
-QString BuildPagedReaderScript(int entriesPerPage);
+QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts);
 
 // The script functions the protected pages share (SHA-256 among them).
 QString BuildScriptFunctions();

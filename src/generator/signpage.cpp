@@ -1,6 +1,7 @@
 #include "generator/signpage.h"
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 #include "generator/protection.h"
 
 namespace {
@@ -25,7 +26,7 @@ QString inputCell(const GuestbookField &field, int limit)
         + QStringLiteral("\" size=") + field.Rows + maxLength(limit) + kInputStyle + QStringLiteral("</td>");
 }
 
-QString formRows(const QList<GuestbookField> &fields, int limit)
+QString formRows(const QList<GuestbookField> &fields, int limit, const QString &submitCaption)
 {
     QString rows;
     for (const GuestbookField &field : fields) {
@@ -37,8 +38,10 @@ QString formRows(const QList<GuestbookField> &fields, int limit)
     }
     rows += kCrLf + QStringLiteral("<tr>") + kCrLf;
     rows += QStringLiteral("    <td colspan=\"100%\" align=\"center\"><input type=\"Submit\" name=\"btnSubmit\" "
-                           "value=\"Sign my guestbook\" style=\"border-width: 1; border-color: #000000; "
-                           "font-family: verdana; font-size: 11\">&nbsp;&nbsp;&nbsp;</td></tr>");
+                           "value=\"")
+        + submitCaption
+        + QStringLiteral("\" style=\"border-width: 1; border-color: #000000; font-family: verdana; font-size: 11\">"
+                         "&nbsp;&nbsp;&nbsp;</td></tr>");
     return rows;
 }
 
@@ -52,19 +55,20 @@ QString BuildSignPage(const GuestbookProject &p, const PageLinks &links, const Q
         + Printed(BuildSignForm(p, links, guardFields)) + Printed(BuildClosingLines());
 }
 
-QString BuildErrorBanner()
+QString BuildErrorBanner(const PageTexts &texts)
 {
     return QStringLiteral("<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
-                          "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields were "
-                          "of an invalid length</b></font></div><br/><br/><%end if%>");
+                          "style=\"font-size: 15px; color: #ff0000\"><b>")
+        + texts.text(PageText::InvalidLength) + QStringLiteral("</b></font></div><br/><br/><%end if%>");
 }
 
 QString BuildSignForm(const GuestbookProject &project, const PageLinks &links, const QString &guardFields)
 {
     const QString guard = guardFields.isEmpty() ? QString() : Printed(guardFields);
+    const PageTexts texts(project.Page_Language);
     return BuildTableStart(project, 3) + kCrLf + QStringLiteral("<form action=\"") + links.entryScript
         + QStringLiteral("\" method=\"post\" name=\"frmGB\">") + kCrLf + guard + kCrLf
-        + formRows(project.Fields, EntryLengthLimit(project)) + kCrLf
+        + formRows(project.Fields, EntryLengthLimit(project), texts.text(PageText::SignButton)) + kCrLf
         + QStringLiteral("</form>") + kCrLf + QStringLiteral("</table><br/><br/><div align=center><a href=\"")
-        + links.viewPage + QStringLiteral("\">View Guestbook</a></div>");
+        + links.viewPage + QStringLiteral("\">") + texts.text(PageText::ViewLink) + QStringLiteral("</a></div>");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 #include "store/guestbookproject.h"
 
 #include <QString>
@@ -12,6 +13,6 @@ QString BuildSignPage(const GuestbookProject &project, const PageLinks &links, c
                       const QString &guardFields = {});
 
 // Pieces of the page that lie between the frame's heading and its closing lines.
-QString BuildErrorBanner();
+QString BuildErrorBanner(const PageTexts &texts);
 QString BuildSignForm(const GuestbookProject &project, const PageLinks &links = kServerPageLinks,
                       const QString &guardFields = {});

@@ -1,6 +1,7 @@
 #include "generator/viewpage.h"
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 
 // The script reads the lines of guestbook.txt once into an array that doubles as
 // it fills, then writes them newest first, each line's items last to first: the
@@ -38,13 +39,14 @@ QString BuildReaderScript()
     return lines.join(kCrLf);
 }
 
-QString BuildViewPageEnd(const PageLinks &links)
+QString BuildViewPageEnd(const PageLinks &links, const PageTexts &texts)
 {
-    return QStringLiteral("<br/><br/><center><a href=\"") + links.signPage
-        + QStringLiteral("\"><b>Sign Guestbook</b></a></center><br/><br/>") + kCrLf + BuildClosingLines();
+    return QStringLiteral("<br/><br/><center><a href=\"") + links.signPage + QStringLiteral("\"><b>")
+        + texts.text(PageText::SignLink) + QStringLiteral("</b></a></center><br/><br/>") + kCrLf + BuildClosingLines();
 }
 
 QString BuildViewPage(const GuestbookProject &p, const PageLinks &links, const QString &entries)
 {
-    return BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(entries + kCrLf + BuildViewPageEnd(links));
+    return BuildPageStart(p) + Printed(BuildTitleLine(p, true))
+        + Printed(entries + kCrLf + BuildViewPageEnd(links, PageTexts(p.Page_Language)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/pageframe.h"
+#include "generator/pagetexts.h"
 
 #include <QString>
 
@@ -12,4 +13,4 @@
 QString BuildViewPage(const GuestbookProject &project, const PageLinks &links, const QString &entries);
 
 QString BuildReaderScript();
-QString BuildViewPageEnd(const PageLinks &links);
+QString BuildViewPageEnd(const PageLinks &links, const PageTexts &texts);

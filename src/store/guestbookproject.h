@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/pagechoices.h"
+
 #include <QList>
 #include <QString>
 
@@ -47,6 +49,10 @@ struct GuestbookProject {
     QString Publish_Folder;
     QString Site_Address;  // the web address of the published folder, for the links and the site check
     QList<GuestbookField> Fields;
+    // The pages' look and language ("Classic"/"Modern", a code of PageLanguages()).
+    // After the fields, so that a project written out member by member keeps its order.
+    QString Page_Style = kClassicPageStyle;
+    QString Page_Language = kDefaultPageLanguage;
 
     bool operator==(const GuestbookProject &other) const;
 

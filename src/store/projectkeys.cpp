@@ -1,5 +1,7 @@
 #include "store/projectkeys.h"
 
+#include "store/pagechoices.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -33,6 +35,20 @@ QString passwordProblem(const QString &value)
     return QStringLiteral("it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more");
 }
 
+QString pageStyleProblem(const QString &value)
+{
+    return IsPageStyle(value) ? QString()
+                              : QStringLiteral("it is neither %1 nor %2").arg(kClassicPageStyle, kModernPageStyle);
+}
+
+QString pageLanguageProblem(const QString &value)
+{
+    QStringList codes;
+    for (const PageLanguage &language : PageLanguages())
+        codes << language.code;
+    return IsPageLanguage(value) ? QString() : QStringLiteral("it is not one of ") + codes.join(QStringLiteral(", "));
+}
+
 using P = GuestbookProject;
 
 // A missing link colour loads as dark grey where a new project starts with blue,
@@ -61,6 +77,8 @@ const QList<ProjectKey> kProjectKeys = {
     {"Entries_Per_Page", &P::Entries_Per_Page, nullptr, "0", nullptr, "Entries per page", pageSizeProblem, true},
     {"Owner_Password", &P::Owner_Password, nullptr, "", nullptr, "Owner page password", passwordProblem, true},
     {"Moderate_Entries", nullptr, &P::Moderate_Entries, "0", nullptr, nullptr, nullptr, true},
+    {"Page_Style", &P::Page_Style, nullptr, "Classic", nullptr, "Page style", pageStyleProblem, true},
+    {"Page_Language", &P::Page_Language, nullptr, "en", nullptr, "Page language", pageLanguageProblem, true},
     {"Publish_Protocol", &P::Publish_Protocol, nullptr, "", nullptr, nullptr, nullptr, true},
     {"Publish_Host", &P::Publish_Host, nullptr, "", nullptr, nullptr, nullptr, true},
     {"Publish_Port", &P::Publish_Port, nullptr, "", nullptr, nullptr, nullptr, true},

@@ -36,15 +36,14 @@ void FieldsStep::buildControls()
     QFrame *f = frame();
     addText(f,
             tr("The following allows you to set the fields you would like to appear on your guestbook "
-                           "(e.g. Name, E-mail etc)."),
+               "(e.g. Name, E-mail etc)."),
             {12, 10, 479, 30});
     lvwFields = new QTreeWidget(f);
     lvwFields->setObjectName(QStringLiteral("lvwFields"));
     lvwFields->setGeometry(7, 44, twipsToPixels(kFieldListWidthTwips), 178);
     lvwFields->setFont(verdana(8.25));
     lvwFields->setColumnCount(4);
-    lvwFields->setHeaderLabels(
-        {tr("Field Name"), tr("Field Type"), tr("Rows"), tr("Cols")});
+    lvwFields->setHeaderLabels({tr("Field Name"), tr("Field Type"), tr("Rows"), tr("Cols")});
     lvwFields->setRootIsDecorated(false);
     lvwFields->setItemsExpandable(false);
     lvwFields->setUniformRowHeights(true);

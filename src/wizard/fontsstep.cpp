@@ -4,12 +4,15 @@
 #include "chrome/labelbutton.h"
 #include "chrome/pictures.h"
 #include "chrome/widgetbits.h"
+#include "generator/modernpages.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <cmath>
 
 namespace {
 // What a control of a group is for, as a screen reader says it: "Link font under the pointer".
@@ -36,6 +39,32 @@ void FontsStep::buildControls()
     m_linkHover =
         addGroup({"txtHMColor", "imgHMColor", "cboHMFont", "cboHMPX", "Link", " under the pointer"}, {258, 170});
     loadFonts();
+    // A warning only: the user may want those colours all the same.
+    lblContrast = addText(frame(), QString(), {258, 40, 232, 78}, "lblContrast");
+    lblContrast->setWordWrap(true);
+    connect(m_main.colour, &QLineEdit::textChanged, this, &FontsStep::showContrast);
+    showContrast();
+}
+
+void FontsStep::setPageBackground(const QString &colour)
+{
+    m_background = colour;
+    showContrast();
+}
+
+// Says when the text colour on the background is harder to read than the web's
+// accessibility guidelines allow (4.5:1); rounded down, so 4.48 does not show as 4.5.
+void FontsStep::showContrast()
+{
+    if (!lblContrast)
+        return;
+    const double ratio = ContrastRatio(m_main.colour->text(), m_background);
+    const bool hard = ratio > 0 && ratio < kLeastReadableContrast;
+    lblContrast->setText(hard ? tr("Hard to read: the text colour on the background colour has a contrast "
+                                   "of %1:1; at least 4.5:1 is advised.")
+                                    .arg(std::floor(ratio * 10) / 10, 0, 'f', 1)
+                              : QString());
+    lblContrast->setVisible(hard);
 }
 
 FontsStep::Group FontsStep::addGroup(const GroupNames &names, QPoint at)

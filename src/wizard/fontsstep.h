@@ -3,6 +3,7 @@
 #include "wizard/wizardstep.h"
 
 class QComboBox;
+class QLabel;
 
 // Step 3: colour, face and size of the main text, of links and of a link under the pointer.
 class FontsStep : public WizardStep
@@ -13,6 +14,8 @@ public:
     explicit FontsStep(QWidget *window);
 
     const QList<StepValue> &values() const override;
+    // The page's background colour as step 2 holds it, against which the text's colour is read.
+    void setPageBackground(const QString &colour);
 
 protected:
     void buildControls() override;
@@ -36,8 +39,11 @@ private:
     };
     Group addGroup(const GroupNames &names, QPoint at);
     void loadFonts();
+    void showContrast();
 
     Group m_main;  // txtFColor, cboFont, cboPX
     Group m_link;  // txtHColor, cboHFont, cboHPX
     Group m_linkHover;  // txtHMColor, cboHMFont, cboHMPX
+    QLabel *lblContrast = nullptr;
+    QString m_background;
 };

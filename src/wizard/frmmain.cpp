@@ -89,7 +89,9 @@ void frmMain::setupUi()
     m_titleBody = new TitleBodyStep(this);
     m_fields = new FieldsStep(this);
     m_generation = new GenerationStep(this);
-    m_steps = {new IntroStep(this), m_titleBody, new FontsStep(this), m_fields, m_generation};
+    auto *fonts = new FontsStep(this);
+    m_steps = {new IntroStep(this), m_titleBody, fonts, m_fields, m_generation};
+    connect(m_titleBody, &TitleBodyStep::backgroundColorChanged, fonts, &FontsStep::setPageBackground);
     connect(m_titleBody, &TitleBodyStep::titleChanged, this, &frmMain::setProjectName);
     setupWindowButtons(pictureButtons);
     m_fields->setNavigation({lblBack, lblNext});

@@ -10,21 +10,26 @@
 namespace {
 
 const char *const kIntroTexts[] = {
-    QT_TRANSLATE_NOOP("IntroStep", "Welcome to Quillset!. This program was created with the intention of making things easier "
-                   "for those wishing to have a guestbook for their website, but do not posess the knowledge "
-                   "required to create such."),
-    QT_TRANSLATE_NOOP("IntroStep", "Quillset allows you to not only create your own guestbook, but design it aswell!, better "
-                   "still, you do not need to know ANY HTML or ASP. All you need to use this program, is to know "
-                   "how to use a mouse and keyboard."),
-    QT_TRANSLATE_NOOP("IntroStep", "Once you click Next, Quillset will begin the wizard that will help you design and create "
-                   "your very own guestbook."),
+    QT_TRANSLATE_NOOP("IntroStep",
+                      "Welcome to Quillset!. This program was created with the intention of making things easier "
+                      "for those wishing to have a guestbook for their website, but do not posess the knowledge "
+                      "required to create such."),
+    QT_TRANSLATE_NOOP("IntroStep",
+                      "Quillset allows you to not only create your own guestbook, but design it aswell!, better "
+                      "still, you do not need to know ANY HTML or ASP. All you need to use this program, is to know "
+                      "how to use a mouse and keyboard."),
+    QT_TRANSLATE_NOOP("IntroStep",
+                      "Once you click Next, Quillset will begin the wizard that will help you design and create "
+                      "your very own guestbook."),
     QT_TRANSLATE_NOOP("IntroStep", "Click 'Next >>' to begin creating your guestbook."),
 };
 QString kServerNote()
 {
-    return QCoreApplication::translate("IntroStep", "Note: To use guestbooks created with this program, you MUST have an ASP capable web server (e.g. Internet "
-    "Information Services), and have sufficient permissions to use the FileSystemObject (provided by Microsoft "
-    "Windows Script).");
+    return QCoreApplication::translate(
+        "IntroStep",
+        "Note: To use guestbooks created with this program, you MUST have an ASP capable web server (e.g. Internet "
+        "Information Services), and have sufficient permissions to use the FileSystemObject (provided by Microsoft "
+        "Windows Script).");
 }
 
 }  // namespace

@@ -11,6 +11,13 @@ QWidget *controlOf(const QWidget &frame, const StepValue &value)
     return value.control ? frame.findChild<QWidget *>(QLatin1String(value.control)) : nullptr;
 }
 
+void selectStored(QComboBox &combo, const QString &value)
+{
+    if (combo.findData(value) < 0)
+        combo.addItem(value, value);
+    combo.setCurrentIndex(combo.findData(value));
+}
+
 }  // namespace
 
 QString StepValue::valueIn(const GuestbookProject &project) const
@@ -33,6 +40,7 @@ QString ControlValue(const QWidget &control, ControlKind kind)
     case ControlKind::ComboBox: return static_cast<const QComboBox &>(control).currentText();
     case ControlKind::CheckBox:
         return static_cast<const QCheckBox &>(control).isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    case ControlKind::Choice: return static_cast<const QComboBox &>(control).currentData().toString();
     case ControlKind::Kept: break;
     }
     return QString();
@@ -44,6 +52,7 @@ void SetControlValue(QWidget &control, ControlKind kind, const QString &value)
     case ControlKind::TextBox: static_cast<QLineEdit &>(control).setText(value); break;
     case ControlKind::ComboBox: static_cast<QComboBox &>(control).setEditText(value); break;
     case ControlKind::CheckBox: static_cast<QCheckBox &>(control).setChecked(value == QLatin1String("1")); break;
+    case ControlKind::Choice: selectStored(static_cast<QComboBox &>(control), value); break;
     case ControlKind::Kept: break;
     }
 }

@@ -12,6 +12,9 @@ enum class ControlKind {
     TextBox,  // a line edit's text
     ComboBox,  // an editable combo box's text
     CheckBox,  // a check box, checked for 1
+    // A combo box whose entries carry the stored values; a value it does not know is
+    // added as it is, so that it is kept and the generator names it.
+    Choice,
     Kept,  // no control: the step keeps the value, which one of its dialogs changes
 };
 

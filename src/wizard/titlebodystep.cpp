@@ -4,6 +4,7 @@
 #include "chrome/messageprompt.h"
 #include "chrome/pictures.h"
 #include "chrome/widgetbits.h"
+#include "store/pagechoices.h"
 #include "store/projectstore.h"
 #include "wizard/dialogseams.h"
 #include "wizard/folderbrowser.h"
@@ -21,6 +22,10 @@ QString kBrowsePrompt()
 {
     return QCoreApplication::translate("TitleBodyStep", "Select a folder to save your guestbook to");
 }
+QString modernStyleCaption()
+{
+    return QCoreApplication::translate("TitleBodyStep", "Modern, fits phones and screen readers");
+}
 
 QFont sansSerif(qreal points)
 {
@@ -28,6 +33,20 @@ QFont sansSerif(qreal points)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
+}
+
+// A choice list whose entries carry the stored values.
+QComboBox *addChoices(QWidget *parent, const char *name, const QString &caption,
+                      const QList<QPair<QString, QString>> &choices, int top)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setFont(verdana(8.25));
+    for (const auto &[shown, stored] : choices)
+        combo->addItem(shown, stored);
+    combo->setGeometry(155, top, 335, 22);
+    addText(parent, caption, {12, top + 3, 140, 16})->setBuddy(combo);
+    return combo;
 }
 
 }  // namespace
@@ -42,6 +61,7 @@ void TitleBodyStep::buildControls()
     addText(frame(), tr("This step allows you to set the title and fonts for your guestbook."), {12, 10, 479, 16});
     buildTitleRows();
     buildBodyRows();
+    buildPageRows();
 }
 
 void TitleBodyStep::buildTitleRows()
@@ -98,6 +118,21 @@ void TitleBodyStep::buildBodyRows()
 
     connect(chkBorder, &QCheckBox::stateChanged, this, &TitleBodyStep::chkBorder_Click);
     linkColourSwatch(imgBGcolor, txtBGColor, tr("Background colour"));
+    connect(txtBGColor, &QLineEdit::textChanged, this, &TitleBodyStep::backgroundColorChanged);
+}
+
+void TitleBodyStep::buildPageRows()
+{
+    cboPageStyle = addChoices(frame(), "cboPageStyle", tr("Page st&yle:"),
+                              {{tr("Classic"), kClassicPageStyle}, {modernStyleCaption(), kModernPageStyle}}, 211);
+    QList<QPair<QString, QString>> languages;
+    for (const PageLanguage &language : PageLanguages()) {
+        const bool sameName = language.ownName == language.englishName;
+        languages.append({sameName ? language.englishName
+                                   : language.englishName + QStringLiteral(" (") + language.ownName + QLatin1Char(')'),
+                          language.code});
+    }
+    cboPageLanguage = addChoices(frame(), "cboPageLanguage", tr("&Language of the pages:"), languages, 237);
 }
 
 const QList<StepValue> &TitleBodyStep::values() const
@@ -112,6 +147,8 @@ const QList<StepValue> &TitleBodyStep::values() const
         {"cbotblWidth", K::ComboBox, &P::TBL_Width},
         {"chkBorder", K::CheckBox, nullptr, &P::TBL_Border},
         {"cbotblBorder", K::ComboBox, &P::TBL_Border_Width},
+        {"cboPageStyle", K::Choice, &P::Page_Style},
+        {"cboPageLanguage", K::Choice, &P::Page_Language},
     };
     return values;
 }

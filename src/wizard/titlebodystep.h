@@ -21,6 +21,8 @@ public:
 signals:
     // The user gave the project a new title.
     void titleChanged(const QString &title);
+    // The page background colour as its box holds it.
+    void backgroundColorChanged(const QString &colour);
 
 protected:
     void buildControls() override;
@@ -28,6 +30,7 @@ protected:
 private:
     void buildTitleRows();
     void buildBodyRows();
+    void buildPageRows();
     void chkBorder_Click();
     void lblTitle_Click();
     void lblBrowse_Click();
@@ -42,4 +45,6 @@ private:
     QComboBox *cbotblWidth = nullptr;
     QCheckBox *chkBorder = nullptr;
     QComboBox *cbotblBorder = nullptr;
+    QComboBox *cboPageStyle = nullptr;
+    QComboBox *cboPageLanguage = nullptr;
 };

@@ -22,7 +22,8 @@ QString kNoProjectsMessage()
 }
 QString kNoHelpQuestion()
 {
-    return QCoreApplication::translate("WindowButtons", "Help files not present.\r\n\r\nWould you like to visit the online documentation?");
+    return QCoreApplication::translate(
+        "WindowButtons", "Help files not present.\r\n\r\nWould you like to visit the online documentation?");
 }
 
 void lblLoadExisting_Click(QWidget *window, const std::function<void(const QString &)> &open)
@@ -81,7 +82,8 @@ QList<LabelButton *> WindowButtons::add(QWidget *window)
         void (*click)(QWidget *);
     };
     for (const Picture &p :
-         {Picture{"imgAbout", Pictures::Button::About, QT_TRANSLATE_NOOP("WindowButtons", "About"), 437, imgAbout_Click},
+         {Picture{"imgAbout", Pictures::Button::About, QT_TRANSLATE_NOOP("WindowButtons", "About"), 437,
+                  imgAbout_Click},
           Picture{"imgHelp", Pictures::Button::Help, QT_TRANSLATE_NOOP("WindowButtons", "Help"), 462, imgHelp_Click},
           Picture{"imgExit", Pictures::Button::Exit, QT_TRANSLATE_NOOP("WindowButtons", "Exit"), 487, imgExit_Click}}) {
         const QString tip = QCoreApplication::translate("WindowButtons", p.tip);
@@ -97,8 +99,9 @@ QList<LabelButton *> WindowButtons::add(QWidget *window)
 LabelButton *WindowButtons::addOpenExisting(QWidget *window, std::function<void(const QString &title)> open)
 {
     // "Open Existing" has a rectangle but no hover light.
-    LabelButton *button = addLabelButton(window, "lblLoadExisting", QCoreApplication::translate("WindowButtons", "Open Existing"), verdana(9),
-                                         {8, 343, 110, 20}, false);
+    LabelButton *button =
+        addLabelButton(window, "lblLoadExisting", QCoreApplication::translate("WindowButtons", "Open Existing"),
+                       verdana(9), {8, 343, 110, 20}, false);
     QObject::connect(button, &LabelButton::clicked, window,
                      [window, open = std::move(open)] { lblLoadExisting_Click(window, open); });
     return button;
@@ -107,8 +110,8 @@ LabelButton *WindowButtons::addOpenExisting(QWidget *window, std::function<void(
 LabelButton *WindowButtons::addPreview(QWidget *window, std::function<GuestbookProject()> project)
 {
     // Beside "Open Existing", with the same look.
-    LabelButton *button =
-        addLabelButton(window, "lblPreview", QCoreApplication::translate("WindowButtons", "Preview"), verdana(9), {124, 343, 90, 20}, false);
+    LabelButton *button = addLabelButton(window, "lblPreview", QCoreApplication::translate("WindowButtons", "Preview"),
+                                         verdana(9), {124, 343, 90, 20}, false);
     QObject::connect(button, &LabelButton::clicked, window, [window, project = std::move(project)] { lblPreview_Click(window, project()); });
     return button;
 }

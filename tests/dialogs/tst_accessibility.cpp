@@ -86,8 +86,8 @@ private slots:
         QTest::addColumn<QString>("outcome");
         const QString buttons = " lblBack lblNext lblLoadExisting lblPreview imgAbout imgHelp imgExit ";
         addRow("Tab on 1", 1, "TTTTTS", "lblNext lblLoadExisting imgAbout imgHelp imgExit lblNext imgExit step 1");
-        addRow("Tab on 2", 2, QString(17, 'T') + 'S',
-               "txtBGColor imgBGcolor chkBorder cbotblBorder" + buttons
+        addRow("Tab on 2", 2, QString(19, 'T') + 'S',
+               "txtBGColor imgBGcolor chkBorder cbotblBorder cboPageStyle cboPageLanguage" + buttons
                    + "txtTitle lblTitle txtSaveTo lblBrowse txtBGImage cbotblWidth txtBGColor cbotblWidth step 2");
         addRow("Tab on 3", 3, QString(19, 'T') + 'S',
                "txtFColor imgFColor cboFont cboPX txtHColor imgHColor txtHMColor imgHMColor cboHFont cboHMFont cboHPX "
@@ -207,7 +207,9 @@ private slots:
                QStringList{"imgAbout.name=About", ".role=Window", ".name=Quillset", "lblNext.keys=Alt+N / Alt+N",
                            "lblBack.keys=Alt+B / Alt+B", "lblLoadExisting.keys= / "});
         // Step 2: two "...", palette, border, four boxes, two lists; step 3: three palettes, three boxes, six lists.
-        addRow("step 2", "step 2", 17, QStringList{"txtTitle.name=Guestbook Title:"});
+        addRow("step 2", "step 2", 19,
+               QStringList{"txtTitle.name=Guestbook Title:", "cboPageStyle.name=Page style:",
+                           "cboPageLanguage.name=Language of the pages:"});
         addRow("step 3", "step 3", 19,
                QStringList{"imgHMColor.name=Link colour under the pointer: red, #ff0000",
                            "txtFColor.description=Text colour: black, #000000",
@@ -315,7 +317,7 @@ private slots:
         };
         QCOMPARE(keys("ESSSSS"), "lblTitle");  // step 2, the focus in the background colour, back to the title's "..."
         keys("E", "Club news");
-        QCOMPARE(keys("TTTTTTTTTTESSSSSSETTT"), "lblNewField");  // Next: step 3, Next: step 4, past the list
+        QCOMPARE(keys("TTTTTTTTTTTTESSSSSSETTT"), "lblNewField");  // Next: step 3, Next: step 4, past the list
         keys("ESSSHDF", "Town");  // add Town; the list, its second row (E-mail), the menu
         QVERIFY(QTest::qWaitForWindowActive(shownFieldMenu()));  // the menu has the keyboard
         pressKeys(shownFieldMenu(), "DE");  // Delete Field

@@ -150,6 +150,63 @@ private Q_SLOTS:
                                   "<br/><br/>\r\n</body>\r\n</html>\r\n"));
     }
 
+    // The pages in another language say nothing in English, whatever options they carry; a language that the page
+    // code page cannot hold is refused before anything is written.
+    void pagesInTheOwnersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("codePage");
+        QTest::addColumn<QStringList>("shown");  // texts the pages hold; empty: refused
+        QTest::newRow("German") << "de"
+                                << "windows-1252"
+                                << QStringList{"Ins G\u00e4stebuch eintragen", "G\u00e4stebuch ansehen",
+                                               "\u00c4ltere Eintr\u00e4ge", "Fehler: Bitte warten Sie einen Moment",
+                                               "Datum : "};
+        QTest::newRow("French") << "fr"
+                                << "windows-1252"
+                                << QStringList{"Signer mon livre d'or", "Merci, votre message appara\u00eetra",
+                                               "Date : "};
+        QTest::newRow("Russian") << "ru"
+                                 << "windows-1251"
+                                 << QStringList{"\u0421\u043f\u0430\u0441\u0438\u0431\u043e",
+                                                "\u0414\u0430\u0442\u0430 : "};
+        QTest::newRow("Japanese") << "ja"
+                                  << "utf-8"
+                                  << QStringList{"\u30b2\u30b9\u30c8\u30d6\u30c3\u30af\u3092\u898b\u308b",
+                                                 "\u65e5\u4ed8 : "};
+        QTest::newRow("Japanese in windows-1252") << "ja"
+                                                  << "windows-1252" << QStringList{};
+    }
+    void pagesInTheOwnersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, codePage);
+        QFETCH(QStringList, shown);
+        Run run;
+        SaveINISetting("Settings", "PageCodePage", codePage);
+        GuestbookProject project = defaultProject(run.out());
+        project.Page_Language = language;
+        project.Spam_Guard = 1, project.Max_Entry_Length = "500", project.Entries_Per_Page = "5";
+        project.Owner_Password = "sha256:" + QString(32, '1') + ":" + QString(64, '2'), project.Moderate_Entries = 1;
+        const GenerationOutcome outcome = run(project);
+        QCOMPARE(outcome.succeeded, !shown.isEmpty());
+        if (shown.isEmpty()) {
+            QVERIFY(outcome.errorText.startsWith("Page language \"ja\" cannot be used in a page: in its text"));
+            QVERIFY(!QDir(run.out() + "My_Guestbook").exists());
+            return;
+        }
+        QString pages;
+        for (const QString &page : kPages)
+            pages += QStringDecoder(qPrintable(codePage)).decode(readBytes(run.out() + "My_Guestbook" + kSep + page));
+        for (const QString &text : shown)
+            QVERIFY2(pages.contains(text), qPrintable(text));
+        // The design's English texts, typed; French writes "Date" too.
+        for (const char *english :
+             {"Sign my guestbook", "View Guestbook", "Sign Guestbook", "invalid length", "Thankyou", "Thank you",
+              "has expired", "wait a moment", "web addresses", "too long", "Newer entries", "Older entries", "Date : "})
+            QVERIFY2(!pages.contains(english) || (language == "fr" && QLatin1String(english) == "Date : "), english);
+    }
+
     // A first run makes the folder and every file, and the owner page with its deleted entries and journal, and
     // pending.txt, with their options; a second one, without the password, reuses the folder, replaces the pages,
     // takes the owner page away and keeps the entries and pending.txt.

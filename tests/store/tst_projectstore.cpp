@@ -89,6 +89,48 @@ private Q_SLOTS:
         QCOMPARE(LoadProject("Hand"), hand);
     }
 
+    // The page style and language are written once chosen (and then kept), never for a project that has always
+    // had the defaults; a value the program does not know loads as it is and is refused for the pages.
+    void pageChoicesWrittenOnceChosen_data()
+    {
+        QTest::addColumn<QStringList>("saves");  // style and language of each save in turn
+        QTest::addColumn<QByteArray>("lines");  // the section's page keys after them
+        QTest::newRow("defaults") << QStringList{"Classic en", "Classic en"} << QByteArray();
+        QTest::newRow("modern") << QStringList{"Modern en"} << QByteArray("Page_Style=Modern\r\n");
+        QTest::newRow("German") << QStringList{"Classic de"} << QByteArray("Page_Language=de\r\n");
+        QTest::newRow("both, then back") << QStringList{"Modern ja", "Classic en"}
+                                         << QByteArray("Page_Style=Classic\r\nPage_Language=en\r\n");
+    }
+    void pageChoicesWrittenOnceChosen()
+    {
+        QFETCH(QStringList, saves);
+        QFETCH(QByteArray, lines);
+        TestProgramFolder folder;
+        GuestbookProject p = GuestbookProject::startupDefaults();
+        p.Project_Title = "Club";
+        for (const QString &save : saves) {
+            p.Page_Style = save.section(' ', 0, 0), p.Page_Language = save.section(' ', 1, 1);
+            SaveProject("Club", p);
+            QCOMPARE(LoadProject("Club"), p);
+        }
+        QByteArray stored;
+        for (const QByteArray &line : readBytes(SettingsFilePath()).split('\n'))
+            stored += line.startsWith("Page_") ? line + '\n' : QByteArray();
+        QCOMPARE(stored, lines);
+    }
+    void unknownPageChoicesLoadAsStored()
+    {
+        TestProgramFolder folder;
+        writeBytes(SettingsFilePath(),
+                   "[Club]\r\nProject_Path=/srv/\r\nPage_Style=Fancy\r\nPage_Language=\r\n"
+                   "FLD_Names=, Name\r\nFLD_Name=Name, Text, 40, \r\n");
+        const GuestbookProject p = LoadProject("Club");
+        QCOMPARE(p.Page_Style, QStringLiteral("Fancy"));
+        QCOMPARE(p.Page_Language, QStringLiteral("en"));
+        QCOMPARE(PageValuesProblem(p, PageCodePage(kDefaultPageCodePage)),
+                 QStringLiteral("Page style \"Fancy\" cannot be used in a page: it is neither Classic nor Modern"));
+    }
+
     static GuestbookProject withProtection(GuestbookProject p)
     {
         p.Spam_Guard = 1, p.Max_Entry_Length = "500", p.Entries_Per_Page = "20", p.Moderate_Entries = 1;
@@ -109,6 +151,8 @@ private Q_SLOTS:
         p.Project_Title = "Empty", p.BG_Image.clear(), p.Fields.clear();
         QTest::newRow("no fields") << p;
         QTest::newRow("protection on") << withProtection(p);
+        p.Page_Style = "Modern", p.Page_Language = "zh";
+        QTest::newRow("modern, Chinese") << p;
         p.Publish_Protocol = "ftps", p.Publish_Host = "ftp.example.org", p.Publish_Port = "2121";
         p.Publish_User = "club", p.Publish_Folder = "/htdocs/guest book", p.Site_Address = "https://example.org/gb/";
         QTest::newRow("published") << p;

@@ -138,9 +138,10 @@ private slots:
                L{kView, "lblServerNeeds=The web server must let the pages write to guestbook.txt.", kStep5});
         // Every protection option on: the whole line on what is on; once written, the owner
         // page and what the server must allow, until the options change.
-        addRow("Finish, protected", "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=pw-1234567|"
-                                    "txtConfirm=pw-1234567|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
-                                    "?+lblServerNeeds|?lblServerNeeds|@lblProtection|lblOK|@|?+lblServerNeeds",
+        addRow("Finish, protected",
+               "5|@lblProtection|chkSpamGuard|txtMaxLength=500|txtPerPage=20|txtPassword=pw-1234567|"
+               "txtConfirm=pw-1234567|chkModerate|lblOK|@|?+lblProtectionState|?+lblServerNeeds|no|N|5|"
+               "?+lblServerNeeds|?lblServerNeeds|@lblProtection|lblOK|@|?+lblServerNeeds",
                L{"+lblProtectionState=shown", "+lblServerNeeds=hidden", kView, "+lblServerNeeds=shown",
                  "lblServerNeeds=Owner page: owner.asp (not linked). The web server must let the pages "
                  "write to guestbook.txt, pending.txt, usedforms.txt, deleted.txt and journal.txt.",
@@ -198,6 +199,14 @@ private slots:
                "picker=00CCFF|2|imgBGcolor|?txtBGColor|picker=0A0B0C|3|imgHMColor|?txtHMColor|"
                "picker=-1|imgFColor|?txtFColor",
                L{"picker", "txtBGColor=#ffcc00", "picker", "txtHMColor=#0c0b0a", "picker", "txtFColor=#000000",
+                 kStep3});
+        // Text and background colours hard to read are pointed out on step 3, as either changes; nothing is refused.
+        const QString hard = "lblContrast=Hard to read: the text colour on the background colour has a contrast of "
+                             "%1:1; at least 4.5:1 is advised.";
+        addRow("contrast warning",
+               "N|txtBGColor=#666666|N|?+lblContrast|?lblContrast|txtFColor=#ffffff|?+lblContrast|B|"
+               "txtBGColor=#FFFFFF|N|?lblContrast|txtBGColor=black|?+lblContrast",
+               L{"+lblContrast=shown", hard.arg("3.6"), "+lblContrast=hidden", hard.arg("1.0"), "+lblContrast=hidden",
                  kStep3});
         // The face lists start with the web-safe families, Verdana first; a face that is not
         // installed stays as the project has it.
@@ -265,6 +274,12 @@ private slots:
             for (int step = 1; step <= 5; ++step)
                 QTest::addRow("%s, built to step %d", qPrintable(design), step)
                     << goldenProject(design, "/srv/books/") << step;
+        // The page style and language, and a value the lists do not know, which is kept as it was.
+        GuestbookProject modern = goldenProject("western", "/srv/books/");
+        modern.Page_Style = "Modern", modern.Page_Language = "ja";
+        QTest::newRow("modern, Japanese") << modern << 2;
+        modern.Page_Style = "Fancy", modern.Page_Language = "xx";
+        QTest::newRow("unknown style and language") << modern << 5;
     }
 
     void roundTrip()
@@ -290,14 +305,24 @@ private slots:
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("shown");  // empty: the key's name
+        QTest::addColumn<QString>("change");  // empty: "changed" typed
+        QTest::addColumn<QString>("stored");  // the key's value after the change
         const auto add = [](const char *step, const QString &rows) {
             for (const QString &row : rows.split(' '))
-                QTest::addRow("%s", qPrintable(row)) << QString(step) << row.section('=', 0, 0) << row.section('=', 1);
+                QTest::addRow("%s", qPrintable(row))
+                    << QString(step) << row.section('=', 0, 0) << row.section('=', 1) << "" << "" << "changed";
         };
         add("2", "txtTitle=Project_Title txtSaveTo=Project_Path txtBGImage=BG_Image txtBGColor=BG_Color "
-                 "cbotblWidth=TBL_Width chkBorder=TBL_Border cbotblBorder=TBL_Border_Width");
+                 "cbotblWidth=TBL_Width cbotblBorder=TBL_Border_Width");
         add("3", "txtFColor=M_FColor cboFont=M_FFace cboPX=M_FSize txtHColor=H_FColor cboHFont=H_FFace "
                  "cboHPX=H_FSize txtHMColor=HM_FColor cboHMFont=HM_FFace cboHMPX=HM_FSize");
+        QTest::addRow("chkBorder") << "2" << "chkBorder" << "TBL_Border" << "Yes" << "chkBorder" << "0";
+        // A choice the list does not know is shown as it is stored, and kept.
+        QTest::addRow("cboPageStyle") << "2" << "cboPageStyle" << "Page_Style" << ""
+                                      << "cboPageStyle=Classic" << "Classic";
+        QTest::addRow("cboPageLanguage") << "2" << "cboPageLanguage" << "Page_Language" << ""
+                                         << "cboPageLanguage=English" << "en";
     }
 
     void controlsCarryTheirKeys()
@@ -305,17 +330,19 @@ private slots:
         QFETCH(QString, step);
         QFETCH(QString, control);
         QFETCH(QString, key);
+        QFETCH(QString, shown);
+        QFETCH(QString, change);
+        QFETCH(QString, stored);
         WindowFixture f({}, false);
         GuestbookProject design = GuestbookProject::startupDefaults();
         for (const ProjectKey &each : ProjectKeys())
             each.setIn(design, each.text ? QString(each.key) : "1");
         f.window().showProject(design);
-        const bool box = control == "chkBorder";  // shown as Yes or No; a click turns it off
-        const QStringList seen = f.play(step + "|?" + control + '|' + control + (box ? "" : "=changed"));
-        QCOMPARE(seen, QStringList{control + '=' + (box ? "Yes" : key)});
+        const QStringList seen = f.play(step + "|?" + control + '|' + (change.isEmpty() ? control + "=changed" : change));
+        QCOMPARE(seen, QStringList{control + '=' + (shown.isEmpty() ? key : shown)});
         const auto row = std::find_if(ProjectKeys().begin(), ProjectKeys().end(),
                                       [&](const ProjectKey &each) { return each.key == key; });
-        QCOMPARE(row->valueIn(f.window().readProject()), box ? "0" : "changed");
+        QCOMPARE(row->valueIn(f.window().readProject()), stored);
     }
 
     // Another button than the left moves the window by hand while it is held; once it is up
@@ -417,10 +444,12 @@ private slots:
 
         QApplication::setWindowIcon(QIcon());
         QStringList seen;  // at the first paint: the icon's sizes, and whether the copy is there
-        QCOMPARE(runProgramUntilFirstFrame([&](QWidget *) {
-                     seen << QString::number(QApplication::windowIcon().availableSizes().size())
-                          << (QFileInfo::exists(copy) ? "copy" : "no copy");
-                 }, 1500),  // the sweep starts a second after the first frame
+        QCOMPARE(runProgramUntilFirstFrame(
+                     [&](QWidget *) {
+                         seen << QString::number(QApplication::windowIcon().availableSizes().size())
+                              << (QFileInfo::exists(copy) ? "copy" : "no copy");
+                     },
+                     1500),  // the sweep starts a second after the first frame
                  0);
         QCOMPARE(seen, (QStringList{"0", "copy"}));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
@@ -451,8 +480,8 @@ private slots:
                                                         "Abrir existente",
                                                         "? YesNoCancel: ¿Desea guardar antes la configuración de "
                                                         "su libro de visitas?"};
-        QTest::newRow("English") << "en_GB" << QStringList{"Step 1: Introduction", "<< Back", "Next >>",
-                                                           "Open Existing", kSave};
+        QTest::newRow("English") << "en_GB"
+                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing", kSave};
     }
     void windowInTheLocalesLanguage()
     {
@@ -488,7 +517,8 @@ private slots:
     void translationsComplete()
     {
         QFETCH(QString, language);
-        const QByteArray source = readBytes(QString(QUILLSET_TEST_DATA "/../../translations/quillset_%1.ts").arg(language));
+        const QByteArray source =
+            readBytes(QString(QUILLSET_TEST_DATA "/../../translations/quillset_%1.ts").arg(language));
         QVERIFY(source.count("<message>") > 100);
         QCOMPARE(source.count("<translation>"), source.count("<message>"));
         QCOMPARE(source.count("type=\"unfinished\""), 0);

@@ -1,0 +1,452 @@
+#include "generator/modernpages.h"
+
+#include "generator/entryscript.h"
+#include "generator/fontstacks.h"
+#include "generator/protection.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QChar kQuote = QLatin1Char('"');
+
+// The first lines of every Modern page: the server reads it as UTF-8 and says so.
+const char *const kPageOpening = R"vbs(<%@ CodePage=65001 %>
+<%Response.CharSet = "utf-8"%>
+)vbs";
+
+// The data files' format. A Classic site wrote guestbook.txt in the server's 8-bit
+// code page; a Modern one holds every character in the file object's Unicode
+// format (UTF-16 behind a byte order mark). Readers take either; the first write
+// converts an 8-bit file through a copy, so that a stop at any point leaves the
+// entries in guestbook.txt or in its ".old" copy, which the next write puts back.
+const char *const kUnicodeFiles = R"vbs(<%
+' -1 for the file object's Unicode format, 0 for the server's code page.
+Function QsFileFormat(path)
+    Dim files, stream, start
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    QsFileFormat = -1
+    If Not files.FileExists(path) Then Exit Function
+    If files.GetFile(path).Size < 2 Then Exit Function
+    Set stream = files.OpenTextFile(path, 1, False, 0)
+    start = stream.Read(2)
+    stream.Close
+    If Asc(Left(start, 1)) <> 255 Or Asc(Mid(start, 2, 1)) <> 254 Then QsFileFormat = 0
+End Function
+' Makes the file one in the Unicode format, keeping what it holds.
+Sub QsMakeUnicode(path)
+    Dim files, source, target, text
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    If Not files.FileExists(path) And files.FileExists(path & ".old") Then files.MoveFile path & ".old", path
+    If Not files.FileExists(path) Then
+        files.CreateTextFile(path, False, True).Close
+        Exit Sub
+    End If
+    If files.GetFile(path).Size = 0 Then
+        files.CreateTextFile(path, True, True).Close
+        Exit Sub
+    End If
+    If QsFileFormat(path) = -1 Then Exit Sub
+    Set source = files.OpenTextFile(path, 1, False, 0)
+    text = source.ReadAll
+    source.Close
+    Set target = files.CreateTextFile(path & ".tmp", True, True)
+    target.Write text
+    target.Close
+    If files.FileExists(path & ".old") Then files.DeleteFile path & ".old"
+    files.MoveFile path, path & ".old"
+    files.MoveFile path & ".tmp", path
+    files.DeleteFile path & ".old"
+End Sub
+' The lines of a data file in either format; none when it is missing or empty.
+Function QsDataLines(path)
+    Dim files, stream, lines, count
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    QsDataLines = Array()
+    If Not files.FileExists(path) Then
+        If Not files.FileExists(path & ".old") Then Exit Function
+        path = path & ".old"
+    End If
+    If files.GetFile(path).Size = 0 Then Exit Function
+    Set stream = files.OpenTextFile(path, 1, False, QsFileFormat(path))
+    ReDim lines(63)
+    count = 0
+    Do While Not stream.AtEndOfStream
+        If count > UBound(lines) Then ReDim Preserve lines(2 * count)
+        lines(count) = stream.ReadLine
+        count = count + 1
+    Loop
+    stream.Close
+    If count = 0 Then Exit Function
+    ReDim Preserve lines(count - 1)
+    QsDataLines = lines
+End Function
+' An item's value: what follows its name and " : ".
+Function QsItemValue(item)
+    QsItemValue = item
+    If InStr(item, " : ") > 0 Then QsItemValue = Mid(item, InStr(item, " : ") + 3)
+End Function
+Function QsShown(text)
+    QsShown = Replace(Server.HTMLEncode(text), "%RETURN%", "<br>")
+End Function
+%>)vbs";
+
+// The view page's entries, newest first, as articles: the first field's value and
+// the date in the header, the other items below. QsSize 0: all on one page.
+const char *const kReader = R"vbs(<%
+   Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber, QsSize
+   Lines = QsDataLines(Server.MapPath("%DATA%"))
+   LineCount = UBound(Lines) + 1
+   QsSize = %SIZE%
+   If QsSize = 0 Then QsSize = LineCount + 1
+   QsPages = Int((LineCount + QsSize - 1) / QsSize)
+   If QsPages < 1 Then QsPages = 1
+   Set QsNumber = New RegExp
+   QsNumber.Pattern = "^[0-9]+$"
+   QsPage = 1
+   If QsNumber.Test(Request.QueryString("page") & "") Then
+       QsPage = QsPages
+       If Len(Request.QueryString("page")) < 10 Then QsPage = CLng(Request.QueryString("page"))
+   End If
+   If QsPage < 1 Then QsPage = 1
+   If QsPage > QsPages Then QsPage = QsPages
+   QsFirst = LineCount - 1 - (QsPage - 1) * QsSize
+   QsLast = QsFirst - QsSize + 1
+   If QsLast < 0 Then QsLast = 0
+   For y = QsFirst To QsLast Step -1
+       ThisLine = Split(Lines(y), "%SEPARATOR%")
+       If UBound(ThisLine) < 0 Then ThisLine = Array("")
+       Response.Write "<article><header>"
+       If UBound(ThisLine) >= 1 Then Response.Write "<h2>" & QsShown(QsItemValue(ThisLine(UBound(ThisLine) - 1))) & "</h2>"
+       Response.Write "<p>" & QsShown(QsItemValue(ThisLine(UBound(ThisLine)))) & "</p></header>"
+       For x = UBound(ThisLine) - 2 To 0 Step -1
+           Response.Write "<p>" & QsShown(ThisLine(x)) & "</p>"
+       Next
+       Response.Write "</article>" & vbCrLf
+   Next
+%>
+<%If QsPages > 1 Then%><nav aria-label="%PAGES%"><ul>
+<%If QsPage > 1 Then%><li><a href="%VIEW%?page=<%=QsPage - 1%>">%NEWER%</a></li><%End If%>
+<%If QsPage < QsPages Then%><li><a href="%VIEW%?page=<%=QsPage + 1%>">%OLDER%</a></li><%End If%>
+</ul></nav><%End If%>)vbs";
+
+bool isWholeNumber(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    return digits.match(text).hasMatch();
+}
+
+bool isColour(const QString &text)
+{
+    static const QRegularExpression colour(QStringLiteral("^#[0-9a-fA-F]{6}$"));
+    return colour.match(text).hasMatch();
+}
+
+// "property: value;" when the value suits the property, else nothing: a design value
+// that is not CSS is left out rather than written as an error.
+QString declaration(const char *property, const QString &value, bool fits)
+{
+    return fits ? QStringLiteral(" ") + QLatin1String(property) + QStringLiteral(": ") + value + QLatin1Char(';')
+                : QString();
+}
+
+// A web-safe face with its stand-ins and generic family (its names are plain CSS words);
+// any other face quoted, with sans-serif behind it.
+QString fontFamilies(const QString &face)
+{
+    const QString stack = FontStack(face);
+    if (stack != face)
+        return stack;
+    QString quotedFace = face;
+    quotedFace.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(kQuote, QStringLiteral("\\\""));
+    return kQuote + quotedFace + QStringLiteral("\", sans-serif");
+}
+
+QString fontDeclarations(const QString &face, const QString &size, const QString &colour)
+{
+    return declaration("font-family", fontFamilies(face), !face.isEmpty())
+        + declaration("font-size", size + QStringLiteral("px"), isWholeNumber(size))
+        + declaration("color", colour.toLower(), isColour(colour));
+}
+
+bool hasImage(const GuestbookProject &p)
+{
+    return !p.BG_Image.isEmpty() && p.BG_Image.toLower() != QLatin1String("none");
+}
+
+QString rule(const QString &selector, const QString &declarations)
+{
+    return selector + QStringLiteral(" {") + declarations + QStringLiteral(" }");
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString withPageTexts(QString text, const PageTexts &texts)
+{
+    return text.replace(QStringLiteral("%PAGES%"), texts.text(PageText::PagesOfEntries))
+        .replace(QStringLiteral("%NEWER%"), texts.text(PageText::NewerEntries))
+        .replace(QStringLiteral("%OLDER%"), texts.text(PageText::OlderEntries));
+}
+
+// The head and the start of the body, up to the heading.
+QString pageStart(const GuestbookProject &p)
+{
+    const QString title = escaped(p.Project_Title);
+    const QStringList lines = {
+        QStringLiteral("<!DOCTYPE html>"),
+        QStringLiteral("<html lang=\"") + p.Page_Language + QStringLiteral("\">"),
+        QStringLiteral("<head>"),
+        QStringLiteral("<meta charset=\"utf-8\">"),
+        QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"),
+        QStringLiteral("<meta name=\"color-scheme\" content=\"") + ModernColorScheme(p.BG_Color)
+            + QStringLiteral("\">"),
+        QStringLiteral("<title>") + title + QStringLiteral("</title>"),
+        QStringLiteral("<style>"),
+        BuildModernStyleSheet(p),
+        QStringLiteral("</style>"),
+        QStringLiteral("</head>"),
+        QStringLiteral("<body>"),
+        QStringLiteral("<main>"),
+        QStringLiteral("<h1>") + title + QStringLiteral("</h1>"),
+    };
+    return lines.join(kCrLf) + kCrLf;
+}
+
+QString pageEnd(const QString &link, const QString &caption)
+{
+    return QStringLiteral("<p class=\"links\"><a href=\"") + link + QStringLiteral("\">") + caption
+        + QStringLiteral("</a></p>") + kCrLf + QStringLiteral("</main>") + kCrLf + QStringLiteral("</body>") + kCrLf
+        + QStringLiteral("</html>") + kCrLf;
+}
+
+QString alert(const QString &condition, const QString &text)
+{
+    return QStringLiteral("<%if ") + condition + QStringLiteral(" then%><p class=\"alert\" role=\"alert\">") + text
+        + QStringLiteral("</p><%end if%>") + kCrLf;
+}
+
+// The banners by the error a post was sent back with; texts outside the script.
+QString banners(const GuestbookProject &p, const PageTexts &texts)
+{
+    if (!IsProtected(p))
+        return alert(QStringLiteral("request.querystring(\"err\") <> \"\""), texts.text(PageText::InvalidLength));
+    const QList<QPair<QString, PageText>> named = {{QStringLiteral("expired"), PageText::Expired},
+                                                   {QStringLiteral("wait"), PageText::Wait},
+                                                   {QStringLiteral("links"), PageText::TooManyLinks},
+                                                   {QStringLiteral("long"), PageText::TooLong}};
+    QString block = QStringLiteral("<%QsError = request.querystring(\"err\") & \"\"%>") + kCrLf;
+    QString other = QStringLiteral("QsError <> \"\"");
+    for (const auto &[code, text] : named) {
+        block += alert(QStringLiteral("QsError = \"") + code + kQuote, texts.text(text));
+        other += QStringLiteral(" And QsError <> \"") + code + kQuote;
+    }
+    block += alert(other, texts.text(PageText::InvalidLength));
+    return block.replace(QStringLiteral("%LIMIT%"), QString::number(EntryLengthLimit(p)));
+}
+
+QString fieldRow(const GuestbookField &field, int limit)
+{
+    const QString name = FieldControlName(field);
+    const QString length = limit > 0 ? QStringLiteral(" maxlength=\"%1\"").arg(limit) : QString();
+    const QString label = QStringLiteral("<div class=\"field\"><label for=\"") + name + QStringLiteral("\">")
+        + escaped(field.FieldName) + QStringLiteral("</label>") + kCrLf;
+    const QString named = QStringLiteral(" id=\"") + name + QStringLiteral("\" name=\"") + name + kQuote + length;
+    if (IsTextareaField(field)) {
+        const QString rows = isWholeNumber(field.Rows) && field.Rows.toInt() > 0
+            ? QStringLiteral(" rows=\"") + field.Rows + kQuote
+            : QString();
+        return label + QStringLiteral("<textarea") + named + rows + QStringLiteral("></textarea></div>") + kCrLf;
+    }
+    return label + QStringLiteral("<input type=\"text\"") + named + QStringLiteral("></div>") + kCrLf;
+}
+
+QString signForm(const GuestbookProject &p, const ModernParts &parts, const PageTexts &texts)
+{
+    QString form = QStringLiteral("<form class=\"sheet\" action=\"") + parts.links.entryScript
+        + QStringLiteral("\" method=\"post\">") + kCrLf;
+    if (!parts.secret.isEmpty())
+        form += BuildProtectedSignFields(p, parts.secret) + kCrLf;
+    for (const GuestbookField &field : p.Fields)
+        form += fieldRow(field, EntryLengthLimit(p));
+    return form + QStringLiteral("<div class=\"field\"><button type=\"submit\" name=\"btnSubmit\">")
+        + texts.text(PageText::SignButton) + QStringLiteral("</button></div>") + kCrLf + QStringLiteral("</form>")
+        + kCrLf;
+}
+
+// The posted values, encoded, beside their fields' names.
+QString thankYou(const GuestbookProject &p, const PageTexts &texts)
+{
+    QString list = QStringLiteral("<dl class=\"sheet\">") + kCrLf;
+    for (int i = 1; i <= p.Fields.size(); ++i)
+        list += QStringLiteral("<dt>") + escaped(p.Fields.at(i - 1).FieldName)
+            + QStringLiteral("</dt><dd><%=Server.HTMLEncode(strFld") + QString::number(i) + QStringLiteral(")%></dd>")
+            + kCrLf;
+    const PageText thanks = HoldsEntries(p) ? PageText::ThanksHeld : PageText::Thanks;
+    return list + QStringLiteral("</dl>") + kCrLf + QStringLiteral("<p class=\"thanks\">") + texts.text(thanks)
+        + QStringLiteral("</p>") + kCrLf;
+}
+
+// Channel of a colour as its contribution to relative luminance.
+double channel(int value)
+{
+    const double c = value / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// Relative luminance of "#rrggbb".
+double luminance(const QString &colour)
+{
+    const auto part = [&colour](int at) { return channel(colour.mid(at, 2).toInt(nullptr, 16)); };
+    return 0.2126 * part(1) + 0.7152 * part(3) + 0.0722 * part(5);
+}
+
+}  // namespace
+
+QString ModernColorScheme(const QString &backgroundColour)
+{
+    return isColour(backgroundColour) && luminance(backgroundColour) < 0.18 ? QStringLiteral("dark")
+                                                                            : QStringLiteral("light");
+}
+
+double ContrastRatio(const QString &first, const QString &second)
+{
+    if (!isColour(first) || !isColour(second))
+        return 0;
+    const double a = luminance(first), b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QString BuildModernStyleSheet(const GuestbookProject &p)
+{
+    const QString text = isColour(p.M_FColor) ? p.M_FColor.toLower() : QStringLiteral("currentColor");
+    const QString background = declaration("background-color", p.BG_Color.toLower(), isColour(p.BG_Color));
+    const QString image =
+        declaration("background-image", QStringLiteral("url(\"") + p.BG_Image + QStringLiteral("\")"), hasImage(p));
+    const QString border = p.TBL_Border == 1 && isWholeNumber(p.TBL_Border_Width)
+        ? QStringLiteral(" border: %1px solid %2;").arg(p.TBL_Border_Width, text)
+        : QString();
+    static const QRegularExpression percent(QStringLiteral("^[0-9]{1,3}%$"));
+    const QString width = declaration("width", p.TBL_Width, percent.match(p.TBL_Width).hasMatch());
+    const QString focus = QStringLiteral(" outline: 3px solid %1; outline-offset: 2px;").arg(text);
+    const QStringList rules = {
+        rule(QStringLiteral(":root"),
+             QStringLiteral(" color-scheme: ") + ModernColorScheme(p.BG_Color) + QLatin1Char(';')),
+        rule(QStringLiteral("*"), QStringLiteral(" box-sizing: border-box;")),
+        rule(QStringLiteral("body"),
+             QStringLiteral(" margin: 0; padding: 1rem; line-height: 1.5;"
+                            " overflow-wrap: anywhere;")
+                 + background + image + fontDeclarations(p.M_FFace, p.M_FSize, p.M_FColor)),
+        rule(QStringLiteral("h1"), QStringLiteral(" font-size: 23px; font-weight: normal; text-align: center;")),
+        rule(QStringLiteral("a:link, a:visited"),
+             fontDeclarations(p.H_FFace, p.H_FSize, p.H_FColor) + QStringLiteral(" text-decoration: underline;")),
+        rule(QStringLiteral("a:hover"), fontDeclarations(p.HM_FFace, p.HM_FSize, p.HM_FColor)),
+        rule(QStringLiteral("a:focus, input:focus, textarea:focus, button:focus"), focus),
+        rule(QStringLiteral(".sheet"), QStringLiteral(" margin: 0 auto; padding: 0.5rem;") + width + border),
+        rule(QStringLiteral(".field"), QStringLiteral(" margin: 0 0 0.75rem;")),
+        rule(QStringLiteral("label, dt"), QStringLiteral(" display: block; font-weight: bold;")),
+        rule(QStringLiteral("dd"), QStringLiteral(" margin: 0 0 0.5rem;")),
+        rule(QStringLiteral("input, textarea, button"),
+             QStringLiteral(" font: inherit; color: inherit; background-color: transparent; border: 1px solid %1;"
+                            " padding: 0.25rem;")
+                 .arg(text)),
+        rule(QStringLiteral("input, textarea"), QStringLiteral(" width: 100%;")),
+        rule(QStringLiteral("button"), QStringLiteral(" padding: 0.25rem 1rem; cursor: pointer;")),
+        rule(QStringLiteral(".alert"),
+             QStringLiteral(" border-left: 6px solid #c00000; padding: 0.5rem; font-weight: bold;") + width
+                 + QStringLiteral(" margin: 0 auto 1rem;")),
+        rule(QStringLiteral(".links, .thanks"), QStringLiteral(" text-align: center;")),
+        rule(QStringLiteral("article"),
+             QStringLiteral(" margin: 0 auto 1rem; padding: 0.5rem;") + width
+                 + (border.isEmpty() ? QStringLiteral(" border-bottom: 1px solid %1;").arg(text) : border)),
+        rule(QStringLiteral("article h2"), QStringLiteral(" font-size: inherit; margin: 0;")),
+        rule(QStringLiteral("article p"), QStringLiteral(" margin: 0;")),
+        rule(QStringLiteral("nav ul"),
+             QStringLiteral(" list-style: none; margin: 1rem 0; padding: 0; display: flex;"
+                            " flex-wrap: wrap; gap: 1rem; justify-content: center;")),
+        QStringLiteral("@media (max-width: 599px) {")
+            + rule(QStringLiteral(" body"), QStringLiteral(" padding: 0.5rem;"))
+            + rule(QStringLiteral(" .sheet, .alert, article"), QStringLiteral(" width: auto;")) + QStringLiteral(" }"),
+    };
+    return rules.join(kCrLf);
+}
+
+QString BuildModernSignPage(const GuestbookProject &p, const ModernParts &parts)
+{
+    const PageTexts texts(p.Page_Language);
+    if (parts.preview)
+        return pageStart(p) + signForm(p, parts, texts) + pageEnd(parts.links.viewPage, texts.text(PageText::ViewLink));
+    const QString functions = parts.secret.isEmpty() || p.Spam_Guard != 1 ? QString() : BuildScriptFunctions() + kCrLf;
+    return ScriptText(kPageOpening) + functions + pageStart(p) + banners(p, texts) + signForm(p, parts, texts)
+        + pageEnd(parts.links.viewPage, texts.text(PageText::ViewLink));
+}
+
+QString BuildDataFileFunctions()
+{
+    return WithPageNames(ScriptText(kUnicodeFiles));
+}
+
+QString BuildModernEntryScript(const GuestbookProject &p, const ModernParts &parts)
+{
+    const PageTexts texts(p.Page_Language);
+    const QString checks = IsProtected(p)
+        ? BuildProtectedChecks(p, parts.secret, BuildRequiredChecks(p.Fields, QStringLiteral("Not QsRobot And ")))
+        : QStringLiteral("   QsRobot = False") + kCrLf + BuildRequiredChecks(p.Fields, QString());
+    // The protection's store block, writing the data file in the Unicode format.
+    const QString classicOpen =
+        QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)");
+    const QString store =
+        BuildProtectedStoreBlock(p, BuildEntryLine(p.Fields, QStringLiteral("Date"), TypedSeparator::Changed))
+            .replace(classicOpen,
+                     QStringLiteral("   QsMakeUnicode GuestBookFile") + kCrLf + classicOpen.chopped(1)
+                         + QStringLiteral(", -1)"));
+    const QString usedForms = p.Spam_Guard == 1 ? BuildUsedFormsFunction() + kCrLf : QString();
+    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + usedForms + BuildDataFileFunctions() + kCrLf
+        + BuildScriptOpening() + BuildAssignments(p.Fields) + kCrLf + checks + store + pageStart(p) + thankYou(p, texts)
+        + pageEnd(kViewPageName, texts.text(PageText::ViewLink));
+}
+
+QString BuildModernViewPage(const GuestbookProject &p, const ModernParts &parts)
+{
+    const PageTexts texts(p.Page_Language);
+    if (parts.preview)
+        return pageStart(p) + parts.previewEntries + pageEnd(parts.links.signPage, texts.text(PageText::SignLink));
+    const QString reader = withPageTexts(WithPageNames(ScriptText(kReader)), texts)
+                               .replace(QStringLiteral("%SIZE%"), QString::number(EntriesPerPage(p)));
+    return ScriptText(kPageOpening) + BuildDataFileFunctions() + kCrLf + pageStart(p) + reader + kCrLf
+        + pageEnd(parts.links.signPage, texts.text(PageText::SignLink));
+}
+
+QString ModernRenderedEntries(const QStringList &storedLines)
+{
+    // Server.HTMLEncode: the markup characters by name, U+00A0 to U+00FF by number.
+    const auto shown = [](const QString &text) {
+        QString encoded;
+        for (const QChar c : text)
+            encoded += c.unicode() >= 0xa0 && c.unicode() <= 0xff ? QStringLiteral("&#%1;").arg(c.unicode())
+                                                                  : QString(c).toHtmlEscaped();
+        return encoded.replace(kStoredReturnMarker, QStringLiteral("<br>"));
+    };
+    const auto value = [](const QString &item) {
+        const qsizetype at = item.indexOf(QStringLiteral(" : "));
+        return at < 0 ? item : item.mid(at + 3);
+    };
+    QString articles;
+    for (qsizetype y = storedLines.size() - 1; y >= 0; --y) {
+        const QStringList items = storedLines.at(y).split(kStoredItemSeparator);
+        const qsizetype last = items.size() - 1;
+        articles += QStringLiteral("<article><header>");
+        if (last >= 1)
+            articles += QStringLiteral("<h2>") + shown(value(items.at(last - 1))) + QStringLiteral("</h2>");
+        articles += QStringLiteral("<p>") + shown(value(items.at(last))) + QStringLiteral("</p></header>");
+        for (qsizetype x = last - 2; x >= 0; --x)
+            articles += QStringLiteral("<p>") + shown(items.at(x)) + QStringLiteral("</p>");
+        articles += QStringLiteral("</article>") + kCrLf;
+    }
+    return articles;
+}
