@@ -338,7 +338,8 @@ private slots:
         for (const ProjectKey &each : ProjectKeys())
             each.setIn(design, each.text ? QString(each.key) : "1");
         f.window().showProject(design);
-        const QStringList seen = f.play(step + "|?" + control + '|' + (change.isEmpty() ? control + "=changed" : change));
+        const QString changing = change.isEmpty() ? control + "=changed" : change;
+        const QStringList seen = f.play(step + "|?" + control + '|' + changing);
         QCOMPARE(seen, QStringList{control + '=' + (shown.isEmpty() ? key : shown)});
         const auto row = std::find_if(ProjectKeys().begin(), ProjectKeys().end(),
                                       [&](const ProjectKey &each) { return each.key == key; });
