@@ -10,36 +10,25 @@
 
 namespace {
 
-// The start-up project with one value replaced, named as the messages name it.
+// The start-up project with one value replaced, named as the messages name it, or changed as the last rows say.
 GuestbookProject withValue(const QString &member, const QString &value)
 {
     GuestbookProject p = GuestbookProject::startupDefaults();
-    const QList<std::pair<const char *, QString *>> members = {{"Title", &p.Project_Title},
-                                                               {"Background image", &p.BG_Image},
-                                                               {"Background colour", &p.BG_Color},
-                                                               {"Table width", &p.TBL_Width},
-                                                               {"Border width", &p.TBL_Border_Width},
-                                                               {"Text font", &p.M_FFace},
-                                                               {"Text size", &p.M_FSize},
-                                                               {"Text colour", &p.M_FColor},
-                                                               {"Link font", &p.H_FFace},
-                                                               {"Link size", &p.H_FSize},
-                                                               {"Link colour", &p.H_FColor},
-                                                               {"Hover font", &p.HM_FFace},
-                                                               {"Hover size", &p.HM_FSize},
-                                                               {"Hover colour", &p.HM_FColor},
-                                                               {"Field name", &p.Fields[0].FieldName},
-                                                               {"Size", &p.Fields[0].Rows},
-                                                               {"Columns", &p.Fields[3].Cols},
-                                                               {"Longest entry", &p.Max_Entry_Length},
-                                                               {"Entries per page", &p.Entries_Per_Page},
-                                                               {"Owner page password", &p.Owner_Password},
-                                                               {"Page style", &p.Page_Style},
-                                                               {"Page language", &p.Page_Language}};
+    const QList<std::pair<const char *, QString *>> members = {
+        {"Title", &p.Project_Title}, {"Background image", &p.BG_Image}, {"Background colour", &p.BG_Color},
+        {"Table width", &p.TBL_Width}, {"Border width", &p.TBL_Border_Width}, {"Text font", &p.M_FFace},
+        {"Text size", &p.M_FSize}, {"Text colour", &p.M_FColor}, {"Link font", &p.H_FFace},
+        {"Link size", &p.H_FSize}, {"Link colour", &p.H_FColor}, {"Hover font", &p.HM_FFace},
+        {"Hover size", &p.HM_FSize}, {"Hover colour", &p.HM_FColor}, {"Field name", &p.Fields[0].FieldName},
+        {"Size", &p.Fields[0].Rows}, {"Columns", &p.Fields[3].Cols}, {"Longest entry", &p.Max_Entry_Length},
+        {"Entries per page", &p.Entries_Per_Page}, {"Owner page password", &p.Owner_Password},
+        {"Page style", &p.Page_Style}, {"Page language", &p.Page_Language}};
     for (const auto &[name, text] : members)
         *text = member == QLatin1String(name) ? value : *text;
     if (member == QLatin1String("no fields"))
         p.Fields.clear();
+    if (member == QLatin1String("owner page in Modern pages"))
+        p.Page_Style = QStringLiteral("Modern"), p.Owner_Password = value;
     return p;
 }
 
@@ -86,9 +75,11 @@ private Q_SLOTS:
         const QString notPassword = "it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more";
         const QString cut = QStringLiteral("Owner page password \"sha256:01234...\"");
         const QString filtered = QStringLiteral("it holds \"%1\", which a field name cannot hold");
-        const QString zhe = QStringLiteral("\u0436\u0436");
-        for (const Value &row :
-             {Value{"Title", "x<%=Request(\"c\")%>", kOpens, "Title \"x<%=Request(...\""},
+        const QString zhe = QStringLiteral("\u0436\u0436"), inText = QStringLiteral("in its text \"%1\", ");
+        const QString ruText = QStringLiteral("\u041e\u0441\u0442\u0430\u0432\u0438\u0442\u044c \u0437\u0430\u043f...");
+        const QString jaText = QStringLiteral("\u30b2\u30b9\u30c8\u30d6\u30c3\u30af\u306b\u8a18\u5e33\u3059\u308b");
+        QList<Value> rows = {
+            Value{"Title", "x<%=Request(\"c\")%>", kOpens, "Title \"x<%=Request(...\""},
               {"Background image", "pics/x%>.gif", kCloses},
               {"Border width", "<%=1%>", kOpens},
               {"Background image", "a b\".gif", "it holds \"\"\", " + image},
@@ -129,40 +120,30 @@ private Q_SLOTS:
               {"Page style", "", "it is neither Classic nor Modern"},
               {"Page language", "EN", "it is not one of en, de, fr, es, it, nl, pt, pl, ru, ja, zh"},
               // The pages' own texts in the language are checked as the design's values are.
-              {"Page language", "pl", QStringLiteral("in its text \"Wpisz si\u0119 do...\", ") + unheld("\u0119")},
-              {"Page language", "ru",
-               QStringLiteral(
-                   "in its text \"\u041e\u0441\u0442\u0430\u0432\u0438\u0442\u044c \u0437\u0430\u043f...\", ")
-                   + unheld("\u041e")},
-              {"Page language",
-               "ja",
-               QStringLiteral("in its text \"\u30b2\u30b9\u30c8\u30d6\u30c3\u30af\u306b\u8a18\u5e33\u3059\u308b\", ")
-                   + unheld("\u30b2", "windows-1251"),
-               {},
-               "windows-1251"},
-              // Accepted edge values.
-              {"Page style", "Modern"},
-              {"Page language", "de"},
-              {"Page language", "fr"},
-              {"Page language", "pt"},
+              {"Page language", "pl", inText.arg("Wpisz si\u0119 do...") + unheld("\u0119")},
+              {"Page language", "ru", inText.arg(ruText) + unheld("\u041e")},
+              {"Page language", "ja", inText.arg(jaText) + unheld("\u30b2", "windows-1251"), {}, "windows-1251"},
+              // Accepted edge values in other code pages; those in windows-1252 follow.
               {"Page language", "ru", {}, {}, "windows-1251"},
               {"Page language", "zh", {}, {}, "utf-8"},
-              {"Longest entry", "100000"},
-              {"Entries per page", "1000"},
-              {"Owner page password", "sha256:" + salt + ":" + digest},
-              {"Title", "<b>Club & news</b> 100% <"},
-              {"Title", QStringLiteral("Caf\u00e9 \u20ac")},
-              {"Text font", "% >"},
-              {"Background image", ""},
-              {"Background image", "my garden.jpg"},
-              {"Link colour", "not a colour"},
-              {"Field name", "  "},
-              {"Field name", "[f] ;x #y (opt.)!"},
-              {"Field name", "E-mail"},
-              {"Field name", ".."},
-              {"Field name", QStringLiteral("\u20ac \u00e9")},
               {"Field name", zhe, {}, {}, "windows-1251"},
-              {"Title", QStringLiteral("\u0416 \U0001F600 \u00e9"), {}, {}, "utf-8"}}) {
+              {"Title", QStringLiteral("\u0416 \U0001F600 \u00e9"), {}, {}, "utf-8"}};
+        const QList<std::pair<const char *, QStringList>> accepted = {
+            {"Page style", {"Modern"}},
+            {"Page language", {"de", "fr", "pt"}},
+            {"Longest entry", {"100000"}},
+            {"Entries per page", {"1000"}},
+            {"Owner page password", {"sha256:" + salt + ":" + digest}},
+            {"Title", {"<b>Club & news</b> 100% <", QStringLiteral("Caf\u00e9 \u20ac")}},
+            {"Text font", {"% >"}},
+            {"Background image", {"", "my garden.jpg"}},
+            {"Link colour", {"not a colour"}},
+            {"Field name", {"  ", "[f] ;x #y (opt.)!", "E-mail", "..", QStringLiteral("\u20ac \u00e9")}}};
+        for (const auto &[member, values] : accepted) {
+            for (const QString &value : values)
+                rows.append(Value{member, value});
+        }
+        for (const Value &row : rows) {
             const QString named = row.shown.isEmpty() ? QLatin1String(row.member) + " \"" + row.value + '"' : row.shown;
             const QString problem = row.reason.isEmpty() ? "" : named + " cannot be used in a page: " + row.reason;
             QTest::addRow("%s: %s", row.member, qPrintable(row.reason.isEmpty() ? "accepts " + row.value : row.reason))
@@ -170,6 +151,12 @@ private Q_SLOTS:
         }
         QTest::newRow("no fields") << kW1252 << "no fields" << QString()
                                    << "The project has no fields, and a guestbook needs at least one" << QString();
+        // The owner page keeps its lists in the server's code page: not made for Modern pages yet, and said so.
+        QTest::newRow("owner page in Modern pages")
+            << kW1252 << "owner page in Modern pages" << "sha256:" + salt + ":" + digest
+            << "The owner page is not yet made for Modern pages: choose the Classic page style on step 2, or leave "
+               "the owner page's password empty"
+            << QString();
     }
     void refusedAndAccepted()
     {
@@ -220,7 +207,6 @@ private Q_SLOTS:
         QCOMPARE(BuildBodyTag(p), "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
                                   "marginheight=\"0\" marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestPageValues)
