@@ -69,7 +69,6 @@ private slots:
                                          << QStringList{"The server answers @default.asp with error 404: the pages "
                                                         "are not at this address. Check the site's address and the "
                                                         "remote folder."};
-        // Nothing listens: the one finding starts so, and ends with the network's own words.
         QTest::newRow("no server") << 0 << QByteArray() << 0 << true << false
                                    << QStringList{"The sign page at @default.asp does not answer ("};
     }
@@ -90,9 +89,9 @@ private slots:
         // The address as a user types it: without its last "/".
         const SiteReport report = CheckSite(folder.chopped(1), keepsPending, 5000);
         QCOMPARE(report.healthy, healthy);
-        findings.replaceInStrings("@", folder);
-        QCOMPARE(pageStatus ? report.findings : QStringList{report.findings.value(0).left(findings[0].size())},
-                 findings);
+        QStringList seen = report.findings;
+        seen.replaceInStrings(QRegularExpression(" \\(.*"), " (");  // without the network's own words
+        QCOMPARE(seen, findings.replaceInStrings("@", folder));
     }
 };
 
