@@ -267,7 +267,7 @@ private Q_SLOTS:
         // The thank-you page shows each value posted as a cell of its table; each post is one line of the data file.
         const QString thanks = answers.at(5).text, view = answers.at(6).text, owner = answers.last().text;
         for (const auto &[control, value] : newer)
-            QVERIFY2(thanks.contains("align=\"left\">" + htmlEncoded(runtime.posted(value), site.codePage) + "</td>"),
+            QVERIFY2(thanks.contains("align=\"left\">" + htmlEncoded(runtime.posted(value, kEntryScriptName), site.codePage) + "</td>"),
                      qPrintable(control));
         QVERIFY(thanks.contains(kThanks));
         QCOMPARE(captures(QStringLiteral("(\r\n|\r|\n)"), site.text(kDataFileName)).size(), 2);
