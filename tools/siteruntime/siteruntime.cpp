@@ -139,7 +139,8 @@ public:
                 ++i;
             } else {
                 const QString literal = line.mid(start, i + 1 - start);
-                const QString text = literal.mid(1, literal.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+                const QString text =
+                    literal.mid(1, literal.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
                 code += holds(m_codePage, literal) ? literal : expression(text);
                 start = -1;
             }
@@ -152,9 +153,9 @@ public:
         QStringList lengths;
         for (const QString &text : m_texts)
             lengths << QString::number(text.size());
-        return m_texts.isEmpty() ? QString()
-                                 : QStringLiteral("LoadTexts %1, \"%2\"").arg(vbText(path), lengths.join(QLatin1Char(' ')))
-                + kCrLf;
+        return m_texts.isEmpty()
+            ? QString()
+            : QStringLiteral("LoadTexts %1, \"%2\"").arg(vbText(path), lengths.join(QLatin1Char(' '))) + kCrLf;
     }
     QByteArray file() const
     {
@@ -448,8 +449,8 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     QTemporaryDir work;
     QByteArray texts;
     const QString script = work.filePath(QStringLiteral("site.vbs"));
-    const QByteArray program = QStringEncoder(m_codePage.toLatin1().constData()).encode(
-        this->program(requests, work.path(), texts));
+    const QByteArray program =
+        QStringEncoder(m_codePage.toLatin1().constData()).encode(this->program(requests, work.path(), texts));
     if (locale.isEmpty()
         || !writeFiles({{work.filePath(QStringLiteral("doublebyte.txt")), doubleByteTable()},
                         {work.filePath(QStringLiteral("texts.txt")), texts},
