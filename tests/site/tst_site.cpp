@@ -114,6 +114,17 @@ const QMap<QString, VisitorTexts> kVisitorTexts = {
      {"エラー: 必須項目の長さが正しくありません", "ありがとうございます。ゲストブックに記帳されました", "新しい記帳",
       "古い記帳"}}};
 
+VisitorTexts visitorTexts(const QString &language)
+{
+    return kVisitorTexts.value(language == "en" ? "" : language);
+}
+
+// A data file in the file object's Unicode format, as a Modern site keeps it.
+QByteArray unicodeFile(const QString &text)
+{
+    return "\xff\xfe" + QStringEncoder(QStringEncoder::Utf16LE).encode(text);
+}
+
 const QString kPassword = QStringLiteral("p\u00e4ss\u0436word!"), kOwner = QStringLiteral("192.0.2.9");
 const QString kThanks = kVisitorTexts.value("").thanks;
 
@@ -283,7 +294,7 @@ private Q_SLOTS:
         const QString options = QString(gbk ? "chinese" : "") + (guarded ? " all" : "") + (modern ? " modern:" : "");
         Site site(gbk ? "default" : design, withOptions(options + language),
                   gbk && !modern ? QStringLiteral("GBK") : QString());
-        const VisitorTexts texts = kVisitorTexts.value(language == "en" ? "" : language);
+        const VisitorTexts texts = visitorTexts(language);
         SiteRuntime runtime = site.runtime();
         const QStringList controls =
             captures(QStringLiteral("<(?:input type=\"text\"|textarea)[^>]*? name=\"([^\"]+)\""),
@@ -361,6 +372,31 @@ private Q_SLOTS:
         }
         for (const char *markup : {"<script", "<b ", "<%", "<i>"})
             QVERIFY2(!(thanks + view + (owned ? owner : QString())).contains(QLatin1String(markup)), markup);
+    }
+
+    // A Classic guestbook whose entries were posted in windows-1252, generated again with Modern pages: a post in
+    // Japanese converts its data file to the Unicode format, and the view page shows every entry as it was posted.
+    void switchedToModern()
+    {
+        Site site(QStringLiteral("western"));  // the fields "Straße" and "Grüße in €"
+        const auto post = [](const QString &street, const QString &greeting) {
+            return SiteRequest{kEntryScriptName, "POST", {{"txtStraße", street}, {"txtaGrüße_in_€", greeting}}};
+        };
+        const QString greeting = QStringLiteral("Grüße € «à bientôt»");
+        QCOMPARE(errorsIn(site.runtime().run({post("Jörg", greeting), post("Ærø", "Café œuvre ©")})), QString());
+        const QString classic = QStringDecoder("windows-1252").decode(readBytes(site.file(kDataFileName)));
+        QCOMPARE(classic.count(QStringLiteral("\r\n")), 2);
+        site.project.Page_Style = kModernPageStyle, site.project.Page_Language = "ja";
+        QCOMPARE(generateSite(site.project), site.folder);
+        const QList<SiteAnswer> answers = site.runtime().run({post("日本 \U0001F600", "ありがとう"), {kViewPageName}});
+        QCOMPARE(errorsIn(answers), QString());
+        QVERIFY(readBytes(site.file(kDataFileName)).startsWith("\xff\xfe"));
+        QVERIFY(site.text(kDataFileName).startsWith(classic));
+        QCOMPARE(site.text(kDataFileName).count(QStringLiteral("\r\n")), 3);
+        const QString view = answers.last().text;
+        QCOMPARE(captures(QStringLiteral("<h2>([^<]*)</h2>"), view),
+                 QStringList({"日本 \U0001F600", htmlEncoded("Ærø"), htmlEncoded("Jörg")}));
+        QVERIFY(view.contains("<p>" + htmlEncoded("Grüße in € : " + greeting) + "</p>"));
     }
 
     void viewPage_data()
@@ -453,8 +489,31 @@ private Q_SLOTS:
               "<div style=\"display: none\" aria-hidden=\"true\"><input name=\"qsWebsite\" type=\"text\" value=\"\" "
               "tabindex=\"-1\" autocomplete=\"off\"></div>");
 
-        const auto paged = [](const char *name, const QString &written, const QString &page, const QString &shows) {
-            visitRow(name, "paged", written, "view:" + page, shows);
+        // On Modern pages, in the visitor's language; a character of any script counts as one.
+        const QString thanksDe = visitorTexts("de").thanks, thanksJa = visitorTexts("ja").thanks;
+        const auto modern = [](const char *name, const QString &language, const QString &steps, const QString &shows,
+                               const QString &data = {}) {
+            visitRow(name, "guard modern:" + language, {}, steps, shows, data);
+        };
+        modern("person, Modern de", "de", "form wait:5 post:Ann:" + QString(60, 'x'), thanksDe, "Ann");
+        modern("too fast, Modern ja", "ja", "form wait:2 post:Ann", thanksJa);
+        modern("expired, Modern ja", "ja", "form wait:86401 post:Ann",
+               "エラー: このフォームは期限切れです。もう一度送信してください");
+        modern("four addresses, Modern de", "de", "form wait:5 post:Ann:www.d," + three,
+               "Fehler: Bitte geben Sie höchstens 3 Webadressen an");
+        modern("again too soon, Modern de", "de", again.arg("wait:25 form wait:4 post:Ann"),
+               "Fehler: Bitte warten Sie einen Moment, bevor Sie erneut etwas eintragen", "Ann");
+        modern("60 in Japanese, Modern ja", "ja", "form wait:5 post:Ann:" + QString(60, QChar(0x65e5)), thanksJa,
+               "Ann");
+        modern("61 in Japanese, Modern ja", "ja", "form wait:5 post:Ann:" + QString(61, QChar(0x65e5)),
+               "エラー: 入力が長すぎます (各項目 60 文字まで)");
+        modern("sign page, Modern en", "en", "form",
+               "<div style=\"display: none\" aria-hidden=\"true\"><input name=\"qsWebsite\" type=\"text\" value=\"\" "
+               "tabindex=\"-1\" autocomplete=\"off\"></div>");
+
+        const auto paged = [](const char *name, const QString &written, const QString &page, const QString &shows,
+                              const QString &language = {}) {
+            visitRow(name, language.isEmpty() ? "paged" : "paged modern:" + language, written, "view:" + page, shows);
         };
         const QString four = QStringLiteral("Ann Bob Cyd Dee");
         paged("no entries", "", "", "");
@@ -466,6 +525,9 @@ private Q_SLOTS:
         paged("zero", four, "0", "Dee Cyd Bob >");
         paged("beyond the last", four, "99", "< Ann");
         paged("huge", four, "99999999999999", "< Ann");
+        paged("one more, Modern de", four, "", "Dee Cyd Bob >", "de");
+        paged("second page, Modern ja", four, "2", "< Ann", "ja");
+        paged("middle page, Modern en", four + " Eve Fay Gus", "2", "< Dee Cyd Bob >", "en");
 
         const QString signedIn = QStringLiteral(">Sign out</a>"), signIn = QStringLiteral("value=\"Sign in\"");
         const QString misses = QStringLiteral("in:wrong ").repeated(5), wrong = QStringLiteral("Error: Wrong password");
@@ -551,7 +613,8 @@ private Q_SLOTS:
         QByteArray lines;
         for (const QString &name : visit.written.split(' ', Qt::SkipEmptyParts))
             lines += entryLine(name);
-        writeBytes(site.file(has("held") ? kPendingFileName : kDataFileName), lines);
+        writeBytes(site.file(has("held") ? kPendingFileName : kDataFileName),
+                   has("modern") ? unicodeFile(QString::fromLatin1(lines)) : lines);
         if (has("nodeleted"))
             QFile::remove(site.file(kDeletedFileName));
         writeBytes(site.file("digest.asp"), "<%=QsDigest(Request.Form(\"salt\"), Request.Form(\"text\"))%>");
@@ -572,16 +635,17 @@ private Q_SLOTS:
         if (back.startsWith(kSignPageName + "?err="))  // a refused post: the sign page shows why
             shown = site.runtime().run({{kSignPageName, "GET", {}, {{"err", back.section('=', 1)}}}}).first().text;
         if (visit.steps.startsWith("view:")) {
-            const QStringList seen = QStringList{shown.contains("\">Newer entries</a>") ? "<" : ""}
-                + captures(QStringLiteral("Name : (\\w+)"), shown)
-                + QStringList{shown.contains("\">Older entries</a>") ? ">" : ""};
+            const VisitorTexts texts = visitorTexts(visit.options.section("modern:", 1).left(2));
+            const QStringList seen = QStringList{shown.contains("\">" + texts.newer + "</a>") ? "<" : ""}
+                + captures(QStringLiteral("(?:Name : |<h2>)(\\w+)"), shown)
+                + QStringList{shown.contains("\">" + texts.older + "</a>") ? ">" : ""};
             QCOMPARE(seen.join(' ').trimmed(), visit.shows);
         } else {
             QVERIFY2(shown.contains(visit.shows),
                      qPrintable(shown.mid(shown.indexOf("<div align=\"center\"><font style=\"font-size: 15"), 700)));
         }
         if (visit.steps == "form")
-            QCOMPARE(shown.count(" maxlength=60 "), 4);
+            QCOMPARE(shown.count(QRegularExpression(" maxlength=\"?60\\b")), 4);
         QCOMPARE(site.names(kDataFileName).join(' '), visit.entries.isNull() ? visit.written : visit.entries);
         QCOMPARE(site.names(kPendingFileName).join(' '), visit.pending);
         if (!visit.deleted.isNull())
