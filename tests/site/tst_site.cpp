@@ -105,7 +105,7 @@ struct Visit {
 
 // Options of a design: "guard": the robot guard and a length limit of 60; "paged": three entries a page; "owner": an
 // owner password; "moderate": posts wait for approval; "all": every option on, with the longest entry the key allows
-// and 20 entries a page; "chinese": in GBK, a double-byte code page, "留言簿" with the fields "姓名" and "留言".
+// and 20 entries a page; "german": pages in German; "chinese": in GBK, a double-byte code page, "留言簿" with the fields "姓名" and "留言".
 std::function<void(GuestbookProject &)> withOptions(const QString &options)
 {
     return [options](GuestbookProject &p) {
@@ -118,6 +118,8 @@ std::function<void(GuestbookProject &)> withOptions(const QString &options)
             p.Owner_Password = OwnerPasswordValue(kPassword), p.Moderate_Entries = has("moderate");
         if (has("all"))
             p.Spam_Guard = 1, p.Max_Entry_Length = "100000", p.Entries_Per_Page = "20";
+        if (has("german"))
+            p.Page_Language = "de";
         if (has("chinese")) {
             p.Project_Title = QStringLiteral("\u7559\u8a00\u7c3f");
             p.Fields = {{QStringLiteral("\u59d3\u540d"), "Text", "40", {}},
@@ -455,6 +457,17 @@ private Q_SLOTS:
         visitRow("no new files", held + " nocreate", "Ann Bob", "in approve:1:Bob", approved, "Bob", "Ann");
         visitRow("no new files, none made", held + " nocreate nodeleted", "Ann Bob", "in delete:pending:1:Bob",
                  "Error: The change could not be saved, nothing was changed", "", "Ann Bob");
+        // In German: the list a deleted entry came from, a count at a text's end, a failed change shown as an error.
+        const QString german = QStringLiteral("owner german"), germanHeld = QStringLiteral("owner moderate held german");
+        visitRow("German: wrong password", german, "Ann Bob", "in:wrong", "Fehler: Falsches Passwort");
+        visitRow("German: deleted", german, "Ann Bob", "in delete:entries:0:Ann",
+                 "Gel\u00f6scht aus den Eintr\u00e4gen:<br/>", "Bob", "", "Ann");
+        visitRow("German: held deleted", germanHeld, "Ann Bob", "in delete:pending:0:Ann",
+                 "Gel\u00f6scht aus den wartenden Eintr\u00e4gen:<br/>", "", "Bob", "Ann");
+        visitRow("German: all held deleted", germanHeld, "Ann Bob Cyd", "in confirm held",
+                 "<b>Gel\u00f6schte wartende Eintr\u00e4ge: 3</b>", "", "", "Ann Bob Cyd");
+        visitRow("German: stale position", german, "Ann Bob", "in delete:entries:0:Ann delete:entries:0:Ann",
+                 "color: #ff0000\"><b>Fehler: Dieser Eintrag wurde ge\u00e4ndert oder entfernt", "Bob");
         // The pages' SHA-256 against Qt's: at the end of a block, beyond ASCII, and salted as the owner password is.
         const auto digest = [](const char *name, const QString &text, const QByteArray &salt = {}) {
             const QByteArray sum = QCryptographicHash::hash(salt + text.toUtf8(), QCryptographicHash::Sha256).toHex();
