@@ -1,5 +1,6 @@
 #include "generator/ownerpage.h"
 
+#include "generator/modernpages.h"
 #include "generator/protection.h"
 
 #include <QList>
@@ -61,7 +62,7 @@ End Function
 Sub QsWriteLines(path, mode, lines, more, from)
     Dim files, stream, i
     Set files = Server.CreateObject("Scripting.FileSystemObject")
-    Set stream = files.OpenTextFile(path, mode, True)
+%OPENFORWRITING%
     For i = 0 To UBound(lines)
         stream.WriteLine lines(i)
     Next
@@ -484,6 +485,8 @@ const char *const kOwnerScript = R"vbs(<%
 struct OwnerFrame {
     const char *alertOpen, *alertClose, *doneOpen, *doneClose, *linksOpen, *linksClose, *entryOpen, *entryClose;
     const char *signIn;
+    // How a list's file is opened to be written over (mode 2) or added to (mode 8).
+    const char *openForWriting;
 };
 
 const OwnerFrame kClassicFrame = {
@@ -500,7 +503,40 @@ const OwnerFrame kClassicFrame = {
 <div align="center"><label for="password">$[Password]</label>
 <input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="$[SignIn]"></div></form>
 )",
+    "    Set stream = files.OpenTextFile(path, mode, True)",
 };
+
+// The Modern page keeps its lists in the file object's Unicode format, as its other pages keep the entries; a file
+// that is added to is converted first, one written over is written whole in that format.
+const OwnerFrame kModernFrame = {
+    R"(<p class=""alert"" role=""alert"">)",
+    R"(</p>)",
+    R"(<p class=""thanks"" role=""status"">)",
+    R"(</p>)",
+    R"(<p class=""links"">)",
+    R"(</p>)",
+    R"(<article>)",
+    R"(</article>)",
+    R"(<form class="sheet" method="post" action="%OWNER%"><input type="hidden" name="action" value="signin">
+<input type="hidden" name="token" value="<%=Session("qsToken")%>">
+<div class="field"><label for="password">$[Password]</label>
+<input type="password" name="password" id="password" autocomplete="current-password"></div>
+<div class="field"><button type="submit">$[SignIn]</button></div></form>
+)",
+    R"(    If mode = 8 Then QsMakeUnicode path
+    Set stream = files.OpenTextFile(path, mode, True, -1))",
+};
+
+// The Modern page reads its lists in either format, an 8-bit file of a Classic site among them.
+const char *const kModernLinesFunction = R"vbs(<%
+Function QsLines(ByVal path)
+    QsLines = QsDataLines(path)
+End Function
+%>)vbs";
+
+// Buttons keep their width beside the entries they act on.
+const QString kModernOwnerStyle = QStringLiteral("input[type=\"submit\"] { width: auto; cursor: pointer; }");
+const QString kNoRobots = QStringLiteral("<meta name=\"robots\" content=\"noindex, nofollow\">");
 
 // The texts the script names as "$[Name]".
 // clang-format off
@@ -593,8 +629,28 @@ QString framed(QString script, const OwnerFrame &frame, const PageTexts &texts)
         .replace(QStringLiteral("%ENTRYCLOSE%"), QLatin1String(frame.entryClose))
         .replace(QStringLiteral("%ERRORLENGTH%"), QString::number(mark.size()))
         .replace(QStringLiteral("%ERRORMARK%"), vbQuoted(mark))
-        .replace(QStringLiteral("%SIGNIN%"), ScriptText(frame.signIn));
+        .replace(QStringLiteral("%SIGNIN%"), ScriptText(frame.signIn))
+        .replace(QStringLiteral("%OPENFORWRITING%"), ScriptText(frame.openForWriting));
     return withOwnerTexts(script, texts);
+}
+
+QString classicOwnerPage(const SiteDescription &site, const QString &functions, const QString &script)
+{
+    QString start = BuildPageStart(site.design);
+    start.replace(QStringLiteral("\r\n</head>\r\n"), kCrLf + kNoRobots + QStringLiteral("\r\n</head>\r\n"));
+    return Printed(BuildScriptFunctions()) + Printed(BuildLinesFunction()) + Printed(functions) + start
+        + Printed(BuildTitleLine(site.design, true)) + Printed(script) + Printed(BuildClosingLines());
+}
+
+QString modernOwnerPage(const SiteDescription &site, const QString &functions, const QString &script)
+{
+    QString start = BuildModernPageStart(site);
+    start.replace(QStringLiteral("\r\n</style>\r\n</head>\r\n"),
+                  kCrLf + kModernOwnerStyle + QStringLiteral("\r\n</style>\r\n") + kNoRobots
+                      + QStringLiteral("\r\n</head>\r\n"));
+    return BuildModernPageOpening() + Printed(BuildScriptFunctions()) + Printed(BuildDataFileFunctions())
+        + Printed(ScriptText(kModernLinesFunction)) + Printed(functions) + start + Printed(script)
+        + BuildModernPageClosing();
 }
 
 }  // namespace
@@ -603,13 +659,11 @@ QString BuildOwnerPage(const SiteDescription &site)
 {
     const SiteProtection &protection = site.protection;
     const QString moderated = protection.holdsEntries ? QStringLiteral("True") : QStringLiteral("False");
-    QString start = BuildPageStart(site.design);
-    start.replace(QStringLiteral("\r\n</head>\r\n"),
-                  QStringLiteral("\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>\r\n"));
-    const QString page = Printed(BuildScriptFunctions()) + Printed(BuildLinesFunction())
-        + Printed(framed(ScriptText(kOwnerFunctions), kClassicFrame, site.texts)) + start
-        + Printed(BuildTitleLine(site.design, true))
-        + Printed(framed(ScriptText(kOwnerScript), kClassicFrame, site.texts)) + Printed(BuildClosingLines());
+    const OwnerFrame &frame = site.modern ? kModernFrame : kClassicFrame;
+    const QString functions = framed(ScriptText(kOwnerFunctions), frame, site.texts);
+    const QString script = framed(ScriptText(kOwnerScript), frame, site.texts);
+    const QString page =
+        site.modern ? modernOwnerPage(site, functions, script) : classicOwnerPage(site, functions, script);
     return WithPageNames(page)
         .replace(QStringLiteral("%SECRET%"), site.secret)
         .replace(QStringLiteral("%SALT%"), protection.ownerSalt)
