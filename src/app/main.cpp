@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
     if (std::any_of(argv + 1, argv + argc, [](const char *argument) { return qstrcmp(argument, "--publish") == 0; })) {
         QCoreApplication core(argc, argv);
         ProgramFolder::chooseAtStartUp();
+        InstallTranslations(QLocale(), TranslationsFolder());
         return RunPublishCommand(core.arguments(), stdin, stdout, stderr).value_or(1);
     }
 

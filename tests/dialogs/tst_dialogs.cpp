@@ -448,7 +448,7 @@ private:
         QCOMPARE(f.boxes().size(), refused);  // a message each
         QCOMPARE(accepted.Fields.size(), fields.size() - refused);
         // What the dialogs let through can always be generated.
-        QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)), QString());
+        QCOMPARE(PageValuesProblem(accepted, PageCodePage(kDefaultPageCodePage)).english(), QString());
         SaveProject(f.window().ProjectName(), accepted);
         f.window().showProject(GuestbookProject::startupDefaults());
         f.find<QLineEdit>("txtTitle")->setText(QStringLiteral("Something else"));

@@ -34,7 +34,7 @@ struct ModernSite {
             project.Entries_Per_Page = QStringLiteral("10");
         struct QuietHost : GenerationHost {
             void setStatusVisible(bool) override {}
-            void setStatusText(const QString &) override {}
+            void setStatusText(const UserText &) override {}
             void generationFinished(const QString &) override {}
         } host;
         QDir().mkpath(project.Project_Path);

@@ -127,7 +127,7 @@ private Q_SLOTS:
         const GuestbookProject p = LoadProject("Club");
         QCOMPARE(p.Page_Style, QStringLiteral("Fancy"));
         QCOMPARE(p.Page_Language, QStringLiteral("en"));
-        QCOMPARE(PageValuesProblem(p, PageCodePage(kDefaultPageCodePage)),
+        QCOMPARE(PageValuesProblem(p, PageCodePage(kDefaultPageCodePage)).english(),
                  QStringLiteral("Page style \"Fancy\" cannot be used in a page: it is neither Classic nor Modern"));
     }
 
@@ -171,7 +171,7 @@ private Q_SLOTS:
             QCOMPARE(LoadProject(name), project);
         }
         // A design that survives the store can be generated, as long as it has a field.
-        const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage));
+        const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage)).english();
         QCOMPARE(problem.isEmpty(), !project.Fields.isEmpty());
     }
 
@@ -226,9 +226,9 @@ private Q_SLOTS:
         TestProgramFolder folder;
         GuestbookProject p = GuestbookProject::startupDefaults();
         p.Fields = fields;
-        QCOMPARE(SaveProject("Club news", p).errorText, refusal);
+        QCOMPARE(SaveProject("Club news", p).errorText.english(), refusal);
         QVERIFY(!QFile::exists(SettingsFilePath()));
-        QCOMPARE(StoredFieldNameProblem(fields.last().FieldName).isEmpty(), !refusal.contains(": it holds"));
+        QCOMPARE(StoredFieldNameProblem(fields.last().FieldName).english().isEmpty(), !refusal.contains(": it holds"));
     }
 
     // The recent rows show each listed name once, with "_" as " "; there are none at first.
