@@ -1,6 +1,7 @@
 // Publishing as the user does it: the Publish dialog driven by its controls, and the command line, both
 // against the fixture's servers on 127.0.0.1.
 
+#include "app/programstart.h"
 #include "app/publishcommand.h"
 #include "dialogs/frmpublish.h"
 #include "publishfixture.h"
@@ -129,18 +130,29 @@ void PublishAppTest::commandLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("errors");
+    QTest::addColumn<QString>("locale");  // empty: no translation
     QTest::newRow("published") << "Club news"
                                << "right" << 0
                                << "Sent default.asp\nSent addtogb.asp\nSent viewguestbook.asp\nSent guestbook.txt\n"
+                               << ""
                                << "";
     QTest::newRow("wrong password") << "Club news"
                                     << "wrong" << 1 << ""
                                     << QStringLiteral("The server refused the log-in as \"%1\". Check the user name "
                                                       "and the password, then try again.\n")
-                                           .arg(serverValue(QStringLiteral("user")));
+                                           .arg(serverValue(QStringLiteral("user")))
+                                    << "";
+    QTest::newRow("wrong password, German")
+        << "Club news"
+        << "wrong" << 1 << ""
+        << QStringLiteral("Der Server hat die Anmeldung als „%1“ abgelehnt. Prüfen Sie Benutzername und Passwort und "
+                          "versuchen Sie es dann erneut.\n")
+               .arg(serverValue(QStringLiteral("user")))
+        << "de_DE";
     QTest::newRow("unknown project") << "Nobody"
                                      << "right" << 1 << ""
-                                     << "No project \"Nobody\" is saved.\n";
+                                     << "No project \"Nobody\" is saved.\n"
+                                     << "";
 }
 
 // The command generates the saved project as Finish does, then sends it with the saved server settings.
@@ -151,6 +163,9 @@ void PublishAppTest::commandLine()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, errors);
+    QFETCH(QString, locale);
+    InstallTranslations(QLocale(locale), QUILLSET_TRANSLATIONS);
+    const auto restore = qScopeGuard([] { InstallTranslations(QLocale::c(), QUILLSET_TRANSLATIONS); });
     TestProgramFolder folder;
     RemoteFolder remote(QStringLiteral("command"));
     remote.make();
@@ -170,6 +185,8 @@ void PublishAppTest::commandLine()
     QCOMPARE(code, std::optional<int>(exitCode));
     QCOMPARE(printed(out), output);
     QCOMPARE(printed(err), errors);
+    // The run's log stays in English.
+    QCOMPARE(logMessages(folder.file("applog.log")).contains("Status: Creating project files"), title == "Club news");
     for (FILE *file : {input, out, err})
         std::fclose(file);
     if (exitCode == 0)
