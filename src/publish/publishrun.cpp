@@ -148,7 +148,7 @@ PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookPro
     if (QFile filter(set.folder + kRequestFilterName);
         IsProtected(project) && filter.open(QIODevice::ReadOnly) && IsOwnRequestFilter(filter.readAll()))
         set.pages << kRequestFilterName;
-    set.dataFiles = DataFileNames(project);
+    set.dataFiles = DataFileNames(SiteProtection::of(project));
     return set;
 }
 

@@ -324,7 +324,8 @@ private Q_SLOTS:
         const QList<SiteAnswer> answers = site.runtime().run({{kViewPageName}, {kDesignViewPage}});
         QCOMPARE(errorsIn(answers), QString());
         QCOMPARE(answers.at(0).body, answers.at(1).body);
-        QByteArray preview = codePage.encode(BuildPreviewPages(site.project, newest).viewPage);
+        const SiteDescription previewSite(site.project, SiteTarget::Preview);
+        QByteArray preview = codePage.encode(BuildPreviewPages(previewSite, newest).viewPage);
         QVERIFY(!data.isNull() || answers.at(0).body == preview.replace("href=\"index.html\"", "href=\"default.asp\""));
     }
 
