@@ -175,13 +175,9 @@ private slots:
         QCOMPARE(dialogShown, acts && (row == "lblAddField" || row == "lblEdit"));
         QCOMPARE(f.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
         QStringList seen;
-        const QTreeWidgetItem *item = list->topLevelItem(0);
-        for (const GuestbookField &field : f.window().readProject().Fields) {  // each as its list row shows it
-            QVERIFY(item);
-            QCOMPARE(QStringList({item->text(0), item->text(1), item->text(2), item->text(3)}), textsOf(field));
-            seen << field.FieldName, item = list->itemBelow(item);
-        }
-        QCOMPARE(seen.join('|') + (item ? " and more rows" : ""), names);
+        for (const GuestbookField &field : FieldRows(*list))
+            seen << field.FieldName;
+        QCOMPARE(seen.join('|'), names);
         QCOMPARE(FieldMenuShown(), !acts);
         CloseFieldMenu();
     }
@@ -303,21 +299,25 @@ private slots:
         addRow("replaced", kCurrent, QString("txtPassword=new-secret|txtConfirm=new-secret|lblOK"),
                QString("new 0 all, owner page"));
         // Ten characters besides spaces at the least; the longest is what the owner page checks.
-        const QString tooShort = "! Ok: Error: The owner page password needs at least 10 characters other than spaces: a "
-                                 "shorter one can be found by trying passwords one after another | dialog open | ";
+        const QString tooShort =
+            "! Ok: Error: The owner page password needs at least 10 characters other than spaces: a "
+            "shorter one can be found by trying passwords one after another | dialog open | ";
         addRow("nine characters", kCurrent, QString("txtPassword=123 456 789|txtConfirm=123 456 789|lblOK"),
                tooShort + "kept 0 Protection: owner page");
-        addRow("one space", QString(), QString("txtPassword= |txtConfirm= |lblOK"), tooShort + "none 0 Protection: off");
+        addRow("one space", QString(), QString("txtPassword= |txtConfirm= |lblOK"),
+               tooShort + "none 0 Protection: off");
         addRow("ten characters", QString(), QString("txtPassword=0123456789|txtConfirm=0123456789|lblOK"),
                QString("new 0 all, owner page"));
-        addRow("257 typed", QString(), "txtPassword=" + QString(257, 'x') + "|txtConfirm=" + QString(256, 'x') + "|lblOK",
+        addRow("257 typed", QString(),
+               "txtPassword=" + QString(257, 'x') + "|txtConfirm=" + QString(256, 'x') + "|lblOK",
                QString("new 0 all, owner page"));
         addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner|lblOK"), QString("none 0 all"));
         addRow("moderation, then the password taken back", QString(),
                QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm=|lblOK"), QString("none 0 all"));
         // Enter is OK from the boxes and the check boxes; on Cancel it cancels.
         addRow("Enter in the entries box", QString(), QString("focus=txtPerPage|keys=E"), QString("none 0 all"));
-        addRow("Enter on a check box", QString(), QString("txtPassword=a123456789|txtConfirm=a123456789|focus=chkModerate|keys=E"),
+        addRow("Enter on a check box", QString(),
+               QString("txtPassword=a123456789|txtConfirm=a123456789|focus=chkModerate|keys=E"),
                QString("new 0 all, owner page"));
         addRow("Enter on Cancel", QString(), QString("focus=lblCancel|keys=E"), QString("none 0 Protection: off"));
         // Passwords that differ are both cleared, for the first to be typed again.
@@ -392,8 +392,7 @@ private slots:
         addRow("left column, row 4: grey", QPoint(15, 35), QString("#999999 10066329 grey"), true);
         addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935 magenta"), true);
         addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056 dark green"), true);
-        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395 dark blue"),
-               false);
+        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395 dark blue"), false);
         addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647 red"), true);
         addRow("grid row 10, column 16: pale", QPoint(195, 105), QString("#FFCCCC 13421823 light red"), true);
         addRow("grid row 6, column 1: orange, dark", QPoint(45, 65), QString("#993300 13209 brown"), true);
@@ -425,7 +424,8 @@ private slots:
         });
         QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
         const QString text = colour.section(' ', 0, 0);
-        QCOMPARE(seen, colour.section(' ', 0, 1) + ' ' + text + " Colour palette: " + colour.section(' ', 2) + ", " + text);
+        QCOMPARE(seen,
+                 colour.section(' ', 0, 1) + ' ' + text + " Colour palette: " + colour.section(' ', 2) + ", " + text);
     }
 
 private:
