@@ -90,6 +90,7 @@ private Q_SLOTS:
               {"Text font", QStringLiteral("\u0416 Sans"), unheld(QStringLiteral("\u0416"))},
               {"Text colour", QStringLiteral("#000\u0000"), kControl, "Text colour \"#000?\""},
               {"Link font", "<%Arial", kOpens},
+              {"Link font", "%2 %3<%", kOpens},  // the message keeps "%2" as typed
               {"Link size", QStringLiteral("1\u001b"), kControl, "Link size \"1?\""},
               {"Link colour", QStringLiteral("#\u4e00"), unheld(QStringLiteral("\u4e00"))},
               {"Hover font", "Arial%>", kCloses},
