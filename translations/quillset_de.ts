@@ -547,10 +547,6 @@
         <translation>darin steht „%1“, das in keiner Bildadresse stehen darf</translation>
     </message>
     <message>
-        <source>The owner page is not yet made for Modern pages: choose the Classic page style on step 2, or leave the owner page&apos;s password empty</source>
-        <translation>Die Besitzerseite gibt es noch nicht für moderne Seiten: Wählen Sie in Schritt 2 den Seitenstil „Classic“, oder lassen Sie das Passwort der Besitzerseite leer</translation>
-    </message>
-    <message>
         <source>in its text &quot;%1&quot;, %2</source>
         <translation>in seinem Text „%1“: %2</translation>
     </message>

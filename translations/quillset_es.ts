@@ -547,10 +547,6 @@
         <translation>contiene «%1», que no puede figurar en la dirección de una imagen</translation>
     </message>
     <message>
-        <source>The owner page is not yet made for Modern pages: choose the Classic page style on step 2, or leave the owner page&apos;s password empty</source>
-        <translation>La página del propietario aún no existe para las páginas modernas: elija el estilo de página «Classic» en el paso 2 o deje vacía la contraseña de la página del propietario</translation>
-    </message>
-    <message>
         <source>in its text &quot;%1&quot;, %2</source>
         <translation>en su texto «%1», %2</translation>
     </message>

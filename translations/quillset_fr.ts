@@ -547,10 +547,6 @@
         <translation>l&apos;adresse contient « %1 », qui ne peut pas figurer dans l&apos;adresse d&apos;une image</translation>
     </message>
     <message>
-        <source>The owner page is not yet made for Modern pages: choose the Classic page style on step 2, or leave the owner page&apos;s password empty</source>
-        <translation>La page propriétaire n&apos;existe pas encore pour les pages modernes : choisissez le style de page « Classic » à l&apos;étape 2, ou laissez vide le mot de passe de la page propriétaire</translation>
-    </message>
-    <message>
         <source>in its text &quot;%1&quot;, %2</source>
         <translation>dans son texte « %1 », %2</translation>
     </message>
