@@ -36,7 +36,7 @@ struct ModernSite {
             project.Owner_Password = "sha256:" + QString(32, '1') + ':' + QString(64, '2');
         struct QuietHost : GenerationHost {
             void setStatusVisible(bool) override {}
-            void setStatusText(const QString &) override {}
+            void setStatusText(const UserText &) override {}
             void generationFinished(const QString &) override {}
         } host;
         QDir().mkpath(project.Project_Path);

@@ -13,7 +13,7 @@ inline QString generateSite(const GuestbookProject &project)
 {
     struct QuietHost : GenerationHost {
         void setStatusVisible(bool) override {}
-        void setStatusText(const QString &) override {}
+        void setStatusText(const UserText &) override {}
         void generationFinished(const QString &) override {}
     } host;
     QDir().mkpath(project.Project_Path);

@@ -465,29 +465,44 @@ private slots:
     void windowInTheLocalesLanguage_data()
     {
         QTest::addColumn<QString>("locale");
-        // The heading, Back, Next, Open Existing, the save question (the design renamed first).
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("labels");  // the heading, Back, Next, Open Existing
+        // A run's last status line, the box of a refused field size and the save question (the design renamed).
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("save");
         QTest::newRow("German") << "de_DE"
-                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen",
-                                               "? YesNoCancel: Möchten Sie Ihre Gästebuch-Einstellungen vorher "
-                                               "speichern?"};
+                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen"}
+                                << "Status: Dateiende wird geschrieben [ viewguestbook.asp ]"
+                                << "! Ok: Fehler: Größe „<%“ des Feldes „Name“ kann nicht in einer Seite verwendet "
+                                   "werden: darin steht die Server-Skriptmarke „<%“"
+                                << "? YesNoCancel: Möchten Sie Ihre Gästebuch-Einstellungen vorher speichern?";
         QTest::newRow("French") << "fr_FR"
                                 << QStringList{"Étape 1 : Introduction", "<< Précédent", "Suivant >>",
-                                               "Ouvrir un projet",
-                                               "? YesNoCancel: Voulez-vous d'abord enregistrer les réglages de "
-                                               "votre livre d'or ?"};
-        QTest::newRow("Spanish, Mexico") << "es_MX"
-                                         << QStringList{"Paso 1: Introducción", "<< Atrás", "Siguiente >>",
-                                                        "Abrir existente",
-                                                        "? YesNoCancel: ¿Desea guardar antes la configuración de "
-                                                        "su libro de visitas?"};
+                                               "Ouvrir un projet"}
+                                << "État : écriture du pied du fichier [ viewguestbook.asp ]"
+                                << "! Ok: Erreur : Taille « <% » du champ « Name » — cette valeur ne peut pas être "
+                                   "utilisée dans une page : la valeur contient la marque de script serveur « <% »"
+                                << "? YesNoCancel: Voulez-vous d'abord enregistrer les réglages de votre livre d'or ?";
+        QTest::newRow("Spanish, Mexico")
+            << "es_MX" << QStringList{"Paso 1: Introducción", "<< Atrás", "Siguiente >>", "Abrir existente"}
+            << "Estado: escribiendo el pie del archivo [ viewguestbook.asp ]"
+            << "! Ok: Error: Tamaño «<%» del campo «Name» no se puede usar en una página: contiene la marca de script "
+               "de servidor «<%»"
+            << "? YesNoCancel: ¿Desea guardar antes la configuración de su libro de visitas?";
         QTest::newRow("English") << "en_GB"
-                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing", kSave};
+                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing"}
+                                 << "Status: Writing file footer [ viewguestbook.asp ]"
+                                 << "! Ok: Error: Size \"<%\" of field \"Name\" cannot be used in a page: it holds "
+                                    "the server script marker \"<%\""
+                                 << kSave;
     }
     void windowInTheLocalesLanguage()
     {
         QFETCH(QString, locale);
-        QFETCH(QStringList, expected);
+        QFETCH(QStringList, labels);
+        QFETCH(QString, status);
+        QFETCH(QString, refusal);
+        QFETCH(QString, save);
         TestProgramFolder folder;
         QDir().mkpath(folder.file("translations"));
         for (const QFileInfo &built : QDir(QUILLSET_TRANSLATIONS).entryInfoList({"*.qm"}))
@@ -499,13 +514,30 @@ private slots:
         });
         ScriptedDesktop desktop;
         QStringList seen;
-        QCOMPARE(runProgramUntilFirstFrame([&seen](QWidget *window) {
+        // Finish with a sound design (the view question answered No), then with a field size the pages refuse.
+        const auto finish = [&desktop](frmMain *window, const QString &size) {
+            GuestbookProject project = window->readProject();
+            project.Fields = {{"Name", "Text", size, ""}};
+            window->showProject(project);
+            window->DoMode(Step::Generation);
+            clickNamed(window, "lblNext");
+            desktop.shown.removeIf(
+                [](const MessagePrompt::Shown &box) { return box.icon == MessagePrompt::Icon::Information; });
+        };
+        QCOMPARE(runProgramUntilFirstFrame([&](QWidget *window) {
                      for (const char *name : {"lblSteps", "lblBack", "lblNext", "lblLoadExisting"})
                          seen << window->findChild<QLabel *>(name)->text();
-                     static_cast<frmMain *>(window)->setProjectName("Renamed");
+                     QTimer::singleShot(0, window, [&, window] {
+                         finish(static_cast<frmMain *>(window), "40");
+                         seen << window->findChild<QLabel *>("lblStatus")->text();
+                         finish(static_cast<frmMain *>(window), "<%");
+                         static_cast<frmMain *>(window)->setProjectName("Renamed");
+                     });
                  }),
                  0);
-        QCOMPARE(seen + desktop.boxes(), expected);
+        QCOMPARE(seen + desktop.boxes(), labels + (QStringList{status, refusal, save}));
+        // The log keeps the run's lines in English.
+        QVERIFY(logMessages(folder.file("applog.log")).contains("Status: Writing file footer [ viewguestbook.asp ]"));
     }
 
     // The translations are complete: every text of every language has its translation.
@@ -529,7 +561,7 @@ private slots:
     // The windows carry the installed desktop entry's name and icon sizes. --help and --version
     // answer and end the program with no display at all (the window system, if reached, would
     // abort the program), Qt's own options before them too; an unknown option prints the usage
-    // and ends the program with 2.
+    // and ends the program with 2. The publish command is no unknown option, and speaks German here.
     void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
@@ -537,8 +569,9 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             environment.remove(name);
+        environment.insert("LANG", "de_DE.UTF-8");  // only the publish command speaks the user's language
         const QString usage = "Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*";
         const QString version = "^Quillset 1\\.2\\.6\n$";
         const QList<std::tuple<QStringList, int, QString>> runs{
@@ -548,6 +581,7 @@ private slots:
             {{"--help"}, 0, '^' + usage + '$'},
             {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
             {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
+            {{"--publish", "Nobody"}, 1, "^Es ist kein Projekt „Nobody“ gespeichert\\.\n$"},
         };
         for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
