@@ -39,11 +39,13 @@ End Function
 ' runtime's table (AspUnicode) that byte's Unicode; for a double-byte character it
 ' gives both bytes as one signed 16-bit number, looked up in the table file that
 ' the runtime writes for a double-byte code page (read at the first such character).
+' A character beyond the code page, for which Asc gives "?" or a look-alike ("A"
+' for U+0100), does not come back from Chr; see UnitCode.
 Dim AspDoubleByteTable, AspDoubleByteLines
 Function AscW(text)
     Dim code : code = Asc(text)
     If code >= 0 And code < 256 Then
-        AscW = AspUnicode(code)
+        If Chr(code) = Left(text, 1) Then AscW = AspUnicode(code) Else AscW = UnitCode(Left(text, 1))
         Exit Function
     End If
     If code < 0 Then code = code + 65536
@@ -76,6 +78,23 @@ Sub LoadTexts(path, lengths)
         at = at + CLng(sizes(i))
     Next
 End Sub
+
+' A UTF-16 unit's number (signed, as AscW gives it): its place in the Unicode file
+' that holds every unit in order, read at the first call; each unit found is kept.
+Dim AspUnitsFile, AspUnits, AspUnitCodes
+Function UnitCode(unit)
+    Dim stream, codes
+    If IsEmpty(AspUnits) Then
+        Set stream = AspFiles.OpenTextFile(AspUnitsFile, 1, False, -1)
+        AspUnits = stream.ReadAll
+        stream.Close
+        Set AspUnitCodes = CreateObject("Scripting.Dictionary")
+    End If
+    Set codes = AspUnitCodes
+    If Not codes.Exists(unit) Then codes.Add unit, InStr(1, AspUnits, unit, 0) - 1
+    UnitCode = codes.Item(unit)
+    If UnitCode >= 32768 Then UnitCode = UnitCode - 65536
+End Function
 
 Function NewDictionary()
     Set NewDictionary = CreateObject("Scripting.Dictionary")

@@ -281,6 +281,15 @@ QString translate(const QString &page, Declarations &declarations, SiteTexts &te
     return out;
 }
 
+// Every UTF-16 unit in order behind a byte order mark, for AscW beyond the code page.
+QByteArray everyUnit()
+{
+    QByteArray units("\xff\xfe");
+    for (int unit = 0; unit <= 0xffff; ++unit)
+        units.append(char(unit & 0xff)).append(char(unit >> 8));
+    return units;
+}
+
 // Writes each file of the run's folder; false when one could not be written.
 bool writeFiles(const QList<QPair<QString, QByteArray>> &files)
 {
@@ -438,7 +447,8 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
     return readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder)) + kCrLf
         + QStringLiteral("AspLockedWrites = ") + (m_lockedWrites ? QStringLiteral("True") : QStringLiteral("False"))
         + kCrLf + QStringLiteral("AspDoubleByteTable = ")
-        + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt"))) + kCrLf
+        + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt"))) + kCrLf + QStringLiteral("AspUnitsFile = ")
+        + vbText(windowsPath(answers + QStringLiteral("/units.txt"))) + kCrLf
         + texts.loading(windowsPath(answers + QStringLiteral("/texts.txt"))) + text;
 }
 
@@ -454,6 +464,7 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     if (locale.isEmpty()
         || !writeFiles({{work.filePath(QStringLiteral("doublebyte.txt")), doubleByteTable()},
                         {work.filePath(QStringLiteral("texts.txt")), texts},
+                        {work.filePath(QStringLiteral("units.txt")), everyUnit()},
                         {script, program}})) {
         for (SiteAnswer &answer : answers)
             answer.error = QStringLiteral("The program could not be written for code page ") + m_codePage;
