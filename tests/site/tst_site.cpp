@@ -126,12 +126,6 @@ QByteArray unicodeFile(const QString &text)
 }
 
 const QString kPassword = QStringLiteral("p\u00e4ss\u0436word!"), kOwner = QStringLiteral("192.0.2.9");
-// A Modern page gets the password as Unicode text, whose characters beyond the server's code page Wine's engine
-// cannot number (it has no AscW of its own), so the owner of a Modern site on the engine keeps to the code page.
-QString ownerPassword(const GuestbookProject &p)
-{
-    return p.Page_Style == kModernPageStyle ? QStringLiteral("p\u00e4ssw0rd!!") : kPassword;
-}
 const QString kThanks = kVisitorTexts.value("").thanks;
 
 // A visit to the start-up design with options (see withOptions(); "held": the names written are held entries;
@@ -161,7 +155,7 @@ std::function<void(GuestbookProject &)> withOptions(const QString &options)
         if (modern >= 0)
             p.Page_Style = kModernPageStyle, p.Page_Language = options.mid(modern + 7, 2);
         if (has("owner") || (has("all") && modern < 0))
-            p.Owner_Password = OwnerPasswordValue(ownerPassword(p)), p.Moderate_Entries = has("moderate");
+            p.Owner_Password = OwnerPasswordValue(kPassword), p.Moderate_Entries = has("moderate");
         if (has("all"))
             p.Spam_Guard = 1, p.Max_Entry_Length = "100000", p.Entries_Per_Page = "20";
         if (has("german"))
@@ -824,7 +818,7 @@ private:
                     toOwner("GET", {}, {}, 0, part.value(2, kOwner));
                 toOwner("POST",
                         {{"action", "signin"},
-                         {"password", part.value(1, kind == "in" ? ownerPassword(site.project) : "wrong")},
+                         {"password", part.value(1, kind == "in" ? kPassword : "wrong")},
                          {"token", kind == "in" ? kFromPage : QString()}},
                         {}, 1, part.value(2, kOwner));
             } else if (kind == "confirm" || kind == "get")
