@@ -613,7 +613,7 @@ private Q_SLOTS:
         visitRow("Modern de: approved", "owner moderate held modern:de", "Ann Bob", "in approve:1:Bob",
                  "<p class=\"thanks\" role=\"status\">Der Eintrag wurde freigegeben</p>", "Bob", "Ann");
         visitRow("Modern de: 8-bit held entries approved", "owner moderate held modern:de 8-bit", "Ann Bob",
-                 "in approve:1:Bob", "Der Eintrag wurde freigegeben", "Old Bob", "Ann");
+                 "in approve:1:Bob", "<article>Datum : 1/2/2026<br/>Name : Ann<br/>", "Old Bob", "Ann");
         visitRow("Modern ja: deleted, then restored", "owner modern:ja", "Ann Bob",
                  "in delete:entries:0:Ann run in restore:0:Ann",
                  "\u8a18\u5e33\u3092\u5143\u306b\u623b\u3057\u307e\u3057\u305f", "Bob Ann", "", "");
