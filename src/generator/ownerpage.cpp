@@ -534,13 +534,6 @@ const OwnerFrame kModernFrame = {
         items(UBound(items)) = "$[DateItem] : " & Mid(items(UBound(items)), 8))",
 };
 
-// The Modern page reads its lists in either format, an 8-bit file of a Classic site among them.
-const char *const kModernLinesFunction = R"vbs(<%
-Function QsLines(ByVal path)
-    QsLines = QsDataLines(path)
-End Function
-%>)vbs";
-
 // Buttons keep their width beside the entries they act on.
 const QString kModernOwnerStyle = QStringLiteral("input[type=\"submit\"] { width: auto; cursor: pointer; }");
 const QString kNoRobots = QStringLiteral("<meta name=\"robots\" content=\"noindex, nofollow\">");
@@ -657,8 +650,7 @@ QString modernOwnerPage(const SiteDescription &site, const QString &functions, c
                   kCrLf + kModernOwnerStyle + QStringLiteral("\r\n</style>\r\n") + kNoRobots
                       + QStringLiteral("\r\n</head>\r\n"));
     return BuildModernPageOpening() + Printed(BuildScriptFunctions()) + Printed(BuildDataFileFunctions())
-        + Printed(ScriptText(kModernLinesFunction)) + Printed(functions) + start + Printed(script)
-        + BuildModernPageClosing();
+        + Printed(functions) + start + Printed(script) + BuildModernPageClosing();
 }
 
 }  // namespace
