@@ -115,7 +115,6 @@ LabelButton::LabelButton(QWidget *parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
-    // A label that takes focus would otherwise carry a whole text document for its caption.
     setTextInteractionFlags(Qt::NoTextInteraction);
     setAlignment(Qt::AlignCenter);
     setMouseTracking(true);
@@ -130,6 +129,14 @@ LabelButton::LabelButton(const QString &name, const QString &caption, const QFon
     setObjectName(name);
     setText(caption);
     setFont(font);
+}
+
+void LabelButton::setText(const QString &caption)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(caption);
+    setFocusPolicy(policy);
 }
 
 void LabelButton::setShape(const QColor &outline, const QColor &fill, const QColor &hoverFill)
@@ -172,6 +179,11 @@ void LabelButton::lightUp()
     if (m_hoverFill.isValid())
         setFill(m_hoverFill);
     emit hovered();
+}
+
+bool LabelButton::event(QEvent *event)
+{
+    return event->type() == QEvent::Polish ? QFrame::event(event) : QLabel::event(event);
 }
 
 // A disabled button gets no moves: they go on to the widget under it.
@@ -251,7 +263,7 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
 void LabelButton::focusInEvent(QFocusEvent *event)
 {
     update();
-    QLabel::focusInEvent(event);
+    QFrame::focusInEvent(event);
 }
 
 void LabelButton::focusOutEvent(QFocusEvent *event)
