@@ -5,13 +5,28 @@
 #include "store/programfolder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 
 #include <array>
 
 namespace {
+
+// The installed picture of the icon with the given side, from its pixels kept in the
+// program (premultiplied ARGB, written from the PNG file when the program was built).
+QPixmap installedPicture(int side)
+{
+    QFile file(QStringLiteral(":/icons/%1.argb32").arg(side));
+    const qint64 bytes = qint64(side) * side * 4;
+    QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes
+        || file.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
+        return {};
+    return QPixmap::fromImage(std::move(picture));
+}
 
 // The icon in the sizes installed for the desktop, each read from its file the first
 // time a picture of about that size is asked for; a window system that shows no icons
@@ -32,8 +47,7 @@ public:
     {
         const size_t which = pick(size);
         if (m_pictures[which].isNull())
-            m_pictures[which].load(
-                QStringLiteral(":/icons/%1x%1/%2.png").arg(kSides[which]).arg(DesktopStartup::kDesktopId), "PNG");
+            m_pictures[which] = installedPicture(kSides[which]);
         const QPixmap &picture = m_pictures[which];
         if (picture.width() <= size.width() && picture.height() <= size.height())
             return picture;

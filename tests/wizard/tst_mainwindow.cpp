@@ -536,6 +536,12 @@ private slots:
         DesktopStartup::setWindowIcon();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        for (const int side : {48, 256}) {  // the installed pictures, pixel for pixel
+            const QImage installed(
+                QString(QUILLSET_TEST_DATA "/../../packaging/icons/%1x%1/org.quillset.Quillset.png").arg(side));
+            QCOMPARE(QApplication::windowIcon().pixmap(side).toImage(),
+                     installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
