@@ -1,6 +1,7 @@
 #include "chrome/labelbutton.h"
 
 #include "chrome/keyboard.h"
+#include "chrome/pictures.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -197,9 +198,7 @@ void LabelButton::paintEvent(QPaintEvent *event)
 {
     if (m_outline.isValid()) {
         QPainter painter(this);
-        painter.setPen(m_outline);
-        painter.setBrush(m_fill);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        Pictures::drawOutline(painter, rect(), m_outline, m_fill);
     }
     paintContents(event);
     if (keyboardInUse() && hasFocus()) {

@@ -194,3 +194,13 @@ QPixmap Pictures::palette(int size)
     painter.drawRect(0, 0, size - 1, size - 1);
     return pixmap;
 }
+
+void Pictures::drawOutline(QPainter &painter, const QRect &area, const QColor &outline, const QColor &fill)
+{
+    if (fill.isValid())
+        painter.fillRect(area.adjusted(1, 1, -1, -1), fill);
+    painter.fillRect(QRect(area.left(), area.top(), area.width(), 1), outline);
+    painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), outline);
+    painter.fillRect(QRect(area.left(), area.top() + 1, 1, area.height() - 2), outline);
+    painter.fillRect(QRect(area.right(), area.top() + 1, 1, area.height() - 2), outline);
+}

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+class QPainter;
+
 // The program's pictures, drawn in code; sizes in pixels.
 namespace Pictures {
 QPixmap banner(QSize size);  // blue band behind a pop-up's caption
@@ -17,4 +19,9 @@ QPixmap palette(int size);  // four colour squares, on the colour buttons
 // Round buttons of the main window's top-right corner.
 enum class Button { About, Help, Exit };
 QPixmap roundButton(Button kind, int size);
+
+// A one-pixel outline along the area's edges over a fill of the inside (none when fill
+// is invalid): the pixels of QPainter::drawRect() with a one-pixel pen, as plain fills,
+// which cost a fraction of a stroked outline.
+void drawOutline(QPainter &painter, const QRect &area, const QColor &outline, const QColor &fill = QColor());
 }  // namespace Pictures

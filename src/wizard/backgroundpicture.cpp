@@ -1,9 +1,9 @@
 #include "wizard/backgroundpicture.h"
 
+#include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 
-#include <QFrame>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +12,20 @@
 namespace {
 const QColor kBannerTop(214, 226, 244);
 const QColor kInk(44, 62, 102);
+
+// The window's thin outline, over everything; the mouse goes through it.
+class WindowOutline : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        Pictures::drawOutline(painter, rect(), QColor(96, 110, 140));
+    }
+};
 }  // namespace
 
 BackgroundPicture::BackgroundPicture(QWidget *parent)
@@ -70,13 +84,9 @@ BackgroundPicture *BackgroundPicture::addTo(QWidget *window, QSize windowSize)
     auto *picture = new BackgroundPicture(window);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(0, 0, twipsToPixels(7770), twipsToPixels(5505));
-    auto *outline = new QFrame(window);
+    auto *outline = new WindowOutline(window);
     outline->setObjectName(QStringLiteral("Shape1"));
     outline->setGeometry(QRect(QPoint(0, 0), windowSize));
-    outline->setFrameShape(QFrame::Box);
     outline->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette palette = outline->palette();
-    palette.setColor(QPalette::WindowText, QColor(96, 110, 140));
-    outline->setPalette(palette);
     return picture;
 }
