@@ -1,36 +1,22 @@
 #include "chrome/desktopstartup.h"
 
 #include "chrome/messageprompt.h"
+#include "chrome/pictures.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QIconEngine>
-#include <QImage>
 #include <QPainter>
 
 #include <array>
 
 namespace {
 
-// The installed picture of the icon with the given side, from its pixels kept in the
-// program (premultiplied ARGB, written from the PNG file when the program was built).
-QPixmap installedPicture(int side)
-{
-    QFile file(QStringLiteral(":/icons/%1.argb32").arg(side));
-    const qint64 bytes = qint64(side) * side * 4;
-    QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
-    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes
-        || file.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
-        return {};
-    return QPixmap::fromImage(std::move(picture));
-}
-
-// The icon in the sizes installed for the desktop, each read from its file the first
-// time a picture of about that size is asked for; a window system that shows no icons
-// never reads one.
+// The icon in the sizes installed for the desktop (kept in the program as the pixels of
+// the installed files), each made the first time a picture of about that size is asked
+// for; a window system that shows no icons never makes one.
 class InstalledIconEngine : public QIconEngine
 {
 public:
@@ -47,7 +33,8 @@ public:
     {
         const size_t which = pick(size);
         if (m_pictures[which].isNull())
-            m_pictures[which] = installedPicture(kSides[which]);
+            m_pictures[which] = QPixmap::fromImage(
+                Pictures::keptPixels(QStringLiteral("icon%1").arg(kSides[which]), QSize(kSides[which], kSides[which])));
         const QPixmap &picture = m_pictures[which];
         if (picture.width() <= size.width() && picture.height() <= size.height())
             return picture;

@@ -1,5 +1,6 @@
 #include "chrome/pictures.h"
 
+#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -203,4 +204,31 @@ void Pictures::drawOutline(QPainter &painter, const QRect &area, const QColor &o
     painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), outline);
     painter.fillRect(QRect(area.left(), area.top() + 1, 1, area.height() - 2), outline);
     painter.fillRect(QRect(area.right(), area.top() + 1, 1, area.height() - 2), outline);
+}
+
+QImage Pictures::keptPixels(const QString &name, QSize size)
+{
+    QFile file(QStringLiteral(":/pixels/") + name);
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes
+        || file.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
+        return {};
+    return picture;
+}
+
+QString Pictures::roundButtonName(Button kind)
+{
+    switch (kind) {
+    case Button::About: return QStringLiteral("about");
+    case Button::Help: return QStringLiteral("help");
+    case Button::Exit: break;
+    }
+    return QStringLiteral("exit");
+}
+
+QPixmap Pictures::windowRoundButton(Button kind)
+{
+    const QImage kept = keptPixels(roundButtonName(kind), QSize(kRoundButtonSize, kRoundButtonSize));
+    return kept.isNull() ? roundButton(kind, kRoundButtonSize) : QPixmap::fromImage(kept);
 }

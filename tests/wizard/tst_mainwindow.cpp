@@ -8,8 +8,10 @@
 
 #include "app/programstart.h"
 #include "chrome/desktopstartup.h"
+#include "chrome/pictures.h"
 #include "generator/generationrun.h"
 #include "store/projectkeys.h"
+#include "wizard/backgroundpicture.h"
 
 namespace {
 
@@ -541,6 +543,16 @@ private slots:
                 QString(QUILLSET_TEST_DATA "/../../packaging/icons/%1x%1/org.quillset.Quillset.png").arg(side));
             QCOMPARE(QApplication::windowIcon().pixmap(side).toImage(),
                      installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        // The pictures kept as pixels are the ones the code draws.
+        QImage banner(BackgroundPicture::bannerSize(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&banner);
+        BackgroundPicture::paintBanner(painter, banner.width());
+        painter.end();
+        QCOMPARE(Pictures::keptPixels(BackgroundPicture::bannerName(), banner.size()), banner);
+        for (const auto kind : {Pictures::Button::About, Pictures::Button::Help, Pictures::Button::Exit}) {
+            const QImage drawn = Pictures::roundButton(kind, Pictures::kRoundButtonSize).toImage();
+            QCOMPARE(Pictures::keptPixels(Pictures::roundButtonName(kind), drawn.size()), drawn);
         }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
