@@ -1,6 +1,8 @@
 #include "chrome/pictures.h"
 
-#include <QFile>
+#include <QResource>
+
+#include <cstring>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -206,14 +208,14 @@ void Pictures::drawOutline(QPainter &painter, const QRect &area, const QColor &o
     painter.fillRect(QRect(area.right(), area.top() + 1, 1, area.height() - 2), outline);
 }
 
-QImage Pictures::keptPixels(const QString &name, QSize size)
+QImage Pictures::keptPixels(const QString &name, QSize size, QImage::Format format)
 {
-    QFile file(QStringLiteral(":/pixels/") + name);
+    const QResource kept(QStringLiteral(":/pixels/") + name);
     const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
-    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes
-        || file.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
+    if (!kept.isValid() || kept.compressionAlgorithm() != QResource::NoCompression || kept.size() != bytes)
         return {};
+    QImage picture(size, format);
+    std::memcpy(picture.bits(), kept.data(), bytes);
     return picture;
 }
 

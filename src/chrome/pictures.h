@@ -27,8 +27,9 @@ QPixmap windowRoundButton(Button kind);
 
 // A picture drawn when the program was built and kept in it as its pixels (premultiplied
 // ARGB, row after row, resource :/pixels/<name>), so that showing it draws nothing at
-// start-up. A null image when none of that size is kept.
-QImage keptPixels(const QString &name, QSize size);
+// start-up. A null image when none of that size is kept. An opaque picture may be taken
+// as RGB32, the same bits, which is copied rather than blended when drawn.
+QImage keptPixels(const QString &name, QSize size, QImage::Format format = QImage::Format_ARGB32_Premultiplied);
 
 // A one-pixel outline along the area's edges over a fill of the inside (none when fill
 // is invalid): the pixels of QPainter::drawRect() with a one-pixel pen, as plain fills,

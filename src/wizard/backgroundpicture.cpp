@@ -4,11 +4,11 @@
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 
-#include <QFile>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 namespace {
 const QColor kBannerTop(214, 226, 244);
@@ -51,10 +51,10 @@ void BackgroundPicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     QImage banner;
-    if (QFile face(QStringLiteral(":/pixels/") + bannerFaceName());
-        devicePixelRatio() == 1 && width() == bannerSize().width() && face.open(QIODevice::ReadOnly)
-        && QString::fromUtf8(face.readAll()) == bannerFace())
-        banner = Pictures::keptPixels(bannerName(), bannerSize());
+    if (const QResource face(QStringLiteral(":/pixels/") + bannerFaceName());
+        devicePixelRatio() == 1 && width() == bannerSize().width() && face.isValid()
+        && QString::fromUtf8(face.uncompressedData()) == bannerFace())
+        banner = Pictures::keptPixels(bannerName(), bannerSize(), QImage::Format_RGB32);  // white below all
     if (banner.isNull())
         paintBanner(painter, width());
     else
