@@ -68,26 +68,27 @@ QString checkLines(const QList<GuestbookField> &fields, const QString &checkPref
 
 // The entry script with protection: robot and person checks before the store,
 // which holds the application lock and writes to pending.txt under moderation.
-QString protectedEntryScript(const GuestbookProject &p, const QString &secret)
+QString protectedEntryScript(const SiteDescription &site)
 {
-    const QString checks = BuildProtectedChecks(p, secret, checkLines(p.Fields, QStringLiteral("Not QsRobot And ")));
-    const QString usedForms = p.Spam_Guard == 1 ? Printed(BuildUsedFormsFunction()) : QString();
+    const QList<GuestbookField> &fields = site.design.fields;
+    const QString checks = BuildProtectedChecks(site, checkLines(fields, QStringLiteral("Not QsRobot And ")));
+    const QString usedForms = site.protection.robotGuard ? Printed(BuildUsedFormsFunction()) : QString();
     return Printed(BuildScriptFunctions()) + usedForms + Printed(BuildScriptOpening())
-        + Printed(assignmentLines(p.Fields) + kCrLf + checks)
-        + Printed(BuildProtectedStoreBlock(p, entryLine(p.Fields, PageTexts(p.Page_Language), TypedSeparator::Changed)))
-        + BuildPageStart(p) + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p))
+        + Printed(assignmentLines(fields) + kCrLf + checks)
+        + Printed(BuildProtectedStoreBlock(site, entryLine(fields, site.texts, TypedSeparator::Changed)))
+        + BuildPageStart(site.design) + Printed(BuildTitleLine(site.design, true)) + Printed(BuildThankYou(site))
         + Printed(BuildClosingLines());
 }
 
 }  // namespace
 
-QString BuildEntryScript(const GuestbookProject &p, const QString &secret)
+QString BuildEntryScript(const SiteDescription &site)
 {
-    if (IsProtected(p))
-        return protectedEntryScript(p, secret);
-    return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(p.Fields))
-        + Printed(BuildStoreBlock(p.Fields, PageTexts(p.Page_Language))) + BuildPageStart(p)
-        + Printed(BuildTitleLine(p, true)) + Printed(BuildThankYou(p)) + Printed(BuildClosingLines());
+    if (site.protection.isOn())
+        return protectedEntryScript(site);
+    return Printed(BuildScriptOpening()) + Printed(BuildAssignmentsAndChecks(site.design.fields))
+        + Printed(BuildStoreBlock(site.design.fields, site.texts)) + BuildPageStart(site.design)
+        + Printed(BuildTitleLine(site.design, true)) + Printed(BuildThankYou(site)) + Printed(BuildClosingLines());
 }
 
 QString BuildEntryLine(const QList<GuestbookField> &fields, const QString &dateWord, TypedSeparator separator)
@@ -126,19 +127,20 @@ QString BuildStoreBlock(const QList<GuestbookField> &fields, const PageTexts &te
         + QStringLiteral("   Set FileObject = Nothing") + kCrLf + QStringLiteral("%>") + kCrLf + kCrLf;
 }
 
-QString BuildThankYou(const GuestbookProject &project)
+QString BuildThankYou(const SiteDescription &site)
 {
-    const PageTexts texts(project.Page_Language);
-    QString block = BuildTableStart(project, 0) + kCrLf;
-    for (int i = 1; i <= project.Fields.size(); ++i) {
+    const PageTexts &texts = site.texts;
+    const QList<GuestbookField> &fields = site.design.fields;
+    QString block = BuildTableStart(site.design, 0) + kCrLf;
+    for (int i = 1; i <= fields.size(); ++i) {
         block += QStringLiteral("<tr>") + kCrLf;
-        block += QStringLiteral("   <td width=\"10%\" nowrap valign=\"top\">") + project.Fields.at(i - 1).FieldName
+        block += QStringLiteral("   <td width=\"10%\" nowrap valign=\"top\">") + fields.at(i - 1).FieldName
             + QStringLiteral(":</td>") + kCrLf;
         block += QStringLiteral(" <td width=\"90%\" valign=\"top\" align=\"left\"><%=Server.HTMLEncode(strFld")
             + QString::number(i) + QStringLiteral(")%></td>") + kCrLf;
         block += QStringLiteral("</tr>") + kCrLf;
     }
-    const QString thanks = texts.text(HoldsEntries(project) ? PageText::ThanksHeld : PageText::Thanks);
+    const QString thanks = texts.text(site.protection.holdsEntries ? PageText::ThanksHeld : PageText::Thanks);
     return block + kCrLf + QStringLiteral("</table><br/><br/><div align=center><b>") + thanks
         + QStringLiteral("</b><br/><br/><a href=\"") + kViewPageName + QStringLiteral("\">")
         + texts.text(PageText::ViewLink) + QStringLiteral("</a></div>");

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "generator/pagetexts.h"
-#include "store/guestbookproject.h"
+#include "generator/sitedescription.h"
 
 #include <QString>
 
 // The entry script, addtogb.asp: the server script that checks a post and appends
 // it to the data file, and the thank-you table that echoes it (HTML-encoded).
-// secret: the site's, for a project with the robot guard.
-QString BuildEntryScript(const GuestbookProject &project, const QString &secret = {});
+QString BuildEntryScript(const SiteDescription &site);
 
 // Its pieces.
 QString BuildScriptOpening();
 QString BuildAssignmentsAndChecks(const QList<GuestbookField> &fields);
 QString BuildStoreBlock(const QList<GuestbookField> &fields, const PageTexts &texts);
-QString BuildThankYou(const GuestbookProject &project);
+QString BuildThankYou(const SiteDescription &site);
 // How a value is stored: as posted, or with a typed item separator changed.
 enum class TypedSeparator { Kept, Changed };
 // The line that writes a post: its items, last field first, then the date under dateWord.

@@ -62,46 +62,18 @@ void reportStages(GenerationHost &host, const Page &page, QStringList &createdLi
     }
 }
 
-// The parts that protection changes: the sign page's banner and guard, the view
-// page's reader, and the owner page.
-struct ProtectedParts {
-    QString banner;
-    QString guardFields;
-    QString reader = BuildReaderScript();
-    QString secret;
-};
-
-ProtectedParts protectedParts(const GuestbookProject &project)
+QList<Page> serverPages(const SiteDescription &site)
 {
-    ProtectedParts parts;
-    parts.banner = BuildErrorBanner(PageTexts(project.Page_Language));
-    if (!IsProtected(project))
-        return parts;
-    parts.secret = NewSiteSecret();
-    parts.banner = BuildProtectedBanner(project);
-    parts.guardFields = BuildProtectedSignFields(project, parts.secret);
-    if (const int size = EntriesPerPage(project); size > 0)
-        parts.reader = BuildPagedReaderScript(size, PageTexts(project.Page_Language));
-    return parts;
-}
-
-QList<Page> serverPages(const GuestbookProject &project)
-{
-    const ProtectedParts parts = protectedParts(project);
-    const bool modern = project.Page_Style == kModernPageStyle;
-    ModernParts modernParts;
-    modernParts.secret = parts.secret;
     QList<Page> pages = {
         {kSignPageName,
-         modern ? BuildModernSignPage(project, modernParts)
-                : BuildSignPage(project, kServerPageLinks, parts.banner, parts.guardFields),
+         site.modern ? BuildModernSignPage(site) : BuildSignPage(site),
          {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
           {"file body"},
           {"page title"},
           {"fields"},
           {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
         {kEntryScriptName,
-         modern ? BuildModernEntryScript(project, modernParts) : BuildEntryScript(project, parts.secret),
+         site.modern ? BuildModernEntryScript(site) : BuildEntryScript(site),
          {{"script header"},
           {"file header"},
           {"file body", StatusOnly},
@@ -110,10 +82,10 @@ QList<Page> serverPages(const GuestbookProject &project)
           {"file footer", Logged,
            kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
         {kViewPageName,
-         modern ? BuildModernViewPage(project, modernParts) : BuildViewPage(project, kServerPageLinks, parts.reader),
+         site.modern ? BuildModernViewPage(site) : BuildViewPage(site),
          {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
-    if (HasOwnerPage(project))
-        pages.append({kOwnerPageName, BuildOwnerPage(project, parts.secret), {{"owner page"}}});
+    if (site.protection.ownerPage)
+        pages.append({kOwnerPageName, BuildOwnerPage(site), {{"owner page"}}});
     return pages;
 }
 
@@ -200,9 +172,9 @@ QStringList projectFolders()
 
 // A protected set's web.config, unless the folder holds one that this program did
 // not write: that one is the site owner's and stays.
-QList<Page> requestFilter(const QString &pageFolder, const GuestbookProject &project)
+QList<Page> requestFilter(const QString &pageFolder, const SiteDescription &site)
 {
-    if (!IsProtected(project))
+    if (!site.protection.isOn())
         return {};
     const QString path = pageFolder + kRequestFilterName;
     QFile existing(path);
@@ -215,13 +187,12 @@ QList<Page> requestFilter(const QString &pageFolder, const GuestbookProject &pro
 }
 
 // Writes the data files when they are missing, then the pages as one set.
-GenerationOutcome writePages(const QString &folder, const GuestbookProject &project, const PageCodePage &codePage,
-                             GenerationHost &host)
+GenerationOutcome writePages(const QString &folder, const SiteDescription &site, GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
     show(host, QStringLiteral("Status: Checking file paths"));
     // The data files that the pages change; a later run never rewrites them.
-    for (const QString &name : DataFileNames(project)) {
+    for (const QString &name : DataFileNames(site.protection)) {
         if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
             return created;
     }
@@ -231,35 +202,33 @@ GenerationOutcome writePages(const QString &folder, const GuestbookProject &proj
         createdLines << createdLine(signPage);
     }
     QList<AtomicFile::Content> files;
-    GuestbookProject pageProject = project;
-    if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty()) {
-        // The picture goes beside the pages, and the pages name it by its file name. It is
-        // written before the set, not in it: a set's journal is trusted only for the set's
-        // own names, and a picture left over from a failed run harms nothing.
+    if (const QString picture = site.localBackgroundPicture; !picture.isEmpty()) {
+        // The picture goes beside the pages, which name it by its file name. It is written
+        // before the set, not in it: a set's journal is trusted only for the set's own
+        // names, and a picture left over from a failed run harms nothing.
         QFile source(picture);
         if (!source.open(QIODevice::ReadOnly))
             return GenerationOutcome::failure(
                 QStringLiteral("The background picture %1 cannot be read (%2). Choose it again on step 2, or set "
                                "it to None")
                     .arg(QDir::toNativeSeparators(picture), source.errorString()));
-        pageProject.BG_Image = BackgroundFileName(picture);
-        if (const WriteResult copied = AtomicFile::write(pageFolder + pageProject.BG_Image, source.readAll());
+        if (const WriteResult copied = AtomicFile::write(pageFolder + site.design.backgroundImage, source.readAll());
             !copied.succeeded())
             return GenerationOutcome::failure(copied.errorText);
     }
-    for (const Page &page : serverPages(pageProject) + requestFilter(pageFolder, pageProject)) {
+    for (const Page &page : serverPages(site) + requestFilter(pageFolder, site)) {
         reportStages(host, page, createdLines);
-        files.append({pageFolder + page.name, codePage.encode(page.text)});
+        files.append({pageFolder + page.name, site.codePage.encode(page.text)});
     }
     if (const WriteResult written = AtomicFile::writeSet(files, guestbookFileNames()); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
-    if (!HasOwnerPage(project)) {
+    if (!site.protection.ownerPage) {
         if (const GenerationOutcome removed = removeOwnerPage(pageFolder); !removed.succeeded)
             return removed;
     }
     for (const QString &line : createdLines)
         WriteLog(line);
-    WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] created successfully"));
+    WriteLog(QStringLiteral("Guestbook [ ") + site.design.title + QStringLiteral(" ] created successfully"));
     host.generationFinished(pageFolder);
     return {};
 }
@@ -274,7 +243,7 @@ GenerationOutcome inFolder(GenerationOutcome outcome, const QString &folder)
 }
 
 // The run after the values were found fit for the pages.
-GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const PageCodePage &codePage,
+GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project, const SiteDescription &site,
                           GenerationHost &host)
 {
     host.setStatusVisible(true);
@@ -302,18 +271,18 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
         created = true;
     }
     show(host, QStringLiteral("Status: Creating project files"));
-    return inFolder(writePages(folder, project, codePage, host), folder);
+    return inFolder(writePages(folder, site, host), folder);
 }
 
 }  // namespace
 
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
-    const PageCodePage codePage = ResolvePageCodePage(project);
-    const QString refused = PageValuesProblem(project, codePage);
+    const SiteDescription site(project, SiteTarget::Server);
+    const QString refused = PageValuesProblem(project, site.codePage);
     if (!refused.isEmpty())
         return GenerationOutcome::failure(refused);
-    const GenerationOutcome outcome = runFrom(projectName, project, codePage, host);
+    const GenerationOutcome outcome = runFrom(projectName, project, site, host);
     if (!outcome.succeeded)
         WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] not created: ")
                  + outcome.errorText);

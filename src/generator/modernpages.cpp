@@ -165,16 +165,16 @@ QString fontFamilies(const QString &face)
     return kQuote + quotedFace + QStringLiteral("\", sans-serif");
 }
 
-QString fontDeclarations(const QString &face, const QString &size, const QString &colour)
+QString fontDeclarations(const PageFont &font)
 {
-    return declaration("font-family", fontFamilies(face), !face.isEmpty())
-        + declaration("font-size", size + QStringLiteral("px"), isWholeNumber(size))
-        + declaration("color", colour.toLower(), isColour(colour));
+    return declaration("font-family", fontFamilies(font.face), !font.face.isEmpty())
+        + declaration("font-size", font.size + QStringLiteral("px"), isWholeNumber(font.size))
+        + declaration("color", font.colour.toLower(), isColour(font.colour));
 }
 
-bool hasImage(const GuestbookProject &p)
+bool hasImage(const PageDesign &design)
 {
-    return !p.BG_Image.isEmpty() && p.BG_Image.toLower() != QLatin1String("none");
+    return !design.backgroundImage.isEmpty() && design.backgroundImage.toLower() != QLatin1String("none");
 }
 
 QString rule(const QString &selector, const QString &declarations)
@@ -195,20 +195,20 @@ QString withPageTexts(QString text, const PageTexts &texts)
 }
 
 // The head and the start of the body, up to the heading.
-QString pageStart(const GuestbookProject &p)
+QString pageStart(const SiteDescription &site)
 {
-    const QString title = escaped(p.Project_Title);
+    const QString title = escaped(site.design.title);
     const QStringList lines = {
         QStringLiteral("<!DOCTYPE html>"),
-        QStringLiteral("<html lang=\"") + p.Page_Language + QStringLiteral("\">"),
+        QStringLiteral("<html lang=\"") + site.texts.language() + QStringLiteral("\">"),
         QStringLiteral("<head>"),
         QStringLiteral("<meta charset=\"utf-8\">"),
         QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"),
-        QStringLiteral("<meta name=\"color-scheme\" content=\"") + ModernColorScheme(p.BG_Color)
+        QStringLiteral("<meta name=\"color-scheme\" content=\"") + ModernColorScheme(site.design.backgroundColour)
             + QStringLiteral("\">"),
         QStringLiteral("<title>") + title + QStringLiteral("</title>"),
         QStringLiteral("<style>"),
-        BuildModernStyleSheet(p),
+        BuildModernStyleSheet(site.design),
         QStringLiteral("</style>"),
         QStringLiteral("</head>"),
         QStringLiteral("<body>"),
@@ -232,9 +232,10 @@ QString alert(const QString &condition, const QString &text)
 }
 
 // The banners by the error a post was sent back with; texts outside the script.
-QString banners(const GuestbookProject &p, const PageTexts &texts)
+QString banners(const SiteDescription &site)
 {
-    if (!IsProtected(p))
+    const PageTexts &texts = site.texts;
+    if (!site.protection.isOn())
         return alert(QStringLiteral("request.querystring(\"err\") <> \"\""), texts.text(PageText::InvalidLength));
     const QList<QPair<QString, PageText>> named = {{QStringLiteral("expired"), PageText::Expired},
                                                    {QStringLiteral("wait"), PageText::Wait},
@@ -247,7 +248,7 @@ QString banners(const GuestbookProject &p, const PageTexts &texts)
         other += QStringLiteral(" And QsError <> \"") + code + kQuote;
     }
     block += alert(other, texts.text(PageText::InvalidLength));
-    return block.replace(QStringLiteral("%LIMIT%"), QString::number(EntryLengthLimit(p)));
+    return block.replace(QStringLiteral("%LIMIT%"), QString::number(site.protection.lengthLimit));
 }
 
 QString fieldRow(const GuestbookField &field, int limit)
@@ -266,29 +267,30 @@ QString fieldRow(const GuestbookField &field, int limit)
     return label + QStringLiteral("<input type=\"text\"") + named + QStringLiteral("></div>") + kCrLf;
 }
 
-QString signForm(const GuestbookProject &p, const ModernParts &parts, const PageTexts &texts)
+QString signForm(const SiteDescription &site)
 {
-    QString form = QStringLiteral("<form class=\"sheet\" action=\"") + parts.links.entryScript
+    QString form = QStringLiteral("<form class=\"sheet\" action=\"") + site.links.entryScript
         + QStringLiteral("\" method=\"post\">") + kCrLf;
-    if (!parts.secret.isEmpty())
-        form += BuildProtectedSignFields(p, parts.secret) + kCrLf;
-    for (const GuestbookField &field : p.Fields)
-        form += fieldRow(field, EntryLengthLimit(p));
+    if (!site.secret.isEmpty())
+        form += BuildProtectedSignFields(site) + kCrLf;
+    for (const GuestbookField &field : site.design.fields)
+        form += fieldRow(field, site.protection.lengthLimit);
     return form + QStringLiteral("<div class=\"field\"><button type=\"submit\" name=\"btnSubmit\">")
-        + texts.text(PageText::SignButton) + QStringLiteral("</button></div>") + kCrLf + QStringLiteral("</form>")
+        + site.texts.text(PageText::SignButton) + QStringLiteral("</button></div>") + kCrLf + QStringLiteral("</form>")
         + kCrLf;
 }
 
 // The posted values, encoded, beside their fields' names.
-QString thankYou(const GuestbookProject &p, const PageTexts &texts)
+QString thankYou(const SiteDescription &site)
 {
+    const QList<GuestbookField> &fields = site.design.fields;
     QString list = QStringLiteral("<dl class=\"sheet\">") + kCrLf;
-    for (int i = 1; i <= p.Fields.size(); ++i)
-        list += QStringLiteral("<dt>") + escaped(p.Fields.at(i - 1).FieldName)
+    for (int i = 1; i <= fields.size(); ++i)
+        list += QStringLiteral("<dt>") + escaped(fields.at(i - 1).FieldName)
             + QStringLiteral("</dt><dd><%=Server.HTMLEncode(strFld") + QString::number(i) + QStringLiteral(")%></dd>")
             + kCrLf;
-    const PageText thanks = HoldsEntries(p) ? PageText::ThanksHeld : PageText::Thanks;
-    return list + QStringLiteral("</dl>") + kCrLf + QStringLiteral("<p class=\"thanks\">") + texts.text(thanks)
+    const PageText thanks = site.protection.holdsEntries ? PageText::ThanksHeld : PageText::Thanks;
+    return list + QStringLiteral("</dl>") + kCrLf + QStringLiteral("<p class=\"thanks\">") + site.texts.text(thanks)
         + QStringLiteral("</p>") + kCrLf;
 }
 
@@ -322,30 +324,33 @@ double ContrastRatio(const QString &first, const QString &second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-QString BuildModernStyleSheet(const GuestbookProject &p)
+QString BuildModernStyleSheet(const PageDesign &design)
 {
-    const QString text = isColour(p.M_FColor) ? p.M_FColor.toLower() : QStringLiteral("currentColor");
-    const QString background = declaration("background-color", p.BG_Color.toLower(), isColour(p.BG_Color));
+    const QString textColour = design.text.colour;
+    const QString text = isColour(textColour) ? textColour.toLower() : QStringLiteral("currentColor");
+    const QString backgroundColour = design.backgroundColour;
+    const QString background = declaration("background-color", backgroundColour.toLower(), isColour(backgroundColour));
     const QString image =
-        declaration("background-image", QStringLiteral("url(\"") + p.BG_Image + QStringLiteral("\")"), hasImage(p));
-    const QString border = p.TBL_Border == 1 && isWholeNumber(p.TBL_Border_Width)
-        ? QStringLiteral(" border: %1px solid %2;").arg(p.TBL_Border_Width, text)
+        declaration("background-image", QStringLiteral("url(\"") + design.backgroundImage + QStringLiteral("\")"),
+                    hasImage(design));
+    const QString border = design.tableBorder && isWholeNumber(design.tableBorderWidth)
+        ? QStringLiteral(" border: %1px solid %2;").arg(design.tableBorderWidth, text)
         : QString();
     static const QRegularExpression percent(QStringLiteral("^[0-9]{1,3}%$"));
-    const QString width = declaration("width", p.TBL_Width, percent.match(p.TBL_Width).hasMatch());
+    const QString width = declaration("width", design.tableWidth, percent.match(design.tableWidth).hasMatch());
     const QString focus = QStringLiteral(" outline: 3px solid %1; outline-offset: 2px;").arg(text);
     const QStringList rules = {
         rule(QStringLiteral(":root"),
-             QStringLiteral(" color-scheme: ") + ModernColorScheme(p.BG_Color) + QLatin1Char(';')),
+             QStringLiteral(" color-scheme: ") + ModernColorScheme(backgroundColour) + QLatin1Char(';')),
         rule(QStringLiteral("*"), QStringLiteral(" box-sizing: border-box;")),
         rule(QStringLiteral("body"),
              QStringLiteral(" margin: 0; padding: 1rem; line-height: 1.5;"
                             " overflow-wrap: anywhere;")
-                 + background + image + fontDeclarations(p.M_FFace, p.M_FSize, p.M_FColor)),
+                 + background + image + fontDeclarations(design.text)),
         rule(QStringLiteral("h1"), QStringLiteral(" font-size: 23px; font-weight: normal; text-align: center;")),
         rule(QStringLiteral("a:link, a:visited"),
-             fontDeclarations(p.H_FFace, p.H_FSize, p.H_FColor) + QStringLiteral(" text-decoration: underline;")),
-        rule(QStringLiteral("a:hover"), fontDeclarations(p.HM_FFace, p.HM_FSize, p.HM_FColor)),
+             fontDeclarations(design.link) + QStringLiteral(" text-decoration: underline;")),
+        rule(QStringLiteral("a:hover"), fontDeclarations(design.hoverLink)),
         rule(QStringLiteral("a:focus, input:focus, textarea:focus, button:focus"), focus),
         rule(QStringLiteral(".sheet"), QStringLiteral(" margin: 0 auto; padding: 0.5rem;") + width + border),
         rule(QStringLiteral(".field"), QStringLiteral(" margin: 0 0 0.75rem;")),
@@ -376,14 +381,14 @@ QString BuildModernStyleSheet(const GuestbookProject &p)
     return rules.join(kCrLf);
 }
 
-QString BuildModernSignPage(const GuestbookProject &p, const ModernParts &parts)
+QString BuildModernSignPage(const SiteDescription &site)
 {
-    const PageTexts texts(p.Page_Language);
-    if (parts.preview)
-        return pageStart(p) + signForm(p, parts, texts) + pageEnd(parts.links.viewPage, texts.text(PageText::ViewLink));
-    const QString functions = parts.secret.isEmpty() || p.Spam_Guard != 1 ? QString() : BuildScriptFunctions() + kCrLf;
-    return ScriptText(kPageOpening) + functions + pageStart(p) + banners(p, texts) + signForm(p, parts, texts)
-        + pageEnd(parts.links.viewPage, texts.text(PageText::ViewLink));
+    const QString end = pageEnd(site.links.viewPage, site.texts.text(PageText::ViewLink));
+    if (site.preview)
+        return pageStart(site) + signForm(site) + end;
+    const QString functions =
+        site.secret.isEmpty() || !site.protection.robotGuard ? QString() : BuildScriptFunctions() + kCrLf;
+    return ScriptText(kPageOpening) + functions + pageStart(site) + banners(site) + signForm(site) + end;
 }
 
 QString BuildDataFileFunctions()
@@ -391,35 +396,34 @@ QString BuildDataFileFunctions()
     return WithPageNames(ScriptText(kUnicodeFiles));
 }
 
-QString BuildModernEntryScript(const GuestbookProject &p, const ModernParts &parts)
+QString BuildModernEntryScript(const SiteDescription &site)
 {
-    const PageTexts texts(p.Page_Language);
-    const QString checks = IsProtected(p)
-        ? BuildProtectedChecks(p, parts.secret, BuildRequiredChecks(p.Fields, QStringLiteral("Not QsRobot And ")))
-        : QStringLiteral("   QsRobot = False") + kCrLf + BuildRequiredChecks(p.Fields, QString());
+    const QList<GuestbookField> &fields = site.design.fields;
+    const QString checks = site.protection.isOn()
+        ? BuildProtectedChecks(site, BuildRequiredChecks(fields, QStringLiteral("Not QsRobot And ")))
+        : QStringLiteral("   QsRobot = False") + kCrLf + BuildRequiredChecks(fields, QString());
     // The protection's store block, writing the data file in the Unicode format.
     const QString classicOpen =
         QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)");
     const QString store =
-        BuildProtectedStoreBlock(p, BuildEntryLine(p.Fields, QStringLiteral("Date"), TypedSeparator::Changed))
+        BuildProtectedStoreBlock(site, BuildEntryLine(fields, QStringLiteral("Date"), TypedSeparator::Changed))
             .replace(classicOpen,
                      QStringLiteral("   QsMakeUnicode GuestBookFile") + kCrLf + classicOpen.chopped(1)
                          + QStringLiteral(", -1)"));
-    const QString usedForms = p.Spam_Guard == 1 ? BuildUsedFormsFunction() + kCrLf : QString();
+    const QString usedForms = site.protection.robotGuard ? BuildUsedFormsFunction() + kCrLf : QString();
     return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + usedForms + BuildDataFileFunctions() + kCrLf
-        + BuildScriptOpening() + BuildAssignments(p.Fields) + kCrLf + checks + store + pageStart(p) + thankYou(p, texts)
-        + pageEnd(kViewPageName, texts.text(PageText::ViewLink));
+        + BuildScriptOpening() + BuildAssignments(fields) + kCrLf + checks + store + pageStart(site) + thankYou(site)
+        + pageEnd(kViewPageName, site.texts.text(PageText::ViewLink));
 }
 
-QString BuildModernViewPage(const GuestbookProject &p, const ModernParts &parts)
+QString BuildModernViewPage(const SiteDescription &site, const QString &previewEntries)
 {
-    const PageTexts texts(p.Page_Language);
-    if (parts.preview)
-        return pageStart(p) + parts.previewEntries + pageEnd(parts.links.signPage, texts.text(PageText::SignLink));
-    const QString reader = withPageTexts(WithPageNames(ScriptText(kReader)), texts)
-                               .replace(QStringLiteral("%SIZE%"), QString::number(EntriesPerPage(p)));
-    return ScriptText(kPageOpening) + BuildDataFileFunctions() + kCrLf + pageStart(p) + reader + kCrLf
-        + pageEnd(parts.links.signPage, texts.text(PageText::SignLink));
+    const QString end = pageEnd(site.links.signPage, site.texts.text(PageText::SignLink));
+    if (site.preview)
+        return pageStart(site) + previewEntries + end;
+    const QString reader = withPageTexts(WithPageNames(ScriptText(kReader)), site.texts)
+                               .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage));
+    return ScriptText(kPageOpening) + BuildDataFileFunctions() + kCrLf + pageStart(site) + reader + kCrLf + end;
 }
 
 QString ModernRenderedEntries(const QStringList &storedLines)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "generator/pageframe.h"
-#include "generator/pagetexts.h"
-#include "store/guestbookproject.h"
+#include "generator/sitedescription.h"
 
 #include <QString>
 
@@ -13,22 +12,14 @@
 // itself stays ASCII. The data files are held in the file object's Unicode format;
 // an 8-bit guestbook.txt of a Classic site is converted on its first write.
 
-// What the Modern pages take from a generation run besides the project.
-struct ModernParts {
-    PageLinks links = kServerPageLinks;
-    QString secret;  // the site's, for the robot guard
-    // A preview: the pages as a browser opens them without a server, the script of
-    // the sign page evaluated for a first visitor, the view page's entries given.
-    bool preview = false;
-    QString previewEntries;
-};
-
 // The view page's articles for lines of guestbook.txt, as its script writes them.
 QString ModernRenderedEntries(const QStringList &storedLines);
 
-QString BuildModernSignPage(const GuestbookProject &project, const ModernParts &parts);
-QString BuildModernEntryScript(const GuestbookProject &project, const ModernParts &parts);
-QString BuildModernViewPage(const GuestbookProject &project, const ModernParts &parts);
+// A preview's pages are those a browser opens without a server: the sign page's
+// script evaluated for a first visitor, the view page showing previewEntries.
+QString BuildModernSignPage(const SiteDescription &site);
+QString BuildModernEntryScript(const SiteDescription &site);
+QString BuildModernViewPage(const SiteDescription &site, const QString &previewEntries = {});
 
 // The script functions that read and convert the data files (QsFileFormat,
 // QsMakeUnicode, QsDataLines), between "<%" and "%>".
@@ -36,7 +27,7 @@ QString BuildDataFileFunctions();
 
 // The style sheet alone, and the colour scheme it declares ("light" or "dark",
 // after the background colour).
-QString BuildModernStyleSheet(const GuestbookProject &project);
+QString BuildModernStyleSheet(const PageDesign &design);
 QString ModernColorScheme(const QString &backgroundColour);
 
 // The contrast ratio of two colour texts ("#rrggbb"), 1 to 21; 0 when either is

@@ -481,24 +481,25 @@ const char *const kOwnerScript = R"vbs(<%
 
 }  // namespace
 
-QString BuildOwnerPage(const GuestbookProject &project, const QString &secret)
+QString BuildOwnerPage(const SiteDescription &site)
 {
-    const QStringList password = project.Owner_Password.split(QLatin1Char(':'));
-    const QString moderated = HoldsEntries(project) ? QStringLiteral("True") : QStringLiteral("False");
-    QString start = BuildPageStart(project);
+    const SiteProtection &protection = site.protection;
+    const QString moderated = protection.holdsEntries ? QStringLiteral("True") : QStringLiteral("False");
+    QString start = BuildPageStart(site.design);
     start.replace(QStringLiteral("\r\n</head>\r\n"),
                   QStringLiteral("\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>\r\n"));
     const QString page = Printed(BuildScriptFunctions()) + Printed(BuildLinesFunction())
-        + Printed(ScriptText(kOwnerFunctions)) + start + Printed(BuildTitleLine(project, true))
+        + Printed(ScriptText(kOwnerFunctions)) + start + Printed(BuildTitleLine(site.design, true))
         + Printed(ScriptText(kOwnerScript)) + Printed(BuildClosingLines());
     return WithPageNames(page)
-        .replace(QStringLiteral("%SECRET%"), secret)
-        .replace(QStringLiteral("%SALT%"), password.value(1))
-        .replace(QStringLiteral("%DIGEST%"), password.value(2))
+        .replace(QStringLiteral("%SECRET%"), site.secret)
+        .replace(QStringLiteral("%SALT%"), protection.ownerSalt)
+        .replace(QStringLiteral("%DIGEST%"), protection.ownerDigest)
         .replace(QStringLiteral("%MODERATED%"), moderated)
         .replace(QStringLiteral("%DELETED%"), kDeletedFileName)
         .replace(QStringLiteral("%JOURNAL%"), kJournalFileName)
         .replace(QStringLiteral("%SHOWN%"), QString::number(kLongestShownEntry))
         .replace(QStringLiteral("%LONGEST%"), QString::number(kLongestOwnerPassword))
-        .replace(QStringLiteral("%SIZE%"), QString::number(EntriesPerPage(project) > 0 ? EntriesPerPage(project) : 20));
+        .replace(QStringLiteral("%SIZE%"),
+                 QString::number(protection.entriesPerPage > 0 ? protection.entriesPerPage : 20));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/guestbookproject.h"
+#include "generator/sitedescription.h"
 
 #include <QString>
 
@@ -15,5 +15,4 @@ constexpr int kShortestOwnerPassword = 10;
 constexpr int kLongestOwnerPassword = 256;
 
 // The owner page owner.asp: sign-in, the lists of entries and held entries, and the changes the owner makes to them.
-// secret: as NewSiteSecret gives it.
-QString BuildOwnerPage(const GuestbookProject &project, const QString &secret);
+QString BuildOwnerPage(const SiteDescription &site);

@@ -2,36 +2,29 @@
 
 #include "store/product.h"
 
-#include "store/programfolder.h"
-
-#include <QDir>
-#include <QUrl>
-
 QString Printed(const QString &text)
 {
     return text + kCrLf;
 }
 
-QString BuildPageHead(const GuestbookProject &p)
+QString BuildPageHead(const PageDesign &design)
 {
-    const auto rule = [](const QString &face, const QString &size, const QString &colour) {
-        return QStringLiteral("{font-family: ") + face + QStringLiteral("; font-size: ") + size
-            + QStringLiteral("; color: ") + colour + QLatin1Char(';');
+    const auto rule = [](const PageFont &font) {
+        return QStringLiteral("{font-family: ") + font.face + QStringLiteral("; font-size: ") + font.size
+            + QStringLiteral("; color: ") + font.colour + QLatin1Char(';');
     };
     const QStringList lines = {
         QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"),
-        QStringLiteral("<html><head><title>") + p.Project_Title + QStringLiteral("</title>"),
+        QStringLiteral("<html><head><title>") + design.title + QStringLiteral("</title>"),
         QStringLiteral("<style type=\"text/css\">"),
         QStringLiteral("<!--"),
         QStringLiteral("/* Made with ") + QLatin1String(kApplicationTitle) + QStringLiteral(": ") + kSupportPageUrl
             + QStringLiteral(" */"),
         QStringLiteral("a{text-decoration:none}"),
-        QStringLiteral("a:hover   ") + rule(p.HM_FFace, p.HM_FSize, p.HM_FColor)
-            + QStringLiteral(" text-decoration: underline;}"),
-        QStringLiteral("a:link    ") + rule(p.H_FFace, p.H_FSize, p.H_FColor)
-            + QStringLiteral(" text-decoration: none;}"),
-        QStringLiteral("TD,TH,SELECT,TEXT     ") + rule(p.M_FFace, p.M_FSize, p.M_FColor) + QLatin1Char('}'),
-        QStringLiteral("body   ") + rule(p.M_FFace, p.M_FSize, p.M_FColor) + QLatin1Char('}'),
+        QStringLiteral("a:hover   ") + rule(design.hoverLink) + QStringLiteral(" text-decoration: underline;}"),
+        QStringLiteral("a:link    ") + rule(design.link) + QStringLiteral(" text-decoration: none;}"),
+        QStringLiteral("TD,TH,SELECT,TEXT     ") + rule(design.text) + QLatin1Char('}'),
+        QStringLiteral("body   ") + rule(design.text) + QLatin1Char('}'),
         QStringLiteral("//-->"),
         QStringLiteral("</style>"),
         QStringLiteral("</head>"),
@@ -39,45 +32,30 @@ QString BuildPageHead(const GuestbookProject &p)
     return lines.join(kCrLf) + kCrLf;
 }
 
-QString BuildBodyTag(const GuestbookProject &p)
+QString BuildBodyTag(const PageDesign &design)
 {
     QString tag = QStringLiteral("<body TopMargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" LeftMargin=\"0\" "
                                  "MarginHeight=\"0\" MarginWidth=\"0\" BGColor=")
-        + p.BG_Color;
+        + design.backgroundColour;
     // The image goes in unquoted as an address: a space as %20; the page-value
     // check refuses the characters that would end the attribute.
-    if (!p.BG_Image.isEmpty() && p.BG_Image.toLower() != QLatin1String("none"))
-        tag += QStringLiteral(" Background=") + QString(p.BG_Image).replace(QLatin1Char(' '), QStringLiteral("%20"));
+    const QString image = design.backgroundImage;
+    if (!image.isEmpty() && image.toLower() != QLatin1String("none"))
+        tag += QStringLiteral(" Background=") + QString(image).replace(QLatin1Char(' '), QStringLiteral("%20"));
     tag += QLatin1Char('>');
     return tag.toLower() + kCrLf + kCrLf;
 }
 
-QString LocalBackgroundPicture(const GuestbookProject &p)
+QString BuildPageStart(const PageDesign &design)
 {
-    const QString image = p.BG_Image.trimmed();
-    if (image.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return QUrl(image).toLocalFile();
-    // A drive letter counts as a full path on every system, so that a project made on Windows is seen as local.
-    const bool drivePath = image.size() > 2 && image.at(0).isLetter() && image.at(1) == QLatin1Char(':')
-        && (image.at(2) == QLatin1Char('\\') || image.at(2) == QLatin1Char('/'));
-    return QDir::isAbsolutePath(image) || drivePath ? image : QString();
+    return Printed(BuildPageHead(design)) + Printed(BuildBodyTag(design));
 }
 
-QString BackgroundFileName(const QString &localPath)
-{
-    return QString(localPath).replace(QLatin1Char('\\'), QLatin1Char('/')).section(QLatin1Char('/'), -1);
-}
-
-QString BuildPageStart(const GuestbookProject &p)
-{
-    return Printed(BuildPageHead(p)) + Printed(BuildBodyTag(p));
-}
-
-QString BuildTitleLine(const GuestbookProject &p, bool quotedAlignment)
+QString BuildTitleLine(const PageDesign &design, bool quotedAlignment)
 {
     const QString align = quotedAlignment ? QStringLiteral("\"center\"") : QStringLiteral("center");
-    return QStringLiteral("<div align=") + align + QStringLiteral("><font style=\"font-size: 23px;\">")
-        + p.Project_Title + QStringLiteral("</font></div><br/><br/>");
+    return QStringLiteral("<div align=") + align + QStringLiteral("><font style=\"font-size: 23px;\">") + design.title
+        + QStringLiteral("</font></div><br/><br/>");
 }
 
 QString BuildClosingLines()
@@ -85,10 +63,10 @@ QString BuildClosingLines()
     return QStringLiteral("</body>") + kCrLf + QStringLiteral("</html>");
 }
 
-QString BuildTableStart(const GuestbookProject &p, int cellPadding)
+QString BuildTableStart(const PageDesign &design, int cellPadding)
 {
-    const QString border = p.TBL_Border == 1 ? p.TBL_Border_Width : QStringLiteral("\"0\"");
-    return QStringLiteral("<table border=") + border + QStringLiteral(" width=") + p.TBL_Width
+    const QString border = design.tableBorder ? design.tableBorderWidth : QStringLiteral("\"0\"");
+    return QStringLiteral("<table border=") + border + QStringLiteral(" width=") + design.tableWidth
         + QStringLiteral(" cellpadding=\"") + QString::number(cellPadding)
         + QStringLiteral("\" cellspacing=\"0\" align=\"center\" valign=\"top\">");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/pagenames.h"
+#include "generator/sitedescription.h"
 #include "store/guestbookproject.h"
 #include "store/product.h"
 
@@ -11,34 +12,19 @@
 
 inline const QString kCrLf = QStringLiteral("\r\n");
 
-// The addresses by which the pages link to each other: the server's page names,
-// or the files of a preview that a browser opens without a server.
-struct PageLinks {
-    QString signPage;
-    QString entryScript;
-    QString viewPage;
-};
-inline const PageLinks kServerPageLinks{kSignPageName, kEntryScriptName, kViewPageName};
-
 // A text as the page writers print it: followed by one CR LF.
 QString Printed(const QString &text);
 
-QString BuildPageHead(const GuestbookProject &project);
-QString BuildBodyTag(const GuestbookProject &project);
+QString BuildPageHead(const PageDesign &design);
+QString BuildBodyTag(const PageDesign &design);
 
-// A background picture on this computer: BG_Image as a full path (or a file: address), which no web server
-// can reach. The generated pages name it by its file name and it is copied beside them. Empty for a web
-// address, a plain or relative file name, or no picture: those go into the pages as they are.
-QString LocalBackgroundPicture(const GuestbookProject &project);
-// The file name of such a picture, the part after the last "/" or "\".
-QString BackgroundFileName(const QString &localPath);
 // Head and body tag, each printed.
-QString BuildPageStart(const GuestbookProject &project);
-QString BuildTitleLine(const GuestbookProject &project, bool quotedAlignment);
+QString BuildPageStart(const PageDesign &design);
+QString BuildTitleLine(const PageDesign &design, bool quotedAlignment);
 QString BuildClosingLines();
 
 // The form's table tag, shared by the sign page and the thank-you page.
-QString BuildTableStart(const GuestbookProject &project, int cellPadding);
+QString BuildTableStart(const PageDesign &design, int cellPadding);
 
 // The form control name of a field: "txt" or "txta" and its name with spaces as "_".
 QString FieldControlName(const GuestbookField &field);

@@ -1,8 +1,7 @@
 #include "generator/pagevalues.h"
 
 #include "generator/pagetexts.h"
-#include "generator/protection.h"
-#include "store/applog.h"
+#include "generator/sitedescription.h"
 #include "store/filetests.h"
 #include "store/projectkeys.h"
 #include "store/projectstore.h"
@@ -166,19 +165,6 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
                 QStringLiteral("in its text ") + quoted(shown(text)) + QStringLiteral(", ") + reason);
     }
     return {};
-}
-
-PageCodePage ResolvePageCodePage(const GuestbookProject &project)
-{
-    return project.Page_Style == kModernPageStyle ? PageCodePage(QStringLiteral("UTF-8")) : ResolvePageCodePage();
-}
-
-PageCodePage ResolvePageCodePage()
-{
-    const PageCodePage codePage = PageCodePage::fromSettings();
-    if (const QString fallback = codePage.fallbackLogLine(); !fallback.isEmpty())
-        WriteLog(fallback);
-    return codePage;
 }
 
 namespace {

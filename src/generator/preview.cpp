@@ -94,23 +94,21 @@ QString RenderedEntries(const QStringList &storedLines)
     return printLine.replace(kStoredReturnMarker, kShownReturn);
 }
 
-PreviewPages BuildPreviewPages(const GuestbookProject &p, const QDateTime &newestEntry)
+PreviewPages BuildPreviewPages(const SiteDescription &site, const QDateTime &newestEntry)
 {
-    if (p.Page_Style == kModernPageStyle) {
-        ModernParts parts{kPreviewPageLinks, {}, true, {}};
-        parts.previewEntries = ModernRenderedEntries(SampleEntryLines(p.Fields, newestEntry));
-        return {BuildModernSignPage(p, parts), BuildModernViewPage(p, parts)};
-    }
-    return {BuildSignPage(p, kPreviewPageLinks, QString()),
-            BuildViewPage(p, kPreviewPageLinks,
-                          RenderedEntries(SampleEntryLines(p.Fields, newestEntry,
-                                                           PageTexts(p.Page_Language).text(PageText::DateItem))))};
+    const QList<GuestbookField> &fields = site.design.fields;
+    if (site.modern)
+        return {BuildModernSignPage(site),
+                BuildModernViewPage(site, ModernRenderedEntries(SampleEntryLines(fields, newestEntry)))};
+    const QString dateWord = site.texts.text(PageText::DateItem);
+    return {BuildSignPage(site), BuildViewPage(site, RenderedEntries(SampleEntryLines(fields, newestEntry, dateWord)))};
 }
 
 PreviewFolder WritePreview(const GuestbookProject &project, const QString &parent, const QDateTime &newestEntry)
 {
     PreviewFolder result;
-    const PageCodePage codePage = ResolvePageCodePage(project);
+    const SiteDescription site(project, SiteTarget::Preview);
+    const PageCodePage &codePage = site.codePage;
     const QString refused = PageValuesProblem(project, codePage);
     if (!refused.isEmpty()) {
         result.outcome = GenerationOutcome::failure(refused);
@@ -123,7 +121,7 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
             QStringLiteral("The preview folder could not be made in %1: %2").arg(parent, folder.errorString()));
         return result;
     }
-    const PreviewPages pages = BuildPreviewPages(project, newestEntry);
+    const PreviewPages pages = BuildPreviewPages(site, newestEntry);
     // The marker comes first: a preview killed while written is still this program's to clear away.
     WriteResult written = AtomicFile::write(folder.filePath(kPreviewMarkerName), kPreviewMarkerText);
     if (written.succeeded())

@@ -17,10 +17,6 @@
 // - view.html: the view page showing two sample entries, newest first, as its
 //   script prints them.
 
-inline const QString kPreviewSignPage = QStringLiteral("index.html");
-inline const QString kPreviewViewPage = QStringLiteral("view.html");
-inline const PageLinks kPreviewPageLinks{kPreviewSignPage, kPreviewViewPage, kPreviewViewPage};
-
 // The two sample entries as the entry script stores them in guestbook.txt, oldest
 // first: every field holds "Sample entry"; the last multi-line field (or the last
 // field) holds a line break in the older entry and markup in the newer one.
@@ -35,7 +31,7 @@ struct PreviewPages {
     QString signPage;
     QString viewPage;
 };
-PreviewPages BuildPreviewPages(const GuestbookProject &project, const QDateTime &newestEntry);
+PreviewPages BuildPreviewPages(const SiteDescription &site, const QDateTime &newestEntry);
 
 // Where a written preview lies; empty on failure.
 struct PreviewFolder {

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QRandomGenerator>
 
 namespace {
 
@@ -402,11 +401,6 @@ Function QsLines(path)
 End Function
 %>)vbs";
 
-int numberOf(const QString &value)
-{
-    return value.toInt();
-}
-
 }  // namespace
 
 QString ScriptText(const char *text)
@@ -431,58 +425,33 @@ QString BuildLinesFunction()
     return ScriptText(kLinesFunction);
 }
 
-bool HasOwnerPage(const GuestbookProject &project)
-{
-    return !project.Owner_Password.isEmpty();
-}
-
-bool HoldsEntries(const GuestbookProject &project)
-{
-    return HasOwnerPage(project) && project.Moderate_Entries == 1;
-}
-
-int EntryLengthLimit(const GuestbookProject &project)
-{
-    return numberOf(project.Max_Entry_Length);
-}
-
-int EntriesPerPage(const GuestbookProject &project)
-{
-    return numberOf(project.Entries_Per_Page);
-}
-
-bool IsProtected(const GuestbookProject &project)
-{
-    return project.Spam_Guard == 1 || EntryLengthLimit(project) > 0 || EntriesPerPage(project) > 0
-        || HasOwnerPage(project);
-}
-
 QString ProtectionSummary(const GuestbookProject &project)
 {
     const auto text = [](const char *english) { return QCoreApplication::translate("GenerationStep", english); };
+    const SiteProtection protection = SiteProtection::of(project);
     QStringList on;
-    if (project.Spam_Guard == 1)
+    if (protection.robotGuard)
         on << text(QT_TRANSLATE_NOOP("GenerationStep", "robot guard"));
-    if (const int limit = EntryLengthLimit(project); limit > 0)
-        on << text(QT_TRANSLATE_NOOP("GenerationStep", "at most %1 characters a field")).arg(limit);
-    if (const int size = EntriesPerPage(project); size > 0)
-        on << text(QT_TRANSLATE_NOOP("GenerationStep", "%1 entries a page")).arg(size);
-    if (HasOwnerPage(project))
+    if (protection.lengthLimit > 0)
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "at most %1 characters a field")).arg(protection.lengthLimit);
+    if (protection.entriesPerPage > 0)
+        on << text(QT_TRANSLATE_NOOP("GenerationStep", "%1 entries a page")).arg(protection.entriesPerPage);
+    if (protection.ownerPage)
         on << text(QT_TRANSLATE_NOOP("GenerationStep", "owner page"));
-    if (HoldsEntries(project))
+    if (protection.holdsEntries)
         on << text(QT_TRANSLATE_NOOP("GenerationStep", "new entries held for approval"));
     return text(QT_TRANSLATE_NOOP("GenerationStep", "Protection: %1"))
         .arg(on.isEmpty() ? text(QT_TRANSLATE_NOOP("GenerationStep", "off")) : on.join(QStringLiteral(", ")));
 }
 
-QStringList DataFileNames(const GuestbookProject &project)
+QStringList DataFileNames(const SiteProtection &protection)
 {
     QStringList names = {kDataFileName};
-    if (HoldsEntries(project))
+    if (protection.holdsEntries)
         names << kPendingFileName;
-    if (project.Spam_Guard == 1)
+    if (protection.robotGuard)
         names << kUsedFormsFileName;
-    if (HasOwnerPage(project))
+    if (protection.ownerPage)
         names << kDeletedFileName << kJournalFileName;
     return names;
 }
@@ -491,7 +460,7 @@ QStringList DataFileNames(const GuestbookProject &project)
 // and a run makes every one of them, so the server need not let the pages create files.
 QString ServerNeeds(const GuestbookProject &project)
 {
-    QStringList files = DataFileNames(project);
+    QStringList files = DataFileNames(SiteProtection::of(project));
     const QString last = files.takeLast();
     const QString needs = files.isEmpty()
         ? QCoreApplication::translate("GenerationStep", "The web server must let the pages write to %1.").arg(last)
@@ -500,13 +469,6 @@ QString ServerNeeds(const GuestbookProject &project)
     if (!HasOwnerPage(project))
         return needs;
     return QCoreApplication::translate("GenerationStep", "Owner page: %1 (not linked). %2").arg(kOwnerPageName, needs);
-}
-
-QString NewSiteSecret()
-{
-    QByteArray bytes(16, Qt::Uninitialized);
-    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-    return QString::fromLatin1(bytes.toHex());
 }
 
 QString OwnerPasswordValue(const QString &password, const QByteArray &salt)
@@ -526,49 +488,51 @@ QString BuildScriptFunctions()
     return ScriptText(kFunctions);
 }
 
-QString BuildProtectedSignFields(const GuestbookProject &project, const QString &secret)
+QString BuildProtectedSignFields(const SiteDescription &site)
 {
-    return project.Spam_Guard == 1 ? ScriptText(kSignFields).replace(QStringLiteral("%SECRET%"), secret) : QString();
+    return site.protection.robotGuard && !site.preview
+        ? ScriptText(kSignFields).replace(QStringLiteral("%SECRET%"), site.secret)
+        : QString();
 }
 
-QString BuildProtectedBanner(const GuestbookProject &project)
+QString BuildProtectedBanner(const SiteDescription &site)
 {
-    const PageTexts texts(project.Page_Language);
+    const PageTexts &texts = site.texts;
     return ScriptText(kBanner)
         .replace(QStringLiteral("%EXPIRED%"), texts.text(PageText::Expired))
         .replace(QStringLiteral("%WAIT%"), texts.text(PageText::Wait))
         .replace(QStringLiteral("%LINKS%"), texts.text(PageText::TooManyLinks))
         .replace(QStringLiteral("%LONG%"), texts.text(PageText::TooLong))
         .replace(QStringLiteral("%LENGTH%"), texts.text(PageText::InvalidLength))
-        .replace(QStringLiteral("%LIMIT%"), QString::number(EntryLengthLimit(project)));
+        .replace(QStringLiteral("%LIMIT%"), QString::number(site.protection.lengthLimit));
 }
 
-QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks)
+QString BuildProtectedChecks(const SiteDescription &site, const QString &requiredChecks)
 {
     QStringList fields;
-    for (int i = 1; i <= project.Fields.size(); ++i)
+    for (int i = 1; i <= site.design.fields.size(); ++i)
         fields << QStringLiteral("strFld") + QString::number(i);
     QString checks = QStringLiteral("   QsRobot = False") + kCrLf;
-    if (project.Spam_Guard == 1)
+    if (site.protection.robotGuard)
         checks += ScriptText(kRobotChecks);
     checks += requiredChecks;
-    if (const int limit = EntryLengthLimit(project); limit > 0) {
+    if (const int limit = site.protection.lengthLimit; limit > 0) {
         QStringList tooLong;
         for (const QString &field : fields)
             tooLong << QStringLiteral("QsLength(") + field + QStringLiteral(") > ") + QString::number(limit);
         checks += QStringLiteral("   if Not QsRobot And (") + tooLong.join(QStringLiteral(" Or "))
             + QStringLiteral(") then response.redirect \"") + kSignPageName + QStringLiteral("?err=long\"") + kCrLf;
     }
-    if (project.Spam_Guard == 1)
+    if (site.protection.robotGuard)
         checks +=
             ScriptText(kPersonChecks).replace(QStringLiteral("%FIELDS%"), fields.join(QStringLiteral(" & \" \" & ")));
-    return WithPageNames(checks).replace(QStringLiteral("%SECRET%"), secret);
+    return WithPageNames(checks).replace(QStringLiteral("%SECRET%"), site.secret);
 }
 
-QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement)
+QString BuildProtectedStoreBlock(const SiteDescription &site, const QString &writeStatement)
 {
-    const QString file = HoldsEntries(project) ? kPendingFileName : kDataFileName;
-    const bool guard = project.Spam_Guard == 1;
+    const QString file = site.protection.holdsEntries ? kPendingFileName : kDataFileName;
+    const bool guard = site.protection.robotGuard;
     return WithPageNames(ScriptText(kStore)
                              .replace(QStringLiteral("%USE%"), guard ? ScriptText(kGuardUse) : QString())
                              .replace(QStringLiteral("%POSTED%"), guard ? ScriptText(kGuardPosted) : QString())
@@ -581,11 +545,11 @@ QString BuildUsedFormsFunction()
     return BuildLinesFunction() + ScriptText(kUsedForms);
 }
 
-QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts)
+QString BuildPagedReaderScript(const SiteDescription &site)
 {
     return ScriptText(kLinesFunction)
         + WithPageNames(ScriptText(kPagedReader))
-              .replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage))
-              .replace(QStringLiteral("%NEWER%"), texts.text(PageText::NewerEntries))
-              .replace(QStringLiteral("%OLDER%"), texts.text(PageText::OlderEntries));
+              .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage))
+              .replace(QStringLiteral("%NEWER%"), site.texts.text(PageText::NewerEntries))
+              .replace(QStringLiteral("%OLDER%"), site.texts.text(PageText::OlderEntries));
 }

@@ -15,12 +15,6 @@ inline const QString kPendingFileName = QStringLiteral("pending.txt");
 // The proofs of the sign page's forms that were posted, while their forms are valid.
 inline const QString kUsedFormsFileName = QStringLiteral("usedforms.txt");
 
-bool HasOwnerPage(const GuestbookProject &project);
-bool HoldsEntries(const GuestbookProject &project);  // moderation, which needs the owner page
-bool IsProtected(const GuestbookProject &project);
-int EntryLengthLimit(const GuestbookProject &project);  // 0: none
-int EntriesPerPage(const GuestbookProject &project);  // 0: all
-
 // What is on, for the wizard's step 5: "Protection: off", or the options named.
 QString ProtectionSummary(const GuestbookProject &project);
 // What a generated guestbook needs of the web server, for step 5 once it is written:
@@ -28,26 +22,23 @@ QString ProtectionSummary(const GuestbookProject &project);
 QString ServerNeeds(const GuestbookProject &project);
 // The files a project's pages change on the server, in the order they are made:
 // made when missing, never written again by a run or an upload.
-QStringList DataFileNames(const GuestbookProject &project);
-
-// A fresh secret for one generation: it signs the sign page's serving time and
-// seeds the owner's tokens, and never leaves the server's script.
-QString NewSiteSecret();
+QStringList DataFileNames(const SiteProtection &protection);
 
 // The owner password key for a password: a random 16-byte salt and the SHA-256 of
 // the salt bytes followed by the password in UTF-8.
 QString OwnerPasswordValue(const QString &password);
 QString OwnerPasswordValue(const QString &password, const QByteArray &salt);
 
-// The pieces of the protected pages; secret: as NewSiteSecret gives it.
-QString BuildProtectedSignFields(const GuestbookProject &project, const QString &secret);
-QString BuildProtectedBanner(const GuestbookProject &project);
+// The pieces of the protected pages. The sign page's guard fields: empty without the
+// robot guard and in a preview.
+QString BuildProtectedSignFields(const SiteDescription &site);
+QString BuildProtectedBanner(const SiteDescription &site);
 // requiredChecks: the entry script's checks of the fields' shortest length.
-QString BuildProtectedChecks(const GuestbookProject &project, const QString &secret, const QString &requiredChecks);
-QString BuildProtectedStoreBlock(const GuestbookProject &project, const QString &writeStatement);
+QString BuildProtectedChecks(const SiteDescription &site, const QString &requiredChecks);
+QString BuildProtectedStoreBlock(const SiteDescription &site, const QString &writeStatement);
 // The entry script's memory of used forms (with the robot guard).
 QString BuildUsedFormsFunction();
-QString BuildPagedReaderScript(int entriesPerPage, const PageTexts &texts);
+QString BuildPagedReaderScript(const SiteDescription &site);
 
 // The script functions the protected pages share (SHA-256 among them).
 QString BuildScriptFunctions();

@@ -20,7 +20,8 @@ QString inputCell(const GuestbookField &field, int limit)
     const QString cellStart = QStringLiteral("   <td width=\"90%\" valign=\"top\" align=\"right\">");
     if (IsTextareaField(field)) {
         return cellStart + QStringLiteral("<textarea name=\"") + FieldControlName(field) + QStringLiteral("\" rows=")
-            + field.Rows + QStringLiteral(" cols=") + field.Cols + maxLength(limit) + kInputStyle + QStringLiteral("</textarea></td>");
+            + field.Rows + QStringLiteral(" cols=") + field.Cols + maxLength(limit) + kInputStyle
+            + QStringLiteral("</textarea></td>");
     }
     return cellStart + QStringLiteral("<input type=\"text\" name=\"") + FieldControlName(field)
         + QStringLiteral("\" size=") + field.Rows + maxLength(limit) + kInputStyle + QStringLiteral("</td>");
@@ -45,14 +46,22 @@ QString formRows(const QList<GuestbookField> &fields, int limit, const QString &
     return rows;
 }
 
+// The banner block: none in a preview (no error to report), the protection's
+// banners, or the one banner of an unprotected site.
+QString banner(const SiteDescription &site)
+{
+    if (site.preview)
+        return {};
+    return site.protection.isOn() ? BuildProtectedBanner(site) : BuildErrorBanner(site.texts);
+}
+
 }  // namespace
 
-QString BuildSignPage(const GuestbookProject &p, const PageLinks &links, const QString &banner,
-                      const QString &guardFields)
+QString BuildSignPage(const SiteDescription &site)
 {
-    const QString functions = guardFields.isEmpty() ? QString() : Printed(BuildScriptFunctions());
-    return functions + BuildPageStart(p) + Printed(BuildTitleLine(p, false)) + Printed(banner)
-        + Printed(BuildSignForm(p, links, guardFields)) + Printed(BuildClosingLines());
+    const QString functions = BuildProtectedSignFields(site).isEmpty() ? QString() : Printed(BuildScriptFunctions());
+    return functions + BuildPageStart(site.design) + Printed(BuildTitleLine(site.design, false)) + Printed(banner(site))
+        + Printed(BuildSignForm(site)) + Printed(BuildClosingLines());
 }
 
 QString BuildErrorBanner(const PageTexts &texts)
@@ -62,13 +71,14 @@ QString BuildErrorBanner(const PageTexts &texts)
         + texts.text(PageText::InvalidLength) + QStringLiteral("</b></font></div><br/><br/><%end if%>");
 }
 
-QString BuildSignForm(const GuestbookProject &project, const PageLinks &links, const QString &guardFields)
+QString BuildSignForm(const SiteDescription &site)
 {
+    const QString guardFields = BuildProtectedSignFields(site);
     const QString guard = guardFields.isEmpty() ? QString() : Printed(guardFields);
-    const PageTexts texts(project.Page_Language);
-    return BuildTableStart(project, 3) + kCrLf + QStringLiteral("<form action=\"") + links.entryScript
+    const PageTexts &texts = site.texts;
+    return BuildTableStart(site.design, 3) + kCrLf + QStringLiteral("<form action=\"") + site.links.entryScript
         + QStringLiteral("\" method=\"post\" name=\"frmGB\">") + kCrLf + guard + kCrLf
-        + formRows(project.Fields, EntryLengthLimit(project), texts.text(PageText::SignButton)) + kCrLf
+        + formRows(site.design.fields, site.protection.lengthLimit, texts.text(PageText::SignButton)) + kCrLf
         + QStringLiteral("</form>") + kCrLf + QStringLiteral("</table><br/><br/><div align=center><a href=\"")
-        + links.viewPage + QStringLiteral("\">") + texts.text(PageText::ViewLink) + QStringLiteral("</a></div>");
+        + site.links.viewPage + QStringLiteral("\">") + texts.text(PageText::ViewLink) + QStringLiteral("</a></div>");
 }

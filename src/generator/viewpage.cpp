@@ -2,6 +2,7 @@
 
 #include "generator/pageframe.h"
 #include "generator/pagetexts.h"
+#include "generator/protection.h"
 
 // The script reads the lines of guestbook.txt once into an array that doubles as
 // it fills, then writes them newest first, each line's items last to first: the
@@ -45,8 +46,11 @@ QString BuildViewPageEnd(const PageLinks &links, const PageTexts &texts)
         + texts.text(PageText::SignLink) + QStringLiteral("</b></a></center><br/><br/>") + kCrLf + BuildClosingLines();
 }
 
-QString BuildViewPage(const GuestbookProject &p, const PageLinks &links, const QString &entries)
+QString BuildViewPage(const SiteDescription &site, const QString &previewEntries)
 {
-    return BuildPageStart(p) + Printed(BuildTitleLine(p, true))
-        + Printed(entries + kCrLf + BuildViewPageEnd(links, PageTexts(p.Page_Language)));
+    const QString entries = site.preview     ? previewEntries
+        : site.protection.entriesPerPage > 0 ? BuildPagedReaderScript(site)
+                                             : BuildReaderScript();
+    return BuildPageStart(site.design) + Printed(BuildTitleLine(site.design, true))
+        + Printed(entries + kCrLf + BuildViewPageEnd(site.links, site.texts));
 }

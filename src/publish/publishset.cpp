@@ -4,6 +4,7 @@
 #include "generator/pagenames.h"
 #include "generator/protection.h"
 #include "generator/requestfilter.h"
+#include "generator/sitedescription.h"
 #include "store/programfolder.h"
 
 #include <QDate>
@@ -35,6 +36,6 @@ PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookPro
     if (QFile filter(set.folder + kRequestFilterName);
         IsProtected(project) && filter.open(QIODevice::ReadOnly) && IsOwnRequestFilter(filter.readAll()))
         set.pages << kRequestFilterName;
-    set.dataFiles = DataFileNames(project);
+    set.dataFiles = DataFileNames(SiteProtection::of(project));
     return set;
 }

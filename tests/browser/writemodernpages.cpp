@@ -1,17 +1,54 @@
-// Writes the Modern pages of a few designs as a browser opens them without a server into a folder, for the browser
-// checks: the preview's pages (the sign page for a first visitor, the view page with its sample entries), and the
-// server's three pages with their script taken out, so that every banner and both paging links stand in them.
+// Writes the Modern pages of a few designs as the server sends them, for the browser checks: each design generated
+// with three entries a page and run on the VBScript engine: the sign page, the sign page with its error banner, the
+// thank-you page of a post, and both pages of entries after four posts in the page language.
 
-#include "generator/modernpages.h"
-#include "generator/preview.h"
+#include "generatedsite.h"
+#include "generator/pageframe.h"
+#include "siteruntime.h"
+#include "store/pagechoices.h"
 #include "support/goldenprojects.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <cstdio>
+
+namespace {
+
+struct Design {
+    QString name, language;
+    bool dark = false;
+    QString text;  // typed into each field, in the page language
+};
+
+// Four posts by one visitor, each from a sign page served five seconds before and half a minute after the last, so
+// that a guarded guestbook takes them; then the pages to be checked.
+QList<SiteRequest> visit(const GuestbookProject &project, const QString &text)
+{
+    QList<SiteRequest> requests = {{kSignPageName}, {kSignPageName, "GET", {}, {{"err", "1"}}}};
+    for (int post = 1; post <= 4; ++post) {
+        SiteValues values = {{"qsWebsite", ""}, {"qsServed", kFromPage}, {"qsForm", kFromPage}, {"qsProof", kFromPage}};
+        for (const GuestbookField &field : project.Fields)
+            values << qMakePair(FieldControlName(field), QStringLiteral("%1 %2").arg(text).arg(post));
+        requests << SiteRequest{kSignPageName, "GET", {}, {}, SiteRequest{}.visitor, 31}
+                 << SiteRequest{kEntryScriptName, "POST", values, {}, SiteRequest{}.visitor, 5};
+    }
+    return requests << SiteRequest{kViewPageName} << SiteRequest{kViewPageName, "GET", {}, {{"page", "2"}}};
+}
+
+bool writePage(const QDir &folder, const QString &name, const SiteAnswer &answer)
+{
+    QFile file(folder.filePath(name));
+    if (answer.error.isEmpty() && answer.redirect.isEmpty() && file.open(QIODevice::WriteOnly)
+        && file.write(answer.body) == answer.body.size())
+        return true;
+    std::fprintf(stderr, "%s: %s%s\n", qPrintable(name), qPrintable(answer.error + answer.redirect),
+                 qPrintable(file.errorString()));
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -22,34 +59,30 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
-    // Design, language, and a background that asks for the dark colour scheme.
-    const QList<QStringList> designs = {{"default", "en", ""}, {"bordered", "de", ""}, {"cyrillic", "ja", ""},
-                                        {"mixed", "fr", "dark"}};
-    for (const QStringList &design : designs) {
-        GuestbookProject p = goldenProject(design.at(0), QDir::tempPath());
-        p.Page_Style = QStringLiteral("Modern"), p.Page_Language = design.at(1);
-        if (design.at(2) == QLatin1String("dark"))
+    TestProgramFolder program;
+    const QList<Design> designs = {{"default", "en", false, "Ann <b>&amp;</b>"},
+                                   {"bordered", "de", false, QStringLiteral("Grüße aus Köln")},
+                                   {"cyrillic", "ja", false, QStringLiteral("桜の季節 🌸")},
+                                   {"mixed", "fr", true, QStringLiteral("Très bien, à bientôt")}};
+    for (const Design &design : designs) {
+        GuestbookProject p = goldenProject(design.name, program.file(design.name));
+        p.Page_Style = kModernPageStyle, p.Page_Language = design.language, p.Entries_Per_Page = "3";
+        if (design.dark)  // a background that asks for the dark colour scheme
             p.BG_Color = "#1e1e28", p.M_FColor = "#f0f0f0", p.H_FColor = "#9fc5ff", p.HM_FColor = "#ffd27f";
-        if (design.at(0) == QLatin1String("bordered"))
-            p.Spam_Guard = 1, p.Max_Entry_Length = "300", p.Entries_Per_Page = "10";
-        const PreviewPages pages = BuildPreviewPages(p, QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)));
-        ModernParts server;
-        server.secret = QStringLiteral("0123456789abcdef0123456789abcdef");
-        static const QRegularExpression script(QStringLiteral("<%.*%>"),
-                                               QRegularExpression::DotMatchesEverythingOption
-                                                   | QRegularExpression::InvertedGreedinessOption);
-        const auto withoutScript = [](QString page) { return page.remove(script); };
-        const QString name = design.at(0) + QLatin1Char('-') + design.at(1);
-        for (const auto &[suffix, text] : {std::pair{"-sign.html", pages.signPage},
-                                           {"-view.html", pages.viewPage},
-                                           {"-server-sign.html", withoutScript(BuildModernSignPage(p, server))},
-                                           {"-server-thanks.html", withoutScript(BuildModernEntryScript(p, server))},
-                                           {"-server-view.html", withoutScript(BuildModernViewPage(p, server))}}) {
-            QFile file(folder.filePath(name + QLatin1String(suffix)));
-            if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0) {
-                std::fprintf(stderr, "%s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));
+        if (design.name == QLatin1String("bordered"))
+            p.Spam_Guard = 1, p.Max_Entry_Length = "300";
+        const QString site = generateSite(p);
+        if (site.isEmpty()) {
+            std::fprintf(stderr, "%s could not be generated\n", qPrintable(design.name));
+            return 1;
+        }
+        const QList<SiteAnswer> answers = SiteRuntime(site, QStringLiteral("windows-1252")).run(visit(p, design.text));
+        const QString name = design.name + QLatin1Char('-') + design.language;
+        const QList<QPair<int, const char *>> pages = {
+            {0, "-sign.html"}, {1, "-banner.html"}, {9, "-thanks.html"}, {10, "-view.html"}, {11, "-view2.html"}};
+        for (const auto &[at, suffix] : pages) {
+            if (!writePage(folder, name + QLatin1String(suffix), answers.at(at)))
                 return 1;
-            }
         }
     }
     return 0;

@@ -72,7 +72,6 @@ private slots:
     {
         QFETCH(QString, given);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(QString, outcome);
         ScriptedDesktop desktop;
         const QStringList g = given.split('|');
@@ -93,7 +92,7 @@ private slots:
         const QString caption = control<QLabel>(&dialog, "Label3")->text();
         QStringList seen{name->text(), combo("Combo1")->currentText(), combo("cboRows")->currentText(),
                          (cols->isVisible() ? "" : "-") + cols->currentText(), caption};
-        QCOMPARE(seen.join('|') + (leftOut->isVisible() ? '|' + leftOut->text() : QString()), shown);
+        QTEST(seen.join('|') + (leftOut->isVisible() ? '|' + leftOut->text() : QString()), "shown");
         QCOMPARE(name->accessibleDescription(), leftOut->isVisible() ? leftOut->text() : QString());  // read out
         // Picking the kind shown changes no text, and still lays out and centres again.
         dialog.move(dialog.pos() + QPoint(40, 30));
@@ -143,7 +142,6 @@ private slots:
         QFETCH(QString, row);
         QFETCH(QString, typed);
         QFETCH(QString, box);
-        QFETCH(QString, names);
         const WindowFixture f;
         f.step(4);
         auto *list = f.find<QTreeWidget>("lvwFields");
@@ -181,7 +179,7 @@ private slots:
             QCOMPARE(QStringList({item->text(0), item->text(1), item->text(2), item->text(3)}), textsOf(field));
             seen << field.FieldName, item = list->itemBelow(item);
         }
-        QCOMPARE(seen.join('|') + (item ? " and more rows" : ""), names);
+        QTEST(seen.join('|') + (item ? " and more rows" : ""), "names");
         QCOMPARE(FieldMenuShown(), !acts);
         CloseFieldMenu();
     }
@@ -295,43 +293,38 @@ private slots:
         // The message, if any; the password key, Moderate_Entries and step 5's line, "all" for
         // what every row chose.
         QTest::addColumn<QString>("expected");
-        const QString held = "all, owner page, new entries held for approval";
-        addRow("nothing", QString(), QString("lblOK"), QString("none 0 all"));
-        addRow("new password", QString(),
-               QString("txtPassword=p\u00e4ssword!!|txtConfirm=p\u00e4ssword!!|chkModerate|lblOK"), "new 1 " + held);
-        addRow("blank keeps", kCurrent, QString("chkModerate|lblOK"), "kept 1 " + held);
-        addRow("replaced", kCurrent, QString("txtPassword=new-secret|txtConfirm=new-secret|lblOK"),
-               QString("new 0 all, owner page"));
+        const QString held = "all, owner page, new entries held for approval", owner = "new 0 all, owner page";
+        const auto both = [](const QString &password) { return "txtPassword=" + password + "|txtConfirm=" + password; };
+        addRow("nothing", "", "lblOK", "none 0 all");
+        addRow("new password", "", both("p\u00e4ssword!!") + "|chkModerate|lblOK", "new 1 " + held);
+        addRow("blank keeps", kCurrent, "chkModerate|lblOK", "kept 1 " + held);
+        addRow("replaced", kCurrent, both("new-secret") + "|lblOK", owner);
         // Ten characters besides spaces at the least; the longest is what the owner page checks.
-        const QString tooShort = "! Ok: Error: The owner page password needs at least 10 characters other than spaces: a "
-                                 "shorter one can be found by trying passwords one after another | dialog open | ";
-        addRow("nine characters", kCurrent, QString("txtPassword=123 456 789|txtConfirm=123 456 789|lblOK"),
-               tooShort + "kept 0 Protection: owner page");
-        addRow("one space", QString(), QString("txtPassword= |txtConfirm= |lblOK"), tooShort + "none 0 Protection: off");
-        addRow("ten characters", QString(), QString("txtPassword=0123456789|txtConfirm=0123456789|lblOK"),
-               QString("new 0 all, owner page"));
-        addRow("257 typed", QString(), "txtPassword=" + QString(257, 'x') + "|txtConfirm=" + QString(256, 'x') + "|lblOK",
-               QString("new 0 all, owner page"));
-        addRow("removed", kCurrent, QString("chkModerate|chkRemoveOwner|lblOK"), QString("none 0 all"));
-        addRow("moderation, then the password taken back", QString(),
-               QString("txtPassword=x|chkModerate|txtPassword=|txtConfirm=|lblOK"), QString("none 0 all"));
+        const QString tooShort = "! Ok: Error: The owner page password needs at least 10 characters other than spaces: "
+                                 "a shorter one can be found by trying passwords one after another | dialog open | ";
+        addRow("nine characters", kCurrent, both("123 456 789") + "|lblOK", tooShort + "kept 0 Protection: owner page");
+        addRow("one space", "", both(" ") + "|lblOK", tooShort + "none 0 Protection: off");
+        addRow("ten characters", "", both("0123456789") + "|lblOK", owner);
+        addRow("257 typed", "", "txtPassword=" + QString(257, 'x') + "|txtConfirm=" + QString(256, 'x') + "|lblOK",
+               owner);
+        addRow("removed", kCurrent, "chkModerate|chkRemoveOwner|lblOK", "none 0 all");
+        addRow("moderation, then the password taken back", "", "txtPassword=x|chkModerate|" + both("") + "|lblOK",
+               "none 0 all");
         // Enter is OK from the boxes and the check boxes; on Cancel it cancels.
-        addRow("Enter in the entries box", QString(), QString("focus=txtPerPage|keys=E"), QString("none 0 all"));
-        addRow("Enter on a check box", QString(), QString("txtPassword=a123456789|txtConfirm=a123456789|focus=chkModerate|keys=E"),
-               QString("new 0 all, owner page"));
-        addRow("Enter on Cancel", QString(), QString("focus=lblCancel|keys=E"), QString("none 0 Protection: off"));
+        addRow("Enter in the entries box", "", "focus=txtPerPage|keys=E", "none 0 all");
+        addRow("Enter on a check box", "", both("a123456789") + "|focus=chkModerate|keys=E", owner);
+        addRow("Enter on Cancel", "", "focus=lblCancel|keys=E", "none 0 Protection: off");
         // Passwords that differ are both cleared, for the first to be typed again.
-        addRow("confirmation differs", QString(),
-               QString("txtPassword=abc|txtConfirm=abd|focus=txtConfirm|keys=E|?txtPassword|?txtConfirm|?focus"),
-               QString("! Ok: Error: The password and its confirmation differ. Please type them again | txtPassword= | "
-                       "txtConfirm= | focus=txtPassword | dialog open | none 0 Protection: off"));
+        addRow("confirmation differs", "",
+               "txtPassword=abc|txtConfirm=abd|focus=txtConfirm|keys=E|?txtPassword|?txtConfirm|?focus",
+               "! Ok: Error: The password and its confirmation differ. Please type them again | txtPassword= | "
+               "txtConfirm= | focus=txtPassword | dialog open | none 0 Protection: off");
     }
 
     void protectionDialog()
     {
         QFETCH(QString, current);
         QFETCH(QString, steps);
-        QFETCH(QString, expected);
         WindowFixture f;
         GuestbookProject project = f.window().readProject();
         project.Owner_Password = current;
@@ -345,7 +338,7 @@ private slots:
         const QString typed = steps.section("txtPassword=", -1).section('|', 0, 0).left(kLongestOwnerPassword);
         seen << passwordKey(chosen.Owner_Password, typed) + ' ' + QString::number(chosen.Moderate_Entries) + ' '
                 + QString(line).replace(guarded, "all");
-        QCOMPARE(seen.join(" | "), expected);
+        QTEST(seen.join(" | "), "expected");
     }
 
     // Publish works once the guestbook is generated: it opens on the generated folder, and the server settings it
@@ -392,8 +385,7 @@ private slots:
         addRow("left column, row 4: grey", QPoint(15, 35), QString("#999999 10066329 grey"), true);
         addRow("left column, bottom: magenta", QPoint(11, 111), QString("#FF00FF 16711935 magenta"), true);
         addRow("grid row 1, column 2", QPoint(41, 1), QString("#003300 13056 dark green"), true);
-        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395 dark blue"),
-               false);
+        addRow("grid row 5, column 7, preview clicked", QPoint(95, 45), QString("#3300CC 13369395 dark blue"), false);
         addRow("grid row 8, column 14", QPoint(169, 79), QString("#FF3333 3355647 red"), true);
         addRow("grid row 10, column 16: pale", QPoint(195, 105), QString("#FFCCCC 13421823 light red"), true);
         addRow("grid row 6, column 1: orange, dark", QPoint(45, 65), QString("#993300 13209 brown"), true);
@@ -425,7 +417,8 @@ private slots:
         });
         QCOMPARE(PickColor(), release ? colour.section(' ', 1, 1).toInt() : -1);
         const QString text = colour.section(' ', 0, 0);
-        QCOMPARE(seen, colour.section(' ', 0, 1) + ' ' + text + " Colour palette: " + colour.section(' ', 2) + ", " + text);
+        QCOMPARE(seen,
+                 colour.section(' ', 0, 1) + ' ' + text + " Colour palette: " + colour.section(' ', 2) + ", " + text);
     }
 
 private:

@@ -447,7 +447,8 @@ private Q_SLOTS:
                            "text<br/><br/>Date : 12/4/2026 2:03:09 PM<br/>Name : Sample entry<br/>E-mail : Sample "
                            "entry<br/>Homepage : Sample entry<br/>Comments : Sample entry <br> on two lines<br/>\r\n"
                            "<br/><br/><center>");
-        QVERIFY(BuildPreviewPages(GuestbookProject::startupDefaults(), kNewest).viewPage.contains(entries));
+        const SiteDescription site(GuestbookProject::startupDefaults(), SiteTarget::Preview);
+        QVERIFY(BuildPreviewPages(site, kNewest).viewPage.contains(entries));
         QCOMPARE(SampleEntryLines({{"Your Name", "Text", "30", ""}, {"Town", "text", "30", ""}}, kNewest),
                  QStringList({"Town : Sample entry//vbReturn//on two linesvbCrLf Your Name : Sample entryvbCrLf "
                               "Date : 12/4/2026 2:03:09 PM",

@@ -175,7 +175,7 @@ private Q_SLOTS:
     {
         QFETCH(GuestbookProject, project);
         QFETCH(QStringList, rules);
-        const QString sheet = BuildModernStyleSheet(project);
+        const QString sheet = BuildModernStyleSheet(PageDesign::of(project));
         for (const QString &rule : rules)
             QVERIFY2(sheet.contains(rule), qPrintable(rule + "\nin\n" + sheet));
     }
@@ -205,7 +205,8 @@ private Q_SLOTS:
     {
         GuestbookProject p = GuestbookProject::startupDefaults();
         p.Page_Style = "Modern", p.Page_Language = "de";
-        const PreviewPages pages = BuildPreviewPages(p, QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)));
+        const PreviewPages pages =
+            BuildPreviewPages(SiteDescription(p, SiteTarget::Preview), QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)));
         QVERIFY(!pages.signPage.contains("<%"));
         QVERIFY(!pages.viewPage.contains("<%"));
         QVERIFY(pages.signPage.contains("<form class=\"sheet\" action=\"view.html\" method=\"post\">"));

@@ -204,8 +204,9 @@ private Q_SLOTS:
         QFETCH(QString, expectedEnd);
         GuestbookProject p;
         p.BG_Image = image, p.BG_Color = QStringLiteral("#FFF");
-        QCOMPARE(BuildBodyTag(p), "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" "
-                                  "marginheight=\"0\" marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
+        QCOMPARE(BuildBodyTag(PageDesign::of(p)),
+                 "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" marginheight=\"0\" "
+                 "marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
     }
 };
 

@@ -51,26 +51,26 @@ private slots:
         QTest::addColumn<QStringList>("findings");  // "@" stands for the folder's address
         const QString answers = "The sign page answers at @default.asp.", runs = "The server runs the ASP pages.",
                       hidden = "pending.txt is hidden from visitors.";
-        QTest::newRow("all well") << 200 << QByteArray("<html>Sign</html>") << 404 << true << true
-                                  << QStringList{answers, runs, hidden};
-        QTest::newRow("no pending file kept")
-            << 200 << QByteArray("<html>Sign</html>") << 200 << false << true << QStringList{answers, runs};
+        const QByteArray sign = "<html>Sign</html>";
+        QTest::newRow("all well") << 200 << sign << 404 << true << true << QStringList{answers, runs, hidden};
+        QTest::newRow("no pending file kept") << 200 << sign << 200 << false << true << QStringList{answers, runs};
         QTest::newRow("script sent as text")
             << 200 << QByteArray("<% If Request(\"err\") %>") << 404 << true << false
             << QStringList{answers,
                            "The server sends the page's script instead of running it: this folder does not run "
                            "classic ASP pages. Ask your host to turn ASP on.",
                            hidden};
-        QTest::newRow("pending readable") << 200 << QByteArray("<html>Sign</html>") << 200 << true << false
-                                          << QStringList{answers, runs,
-                                                         "Anyone can read the entries that wait for you at "
-                                                         "@pending.txt. Ask your host to hide .txt files in this "
-                                                         "folder."};
+        QTest::newRow("pending readable")
+            << 200 << sign << 200 << true << false
+            << QStringList{answers, runs,
+                           "Anyone can read the entries that wait for you at @pending.txt. Ask your host to hide .txt "
+                           "files in this folder."};
         QTest::newRow("pages elsewhere") << 404 << QByteArray() << 404 << true << false
                                          << QStringList{"The server answers @default.asp with error 404: the pages "
                                                         "are not at this address. Check the site's address and the "
                                                         "remote folder."};
-        QTest::newRow("no server") << 0 << QByteArray() << 0 << true << false << QStringList{"no answer"};
+        QTest::newRow("no server") << 0 << QByteArray() << 0 << true << false
+                                   << QStringList{"The sign page at @default.asp does not answer ("};
     }
     void check()
     {
@@ -89,12 +89,9 @@ private slots:
         // The address as a user types it: without its last "/".
         const SiteReport report = CheckSite(folder.chopped(1), keepsPending, 5000);
         QCOMPARE(report.healthy, healthy);
-        if (pageStatus == 0) {
-            QCOMPARE(report.findings.size(), 1);
-            QVERIFY(report.findings[0].startsWith("The sign page at " + folder + "default.asp does not answer ("));
-            return;
-        }
-        QCOMPARE(report.findings, findings.replaceInStrings("@", folder));
+        QStringList seen = report.findings;
+        seen.replaceInStrings(QRegularExpression(" \\(.*"), " (");  // without the network's own words
+        QCOMPARE(seen, findings.replaceInStrings("@", folder));
     }
 };
 

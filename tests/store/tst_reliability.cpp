@@ -123,7 +123,7 @@ private Q_SLOTS:
     // A lock older than a minute is stale, whoever wrote it (here another computer); a younger one refuses the save.
     void oldLockIsStale()
     {
-        for (const int ageSeconds : {2 * kDay, 30}) {
+        for (const int ageSeconds : {90, 30}) {  // either side of a minute
             TestProgramFolder folder;
             writeBytes(SettingsLockPath(), "4242\nquillset\nother-pc\n");
             setAge(SettingsLockPath(), ageSeconds);
@@ -313,24 +313,22 @@ private Q_SLOTS:
                 writeBytes(folder.file(pointsTo), "[Position]\r\nLeft=1\r\n");
         }
         QStringList seen;
-        // A file name with the random part of a temporary copy's name shown as "~".
-        const auto shortName = [](const QString &path) {
-            return QFileInfo(path)
-                .fileName()
-                .replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~")
-                .replace(QRegularExpression("^[0-9a-f]{40}"), "entry");
+        // A path as the calls name it: the program folder, the list of unfinished sets, a file by its name with the
+        // random part of a temporary copy's name as "~" and a list entry's hash as "entry".
+        const auto shortName = [&](const QString &path) {
+            return path == folder.path() ? QStringLiteral("folder")
+                                         : QFileInfo(path)
+                                               .fileName()
+                                               .replace(QRegularExpression("\\.quillset-tmp\\.\\w{8}$"), "~")
+                                               .replace(QRegularExpression("^[0-9a-f]{40}"), "entry")
+                                               .replace(".quillset-unfinished-sets", "list");
         };
         const AtomicFile::DiskSync real = AtomicFile::realDiskSync();
         AtomicFile::setDiskSyncForTesting({[&](int handle, const QString &file, QString *error) {
-                                               seen << "sync " + shortName(file);
-                                               return real.file(handle, file, error);
+                                               return seen << "sync " + shortName(file), real.file(handle, file, error);
                                            },
                                            [&](const QString &path, QString *error) {
-                                               seen << (path == folder.path() ? "sync folder"
-                                                            : path == folder.file(".quillset-unfinished-sets")
-                                                            ? "sync list"
-                                                            : "sync " + path);
-                                               return real.folder(path, error);
+                                               return seen << "sync " + shortName(path), real.folder(path, error);
                                            }});
         const auto restoreSync = qScopeGuard([] { AtomicFile::setDiskSyncForTesting({}); });
         const QString list = folder.file(".quillset-unfinished-sets");

@@ -39,11 +39,13 @@ End Function
 ' runtime's table (AspUnicode) that byte's Unicode; for a double-byte character it
 ' gives both bytes as one signed 16-bit number, looked up in the table file that
 ' the runtime writes for a double-byte code page (read at the first such character).
+' A character beyond the code page, for which Asc gives "?" or a look-alike ("A"
+' for U+0100), does not come back from Chr; see UnitCode.
 Dim AspDoubleByteTable, AspDoubleByteLines
 Function AscW(text)
     Dim code : code = Asc(text)
     If code >= 0 And code < 256 Then
-        AscW = AspUnicode(code)
+        If Chr(code) = Left(text, 1) Then AscW = AspUnicode(code) Else AscW = UnitCode(Left(text, 1))
         Exit Function
     End If
     If code < 0 Then code = code + 65536
@@ -57,6 +59,41 @@ Function AscW(text)
         Next
     End If
     AscW = CLng(Split(AspDoubleByteLines(code \ 256), " ")(code Mod 256))
+End Function
+
+' The texts that the server's code page cannot hold (a UTF-8 page's text, the
+' values posted to it): a Unicode file read at the start, one text after another,
+' each of the length given.
+Dim AspTexts
+Sub LoadTexts(path, lengths)
+    Dim stream, text, sizes, i, at
+    Set stream = AspFiles.OpenTextFile(path, 1, False, -1)
+    text = stream.ReadAll
+    stream.Close
+    sizes = Split(lengths, " ")
+    ReDim AspTexts(UBound(sizes))
+    at = 1
+    For i = 0 To UBound(sizes)
+        AspTexts(i) = Mid(text, at, CLng(sizes(i)))
+        at = at + CLng(sizes(i))
+    Next
+End Sub
+
+' A UTF-16 unit's number (signed, as AscW gives it): its place in the Unicode file
+' that holds every unit in order, read at the first call; each unit found is kept.
+Dim AspUnitsFile, AspUnits, AspUnitCodes
+Function UnitCode(unit)
+    Dim stream, codes
+    If IsEmpty(AspUnits) Then
+        Set stream = AspFiles.OpenTextFile(AspUnitsFile, 1, False, -1)
+        AspUnits = stream.ReadAll
+        stream.Close
+        Set AspUnitCodes = CreateObject("Scripting.Dictionary")
+    End If
+    Set codes = AspUnitCodes
+    If Not codes.Exists(unit) Then codes.Add unit, InStr(1, AspUnits, unit, 0) - 1
+    UnitCode = codes.Item(unit)
+    If UnitCode >= 32768 Then UnitCode = UnitCode - 65536
 End Function
 
 Function NewDictionary()
@@ -129,22 +166,28 @@ Class AspRequest
     End Function
 End Class
 
-' The body goes straight to its file in the page code page, as the server sends
-' it; Clear starts the file again.
+' The body goes straight to its file: in the server's code page, or for a page in
+' another code page in the Unicode format, which the runtime converts to the
+' page's code page; Clear starts the file again.
 Class AspResponse
     Public CacheControl
+    Public CharSet
     Public Buffer
     Public Status
     Public RedirectTarget
     Public CookieValues
     Private m_path
     Private m_stream
-    Public Sub Start(path, cookies)
-        m_path = path : Buffer = True : Status = "200 OK" : RedirectTarget = ""
+    Private m_unicode
+    Public Sub Start(path, cookies, unicode)
+        m_path = path : Buffer = True : Status = "200 OK" : RedirectTarget = "" : m_unicode = unicode
         Set CookieValues = cookies
-        Set m_stream = AspFiles.CreateTextFile(m_path, True)
-        CacheControl = ""
+        Set m_stream = AspFiles.CreateTextFile(m_path, True, unicode)
+        CacheControl = "" : CharSet = ""
     End Sub
+    Public Property Get Unicode
+        Unicode = m_unicode
+    End Property
     Public Sub Finish
         m_stream.Close
     End Sub
@@ -156,7 +199,7 @@ Class AspResponse
     End Sub
     Public Sub Clear
         m_stream.Close
-        Set m_stream = AspFiles.CreateTextFile(m_path, True)
+        Set m_stream = AspFiles.CreateTextFile(m_path, True, m_unicode)
     End Sub
     Public Sub Redirect(url)
         Clear
@@ -179,35 +222,51 @@ End Class
 ' Wine's TextStream is not at its end after the last line of a file whose size is
 ' 64 more than a multiple of 256, and the next ReadLine fails. So a file opened for
 ' reading gives its lines through this reader, which reads them once up to the end
-' or that failure. Only the members that the pages use are given.
+' or that failure, at the first question about lines; Read and ReadAll go to the
+' stream. Only the members that the pages use are given.
 Class AspLineReader
+    Private m_stream
     Private m_lines
     Private m_count
     Private m_next
     Public Sub Load(stream)
+        Set m_stream = stream
+        m_count = -1 : m_next = 0
+    End Sub
+    Private Sub ReadLines
         Dim line
         ReDim m_lines(63)
-        m_count = 0 : m_next = 0
+        m_count = 0
         On Error Resume Next
-        Do While Not stream.AtEndOfStream
-            line = stream.ReadLine
+        Do While Not m_stream.AtEndOfStream
+            line = m_stream.ReadLine
             If Err.Number <> 0 Then Exit Do
             If m_count > UBound(m_lines) Then ReDim Preserve m_lines(2 * m_count)
             m_lines(m_count) = line
             m_count = m_count + 1
         Loop
         Err.Clear
-        stream.Close
+        m_stream.Close
     End Sub
     Public Property Get AtEndOfStream
+        If m_count < 0 Then ReadLines
         AtEndOfStream = m_next >= m_count
     End Property
     Public Function ReadLine
+        If m_count < 0 Then ReadLines
         If m_next >= m_count Then Err.Raise 62
         ReadLine = m_lines(m_next)
         m_next = m_next + 1
     End Function
+    Public Function Read(characters)
+        Read = m_stream.Read(characters)
+    End Function
+    Public Function ReadAll
+        ReadAll = m_stream.ReadAll
+    End Function
     Public Sub Close
+        If m_count < 0 Then m_stream.Close
+        m_count = 0
     End Sub
 End Class
 
@@ -244,33 +303,53 @@ Class AspWriter
     End Sub
 End Class
 
+' A class method has no optional arguments, so the runtime names the pages' calls
+' of OpenTextFile and CreateTextFile after their number of arguments
+' (OpenTextFile4 for OpenTextFile(path, mode, create, format)).
 Class AspFileSystem
     Private m_files
     Private Sub Class_Initialize
         Set m_files = CreateObject("Scripting.FileSystemObject")
     End Sub
-    Public Function OpenTextFile(path, mode, create)
-        Dim stream, reader, writer
+    Public Function OpenTextFile4(path, mode, create, format)
+        Dim reader, writer
         If mode <> 1 Then
             CheckLocked path
             AspChanging path, False
             Set writer = New AspWriter
-            Set writer.Stream = m_files.OpenTextFile(path, mode, create)
-            Set OpenTextFile = writer
+            Set writer.Stream = m_files.OpenTextFile(path, mode, create, format)
+            Set OpenTextFile4 = writer
             Exit Function
         End If
-        Set stream = m_files.OpenTextFile(path, mode, create)
         Set reader = New AspLineReader
-        reader.Load stream
-        Set OpenTextFile = reader
+        reader.Load m_files.OpenTextFile(path, mode, create, format)
+        Set OpenTextFile4 = reader
     End Function
-    Public Function CreateTextFile(path, overwrite)
+    Public Function OpenTextFile3(path, mode, create)
+        Set OpenTextFile3 = OpenTextFile4(path, mode, create, 0)
+    End Function
+    Public Function OpenTextFile2(path, mode)
+        Set OpenTextFile2 = OpenTextFile4(path, mode, False, 0)
+    End Function
+    Public Function OpenTextFile1(path)
+        Set OpenTextFile1 = OpenTextFile4(path, 1, False, 0)
+    End Function
+    Public Function CreateTextFile3(path, overwrite, unicode)
         Dim writer
         CheckLocked path
         AspChanging path, Not m_files.FileExists(path)
         Set writer = New AspWriter
-        Set writer.Stream = m_files.CreateTextFile(path, overwrite)
-        Set CreateTextFile = writer
+        Set writer.Stream = m_files.CreateTextFile(path, overwrite, unicode)
+        Set CreateTextFile3 = writer
+    End Function
+    Public Function CreateTextFile2(path, overwrite)
+        Set CreateTextFile2 = CreateTextFile3(path, overwrite, False)
+    End Function
+    Public Function CreateTextFile1(path)
+        Set CreateTextFile1 = CreateTextFile3(path, True, False)
+    End Function
+    Public Function GetFile(path)
+        Set GetFile = m_files.GetFile(path)
     End Function
     Public Function FileExists(path)
         FileExists = m_files.FileExists(path)
@@ -373,10 +452,10 @@ Sub AddFormValue(key, value)
     End If
 End Sub
 
-Sub KeepHiddenValues(bodyPath)
+Sub KeepHiddenValues(bodyPath, unicode)
     Dim stream, match, value
-    If AspFiles.GetFile(bodyPath).Size = 0 Then Exit Sub
-    Set stream = AspFiles.OpenTextFile(bodyPath, 1)
+    If AspFiles.GetFile(bodyPath).Size <= 2 Then Exit Sub
+    Set stream = AspFiles.OpenTextFile(bodyPath, 1, False, CInt(unicode))
     For Each match In AspHiddenInput.Execute(stream.ReadAll)
         value = Replace(Replace(Replace(match.SubMatches(1), "&quot;", """"), "&lt;", "<"), "&gt;", ">")
         AddValue AspHidden, match.SubMatches(0), Replace(value, "&amp;", "&")
@@ -384,7 +463,7 @@ Sub KeepHiddenValues(bodyPath)
     stream.Close
 End Sub
 
-Sub BeginRequest(method, page, visitor, bodyPath, waitSeconds)
+Sub BeginRequest(method, page, visitor, bodyPath, waitSeconds, unicode)
     Dim visitors : Set visitors = AspVisitors
     ' By arithmetic: Wine's DateAdd overflows past 65535 seconds.
     AspClock = CDate(CDbl(AspClock) + waitSeconds / 86400)
@@ -398,16 +477,17 @@ Sub BeginRequest(method, page, visitor, bodyPath, waitSeconds)
     AddValue Request.Variables, "SCRIPT_NAME", "/" & page
     AddValue Request.Variables, "REMOTE_ADDR", visitor
     AddValue Request.Variables, "REMOTE_HOST", visitor
-    Response.Start bodyPath, state(1)
+    Response.Start bodyPath, state(1), unicode
     AspLine = 0
     Application.Locked = False
     AspUnlockedWrite = ""
 End Sub
 
-' The answer's head: status, redirect target, and the error and its page line.
+' The answer's head: status, redirect target, cache control, the error and its
+' page line, and the character set.
 Sub FinishRequest(resultPath, number, description)
     Response.Finish
-    KeepHiddenValues Response.BodyPath
+    KeepHiddenValues Response.BodyPath, Response.Unicode
     Dim result : Set result = AspFiles.CreateTextFile(resultPath, True)
     result.WriteLine Response.Status
     result.WriteLine Response.RedirectTarget
@@ -416,6 +496,9 @@ Sub FinishRequest(resultPath, number, description)
         result.WriteLine "Error " & number & " on line " & AspLine & ": " & description
     ElseIf AspUnlockedWrite <> "" Then
         result.WriteLine "Changed outside Application.Lock: " & AspUnlockedWrite
+    Else
+        result.WriteLine
     End If
+    result.WriteLine Response.CharSet
     result.Close
 End Sub

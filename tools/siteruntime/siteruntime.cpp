@@ -49,18 +49,156 @@ QString vbText(const QString &text)
     return parts.join(QStringLiteral(" & "));
 }
 
-// A code line of the page, preceded by the statement that records its line, where
-// a statement may stand (not inside a continued line, not before a Case).
-QString codeLine(const QString &line, int number, bool continued)
+bool holds(const QString &codePage, const QString &text)
 {
-    static const QRegularExpression caseLine(QStringLiteral("^\\s*case\\b"), QRegularExpression::CaseInsensitiveOption);
+    QStringEncoder encoder(codePage.toLatin1().constData());
+    const QByteArray encoded = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+// The line with its string literals' text masked and its comment blanked, keeping
+// every position, for finding code in it.
+QString codeOnly(const QString &line)
+{
+    QString code = line;
+    bool inString = false;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        if (code.at(i) == QLatin1Char('"'))
+            inString = !inString;
+        else if (inString)
+            code[i] = QLatin1Char('x');
+        else if (code.at(i) == QLatin1Char('\''))
+            return code.left(i) + QString(code.size() - i, QLatin1Char(' '));
+    }
+    return code;
+}
+
+// The file object's OpenTextFile and CreateTextFile named after their number of
+// arguments (see AspFileSystem); a call not closed on its line stays as it is.
+QString withArgumentCounts(QString line)
+{
+    static const QRegularExpression call(QStringLiteral("\\.(?:opentextfile|createtextfile)(\\s*\\()"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString code = codeOnly(line);
+    QList<QPair<qsizetype, int>> counts;
+    for (const QRegularExpressionMatch &match : call.globalMatch(code)) {
+        int depth = 0, arguments = 0;
+        qsizetype at = match.capturedEnd();
+        for (; at < code.size() && !(depth == 0 && code.at(at) == QLatin1Char(')')); ++at) {
+            const QChar c = code.at(at);
+            depth += c == QLatin1Char('(') ? 1 : c == QLatin1Char(')') ? -1 : 0;
+            if (depth == 0 && c == QLatin1Char(','))
+                ++arguments;
+            else if (arguments == 0 && !c.isSpace())
+                arguments = 1;
+        }
+        if (at < code.size())
+            counts.prepend({match.capturedStart(1), arguments});
+    }
+    for (const auto &[at, arguments] : counts)
+        line.insert(at, QString::number(arguments));
+    return line;
+}
+
+// Text that the server's code page cannot hold reaches the program as an entry
+// of a Unicode file read at its start (Wine reads the program in that code page,
+// and its engine has no ChrW to spell such a character).
+class SiteTexts
+{
+public:
+    explicit SiteTexts(const QString &serverCodePage)
+        : m_codePage(serverCodePage)
+    {
+    }
+    // A VBScript expression for the text.
+    QString expression(const QString &text)
+    {
+        if (holds(m_codePage, text))
+            return vbText(text);
+        m_texts << text;
+        return QStringLiteral("AspTexts(%1)").arg(m_texts.size() - 1);
+    }
+    // The line with each string literal that the code page cannot hold replaced by
+    // its entry.
+    QString inCode(const QString &line)
+    {
+        if (holds(m_codePage, line))
+            return line;
+        QString code;
+        qsizetype start = -1;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line.at(i);
+            if (start < 0 && c == QLatin1Char('\''))
+                return code + line.mid(i);
+            if (c != QLatin1Char('"')) {
+                if (start < 0)
+                    code += c;
+            } else if (start < 0) {
+                start = i;
+            } else if (line.mid(i + 1, 1) == QLatin1String("\"")) {
+                ++i;
+            } else {
+                const QString literal = line.mid(start, i + 1 - start);
+                const QString text =
+                    literal.mid(1, literal.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+                code += holds(m_codePage, literal) ? literal : expression(text);
+                start = -1;
+            }
+        }
+        return start < 0 ? code : code + line.mid(start);
+    }
+    // The statement that loads the entries, empty when there are none.
+    QString loading(const QString &path) const
+    {
+        QStringList lengths;
+        for (const QString &text : m_texts)
+            lengths << QString::number(text.size());
+        return m_texts.isEmpty()
+            ? QString()
+            : QStringLiteral("LoadTexts %1, \"%2\"").arg(vbText(path), lengths.join(QLatin1Char(' '))) + kCrLf;
+    }
+    QByteArray file() const
+    {
+        return QByteArray::fromHex("fffe") + QStringEncoder(QStringEncoder::Utf16LE).encode(m_texts.join(QString()));
+    }
+
+private:
+    QString m_codePage;
+    QStringList m_texts;
+};
+
+// A code line as the engine runs it: Response.End as the runtime's, the file
+// object's calls by their number of arguments, text beyond the code page as entries.
+QString scriptCode(const QString &line, SiteTexts &texts)
+{
     static const QRegularExpression responseEnd(QStringLiteral("\\bresponse\\.end\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    QString code = line;
-    code.replace(responseEnd, QStringLiteral("Response.EndPage"));
+    return texts.inCode(withArgumentCounts(QString(line).replace(responseEnd, QStringLiteral("Response.EndPage"))));
+}
+
+// A code line of the page, preceded by the statement that records its line, where
+// a statement may stand (not inside a continued line, not before a Case).
+QString codeLine(const QString &line, int number, bool continued, SiteTexts &texts)
+{
+    static const QRegularExpression caseLine(QStringLiteral("^\\s*case\\b"), QRegularExpression::CaseInsensitiveOption);
+    const QString code = scriptCode(line, texts);
     if (continued || code.trimmed().isEmpty() || caseLine.match(code).hasMatch())
         return code + kCrLf;
     return QStringLiteral("AspLine = %1").arg(number) + kCrLf + code + kCrLf;
+}
+
+// The code page that the page's directive names, as in <%@ CodePage=65001 %>; empty
+// when it names none.
+QString directiveCodePage(const QByteArray &page)
+{
+    static const QRegularExpression directive(QStringLiteral("^\\s*<%@[^%]*\\bcodepage\\s*=\\s*\"?([0-9]+)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QString number = directive.match(QString::fromLatin1(page.left(300))).captured(1);
+    if (number.isEmpty())
+        return {};
+    return number == QLatin1String("65001") ? QStringLiteral("UTF-8")
+        : number == QLatin1String("936")    ? QStringLiteral("GBK")
+                                            : QStringLiteral("windows-") + number;
 }
 
 QString readPrelude()
@@ -79,7 +217,7 @@ struct Declarations {
 };
 
 // Moves a line that starts or continues a declaration to the declarations.
-bool declared(const QString &line, Declarations &declarations)
+bool declared(const QString &line, Declarations &declarations, SiteTexts &texts)
 {
     static const QRegularExpression start(QStringLiteral("^\\s*(?:private\\s+|public\\s+)?(?:function|sub)\\s+(\\w+)"),
                                           QRegularExpression::CaseInsensitiveOption);
@@ -95,7 +233,7 @@ bool declared(const QString &line, Declarations &declarations)
             declarations.names << match.captured(1);
     }
     if (declarations.kept)
-        declarations.text += line + kCrLf;
+        declarations.text += scriptCode(line, texts) + kCrLf;
     if (end.match(line).hasMatch())
         declarations.inside = false;
     return true;
@@ -103,7 +241,7 @@ bool declared(const QString &line, Declarations &declarations)
 
 // The page as the body of a VBScript procedure: literal text written out, "<%= %>"
 // written, "<% %>" kept as code with the page's line recorded before each statement.
-QString translate(const QString &page, Declarations &declarations)
+QString translate(const QString &page, Declarations &declarations, SiteTexts &texts)
 {
     QString out;
     int line = 1;
@@ -112,7 +250,7 @@ QString translate(const QString &page, Declarations &declarations)
         const qsizetype open = page.indexOf(QStringLiteral("<%"), at);
         const QString literal = page.mid(at, open < 0 ? -1 : open - at);
         if (!literal.isEmpty())
-            out += QStringLiteral("Response.Write ") + vbText(literal) + kCrLf;
+            out += QStringLiteral("Response.Write ") + texts.expression(literal) + kCrLf;
         line += int(literal.count(QLatin1Char('\n')));
         if (open < 0)
             break;
@@ -121,7 +259,7 @@ QString translate(const QString &page, Declarations &declarations)
             close = page.size();
         const QString code = page.mid(open + 2, close - open - 2);
         if (code.startsWith(QLatin1Char('='))) {
-            out += codeLine(QStringLiteral("Response.Write ") + code.mid(1), line, false);
+            out += codeLine(QStringLiteral("Response.Write ") + code.mid(1), line, false, texts);
         } else if (!code.startsWith(QLatin1Char('@'))) {
             bool continued = false;
             int number = line;
@@ -129,11 +267,11 @@ QString translate(const QString &page, Declarations &declarations)
                 QString text = codeText;
                 if (text.endsWith(QLatin1Char('\r')))
                     text.chop(1);
-                if (declared(text, declarations)) {
+                if (declared(text, declarations, texts)) {
                     ++number;
                     continue;
                 }
-                out += codeLine(text, number++, continued);
+                out += codeLine(text, number++, continued, texts);
                 continued = text.trimmed().endsWith(QLatin1Char('_'));
             }
         }
@@ -141,6 +279,26 @@ QString translate(const QString &page, Declarations &declarations)
         at = close + 2;
     }
     return out;
+}
+
+// Every UTF-16 unit in order behind a byte order mark, for AscW beyond the code page.
+QByteArray everyUnit()
+{
+    QByteArray units("\xff\xfe");
+    for (int unit = 0; unit <= 0xffff; ++unit)
+        units.append(char(unit & 0xff)).append(char(unit >> 8));
+    return units;
+}
+
+// Writes each file of the run's folder; false when one could not be written.
+bool writeFiles(const QList<QPair<QString, QByteArray>> &files)
+{
+    for (const auto &[path, bytes] : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.flush())
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -156,19 +314,27 @@ SiteRuntime::SiteRuntime(const QString &folder, const QString &codePage)
 {
 }
 
-QString SiteRuntime::posted(const QString &value) const
+QString SiteRuntime::pageCodePage(const QString &page) const
 {
-    const auto holds = [this](const QString &text) {
-        QStringEncoder encoder(m_codePage.toLatin1().constData());
-        const QByteArray encoded = encoder.encode(text);
-        return !encoder.hasError();
-    };
-    if (holds(value))
+    QFile file(QDir(m_folder).filePath(page));
+    const QString named = file.open(QIODevice::ReadOnly) ? directiveCodePage(file.read(300)) : QString();
+    return named.isEmpty() ? m_codePage : named;
+}
+
+bool SiteRuntime::servedInUnicode(const QString &page) const
+{
+    return pageCodePage(page).compare(m_codePage, Qt::CaseInsensitive) != 0;
+}
+
+QString SiteRuntime::posted(const QString &value, const QString &page) const
+{
+    const QString codePage = pageCodePage(page);
+    if (holds(codePage, value))
         return value;
     QString result;
     for (const uint code : value.toUcs4()) {
         const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
-        result += holds(character) ? character : QStringLiteral("&#%1;").arg(code);
+        result += holds(codePage, character) ? character : QStringLiteral("&#%1;").arg(code);
     }
     return result;
 }
@@ -229,27 +395,24 @@ QString SiteRuntime::encodingTable() const
         + kCrLf;
 }
 
-QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &answers) const
+QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &answers, QByteArray &textsFile) const
 {
-    QString text = readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder))
-        + kCrLf + QStringLiteral("AspLockedWrites = ")
-        + (m_lockedWrites ? QStringLiteral("True") : QStringLiteral("False")) + kCrLf
-        + QStringLiteral("AspDoubleByteTable = ") + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt")))
-        + kCrLf;
+    SiteTexts texts(m_codePage);
+    QString text;
     QStringList pages;
     for (const SiteRequest &request : requests) {
         if (!pages.contains(request.page))
             pages << request.page;
     }
-    QStringDecoder decoder(m_codePage.toLatin1().constData());
     Declarations declarations;
     for (int i = 0; i < pages.size(); ++i) {
         QFile file(QDir(m_folder).filePath(pages.at(i)));
+        QStringDecoder decoder(pageCodePage(pages.at(i)).toLatin1().constData());
         const QString page = file.open(QIODevice::ReadOnly) ? decoder.decode(file.readAll()) : QString();
         // A page runs in a procedure of its own; the one that serves it catches
         // Response.End and Redirect, and the page's errors.
-        text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page, declarations) + QStringLiteral("End Sub")
-            + kCrLf;
+        text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page, declarations, texts)
+            + QStringLiteral("End Sub") + kCrLf;
         text += QStringLiteral("Sub ServePage%1(resultPath)").arg(i) + kCrLf + QStringLiteral("On Error Resume Next")
             + kCrLf + QStringLiteral("Page%1").arg(i) + kCrLf
             + QStringLiteral("FinishRequest resultPath, Err.Number, Err.Description") + kCrLf
@@ -261,22 +424,32 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
     for (int i = 0; i < requests.size(); ++i) {
         const SiteRequest &request = requests.at(i);
         const QString answer = windowsPath(answers + QStringLiteral("/%1").arg(i));
-        text += QStringLiteral("BeginRequest %1, %2, %3, %4, %5")
+        text += QStringLiteral("BeginRequest %1, %2, %3, %4, %5, %6")
                     .arg(vbText(request.method), vbText(request.page), vbText(request.visitor),
                          vbText(answer + QStringLiteral(".body")))
                     .arg(request.wait)
+                    .arg(servedInUnicode(request.page) ? QStringLiteral("True") : QStringLiteral("False"))
             + kCrLf;
         for (const auto &[name, value] : request.form)
-            text += QStringLiteral("AddFormValue %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+            text += QStringLiteral("AddFormValue %1, %2")
+                        .arg(texts.expression(name), texts.expression(posted(value, request.page)))
+                + kCrLf;
         for (const auto &[name, value] : request.query)
-            text +=
-                QStringLiteral("AddValue Request.QueryValues, %1, %2").arg(vbText(name), vbText(posted(value))) + kCrLf;
+            text += QStringLiteral("AddValue Request.QueryValues, %1, %2")
+                        .arg(texts.expression(name), texts.expression(posted(value, request.page)))
+                + kCrLf;
         text += QStringLiteral("ServePage%1 %2")
                     .arg(pages.indexOf(request.page))
                     .arg(vbText(answer + QStringLiteral(".result")))
             + kCrLf;
     }
-    return text;
+    textsFile = texts.file();
+    return readPrelude() + encodingTable() + QStringLiteral("Server.Root = ") + vbText(windowsPath(m_folder)) + kCrLf
+        + QStringLiteral("AspLockedWrites = ") + (m_lockedWrites ? QStringLiteral("True") : QStringLiteral("False"))
+        + kCrLf + QStringLiteral("AspDoubleByteTable = ")
+        + vbText(windowsPath(answers + QStringLiteral("/doublebyte.txt"))) + kCrLf + QStringLiteral("AspUnitsFile = ")
+        + vbText(windowsPath(answers + QStringLiteral("/units.txt"))) + kCrLf
+        + texts.loading(windowsPath(answers + QStringLiteral("/texts.txt"))) + text;
 }
 
 QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeoutMs)
@@ -284,17 +457,19 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     QList<SiteAnswer> answers(requests.size());
     const QString locale = localeFor(m_codePage);
     QTemporaryDir work;
-    QFile script(work.filePath(QStringLiteral("site.vbs")));
-    QStringEncoder encoder(m_codePage.toLatin1().constData());
-    QFile doubleBytes(work.filePath(QStringLiteral("doublebyte.txt")));
-    if (locale.isEmpty() || !doubleBytes.open(QIODevice::WriteOnly) || doubleBytes.write(doubleByteTable()) < 0
-        || !doubleBytes.flush() || !script.open(QIODevice::WriteOnly)
-        || script.write(encoder.encode(program(requests, work.path()))) < 0 || !script.flush()) {
+    QByteArray texts;
+    const QString script = work.filePath(QStringLiteral("site.vbs"));
+    const QByteArray program =
+        QStringEncoder(m_codePage.toLatin1().constData()).encode(this->program(requests, work.path(), texts));
+    if (locale.isEmpty()
+        || !writeFiles({{work.filePath(QStringLiteral("doublebyte.txt")), doubleByteTable()},
+                        {work.filePath(QStringLiteral("texts.txt")), texts},
+                        {work.filePath(QStringLiteral("units.txt")), everyUnit()},
+                        {script, program}})) {
         for (SiteAnswer &answer : answers)
             answer.error = QStringLiteral("The program could not be written for code page ") + m_codePage;
         return answers;
     }
-    script.close();
 
     QProcess engine;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -306,9 +481,8 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     environment.insert(QStringLiteral("LOCPATH"), SiteEngineFolder() + QStringLiteral("/locale"));
     environment.insert(QStringLiteral("LC_ALL"), locale);
     engine.setProcessEnvironment(environment);
-    engine.start(
-        QStringLiteral("wine"),
-        {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"), windowsPath(script.fileName())});
+    engine.start(QStringLiteral("wine"),
+                 {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"), windowsPath(script)});
     const bool finished = engine.waitForFinished(timeoutMs);
     if (!finished)
         engine.kill();
@@ -332,10 +506,17 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
         answer.redirect = head.value(1);
         answer.cacheControl = head.value(2);
         answer.error = head.value(3);
+        answer.charSet = head.value(4);
         QFile body(work.filePath(QStringLiteral("%1.body").arg(i)));
-        if (body.open(QIODevice::ReadOnly))
-            answer.body = body.readAll();
-        answer.text = decoder.decode(answer.body);
+        const QByteArray written = body.open(QIODevice::ReadOnly) ? body.readAll() : QByteArray();
+        if (servedInUnicode(requests.at(i).page)) {
+            // Written in the Unicode format; the server sends it in the page's code page.
+            answer.text = QStringDecoder(QStringDecoder::Utf16).decode(written);
+            answer.body = QStringEncoder(pageCodePage(requests.at(i).page).toLatin1().constData()).encode(answer.text);
+        } else {
+            answer.body = written;
+            answer.text = decoder.decode(answer.body);
+        }
     }
     return answers;
 }

@@ -4,6 +4,10 @@
 // with Wine's own vbscript.dll and scrrun.dll): each page becomes a procedure of
 // one VBScript program, the ASP objects come from prelude.vbs, and a batch of
 // requests runs in one process so that sessions last from one request to the next.
+// A page is read in the code page that its directive names (<%@ CodePage=65001 %>),
+// else in the server's; a page in another code page than the server's is served as
+// IIS serves it: its text and the values posted to it reach the script as Unicode,
+// and its body is sent in its code page.
 // A page's own Sub and Function declarations go beside its procedure, once for all
 // pages that declare the same name. The server's clock (Now) moves only by the
 // requests' waits.
@@ -37,9 +41,10 @@ struct SiteAnswer {
     QString status;  // "200 OK", "302 Object moved", ...
     QString redirect;  // the target of Response.Redirect
     QString error;  // "Error <number> on line <page line>: <text>", or why the page did not run
-    QByteArray body;  // as sent, in the page code page
-    QString text;  // the body decoded in the page code page
+    QByteArray body;  // as sent, in the page's code page
+    QString text;  // the body decoded in the page's code page
     QString cacheControl;  // Response.CacheControl
+    QString charSet;  // Response.CharSet
 };
 
 class SiteRuntime
@@ -61,12 +66,15 @@ public:
     void setStopAfterFileChanges(int changes) { m_stopAfter = changes; }
     void setNoCreate(bool noCreate) { m_noCreate = noCreate; }
 
-    // What a browser posts for text in this code page: characters that it cannot
-    // hold are sent as numeric character references.
-    QString posted(const QString &value) const;
+    // What a browser posts to the page for text: characters that the page's code
+    // page cannot hold are sent as numeric character references.
+    QString posted(const QString &value, const QString &page) const;
+    // The code page in which the page is read and sent.
+    QString pageCodePage(const QString &page) const;
 
 private:
-    QString program(const QList<SiteRequest> &requests, const QString &answers) const;
+    bool servedInUnicode(const QString &page) const;
+    QString program(const QList<SiteRequest> &requests, const QString &answers, QByteArray &textsFile) const;
     QString encodingTable() const;
     QByteArray doubleByteTable() const;
 
