@@ -557,6 +557,8 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
+        const QTemporaryDir dataHome;  // --publish chooses its data folder
+        environment.insert("XDG_DATA_HOME", dataHome.path());
         const QString usage = "Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*";
         const QString version = "^Quillset 1\\.2\\.6\n$";
         const QList<std::tuple<QStringList, int, QString>> runs{
@@ -566,6 +568,7 @@ private slots:
             {{"--help"}, 0, '^' + usage + '$'},
             {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
             {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
+            {{"--publish"}, 1, "^Name the project to publish: quillset --publish <project title>"},
         };
         for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
