@@ -44,12 +44,12 @@ void answerInformationOptions(int argc, char *argv[])
         QStringLiteral("Designs a guestbook for a web site and writes its classic ASP pages."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    // The publish command's options: known here, so that they are not refused, and run by RunPublishCommand.
+    // Answered by RunPublishCommand, which reads the title that follows --publish.
     parser.addOption({QStringLiteral("publish"),
-                      QStringLiteral("Generates the saved project <title> and sends it to its server."),
-                      QStringLiteral("title")});
-    parser.addOption({QStringLiteral("password-stdin"),
-                      QStringLiteral("With --publish: reads the server's password from the standard input.")});
+                      QStringLiteral("Generates the saved project whose title follows and sends it to its web "
+                                     "server: --publish <project title> [--password-stdin].")});
+    parser.addOption(
+        {QStringLiteral("password-stdin"), QStringLiteral("With --publish: reads the server password from the input.")});
     addQtOptions(parser);
     if (!parser.parse(arguments)) {
         const QCoreApplication core(argc, argv);  // the usage names the program

@@ -1,9 +1,5 @@
 #include "publish/publishrun.h"
 
-#include "generator/pageframe.h"
-#include "generator/pagenames.h"
-#include "generator/protection.h"
-#include "generator/requestfilter.h"
 #include "publish/serversession.h"
 #include "store/atomicfile.h"
 #include "store/programfolder.h"
@@ -15,8 +11,6 @@
 namespace {
 
 using Result = ServerSession::Result;
-
-const QString kUploadingSuffix = QStringLiteral(".quillset-upload");
 
 // What a failed request means to the user: what happened and what to do.
 UserText explain(const Result &result, const PublishServer &server, const QString &file, const QString &presentedKey)
@@ -122,36 +116,6 @@ std::optional<QByteArray> readLocal(const QString &path, UserText &error)
 
 }  // namespace
 
-QString UploadingName(const QString &name)
-{
-    return name + kUploadingSuffix;
-}
-
-QString BackupFolderFor(const QString &pageFolder, const QDate &day)
-{
-    const QString sep = ProgramFolder::separator();
-    return ProgramFolder::withTrailingSeparator(pageFolder) + QStringLiteral("backup") + sep
-        + day.toString(QStringLiteral("yyyy-MM-dd")) + sep;
-}
-
-PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookProject &project)
-{
-    PublishSet set;
-    set.folder = ProgramFolder::withTrailingSeparator(pageFolder);
-    set.pages = QStringList{kSignPageName, kEntryScriptName, kViewPageName};
-    if (HasOwnerPage(project))
-        set.pages << kOwnerPageName;
-    if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty())
-        set.pages << BackgroundFileName(picture);
-    // The web.config that hides the data files goes up with the pages; one that the
-    // site owner wrote stays on the computer, as Finish leaves it.
-    if (QFile filter(set.folder + kRequestFilterName);
-        IsProtected(project) && filter.open(QIODevice::ReadOnly) && IsOwnRequestFilter(filter.readAll()))
-        set.pages << kRequestFilterName;
-    set.dataFiles = DataFileNames(SiteProtection::of(project));
-    return set;
-}
-
 TransferOutcome PublishSite(const PublishServer &server, const QString &password, const PublishSet &set,
                             const TrustedServers &trusted, PublishQuestions &questions,
                             const TransferProgress &progress)
@@ -160,7 +124,7 @@ TransferOutcome PublishSite(const PublishServer &server, const QString &password
     QStringList onServer;
     if (const Result listed = session.list(onServer); !listed.ok())
         return failed(listed, server, {}, session.presentedHostKey(), {});
-    const QStringList leftBehind = onServer.filter(kUploadingSuffix);
+    const QStringList leftBehind = onServer.filter(UploadingName(QString()));
     if (!leftBehind.isEmpty())
         session.remove(leftBehind);
 

@@ -4,6 +4,7 @@
 #include "app/programstart.h"
 #include "app/publishcommand.h"
 #include "dialogs/frmpublish.h"
+#include "publish/transfermodule.h"
 #include "publishfixture.h"
 #include "store/projectstore.h"
 #include "support/testfolder.h"
@@ -37,7 +38,11 @@ class PublishAppTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qunsetenv("DBUS_SESSION_BUS_ADDRESS"); }  // no desktop session: no secret store
+    void initTestCase()
+    {
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");  // no desktop session: no secret store
+        TransferModule::setFolderForTesting(QStringLiteral(QUILLSET_TRANSFER_MODULE_FOLDER));
+    }
 
     void protocolShowsItsPortAndWarning_data()
     {

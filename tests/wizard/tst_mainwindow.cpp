@@ -8,8 +8,10 @@
 
 #include "app/programstart.h"
 #include "chrome/desktopstartup.h"
+#include "chrome/pictures.h"
 #include "generator/generationrun.h"
 #include "store/projectkeys.h"
+#include "wizard/backgroundpicture.h"
 
 namespace {
 
@@ -568,10 +570,28 @@ private slots:
         DesktopStartup::setWindowIcon();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        for (const int side : {48, 256}) {  // the installed pictures, pixel for pixel
+            const QImage installed(
+                QString(QUILLSET_TEST_DATA "/../../packaging/icons/%1x%1/org.quillset.Quillset.png").arg(side));
+            QCOMPARE(QApplication::windowIcon().pixmap(side).toImage(),
+                     installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        // The pictures kept as pixels are the ones the code draws.
+        QImage banner(BackgroundPicture::bannerSize(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&banner);
+        BackgroundPicture::paintBanner(painter, banner.width());
+        painter.end();
+        QCOMPARE(Pictures::keptPixels(BackgroundPicture::bannerName(), banner.size()), banner);
+        for (const auto kind : {Pictures::Button::About, Pictures::Button::Help, Pictures::Button::Exit}) {
+            const QImage drawn = Pictures::roundButton(kind, Pictures::kRoundButtonSize).toImage();
+            QCOMPARE(Pictures::keptPixels(Pictures::roundButtonName(kind), drawn.size()), drawn);
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             environment.remove(name);
         environment.insert("LANG", "de_DE.UTF-8");  // only the publish command speaks the user's language
+        const QTemporaryDir dataHome;  // --publish chooses its data folder
+        environment.insert("XDG_DATA_HOME", dataHome.path());
         const QString usage = "Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*";
         const QString version = "^Quillset 1\\.2\\.6\n$";
         const QList<std::tuple<QStringList, int, QString>> runs{
@@ -582,6 +602,7 @@ private slots:
             {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
             {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
             {{"--publish", "Nobody"}, 1, "^Es ist kein Projekt „Nobody“ gespeichert\\.\n$"},
+            {{"--publish"}, 1, "^Name the project to publish: quillset --publish <project title>"},
         };
         for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
