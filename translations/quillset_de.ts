@@ -866,6 +866,10 @@
         <source>The settings file %1 is in windows-1252, which has no &quot;%2&quot;</source>
         <translation>Die Einstellungsdatei %1 ist in windows-1252, das kein „%2“ kennt</translation>
     </message>
+    <message>
+        <source>Quillset could not load the part that reaches servers (%1). Install Quillset again, then try again.</source>
+        <translation>Quillset konnte den Teil, der Server erreicht, nicht laden (%1). Installieren Sie Quillset erneut und versuchen Sie es dann noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>WindowButtons</name>

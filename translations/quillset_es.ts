@@ -866,6 +866,10 @@
         <source>The settings file %1 is in windows-1252, which has no &quot;%2&quot;</source>
         <translation>El archivo de configuración %1 está en windows-1252, que no tiene «%2»</translation>
     </message>
+    <message>
+        <source>Quillset could not load the part that reaches servers (%1). Install Quillset again, then try again.</source>
+        <translation>Quillset no pudo cargar la parte que se conecta a los servidores (%1). Vuelva a instalar Quillset y, después, inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>WindowButtons</name>

@@ -866,6 +866,10 @@
         <source>The settings file %1 is in windows-1252, which has no &quot;%2&quot;</source>
         <translation>Le fichier de réglages %1 est en windows-1252, qui n&apos;a pas de « %2 »</translation>
     </message>
+    <message>
+        <source>Quillset could not load the part that reaches servers (%1). Install Quillset again, then try again.</source>
+        <translation>Quillset n’a pas pu charger la partie qui joint les serveurs (%1). Réinstallez Quillset, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>WindowButtons</name>

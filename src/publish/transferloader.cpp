@@ -15,7 +15,7 @@ QString &testingFolder()
 
 struct LoadedModule {
     const TransferFunctions *functions = nullptr;
-    QString error;
+    UserText error;
 };
 
 // Beside the program (the build tree, a portable copy, Windows), then where the package puts it.
@@ -48,8 +48,8 @@ LoadedModule loadModule()
         reason = QStringLiteral("%1 belongs to another version of Quillset").arg(library.fileName());
         break;
     }
-    return {nullptr, QStringLiteral("Quillset could not load the part that reaches servers (%1). Install Quillset "
-                                    "again, then try again.")
+    return {nullptr, UserText(QT_TRANSLATE_NOOP("UserText", "Quillset could not load the part that reaches servers "
+                                                            "(%1). Install Quillset again, then try again."))
                          .arg(reason)};
 }
 
@@ -60,7 +60,7 @@ void TransferModule::setFolderForTesting(const QString &folder)
     testingFolder() = folder;
 }
 
-const TransferFunctions *TransferModule::functions(QString *error)
+const TransferFunctions *TransferModule::functions(UserText *error)
 {
     static const LoadedModule loaded = loadModule();
     if (error)
@@ -75,7 +75,7 @@ TransferOutcome PublishSite(const PublishServer &server, const QString &password
                             const TrustedServers &trusted, PublishQuestions &questions,
                             const TransferProgress &progress)
 {
-    QString error;
+    UserText error;
     if (const TransferFunctions *module = TransferModule::functions(&error))
         return module->publishSite(server, password, set, trusted, questions, progress);
     return {TransferOutcome::Failed, error, {}};
@@ -85,7 +85,7 @@ TransferOutcome DownloadDataFiles(const PublishServer &server, const QString &pa
                                   const QString &backupFolder, const TrustedServers &trusted,
                                   PublishQuestions &questions, const TransferProgress &progress)
 {
-    QString error;
+    UserText error;
     if (const TransferFunctions *module = TransferModule::functions(&error))
         return module->downloadDataFiles(server, password, dataFiles, backupFolder, trusted, questions, progress);
     return {TransferOutcome::Failed, error, {}};
@@ -93,24 +93,24 @@ TransferOutcome DownloadDataFiles(const PublishServer &server, const QString &pa
 
 PasswordStore::Answer PasswordStore::read(const QString &account)
 {
-    QString error;
+    UserText error;
     if (const TransferFunctions *module = TransferModule::functions(&error))
         return module->readPassword(account);
-    return {false, {}, error};
+    return {false, {}, error.translated()};
 }
 
 PasswordStore::Answer PasswordStore::write(const QString &account, const QString &password)
 {
-    QString error;
+    UserText error;
     if (const TransferFunctions *module = TransferModule::functions(&error))
         return module->writePassword(account, password);
-    return {false, {}, error};
+    return {false, {}, error.translated()};
 }
 
 SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int timeoutMs)
 {
-    QString error;
+    UserText error;
     if (const TransferFunctions *module = TransferModule::functions(&error))
         return module->checkSite(siteAddress, keepsPendingFile, timeoutMs);
-    return {false, {error}};
+    return {false, {error.translated()}};
 }

@@ -3,6 +3,7 @@
 #include "publish/passwordstore.h"
 #include "publish/publishrun.h"
 #include "publish/sitecheck.h"
+#include "store/usertext.h"
 
 // Publishing, the site check and the secret store need libcurl, Qt Network and QtKeychain,
 // which load some thirty libraries. They live in a module of their own that the program
@@ -35,6 +36,6 @@ void setFolderForTesting(const QString &folder);
 
 // The module's functions, loaded on the first call; nullptr when the module is missing
 // or belongs to another build, with the reason for the user in error.
-const TransferFunctions *functions(QString *error = nullptr);
+const TransferFunctions *functions(UserText *error = nullptr);
 
 }  // namespace TransferModule
