@@ -89,8 +89,8 @@ Function QsItemValue(item)
     QsItemValue = item
     If InStr(item, " : ") > 0 Then QsItemValue = Mid(item, InStr(item, " : ") + 3)
 End Function
-Function QsShown(text)
-    QsShown = Replace(Server.HTMLEncode(text), "%RETURN%", "<br>")
+Function QsShownItem(text)
+    QsShownItem = Replace(Server.HTMLEncode(text), "%RETURN%", "<br>")
 End Function
 %>)vbs";
 
@@ -120,10 +120,10 @@ const char *const kReader = R"vbs(<%
        ThisLine = Split(Lines(y), "%SEPARATOR%")
        If UBound(ThisLine) < 0 Then ThisLine = Array("")
        Response.Write "<article><header>"
-       If UBound(ThisLine) >= 1 Then Response.Write "<h2>" & QsShown(QsItemValue(ThisLine(UBound(ThisLine) - 1))) & "</h2>"
-       Response.Write "<p>" & QsShown(QsItemValue(ThisLine(UBound(ThisLine)))) & "</p></header>"
+       If UBound(ThisLine) >= 1 Then Response.Write "<h2>" & QsShownItem(QsItemValue(ThisLine(UBound(ThisLine) - 1))) & "</h2>"
+       Response.Write "<p>" & QsShownItem(QsItemValue(ThisLine(UBound(ThisLine)))) & "</p></header>"
        For x = UBound(ThisLine) - 2 To 0 Step -1
-           Response.Write "<p>" & QsShown(ThisLine(x)) & "</p>"
+           Response.Write "<p>" & QsShownItem(ThisLine(x)) & "</p>"
        Next
        Response.Write "</article>" & vbCrLf
    Next
@@ -221,8 +221,7 @@ QString pageStart(const SiteDescription &site)
 QString pageEnd(const QString &link, const QString &caption)
 {
     return QStringLiteral("<p class=\"links\"><a href=\"") + link + QStringLiteral("\">") + caption
-        + QStringLiteral("</a></p>") + kCrLf + QStringLiteral("</main>") + kCrLf + QStringLiteral("</body>") + kCrLf
-        + QStringLiteral("</html>") + kCrLf;
+        + QStringLiteral("</a></p>") + kCrLf + BuildModernPageClosing();
 }
 
 QString alert(const QString &condition, const QString &text)
@@ -389,6 +388,21 @@ QString BuildModernSignPage(const SiteDescription &site)
     const QString functions =
         site.secret.isEmpty() || !site.protection.robotGuard ? QString() : BuildScriptFunctions() + kCrLf;
     return ScriptText(kPageOpening) + functions + pageStart(site) + banners(site) + signForm(site) + end;
+}
+
+QString BuildModernPageOpening()
+{
+    return ScriptText(kPageOpening);
+}
+
+QString BuildModernPageStart(const SiteDescription &site)
+{
+    return pageStart(site);
+}
+
+QString BuildModernPageClosing()
+{
+    return QStringLiteral("</main>") + kCrLf + QStringLiteral("</body>") + kCrLf + QStringLiteral("</html>") + kCrLf;
 }
 
 QString BuildDataFileFunctions()

@@ -21,6 +21,12 @@ QString BuildModernSignPage(const SiteDescription &site);
 QString BuildModernEntryScript(const SiteDescription &site);
 QString BuildModernViewPage(const SiteDescription &site, const QString &previewEntries = {});
 
+// The pieces every Modern page is made of: the opening that makes the server read it
+// as UTF-8, the head and the body up to the heading, and the closing lines.
+QString BuildModernPageOpening();
+QString BuildModernPageStart(const SiteDescription &site);
+QString BuildModernPageClosing();
+
 // The script functions that read and convert the data files (QsFileFormat,
 // QsMakeUnicode, QsDataLines), between "<%" and "%>".
 QString BuildDataFileFunctions();

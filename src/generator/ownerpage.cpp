@@ -1,13 +1,19 @@
 #include "generator/ownerpage.h"
 
+#include "generator/modernpages.h"
 #include "generator/protection.h"
+
+#include <QList>
+#include <QPair>
+#include <QRegularExpression>
 
 namespace {
 
 // How much of an entry the owner page shows: enough to judge it, and the page stays small in a flood.
 constexpr int kLongestShownEntry = 2000;
 
-
+// The owner page's script, shared by the Classic and the Modern page: its texts stand as "$[Name]" (in the page
+// language when the page is made), the markup that differs between the two as "%ALERTOPEN%" and the like.
 const char *const kOwnerFunctions = R"vbs(<%
 ' The data file of a list: "entries", "pending" (held entries) or "deleted".
 Function QsListPath(list)
@@ -56,7 +62,7 @@ End Function
 Sub QsWriteLines(path, mode, lines, more, from)
     Dim files, stream, i
     Set files = Server.CreateObject("Scripting.FileSystemObject")
-    Set stream = files.OpenTextFile(path, mode, True)
+%OPENFORWRITING%
     For i = 0 To UBound(lines)
         stream.WriteLine lines(i)
     Next
@@ -123,7 +129,7 @@ Function QsCommit(parts, done)
         If QsCommit = "" Then QsCommit = QsWritable(QsListPath(part(0)))
     Next
     If QsCommit <> "" Then
-        QsCommit = "Error: The change could not be saved, nothing was changed"
+        QsCommit = "$[SaveFailed]"
         Exit Function
     End If
     mode = 2
@@ -136,7 +142,7 @@ Function QsCommit(parts, done)
         mode = 8
     Next
     If Err.Number = 0 Then QsWriteLines journal, 8, Array("qs-end"), Array(), 0
-    QsCommit = "Error: The change could not be saved, nothing was changed"
+    QsCommit = "$[SaveFailed]"
     If Err.Number <> 0 Then
         Err.Clear
         QsWriteLines journal, 2, Array(), Array(), 0
@@ -150,7 +156,7 @@ Function QsCommit(parts, done)
     written = Err.Number = 0
     Err.Clear
     On Error GoTo 0
-    QsCommit = "Error: The change could not be finished; it will be when this page is next opened"
+    QsCommit = "$[ChangeUnfinished]"
     If Not written Then Exit Function
     QsWriteLines journal, 2, Array(), Array(), 0
     QsCommit = done
@@ -202,7 +208,7 @@ Function QsFinish()
     Err.Clear
     On Error GoTo 0
     If failed Then
-        QsFinish = "Error: An earlier change could not be finished; it will be when this page is next opened"
+        QsFinish = "$[EarlierChangeUnfinished]"
     Else
         QsWriteLines journal, 2, Array(), Array(), 0
     End If
@@ -261,7 +267,7 @@ End Function
 ' an entry posted or changed in between never makes the wrong one go.
 Function QsChange(action, list, position, digest, count)
     Dim lines, at, drop, deleted, entries, stamp, target, i
-    QsChange = "Error: That entry has changed or is gone, nothing was changed"
+    QsChange = "$[EntryGone]"
     If action = "approve" Then list = "pending"
     If action = "restore" Then list = "deleted"
     If action = "deleteheld" Then list = "pending"
@@ -279,7 +285,7 @@ Function QsChange(action, list, position, digest, count)
         deleted = QsLines(QsListPath("deleted"))
         QsChange = QsCommit(Array(QsPart("pending", QsLines(QsListPath("pending")), drop, Array()), _
             QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), QsFirst(lines, at))), _
-            at & " held entries were deleted")
+            "$[HeldEntriesDeleted:at]")
         Exit Function
     End If
     at = QsNumber(position)
@@ -289,18 +295,18 @@ Function QsChange(action, list, position, digest, count)
     If action = "approve" Then
         entries = QsLines(QsListPath("entries"))
         QsChange = QsCommit(Array(QsPart("pending", lines, drop, Array()), _
-            QsPart("entries", entries, QsKeepAll(entries, "entries"), Array(lines(at)))), "The entry was approved")
+            QsPart("entries", entries, QsKeepAll(entries, "entries"), Array(lines(at)))), "$[EntryApproved]")
     ElseIf action = "restore" Then
         target = Split(lines(at), " ")
         entries = QsLines(QsListPath(target(1)))
         target(0) = Mid(lines(at), Len(target(0) & " " & target(1) & " ") + 1)
         QsChange = QsCommit(Array(QsPart("deleted", lines, drop, Array()), _
-            QsPart(target(1), entries, QsKeepAll(entries, target(1)), Array(target(0)))), "The entry was restored")
+            QsPart(target(1), entries, QsKeepAll(entries, target(1)), Array(target(0)))), "$[EntryRestored]")
     ElseIf action = "delete" And list <> "deleted" Then
         deleted = QsLines(QsListPath("deleted"))
         QsChange = QsCommit(Array(QsPart(list, lines, drop, Array()), _
             QsPart("deleted", deleted, QsKeepAll(deleted, "deleted"), Array(stamp & lines(at)))), _
-            "The entry was deleted")
+            "$[EntryDeleted]")
     End If
 End Function
 Function QsButton(list, position, digest, token, action, label)
@@ -322,7 +328,7 @@ Function QsShown(line)
         QsShown = QsShown & Replace(Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> "), Chr(0), "&#65533;") _
             & "<br/>"
     Next
-    If Len(line) > %SHOWN% Then QsShown = QsShown & "... (" & Len(line) & " characters in all)<br/>"
+    If Len(line) > %SHOWN% Then QsShown = QsShown & "... ($[CharactersInAll:Len(line)])<br/>"
 End Function
 ' One page of a list, newest first, each entry as text with its buttons.
 Sub QsShowList(heading, list, token)
@@ -337,32 +343,32 @@ Sub QsShowList(heading, list, token)
     Response.Write "<h2>" & heading & " (" & count & ")</h2>" & vbCrLf
     If list = "pending" And count > 0 Then Response.Write "<form method=""get"" action=""%OWNER%"">" _
         & "<input type=""hidden"" name=""confirm"" value=""held"">" _
-        & "<input type=""submit"" value=""Delete all held entries"">" _
+        & "<input type=""submit"" value=""$[DeleteAllHeld]"">" _
         & "</form>" & vbCrLf
     first = count - 1 - (page - 1) * %SIZE%
     last = first - %SIZE% + 1
     If last < 0 Then last = 0
     For i = first To last Step -1
         line = lines(i)
-        Response.Write "<p>"
+        Response.Write "%ENTRYOPEN%"
         If list = "deleted" Then
                 stamp = Split(line, " ")
             line = Mid(line, Len(stamp(0) & " " & stamp(1) & " ") + 1)
-            Response.Write "Deleted from " & stamp(1) & ":<br/>"
+            Response.Write "$[DeletedFrom:stamp(1)]<br/>"
         End If
         Response.Write QsShown(line)
         digest = QsShortDigest(lines(i))
-        If list = "pending" Then Response.Write QsButton(list, i, digest, token, "approve", "Approve")
+        If list = "pending" Then Response.Write QsButton(list, i, digest, token, "approve", "$[Approve]")
         If list = "deleted" Then
-            Response.Write QsButton(list, i, digest, token, "restore", "Restore")
+            Response.Write QsButton(list, i, digest, token, "restore", "$[Restore]")
         Else
-            Response.Write QsButton(list, i, digest, token, "delete", "Delete")
+            Response.Write QsButton(list, i, digest, token, "delete", "$[Delete]")
         End If
-        Response.Write "</p>" & vbCrLf
+        Response.Write "%ENTRYCLOSE%" & vbCrLf
     Next
     If page > 1 Then _
-        Response.Write "<a href=""%OWNER%?" & list & "=" & (page - 1) & """>Newer entries</a>&nbsp;&nbsp;&nbsp;"
-    If page < pages Then Response.Write "<a href=""%OWNER%?" & list & "=" & (page + 1) & """>Older entries</a>"
+        Response.Write "<a href=""%OWNER%?" & list & "=" & (page - 1) & """>$[NewerEntries]</a>&nbsp;&nbsp;&nbsp;"
+    If page < pages Then Response.Write "<a href=""%OWNER%?" & list & "=" & (page + 1) & """>$[OlderEntries]</a>"
     Response.Write vbCrLf
 End Sub
 ' A token no other session can know: the site's secret, the time and chance.
@@ -382,7 +388,7 @@ Function QsMiss(key, moment)
         Application("qsMisses" & key) = 0
         Application("qsLockedUntil" & key) = moment + 900
     End If
-    QsMiss = "Error: Wrong password"
+    QsMiss = "$[WrongPassword]"
 End Function
 ' Checks a password: at most 5 a minute whoever sends them, none longer than
 ' the longest the owner can choose, and the digest computed outside the lock.
@@ -390,7 +396,7 @@ Function QsSignIn(password, key, moment)
     Dim recent, t, matches
     Application.Lock
     If moment < Application("qsLockedUntil" & key) Then
-        QsSignIn = "Error: Too many attempts, please try again later"
+        QsSignIn = "$[TooManyAttempts]"
     ElseIf Len(password) > %LONGEST% Then
         QsSignIn = QsMiss(key, moment)
     Else
@@ -399,7 +405,7 @@ Function QsSignIn(password, key, moment)
             If moment - CDbl(t) < 60 Then recent = recent & " " & t
         Next
         If UBound(Split(Trim(recent), " ")) + 1 >= 5 Then
-            QsSignIn = "Error: Too many passwords were tried, please try again in a minute"
+            QsSignIn = "$[TooManyPasswords]"
         Else
             Application("qsChecks") = Trim(recent & " " & moment)
             QsSignIn = "check"
@@ -432,9 +438,9 @@ const char *const kOwnerScript = R"vbs(<%
    QsMessage = QsFinish()
    Application.UnLock
    If Request.Form("action") <> "" And Request.Form("token") <> Session("qsToken") Then
-       QsMessage = "Error: This change did not come from this page, nothing was changed"
+       QsMessage = "$[ForeignChange]"
        If Request.Form("action") = "signin" Then _
-           QsMessage = "Error: This sign-in did not come from this page, please sign in again"
+           QsMessage = "$[ForeignSignIn]"
    ElseIf Request.Form("action") = "signin" Then
        QsMessage = QsSignIn(Request.Form("password"), " " & QsAddress, QsNow)
        If QsMessage = "" Then
@@ -446,38 +452,206 @@ const char *const kOwnerScript = R"vbs(<%
        QsDone = QsChange(Request.Form("action"), Request.Form("list"), Request.Form("position"), _
            Request.Form("digest"), Request.Form("count"))
        Application.UnLock
-       If Left(QsDone, 6) = "Error:" Then QsMessage = QsDone : QsDone = ""
+       If Left(QsDone, %ERRORLENGTH%) = "%ERRORMARK%" Then QsMessage = QsDone : QsDone = ""
    End If
    If Session("qsOwner") = "1" Then Session("qsOwnerSeen") = QsNow
-   If QsMessage <> "" Then Response.Write "<div align=""center""><font style=""font-size: 15px; color: #ff0000""><b>" & QsMessage & "</b></font></div><br/><br/>" & vbCrLf
-   If QsDone <> "" Then Response.Write "<div align=""center""><b>" & QsDone & "</b></div><br/>" & vbCrLf
+   If QsMessage <> "" Then Response.Write "%ALERTOPEN%" & QsMessage & "%ALERTCLOSE%" & vbCrLf
+   If QsDone <> "" Then Response.Write "%DONEOPEN%" & QsDone & "%DONECLOSE%" & vbCrLf
    If Session("qsOwner") = "1" Then
-       Response.Write "<div align=""center""><a href=""%OWNER%?signout=1"">Sign out</a></div>" & vbCrLf
+       Response.Write "%LINKSOPEN%<a href=""%OWNER%?signout=1"">$[SignOut]</a>%LINKSCLOSE%" & vbCrLf
        If Request.QueryString("confirm") = "held" Then
            QsDone = UBound(QsLines(Server.MapPath("%PENDING%"))) + 1
-           Response.Write "<p>Delete all " & QsDone & " held entries? You can restore them for 30 days.</p>" _
+           Response.Write "<p>$[DeleteAllHeldQuestion:QsDone]</p>" _
                & "<form method=""post"" action=""%OWNER%"">" _
                & "<input type=""hidden"" name=""token"" value=""" & Session("qsToken") & """>" _
                & "<input type=""hidden"" name=""action"" value=""deleteheld"">" _
                & "<input type=""hidden"" name=""count"" value=""" & QsDone & """>" _
-               & "<input type=""submit"" value=""Delete all held entries""> <a href=""%OWNER%"">Cancel</a>" _
+               & "<input type=""submit"" value=""$[DeleteAllHeld]""> <a href=""%OWNER%"">$[Cancel]</a>" _
                & "</form>" & vbCrLf
        Else
-           Response.Write "<p>Approve shows a held entry in the guestbook; Delete moves an entry to the deleted " _
-               & "entries, from which you can restore it for 30 days.</p>" & vbCrLf
-           If %MODERATED% Or UBound(QsLines(Server.MapPath("%PENDING%"))) >= 0 Then QsShowList "Waiting for approval", "pending", Session("qsToken")
-           QsShowList "Entries", "entries", Session("qsToken")
+           Response.Write "<p>$[OwnerExplanation]</p>" & vbCrLf
+           If %MODERATED% Or UBound(QsLines(Server.MapPath("%PENDING%"))) >= 0 Then QsShowList "$[WaitingForApproval]", "pending", Session("qsToken")
+           QsShowList "$[Entries]", "entries", Session("qsToken")
            If UBound(QsLines(Server.MapPath("%DELETED%"))) >= 0 Then _
-               QsShowList "Deleted entries", "deleted", Session("qsToken")
+               QsShowList "$[DeletedEntries]", "deleted", Session("qsToken")
        End If
    Else
-%><form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin">
-<input type="hidden" name="token" value="<%=Session("qsToken")%>">
-<div align="center"><label for="password">Password:</label>
-<input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="Sign in"></div></form>
-<%
+%>%SIGNIN%<%
    End If
 %>)vbs";
+
+// The markup around what the script writes that differs between the frames. Inside the script's strings (quotes
+// doubled) but for the sign-in form, which stands outside the script.
+struct OwnerFrame {
+    const char *alertOpen, *alertClose, *doneOpen, *doneClose, *linksOpen, *linksClose, *entryOpen, *entryClose;
+    const char *signIn;
+    // How a list's file is opened to be written over (mode 2) or added to (mode 8).
+    const char *openForWriting;
+};
+
+const OwnerFrame kClassicFrame = {
+    R"(<div align=""center""><font style=""font-size: 15px; color: #ff0000""><b>)",
+    R"(</b></font></div><br/><br/>)",
+    R"(<div align=""center""><b>)",
+    R"(</b></div><br/>)",
+    R"(<div align=""center"">)",
+    R"(</div>)",
+    R"(<p>)",
+    R"(</p>)",
+    R"(<form method="post" action="%OWNER%"><input type="hidden" name="action" value="signin">
+<input type="hidden" name="token" value="<%=Session("qsToken")%>">
+<div align="center"><label for="password">$[Password]</label>
+<input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="$[SignIn]"></div></form>
+)",
+    "    Set stream = files.OpenTextFile(path, mode, True)",
+};
+
+// The Modern page keeps its lists in the file object's Unicode format, as its other pages keep the entries; a file
+// that is added to is converted first, one written over is written whole in that format.
+const OwnerFrame kModernFrame = {
+    R"(<p class=""alert"" role=""alert"">)",
+    R"(</p>)",
+    R"(<p class=""thanks"" role=""status"">)",
+    R"(</p>)",
+    R"(<p class=""links"">)",
+    R"(</p>)",
+    R"(<article>)",
+    R"(</article>)",
+    R"(<form class="sheet" method="post" action="%OWNER%"><input type="hidden" name="action" value="signin">
+<input type="hidden" name="token" value="<%=Session("qsToken")%>">
+<div class="field"><label for="password">$[Password]</label>
+<input type="password" name="password" id="password" autocomplete="current-password"></div>
+<div class="field"><button type="submit">$[SignIn]</button></div></form>
+)",
+    R"(    If mode = 8 Then QsMakeUnicode path
+    Set stream = files.OpenTextFile(path, mode, True, -1))",
+};
+
+// The Modern page reads its lists in either format, an 8-bit file of a Classic site among them.
+const char *const kModernLinesFunction = R"vbs(<%
+Function QsLines(ByVal path)
+    QsLines = QsDataLines(path)
+End Function
+%>)vbs";
+
+// Buttons keep their width beside the entries they act on.
+const QString kModernOwnerStyle = QStringLiteral("input[type=\"submit\"] { width: auto; cursor: pointer; }");
+const QString kNoRobots = QStringLiteral("<meta name=\"robots\" content=\"noindex, nofollow\">");
+
+// The texts the script names as "$[Name]".
+// clang-format off
+#define OWNER_TEXT(name) {QLatin1String(#name), PageText::name}
+const QList<QPair<QLatin1String, PageText>> kOwnerTexts = {
+    OWNER_TEXT(SaveFailed), OWNER_TEXT(ChangeUnfinished), OWNER_TEXT(EarlierChangeUnfinished),
+    OWNER_TEXT(EntryGone), OWNER_TEXT(HeldEntriesDeleted), OWNER_TEXT(EntryApproved), OWNER_TEXT(EntryRestored),
+    OWNER_TEXT(EntryDeleted), OWNER_TEXT(CharactersInAll), OWNER_TEXT(DeleteAllHeld), OWNER_TEXT(DeletedFrom),
+    OWNER_TEXT(Approve), OWNER_TEXT(Restore), OWNER_TEXT(Delete), OWNER_TEXT(NewerEntries), OWNER_TEXT(OlderEntries),
+    OWNER_TEXT(WrongPassword), OWNER_TEXT(TooManyAttempts), OWNER_TEXT(TooManyPasswords), OWNER_TEXT(ForeignChange),
+    OWNER_TEXT(ForeignSignIn), OWNER_TEXT(SignOut), OWNER_TEXT(DeleteAllHeldQuestion), OWNER_TEXT(Cancel),
+    OWNER_TEXT(OwnerExplanation), OWNER_TEXT(WaitingForApproval), OWNER_TEXT(Entries), OWNER_TEXT(DeletedEntries),
+    OWNER_TEXT(Password), OWNER_TEXT(SignIn),
+};
+#undef OWNER_TEXT
+// clang-format on
+
+QString vbQuoted(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""));
+}
+
+// The caption of a list in the script, by its stored name ("entries" or "pending"): the stored name itself where
+// the captions are those names. (Wine's engine cannot index the array a function returns inside an expression.)
+QString listCaption(const QString &storedName, const PageTexts &texts)
+{
+    const QString entries = texts.text(PageText::EntriesList), held = texts.text(PageText::HeldList);
+    if (entries == QLatin1String("entries") && held == QLatin1String("pending"))
+        return storedName;
+    Q_ASSERT(!entries.contains(QLatin1String("pending")));
+    return QStringLiteral("Replace(Replace(%1, \"entries\", \"%2\"), \"pending\", \"%3\")")
+        .arg(storedName, vbQuoted(entries), vbQuoted(held));
+}
+
+// A text inside a script string, with the expression joined in for its number ("%COUNT%") or list ("%LIST%").
+QString inScriptString(const QString &text, const QString &expression, const PageTexts &texts)
+{
+    const QString count = QStringLiteral("\" & ") + expression + QStringLiteral(" & \"");
+    const QString list = QStringLiteral("\" & ") + listCaption(expression, texts) + QStringLiteral(" & \"");
+    return vbQuoted(text).replace(QStringLiteral("%COUNT%"), count).replace(QStringLiteral("%LIST%"), list);
+}
+
+// The script with its texts put in for "$[Name]" and "$[Name:expression]". A text that begins or ends with its
+// expression leaves no empty string beside it.
+QString withOwnerTexts(QString script, const PageTexts &texts)
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\$\\[(\\w+)(?::([^\\]]*))?\\]"));
+    const QString open = QStringLiteral("\" & "), close = QStringLiteral(" & \"");
+    QList<QRegularExpressionMatch> matches;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(script))
+        matches.prepend(match);
+    for (const QRegularExpressionMatch &match : matches) {
+        PageText which = PageText::SignIn;
+        bool known = false;
+        for (const auto &[name, id] : kOwnerTexts) {
+            if (name == match.capturedView(1))
+                which = id, known = true;
+        }
+        Q_ASSERT(known);
+        qsizetype start = match.capturedStart(), end = match.capturedEnd();
+        QString text = inScriptString(texts.text(which), match.captured(2), texts);
+        const auto quoteAt = [&script](qsizetype at) { return at >= 0 && at < script.size() && script.at(at) == '"'; };
+        if (text.startsWith(open) && quoteAt(start - 1) && !quoteAt(start - 2))
+            text.remove(0, open.size()), --start;
+        if (text.endsWith(close) && quoteAt(end) && !quoteAt(end + 1))
+            text.chop(close.size()), ++end;
+        script.replace(start, end - start, text);
+    }
+    return script;
+}
+
+// Errors begin with the language's word for one and a colon ("Error:"); the script tells a failed change by it.
+QString errorMark(const PageTexts &texts)
+{
+    static const QRegularExpression colon(QStringLiteral("[:\uff1a]"));
+    const QString error = texts.text(PageText::WrongPassword);
+    return error.left(error.indexOf(colon) + 1);
+}
+
+QString framed(QString script, const OwnerFrame &frame, const PageTexts &texts)
+{
+    const QString mark = errorMark(texts);
+    script.replace(QStringLiteral("%ALERTOPEN%"), QLatin1String(frame.alertOpen))
+        .replace(QStringLiteral("%ALERTCLOSE%"), QLatin1String(frame.alertClose))
+        .replace(QStringLiteral("%DONEOPEN%"), QLatin1String(frame.doneOpen))
+        .replace(QStringLiteral("%DONECLOSE%"), QLatin1String(frame.doneClose))
+        .replace(QStringLiteral("%LINKSOPEN%"), QLatin1String(frame.linksOpen))
+        .replace(QStringLiteral("%LINKSCLOSE%"), QLatin1String(frame.linksClose))
+        .replace(QStringLiteral("%ENTRYOPEN%"), QLatin1String(frame.entryOpen))
+        .replace(QStringLiteral("%ENTRYCLOSE%"), QLatin1String(frame.entryClose))
+        .replace(QStringLiteral("%ERRORLENGTH%"), QString::number(mark.size()))
+        .replace(QStringLiteral("%ERRORMARK%"), vbQuoted(mark))
+        .replace(QStringLiteral("%SIGNIN%"), ScriptText(frame.signIn))
+        .replace(QStringLiteral("%OPENFORWRITING%"), ScriptText(frame.openForWriting));
+    return withOwnerTexts(script, texts);
+}
+
+QString classicOwnerPage(const SiteDescription &site, const QString &functions, const QString &script)
+{
+    QString start = BuildPageStart(site.design);
+    start.replace(QStringLiteral("\r\n</head>\r\n"), kCrLf + kNoRobots + QStringLiteral("\r\n</head>\r\n"));
+    return Printed(BuildScriptFunctions()) + Printed(BuildLinesFunction()) + Printed(functions) + start
+        + Printed(BuildTitleLine(site.design, true)) + Printed(script) + Printed(BuildClosingLines());
+}
+
+QString modernOwnerPage(const SiteDescription &site, const QString &functions, const QString &script)
+{
+    QString start = BuildModernPageStart(site);
+    start.replace(QStringLiteral("\r\n</style>\r\n</head>\r\n"),
+                  kCrLf + kModernOwnerStyle + QStringLiteral("\r\n</style>\r\n") + kNoRobots
+                      + QStringLiteral("\r\n</head>\r\n"));
+    return BuildModernPageOpening() + Printed(BuildScriptFunctions()) + Printed(BuildDataFileFunctions())
+        + Printed(ScriptText(kModernLinesFunction)) + Printed(functions) + start + Printed(script)
+        + BuildModernPageClosing();
+}
 
 }  // namespace
 
@@ -485,12 +659,11 @@ QString BuildOwnerPage(const SiteDescription &site)
 {
     const SiteProtection &protection = site.protection;
     const QString moderated = protection.holdsEntries ? QStringLiteral("True") : QStringLiteral("False");
-    QString start = BuildPageStart(site.design);
-    start.replace(QStringLiteral("\r\n</head>\r\n"),
-                  QStringLiteral("\r\n<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>\r\n"));
-    const QString page = Printed(BuildScriptFunctions()) + Printed(BuildLinesFunction())
-        + Printed(ScriptText(kOwnerFunctions)) + start + Printed(BuildTitleLine(site.design, true))
-        + Printed(ScriptText(kOwnerScript)) + Printed(BuildClosingLines());
+    const OwnerFrame &frame = site.modern ? kModernFrame : kClassicFrame;
+    const QString functions = framed(ScriptText(kOwnerFunctions), frame, site.texts);
+    const QString script = framed(ScriptText(kOwnerScript), frame, site.texts);
+    const QString page =
+        site.modern ? modernOwnerPage(site, functions, script) : classicOwnerPage(site, functions, script);
     return WithPageNames(page)
         .replace(QStringLiteral("%SECRET%"), site.secret)
         .replace(QStringLiteral("%SALT%"), protection.ownerSalt)

@@ -2,11 +2,6 @@
 
 #include "store/product.h"
 
-#include "store/programfolder.h"
-
-#include <QDir>
-#include <QUrl>
-
 QString Printed(const QString &text)
 {
     return text + kCrLf;
@@ -49,22 +44,6 @@ QString BuildBodyTag(const PageDesign &design)
         tag += QStringLiteral(" Background=") + QString(image).replace(QLatin1Char(' '), QStringLiteral("%20"));
     tag += QLatin1Char('>');
     return tag.toLower() + kCrLf + kCrLf;
-}
-
-QString LocalBackgroundPicture(const GuestbookProject &p)
-{
-    const QString image = p.BG_Image.trimmed();
-    if (image.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return QUrl(image).toLocalFile();
-    // A drive letter counts as a full path on every system, so that a project made on Windows is seen as local.
-    const bool drivePath = image.size() > 2 && image.at(0).isLetter() && image.at(1) == QLatin1Char(':')
-        && (image.at(2) == QLatin1Char('\\') || image.at(2) == QLatin1Char('/'));
-    return QDir::isAbsolutePath(image) || drivePath ? image : QString();
-}
-
-QString BackgroundFileName(const QString &localPath)
-{
-    return QString(localPath).replace(QLatin1Char('\\'), QLatin1Char('/')).section(QLatin1Char('/'), -1);
 }
 
 QString BuildPageStart(const PageDesign &design)

@@ -18,12 +18,6 @@ QString Printed(const QString &text);
 QString BuildPageHead(const PageDesign &design);
 QString BuildBodyTag(const PageDesign &design);
 
-// A background picture on this computer: BG_Image as a full path (or a file: address), which no web server
-// can reach. The generated pages name it by its file name and it is copied beside them. Empty for a web
-// address, a plain or relative file name, or no picture: those go into the pages as they are.
-QString LocalBackgroundPicture(const GuestbookProject &project);
-// The file name of such a picture, the part after the last "/" or "\".
-QString BackgroundFileName(const QString &localPath);
 // Head and body tag, each printed.
 QString BuildPageStart(const PageDesign &design);
 QString BuildTitleLine(const PageDesign &design, bool quotedAlignment);

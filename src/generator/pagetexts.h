@@ -33,6 +33,25 @@ enum class PageText {
     Password,
     SignIn,
     PagesOfEntries,
+    // The owner page's own.
+    ChangeUnfinished,
+    EarlierChangeUnfinished,
+    TooManyPasswords,
+    ForeignSignIn,
+    EntryApproved,
+    EntryRestored,
+    EntryDeleted,
+    HeldEntriesDeleted,
+    Restore,
+    DeleteAllHeld,
+    DeleteAllHeldQuestion,
+    Cancel,
+    OwnerExplanation,
+    DeletedEntries,
+    DeletedFrom,
+    EntriesList,
+    HeldList,
+    CharactersInAll,
 };
 
 // The texts of one page language.

@@ -1,8 +1,7 @@
 #include "generator/pagevalues.h"
 
 #include "generator/pagetexts.h"
-#include "generator/protection.h"
-#include "store/applog.h"
+#include "generator/sitedescription.h"
 #include "store/filetests.h"
 #include "store/projectkeys.h"
 #include "store/projectstore.h"
@@ -153,10 +152,6 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
         if (!reason.isEmpty())
             return refusal({QLatin1String(row.shownAs), value}, reason);
     }
-    // The owner page keeps its lists in the server's code page; Modern pages keep theirs in Unicode.
-    if (project.Page_Style == kModernPageStyle && HasOwnerPage(project))
-        return QStringLiteral("The owner page is not yet made for Modern pages: choose the Classic page style on "
-                              "step 2, or leave the owner page's password empty");
     // The pages' own texts go into the same bytes as the design's values.
     for (const QString &text : PageTexts(project.Page_Language).all()) {
         const QString reason = textProblem(text, codePage);
@@ -166,19 +161,6 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
                 QStringLiteral("in its text ") + quoted(shown(text)) + QStringLiteral(", ") + reason);
     }
     return {};
-}
-
-PageCodePage ResolvePageCodePage(const GuestbookProject &project)
-{
-    return project.Page_Style == kModernPageStyle ? PageCodePage(QStringLiteral("UTF-8")) : ResolvePageCodePage();
-}
-
-PageCodePage ResolvePageCodePage()
-{
-    const PageCodePage codePage = PageCodePage::fromSettings();
-    if (const QString fallback = codePage.fallbackLogLine(); !fallback.isEmpty())
-        WriteLog(fallback);
-    return codePage;
 }
 
 namespace {

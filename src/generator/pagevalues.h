@@ -18,12 +18,6 @@ inline constexpr int kMinFieldNameLength = 2;
 // (no "Error: " in front); empty when it can.
 QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &codePage);
 
-// The code page of the settings for one run, preview or check; a code page name
-// that is not usable is logged as it falls back.
-PageCodePage ResolvePageCodePage();
-// The code page of a project's pages: UTF-8 for Modern pages, else that of the settings.
-PageCodePage ResolvePageCodePage(const GuestbookProject &project);
-
 // Why the title dialog or the field dialog refuses a typed name, as the text after
 // "Error: "; empty when it takes it. Checked against the code page of the settings
 // and against what the settings file keeps as it is (the store's own rules, in the

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QRandomGenerator>
 
 namespace {
 
@@ -426,21 +425,6 @@ QString BuildLinesFunction()
     return ScriptText(kLinesFunction);
 }
 
-bool HasOwnerPage(const GuestbookProject &project)
-{
-    return !project.Owner_Password.isEmpty();
-}
-
-bool HoldsEntries(const GuestbookProject &project)
-{
-    return HasOwnerPage(project) && project.Moderate_Entries == 1;
-}
-
-bool IsProtected(const GuestbookProject &project)
-{
-    return SiteProtection::of(project).isOn();
-}
-
 QString ProtectionSummary(const GuestbookProject &project)
 {
     const auto text = [](const char *english) { return QCoreApplication::translate("GenerationStep", english); };
@@ -485,13 +469,6 @@ QString ServerNeeds(const GuestbookProject &project)
     if (!HasOwnerPage(project))
         return needs;
     return QCoreApplication::translate("GenerationStep", "Owner page: %1 (not linked). %2").arg(kOwnerPageName, needs);
-}
-
-QString NewSiteSecret()
-{
-    QByteArray bytes(16, Qt::Uninitialized);
-    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-    return QString::fromLatin1(bytes.toHex());
 }
 
 QString OwnerPasswordValue(const QString &password, const QByteArray &salt)

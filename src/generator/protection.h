@@ -15,11 +15,6 @@ inline const QString kPendingFileName = QStringLiteral("pending.txt");
 // The proofs of the sign page's forms that were posted, while their forms are valid.
 inline const QString kUsedFormsFileName = QStringLiteral("usedforms.txt");
 
-// What a project's keys turn on; the page builders take these resolved in SiteProtection.
-bool HasOwnerPage(const GuestbookProject &project);
-bool HoldsEntries(const GuestbookProject &project);  // moderation, which needs the owner page
-bool IsProtected(const GuestbookProject &project);
-
 // What is on, for the wizard's step 5: "Protection: off", or the options named.
 QString ProtectionSummary(const GuestbookProject &project);
 // What a generated guestbook needs of the web server, for step 5 once it is written:
@@ -28,10 +23,6 @@ QString ServerNeeds(const GuestbookProject &project);
 // The files a project's pages change on the server, in the order they are made:
 // made when missing, never written again by a run or an upload.
 QStringList DataFileNames(const SiteProtection &protection);
-
-// A fresh secret for one generation: it signs the sign page's serving time and
-// seeds the owner's tokens, and never leaves the server's script.
-QString NewSiteSecret();
 
 // The owner password key for a password: a random 16-byte salt and the SHA-256 of
 // the salt bytes followed by the password in UTF-8.

@@ -1,9 +1,27 @@
 #include "generator/sitedescription.h"
 
-#include "generator/pageframe.h"
-#include "generator/pagevalues.h"
-#include "generator/protection.h"
+#include "store/applog.h"
 #include "store/pagechoices.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QUrl>
+
+namespace {
+
+// Modern pages are UTF-8; Classic ones are in the settings' code page, whose
+// fallback from a name that is not usable is logged.
+PageCodePage pageCodePage(const GuestbookProject &project)
+{
+    if (project.Page_Style == kModernPageStyle)
+        return PageCodePage(QStringLiteral("UTF-8"));
+    const PageCodePage codePage = PageCodePage::fromSettings();
+    if (const QString fallback = codePage.fallbackLogLine(); !fallback.isEmpty())
+        WriteLog(fallback);
+    return codePage;
+}
+
+}  // namespace
 
 PageDesign PageDesign::of(const GuestbookProject &p)
 {
@@ -38,7 +56,7 @@ SiteDescription::SiteDescription(const GuestbookProject &project, SiteTarget tar
     , design(PageDesign::of(project))
     , protection(SiteProtection::of(project))
     , links(preview ? kPreviewPageLinks : kServerPageLinks)
-    , codePage(ResolvePageCodePage(project))
+    , codePage(pageCodePage(project))
 {
     if (preview)
         return;
@@ -48,4 +66,42 @@ SiteDescription::SiteDescription(const GuestbookProject &project, SiteTarget tar
     localBackgroundPicture = LocalBackgroundPicture(project);
     if (!localBackgroundPicture.isEmpty())
         design.backgroundImage = BackgroundFileName(localBackgroundPicture);
+}
+
+bool HasOwnerPage(const GuestbookProject &project)
+{
+    return !project.Owner_Password.isEmpty();
+}
+
+bool HoldsEntries(const GuestbookProject &project)
+{
+    return HasOwnerPage(project) && project.Moderate_Entries == 1;
+}
+
+bool IsProtected(const GuestbookProject &project)
+{
+    return SiteProtection::of(project).isOn();
+}
+
+QString NewSiteSecret()
+{
+    QByteArray bytes(16, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+    return QString::fromLatin1(bytes.toHex());
+}
+
+QString LocalBackgroundPicture(const GuestbookProject &p)
+{
+    const QString image = p.BG_Image.trimmed();
+    if (image.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QUrl(image).toLocalFile();
+    // A drive letter counts as a full path on every system, so that a project made on Windows is seen as local.
+    const bool drivePath = image.size() > 2 && image.at(0).isLetter() && image.at(1) == QLatin1Char(':')
+        && (image.at(2) == QLatin1Char('\\') || image.at(2) == QLatin1Char('/'));
+    return QDir::isAbsolutePath(image) || drivePath ? image : QString();
+}
+
+QString BackgroundFileName(const QString &localPath)
+{
+    return QString(localPath).replace(QLatin1Char('\\'), QLatin1Char('/')).section(QLatin1Char('/'), -1);
 }

@@ -84,3 +84,19 @@ struct SiteDescription {
     // its file name; empty when there is none.
     QString localBackgroundPicture;
 };
+
+// What a project's keys turn on, for the windows that show or upload a site.
+bool HasOwnerPage(const GuestbookProject &project);
+bool HoldsEntries(const GuestbookProject &project);  // moderation, which needs the owner page
+bool IsProtected(const GuestbookProject &project);
+
+// A fresh secret for one generation: it signs the sign page's serving time and
+// seeds the owner's tokens, and never leaves the server's script.
+QString NewSiteSecret();
+
+// A background picture on this computer: BG_Image as a full path (or a file: address), which no web server
+// can reach. The generated pages name it by its file name and it is copied beside them. Empty for a web
+// address, a plain or relative file name, or no picture: those go into the pages as they are.
+QString LocalBackgroundPicture(const GuestbookProject &project);
+// The file name of such a picture, the part after the last "/" or "\".
+QString BackgroundFileName(const QString &localPath);

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QStringList kPageNames = {"default.asp", "addtogb.asp", "viewguestbook.asp"};
+const QStringList kPageNames = {"default.asp", "addtogb.asp", "viewguestbook.asp", "owner.asp"};
 
 // The pages of a design generated as Modern pages, as Finish generates them; empty when the run refused it.
 struct ModernSite {
@@ -23,7 +23,7 @@ struct ModernSite {
     QStringList pages;  // decoded as UTF-8
     bool validUtf8 = true;
 
-    // The golden design, the page language, then "guard" and "paged" for those options.
+    // The golden design, the page language, then "guard", "paged" and "owner" for those options.
     explicit ModernSite(const QStringList &words)
         : project(goldenProject(words.at(0), program.file(QStringLiteral("projects"))))
     {
@@ -32,6 +32,8 @@ struct ModernSite {
             project.Spam_Guard = 1, project.Max_Entry_Length = QStringLiteral("300");
         if (words.contains(QLatin1String("paged")))
             project.Entries_Per_Page = QStringLiteral("10");
+        if (words.contains(QLatin1String("owner")))
+            project.Owner_Password = "sha256:" + QString(32, '1') + ':' + QString(64, '2');
         struct QuietHost : GenerationHost {
             void setStatusVisible(bool) override {}
             void setStatusText(const QString &) override {}
@@ -42,6 +44,8 @@ struct ModernSite {
         const bool succeeded = GenerateGuestbook(site, project, host).succeeded;
         const QDir folder(QDir(project.Project_Path).filePath(site));
         for (const QString &name : succeeded ? kPageNames : QStringList()) {
+            if (name == QLatin1String("owner.asp") && project.Owner_Password.isEmpty())
+                continue;
             QStringDecoder utf8(QStringDecoder::Utf8);
             pages << utf8.decode(readBytes(folder.filePath(name)));
             validUtf8 = validUtf8 && !utf8.hasError();
@@ -66,23 +70,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("site");  // as ModernSite reads it
         QTest::addColumn<int>("banners");  // on the sign page
         QTest::addColumn<QStringList>("signShows");  // texts of the sign page in the language
-        QTest::newRow("default, English") << "default en" << 1 << QStringList{"Sign my guestbook", "View Guestbook"};
+        QTest::addColumn<QStringList>("ownerShows");  // and of the owner page
+        QTest::newRow("default, English")
+            << "default en" << 1 << QStringList{"Sign my guestbook", "View Guestbook"} << QStringList{};
         QTest::newRow("bordered, German, guarded and paged")
-            << "bordered de guard paged" << 5
+            << "bordered de guard paged owner" << 5
             << QStringList{"Ins G\u00e4stebuch eintragen",
-                           "Fehler: Ihr Eintrag ist zu lang (h\u00f6chstens 300 Zeichen"};
+                           "Fehler: Ihr Eintrag ist zu lang (h\u00f6chstens 300 Zeichen"}
+            << QStringList{">Passwort:</label>", ">Anmelden</button>", "\"Fehler: Falsches Passwort\""};
         QTest::newRow("Cyrillic design, Japanese, paged")
-            << "cyrillic ja paged" << 5
-            << QStringList{"\u30b2\u30b9\u30c8\u30d6\u30c3\u30af\u306b\u8a18\u5e33\u3059\u308b"};
+            << "cyrillic ja paged owner" << 5
+            << QStringList{"\u30b2\u30b9\u30c8\u30d6\u30c3\u30af\u306b\u8a18\u5e33\u3059\u308b"}
+            << QStringList{">\u30d1\u30b9\u30ef\u30fc\u30c9:</label>", ">\u30ed\u30b0\u30a4\u30f3</button>"};
     }
     void pagesAsABrowserReadsThem()
     {
         QFETCH(QString, site);
         QFETCH(int, banners);
         QFETCH(QStringList, signShows);
+        QFETCH(QStringList, ownerShows);
         const QStringList words = site.split(QLatin1Char(' '));
         const ModernSite pages(words);
-        QCOMPARE(pages.pages.size(), 3);
+        QCOMPARE(pages.pages.size(), words.contains("owner") ? 4 : 3);
         QVERIFY(pages.validUtf8);
         for (const QString &page : pages.pages) {
             QVERIFY(page.startsWith("<%@ CodePage=65001 %>\r\n<%Response.CharSet = \"utf-8\"%>\r\n"));
@@ -125,10 +134,26 @@ private Q_SLOTS:
         QVERIFY(view.contains("Response.Write \"<article><header>\""));
         QCOMPARE(view.contains("QsSize = 10\r\n"), words.contains("paged"));
         QVERIFY(view.contains("<%If QsPages > 1 Then%><nav aria-label=\""));
+        // The owner page: its one field labelled, its messages announced, entries as articles, its lists read and
+        // written in the Unicode format; kept out of search engines.
+        const QString owner = pages.pages.value(3);
+        QCOMPARE(count(owner, "<label "), int(!owner.isEmpty()));
+        const QStringList ownerParts =
+            QStringList{"<input type=\"password\" name=\"password\" id=\"password\"",
+                        "Response.Write \"<p class=\"\"alert\"\" role=\"\"alert\"\">\" & QsMessage & \"</p>\"",
+                        "Response.Write \"<article>\"",
+                        "    QsLines = QsDataLines(path)\r\n",
+                        "    If mode = 8 Then QsMakeUnicode path\r\n    Set stream = files.OpenTextFile(path, mode, "
+                        "True, -1)\r\n",
+                        "<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>"}
+            + ownerShows;
+        for (const QString &part : owner.isEmpty() ? QStringList() : ownerParts)
+            QVERIFY2(owner.contains(part), qPrintable(part));
         // In another language, none of the design's English texts.
         if (words.at(1) != "en") {
             for (const char *english : {"Sign my guestbook", "View Guestbook", "Sign Guestbook", "invalid length",
-                                        "Thankyou", "has expired", "web addresses", "Newer entries", "Older entries"})
+                                        "Thankyou", "has expired", "web addresses", "Newer entries", "Older entries",
+                                        "Error:", "Approve", "Restore", "Sign in", "Sign out", "Password:", "Cancel"})
                 QVERIFY2(!pages.pages.join("").contains(english), english);
         }
     }

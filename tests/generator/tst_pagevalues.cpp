@@ -151,12 +151,9 @@ private Q_SLOTS:
         }
         QTest::newRow("no fields") << kW1252 << "no fields" << QString()
                                    << "The project has no fields, and a guestbook needs at least one" << QString();
-        // The owner page keeps its lists in the server's code page: not made for Modern pages yet, and said so.
+        // Modern pages have their owner page too.
         QTest::newRow("owner page in Modern pages")
-            << kW1252 << "owner page in Modern pages" << "sha256:" + salt + ":" + digest
-            << "The owner page is not yet made for Modern pages: choose the Classic page style on step 2, or leave "
-               "the owner page's password empty"
-            << QString();
+            << kW1252 << "owner page in Modern pages" << "sha256:" + salt + ":" + digest << QString() << QString();
     }
     void refusedAndAccepted()
     {
