@@ -1,9 +1,11 @@
 // Writes the Modern pages of a few designs as the server sends them, for the browser checks: each design generated
 // with three entries a page and run on the VBScript engine: the sign page, the sign page with its error banner, the
-// thank-you page of a post, and both pages of entries after four posts in the page language.
+// thank-you page of a post, both pages of entries after four posts in the page language, and the owner page, for
+// signing in and signed in.
 
 #include "generatedsite.h"
 #include "generator/pageframe.h"
+#include "generator/protection.h"
 #include "siteruntime.h"
 #include "store/pagechoices.h"
 #include "support/goldenprojects.h"
@@ -22,8 +24,10 @@ struct Design {
     QString text;  // typed into each field, in the page language
 };
 
+const QString kPassword = QStringLiteral("p\u00e4ss\u0436word!"), kOwner = QStringLiteral("192.0.2.9");
+
 // Four posts by one visitor, each from a sign page served five seconds before and half a minute after the last, so
-// that a guarded guestbook takes them; then the pages to be checked.
+// that a guarded guestbook takes them; then the pages to be checked; last the owner signs in.
 QList<SiteRequest> visit(const GuestbookProject &project, const QString &text)
 {
     QList<SiteRequest> requests = {{kSignPageName}, {kSignPageName, "GET", {}, {{"err", "1"}}}};
@@ -34,7 +38,11 @@ QList<SiteRequest> visit(const GuestbookProject &project, const QString &text)
         requests << SiteRequest{kSignPageName, "GET", {}, {}, SiteRequest{}.visitor, 31}
                  << SiteRequest{kEntryScriptName, "POST", values, {}, SiteRequest{}.visitor, 5};
     }
-    return requests << SiteRequest{kViewPageName} << SiteRequest{kViewPageName, "GET", {}, {{"page", "2"}}};
+    const SiteValues signIn = {{"action", "signin"}, {"password", kPassword}, {"token", kFromPage}};
+    return requests << SiteRequest{kViewPageName} << SiteRequest{kViewPageName, "GET", {}, {{"page", "2"}}}
+                    << SiteRequest{kOwnerPageName, "GET", {}, {}, kOwner}
+                    << SiteRequest{kOwnerPageName, "POST", signIn, {}, kOwner, 1}
+                    << SiteRequest{kOwnerPageName, "GET", {}, {}, kOwner, 1};
 }
 
 bool writePage(const QDir &folder, const QString &name, const SiteAnswer &answer)
@@ -67,6 +75,7 @@ int main(int argc, char *argv[])
     for (const Design &design : designs) {
         GuestbookProject p = goldenProject(design.name, program.file(design.name));
         p.Page_Style = kModernPageStyle, p.Page_Language = design.language, p.Entries_Per_Page = "3";
+        p.Owner_Password = OwnerPasswordValue(kPassword);
         if (design.dark)  // a background that asks for the dark colour scheme
             p.BG_Color = "#1e1e28", p.M_FColor = "#f0f0f0", p.H_FColor = "#9fc5ff", p.HM_FColor = "#ffd27f";
         if (design.name == QLatin1String("bordered"))
@@ -78,8 +87,9 @@ int main(int argc, char *argv[])
         }
         const QList<SiteAnswer> answers = SiteRuntime(site, QStringLiteral("windows-1252")).run(visit(p, design.text));
         const QString name = design.name + QLatin1Char('-') + design.language;
-        const QList<QPair<int, const char *>> pages = {
-            {0, "-sign.html"}, {1, "-banner.html"}, {9, "-thanks.html"}, {10, "-view.html"}, {11, "-view2.html"}};
+        const QList<QPair<int, const char *>> pages = {{0, "-sign.html"},  {1, "-banner.html"}, {9, "-thanks.html"},
+                                                       {10, "-view.html"}, {11, "-view2.html"}, {12, "-signin.html"},
+                                                       {14, "-owner.html"}};
         for (const auto &[at, suffix] : pages) {
             if (!writePage(folder, name + QLatin1String(suffix), answers.at(at)))
                 return 1;
