@@ -208,7 +208,7 @@ private slots:
         // Step 2: two "...", palette, border, four boxes, two lists; step 3: three palettes, three boxes, six lists.
         addRow("step 2", "step 2", 19,
                QStringList{"txtTitle.name=Guestbook Title:", "cboPageStyle.name=Page style:",
-                           "cboPageLanguage.name=Language of the pages:"});
+                           "cboPageLanguage.name=Language of the pages:", "chkBorder.name=Table border"});
         addRow("step 3", "step 3", 19,
                QStringList{"imgHMColor.name=Link colour under the pointer: red, #ff0000",
                            "txtFColor.description=Text colour: black, #000000",

@@ -121,27 +121,30 @@ private slots:
 
     void commandLine_data()
     {
+        QTest::addColumn<QString>("saved");  // the section: the title as typed, or as a run names it
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("password");  // "right": the account's
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
-        const auto row = [](const char *name, const char *title, const char *password, int exitCode,
-                            const QString &output, const QString &errors) {
-            QTest::newRow(name) << QString(title) << QString(password) << exitCode << output << errors;
+        const auto row = [](const char *name, const char *saved, const char *title, const char *password,
+                            int exitCode, const QString &output, const QString &errors) {
+            QTest::newRow(name) << QString(saved) << QString(title) << QString(password) << exitCode << output << errors;
         };
-        row("published", "Club news", "right", 0,
+        row("published", "Club_news", "Club news", "right", 0,
             "Sent default.asp\nSent addtogb.asp\nSent viewguestbook.asp\nSent guestbook.txt\n", "");
-        row("wrong password", "Club news", "wrong", 1, "",
+        row("wrong password", "Club news", "Club news", "wrong", 1, "",
             QStringLiteral("The server refused the log-in as \"%1\". Check the user name and the password, then try "
                            "again.\n")
                 .arg(serverValue(QStringLiteral("user"))));
-        row("unknown project", "Nobody", "right", 1, "", "No project \"Nobody\" is saved.\n");
+        row("unknown project", "Club news", "Nobody", "right", 1, "", "No project \"Nobody\" is saved.\n");
     }
 
-    // The command generates the saved project as Finish does, then sends it with the saved server settings.
+    // The command finds the project under its title as typed or with "_" for spaces, generates it as Finish does, then
+    // sends it with the saved server settings.
     void commandLine()
     {
+        QFETCH(QString, saved);
         QFETCH(QString, title);
         QFETCH(QString, password);
         QFETCH(int, exitCode);
@@ -151,7 +154,7 @@ private slots:
         RemoteFolder remote(QStringLiteral("command"));
         remote.make();
         const GuestbookProject project = projectOn(QStringLiteral("ftp"), QStringLiteral("command"), folder.path());
-        QVERIFY(SaveProject(project.Project_Title, project).succeeded());
+        QVERIFY(SaveProject(saved, project).succeeded());
         const QByteArray typed = (password == QLatin1String("right") ? serverValue(QStringLiteral("password")).toUtf8()
                                                                      : QByteArray("wrong"))
             + '\n';
