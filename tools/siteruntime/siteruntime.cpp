@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -210,11 +211,31 @@ QString readPrelude()
 // The Sub and Function declarations of the pages, which VBScript takes at the top
 // level only, where a page runs in a procedure.
 struct Declarations {
-    QStringList names;
+    QHash<QString, QString> kept;  // each name's first declaration, as the page has it
     QString text;
     bool inside = false;  // the lines belong to a declaration
-    bool kept = false;  // and it is the first of its name
+    QString name, lines;  // its name and lines so far
+    // On IIS each page has its own names: a page's declaration of a name that an
+    // earlier page declared otherwise is kept under the name with the suffix, and
+    // the page calls it so.
+    QStringList renamed;
+    QString suffix;
 };
+
+// The line with the page's renamed declarations called by their new names.
+QString withOwnNames(QString line, const Declarations &declarations)
+{
+    for (const QString &name : declarations.renamed) {
+        const QRegularExpression word(QStringLiteral("\\b") + name + QStringLiteral("\\b"),
+                                      QRegularExpression::CaseInsensitiveOption);
+        QList<qsizetype> ends;
+        for (const QRegularExpressionMatch &match : word.globalMatch(codeOnly(line)))
+            ends.prepend(match.capturedEnd());
+        for (const qsizetype end : ends)
+            line.insert(end, declarations.suffix);
+    }
+    return line;
+}
 
 // Moves a line that starts or continues a declaration to the declarations.
 bool declared(const QString &line, Declarations &declarations, SiteTexts &texts)
@@ -228,14 +249,18 @@ bool declared(const QString &line, Declarations &declarations, SiteTexts &texts)
         if (!match.hasMatch())
             return false;
         declarations.inside = true;
-        declarations.kept = !declarations.names.contains(match.captured(1), Qt::CaseInsensitive);
-        if (declarations.kept)
-            declarations.names << match.captured(1);
+        declarations.name = match.captured(1).toLower();
+        declarations.lines.clear();
     }
-    if (declarations.kept)
-        declarations.text += scriptCode(line, texts) + kCrLf;
-    if (end.match(line).hasMatch())
-        declarations.inside = false;
+    declarations.lines += line + kCrLf;
+    if (!end.match(line).hasMatch())
+        return true;
+    declarations.inside = false;
+    if (!declarations.kept.contains(declarations.name)) {
+        declarations.kept.insert(declarations.name, declarations.lines);
+        for (const QString &kept : declarations.lines.split(kCrLf, Qt::SkipEmptyParts))
+            declarations.text += scriptCode(kept, texts) + kCrLf;
+    }
     return true;
 }
 
@@ -259,12 +284,13 @@ QString translate(const QString &page, Declarations &declarations, SiteTexts &te
             close = page.size();
         const QString code = page.mid(open + 2, close - open - 2);
         if (code.startsWith(QLatin1Char('='))) {
-            out += codeLine(QStringLiteral("Response.Write ") + code.mid(1), line, false, texts);
+            out += codeLine(withOwnNames(QStringLiteral("Response.Write ") + code.mid(1), declarations), line, false,
+                            texts);
         } else if (!code.startsWith(QLatin1Char('@'))) {
             bool continued = false;
             int number = line;
             for (const QString &codeText : code.split(QLatin1Char('\n'))) {
-                QString text = codeText;
+                QString text = withOwnNames(codeText, declarations);
                 if (text.endsWith(QLatin1Char('\r')))
                     text.chop(1);
                 if (declared(text, declarations, texts)) {
@@ -409,6 +435,15 @@ QString SiteRuntime::program(const QList<SiteRequest> &requests, const QString &
         QFile file(QDir(m_folder).filePath(pages.at(i)));
         QStringDecoder decoder(pageCodePage(pages.at(i)).toLatin1().constData());
         const QString page = file.open(QIODevice::ReadOnly) ? decoder.decode(file.readAll()) : QString();
+        Declarations own;
+        SiteTexts unused(m_codePage);
+        translate(page, own, unused);
+        declarations.renamed.clear();
+        declarations.suffix = QStringLiteral("_Page%1").arg(i);
+        for (auto name = own.kept.cbegin(); name != own.kept.cend(); ++name) {
+            if (declarations.kept.value(name.key(), name.value()) != name.value())
+                declarations.renamed << name.key();
+        }
         // A page runs in a procedure of its own; the one that serves it catches
         // Response.End and Redirect, and the page's errors.
         text += QStringLiteral("Sub Page%1").arg(i) + kCrLf + translate(page, declarations, texts)
