@@ -32,19 +32,19 @@ cxxflags="$cxxflags -ffile-prefix-map=$source=. -ffile-prefix-map=$build=."
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
-    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags"
 cmake --build "$build" -j2
 rm -f "$build"/quillset_*.deb
 (cd "$build" && cpack -G DEB)
 package=$(ls "$build"/quillset_*.deb)
 
-# The packaged program, as installed, must pass Debian's hardening check. Control flow
+# The packaged program and its transfer module, as installed, must pass Debian's hardening check. Control flow
 # marking is not asked for: Debian 12's C library start files, linked into every
 # program, carry none, so no program built on Debian 12 has it (its own ls neither).
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$package" "$unpacked"
-hardening-check --nocfprotection "$unpacked/usr/bin/quillset"
+hardening-check --nocfprotection "$unpacked/usr/bin/quillset" "$unpacked"/usr/lib/*/quillset/*.so
 
 echo "Package: $package"
 sudo="sudo "

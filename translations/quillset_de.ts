@@ -373,6 +373,501 @@
     </message>
 </context>
 <context>
+    <name>UserText</name>
+    <message>
+        <source>The key of %1 is not trusted yet (%2). Publish once from the window to accept it.</source>
+        <translation>Der Schlüssel von %1 ist noch nicht vertrauenswürdig (%2). Veröffentlichen Sie einmal aus dem Fenster, um ihn anzunehmen.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted yet (%2). Publish once from the window to accept it.</source>
+        <translation>Das Zertifikat von %1 ist noch nicht vertrauenswürdig (%2). Veröffentlichen Sie einmal aus dem Fenster, um es anzunehmen.</translation>
+    </message>
+    <message>
+        <source>Name the project to publish: quillset --publish &lt;project title&gt; [--password-stdin]</source>
+        <translation>Nennen Sie das zu veröffentlichende Projekt: quillset --publish &lt;Projekttitel&gt; [--password-stdin]</translation>
+    </message>
+    <message>
+        <source>No project &quot;%1&quot; is saved.</source>
+        <translation>Es ist kein Projekt „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>The project has no server settings: publish it once from the window. %1</source>
+        <translation>Das Projekt hat keine Servereinstellungen: Veröffentlichen Sie es einmal aus dem Fenster. %1</translation>
+    </message>
+    <message>
+        <source>No password is remembered for %1: give it with --password-stdin.</source>
+        <translation>Für %1 ist kein Passwort gespeichert: Geben Sie es mit --password-stdin an.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1</source>
+        <translation>Gesendet: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Status: Writing %1 [ %2 ]</source>
+        <translation>Status: %1 wird geschrieben [ %2 ]</translation>
+    </message>
+    <message>
+        <source>file header</source>
+        <translation>Dateikopf</translation>
+    </message>
+    <message>
+        <source>file body</source>
+        <translation>Dateiinhalt</translation>
+    </message>
+    <message>
+        <source>page title</source>
+        <translation>Seitentitel</translation>
+    </message>
+    <message>
+        <source>fields</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>file footer</source>
+        <translation>Dateiende</translation>
+    </message>
+    <message>
+        <source>script header</source>
+        <translation>Skriptkopf</translation>
+    </message>
+    <message>
+        <source>owner page</source>
+        <translation>Besitzerseite</translation>
+    </message>
+    <message>
+        <source>The owner page %1 could not be removed</source>
+        <translation>Die Besitzerseite %1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>request filter</source>
+        <translation>Anfragefilter</translation>
+    </message>
+    <message>
+        <source>Status: Checking file paths</source>
+        <translation>Status: Dateipfade werden geprüft</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be read (%2). Choose it again on step 2, or set it to None</source>
+        <translation>Das Hintergrundbild %1 kann nicht gelesen werden (%2). Wählen Sie es in Schritt 2 erneut, oder stellen Sie es auf „None“</translation>
+    </message>
+    <message>
+        <source>The guestbook could not be written into %1. Choose another folder on step 2</source>
+        <translation>Das Gästebuch konnte nicht in %1 geschrieben werden. Wählen Sie in Schritt 2 einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>Status: Checking project name</source>
+        <translation>Status: Projektname wird geprüft</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name the project folder</source>
+        <translation>„%1“ kann den Projektordner nicht benennen</translation>
+    </message>
+    <message>
+        <source>Status: Checking project path</source>
+        <translation>Status: Projektpfad wird geprüft</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Status: Creating project directory</source>
+        <translation>Status: Projektordner wird angelegt</translation>
+    </message>
+    <message>
+        <source>Status: Creating project files</source>
+        <translation>Status: Projektdateien werden erstellt</translation>
+    </message>
+    <message>
+        <source>it becomes the server script marker &quot;%1&quot; in the page code page %2</source>
+        <translation>in der Codepage %2 der Seiten wird daraus die Server-Skriptmarke „%1“</translation>
+    </message>
+    <message>
+        <source>it becomes a control character in the page code page %1</source>
+        <translation>in der Codepage %1 der Seiten wird daraus ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>it holds the server script marker &quot;%1&quot;</source>
+        <translation>darin steht die Server-Skriptmarke „%1“</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>darin steht ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which the page code page %2 cannot hold</source>
+        <translation>darin steht „%1“, das die Codepage %2 der Seiten nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>it is shorter than %1 characters</source>
+        <translation>das sind weniger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which a field name cannot hold</source>
+        <translation>darin steht „%1“, das in keinem Feldnamen stehen darf</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be used in a page: %3</source>
+        <translation>%1 „%2“ kann nicht in einer Seite verwendet werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; of field &quot;%3&quot; cannot be used in a page: %4</source>
+        <translation>%1 „%2“ des Feldes „%3“ kann nicht in einer Seite verwendet werden: %4</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>The project has no fields, and a guestbook needs at least one</source>
+        <translation>Das Projekt hat keine Felder, und ein Gästebuch braucht mindestens eines</translation>
+    </message>
+    <message>
+        <source>Field name</source>
+        <translation>Feldname</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which an image address cannot hold</source>
+        <translation>darin steht „%1“, das in keiner Bildadresse stehen darf</translation>
+    </message>
+    <message>
+        <source>in its text &quot;%1&quot;, %2</source>
+        <translation>in seinem Text „%1“: %2</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which the settings file cannot hold</source>
+        <translation>darin steht „%1“, das die Einstellungsdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 characters</source>
+        <translation>%1 braucht mindestens %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used in a page: %2</source>
+        <translation>%1 kann nicht in einer Seite verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The title cannot hold &quot;%1&quot; (%2)</source>
+        <translation>Der Titel darf „%1“ nicht enthalten (%2)</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>Der Titel</translation>
+    </message>
+    <message>
+        <source>Invalid title. Please check and try again</source>
+        <translation>Ungültiger Titel. Bitte prüfen Sie ihn und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>it separates saved projects</source>
+        <translation>es trennt gespeicherte Projekte</translation>
+    </message>
+    <message>
+        <source>it stands for a space in saved project names</source>
+        <translation>es steht in gespeicherten Projektnamen für ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>the title names the project&apos;s folder</source>
+        <translation>der Titel benennt den Projektordner</translation>
+    </message>
+    <message>
+        <source>The title differs from the saved project &quot;%1&quot; only in capitals or end spaces</source>
+        <translation>Der Titel unterscheidet sich vom gespeicherten Projekt „%1“ nur in Groß- und Kleinschreibung oder Leerzeichen am Ende</translation>
+    </message>
+    <message>
+        <source>The field name</source>
+        <translation>Der Feldname</translation>
+    </message>
+    <message>
+        <source>Invalid field name</source>
+        <translation>Ungültiger Feldname</translation>
+    </message>
+    <message>
+        <source>The preview folder could not be made in %1: %2</source>
+        <translation>Der Vorschauordner konnte nicht in %1 angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>your home folder</source>
+        <translation>Ihr Home-Ordner</translation>
+    </message>
+    <message>
+        <source>The server refused the log-in as &quot;%1&quot;. Check the user name and the password, then try again.</source>
+        <translation>Der Server hat die Anmeldung als „%1“ abgelehnt. Prüfen Sie Benutzername und Passwort und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist on the server. Correct the remote folder, or create it with your host&apos;s file manager, then try again.</source>
+        <translation>Der Ordner „%1“ existiert auf dem Server nicht. Korrigieren Sie den Zielordner oder legen Sie ihn mit der Dateiverwaltung Ihres Anbieters an, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The server could not store %1 in &quot;%2&quot;: its disk may be full, or the account may not write there. Free some space or ask your host, then try again.</source>
+        <translation>Der Server konnte %1 nicht in „%2“ speichern: Sein Datenträger ist vielleicht voll, oder das Konto darf dort nicht schreiben. Schaffen Sie Platz oder fragen Sie Ihren Anbieter, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. Try again when the connection is back.</source>
+        <translation>Die Verbindung zu %1 ist abgebrochen. Versuchen Sie es erneut, wenn die Verbindung wieder steht.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost while sending %2. Try again when the connection is back.</source>
+        <translation>Die Verbindung zu %1 ist beim Senden von %2 abgebrochen. Versuchen Sie es erneut, wenn die Verbindung wieder steht.</translation>
+    </message>
+    <message>
+        <source>Quillset could not reach %1 on port %2. Check the host name, the port and your Internet connection, then try again.</source>
+        <translation>Quillset konnte %1 auf Port %2 nicht erreichen. Prüfen Sie den Hostnamen, den Port und Ihre Internetverbindung und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The server %1 no longer shows the key it showed before (it now shows %2). Someone may stand between you and your site: nothing was sent. Ask your host whether the key has changed before you publish again.</source>
+        <translation>Der Server %1 zeigt nicht mehr den Schlüssel, den er zuvor gezeigt hat (jetzt zeigt er %2). Vielleicht steht jemand zwischen Ihnen und Ihrer Site: Es wurde nichts gesendet. Fragen Sie Ihren Anbieter, ob sich der Schlüssel geändert hat, bevor Sie erneut veröffentlichen.</translation>
+    </message>
+    <message>
+        <source>another key</source>
+        <translation>einen anderen Schlüssel</translation>
+    </message>
+    <message>
+        <source>You did not accept the server&apos;s identity, so nothing was sent.</source>
+        <translation>Sie haben die Identität des Servers nicht angenommen, daher wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Publishing was cancelled.</source>
+        <translation>Das Veröffentlichen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The transfer to %1 failed: %2</source>
+        <translation>Die Übertragung zu %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Quillset could not read %1: %2. Generate the guestbook again, then publish.</source>
+        <translation>Quillset konnte %1 nicht lesen: %2. Erzeugen Sie das Gästebuch erneut und veröffentlichen Sie es dann.</translation>
+    </message>
+    <message>
+        <source>The site was left as it was.</source>
+        <translation>Die Site blieb, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Some pages may be new and others old: publish again to put the whole guestbook in place.</source>
+        <translation>Manche Seiten sind vielleicht neu und andere alt: Veröffentlichen Sie erneut, um das ganze Gästebuch an seinen Platz zu bringen.</translation>
+    </message>
+    <message>
+        <source>Quillset could not make the folder %1.</source>
+        <translation>Quillset konnte den Ordner %1 nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Quillset could not save %1: %2</source>
+        <translation>Quillset konnte %1 nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s host name.</source>
+        <translation>Geben Sie den Hostnamen des Servers ein.</translation>
+    </message>
+    <message>
+        <source>Enter the user name of your account on the server.</source>
+        <translation>Geben Sie den Benutzernamen Ihres Kontos auf dem Server ein.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file of at most 64 KB</source>
+        <translation>es ist keine gewöhnliche Datei von höchstens 64 KB</translation>
+    </message>
+    <message>
+        <source>it names files outside its set</source>
+        <translation>es nennt Dateien außerhalb seines Satzes</translation>
+    </message>
+    <message>
+        <source>%1; not put back: %2</source>
+        <translation>%1; nicht wiederhergestellt: %2</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The folder %1 is in use by another program</source>
+        <translation>Der Ordner %1 wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>%1. Remove it, then try again</source>
+        <translation>%1. Entfernen Sie es und versuchen Sie es dann erneut</translation>
+    </message>
+    <message>
+        <source>The journal %1 of an unfinished write was left in place: %2</source>
+        <translation>Das Journal %1 eines unvollendeten Schreibvorgangs wurde belassen: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written</source>
+        <translation>Nur %1 von %2 Bytes konnten geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be removed: %2</source>
+        <translation>%1; der geschriebene Teil konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a whole number from 0 to %1</source>
+        <translation>das ist keine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>it is not &quot;sha256:&quot;, 32 lower-case hex digits, &quot;:&quot; and 64 more</source>
+        <translation>das ist nicht „sha256:“, 32 kleingeschriebene Hexadezimalziffern, „:“ und 64 weitere</translation>
+    </message>
+    <message>
+        <source>it is neither %1 nor %2</source>
+        <translation>das ist weder %1 noch %2</translation>
+    </message>
+    <message>
+        <source>it is not one of %1</source>
+        <translation>das ist keiner der Werte %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Table width</source>
+        <translation>Tabellenbreite</translation>
+    </message>
+    <message>
+        <source>Border width</source>
+        <translation>Rahmenbreite</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Textschrift</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>Link colour</source>
+        <translation>Linkfarbe</translation>
+    </message>
+    <message>
+        <source>Link font</source>
+        <translation>Linkschrift</translation>
+    </message>
+    <message>
+        <source>Link size</source>
+        <translation>Linkgröße</translation>
+    </message>
+    <message>
+        <source>Hover colour</source>
+        <translation>Farbe unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Hover font</source>
+        <translation>Schrift unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Hover size</source>
+        <translation>Größe unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Longest entry</source>
+        <translation>Längster Eintrag</translation>
+    </message>
+    <message>
+        <source>Entries per page</source>
+        <translation>Einträge pro Seite</translation>
+    </message>
+    <message>
+        <source>Owner page password</source>
+        <translation>Passwort der Besitzerseite</translation>
+    </message>
+    <message>
+        <source>Page style</source>
+        <translation>Seitenstil</translation>
+    </message>
+    <message>
+        <source>Page language</source>
+        <translation>Seitensprache</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; cannot be saved: %2</source>
+        <translation>Das Feld „%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is saved under the same key</source>
+        <translation>das Feld „%1“ wird unter demselben Schlüssel gespeichert</translation>
+    </message>
+    <message>
+        <source>it would not load back as it is</source>
+        <translation>es würde nicht so zurückgeladen, wie es ist</translation>
+    </message>
+    <message>
+        <source>it holds a line break, and the settings file keeps each value on one line</source>
+        <translation>der Name enthält einen Zeilenumbruch, und die Einstellungsdatei hält jeden Wert auf einer Zeile</translation>
+    </message>
+    <message>
+        <source>it holds &quot;=&quot;, which ends a key in the settings file</source>
+        <translation>der Name enthält „=“, das in der Einstellungsdatei einen Schlüssel beendet</translation>
+    </message>
+    <message>
+        <source>it holds &quot;,&quot;, which separates the parts of a saved field</source>
+        <translation>der Name enthält „,“, das die Teile eines gespeicherten Feldes trennt</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is not a regular file</source>
+        <translation>Die Sperrdatei %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file</source>
+        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; cannot be stored in the settings file</source>
+        <translation>Der Schlüssel „%1“ kann nicht in der Einstellungsdatei gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is read-only</source>
+        <translation>Die Einstellungsdatei %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The settings file is in use by another program (lock file %1). Try again in a minute, or delete the lock file if no other %2 is running.</source>
+        <translation>Die Einstellungsdatei wird von einem anderen Programm verwendet (Sperrdatei %1). Versuchen Sie es in einer Minute erneut, oder löschen Sie die Sperrdatei, wenn kein anderes %2 läuft.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be locked for writing: its lock file %2 cannot be made</source>
+        <translation>Die Einstellungsdatei %1 kann nicht zum Schreiben gesperrt werden: Ihre Sperrdatei %2 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is in windows-1252, which has no &quot;%2&quot;</source>
+        <translation>Die Einstellungsdatei %1 ist in windows-1252, das kein „%2“ kennt</translation>
+    </message>
+</context>
+<context>
     <name>WindowButtons</name>
     <message>
         <source>No projects to load</source>
@@ -780,10 +1275,6 @@ Möchten Sie die Dateien jetzt ansehen?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>Fehler: %1</translation>
     </message>
     <message>
         <source>Sending %1</source>

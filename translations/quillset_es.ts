@@ -373,6 +373,501 @@
     </message>
 </context>
 <context>
+    <name>UserText</name>
+    <message>
+        <source>The key of %1 is not trusted yet (%2). Publish once from the window to accept it.</source>
+        <translation>La clave de %1 aún no es de confianza (%2). Publique una vez desde la ventana para aceptarla.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted yet (%2). Publish once from the window to accept it.</source>
+        <translation>El certificado de %1 aún no es de confianza (%2). Publique una vez desde la ventana para aceptarlo.</translation>
+    </message>
+    <message>
+        <source>Name the project to publish: quillset --publish &lt;project title&gt; [--password-stdin]</source>
+        <translation>Indique el proyecto que desea publicar: quillset --publish &lt;título del proyecto&gt; [--password-stdin]</translation>
+    </message>
+    <message>
+        <source>No project &quot;%1&quot; is saved.</source>
+        <translation>No hay ningún proyecto «%1» guardado.</translation>
+    </message>
+    <message>
+        <source>The project has no server settings: publish it once from the window. %1</source>
+        <translation>El proyecto no tiene configuración de servidor: publíquelo una vez desde la ventana. %1</translation>
+    </message>
+    <message>
+        <source>No password is remembered for %1: give it with --password-stdin.</source>
+        <translation>No hay ninguna contraseña guardada para %1: indíquela con --password-stdin.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1</source>
+        <translation>Enviado: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Status: Writing %1 [ %2 ]</source>
+        <translation>Estado: escribiendo %1 [ %2 ]</translation>
+    </message>
+    <message>
+        <source>file header</source>
+        <translation>la cabecera del archivo</translation>
+    </message>
+    <message>
+        <source>file body</source>
+        <translation>el cuerpo del archivo</translation>
+    </message>
+    <message>
+        <source>page title</source>
+        <translation>el título de la página</translation>
+    </message>
+    <message>
+        <source>fields</source>
+        <translation>los campos</translation>
+    </message>
+    <message>
+        <source>file footer</source>
+        <translation>el pie del archivo</translation>
+    </message>
+    <message>
+        <source>script header</source>
+        <translation>la cabecera del script</translation>
+    </message>
+    <message>
+        <source>owner page</source>
+        <translation>la página del propietario</translation>
+    </message>
+    <message>
+        <source>The owner page %1 could not be removed</source>
+        <translation>No se pudo quitar la página del propietario %1</translation>
+    </message>
+    <message>
+        <source>request filter</source>
+        <translation>el filtro de peticiones</translation>
+    </message>
+    <message>
+        <source>Status: Checking file paths</source>
+        <translation>Estado: comprobando las rutas de los archivos</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be read (%2). Choose it again on step 2, or set it to None</source>
+        <translation>No se puede leer la imagen de fondo %1 (%2). Vuelva a elegirla en el paso 2 o póngala en «None»</translation>
+    </message>
+    <message>
+        <source>The guestbook could not be written into %1. Choose another folder on step 2</source>
+        <translation>No se pudo escribir el libro de visitas en %1. Elija otra carpeta en el paso 2</translation>
+    </message>
+    <message>
+        <source>Status: Checking project name</source>
+        <translation>Estado: comprobando el nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name the project folder</source>
+        <translation>«%1» no puede dar nombre a la carpeta del proyecto</translation>
+    </message>
+    <message>
+        <source>Status: Checking project path</source>
+        <translation>Estado: comprobando la ruta del proyecto</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made</source>
+        <translation>No se pudo crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Status: Creating project directory</source>
+        <translation>Estado: creando la carpeta del proyecto</translation>
+    </message>
+    <message>
+        <source>Status: Creating project files</source>
+        <translation>Estado: creando los archivos del proyecto</translation>
+    </message>
+    <message>
+        <source>it becomes the server script marker &quot;%1&quot; in the page code page %2</source>
+        <translation>se convierte en la marca de script de servidor «%1» en la página de códigos %2 de las páginas</translation>
+    </message>
+    <message>
+        <source>it becomes a control character in the page code page %1</source>
+        <translation>se convierte en un carácter de control en la página de códigos %1 de las páginas</translation>
+    </message>
+    <message>
+        <source>it holds the server script marker &quot;%1&quot;</source>
+        <translation>contiene la marca de script de servidor «%1»</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which the page code page %2 cannot hold</source>
+        <translation>contiene «%1», que la página de códigos %2 de las páginas no puede representar</translation>
+    </message>
+    <message>
+        <source>it is shorter than %1 characters</source>
+        <translation>tiene menos de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which a field name cannot hold</source>
+        <translation>contiene «%1», que no puede figurar en un nombre de campo</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be used in a page: %3</source>
+        <translation>%1 «%2» no se puede usar en una página: %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; of field &quot;%3&quot; cannot be used in a page: %4</source>
+        <translation>%1 «%2» del campo «%3» no se puede usar en una página: %4</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>The project has no fields, and a guestbook needs at least one</source>
+        <translation>El proyecto no tiene campos, y un libro de visitas necesita al menos uno</translation>
+    </message>
+    <message>
+        <source>Field name</source>
+        <translation>Nombre de campo</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which an image address cannot hold</source>
+        <translation>contiene «%1», que no puede figurar en la dirección de una imagen</translation>
+    </message>
+    <message>
+        <source>in its text &quot;%1&quot;, %2</source>
+        <translation>en su texto «%1», %2</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which the settings file cannot hold</source>
+        <translation>contiene «%1», que el archivo de configuración no puede guardar</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 characters</source>
+        <translation>%1 necesita al menos %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used in a page: %2</source>
+        <translation>%1 no se puede usar en una página: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: %2</source>
+        <translation>%1 no se puede guardar: %2</translation>
+    </message>
+    <message>
+        <source>The title cannot hold &quot;%1&quot; (%2)</source>
+        <translation>El título no puede contener «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>El título</translation>
+    </message>
+    <message>
+        <source>Invalid title. Please check and try again</source>
+        <translation>Título no válido. Compruébelo y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>it separates saved projects</source>
+        <translation>separa los proyectos guardados</translation>
+    </message>
+    <message>
+        <source>it stands for a space in saved project names</source>
+        <translation>representa un espacio en los nombres de los proyectos guardados</translation>
+    </message>
+    <message>
+        <source>the title names the project&apos;s folder</source>
+        <translation>el título da nombre a la carpeta del proyecto</translation>
+    </message>
+    <message>
+        <source>The title differs from the saved project &quot;%1&quot; only in capitals or end spaces</source>
+        <translation>El título solo se diferencia del proyecto guardado «%1» en las mayúsculas o en los espacios de los extremos</translation>
+    </message>
+    <message>
+        <source>The field name</source>
+        <translation>El nombre del campo</translation>
+    </message>
+    <message>
+        <source>Invalid field name</source>
+        <translation>Nombre de campo no válido</translation>
+    </message>
+    <message>
+        <source>The preview folder could not be made in %1: %2</source>
+        <translation>No se pudo crear la carpeta de vista previa en %1: %2</translation>
+    </message>
+    <message>
+        <source>your home folder</source>
+        <translation>su carpeta personal</translation>
+    </message>
+    <message>
+        <source>The server refused the log-in as &quot;%1&quot;. Check the user name and the password, then try again.</source>
+        <translation>El servidor rechazó el inicio de sesión como «%1». Compruebe el nombre de usuario y la contraseña y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist on the server. Correct the remote folder, or create it with your host&apos;s file manager, then try again.</source>
+        <translation>La carpeta «%1» no existe en el servidor. Corrija la carpeta remota o créela con el gestor de archivos de su proveedor y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The server could not store %1 in &quot;%2&quot;: its disk may be full, or the account may not write there. Free some space or ask your host, then try again.</source>
+        <translation>El servidor no pudo guardar %1 en «%2»: puede que su disco esté lleno o que la cuenta no pueda escribir allí. Libere espacio o consulte a su proveedor y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. Try again when the connection is back.</source>
+        <translation>Se perdió la conexión con %1. Vuelva a intentarlo cuando se restablezca la conexión.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost while sending %2. Try again when the connection is back.</source>
+        <translation>Se perdió la conexión con %1 mientras se enviaba %2. Vuelva a intentarlo cuando se restablezca la conexión.</translation>
+    </message>
+    <message>
+        <source>Quillset could not reach %1 on port %2. Check the host name, the port and your Internet connection, then try again.</source>
+        <translation>Quillset no pudo conectar con %1 en el puerto %2. Compruebe el nombre del servidor, el puerto y su conexión a Internet y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The server %1 no longer shows the key it showed before (it now shows %2). Someone may stand between you and your site: nothing was sent. Ask your host whether the key has changed before you publish again.</source>
+        <translation>El servidor %1 ya no muestra la clave que mostraba antes (ahora muestra %2). Puede que alguien se interponga entre usted y su sitio: no se envió nada. Pregunte a su proveedor si la clave ha cambiado antes de volver a publicar.</translation>
+    </message>
+    <message>
+        <source>another key</source>
+        <translation>otra clave</translation>
+    </message>
+    <message>
+        <source>You did not accept the server&apos;s identity, so nothing was sent.</source>
+        <translation>No aceptó la identidad del servidor, así que no se envió nada.</translation>
+    </message>
+    <message>
+        <source>Publishing was cancelled.</source>
+        <translation>Se canceló la publicación.</translation>
+    </message>
+    <message>
+        <source>The transfer to %1 failed: %2</source>
+        <translation>La transferencia a %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Quillset could not read %1: %2. Generate the guestbook again, then publish.</source>
+        <translation>Quillset no pudo leer %1: %2. Vuelva a generar el libro de visitas y publíquelo después.</translation>
+    </message>
+    <message>
+        <source>The site was left as it was.</source>
+        <translation>El sitio quedó como estaba.</translation>
+    </message>
+    <message>
+        <source>Some pages may be new and others old: publish again to put the whole guestbook in place.</source>
+        <translation>Puede que unas páginas sean nuevas y otras antiguas: vuelva a publicar para poner en su sitio todo el libro de visitas.</translation>
+    </message>
+    <message>
+        <source>Quillset could not make the folder %1.</source>
+        <translation>Quillset no pudo crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Quillset could not save %1: %2</source>
+        <translation>Quillset no pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s host name.</source>
+        <translation>Escriba el nombre del servidor.</translation>
+    </message>
+    <message>
+        <source>Enter the user name of your account on the server.</source>
+        <translation>Escriba el nombre de usuario de su cuenta en el servidor.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file of at most 64 KB</source>
+        <translation>no es un archivo normal de 64 KB como máximo</translation>
+    </message>
+    <message>
+        <source>it names files outside its set</source>
+        <translation>nombra archivos que no son de su conjunto</translation>
+    </message>
+    <message>
+        <source>%1; not put back: %2</source>
+        <translation>%1; no restaurados: %2</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The folder %1 is in use by another program</source>
+        <translation>Otro programa está usando la carpeta %1</translation>
+    </message>
+    <message>
+        <source>%1. Remove it, then try again</source>
+        <translation>%1. Quítelo y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>The journal %1 of an unfinished write was left in place: %2</source>
+        <translation>Se dejó en su sitio el diario %1 de una escritura sin terminar: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written</source>
+        <translation>Solo se pudieron escribir %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be removed: %2</source>
+        <translation>%1; no se pudo quitar la parte escrita: %2</translation>
+    </message>
+    <message>
+        <source>it is not a whole number from 0 to %1</source>
+        <translation>no es un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>it is not &quot;sha256:&quot;, 32 lower-case hex digits, &quot;:&quot; and 64 more</source>
+        <translation>no es «sha256:», 32 dígitos hexadecimales en minúscula, «:» y 64 más</translation>
+    </message>
+    <message>
+        <source>it is neither %1 nor %2</source>
+        <translation>no es ni %1 ni %2</translation>
+    </message>
+    <message>
+        <source>it is not one of %1</source>
+        <translation>no es ninguno de %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Table width</source>
+        <translation>Ancho de la tabla</translation>
+    </message>
+    <message>
+        <source>Border width</source>
+        <translation>Ancho del borde</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Fuente del texto</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
+    <message>
+        <source>Link colour</source>
+        <translation>Color de los enlaces</translation>
+    </message>
+    <message>
+        <source>Link font</source>
+        <translation>Fuente de los enlaces</translation>
+    </message>
+    <message>
+        <source>Link size</source>
+        <translation>Tamaño de los enlaces</translation>
+    </message>
+    <message>
+        <source>Hover colour</source>
+        <translation>Color al pasar el ratón</translation>
+    </message>
+    <message>
+        <source>Hover font</source>
+        <translation>Fuente al pasar el ratón</translation>
+    </message>
+    <message>
+        <source>Hover size</source>
+        <translation>Tamaño al pasar el ratón</translation>
+    </message>
+    <message>
+        <source>Longest entry</source>
+        <translation>Entrada más larga</translation>
+    </message>
+    <message>
+        <source>Entries per page</source>
+        <translation>Entradas por página</translation>
+    </message>
+    <message>
+        <source>Owner page password</source>
+        <translation>Contraseña de la página del propietario</translation>
+    </message>
+    <message>
+        <source>Page style</source>
+        <translation>Estilo de página</translation>
+    </message>
+    <message>
+        <source>Page language</source>
+        <translation>Idioma de las páginas</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; cannot be saved: %2</source>
+        <translation>El campo «%1» no se puede guardar: %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is saved under the same key</source>
+        <translation>el campo «%1» se guarda con la misma clave</translation>
+    </message>
+    <message>
+        <source>it would not load back as it is</source>
+        <translation>no se volvería a cargar tal como está</translation>
+    </message>
+    <message>
+        <source>it holds a line break, and the settings file keeps each value on one line</source>
+        <translation>contiene un salto de línea, y el archivo de configuración guarda cada valor en una línea</translation>
+    </message>
+    <message>
+        <source>it holds &quot;=&quot;, which ends a key in the settings file</source>
+        <translation>contiene «=», que termina una clave en el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>it holds &quot;,&quot;, which separates the parts of a saved field</source>
+        <translation>contiene «,», que separa las partes de un campo guardado</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is not a regular file</source>
+        <translation>El archivo de bloqueo %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file</source>
+        <translation>El archivo de configuración %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; cannot be stored in the settings file</source>
+        <translation>La clave «%1» no se puede guardar en el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is read-only</source>
+        <translation>El archivo de configuración %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>The settings file is in use by another program (lock file %1). Try again in a minute, or delete the lock file if no other %2 is running.</source>
+        <translation>Otro programa está usando el archivo de configuración (archivo de bloqueo %1). Vuelva a intentarlo dentro de un minuto o borre el archivo de bloqueo si no hay otro %2 en marcha.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be locked for writing: its lock file %2 cannot be made</source>
+        <translation>El archivo de configuración %1 no se puede bloquear para escribir: no se puede crear su archivo de bloqueo %2</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is in windows-1252, which has no &quot;%2&quot;</source>
+        <translation>El archivo de configuración %1 está en windows-1252, que no tiene «%2»</translation>
+    </message>
+</context>
+<context>
     <name>WindowButtons</name>
     <message>
         <source>No projects to load</source>
@@ -780,10 +1275,6 @@ Would you like to view your files now?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>Error: %1</translation>
     </message>
     <message>
         <source>Sending %1</source>

@@ -373,6 +373,501 @@
     </message>
 </context>
 <context>
+    <name>UserText</name>
+    <message>
+        <source>The key of %1 is not trusted yet (%2). Publish once from the window to accept it.</source>
+        <translation>La clé de %1 n&apos;est pas encore approuvée (%2). Publiez une fois depuis la fenêtre pour l&apos;accepter.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted yet (%2). Publish once from the window to accept it.</source>
+        <translation>Le certificat de %1 n&apos;est pas encore approuvé (%2). Publiez une fois depuis la fenêtre pour l&apos;accepter.</translation>
+    </message>
+    <message>
+        <source>Name the project to publish: quillset --publish &lt;project title&gt; [--password-stdin]</source>
+        <translation>Indiquez le projet à publier : quillset --publish &lt;titre du projet&gt; [--password-stdin]</translation>
+    </message>
+    <message>
+        <source>No project &quot;%1&quot; is saved.</source>
+        <translation>Aucun projet « %1 » n&apos;est enregistré.</translation>
+    </message>
+    <message>
+        <source>The project has no server settings: publish it once from the window. %1</source>
+        <translation>Le projet n&apos;a pas de réglages de serveur : publiez-le une fois depuis la fenêtre. %1</translation>
+    </message>
+    <message>
+        <source>No password is remembered for %1: give it with --password-stdin.</source>
+        <translation>Aucun mot de passe n&apos;est mémorisé pour %1 : donnez-le avec --password-stdin.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Sent %1</source>
+        <translation>Envoyé : %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Status: Writing %1 [ %2 ]</source>
+        <translation>État : écriture %1 [ %2 ]</translation>
+    </message>
+    <message>
+        <source>file header</source>
+        <translation>de l&apos;en-tête du fichier</translation>
+    </message>
+    <message>
+        <source>file body</source>
+        <translation>du corps du fichier</translation>
+    </message>
+    <message>
+        <source>page title</source>
+        <translation>du titre de la page</translation>
+    </message>
+    <message>
+        <source>fields</source>
+        <translation>des champs</translation>
+    </message>
+    <message>
+        <source>file footer</source>
+        <translation>du pied du fichier</translation>
+    </message>
+    <message>
+        <source>script header</source>
+        <translation>de l&apos;en-tête du script</translation>
+    </message>
+    <message>
+        <source>owner page</source>
+        <translation>de la page propriétaire</translation>
+    </message>
+    <message>
+        <source>The owner page %1 could not be removed</source>
+        <translation>La page propriétaire %1 n&apos;a pas pu être supprimée</translation>
+    </message>
+    <message>
+        <source>request filter</source>
+        <translation>du filtre de requêtes</translation>
+    </message>
+    <message>
+        <source>Status: Checking file paths</source>
+        <translation>État : vérification des chemins des fichiers</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be read (%2). Choose it again on step 2, or set it to None</source>
+        <translation>L&apos;image de fond %1 ne peut pas être lue (%2). Choisissez-la à nouveau à l&apos;étape 2, ou réglez-la sur « None »</translation>
+    </message>
+    <message>
+        <source>The guestbook could not be written into %1. Choose another folder on step 2</source>
+        <translation>Le livre d&apos;or n&apos;a pas pu être écrit dans %1. Choisissez un autre dossier à l&apos;étape 2</translation>
+    </message>
+    <message>
+        <source>Status: Checking project name</source>
+        <translation>État : vérification du nom du projet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name the project folder</source>
+        <translation>« %1 » ne peut pas nommer le dossier du projet</translation>
+    </message>
+    <message>
+        <source>Status: Checking project path</source>
+        <translation>État : vérification du chemin du projet</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made</source>
+        <translation>Le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Status: Creating project directory</source>
+        <translation>État : création du dossier du projet</translation>
+    </message>
+    <message>
+        <source>Status: Creating project files</source>
+        <translation>État : création des fichiers du projet</translation>
+    </message>
+    <message>
+        <source>it becomes the server script marker &quot;%1&quot; in the page code page %2</source>
+        <translation>la valeur devient la marque de script serveur « %1 » dans la page de codes %2 des pages</translation>
+    </message>
+    <message>
+        <source>it becomes a control character in the page code page %1</source>
+        <translation>la valeur devient un caractère de contrôle dans la page de codes %1 des pages</translation>
+    </message>
+    <message>
+        <source>it holds the server script marker &quot;%1&quot;</source>
+        <translation>la valeur contient la marque de script serveur « %1 »</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>la valeur contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which the page code page %2 cannot hold</source>
+        <translation>la valeur contient « %1 », que la page de codes %2 des pages ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>it is shorter than %1 characters</source>
+        <translation>le nom compte moins de %1 caractères</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which a field name cannot hold</source>
+        <translation>le nom contient « %1 », qui ne peut pas figurer dans un nom de champ</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be used in a page: %3</source>
+        <translation>%1 « %2 » — cette valeur ne peut pas être utilisée dans une page : %3</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; of field &quot;%3&quot; cannot be used in a page: %4</source>
+        <translation>%1 « %2 » du champ « %3 » — cette valeur ne peut pas être utilisée dans une page : %4</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>The project has no fields, and a guestbook needs at least one</source>
+        <translation>Le projet n&apos;a aucun champ, et un livre d&apos;or en demande au moins un</translation>
+    </message>
+    <message>
+        <source>Field name</source>
+        <translation>Nom de champ</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which an image address cannot hold</source>
+        <translation>l&apos;adresse contient « %1 », qui ne peut pas figurer dans l&apos;adresse d&apos;une image</translation>
+    </message>
+    <message>
+        <source>in its text &quot;%1&quot;, %2</source>
+        <translation>dans son texte « %1 », %2</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which the settings file cannot hold</source>
+        <translation>il contient « %1 », que le fichier de réglages ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 characters</source>
+        <translation>%1 doit compter au moins %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used in a page: %2</source>
+        <translation>%1 ne peut pas être utilisé dans une page : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: %2</source>
+        <translation>%1 ne peut pas être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>The title cannot hold &quot;%1&quot; (%2)</source>
+        <translation>Le titre ne peut pas contenir « %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>Le titre</translation>
+    </message>
+    <message>
+        <source>Invalid title. Please check and try again</source>
+        <translation>Titre non valide. Vérifiez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>it separates saved projects</source>
+        <translation>il sépare les projets enregistrés</translation>
+    </message>
+    <message>
+        <source>it stands for a space in saved project names</source>
+        <translation>il remplace une espace dans les noms des projets enregistrés</translation>
+    </message>
+    <message>
+        <source>the title names the project&apos;s folder</source>
+        <translation>le titre nomme le dossier du projet</translation>
+    </message>
+    <message>
+        <source>The title differs from the saved project &quot;%1&quot; only in capitals or end spaces</source>
+        <translation>Le titre ne diffère du projet enregistré « %1 » que par les majuscules ou les espaces aux extrémités</translation>
+    </message>
+    <message>
+        <source>The field name</source>
+        <translation>Le nom du champ</translation>
+    </message>
+    <message>
+        <source>Invalid field name</source>
+        <translation>Nom de champ non valide</translation>
+    </message>
+    <message>
+        <source>The preview folder could not be made in %1: %2</source>
+        <translation>Le dossier d&apos;aperçu n&apos;a pas pu être créé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>your home folder</source>
+        <translation>votre dossier personnel</translation>
+    </message>
+    <message>
+        <source>The server refused the log-in as &quot;%1&quot;. Check the user name and the password, then try again.</source>
+        <translation>Le serveur a refusé la connexion en tant que « %1 ». Vérifiez le nom d&apos;utilisateur et le mot de passe, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist on the server. Correct the remote folder, or create it with your host&apos;s file manager, then try again.</source>
+        <translation>Le dossier « %1 » n&apos;existe pas sur le serveur. Corrigez le dossier distant, ou créez-le avec le gestionnaire de fichiers de votre hébergeur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The server could not store %1 in &quot;%2&quot;: its disk may be full, or the account may not write there. Free some space or ask your host, then try again.</source>
+        <translation>Le serveur n&apos;a pas pu enregistrer %1 dans « %2 » : son disque est peut-être plein, ou le compte n&apos;a pas le droit d&apos;y écrire. Libérez de la place ou demandez à votre hébergeur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. Try again when the connection is back.</source>
+        <translation>La connexion à %1 a été perdue. Réessayez quand la connexion sera rétablie.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost while sending %2. Try again when the connection is back.</source>
+        <translation>La connexion à %1 a été perdue pendant l&apos;envoi de %2. Réessayez quand la connexion sera rétablie.</translation>
+    </message>
+    <message>
+        <source>Quillset could not reach %1 on port %2. Check the host name, the port and your Internet connection, then try again.</source>
+        <translation>Quillset n&apos;a pas pu joindre %1 sur le port %2. Vérifiez le nom d&apos;hôte, le port et votre connexion Internet, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The server %1 no longer shows the key it showed before (it now shows %2). Someone may stand between you and your site: nothing was sent. Ask your host whether the key has changed before you publish again.</source>
+        <translation>Le serveur %1 ne présente plus la clé qu&apos;il présentait auparavant (il présente maintenant %2). Quelqu&apos;un se trouve peut-être entre vous et votre site : rien n&apos;a été envoyé. Demandez à votre hébergeur si la clé a changé avant de publier à nouveau.</translation>
+    </message>
+    <message>
+        <source>another key</source>
+        <translation>une autre clé</translation>
+    </message>
+    <message>
+        <source>You did not accept the server&apos;s identity, so nothing was sent.</source>
+        <translation>Vous n&apos;avez pas accepté l&apos;identité du serveur, rien n&apos;a donc été envoyé.</translation>
+    </message>
+    <message>
+        <source>Publishing was cancelled.</source>
+        <translation>La publication a été annulée.</translation>
+    </message>
+    <message>
+        <source>The transfer to %1 failed: %2</source>
+        <translation>Le transfert vers %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Quillset could not read %1: %2. Generate the guestbook again, then publish.</source>
+        <translation>Quillset n&apos;a pas pu lire %1 : %2. Générez à nouveau le livre d&apos;or, puis publiez-le.</translation>
+    </message>
+    <message>
+        <source>The site was left as it was.</source>
+        <translation>Le site est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>Some pages may be new and others old: publish again to put the whole guestbook in place.</source>
+        <translation>Certaines pages sont peut-être nouvelles et d&apos;autres anciennes : publiez à nouveau pour mettre en place tout le livre d&apos;or.</translation>
+    </message>
+    <message>
+        <source>Quillset could not make the folder %1.</source>
+        <translation>Quillset n&apos;a pas pu créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Quillset could not save %1: %2</source>
+        <translation>Quillset n&apos;a pas pu enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s host name.</source>
+        <translation>Saisissez le nom d&apos;hôte du serveur.</translation>
+    </message>
+    <message>
+        <source>Enter the user name of your account on the server.</source>
+        <translation>Saisissez le nom d&apos;utilisateur de votre compte sur le serveur.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file of at most 64 KB</source>
+        <translation>ce n&apos;est pas un fichier ordinaire d&apos;au plus 64 Ko</translation>
+    </message>
+    <message>
+        <source>it names files outside its set</source>
+        <translation>il nomme des fichiers hors de son ensemble</translation>
+    </message>
+    <message>
+        <source>%1; not put back: %2</source>
+        <translation>%1 ; non rétablis : %2</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The folder %1 is in use by another program</source>
+        <translation>Le dossier %1 est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1. Remove it, then try again</source>
+        <translation>%1. Supprimez-le, puis réessayez</translation>
+    </message>
+    <message>
+        <source>The journal %1 of an unfinished write was left in place: %2</source>
+        <translation>Le journal %1 d&apos;une écriture inachevée a été laissé en place : %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes could be written</source>
+        <translation>Seuls %1 octets sur %2 ont pu être écrits</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be removed: %2</source>
+        <translation>%1 ; la partie écrite n&apos;a pas pu être supprimée : %2</translation>
+    </message>
+    <message>
+        <source>it is not a whole number from 0 to %1</source>
+        <translation>ce n&apos;est pas un nombre entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>it is not &quot;sha256:&quot;, 32 lower-case hex digits, &quot;:&quot; and 64 more</source>
+        <translation>ce n&apos;est pas « sha256: », 32 chiffres hexadécimaux en minuscules, « : » et 64 autres</translation>
+    </message>
+    <message>
+        <source>it is neither %1 nor %2</source>
+        <translation>ce n&apos;est ni %1 ni %2</translation>
+    </message>
+    <message>
+        <source>it is not one of %1</source>
+        <translation>ce n&apos;est pas l&apos;un de %1</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Table width</source>
+        <translation>Largeur du tableau</translation>
+    </message>
+    <message>
+        <source>Border width</source>
+        <translation>Largeur de la bordure</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Link colour</source>
+        <translation>Couleur des liens</translation>
+    </message>
+    <message>
+        <source>Link font</source>
+        <translation>Police des liens</translation>
+    </message>
+    <message>
+        <source>Link size</source>
+        <translation>Taille des liens</translation>
+    </message>
+    <message>
+        <source>Hover colour</source>
+        <translation>Couleur au survol</translation>
+    </message>
+    <message>
+        <source>Hover font</source>
+        <translation>Police au survol</translation>
+    </message>
+    <message>
+        <source>Hover size</source>
+        <translation>Taille au survol</translation>
+    </message>
+    <message>
+        <source>Longest entry</source>
+        <translation>Entrée la plus longue</translation>
+    </message>
+    <message>
+        <source>Entries per page</source>
+        <translation>Entrées par page</translation>
+    </message>
+    <message>
+        <source>Owner page password</source>
+        <translation>Mot de passe de la page propriétaire</translation>
+    </message>
+    <message>
+        <source>Page style</source>
+        <translation>Style de page</translation>
+    </message>
+    <message>
+        <source>Page language</source>
+        <translation>Langue des pages</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; cannot be saved: %2</source>
+        <translation>Le champ « %1 » ne peut pas être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is saved under the same key</source>
+        <translation>le champ « %1 » est enregistré sous la même clé</translation>
+    </message>
+    <message>
+        <source>it would not load back as it is</source>
+        <translation>il ne se rechargerait pas tel quel</translation>
+    </message>
+    <message>
+        <source>it holds a line break, and the settings file keeps each value on one line</source>
+        <translation>le nom contient un saut de ligne, et le fichier de réglages garde chaque valeur sur une ligne</translation>
+    </message>
+    <message>
+        <source>it holds &quot;=&quot;, which ends a key in the settings file</source>
+        <translation>le nom contient « = », qui termine une clé dans le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>it holds &quot;,&quot;, which separates the parts of a saved field</source>
+        <translation>le nom contient « , », qui sépare les parties d&apos;un champ enregistré</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is not a regular file</source>
+        <translation>Le fichier de verrou %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file</source>
+        <translation>Le fichier de réglages %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; cannot be stored in the settings file</source>
+        <translation>La clé « %1 » ne peut pas être enregistrée dans le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is read-only</source>
+        <translation>Le fichier de réglages %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>The settings file is in use by another program (lock file %1). Try again in a minute, or delete the lock file if no other %2 is running.</source>
+        <translation>Le fichier de réglages est utilisé par un autre programme (fichier de verrou %1). Réessayez dans une minute, ou supprimez le fichier de verrou si aucun autre %2 n&apos;est lancé.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be locked for writing: its lock file %2 cannot be made</source>
+        <translation>Le fichier de réglages %1 ne peut pas être verrouillé pour l&apos;écriture : son fichier de verrou %2 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is in windows-1252, which has no &quot;%2&quot;</source>
+        <translation>Le fichier de réglages %1 est en windows-1252, qui n&apos;a pas de « %2 »</translation>
+    </message>
+</context>
+<context>
     <name>WindowButtons</name>
     <message>
         <source>No projects to load</source>
@@ -780,10 +1275,6 @@ Voulez-vous voir vos fichiers maintenant ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>Erreur : %1</translation>
     </message>
     <message>
         <source>Sending %1</source>

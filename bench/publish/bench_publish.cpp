@@ -34,7 +34,7 @@ QMap<QString, QString> serverValues(const QString &folder)
 struct NoStatus : GenerationHost {
     QString folder;
     void setStatusVisible(bool) override {}
-    void setStatusText(const QString &) override {}
+    void setStatusText(const UserText &) override {}
     void generationFinished(const QString &pageFolder) override { folder = pageFolder; }
 };
 
@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
                 PublishSite(server, servers.value(QStringLiteral("password")), set, trusted, questions);
             times << timer.nsecsElapsed() / 1000;
             if (!outcome.succeeded()) {
-                std::fprintf(stderr, "%s: %s\n", protocol, qPrintable(outcome.message));
+                std::fprintf(stderr, "%s: %s\n", protocol, qPrintable(outcome.message.english()));
                 return 1;
             }
         }

@@ -1,7 +1,8 @@
 // One start, measured from inside. Built twice: as the program itself (the same start
 // as main(): icon, data folder, dialogs, main window; its files in the folder given
 // as the argument) and as a window with one label. On the first painted frame it
-// prints the process's peak memory, and quits once the work queued by then is done.
+// prints the process's peak memory and the processor time used so far, and quits
+// once the work queued by then is done.
 
 #include <QApplication>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <ctime>
 
 #ifdef PROBE_PROGRAM
 #include "app/programstart.h"
@@ -31,6 +33,14 @@ long peakMemoryKiB()
     return 0;
 }
 
+// The processor time the process has used since it started, dynamic loading included.
+double processorMs()
+{
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return used.tv_sec * 1e3 + used.tv_nsec / 1e6;
+}
+
 class FirstFrame : public QObject
 {
 protected:
@@ -41,7 +51,7 @@ protected:
             // Report after this paint has been delivered, then end once what the program
             // left for after its first frame (the icon, the sweep's start) has run.
             QTimer::singleShot(0, [] {
-                std::printf("frame %ld\n", peakMemoryKiB());
+                std::printf("frame %ld %.3f\n", peakMemoryKiB(), processorMs());
                 std::fflush(stdout);
                 QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
             });

@@ -90,7 +90,7 @@ void syncFolder(const QString &folder)
 void check(const WriteResult &result)
 {
     if (!result.succeeded())
-        std::fprintf(stderr, "store write failed: %s\n", qPrintable(result.errorText));
+        std::fprintf(stderr, "store write failed: %s\n", qPrintable(result.errorText.english()));
 }
 
 void printRow(const char *what, const Medians &m)

@@ -75,7 +75,7 @@ class SilentHost : public GenerationHost
 {
 public:
     void setStatusVisible(bool) override {}
-    void setStatusText(const QString &) override {}
+    void setStatusText(const UserText &) override {}
     void generationFinished(const QString &) override {}
 };
 

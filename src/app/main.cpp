@@ -44,6 +44,12 @@ void answerInformationOptions(int argc, char *argv[])
         QStringLiteral("Designs a guestbook for a web site and writes its classic ASP pages."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    // Answered by RunPublishCommand, which reads the title that follows --publish.
+    parser.addOption({QStringLiteral("publish"),
+                      QStringLiteral("Generates the saved project whose title follows and sends it to its web "
+                                     "server: --publish <project title> [--password-stdin].")});
+    parser.addOption(
+        {QStringLiteral("password-stdin"), QStringLiteral("With --publish: reads the server password from the input.")});
     addQtOptions(parser);
     if (!parser.parse(arguments)) {
         const QCoreApplication core(argc, argv);  // the usage names the program
@@ -66,6 +72,7 @@ int main(int argc, char *argv[])
     if (std::any_of(argv + 1, argv + argc, [](const char *argument) { return qstrcmp(argument, "--publish") == 0; })) {
         QCoreApplication core(argc, argv);
         ProgramFolder::chooseAtStartUp();
+        InstallTranslations(QLocale(), TranslationsFolder());
         return RunPublishCommand(core.arguments(), stdin, stdout, stderr).value_or(1);
     }
 

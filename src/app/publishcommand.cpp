@@ -18,7 +18,7 @@ const QString kPasswordOption = QStringLiteral("--password-stdin");
 struct QuietHost : GenerationHost {
     QString folder;
     void setStatusVisible(bool) override {}
-    void setStatusText(const QString &) override {}
+    void setStatusText(const UserText &) override {}
     void generationFinished(const QString &pageFolder) override { folder = pageFolder; }
 };
 
@@ -30,20 +30,24 @@ struct RefusingQuestions : PublishQuestions {
         : errors(errorOutput)
     {
     }
-    bool refuse(const QString &what, const QString &endpoint, const QString &fingerprint)
+    bool refuse(const UserText &refusal, const QString &endpoint, const QString &fingerprint)
     {
-        QTextStream(errors) << QStringLiteral("%1 of %2 is not trusted yet (%3). Publish once from the window to "
-                                              "accept it.\n")
-                                   .arg(what, endpoint, fingerprint);
+        QTextStream(errors) << refusal.arg(endpoint).arg(fingerprint).translated() << '\n';
         return false;
     }
     bool trustHostKey(const QString &endpoint, const QString &fingerprint) override
     {
-        return refuse(QStringLiteral("The key"), endpoint, fingerprint);
+        return refuse(UserText(QT_TRANSLATE_NOOP("UserText",
+                                                 "The key of %1 is not trusted yet (%2). Publish once "
+                                                 "from the window to accept it.")),
+                      endpoint, fingerprint);
     }
     bool trustCertificate(const QString &endpoint, const QString &fingerprint) override
     {
-        return refuse(QStringLiteral("The certificate"), endpoint, fingerprint);
+        return refuse(UserText(QT_TRANSLATE_NOOP("UserText",
+                                                 "The certificate of %1 is not trusted yet (%2). Publish "
+                                                 "once from the window to accept it.")),
+                      endpoint, fingerprint);
     }
 };
 
@@ -58,9 +62,10 @@ std::optional<QString> savedSection(const QString &title)
     return std::nullopt;
 }
 
-int fail(FILE *errors, const QString &message)
+// Prints the message in the user's language.
+int fail(FILE *errors, const UserText &message)
 {
-    QTextStream(errors) << message << '\n';
+    QTextStream(errors) << message.translated() << '\n';
     return 1;
 }
 
@@ -79,18 +84,22 @@ std::optional<int> RunPublishCommand(const QStringList &arguments, FILE *input, 
         return std::nullopt;
     if (at + 1 >= arguments.size())
         return fail(errors,
-                    QStringLiteral("Name the project to publish: quillset --publish <project title> "
-                                   "[--password-stdin]"));
+                    UserText(QT_TRANSLATE_NOOP("UserText",
+                                               "Name the project to publish: quillset --publish "
+                                               "<project title> [--password-stdin]")));
     const QString title = arguments.at(at + 1);
     const std::optional<QString> section = savedSection(title);
     if (!section)
-        return fail(errors, QStringLiteral("No project \"%1\" is saved.").arg(title));
+        return fail(errors, UserText(QT_TRANSLATE_NOOP("UserText", "No project \"%1\" is saved.")).arg(title));
     QString projectName = *section;
     const GuestbookProject project = LoadProject(projectName);
     const PublishServer server = PublishServer::fromProject(project);
-    if (const QString missing = server.missingValue(); !missing.isEmpty())
+    if (const UserText missing = server.missingValue(); !missing.isNull())
         return fail(errors,
-                    QStringLiteral("The project has no server settings: publish it once from the window. ") + missing);
+                    UserText(QT_TRANSLATE_NOOP("UserText",
+                                               "The project has no server settings: publish it "
+                                               "once from the window. %1"))
+                        .arg(missing));
 
     QString password;
     if (arguments.contains(kPasswordOption)) {
@@ -100,7 +109,9 @@ std::optional<int> RunPublishCommand(const QStringList &arguments, FILE *input, 
             PasswordStore::read(server.user + QLatin1Char('@') + server.endpoint());
         if (remembered.password.isEmpty())
             return fail(errors,
-                        QStringLiteral("No password is remembered for %1: give it with --password-stdin.")
+                        UserText(QT_TRANSLATE_NOOP("UserText",
+                                                   "No password is remembered for %1: give it "
+                                                   "with --password-stdin."))
                             .arg(server.endpoint()));
         password = remembered.password;
     }
@@ -108,7 +119,7 @@ std::optional<int> RunPublishCommand(const QStringList &arguments, FILE *input, 
     QuietHost host;
     const GenerationOutcome generated = GenerateGuestbook(projectName, project, host);
     if (!generated.succeeded)
-        return fail(errors, QStringLiteral("Error: ") + generated.message());
+        return fail(errors, UserText(QT_TRANSLATE_NOOP("UserText", "Error: %1")).arg(generated.message()));
     RefusingQuestions questions(errors);
     const TransferOutcome sent =
         PublishSite(server, password, PublishSet::ofGuestbook(host.folder, project), TrustedServers(), questions);
@@ -116,6 +127,6 @@ std::optional<int> RunPublishCommand(const QStringList &arguments, FILE *input, 
         return fail(errors, sent.message);
     QTextStream out(output);
     for (const QString &file : sent.files)
-        out << QStringLiteral("Sent %1\n").arg(file);
+        out << UserText(QT_TRANSLATE_NOOP("UserText", "Sent %1")).arg(file).translated() << '\n';
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "chrome/desktopstartup.h"
 
 #include "chrome/messageprompt.h"
+#include "chrome/pictures.h"
 #include "store/product.h"
 #include "store/programfolder.h"
 
@@ -13,9 +14,9 @@
 
 namespace {
 
-// The icon in the sizes installed for the desktop, each read from its file the first
-// time a picture of about that size is asked for; a window system that shows no icons
-// never reads one.
+// The icon in the sizes installed for the desktop (kept in the program as the pixels of
+// the installed files), each made the first time a picture of about that size is asked
+// for; a window system that shows no icons never makes one.
 class InstalledIconEngine : public QIconEngine
 {
 public:
@@ -32,8 +33,8 @@ public:
     {
         const size_t which = pick(size);
         if (m_pictures[which].isNull())
-            m_pictures[which].load(
-                QStringLiteral(":/icons/%1x%1/%2.png").arg(kSides[which]).arg(DesktopStartup::kDesktopId), "PNG");
+            m_pictures[which] = QPixmap::fromImage(
+                Pictures::keptPixels(QStringLiteral("icon%1").arg(kSides[which]), QSize(kSides[which], kSides[which])));
         const QPixmap &picture = m_pictures[which];
         if (picture.width() <= size.width() && picture.height() <= size.height())
             return picture;

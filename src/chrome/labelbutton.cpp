@@ -1,6 +1,7 @@
 #include "chrome/labelbutton.h"
 
 #include "chrome/keyboard.h"
+#include "chrome/pictures.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -115,7 +116,6 @@ LabelButton::LabelButton(QWidget *parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
-    // A label that takes focus would otherwise carry a whole text document for its caption.
     setTextInteractionFlags(Qt::NoTextInteraction);
     setAlignment(Qt::AlignCenter);
     setMouseTracking(true);
@@ -130,6 +130,14 @@ LabelButton::LabelButton(const QString &name, const QString &caption, const QFon
     setObjectName(name);
     setText(caption);
     setFont(font);
+}
+
+void LabelButton::setText(const QString &caption)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(caption);
+    setFocusPolicy(policy);
 }
 
 void LabelButton::setShape(const QColor &outline, const QColor &fill, const QColor &hoverFill)
@@ -174,6 +182,11 @@ void LabelButton::lightUp()
     emit hovered();
 }
 
+bool LabelButton::event(QEvent *event)
+{
+    return event->type() == QEvent::Polish ? QFrame::event(event) : QLabel::event(event);
+}
+
 // A disabled button gets no moves: they go on to the widget under it.
 void LabelButton::mouseMoveEvent(QMouseEvent *event)
 {
@@ -185,9 +198,7 @@ void LabelButton::paintEvent(QPaintEvent *event)
 {
     if (m_outline.isValid()) {
         QPainter painter(this);
-        painter.setPen(m_outline);
-        painter.setBrush(m_fill);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        Pictures::drawOutline(painter, rect(), m_outline, m_fill);
     }
     paintContents(event);
     if (keyboardInUse() && hasFocus()) {
@@ -251,7 +262,7 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
 void LabelButton::focusInEvent(QFocusEvent *event)
 {
     update();
-    QLabel::focusInEvent(event);
+    QFrame::focusInEvent(event);
 }
 
 void LabelButton::focusOutEvent(QFocusEvent *event)

@@ -32,6 +32,11 @@ public:
     QColor fill() const { return m_fill; }
     void setFill(const QColor &fill);
 
+    // Sets the caption. A label that can take the focus would carry a whole text
+    // document for it (made here, on polish and on focus), which the caption, drawn as
+    // plain text, never uses.
+    void setText(const QString &caption);
+
     // Makes it a plain drawn rectangle: no clicks, no focus, no button for screen readers.
     void makeShapeOnly();
     bool isButton() const { return m_isButton; }
@@ -49,6 +54,7 @@ signals:
     void hovered();
 
 protected:
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

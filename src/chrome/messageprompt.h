@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/usertext.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -40,6 +42,11 @@ inline void error(QWidget *parent, const QString &text)
 inline void failure(QWidget *parent, const QString &errorText)
 {
     error(parent, QCoreApplication::translate("MessagePrompt", "Error: %1").arg(errorText));
+}
+// The same for a text that the core built, in the user's language.
+inline void failure(QWidget *parent, const UserText &errorText)
+{
+    failure(parent, errorText.translated());
 }
 inline void inform(QWidget *parent, const QString &text)
 {

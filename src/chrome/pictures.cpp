@@ -1,5 +1,8 @@
 #include "chrome/pictures.h"
 
+#include <QResource>
+
+#include <cstring>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -193,4 +196,41 @@ QPixmap Pictures::palette(int size)
     painter.setPen(QColor(96, 96, 96));
     painter.drawRect(0, 0, size - 1, size - 1);
     return pixmap;
+}
+
+void Pictures::drawOutline(QPainter &painter, const QRect &area, const QColor &outline, const QColor &fill)
+{
+    if (fill.isValid())
+        painter.fillRect(area.adjusted(1, 1, -1, -1), fill);
+    painter.fillRect(QRect(area.left(), area.top(), area.width(), 1), outline);
+    painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), outline);
+    painter.fillRect(QRect(area.left(), area.top() + 1, 1, area.height() - 2), outline);
+    painter.fillRect(QRect(area.right(), area.top() + 1, 1, area.height() - 2), outline);
+}
+
+QImage Pictures::keptPixels(const QString &name, QSize size, QImage::Format format)
+{
+    const QResource kept(QStringLiteral(":/pixels/") + name);
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    if (!kept.isValid() || kept.compressionAlgorithm() != QResource::NoCompression || kept.size() != bytes)
+        return {};
+    QImage picture(size, format);
+    std::memcpy(picture.bits(), kept.data(), bytes);
+    return picture;
+}
+
+QString Pictures::roundButtonName(Button kind)
+{
+    switch (kind) {
+    case Button::About: return QStringLiteral("about");
+    case Button::Help: return QStringLiteral("help");
+    case Button::Exit: break;
+    }
+    return QStringLiteral("exit");
+}
+
+QPixmap Pictures::windowRoundButton(Button kind)
+{
+    const QImage kept = keptPixels(roundButtonName(kind), QSize(kRoundButtonSize, kRoundButtonSize));
+    return kept.isNull() ? roundButton(kind, kRoundButtonSize) : QPixmap::fromImage(kept);
 }

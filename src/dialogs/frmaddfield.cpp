@@ -222,7 +222,7 @@ void frmAddField::Combo1_Change()
 void frmAddField::lblOK_Click()
 {
     const QString name = txtfldName->text();
-    if (const QString problem = FieldNameProblem(name); !problem.isEmpty()) {
+    if (const UserText problem = FieldNameProblem(name); !problem.isNull()) {
         MessagePrompt::failure(this, problem);
         txtfldName->setFocus();
         return;

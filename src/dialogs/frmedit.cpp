@@ -69,7 +69,7 @@ frmEdit::frmEdit(const QString &currentTitle, QWidget *owner)
 
 void frmEdit::lblOK_Click()
 {
-    if (const QString problem = TitleProblem(txtNew->text()); !problem.isEmpty()) {
+    if (const UserText problem = TitleProblem(txtNew->text()); !problem.isNull()) {
         MessagePrompt::failure(this, problem);
         return;
     }

@@ -202,8 +202,8 @@ void frmPublish::setBusy(bool busy)
 void frmPublish::runTransfer(std::function<TransferOutcome(const TransferProgress &)> transfer,
                              std::function<void(const TransferOutcome &)> done)
 {
-    if (const QString missing = server().missingValue(); !missing.isEmpty()) {
-        MessagePrompt::error(this, tr("Error: %1").arg(missing));
+    if (const UserText missing = server().missingValue(); !missing.isNull()) {
+        MessagePrompt::failure(this, missing);
         return;
     }
     m_cancel = false;
@@ -256,8 +256,8 @@ void frmPublish::lblSend_Click()
         },
         [this](const TransferOutcome &outcome) {
             if (!outcome.succeeded()) {
-                lblSending->setText(outcome.message);
-                MessagePrompt::error(this, tr("Error: %1").arg(outcome.message));
+                lblSending->setText(outcome.message.translated());
+                MessagePrompt::failure(this, outcome.message);
                 return;
             }
             pbProgress->setValue(100);
@@ -280,7 +280,7 @@ void frmPublish::lblDownload_Click()
         },
         [this, backup](const TransferOutcome &outcome) {
             if (!outcome.succeeded()) {
-                MessagePrompt::error(this, tr("Error: %1").arg(outcome.message));
+                MessagePrompt::failure(this, outcome.message);
                 return;
             }
             pbProgress->setValue(100);

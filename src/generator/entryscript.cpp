@@ -72,7 +72,8 @@ QString protectedEntryScript(const SiteDescription &site)
 {
     const QList<GuestbookField> &fields = site.design.fields;
     const QString checks = BuildProtectedChecks(site, checkLines(fields, QStringLiteral("Not QsRobot And ")));
-    const QString usedForms = site.protection.robotGuard ? Printed(BuildUsedFormsFunction()) : QString();
+    const QString usedForms =
+        site.protection.robotGuard ? Printed(BuildLinesFunction() + BuildUsedFormsFunction()) : QString();
     return Printed(BuildScriptFunctions()) + usedForms + Printed(BuildScriptOpening())
         + Printed(assignmentLines(fields) + kCrLf + checks)
         + Printed(BuildProtectedStoreBlock(site, entryLine(fields, site.texts, TypedSeparator::Changed)))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/usertext.h"
+
 #include <QString>
 
 // What a generation run needs from the window that started it: the status line,
@@ -10,7 +12,8 @@ public:
     virtual ~GenerationHost();
 
     virtual void setStatusVisible(bool visible) = 0;
-    virtual void setStatusText(const QString &text) = 0;
+    // The window shows the text in the user's language; the run logs it in English.
+    virtual void setStatusText(const UserText &text) = 0;
     // The pages are written into folder (with its trailing separator).
     virtual void generationFinished(const QString &folder) = 0;
 };
@@ -19,10 +22,14 @@ public:
 // the project folder, the folder and what the user can do.
 struct GenerationOutcome {
     bool succeeded = true;
-    QString errorText;
-    QString remedy = {};
+    UserText errorText;
+    UserText remedy = {};
 
-    static GenerationOutcome failure(const QString &errorText) { return {false, errorText}; }
+    static GenerationOutcome failure(const UserText &errorText) { return {false, errorText}; }
     // What the user is shown after "Error: ".
-    QString message() const { return remedy.isEmpty() ? errorText : errorText + QStringLiteral(". ") + remedy; }
+    UserText message() const
+    {
+        return remedy.isNull() ? errorText
+                               : UserText(QT_TRANSLATE_NOOP("UserText", "%1. %2")).arg(errorText).arg(remedy);
+    }
 };

@@ -26,18 +26,18 @@ namespace {
 
 const QString kDefaultTitle = QStringLiteral("My Guestbook");
 
-// Sets the status line and writes the same text to the log.
-void show(GenerationHost &host, const QString &text)
+// Sets the status line and writes the same text to the log, in English.
+void show(GenerationHost &host, const UserText &text)
 {
     host.setStatusText(text);
-    WriteLog(text);
+    WriteLog(text.english());
 }
 
 // One stage of writing a page: its status ("Status: Writing <what> [ <page> ]"),
 // whether that status is also logged, and a log line once the page is in place.
 enum StatusLogging { Logged, StatusOnly };
 struct PageStage {
-    const char *what;
+    const char *what;  // a UserText source
     StatusLogging logging = Logged;
     QString logAfter = {};
 };
@@ -52,11 +52,12 @@ struct Page {
 void reportStages(GenerationHost &host, const Page &page, QStringList &createdLines)
 {
     for (const PageStage &stage : page.stages) {
-        const QString status = QStringLiteral("Status: Writing ") + QLatin1String(stage.what) + QStringLiteral(" [ ")
-            + page.name + QStringLiteral(" ]");
+        const UserText status = UserText(QT_TRANSLATE_NOOP("UserText", "Status: Writing %1 [ %2 ]"))
+                                    .arg(UserText(stage.what))
+                                    .arg(page.name);
         host.setStatusText(status);
         if (stage.logging == Logged)
-            WriteLog(status);
+            WriteLog(status.english());
         if (!stage.logAfter.isEmpty())
             createdLines << stage.logAfter;
     }
@@ -64,28 +65,32 @@ void reportStages(GenerationHost &host, const Page &page, QStringList &createdLi
 
 QList<Page> serverPages(const SiteDescription &site)
 {
-    QList<Page> pages = {
-        {kSignPageName,
-         site.modern ? BuildModernSignPage(site) : BuildSignPage(site),
-         {{"file header", Logged, QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
-          {"file body"},
-          {"page title"},
-          {"fields"},
-          {"file footer", Logged, QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
-        {kEntryScriptName,
-         site.modern ? BuildModernEntryScript(site) : BuildEntryScript(site),
-         {{"script header"},
-          {"file header"},
-          {"file body", StatusOnly},
-          {"page title"},
-          {"fields"},
-          {"file footer", Logged,
-           kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
-        {kViewPageName,
-         site.modern ? BuildModernViewPage(site) : BuildViewPage(site),
-         {{"file header"}, {"file body"}, {"page title"}, {"file footer"}}}};
+    QList<Page> pages = {{kSignPageName,
+                          site.modern ? BuildModernSignPage(site) : BuildSignPage(site),
+                          {{QT_TRANSLATE_NOOP("UserText", "file header"), Logged,
+                            QStringLiteral("[ ") + kSignPageName + QStringLiteral(" ] File header created")},
+                           {QT_TRANSLATE_NOOP("UserText", "file body")},
+                           {QT_TRANSLATE_NOOP("UserText", "page title")},
+                           {QT_TRANSLATE_NOOP("UserText", "fields")},
+                           {QT_TRANSLATE_NOOP("UserText", "file footer"), Logged,
+                            QStringLiteral("Main file created, will now generate ") + kEntryScriptName}}},
+                         {kEntryScriptName,
+                          site.modern ? BuildModernEntryScript(site) : BuildEntryScript(site),
+                          {{QT_TRANSLATE_NOOP("UserText", "script header")},
+                           {QT_TRANSLATE_NOOP("UserText", "file header")},
+                           {QT_TRANSLATE_NOOP("UserText", "file body"), StatusOnly},
+                           {QT_TRANSLATE_NOOP("UserText", "page title")},
+                           {QT_TRANSLATE_NOOP("UserText", "fields")},
+                           {QT_TRANSLATE_NOOP("UserText", "file footer"), Logged,
+                            kEntryScriptName + QStringLiteral(" file created, will now generate ") + kViewPageName}}},
+                         {kViewPageName,
+                          site.modern ? BuildModernViewPage(site) : BuildViewPage(site),
+                          {{QT_TRANSLATE_NOOP("UserText", "file header")},
+                           {QT_TRANSLATE_NOOP("UserText", "file body")},
+                           {QT_TRANSLATE_NOOP("UserText", "page title")},
+                           {QT_TRANSLATE_NOOP("UserText", "file footer")}}}};
     if (site.protection.ownerPage)
-        pages.append({kOwnerPageName, BuildOwnerPage(site), {{"owner page"}}});
+        pages.append({kOwnerPageName, BuildOwnerPage(site), {{QT_TRANSLATE_NOOP("UserText", "owner page")}}});
     return pages;
 }
 
@@ -96,7 +101,8 @@ GenerationOutcome removeOwnerPage(const QString &pageFolder)
     if (!FileExists(path))
         return {};
     if (!QFile::remove(path))
-        return GenerationOutcome::failure(QStringLiteral("The owner page %1 could not be removed").arg(path));
+        return GenerationOutcome::failure(
+            UserText(QT_TRANSLATE_NOOP("UserText", "The owner page %1 could not be removed")).arg(path));
     WriteLog(path + QStringLiteral(" removed"));
     return {};
 }
@@ -183,14 +189,14 @@ QList<Page> requestFilter(const QString &pageFolder, const SiteDescription &site
                  + QStringLiteral(" and stays as it is: it must hide the data files from visitors"));
         return {};
     }
-    return {{kRequestFilterName, BuildRequestFilter(), {{"request filter"}}}};
+    return {{kRequestFilterName, BuildRequestFilter(), {{QT_TRANSLATE_NOOP("UserText", "request filter")}}}};
 }
 
 // Writes the data files when they are missing, then the pages as one set.
 GenerationOutcome writePages(const QString &folder, const SiteDescription &site, GenerationHost &host)
 {
     const QString pageFolder = ProgramFolder::withTrailingSeparator(folder);
-    show(host, QStringLiteral("Status: Checking file paths"));
+    show(host, UserText(QT_TRANSLATE_NOOP("UserText", "Status: Checking file paths")));
     // The data files that the pages change; a later run never rewrites them.
     for (const QString &name : DataFileNames(site.protection)) {
         if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
@@ -209,9 +215,11 @@ GenerationOutcome writePages(const QString &folder, const SiteDescription &site,
         QFile source(picture);
         if (!source.open(QIODevice::ReadOnly))
             return GenerationOutcome::failure(
-                QStringLiteral("The background picture %1 cannot be read (%2). Choose it again on step 2, or set "
-                               "it to None")
-                    .arg(QDir::toNativeSeparators(picture), source.errorString()));
+                UserText(QT_TRANSLATE_NOOP("UserText",
+                                           "The background picture %1 cannot be read (%2). Choose it "
+                                           "again on step 2, or set it to None"))
+                    .arg(QDir::toNativeSeparators(picture))
+                    .arg(source.errorString()));
         if (const WriteResult copied = AtomicFile::write(pageFolder + site.design.backgroundImage, source.readAll());
             !copied.succeeded())
             return GenerationOutcome::failure(copied.errorText);
@@ -237,7 +245,9 @@ GenerationOutcome writePages(const QString &folder, const SiteDescription &site,
 GenerationOutcome inFolder(GenerationOutcome outcome, const QString &folder)
 {
     if (!outcome.succeeded)
-        outcome.remedy = QStringLiteral("The guestbook could not be written into %1. Choose another folder on step 2")
+        outcome.remedy = UserText(QT_TRANSLATE_NOOP("UserText",
+                                                    "The guestbook could not be written into %1. Choose "
+                                                    "another folder on step 2"))
                              .arg(QDir::toNativeSeparators(folder));
     return outcome;
 }
@@ -247,30 +257,32 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
                           GenerationHost &host)
 {
     host.setStatusVisible(true);
-    show(host, QStringLiteral("Status: Checking project name"));
+    show(host, UserText(QT_TRANSLATE_NOOP("UserText", "Status: Checking project name")));
     if (projectName.size() < 2)
         WriteLog(QStringLiteral("Project name too short, setting to default"));
     projectName = folderNameFor(projectName);
     // The folder must lie inside the save folder: a title such as ".." or "a/b"
     // would put the pages somewhere else.
     if (!IsPlainFolderName(projectName))
-        return GenerationOutcome::failure(QStringLiteral("\"%1\" cannot name the project folder").arg(projectName));
+        return GenerationOutcome::failure(
+            UserText(QT_TRANSLATE_NOOP("UserText", "\"%1\" cannot name the project folder")).arg(projectName));
 
     const QString folder = ProgramFolder::withTrailingSeparator(project.Project_Path) + projectName;
     for (bool created = false;;) {
-        show(host, QStringLiteral("Status: Checking project path"));
+        show(host, UserText(QT_TRANSLATE_NOOP("UserText", "Status: Checking project path")));
         if (FolderExists(folder))
             break;
         if (created)
-            return inFolder(GenerationOutcome::failure(QStringLiteral("The folder %1 could not be made").arg(folder)),
+            return inFolder(GenerationOutcome::failure(
+                                UserText(QT_TRANSLATE_NOOP("UserText", "The folder %1 could not be made")).arg(folder)),
                             folder);
-        show(host, QStringLiteral("Status: Creating project directory"));
+        show(host, UserText(QT_TRANSLATE_NOOP("UserText", "Status: Creating project directory")));
         const GenerationOutcome made = createFolder(folder);
         if (!made.succeeded)
             return inFolder(made, folder);
         created = true;
     }
-    show(host, QStringLiteral("Status: Creating project files"));
+    show(host, UserText(QT_TRANSLATE_NOOP("UserText", "Status: Creating project files")));
     return inFolder(writePages(folder, site, host), folder);
 }
 
@@ -279,13 +291,13 @@ GenerationOutcome runFrom(QString &projectName, const GuestbookProject &project,
 GenerationOutcome GenerateGuestbook(QString &projectName, const GuestbookProject &project, GenerationHost &host)
 {
     const SiteDescription site(project, SiteTarget::Server);
-    const QString refused = PageValuesProblem(project, site.codePage);
-    if (!refused.isEmpty())
+    const UserText refused = PageValuesProblem(project, site.codePage);
+    if (!refused.isNull())
         return GenerationOutcome::failure(refused);
     const GenerationOutcome outcome = runFrom(projectName, project, site, host);
     if (!outcome.succeeded)
         WriteLog(QStringLiteral("Guestbook [ ") + project.Project_Title + QStringLiteral(" ] not created: ")
-                 + outcome.errorText);
+                 + outcome.errorText.english());
     return outcome;
 }
 

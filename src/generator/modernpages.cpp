@@ -18,24 +18,11 @@ const char *const kPageOpening = R"vbs(<%@ CodePage=65001 %>
 <%Response.CharSet = "utf-8"%>
 )vbs";
 
-// The data files' format. A Classic site wrote guestbook.txt in the server's 8-bit
-// code page; a Modern one holds every character in the file object's Unicode
-// format (UTF-16 behind a byte order mark). Readers take either; the first write
-// converts an 8-bit file through a copy, so that a stop at any point leaves the
-// entries in guestbook.txt or in its ".old" copy, which the next write puts back.
+// A Modern site holds every character in the file object's Unicode format; the
+// first write converts an 8-bit guestbook.txt of a Classic site through a copy, so
+// that a stop at any point leaves the entries in guestbook.txt or in its ".old"
+// copy, which the readers read and the next write puts back.
 const char *const kUnicodeFiles = R"vbs(<%
-' -1 for the file object's Unicode format, 0 for the server's code page.
-Function QsFileFormat(path)
-    Dim files, stream, start
-    Set files = Server.CreateObject("Scripting.FileSystemObject")
-    QsFileFormat = -1
-    If Not files.FileExists(path) Then Exit Function
-    If files.GetFile(path).Size < 2 Then Exit Function
-    Set stream = files.OpenTextFile(path, 1, False, 0)
-    start = stream.Read(2)
-    stream.Close
-    If Asc(Left(start, 1)) <> 255 Or Asc(Mid(start, 2, 1)) <> 254 Then QsFileFormat = 0
-End Function
 ' Makes the file one in the Unicode format, keeping what it holds.
 Sub QsMakeUnicode(path)
     Dim files, source, target, text
@@ -61,29 +48,6 @@ Sub QsMakeUnicode(path)
     files.MoveFile path & ".tmp", path
     files.DeleteFile path & ".old"
 End Sub
-' The lines of a data file in either format; none when it is missing or empty.
-Function QsDataLines(path)
-    Dim files, stream, lines, count
-    Set files = Server.CreateObject("Scripting.FileSystemObject")
-    QsDataLines = Array()
-    If Not files.FileExists(path) Then
-        If Not files.FileExists(path & ".old") Then Exit Function
-        path = path & ".old"
-    End If
-    If files.GetFile(path).Size = 0 Then Exit Function
-    Set stream = files.OpenTextFile(path, 1, False, QsFileFormat(path))
-    ReDim lines(63)
-    count = 0
-    Do While Not stream.AtEndOfStream
-        If count > UBound(lines) Then ReDim Preserve lines(2 * count)
-        lines(count) = stream.ReadLine
-        count = count + 1
-    Loop
-    stream.Close
-    If count = 0 Then Exit Function
-    ReDim Preserve lines(count - 1)
-    QsDataLines = lines
-End Function
 ' An item's value: what follows its name and " : ".
 Function QsItemValue(item)
     QsItemValue = item
@@ -98,7 +62,7 @@ End Function
 // the date in the header, the other items below. QsSize 0: all on one page.
 const char *const kReader = R"vbs(<%
    Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber, QsSize
-   Lines = QsDataLines(Server.MapPath("%DATA%"))
+   Lines = QsLines(Server.MapPath("%DATA%"))
    LineCount = UBound(Lines) + 1
    QsSize = %SIZE%
    If QsSize = 0 Then QsSize = LineCount + 1
@@ -407,7 +371,7 @@ QString BuildModernPageClosing()
 
 QString BuildDataFileFunctions()
 {
-    return WithPageNames(ScriptText(kUnicodeFiles));
+    return BuildLinesFunction() + WithPageNames(ScriptText(kUnicodeFiles));
 }
 
 QString BuildModernEntryScript(const SiteDescription &site)
@@ -425,7 +389,7 @@ QString BuildModernEntryScript(const SiteDescription &site)
                      QStringLiteral("   QsMakeUnicode GuestBookFile") + kCrLf + classicOpen.chopped(1)
                          + QStringLiteral(", -1)"));
     const QString usedForms = site.protection.robotGuard ? BuildUsedFormsFunction() + kCrLf : QString();
-    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + usedForms + BuildDataFileFunctions() + kCrLf
+    return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + BuildDataFileFunctions() + kCrLf + usedForms
         + BuildScriptOpening() + BuildAssignments(fields) + kCrLf + checks + store + pageStart(site) + thankYou(site)
         + pageEnd(kViewPageName, site.texts.text(PageText::ViewLink));
 }

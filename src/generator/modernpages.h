@@ -27,8 +27,8 @@ QString BuildModernPageOpening();
 QString BuildModernPageStart(const SiteDescription &site);
 QString BuildModernPageClosing();
 
-// The script functions that read and convert the data files (QsFileFormat,
-// QsMakeUnicode, QsDataLines), between "<%" and "%>".
+// The script functions that read and convert the data files (QsFileFormat, QsLines,
+// QsMakeUnicode), each block between "<%" and "%>".
 QString BuildDataFileFunctions();
 
 // The style sheet alone, and the colour scheme it declares ("light" or "dark",

@@ -323,7 +323,7 @@ Function QsShown(line)
     Dim items, x, text
     text = line
     If Len(text) > %SHOWN% Then text = Left(text, %SHOWN%)
-    items = Split(text, "%SEPARATOR%")
+    items = Split(text, "%SEPARATOR%")%DATEITEM%
     For x = UBound(items) To 0 Step -1
         QsShown = QsShown & Replace(Replace(Server.HTMLEncode(items(x)), "%RETURN%", " <br> "), Chr(0), "&#65533;") _
             & "<br/>"
@@ -487,6 +487,8 @@ struct OwnerFrame {
     const char *signIn;
     // How a list's file is opened to be written over (mode 2) or added to (mode 8).
     const char *openForWriting;
+    // What follows the split of an entry into its items.
+    const char *dateItem;
 };
 
 const OwnerFrame kClassicFrame = {
@@ -504,6 +506,7 @@ const OwnerFrame kClassicFrame = {
 <input type="password" name="password" id="password" autocomplete="current-password"> <input type="submit" value="$[SignIn]"></div></form>
 )",
     "    Set stream = files.OpenTextFile(path, mode, True)",
+    "",
 };
 
 // The Modern page keeps its lists in the file object's Unicode format, as its other pages keep the entries; a file
@@ -525,14 +528,11 @@ const OwnerFrame kModernFrame = {
 )",
     R"(    If mode = 8 Then QsMakeUnicode path
     Set stream = files.OpenTextFile(path, mode, True, -1))",
+    // Modern entries keep "Date" as the date's name whatever the page language: shown in the language here.
+    R"(
+    If UBound(items) >= 0 Then If Left(items(UBound(items)), 7) = "Date : " Then _
+        items(UBound(items)) = "$[DateItem] : " & Mid(items(UBound(items)), 8))",
 };
-
-// The Modern page reads its lists in either format, an 8-bit file of a Classic site among them.
-const char *const kModernLinesFunction = R"vbs(<%
-Function QsLines(ByVal path)
-    QsLines = QsDataLines(path)
-End Function
-%>)vbs";
 
 // Buttons keep their width beside the entries they act on.
 const QString kModernOwnerStyle = QStringLiteral("input[type=\"submit\"] { width: auto; cursor: pointer; }");
@@ -549,7 +549,7 @@ const QList<QPair<QLatin1String, PageText>> kOwnerTexts = {
     OWNER_TEXT(WrongPassword), OWNER_TEXT(TooManyAttempts), OWNER_TEXT(TooManyPasswords), OWNER_TEXT(ForeignChange),
     OWNER_TEXT(ForeignSignIn), OWNER_TEXT(SignOut), OWNER_TEXT(DeleteAllHeldQuestion), OWNER_TEXT(Cancel),
     OWNER_TEXT(OwnerExplanation), OWNER_TEXT(WaitingForApproval), OWNER_TEXT(Entries), OWNER_TEXT(DeletedEntries),
-    OWNER_TEXT(Password), OWNER_TEXT(SignIn),
+    OWNER_TEXT(Password), OWNER_TEXT(SignIn), OWNER_TEXT(DateItem),
 };
 #undef OWNER_TEXT
 // clang-format on
@@ -630,7 +630,8 @@ QString framed(QString script, const OwnerFrame &frame, const PageTexts &texts)
         .replace(QStringLiteral("%ERRORLENGTH%"), QString::number(mark.size()))
         .replace(QStringLiteral("%ERRORMARK%"), vbQuoted(mark))
         .replace(QStringLiteral("%SIGNIN%"), ScriptText(frame.signIn))
-        .replace(QStringLiteral("%OPENFORWRITING%"), ScriptText(frame.openForWriting));
+        .replace(QStringLiteral("%OPENFORWRITING%"), ScriptText(frame.openForWriting))
+        .replace(QStringLiteral("%DATEITEM%"), ScriptText(frame.dateItem));
     return withOwnerTexts(script, texts);
 }
 
@@ -649,8 +650,7 @@ QString modernOwnerPage(const SiteDescription &site, const QString &functions, c
                   kCrLf + kModernOwnerStyle + QStringLiteral("\r\n</style>\r\n") + kNoRobots
                       + QStringLiteral("\r\n</head>\r\n"));
     return BuildModernPageOpening() + Printed(BuildScriptFunctions()) + Printed(BuildDataFileFunctions())
-        + Printed(ScriptText(kModernLinesFunction)) + Printed(functions) + start + Printed(script)
-        + BuildModernPageClosing();
+        + Printed(functions) + start + Printed(script) + BuildModernPageClosing();
 }
 
 }  // namespace

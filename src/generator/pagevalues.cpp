@@ -10,6 +10,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -19,16 +20,8 @@ const QStringList kScriptMarkers = {QStringLiteral("<%"), QStringLiteral("%>")};
 const QString kFieldNameAllowedFromFilter = QStringLiteral("-");
 // Characters that would end the background image's unquoted attribute or the tag.
 const QString kImageRefused = QStringLiteral("\"'<>");
-// The dialogs' headlines for a name that is too short.
-const QString kInvalidTitle = QStringLiteral("Invalid title. Please check and try again\r\n\r\n");
-const QString kInvalidFieldName = QStringLiteral("Invalid field name\r\n\r\n");
 // How much of a refused value the message shows.
 constexpr int kShownLength = 12;
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 bool isControl(QChar c)
 {
@@ -37,44 +30,49 @@ bool isControl(QChar c)
 
 // The server reads the bytes, not the text: a character may become a marker or a
 // control byte in the page's code page.
-QString bytesProblem(const QByteArray &bytes, const QString &codePageName)
+UserText bytesProblem(const QByteArray &bytes, const QString &codePageName)
 {
-    const QString where = QStringLiteral(" in the page code page ") + codePageName;
     for (const QString &marker : kScriptMarkers) {
         if (bytes.contains(marker.toLatin1()))
-            return QStringLiteral("it becomes the server script marker ") + quoted(marker) + where;
+            return UserText(QT_TRANSLATE_NOOP("UserText",
+                                              "it becomes the server script marker \"%1\" in the page code page %2"))
+                .arg(marker)
+                .arg(codePageName);
     }
     if (std::any_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x20 || b == 0x7f; }))
-        return QStringLiteral("it becomes a control character") + where;
+        return UserText(QT_TRANSLATE_NOOP("UserText", "it becomes a control character in the page code page %1"))
+            .arg(codePageName);
     return {};
 }
 
-// The reason text cannot go into a page; empty when it can.
-QString textProblem(const QString &text, const PageCodePage &codePage)
+// The reason text cannot go into a page; null when it can.
+UserText textProblem(const QString &text, const PageCodePage &codePage)
 {
     for (const QString &marker : kScriptMarkers) {
         if (text.contains(marker))
-            return QStringLiteral("it holds the server script marker ") + quoted(marker);
+            return UserText(QT_TRANSLATE_NOOP("UserText", "it holds the server script marker \"%1\"")).arg(marker);
     }
     if (std::any_of(text.begin(), text.end(), isControl))
-        return QStringLiteral("it holds a control character");
+        return UserText(QT_TRANSLATE_NOOP("UserText", "it holds a control character"));
     const QString unheld = codePage.firstUnheldCharacter(text);
     if (!unheld.isEmpty())
-        return QStringLiteral("it holds %1, which the page code page %2 cannot hold")
-            .arg(quoted(unheld), codePage.name());
+        return UserText(QT_TRANSLATE_NOOP("UserText", "it holds \"%1\", which the page code page %2 cannot hold"))
+            .arg(unheld)
+            .arg(codePage.name());
     return bytesProblem(codePage.encode(text), codePage.name());
 }
 
-QString fieldNameProblem(const QString &name, const PageCodePage &codePage)
+UserText fieldNameProblem(const QString &name, const PageCodePage &codePage)
 {
     if (name.size() < kMinFieldNameLength)
-        return QStringLiteral("it is shorter than %1 characters").arg(kMinFieldNameLength);
-    const QString problem = textProblem(name, codePage);
-    if (!problem.isEmpty())
+        return UserText(QT_TRANSLATE_NOOP("UserText", "it is shorter than %1 characters")).arg(kMinFieldNameLength);
+    const UserText problem = textProblem(name, codePage);
+    if (!problem.isNull())
         return problem;
     for (const QChar c : kFieldNameFilter) {
         if (!kFieldNameAllowedFromFilter.contains(c) && name.contains(c))
-            return QStringLiteral("it holds %1, which a field name cannot hold").arg(quoted(c));
+            return UserText(QT_TRANSLATE_NOOP("UserText", "it holds \"%1\", which a field name cannot hold"))
+                .arg(QString(c));
     }
     return {};
 }
@@ -90,23 +88,25 @@ QString shown(const QString &value)
     return text.size() > kShownLength ? text.left(kShownLength) + QStringLiteral("...") : text;
 }
 
-// A value of the design and what the user knows it as: "Size" "40" " of field "Name"".
+// A value of the design and what the user knows it as: "Size" "40" of field "Name".
 struct NamedValue {
-    NamedValue(const QString &what, const QString &value, const QString &owner = {})
-        : what(what)
-        , value(value)
-        , owner(owner)
-    {
-    }
-    QString what;
+    const char *what;  // a UserText source
     QString value;
-    QString owner;
+    std::optional<QString> field = {};  // the field whose value it is; none for the design's own
 };
 
-QString refusal(const NamedValue &named, const QString &reason)
+UserText refusal(const NamedValue &named, const UserText &reason)
 {
-    return named.what + QLatin1Char(' ') + quoted(shown(named.value)) + named.owner
-        + QStringLiteral(" cannot be used in a page: ") + reason;
+    if (!named.field)
+        return UserText(QT_TRANSLATE_NOOP("UserText", "%1 \"%2\" cannot be used in a page: %3"))
+            .arg(UserText(named.what))
+            .arg(shown(named.value))
+            .arg(reason);
+    return UserText(QT_TRANSLATE_NOOP("UserText", "%1 \"%2\" of field \"%3\" cannot be used in a page: %4"))
+        .arg(UserText(named.what))
+        .arg(shown(named.value))
+        .arg(shown(*named.field))
+        .arg(reason);
 }
 
 QList<NamedValue> designValues(const GuestbookProject &p)
@@ -114,51 +114,52 @@ QList<NamedValue> designValues(const GuestbookProject &p)
     QList<NamedValue> values;
     for (const ProjectKey &row : ProjectKeys()) {
         if (row.shownAs)
-            values.append({QLatin1String(row.shownAs), row.valueIn(p)});
+            values.append({row.shownAs, row.valueIn(p)});
     }
     for (const GuestbookField &field : p.Fields) {
-        const QString owner = QStringLiteral(" of field ") + quoted(shown(field.FieldName));
-        values.append({QStringLiteral("Size"), field.Rows, owner});
-        values.append({QStringLiteral("Columns"), field.Cols, owner});
+        values.append({QT_TRANSLATE_NOOP("UserText", "Size"), field.Rows, field.FieldName});
+        values.append({QT_TRANSLATE_NOOP("UserText", "Columns"), field.Cols, field.FieldName});
     }
     return values;
 }
 
 }  // namespace
 
-QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &codePage)
+UserText PageValuesProblem(const GuestbookProject &project, const PageCodePage &codePage)
 {
     // Without a field the entry script has no write statement and does not compile.
     if (project.Fields.isEmpty())
-        return QStringLiteral("The project has no fields, and a guestbook needs at least one");
+        return UserText(QT_TRANSLATE_NOOP("UserText", "The project has no fields, and a guestbook needs at least one"));
     for (const GuestbookField &field : project.Fields) {
-        const QString reason = fieldNameProblem(field.FieldName, codePage);
-        if (!reason.isEmpty())
-            return refusal({QStringLiteral("Field name"), field.FieldName, {}}, reason);
+        const UserText reason = fieldNameProblem(field.FieldName, codePage);
+        if (!reason.isNull())
+            return refusal({QT_TRANSLATE_NOOP("UserText", "Field name"), field.FieldName}, reason);
     }
     for (const NamedValue &named : designValues(project)) {
-        const QString reason = textProblem(named.value, codePage);
-        if (!reason.isEmpty())
+        const UserText reason = textProblem(named.value, codePage);
+        if (!reason.isNull())
             return refusal(named, reason);
     }
     for (const QChar c : kImageRefused) {
         if (project.BG_Image.contains(c))
-            return refusal({QStringLiteral("Background image"), project.BG_Image},
-                           QStringLiteral("it holds %1, which an image address cannot hold").arg(quoted(c)));
+            return refusal(
+                {QT_TRANSLATE_NOOP("UserText", "Background image"), project.BG_Image},
+                UserText(QT_TRANSLATE_NOOP("UserText", "it holds \"%1\", which an image address cannot hold"))
+                    .arg(QString(c)));
     }
     for (const ProjectKey &row : ProjectKeys()) {
         const QString value = row.valueIn(project);
-        const QString reason = row.problem ? row.problem(value) : QString();
-        if (!reason.isEmpty())
-            return refusal({QLatin1String(row.shownAs), value}, reason);
+        const UserText reason = row.problem ? row.problem(value) : UserText();
+        if (!reason.isNull())
+            return refusal({row.shownAs, value}, reason);
     }
     // The pages' own texts go into the same bytes as the design's values.
     for (const QString &text : PageTexts(project.Page_Language).all()) {
-        const QString reason = textProblem(text, codePage);
-        if (!reason.isEmpty())
+        const UserText reason = textProblem(text, codePage);
+        if (!reason.isNull())
             return refusal(
-                {QLatin1String(ProjectKeyOf(&GuestbookProject::Page_Language).shownAs), project.Page_Language},
-                QStringLiteral("in its text ") + quoted(shown(text)) + QStringLiteral(", ") + reason);
+                {ProjectKeyOf(&GuestbookProject::Page_Language).shownAs, project.Page_Language},
+                UserText(QT_TRANSLATE_NOOP("UserText", "in its text \"%1\", %2")).arg(shown(text)).arg(reason));
     }
     return {};
 }
@@ -166,27 +167,36 @@ QString PageValuesProblem(const GuestbookProject &project, const PageCodePage &c
 namespace {
 
 // Why the settings file would not keep a name: storeReason, or a character missing
-// from the encoding a save would write the file in; empty when it would.
-QString settingsReason(const QString &name, const QString &storeReason)
+// from the encoding a save would write the file in; null when it would.
+UserText settingsReason(const QString &name, const UserText &storeReason)
 {
-    if (!storeReason.isEmpty())
+    if (!storeReason.isNull())
         return storeReason;
     const QString unheld = SettingsFileUnheldCharacter(name);
-    return unheld.isNull() ? QString()
-                           : QStringLiteral("it holds %1, which the settings file cannot hold").arg(quoted(unheld));
+    if (unheld.isNull())
+        return {};
+    return UserText(QT_TRANSLATE_NOOP("UserText", "it holds \"%1\", which the settings file cannot hold")).arg(unheld);
 }
 
-// The checks that titles and field names share; "the" names the kind of name.
-QString typedNameProblem(const QString &the, const QString &name, const QString &headline, const QString &pageReason,
-                         const QString &storeReason = {})
+// The checks that titles and field names share; "the" names the kind of name and
+// headline heads the message for one that is too short.
+UserText typedNameProblem(const char *the, const QString &name, const char *headline, const UserText &pageReason,
+                          const UserText &storeReason = {})
 {
-    if (name.size() < kMinFieldNameLength)
-        return headline + the
-            + (name.isEmpty() ? QStringLiteral(" is empty") : QStringLiteral(" needs at least 2 characters"));
-    if (!pageReason.isEmpty())
-        return the + QStringLiteral(" cannot be used in a page: ") + pageReason;
-    if (const QString reason = settingsReason(name, storeReason); !reason.isEmpty())
-        return the + QStringLiteral(" cannot be saved: ") + reason;
+    if (name.size() < kMinFieldNameLength) {
+        const UserText tooShort = name.isEmpty()
+            ? UserText(QT_TRANSLATE_NOOP("UserText", "%1 is empty")).arg(UserText(the))
+            : UserText(QT_TRANSLATE_NOOP("UserText", "%1 needs at least %2 characters"))
+                  .arg(UserText(the))
+                  .arg(kMinFieldNameLength);
+        return UserText(headline) + UserText::verbatim(QStringLiteral("\r\n\r\n")) + tooShort;
+    }
+    if (!pageReason.isNull())
+        return UserText(QT_TRANSLATE_NOOP("UserText", "%1 cannot be used in a page: %2"))
+            .arg(UserText(the))
+            .arg(pageReason);
+    if (const UserText reason = settingsReason(name, storeReason); !reason.isNull())
+        return UserText(QT_TRANSLATE_NOOP("UserText", "%1 cannot be saved: %2")).arg(UserText(the)).arg(reason);
     return {};
 }
 
@@ -197,36 +207,44 @@ QString sectionIdentity(const QString &title)
     return title.trimmed().toLower();
 }
 
+UserText titleCannotHold(const QString &part, const char *why)
+{
+    return UserText(QT_TRANSLATE_NOOP("UserText", "The title cannot hold \"%1\" (%2)")).arg(part).arg(UserText(why));
+}
+
 }  // namespace
 
-QString TitleProblem(const QString &title)
+UserText TitleProblem(const QString &title)
 {
-    const QString the = QStringLiteral("The title");
-    if (QString problem = typedNameProblem(the, title, kInvalidTitle, textProblem(title, PageCodePage::fromSettings()));
-        !problem.isEmpty())
+    if (UserText problem = typedNameProblem(QT_TRANSLATE_NOOP("UserText", "The title"), title,
+                                            QT_TRANSLATE_NOOP("UserText", "Invalid title. Please check and try again"),
+                                            textProblem(title, PageCodePage::fromSettings()));
+        !problem.isNull())
         return problem;
-    const QString cannotHold = the + QStringLiteral(" cannot hold \"%1\" (%2)");
     if (title.contains(QLatin1Char(',')))
-        return cannotHold.arg(QStringLiteral(","), QStringLiteral("it separates saved projects"));
+        return titleCannotHold(QStringLiteral(","), QT_TRANSLATE_NOOP("UserText", "it separates saved projects"));
     if (title.contains(QLatin1Char('_')))
-        return cannotHold.arg(QStringLiteral("_"), QStringLiteral("it stands for a space in saved project names"));
+        return titleCannotHold(QStringLiteral("_"),
+                               QT_TRANSLATE_NOOP("UserText", "it stands for a space in saved project names"));
     if (!IsPlainFolderName(title)) {
         const QString part = title.contains(QLatin1Char('/')) ? QStringLiteral("/")
             : title.contains(QLatin1Char('\\'))               ? QStringLiteral("\\")
                                                               : title;
-        return cannotHold.arg(part, QStringLiteral("the title names the project's folder"));
+        return titleCannotHold(part, QT_TRANSLATE_NOOP("UserText", "the title names the project's folder"));
     }
     for (const RecentProject &saved : FillRecentProjects()) {
         if (saved.text != title && sectionIdentity(saved.text) == sectionIdentity(title))
-            return the
-                + QStringLiteral(" differs from the saved project \"%1\" only in capitals or end spaces")
-                      .arg(saved.text);
+            return UserText(QT_TRANSLATE_NOOP("UserText",
+                                              "The title differs from the saved project \"%1\" only in "
+                                              "capitals or end spaces"))
+                .arg(saved.text);
     }
     return {};
 }
 
-QString FieldNameProblem(const QString &name)
+UserText FieldNameProblem(const QString &name)
 {
-    return typedNameProblem(QStringLiteral("The field name"), name, kInvalidFieldName,
+    return typedNameProblem(QT_TRANSLATE_NOOP("UserText", "The field name"), name,
+                            QT_TRANSLATE_NOOP("UserText", "Invalid field name"),
                             fieldNameProblem(name, PageCodePage::fromSettings()), StoredFieldNameProblem(name));
 }

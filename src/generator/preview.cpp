@@ -109,16 +109,16 @@ PreviewFolder WritePreview(const GuestbookProject &project, const QString &paren
     PreviewFolder result;
     const SiteDescription site(project, SiteTarget::Preview);
     const PageCodePage &codePage = site.codePage;
-    const QString refused = PageValuesProblem(project, codePage);
-    if (!refused.isEmpty()) {
+    const UserText refused = PageValuesProblem(project, codePage);
+    if (!refused.isNull()) {
         result.outcome = GenerationOutcome::failure(refused);
         return result;
     }
     QTemporaryDir folder(ProgramFolder::withTrailingSeparator(parent) + kPreviewFolderPrefix
                          + QStringLiteral("XXXXXX"));
     if (!folder.isValid()) {
-        result.outcome = GenerationOutcome::failure(
-            QStringLiteral("The preview folder could not be made in %1: %2").arg(parent, folder.errorString()));
+        const UserText reason(QT_TRANSLATE_NOOP("UserText", "The preview folder could not be made in %1: %2"));
+        result.outcome = GenerationOutcome::failure(reason.arg(parent).arg(folder.errorString()));
         return result;
     }
     const PreviewPages pages = BuildPreviewPages(site, newestEntry);

@@ -378,15 +378,37 @@ const char *const kPagedReader = R"vbs(<%
    Response.Write "</center>"
 %>)vbs";
 
-// Shared by the paged view page and the owner page.
+// Shared by every page that reads a data file. A Classic site writes its data files
+// in the server's 8-bit code page, a Modern one in the file object's Unicode format
+// (UTF-16 behind a byte order mark); readers take either.
 const char *const kLinesFunction = R"vbs(<%
-' The lines of a data file; none when it is missing.
+' -1 for the file object's Unicode format, 0 for the server's code page. A missing
+' or empty file counts as Unicode, the format new files are made in; a file of one
+' byte cannot hold the byte order mark.
+Function QsFileFormat(path)
+    Dim files, stream, start
+    Set files = Server.CreateObject("Scripting.FileSystemObject")
+    QsFileFormat = -1
+    If Not files.FileExists(path) Then Exit Function
+    If files.GetFile(path).Size = 0 Then Exit Function
+    QsFileFormat = 0
+    If files.GetFile(path).Size < 2 Then Exit Function
+    Set stream = files.OpenTextFile(path, 1, False, 0)
+    start = stream.Read(2)
+    stream.Close
+    If Asc(Left(start, 1)) = 255 And Asc(Mid(start, 2, 1)) = 254 Then QsFileFormat = -1
+End Function
+' The lines of a data file in its format; none when it is missing or empty. A file
+' that a stopped conversion left only as its ".old" copy is read there.
 Function QsLines(path)
-    Dim files, stream, lines, count
+    Dim files, stream, lines, count, source
     Set files = Server.CreateObject("Scripting.FileSystemObject")
     QsLines = Array()
-    If Not files.FileExists(path) Then Exit Function
-    Set stream = files.OpenTextFile(path, 1, False)
+    source = path
+    If Not files.FileExists(source) Then source = path & ".old"
+    If Not files.FileExists(source) Then Exit Function
+    If files.GetFile(source).Size = 0 Then Exit Function
+    Set stream = files.OpenTextFile(source, 1, False, QsFileFormat(source))
     ReDim lines(63)
     count = 0
     Do While Not stream.AtEndOfStream
@@ -542,12 +564,12 @@ QString BuildProtectedStoreBlock(const SiteDescription &site, const QString &wri
 
 QString BuildUsedFormsFunction()
 {
-    return BuildLinesFunction() + ScriptText(kUsedForms);
+    return ScriptText(kUsedForms);
 }
 
 QString BuildPagedReaderScript(const SiteDescription &site)
 {
-    return ScriptText(kLinesFunction)
+    return BuildLinesFunction()
         + WithPageNames(ScriptText(kPagedReader))
               .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage))
               .replace(QStringLiteral("%NEWER%"), site.texts.text(PageText::NewerEntries))

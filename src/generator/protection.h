@@ -36,13 +36,15 @@ QString BuildProtectedBanner(const SiteDescription &site);
 // requiredChecks: the entry script's checks of the fields' shortest length.
 QString BuildProtectedChecks(const SiteDescription &site, const QString &requiredChecks);
 QString BuildProtectedStoreBlock(const SiteDescription &site, const QString &writeStatement);
-// The entry script's memory of used forms (with the robot guard).
+// The entry script's memory of used forms (with the robot guard); it reads with
+// BuildLinesFunction's QsLines, which the page holds once.
 QString BuildUsedFormsFunction();
 QString BuildPagedReaderScript(const SiteDescription &site);
 
 // The script functions the protected pages share (SHA-256 among them).
 QString BuildScriptFunctions();
-// The function that reads a data file's lines, shared by the paged view page and the owner page.
+// The functions that read a data file's lines in its format (QsFileFormat, QsLines),
+// shared by every page that reads one.
 QString BuildLinesFunction();
 
 // Script text kept in the source with LF line ends, as the pages' CR LF text.

@@ -1,9 +1,5 @@
 #include "publish/publishrun.h"
 
-#include "generator/pageframe.h"
-#include "generator/pagenames.h"
-#include "generator/protection.h"
-#include "generator/requestfilter.h"
 #include "publish/serversession.h"
 #include "store/atomicfile.h"
 #include "store/programfolder.h"
@@ -16,53 +12,76 @@ namespace {
 
 using Result = ServerSession::Result;
 
-const QString kUploadingSuffix = QStringLiteral(".quillset-upload");
-
 // What a failed request means to the user: what happened and what to do.
-QString explain(const Result &result, const PublishServer &server, const QString &file, const QString &presentedKey)
+UserText explain(const Result &result, const PublishServer &server, const QString &file, const QString &presentedKey)
 {
-    const QString folder = server.folder.trimmed().isEmpty() ? QStringLiteral("your home folder") : server.folder;
+    const UserText folder = server.folder.trimmed().isEmpty()
+        ? UserText(QT_TRANSLATE_NOOP("UserText", "your home folder"))
+        : UserText::verbatim(server.folder);
     switch (result.kind) {
     case Result::LoginRefused:
-        return QStringLiteral("The server refused the log-in as \"%1\". Check the user name and the password, "
-                              "then try again.")
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "The server refused the log-in as \"%1\". Check the user name "
+                                          "and the password, then try again."))
             .arg(server.user);
     case Result::FolderMissing:
-        return QStringLiteral("The folder \"%1\" does not exist on the server. Correct the remote folder, or create "
-                              "it with your host's file manager, then try again.")
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "The folder \"%1\" does not exist on the server. Correct the "
+                                          "remote folder, or create it with your host's file manager, "
+                                          "then try again."))
             .arg(folder);
     case Result::NotStored:
-        return QStringLiteral("The server could not store %1 in \"%2\": its disk may be full, or the account may "
-                              "not write there. Free some space or ask your host, then try again.")
-            .arg(file, folder);
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "The server could not store %1 in \"%2\": its disk may be full, "
+                                          "or the account may not write there. Free some space or ask "
+                                          "your host, then try again."))
+            .arg(file)
+            .arg(folder);
     case Result::Dropped:
-        return QStringLiteral("The connection to %1 was lost%2. Try again when the connection is back.")
-            .arg(server.host, file.isEmpty() ? QString() : QStringLiteral(" while sending %1").arg(file));
+        if (file.isEmpty())
+            return UserText(QT_TRANSLATE_NOOP("UserText",
+                                              "The connection to %1 was lost. Try again when the "
+                                              "connection is back."))
+                .arg(server.host);
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "The connection to %1 was lost while sending %2. Try again when "
+                                          "the connection is back."))
+            .arg(server.host)
+            .arg(file);
     case Result::Unreachable:
-        return QStringLiteral("Quillset could not reach %1 on port %2. Check the host name, the port and your "
-                              "Internet connection, then try again.")
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "Quillset could not reach %1 on port %2. Check the host name, the "
+                                          "port and your Internet connection, then try again."))
             .arg(server.host)
             .arg(server.portInUse());
     case Result::HostKeyChanged:
-        return QStringLiteral("The server %1 no longer shows the key it showed before (it now shows %2). Someone "
-                              "may stand between you and your site: nothing was sent. Ask your host whether the "
-                              "key has changed before you publish again.")
-            .arg(server.endpoint(), presentedKey.isEmpty() ? QStringLiteral("another key") : presentedKey);
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "The server %1 no longer shows the key it showed before (it now "
+                                          "shows %2). Someone may stand between you and your site: nothing "
+                                          "was sent. Ask your host whether the key has changed before you "
+                                          "publish again."))
+            .arg(server.endpoint())
+            .arg(presentedKey.isEmpty() ? UserText(QT_TRANSLATE_NOOP("UserText", "another key"))
+                                        : UserText::verbatim(presentedKey));
     case Result::IdentityRefused:
-        return QStringLiteral("You did not accept the server's identity, so nothing was sent.");
-    case Result::Cancelled: return QStringLiteral("Publishing was cancelled.");
+        return UserText(
+            QT_TRANSLATE_NOOP("UserText", "You did not accept the server's identity, so nothing was sent."));
+    case Result::Cancelled: return UserText(QT_TRANSLATE_NOOP("UserText", "Publishing was cancelled."));
     case Result::Done:
     case Result::Failed: break;
     }
-    return QStringLiteral("The transfer to %1 failed: %2").arg(server.host, result.detail);
+    return UserText(QT_TRANSLATE_NOOP("UserText", "The transfer to %1 failed: %2")).arg(server.host).arg(result.detail);
 }
 
+// afterwards: what became of the site, a sentence after the explanation; null for nothing.
 TransferOutcome failed(const Result &result, const PublishServer &server, const QString &file,
-                       const QString &presentedKey, const QString &afterwards)
+                       const QString &presentedKey, const UserText &afterwards)
 {
     const TransferOutcome::Status status =
         result.kind == Result::Cancelled ? TransferOutcome::Cancelled : TransferOutcome::Failed;
-    return {status, explain(result, server, file, presentedKey) + afterwards, {}};
+    const UserText explained = explain(result, server, file, presentedKey);
+    return {
+        status, afterwards.isNull() ? explained : explained + UserText::verbatim(QStringLiteral(" ")) + afterwards, {}};
 }
 
 // Removes the uploading copies after a stop, on a fresh connection. A write that broke off was refused by a
@@ -81,48 +100,21 @@ Result removeUploads(const PublishServer &server, const QString &password, const
     return brokeOff ? Result{Result::NotStored, stop.detail} : stop;
 }
 
-std::optional<QByteArray> readLocal(const QString &path, QString &error)
+std::optional<QByteArray> readLocal(const QString &path, UserText &error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Quillset could not read %1: %2. Generate the guestbook again, then publish.")
-                    .arg(QDir::toNativeSeparators(path), file.errorString());
+        error = UserText(QT_TRANSLATE_NOOP("UserText",
+                                           "Quillset could not read %1: %2. Generate the guestbook again, "
+                                           "then publish."))
+                    .arg(QDir::toNativeSeparators(path))
+                    .arg(file.errorString());
         return std::nullopt;
     }
     return file.readAll();
 }
 
 }  // namespace
-
-QString UploadingName(const QString &name)
-{
-    return name + kUploadingSuffix;
-}
-
-QString BackupFolderFor(const QString &pageFolder, const QDate &day)
-{
-    const QString sep = ProgramFolder::separator();
-    return ProgramFolder::withTrailingSeparator(pageFolder) + QStringLiteral("backup") + sep
-        + day.toString(QStringLiteral("yyyy-MM-dd")) + sep;
-}
-
-PublishSet PublishSet::ofGuestbook(const QString &pageFolder, const GuestbookProject &project)
-{
-    PublishSet set;
-    set.folder = ProgramFolder::withTrailingSeparator(pageFolder);
-    set.pages = QStringList{kSignPageName, kEntryScriptName, kViewPageName};
-    if (HasOwnerPage(project))
-        set.pages << kOwnerPageName;
-    if (const QString picture = LocalBackgroundPicture(project); !picture.isEmpty())
-        set.pages << BackgroundFileName(picture);
-    // The web.config that hides the data files goes up with the pages; one that the
-    // site owner wrote stays on the computer, as Finish leaves it.
-    if (QFile filter(set.folder + kRequestFilterName);
-        IsProtected(project) && filter.open(QIODevice::ReadOnly) && IsOwnRequestFilter(filter.readAll()))
-        set.pages << kRequestFilterName;
-    set.dataFiles = DataFileNames(SiteProtection::of(project));
-    return set;
-}
 
 TransferOutcome PublishSite(const PublishServer &server, const QString &password, const PublishSet &set,
                             const TrustedServers &trusted, PublishQuestions &questions,
@@ -131,16 +123,16 @@ TransferOutcome PublishSite(const PublishServer &server, const QString &password
     ServerSession session(server, password, trusted, questions);
     QStringList onServer;
     if (const Result listed = session.list(onServer); !listed.ok())
-        return failed(listed, server, {}, session.presentedHostKey(), QString());
-    const QStringList leftBehind = onServer.filter(kUploadingSuffix);
+        return failed(listed, server, {}, session.presentedHostKey(), {});
+    const QStringList leftBehind = onServer.filter(UploadingName(QString()));
     if (!leftBehind.isEmpty())
         session.remove(leftBehind);
 
-    const QString unchanged = QStringLiteral(" The site was left as it was.");
+    const UserText unchanged(QT_TRANSLATE_NOOP("UserText", "The site was left as it was."));
     QStringList uploads;
     QList<QPair<QString, QString>> renames;
     for (const QString &page : set.pages) {
-        QString error;
+        UserText error;
         const std::optional<QByteArray> bytes = readLocal(set.folder + page, error);
         // The progress names the page, not the name it has while it goes up.
         const TransferProgress pageProgress = [&](const QString &, qint64 done, qint64 total) {
@@ -168,8 +160,9 @@ TransferOutcome PublishSite(const PublishServer &server, const QString &password
     }
     if (const Result renamed = session.rename(renames); !renamed.ok())
         return failed(renamed, server, {}, session.presentedHostKey(),
-                      QStringLiteral(" Some pages may be new and others old: publish again to put the whole "
-                                     "guestbook in place."));
+                      UserText(QT_TRANSLATE_NOOP("UserText",
+                                                 "Some pages may be new and others old: publish again "
+                                                 "to put the whole guestbook in place.")));
     return {TransferOutcome::Done, {}, set.pages + created};
 }
 
@@ -180,10 +173,11 @@ TransferOutcome DownloadDataFiles(const PublishServer &server, const QString &pa
     ServerSession session(server, password, trusted, questions);
     QStringList onServer;
     if (const Result listed = session.list(onServer); !listed.ok())
-        return failed(listed, server, {}, session.presentedHostKey(), QString());
+        return failed(listed, server, {}, session.presentedHostKey(), {});
     if (!QDir().mkpath(backupFolder))
         return {TransferOutcome::Failed,
-                QStringLiteral("Quillset could not make the folder %1.").arg(QDir::toNativeSeparators(backupFolder)),
+                UserText(QT_TRANSLATE_NOOP("UserText", "Quillset could not make the folder %1."))
+                    .arg(QDir::toNativeSeparators(backupFolder)),
                 {}};
     TransferOutcome outcome;
     for (const QString &dataFile : dataFiles) {
@@ -191,12 +185,13 @@ TransferOutcome DownloadDataFiles(const PublishServer &server, const QString &pa
             continue;
         QByteArray bytes;
         if (const Result fetched = session.download(dataFile, bytes, progress); !fetched.ok())
-            return failed(fetched, server, {}, session.presentedHostKey(), QString());
+            return failed(fetched, server, {}, session.presentedHostKey(), {});
         const QString target = ProgramFolder::withTrailingSeparator(backupFolder) + dataFile;
         if (const WriteResult written = AtomicFile::write(target, bytes); !written.succeeded())
             return {TransferOutcome::Failed,
-                    QStringLiteral("Quillset could not save %1: %2")
-                        .arg(QDir::toNativeSeparators(target), written.errorText),
+                    UserText(QT_TRANSLATE_NOOP("UserText", "Quillset could not save %1: %2"))
+                        .arg(QDir::toNativeSeparators(target))
+                        .arg(written.errorText),
                     outcome.files};
         outcome.files << target;
     }

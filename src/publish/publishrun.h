@@ -3,6 +3,7 @@
 #include "publish/publishquestions.h"
 #include "publish/publishserver.h"
 #include "publish/trustedservers.h"
+#include "store/usertext.h"
 
 #include <QDate>
 #include <QStringList>
@@ -23,7 +24,7 @@ struct PublishSet {
 // The end of a publish or a download: what was sent or saved, or why it stopped.
 struct TransferOutcome {
     enum Status { Done, Cancelled, Failed } status = Done;
-    QString message;  // for the user: what happened and what to do
+    UserText message;  // for the user: what happened and what to do
     QStringList files;  // sent or saved, in order
 
     bool succeeded() const { return status == Done; }

@@ -89,12 +89,12 @@ QString PublishServer::sftpPath(const QString &name) const
     return path.endsWith(QLatin1Char('/')) ? path + name : path + QLatin1Char('/') + name;
 }
 
-QString PublishServer::missingValue() const
+UserText PublishServer::missingValue() const
 {
     if (host.trimmed().isEmpty())
-        return QStringLiteral("Enter the server's host name.");
+        return UserText(QT_TRANSLATE_NOOP("UserText", "Enter the server's host name."));
     if (user.trimmed().isEmpty())
-        return QStringLiteral("Enter the user name of your account on the server.");
+        return UserText(QT_TRANSLATE_NOOP("UserText", "Enter the user name of your account on the server."));
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/usertext.h"
+
 #include <QString>
 
 #include <optional>
@@ -32,8 +34,8 @@ struct PublishServer {
     QByteArray fileUrl(const QString &name) const;
     // A file of the folder as an SFTP command names it.
     QString sftpPath(const QString &name) const;
-    // What is missing before a publish can start, as a sentence; empty when nothing is.
-    QString missingValue() const;
+    // What is missing before a publish can start, as a sentence; null when nothing is.
+    UserText missingValue() const;
 
     // The server settings saved with a project, and written back into it.
     static PublishServer fromProject(const GuestbookProject &project);

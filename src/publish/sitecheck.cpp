@@ -12,17 +12,6 @@
 
 namespace {
 
-// The folder's address, ending in "/"; "http://" in front when the user gave none.
-QUrl folderOf(const QString &siteAddress)
-{
-    QString address = siteAddress.trimmed();
-    if (!address.contains(QLatin1String("://")))
-        address.prepend(QStringLiteral("http://"));
-    if (!address.endsWith(QLatin1Char('/')))
-        address += QLatin1Char('/');
-    return QUrl(address);
-}
-
 struct Answer {
     bool answered = false;
     int status = 0;
@@ -50,30 +39,10 @@ Answer fetch(QNetworkAccessManager &network, const QUrl &url, int timeoutMs)
 
 }  // namespace
 
-SiteAddresses AddressesOf(const QString &siteAddress, bool hasOwnerPage)
-{
-    if (siteAddress.trimmed().isEmpty())
-        return {};
-    const QUrl folder = folderOf(siteAddress);
-    return {folder.resolved(QUrl(kSignPageName)), hasOwnerPage ? folder.resolved(QUrl(kOwnerPageName)) : QUrl()};
-}
-
-QString AddressesText(const QString &siteAddress, bool hasOwnerPage)
-{
-    const SiteAddresses addresses = AddressesOf(siteAddress, hasOwnerPage);
-    QString text;
-    if (!addresses.signPage.isEmpty())
-        text = QCoreApplication::translate("frmPublish", "Your guestbook: ") + addresses.signPage.toDisplayString();
-    if (!addresses.ownerPage.isEmpty())
-        text += QLatin1Char('\n') + QCoreApplication::translate("frmPublish", "Your owner page: ")
-            + addresses.ownerPage.toDisplayString();
-    return text;
-}
-
 SiteReport CheckSite(const QString &siteAddress, bool keepsPendingFile, int timeoutMs)
 {
     QNetworkAccessManager network;
-    const QUrl folder = folderOf(siteAddress);
+    const QUrl folder = SiteFolderOf(siteAddress);
     const QUrl signPage = folder.resolved(QUrl(kSignPageName));
     const QString shown = signPage.toDisplayString();
     SiteReport report;

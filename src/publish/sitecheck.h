@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QUrl>
 
+// The folder's address, ending in "/"; "http://" in front when the user gave none.
+QUrl SiteFolderOf(const QString &siteAddress);
+
 // The published guestbook's addresses, from the web address of the folder the pages went to.
 struct SiteAddresses {
     QUrl signPage;

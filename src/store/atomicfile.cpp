@@ -321,10 +321,10 @@ bool isAbsent(const QString &path)
     return !info.exists() && !info.isSymLink();
 }
 
-AtomicFile::Recovery keptJournal(AtomicFile::Recovery recovery, const QString &journal, const QString &reason)
+AtomicFile::Recovery keptJournal(AtomicFile::Recovery recovery, const QString &journal, const char *reason)
 {
     recovery.keptJournal = journal;
-    recovery.reason = reason;
+    recovery.reason = UserText(reason);
     return recovery;
 }
 
@@ -339,7 +339,8 @@ AtomicFile::Recovery finishJournal(const QString &folder, const QStringList &set
     if (read == SmallFileRead::Missing)
         return recovery;
     if (read == SmallFileRead::Refused)
-        return keptJournal(recovery, journal, QStringLiteral("it is not a regular file of at most 64 KB"));
+        return keptJournal(recovery, journal,
+                           QT_TRANSLATE_NOOP("UserText", "it is not a regular file of at most 64 KB"));
     const QStringList targets = allowedTargets(folder, setNames);
     QStringList folders;
     QString error;
@@ -352,7 +353,7 @@ AtomicFile::Recovery finishJournal(const QString &folder, const QStringList &set
         if (!target.isEmpty() && isAbsent(copy))
             continue;  // renamed before the writer was stopped
         if (target.isEmpty() || !isPlainFile(copy)) {
-            recovery = keptJournal(recovery, journal, QStringLiteral("it names files outside its set"));
+            recovery = keptJournal(recovery, journal, QT_TRANSLATE_NOOP("UserText", "it names files outside its set"));
             continue;
         }
         complete = renameOver(copy, target, &error) && complete;
@@ -447,14 +448,16 @@ WriteResult replaceFiles(const QList<AtomicFile::Content> &files, const std::opt
     const QList<Previous> previous = previousContents(files.first(files.size() - 1));
     for (size_t i = 0; i < staged.size(); ++i) {
         if (!staged[i]->commit()) {
-            error = staged[i]->errorString();
+            UserText failure = UserText::verbatim(staged[i]->errorString());
             staged[i]->cancelWriting();
             const QStringList notPutBack = restore(previous.first(qsizetype(i)));
             if (!notPutBack.isEmpty())
-                error += QStringLiteral("; not put back: ") + notPutBack.join(QStringLiteral("; "));
+                failure = UserText(QT_TRANSLATE_NOOP("UserText", "%1; not put back: %2"))
+                              .arg(failure)
+                              .arg(notPutBack.join(QStringLiteral("; ")));
             if (set)
                 closeRecord(*set);
-            return WriteResult::failure(error);
+            return WriteResult::failure(failure);
         }
         stepDone();
     }
@@ -481,9 +484,9 @@ QStringList fileNamesOf(const QList<AtomicFile::Content> &files)
 
 StagingDevice::~StagingDevice() = default;
 
-WriteResult WriteResult::failure(const QString &errorText)
+WriteResult WriteResult::failure(const UserText &errorText)
 {
-    return {errorText.isEmpty() ? QStringLiteral("Unknown error") : errorText};
+    return {errorText.isEmpty() ? UserText(QT_TRANSLATE_NOOP("UserText", "Unknown error")) : errorText};
 }
 
 WriteResult AtomicFile::write(const QString &path, const QByteArray &content)
@@ -498,7 +501,8 @@ WriteResult refusedIfNotRegular(const QString &path)
 {
     if (!IsNonRegularFile(path))
         return {};
-    return WriteResult::failure(QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(path)));
+    return WriteResult::failure(
+        UserText(QT_TRANSLATE_NOOP("UserText", "%1 is not a regular file")).arg(QDir::toNativeSeparators(path)));
 }
 }  // namespace
 
@@ -519,18 +523,21 @@ WriteResult AtomicFile::writeSet(const QList<Content> &requested, const QStringL
     FolderLock lock(set.folder);
     if (!waitForFolder(lock))
         return WriteResult::failure(
-            QStringLiteral("The folder %1 is in use by another program").arg(QDir::toNativeSeparators(set.folder)));
+            UserText(QT_TRANSLATE_NOOP("UserText", "The folder %1 is in use by another program"))
+                .arg(QDir::toNativeSeparators(set.folder)));
     // A killed writer's set is finished first, so that it never lands over this one.
     const Recovery recovered = finishJournal(set.folder, set.names);
     if (!recovered.reason.isEmpty())
-        return WriteResult::failure(recovered.keptJournalText() + QStringLiteral(". Remove it, then try again"));
+        return WriteResult::failure(
+            UserText(QT_TRANSLATE_NOOP("UserText", "%1. Remove it, then try again")).arg(recovered.keptJournalText()));
     return replaceFiles(files, set);
 }
 
-QString AtomicFile::Recovery::keptJournalText() const
+UserText AtomicFile::Recovery::keptJournalText() const
 {
-    return QStringLiteral("The journal %1 of an unfinished write was left in place: %2")
-        .arg(QDir::toNativeSeparators(keptJournal), reason);
+    return UserText(QT_TRANSLATE_NOOP("UserText", "The journal %1 of an unfinished write was left in place: %2"))
+        .arg(QDir::toNativeSeparators(keptJournal))
+        .arg(reason);
 }
 
 AtomicFile::Recovery AtomicFile::finishInterruptedSet(const QString &folder, const QStringList &setNames)
@@ -593,11 +600,15 @@ WriteResult AtomicFile::append(const QString &path, const QByteArray &bytes)
     const qint64 written = file.write(bytes);
     if (written == bytes.size())
         return {};
-    QString error = file.error() != QFileDevice::NoError
-        ? file.errorString()
-        : QStringLiteral("Only %1 of %2 bytes could be written").arg(written).arg(bytes.size());
+    UserText error = file.error() != QFileDevice::NoError
+        ? UserText::verbatim(file.errorString())
+        : UserText(QT_TRANSLATE_NOOP("UserText", "Only %1 of %2 bytes could be written"))
+              .arg(written)
+              .arg(bytes.size());
     if (file.size() != sizeBefore && !file.resize(sizeBefore))
-        error += QStringLiteral("; the part written could not be removed: ") + file.errorString();
+        error = UserText(QT_TRANSLATE_NOOP("UserText", "%1; the part written could not be removed: %2"))
+                    .arg(error)
+                    .arg(file.errorString());
     return WriteResult::failure(error);
 }
 

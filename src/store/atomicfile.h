@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/usertext.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -15,12 +17,13 @@
 // keeps its old bytes. A target that is a symbolic link stays one: the file it
 // points to is replaced, by a copy written beside that file.
 
-// How a write ended: on failure, the system's error text.
+// How a write ended: on failure, why (the system's error text, or the program's own).
 struct WriteResult {
-    QString errorText;  // null when the write succeeded
+    UserText errorText;  // null when the write succeeded
 
     bool succeeded() const { return errorText.isNull(); }
-    static WriteResult failure(const QString &errorText);
+    static WriteResult failure(const UserText &errorText);
+    static WriteResult failure(const QString &systemError) { return failure(UserText::verbatim(systemError)); }
 };
 
 // The temporary copy of one file, as the writer drives it. Tests replace it to
@@ -67,10 +70,10 @@ struct Recovery {
     QString folder;
     QStringList placed;  // the targets put in place
     QString keptJournal;  // the journal, when it was left in place because it cannot be trusted
-    QString reason;  // why it cannot be trusted
+    UserText reason;  // why it cannot be trusted
 
     // "The journal <path> of an unfinished write was left in place: <reason>"
-    QString keptJournalText() const;
+    UserText keptJournalText() const;
 };
 
 // Completes a set write that a killed writer left journaled in folder, unless a

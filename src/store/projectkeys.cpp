@@ -8,45 +8,51 @@
 
 namespace {
 
-QString numberProblem(const QString &value, int most)
+UserText numberProblem(const QString &value, int most)
 {
     bool ok = false;
     const int number = value.toInt(&ok);
     const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); });
     if (digits && ok && number <= most)
         return {};
-    return QStringLiteral("it is not a whole number from 0 to %1").arg(most);
+    return UserText(QT_TRANSLATE_NOOP("UserText", "it is not a whole number from 0 to %1")).arg(most);
 }
 
-QString entryLengthProblem(const QString &value)
+UserText entryLengthProblem(const QString &value)
 {
     return numberProblem(value, 100000);
 }
 
-QString pageSizeProblem(const QString &value)
+UserText pageSizeProblem(const QString &value)
 {
     return numberProblem(value, 1000);
 }
 
-QString passwordProblem(const QString &value)
+UserText passwordProblem(const QString &value)
 {
     if (value.isEmpty() || IsOwnerPasswordValue(value))
         return {};
-    return QStringLiteral("it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more");
+    return UserText(
+        QT_TRANSLATE_NOOP("UserText", "it is not \"sha256:\", 32 lower-case hex digits, \":\" and 64 more"));
 }
 
-QString pageStyleProblem(const QString &value)
+UserText pageStyleProblem(const QString &value)
 {
-    return IsPageStyle(value) ? QString()
-                              : QStringLiteral("it is neither %1 nor %2").arg(kClassicPageStyle, kModernPageStyle);
+    if (IsPageStyle(value))
+        return {};
+    return UserText(QT_TRANSLATE_NOOP("UserText", "it is neither %1 nor %2"))
+        .arg(kClassicPageStyle)
+        .arg(kModernPageStyle);
 }
 
-QString pageLanguageProblem(const QString &value)
+UserText pageLanguageProblem(const QString &value)
 {
     QStringList codes;
     for (const PageLanguage &language : PageLanguages())
         codes << language.code;
-    return IsPageLanguage(value) ? QString() : QStringLiteral("it is not one of ") + codes.join(QStringLiteral(", "));
+    if (IsPageLanguage(value))
+        return {};
+    return UserText(QT_TRANSLATE_NOOP("UserText", "it is not one of %1")).arg(codes.join(QStringLiteral(", ")));
 }
 
 using P = GuestbookProject;
@@ -56,29 +62,34 @@ using P = GuestbookProject;
 // (the pages treat both as no picture): projects have always loaded so. The title
 // is not loaded from its key but from the section name.
 const QList<ProjectKey> kProjectKeys = {
-    {"Project_Title", &P::Project_Title, nullptr, "My Guestbook", nullptr, "Title"},
+    {"Project_Title", &P::Project_Title, nullptr, "My Guestbook", nullptr, QT_TRANSLATE_NOOP("UserText", "Title")},
     {"Project_Path", &P::Project_Path, nullptr, nullptr, nullptr, nullptr},
-    {"BG_Image", &P::BG_Image, nullptr, "None", "", "Background image"},
-    {"BG_Color", &P::BG_Color, nullptr, "#ffffff", nullptr, "Background colour"},
-    {"TBL_Width", &P::TBL_Width, nullptr, "45%", nullptr, "Table width"},
+    {"BG_Image", &P::BG_Image, nullptr, "None", "", QT_TRANSLATE_NOOP("UserText", "Background image")},
+    {"BG_Color", &P::BG_Color, nullptr, "#ffffff", nullptr, QT_TRANSLATE_NOOP("UserText", "Background colour")},
+    {"TBL_Width", &P::TBL_Width, nullptr, "45%", nullptr, QT_TRANSLATE_NOOP("UserText", "Table width")},
     {"TBL_Border", nullptr, &P::TBL_Border, "0", nullptr, nullptr},
-    {"TBL_Border_Width", &P::TBL_Border_Width, nullptr, "0", nullptr, "Border width"},
-    {"M_FColor", &P::M_FColor, nullptr, "#000000", nullptr, "Text colour"},
-    {"M_FFace", &P::M_FFace, nullptr, "Verdana", nullptr, "Text font"},
-    {"M_FSize", &P::M_FSize, nullptr, "11", nullptr, "Text size"},
-    {"H_FColor", &P::H_FColor, nullptr, "#3333ff", "#333333", "Link colour"},
-    {"H_FFace", &P::H_FFace, nullptr, "Verdana", nullptr, "Link font"},
-    {"H_FSize", &P::H_FSize, nullptr, "11", nullptr, "Link size"},
-    {"HM_FColor", &P::HM_FColor, nullptr, "#ff0000", nullptr, "Hover colour"},
-    {"HM_FFace", &P::HM_FFace, nullptr, "Verdana", nullptr, "Hover font"},
-    {"HM_FSize", &P::HM_FSize, nullptr, "11", nullptr, "Hover size"},
+    {"TBL_Border_Width", &P::TBL_Border_Width, nullptr, "0", nullptr, QT_TRANSLATE_NOOP("UserText", "Border width")},
+    {"M_FColor", &P::M_FColor, nullptr, "#000000", nullptr, QT_TRANSLATE_NOOP("UserText", "Text colour")},
+    {"M_FFace", &P::M_FFace, nullptr, "Verdana", nullptr, QT_TRANSLATE_NOOP("UserText", "Text font")},
+    {"M_FSize", &P::M_FSize, nullptr, "11", nullptr, QT_TRANSLATE_NOOP("UserText", "Text size")},
+    {"H_FColor", &P::H_FColor, nullptr, "#3333ff", "#333333", QT_TRANSLATE_NOOP("UserText", "Link colour")},
+    {"H_FFace", &P::H_FFace, nullptr, "Verdana", nullptr, QT_TRANSLATE_NOOP("UserText", "Link font")},
+    {"H_FSize", &P::H_FSize, nullptr, "11", nullptr, QT_TRANSLATE_NOOP("UserText", "Link size")},
+    {"HM_FColor", &P::HM_FColor, nullptr, "#ff0000", nullptr, QT_TRANSLATE_NOOP("UserText", "Hover colour")},
+    {"HM_FFace", &P::HM_FFace, nullptr, "Verdana", nullptr, QT_TRANSLATE_NOOP("UserText", "Hover font")},
+    {"HM_FSize", &P::HM_FSize, nullptr, "11", nullptr, QT_TRANSLATE_NOOP("UserText", "Hover size")},
     {"Spam_Guard", nullptr, &P::Spam_Guard, "0", nullptr, nullptr, nullptr, true},
-    {"Max_Entry_Length", &P::Max_Entry_Length, nullptr, "0", nullptr, "Longest entry", entryLengthProblem, true},
-    {"Entries_Per_Page", &P::Entries_Per_Page, nullptr, "0", nullptr, "Entries per page", pageSizeProblem, true},
-    {"Owner_Password", &P::Owner_Password, nullptr, "", nullptr, "Owner page password", passwordProblem, true},
+    {"Max_Entry_Length", &P::Max_Entry_Length, nullptr, "0", nullptr, QT_TRANSLATE_NOOP("UserText", "Longest entry"),
+     entryLengthProblem, true},
+    {"Entries_Per_Page", &P::Entries_Per_Page, nullptr, "0", nullptr, QT_TRANSLATE_NOOP("UserText", "Entries per page"),
+     pageSizeProblem, true},
+    {"Owner_Password", &P::Owner_Password, nullptr, "", nullptr, QT_TRANSLATE_NOOP("UserText", "Owner page password"),
+     passwordProblem, true},
     {"Moderate_Entries", nullptr, &P::Moderate_Entries, "0", nullptr, nullptr, nullptr, true},
-    {"Page_Style", &P::Page_Style, nullptr, "Classic", nullptr, "Page style", pageStyleProblem, true},
-    {"Page_Language", &P::Page_Language, nullptr, "en", nullptr, "Page language", pageLanguageProblem, true},
+    {"Page_Style", &P::Page_Style, nullptr, "Classic", nullptr, QT_TRANSLATE_NOOP("UserText", "Page style"),
+     pageStyleProblem, true},
+    {"Page_Language", &P::Page_Language, nullptr, "en", nullptr, QT_TRANSLATE_NOOP("UserText", "Page language"),
+     pageLanguageProblem, true},
     {"Publish_Protocol", &P::Publish_Protocol, nullptr, "", nullptr, nullptr, nullptr, true},
     {"Publish_Host", &P::Publish_Host, nullptr, "", nullptr, nullptr, nullptr, true},
     {"Publish_Port", &P::Publish_Port, nullptr, "", nullptr, nullptr, nullptr, true},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/guestbookproject.h"
+#include "store/usertext.h"
 
 #include <QList>
 #include <QString>
@@ -14,9 +15,10 @@ struct ProjectKey {
     int GuestbookProject::*flag = nullptr;  // the member, when it is 0 or 1
     const char *start;  // what a new project starts with; null: the default project path
     const char *fallback;  // what a load puts for an empty or missing value; null: as start
-    const char *shownAs;  // the value's name in a refusal of the page values; null: not a page value
-    // Why a value cannot be used beyond the checks of every page value; null: no more checks.
-    QString (*problem)(const QString &value) = nullptr;
+    // The value's name in a refusal of the page values, a UserText source; null: not a page value.
+    const char *shownAs;
+    // Why a value cannot be used beyond the checks of every page value (null when it can); null: no more checks.
+    UserText (*problem)(const QString &value) = nullptr;
     // Keys that older projects lack: not written while off and absent, so that
     // saving such a project changes nothing in its section.
     bool optional = false;

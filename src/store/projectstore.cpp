@@ -111,23 +111,27 @@ QString storedKeyIdentity(const GuestbookField &field)
     return SpacesToUnderscores(field.FieldName).toCaseFolded();
 }
 
-QString fieldRefusal(const GuestbookField &field, const QString &reason)
+UserText fieldRefusal(const GuestbookField &field, const UserText &reason)
 {
-    return QStringLiteral("The field \"%1\" cannot be saved: ").arg(field.FieldName) + reason;
+    return UserText(QT_TRANSLATE_NOOP("UserText", "The field \"%1\" cannot be saved: %2"))
+        .arg(field.FieldName)
+        .arg(reason);
 }
 
 // Why a field would not load back as it is saved, naming the first such field: its
 // name, a key it shares with a field before it, or, for anything else, the save
 // read back first (the fields written into an empty text and loaded from it).
-QString unsavableField(const QString &name, const GuestbookProject &project)
+UserText unsavableField(const QString &name, const GuestbookProject &project)
 {
     QHash<QString, QString> keys;  // stored key -> the first field's name
     for (const GuestbookField &field : project.Fields) {
-        if (const QString problem = StoredFieldNameProblem(field.FieldName); !problem.isEmpty())
+        if (const UserText problem = StoredFieldNameProblem(field.FieldName); !problem.isNull())
             return fieldRefusal(field, problem);
         const QString key = storedKeyIdentity(field);
         if (const auto first = keys.constFind(key); first != keys.cend())
-            return fieldRefusal(field, QStringLiteral("the field \"%1\" is saved under the same key").arg(*first));
+            return fieldRefusal(
+                field,
+                UserText(QT_TRANSLATE_NOOP("UserText", "the field \"%1\" is saved under the same key")).arg(*first));
         keys.insert(key, field.FieldName);
     }
     IniText::Document written{QByteArray()};
@@ -135,27 +139,29 @@ QString unsavableField(const QString &name, const GuestbookProject &project)
     const QList<GuestbookField> loaded = loadedFields(IniSnapshot(std::move(written)), name);
     for (qsizetype i = 0; i < project.Fields.size(); ++i) {
         if (i >= loaded.size() || !(loaded.at(i) == project.Fields.at(i)))
-            return fieldRefusal(project.Fields.at(i), QStringLiteral("it would not load back as it is"));
+            return fieldRefusal(project.Fields.at(i),
+                                UserText(QT_TRANSLATE_NOOP("UserText", "it would not load back as it is")));
     }
     return {};
 }
 
 }  // namespace
 
-QString StoredFieldNameProblem(const QString &name)
+UserText StoredFieldNameProblem(const QString &name)
 {
     if (name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('\n')))
-        return QStringLiteral("it holds a line break, and the settings file keeps each value on one line");
+        return UserText(
+            QT_TRANSLATE_NOOP("UserText", "it holds a line break, and the settings file keeps each value on one line"));
     if (name.contains(QLatin1Char('=')))
-        return QStringLiteral("it holds \"=\", which ends a key in the settings file");
+        return UserText(QT_TRANSLATE_NOOP("UserText", "it holds \"=\", which ends a key in the settings file"));
     if (name.contains(QLatin1Char(',')))
-        return QStringLiteral("it holds \",\", which separates the parts of a saved field");
+        return UserText(QT_TRANSLATE_NOOP("UserText", "it holds \",\", which separates the parts of a saved field"));
     return {};
 }
 
 WriteResult SaveProject(const QString &name, const GuestbookProject &project)
 {
-    if (const QString refusal = unsavableField(name, project); !refusal.isEmpty())
+    if (const UserText refusal = unsavableField(name, project); !refusal.isNull())
         return WriteResult::failure(refusal);
     return SaveINISettings([&](const IniSnapshot &current) {
         return recentListUpdate(current, name) + projectValues(current, name, project);

@@ -19,8 +19,8 @@ class IniSnapshot;
 WriteResult SaveProject(const QString &name, const GuestbookProject &project);
 
 // Why the settings file cannot keep a field name so that it loads back, as a reason
-// ("it holds ..."); empty when it can.
-QString StoredFieldNameProblem(const QString &name);
+// ("it holds ..."); null when it can.
+UserText StoredFieldNameProblem(const QString &name);
 
 // Writes a project's title and save folder into its section, in one write; on
 // failure nothing is written and the error text comes back.

@@ -522,9 +522,12 @@ QString IniText::Document::unheldCharacter(const QString &text) const
 namespace {
 
 // Why the file at path cannot hold settings: it is a folder, a FIFO or a device.
-QString notRegularFile(const QString &what, const QString &path)
+// what: the settings file or its lock file.
+UserText notRegularFile(bool lockFile, const QString &path)
 {
-    return QStringLiteral("%1 %2 is not a regular file").arg(what, QDir::toNativeSeparators(path));
+    return UserText(lockFile ? QT_TRANSLATE_NOOP("UserText", "The lock file %1 is not a regular file")
+                             : QT_TRANSLATE_NOOP("UserText", "The settings file %1 is not a regular file"))
+        .arg(QDir::toNativeSeparators(path));
 }
 
 // Opens the file for reading. A file that is being replaced by another process
@@ -582,18 +585,18 @@ bool readOpenFile(QFile &file, QByteArray *content, const QString &untilSection)
 // that is not a regular file is not opened: a FIFO would block. With a section
 // name (folded), reading stops once the first section of that name has ended:
 // look-ups go to the first such section, so the rest of the file cannot matter.
-bool readSettingsFile(QByteArray *content, QString *error = nullptr, const QString &untilSection = {})
+bool readSettingsFile(QByteArray *content, UserText *error = nullptr, const QString &untilSection = {})
 {
     content->clear();
     const QString path = SettingsFilePath();
-    QString failure;
+    UserText failure;
     QFile file(path);
     if (IsNonRegularFile(path))
-        failure = notRegularFile(QStringLiteral("The settings file"), path);
+        failure = notRegularFile(false, path);
     else if (const ReadStatus status = openForReading(file); status == ReadStatus::Missing)
         return true;
     else if (status == ReadStatus::Unreadable || !readOpenFile(file, content, untilSection))
-        failure = file.errorString();
+        failure = UserText::verbatim(file.errorString());
     if (failure.isNull())
         return true;
     content->clear();
@@ -653,62 +656,72 @@ bool takeLock(QLockFile &lock)
 
 // Why a key could not be read back once written, or a null text. Every section
 // name reads back: "[]" names the section of the empty name.
-QString unreadableName(const IniValue &v)
+UserText unreadableName(const IniValue &v)
 {
     const QString key = v.key.trimmed();
     if (key.isEmpty() || key.contains(QLatin1Char('=')) || key.startsWith(QLatin1Char(';'))
         || key.startsWith(QLatin1Char('[')))
-        return QStringLiteral("The key \"%1\" cannot be stored in the settings file").arg(v.key);
+        return UserText(QT_TRANSLATE_NOOP("UserText", "The key \"%1\" cannot be stored in the settings file"))
+            .arg(v.key);
     return {};
 }
 
 // Why the settings file cannot be written before anything is read, or a null text.
-QString unwritableFile(const QString &path)
+UserText unwritableFile(const QString &path)
 {
     if (IsNonRegularFile(path))
-        return notRegularFile(QStringLiteral("The settings file"), path);
+        return notRegularFile(false, path);
     if (IsNonRegularFile(SettingsLockPath()))
-        return notRegularFile(QStringLiteral("The lock file"), SettingsLockPath());
+        return notRegularFile(true, SettingsLockPath());
     const QFileInfo info(path);
     if (info.exists() && isReadOnly(info))
-        return QStringLiteral("The settings file %1 is read-only").arg(QDir::toNativeSeparators(path));
+        return UserText(QT_TRANSLATE_NOOP("UserText", "The settings file %1 is read-only"))
+            .arg(QDir::toNativeSeparators(path));
     return {};
 }
 
 // Why the lock could not be taken: the lock file, and what the user can do.
-QString lockRefusal(const QLockFile &lock, const QString &path)
+UserText lockRefusal(const QLockFile &lock, const QString &path)
 {
     const QString lockFile = QDir::toNativeSeparators(lock.fileName());
     if (lock.error() == QLockFile::LockFailedError)
-        return QStringLiteral("The settings file is in use by another program (lock file %1). Try again in a minute, "
-                              "or delete the lock file if no other %2 is running.")
-            .arg(lockFile, QLatin1String(kApplicationTitle));
-    return QStringLiteral("The settings file %1 cannot be locked for writing: its lock file %2 cannot be made")
-        .arg(QDir::toNativeSeparators(path), lockFile);
+        return UserText(QT_TRANSLATE_NOOP("UserText",
+                                          "The settings file is in use by another program (lock file %1). "
+                                          "Try again in a minute, or delete the lock file if no other %2 "
+                                          "is running."))
+            .arg(lockFile)
+            .arg(QLatin1String(kApplicationTitle));
+    return UserText(QT_TRANSLATE_NOOP("UserText",
+                                      "The settings file %1 cannot be locked for writing: its lock file "
+                                      "%2 cannot be made"))
+        .arg(QDir::toNativeSeparators(path))
+        .arg(lockFile);
 }
 
 // Applies the values to the file under the lock; a refused write changes nothing.
 WriteResult rewriteSettingsFile(const std::function<QList<IniValue>(const IniSnapshot &)> &compose)
 {
     const QString path = SettingsFilePath();
-    if (const QString problem = unwritableFile(path); !problem.isNull())
+    if (const UserText problem = unwritableFile(path); !problem.isNull())
         return WriteResult::failure(problem);
     QLockFile lock(SettingsLockPath());
     if (!takeLock(lock))
         return WriteResult::failure(lockRefusal(lock, path));
     QByteArray content;
-    QString error;
+    UserText error;
     if (!readSettingsFile(&content, &error))
         return WriteResult::failure(error);
     IniText::Document document(std::move(content));
     const QList<IniValue> values = compose(IniSnapshot(document));
     for (const IniValue &v : values) {
-        if (const QString refusal = unreadableName(v); !refusal.isNull())
+        if (const UserText refusal = unreadableName(v); !refusal.isNull())
             return WriteResult::failure(refusal);
     }
     if (const QString unencodable = document.apply(values); !unencodable.isNull())
-        return WriteResult::failure(QStringLiteral("The settings file %1 is in windows-1252, which has no \"%2\"")
-                                        .arg(QDir::toNativeSeparators(path), unencodable));
+        return WriteResult::failure(
+            UserText(QT_TRANSLATE_NOOP("UserText", "The settings file %1 is in windows-1252, which has no \"%2\""))
+                .arg(QDir::toNativeSeparators(path))
+                .arg(unencodable));
     return AtomicFile::write(path, document.text());
 }
 

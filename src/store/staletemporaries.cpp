@@ -51,7 +51,7 @@ void logRecovery(const AtomicFile::Recovery &recovery)
 {
     log(QStringLiteral("Finished the interrupted writing of "), recovery.placed);
     if (!recovery.keptJournal.isEmpty())
-        WriteLog(recovery.keptJournalText());
+        WriteLog(recovery.keptJournalText().english());
 }
 
 // A preview folder that this program made for this user: it holds the marker, a file (not a link) with the

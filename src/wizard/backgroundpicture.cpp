@@ -1,17 +1,40 @@
 #include "wizard/backgroundpicture.h"
 
+#include "chrome/pictures.h"
 #include "chrome/placement.h"
 #include "chrome/widgetbits.h"
 
-#include <QFrame>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 
 namespace {
 const QColor kBannerTop(214, 226, 244);
 const QColor kInk(44, 62, 102);
+constexpr int kBannerHeight = 72;
+constexpr int kPictureWidthTwips = 7770;  // a pixel wider than the window
+
+// The program's name is drawn in the step heading's face.
+QFont headingFont()
+{
+    return verdana(8.25, true);
+}
+
+// The window's thin outline, over everything; the mouse goes through it.
+class WindowOutline : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        Pictures::drawOutline(painter, rect(), QColor(96, 110, 140));
+    }
+};
 }  // namespace
 
 BackgroundPicture::BackgroundPicture(QWidget *parent)
@@ -20,17 +43,44 @@ BackgroundPicture::BackgroundPicture(QWidget *parent)
     setMouseTracking(true);
 }
 
+// The banner from its kept pixels where they are what would be drawn here: one device
+// pixel per pixel (they would be blurred on other screens) and the face the program's
+// name was drawn in (this computer may give Verdana another face).
 void BackgroundPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
+    QImage banner;
+    if (const QResource face(QStringLiteral(":/pixels/") + bannerFaceName());
+        devicePixelRatio() == 1 && width() == bannerSize().width() && face.isValid()
+        && QString::fromUtf8(face.uncompressedData()) == bannerFace())
+        banner = Pictures::keptPixels(bannerName(), bannerSize(), QImage::Format_RGB32);  // white below all
+    if (banner.isNull())
+        paintBanner(painter, width());
+    else
+        painter.drawImage(0, 0, banner);
+}
 
-    const int bannerHeight = 72;
-    QLinearGradient banner(0, 0, 0, bannerHeight);
+QString BackgroundPicture::bannerFace()
+{
+    return QFontInfo(headingFont()).family();
+}
+
+QSize BackgroundPicture::bannerSize()
+{
+    return {twipsToPixels(kPictureWidthTwips), kBannerHeight + 2};  // the rule under it included
+}
+
+void BackgroundPicture::paintBanner(QPainter &painter, int width)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRect(0, 0, width, bannerSize().height()), Qt::white);
+
+    QLinearGradient banner(0, 0, 0, kBannerHeight);
     banner.setColorAt(0, kBannerTop);
     banner.setColorAt(1, Qt::white);
-    painter.fillRect(QRect(0, 0, width(), bannerHeight), banner);
+    painter.fillRect(QRect(0, 0, width, kBannerHeight), banner);
 
     // The mark: a quill feather leaning right, its nib on a short ink line.
     QPainterPath feather;
@@ -45,7 +95,7 @@ void BackgroundPicture::paintEvent(QPaintEvent *)
 
     // The name in the step heading's face, drawn large: a face of its own size would
     // cost the start-up as much as all the step's texts.
-    const QFont heading = verdana(8.25, true);
+    const QFont heading = headingFont();
     painter.setFont(heading);
     painter.setPen(kInk);
     painter.translate(58, 32);
@@ -55,7 +105,8 @@ void BackgroundPicture::paintEvent(QPaintEvent *)
     painter.resetTransform();
 
     painter.setPen(QColor(200, 208, 222));
-    painter.drawLine(8, 72, width() - 9, 72);
+    painter.drawLine(8, kBannerHeight, width - 9, kBannerHeight);
+    painter.restore();
 }
 
 void BackgroundPicture::mousePressEvent(QMouseEvent *event)
@@ -69,14 +120,10 @@ BackgroundPicture *BackgroundPicture::addTo(QWidget *window, QSize windowSize)
     // The picture is a pixel larger than the window each way (7770 x 5505 twips).
     auto *picture = new BackgroundPicture(window);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(0, 0, twipsToPixels(7770), twipsToPixels(5505));
-    auto *outline = new QFrame(window);
+    picture->setGeometry(0, 0, twipsToPixels(kPictureWidthTwips), twipsToPixels(5505));
+    auto *outline = new WindowOutline(window);
     outline->setObjectName(QStringLiteral("Shape1"));
     outline->setGeometry(QRect(QPoint(0, 0), windowSize));
-    outline->setFrameShape(QFrame::Box);
     outline->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette palette = outline->palette();
-    palette.setColor(QPalette::WindowText, QColor(96, 110, 140));
-    outline->setPalette(palette);
     return picture;
 }

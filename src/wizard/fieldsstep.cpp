@@ -42,15 +42,17 @@ void FieldsStep::buildControls()
     lvwFields->setObjectName(QStringLiteral("lvwFields"));
     lvwFields->setGeometry(7, 44, twipsToPixels(kFieldListWidthTwips), 178);
     lvwFields->setFont(verdana(8.25));
-    lvwFields->setColumnCount(4);
-    lvwFields->setHeaderLabels({tr("Field Name"), tr("Field Type"), tr("Rows"), tr("Cols")});
+    QStringList headings;
+    for (const FieldColumn &column : kFieldColumns)
+        headings << tr(column.heading);
+    lvwFields->setHeaderLabels(headings);
     lvwFields->setRootIsDecorated(false);
     lvwFields->setItemsExpandable(false);
     lvwFields->setUniformRowHeights(true);
     lvwFields->setAllColumnsShowFocus(true);
     lvwFields->header()->setStretchLastSection(false);
     lvwFields->setColumnWidth(0, twipsToPixels(kFieldListWidthTwips - kFieldNameSpareTwips));
-    for (int column = 1; column <= 3; ++column)
+    for (int column = 1; column < lvwFields->columnCount(); ++column)
         lvwFields->setColumnWidth(column, twipsToPixels(kFieldColumnTwips));
     lvwFields->viewport()->installEventFilter(this);
     lvwFields->installEventFilter(this);
@@ -142,14 +144,18 @@ QPoint FieldsStep::menuPointForKeyboard() const
     return lvwFields->viewport()->mapToGlobal(rowRect.bottomLeft());
 }
 
-void FieldsStep::fill(const GuestbookProject &p)
+const QList<StepValue> &FieldsStep::values() const
 {
-    setRows(p.Fields);
+    static const QList<StepValue> values{
+        {"lvwFields", ControlKind::FieldList, nullptr, nullptr, &GuestbookProject::Fields}};
+    return values;
 }
 
-void FieldsStep::writeBack(GuestbookProject &p) const
+void FieldsStep::fill(const GuestbookProject &p)
 {
-    p.Fields = fields();
+    WizardStep::fill(p);
+    if (!lvwFields->isVisible())
+        hideFromReadersWhileHidden(true);
 }
 
 QString FieldsStep::validate(const GuestbookProject &p) const
@@ -166,7 +172,8 @@ int FieldsStep::selectedRow() const
 void FieldsStep::showMenu(std::optional<QPoint> at)
 {
     if (const auto &show = mainWindowDialogs().showFieldMenu)
-        show(*frame()->window(), int(m_fields.size()), at, [this](FieldMenuCommand command) { runMenuCommand(command); });
+        show(*frame()->window(), lvwFields->topLevelItemCount(), at,
+             [this](FieldMenuCommand command) { runMenuCommand(command); });
 }
 
 // Delete and Edit need a selected row, else the menu stays open. The menu closes
@@ -190,49 +197,31 @@ void FieldsStep::runMenuCommand(FieldMenuCommand command)
 void FieldsStep::editField(int row)
 {
     QStringList namesInUse;
-    for (int other = 0; other < m_fields.size(); ++other) {
+    const QList<GuestbookField> fields = FieldRows(*lvwFields);
+    for (int other = 0; other < fields.size(); ++other) {
         if (other != row)
-            namesInUse.append(m_fields.at(other).FieldName);
+            namesInUse.append(fields.at(other).FieldName);
     }
     const auto &edit = mainWindowDialogs().editField;
     const std::optional<GuestbookField> edited =
-        edit ? edit(*window(), row < 0 ? kNewField : m_fields.at(row), namesInUse) : std::nullopt;
+        edit ? edit(*window(), row < 0 ? kNewField : fields.at(row), namesInUse) : std::nullopt;
     if (!edited)
         return;
     // Only the one row changes, so the list keeps its selection and scroll position.
-    QTreeWidgetItem *item = row < 0 ? new QTreeWidgetItem(lvwFields) : lvwFields->topLevelItem(row);
-    if (row < 0)
-        m_fields.append(*edited);
-    else
-        m_fields[row] = *edited;
-    const QStringList texts = {edited->FieldName, edited->FieldType, edited->Rows, edited->Cols};
-    for (int column = 0; column < texts.size(); ++column)
-        item->setText(column, texts.at(column));
+    SetFieldRow(row < 0 ? *new QTreeWidgetItem(lvwFields) : *lvwFields->topLevelItem(row), *edited);
 }
 
 void FieldsStep::deleteField(int row)
 {
     delete lvwFields->takeTopLevelItem(row);
-    m_fields.removeAt(row);
 }
 
 void FieldsStep::moveField(int row, int by)
 {
     const int to = row + by;
-    if (row < 0 || to < 0 || to >= m_fields.size())
+    if (row < 0 || to < 0 || to >= lvwFields->topLevelItemCount())
         return;
-    m_fields.move(row, to);
     QTreeWidgetItem *item = lvwFields->takeTopLevelItem(row);
     lvwFields->insertTopLevelItem(to, item);
     lvwFields->setCurrentItem(item);
-}
-
-void FieldsStep::setRows(const QList<GuestbookField> &fields)
-{
-    m_fields = fields;
-    lvwFields->clear();
-    for (const GuestbookField &field : fields)
-        new QTreeWidgetItem(lvwFields, {field.FieldName, field.FieldType, field.Rows, field.Cols});
-    if (!lvwFields->isVisible())
-        hideFromReadersWhileHidden(true);
 }

@@ -20,11 +20,9 @@ public:
     // The window's Back and Next buttons, whose light "Add Field" clears.
     void setNavigation(const QList<LabelButton *> &navigation) { m_navigation = navigation; }
 
+    const QList<StepValue> &values() const override;
     void fill(const GuestbookProject &p) override;
-    void writeBack(GuestbookProject &p) const override;
     QString validate(const GuestbookProject &p) const override;
-
-    const QList<GuestbookField> &fields() const { return m_fields; }
 
 protected:
     void buildControls() override;
@@ -44,10 +42,8 @@ private:
     void hideFromReadersWhileHidden(bool hiding);
     QPoint menuPointForKeyboard() const;
     void showMenu(std::optional<QPoint> at);
-    void setRows(const QList<GuestbookField> &fields);
 
     QList<LabelButton *> m_navigation;
-    QList<GuestbookField> m_fields;  // the list's rows, top to bottom
-    QTreeWidget *lvwFields = nullptr;
+    QTreeWidget *lvwFields = nullptr;  // the fields, top to bottom
     QPersistentModelIndex m_currentWhileHidden;
 };

@@ -337,7 +337,7 @@ void frmMain::setStatusVisible(bool visible)
     m_generation->setStatusVisible(visible);
 }
 
-void frmMain::setStatusText(const QString &text)
+void frmMain::setStatusText(const UserText &text)
 {
     m_generation->build(m_project);
     m_generation->setStatusText(text);

@@ -46,7 +46,7 @@ public:
 
     // GenerationHost: what a generation run sees of the window.
     void setStatusVisible(bool visible) override;
-    void setStatusText(const QString &text) override;
+    void setStatusText(const UserText &text) override;
     // Shows the second step and offers to open the folder.
     void generationFinished(const QString &folder) override;
 

@@ -168,8 +168,8 @@ void GenerationStep::setStatusVisible(bool visible)
     lblStatus->setVisible(visible);
 }
 
-void GenerationStep::setStatusText(const QString &text)
+void GenerationStep::setStatusText(const UserText &text)
 {
-    lblStatus->setText(text);
+    lblStatus->setText(text.translated());
     lblStatus->repaint();
 }

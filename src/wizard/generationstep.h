@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/usertext.h"
 #include "wizard/wizardstep.h"
 
 class LabelButton;
@@ -18,7 +19,7 @@ public:
     // After a generation run: what the web server must allow, and the owner page.
     void showGenerated();
     void setStatusVisible(bool visible);
-    void setStatusText(const QString &text);
+    void setStatusText(const UserText &text);
 
     // The protection and publishing values: kept here from the project and changed in their dialogs.
     const QList<StepValue> &values() const override;

@@ -1,5 +1,7 @@
 #include "wizard/stepframe.h"
 
+#include "chrome/pictures.h"
+
 #include <QPainter>
 
 StepFrame::StepFrame(QWidget *parent)
@@ -10,7 +12,5 @@ StepFrame::StepFrame(QWidget *parent)
 void StepFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QColor(200, 208, 222));
-    painter.setBrush(Qt::white);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    Pictures::drawOutline(painter, rect(), QColor(200, 208, 222), Qt::white);
 }

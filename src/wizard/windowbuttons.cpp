@@ -87,8 +87,7 @@ QList<LabelButton *> WindowButtons::add(QWidget *window)
           Picture{"imgHelp", Pictures::Button::Help, QT_TRANSLATE_NOOP("WindowButtons", "Help"), 462, imgHelp_Click},
           Picture{"imgExit", Pictures::Button::Exit, QT_TRANSLATE_NOOP("WindowButtons", "Exit"), 487, imgExit_Click}}) {
         const QString tip = QCoreApplication::translate("WindowButtons", p.tip);
-        LabelButton *button =
-            addPictureButton(window, p.name, tip, Pictures::roundButton(p.kind, 20), {p.left, 10, 20, 20});
+        LabelButton *button = addPictureButton(window, p.name, tip, Pictures::windowRoundButton(p.kind), {p.left, 10, 20, 20});
         button->setToolTip(tip);
         QObject::connect(button, &LabelButton::clicked, window, [window, click = p.click] { click(window); });
         buttons.append(button);

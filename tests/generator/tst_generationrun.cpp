@@ -34,7 +34,7 @@ struct Run : GenerationHost {
     QStringList events, statuses;  // "visible", "hidden", "finished <folder>"; every status text
 
     void setStatusVisible(bool visible) override { events << (visible ? "visible" : "hidden"); }
-    void setStatusText(const QString &text) override { statuses << text; }
+    void setStatusText(const UserText &text) override { statuses << text.english(); }
     void generationFinished(const QString &path) override { events << QStringLiteral("finished ") + path; }
 
     QString out() const { return folder.path() + kSep; }
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(f + QStringLiteral("guestbook.txt")), QByteArray());
         QCOMPARE(run.log().mid(0, 2).join('|'), logged);
         const PreviewFolder preview = WritePreview(project, run.folder.path(), kNewest);
-        QVERIFY2(preview.outcome.succeeded, qPrintable(preview.outcome.errorText));
+        QVERIFY2(preview.outcome.succeeded, qPrintable(preview.outcome.errorText.english()));
         QVERIFY(preview.folder.startsWith(run.out() + QStringLiteral("quillset-preview-")));
         QCOMPARE(preview.signPage, preview.folder + kSep + QStringLiteral("index.html"));
         QCOMPARE(entriesIn(preview.folder), QStringList({".quillset-preview", "index.html", "view.html"}));
@@ -187,7 +187,8 @@ private Q_SLOTS:
         const GenerationOutcome outcome = run(project);
         QCOMPARE(outcome.succeeded, !shown.isEmpty());
         if (shown.isEmpty()) {
-            QVERIFY(outcome.errorText.startsWith("Page language \"ja\" cannot be used in a page: in its text"));
+            QVERIFY(
+                outcome.errorText.english().startsWith("Page language \"ja\" cannot be used in a page: in its text"));
             QVERIFY(!QDir(run.out() + "My_Guestbook").exists());
             return;
         }
@@ -296,7 +297,8 @@ private Q_SLOTS:
         QCOMPARE(outcome.succeeded, !bodyEnd.isEmpty());
         const QString f = project.Project_Path + kSep + "My_Guestbook" + kSep;
         if (bodyEnd.isEmpty()) {
-            QVERIFY(outcome.errorText.startsWith("The background picture " + QDir::toNativeSeparators(pictures)));
+            QVERIFY(
+                outcome.errorText.english().startsWith("The background picture " + QDir::toNativeSeparators(pictures)));
             QVERIFY(!QFile::exists(f + "default.asp"));
             return;
         }
@@ -367,18 +369,19 @@ private Q_SLOTS:
             failing.emplace(f + fault.section(':', 0, 0), FailingDevice::Step(fault.section(':', 1).toInt()));
         run.name = title;
         const GenerationOutcome outcome = run(project);
-        QVERIFY(!outcome.succeeded && !outcome.errorText.isEmpty() && outcome.errorText.endsWith(error));
+        QVERIFY(!outcome.succeeded && !outcome.errorText.english().isEmpty()
+                && outcome.errorText.english().endsWith(error));
         QCOMPARE(run.events, lastStatus.isEmpty() ? QStringList() : QStringList{"visible"});
         QCOMPARE(run.statuses.isEmpty() ? QString() : run.statuses.last(), lastStatus);
         // Before the failure line: the last status, or the data file's announced creation.
         const QString before = fault.endsWith("guestbook.txt")
             ? f + "guestbook.txt does not exist, Quillset will now create a fresh copy" : lastStatus;
-        const QStringList stopped = {before, "Guestbook [ My Guestbook ] not created: " + outcome.errorText};
+        const QStringList stopped = {before, "Guestbook [ My Guestbook ] not created: " + outcome.errorText.english()};
         QCOMPARE(run.log().mid(run.log().size() - 2), lastStatus.isEmpty() ? QStringList() : stopped);
         QCOMPARE(run.log().filter(QRegularExpression(QStringLiteral("created(,|$)"))), QStringList());
         if (fault == "field" || fault == "no save folder") {
             const PreviewFolder preview = WritePreview(project, saveTo, kNewest);
-            QVERIFY(preview.outcome.errorText.startsWith(
+            QVERIFY(preview.outcome.errorText.english().startsWith(
                 fault == "field" ? error : "The preview folder could not be made in " + saveTo + ": "));
             QVERIFY(!preview.outcome.succeeded && preview.signPage.isEmpty());
             QCOMPARE(entriesIn(saveTo).filter("quillset-preview-"), QStringList());

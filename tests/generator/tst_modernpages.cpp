@@ -135,7 +135,7 @@ private Q_SLOTS:
             QStringList{"<input type=\"password\" name=\"password\" id=\"password\"",
                         "Response.Write \"<p class=\"\"alert\"\" role=\"\"alert\"\">\" & QsMessage & \"</p>\"",
                         "Response.Write \"<article>\"",
-                        "    QsLines = QsDataLines(path)\r\n",
+                        "    Set stream = files.OpenTextFile(source, 1, False, QsFileFormat(source))\r\n",
                         "    If mode = 8 Then QsMakeUnicode path\r\n    Set stream = files.OpenTextFile(path, mode, "
                         "True, -1)\r\n",
                         "<meta name=\"robots\" content=\"noindex, nofollow\">\r\n</head>"}

@@ -89,6 +89,7 @@ private Q_SLOTS:
               {"Text font", QStringLiteral("\u0416 Sans"), unheld(QStringLiteral("\u0416"))},
               {"Text colour", QStringLiteral("#000\u0000"), kControl, "Text colour \"#000?\""},
               {"Link font", "<%Arial", kOpens},
+              {"Link font", "%2 %3<%", kOpens},  // the message keeps "%2" as typed
               {"Link size", QStringLiteral("1\u001b"), kControl, "Link size \"1?\""},
               {"Link colour", QStringLiteral("#\u4e00"), unheld(QStringLiteral("\u4e00"))},
               {"Hover font", "Arial%>", kCloses},
@@ -162,14 +163,14 @@ private Q_SLOTS:
         QFETCH(QString, problem);
         const PageCodePage cp = codePage.startsWith("unchecked ") ? PageCodePage::uncheckedForTesting(codePage.mid(10))
                                                                    : PageCodePage(codePage);
-        QCOMPARE(PageValuesProblem(withValue(member, value), cp), problem);
+        QCOMPARE(PageValuesProblem(withValue(member, value), cp).english(), problem);
         // The field dialog refuses a name for the same reason, in the page code page of the settings.
         if (member == QLatin1String("Field name")) {
             QFETCH(QString, reason);
             TestProgramFolder folder;
             if (codePage != kW1252)
                 SaveINISetting(QStringLiteral("Settings"), QStringLiteral("PageCodePage"), codePage);
-            QCOMPARE(FieldNameProblem(value),
+            QCOMPARE(FieldNameProblem(value).english(),
                      reason.isEmpty() ? reason : "The field name cannot be used in a page: " + reason);
         }
     }
@@ -181,8 +182,9 @@ private Q_SLOTS:
         TestProgramFolder folder;
         writeBytes(SettingsFilePath(), "[Settings]\r\nPageCodePage=windows-1251\r\n[Old]\r\nk=Caf\xE9\r\n");
         const QString cannot = "The %1 cannot be saved: it holds \"%2\", which the settings file cannot hold";
-        QCOMPARE(TitleProblem(QStringLiteral("\u0416\u0443")), cannot.arg("title", QStringLiteral("\u0416")));
-        QCOMPARE(FieldNameProblem(QStringLiteral("\u0418\u043c")), cannot.arg("field name", QStringLiteral("\u0418")));
+        QCOMPARE(TitleProblem(QStringLiteral("\u0416\u0443")).english(), cannot.arg("title", QStringLiteral("\u0416")));
+        QCOMPARE(FieldNameProblem(QStringLiteral("\u0418\u043c")).english(),
+                 cannot.arg("field name", QStringLiteral("\u0418")));
     }
 };
 

@@ -152,7 +152,7 @@ private slots:
         const PublishServer server = serverFor(protocol, folderName);
         const TransferOutcome outcome = PublishSite(server, password, local.set, trusted, answers, progress);
 
-        QCOMPARE(outcome.message, message);
+        QCOMPARE(outcome.message.english(), message);
         QCOMPARE(stoppedHalfWay, stops);
         if (disturbance == Disturbance::StopServer) {
             // The pages visitors see stay old; the copies the broken connection left go with the next publish.
@@ -210,7 +210,8 @@ private slots:
         Answers refusing;
         refusing.trust = false;
         TransferOutcome outcome = PublishSite(server, password, local.set, trusted, refusing);
-        QCOMPARE(outcome.message, QStringLiteral("You did not accept the server's identity, so nothing was sent."));
+        QCOMPARE(outcome.message.english(),
+                 QStringLiteral("You did not accept the server's identity, so nothing was sent."));
         QCOMPARE(refusing.asked, QStringList{kind + fingerprint});
         QVERIFY(remote.files().isEmpty());
 
@@ -227,12 +228,12 @@ private slots:
         QVERIFY(trusted.remember(server.endpoint(), trustKind, other));
         writeBytes(local.set.folder + QStringLiteral("default.asp"), "changed");
         outcome = PublishSite(server, password, local.set, trusted, answers);
-        QVERIFY(outcome.message.startsWith(
+        QVERIFY(outcome.message.english().startsWith(
             QStringLiteral("The server 127.0.0.1:%1 no longer shows the key it showed before").arg(server.port)));
-        QVERIFY(
-            outcome.message.endsWith(QStringLiteral("Someone may stand between you and your site: nothing was sent. "
-                                                    "Ask your host whether the key has changed before you publish "
-                                                    "again.")));
+        QVERIFY(outcome.message.english().endsWith(
+            QStringLiteral("Someone may stand between you and your site: nothing was sent. "
+                           "Ask your host whether the key has changed before you publish "
+                           "again.")));
         QCOMPARE(answers.asked.size(), 1);
         QCOMPARE(remote.files().value(QStringLiteral("default.asp")), QByteArray("default.asp new"));
     }
@@ -251,7 +252,7 @@ private slots:
             const TransferOutcome outcome = DownloadDataFiles(
                 serverFor(QString::fromLatin1(protocol), QStringLiteral("download")),
                 serverValue(QStringLiteral("password")), {"guestbook.txt", "pending.txt"}, target, trusted, answers);
-            QVERIFY2(outcome.succeeded(), qPrintable(outcome.message));
+            QVERIFY2(outcome.succeeded(), qPrintable(outcome.message.english()));
             QCOMPARE(outcome.files, QStringList{target + QStringLiteral("/guestbook.txt")});
             QCOMPARE(readBytes(target + QStringLiteral("/guestbook.txt")), QByteArray("Name : Ann vbCrLf \r\n"));
         }

@@ -1,8 +1,10 @@
 // Publishing as the user does it: the Publish dialog driven by its controls, and the command line, both
 // against the fixture's servers on 127.0.0.1.
 
+#include "app/programstart.h"
 #include "app/publishcommand.h"
 #include "dialogs/frmpublish.h"
+#include "publish/transfermodule.h"
 #include "publishfixture.h"
 #include "store/projectstore.h"
 #include "support/testfolder.h"
@@ -36,7 +38,11 @@ class PublishAppTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qunsetenv("DBUS_SESSION_BUS_ADDRESS"); }  // no desktop session: no secret store
+    void initTestCase()
+    {
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");  // no desktop session: no secret store
+        TransferModule::setFolderForTesting(QStringLiteral(QUILLSET_TRANSFER_MODULE_FOLDER));
+    }
 
     void protocolShowsItsPortAndWarning_data()
     {
@@ -127,9 +133,11 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
+        QTest::addColumn<QString>("locale");  // empty: no translation
         const auto row = [](const char *name, const char *saved, const char *title, const char *password,
-                            int exitCode, const QString &output, const QString &errors) {
-            QTest::newRow(name) << QString(saved) << QString(title) << QString(password) << exitCode << output << errors;
+                            int exitCode, const QString &output, const QString &errors, const char *locale = "") {
+            QTest::newRow(name) << QString(saved) << QString(title) << QString(password) << exitCode << output << errors
+                                << QString(locale);
         };
         row("published", "Club_news", "Club news", "right", 0,
             "Sent default.asp\nSent addtogb.asp\nSent viewguestbook.asp\nSent guestbook.txt\n", "");
@@ -137,6 +145,11 @@ private slots:
             QStringLiteral("The server refused the log-in as \"%1\". Check the user name and the password, then try "
                            "again.\n")
                 .arg(serverValue(QStringLiteral("user"))));
+        row("wrong password, German", "Club news", "Club news", "wrong", 1, "",
+            QStringLiteral("Der Server hat die Anmeldung als „%1“ abgelehnt. Prüfen Sie Benutzername und Passwort "
+                           "und versuchen Sie es dann erneut.\n")
+                .arg(serverValue(QStringLiteral("user"))),
+            "de_DE");
         row("unknown project", "Club news", "Nobody", "right", 1, "", "No project \"Nobody\" is saved.\n");
     }
 
@@ -150,6 +163,9 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QFETCH(QString, errors);
+        QFETCH(QString, locale);
+        InstallTranslations(QLocale(locale), QUILLSET_TRANSLATIONS);
+        const auto restore = qScopeGuard([] { InstallTranslations(QLocale::c(), QUILLSET_TRANSLATIONS); });
         TestProgramFolder folder;
         RemoteFolder remote(QStringLiteral("command"));
         remote.make();
@@ -169,6 +185,9 @@ private slots:
         QCOMPARE(code, std::optional<int>(exitCode));
         QCOMPARE(printed(out), output);
         QCOMPARE(printed(err), errors);
+        // The run's log stays in English.
+        QCOMPARE(logMessages(folder.file("applog.log")).contains("Status: Creating project files"),
+                 title == "Club news");
         for (FILE *file : {input, out, err})
             std::fclose(file);
         if (exitCode == 0)

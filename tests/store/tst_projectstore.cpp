@@ -90,7 +90,7 @@ private Q_SLOTS:
         hand.Project_Title = "Hand", hand.TBL_Border = 1, hand.Fields = {{"Name", "Text", "40", QString()}};
         hand.Page_Style = "Fancy";
         QCOMPARE(LoadProject("Hand"), hand);
-        QCOMPARE(PageValuesProblem(hand, PageCodePage(kDefaultPageCodePage)),
+        QCOMPARE(PageValuesProblem(hand, PageCodePage(kDefaultPageCodePage)).english(),
                  QStringLiteral("Page style \"Fancy\" cannot be used in a page: it is neither Classic nor Modern"));
     }
 
@@ -163,7 +163,7 @@ private Q_SLOTS:
             QCOMPARE(LoadProject(name), project);
         }
         // A design that survives the store can be generated, as long as it has a field.
-        const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage));
+        const QString problem = PageValuesProblem(project, PageCodePage(kDefaultPageCodePage)).english();
         QCOMPARE(problem.isEmpty(), !project.Fields.isEmpty());
     }
 
@@ -218,9 +218,9 @@ private Q_SLOTS:
         TestProgramFolder folder;
         GuestbookProject p = GuestbookProject::startupDefaults();
         p.Fields = fields;
-        QCOMPARE(SaveProject("Club news", p).errorText, refusal);
+        QCOMPARE(SaveProject("Club news", p).errorText.english(), refusal);
         QVERIFY(!QFile::exists(SettingsFilePath()));
-        QCOMPARE(StoredFieldNameProblem(fields.last().FieldName).isEmpty(), !refusal.contains(": it holds"));
+        QCOMPARE(StoredFieldNameProblem(fields.last().FieldName).english().isEmpty(), !refusal.contains(": it holds"));
     }
 
     // The recent rows show each listed name once, with "_" as " "; there are none at first.

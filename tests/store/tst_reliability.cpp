@@ -106,7 +106,7 @@ private Q_SLOTS:
         const QByteArray text = readBytes(SettingsFilePath());
         QVERIFY(text.startsWith(old) && text.endsWith("\r\n"));
         QCOMPARE(GetINISetting("Writer 0", "K0", "").isEmpty(), !writing);
-        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText,
+        QCOMPARE(SaveINISetting("Position", "Left", "15").errorText.english(),
                  killed ? QString() : kInUse.arg(SettingsLockPath()));
         QCOMPARE(GetINISetting("Position", "Left", "-"), QString(killed ? "15" : "4230"));
         QCOMPARE(QFile::exists(SettingsLockPath()), !killed);
@@ -123,7 +123,7 @@ private Q_SLOTS:
             setAge(SettingsLockPath(), ageSeconds);
             const bool stale = ageSeconds > 60;
             const QString refusal = stale ? QString() : kInUse.arg(SettingsLockPath());
-            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText, refusal);
+            QCOMPARE(SaveINISetting("Position", "Left", "1").errorText.english(), refusal);
             QCOMPARE(GetINISetting("Position", "Left", "-"), QString(stale ? "1" : "-"));
         }
     }
@@ -343,7 +343,7 @@ private Q_SLOTS:
             : what.contains("project folder")
             ? AtomicFile::createFolder(folder.file("Club_news"))
             : AtomicFile::writeSet({{first, "new page"}, {folder.file("b.asp"), "script"}});
-        QCOMPARE(written.errorText,
+        QCOMPARE(written.errorText.english(),
                  putBackFails ? FailingDevice::kError + "; not put back: " + first + ": " + FailingDevice::kError
                               : QString());
         QVERIFY(!QFile::exists(folder.file("b.asp")) || !putBackFails);
@@ -433,9 +433,10 @@ private Q_SLOTS:
         QString name = "Club news";
         QuietHost host;
         const GenerationOutcome run = GenerateGuestbook(name, project, host);
-        QCOMPARE(run.errorText, kept ? keptLine + ". Remove it, then try again" : QString());
+        QCOMPARE(run.errorText.english(), kept ? keptLine + ". Remove it, then try again" : QString());
         QCOMPARE(logMessages(folder.file("applog.log")).last(),
-                 "Guestbook [ My Guestbook ] " + (kept ? "not created: " + run.errorText : "created successfully"));
+                 "Guestbook [ My Guestbook ] "
+                     + (kept ? "not created: " + run.errorText.english() : "created successfully"));
         QCOMPARE(QFileInfo::exists(journalPath), kept);  // the link to /dev/zero counts as there
         replaced += outsideReplaced();
         qInfo("%d files outside the set replaced", replaced);

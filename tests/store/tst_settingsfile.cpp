@@ -178,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(kind != "folder" || QDir().mkdir(path));
         QVERIFY(kind != "device" || QFile::link("/dev/null", path));
         QVERIFY(!kind.startsWith("FIFO") || QProcess::execute("mkfifo", {path}) == 0);
-        const QString saveError = SaveINISetting("Position", "Left", "1").errorText;
+        const QString saveError = SaveINISetting("Position", "Left", "1").errorText.english();
         QVERIFY(!saveError.isEmpty()
                 && (error.isEmpty() || saveError == QString(error).replace("%1", QDir::toNativeSeparators(path))));
         QCOMPARE(GetINISetting("Position", "Left", "d"), QString(kept ? "4230" : "d"));

@@ -8,7 +8,7 @@
 
 struct QuietHost : GenerationHost {
     void setStatusVisible(bool) override {}
-    void setStatusText(const QString &) override {}
+    void setStatusText(const UserText &) override {}
     void generationFinished(const QString &) override {}
 };
 

@@ -8,8 +8,10 @@
 
 #include "app/programstart.h"
 #include "chrome/desktopstartup.h"
+#include "chrome/pictures.h"
 #include "generator/generationrun.h"
 #include "store/projectkeys.h"
+#include "wizard/backgroundpicture.h"
 
 namespace {
 
@@ -465,29 +467,44 @@ private slots:
     void windowInTheLocalesLanguage_data()
     {
         QTest::addColumn<QString>("locale");
-        // The heading, Back, Next, Open Existing, the save question (the design renamed first).
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("labels");  // the heading, Back, Next, Open Existing
+        // A run's last status line, the box of a refused field size and the save question (the design renamed).
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("save");
         QTest::newRow("German") << "de_DE"
-                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen",
-                                               "? YesNoCancel: Möchten Sie Ihre Gästebuch-Einstellungen vorher "
-                                               "speichern?"};
+                                << QStringList{"Schritt 1: Einführung", "<< Zurück", "Weiter >>", "Projekt öffnen"}
+                                << "Status: Dateiende wird geschrieben [ viewguestbook.asp ]"
+                                << "! Ok: Fehler: Größe „<%“ des Feldes „Name“ kann nicht in einer Seite verwendet "
+                                   "werden: darin steht die Server-Skriptmarke „<%“"
+                                << "? YesNoCancel: Möchten Sie Ihre Gästebuch-Einstellungen vorher speichern?";
         QTest::newRow("French") << "fr_FR"
                                 << QStringList{"Étape 1 : Introduction", "<< Précédent", "Suivant >>",
-                                               "Ouvrir un projet",
-                                               "? YesNoCancel: Voulez-vous d'abord enregistrer les réglages de "
-                                               "votre livre d'or ?"};
-        QTest::newRow("Spanish, Mexico") << "es_MX"
-                                         << QStringList{"Paso 1: Introducción", "<< Atrás", "Siguiente >>",
-                                                        "Abrir existente",
-                                                        "? YesNoCancel: ¿Desea guardar antes la configuración de "
-                                                        "su libro de visitas?"};
+                                               "Ouvrir un projet"}
+                                << "État : écriture du pied du fichier [ viewguestbook.asp ]"
+                                << "! Ok: Erreur : Taille « <% » du champ « Name » — cette valeur ne peut pas être "
+                                   "utilisée dans une page : la valeur contient la marque de script serveur « <% »"
+                                << "? YesNoCancel: Voulez-vous d'abord enregistrer les réglages de votre livre d'or ?";
+        QTest::newRow("Spanish, Mexico")
+            << "es_MX" << QStringList{"Paso 1: Introducción", "<< Atrás", "Siguiente >>", "Abrir existente"}
+            << "Estado: escribiendo el pie del archivo [ viewguestbook.asp ]"
+            << "! Ok: Error: Tamaño «<%» del campo «Name» no se puede usar en una página: contiene la marca de script "
+               "de servidor «<%»"
+            << "? YesNoCancel: ¿Desea guardar antes la configuración de su libro de visitas?";
         QTest::newRow("English") << "en_GB"
-                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing", kSave};
+                                 << QStringList{"Step 1: Introduction", "<< Back", "Next >>", "Open Existing"}
+                                 << "Status: Writing file footer [ viewguestbook.asp ]"
+                                 << "! Ok: Error: Size \"<%\" of field \"Name\" cannot be used in a page: it holds "
+                                    "the server script marker \"<%\""
+                                 << kSave;
     }
     void windowInTheLocalesLanguage()
     {
         QFETCH(QString, locale);
-        QFETCH(QStringList, expected);
+        QFETCH(QStringList, labels);
+        QFETCH(QString, status);
+        QFETCH(QString, refusal);
+        QFETCH(QString, save);
         TestProgramFolder folder;
         QDir().mkpath(folder.file("translations"));
         for (const QFileInfo &built : QDir(QUILLSET_TRANSLATIONS).entryInfoList({"*.qm"}))
@@ -499,13 +516,30 @@ private slots:
         });
         ScriptedDesktop desktop;
         QStringList seen;
-        QCOMPARE(runProgramUntilFirstFrame([&seen](QWidget *window) {
+        // Finish with a sound design (the view question answered No), then with a field size the pages refuse.
+        const auto finish = [&desktop](frmMain *window, const QString &size) {
+            GuestbookProject project = window->readProject();
+            project.Fields = {{"Name", "Text", size, ""}};
+            window->showProject(project);
+            window->DoMode(Step::Generation);
+            clickNamed(window, "lblNext");
+            desktop.shown.removeIf(
+                [](const MessagePrompt::Shown &box) { return box.icon == MessagePrompt::Icon::Information; });
+        };
+        QCOMPARE(runProgramUntilFirstFrame([&](QWidget *window) {
                      for (const char *name : {"lblSteps", "lblBack", "lblNext", "lblLoadExisting"})
                          seen << window->findChild<QLabel *>(name)->text();
-                     static_cast<frmMain *>(window)->setProjectName("Renamed");
+                     QTimer::singleShot(0, window, [&, window] {
+                         finish(static_cast<frmMain *>(window), "40");
+                         seen << window->findChild<QLabel *>("lblStatus")->text();
+                         finish(static_cast<frmMain *>(window), "<%");
+                         static_cast<frmMain *>(window)->setProjectName("Renamed");
+                     });
                  }),
                  0);
-        QCOMPARE(seen + desktop.boxes(), expected);
+        QCOMPARE(seen + desktop.boxes(), labels + (QStringList{status, refusal, save}));
+        // The log keeps the run's lines in English.
+        QVERIFY(logMessages(folder.file("applog.log")).contains("Status: Writing file footer [ viewguestbook.asp ]"));
     }
 
     // The translations are complete: every text of every language has its translation.
@@ -529,16 +563,35 @@ private slots:
     // The windows carry the installed desktop entry's name and icon sizes. --help and --version
     // answer and end the program with no display at all (the window system, if reached, would
     // abort the program), Qt's own options before them too; an unknown option prints the usage
-    // and ends the program with 2.
+    // and ends the program with 2. The publish command is no unknown option, and speaks German here.
     void identityAndInformationOptions()
     {
         DesktopStartup::setIdentity();
         DesktopStartup::setWindowIcon();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("org.quillset.Quillset"));
         QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+        for (const int side : {48, 256}) {  // the installed pictures, pixel for pixel
+            const QImage installed(
+                QString(QUILLSET_TEST_DATA "/../../packaging/icons/%1x%1/org.quillset.Quillset.png").arg(side));
+            QCOMPARE(QApplication::windowIcon().pixmap(side).toImage(),
+                     installed.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        // The pictures kept as pixels are the ones the code draws.
+        QImage banner(BackgroundPicture::bannerSize(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&banner);
+        BackgroundPicture::paintBanner(painter, banner.width());
+        painter.end();
+        QCOMPARE(Pictures::keptPixels(BackgroundPicture::bannerName(), banner.size()), banner);
+        for (const auto kind : {Pictures::Button::About, Pictures::Button::Help, Pictures::Button::Exit}) {
+            const QImage drawn = Pictures::roundButton(kind, Pictures::kRoundButtonSize).toImage();
+            QCOMPARE(Pictures::keptPixels(Pictures::roundButtonName(kind), drawn.size()), drawn);
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             environment.remove(name);
+        environment.insert("LANG", "de_DE.UTF-8");  // only the publish command speaks the user's language
+        const QTemporaryDir dataHome;  // --publish chooses its data folder
+        environment.insert("XDG_DATA_HOME", dataHome.path());
         const QString usage = "Usage: \\S*quillset \\[options\\]\n.*--help.*--version.*";
         const QString version = "^Quillset 1\\.2\\.6\n$";
         const QList<std::tuple<QStringList, int, QString>> runs{
@@ -548,6 +601,8 @@ private slots:
             {{"--help"}, 0, '^' + usage + '$'},
             {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
             {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
+            {{"--publish", "Nobody"}, 1, "^Es ist kein Projekt „Nobody“ gespeichert\\.\n$"},
+            {{"--publish"}, 1, "^Name the project to publish: quillset --publish <project title>"},
         };
         for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
