@@ -1,7 +1,6 @@
-// What may go into a generated page, in the page code page; the names the field dialog takes; the page's body tag.
+// What may go into a generated page, in the page code page; the names the field dialog takes.
 
 #include "generator/pagecodepage.h"
-#include "generator/pageframe.h"
 #include "generator/pagevalues.h"
 #include "store/settingsfile.h"
 #include "support/testfolder.h"
@@ -186,26 +185,6 @@ private Q_SLOTS:
         QCOMPARE(TitleProblem(QStringLiteral("\u0416\u0443")).english(), cannot.arg("title", QStringLiteral("\u0416")));
         QCOMPARE(FieldNameProblem(QStringLiteral("\u0418\u043c")).english(),
                  cannot.arg("field name", QStringLiteral("\u0418")));
-    }
-
-    // The body tag's image rule: "none" in any case means no image; spaces become %20.
-    void bodyTag_data()
-    {
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QString>("expectedEnd");
-        QTest::newRow("none in mixed case") << "nOnE" << "bgcolor=#fff>";
-        QTest::newRow("word containing none") << "nonesuch.gif" << "bgcolor=#fff background=nonesuch.gif>";
-        QTest::newRow("spaces as %20") << " My Garden 2.JPG" << "bgcolor=#fff background=%20my%20garden%202.jpg>";
-    }
-    void bodyTag()
-    {
-        QFETCH(QString, image);
-        QFETCH(QString, expectedEnd);
-        GuestbookProject p;
-        p.BG_Image = image, p.BG_Color = QStringLiteral("#FFF");
-        QCOMPARE(BuildBodyTag(PageDesign::of(p)),
-                 "<body topmargin=\"0\" bottommargin=\"0\" rightmargin=\"0\" leftmargin=\"0\" marginheight=\"0\" "
-                 "marginwidth=\"0\" " + expectedEnd + "\r\n\r\n");
     }
 };
 

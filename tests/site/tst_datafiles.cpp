@@ -6,7 +6,6 @@
 #include "siteruntime.h"
 #include "support/testfolder.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -19,11 +18,6 @@ const QByteArray kBom = QByteArray::fromHex("fffe");
 QByteArray utf16(const QString &text)
 {
     return kBom + QStringEncoder(QStringEncoder::Utf16LE).encode(text);
-}
-
-QString windowsPath(const QString &path)
-{
-    return QStringLiteral("Z:") + QDir::cleanPath(path).replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
 // Runs the functions and then body in the engine, with Server.CreateObject as the plain CreateObject; false when the
@@ -39,17 +33,7 @@ bool runWithFunctions(const QString &folder, const QString &body)
         + functions + QStringLiteral("\r\n") + body + QStringLiteral("\r\nWScript.Quit 7\r\n");
     writeBytes(folder + QStringLiteral("/check.vbs"), script.toLatin1());
     QProcess engine;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.insert(QStringLiteral("WINEPREFIX"), SiteEngineFolder() + QStringLiteral("/prefix"));
-    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
-    environment.insert(QStringLiteral("LOCPATH"), SiteEngineFolder() + QStringLiteral("/locale"));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-    engine.setProcessEnvironment(environment);
-    engine.start(QStringLiteral("wine"),
-                 {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"),
-                  windowsPath(folder + QStringLiteral("/check.vbs"))});
+    StartSiteEngine(engine, folder + QStringLiteral("/check.vbs"), QStringLiteral("windows-1252"));
     return engine.waitForFinished(120000) && engine.exitCode() == 7;
 }
 
@@ -94,7 +78,7 @@ private Q_SLOTS:
         const QString post = QStringLiteral("Comments : \u65e5\u672c\u8a9e \U0001F600 \u0416 vbCrLf Name : \u5f20 "
                                             "vbCrLf Date : 1/4/2026 9:00:00 AM");
         writeBytes(folder.filePath(QStringLiteral("post.txt")), utf16(post + QStringLiteral("\r\n")));
-        const QString path = windowsPath(data), seen = windowsPath(folder.filePath(QStringLiteral("seen.txt")));
+        const QString path = SiteEnginePath(data), seen = SiteEnginePath(folder.filePath(QStringLiteral("seen.txt")));
         const QString body =
             QStringLiteral("Dim files, posted, stream, lines, i, before\r\n"
                            "Set files = CreateObject(\"Scripting.FileSystemObject\")\r\n"
@@ -108,7 +92,7 @@ private Q_SLOTS:
                            "Set stream = files.CreateTextFile(\"%3\", True, True)\r\n"
                            "stream.WriteLine before\r\n"
                            "For i = 0 To UBound(lines)\r\nstream.WriteLine lines(i)\r\nNext\r\nstream.Close\r\n")
-                .arg(path, windowsPath(folder.filePath(QStringLiteral("post.txt"))), seen);
+                .arg(path, SiteEnginePath(folder.filePath(QStringLiteral("post.txt"))), seen);
         QVERIFY(runWithFunctions(folder.path(), body));
         const QString after = entries + post + QStringLiteral("\r\n");
         QCOMPARE(readBytes(data), utf16(after));

@@ -6,6 +6,7 @@
 #include "store/projectstore.h"
 #include "store/settingsfile.h"
 #include "support/failingdevice.h"
+#include "support/quiethost.h"
 #include "support/testfolder.h"
 
 #include <QtTest>
@@ -39,13 +40,6 @@ QList<AtomicFile::Content> pageSet(const QString &projectFolder, const QByteArra
         pages.append({projectFolder + '/' + name, generation + ' ' + name});
     return pages;
 }
-
-// A window that a run needs, showing nothing.
-struct QuietHost : GenerationHost {
-    void setStatusVisible(bool) override {}
-    void setStatusText(const UserText &) override {}
-    void generationFinished(const QString &) override {}
-};
 
 // A count for a longer run by hand, from the environment; fallback unless set.
 int countFromEnvironment(const char *name, int fallback)

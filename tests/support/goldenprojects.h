@@ -2,13 +2,20 @@
 
 // The designs whose generated pages are kept as golden files: the start-up design,
 // one with a border and odd values, one with mixed field kinds, and two whose
-// texts need the page code page (windows-1252 and windows-1251).
+// texts need the page code page (windows-1252 and windows-1251); and the pages'
+// English texts, which a page in another language never holds.
 
 #include "store/guestbookproject.h"
 
 #include <QStringList>
 
 inline const QStringList kGoldenDesigns = {"default", "bordered", "mixed", "western", "cyrillic"};
+
+inline const QStringList kEnglishPageTexts = {
+    "Sign my guestbook", "View Guestbook", "Sign Guestbook", "invalid length", "Thankyou", "Thank you", "has expired",
+    "wait a moment", "web addresses", "too long", "Newer entries", "Older entries", "Date : ", "Error:", "Approve",
+    "Restore", "Sign in", "Sign out", "Password:", "Cancel", "Delete all", "were deleted", "Deleted from",
+    "characters in all", "The entry was", "Waiting for approval", "Deleted entries", "\"Entries"};
 
 inline GuestbookProject goldenProject(const QString &design, const QString &path)
 {

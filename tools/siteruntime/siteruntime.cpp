@@ -334,6 +334,26 @@ QString SiteEngineFolder()
     return QStringLiteral(QUILLSET_WINE_FOLDER);
 }
 
+QString SiteEnginePath(const QString &path)
+{
+    return windowsPath(path);
+}
+
+void StartSiteEngine(QProcess &engine, const QString &script, const QString &codePage)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("WINEPREFIX"), SiteEngineFolder() + QStringLiteral("/prefix"));
+    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all,fixme+vbscript"));
+    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    environment.insert(QStringLiteral("LOCPATH"), SiteEngineFolder() + QStringLiteral("/locale"));
+    environment.insert(QStringLiteral("LC_ALL"), localeFor(codePage));
+    engine.setProcessEnvironment(environment);
+    engine.start(QStringLiteral("wine"),
+                 {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"), windowsPath(script)});
+}
+
 SiteRuntime::SiteRuntime(const QString &folder, const QString &codePage)
     : m_folder(folder)
     , m_codePage(codePage)
@@ -507,17 +527,7 @@ QList<SiteAnswer> SiteRuntime::run(const QList<SiteRequest> &requests, int timeo
     }
 
     QProcess engine;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("WINEPREFIX"), SiteEngineFolder() + QStringLiteral("/prefix"));
-    environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all,fixme+vbscript"));
-    environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
-    environment.insert(QStringLiteral("LOCPATH"), SiteEngineFolder() + QStringLiteral("/locale"));
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    engine.setProcessEnvironment(environment);
-    engine.start(QStringLiteral("wine"),
-                 {QStringLiteral("cscript"), QStringLiteral("//nologo"), QStringLiteral("//B"), windowsPath(script)});
+    StartSiteEngine(engine, script, m_codePage);
     const bool finished = engine.waitForFinished(timeoutMs);
     if (!finished)
         engine.kill();

@@ -87,3 +87,10 @@ private:
 
 // The Wine folder prepared for this build (prefix and locales), set by the build.
 QString SiteEngineFolder();
+
+// A path as the engine sees it, under Wine's drive Z:.
+QString SiteEnginePath(const QString &path);
+
+// Starts the engine on a script in the locale of the server's code page.
+class QProcess;
+void StartSiteEngine(QProcess &engine, const QString &script, const QString &codePage);
