@@ -602,7 +602,7 @@ private slots:
             {{"--frobnicate"}, 2, "^Unknown option 'frobnicate'\\.\n\n" + usage + '$'},
             {{"-x", "--version"}, 2, "^Unknown option 'x'\\.\n\n" + usage + '$'},
             {{"--publish", "Nobody"}, 1, "^Es ist kein Projekt „Nobody“ gespeichert\\.\n$"},
-            {{"--publish"}, 1, "^Name the project to publish: quillset --publish <project title>"},
+            {{"--publish"}, 1, "^Nennen Sie das zu veröffentlichende Projekt: quillset --publish <Projekttitel>"},
         };
         for (const auto &[arguments, exitCode, printed] : runs) {
             QProcess program;
