@@ -151,11 +151,12 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
-QString withPageTexts(QString text, const PageTexts &texts)
+QString withPageTexts(const QString &text, const PageTexts &texts)
 {
-    return text.replace(QStringLiteral("%PAGES%"), texts.text(PageText::PagesOfEntries))
-        .replace(QStringLiteral("%NEWER%"), texts.text(PageText::NewerEntries))
-        .replace(QStringLiteral("%OLDER%"), texts.text(PageText::OlderEntries));
+    return WithValues(text,
+                      {{QStringLiteral("%PAGES%"), texts.text(PageText::PagesOfEntries)},
+                       {QStringLiteral("%NEWER%"), texts.text(PageText::NewerEntries)},
+                       {QStringLiteral("%OLDER%"), texts.text(PageText::OlderEntries)}});
 }
 
 // The head and the start of the body, up to the heading.
@@ -383,11 +384,13 @@ QString BuildModernEntryScript(const SiteDescription &site)
     // The protection's store block, writing the data file in the Unicode format.
     const QString classicOpen =
         QStringLiteral("   Set OutputStream = FileObject.OpenTextFile(GuestBookFile, ForAppending, True)");
-    const QString store =
-        BuildProtectedStoreBlock(site, BuildEntryLine(fields, QStringLiteral("Date"), TypedSeparator::Changed))
-            .replace(classicOpen,
-                     QStringLiteral("   QsMakeUnicode GuestBookFile") + kCrLf + classicOpen.chopped(1)
-                         + QStringLiteral(", -1)"));
+    // The field names go in last, so that no name is taken for a line of the block.
+    const QString store = BuildProtectedStoreBlock(site, QStringLiteral("%WRITE%"))
+                              .replace(classicOpen,
+                                       QStringLiteral("   QsMakeUnicode GuestBookFile") + kCrLf + classicOpen.chopped(1)
+                                           + QStringLiteral(", -1)"))
+                              .replace(QStringLiteral("%WRITE%"),
+                                       BuildEntryLine(fields, QStringLiteral("Date"), TypedSeparator::Changed));
     const QString usedForms = site.protection.robotGuard ? BuildUsedFormsFunction() + kCrLf : QString();
     return ScriptText(kPageOpening) + BuildScriptFunctions() + kCrLf + BuildDataFileFunctions() + kCrLf + usedForms
         + BuildScriptOpening() + BuildAssignments(fields) + kCrLf + checks + store + pageStart(site) + thankYou(site)
@@ -399,8 +402,10 @@ QString BuildModernViewPage(const SiteDescription &site, const QString &previewE
     const QString end = pageEnd(site.links.signPage, site.texts.text(PageText::SignLink));
     if (site.preview)
         return pageStart(site) + previewEntries + end;
-    const QString reader = withPageTexts(WithPageNames(ScriptText(kReader)), site.texts)
-                               .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage));
+    const QString reader =
+        withPageTexts(WithPageNames(ScriptText(kReader))
+                          .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage)),
+                      site.texts);
     return ScriptText(kPageOpening) + BuildDataFileFunctions() + kCrLf + pageStart(site) + reader + kCrLf + end;
 }
 

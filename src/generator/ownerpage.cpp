@@ -616,9 +616,14 @@ QString errorMark(const PageTexts &texts)
     return error.left(error.indexOf(colon) + 1);
 }
 
-QString framed(QString script, const OwnerFrame &frame, const PageTexts &texts)
+// The script with every placeholder filled in: the frame's markup (which may name pages), the page and file names,
+// the owner's values, then the page texts. Nothing of the design is in the script yet, so no typed text is taken for
+// a placeholder.
+QString ownerScript(const char *source, const SiteDescription &site)
 {
-    const QString mark = errorMark(texts);
+    const OwnerFrame &frame = site.modern ? kModernFrame : kClassicFrame;
+    const SiteProtection &protection = site.protection;
+    QString script = ScriptText(source);
     script.replace(QStringLiteral("%ALERTOPEN%"), QLatin1String(frame.alertOpen))
         .replace(QStringLiteral("%ALERTCLOSE%"), QLatin1String(frame.alertClose))
         .replace(QStringLiteral("%DONEOPEN%"), QLatin1String(frame.doneOpen))
@@ -627,12 +632,25 @@ QString framed(QString script, const OwnerFrame &frame, const PageTexts &texts)
         .replace(QStringLiteral("%LINKSCLOSE%"), QLatin1String(frame.linksClose))
         .replace(QStringLiteral("%ENTRYOPEN%"), QLatin1String(frame.entryOpen))
         .replace(QStringLiteral("%ENTRYCLOSE%"), QLatin1String(frame.entryClose))
-        .replace(QStringLiteral("%ERRORLENGTH%"), QString::number(mark.size()))
-        .replace(QStringLiteral("%ERRORMARK%"), vbQuoted(mark))
         .replace(QStringLiteral("%SIGNIN%"), ScriptText(frame.signIn))
         .replace(QStringLiteral("%OPENFORWRITING%"), ScriptText(frame.openForWriting))
         .replace(QStringLiteral("%DATEITEM%"), ScriptText(frame.dateItem));
-    return withOwnerTexts(script, texts);
+    const int perPage = protection.entriesPerPage > 0 ? protection.entriesPerPage : 20;
+    const QString mark = errorMark(site.texts);
+    script = WithValues(
+        WithPageNames(script),
+        {{QStringLiteral("%SECRET%"), site.secret},
+         {QStringLiteral("%SALT%"), protection.ownerSalt},
+         {QStringLiteral("%DIGEST%"), protection.ownerDigest},
+         {QStringLiteral("%MODERATED%"), protection.holdsEntries ? QStringLiteral("True") : QStringLiteral("False")},
+         {QStringLiteral("%DELETED%"), kDeletedFileName},
+         {QStringLiteral("%JOURNAL%"), kJournalFileName},
+         {QStringLiteral("%SHOWN%"), QString::number(kLongestShownEntry)},
+         {QStringLiteral("%LONGEST%"), QString::number(kLongestOwnerPassword)},
+         {QStringLiteral("%SIZE%"), QString::number(perPage)},
+         {QStringLiteral("%ERRORLENGTH%"), QString::number(mark.size())},
+         {QStringLiteral("%ERRORMARK%"), vbQuoted(mark)}});
+    return withOwnerTexts(script, site.texts);
 }
 
 QString classicOwnerPage(const SiteDescription &site, const QString &functions, const QString &script)
@@ -657,22 +675,7 @@ QString modernOwnerPage(const SiteDescription &site, const QString &functions, c
 
 QString BuildOwnerPage(const SiteDescription &site)
 {
-    const SiteProtection &protection = site.protection;
-    const QString moderated = protection.holdsEntries ? QStringLiteral("True") : QStringLiteral("False");
-    const OwnerFrame &frame = site.modern ? kModernFrame : kClassicFrame;
-    const QString functions = framed(ScriptText(kOwnerFunctions), frame, site.texts);
-    const QString script = framed(ScriptText(kOwnerScript), frame, site.texts);
-    const QString page =
-        site.modern ? modernOwnerPage(site, functions, script) : classicOwnerPage(site, functions, script);
-    return WithPageNames(page)
-        .replace(QStringLiteral("%SECRET%"), site.secret)
-        .replace(QStringLiteral("%SALT%"), protection.ownerSalt)
-        .replace(QStringLiteral("%DIGEST%"), protection.ownerDigest)
-        .replace(QStringLiteral("%MODERATED%"), moderated)
-        .replace(QStringLiteral("%DELETED%"), kDeletedFileName)
-        .replace(QStringLiteral("%JOURNAL%"), kJournalFileName)
-        .replace(QStringLiteral("%SHOWN%"), QString::number(kLongestShownEntry))
-        .replace(QStringLiteral("%LONGEST%"), QString::number(kLongestOwnerPassword))
-        .replace(QStringLiteral("%SIZE%"),
-                 QString::number(protection.entriesPerPage > 0 ? protection.entriesPerPage : 20));
+    const QString functions = ownerScript(kOwnerFunctions, site);
+    const QString script = ownerScript(kOwnerScript, site);
+    return site.modern ? modernOwnerPage(site, functions, script) : classicOwnerPage(site, functions, script);
 }

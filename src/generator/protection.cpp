@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 
+#include <algorithm>
+
 namespace {
 
 // The shared functions. Numbers are 32-bit words held as Doubles from 0 to 2^32 - 1;
@@ -442,6 +444,26 @@ QString WithPageNames(QString text)
         .replace(QStringLiteral("%RETURN%"), kStoredReturnMarker);
 }
 
+QString WithValues(const QString &text, const QList<QPair<QString, QString>> &values)
+{
+    QString filled;
+    filled.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        const QStringView rest = QStringView(text).sliced(at);
+        const auto found = rest.front() != QLatin1Char('%')
+            ? values.end()
+            : std::find_if(values.begin(), values.end(),
+                           [&rest](const auto &value) { return rest.startsWith(value.first); });
+        if (found == values.end()) {
+            filled += text.at(at++);
+            continue;
+        }
+        filled += found->second;
+        at += found->first.size();
+    }
+    return filled;
+}
+
 QString BuildLinesFunction()
 {
     return ScriptText(kLinesFunction);
@@ -519,14 +541,14 @@ QString BuildProtectedSignFields(const SiteDescription &site)
 
 QString BuildProtectedBanner(const SiteDescription &site)
 {
-    const PageTexts &texts = site.texts;
-    return ScriptText(kBanner)
-        .replace(QStringLiteral("%EXPIRED%"), texts.text(PageText::Expired))
-        .replace(QStringLiteral("%WAIT%"), texts.text(PageText::Wait))
-        .replace(QStringLiteral("%LINKS%"), texts.text(PageText::TooManyLinks))
-        .replace(QStringLiteral("%LONG%"), texts.text(PageText::TooLong))
-        .replace(QStringLiteral("%LENGTH%"), texts.text(PageText::InvalidLength))
-        .replace(QStringLiteral("%LIMIT%"), QString::number(site.protection.lengthLimit));
+    const QString limit = QString::number(site.protection.lengthLimit);
+    const auto text = [&](PageText which) { return site.texts.text(which).replace(QStringLiteral("%LIMIT%"), limit); };
+    return WithValues(ScriptText(kBanner),
+                      {{QStringLiteral("%EXPIRED%"), text(PageText::Expired)},
+                       {QStringLiteral("%WAIT%"), text(PageText::Wait)},
+                       {QStringLiteral("%LINKS%"), text(PageText::TooManyLinks)},
+                       {QStringLiteral("%LONG%"), text(PageText::TooLong)},
+                       {QStringLiteral("%LENGTH%"), text(PageText::InvalidLength)}});
 }
 
 QString BuildProtectedChecks(const SiteDescription &site, const QString &requiredChecks)
@@ -569,9 +591,10 @@ QString BuildUsedFormsFunction()
 
 QString BuildPagedReaderScript(const SiteDescription &site)
 {
+    const QString reader = WithPageNames(ScriptText(kPagedReader))
+                               .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage));
     return BuildLinesFunction()
-        + WithPageNames(ScriptText(kPagedReader))
-              .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage))
-              .replace(QStringLiteral("%NEWER%"), site.texts.text(PageText::NewerEntries))
-              .replace(QStringLiteral("%OLDER%"), site.texts.text(PageText::OlderEntries));
+        + WithValues(reader,
+                     {{QStringLiteral("%NEWER%"), site.texts.text(PageText::NewerEntries)},
+                      {QStringLiteral("%OLDER%"), site.texts.text(PageText::OlderEntries)}});
 }

@@ -4,6 +4,8 @@
 #include "generator/pagetexts.h"
 #include "store/guestbookproject.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // The guestbook's protection: robot guard, entry length limit, pages of entries,
@@ -51,3 +53,6 @@ QString BuildLinesFunction();
 QString ScriptText(const char *text);
 // The text with the page and file names and the stored markers put in for their placeholders (%DATA%, %OWNER%, ...).
 QString WithPageNames(QString text);
+// The text with each value put in for its placeholder ("%NAME%") in one pass: what a value holds is never read
+// as a placeholder, so that a typed text stays as typed.
+QString WithValues(const QString &text, const QList<QPair<QString, QString>> &values);

@@ -47,19 +47,26 @@ QStringList freshRunLog(const QString &f)
 {
     const QString path = "Status: Checking project path";
     const QString fresh = " does not exist, Quillset will now create a fresh copy";
-    QStringList log = {"Status: Checking project name", path, "Status: Creating project directory", path,
-                       "Status: Creating project files", "Status: Checking file paths", f + "guestbook.txt" + fresh,
-                       f + "guestbook.txt created", f + "default.asp" + fresh};
+    QStringList log = {"Status: Checking project name",
+                       path,
+                       "Status: Creating project directory",
+                       path,
+                       "Status: Creating project files",
+                       "Status: Checking file paths",
+                       f + "guestbook.txt" + fresh,
+                       f + "guestbook.txt created",
+                       f + "default.asp" + fresh};
     for (const char *steps : {"default.asp:file header,file body,page title,fields,file footer",
                               "addtogb.asp:script header,file header,page title,fields,file footer",
                               "viewguestbook.asp:file header,file body,page title,file footer"}) {
         for (const QString &step : QString(steps).section(':', 1).split(','))
             log << "Status: Writing " + step + " [ " + QString(steps).section(':', 0, 0) + " ]";
     }
-    return log + QStringList{f + "default.asp created", "[ default.asp ] File header created",
-                             "Main file created, will now generate addtogb.asp",
-                             "addtogb.asp file created, will now generate viewguestbook.asp",
-                             "Guestbook [ My Guestbook ] created successfully"};
+    return log
+        + QStringList{f + "default.asp created", "[ default.asp ] File header created",
+                      "Main file created, will now generate addtogb.asp",
+                      "addtogb.asp file created, will now generate viewguestbook.asp",
+                      "Guestbook [ My Guestbook ] created successfully"};
 }
 
 }  // namespace
@@ -86,8 +93,8 @@ private Q_SLOTS:
         };
         const QString cafe = QStringLiteral("Caf\u00e9_M\u00fcller");
         const QString tooShort = checking + "Project name too short, setting to default";
-        const QString unknown = "Page code page \"%1\" is unknown, pages are written in windows-1252|"
-            + checking.chopped(1);
+        const QString unknown =
+            "Page code page \"%1\" is unknown, pages are written in windows-1252|" + checking.chopped(1);
         row("default project", "default", "My_Guestbook");
         row("bordered, one Textarea field, one-character title", "bordered", "My_Guestbook", {}, tooShort);
         row("no border, no image, lower-case kind", "mixed", "Club_&_news");
@@ -139,10 +146,11 @@ private Q_SLOTS:
         const QByteArray banner = "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
                                   "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields "
                                   "were of an invalid length</b></font></div><br/><br/><%end if%>";
-        QCOMPARE(readBytes(preview.signPage), readBytes(f + "default.asp")
-                                                  .replace(banner, "")
-                                                  .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
-                                                  .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">"));
+        QCOMPARE(readBytes(preview.signPage),
+                 readBytes(f + "default.asp")
+                     .replace(banner, "")
+                     .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
+                     .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">"));
         const QByteArray viewPage = readBytes(preview.folder + kSep + QStringLiteral("view.html"));
         const QByteArray golden = readBytes(f + "viewguestbook.asp");
         QVERIFY(viewPage.startsWith(golden.left(golden.indexOf("<%"))));
@@ -151,19 +159,29 @@ private Q_SLOTS:
     }
 
     // The pages in another language say nothing in English, whatever options they carry; a language that the page
-    // code page cannot hold is refused before anything is written.
+    // code page cannot hold is refused before anything is written. A title and a field name that hold placeholders
+    // of the pages' script stay as typed, and the site's secret stays in the script.
     void pagesInTheOwnersLanguage_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("codePage");
         QTest::addColumn<QStringList>("shown");  // texts the pages hold; empty: refused
-        const auto row = [](const char *name, const char *language, const char *codePage, const QStringList &shown) {
-            QTest::newRow(name) << QString(language) << QString(codePage) << shown;
+        QTest::addColumn<QString>("style");
+        const auto row = [](const char *name, const char *language, const char *codePage, const QStringList &shown,
+                            const char *style = "Classic") {
+            QTest::newRow(name) << QString(language) << QString(codePage) << shown << QString(style);
         };
+        const QStringList typed = {"<title>%SECRET% %DATA%</title>", "WriteLine \"%DATA% %SECRET% : \""};
         row("German", "de", "windows-1252",
-            {"Ins G\u00e4stebuch eintragen", "G\u00e4stebuch ansehen", "\u00c4ltere Eintr\u00e4ge",
-             "Fehler: Bitte warten Sie einen Moment", "Datum : ", "\"Fehler: Falsches Passwort\"",
-             "Gel\u00f6schte Eintr\u00e4ge"});
+            QStringList{"Ins G\u00e4stebuch eintragen", "G\u00e4stebuch ansehen", "\u00c4ltere Eintr\u00e4ge",
+                        "Fehler: Bitte warten Sie einen Moment", "Datum : ", "\"Fehler: Falsches Passwort\"",
+                        "Gel\u00f6schte Eintr\u00e4ge"}
+                + typed);
+        row("Japanese, Modern", "ja", "utf-8",
+            QStringList{"\u30b2\u30b9\u30c8\u30d6\u30c3\u30af\u3092\u898b\u308b",
+                        "If Left(QsDone, 4) = \"\u30a8\u30e9\u30fc:\" Then"}
+                + typed,
+            "Modern");
         row("French", "fr", "windows-1252",
             {"Signer mon livre d'or", "Merci, votre message appara\u00eetra", "Date : "});
         row("Russian", "ru", "windows-1251",
@@ -178,10 +196,12 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QString, codePage);
         QFETCH(QStringList, shown);
+        QFETCH(QString, style);
         Run run;
         SaveINISetting("Settings", "PageCodePage", codePage);
         GuestbookProject project = defaultProject(run.out());
-        project.Page_Language = language;
+        project.Page_Language = language, project.Page_Style = style;
+        project.Project_Title = "%SECRET% %DATA%", project.Fields.last().FieldName = "%DATA% %SECRET%";
         project.Spam_Guard = 1, project.Max_Entry_Length = "500", project.Entries_Per_Page = "5";
         project.Owner_Password = "sha256:" + QString(32, '1') + ":" + QString(64, '2'), project.Moderate_Entries = 1;
         const GenerationOutcome outcome = run(project);
@@ -197,8 +217,13 @@ private Q_SLOTS:
             pages += QStringDecoder(qPrintable(codePage)).decode(readBytes(run.out() + "My_Guestbook" + kSep + page));
         for (const QString &text : shown)
             QVERIFY2(pages.contains(text), qPrintable(text));
-        for (const QString &english : kEnglishPageTexts)  // French writes "Date" too
-            QVERIFY2(!pages.contains(english) || (language == "fr" && english == "Date : "), qPrintable(english));
+        const QString secret = QRegularExpression("QsFormAge\\(\"([0-9a-f]{32,})\"").match(pages).captured(1);
+        QVERIFY(!secret.isEmpty());
+        QCOMPARE(pages.count(secret), pages.count("(\"" + secret));
+        // French writes "Date" too, and a Modern site stores every date under "Date".
+        const bool dateWord = language == "fr" || style == "Modern";
+        for (const QString &english : kEnglishPageTexts)
+            QVERIFY2(!pages.contains(english) || (dateWord && english == "Date : "), qPrintable(english));
     }
 
     // A first run makes the folder and every file, and the owner page with its deleted entries and journal, and
@@ -211,8 +236,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("extra");
         QTest::newRow("no protection") << 0 << QStringList{};
         QTest::newRow("owner page") << 0 << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
-        QTest::newRow("moderation")
-            << 1 << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt", "web.config"};
+        QTest::newRow("moderation") << 1
+                                    << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt",
+                                                   "web.config"};
         QTest::newRow("moderation without owner page") << 1 << QStringList{};
         QTest::newRow("robot guard") << 0 << QStringList{"usedforms.txt", "web.config"};
     }
@@ -271,14 +297,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("copied");
         QTest::newRow("web address") << "https://example.org/img/Back.gif"
                                      << " background=https://example.org/img/back.gif>" << QStringList();
-        QTest::newRow("plain file name") << "back.gif" << " background=back.gif>" << QStringList();
-        QTest::newRow("none in mixed case") << "nOnE" << ">" << QStringList();
-        QTest::newRow("word containing none") << "nonesuch.gif" << " background=nonesuch.gif>" << QStringList();
-        QTest::newRow("local picture") << "<local>/My Back.png" << " background=my%20back.png>"
-                                       << QStringList{"My Back.png"};
-        QTest::newRow("local file address") << "file://<local>/tile.png" << " background=tile.png>"
-                                            << QStringList{"tile.png"};
-        QTest::newRow("missing local picture") << "<local>/gone.png" << "" << QStringList();
+        QTest::newRow("plain file name") << "back.gif"
+                                         << " background=back.gif>" << QStringList();
+        QTest::newRow("none in mixed case") << "nOnE"
+                                            << ">" << QStringList();
+        QTest::newRow("word containing none") << "nonesuch.gif"
+                                              << " background=nonesuch.gif>" << QStringList();
+        QTest::newRow("local picture") << "<local>/My Back.png"
+                                       << " background=my%20back.png>" << QStringList{"My Back.png"};
+        QTest::newRow("local file address") << "file://<local>/tile.png"
+                                            << " background=tile.png>" << QStringList{"tile.png"};
+        QTest::newRow("missing local picture") << "<local>/gone.png"
+                                               << "" << QStringList();
     }
     void backgroundPicture()
     {
@@ -375,7 +405,8 @@ private Q_SLOTS:
         QCOMPARE(run.statuses.isEmpty() ? QString() : run.statuses.last(), lastStatus);
         // Before the failure line: the last status, or the data file's announced creation.
         const QString before = fault.endsWith("guestbook.txt")
-            ? f + "guestbook.txt does not exist, Quillset will now create a fresh copy" : lastStatus;
+            ? f + "guestbook.txt does not exist, Quillset will now create a fresh copy"
+            : lastStatus;
         const QStringList stopped = {before, "Guestbook [ My Guestbook ] not created: " + outcome.errorText.english()};
         QCOMPARE(run.log().mid(run.log().size() - 2), lastStatus.isEmpty() ? QStringList() : stopped);
         QCOMPARE(run.log().filter(QRegularExpression(QStringLiteral("created(,|$)"))), QStringList());
