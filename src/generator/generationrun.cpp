@@ -192,6 +192,23 @@ QList<Page> requestFilter(const QString &pageFolder, const SiteDescription &site
     return {{kRequestFilterName, BuildRequestFilter(), {{QT_TRANSLATE_NOOP("UserText", "request filter")}}}};
 }
 
+// A data file in the file object's Unicode format (UTF-16 behind FF FE), as the Modern pages keep it, goes into the
+// page code page before Classic pages are written: they append 8-bit lines, which would corrupt it. A character that
+// the code page cannot hold becomes its character reference, as a browser would have posted it to a Classic page.
+GenerationOutcome makeEightBit(const QString &path, const PageCodePage &codePage)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.peek(2) != QByteArrayLiteral("\xff\xfe"))
+        return {};
+    const QByteArray unicode = file.readAll().mid(2);
+    const QString text =
+        QString::fromUtf16(reinterpret_cast<const char16_t *>(unicode.constData()), unicode.size() / 2);
+    if (const WriteResult written = AtomicFile::write(path, codePage.encodeWithReferences(text)); !written.succeeded())
+        return GenerationOutcome::failure(written.errorText);
+    WriteLog(path + QStringLiteral(" was in the Unicode format of the Modern pages and is now in ") + codePage.name());
+    return {};
+}
+
 // Writes the data files when they are missing, then the pages as one set.
 GenerationOutcome writePages(const QString &folder, const SiteDescription &site, GenerationHost &host)
 {
@@ -201,6 +218,10 @@ GenerationOutcome writePages(const QString &folder, const SiteDescription &site,
     for (const QString &name : DataFileNames(site.protection)) {
         if (const GenerationOutcome created = createWhenMissing(pageFolder + name); !created.succeeded)
             return created;
+        if (const GenerationOutcome converted =
+                site.modern ? GenerationOutcome{} : makeEightBit(pageFolder + name, site.codePage);
+            !converted.succeeded)
+            return converted;
     }
     QStringList createdLines;
     if (const QString signPage = pageFolder + kSignPageName; !FileExists(signPage)) {

@@ -115,3 +115,24 @@ QByteArray PageCodePage::encode(const QString &text) const
 {
     return encodeIn(m_name, text);
 }
+
+QByteArray PageCodePage::encodeWithReferences(const QString &text) const
+{
+    // Line by line, so that only a line holding such a character is taken a character at a time.
+    QByteArrayList lines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (canHold(line)) {
+            lines << encode(line);
+            continue;
+        }
+        QString held;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const bool pair = line.at(i).isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate();
+            const QString character = line.mid(i, pair ? 2 : 1);
+            held += canHold(character) ? character : QStringLiteral("&#%1;").arg(character.toUcs4().value(0));
+            i += pair ? 1 : 0;
+        }
+        lines << encode(held);
+    }
+    return lines.join('\n');
+}

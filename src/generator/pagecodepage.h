@@ -26,6 +26,9 @@ public:
     // The first character of text that this code page cannot hold; empty when there is none.
     QString firstUnheldCharacter(const QString &text) const;
     QByteArray encode(const QString &text) const;
+    // The text in this code page with each character that it cannot hold as its numeric character reference
+    // ("&#26085;"), which is what a browser sends a page in this code page for such a character.
+    QByteArray encodeWithReferences(const QString &text) const;
 
 private:
     QString m_requested;

@@ -228,23 +228,27 @@ private Q_SLOTS:
 
     // A first run makes the folder and every file, and the owner page with its deleted entries and journal, and
     // pending.txt, with their options; a second one, without the password, reuses the folder, replaces the pages,
-    // takes the owner page away and keeps the entries and pending.txt.
+    // takes the owner page away and keeps the entries and pending.txt. Entries that Modern pages left in the Unicode
+    // format go into the page code page, what it cannot hold as character references, and the log says so.
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
+        QTest::addColumn<bool>("unicode");  // guestbook.txt in the Unicode format before the second run
         // owner.asp: with an owner password; usedforms.txt: with the robot guard. A protected set has a web.config.
         QTest::addColumn<QStringList>("extra");
-        QTest::newRow("no protection") << 0 << QStringList{};
-        QTest::newRow("owner page") << 0 << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
-        QTest::newRow("moderation") << 1
+        QTest::newRow("no protection") << 0 << false << QStringList{};
+        QTest::newRow("owner page, Unicode entries")
+            << 0 << true << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
+        QTest::newRow("moderation") << 1 << false
                                     << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt",
                                                    "web.config"};
-        QTest::newRow("moderation without owner page") << 1 << QStringList{};
-        QTest::newRow("robot guard") << 0 << QStringList{"usedforms.txt", "web.config"};
+        QTest::newRow("moderation without owner page") << 1 << false << QStringList{};
+        QTest::newRow("robot guard") << 0 << false << QStringList{"usedforms.txt", "web.config"};
     }
     void firstAndSecondRun()
     {
         QFETCH(int, moderate);
+        QFETCH(bool, unicode);
         QFETCH(QStringList, extra);
         Run run;
         GuestbookProject project = defaultProject(run.out());
@@ -266,8 +270,16 @@ private Q_SLOTS:
         QVERIFY(!extra.isEmpty() || run.statuses == statuses);
         QCOMPARE(run.events, QStringList({"visible", "finished " + f}));
 
-        const QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
+        QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
         writeBytes(f + QStringLiteral("guestbook.txt"), entries);
+        if (unicode) {
+            const QString typed =
+                QStringLiteral("Comments : Caf\u00e9 \u65e5\u672c \U0001F600\r\nName : Ren\u00e9e\r\n");
+            writeBytes(f + QStringLiteral("guestbook.txt"),
+                       "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(typed.utf16()), typed.size() * 2));
+            entries = "Comments : Caf\xe9 &#26085;&#26412; &#128512;\r\nName : Ren\xe9"
+                      "e\r\n";
+        }
         writeBytes(f + QStringLiteral("default.asp"), "stale");
         if (extra.contains("pending.txt"))
             writeBytes(f + QStringLiteral("pending.txt"), "held\r\n");
@@ -285,6 +297,10 @@ private Q_SLOTS:
         QVERIFY(signPage.contains("Homepage") && !signPage.contains("Comments"));
         QVERIFY(!QFileInfo::exists(f + QStringLiteral("owner.asp")));
         QCOMPARE(readBytes(f + QStringLiteral("pending.txt")), extra.contains("pending.txt") ? "held\r\n" : "");
+        QCOMPARE(run.log().contains(f
+                                    + "guestbook.txt was in the Unicode format of the Modern pages and is now in "
+                                      "windows-1252"),
+                 unicode);
     }
 
     // A picture on this computer goes beside the pages and they name it by its file name; a web address or a plain
