@@ -384,6 +384,8 @@ private Q_SLOTS:
 
     // A Classic guestbook whose entries were posted in windows-1252, generated again with Modern pages: a post in
     // Japanese converts its data file to the Unicode format, and the view page shows every entry as it was posted.
+    // Generated Classic again, the file is in windows-1252 once more, what it cannot hold as character references,
+    // and a Classic post adds its line to it.
     void switchedToModern()
     {
         Site site(QStringLiteral("western"));  // the fields "Straße" and "Grüße in €"
@@ -405,6 +407,16 @@ private Q_SLOTS:
         QCOMPARE(captures(QStringLiteral("<h2>([^<]*)</h2>"), view),
                  QStringList({"日本 \U0001F600", htmlEncoded("Ærø"), htmlEncoded("Jörg")}));
         QVERIFY(view.contains("<p>" + htmlEncoded("Grüße in € : " + greeting) + "</p>"));
+
+        site.project.Page_Style = kClassicPageStyle, site.project.Page_Language = "en";
+        QCOMPARE(generateSite(site.project), site.folder);
+        QCOMPARE(errorsIn(site.runtime().run({post("Zoë", "Danke")})), QString());
+        const QString back = QStringDecoder("windows-1252").decode(readBytes(site.file(kDataFileName)));
+        QVERIFY(back.startsWith(classic));
+        QCOMPARE(back.count(QStringLiteral("\r\n")), 4);
+        QVERIFY(back.contains("&#12354;&#12426;&#12364;&#12392;&#12358;")
+                && back.contains("&#26085;&#26412; &#128512;"));
+        QVERIFY(back.section(QStringLiteral("\r\n"), 3, 3).contains("Zoë"));
     }
 
     void viewPage_data()
