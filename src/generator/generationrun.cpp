@@ -22,6 +22,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <optional>
+
 namespace {
 
 const QString kDefaultTitle = QStringLiteral("My Guestbook");
@@ -197,12 +199,14 @@ QList<Page> requestFilter(const QString &pageFolder, const SiteDescription &site
 // the code page cannot hold becomes its character reference, as a browser would have posted it to a Classic page.
 GenerationOutcome makeEightBit(const QString &path, const PageCodePage &codePage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.peek(2) != QByteArrayLiteral("\xff\xfe"))
+    // Read and closed before it is written over; a file of the mark alone (no entries) becomes an empty one.
+    std::optional<QByteArray> unicode;
+    if (QFile file(path); file.open(QIODevice::ReadOnly) && file.peek(2) == QByteArrayLiteral("\xff\xfe"))
+        unicode = file.readAll().mid(2);
+    if (!unicode)
         return {};
-    const QByteArray unicode = file.readAll().mid(2);
     const QString text =
-        QString::fromUtf16(reinterpret_cast<const char16_t *>(unicode.constData()), unicode.size() / 2);
+        QString::fromUtf16(reinterpret_cast<const char16_t *>(unicode->constData()), unicode->size() / 2);
     if (const WriteResult written = AtomicFile::write(path, codePage.encodeWithReferences(text)); !written.succeeded())
         return GenerationOutcome::failure(written.errorText);
     WriteLog(path + QStringLiteral(" was in the Unicode format of the Modern pages and is now in ") + codePage.name());

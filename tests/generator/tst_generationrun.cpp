@@ -233,22 +233,23 @@ private Q_SLOTS:
     void firstAndSecondRun_data()
     {
         QTest::addColumn<int>("moderate");
-        QTest::addColumn<bool>("unicode");  // guestbook.txt in the Unicode format before the second run
+        // guestbook.txt before the second run: "entries" or "mark" (alone) in the Unicode format, else 8-bit entries
+        QTest::addColumn<QString>("unicode");
         // owner.asp: with an owner password; usedforms.txt: with the robot guard. A protected set has a web.config.
         QTest::addColumn<QStringList>("extra");
-        QTest::newRow("no protection") << 0 << false << QStringList{};
+        QTest::newRow("no protection") << 0 << "" << QStringList{};
         QTest::newRow("owner page, Unicode entries")
-            << 0 << true << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
-        QTest::newRow("moderation") << 1 << false
+            << 0 << "entries" << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
+        QTest::newRow("moderation") << 1 << ""
                                     << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt",
                                                    "web.config"};
-        QTest::newRow("moderation without owner page") << 1 << false << QStringList{};
-        QTest::newRow("robot guard") << 0 << false << QStringList{"usedforms.txt", "web.config"};
+        QTest::newRow("moderation without owner page") << 1 << "" << QStringList{};
+        QTest::newRow("robot guard, Unicode mark alone") << 0 << "mark" << QStringList{"usedforms.txt", "web.config"};
     }
     void firstAndSecondRun()
     {
         QFETCH(int, moderate);
-        QFETCH(bool, unicode);
+        QFETCH(QString, unicode);
         QFETCH(QStringList, extra);
         Run run;
         GuestbookProject project = defaultProject(run.out());
@@ -272,13 +273,16 @@ private Q_SLOTS:
 
         QByteArray entries = "Comments : hi//vbReturn//there vbCrLf Name : Ann vbCrLf Date : 1/1/2026\r\n";
         writeBytes(f + QStringLiteral("guestbook.txt"), entries);
-        if (unicode) {
+        if (unicode == "entries") {
             const QString typed =
                 QStringLiteral("Comments : Caf\u00e9 \u65e5\u672c \U0001F600\r\nName : Ren\u00e9e\r\n");
             writeBytes(f + QStringLiteral("guestbook.txt"),
                        "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(typed.utf16()), typed.size() * 2));
             entries = "Comments : Caf\xe9 &#26085;&#26412; &#128512;\r\nName : Ren\xe9"
                       "e\r\n";
+        } else if (unicode == "mark") {
+            writeBytes(f + QStringLiteral("guestbook.txt"), "\xff\xfe");
+            entries.clear();
         }
         writeBytes(f + QStringLiteral("default.asp"), "stale");
         if (extra.contains("pending.txt"))
@@ -300,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(run.log().contains(f
                                     + "guestbook.txt was in the Unicode format of the Modern pages and is now in "
                                       "windows-1252"),
-                 unicode);
+                 !unicode.isEmpty());
     }
 
     // A picture on this computer goes beside the pages and they name it by its file name; a web address or a plain
