@@ -129,7 +129,8 @@ QByteArray PageCodePage::encodeWithReferences(const QString &text) const
         for (qsizetype i = 0; i < line.size(); ++i) {
             const bool pair = line.at(i).isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate();
             const QString character = line.mid(i, pair ? 2 : 1);
-            held += canHold(character) ? character : QStringLiteral("&#%1;").arg(character.toUcs4().value(0));
+            const bool ascii = character.at(0).unicode() < 0x80;  // every page code page keeps ASCII
+            held += ascii || canHold(character) ? character : QStringLiteral("&#%1;").arg(character.toUcs4().value(0));
             i += pair ? 1 : 0;
         }
         lines << encode(held);
