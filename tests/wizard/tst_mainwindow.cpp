@@ -429,8 +429,7 @@ private slots:
 
     // The program's start: the window is painted before the icon is set and before copies that a killed
     // writer left are cleared, which happens off the window's thread a second later and is over when the program
-    // ends. A sweep
-    // asked to stop leaves the project folders alone.
+    // ends. A sweep asked to stop leaves the project folders alone.
     void programStartClearsAfterTheFirstFrame()
     {
         TestProgramFolder folder;
