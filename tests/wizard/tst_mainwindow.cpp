@@ -310,21 +310,20 @@ private slots:
         QTest::addColumn<QString>("shown");  // empty: the key's name
         QTest::addColumn<QString>("change");  // empty: "changed" typed
         QTest::addColumn<QString>("stored");  // the key's value after the change
-        const auto add = [](const char *step, const QString &rows) {
+        const auto add = [](const char *step, const QString &rows, const QString &shown = {},
+                            const QString &change = {}, const QString &stored = "changed") {
             for (const QString &row : rows.split(' '))
                 QTest::addRow("%s", qPrintable(row))
-                    << QString(step) << row.section('=', 0, 0) << row.section('=', 1) << "" << "" << "changed";
+                    << QString(step) << row.section('=', 0, 0) << row.section('=', 1) << shown << change << stored;
         };
         add("2", "txtTitle=Project_Title txtSaveTo=Project_Path txtBGImage=BG_Image txtBGColor=BG_Color "
                  "cbotblWidth=TBL_Width cbotblBorder=TBL_Border_Width");
         add("3", "txtFColor=M_FColor cboFont=M_FFace cboPX=M_FSize txtHColor=H_FColor cboHFont=H_FFace "
                  "cboHPX=H_FSize txtHMColor=HM_FColor cboHMFont=HM_FFace cboHMPX=HM_FSize");
-        QTest::addRow("chkBorder") << "2" << "chkBorder" << "TBL_Border" << "Yes" << "chkBorder" << "0";
+        add("2", "chkBorder=TBL_Border", "Yes", "chkBorder", "0");
         // A choice the list does not know is shown as it is stored, and kept.
-        QTest::addRow("cboPageStyle") << "2" << "cboPageStyle" << "Page_Style" << ""
-                                      << "cboPageStyle=Classic" << "Classic";
-        QTest::addRow("cboPageLanguage") << "2" << "cboPageLanguage" << "Page_Language" << ""
-                                         << "cboPageLanguage=English" << "en";
+        add("2", "cboPageStyle=Page_Style", "", "cboPageStyle=Classic", "Classic");
+        add("2", "cboPageLanguage=Page_Language", "", "cboPageLanguage=English", "en");
     }
 
     void controlsCarryTheirKeys()
