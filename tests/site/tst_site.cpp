@@ -581,8 +581,8 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             hugeTries += QStringLiteral("in:%1:192.0.2.%2 ").arg(huge).arg(60 + i);
         owner("20,000 characters, unchecked", 0, hugeTries + "in", signedIn);
-        owner("deleted, then restored", 0, "in delete:entries:0:Ann run in restore:0:Ann", "The entry was restored",
-              "Bob Ann");
+        const QString restored = QStringLiteral("in delete:entries:0:Ann run in restore:0:Ann");
+        owner("deleted, then restored", 0, restored, "The entry was restored", "Bob Ann");
         owner("deleted, kept", 0, "in delete:entries:0:Ann", "Deleted entries (1)", "Bob", "", "Ann");
         owner("restored after 30 days", 0, "in delete:entries:0:Ann run wait:2592001 in restore:0:Ann", changed, "Bob",
               "", "Ann");
@@ -617,14 +617,13 @@ private Q_SLOTS:
                  "<p class=\"thanks\" role=\"status\">Der Eintrag wurde freigegeben</p>", "Bob", "Ann");
         visitRow("Modern de: 8-bit held entries approved", held + " 8-bit", "Ann Bob", "in approve:1:Bob",
                  "<article>Datum : 1/2/2026<br/>Name : Ann<br/>", "Old Bob", "Ann");
-        owner("Modern ja: deleted, then restored", 0, "in delete:entries:0:Ann run in restore:0:Ann",
-              "\u8a18\u5e33\u3092\u5143\u306b\u623b\u3057\u307e\u3057\u305f", "Bob Ann", "", "");
+        owner("Modern ja: deleted, then restored", 0, restored, "記帳を元に戻しました", "Bob Ann", "", "");
         // Signed in with a password beyond the server's code page, in each language: approve, delete, restore.
         owner("Modern en: sign in, newest first", 0, "in", "Name : Bob<br/>");
         owner("Modern en: deleted", 0, "in delete:entries:0:Ann", "The entry was deleted", "Bob", "", "Ann");
         visitRow("Modern ja: approved", held, "Ann Bob", "in approve:1:Bob", "記帳を承認しました", "Bob", "Ann");
-        owner("Modern de: deleted, then restored", 0, "in delete:entries:0:Ann run in restore:0:Ann",
-              "Der Eintrag wurde wiederhergestellt", "Bob Ann", "", "");
+        owner("Modern de: deleted, then restored", 0, restored, "Der Eintrag wurde wiederhergestellt", "Bob Ann", "",
+              "");
         // The pages' SHA-256 against Qt's: at the end of a block, beyond ASCII, and salted as the owner password is.
         // On a Modern site the text reaches the page as it is, not as references (the guarded sign page brings the
         // functions).
