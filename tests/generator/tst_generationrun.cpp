@@ -47,26 +47,19 @@ QStringList freshRunLog(const QString &f)
 {
     const QString path = "Status: Checking project path";
     const QString fresh = " does not exist, Quillset will now create a fresh copy";
-    QStringList log = {"Status: Checking project name",
-                       path,
-                       "Status: Creating project directory",
-                       path,
-                       "Status: Creating project files",
-                       "Status: Checking file paths",
-                       f + "guestbook.txt" + fresh,
-                       f + "guestbook.txt created",
-                       f + "default.asp" + fresh};
+    QStringList log = {"Status: Checking project name", path, "Status: Creating project directory", path,
+                       "Status: Creating project files", "Status: Checking file paths", f + "guestbook.txt" + fresh,
+                       f + "guestbook.txt created", f + "default.asp" + fresh};
     for (const char *steps : {"default.asp:file header,file body,page title,fields,file footer",
                               "addtogb.asp:script header,file header,page title,fields,file footer",
                               "viewguestbook.asp:file header,file body,page title,file footer"}) {
         for (const QString &step : QString(steps).section(':', 1).split(','))
             log << "Status: Writing " + step + " [ " + QString(steps).section(':', 0, 0) + " ]";
     }
-    return log
-        + QStringList{f + "default.asp created", "[ default.asp ] File header created",
-                      "Main file created, will now generate addtogb.asp",
-                      "addtogb.asp file created, will now generate viewguestbook.asp",
-                      "Guestbook [ My Guestbook ] created successfully"};
+    return log + QStringList{f + "default.asp created", "[ default.asp ] File header created",
+                             "Main file created, will now generate addtogb.asp",
+                             "addtogb.asp file created, will now generate viewguestbook.asp",
+                             "Guestbook [ My Guestbook ] created successfully"};
 }
 
 }  // namespace
@@ -93,8 +86,8 @@ private Q_SLOTS:
         };
         const QString cafe = QStringLiteral("Caf\u00e9_M\u00fcller");
         const QString tooShort = checking + "Project name too short, setting to default";
-        const QString unknown =
-            "Page code page \"%1\" is unknown, pages are written in windows-1252|" + checking.chopped(1);
+        const QString unknown = "Page code page \"%1\" is unknown, pages are written in windows-1252|"
+            + checking.chopped(1);
         row("default project", "default", "My_Guestbook");
         row("bordered, one Textarea field, one-character title", "bordered", "My_Guestbook", {}, tooShort);
         row("no border, no image, lower-case kind", "mixed", "Club_&_news");
@@ -146,11 +139,10 @@ private Q_SLOTS:
         const QByteArray banner = "<%if not request.querystring(\"err\") = \"\" then%><div align=\"center\"><font "
                                   "style=\"font-size: 15px; color: #ff0000\"><b>Error: One or more required fields "
                                   "were of an invalid length</b></font></div><br/><br/><%end if%>";
-        QCOMPARE(readBytes(preview.signPage),
-                 readBytes(f + "default.asp")
-                     .replace(banner, "")
-                     .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
-                     .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">"));
+        QCOMPARE(readBytes(preview.signPage), readBytes(f + "default.asp")
+                                                  .replace(banner, "")
+                                                  .replace("<form action=\"addtogb.asp\"", "<form action=\"view.html\"")
+                                                  .replace("<a href=\"viewguestbook.asp\">", "<a href=\"view.html\">"));
         const QByteArray viewPage = readBytes(preview.folder + kSep + QStringLiteral("view.html"));
         const QByteArray golden = readBytes(f + "viewguestbook.asp");
         QVERIFY(viewPage.startsWith(golden.left(golden.indexOf("<%"))));
@@ -240,9 +232,8 @@ private Q_SLOTS:
         QTest::newRow("no protection") << 0 << "" << QStringList{};
         QTest::newRow("owner page, Unicode entries")
             << 0 << "entries" << QStringList{"deleted.txt", "journal.txt", "owner.asp", "web.config"};
-        QTest::newRow("moderation") << 1 << ""
-                                    << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt",
-                                                   "web.config"};
+        QTest::newRow("moderation")
+            << 1 << "" << QStringList{"deleted.txt", "journal.txt", "owner.asp", "pending.txt", "web.config"};
         QTest::newRow("moderation without owner page") << 1 << "" << QStringList{};
         QTest::newRow("robot guard, Unicode mark alone") << 0 << "mark" << QStringList{"usedforms.txt", "web.config"};
     }
@@ -278,8 +269,7 @@ private Q_SLOTS:
                 QStringLiteral("Comments : Caf\u00e9 \u65e5\u672c \U0001F600\r\nName : Ren\u00e9e\r\n");
             writeBytes(f + QStringLiteral("guestbook.txt"),
                        "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(typed.utf16()), typed.size() * 2));
-            entries = "Comments : Caf\xe9 &#26085;&#26412; &#128512;\r\nName : Ren\xe9"
-                      "e\r\n";
+            entries = "Comments : Caf\xe9 &#26085;&#26412; &#128512;\r\nName : Ren\xe9" "e\r\n";
         } else if (unicode == "mark") {
             writeBytes(f + QStringLiteral("guestbook.txt"), "\xff\xfe");
             entries.clear();
@@ -301,10 +291,9 @@ private Q_SLOTS:
         QVERIFY(signPage.contains("Homepage") && !signPage.contains("Comments"));
         QVERIFY(!QFileInfo::exists(f + QStringLiteral("owner.asp")));
         QCOMPARE(readBytes(f + QStringLiteral("pending.txt")), extra.contains("pending.txt") ? "held\r\n" : "");
-        QCOMPARE(run.log().contains(f
-                                    + "guestbook.txt was in the Unicode format of the Modern pages and is now in "
-                                      "windows-1252"),
-                 !unicode.isEmpty());
+        const QString converted =
+            f + "guestbook.txt was in the Unicode format of the Modern pages and is now in windows-1252";
+        QCOMPARE(run.log().contains(converted), !unicode.isEmpty());
     }
 
     // A picture on this computer goes beside the pages and they name it by its file name; a web address or a plain
@@ -317,18 +306,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("copied");
         QTest::newRow("web address") << "https://example.org/img/Back.gif"
                                      << " background=https://example.org/img/back.gif>" << QStringList();
-        QTest::newRow("plain file name") << "back.gif"
-                                         << " background=back.gif>" << QStringList();
-        QTest::newRow("none in mixed case") << "nOnE"
-                                            << ">" << QStringList();
-        QTest::newRow("word containing none") << "nonesuch.gif"
-                                              << " background=nonesuch.gif>" << QStringList();
-        QTest::newRow("local picture") << "<local>/My Back.png"
-                                       << " background=my%20back.png>" << QStringList{"My Back.png"};
-        QTest::newRow("local file address") << "file://<local>/tile.png"
-                                            << " background=tile.png>" << QStringList{"tile.png"};
-        QTest::newRow("missing local picture") << "<local>/gone.png"
-                                               << "" << QStringList();
+        QTest::newRow("plain file name") << "back.gif" << " background=back.gif>" << QStringList();
+        QTest::newRow("none in mixed case") << "nOnE" << ">" << QStringList();
+        QTest::newRow("word containing none") << "nonesuch.gif" << " background=nonesuch.gif>" << QStringList();
+        QTest::newRow("local picture") << "<local>/My Back.png" << " background=my%20back.png>"
+                                       << QStringList{"My Back.png"};
+        QTest::newRow("local file address") << "file://<local>/tile.png" << " background=tile.png>"
+                                            << QStringList{"tile.png"};
+        QTest::newRow("missing local picture") << "<local>/gone.png" << "" << QStringList();
     }
     void backgroundPicture()
     {
@@ -425,8 +410,7 @@ private Q_SLOTS:
         QCOMPARE(run.statuses.isEmpty() ? QString() : run.statuses.last(), lastStatus);
         // Before the failure line: the last status, or the data file's announced creation.
         const QString before = fault.endsWith("guestbook.txt")
-            ? f + "guestbook.txt does not exist, Quillset will now create a fresh copy"
-            : lastStatus;
+            ? f + "guestbook.txt does not exist, Quillset will now create a fresh copy" : lastStatus;
         const QStringList stopped = {before, "Guestbook [ My Guestbook ] not created: " + outcome.errorText.english()};
         QCOMPARE(run.log().mid(run.log().size() - 2), lastStatus.isEmpty() ? QStringList() : stopped);
         QCOMPARE(run.log().filter(QRegularExpression(QStringLiteral("created(,|$)"))), QStringList());
