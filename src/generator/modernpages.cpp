@@ -61,25 +61,7 @@ End Function
 // The view page's entries, newest first, as articles: the first field's value and
 // the date in the header, the other items below. QsSize 0: all on one page.
 const char *const kReader = R"vbs(<%
-   Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber, QsSize
-   Lines = QsLines(Server.MapPath("%DATA%"))
-   LineCount = UBound(Lines) + 1
-   QsSize = %SIZE%
-   If QsSize = 0 Then QsSize = LineCount + 1
-   QsPages = Int((LineCount + QsSize - 1) / QsSize)
-   If QsPages < 1 Then QsPages = 1
-   Set QsNumber = New RegExp
-   QsNumber.Pattern = "^[0-9]+$"
-   QsPage = 1
-   If QsNumber.Test(Request.QueryString("page") & "") Then
-       QsPage = QsPages
-       If Len(Request.QueryString("page")) < 10 Then QsPage = CLng(Request.QueryString("page"))
-   End If
-   If QsPage < 1 Then QsPage = 1
-   If QsPage > QsPages Then QsPage = QsPages
-   QsFirst = LineCount - 1 - (QsPage - 1) * QsSize
-   QsLast = QsFirst - QsSize + 1
-   If QsLast < 0 Then QsLast = 0
+%WINDOW%
    For y = QsFirst To QsLast Step -1
        ThisLine = Split(Lines(y), "%SEPARATOR%")
        If UBound(ThisLine) < 0 Then ThisLine = Array("")
@@ -403,9 +385,7 @@ QString BuildModernViewPage(const SiteDescription &site, const QString &previewE
     if (site.preview)
         return pageStart(site) + previewEntries + end;
     const QString reader =
-        withPageTexts(WithPageNames(ScriptText(kReader))
-                          .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage)),
-                      site.texts);
+        withPageTexts(PagedReaderText(kReader, site.protection.entriesPerPage), site.texts);
     return ScriptText(kPageOpening) + BuildDataFileFunctions() + kCrLf + pageStart(site) + reader + kCrLf + end;
 }
 

@@ -348,12 +348,14 @@ const char *const kGuardUse =
 const char *const kGuardPosted = R"vbs(   QsRememberPost Request.ServerVariables("REMOTE_ADDR")
 )vbs";
 
-// The view page's reader in pages of entries; BuildPagedReaderScript puts kLinesFunction before it.
-const char *const kPagedReader = R"vbs(<%
-   Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber
+// The view pages' paging: the data file's lines, and from QsSize entries a page (0: all
+// on one page) and the page asked for, the lines QsFirst down to QsLast of page QsPage.
+const char *const kPageWindow = R"vbs(   Dim ThisLine, Lines, LineCount, x, y, QsPage, QsPages, QsFirst, QsLast, QsNumber, QsSize
    Lines = QsLines(Server.MapPath("%DATA%"))
    LineCount = UBound(Lines) + 1
-   QsPages = Int((LineCount + %SIZE% - 1) / %SIZE%)
+   QsSize = %SIZE%
+   If QsSize = 0 Then QsSize = LineCount + 1
+   QsPages = Int((LineCount + QsSize - 1) / QsSize)
    If QsPages < 1 Then QsPages = 1
    Set QsNumber = New RegExp
    QsNumber.Pattern = "^[0-9]+$"
@@ -364,9 +366,13 @@ const char *const kPagedReader = R"vbs(<%
    End If
    If QsPage < 1 Then QsPage = 1
    If QsPage > QsPages Then QsPage = QsPages
-   QsFirst = LineCount - 1 - (QsPage - 1) * %SIZE%
-   QsLast = QsFirst - %SIZE% + 1
-   If QsLast < 0 Then QsLast = 0
+   QsFirst = LineCount - 1 - (QsPage - 1) * QsSize
+   QsLast = QsFirst - QsSize + 1
+   If QsLast < 0 Then QsLast = 0)vbs";
+
+// The view page's reader in pages of entries; BuildPagedReaderScript puts kLinesFunction before it.
+const char *const kPagedReader = R"vbs(<%
+%WINDOW%
    For y = QsFirst To QsLast Step -1
        Response.Write "<br/>"
        ThisLine = split(Lines(y), "%SEPARATOR%")
@@ -584,6 +590,12 @@ QString BuildProtectedStoreBlock(const SiteDescription &site, const QString &wri
         .replace(QStringLiteral("%WRITE%"), writeStatement);
 }
 
+QString PagedReaderText(const char *reader, int entriesPerPage)
+{
+    return WithPageNames(ScriptText(reader).replace(QStringLiteral("%WINDOW%"), ScriptText(kPageWindow)))
+        .replace(QStringLiteral("%SIZE%"), QString::number(entriesPerPage));
+}
+
 QString BuildUsedFormsFunction()
 {
     return ScriptText(kUsedForms);
@@ -591,8 +603,7 @@ QString BuildUsedFormsFunction()
 
 QString BuildPagedReaderScript(const SiteDescription &site)
 {
-    const QString reader = WithPageNames(ScriptText(kPagedReader))
-                               .replace(QStringLiteral("%SIZE%"), QString::number(site.protection.entriesPerPage));
+    const QString reader = PagedReaderText(kPagedReader, site.protection.entriesPerPage);
     return BuildLinesFunction()
         + WithValues(reader,
                      {{QStringLiteral("%NEWER%"), site.texts.text(PageText::NewerEntries)},

@@ -49,6 +49,9 @@ QString BuildScriptFunctions();
 // shared by every page that reads one.
 QString BuildLinesFunction();
 
+// A view page's reader (script text with %WINDOW% where the paging goes) with the paging
+// put in for entriesPerPage (0: all on one page), and the page and file names.
+QString PagedReaderText(const char *reader, int entriesPerPage);
 // Script text kept in the source with LF line ends, as the pages' CR LF text.
 QString ScriptText(const char *text);
 // The text with the page and file names and the stored markers put in for their placeholders (%DATA%, %OWNER%, ...).
